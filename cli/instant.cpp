@@ -1,0 +1,68 @@
+#include "instant.h"
+
+#include "julian_day.h"
+#include "number_text.h"
+
+namespace orbitas::cli {
+namespace {
+
+class CollectingDisplay : public ResultDisplay {
+ public:
+  explicit CollectingDisplay(PlanetOutcome& outcome) : outcome_(outcome) {}
+  void Show(std::string_view label, const std::string& text) override {
+    outcome_.labels.emplace_back(std::string(label), text);
+  }
+
+ private:
+  PlanetOutcome& outcome_;
+};
+
+}  // namespace
+
+const std::string* PlanetOutcome::Label(std::string_view name) const {
+  for (const auto& [label, text] : labels) {
+    if (label == name) return &text;
+  }
+  return nullptr;
+}
+
+void ComputeDate(const DateTexts& date, std::string_view separator, InstantOutcome& outcome) {
+  const double minute = Val(date.minute), second = Val(date.second), hour = Val(date.hour);
+  const double decimalHour = ComputeDecimalHour(hour, minute, second);
+  outcome.horadec = Format(decimalHour, "#0.0#############", separator);
+  const double decimalDay = ComputeDecimalDay(Val(date.day), decimalHour);
+  outcome.julianDay = ComputeJulianDay(Val(date.year), Val(date.month), decimalDay);
+  outcome.diajuliano = CStr(outcome.julianDay, separator);
+}
+
+void ComputePlanets(const ElementsTable& elements, const std::vector<Int16>& bodies,
+                    std::string_view separator, InstantOutcome& outcome) {
+  for (const Int16 body : bodies) {
+    PlanetOutcome& planet = outcome.planets.emplace_back();
+    planet.body = body;
+    CollectingDisplay display(planet);
+    RunPlanetRequest(elements, outcome.julianDay, body, separator, planet.values, display);
+  }
+}
+
+InstantOutcome ComputeInstant(const std::optional<DateTexts>& date,
+                              const std::string& julianDayText,
+                              const std::vector<Int16>& bodies, std::string_view separator) {
+  InstantOutcome outcome;
+  try {
+    if (date) {
+      ComputeDate(*date, separator, outcome);
+    } else {
+      outcome.julianDay = Val(julianDayText);
+      outcome.diajuliano = CStr(outcome.julianDay, separator);
+    }
+    ElementsTable elements{};
+    FillElements(elements);
+    ComputePlanets(elements, bodies, separator, outcome);
+  } catch (const RuntimeError& error) {
+    outcome.error = error.kind();
+  }
+  return outcome;
+}
+
+}  // namespace orbitas::cli
