@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs what building and testing Órbitas needs on Debian 12, and only
+# what is missing. Runs apt-get through sudo when not run as root.
+set -eu
+
+packages="g++ cmake make libgtest-dev libgmock-dev qt6-base-dev qt6-qpa-plugins
+  libgl-dev locales fonts-dejavu-core
+  xvfb x11-utils x11-apps xdotool xclip imagemagick dbus at-spi2-core
+  gir1.2-atspi-2.0 python3-gi appstream desktop-file-utils dpkg-dev"
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+if [ -n "$missing" ]; then
+  echo "Instalando:$missing"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The tests check decimal commas under a Spanish locale.
+if ! locale -a 2>/dev/null | grep -qix 'es_es.utf8'; then
+  grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'es_ES.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi
