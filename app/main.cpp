@@ -1,0 +1,22 @@
+// Órbitas: the window of approximate planetary positions.
+#include <QApplication>
+
+#include "main_form.h"
+#include "system_seams.h"
+#include "variglo.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("orbitas"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Órbitas planetarias"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("orbitas"));
+
+  orbitas::Variglo variglo;
+  orbitas::SystemClock clock;
+  orbitas::SystemClipboard clipboard;
+  orbitas::MessageBoxReporter errors;
+  orbitas::ApplicationExit exit;
+  orbitas::MainForm form(variglo, {clock, clipboard, errors, exit});
+  form.show();
+  return app.exec();
+}
