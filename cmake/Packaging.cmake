@@ -1,0 +1,12 @@
+# A Debian package of the program: `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orbitas)
+set(CPACK_PACKAGE_VENDOR "Órbitas")
+set(CPACK_PACKAGE_CONTACT "Órbitas <orbitas@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Posiciones planetarias aproximadas (ventana y línea de órdenes)")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+include(CPack)

@@ -1,0 +1,28 @@
+#!/bin/bash
+# Builds the .deb, installs it into a fresh root, checks what it installs,
+# then runs the results scenario against the installed programs.
+# Usage: installed_deb.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd)
+root=$(mktemp -d /tmp/orbitas-root.XXXXXX)
+packages=$(mktemp -d /tmp/orbitas-deb.XXXXXX)
+trap 'rm -rf "$root" "$packages"' EXIT
+
+(cd "$packages" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
+deb=$(ls "$packages"/orbitas_*.deb)
+dpkg-deb -x "$deb" "$root"
+echo "installed $(basename "$deb") into $root"
+
+for f in usr/bin/orbitas usr/bin/orbitas-cli usr/share/applications/orbitas.desktop \
+         usr/share/icons/hicolor/16x16/apps/orbitas.png usr/share/icons/hicolor/32x32/apps/orbitas.png \
+         usr/share/icons/hicolor/scalable/apps/orbitas.svg \
+         usr/share/metainfo/io.github.orbitas.Orbitas.metainfo.xml; do
+  [ -e "$root/$f" ] || { echo "missing from the package: $f" >&2; exit 1; }
+done
+desktop-file-validate "$root/usr/share/applications/orbitas.desktop"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.orbitas.Orbitas.metainfo.xml"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "the package does not depend on Qt" >&2; exit 1; }
+
+"$here/with-x.sh" /usr/bin/python3 "$here/scenarios.py" results \
+  --app "$root/usr/bin/orbitas" --cli "$root/usr/bin/orbitas-cli"
