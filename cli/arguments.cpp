@@ -4,19 +4,40 @@
 
 namespace orbitas::cli {
 
+const char* const ShortUsageText =
+    "Uso:\n"
+    "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
+    "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
+    "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
+    "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
+    "Más ayuda: orbitas-cli --help\n";
+
 const char* const UsageText =
     "Uso:\n"
     "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
+    "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
+    "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
+    "  orbitas-cli --explain --jd DÍA_JULIANO PLANETA\n"
     "  orbitas-cli --help | --version\n"
     "\n"
     "PLANETA es un número de cuerpo (1, 2, 4 a 9) o un nombre en español\n"
     "(Mercurio, Venus, Marte, Júpiter, Saturno, Urano, Neptuno, Plutón),\n"
     "con o sin tildes. Sin ninguno, se calculan los ocho.\n"
     "\n"
+    "Tablas: INICIO y FIN son fechas ISO 8601 (2026-01-01, 2026-01-01T06:30,\n"
+    "2026-01-01T06:30:15, -0500-03-01, +12000-01-01) o días julianos (JD2451545.0);\n"
+    "PASO es un número positivo con unidad d, h, m o s (10d, 6h, 0.5d). La fila k\n"
+    "está en INICIO + k × PASO; FIN se incluye si cae en una fila. Formatos: text\n"
+    "(tabla alineada), csv (RFC 4180, punto decimal), json (una línea JSON por fila).\n"
+    "\n"
+    "--explain muestra cada valor intermedio del cálculo de un planeta.\n"
+    "\n"
     "Ejemplos:\n"
     "  orbitas-cli 2000 1 1 12 0 0 Marte\n"
-    "  orbitas-cli --jd 2451545 jupiter --json\n";
+    "  orbitas-cli --jd 2451545 jupiter --json\n"
+    "  orbitas-cli --from 2026-01-01 --to 2026-12-31 --step 10d Marte --format csv\n"
+    "  orbitas-cli --explain 2000 1 1 12 0 0 Marte\n";
 
 namespace {
 
@@ -38,9 +59,28 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
 
 }  // namespace
 
+const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError("falta el valor de " + args[i]);
+  return args[++i];
+}
+
+TableInstant ParseBound(const std::string& text) {
+  const std::optional<TableInstant> instant = ParseTableInstant(text);
+  if (!instant) throw UsageError("fecha no válida: " + text + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
+  return *instant;
+}
+
+TableFormat ParseFormat(const std::string& text) {
+  if (text == "text") return TableFormat::Text;
+  if (text == "csv") return TableFormat::Csv;
+  if (text == "json") return TableFormat::Json;
+  throw UsageError("formato desconocido: " + text + " (text, csv o json)");
+}
+
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments parsed;
-  bool julianDayGiven = false;
+  bool julianDayGiven = false, explain = false, formatGiven = false;
+  std::optional<std::string> from, to, step;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -52,6 +92,17 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       return parsed;
     } else if (arg == "--json") {
       parsed.json = true;
+    } else if (arg == "--from") {
+      from = Value(args, i);
+    } else if (arg == "--to") {
+      to = Value(args, i);
+    } else if (arg == "--step") {
+      step = Value(args, i);
+    } else if (arg == "--format") {
+      parsed.table.format = ParseFormat(Value(args, i));
+      formatGiven = true;
+    } else if (arg == "--explain") {
+      explain = true;
     } else if (arg == "--jd") {
       if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
       if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
@@ -67,6 +118,22 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     }
   }
 
+  const bool table = from || to || step;
+  if (table) {
+    if (!from || !to || !step) throw UsageError("una tabla necesita --from, --to y --step");
+    if (julianDayGiven || explain) throw UsageError("--from no se combina con --jd ni --explain");
+    parsed.command = Command::Table;
+    parsed.table.start = ParseBound(*from);
+    parsed.table.end = ParseBound(*to);
+    const std::optional<double> seconds = ParseStepSeconds(*step);
+    if (!seconds) throw UsageError("paso no válido: " + *step + " (un número positivo con d, h, m o s)");
+    parsed.table.stepSeconds = *seconds;
+    if (parsed.json) parsed.table.format = TableFormat::Json;
+    parsed.table.bodies = ParseBodies(positional);
+    return parsed;
+  }
+  if (formatGiven) throw UsageError("--format solo se usa con las tablas (--from, --to, --step)");
+
   std::vector<std::string> names = positional;
   if (!julianDayGiven) {
     if (positional.size() < 6) {
@@ -75,6 +142,10 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     parsed.date = DateTexts{positional[0], positional[1], positional[2],
                             positional[3], positional[4], positional[5]};
     names.erase(names.begin(), names.begin() + 6);
+  }
+  if (explain) {
+    if (names.size() != 1) throw UsageError("--explain necesita exactamente un planeta");
+    parsed.command = Command::Explain;
   }
   parsed.bodies = ParseBodies(names);
   return parsed;

@@ -17,6 +17,21 @@ class CollectingDisplay : public ResultDisplay {
   PlanetOutcome& outcome_;
 };
 
+// The day stage's decimal hour and the Julian-day stage, each writing its
+// label text as soon as its value is known.
+double DecimalHourStage(double hour, double minute, double second, std::string_view separator,
+                        InstantOutcome& outcome) {
+  const double decimalHour = ComputeDecimalHour(hour, minute, second);
+  outcome.horadec = Format(decimalHour, "#0.0#############", separator);
+  return decimalHour;
+}
+
+void JulianDayStage(double year, double month, double decimalDay, std::string_view separator,
+                    InstantOutcome& outcome) {
+  outcome.julianDay = ComputeJulianDay(year, month, decimalDay);
+  outcome.diajuliano = CStr(outcome.julianDay, separator);
+}
+
 }  // namespace
 
 const std::string* PlanetOutcome::Label(std::string_view name) const {
@@ -26,13 +41,19 @@ const std::string* PlanetOutcome::Label(std::string_view name) const {
   return nullptr;
 }
 
+// The fields are read in the order Enter reads them: minute, second, hour,
+// then day, then year and month.
 void ComputeDate(const DateTexts& date, std::string_view separator, InstantOutcome& outcome) {
   const double minute = Val(date.minute), second = Val(date.second), hour = Val(date.hour);
-  const double decimalHour = ComputeDecimalHour(hour, minute, second);
-  outcome.horadec = Format(decimalHour, "#0.0#############", separator);
+  const double decimalHour = DecimalHourStage(hour, minute, second, separator, outcome);
   const double decimalDay = ComputeDecimalDay(Val(date.day), decimalHour);
-  outcome.julianDay = ComputeJulianDay(Val(date.year), Val(date.month), decimalDay);
-  outcome.diajuliano = CStr(outcome.julianDay, separator);
+  JulianDayStage(Val(date.year), Val(date.month), decimalDay, separator, outcome);
+}
+
+void ComputeDateValues(double year, double month, double day, double hour, double minute,
+                       double second, std::string_view separator, InstantOutcome& outcome) {
+  const double decimalHour = DecimalHourStage(hour, minute, second, separator, outcome);
+  JulianDayStage(year, month, ComputeDecimalDay(day, decimalHour), separator, outcome);
 }
 
 void ComputePlanets(const ElementsTable& elements, const std::vector<Int16>& bodies,

@@ -41,6 +41,10 @@ struct InstantOutcome {
 // writing the label texts into outcome as they become known.
 void ComputeDate(const DateTexts& date, std::string_view separator, InstantOutcome& outcome);
 
+// The same from numbers already read (a table's instants).
+void ComputeDateValues(double year, double month, double day, double hour, double minute,
+                       double second, std::string_view separator, InstantOutcome& outcome);
+
 // Runs the planet requests in order at outcome.julianDay. Stops at the first
 // run-time error, keeping in outcome what was shown before it.
 void ComputePlanets(const ElementsTable& elements, const std::vector<Int16>& bodies,

@@ -1,4 +1,6 @@
 // orbitas-cli: the window's computation from a shell.
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -6,6 +8,7 @@
 
 #include "arguments.h"
 #include "decimal_separator.h"
+#include "explain.h"
 #include "instant_output.h"
 
 namespace {
@@ -25,6 +28,14 @@ int RunInstant(const orbitas::cli::Arguments& args) {
   return 0;
 }
 
+int RunTable(const orbitas::cli::Arguments& args) {
+  using namespace orbitas::cli;
+  const TablePlan plan(args.table);  // refuses bad bounds before any output
+  static char buffer[1 << 16];
+  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  return WriteTable(plan, DecimalSeparatorFromEnvironment(), stdout, isatty(STDERR_FILENO) == 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,9 +51,13 @@ int main(int argc, char** argv) {
         return 0;
       case Command::Instant:
         return RunInstant(args);
+      case Command::Table:
+        return RunTable(args);
+      case Command::Explain:
+        return Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment());
     }
   } catch (const UsageError& error) {
-    std::cerr << "orbitas-cli: " << error.what() << "\n\n" << UsageText;
+    std::cerr << "orbitas-cli: " << error.what() << "\n\n" << ShortUsageText;
     return ExitUsage;
   }
   return 0;

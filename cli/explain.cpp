@@ -1,0 +1,163 @@
+#include "explain.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "angles.h"
+#include "julian_day.h"
+#include "number_text.h"
+
+namespace orbitas::cli {
+namespace {
+
+class Writer {
+ public:
+  explicit Writer(std::string separator) : sep_(std::move(separator)) {}
+  void Heading(const std::string& title) { std::cout << "\n" << title << "\n"; }
+  void Value(const std::string& name, double value) { Line(name, CStr(value, sep_)); }
+  void Line(const std::string& name, const std::string& text) {
+    std::string padded = "  " + name;
+    std::size_t chars = 0;
+    for (const char c : padded) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    padded.append(chars < 40 ? 40 - chars : 2, ' ');
+    std::cout << padded << text << "\n";
+  }
+  const std::string& separator() const { return sep_; }
+
+ private:
+  std::string sep_;
+};
+
+// Records which labels a request wrote, to tell how far it got.
+class LabelRecorder : public ResultDisplay {
+ public:
+  void Show(std::string_view label, const std::string& text) override { labels.emplace_back(label, text); }
+  std::vector<std::pair<std::string, std::string>> labels;
+};
+
+void ExplainCalendar(Writer& w, const DateTexts& date, double& julianDay) {
+  w.Heading("Calendario (fecha y hora como al pulsar Intro)");
+  const double minute = Val(date.minute), second = Val(date.second), hour = Val(date.hour);
+  const double decimalHour = ComputeDecimalHour(hour, minute, second);
+  w.Value("Hora decimal", decimalHour);
+  const double decimalDay = ComputeDecimalDay(Val(date.day), decimalHour);
+  w.Value("Día con su fracción", decimalDay);
+  JulianDayStages st;
+  try {
+    julianDay = ComputeJulianDay(Val(date.year), Val(date.month), decimalDay, &st);
+  } catch (const RuntimeError&) {
+    w.Line("(el cálculo del día juliano se detiene)", "");
+    throw;
+  }
+  w.Value("D0, parte entera del día", st.d0);
+  w.Value("F, fracción desde el mediodía", st.f);
+  w.Value("N, término del año", st.n);
+  w.Value("S, signo de mes - 9", st.s);
+  w.Value("Q, |mes - 9|", st.q);
+  w.Value("C, corrección de siglo", st.c);
+  w.Value("N, con mes, día y siglo", st.nMonth);
+  w.Value("N, con los días del año", st.nYear);
+  w.Value("F tras la corrección", st.fCorrected);
+  w.Value("N tras la corrección", st.nCorrected);
+  w.Value("Día juliano", julianDay);
+}
+
+void ExplainBody(Writer& w, const std::string& title, const ElementRow& row,
+                 const HeliocentricPosition& pos, const KeplerStages& kepler) {
+  w.Heading(title);
+  w.Value("i, inclinación (rad)", row.inclination);
+  w.Value("Ω, nodo ascendente (rad)", row.node);
+  w.Value("ϖ, perihelio (rad)", row.perihelion);
+  w.Value("a, distancia media (UA)", row.meanDistance);
+  w.Value("n, movimiento diario (rad/día)", row.dailyMotion);
+  w.Value("e, excentricidad", row.eccentricity);
+  w.Value("L, longitud media (rad)", row.meanLongitude);
+  w.Value("t, días desde la época", pos.t);
+  w.Value("M0 = t·n + L − ϖ", pos.m0);
+  w.Value("vueltas enteras quitadas", pos.wholeTurns);
+  w.Value("M, anomalía media", pos.meanAnomaly);
+  int step = 0;
+  for (const NewtonStep& s : kepler.steps) {
+    ++step;
+    w.Line("Newton, paso " + std::to_string(step),
+           "E = " + CStr(s.eStart, w.separator()) + "   F = " + CStr(s.residual, w.separator()) +
+               "   E nueva = " + CStr(s.eAfter, w.separator()));
+  }
+  w.Value("t = tan(E/2)", kepler.halfTangent);
+  w.Value("q = ((1 + e)/(1 − e))^0.5", kepler.q);
+  w.Value("ν, anomalía verdadera", pos.trueAnomaly);
+  w.Value("r, radio vector (UA)", pos.radius);
+  w.Value("u = ϖ + ν − Ω", pos.u);
+  w.Value("x (UA)", pos.x);
+  w.Value("y (UA)", pos.y);
+  w.Value("z (UA)", pos.z);
+}
+
+void ExplainEquatorial(Writer& w, const EquatorialCoordinates& eq, const LabelRecorder& labels) {
+  w.Heading("Coordenadas geocéntricas ecuatoriales");
+  w.Value("ΔX = x planeta − x Tierra", eq.geoDeltaX);
+  w.Value("ΔY = y planeta − y Tierra", eq.geoDeltaY);
+  w.Value("ΔZ = z planeta − z Tierra", eq.geoDeltaZ);
+  w.Value("ε, oblicuidad (rad)", eq.obliquity);
+  w.Value("X = ΔX", eq.x);
+  w.Value("Y = cos ε·ΔY − sen ε·ΔZ", eq.y);
+  w.Value("Z = sen ε·ΔY + cos ε·ΔZ", eq.z);
+  w.Value("α (grados)", eq.rightAscensionDeg);
+  w.Value("α (horas) = α / 15", eq.rightAscensionHours);
+  w.Value("δ (grados)", eq.declination);
+  w.Value("distancia a la Tierra (UA)", eq.geoDistance);
+  auto text = [&](std::string_view name) {
+    for (const auto& [label, t] : labels.labels) {
+      if (label == name) return t;
+    }
+    return std::string();
+  };
+  w.Line("α en h m s", text("arh") + " h " + text("arm") + " m " + text("ars") + " s");
+  w.Line("δ en ° ′ ″", (text("signo").empty() ? "" : text("signo") + " ") + text("dg") + "° " +
+                         text("dam") + "′ " + text("das") + "″");
+}
+
+}  // namespace
+
+int Explain(const std::optional<DateTexts>& date, const std::string& julianDayText, Int16 body,
+            const std::string& separator) {
+  Writer w(separator);
+  std::cout << "Cálculo de " << BodyName(body) << ", paso a paso\n";
+  ElementsTable elements{};
+  FillElements(elements);
+  PlanetRequestValues values;
+  PlanetRequestStages stages;
+  LabelRecorder labels;
+  try {
+    double julianDay = 0.0;
+    if (date) {
+      ExplainCalendar(w, *date, julianDay);
+    } else {
+      julianDay = Val(julianDayText);
+      w.Heading("Día juliano dado");
+      w.Value("Día juliano", julianDay);
+    }
+    w.Heading("Época");
+    w.Value("Día juliano de la época (entrada 64)", elements[EpochEntry]);
+    w.Value("EpochOffset = entrada 64 − 2451545.5", EpochOffset(elements));
+    try {
+      RunPlanetRequest(elements, julianDay, body, separator, values, labels, &stages);
+    } catch (const RuntimeError&) {
+      if (labels.labels.size() >= 4) {
+        ExplainBody(w, "Tierra (cuerpo 3)", EarthRow(elements), values.earth, stages.earth);
+      }
+      throw;
+    }
+    ExplainBody(w, "Tierra (cuerpo 3)", EarthRow(elements), values.earth, stages.earth);
+    ExplainBody(w, std::string(BodyName(body)) + " (cuerpo " + std::to_string(body) + ")",
+                BodyRow(elements, body), values.planet, stages.planet);
+    ExplainEquatorial(w, values.equatorial, labels);
+  } catch (const RuntimeError& error) {
+    std::cout << std::flush;
+    std::cerr << "orbitas-cli: " << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace orbitas::cli
