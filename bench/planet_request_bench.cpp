@@ -12,7 +12,7 @@ using namespace orbitas;
 
 class DiscardingDisplay : public ResultDisplay {
  public:
-  void Show(std::string_view, const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+  void Show(ResultLabel, const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
 };
 
 ElementsTable Filled() {

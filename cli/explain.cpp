@@ -31,7 +31,7 @@ class Writer {
 // Records which labels a request wrote, to tell how far it got.
 class LabelRecorder : public ResultDisplay {
  public:
-  void Show(std::string_view label, const std::string& text) override { labels.emplace_back(label, text); }
+  void Show(ResultLabel label, const std::string& text) override { labels.emplace_back(LabelName(label), text); }
   std::vector<std::pair<std::string, std::string>> labels;
 };
 

@@ -9,8 +9,8 @@ namespace {
 class CollectingDisplay : public ResultDisplay {
  public:
   explicit CollectingDisplay(PlanetOutcome& outcome) : outcome_(outcome) {}
-  void Show(std::string_view label, const std::string& text) override {
-    outcome_.labels.emplace_back(std::string(label), text);
+  void Show(ResultLabel label, const std::string& text) override {
+    outcome_.labels.emplace_back(std::string(LabelName(label)), text);
   }
 
  private:

@@ -26,7 +26,7 @@ struct PlanetOutcome {
   PlanetRequestValues values;
 
   const std::string* Label(std::string_view name) const;
-  bool Complete() const { return labels.size() == ResultLabelNames.size(); }
+  bool Complete() const { return labels.size() == ResultLabelCount; }
 };
 
 struct InstantOutcome {

@@ -1,5 +1,7 @@
 #include "table.h"
 
+#include <array>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 
@@ -19,8 +21,6 @@ double JulianDayOfCivilApprox(const CivilTime& t) {
   return SecondsFromCivil(t) / SecondsPerDay + UnixEpochJulianDay;
 }
 
-const std::string& LabelText(const PlanetOutcome& p, std::size_t position) { return p.labels[position].second; }
-
 std::string Padded(std::string text, std::size_t width) {
   std::size_t chars = 0;
   for (const char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -28,40 +28,49 @@ std::string Padded(std::string text, std::size_t width) {
   return text;
 }
 
-// Positions of the labels in the order a request writes them.
-enum LabelAt : std::size_t {
-  Rhelt, Xhelt, Yhelt, Zhelt, Planetahel, Rhelp, Xhelp, Yhelp, Zhelp, Planetaec,
-  Ascrec, Declin, Arh, Arm, Ars, Signo, Dg, Dam, Das, Rv
-};
+// The label texts of one row, kept by position and reused from row to row.
+// A CSV row shows only the sexagesimal fields as texts; its other columns
+// are numbers, so their texts are never made.
+using L = ResultLabel;
 
-std::string SexagesimalRa(const PlanetOutcome& p) {
-  return LabelText(p, Arh) + " " + LabelText(p, Arm) + " " + LabelText(p, Ars);
-}
-std::string SexagesimalDec(const PlanetOutcome& p) {
-  const std::string& sign = LabelText(p, Signo);
-  return (sign.empty() ? "" : sign + " ") + LabelText(p, Dg) + " " + LabelText(p, Dam) + " " + LabelText(p, Das);
-}
-
-class TextRows {
+class RowDisplay : public ResultDisplay {
  public:
-  static std::string Header() {
-    std::string h = Padded("Fecha y hora", 22) + Padded("Día juliano", 18) + Padded("Planeta", 9);
-    for (const char* c : {"X Tierra", "Y Tierra", "Z Tierra", "R Tierra", "X planeta", "Y planeta",
-                          "Z planeta", "R planeta", "α (h)"}) {
-      h += Padded(c, 23);
-    }
-    return h + Padded("α h m s", 16) + Padded("δ (°)", 23) + Padded("δ ° ′ ″", 20) + "RVec\n";
+  explicit RowDisplay(bool allLabels) : all_(allLabels) {}
+  void Show(ResultLabel label, const std::string& text) override {
+    texts_[static_cast<std::size_t>(label)] = text;
   }
-  static std::string Row(const std::string& instant, const InstantOutcome& o, const PlanetOutcome& p) {
-    std::string row = Padded(instant, 22) + Padded(*o.diajuliano, 18) +
-                      Padded(std::string(BodyName(p.body)), 9);
-    for (const LabelAt at : {Xhelt, Yhelt, Zhelt, Rhelt, Xhelp, Yhelp, Zhelp, Rhelp, Ascrec}) {
-      row += Padded(LabelText(p, at), 23);
-    }
-    return row + Padded(SexagesimalRa(p), 16) + Padded(LabelText(p, Declin), 23) +
-           Padded(SexagesimalDec(p), 20) + LabelText(p, Rv) + "\n";
+  bool Wants(ResultLabel label) const override {
+    return all_ || (label >= ResultLabel::arh && label <= ResultLabel::das);
   }
+  const std::string& operator[](ResultLabel label) const { return texts_[static_cast<std::size_t>(label)]; }
+
+ private:
+  bool all_;
+  std::array<std::string, ResultLabelCount> texts_;
 };
+
+std::string SexagesimalRa(const RowDisplay& d) { return d[L::arh] + " " + d[L::arm] + " " + d[L::ars]; }
+std::string SexagesimalDec(const RowDisplay& d) {
+  return (d[L::signo].empty() ? "" : d[L::signo] + " ") + d[L::dg] + " " + d[L::dam] + " " + d[L::das];
+}
+
+std::string TextHeader() {
+  std::string h = Padded("Fecha y hora", 22) + Padded("Día juliano", 18) + Padded("Planeta", 9);
+  for (const char* c : {"X Tierra", "Y Tierra", "Z Tierra", "R Tierra", "X planeta", "Y planeta",
+                        "Z planeta", "R planeta", "α (h)"}) {
+    h += Padded(c, 23);
+  }
+  return h + Padded("α h m s", 16) + Padded("δ (°)", 23) + Padded("δ ° ′ ″", 20) + "RVec\n";
+}
+
+void AppendTextRow(std::string& row, const std::string& instant, const std::string& julianDay,
+                   Int16 body, const RowDisplay& d) {
+  row += Padded(instant, 22) + Padded(julianDay, 18) + Padded(std::string(BodyName(body)), 9);
+  for (const ResultLabel at : {L::xhelt, L::yhelt, L::zhelt, L::rhelt, L::xhelp, L::yhelp, L::zhelp, L::rhelp, L::ascrec}) {
+    row += Padded(d[at], 23);
+  }
+  row += Padded(SexagesimalRa(d), 16) + Padded(d[L::declin], 23) + Padded(SexagesimalDec(d), 20) + d[L::rv] + "\n";
+}
 
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -70,37 +79,46 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-class CsvRows {
- public:
-  static std::string Header() {
-    return "instant,julian_day,body,planet,earth_x,earth_y,earth_z,earth_r,planet_x,planet_y,"
-           "planet_z,planet_r,ra_hours,ra_h,ra_m,ra_s,dec_degrees,dec_sign,dec_d,dec_m,dec_s,"
-           "distance\r\n";
-  }
-  static std::string Row(const std::string& instant, const InstantOutcome& o, const PlanetOutcome& p) {
-    const auto& v = p.values;
-    const auto& eq = v.equatorial;
-    std::string row = CsvField(instant) + "," + JsonNumber(o.julianDay) + "," + std::to_string(p.body) +
-                      "," + CsvField(std::string(BodyName(p.body)));
-    for (const double x : {v.earth.x, v.earth.y, v.earth.z, v.earth.radius, v.planet.x, v.planet.y,
-                           v.planet.z, v.planet.radius, eq.rightAscensionHours}) {
-      row += "," + JsonNumber(x);
-    }
-    row += "," + LabelText(p, Arh) + "," + LabelText(p, Arm) + "," + LabelText(p, Ars) + "," +
-           JsonNumber(eq.declination) + "," + LabelText(p, Signo) + "," + LabelText(p, Dg) + "," +
-           LabelText(p, Dam) + "," + LabelText(p, Das) + "," + JsonNumber(eq.geoDistance) + "\r\n";
-    return row;
-  }
-};
+constexpr const char* CsvHeader =
+    "instant,julian_day,body,planet,earth_x,earth_y,earth_z,earth_r,planet_x,planet_y,"
+    "planet_z,planet_r,ra_hours,ra_h,ra_m,ra_s,dec_degrees,dec_sign,dec_d,dec_m,dec_s,"
+    "distance\r\n";
 
-class JsonRows {
- public:
-  static std::string Row(const std::string& instant, const InstantOutcome& o) {
-    return "{\"instant\": " + JsonString(instant) + ", " + InstantAsJson(o).substr(1);
-  }
-};
+// A comma and the shortest text that reads back to x.
+void AppendNumber(std::string& row, double x) {
+  char buffer[32];
+  buffer[0] = ',';
+  const auto result = std::to_chars(buffer + 1, buffer + sizeof buffer, x);
+  row.append(buffer, result.ptr);
+}
 
-// Shows "rows done, time left" on a terminal, a few times a second.
+void AppendField(std::string& row, const std::string& text) {
+  row += ',';
+  row += text;
+}
+
+void AppendCsvRow(std::string& row, const std::string& instant, double julianDay, Int16 body,
+                  const PlanetRequestValues& v, const RowDisplay& d) {
+  const auto& eq = v.equatorial;
+  row += CsvField(instant);
+  AppendNumber(row, julianDay);
+  AppendField(row, std::to_string(body));
+  AppendField(row, std::string(BodyName(body)));
+  for (const double x : {v.earth.x, v.earth.y, v.earth.z, v.earth.radius, v.planet.x, v.planet.y,
+                         v.planet.z, v.planet.radius, eq.rightAscensionHours}) {
+    AppendNumber(row, x);
+  }
+  for (const ResultLabel at : {L::arh, L::arm, L::ars}) AppendField(row, d[at]);
+  AppendNumber(row, eq.declination);
+  for (const ResultLabel at : {L::signo, L::dg, L::dam, L::das}) AppendField(row, d[at]);
+  AppendNumber(row, eq.geoDistance);
+  row += "\r\n";
+}
+
+std::string JsonRow(const std::string& instant, const InstantOutcome& o) {
+  return "{\"instant\": " + JsonString(instant) + ", " + InstantAsJson(o).substr(1);
+}
+
 class Progress {
  public:
   Progress(bool enabled, std::int64_t total) : enabled_(enabled && total >= 20000), total_(total) {}
@@ -162,12 +180,15 @@ int WriteTable(const TablePlan& plan, const std::string& separator, std::FILE* o
   const TableFormat format = plan.request().format;
   // CSV and JSON are for programs: "." whatever the locale.
   const std::string sep = format == TableFormat::Text ? separator : ".";
-  if (format == TableFormat::Text) std::fputs(TextRows::Header().c_str(), out);
-  if (format == TableFormat::Csv) std::fputs(CsvRows::Header().c_str(), out);
+  if (format == TableFormat::Text) std::fputs(TextHeader().c_str(), out);
+  if (format == TableFormat::Csv) std::fputs(CsvHeader, out);
 
   ElementsTable elements{};
   FillElements(elements);
   Progress progress(progressTerminal, plan.rows());
+  RowDisplay display(format == TableFormat::Text);
+  PlanetRequestValues values;
+  std::string row;
   std::int64_t done = 0;
   for (std::int64_t k = 0; k < plan.instants(); ++k) {
     std::string instant;
@@ -176,20 +197,27 @@ int WriteTable(const TablePlan& plan, const std::string& separator, std::FILE* o
       if (plan.civil()) {
         const CivilTime t = plan.CivilAt(k);
         instant = IsoText(t);
-        ComputeDateValues(static_cast<double>(t.year), t.month, t.day, t.hour, t.minute, t.second, sep,
-                          outcome);
+        ComputeDateValues(static_cast<double>(t.year), t.month, t.day, t.hour, t.minute, t.second,
+                          sep, outcome);
       } else {
         outcome.julianDay = plan.JulianDayAt(k);
         outcome.diajuliano = CStr(outcome.julianDay, sep);
         instant = IsoText(CivilFromJulianDay(outcome.julianDay));
       }
       for (const Int16 body : plan.request().bodies) {
-        InstantOutcome single = outcome;
-        ComputePlanets(elements, {body}, sep, single);
-        const PlanetOutcome& p = single.planets.front();
-        std::string row = format == TableFormat::Text ? TextRows::Row(instant, single, p)
-                          : format == TableFormat::Csv ? CsvRows::Row(instant, single, p)
-                                                       : JsonRows::Row(instant, single);
+        row.clear();
+        if (format == TableFormat::Json) {
+          InstantOutcome single = outcome;
+          ComputePlanets(elements, {body}, sep, single);
+          row = JsonRow(instant, single);
+        } else {
+          RunPlanetRequest(elements, outcome.julianDay, body, sep, values, display);
+          if (format == TableFormat::Text) {
+            AppendTextRow(row, instant, *outcome.diajuliano, body, display);
+          } else {
+            AppendCsvRow(row, instant, outcome.julianDay, body, values, display);
+          }
+        }
         std::fwrite(row.data(), 1, row.size(), out);
         progress.Update(++done);
       }

@@ -13,11 +13,15 @@ class LabelWriter {
   LabelWriter(ResultDisplay& display, std::string_view separator)
       : display_(display), separator_(separator) {}
 
-  void Number(std::string_view label, double value) { display_.Show(label, CStr(value, separator_)); }
-  void Seconds(std::string_view label, double value) {
-    display_.Show(label, Format(value, SecondsPattern, separator_));
+  void Number(ResultLabel label, double value) {
+    if (display_.Wants(label)) display_.Show(label, CStr(value, separator_));
   }
-  void Text(std::string_view label, std::string text) { display_.Show(label, text); }
+  void Seconds(ResultLabel label, double value) {
+    if (display_.Wants(label)) display_.Show(label, Format(value, SecondsPattern, separator_));
+  }
+  void Text(ResultLabel label, const std::string& text) {
+    if (display_.Wants(label)) display_.Show(label, text);
+  }
 
  private:
   ResultDisplay& display_;
@@ -39,35 +43,35 @@ void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 bod
 
   values.earth = ComputeHeliocentricPosition(earthRow, julianDay, values.epochOffset, elements,
                                              stages ? &stages->earth : nullptr);
-  write.Number("rhelt", values.earth.radius);
-  write.Number("xhelt", values.earth.x);
-  write.Number("yhelt", values.earth.y);
-  write.Number("zhelt", values.earth.z);
+  write.Number(ResultLabel::rhelt, values.earth.radius);
+  write.Number(ResultLabel::xhelt, values.earth.x);
+  write.Number(ResultLabel::yhelt, values.earth.y);
+  write.Number(ResultLabel::zhelt, values.earth.z);
 
   values.planet = ComputeHeliocentricPosition(planetRow, julianDay, values.epochOffset, elements,
                                               stages ? &stages->planet : nullptr);
   if (body < 0 || body > 9) RaiseSubscriptOutOfRange();
   const std::string& name = values.planetNames[static_cast<std::size_t>(body)];
-  write.Text("planetahel", "Coordenadas heliocéntricas de " + name);
-  write.Number("rhelp", values.planet.radius);
-  write.Number("xhelp", values.planet.x);
-  write.Number("yhelp", values.planet.y);
-  write.Number("zhelp", values.planet.z);
+  write.Text(ResultLabel::planetahel, "Coordenadas heliocéntricas de " + name);
+  write.Number(ResultLabel::rhelp, values.planet.radius);
+  write.Number(ResultLabel::xhelp, values.planet.x);
+  write.Number(ResultLabel::yhelp, values.planet.y);
+  write.Number(ResultLabel::zhelp, values.planet.z);
 
   EquatorialCoordinates& eq = values.equatorial;
   ComputeEquatorialCoordinates(values.earth, values.planet, eq);
 
-  write.Text("planetaec", "Coordenadas ecuatoriales de " + name);
-  write.Number("ascrec", eq.rightAscensionHours);
-  write.Number("declin", eq.declination);
-  write.Number("arh", SexagesimalPart(eq.rightAscensionHours, 1));
-  write.Number("arm", SexagesimalPart(eq.rightAscensionHours, 2));
-  write.Seconds("ars", SexagesimalPart(eq.rightAscensionHours, 3));
-  write.Text("signo", eq.declination < 0 ? "-" : "");
-  write.Number("dg", SexagesimalPart(eq.declination, 1));
-  write.Number("dam", SexagesimalPart(eq.declination, 2));
-  write.Seconds("das", SexagesimalPart(eq.declination, 3));
-  write.Number("rv", eq.geoDistance);
+  write.Text(ResultLabel::planetaec, "Coordenadas ecuatoriales de " + name);
+  write.Number(ResultLabel::ascrec, eq.rightAscensionHours);
+  write.Number(ResultLabel::declin, eq.declination);
+  write.Number(ResultLabel::arh, SexagesimalPart(eq.rightAscensionHours, 1));
+  write.Number(ResultLabel::arm, SexagesimalPart(eq.rightAscensionHours, 2));
+  write.Seconds(ResultLabel::ars, SexagesimalPart(eq.rightAscensionHours, 3));
+  write.Text(ResultLabel::signo, eq.declination < 0 ? "-" : "");
+  write.Number(ResultLabel::dg, SexagesimalPart(eq.declination, 1));
+  write.Number(ResultLabel::dam, SexagesimalPart(eq.declination, 2));
+  write.Seconds(ResultLabel::das, SexagesimalPart(eq.declination, 3));
+  write.Number(ResultLabel::rv, eq.geoDistance);
 }
 
 }  // namespace orbitas

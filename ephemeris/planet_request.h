@@ -5,6 +5,7 @@
 // value is known. The window and the command line both run this one path.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,32 @@
 
 namespace orbitas {
 
-// Receives the text of each result label, by the label's name ("rhelt",
-// "xhelt", ..., "rv"), in the order the request writes them.
+// The result labels, in the order a request writes them; named as the
+// window's controls.
+enum class ResultLabel : std::uint8_t {
+  rhelt, xhelt, yhelt, zhelt,
+  planetahel, rhelp, xhelp, yhelp, zhelp,
+  planetaec, ascrec, declin, arh, arm, ars, signo, dg, dam, das, rv
+};
+inline constexpr std::size_t ResultLabelCount = 20;
+inline constexpr std::array<std::string_view, ResultLabelCount> ResultLabelNames = {
+    "rhelt", "xhelt", "yhelt", "zhelt",
+    "planetahel", "rhelp", "xhelp", "yhelp", "zhelp",
+    "planetaec", "ascrec", "declin", "arh", "arm", "ars", "signo", "dg", "dam", "das", "rv"};
+
+// The control name of a result label: "rhelt", ..., "rv".
+constexpr std::string_view LabelName(ResultLabel label) {
+  return ResultLabelNames[static_cast<std::size_t>(label)];
+}
+
+// Receives the text of each result label in the order the request writes
+// them.
 class ResultDisplay {
  public:
   virtual ~ResultDisplay() = default;
-  virtual void Show(std::string_view label, const std::string& text) = 0;
+  virtual void Show(ResultLabel label, const std::string& text) = 0;
+  // False for a label this display never shows: its text is not made.
+  virtual bool Wants(ResultLabel /*label*/) const { return true; }
 };
 
 // The program-wide values one request writes. Each is overwritten as the
@@ -37,13 +58,6 @@ struct PlanetRequestStages {
   KeplerStages earth;
   KeplerStages planet;
 };
-
-// The result labels in the order a request writes them.
-inline constexpr std::array<std::string_view, 20> ResultLabelNames = {
-    "rhelt", "xhelt", "yhelt", "zhelt",
-    "planetahel", "rhelp", "xhelp", "yhelp", "zhelp",
-    "planetaec", "ascrec", "declin", "arh", "arm", "ars",
-    "signo", "dg", "dam", "das", "rv"};
 
 // Runs the request for body `body` (1, 2, 4 to 9 from the menu) at
 // julianDay, in this order:

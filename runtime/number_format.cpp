@@ -57,6 +57,26 @@ void ExactDigits(double x, int minDecimals, std::string& whole, std::string& fra
   fraction = std::string(text.substr(point + 1));
 }
 
+// The decimal expansion of |x| to minDecimals + 20 places, correctly rounded
+// there. That is as good as the exact expansion for rounding at
+// minDecimals, unless the 20 places after it read "5000...0": then the value
+// may sit on a half (or rounding carried it onto one), and only the exact
+// expansion can tell. Returns false in that case.
+bool NearDigits(double x, int minDecimals, std::string& whole, std::string& fraction) {
+  constexpr int Guard = 20;
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                    std::chars_format::fixed, minDecimals + Guard);
+  if (result.ec != std::errc()) return false;
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::size_t point = text.find('.');
+  const std::string_view dropped = text.substr(point + 1 + static_cast<std::size_t>(minDecimals));
+  if (dropped[0] == '5' && dropped.find_first_not_of('0', 1) == std::string_view::npos) return false;
+  whole = std::string(text.substr(0, point));
+  fraction = std::string(text.substr(point + 1));
+  return true;
+}
+
 // Adds one unit in the last place of a string of decimal digits.
 void IncrementDigits(std::string& digits) {
   for (std::size_t i = digits.size(); i-- > 0;) {
@@ -71,6 +91,11 @@ void IncrementDigits(std::string& digits) {
 std::string CStr(double x, std::string_view decimalSeparator) {
   if (x == 0.0) return "0";
   char buffer[64];
+  // A whole number of at most 15 digits prints as itself: the quick way.
+  if (std::fabs(x) < 1e15 && std::trunc(x) == x) {
+    const auto whole = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+    return std::string(buffer, whole.ptr);
+  }
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
                                     std::chars_format::general, 15);
   std::string text(buffer, result.ptr);
@@ -83,7 +108,7 @@ std::string Format(double x, std::string_view pattern, std::string_view decimalS
   if (!std::isfinite(x)) return CStr(x, decimalSeparator);
 
   std::string whole, fraction;
-  ExactDigits(x, shape.maxDecimals, whole, fraction);
+  if (!NearDigits(x, shape.maxDecimals, whole, fraction)) ExactDigits(x, shape.maxDecimals, whole, fraction);
   // Halves away from zero: the exact expansion rounds up whenever the first
   // dropped digit is 5 or more.
   const bool roundUp = fraction[static_cast<std::size_t>(shape.maxDecimals)] >= '5';

@@ -50,8 +50,8 @@ constexpr std::array<std::pair<int, std::string_view>, 6> StartupFields = {
 class LabelDisplay : public ResultDisplay {
  public:
   explicit LabelDisplay(const MainForm& form) : form_(form) {}
-  void Show(std::string_view label, const std::string& text) override {
-    form_.Label(label)->setText(QString::fromStdString(text));
+  void Show(ResultLabel label, const std::string& text) override {
+    form_.Label(LabelName(label))->setText(QString::fromStdString(text));
   }
 
  private:

@@ -13,9 +13,9 @@ namespace {
 
 class RecordingDisplay : public ResultDisplay {
  public:
-  void Show(std::string_view label, const std::string& text) override {
-    order.emplace_back(label);
-    texts[std::string(label)] = text;
+  void Show(ResultLabel label, const std::string& text) override {
+    order.emplace_back(LabelName(label));
+    texts[std::string(LabelName(label))] = text;
   }
   std::vector<std::string> order;
   std::map<std::string, std::string> texts;
