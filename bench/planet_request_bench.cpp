@@ -1,8 +1,12 @@
-// Time of one planet request with every check on: the Earth, the planet and
-// the equatorial coordinates, with the label texts; and of the parts.
+// Órbitas's timings: one planet request with every check on (the Earth, the
+// planet and the equatorial coordinates), the same with the label texts,
+// the Julian day, and the rows of a CSV table.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include "equatorial.h"
+#include "table.h"
 #include "julian_day.h"
 #include "planet_request.h"
 
@@ -21,7 +25,7 @@ ElementsTable Filled() {
   return elements;
 }
 
-void PositionsOnly(benchmark::State& state) {
+void PlanetRequest(benchmark::State& state) {
   const ElementsTable elements = Filled();
   double jd = 2451545.0;
   for (auto _ : state) {
@@ -34,7 +38,7 @@ void PositionsOnly(benchmark::State& state) {
     jd += 0.37;
   }
 }
-BENCHMARK(PositionsOnly);
+BENCHMARK(PlanetRequest);
 
 void PlanetRequestWithTexts(benchmark::State& state) {
   const ElementsTable elements = Filled();
@@ -57,6 +61,24 @@ void JulianDay(benchmark::State& state) {
   }
 }
 BENCHMARK(JulianDay);
+
+// A CSV table written to /dev/null: one iteration is 1000 instants of all
+// eight planets; items are rows.
+void CsvTableRows(benchmark::State& state) {
+  using namespace orbitas::cli;
+  TableRequest request;
+  request.start = *ParseTableInstant("2000-01-01");
+  request.end = *ParseTableInstant("2000-01-01T16:39");
+  request.stepSeconds = 60;
+  request.bodies = {1, 2, 4, 5, 6, 7, 8, 9};
+  request.format = TableFormat::Csv;
+  const TablePlan plan(request);
+  std::FILE* sink = std::fopen("/dev/null", "w");
+  for (auto _ : state) WriteTable(plan, ".", sink, false);
+  std::fclose(sink);
+  state.SetItemsProcessed(state.iterations() * plan.rows());
+}
+BENCHMARK(CsvTableRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
