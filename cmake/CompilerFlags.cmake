@@ -9,3 +9,12 @@ target_compile_options(orbitas_flags INTERFACE
   -ffp-contract=off -fno-fast-math -fno-math-errno
   $<$<BOOL:${ORBITAS_WERROR}>:-Werror>)
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "" FORCE)
+
+# A build for finding memory and undefined-behaviour faults: every target,
+# tests included, runs under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and any report ends the test that caused it.
+option(ORBITAS_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ORBITAS_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -197,9 +197,9 @@ bool MainForm::IsWindowShortcut(const QKeySequence& keys) const {
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
   const auto field = std::find(fecha_.begin(), fecha_.end(), watched);
   if (field == fecha_.end()) return QMainWindow::eventFilter(watched, event);
-  auto* key = static_cast<QKeyEvent*>(event);
 
   if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
     // A line edit claims Ctrl+C, Ctrl+V, Ctrl+A, Ctrl+U and others for
     // itself; the window's own shortcuts win over it.
     const QKeySequence keys(key->keyCombination().toCombined() & ~Qt::KeypadModifier);
@@ -208,6 +208,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   } else if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
     // Keys that produce a character reach the handler before the field;
     // Tab moves the focus and Delete edits, as they produce none.
     const QString text = key->text();

@@ -1,0 +1,54 @@
+// orbitas-cli's parsing of dates, steps, planet names and whole command
+// lines: parsed arguments or a usage error, tables planned or refused.
+#include <cmath>
+#include <vector>
+
+#include "arguments.h"
+#include "fuzz_support.h"
+#include "planet_names.h"
+#include "table_instant.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace orbitas::cli;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+
+  // Single values.
+  if (const auto instant = ParseTableInstant(text)) {
+    if (instant->civil) {
+      const CivilTime& t = *instant->civil;
+      orbitas::fuzz::Require(t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31, "impossible date");
+      orbitas::fuzz::Require(IsoText(t).rfind(text.substr(0, 10), 0) == 0 || text[0] == '+' || text[0] == '-',
+                             "the date does not print back as written");
+    } else {
+      orbitas::fuzz::Require(std::isfinite(instant->julianDay), "a Julian day that is not finite");
+    }
+  }
+  if (const auto step = ParseStepSeconds(text)) {
+    orbitas::fuzz::Require(*step > 0 && std::isfinite(*step), "a step that is not positive");
+  }
+  if (const auto body = ParsePlanet(text)) {
+    orbitas::fuzz::Require(*body >= 1 && *body <= 9 && *body != 3, "a body that is not a planet");
+  }
+
+  // A whole command line: arguments separated by NUL bytes.
+  std::vector<std::string> args;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == '\0') {
+      args.push_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  try {
+    const Arguments parsed = ParseArguments(args);
+    if (parsed.command == Command::Table) {
+      const TablePlan plan(parsed.table);
+      orbitas::fuzz::Require(plan.rows() >= 1 && plan.rows() <= MaxTableRows, "a table outside its limits");
+    }
+    if (parsed.command == Command::Instant || parsed.command == Command::Explain) {
+      orbitas::fuzz::Require(!parsed.bodies.empty(), "no planet chosen");
+    }
+  } catch (const UsageError&) {
+  }
+  return 0;
+}
