@@ -1,6 +1,9 @@
 // orbitas-cli tables and explanations, run as a process.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -132,6 +135,23 @@ TEST(CliTable, BadArgumentsAreRefusedBeforeAnyOutput) {
     EXPECT_TRUE(r.out.empty()) << args;
     EXPECT_NE(r.err.find("Uso:"), std::string::npos) << args;
   }
+}
+
+TEST(CliTable, ProgressGoesToATerminalNeverToTheTable) {
+  if (RunCommand("command -v script").status != 0) GTEST_SKIP() << "no script(1) to give a terminal";
+  const std::string dir = "/tmp/orbitas-progress-" + std::to_string(getpid());
+  // script gives the command a terminal for stderr while stdout goes to a file.
+  const auto r = RunCommand("mkdir -p " + dir + " && script -qec \"" + Cli("--from 2026-01-01 --to 2026-02-04T16:00 --step 1m --format csv") +
+                            " > " + dir + "/table.csv\" " + dir + "/terminal");
+  EXPECT_EQ(r.status, 0);
+  const std::string terminal = testing::ReadWhole(dir + "/terminal");
+  const std::string table = testing::ReadWhole(dir + "/table.csv");
+  EXPECT_NE(terminal.find("filas, quedan"), std::string::npos);
+  EXPECT_EQ(table.find("filas"), std::string::npos);
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 399369);
+  RunCommand("rm -rf " + dir);
+  // Without a terminal, nothing but the error (none here) reaches stderr.
+  EXPECT_TRUE(RunCommand(Cli("--from 2026-01-01 --to 2026-02-04T16:00 --step 1m --format csv > /dev/null")).err.empty());
 }
 
 // The value on the explanation's line that starts with `name`.
