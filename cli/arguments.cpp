@@ -37,7 +37,9 @@ const char* const UsageText =
     "  orbitas-cli 2000 1 1 12 0 0 Marte\n"
     "  orbitas-cli --jd 2451545 jupiter --json\n"
     "  orbitas-cli --from 2026-01-01 --to 2026-12-31 --step 10d Marte --format csv\n"
-    "  orbitas-cli --explain 2000 1 1 12 0 0 Marte\n";
+    "  orbitas-cli --explain 2000 1 1 12 0 0 Marte\n"
+    "  orbitas-cli --explain --jd 2451545 Júpiter\n"
+    "  orbitas-cli --version\n";
 
 namespace {
 

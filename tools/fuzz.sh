@@ -3,6 +3,8 @@
 # fuzz/corpus/, two at a time, with a 5-second limit on any one input (a
 # hang is a finding). New inputs that widen coverage are added to the corpus.
 # Usage: tools/fuzz.sh SECONDS [TARGET...]      (needs build-fuzz, see fuzz/)
+# FUZZ_SEED and FUZZ_RUNS make a run repeatable (a fixed seed and number of
+# inputs), as CI wants: the same corpus and binary then try the same inputs.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:?seconds per target}
@@ -17,7 +19,7 @@ run() {
   local t=$1
   mkdir -p "$top/fuzz/corpus/$t"
   "$top/build-fuzz/$t" "$top/fuzz/corpus/$t" -max_total_time="$seconds" -timeout=5 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/$t-" > "$logs/$t.log" 2>&1
+    -rss_limit_mb=2048 -print_final_stats=1 ${FUZZ_SEED:+-seed=$FUZZ_SEED} ${FUZZ_RUNS:+-runs=$FUZZ_RUNS} -artifact_prefix="$findings/$t-" > "$logs/$t.log" 2>&1
 }
 pids=()
 for t in "${targets[@]}"; do
