@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,7 +148,7 @@ std::string MainForm::DecimalSeparator() const { return QLocale().decimalPoint()
 
 std::string MainForm::FieldText(int index) const { return Fecha(index)->text().toStdString(); }
 
-void MainForm::Show(std::string_view label, const std::string& text) {
+void MainForm::SetCaption(std::string_view label, const std::string& text) {
   Label(label)->setText(QString::fromStdString(text));
 }
 
@@ -167,14 +168,14 @@ void MainForm::fecha_KeyPress(Int16 index, Int16& keyAscii) {
     if (keyAscii == KeyEnter) {
       const double minute = Val(FieldText(4)), second = Val(FieldText(5)), hour = Val(FieldText(3));
       g_.DecimalHour = ComputeDecimalHour(hour, minute, second);
-      Show("horadec", Format(g_.DecimalHour, DecimalHourPattern, separator));
+      SetCaption("horadec", Format(g_.DecimalHour, DecimalHourPattern, separator));
       if (index >= 0 && index <= 5 && NextField[static_cast<std::size_t>(index)] >= 0) {
         Fecha(NextField[static_cast<std::size_t>(index)])->setFocus();
       }
       g_.DecimalDay = ComputeDecimalDay(Val(FieldText(2)), g_.DecimalHour);
     }
     g_.JulianDay = ComputeJulianDay(Val(FieldText(0)), Val(FieldText(1)), g_.DecimalDay);
-    Show("diajuliano", CStr(g_.JulianDay, separator));
+    SetCaption("diajuliano", CStr(g_.JulianDay, separator));
   });
 }
 

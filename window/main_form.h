@@ -56,7 +56,7 @@ class MainForm : public QMainWindow {
   void RunHandler(Body&& body);
   std::string DecimalSeparator() const;
   std::string FieldText(int index) const;
-  void Show(std::string_view label, const std::string& text);
+  void SetCaption(std::string_view label, const std::string& text);
   bool IsWindowShortcut(const QKeySequence& keys) const;
 
   Variglo& g_;
