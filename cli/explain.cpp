@@ -6,6 +6,7 @@
 #include "angles.h"
 #include "julian_day.h"
 #include "number_text.h"
+#include "text_layout.h"
 
 namespace orbitas::cli {
 namespace {
@@ -16,11 +17,7 @@ class Writer {
   void Heading(const std::string& title) { std::cout << "\n" << title << "\n"; }
   void Value(const std::string& name, double value) { Line(name, CStr(value, sep_)); }
   void Line(const std::string& name, const std::string& text) {
-    std::string padded = "  " + name;
-    std::size_t chars = 0;
-    for (const char c : padded) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    padded.append(chars < 40 ? 40 - chars : 2, ' ');
-    std::cout << padded << text << "\n";
+    std::cout << PadRight("  " + name, 40, 2) << text << "\n";
   }
   const std::string& separator() const { return sep_; }
 
@@ -112,9 +109,8 @@ void ExplainEquatorial(Writer& w, const EquatorialCoordinates& eq, const LabelRe
     }
     return std::string();
   };
-  w.Line("α en h m s", text("arh") + " h " + text("arm") + " m " + text("ars") + " s");
-  w.Line("δ en ° ′ ″", (text("signo").empty() ? "" : text("signo") + " ") + text("dg") + "° " +
-                         text("dam") + "′ " + text("das") + "″");
+  w.Line("α en h m s", HoursMinutesSeconds(text("arh"), text("arm"), text("ars")));
+  w.Line("δ en ° ′ ″", DegreesMinutesSeconds(text("signo"), text("dg"), text("dam"), text("das")));
 }
 
 }  // namespace

@@ -3,17 +3,13 @@
 #include <utility>
 
 #include "json.h"
+#include "text_layout.h"
 
 namespace orbitas::cli {
 namespace {
 
 std::string Row(std::string_view caption, const std::string& text) {
-  std::string row = "  " + std::string(caption);
-  // Pad by characters, not bytes: the Greek captions take two bytes each.
-  int width = 0;
-  for (const char c : caption) width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  row.append(static_cast<std::size_t>(width < 6 ? 6 - width : 1), ' ');
-  return row + text + "\n";
+  return "  " + PadRight(std::string(caption), 6, 1) + text + "\n";
 }
 
 bool Has(const PlanetOutcome& p, std::initializer_list<std::string_view> labels) {
@@ -36,12 +32,10 @@ std::string PlanetBlock(const PlanetOutcome& p) {
 }
 
 std::string EquatorialBlock(const PlanetOutcome& p) {
-  const std::string sign = L(p, "signo");
   return L(p, "planetaec") + "\n" + Row("α", L(p, "ascrec")) +
-         Row("", L(p, "arh") + " h " + L(p, "arm") + " m " + L(p, "ars") + " s") +
+         Row("", HoursMinutesSeconds(L(p, "arh"), L(p, "arm"), L(p, "ars"))) +
          Row("δ", L(p, "declin")) +
-         Row("", (sign.empty() ? "" : sign + " ") + L(p, "dg") + "° " + L(p, "dam") + "′ " +
-                     L(p, "das") + "″") +
+         Row("", DegreesMinutesSeconds(L(p, "signo"), L(p, "dg"), L(p, "dam"), L(p, "das"))) +
          Row("RVec", L(p, "rv"));
 }
 

@@ -10,6 +10,7 @@
 #include "instant_output.h"
 #include "json.h"
 #include "number_text.h"
+#include "text_layout.h"
 
 namespace orbitas::cli {
 namespace {
@@ -19,13 +20,6 @@ constexpr double UnixEpochJulianDay = 2440587.5;
 
 double JulianDayOfCivilApprox(const CivilTime& t) {
   return SecondsFromCivil(t) / SecondsPerDay + UnixEpochJulianDay;
-}
-
-std::string Padded(std::string text, std::size_t width) {
-  std::size_t chars = 0;
-  for (const char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  if (chars < width) text.append(width - chars, ' ');
-  return text;
 }
 
 // The label texts of one row, kept by position and reused from row to row.
@@ -55,21 +49,21 @@ std::string SexagesimalDec(const RowDisplay& d) {
 }
 
 std::string TextHeader() {
-  std::string h = Padded("Fecha y hora", 22) + Padded("Día juliano", 18) + Padded("Planeta", 9);
+  std::string h = PadRight("Fecha y hora", 22) + PadRight("Día juliano", 18) + PadRight("Planeta", 9);
   for (const char* c : {"X Tierra", "Y Tierra", "Z Tierra", "R Tierra", "X planeta", "Y planeta",
                         "Z planeta", "R planeta", "α (h)"}) {
-    h += Padded(c, 23);
+    h += PadRight(c, 23);
   }
-  return h + Padded("α h m s", 16) + Padded("δ (°)", 23) + Padded("δ ° ′ ″", 20) + "RVec\n";
+  return h + PadRight("α h m s", 16) + PadRight("δ (°)", 23) + PadRight("δ ° ′ ″", 20) + "RVec\n";
 }
 
 void AppendTextRow(std::string& row, const std::string& instant, const std::string& julianDay,
                    Int16 body, const RowDisplay& d) {
-  row += Padded(instant, 22) + Padded(julianDay, 18) + Padded(std::string(BodyName(body)), 9);
+  row += PadRight(instant, 22) + PadRight(julianDay, 18) + PadRight(std::string(BodyName(body)), 9);
   for (const ResultLabel at : {L::xhelt, L::yhelt, L::zhelt, L::rhelt, L::xhelp, L::yhelp, L::zhelp, L::rhelp, L::ascrec}) {
-    row += Padded(d[at], 23);
+    row += PadRight(d[at], 23);
   }
-  row += Padded(SexagesimalRa(d), 16) + Padded(d[L::declin], 23) + Padded(SexagesimalDec(d), 20) + d[L::rv] + "\n";
+  row += PadRight(SexagesimalRa(d), 16) + PadRight(d[L::declin], 23) + PadRight(SexagesimalDec(d), 20) + d[L::rv] + "\n";
 }
 
 std::string CsvField(const std::string& text) {
