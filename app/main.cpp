@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "main_form.h"
+#include "program_state.h"
 #include "system_seams.h"
-#include "variglo.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,12 +11,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Órbitas planetarias"));
   QGuiApplication::setDesktopFileName(QStringLiteral("orbitas"));
 
-  orbitas::Variglo variglo;
+  orbitas::ProgramState state;
   orbitas::SystemClock clock;
   orbitas::SystemClipboard clipboard;
   orbitas::MessageBoxReporter errors;
   orbitas::ApplicationExit exit;
-  orbitas::MainForm form(variglo, {clock, clipboard, errors, exit});
+  orbitas::MainForm form(state, {clock, clipboard, errors, exit});
   form.show();
   return app.exec();
 }

@@ -6,18 +6,13 @@
 #include <cstdio>
 
 #include "equatorial.h"
-#include "table.h"
 #include "julian_day.h"
 #include "planet_request.h"
+#include "table.h"
 
 namespace {
 
 using namespace orbitas;
-
-class DiscardingDisplay : public ResultDisplay {
- public:
-  void Show(ResultLabel, const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
-};
 
 ElementsTable Filled() {
   ElementsTable elements{};
@@ -43,10 +38,11 @@ BENCHMARK(PlanetRequest);
 void PlanetRequestWithTexts(benchmark::State& state) {
   const ElementsTable elements = Filled();
   PlanetRequestValues values;
-  DiscardingDisplay display;
+  LabelTexts labels;
   double jd = 2451545.0;
   for (auto _ : state) {
-    RunPlanetRequest(elements, jd, 4, ".", values, display);
+    RunPlanetRequest(elements, jd, 4, ".", values, labels);
+    benchmark::DoNotOptimize(labels);
     jd += 0.37;
   }
 }
@@ -73,9 +69,9 @@ void CsvTableRows(benchmark::State& state) {
   request.bodies = {1, 2, 4, 5, 6, 7, 8, 9};
   request.format = TableFormat::Csv;
   const TablePlan plan(request);
-  std::FILE* sink = std::fopen("/dev/null", "w");
+  cli::Output sink(std::fopen("/dev/null", "w"), "/dev/null");
   for (auto _ : state) WriteTable(plan, ".", sink, false);
-  std::fclose(sink);
+  sink.Close();
   state.SetItemsProcessed(state.iterations() * plan.rows());
 }
 BENCHMARK(CsvTableRows)->Unit(benchmark::kMillisecond);

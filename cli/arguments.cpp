@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "number_text.h"
 #include "planet_names.h"
 
 namespace orbitas::cli {
@@ -66,6 +67,21 @@ const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
   return args[++i];
 }
 
+// A number as the window reads its fields: Val, where blanks and an empty
+// text are fine, but nothing may be left unread.
+const std::string& WholeNumber(const std::string& text, std::string_view what) {
+  if (ValReadsWhole(text)) return text;
+  std::string message(what);
+  message += " no se lee entero como número: «" + text + "»";
+  const std::size_t comma = text.find(',');
+  if (comma != std::string::npos) {
+    std::string withPoint = text;
+    withPoint[comma] = '.';
+    message += "; el separador decimal es el punto: " + withPoint;
+  }
+  throw UsageError(message);
+}
+
 TableInstant ParseBound(const std::string& text) {
   const std::optional<TableInstant> instant = ParseTableInstant(text);
   if (!instant) throw UsageError("fecha no válida: " + text + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
@@ -108,7 +124,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--jd") {
       if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
       if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
-      parsed.julianDay = args[++i];
+      parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
       julianDayGiven = true;
     } else if (arg == "--") {
       positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
@@ -141,8 +157,10 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     if (positional.size() < 6) {
       throw UsageError("faltan valores: se esperan año, mes, día, hora, minuto y segundo");
     }
-    parsed.date = DateTexts{positional[0], positional[1], positional[2],
-                            positional[3], positional[4], positional[5]};
+    static constexpr const char* Names[6] = {"el año", "el mes", "el día", "la hora", "el minuto", "el segundo"};
+    DateTexts date;
+    for (std::size_t k = 0; k < 6; ++k) date[k] = WholeNumber(positional[k], Names[k]);
+    parsed.date = date;
     names.erase(names.begin(), names.begin() + 6);
   }
   if (explain) {

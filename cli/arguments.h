@@ -1,12 +1,12 @@
 #pragma once
 // The command line of orbitas-cli.
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "instant.h"
-#include "table.h"
+#include "table_plan.h"
+#include "usage_error.h"
 
 namespace orbitas::cli {
 
@@ -16,18 +16,14 @@ struct Arguments {
   Command command = Command::Instant;
   bool json = false;
   std::optional<DateTexts> date;  // the six values, when no Julian day is given
-  std::string julianDay;          // the text after --jd
+  std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
   TableRequest table;             // --from, --to, --step, --format
 };
 
-// Bad usage: the message says what is wrong, in Spanish.
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// The program's arguments (without the program name). Raises UsageError.
+// The program's arguments (without the program name). Raises UsageError,
+// among others for a date value or Julian day that Val would read only in
+// part ("2451545,5", "12h", "abc").
 Arguments ParseArguments(const std::vector<std::string>& args);
 
 // The usage text shown by --help, and the short one after a usage error.

@@ -1,10 +1,11 @@
 #include "explain.h"
 
+#include <cmath>
 #include <cstdio>
-#include <iostream>
 
 #include "angles.h"
-#include "julian_day.h"
+#include "body_names.h"
+#include "date_entry.h"
 #include "number_text.h"
 #include "text_layout.h"
 
@@ -13,39 +14,40 @@ namespace {
 
 class Writer {
  public:
-  explicit Writer(std::string separator) : sep_(std::move(separator)) {}
-  void Heading(const std::string& title) { std::cout << "\n" << title << "\n"; }
+  Writer(Output& out, std::string separator) : out_(out), sep_(std::move(separator)) {}
+  void Heading(const std::string& title) { out_.Write("\n" + title + "\n"); }
   void Value(const std::string& name, double value) { Line(name, CStr(value, sep_)); }
   void Line(const std::string& name, const std::string& text) {
-    std::cout << PadRight("  " + name, 40, 2) << text << "\n";
+    out_.Write(PadRight("  " + name, 40, 2) + text + "\n");
   }
   const std::string& separator() const { return sep_; }
 
  private:
+  Output& out_;
   std::string sep_;
-};
-
-// Records which labels a request wrote, to tell how far it got.
-class LabelRecorder : public ResultDisplay {
- public:
-  void Show(ResultLabel label, const std::string& text) override { labels.emplace_back(LabelName(label), text); }
-  std::vector<std::pair<std::string, std::string>> labels;
 };
 
 void ExplainCalendar(Writer& w, const DateTexts& date, double& julianDay) {
   w.Heading("Calendario (fecha y hora como al pulsar Intro)");
-  const double minute = Val(date.minute), second = Val(date.second), hour = Val(date.hour);
-  const double decimalHour = ComputeDecimalHour(hour, minute, second);
-  w.Value("Hora decimal", decimalHour);
-  const double decimalDay = ComputeDecimalDay(Val(date.day), decimalHour);
-  w.Value("Día con su fracción", decimalDay);
+  // NaN marks a value the entry has not reached when an error stops it.
+  ProgramState state;
+  state.decimalHour = state.decimalDay = std::nan("");
+  DateLabelTexts texts(false);
   JulianDayStages st;
   try {
-    julianDay = ComputeJulianDay(Val(date.year), Val(date.month), decimalDay, &st);
+    PressDateKey(state, true, TypedDateFields({date[0], date[1], date[2], date[3], date[4], date[5]}),
+                 w.separator(), texts, &st);
   } catch (const RuntimeError&) {
-    w.Line("(el cálculo del día juliano se detiene)", "");
+    if (!std::isnan(state.decimalHour)) w.Value("Hora decimal", state.decimalHour);
+    if (!std::isnan(state.decimalDay)) {
+      w.Value("Día con su fracción", state.decimalDay);
+      w.Line("(el cálculo del día juliano se detiene)", "");
+    }
     throw;
   }
+  julianDay = state.julianDay;
+  w.Value("Hora decimal", state.decimalHour);
+  w.Value("Día con su fracción", state.decimalDay);
   w.Value("D0, parte entera del día", st.d0);
   w.Value("F, fracción desde el mediodía", st.f);
   w.Value("N, término del año", st.n);
@@ -90,7 +92,7 @@ void ExplainBody(Writer& w, const std::string& title, const ElementRow& row,
   w.Value("z (UA)", pos.z);
 }
 
-void ExplainEquatorial(Writer& w, const EquatorialCoordinates& eq, const LabelRecorder& labels) {
+void ExplainEquatorial(Writer& w, const EquatorialCoordinates& eq, const LabelTexts& labels) {
   w.Heading("Coordenadas geocéntricas ecuatoriales");
   w.Value("ΔX = x planeta − x Tierra", eq.geoDeltaX);
   w.Value("ΔY = y planeta − y Tierra", eq.geoDeltaY);
@@ -103,27 +105,23 @@ void ExplainEquatorial(Writer& w, const EquatorialCoordinates& eq, const LabelRe
   w.Value("α (horas) = α / 15", eq.rightAscensionHours);
   w.Value("δ (grados)", eq.declination);
   w.Value("distancia a la Tierra (UA)", eq.geoDistance);
-  auto text = [&](std::string_view name) {
-    for (const auto& [label, t] : labels.labels) {
-      if (label == name) return t;
-    }
-    return std::string();
-  };
-  w.Line("α en h m s", HoursMinutesSeconds(text("arh"), text("arm"), text("ars")));
-  w.Line("δ en ° ′ ″", DegreesMinutesSeconds(text("signo"), text("dg"), text("dam"), text("das")));
+  using L = ResultLabel;
+  auto text = [&](ResultLabel label) { return std::string(labels[label]); };
+  w.Line("α en h m s", HoursMinutesSeconds(text(L::arh), text(L::arm), text(L::ars)));
+  w.Line("δ en ° ′ ″", DegreesMinutesSeconds(text(L::signo), text(L::dg), text(L::dam), text(L::das)));
 }
 
 }  // namespace
 
 int Explain(const std::optional<DateTexts>& date, const std::string& julianDayText, Int16 body,
-            const std::string& separator) {
-  Writer w(separator);
-  std::cout << "Cálculo de " << BodyName(body) << ", paso a paso\n";
+            const std::string& separator, Output& out) {
+  Writer w(out, separator);
+  out.Write("Cálculo de " + std::string(BodyName(body)) + ", paso a paso\n");
   ElementsTable elements{};
   FillElements(elements);
   PlanetRequestValues values;
   PlanetRequestStages stages;
-  LabelRecorder labels;
+  LabelTexts labels;
   try {
     double julianDay = 0.0;
     if (date) {
@@ -139,7 +137,7 @@ int Explain(const std::optional<DateTexts>& date, const std::string& julianDayTe
     try {
       RunPlanetRequest(elements, julianDay, body, separator, values, labels, &stages);
     } catch (const RuntimeError&) {
-      if (labels.labels.size() >= 4) {
+      if (labels.Written(ResultLabel::zhelt)) {
         ExplainBody(w, "Tierra (cuerpo 3)", EarthRow(elements), values.earth, stages.earth);
       }
       throw;
@@ -149,8 +147,8 @@ int Explain(const std::optional<DateTexts>& date, const std::string& julianDayTe
                 BodyRow(elements, body), values.planet, stages.planet);
     ExplainEquatorial(w, values.equatorial, labels);
   } catch (const RuntimeError& error) {
-    std::cout << std::flush;
-    std::cerr << "orbitas-cli: " << error.what() << "\n";
+    out.Flush();
+    std::fprintf(stderr, "orbitas-cli: %s\n", error.what());
     return 1;
   }
   return 0;

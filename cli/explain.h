@@ -6,13 +6,15 @@
 #include <string>
 
 #include "instant.h"
+#include "output.h"
 
 namespace orbitas::cli {
 
-// Writes the explanation to stdout as it goes. date, or else the Julian day
+// Writes the explanation to out as it goes. date, or else the Julian day
 // read with Val from julianDayText. Returns 0, or 1 after a run-time error
 // (what was computed before it is written, then the error on stderr).
+// Raises OutputError when out refuses a write.
 int Explain(const std::optional<DateTexts>& date, const std::string& julianDayText, Int16 body,
-            const std::string& separator);
+            const std::string& separator, Output& out);
 
 }  // namespace orbitas::cli

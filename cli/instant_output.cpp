@@ -2,41 +2,46 @@
 
 #include <utility>
 
+#include "body_names.h"
 #include "json.h"
 #include "text_layout.h"
 
 namespace orbitas::cli {
 namespace {
 
-std::string Row(std::string_view caption, const std::string& text) {
-  return "  " + PadRight(std::string(caption), 6, 1) + text + "\n";
+using L = ResultLabel;
+
+std::string Row(std::string_view caption, std::string_view text) {
+  std::string row = "  " + PadRight(std::string(caption), 6, 1);
+  row += text;
+  return row + "\n";
 }
 
-bool Has(const PlanetOutcome& p, std::initializer_list<std::string_view> labels) {
-  for (const std::string_view label : labels) {
-    if (!p.Label(label)) return false;
+bool Has(const PlanetOutcome& p, std::initializer_list<ResultLabel> labels) {
+  for (const ResultLabel label : labels) {
+    if (!p.labels.Written(label)) return false;
   }
   return true;
 }
 
-const std::string& L(const PlanetOutcome& p, std::string_view label) { return *p.Label(label); }
+std::string T(const PlanetOutcome& p, ResultLabel label) { return std::string(p.labels[label]); }
 
 std::string EarthBlock(const PlanetOutcome& p) {
-  return "Coordenadas heliocéntricas de la Tierra\n" + Row("X", L(p, "xhelt")) +
-         Row("Y", L(p, "yhelt")) + Row("Z", L(p, "zhelt")) + Row("R", L(p, "rhelt"));
+  return "Coordenadas heliocéntricas de la Tierra\n" + Row("X", T(p, L::xhelt)) +
+         Row("Y", T(p, L::yhelt)) + Row("Z", T(p, L::zhelt)) + Row("R", T(p, L::rhelt));
 }
 
 std::string PlanetBlock(const PlanetOutcome& p) {
-  return L(p, "planetahel") + "\n" + Row("X", L(p, "xhelp")) + Row("Y", L(p, "yhelp")) +
-         Row("Z", L(p, "zhelp")) + Row("R", L(p, "rhelp"));
+  return T(p, L::planetahel) + "\n" + Row("X", T(p, L::xhelp)) + Row("Y", T(p, L::yhelp)) +
+         Row("Z", T(p, L::zhelp)) + Row("R", T(p, L::rhelp));
 }
 
 std::string EquatorialBlock(const PlanetOutcome& p) {
-  return L(p, "planetaec") + "\n" + Row("α", L(p, "ascrec")) +
-         Row("", HoursMinutesSeconds(L(p, "arh"), L(p, "arm"), L(p, "ars"))) +
-         Row("δ", L(p, "declin")) +
-         Row("", DegreesMinutesSeconds(L(p, "signo"), L(p, "dg"), L(p, "dam"), L(p, "das"))) +
-         Row("RVec", L(p, "rv"));
+  return T(p, L::planetaec) + "\n" + Row("α", T(p, L::ascrec)) +
+         Row("", HoursMinutesSeconds(T(p, L::arh), T(p, L::arm), T(p, L::ars))) +
+         Row("δ", T(p, L::declin)) +
+         Row("", DegreesMinutesSeconds(T(p, L::signo), T(p, L::dg), T(p, L::dam), T(p, L::das))) +
+         Row("RVec", T(p, L::rv));
 }
 
 }  // namespace
@@ -47,11 +52,11 @@ std::string InstantAsText(const InstantOutcome& outcome) {
   if (outcome.diajuliano) text += "Día juliano:  " + *outcome.diajuliano + "\n";
   bool earthShown = false;
   for (const PlanetOutcome& p : outcome.planets) {
-    if (!earthShown && Has(p, {"rhelt", "xhelt", "yhelt", "zhelt"})) {
+    if (!earthShown && Has(p, {L::rhelt, L::xhelt, L::yhelt, L::zhelt})) {
       text += "\n" + EarthBlock(p);
       earthShown = true;
     }
-    if (Has(p, {"planetahel", "rhelp", "xhelp", "yhelp", "zhelp"})) text += "\n" + PlanetBlock(p);
+    if (Has(p, {L::planetahel, L::rhelp, L::xhelp, L::yhelp, L::zhelp})) text += "\n" + PlanetBlock(p);
     if (p.Complete()) text += "\n" + EquatorialBlock(p);
   }
   return text;
@@ -60,11 +65,11 @@ std::string InstantAsText(const InstantOutcome& outcome) {
 std::string PlanetValuesAsJson(const PlanetOutcome& p) {
   const auto& v = p.values;
   std::vector<std::pair<std::string_view, double>> numbers;
-  if (p.Label("zhelt")) {
+  if (p.labels.Written(L::zhelt)) {
     numbers.insert(numbers.end(), {{"EarthX", v.earth.x}, {"EarthY", v.earth.y},
                                    {"EarthZ", v.earth.z}, {"EarthRadius", v.earth.radius}});
   }
-  if (p.Label("zhelp")) {
+  if (p.labels.Written(L::zhelp)) {
     numbers.insert(numbers.end(), {{"PlanetX", v.planet.x}, {"PlanetY", v.planet.y},
                                    {"PlanetZ", v.planet.z}, {"PlanetRadius", v.planet.radius}});
   }
@@ -95,9 +100,13 @@ std::string InstantAsJson(const InstantOutcome& outcome) {
     if (i) json += ", ";
     json += "{\"body\": " + std::to_string(p.body) +
             ", \"name\": " + JsonString(BodyName(p.body)) + ", \"labels\": {";
-    for (std::size_t k = 0; k < p.labels.size(); ++k) {
-      if (k) json += ", ";
-      json += JsonString(p.labels[k].first) + ": " + JsonString(p.labels[k].second);
+    bool first = true;
+    for (std::size_t k = 0; k < ResultLabelCount; ++k) {
+      const auto label = static_cast<ResultLabel>(k);
+      if (!p.labels.Written(label)) continue;
+      if (!first) json += ", ";
+      first = false;
+      json += JsonString(LabelName(label)) + ": " + JsonString(p.labels[label]);
     }
     json += "}, \"values\": " + PlanetValuesAsJson(p) + "}";
   }

@@ -1,8 +1,8 @@
 // orbitas-cli: the window's computation from a shell.
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -10,55 +10,71 @@
 #include "decimal_separator.h"
 #include "explain.h"
 #include "instant_output.h"
+#include "output.h"
+#include "table.h"
 
 namespace {
 
 constexpr int ExitRuntimeError = 1;
 constexpr int ExitUsage = 2;
 
-int RunInstant(const orbitas::cli::Arguments& args) {
-  using namespace orbitas::cli;
+using namespace orbitas::cli;
+
+int RunInstant(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   const InstantOutcome outcome = ComputeInstant(args.date, args.julianDay, args.bodies, separator);
-  std::cout << (args.json ? InstantAsJson(outcome) : InstantAsText(outcome)) << std::flush;
+  out.Write(args.json ? InstantAsJson(outcome) : InstantAsText(outcome));
   if (outcome.error) {
-    std::cerr << "orbitas-cli: " << orbitas::ErrorMessage(*outcome.error) << "\n";
+    out.Flush();
+    std::fprintf(stderr, "orbitas-cli: %s\n", std::string(orbitas::ErrorMessage(*outcome.error)).c_str());
     return ExitRuntimeError;
   }
   return 0;
 }
 
-int RunTable(const orbitas::cli::Arguments& args) {
-  using namespace orbitas::cli;
+int RunTable(const Arguments& args, Output& out) {
   const TablePlan plan(args.table);  // refuses bad bounds before any output
-  static char buffer[1 << 16];
-  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  return WriteTable(plan, DecimalSeparatorFromEnvironment(), stdout, isatty(STDERR_FILENO) == 1);
+  return WriteTable(plan, DecimalSeparatorFromEnvironment(), out, isatty(STDERR_FILENO) == 1);
+}
+
+int Run(const Arguments& args, Output& out) {
+  switch (args.command) {
+    case Command::Help:
+      out.Write(UsageText);
+      return 0;
+    case Command::Version:
+      out.Write("orbitas-cli " ORBITAS_VERSION "\n");
+      return 0;
+    case Command::Instant:
+      return RunInstant(args, out);
+    case Command::Table:
+      return RunTable(args, out);
+    case Command::Explain:
+      return Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(), out);
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace orbitas::cli;
+  std::setlocale(LC_MESSAGES, "");  // the system's reasons in the user's language
+  static char buffer[1 << 16];
+  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  Output out(stdout, "la salida estándar");
   try {
     const Arguments args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-    switch (args.command) {
-      case Command::Help:
-        std::cout << UsageText;
-        return 0;
-      case Command::Version:
-        std::cout << "orbitas-cli " ORBITAS_VERSION "\n";
-        return 0;
-      case Command::Instant:
-        return RunInstant(args);
-      case Command::Table:
-        return RunTable(args);
-      case Command::Explain:
-        return Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment());
-    }
+    const int status = Run(args, out);
+    out.Close();
+    return status;
   } catch (const UsageError& error) {
-    std::cerr << "orbitas-cli: " << error.what() << "\n\n" << ShortUsageText;
+    std::fprintf(stderr, "orbitas-cli: %s\n\n%s", error.what(), ShortUsageText);
     return ExitUsage;
+  } catch (const OutputError& error) {
+    // A reader that went away (a closed pipe) wants no more output: that
+    // is no failure. Anything else is.
+    if (error.brokenPipe()) return 0;
+    std::fprintf(stderr, "orbitas-cli: %s\n", error.what());
+    return ExitRuntimeError;
   }
-  return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "body_names.h"
 #include "elements.h"
 
 namespace orbitas::cli {

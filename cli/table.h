@@ -1,57 +1,18 @@
 #pragma once
-// Tables of positions over a range of instants, streamed row by row: one
-// row per instant and planet, in time order and then in body order.
-#include <cstdint>
-#include <cstdio>
+// A table of positions over a range of instants, streamed row by row.
 #include <string>
-#include <vector>
 
-#include "conversions.h"
-#include "table_instant.h"
+#include "output.h"
+#include "table_plan.h"
 
 namespace orbitas::cli {
 
-enum class TableFormat { Text, Csv, Json };
-
-// The most rows a table may have.
-inline constexpr std::int64_t MaxTableRows = 10'000'000;
-
-struct TableRequest {
-  TableInstant start, end;
-  double stepSeconds = 86400.0;
-  std::vector<Int16> bodies;
-  TableFormat format = TableFormat::Text;
-};
-
-// The instants of a table. Row k is at start + k * step, computed afresh
-// for every k; the end is included when it falls on a row.
-class TablePlan {
- public:
-  // Raises UsageError (before any output) when the end is before the start
-  // or the table would have more than MaxTableRows rows.
-  explicit TablePlan(const TableRequest& request);
-
-  std::int64_t instants() const { return instants_; }
-  std::int64_t rows() const { return instants_ * static_cast<std::int64_t>(request_.bodies.size()); }
-  const TableRequest& request() const { return request_; }
-
-  // Instant k: the civil time (for a table that starts from a date), from
-  // which the window's calendar gives the Julian day; or the Julian day.
-  bool civil() const { return request_.start.civil.has_value(); }
-  CivilTime CivilAt(std::int64_t k) const;
-  double JulianDayAt(std::int64_t k) const;
-
- private:
-  TableRequest request_;
-  double startSeconds_ = 0.0;  // civil tables: seconds since 1970
-  std::int64_t instants_ = 0;
-};
-
-// Writes the table to out. stderr receives the error of a failing row and,
-// when progressTerminal is true, a progress line that is cleared at the end.
-// Returns 0, or 1 after a row whose computation failed (the rows before it
-// are written).
-int WriteTable(const TablePlan& plan, const std::string& separator, std::FILE* out,
-               bool progressTerminal);
+// Writes the header and the rows of plan to out, each row's instant through
+// the window's date entry (or its Julian day). stderr receives the error
+// of a failing row and, when progressTerminal is true, a progress line
+// that is cleared at the end. Returns 0, or 1 after a row whose
+// computation failed (the rows before it are written and flushed). Raises
+// OutputError when out refuses a write.
+int WriteTable(const TablePlan& plan, const std::string& separator, Output& out, bool progressTerminal);
 
 }  // namespace orbitas::cli

@@ -4,21 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "civil_days.h"
 #include "number_text.h"
 
 namespace orbitas::cli {
 namespace {
-
-constexpr double SecondsPerDay = 86400.0;
-// The Julian day of 1970-01-01T00:00:00.
-constexpr double UnixEpochJulianDay = 2440587.5;
-
-bool IsLeap(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(std::int64_t y, int m) {
-  static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return m == 2 && IsLeap(y) ? 29 : days[m - 1];
-}
 
 // Reads exactly `count` digits (or at least `count` when atLeast) at pos.
 std::optional<std::int64_t> Digits(std::string_view text, std::size_t& pos, std::size_t count,
@@ -117,31 +107,6 @@ std::optional<double> ParseStepSeconds(std::string_view text) {
   return seconds;
 }
 
-// The days-from-civil count of the proleptic Gregorian calendar, by eras of
-// 400 years so that it holds for negative years too.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-CivilTime CivilFromDays(std::int64_t z) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  CivilTime t;
-  t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  t.year = yoe + era * 400 + (t.month <= 2);
-  return t;
-}
-
 double SecondsFromCivil(const CivilTime& t) {
   return static_cast<double>(DaysFromCivil(t.year, t.month, t.day)) * SecondsPerDay +
          ((t.hour * 3600.0 + t.minute * 60.0) + t.second);
@@ -150,7 +115,11 @@ double SecondsFromCivil(const CivilTime& t) {
 CivilTime CivilFromSeconds(double seconds) {
   const double days = std::floor(seconds / SecondsPerDay);
   double ofDay = seconds - days * SecondsPerDay;
-  CivilTime t = CivilFromDays(static_cast<std::int64_t>(days));
+  const CivilDate date = CivilFromDays(static_cast<std::int64_t>(days));
+  CivilTime t;
+  t.year = date.year;
+  t.month = date.month;
+  t.day = date.day;
   t.hour = static_cast<int>(ofDay / 3600);
   ofDay -= t.hour * 3600.0;
   t.minute = static_cast<int>(ofDay / 60);

@@ -31,10 +31,6 @@ std::optional<TableInstant> ParseTableInstant(std::string_view text);
 // for a unit other than d, h, m, s, or a number that is not positive.
 std::optional<double> ParseStepSeconds(std::string_view text);
 
-// Days since 1970-01-01 of a civil date, and back (any astronomical year).
-std::int64_t DaysFromCivil(std::int64_t year, int month, int day);
-CivilTime CivilFromDays(std::int64_t days);
-
 // Seconds since 1970-01-01T00:00:00 of a civil time, and back.
 double SecondsFromCivil(const CivilTime& t);
 CivilTime CivilFromSeconds(double seconds);

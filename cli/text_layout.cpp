@@ -15,6 +15,11 @@ std::string PadRight(std::string text, std::size_t width, std::size_t minimumGap
   return text;
 }
 
+void PadFrom(std::string& out, std::size_t start, std::size_t width) {
+  const std::size_t used = DisplayWidth(std::string_view(out).substr(start));
+  if (used < width) out.append(width - used, ' ');
+}
+
 std::string HoursMinutesSeconds(const std::string& hours, const std::string& minutes,
                                 const std::string& seconds) {
   return hours + " h " + minutes + " m " + seconds + " s";

@@ -22,9 +22,6 @@ constexpr std::array<DefinedElements, 9> DefinedRows = {{
     {17.16885, 110.2376, 223.5198, 39.25024, 0.004008119, 0.2450534, 241.15829}, // 9 Plutón
 }};
 
-constexpr std::array<std::string_view, 10> BodyNames = {
-    "", "Mercurio", "Venus", "Tierra", "Marte", "Júpiter", "Saturno", "Urano", "Neptuno", "Plutón"};
-
 double Radians(double degrees) { return (Real(degrees) * DegreesToRadians).value(); }
 
 ElementRow RowAt(const ElementsTable& elements, std::size_t first) {
@@ -60,11 +57,6 @@ ElementRow BodyRow(const ElementsTable& elements, Int16 p) {
     row[static_cast<std::size_t>(k - 1)] = elements[static_cast<std::size_t>(index)];
   }
   return {row[0], row[1], row[2], row[3], row[4], row[5], row[6]};
-}
-
-std::string_view BodyName(Int16 p) {
-  if (p < 0 || p > 9) RaiseSubscriptOutOfRange();
-  return BodyNames[static_cast<std::size_t>(p)];
 }
 
 }  // namespace orbitas

@@ -2,7 +2,6 @@
 // The fixed mean Keplerian elements of the nine bodies, at one epoch.
 
 #include <array>
-#include <string_view>
 
 #include "conversions.h"
 
@@ -46,10 +45,5 @@ ElementRow EarthRow(const ElementsTable& elements);
 // leaves the 16-bit range and SubscriptOutOfRange for an index outside the
 // table; both happen only for p outside 1..9.
 ElementRow BodyRow(const ElementsTable& elements, Int16 p);
-
-// The Spanish name of body p (1 to 9): "Mercurio", ..., "Tierra", ...,
-// "Plutón"; entry 0 is the empty name. Raises SubscriptOutOfRange for p
-// outside 0..9.
-std::string_view BodyName(Int16 p);
 
 }  // namespace orbitas

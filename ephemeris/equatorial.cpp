@@ -21,8 +21,8 @@ void ComputeEquatorialCoordinates(const HeliocentricPosition& earth,
   out.z = Z.value();
 
   out.rightAscensionDeg = (Real(ArcTanQuadrant(out.y, out.x)) * RadiansToDegrees).value();
-  out.declination = (Atn(Z / Sqr(X * X + Y * Y)) * RadiansToDegrees).value();
-  out.geoDistance = Sqr((X * X + Y * Y) + Z * Z).value();
+  out.declination = (Atn(Z / SquareRoot(X * X + Y * Y)) * RadiansToDegrees).value();
+  out.geoDistance = SquareRoot((X * X + Y * Y) + Z * Z).value();
   out.rightAscensionHours = (Real(out.rightAscensionDeg) / 15).value();
 }
 

@@ -26,8 +26,8 @@ struct EquatorialCoordinates {
 // vectors, rotated about the x axis by the obliquity:
 //   X = dx;  Y = cos e dy - sin e dz;  Z = sin e dy + cos e dz
 //   RA  = ArcTanQuadrant(Y, X) * 57.2957795130823;  RA hours = RA / 15
-//   Dec = Atn(Z / Sqr(X X + Y Y)) * 57.2957795130823
-//   distance = Sqr((X X + Y Y) + Z Z)
+//   Dec = Atn(Z / SquareRoot(X X + Y Y)) * 57.2957795130823
+//   distance = SquareRoot((X X + Y Y) + Z Z)
 // No precession, nutation, aberration, light time or parallax. Raises
 // FloatingPointFault when X is exactly 0 or X X + Y Y is 0. Each field is
 // set before the next is computed; on an error, out keeps what was set.

@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 #include "julian_day.h"
-#include "table_instant.h"
+#include "civil_days.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;
@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const double julianDay = ComputeJulianDay(static_cast<double>(year), static_cast<double>(month),
                                             ComputeDecimalDay(static_cast<double>(day),
                                                               ComputeDecimalHour(h, m, s)));
-  const double expected = static_cast<double>(cli::DaysFromCivil(year, static_cast<int>(month), static_cast<int>(day))) +
-                          2440587.5 + (h * 3600.0 + m * 60.0 + s) / 86400.0;
+  const double expected = static_cast<double>(DaysFromCivil(year, static_cast<int>(month), static_cast<int>(day))) +
+                          UnixEpochJulianDay + (h * 3600.0 + m * 60.0 + s) / SecondsPerDay;
   fuzz::Require(std::fabs(julianDay - expected) < 1e-6, "the Julian day of a real date is wrong");
   return 0;
 }

@@ -2,21 +2,10 @@
 // with coordinates in their ranges, or a run-time error after the labels the
 // method allows.
 #include <cmath>
-#include <vector>
 
 #include "fuzz_support.h"
 #include "number_text.h"
 #include "planet_request.h"
-
-namespace {
-
-class Labels : public orbitas::ResultDisplay {
- public:
-  void Show(orbitas::ResultLabel label, const std::string& text) override { shown.emplace_back(label, text); }
-  std::vector<std::pair<orbitas::ResultLabel, std::string>> shown;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;
@@ -30,13 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return e;
   }();
   PlanetRequestValues values;
-  Labels labels;
+  LabelTexts labels;
   const bool done = fuzz::ResultOrRuntimeError([&] { RunPlanetRequest(elements, jd, body, ".", values, labels); });
-  // The labels come in their order, as far as the request got.
-  for (std::size_t i = 0; i < labels.shown.size(); ++i) {
-    fuzz::Require(static_cast<std::size_t>(labels.shown[i].first) == i, "labels out of order");
+  // The labels are written in their order, as far as the request got.
+  std::size_t n = 0;
+  while (n < ResultLabelCount && labels.Written(static_cast<ResultLabel>(n))) ++n;
+  for (std::size_t i = n; i < ResultLabelCount; ++i) {
+    fuzz::Require(!labels.Written(static_cast<ResultLabel>(i)), "labels out of order");
   }
-  const std::size_t n = labels.shown.size();
   fuzz::Require(n == 0 || n == 4 || n == 9 || n == 20, "a request stopped between two labels of a block");
   if (body < 1 || body > 9) fuzz::Require(n == 0, "an invalid body wrote a label");
   if (!done) return 0;
@@ -46,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(eq.declination >= -90 && eq.declination <= 90, "declination out of range");
   fuzz::Require(eq.geoDistance >= 0 && eq.geoDistance < 100, "distance out of range");
   fuzz::Require(values.planet.radius > 0 && values.earth.radius > 0, "radius not positive");
-  fuzz::Require(Val(labels.shown[19].second) == Val(CStr(eq.geoDistance)), "rv is not CStr of the distance");
-  fuzz::Require((labels.shown[15].second == "-") == (eq.declination < 0), "signo does not match");
+  fuzz::Require(Val(labels[ResultLabel::rv]) == Val(CStr(eq.geoDistance)), "rv is not CStr of the distance");
+  fuzz::Require((labels[ResultLabel::signo] == "-") == (eq.declination < 0), "signo does not match");
   return 0;
 }

@@ -19,6 +19,11 @@ namespace orbitas {
 // a number too small for one gives 0 or a subnormal value.
 double Val(std::string_view text);
 
+// True when Val reads the whole of text: nothing but blanks stands outside
+// the number it reads. Empty text and blanks alone count as whole (they
+// read as 0); "2451545,5", "12h", "abc" and "1e" do not.
+bool ValReadsWhole(std::string_view text);
+
 // CStr(x): the standard text of a double, as written into every label.
 // At most 15 significant digits, rounded to nearest; no trailing zeros, no
 // leading blank; "-" before negative values; a zero before the separator
@@ -26,6 +31,17 @@ double Val(std::string_view text);
 // take the exponent form: mantissa, "E", the exponent's sign and at least
 // two digits ("-5.25647741769397E-06"). Zero, and negative zero, give "0".
 std::string CStr(double x, std::string_view decimalSeparator = ".");
+
+// The longest decimal separator the texts accept: one UTF-8 character.
+inline constexpr std::size_t MaxSeparatorLength = 4;
+// The most bytes CStr writes: "-1.23456789012345E+308" with the longest
+// separator.
+inline constexpr std::size_t CStrMaxLength = 25;
+
+// CStr(x) written into out, which has room for CStrMaxLength bytes, with no
+// heap allocation; returns the number of bytes written. Throws
+// std::invalid_argument for a separator longer than MaxSeparatorLength.
+std::size_t WriteCStr(double x, std::string_view decimalSeparator, char* out);
 
 // Format(x, pattern) for the numeric patterns "#0.0#############" and
 // "#0.0##" (and any pattern of that shape: "#"s, then "0"s, ".", "0"s, "#"s).
@@ -36,6 +52,12 @@ std::string CStr(double x, std::string_view decimalSeparator = ".");
 // rounds to zero shows without a sign. Throws std::invalid_argument for a
 // pattern of another shape (a programming error, not a run-time error).
 std::string Format(double x, std::string_view pattern, std::string_view decimalSeparator = ".");
+
+// Format(x, pattern) written into out, of `capacity` bytes; returns the
+// number of bytes written. Throws std::length_error when the text does not
+// fit.
+std::size_t WriteFormat(double x, std::string_view pattern, std::string_view decimalSeparator,
+                        char* out, std::size_t capacity);
 
 // A local date and time as the clock gives it.
 struct LocalDateTime {

@@ -53,7 +53,7 @@ inline Real Tan(Real x) { return std::tan(x.value()); }
 // Arc tangent, result between -pi/2 and pi/2.
 inline Real Atn(Real x) { return std::atan(x.value()); }
 // Square root: a negative argument is an invalid operation.
-inline Real Sqr(Real x) { return std::sqrt(x.value()); }
+inline Real SquareRoot(Real x) { return std::sqrt(x.value()); }
 // Power, as the runtime's ^ operator.
 inline Real Pow(Real base, Real exponent) { return std::pow(base.value(), exponent.value()); }
 inline Real Abs(Real x) { return std::fabs(x.value()); }

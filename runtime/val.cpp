@@ -19,6 +19,9 @@ class LeadingNumber {
  public:
   explicit LeadingNumber(std::string_view text) : text_(text) {}
 
+  // True when nothing but blanks follows what Collect took.
+  bool AtEnd() { return Peek() == '\0' && pos_ == text_.size(); }
+
   std::string Collect() {
     std::string number;
     if (Peek() == '+' || Peek() == '-') number += Take();
@@ -28,7 +31,10 @@ class LeadingNumber {
       number += Take();
       while (IsDigit(Peek())) { number += Take(); digits = true; }
     }
-    if (!digits) return {};
+    if (!digits) {
+      pos_ = 0;
+      return {};
+    }
     if (Peek() == 'e' || Peek() == 'E') {
       // The exponent counts only when at least one digit follows it.
       const std::size_t mark = pos_;
@@ -66,6 +72,16 @@ double Val(std::string_view text) {
   const double value = strtod_l(number.c_str(), nullptr, CLocale());
   if (std::isinf(value)) RaiseOverflow();
   return value;
+}
+
+}  // namespace orbitas
+
+namespace orbitas {
+
+bool ValReadsWhole(std::string_view text) {
+  LeadingNumber number(text);
+  number.Collect();
+  return number.AtEnd();
 }
 
 }  // namespace orbitas

@@ -18,7 +18,7 @@ status=0
 run() {
   local t=$1
   mkdir -p "$top/fuzz/corpus/$t"
-  "$top/build-fuzz/$t" "$top/fuzz/corpus/$t" -max_total_time="$seconds" -timeout=5 \
+  "$top/build-fuzz/fuzz/$t" "$top/fuzz/corpus/$t" -max_total_time="$seconds" -timeout=5 \
     -rss_limit_mb=2048 -print_final_stats=1 ${FUZZ_SEED:+-seed=$FUZZ_SEED} ${FUZZ_RUNS:+-runs=$FUZZ_RUNS} -artifact_prefix="$findings/$t-" > "$logs/$t.log" 2>&1
 }
 pids=()

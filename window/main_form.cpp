@@ -7,17 +7,20 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <optional>
 
+#include <QScrollArea>
+
+#include "date_entry.h"
 #include "form_layout.h"
-#include "julian_day.h"
 #include "number_text.h"
+#include "planet_request.h"
 #include "runtime_error.h"
 
 namespace orbitas {
 namespace {
 
 constexpr Int16 KeyEnter = 13;
-constexpr std::string_view DecimalHourPattern = "#0.0#############";
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -47,39 +50,74 @@ constexpr std::array<int, 6> NextField = {3, 0, 1, 4, 5, -1};
 constexpr std::array<std::pair<int, std::string_view>, 6> StartupFields = {
     {{3, "hh"}, {4, "nn"}, {5, "ss"}, {2, "dd"}, {1, "mm"}, {0, "yyyy"}}};
 
-// Writes each result label the moment the planet request knows its text.
-class LabelDisplay : public ResultDisplay {
+// The window's date fields, read with Val as the date entry needs them.
+class WindowDateFields : public DateFields {
  public:
-  explicit LabelDisplay(const MainForm& form) : form_(form) {}
-  void Show(ResultLabel label, const std::string& text) override {
-    form_.Label(LabelName(label))->setText(QString::fromStdString(text));
+  explicit WindowDateFields(const MainForm& form) : form_(form) {}
+  double Value(DateField field) const override {
+    return Val(form_.DateField(static_cast<int>(field))->text().toStdString());
   }
 
  private:
   const MainForm& form_;
 };
 
+// Shows the date entry's texts; Enter moves the focus as soon as the
+// decimal hour is shown, before the day is read.
+class WindowDateDisplay : public DateEntryDisplay {
+ public:
+  WindowDateDisplay(QLabel* decimalHour, QLabel* julianDay, QWidget* next)
+      : decimalHour_(decimalHour), julianDay_(julianDay), next_(next) {}
+  void DecimalHourShown(const std::string& text) override {
+    decimalHour_->setText(QString::fromStdString(text));
+    if (next_) next_->setFocus();
+  }
+  void JulianDayShown(const std::string& text) override { julianDay_->setText(QString::fromStdString(text)); }
+
+ private:
+  QLabel* decimalHour_;
+  QLabel* julianDay_;
+  QWidget* next_;
+};
+
+std::optional<ResultLabel> ResultLabelNamed(std::string_view name) {
+  for (std::size_t k = 0; k < ResultLabelCount; ++k) {
+    if (ResultLabelNames[k] == name) return static_cast<ResultLabel>(k);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-MainForm::MainForm(Variglo& globals, Seams seams, QWidget* parent)
-    : QMainWindow(parent), g_(globals), seams_(seams) {
+MainForm::MainForm(ProgramState& state, Seams seams, QWidget* parent)
+    : QMainWindow(parent), state_(state), seams_(seams) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Órbitas planetarias"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/orbitas.png")));
+  QIcon globe;
+  globe.addFile(QStringLiteral(":/icons/orbitas-16.png"), QSize(16, 16));
+  globe.addFile(QStringLiteral(":/icons/orbitas-32.png"), QSize(32, 32));
+  setWindowIcon(globe);
   CreateControls();
   CreateMenus();
   SetTabOrder();
   resize(TwipsToPixels(ClientWidthTwips),
          TwipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
-  Form_Load();
-  Fecha(2)->setFocus();
+  LoadStartupValues();
+  DateField(2)->setFocus();
 }
 
 void MainForm::CreateControls() {
-  auto* client = new QWidget(this);
+  // The controls keep their places and sizes at any window size: a smaller
+  // window scrolls over them.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("scroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes round the six fields only
+  auto* client = new QWidget;
   client->setObjectName(QStringLiteral("client"));
-  client->setMinimumSize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
-  setCentralWidget(client);
+  client->setFixedSize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
   const QFont labelFont = LabelFont();
   for (const ControlPlacement& c : Controls) {
     QWidget* control = nullptr;
@@ -88,7 +126,7 @@ void MainForm::CreateControls() {
       field->setAlignment(Qt::AlignCenter);
       field->setAccessibleName(Q(c.accessibleName));
       field->installEventFilter(this);
-      fecha_[static_cast<std::size_t>(c.field)] = field;
+      fields_[static_cast<std::size_t>(c.field)] = field;
       control = field;
     } else {
       auto* label = new QLabel(Q(c.caption), client);
@@ -97,7 +135,9 @@ void MainForm::CreateControls() {
       label->setWordWrap(true);
       label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
       label->setFocusPolicy(Qt::NoFocus);
-      labels_.emplace(std::string(c.name), label);
+      if (c.name == "horadec") decimalHourLabel_ = label;
+      if (c.name == "diajuliano") julianDayLabel_ = label;
+      if (const auto result = ResultLabelNamed(c.name)) resultLabels_[Index(*result)] = label;
       control = label;
     }
     control->setObjectName(Q(c.name));
@@ -112,7 +152,7 @@ void MainForm::CreateMenus() {
   QAction* sal = salir->addAction(QStringLiteral("&Salir"));
   sal->setObjectName(QStringLiteral("sal"));
   sal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  connect(sal, &QAction::triggered, this, [this] { sal_Click(); });
+  connect(sal, &QAction::triggered, this, [this] { OnQuit(); });
   shortcuts_.append(sal);
 
   QMenu* planet = menuBar()->addMenu(QStringLiteral("Planetas"));
@@ -122,7 +162,7 @@ void MainForm::CreateMenus() {
     action->setObjectName(Q(item.name));
     action->setShortcut(QKeySequence(Qt::CTRL | item.key));
     const Int16 index = item.index;
-    connect(action, &QAction::triggered, this, [this, index] { plan_Click(index); });
+    connect(action, &QAction::triggered, this, [this, index] { OnPlanetChosen(index); });
     shortcuts_.append(action);
   }
 }
@@ -130,10 +170,8 @@ void MainForm::CreateMenus() {
 void MainForm::SetTabOrder() {
   // Day, month, year, hour, minute, second; the labels never take the focus.
   const int order[] = {2, 1, 0, 3, 4, 5};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(Fecha(order[i]), Fecha(order[i + 1]));
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(DateField(order[i]), DateField(order[i + 1]));
 }
-
-QLabel* MainForm::Label(std::string_view name) const { return labels_.find(name)->second; }
 
 template <typename Body>
 void MainForm::RunHandler(Body&& body) {
@@ -146,47 +184,48 @@ void MainForm::RunHandler(Body&& body) {
 
 std::string MainForm::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
 
-std::string MainForm::FieldText(int index) const { return Fecha(index)->text().toStdString(); }
-
-void MainForm::SetCaption(std::string_view label, const std::string& text) {
-  Label(label)->setText(QString::fromStdString(text));
+void MainForm::ShowResults(const LabelTexts& texts) {
+  for (std::size_t k = 0; k < ResultLabelCount; ++k) {
+    const auto label = static_cast<ResultLabel>(k);
+    if (!texts.Written(label)) continue;
+    const std::string_view text = texts[label];
+    resultLabels_[k]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
 }
 
-void MainForm::Form_Load() {
+void MainForm::LoadStartupValues() {
   // Whatever the clipboard held before start-up is gone afterwards. If it
   // cannot be emptied, start-up still fills the fields and the elements.
   if (!seams_.clipboard.Empty()) seams_.errors.Report("No se pudo vaciar el portapapeles.");
   for (const auto& [field, pattern] : StartupFields) {
-    Fecha(field)->setText(QString::fromStdString(Format(seams_.clock.Now(), pattern)));
+    DateField(field)->setText(QString::fromStdString(Format(seams_.clock.Now(), pattern)));
   }
-  FillElements(g_.Elements);
+  FillElements(state_.elements);
 }
 
-void MainForm::fecha_KeyPress(Int16 index, Int16& keyAscii) {
+void MainForm::OnDateFieldKey(Int16 field, Int16 keyAscii) {
   RunHandler([&] {
-    const std::string separator = DecimalSeparator();
-    if (keyAscii == KeyEnter) {
-      const double minute = Val(FieldText(4)), second = Val(FieldText(5)), hour = Val(FieldText(3));
-      g_.DecimalHour = ComputeDecimalHour(hour, minute, second);
-      SetCaption("horadec", Format(g_.DecimalHour, DecimalHourPattern, separator));
-      if (index >= 0 && index <= 5 && NextField[static_cast<std::size_t>(index)] >= 0) {
-        Fecha(NextField[static_cast<std::size_t>(index)])->setFocus();
-      }
-      g_.DecimalDay = ComputeDecimalDay(Val(FieldText(2)), g_.DecimalHour);
+    const bool enter = keyAscii == KeyEnter;
+    const int next = field >= 0 && field <= 5 ? NextField[static_cast<std::size_t>(field)] : -1;
+    WindowDateDisplay display(decimalHourLabel_, julianDayLabel_, next >= 0 ? DateField(next) : nullptr);
+    PressDateKey(state_, enter, WindowDateFields(*this), DecimalSeparator(), display);
+  });
+}
+
+void MainForm::OnPlanetChosen(Int16 body) {
+  RunHandler([&] {
+    LabelTexts texts;
+    try {
+      RunPlanetRequest(state_.elements, state_.julianDay, body, DecimalSeparator(), state_.lastRequest, texts);
+    } catch (const RuntimeError&) {
+      ShowResults(texts);  // the labels written before the error stay
+      throw;
     }
-    g_.JulianDay = ComputeJulianDay(Val(FieldText(0)), Val(FieldText(1)), g_.DecimalDay);
-    SetCaption("diajuliano", CStr(g_.JulianDay, separator));
+    ShowResults(texts);
   });
 }
 
-void MainForm::plan_Click(Int16 index) {
-  RunHandler([&] {
-    LabelDisplay labels(*this);
-    RunPlanetRequest(g_.Elements, g_.JulianDay, index, DecimalSeparator(), g_.Request, labels);
-  });
-}
-
-void MainForm::sal_Click() { seams_.exit.End(); }
+void MainForm::OnQuit() { seams_.exit.End(); }
 
 bool MainForm::IsWindowShortcut(const QKeySequence& keys) const {
   for (const QAction* action : shortcuts_) {
@@ -196,8 +235,8 @@ bool MainForm::IsWindowShortcut(const QKeySequence& keys) const {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-  const auto field = std::find(fecha_.begin(), fecha_.end(), watched);
-  if (field == fecha_.end()) return QMainWindow::eventFilter(watched, event);
+  const auto field = std::find(fields_.begin(), fields_.end(), watched);
+  if (field == fields_.end()) return QMainWindow::eventFilter(watched, event);
 
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -217,8 +256,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
                                    key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Delete;
     if (producesCharacter) {
       const char16_t code = text.at(0).unicode();
-      Int16 keyAscii = code <= 0x7FFF ? static_cast<Int16>(code) : Int16{63};
-      fecha_KeyPress(static_cast<Int16>(field - fecha_.begin()), keyAscii);
+      const Int16 keyAscii = code <= 0x7FFF ? static_cast<Int16>(code) : Int16{63};
+      OnDateFieldKey(static_cast<Int16>(field - fields_.begin()), keyAscii);
     }
   }
   return false;

@@ -1,17 +1,17 @@
 #pragma once
 // The one window: six date and time fields, the result labels, and the
 // menus "Salir" and "Planetas". Its four handlers are the program's only
-// reactions to the user.
+// reactions to the user; the work itself is the date entry and the planet
+// request, which orbitas-cli runs too.
 
 #include <QMainWindow>
 #include <array>
-#include <map>
-#include <string>
 #include <string_view>
 
 #include "conversions.h"
+#include "label_texts.h"
+#include "program_state.h"
 #include "seams.h"
-#include "variglo.h"
 
 class QAction;
 class QLabel;
@@ -23,25 +23,23 @@ class MainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Creates the window with all its controls and runs Form_Load; the caller
-  // then shows it. globals must outlive the window.
-  MainForm(Variglo& globals, Seams seams, QWidget* parent = nullptr);
+  // Creates the window with all its controls and runs LoadStartupValues;
+  // the caller then shows it. state must outlive the window.
+  MainForm(ProgramState& state, Seams seams, QWidget* parent = nullptr);
 
   // Start-up: empties the clipboard, fills the six fields from the clock,
   // fills the elements table.
-  void Form_Load();
-  // A key that produces a character, in date field `index`, before the key
-  // reaches the field. Enter (13) computes the decimal hour, moves the
-  // focus and sets the day; every key then computes and shows the Julian
-  // day. keyAscii is left as it was.
-  void fecha_KeyPress(Int16 index, Int16& keyAscii);
-  // A planet chosen from "Planetas" (or by its shortcut): body `index`.
-  void plan_Click(Int16 index);
+  void LoadStartupValues();
+  // A key that produces a character, in date field `field` (0..5), before
+  // the key reaches the field: the date entry, with Enter (13) as Enter.
+  // On Enter the focus moves to the next field in date order.
+  void OnDateFieldKey(Int16 field, Int16 keyAscii);
+  // A planet chosen from "Planetas" (or by its shortcut): body `body`.
+  void OnPlanetChosen(Int16 body);
   // "Salir" (or Ctrl+C): ends the program at once.
-  void sal_Click();
+  void OnQuit();
 
-  QLineEdit* Fecha(int index) const { return fecha_[static_cast<std::size_t>(index)]; }
-  QLabel* Label(std::string_view name) const;
+  QLineEdit* DateField(int index) const { return fields_.at(static_cast<std::size_t>(index)); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,14 +53,16 @@ class MainForm : public QMainWindow {
   template <typename Body>
   void RunHandler(Body&& body);
   std::string DecimalSeparator() const;
-  std::string FieldText(int index) const;
-  void SetCaption(std::string_view label, const std::string& text);
+  // Writes every label the last request reached.
+  void ShowResults(const LabelTexts& texts);
   bool IsWindowShortcut(const QKeySequence& keys) const;
 
-  Variglo& g_;
+  ProgramState& state_;
   Seams seams_;
-  std::array<QLineEdit*, 6> fecha_{};
-  std::map<std::string, QLabel*, std::less<>> labels_;
+  std::array<QLineEdit*, 6> fields_{};
+  QLabel* decimalHourLabel_ = nullptr;  // "horadec"
+  QLabel* julianDayLabel_ = nullptr;    // "diajuliano"
+  std::array<QLabel*, ResultLabelCount> resultLabels_{};
   QList<QAction*> shortcuts_;
 };
 

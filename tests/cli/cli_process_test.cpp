@@ -131,7 +131,7 @@ TEST(CliUsage, HelpAndVersion) {
 TEST(CliUsage, NegativeYearsAndTextFieldsReadLikeTheWindow) {
   const auto r = RunCommand(Cli("-4712 1 1 12 0 0 Marte"));
   EXPECT_EQ(r.status, 0) << r.err;
-  const auto empty = RunCommand(Cli("'' abc '' '' '' '' Marte"));
+  const auto empty = RunCommand(Cli("'' ' ' '' '' '' '' Marte"));
   EXPECT_NE(empty.out.find("Día juliano:  1721028.5"), std::string::npos) << empty.out;
 }
 

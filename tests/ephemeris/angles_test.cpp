@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/runtime_error_check.h"
+
 #include "../support/digits.h"
 #include "number_text.h"
 
@@ -39,8 +41,8 @@ TEST(FixInteger, TruncatesWithinSixteenBits) {
   EXPECT_EQ(FixInteger(-2.7), -2);
   EXPECT_EQ(FixInteger(32767.9), 32767);
   EXPECT_EQ(FixInteger(-32768.9), -32768);
-  EXPECT_THROW(FixInteger(32768), RuntimeError);
-  EXPECT_THROW(FixInteger(-32769), RuntimeError);
+  EXPECT_RUNTIME_ERROR(FixInteger(32768), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(FixInteger(-32769), ErrorKind::Overflow);
 }
 
 TEST(ReduceAngle, TakesOffWholeTurnsAsAFractionOfATurn) {
@@ -57,11 +59,11 @@ TEST(ReduceAngle, TakesOffWholeTurnsAsAFractionOfATurn) {
 }
 
 TEST(ReduceAngle, RaisesOverflowFrom32768Turns) {
-  EXPECT_THROW(ReduceAngle(210000), RuntimeError);
+  EXPECT_RUNTIME_ERROR(ReduceAngle(210000), ErrorKind::Overflow);
   EXPECT_NO_THROW(ReduceAngle(32767.9 * FullTurn));
-  EXPECT_THROW(ReduceAngle(32768 * FullTurn), RuntimeError);
+  EXPECT_RUNTIME_ERROR(ReduceAngle(32768 * FullTurn), ErrorKind::Overflow);
   EXPECT_NO_THROW(ReduceAngle(-32768.9 * FullTurn));
-  EXPECT_THROW(ReduceAngle(-32769 * FullTurn), RuntimeError);
+  EXPECT_RUNTIME_ERROR(ReduceAngle(-32769 * FullTurn), ErrorKind::Overflow);
 }
 
 struct QuadrantCase {
@@ -82,12 +84,7 @@ TEST(ArcTanQuadrant, CoversEveryQuadrant) {
 
 TEST(ArcTanQuadrant, FaultsOnTheYAxis) {
   for (double y : {3.0, 0.0, -2.0}) {
-    try {
-      ArcTanQuadrant(y, 0);
-      ADD_FAILURE() << "no fault for y = " << y;
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::FloatingPointFault);
-    }
+    EXPECT_RUNTIME_ERROR(ArcTanQuadrant(y, 0), ErrorKind::FloatingPointFault) << "y = " << y;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/runtime_error_check.h"
+
 #include "../support/digits.h"
 #include "number_text.h"
 #include "angles.h"
@@ -72,8 +74,8 @@ TEST(TrueAnomaly, AToleranceBelowTheNoiseStillEnds) {
 }
 
 TEST(TrueAnomaly, FaultsForAParabolicOrbit) {
-  EXPECT_THROW(TrueAnomaly(1, 1, 12), RuntimeError);
-  EXPECT_THROW(TrueAnomaly(1, 0.2, -32768), RuntimeError);
+  EXPECT_RUNTIME_ERROR(TrueAnomaly(1, 1, 12), ErrorKind::FloatingPointFault);
+  EXPECT_RUNTIME_ERROR(TrueAnomaly(1, 0.2, -32768), ErrorKind::Overflow);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -17,7 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "golden_adapter.h"
+#include "date_entry.h"
+#include "number_text.h"
+#include "planet_request.h"
 
 namespace orbitas {
 namespace {
@@ -54,7 +57,7 @@ class Record {
       const auto label = static_cast<ResultLabel>(k);
       if (!labels.Written(label)) break;
       if (k != static_cast<std::size_t>(first)) joined += '|';
-      joined += labels[label];
+      joined += std::string(labels[label]);
     }
     return joined;
   }
@@ -86,22 +89,25 @@ std::vector<std::string> Compute(const Case& c) {
   bool reached = true;
   try {
     if (c.kind == 'D') {
-      DateEntryResult result;
+      // NaN marks a value the entry has not reached.
+      ProgramState state;
+      state.decimalHour = state.decimalDay = std::nan("");
+      DateLabelTexts texts;
+      const TypedDateFields fields({c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.texts[4], c.texts[5]});
       try {
-        EnterDate(DateTexts{c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.texts[4], c.texts[5]},
-                  c.separator, result);
+        PressDateKey(state, true, fields, c.separator, texts);
       } catch (const RuntimeError&) {
-        if (result.decimalHour) entry.Number("hour", *result.decimalHour);
-        if (result.decimalDay) entry.Number("day", *result.decimalDay);
-        if (result.horadec) entry.Add("horadec", *result.horadec);
+        if (!std::isnan(state.decimalHour)) entry.Number("hour", state.decimalHour);
+        if (!std::isnan(state.decimalDay)) entry.Number("day", state.decimalDay);
+        if (texts.horadec) entry.Add("horadec", *texts.horadec);
         throw;
       }
-      entry.Number("hour", *result.decimalHour);
-      entry.Number("day", *result.decimalDay);
-      entry.Add("horadec", *result.horadec);
-      julianDay = *result.julianDay;
+      entry.Number("hour", state.decimalHour);
+      entry.Number("day", state.decimalDay);
+      entry.Add("horadec", *texts.horadec);
+      julianDay = state.julianDay;
       entry.Number("jd", julianDay);
-      entry.Add("diajuliano", *result.diajuliano);
+      entry.Add("diajuliano", *texts.diajuliano);
     } else {
       julianDay = Val(c.texts[0]);
       entry.Number("jd", julianDay);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/runtime_error_check.h"
+
 #include <limits>
 
 namespace orbitas {
@@ -9,17 +11,12 @@ namespace {
 
 TEST(FloatingPointFault, RaisedForInvalidDivisionByZeroAndOverflow) {
   const Real zero = 0.0, one = 1.0, huge = 1e308;
-  EXPECT_THROW(one / zero, RuntimeError);
-  EXPECT_THROW(zero / zero, RuntimeError);
-  EXPECT_THROW(huge * 10, RuntimeError);
-  EXPECT_THROW(Sqr(-one), RuntimeError);
-  EXPECT_THROW(Pow(-8, 1.0 / 3), RuntimeError);
-  try {
-    (void)(one / zero);
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::FloatingPointFault);
-    EXPECT_STREQ(e.what(), "Error de coma flotante");
-  }
+  EXPECT_RUNTIME_ERROR(one / zero, ErrorKind::FloatingPointFault);
+  EXPECT_RUNTIME_ERROR(zero / zero, ErrorKind::FloatingPointFault);
+  EXPECT_RUNTIME_ERROR(huge * 10, ErrorKind::FloatingPointFault);
+  EXPECT_RUNTIME_ERROR(SquareRoot(-one), ErrorKind::FloatingPointFault);
+  EXPECT_RUNTIME_ERROR(Pow(-8, 1.0 / 3), ErrorKind::FloatingPointFault);
+  EXPECT_STREQ(RuntimeError(ErrorKind::FloatingPointFault).what(), "Error de coma flotante");
 }
 
 TEST(FloatingPointFault, NotRaisedForUnderflowOrInexact) {
@@ -47,16 +44,16 @@ TEST(CInt, RoundsHalvesToEvenWithinSixteenBits) {
                                 {"negative half", -2.5, -2},    {"below half", 2.4999, 2},
                                 {"top", 32767.49, 32767},       {"bottom half to even", -32768.5, -32768}};
   for (const auto& c : cases) EXPECT_EQ(CInt(c.x), c.expected) << c.name;
-  EXPECT_THROW(CInt(32767.5), RuntimeError);  // rounds to 32768
-  EXPECT_THROW(CInt(-32769.5), RuntimeError);
-  EXPECT_THROW(CInt(1e10), RuntimeError);
+  EXPECT_RUNTIME_ERROR(CInt(32767.5), ErrorKind::Overflow);  // rounds to 32768
+  EXPECT_RUNTIME_ERROR(CInt(-32769.5), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(CInt(1e10), ErrorKind::Overflow);
 }
 
 TEST(CLng, RoundsHalvesToEvenWithinThirtyTwoBits) {
   EXPECT_EQ(CLng(2147483646.5), 2147483646);
   EXPECT_EQ(CLng(-2147483648.0), std::numeric_limits<Int32>::min());
-  EXPECT_THROW(CLng(2147483647.5), RuntimeError);
-  EXPECT_THROW(CLng(-2147483649.0), RuntimeError);
+  EXPECT_RUNTIME_ERROR(CLng(2147483647.5), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(CLng(-2147483649.0), ErrorKind::Overflow);
 }
 
 TEST(Sgn, IsZeroForNegativeZero) {
@@ -67,19 +64,14 @@ TEST(Sgn, IsZeroForNegativeZero) {
 
 TEST(IntegerArithmetic, RaisesOverflowInsteadOfWrapping) {
   EXPECT_EQ(Add16(32766, 1), 32767);
-  EXPECT_THROW(Add16(32767, 1), RuntimeError);
-  EXPECT_THROW(Sub16(-32768, 1), RuntimeError);
+  EXPECT_RUNTIME_ERROR(Add16(32767, 1), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(Sub16(-32768, 1), ErrorKind::Overflow);
   EXPECT_EQ(Mul16(4681, 7), 32767);
-  EXPECT_THROW(Mul16(4682, 7), RuntimeError);
-  EXPECT_THROW(Neg16(-32768), RuntimeError);
-  EXPECT_THROW(Add32(2147483647, 1), RuntimeError);
-  EXPECT_THROW(Sub32(std::numeric_limits<Int32>::min(), 1), RuntimeError);
-  try {
-    Add16(32767, 1);
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-    EXPECT_STREQ(e.what(), "Desbordamiento");
-  }
+  EXPECT_RUNTIME_ERROR(Mul16(4682, 7), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(Neg16(-32768), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(Add32(2147483647, 1), ErrorKind::Overflow);
+  EXPECT_RUNTIME_ERROR(Sub32(std::numeric_limits<Int32>::min(), 1), ErrorKind::Overflow);
+  EXPECT_STREQ(RuntimeError(ErrorKind::Overflow).what(), "Desbordamiento");
 }
 
 }  // namespace

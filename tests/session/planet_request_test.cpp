@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/runtime_error_check.h"
+
 #include <map>
 #include <vector>
 
@@ -11,11 +13,16 @@
 namespace orbitas {
 namespace {
 
-class RecordingDisplay : public ResultDisplay {
- public:
-  void Show(ResultLabel label, const std::string& text) override {
-    order.emplace_back(LabelName(label));
-    texts[std::string(LabelName(label))] = text;
+// The labels one request wrote, in label order, by name.
+struct RecordingDisplay {
+  void Record(const LabelTexts& labels) {
+    order.clear();
+    for (std::size_t k = 0; k < ResultLabelCount; ++k) {
+      const auto label = static_cast<ResultLabel>(k);
+      if (!labels.Written(label)) continue;
+      order.emplace_back(LabelName(label));
+      texts[std::string(LabelName(label))] = std::string(labels[label]);
+    }
   }
   std::vector<std::string> order;
   std::map<std::string, std::string> texts;
@@ -25,7 +32,14 @@ class PlanetRequestTest : public ::testing::Test {
  protected:
   void SetUp() override { FillElements(elements); }
   void Request(Int16 body, double jd, std::string_view separator = ".") {
-    RunPlanetRequest(elements, jd, body, separator, values, display);
+    LabelTexts labels;
+    try {
+      RunPlanetRequest(elements, jd, body, separator, values, labels);
+    } catch (const RuntimeError&) {
+      display.Record(labels);
+      throw;
+    }
+    display.Record(labels);
   }
   ElementsTable elements{};
   PlanetRequestValues values;
@@ -80,20 +94,19 @@ TEST_F(PlanetRequestTest, DeclinationJustBelowZeroShowsSignAndZeroDegrees) {
 
 TEST_F(PlanetRequestTest, MercuryPastItsLimitShowsTheEarthThenStops) {
   Request(4, 2451545.0);
-  display.order.clear();
-  try {
-    Request(1, 6000000);
-    FAIL() << "no error";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-  }
+  EXPECT_RUNTIME_ERROR(Request(1, 6000000), ErrorKind::Overflow);
   EXPECT_EQ(display.order, (std::vector<std::string>{"rhelt", "xhelt", "yhelt", "zhelt"}));
   EXPECT_EQ(display.texts["planetahel"], "Coordenadas heliocéntricas de Marte");
 }
 
 TEST_F(PlanetRequestTest, InvalidBodyFailsBeforeAnyLabel) {
-  for (Int16 body : {Int16{0}, Int16{10}, Int16{5000}}) {
-    EXPECT_THROW(Request(body, 2451545.0), RuntimeError);
+  struct Case {
+    Int16 body;
+    ErrorKind kind;
+  };
+  for (const Case c : {Case{0, ErrorKind::SubscriptOutOfRange}, Case{10, ErrorKind::SubscriptOutOfRange},
+                       Case{5000, ErrorKind::Overflow}}) {
+    EXPECT_RUNTIME_ERROR(Request(c.body, 2451545.0), c.kind) << "body " << c.body;
   }
   EXPECT_TRUE(display.order.empty());
 }

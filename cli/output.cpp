@@ -1,0 +1,32 @@
+#include "output.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace orbitas::cli {
+
+void Output::Fail() {
+  const int error = errno;
+  throw OutputError("no se pudo escribir en " + name_ + ": " + std::strerror(error), error == EPIPE);
+}
+
+void Output::Write(std::string_view text) {
+  if (text.empty()) return;
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) Fail();
+}
+
+void Output::Flush() {
+  errno = 0;
+  if (std::fflush(file_) != 0) Fail();
+}
+
+void Output::Close() {
+  Flush();
+  std::FILE* file = file_;
+  file_ = nullptr;
+  errno = 0;
+  if (std::fclose(file) != 0) Fail();
+}
+
+}  // namespace orbitas::cli

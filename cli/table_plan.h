@@ -1,0 +1,49 @@
+#pragma once
+// The instants of a table over a range: one row per instant and planet, in
+// time order and then in body order.
+#include <cstdint>
+#include <vector>
+
+#include "conversions.h"
+#include "table_instant.h"
+
+namespace orbitas::cli {
+
+enum class TableFormat { Text, Csv, Json };
+
+// The most rows a table may have.
+inline constexpr std::int64_t MaxTableRows = 10'000'000;
+
+struct TableRequest {
+  TableInstant start, end;
+  double stepSeconds = 86400.0;  // seconds, positive
+  std::vector<Int16> bodies;
+  TableFormat format = TableFormat::Text;
+};
+
+// Row k is at start + k * step, computed afresh for every k; the end is
+// included when it falls on a row.
+class TablePlan {
+ public:
+  // Raises UsageError (before any output) when the end is before the start
+  // or the table would have more than MaxTableRows rows.
+  explicit TablePlan(const TableRequest& request);
+
+  std::int64_t instants() const { return instants_; }
+  std::int64_t rows() const { return instants_ * static_cast<std::int64_t>(request_.bodies.size()); }
+  const TableRequest& request() const { return request_; }
+
+  // Instant k: the civil time (for a table that starts from a date), from
+  // which the window's calendar gives the Julian day; or the Julian day
+  // (days) itself.
+  bool civil() const { return request_.start.civil.has_value(); }
+  CivilTime CivilAt(std::int64_t k) const;
+  double JulianDayAt(std::int64_t k) const;
+
+ private:
+  TableRequest request_;
+  double startSeconds_ = 0.0;  // civil tables: seconds since 1970
+  std::int64_t instants_ = 0;
+};
+
+}  // namespace orbitas::cli

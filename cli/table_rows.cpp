@@ -1,0 +1,124 @@
+#include "table_rows.h"
+
+#include <charconv>
+
+#include "body_names.h"
+#include "instant_output.h"
+#include "json.h"
+#include "text_layout.h"
+
+namespace orbitas::cli {
+namespace {
+
+using L = ResultLabel;
+
+constexpr std::string_view CsvHeader =
+    "instant,julian_day,body,planet,earth_x,earth_y,earth_z,earth_r,planet_x,planet_y,"
+    "planet_z,planet_r,ra_hours,ra_h,ra_m,ra_s,dec_degrees,dec_sign,dec_d,dec_m,dec_s,"
+    "distance\r\n";
+
+std::string MakeTextHeader() {
+  std::string h = PadRight("Fecha y hora", 22) + PadRight("Día juliano", 18) + PadRight("Planeta", 9);
+  for (const char* c : {"X Tierra", "Y Tierra", "Z Tierra", "R Tierra", "X planeta", "Y planeta",
+                        "Z planeta", "R planeta", "α (h)"}) {
+    h += PadRight(c, 23);
+  }
+  return h + PadRight("α h m s", 16) + PadRight("δ (°)", 23) + PadRight("δ ° ′ ″", 20) + "RVec\n";
+}
+
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+  const std::size_t start = out.size();
+  out += text;
+  PadFrom(out, start, width);
+}
+
+// A comma and the shortest text that reads back to x.
+void AppendNumber(std::string& out, double x) {
+  char buffer[32];
+  buffer[0] = ',';
+  out.append(buffer, std::to_chars(buffer + 1, buffer + sizeof buffer, x).ptr);
+}
+
+void AppendField(std::string& out, std::string_view text) {
+  out += ',';
+  out += text;
+}
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+void AppendCsvText(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+}  // namespace
+
+std::string_view TableHeader(TableFormat format) {
+  static const std::string text = MakeTextHeader();
+  switch (format) {
+    case TableFormat::Text: return text;
+    case TableFormat::Csv: return CsvHeader;
+    case TableFormat::Json: return {};
+  }
+  return {};
+}
+
+void AppendTextRow(std::string& out, const TableRow& row) {
+  const LabelTexts& d = row.planet->labels;
+  AppendPadded(out, row.instant, 22);
+  AppendPadded(out, row.diajuliano, 18);
+  AppendPadded(out, BodyName(row.planet->body), 9);
+  for (const L at : {L::xhelt, L::yhelt, L::zhelt, L::rhelt, L::xhelp, L::yhelp, L::zhelp, L::rhelp, L::ascrec}) {
+    AppendPadded(out, d[at], 23);
+  }
+  std::size_t start = out.size();
+  out.append(d[L::arh]).append(" ").append(d[L::arm]).append(" ").append(d[L::ars]);
+  PadFrom(out, start, 16);
+  AppendPadded(out, d[L::declin], 23);
+  start = out.size();
+  if (!d[L::signo].empty()) out.append(d[L::signo]).append(" ");
+  out.append(d[L::dg]).append(" ").append(d[L::dam]).append(" ").append(d[L::das]);
+  PadFrom(out, start, 20);
+  out.append(d[L::rv]).append("\n");
+}
+
+void LeaveOutCsvNumberTexts(LabelTexts& labels) {
+  labels.SetUnwanted({L::rhelt, L::xhelt, L::yhelt, L::zhelt, L::planetahel, L::rhelp, L::xhelp,
+                      L::yhelp, L::zhelp, L::planetaec, L::ascrec, L::declin, L::rv});
+}
+
+void AppendCsvRow(std::string& out, const TableRow& row) {
+  const PlanetRequestValues& v = row.planet->values;
+  const LabelTexts& d = row.planet->labels;
+  const EquatorialCoordinates& eq = v.equatorial;
+  AppendCsvText(out, row.instant);
+  AppendNumber(out, row.julianDay);
+  out += ',';
+  out += std::to_string(row.planet->body);
+  AppendField(out, BodyName(row.planet->body));
+  for (const double x : {v.earth.x, v.earth.y, v.earth.z, v.earth.radius, v.planet.x, v.planet.y,
+                         v.planet.z, v.planet.radius, eq.rightAscensionHours}) {
+    AppendNumber(out, x);
+  }
+  for (const L at : {L::arh, L::arm, L::ars}) AppendField(out, d[at]);
+  AppendNumber(out, eq.declination);
+  for (const L at : {L::signo, L::dg, L::dam, L::das}) AppendField(out, d[at]);
+  AppendNumber(out, eq.geoDistance);
+  out += "\r\n";
+}
+
+void AppendJsonRow(std::string& out, std::string_view instant, const InstantOutcome& outcome) {
+  out += "{\"instant\": ";
+  out += JsonString(instant);
+  out += ", ";
+  out += std::string_view(InstantAsJson(outcome)).substr(1);
+}
+
+}  // namespace orbitas::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The rows of a table in its three formats, each appended to a buffer that
+// the table reuses from row to row: no heap allocation per field.
+#include <string>
+#include <string_view>
+
+#include "instant.h"
+#include "table_plan.h"
+
+namespace orbitas::cli {
+
+// What a row shows: the instant as ISO text, its Julian day (as a number
+// and as the window's text) and one planet's outcome.
+struct TableRow {
+  std::string_view instant;
+  double julianDay = 0.0;
+  std::string_view diajuliano;
+  const PlanetOutcome* planet = nullptr;
+};
+
+// The line before the first row ("" for JSON Lines).
+std::string_view TableHeader(TableFormat format);
+
+// Aligned columns with the window's label texts.
+void AppendTextRow(std::string& out, const TableRow& row);
+
+// RFC 4180 (CRLF): numbers as the shortest text that reads back to the
+// same double, the sexagesimal fields as the window's texts.
+void AppendCsvRow(std::string& out, const TableRow& row);
+
+// The labels a CSV row never shows (its numbers are written from the
+// values): the request need not make their texts.
+void LeaveOutCsvNumberTexts(LabelTexts& labels);
+
+// One JSON object: "instant" and then the keys of the single instant's
+// --json output, for the one planet of outcome.
+void AppendJsonRow(std::string& out, std::string_view instant, const InstantOutcome& outcome);
+
+}  // namespace orbitas::cli

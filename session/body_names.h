@@ -1,0 +1,15 @@
+#pragma once
+// The Spanish names of the nine bodies, by body number.
+
+#include <string_view>
+
+#include "conversions.h"
+
+namespace orbitas {
+
+// The name of body p (1 to 9): "Mercurio", "Venus", "Tierra", "Marte",
+// "Júpiter", "Saturno", "Urano", "Neptuno", "Plutón"; entry 0 is the empty
+// name. Raises SubscriptOutOfRange for p outside 0..9.
+std::string_view BodyName(Int16 p);
+
+}  // namespace orbitas
