@@ -1,8 +1,9 @@
 #include "json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "shortest_text.h"
 
 namespace orbitas::cli {
 
@@ -30,9 +31,8 @@ std::string JsonString(std::string_view text) {
 
 std::string JsonNumber(double x) {
   if (!std::isfinite(x)) return "null";
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-  return std::string(buffer, result.ptr);
+  char buffer[ShortestMaxLength];
+  return std::string(buffer, WriteShortest(x, buffer));
 }
 
 }  // namespace orbitas::cli

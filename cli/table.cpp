@@ -22,6 +22,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
   PlanetOutcome& planet = outcome.planets.emplace_back();
   if (format == TableFormat::Csv) LeaveOutCsvNumberTexts(planet.labels);
   std::string row, instant;
+  CsvRows csv;
   std::int64_t done = 0;
   for (std::int64_t k = 0; k < plan.instants(); ++k) {
     instant.clear();
@@ -46,17 +47,21 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
       for (const Int16 body : plan.request().bodies) {
         planet.body = body;
         RunPlanetRequest(state.elements, state.julianDay, body, sep, planet.values, planet.labels);
-        row.clear();
-        const TableRow r{instant, state.julianDay, outcome.diajuliano ? *outcome.diajuliano : "", &planet};
+        const std::string_view diajuliano = outcome.diajuliano ? std::string_view(*outcome.diajuliano) : std::string_view();
+        const TableRow r{instant, state.julianDay, diajuliano, &planet};
         switch (format) {
           case TableFormat::Text: AppendTextRow(row, r); break;
-          case TableFormat::Csv: AppendCsvRow(row, r); break;
+          case TableFormat::Csv: csv.Append(row, r); break;
           case TableFormat::Json: AppendJsonRow(row, instant, outcome); break;
         }
-        out.Write(row);
         progress.Update(++done);
       }
+      // The rows of an instant are written together: one write, not one
+      // per planet.
+      out.Write(row);
+      row.clear();
     } catch (const RuntimeError& error) {
+      out.Write(row);  // the rows before the failing one
       out.Flush();
       if (instant.empty()) instant = plan.civil() ? IsoText(plan.CivilAt(k)) : CStr(plan.JulianDayAt(k));
       std::fprintf(stderr, "orbitas-cli: %s: %s\n", instant.c_str(), error.what());

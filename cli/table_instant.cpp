@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include "civil_days.h"
 #include "number_text.h"
@@ -134,14 +136,21 @@ CivilTime CivilFromJulianDay(double julianDay) {
 std::string IsoText(const CivilTime& t) {
   char year[32];
   if (t.year >= 0 && t.year <= 9999) {
-    std::snprintf(year, sizeof year, "%04lld", static_cast<long long>(t.year));
+    const auto y = static_cast<int>(t.year);
+    const char digits[] = {static_cast<char>('0' + y / 1000), static_cast<char>('0' + y / 100 % 10),
+                           static_cast<char>('0' + y / 10 % 10), static_cast<char>('0' + y % 10), '\0'};
+    std::memcpy(year, digits, sizeof digits);
   } else {
     std::snprintf(year, sizeof year, "%+05lld", static_cast<long long>(t.year));
   }
-  char text[96];
-  std::snprintf(text, sizeof text, "%s-%02d-%02dT%02d:%02d:%02d", year, t.month, t.day, t.hour,
-                t.minute, static_cast<int>(t.second));
-  std::string iso = text;
+  // The two-digit fields by hand: a table writes one of these per instant.
+  std::string iso = year;
+  for (const auto& [separator, field] : {std::pair{'-', t.month}, std::pair{'-', t.day}, std::pair{'T', t.hour},
+                                         std::pair{':', t.minute}, std::pair{':', static_cast<int>(t.second)}}) {
+    iso += separator;
+    iso += static_cast<char>('0' + field / 10);
+    iso += static_cast<char>('0' + field % 10);
+  }
   const double fraction = t.second - std::floor(t.second);
   if (fraction > 0) {
     // The fraction as CStr writes it, without its leading zero.

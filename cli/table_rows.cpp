@@ -1,10 +1,12 @@
 #include "table_rows.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "body_names.h"
 #include "instant_output.h"
 #include "json.h"
+#include "shortest_text.h"
 #include "text_layout.h"
 
 namespace orbitas::cli {
@@ -34,14 +36,9 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
 
 // A comma and the shortest text that reads back to x.
 void AppendNumber(std::string& out, double x) {
-  char buffer[32];
+  char buffer[ShortestMaxLength + 1];
   buffer[0] = ',';
-  out.append(buffer, std::to_chars(buffer + 1, buffer + sizeof buffer, x).ptr);
-}
-
-void AppendField(std::string& out, std::string_view text) {
-  out += ',';
-  out += text;
+  out.append(buffer, 1 + WriteShortest(x, buffer + 1));
 }
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
@@ -94,24 +91,53 @@ void LeaveOutCsvNumberTexts(LabelTexts& labels) {
                       L::yhelp, L::zhelp, L::planetaec, L::ascrec, L::declin, L::rv});
 }
 
-void AppendCsvRow(std::string& out, const TableRow& row) {
+void CsvRows::Append(std::string& out, const TableRow& row) {
   const PlanetRequestValues& v = row.planet->values;
   const LabelTexts& d = row.planet->labels;
   const EquatorialCoordinates& eq = v.equatorial;
-  AppendCsvText(out, row.instant);
-  AppendNumber(out, row.julianDay);
-  out += ',';
-  out += std::to_string(row.planet->body);
-  AppendField(out, BodyName(row.planet->body));
-  for (const double x : {v.earth.x, v.earth.y, v.earth.z, v.earth.radius, v.planet.x, v.planet.y,
-                         v.planet.z, v.planet.radius, eq.rightAscensionHours}) {
-    AppendNumber(out, x);
+  const double earth[4] = {v.earth.x, v.earth.y, v.earth.z, v.earth.radius};
+  if (instantColumns_.empty() || row.instant != instant_ || row.julianDay != julianDay_ ||
+      std::memcmp(earth, earth_, sizeof earth) != 0) {
+    instant_ = row.instant;
+    julianDay_ = row.julianDay;
+    std::memcpy(earth_, earth, sizeof earth);
+    instantColumns_.clear();
+    AppendCsvText(instantColumns_, row.instant);
+    AppendNumber(instantColumns_, row.julianDay);
+    earthColumns_.clear();
+    for (const double x : earth) AppendNumber(earthColumns_, x);
   }
-  for (const L at : {L::arh, L::arm, L::ars}) AppendField(out, d[at]);
-  AppendNumber(out, eq.declination);
-  for (const L at : {L::signo, L::dg, L::dam, L::das}) AppendField(out, d[at]);
-  AppendNumber(out, eq.geoDistance);
-  out += "\r\n";
+  // The row is built in a buffer of its own, with room for every field at
+  // its longest, and appended at once.
+  char text[1024];
+  char* p = text;
+  auto put = [&p](std::string_view part) {
+    std::memcpy(p, part.data(), part.size());
+    p += part.size();
+  };
+  auto number = [&p](double x) {
+    *p++ = ',';
+    p += WriteShortest(x, p);
+  };
+  out += instantColumns_;
+  *p++ = ',';
+  p = std::to_chars(p, p + 8, row.planet->body).ptr;
+  *p++ = ',';
+  put(BodyName(row.planet->body));
+  put(earthColumns_);
+  for (const double x : {v.planet.x, v.planet.y, v.planet.z, v.planet.radius, eq.rightAscensionHours}) number(x);
+  for (const L at : {L::arh, L::arm, L::ars}) {
+    *p++ = ',';
+    put(d[at]);
+  }
+  number(eq.declination);
+  for (const L at : {L::signo, L::dg, L::dam, L::das}) {
+    *p++ = ',';
+    put(d[at]);
+  }
+  number(eq.geoDistance);
+  put("\r\n");
+  out.append(text, static_cast<std::size_t>(p - text));
 }
 
 void AppendJsonRow(std::string& out, std::string_view instant, const InstantOutcome& outcome) {

@@ -24,9 +24,22 @@ std::string_view TableHeader(TableFormat format);
 // Aligned columns with the window's label texts.
 void AppendTextRow(std::string& out, const TableRow& row);
 
-// RFC 4180 (CRLF): numbers as the shortest text that reads back to the
-// same double, the sexagesimal fields as the window's texts.
-void AppendCsvRow(std::string& out, const TableRow& row);
+// RFC 4180 (CRLF) rows: numbers as the shortest text that reads back to
+// the same double, the sexagesimal fields as the window's texts. The
+// instant's columns (its text, its Julian day and the Earth's four values)
+// are the same for every planet of an instant: they are written once and
+// reused.
+class CsvRows {
+ public:
+  void Append(std::string& out, const TableRow& row);
+
+ private:
+  std::string instant_;  // the instant they were written for
+  double julianDay_ = 0.0;
+  double earth_[4] = {};
+  std::string instantColumns_;  // "instant,julian_day" and then, after
+  std::string earthColumns_;    // body and planet, ",x,y,z,r" of the Earth
+};
 
 // The labels a CSV row never shows (its numbers are written from the
 // values): the request need not make their texts.

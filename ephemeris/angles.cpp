@@ -30,14 +30,19 @@ double ArcTanQuadrant(double y, double x) {
   return a.value();
 }
 
-double SexagesimalPart(double v, Int16 part) {
+SexagesimalParts SplitSexagesimal(double v) {
   const Real value = v;
   const Real f = Abs(value) - Abs(Fix(value));
   const Real m = f * 60;
+  return {Fix(value).value(), Int(m).value(), ((m - Int(m)) * 60).value()};
+}
+
+double SexagesimalPart(double v, Int16 part) {
+  const SexagesimalParts parts = SplitSexagesimal(v);
   switch (part) {
-    case 1: return Fix(value).value();
-    case 2: return Int(m).value();
-    case 3: return ((m - Int(m)) * 60).value();
+    case 1: return parts.whole;
+    case 2: return parts.minutes;
+    case 3: return parts.seconds;
     default: return 0.0;
   }
 }

@@ -41,4 +41,12 @@ double ArcTanQuadrant(double y, double x);
 // 12, 30 and 44.9999999999974.
 double SexagesimalPart(double v, Int16 part);
 
+// The three parts of SexagesimalPart at once, by the same operations.
+struct SexagesimalParts {
+  double whole;    // part 1
+  double minutes;  // part 2
+  double seconds;  // part 3
+};
+SexagesimalParts SplitSexagesimal(double v);
+
 }  // namespace orbitas

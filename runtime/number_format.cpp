@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -38,6 +40,9 @@ struct NumericPattern {
 };
 
 NumericPattern ParseNumericPattern(std::string_view pattern) {
+  // The program's own two patterns, known without reading them.
+  if (pattern == "#0.0##") return {1, 1, 3};
+  if (pattern == "#0.0#############") return {1, 1, 14};
   NumericPattern shape;
   std::size_t i = 0;
   while (i < pattern.size() && pattern[i] == '#') ++i;
@@ -77,6 +82,64 @@ int ExactPlaces(double x, int decimals) {
   return std::clamp(53 - exponent, decimals + 1, 1100);
 }
 
+// The text of the kept digits (whole digits, then exactly maxDecimals
+// decimals, already rounded) as the pattern shows them: leading zeros
+// dropped and then padded to the pattern's whole digits, trailing zeros of
+// the decimals dropped down to its least, a "-" unless all is zero.
+std::string Layout(std::string_view kept, bool negative, const NumericPattern& shape,
+                   std::string_view decimalSeparator) {
+  const auto decimals = static_cast<std::size_t>(shape.maxDecimals);
+  const std::size_t count = kept.size();
+
+  std::string_view integer = kept.substr(0, count - decimals);
+  std::string_view shown = kept.substr(count - decimals);
+  while (shown.size() > static_cast<std::size_t>(shape.minDecimals) && shown.back() == '0') {
+    shown.remove_suffix(1);
+  }
+  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
+
+  Text text;
+  const bool roundsToZero = kept.find_first_not_of('0') == std::string_view::npos;
+  if (negative && !roundsToZero) text.Append('-');
+  for (auto pad = integer.size(); pad < static_cast<std::size_t>(shape.minIntegerDigits); ++pad) {
+    text.Append('0');
+  }
+  text.Append(integer);
+  if (!shown.empty()) {
+    text.Append(decimalSeparator);
+    text.Append(shown);
+  }
+  return std::string(text.view());
+}
+
+// For at most three decimals and |x| below 2^53 the rounding needs no
+// decimal expansion: |x| * 10^decimals is formed exactly in 64-bit integer
+// arithmetic (a 53-bit significand times at most 1000 stays below 2^63),
+// and rounded with halves away from zero. False when x is outside that
+// case.
+bool RoundScaledExactly(double x, int decimals, std::uint64_t& rounded) {
+  static constexpr std::uint64_t Scale[] = {1, 10, 100, 1000};
+  if (decimals > 3 || !(std::fabs(x) < 0x1p53)) return false;
+  // |x| = significand / 2^shift, read from the double's bits; shift >= 0
+  // because |x| is below 2^53.
+  const auto bits = std::bit_cast<std::uint64_t>(std::fabs(x));
+  const auto biased = static_cast<int>(bits >> 52);
+  const std::uint64_t fractionBits = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t significand = biased == 0 ? fractionBits : fractionBits | (std::uint64_t{1} << 52);
+  const int shift = biased == 0 ? 1074 : 1075 - biased;
+  const std::uint64_t scaled = significand * Scale[decimals];
+  if (shift == 0) {
+    rounded = scaled;
+  } else if (shift >= 64) {
+    rounded = 0;  // scaled < 2^63 stays below half of 2^shift
+  } else {
+    const std::uint64_t whole = scaled >> shift;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+    rounded = whole + (rest >= (std::uint64_t{1} << (shift - 1)) ? 1 : 0);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::size_t WriteCStr(double x, std::string_view decimalSeparator, char* out) {
@@ -88,7 +151,7 @@ std::size_t WriteCStr(double x, std::string_view decimalSeparator, char* out) {
     return 1;
   }
   // A whole number of at most 15 digits prints as itself: the quick way.
-  if (std::fabs(x) < 1e15 && std::trunc(x) == x) {
+  if (std::fabs(x) < 1e15 && static_cast<double>(static_cast<long long>(x)) == x) {
     return static_cast<std::size_t>(std::to_chars(out, out + CStrMaxLength, static_cast<long long>(x)).ptr - out);
   }
   char digits[32];
@@ -112,6 +175,31 @@ std::string CStr(double x, std::string_view decimalSeparator) {
 
 std::size_t WriteFormat(double x, std::string_view pattern, std::string_view decimalSeparator,
                         char* out, std::size_t capacity) {
+  // The quick way for a few decimals, as the seconds fields have: straight
+  // into out.
+  const NumericPattern shape = ParseNumericPattern(pattern);
+  std::uint64_t rounded = 0;
+  if (shape.minIntegerDigits <= 1 && std::isfinite(x) && RoundScaledExactly(x, shape.maxDecimals, rounded) &&
+      capacity >= 24 + decimalSeparator.size()) {
+    static constexpr std::uint64_t Scale[] = {1, 10, 100, 1000};
+    const std::uint64_t whole = rounded / Scale[shape.maxDecimals];
+    std::uint64_t fraction = rounded % Scale[shape.maxDecimals];
+    int shown = shape.maxDecimals;
+    while (shown > shape.minDecimals && fraction % 10 == 0) {
+      fraction /= 10;
+      --shown;
+    }
+    char* p = out;
+    if (x < 0 && rounded != 0) *p++ = '-';
+    if (whole != 0 || shape.minIntegerDigits == 1) p = std::to_chars(p, out + capacity, whole).ptr;
+    if (shown > 0) {
+      std::memcpy(p, decimalSeparator.data(), decimalSeparator.size());
+      p += decimalSeparator.size();
+      for (int k = shown - 1; k >= 0; --k, fraction /= 10) p[k] = static_cast<char>('0' + fraction % 10);
+      p += shown;
+    }
+    return static_cast<std::size_t>(p - out);
+  }
   const std::string text = Format(x, pattern, decimalSeparator);
   if (text.size() > capacity) throw std::length_error("formatted number too long");
   std::memcpy(out, text.data(), text.size());
@@ -122,6 +210,21 @@ std::string Format(double x, std::string_view pattern, std::string_view decimalS
   const NumericPattern shape = ParseNumericPattern(pattern);
   if (!std::isfinite(x)) return CStr(x, decimalSeparator);
   const auto decimals = static_cast<std::size_t>(shape.maxDecimals);
+
+  char digits[400];
+  std::uint64_t rounded = 0;
+  if (RoundScaledExactly(x, shape.maxDecimals, rounded)) {
+    // The kept digits, whole and decimals together, with at least one
+    // whole digit: 41752 for 41.752, 0050 for 0.050.
+    char* last = std::to_chars(digits, digits + sizeof digits, rounded).ptr;
+    auto count = static_cast<std::size_t>(last - digits);
+    if (count < decimals + 1) {
+      std::memmove(digits + (decimals + 1 - count), digits, count);
+      std::memset(digits, '0', decimals + 1 - count);
+      count = decimals + 1;
+    }
+    return Layout(std::string_view(digits, count), x < 0, shape, decimalSeparator);
+  }
 
   // Twenty places past the last shown, correctly rounded there, are as good
   // as the exact expansion for rounding at the last shown, unless they read
@@ -137,7 +240,6 @@ std::string Format(double x, std::string_view pattern, std::string_view decimalS
 
   // The digits kept, whole and decimals together, rounded with halves away
   // from zero: up whenever the first dropped digit is 5 or more.
-  char digits[400];
   std::size_t count = whole.size() + decimals;
   if (count + 1 > sizeof digits) throw std::length_error("number text too long");
   char* first = digits + 1;  // room for a carry into a new leading digit
@@ -153,27 +255,7 @@ std::string Format(double x, std::string_view pattern, std::string_view decimalS
       ++count;
     }
   }
-  const std::string_view kept(first, count);
-
-  std::string_view integer = kept.substr(0, count - decimals);
-  std::string_view shown = kept.substr(count - decimals);
-  while (shown.size() > static_cast<std::size_t>(shape.minDecimals) && shown.back() == '0') {
-    shown.remove_suffix(1);
-  }
-  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
-
-  Text text;
-  const bool roundsToZero = kept.find_first_not_of('0') == std::string_view::npos;
-  if (x < 0 && !roundsToZero) text.Append('-');
-  for (auto pad = integer.size(); pad < static_cast<std::size_t>(shape.minIntegerDigits); ++pad) {
-    text.Append('0');
-  }
-  text.Append(integer);
-  if (!shown.empty()) {
-    text.Append(decimalSeparator);
-    text.Append(shown);
-  }
-  return std::string(text.view());
+  return Layout(std::string_view(first, count), x < 0, shape, decimalSeparator);
 }
 
 std::string Format(const LocalDateTime& now, std::string_view pattern) {

@@ -23,7 +23,7 @@ void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 bod
                       LabelTexts& labels, PlanetRequestStages* stages) {
   using L = ResultLabel;
   labels.Clear();
-  for (Int16 p = 1; p <= 9; ++p) values.planetNames[static_cast<std::size_t>(p)] = BodyName(p);
+  values.planetNames = BodyNames();
 
   const ElementRow earthRow = EarthRow(elements);
   const ElementRow planetRow = BodyRow(elements, body);
@@ -52,13 +52,15 @@ void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 bod
   SetHeading(labels, L::planetaec, "Coordenadas ecuatoriales de ", name);
   labels.SetNumber(L::ascrec, eq.rightAscensionHours, separator);
   labels.SetNumber(L::declin, eq.declination, separator);
-  labels.SetNumber(L::arh, SexagesimalPart(eq.rightAscensionHours, 1), separator);
-  labels.SetNumber(L::arm, SexagesimalPart(eq.rightAscensionHours, 2), separator);
-  labels.SetSeconds(L::ars, SexagesimalPart(eq.rightAscensionHours, 3), separator);
+  const SexagesimalParts ra = SplitSexagesimal(eq.rightAscensionHours);
+  labels.SetNumber(L::arh, ra.whole, separator);
+  labels.SetNumber(L::arm, ra.minutes, separator);
+  labels.SetSeconds(L::ars, ra.seconds, separator);
   labels.Set(L::signo, eq.declination < 0 ? "-" : "");
-  labels.SetNumber(L::dg, SexagesimalPart(eq.declination, 1), separator);
-  labels.SetNumber(L::dam, SexagesimalPart(eq.declination, 2), separator);
-  labels.SetSeconds(L::das, SexagesimalPart(eq.declination, 3), separator);
+  const SexagesimalParts dec = SplitSexagesimal(eq.declination);
+  labels.SetNumber(L::dg, dec.whole, separator);
+  labels.SetNumber(L::dam, dec.minutes, separator);
+  labels.SetSeconds(L::das, dec.seconds, separator);
   labels.SetNumber(L::rv, eq.geoDistance, separator);
 }
 

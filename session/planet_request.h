@@ -43,7 +43,8 @@ struct PlanetRequestStages {
 //   9. "planetaec", "ascrec", "declin", "arh", "arm", "ars", "signo", "dg",
 //      "dam", "das", "rv".
 // labels is cleared first; numbers are written with CStr, the seconds with
-// Format "#0.0##", the sexagesimal fields from SexagesimalPart, with the
+// Format "#0.0##", the sexagesimal fields from SexagesimalPart (its three
+// parts of each value taken at once by SplitSexagesimal), with the
 // user's decimalSeparator. A run-time error propagates at the step that
 // raised it, and labels then holds the texts written before it: none for
 // an invalid body, the Earth's four for a failure of the planet, the

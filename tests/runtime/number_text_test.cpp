@@ -5,7 +5,10 @@
 #include "../support/runtime_error_check.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "runtime_error.h"
 
@@ -115,6 +118,56 @@ TEST(Format, DatePatternsGiveFixedWidths) {
   EXPECT_EQ(Format(now, "nn"), "06");
   EXPECT_EQ(Format(now, "ss"), "07");
   EXPECT_EQ(Format(LocalDateTime{2026, 12, 31, 23, 59, 59}, "hh"), "23");
+}
+
+}  // namespace
+}  // namespace orbitas
+
+namespace orbitas {
+namespace {
+
+// Format "#0.0##" against the exact decimal expansion that printf writes,
+// rounded by hand: halves and their neighbours, and values spread over the
+// range of seconds and beyond.
+std::string SecondsByExactExpansion(double x) {
+  // Sixty places hold every value here well enough to tell a half from
+  // its neighbours.
+  char exact[400];
+  std::snprintf(exact, sizeof exact, "%.60f", std::fabs(x));
+  std::string digits(exact);
+  const std::size_t point = digits.find('.');
+  std::string kept = digits.substr(0, point) + digits.substr(point + 1, 3);
+  if (digits[point + 4] >= '5') {
+    std::size_t i = kept.size();
+    while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
+    if (i == 0) kept.insert(kept.begin(), '1');
+    else ++kept[i - 1];
+  }
+  std::string whole = kept.substr(0, kept.size() - 3), decimals = kept.substr(kept.size() - 3);
+  while (decimals.size() > 1 && decimals.back() == '0') decimals.pop_back();
+  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+  const bool zero = kept.find_first_not_of('0') == std::string::npos;
+  return (x < 0 && !zero ? "-" : "") + whole + "." + decimals;
+}
+
+TEST(FormatSeconds, AgreesWithTheExactExpansionEverywhere) {
+  std::vector<double> values = {0.0, -0.0, 0.0005, -0.0005, 59.9995, 59.9996, 0.0625, 1e-300, 4503599627370495.5,
+                                9007199254740991.0, 1e16, -123456.4445};
+  for (int k = 0; k < 40000; ++k) {
+    const double half = k / 2000.0;  // on or next to a half of the last place
+    values.insert(values.end(), {half, std::nextafter(half, 0.0), std::nextafter(half, 100.0)});
+  }
+  std::uint64_t state = 7;
+  for (int k = 0; k < 50000; ++k) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    values.push_back(std::ldexp(static_cast<double>(state >> 11), -46) - 64.0);  // -64..64
+  }
+  char buffer[48];
+  for (const double x : values) {
+    const std::string expected = SecondsByExactExpansion(x);
+    ASSERT_EQ(Format(x, "#0.0##"), expected) << x;
+    ASSERT_EQ(std::string(buffer, WriteFormat(x, "#0.0##", ".", buffer, sizeof buffer)), expected) << x;
+  }
 }
 
 }  // namespace

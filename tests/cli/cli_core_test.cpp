@@ -1,0 +1,135 @@
+// orbitas-cli's parts in process: the argument parser, the table plan, the
+// instant's output and a JSON table written through Output.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "instant_output.h"
+#include "table.h"
+
+namespace orbitas::cli {
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(Arguments, EachFormAndItsMistakes) {
+  struct Case {
+    std::vector<std::string> args;
+    Command command;
+    const char* error;  // a part of the usage error, or null
+  };
+  const std::vector<Case> cases = {
+      {{"2000", "1", "1", "12", "0", "0"}, Command::Instant, nullptr},
+      {{"--jd", "2451545", "Marte", "--json"}, Command::Instant, nullptr},
+      {{"--from", "2026-01-01", "--to", "2026-01-02", "--step", "6h", "--json"}, Command::Table, nullptr},
+      {{"--explain", "--jd", "1", "Venus"}, Command::Explain, nullptr},
+      {{"--version", "--bogus"}, Command::Version, nullptr},
+      {{"--explain", "--jd", "1", "Marte", "Venus"}, Command::Explain, "exactamente un planeta"},
+      {{"--format", "csv", "2000", "1", "1", "12", "0", "0"}, Command::Instant, "--format solo se usa"},
+      {{"--from", "2026-02-30", "--to", "2026-03-01", "--step", "1d"}, Command::Table, "fecha no válida"},
+      {{"--from", "2026-01-01", "--to", "2026-03-01"}, Command::Table, "necesita --from, --to y --step"},
+      {{"--from", "2026-01-01", "--to", "2026-03-01", "--step", "1d", "--jd", "1"}, Command::Table,
+       "no se combina"},
+      {{"--from", "2026-01-01", "--to", "2026-03-01", "--step", "-1d"}, Command::Table, "paso no válido"},
+      {{"--format", "xml"}, Command::Table, "formato desconocido"},
+      {{"2000", "1", "1", "12", "0", "0", "Plutón", "Luna"}, Command::Instant, "planeta desconocido: Luna"},
+  };
+  for (const Case& c : cases) {
+    std::string joined;
+    for (const auto& a : c.args) joined += a + " ";
+    try {
+      const Arguments parsed = ParseArguments(c.args);
+      EXPECT_EQ(c.error, nullptr) << joined << ": accepted";
+      EXPECT_EQ(parsed.command, c.command) << joined;
+    } catch (const UsageError& e) {
+      ASSERT_NE(c.error, nullptr) << joined << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << joined << ": " << e.what();
+    }
+  }
+  // --json turns a table into JSON Lines; no planet named means all eight.
+  const Arguments table = ParseArguments({"--from", "JD1", "--to", "JD2", "--step", "1d", "--json"});
+  EXPECT_EQ(table.table.format, TableFormat::Json);
+  EXPECT_EQ(table.table.bodies, (std::vector<Int16>{1, 2, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(TablePlan, RowsFromStartToAnEndThatFallsOnARow) {
+  struct Case {
+    const char *from, *to;
+    double step;
+    std::int64_t instants;  // 0: refused
+  };
+  const Case cases[] = {
+      {"2026-01-01", "2026-12-31", 10 * 86400.0, 37},   // the end is not on a row
+      {"2026-01-01", "2026-01-11", 10 * 86400.0, 2},    // the end is
+      {"2026-01-01", "2026-01-01", 60.0, 1},
+      {"JD2451545", "JD2451546", 3600.0, 25},
+      {"2000-01-01T12:00", "JD2451546.5", 86400.0, 2},  // mixed bounds
+      {"2026-01-02", "2026-01-01", 60.0, 0},            // end before start
+      {"0001-01-01", "9999-12-31", 1.0, 0},             // more than ten million rows
+  };
+  for (const Case& c : cases) {
+    TableRequest request;
+    request.start = *ParseTableInstant(c.from);
+    request.end = *ParseTableInstant(c.to);
+    request.stepSeconds = c.step;
+    request.bodies = {4};
+    if (c.instants == 0) {
+      EXPECT_THROW(TablePlan{request}, UsageError) << c.from << " " << c.to;
+      continue;
+    }
+    const TablePlan plan(request);
+    EXPECT_EQ(plan.instants(), c.instants) << c.from << " " << c.to;
+  }
+  TableRequest request{*ParseTableInstant("2026-01-31T18:00"), *ParseTableInstant("2026-03-01"), 12 * 3600.0, {4}};
+  const TablePlan plan(request);
+  EXPECT_EQ(IsoText(plan.CivilAt(3)), "2026-02-02T06:00:00");  // across the end of January
+}
+
+TEST(InstantOutput, TheEarthOnceHoweverManyPlanetsAndEveryBlockThatCompleted) {
+  const InstantOutcome three = ComputeInstant(std::nullopt, "2451545", {4, 5, 9}, ".");
+  const std::string text = InstantAsText(three);
+  EXPECT_EQ(Count(text, "Coordenadas heliocéntricas de la Tierra"), 1u);
+  for (const char* name : {"Marte", "Júpiter", "Plutón"}) {
+    EXPECT_EQ(Count(text, std::string("Coordenadas ecuatoriales de ") + name), 1u) << name;
+  }
+  EXPECT_EQ(Count(InstantAsJson(three), "\"body\": "), 3u);
+
+  // Mercury fails after the Earth at this day: Mars stays, Jupiter is never
+  // computed, and the Earth is still printed once.
+  const InstantOutcome stopped = ComputeInstant(std::nullopt, "6000000", {4, 1, 5}, ".");
+  ASSERT_TRUE(stopped.error);
+  EXPECT_EQ(*stopped.error, ErrorKind::Overflow);
+  const std::string partial = InstantAsText(stopped);
+  EXPECT_EQ(Count(partial, "Coordenadas heliocéntricas de la Tierra"), 1u);
+  EXPECT_EQ(Count(partial, "Coordenadas ecuatoriales de Marte"), 1u);
+  EXPECT_EQ(Count(partial, "Mercurio"), 0u);
+  EXPECT_EQ(Count(partial, "Júpiter"), 0u);
+}
+
+TEST(JsonTable, OneObjectPerInstantAndPlanetWithTheInstantFirst) {
+  const Arguments args = ParseArguments({"--from", "2026-01-01", "--to", "2026-01-03", "--step", "1d",
+                                         "Marte", "Venus", "--format", "json"});
+  std::FILE* file = std::tmpfile();
+  Output out(file, "un fichero temporal");
+  EXPECT_EQ(WriteTable(TablePlan(args.table), ".", out, false), 0);
+  std::rewind(file);
+  std::vector<std::string> lines;
+  char buffer[1 << 14];
+  while (std::fgets(buffer, sizeof buffer, file)) lines.emplace_back(buffer);
+  out.Close();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0].rfind("{\"instant\": \"2026-01-01T00:00:00\", \"horadec\": \"0.0\"", 0), 0u) << lines[0];
+  EXPECT_NE(lines[1].find("\"name\": \"Venus\""), std::string::npos);
+  EXPECT_EQ(lines[5].rfind("{\"instant\": \"2026-01-03T00:00:00\"", 0), 0u);
+  for (const std::string& line : lines) EXPECT_EQ(Count(line, "\"body\": "), 1u) << line;
+}
+
+}  // namespace
+}  // namespace orbitas::cli
