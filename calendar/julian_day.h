@@ -13,11 +13,14 @@
 
 namespace orbitas {
 
-// The decimal hour: (hour + minute / 60) + second / 3600.
-// Raises FloatingPointFault only for arguments near the double range.
+// The decimal hour, in hours: (hour + minute / 60) + second / 3600, from
+// an hour, minutes and seconds. Raises FloatingPointFault only for
+// arguments near the double range.
 double ComputeDecimalHour(double hour, double minute, double second);
 
-// The day of the month with its fraction: day + decimalHour / 24.
+// The day of the month with its fraction, in days: day + decimalHour / 24
+// (decimalHour in hours). Raises FloatingPointFault only for arguments
+// near the double range.
 double ComputeDecimalDay(double day, double decimalHour);
 
 // The working values of ComputeJulianDay, for a caller that shows its
@@ -35,8 +38,8 @@ struct JulianDayStages {
   Int32 nCorrected = 0;
 };
 
-// The Julian day of the given year and month and of decimalDay (the day of
-// the month with its fraction). Year and month may be fractional: a
+// The Julian day, in days, of the given year and month and of decimalDay
+// (the day of the month with its fraction, in days). Year and month may be fractional: a
 // fractional month is rounded to the nearest, halves to even, in the
 // century correction, and a fractional year rounds the day count.
 //

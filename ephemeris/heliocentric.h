@@ -6,11 +6,13 @@
 
 namespace orbitas {
 
-// The constant subtracted from the elements' epoch to give EpochOffset:
-// half a day past J2000.0's 2451545.0.
+// The constant (a Julian day) subtracted from the elements' epoch to give
+// EpochOffset: half a day past J2000.0's 2451545.0.
 inline constexpr double EpochOffsetBase = 2451545.5;
 
-// EpochOffset = elements[64] - 2451545.5; 575.0 with the table's values.
+// EpochOffset, in days: elements[64] - 2451545.5, the elements' epoch
+// counted from half a day after J2000.0; 575.0 with the table's values.
+// Raises FloatingPointFault only for a table entry beyond the double range.
 double EpochOffset(const ElementsTable& elements);
 
 // A body's position, with the intermediate values of its computation.
@@ -40,6 +42,7 @@ struct HeliocentricPosition {
 // about 5,334,694 up, for the Earth from about 14,420,758; FloatingPointFault
 // when an operation faults. If kepler is not null, it receives the Newton
 // steps.
+// julianDay and epochOffset are in days.
 HeliocentricPosition ComputeHeliocentricPosition(const ElementRow& row, double julianDay,
                                                  double epochOffset,
                                                  const ElementsTable& elements,

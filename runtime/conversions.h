@@ -13,10 +13,11 @@ using Int16 = std::int16_t;
 using Int32 = std::int32_t;
 
 // Int(x): the greatest whole number not above x (rounds toward minus
-// infinity), kept as a double.
+// infinity), kept as a double. Never raises.
 inline Real Int(Real x) { return std::floor(x.value()); }
 
 // Fix(x): x with its fraction dropped (rounds toward zero), kept as a double.
+// Never raises.
 inline Real Fix(Real x) { return std::trunc(x.value()); }
 
 namespace detail {

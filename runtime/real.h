@@ -46,16 +46,20 @@ class Real {
   double v_ = 0.0;
 };
 
-// The runtime's mathematical functions on Reals, each checked.
+// The runtime's mathematical functions on Reals. Each raises
+// FloatingPointFault when its result is not finite.
+// Sine, cosine and tangent of an angle in radians.
 inline Real Sin(Real x) { return std::sin(x.value()); }
 inline Real Cos(Real x) { return std::cos(x.value()); }
 inline Real Tan(Real x) { return std::tan(x.value()); }
-// Arc tangent, result between -pi/2 and pi/2.
+// Arc tangent, in radians between -pi/2 and pi/2.
 inline Real Atn(Real x) { return std::atan(x.value()); }
-// Square root: a negative argument is an invalid operation.
+// Square root: a negative argument is an invalid operation (the fault).
 inline Real SquareRoot(Real x) { return std::sqrt(x.value()); }
-// Power, as the runtime's ^ operator.
+// base to the power exponent, as the runtime's ^ operator: a negative base
+// with a fractional exponent, or 0 to a negative power, faults.
 inline Real Pow(Real base, Real exponent) { return std::pow(base.value(), exponent.value()); }
+// The magnitude; never faults.
 inline Real Abs(Real x) { return std::fabs(x.value()); }
 
 }  // namespace orbitas

@@ -51,6 +51,8 @@ def startup(args):
             assert shown[name] in allowed, f"{name} shows {shown[name]!r}, not one of {allowed}"
         labels = s.labels()
         assert all(v == "" for v in labels.values()), f"labels not empty at start: {labels}"
+        icons = wait_for(lambda: s.icon_sizes() or None, "the window's icons")
+        assert {(16, 16), (32, 32)} <= icons, f"the window gave the icons {icons}, not the globe at 16 and 32"
         s.focus_window()
         day = a11y.text(s.field("day"))
         key("7")

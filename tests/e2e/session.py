@@ -121,6 +121,23 @@ class Session:
         wait_for(lambda: self.label(name) == expected, f"{name} = {expected!r} (is {self.label(name)!r})",
                  timeout)
 
+    def icon_sizes(self):
+        """The sizes of the icons the window gave the window system
+        (_NET_WM_ICON: width, height and the pixels, one icon after another)."""
+        from Xlib import X, display
+        d = display.Display()
+        try:
+            window = d.create_resource_object("window", int(self.window))
+            prop = window.get_full_property(d.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+            data = list(prop.value) if prop else []
+        finally:
+            d.close()
+        sizes, i = set(), 0
+        while i + 2 <= len(data):
+            sizes.add((data[i], data[i + 1]))
+            i += 2 + data[i] * data[i + 1]
+        return sizes
+
     def focus_window(self):
         run("xdotool", "windowfocus", "--sync", self.window)
 
