@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include <tuple>
+
 #include "number_text.h"
 #include "planet_names.h"
 
@@ -11,6 +13,7 @@ const char* const ShortUsageText =
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
     "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
     "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
+    "  ... [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
 const char* const UsageText =
@@ -34,12 +37,19 @@ const char* const UsageText =
     "\n"
     "--explain muestra cada valor intermedio del cálculo de un planeta.\n"
     "\n"
+    "--dibujo FICHERO dibuja, además de la salida de siempre: con un instante, las\n"
+    "órbitas vistas desde el norte de la eclíptica; con una tabla, el camino de cada\n"
+    "planeta en el cielo (hasta 100 000 filas). La extensión elige el formato (.svg,\n"
+    ".png o .pdf); --tamaño ANCHOxALTO fija el tamaño en píxeles (1200x900).\n"
+    "\n"
     "Ejemplos:\n"
     "  orbitas-cli 2000 1 1 12 0 0 Marte\n"
     "  orbitas-cli --jd 2451545 jupiter --json\n"
     "  orbitas-cli --from 2026-01-01 --to 2026-12-31 --step 10d Marte --format csv\n"
     "  orbitas-cli --explain 2000 1 1 12 0 0 Marte\n"
     "  orbitas-cli --explain --jd 2451545 Júpiter\n"
+    "  orbitas-cli 2026 12 7 22 0 0 Marte Júpiter Saturno --dibujo orbitas.png\n"
+    "  orbitas-cli --from 2020-06-01 --to 2021-02-28 --step 1d Marte --dibujo bucle-marte.svg\n"
     "  orbitas-cli --version\n";
 
 namespace {
@@ -97,7 +107,7 @@ TableFormat ParseFormat(const std::string& text) {
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments parsed;
-  bool julianDayGiven = false, explain = false, formatGiven = false;
+  bool julianDayGiven = false, explain = false, formatGiven = false, sizeGiven = false;
   std::optional<std::string> from, to, step;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -119,6 +129,13 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       parsed.table.format = ParseFormat(Value(args, i));
       formatGiven = true;
+    } else if (arg == "--dibujo") {
+      parsed.picture.path = Value(args, i);
+      if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
+      parsed.picture.format = PictureFormatOf(parsed.picture.path);
+    } else if (arg == "--tamaño" || arg == "--tamano") {
+      std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
+      sizeGiven = true;
     } else if (arg == "--explain") {
       explain = true;
     } else if (arg == "--jd") {
@@ -136,6 +153,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     }
   }
 
+  if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
+  if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explain");
   const bool table = from || to || step;
   if (table) {
     if (!from || !to || !step) throw UsageError("una tabla necesita --from, --to y --step");

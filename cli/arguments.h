@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "instant.h"
+#include "picture_file.h"
 #include "table_plan.h"
 #include "usage_error.h"
 
@@ -19,6 +20,7 @@ struct Arguments {
   std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
   TableRequest table;             // --from, --to, --step, --format
+  PictureRequest picture;         // --dibujo, --tamaño
 };
 
 // The program's arguments (without the program name). Raises UsageError,

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "explain.h"
 #include "instant_output.h"
 #include "output.h"
+#include "pictures.h"
 #include "table.h"
 
 namespace {
@@ -20,10 +22,34 @@ constexpr int ExitUsage = 2;
 
 using namespace orbitas::cli;
 
+// The picture's file, opened before any work when one is asked for.
+void OpenPicture(const Arguments& args, std::optional<PictureFile>& picture) {
+  if (!args.picture.path.empty()) picture.emplace(args.picture);
+}
+
+// Draws into the picture's file; false (after saying why) when it could
+// not be written.
+bool Finish(std::optional<PictureFile>& picture, const std::string& svg) {
+  const std::string failure = picture->Commit(svg);
+  if (failure.empty()) return true;
+  std::fprintf(stderr, "orbitas-cli: %s\n", failure.c_str());
+  return false;
+}
+
 int RunInstant(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
   const InstantOutcome outcome = ComputeInstant(args.date, args.julianDay, args.bodies, separator);
   out.Write(args.json ? InstantAsJson(outcome) : InstantAsText(outcome));
+  if (picture) {
+    orbitas::ElementsTable elements{};
+    orbitas::FillElements(elements);
+    const PictureRequest& request = picture->request();
+    const std::string svg = DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies),
+                                       separator, request.width, request.height);
+    if (!Finish(picture, svg)) return ExitRuntimeError;
+  }
   if (outcome.error) {
     out.Flush();
     std::fprintf(stderr, "orbitas-cli: %s\n", std::string(orbitas::ErrorMessage(*outcome.error)).c_str());
@@ -34,7 +60,22 @@ int RunInstant(const Arguments& args, Output& out) {
 
 int RunTable(const Arguments& args, Output& out) {
   const TablePlan plan(args.table);  // refuses bad bounds before any output
-  return WriteTable(plan, DecimalSeparatorFromEnvironment(), out, isatty(STDERR_FILENO) == 1);
+  if (!args.picture.path.empty() && plan.rows() > MaxPictureRows) {
+    throw UsageError("la tabla tiene " + std::to_string(plan.rows()) +
+                     " filas y un dibujo admite como mucho 100 000");
+  }
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  SkyPathCollector paths(args.table.bodies);
+  const int status = WriteTable(plan, separator, out, isatty(STDERR_FILENO) == 1, picture ? &paths : nullptr);
+  if (picture) {
+    const PictureRequest& request = picture->request();
+    if (!Finish(picture, DrawSkyPaths(paths.paths(), paths.stopped(), separator, request.width, request.height))) {
+      return ExitRuntimeError;
+    }
+  }
+  return status;
 }
 
 int Run(const Arguments& args, Output& out) {

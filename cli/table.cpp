@@ -9,7 +9,8 @@
 
 namespace orbitas::cli {
 
-int WriteTable(const TablePlan& plan, const std::string& separator, Output& out, bool progressTerminal) {
+int WriteTable(const TablePlan& plan, const std::string& separator, Output& out, bool progressTerminal,
+               TableObserver* observer) {
   const TableFormat format = plan.request().format;
   // CSV and JSON are for programs: "." whatever the locale.
   const std::string sep = format == TableFormat::Text ? separator : ".";
@@ -54,6 +55,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
           case TableFormat::Csv: csv.Append(row, r); break;
           case TableFormat::Json: AppendJsonRow(row, instant, outcome); break;
         }
+        if (observer) observer->Row(instant, planet);
         progress.Update(++done);
       }
       // The rows of an instant are written together: one write, not one
@@ -65,6 +67,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
       out.Flush();
       if (instant.empty()) instant = plan.civil() ? IsoText(plan.CivilAt(k)) : CStr(plan.JulianDayAt(k));
       std::fprintf(stderr, "orbitas-cli: %s: %s\n", instant.c_str(), error.what());
+      if (observer) observer->Stopped(instant, error);
       return 1;
     }
   }

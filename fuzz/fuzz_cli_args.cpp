@@ -1,10 +1,14 @@
-// orbitas-cli's parsing of dates, steps, planet names and whole command
-// lines: parsed arguments or a usage error, tables planned or refused.
+// orbitas-cli's parsing of dates, steps, planet names, picture sizes and
+// whole command lines: parsed arguments or a usage error, tables planned or
+// refused, and an instant's orbits drawn (in memory) when a picture is
+// asked for.
 #include <cmath>
 #include <vector>
 
 #include "arguments.h"
+#include "elements.h"
 #include "fuzz_support.h"
+#include "pictures.h"
 #include "planet_names.h"
 #include "table_instant.h"
 
@@ -25,6 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (const auto step = ParseStepSeconds(text)) {
     orbitas::fuzz::Require(*step > 0 && std::isfinite(*step), "a step that is not positive");
+  }
+  try {
+    const auto [width, height] = ParsePictureSize(text);
+    orbitas::fuzz::Require(width >= 16 && width <= 10000 && height >= 16 && height <= 10000, "a size outside its limits");
+  } catch (const UsageError&) {
   }
   if (const auto body = ParsePlanet(text)) {
     orbitas::fuzz::Require(*body >= 1 && *body <= 9 && *body != 3, "a body that is not a planet");
@@ -47,6 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (parsed.command == Command::Instant || parsed.command == Command::Explain) {
       orbitas::fuzz::Require(!parsed.bodies.empty(), "no planet chosen");
+    }
+    if (parsed.command == Command::Instant && !parsed.picture.path.empty()) {
+      static const orbitas::ElementsTable elements = [] {
+        orbitas::ElementsTable e{};
+        orbitas::FillElements(e);
+        return e;
+      }();
+      const InstantOutcome outcome = ComputeInstant(parsed.date, parsed.julianDay, parsed.bodies, ".");
+      const std::string svg = DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, parsed.bodies), ".",
+                                         parsed.picture.width, parsed.picture.height);
+      orbitas::fuzz::Require(svg.size() > 6 && svg.compare(svg.size() - 7, 7, "</svg>\n") == 0,
+                             "an unfinished picture");
     }
   } catch (const UsageError&) {
   }

@@ -1,0 +1,174 @@
+#!/usr/bin/python3
+"""orbitas-cli --dibujo, checked as a reader of its pictures would: the SVG
+holds what it claims (every body, each at its heliocentric longitude and to
+scale; the path in row order, right ascension growing to the left; the
+stationary points at the dates the table shows), the PNG and PDF are real
+images of the size asked for, and errors leave nothing half-written.
+Usage: pictures_test.py --cli PATH/orbitas-cli"""
+import csv
+import io
+import json
+import math
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+
+CLI = None
+SVG = "{http://www.w3.org/2000/svg}"
+
+
+def run(*args, check=True):
+    r = subprocess.run([CLI, *args], capture_output=True, text=True, timeout=60, env={**os.environ, "LC_ALL": "C"})
+    if check and r.returncode != 0:
+        raise AssertionError(f"{args}: exit {r.returncode}: {r.stderr}")
+    return r
+
+
+def title(element):
+    t = element.find(SVG + "title")
+    return t.text if t is not None else ""
+
+
+def groups(root, cls):
+    return [g for g in root.iter(SVG + "g") if cls in (g.get("class") or "").split()]
+
+
+def centre(group):
+    c = group.find(SVG + "circle")
+    return float(c.get("cx")), float(c.get("cy"))
+
+
+class Pictures(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.addCleanup(self.dir.cleanup)
+
+    def path(self, name):
+        return os.path.join(self.dir.name, name)
+
+    def leftovers(self):
+        return sorted(os.listdir(self.dir.name))
+
+    def test_orbits_put_each_body_at_its_longitude_and_to_scale(self):
+        for bodies, panels in ((["Marte", "Júpiter", "Plutón"], {"sistema", "interior"}),
+                               (["Mercurio", "Venus", "Marte"], {"sistema"})):
+            svg = self.path("orbitas.svg")
+            out = run("--jd", "2451545.25", *bodies, "--json", "--dibujo", svg).stdout
+            values = {p["name"]: p["values"] for p in json.loads(out)["planets"]}
+            root = ET.parse(svg).getroot()
+            self.assertEqual({g.get("id") for g in groups(root, "panel")}, panels)
+            panel = next(g for g in groups(root, "panel") if g.get("id") == "sistema")
+            sun = centre(next(g for g in groups(panel, "sol")))
+            expected = {"Tierra": (values[bodies[0]]["EarthX"], values[bodies[0]]["EarthY"],
+                                   values[bodies[0]]["EarthRadius"])}
+            for name in bodies:
+                v = values[name]
+                expected[name] = (v["PlanetX"], v["PlanetY"], v["PlanetRadius"])
+            markers = {title(g): centre(g) for g in groups(panel, "cuerpo") if "sol" not in g.get("class")}
+            self.assertEqual(set(markers), set(expected), "every body asked for, and the Earth")
+            scales = []
+            for name, (x, y, r) in expected.items():
+                mx, my = markers[name]
+                drawn = math.degrees(math.atan2(-(my - sun[1]), mx - sun[0]))
+                longitude = math.degrees(math.atan2(y, x))
+                self.assertLess(abs((drawn - longitude + 180) % 360 - 180), 0.1, name)
+                scales.append(math.hypot(mx - sun[0], my - sun[1]) / r)
+            self.assertLess(max(scales) / min(scales) - 1, 0.01, f"distances not to one scale: {scales}")
+            for orbit in root.iter(SVG + "polyline"):
+                self.assertTrue(title(orbit).startswith("Órbita de "))
+            self.assertIn("♈ (punto vernal)", [t.text for t in root.iter(SVG + "text")])
+
+    def test_the_path_follows_the_rows_with_right_ascension_growing_to_the_left(self):
+        svg = self.path("bucle.svg")
+        table = run("--from", "2020-06-01", "--to", "2021-02-28", "--step", "1d", "Marte", "--format", "csv",
+                    "--dibujo", svg).stdout
+        rows = list(csv.DictReader(io.StringIO(table)))
+        root = ET.parse(svg).getroot()
+        ticks = [(float(t.get("x")), t.text) for t in root.iter(SVG + "text") if t.get("class") == "marca-ar"]
+        hours = [(x, int(m.group(1)) + int(m.group(2) or 0) / 60)
+                 for x, text in ticks for m in [re.fullmatch(r"(\d+)h(?:(\d+)m)?", text)]]
+        # Continue the marks' hours leftwards, then fit x = a + b * hours.
+        hours.sort(key=lambda p: -p[0])
+        for k in range(1, len(hours)):
+            while hours[k][1] < hours[k - 1][1]:
+                hours[k] = (hours[k][0], hours[k][1] + 24)
+        (x0, h0), (x1, h1) = hours[0], hours[-1]
+        b = (x1 - x0) / (h1 - h0)
+        self.assertLess(b, 0, "right ascension must grow to the left")
+        path = next(g for g in groups(root, "camino") if g.get("id") == "camino-4")
+        points = [tuple(map(float, p.split(","))) for p in path.find(SVG + "polyline").get("points").split()]
+        self.assertEqual(len(points), len(rows))
+        for (x, _), row in zip(points, rows):
+            ra = float(row["ra_hours"])
+            predicted = min((x0 + b * (ra + turn - h0) for turn in (-24, 0, 24)), key=lambda p: abs(p - x))
+            self.assertLess(abs(predicted - x), 1.0, row["instant"])
+        # Stationary points: where the right ascension turns back in the table.
+        ra = [float(r["ra_hours"]) for r in rows]
+        step = lambda a, b: (b - a + 12) % 24 - 12
+        turns = {rows[k]["instant"][:10] for k in range(1, len(ra) - 1)
+                 if step(ra[k - 1], ra[k]) * step(ra[k], ra[k + 1]) < 0}
+        self.assertEqual(len(turns), 2, turns)
+        marked = {re.search(r"\d{4}-\d\d-\d\d", title(g)).group(0) for g in groups(root, "estacionario")}
+        self.assertEqual(marked, turns)
+
+    def test_png_and_pdf_are_real_pictures_of_the_size_asked_for(self):
+        png = self.path("o.png")
+        run("2000", "1", "1", "12", "0", "0", "Marte", "--dibujo", png, "--tamaño", "640x480")
+        with open(png, "rb") as f:
+            head = f.read(24)
+        self.assertEqual(head[:8], b"\x89PNG\r\n\x1a\n")
+        self.assertEqual(struct.unpack(">II", head[16:24]), (640, 480))
+        spread = subprocess.run(["convert", png, "-format", "%[fx:standard_deviation]", "info:"],
+                                capture_output=True, text=True, check=True).stdout
+        self.assertGreater(float(spread), 0.01, "a blank image")
+        pdf = self.path("c.pdf")
+        run("--from", "2026-01-01", "--to", "2026-06-30", "--step", "5d", "Venus", "--dibujo", pdf)
+        with open(pdf, "rb") as f:
+            self.assertEqual(f.read(5), b"%PDF-")
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        self.assertRegex(info, r"Pages:\s+1\n")
+        self.assertEqual(self.leftovers(), ["c.pdf", "o.png"])
+
+    def test_bad_requests_are_refused_before_any_work(self):
+        for args in (["--jd", "0", "--dibujo", self.path("x.gif")],
+                     ["--jd", "0", "--dibujo", "/sin/este/directorio/x.svg"],
+                     ["--jd", "0", "--dibujo", self.path("x.svg"), "--tamaño", "10x10"],
+                     ["--jd", "0", "--tamaño", "800x600"],
+                     ["--from", "2000-01-01", "--to", "2002-01-01", "--step", "1h", "--dibujo", self.path("x.svg")],
+                     ["--explain", "--jd", "0", "Marte", "--dibujo", self.path("x.svg")]):
+            r = run(*args, check=False)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertEqual(r.stdout, "", args)
+        self.assertIn("100 000", run("--from", "2000-01-01", "--to", "2002-01-01", "--step", "1h", "--dibujo",
+                                     self.path("x.svg"), check=False).stderr)
+        self.assertEqual(self.leftovers(), [])
+
+    def test_a_stop_of_the_method_draws_what_was_computed_and_says_where(self):
+        svg = self.path("parcial.svg")
+        r = run("--jd", "6000000", "Marte", "Mercurio", "Venus", "--dibujo", svg, check=False)
+        self.assertEqual(r.returncode, 1)
+        root = ET.parse(svg).getroot()
+        names = {title(g) for g in groups(root, "cuerpo")}
+        self.assertTrue({"Tierra", "Marte"} <= names and "Venus" not in names, names)
+        stop = [t.text for t in root.iter(SVG + "text") if t.get("class") == "detenido"]
+        self.assertEqual(stop, ["El cálculo se detuvo: Desbordamiento en Mercurio"])
+
+    def test_a_picture_that_cannot_be_written_leaves_nothing_under_its_name(self):
+        target = self.path("ocupado.svg")
+        os.mkdir(target)  # the name is taken by a folder: the final rename fails
+        r = run("--jd", "2451545", "Marte", "--dibujo", target, check=False)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("no se pudo escribir el dibujo", r.stderr)
+        self.assertEqual(self.leftovers(), ["ocupado.svg"])
+        self.assertEqual(os.listdir(target), [])
+
+
+if __name__ == "__main__":
+    CLI = sys.argv[sys.argv.index("--cli") + 1]
+    del sys.argv[1:]
+    unittest.main(verbosity=2)
