@@ -13,7 +13,8 @@ const char* const ShortUsageText =
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
     "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
     "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
-    "  ... [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
+    "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  ... [--lugar LAT,LON] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
 const char* const UsageText =
@@ -23,6 +24,7 @@ const char* const UsageText =
     "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
     "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --explain --jd DÍA_JULIANO PLANETA\n"
+    "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --help | --version\n"
     "\n"
     "PLANETA es un número de cuerpo (1, 2, 4 a 9) o un nombre en español\n"
@@ -37,6 +39,13 @@ const char* const UsageText =
     "\n"
     "--explain muestra cada valor intermedio del cálculo de un planeta.\n"
     "\n"
+    "--lugar LAT,LON (grados decimales, norte y este positivos) añade la altura,\n"
+    "el acimut (desde el norte hacia el este), el ángulo horario y el tiempo sidéreo\n"
+    "local, con el error del propio método (±) frente a ERFA. --ortos FECHA da la\n"
+    "salida, la culminación y la puesta de cada planeta ese día local. --zona elige\n"
+    "la zona horaria de los instantes escritos y mostrados: UTC (la de siempre),\n"
+    "±HH:MM o un nombre como Europe/Madrid.\n"
+    "\n"
     "--dibujo FICHERO dibuja, además de la salida de siempre: con un instante, las\n"
     "órbitas vistas desde el norte de la eclíptica; con una tabla, el camino de cada\n"
     "planeta en el cielo (hasta 100 000 filas). La extensión elige el formato (.svg,\n"
@@ -50,6 +59,8 @@ const char* const UsageText =
     "  orbitas-cli --explain --jd 2451545 Júpiter\n"
     "  orbitas-cli 2026 12 7 22 0 0 Marte Júpiter Saturno --dibujo orbitas.png\n"
     "  orbitas-cli --from 2020-06-01 --to 2021-02-28 --step 1d Marte --dibujo bucle-marte.svg\n"
+    "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
+    "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --version\n";
 
 namespace {
@@ -108,7 +119,7 @@ TableFormat ParseFormat(const std::string& text) {
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments parsed;
   bool julianDayGiven = false, explain = false, formatGiven = false, sizeGiven = false;
-  std::optional<std::string> from, to, step;
+  std::optional<std::string> from, to, step, riseSet;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -136,6 +147,12 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--tamaño" || arg == "--tamano") {
       std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
       sizeGiven = true;
+    } else if (arg == "--lugar") {
+      parsed.place = ParsePlace(Value(args, i));
+    } else if (arg == "--zona") {
+      parsed.zone = TimeZone::Parse(Value(args, i));
+    } else if (arg == "--ortos") {
+      riseSet = Value(args, i);
     } else if (arg == "--explain") {
       explain = true;
     } else if (arg == "--jd") {
@@ -155,6 +172,21 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
 
   if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
   if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explain");
+  if (riseSet) {
+    const std::optional<TableInstant> date = ParseTableInstant(*riseSet);
+    if (!date || !date->civil || riseSet->find('T') != std::string::npos) {
+      throw UsageError("fecha no válida para --ortos: " + *riseSet + " (AAAA-MM-DD)");
+    }
+    if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
+    if (from || to || step || julianDayGiven || explain || !parsed.picture.path.empty()) {
+      throw UsageError("--ortos no se combina con --from, --jd, --explain ni --dibujo");
+    }
+    parsed.command = Command::RiseSet;
+    parsed.riseSetDate = *date->civil;
+    parsed.bodies = ParseBodies(positional);
+    return parsed;
+  }
+  if (explain && parsed.place) throw UsageError("--lugar no se combina con --explain");
   const bool table = from || to || step;
   if (table) {
     if (!from || !to || !step) throw UsageError("una tabla necesita --from, --to y --step");
@@ -166,6 +198,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     if (!seconds) throw UsageError("paso no válido: " + *step + " (un número positivo con d, h, m o s)");
     parsed.table.stepSeconds = *seconds;
     if (parsed.json) parsed.table.format = TableFormat::Json;
+    parsed.table.place = parsed.place;
     parsed.table.bodies = ParseBodies(positional);
     return parsed;
   }

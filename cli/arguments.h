@@ -6,12 +6,14 @@
 
 #include "instant.h"
 #include "picture_file.h"
+#include "sky.h"
+#include "time_zone.h"
 #include "table_plan.h"
 #include "usage_error.h"
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet };
 
 struct Arguments {
   Command command = Command::Instant;
@@ -21,6 +23,9 @@ struct Arguments {
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
   TableRequest table;             // --from, --to, --step, --format
   PictureRequest picture;         // --dibujo, --tamaño
+  std::optional<Place> place;     // --lugar
+  TimeZone zone;                  // --zona; UTC when not given
+  CivilTime riseSetDate;          // --ortos: the local date
 };
 
 // The program's arguments (without the program name). Raises UsageError,

@@ -4,6 +4,7 @@
 
 #include "body_names.h"
 #include "json.h"
+#include "sky_output.h"
 #include "text_layout.h"
 
 namespace orbitas::cli {
@@ -46,7 +47,7 @@ std::string EquatorialBlock(const PlanetOutcome& p) {
 
 }  // namespace
 
-std::string InstantAsText(const InstantOutcome& outcome) {
+std::string InstantAsText(const InstantOutcome& outcome, const Place* place, std::string_view separator) {
   std::string text;
   if (outcome.horadec) text += "Hora decimal: " + *outcome.horadec + "\n";
   if (outcome.diajuliano) text += "Día juliano:  " + *outcome.diajuliano + "\n";
@@ -58,6 +59,7 @@ std::string InstantAsText(const InstantOutcome& outcome) {
     }
     if (Has(p, {L::planetahel, L::rhelp, L::xhelp, L::yhelp, L::zhelp})) text += "\n" + PlanetBlock(p);
     if (p.Complete()) text += "\n" + EquatorialBlock(p);
+    if (p.sky && place) text += "\n" + HorizonBlock(BodyName(p.body), *place, *p.sky, separator);
   }
   return text;
 }
@@ -108,7 +110,9 @@ std::string InstantAsJson(const InstantOutcome& outcome) {
       first = false;
       json += JsonString(LabelName(label)) + ": " + JsonString(p.labels[label]);
     }
-    json += "}, \"values\": " + PlanetValuesAsJson(p) + "}";
+    json += "}, \"values\": " + PlanetValuesAsJson(p);
+    if (p.sky) json += ", \"horizon\": " + HorizonJson(*p.sky);
+    json += "}";
   }
   json += "]";
   if (outcome.error) {

@@ -12,7 +12,9 @@
 #include "explain.h"
 #include "instant_output.h"
 #include "output.h"
+#include "civil_days.h"
 #include "pictures.h"
+#include "sky_output.h"
 #include "table.h"
 
 namespace {
@@ -40,8 +42,10 @@ int RunInstant(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
-  const InstantOutcome outcome = ComputeInstant(args.date, args.julianDay, args.bodies, separator);
-  out.Write(args.json ? InstantAsJson(outcome) : InstantAsText(outcome));
+  const InstantOutcome outcome =
+      ComputeInstant(args.date, args.julianDay, args.bodies, separator, args.place, args.zone);
+  out.Write(args.json ? InstantAsJson(outcome)
+                      : InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
   if (picture) {
     orbitas::ElementsTable elements{};
     orbitas::FillElements(elements);
@@ -78,6 +82,38 @@ int RunTable(const Arguments& args, Output& out) {
   return status;
 }
 
+// Rising, culmination and setting of each planet on a local date.
+int RunRiseSet(const Arguments& args, Output& out) {
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  CivilTime next = args.riseSetDate;
+  const orbitas::CivilDate following =
+      orbitas::CivilFromDays(orbitas::DaysFromCivil(next.year, next.month, next.day) + 1);
+  next.year = following.year;
+  next.month = following.month;
+  next.day = following.day;
+  auto julianDay = [](double utcSeconds) { return utcSeconds / orbitas::SecondsPerDay + orbitas::UnixEpochJulianDay; };
+  const double start = julianDay(args.zone.UtcOf(args.riseSetDate)), end = julianDay(args.zone.UtcOf(next));
+  orbitas::ElementsTable elements{};
+  orbitas::FillElements(elements);
+  RiseSetReport report{IsoText(args.riseSetDate).substr(0, IsoText(args.riseSetDate).find('T')), &args.zone,
+                       &*args.place, {}};
+  std::optional<orbitas::RuntimeError> stopped;
+  try {
+    for (const orbitas::Int16 body : args.bodies) {
+      report.planets.push_back(ComputePlanetDay(elements, body, *args.place, start, end));
+    }
+  } catch (const orbitas::RuntimeError& error) {
+    stopped = error;
+  }
+  out.Write(args.json ? RiseSetJson(report) : RiseSetText(report, separator));
+  if (stopped) {
+    out.Flush();
+    std::fprintf(stderr, "orbitas-cli: %s\n", stopped->what());
+    return ExitRuntimeError;
+  }
+  return 0;
+}
+
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
@@ -90,6 +126,8 @@ int Run(const Arguments& args, Output& out) {
       return RunInstant(args, out);
     case Command::Table:
       return RunTable(args, out);
+    case Command::RiseSet:
+      return RunRiseSet(args, out);
     case Command::Explain:
       return Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(), out);
   }

@@ -5,6 +5,7 @@
 #include "date_entry.h"
 #include "number_text.h"
 #include "progress.h"
+#include "sky.h"
 #include "table_rows.h"
 
 namespace orbitas::cli {
@@ -14,7 +15,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
   const TableFormat format = plan.request().format;
   // CSV and JSON are for programs: "." whatever the locale.
   const std::string sep = format == TableFormat::Text ? separator : ".";
-  out.Write(TableHeader(format));
+  out.Write(TableHeader(format, plan.request().place.has_value()));
 
   ProgramState state;
   FillElements(state.elements);
@@ -48,8 +49,11 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
       for (const Int16 body : plan.request().bodies) {
         planet.body = body;
         RunPlanetRequest(state.elements, state.julianDay, body, sep, planet.values, planet.labels);
+        if (plan.request().place) {
+          planet.sky = PlanetInSky(state.julianDay, body, planet.values.equatorial, *plan.request().place);
+        }
         const std::string_view diajuliano = outcome.diajuliano ? std::string_view(*outcome.diajuliano) : std::string_view();
-        const TableRow r{instant, state.julianDay, diajuliano, &planet};
+        const TableRow r{instant, state.julianDay, diajuliano, &planet, sep};
         switch (format) {
           case TableFormat::Text: AppendTextRow(row, r); break;
           case TableFormat::Csv: csv.Append(row, r); break;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "conversions.h"
+#include "sky.h"
 #include "table_instant.h"
 
 namespace orbitas::cli {
@@ -19,6 +20,7 @@ struct TableRequest {
   double stepSeconds = 86400.0;  // seconds, positive
   std::vector<Int16> bodies;
   TableFormat format = TableFormat::Text;
+  std::optional<Place> place;  // adds each row's horizon values
 };
 
 // Row k is at start + k * step, computed afresh for every k; the end is

@@ -6,6 +6,8 @@
 #include "body_names.h"
 #include "instant_output.h"
 #include "json.h"
+#include "number_text.h"
+#include "sky_output.h"
 #include "shortest_text.h"
 #include "text_layout.h"
 
@@ -57,11 +59,19 @@ void AppendCsvText(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string_view TableHeader(TableFormat format) {
-  static const std::string text = MakeTextHeader();
+std::string TableHeader(TableFormat format, bool horizon) {
   switch (format) {
-    case TableFormat::Text: return text;
-    case TableFormat::Csv: return CsvHeader;
+    case TableFormat::Text: {
+      std::string text = MakeTextHeader();
+      if (horizon) text.insert(text.size() - 1, std::string(14, ' ') + PadRight("Altura", 12) + PadRight("Acimut", 12) + "±");
+
+      return text;
+    }
+    case TableFormat::Csv: {
+      std::string text(CsvHeader);
+      if (horizon) text.insert(text.size() - 2, ",altitude,azimuth,method_error");
+      return text;
+    }
     case TableFormat::Json: return {};
   }
   return {};
@@ -83,7 +93,16 @@ void AppendTextRow(std::string& out, const TableRow& row) {
   if (!d[L::signo].empty()) out.append(d[L::signo]).append(" ");
   out.append(d[L::dg]).append(" ").append(d[L::dam]).append(" ").append(d[L::das]);
   PadFrom(out, start, 20);
-  out.append(d[L::rv]).append("\n");
+  if (row.planet->sky) {
+    const SkyPosition& sky = *row.planet->sky;
+    AppendPadded(out, d[L::rv], 18);
+    AppendPadded(out, Format(sky.horizon.altitude, "#0.0###", row.separator), 12);
+    AppendPadded(out, Format(sky.horizon.azimuth, "#0.0###", row.separator), 12);
+    out.append(ErrorText(sky.methodError, row.separator));
+  } else {
+    out.append(d[L::rv]);
+  }
+  out.append("\n");
 }
 
 void LeaveOutCsvNumberTexts(LabelTexts& labels) {
@@ -136,6 +155,12 @@ void CsvRows::Append(std::string& out, const TableRow& row) {
     put(d[at]);
   }
   number(eq.geoDistance);
+  if (row.planet->sky) {
+    number(row.planet->sky->horizon.altitude);
+    number(row.planet->sky->horizon.azimuth);
+    *p++ = ',';
+    if (row.planet->sky->methodError) p += WriteShortest(*row.planet->sky->methodError, p);
+  }
   put("\r\n");
   out.append(text, static_cast<std::size_t>(p - text));
 }

@@ -16,19 +16,23 @@ struct TableRow {
   double julianDay = 0.0;
   std::string_view diajuliano;
   const PlanetOutcome* planet = nullptr;
+  std::string_view separator = ".";  // the texts' decimal separator
 };
 
-// The line before the first row ("" for JSON Lines).
-std::string_view TableHeader(TableFormat format);
+// The line before the first row ("" for JSON Lines); with horizon, the
+// columns of the sky of a place too.
+std::string TableHeader(TableFormat format, bool horizon = false);
 
-// Aligned columns with the window's label texts.
+// Aligned columns with the window's label texts (and, when the planet has
+// a sky position, its altitude, azimuth and the method's error).
 void AppendTextRow(std::string& out, const TableRow& row);
 
 // RFC 4180 (CRLF) rows: numbers as the shortest text that reads back to
 // the same double, the sexagesimal fields as the window's texts. The
 // instant's columns (its text, its Julian day and the Earth's four values)
 // are the same for every planet of an instant: they are written once and
-// reused.
+// reused. When the planet has a sky position, its altitude, azimuth (both
+// degrees) and the method's error (degrees, empty for Pluto) follow.
 class CsvRows {
  public:
   void Append(std::string& out, const TableRow& row);

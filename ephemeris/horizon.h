@@ -1,0 +1,41 @@
+#pragma once
+// Where a direction of the method's stands in the sky of a place: the
+// equatorial coordinates precessed from the fixed J2000 frame to the date
+// (IAU 2006), the local sidereal time, the hour angle, and the azimuth and
+// altitude. Sidereal time and precession come from ERFA, with UT1 = UTC =
+// the method's Julian day and TT taken equal to UT (the 69 s or so between
+// them move a planet by well under an arcsecond here).
+
+namespace orbitas {
+
+// Refraction is added only above this geometric altitude, degrees.
+inline constexpr double LowestRefractedAltitude = -1.0;
+
+struct HorizonCoordinates {
+  double rightAscensionOfDate;  // hours, 0 <= RA < 24, mean equator and equinox of the date
+  double declinationOfDate;     // degrees
+  double localSiderealTime;     // hours, 0 <= LST < 24 (mean sidereal time)
+  double hourAngle;             // hours, -12 <= H < 12, positive west of the meridian
+  double azimuth;               // degrees, 0 <= A < 360, from north through east
+  double altitude;              // degrees, geometric (no refraction)
+  double apparentAltitude;      // degrees, with standard refraction above -1°
+};
+
+// The horizon coordinates of the direction (rightAscensionHours, hours;
+// declinationDegrees, degrees; J2000 frame) at julianDay (days, UT) from
+// the place at latitudeDegrees (north positive, -90..90) and
+// longitudeDegrees (east positive). Plain double arithmetic; raises
+// nothing.
+HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,
+                                  double latitudeDegrees, double longitudeDegrees);
+
+// The local mean sidereal time, hours (0..24), at julianDay (UT) and
+// longitudeDegrees (east positive): ERFA's eraGmst06 plus the longitude.
+double LocalSiderealTime(double julianDay, double longitudeDegrees);
+
+// Standard refraction, degrees, for a geometric altitude in degrees:
+// Sæmundsson's formula R = 1.02' / tan(h + 10.3 / (h + 5.11)) (10 °C,
+// 1010 hPa); 0 at or below LowestRefractedAltitude.
+double Refraction(double altitudeDegrees);
+
+}  // namespace orbitas
