@@ -199,6 +199,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     parsed.table.stepSeconds = *seconds;
     if (parsed.json) parsed.table.format = TableFormat::Json;
     parsed.table.place = parsed.place;
+    parsed.table.zone = parsed.zone;
     parsed.table.bodies = ParseBodies(positional);
     return parsed;
   }

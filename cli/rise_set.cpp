@@ -8,7 +8,9 @@ namespace orbitas::cli {
 namespace {
 
 constexpr int Samples = 144;                    // every ten minutes of a day
-constexpr double HalfSecond = 0.5 / 86400.0;    // days
+// Bisection stops within a millisecond: at any planet's rate the altitude
+// is then within 1e-5 degrees of where it crosses.
+constexpr double Millisecond = 0.001 / 86400.0;  // days
 
 EquatorialCoordinates PlanetEquatorial(const ElementsTable& elements, Int16 body, double julianDay) {
   const double offset = EpochOffset(elements);
@@ -19,11 +21,11 @@ EquatorialCoordinates PlanetEquatorial(const ElementsTable& elements, Int16 body
   return eq;
 }
 
-// Narrows [a, b], where f changes sign, to less than a second.
+// Narrows [a, b], where f changes sign, to less than a millisecond.
 template <typename F>
 double Bisect(F&& f, double a, double b) {
   const bool rising = f(a) < 0;
-  while (b - a > HalfSecond) {
+  while (b - a > Millisecond) {
     const double middle = (a + b) / 2;
     if ((f(middle) < 0) == rising) a = middle;
     else b = middle;

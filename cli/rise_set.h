@@ -22,7 +22,8 @@ struct PlanetDay {
 };
 
 // The first rising, upper transit (hour angle 0) and setting of body in
-// [startJd, endJd) (Julian days, UT) from place, each to within a second.
+// [startJd, endJd) (Julian days, UT) from place, each to within a
+// millisecond.
 // Rising and setting are where the geometric altitude crosses
 // HorizonAltitude. Their errors are the method's angular error turned into
 // time by the rate of change of the altitude there. Raises a run-time error

@@ -31,7 +31,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
     try {
       if (plan.civil()) {
         const CivilTime t = plan.CivilAt(k);
-        instant = IsoText(t);
+        instant = plan.InstantText(k);
         DateLabelTexts texts(format != TableFormat::Csv);
         PressDateKey(state, true,
                      NumericDateFields({static_cast<double>(t.year), static_cast<double>(t.month),
@@ -43,7 +43,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
       } else {
         state.julianDay = plan.JulianDayAt(k);
         outcome.diajuliano = CStr(state.julianDay, sep);
-        instant = IsoText(CivilFromJulianDay(state.julianDay));
+        instant = plan.InstantText(k);
       }
       outcome.julianDay = state.julianDay;
       for (const Int16 body : plan.request().bodies) {
@@ -69,7 +69,7 @@ int WriteTable(const TablePlan& plan, const std::string& separator, Output& out,
     } catch (const RuntimeError& error) {
       out.Write(row);  // the rows before the failing one
       out.Flush();
-      if (instant.empty()) instant = plan.civil() ? IsoText(plan.CivilAt(k)) : CStr(plan.JulianDayAt(k));
+      if (instant.empty()) instant = plan.InstantText(k);
       std::fprintf(stderr, "orbitas-cli: %s: %s\n", instant.c_str(), error.what());
       if (observer) observer->Stopped(instant, error);
       return 1;

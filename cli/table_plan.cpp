@@ -8,23 +8,18 @@
 namespace orbitas::cli {
 namespace {
 
-// The Julian day of a civil time, in plain double arithmetic: only to
-// measure the span of a table, never for a row's position.
-double JulianDayOfCivilApprox(const CivilTime& t) {
-  return SecondsFromCivil(t) / SecondsPerDay + UnixEpochJulianDay;
-}
-
 }  // namespace
 
 TablePlan::TablePlan(const TableRequest& request) : request_(request) {
   double span = 0;  // seconds
   if (civil()) {
-    startSeconds_ = SecondsFromCivil(*request.start.civil);
-    const double end = request.end.civil ? SecondsFromCivil(*request.end.civil)
+    startSeconds_ = request.zone.UtcOf(*request.start.civil);
+    const double end = request.end.civil ? request.zone.UtcOf(*request.end.civil)
                                          : (request.end.julianDay - UnixEpochJulianDay) * SecondsPerDay;
     span = end - startSeconds_;
   } else {
-    const double end = request.end.civil ? JulianDayOfCivilApprox(*request.end.civil) : request.end.julianDay;
+    const double end = request.end.civil ? request.zone.UtcOf(*request.end.civil) / SecondsPerDay + UnixEpochJulianDay
+                                         : request.end.julianDay;
     span = (end - request.start.julianDay) * SecondsPerDay;
   }
   if (span < 0) throw UsageError("el final de la tabla es anterior a su inicio");
@@ -40,6 +35,13 @@ TablePlan::TablePlan(const TableRequest& request) : request_(request) {
 
 CivilTime TablePlan::CivilAt(std::int64_t k) const {
   return CivilFromSeconds(startSeconds_ + static_cast<double>(k) * request_.stepSeconds);
+}
+
+std::string TablePlan::InstantText(std::int64_t k) const {
+  if (request_.zone.IsUtc()) return civil() ? IsoText(CivilAt(k)) : IsoText(CivilFromJulianDay(JulianDayAt(k)));
+  const double utcSeconds = civil() ? startSeconds_ + static_cast<double>(k) * request_.stepSeconds
+                                    : (JulianDayAt(k) - UnixEpochJulianDay) * SecondsPerDay;
+  return request_.zone.LocalIso(utcSeconds);
 }
 
 double TablePlan::JulianDayAt(std::int64_t k) const {

@@ -7,6 +7,7 @@
 #include "conversions.h"
 #include "sky.h"
 #include "table_instant.h"
+#include "time_zone.h"
 
 namespace orbitas::cli {
 
@@ -21,6 +22,7 @@ struct TableRequest {
   std::vector<Int16> bodies;
   TableFormat format = TableFormat::Text;
   std::optional<Place> place;  // adds each row's horizon values
+  TimeZone zone;               // of the civil bounds and of the printed instants
 };
 
 // Row k is at start + k * step, computed afresh for every k; the end is
@@ -39,8 +41,12 @@ class TablePlan {
   // which the window's calendar gives the Julian day; or the Julian day
   // (days) itself.
   bool civil() const { return request_.start.civil.has_value(); }
-  CivilTime CivilAt(std::int64_t k) const;
+  CivilTime CivilAt(std::int64_t k) const;  // UTC
   double JulianDayAt(std::int64_t k) const;
+
+  // Instant k as the table prints it: ISO 8601 in UTC, or, in another
+  // zone, local time with its offset.
+  std::string InstantText(std::int64_t k) const;
 
  private:
   TableRequest request_;

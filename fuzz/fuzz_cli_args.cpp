@@ -1,7 +1,8 @@
-// orbitas-cli's parsing of dates, steps, planet names, picture sizes and
-// whole command lines: parsed arguments or a usage error, tables planned or
-// refused, and an instant's orbits drawn (in memory) when a picture is
-// asked for.
+// orbitas-cli's parsing of dates, steps, planet names, picture sizes,
+// places, zones and whole command lines: parsed arguments or a usage
+// error, tables planned or refused, an instant's orbits drawn (in memory)
+// when a picture is asked for, and a planet's rising and setting found
+// within its day.
 #include <cmath>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "elements.h"
 #include "fuzz_support.h"
 #include "pictures.h"
+#include "rise_set.h"
 #include "planet_names.h"
 #include "table_instant.h"
 
@@ -35,6 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orbitas::fuzz::Require(width >= 16 && width <= 10000 && height >= 16 && height <= 10000, "a size outside its limits");
   } catch (const UsageError&) {
   }
+  try {
+    const Place place = ParsePlace(text);
+    orbitas::fuzz::Require(std::fabs(place.latitude) <= 90 && std::fabs(place.longitude) <= 180, "a place off the Earth");
+  } catch (const UsageError&) {
+  }
+  try {
+    const TimeZone zone = TimeZone::Parse(text);
+    orbitas::fuzz::Require(std::labs(zone.OffsetAt(0)) <= 15 * 3600, "an offset beyond any zone's");
+  } catch (const UsageError&) {
+  }
   if (const auto body = ParsePlanet(text)) {
     orbitas::fuzz::Require(*body >= 1 && *body <= 9 && *body != 3, "a body that is not a planet");
   }
@@ -56,6 +68,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (parsed.command == Command::Instant || parsed.command == Command::Explain) {
       orbitas::fuzz::Require(!parsed.bodies.empty(), "no planet chosen");
+    }
+    if (parsed.command == Command::RiseSet) {
+      // One planet's day: its events fall within the day.
+      static const orbitas::ElementsTable table = [] {
+        orbitas::ElementsTable e{};
+        orbitas::FillElements(e);
+        return e;
+      }();
+      const double start = parsed.zone.UtcOf(parsed.riseSetDate) / 86400.0 + 2440587.5;
+      orbitas::fuzz::ResultOrRuntimeError([&] {
+        const PlanetDay day = ComputePlanetDay(table, parsed.bodies.front(), *parsed.place, start, start + 1);
+        for (const auto& at : {day.rise, day.transit, day.set}) {
+          orbitas::fuzz::Require(!at || (*at >= start && *at <= start + 1), "an event outside its day");
+        }
+      });
     }
     if (parsed.command == Command::Instant && !parsed.picture.path.empty()) {
       static const orbitas::ElementsTable elements = [] {

@@ -87,7 +87,11 @@ TEST(TablePlan, RowsFromStartToAnEndThatFallsOnARow) {
     const TablePlan plan(request);
     EXPECT_EQ(plan.instants(), c.instants) << c.from << " " << c.to;
   }
-  TableRequest request{*ParseTableInstant("2026-01-31T18:00"), *ParseTableInstant("2026-03-01"), 12 * 3600.0, {4}};
+  TableRequest request;
+  request.start = *ParseTableInstant("2026-01-31T18:00");
+  request.end = *ParseTableInstant("2026-03-01");
+  request.stepSeconds = 12 * 3600.0;
+  request.bodies = {4};
   const TablePlan plan(request);
   EXPECT_EQ(IsoText(plan.CivilAt(3)), "2026-02-02T06:00:00");  // across the end of January
 }
