@@ -90,7 +90,7 @@ std::string TimeZone::LocalIso(double utcSeconds) const {
   const long offset = OffsetAt(utcSeconds);
   CivilTime local = CivilFromSeconds(std::nearbyint(utcSeconds) + static_cast<double>(offset));
   local.second = std::floor(local.second + 0.5);
-  char suffix[16];
+  char suffix[32];
   const long magnitude = offset < 0 ? -offset : offset;
   std::snprintf(suffix, sizeof suffix, "%c%02ld:%02ld", offset < 0 ? '-' : '+', magnitude / 3600,
                 magnitude % 3600 / 60);

@@ -34,7 +34,7 @@ inline ProcessResult RunCommand(const std::string& command) {
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.out = ReadWhole(out);
   result.err = ReadWhole(err);
-  std::system(("rm -rf " + std::string(dir)).c_str());
+  if (std::system(("rm -rf " + std::string(dir)).c_str()) != 0) result.err += "\n(the temporary folder stayed)";
   return result;
 }
 
