@@ -46,11 +46,7 @@ struct Error {
 
 // The program's geocentric position and ERFA's, at one Julian day.
 Error Compare(const ElementsTable& elements, Int16 body, double jd) {
-  const double offset = EpochOffset(elements);
-  const auto earth = ComputeHeliocentricPosition(EarthRow(elements), jd, offset, elements);
-  const auto planet = ComputeHeliocentricPosition(BodyRow(elements, body), jd, offset, elements);
-  EquatorialCoordinates eq{};
-  ComputeEquatorialCoordinates(earth, planet, eq);
+  const EquatorialCoordinates eq = PlanetEquatorialAt(elements, body, jd);
 
   double pv[2][3], earthH[2][3], earthB[2][3];
   eraPlan94(jd, 0.0, body, pv);

@@ -12,15 +12,6 @@ constexpr int Samples = 144;                    // every ten minutes of a day
 // is then within 1e-5 degrees of where it crosses.
 constexpr double Millisecond = 0.001 / 86400.0;  // days
 
-EquatorialCoordinates PlanetEquatorial(const ElementsTable& elements, Int16 body, double julianDay) {
-  const double offset = EpochOffset(elements);
-  const auto earth = ComputeHeliocentricPosition(EarthRow(elements), julianDay, offset, elements);
-  const auto planet = ComputeHeliocentricPosition(BodyRow(elements, body), julianDay, offset, elements);
-  EquatorialCoordinates eq{};
-  ComputeEquatorialCoordinates(earth, planet, eq);
-  return eq;
-}
-
 // Narrows [a, b], where f changes sign, to less than a millisecond.
 template <typename F>
 double Bisect(F&& f, double a, double b) {
@@ -40,7 +31,7 @@ void AddReason(std::string& reasons, const std::string& reason) {
 }  // namespace
 
 HorizonCoordinates PlanetHorizon(const ElementsTable& elements, Int16 body, const Place& place, double julianDay) {
-  const EquatorialCoordinates eq = PlanetEquatorial(elements, body, julianDay);
+  const EquatorialCoordinates eq = PlanetEquatorialAt(elements, body, julianDay);
   return ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
 }
 
@@ -50,7 +41,7 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Int16 body, const Plac
   auto hourAngle = [&](double jd) { return PlanetHorizon(elements, body, place, jd).hourAngle; };
   // Minutes of error: the method's angle over the altitude's rate there.
   auto errorMinutes = [&](double jd) -> std::optional<double> {
-    const std::optional<double> angle = MethodErrorDegrees(jd, body, PlanetEquatorial(elements, body, jd));
+    const std::optional<double> angle = MethodErrorDegrees(jd, body, PlanetEquatorialAt(elements, body, jd));
     if (!angle) return std::nullopt;
     const double rate = std::fabs(height(jd + 30 / 86400.0) - height(jd - 30 / 86400.0));  // degrees a minute
     return rate > 0 ? *angle / rate : std::optional<double>();

@@ -26,4 +26,13 @@ void ComputeEquatorialCoordinates(const HeliocentricPosition& earth,
   out.rightAscensionHours = (Real(out.rightAscensionDeg) / 15).value();
 }
 
+EquatorialCoordinates PlanetEquatorialAt(const ElementsTable& elements, Int16 body, double julianDay) {
+  const double offset = EpochOffset(elements);
+  const HeliocentricPosition earth = ComputeHeliocentricPosition(EarthRow(elements), julianDay, offset, elements);
+  const HeliocentricPosition planet = ComputeHeliocentricPosition(BodyRow(elements, body), julianDay, offset, elements);
+  EquatorialCoordinates eq{};
+  ComputeEquatorialCoordinates(earth, planet, eq);
+  return eq;
+}
+
 }  // namespace orbitas

@@ -35,4 +35,10 @@ void ComputeEquatorialCoordinates(const HeliocentricPosition& earth,
                                   const HeliocentricPosition& planet,
                                   EquatorialCoordinates& out);
 
+// The whole method at once, for callers that want only the numbers: the
+// Earth's and body's heliocentric positions at julianDay (days), with
+// EpochOffset from elements, then ComputeEquatorialCoordinates. Raises
+// what those raise.
+EquatorialCoordinates PlanetEquatorialAt(const ElementsTable& elements, Int16 body, double julianDay);
+
 }  // namespace orbitas
