@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "civil_days.h"
 #include "reference_error.h"
 
 namespace orbitas::cli {
@@ -10,7 +11,7 @@ namespace {
 constexpr int Samples = 144;                    // every ten minutes of a day
 // Bisection stops within a millisecond: at any planet's rate the altitude
 // is then within 1e-5 degrees of where it crosses.
-constexpr double Millisecond = 0.001 / 86400.0;  // days
+constexpr double Millisecond = 0.001 / SecondsPerDay;  // days
 
 // Narrows [a, b], where f changes sign, to less than a millisecond.
 template <typename F>
@@ -43,7 +44,8 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Int16 body, const Plac
   auto errorMinutes = [&](double jd) -> std::optional<double> {
     const std::optional<double> angle = MethodErrorDegrees(jd, body, PlanetEquatorialAt(elements, body, jd));
     if (!angle) return std::nullopt;
-    const double rate = std::fabs(height(jd + 30 / 86400.0) - height(jd - 30 / 86400.0));  // degrees a minute
+    const double halfMinute = 30 / SecondsPerDay;
+    const double rate = std::fabs(height(jd + halfMinute) - height(jd - halfMinute));  // degrees a minute
     return rate > 0 ? *angle / rate : std::optional<double>();
   };
 

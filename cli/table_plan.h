@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "civil_days.h"
 #include "conversions.h"
 #include "sky.h"
 #include "table_instant.h"
@@ -18,7 +19,7 @@ inline constexpr std::int64_t MaxTableRows = 10'000'000;
 
 struct TableRequest {
   TableInstant start, end;
-  double stepSeconds = 86400.0;  // seconds, positive
+  double stepSeconds = SecondsPerDay;  // seconds, positive
   std::vector<Int16> bodies;
   TableFormat format = TableFormat::Text;
   std::optional<Place> place;  // adds each row's horizon values
