@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "arguments.h"
+#include "civil_days.h"
 #include "decimal_separator.h"
 #include "explain.h"
 #include "instant_output.h"
 #include "output.h"
-#include "civil_days.h"
 #include "pictures.h"
 #include "sky_output.h"
 #include "table.h"
