@@ -25,7 +25,7 @@ def run_case(cli, line, folder):
     text = f"=== {line}\nstatus: {r.returncode}\n--- stdout\n"
     text += r.stdout.decode("utf-8", "replace") + "--- stderr\n" + r.stderr.decode("utf-8", "replace")
     if "@SVG@" in line and os.path.exists(picture):
-        with open(picture, encoding="utf-8") as f:
+        with open(picture, encoding="utf-8", newline="") as f:
             text += "--- picture\n" + f.read()
     return text.replace(folder, "@DIR@") + "\n"
 
@@ -42,11 +42,11 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         outputs = [run_case(args.cli, case, folder) for case in cases]
     if args.write:
-        with open(args.golden, "w", encoding="utf-8") as f:
+        with open(args.golden, "w", encoding="utf-8", newline="") as f:
             f.write("".join(outputs))
         print(f"{len(cases)} cases written to {args.golden}")
         return 0
-    with open(args.golden, encoding="utf-8") as f:
+    with open(args.golden, encoding="utf-8", newline="") as f:
         golden = f.read()
     expected = {}
     for block in golden.split("\n=== ")[0:]:
