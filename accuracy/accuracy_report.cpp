@@ -17,18 +17,21 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "angle_units.h"
 #include "equatorial.h"
 #include "julian_day.h"
+#include "reference_direction.h"
 
 namespace {
 
 using namespace orbitas;
 
-constexpr double Degrees = 180.0 / M_PI;
+constexpr double Degrees = DegreesPerRadian;
 
 struct Span {
   int firstYear, lastYear;
@@ -48,13 +51,9 @@ struct Error {
 Error Compare(const ElementsTable& elements, Int16 body, double jd) {
   const EquatorialCoordinates eq = PlanetEquatorialAt(elements, body, jd);
 
-  double pv[2][3], earthH[2][3], earthB[2][3];
-  eraPlan94(jd, 0.0, body, pv);
-  eraEpv00(jd, 0.0, earthH, earthB);
-  double geo[3];
-  for (int i = 0; i < 3; ++i) geo[i] = pv[0][i] - earthH[0][i];
+  std::array<double, 3> geo = *ReferenceGeocentric(jd, body);
   double ra = 0, dec = 0;
-  eraC2s(geo, &ra, &dec);
+  eraC2s(geo.data(), &ra, &dec);
   ra = eraAnp(ra);
 
   const double oursRa = eq.rightAscensionDeg / Degrees, oursDec = eq.declination / Degrees;
@@ -66,7 +65,7 @@ Error Compare(const ElementsTable& elements, Int16 body, double jd) {
   e.rightAscension = eraAnpm(oursRa - ra) * Degrees;
   e.declination = (oursDec - dec) * Degrees;
   e.angle = eraSepp(ours, theirs) * Degrees;
-  e.distance = eq.geoDistance - eraPm(geo);
+  e.distance = eq.geoDistance - eraPm(geo.data());
   return e;
 }
 

@@ -9,6 +9,7 @@
 #include "julian_day.h"
 #include "planet_request.h"
 #include "table.h"
+#include "typed_values.h"
 
 namespace {
 
@@ -67,10 +68,9 @@ void CsvTableRows(benchmark::State& state) {
   request.end = *ParseTableInstant("2000-01-01T16:39");
   request.stepSeconds = 60;
   request.bodies = {1, 2, 4, 5, 6, 7, 8, 9};
-  request.format = TableFormat::Csv;
   const TablePlan plan(request);
   cli::Output sink(std::fopen("/dev/null", "w"), "/dev/null");
-  for (auto _ : state) WriteTable(plan, ".", sink, false);
+  for (auto _ : state) WriteTable(plan, TableFormat::Csv, ".", sink, false);
   sink.Close();
   state.SetItemsProcessed(state.iterations() * plan.rows());
 }

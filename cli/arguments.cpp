@@ -4,6 +4,7 @@
 
 #include "number_text.h"
 #include "planet_names.h"
+#include "typed_values.h"
 
 namespace orbitas::cli {
 
@@ -109,7 +110,8 @@ TableInstant ParseBound(const std::string& text) {
   return *instant;
 }
 
-TableFormat ParseFormat(const std::string& text) {
+report::TableFormat ParseFormat(const std::string& text) {
+  using report::TableFormat;
   if (text == "text") return TableFormat::Text;
   if (text == "csv") return TableFormat::Csv;
   if (text == "json") return TableFormat::Json;
@@ -138,7 +140,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--step") {
       step = Value(args, i);
     } else if (arg == "--format") {
-      parsed.table.format = ParseFormat(Value(args, i));
+      parsed.tableFormat = ParseFormat(Value(args, i));
       formatGiven = true;
     } else if (arg == "--dibujo") {
       parsed.picture.path = Value(args, i);
@@ -150,7 +152,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--lugar") {
       parsed.place = ParsePlace(Value(args, i));
     } else if (arg == "--zona") {
-      parsed.zone = TimeZone::Parse(Value(args, i));
+      parsed.zone = ParseZone(Value(args, i));
     } else if (arg == "--ortos") {
       riseSet = Value(args, i);
     } else if (arg == "--explain") {
@@ -197,7 +199,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     const std::optional<double> seconds = ParseStepSeconds(*step);
     if (!seconds) throw UsageError("paso no válido: " + *step + " (un número positivo con d, h, m o s)");
     parsed.table.stepSeconds = *seconds;
-    if (parsed.json) parsed.table.format = TableFormat::Json;
+    if (parsed.json) parsed.tableFormat = report::TableFormat::Json;
     parsed.table.place = parsed.place;
     parsed.table.zone = parsed.zone;
     parsed.table.bodies = ParseBodies(positional);

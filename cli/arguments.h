@@ -6,9 +6,10 @@
 
 #include "instant.h"
 #include "picture_file.h"
-#include "sky.h"
-#include "time_zone.h"
+#include "place.h"
 #include "table_plan.h"
+#include "table_rows.h"
+#include "time_zone.h"
 #include "usage_error.h"
 
 namespace orbitas::cli {
@@ -21,8 +22,9 @@ struct Arguments {
   std::optional<DateTexts> date;  // the six values, when no Julian day is given
   std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
-  TableRequest table;             // --from, --to, --step, --format
-  PictureRequest picture;         // --dibujo, --tamaño
+  TableRequest table;             // --from, --to, --step
+  report::TableFormat tableFormat = report::TableFormat::Text;  // --format
+  pictures::PictureRequest picture;  // --dibujo, --tamaño
   std::optional<Place> place;     // --lugar
   TimeZone zone;                  // --zona; UTC when not given
   CivilTime riseSetDate;          // --ortos: the local date

@@ -14,6 +14,8 @@
 #include "instant_output.h"
 #include "output.h"
 #include "pictures.h"
+#include "request_refused.h"
+#include "rise_set.h"
 #include "sky_output.h"
 #include "table.h"
 
@@ -22,7 +24,20 @@ namespace {
 constexpr int ExitRuntimeError = 1;
 constexpr int ExitUsage = 2;
 
+using namespace orbitas;
 using namespace orbitas::cli;
+using pictures::PictureFile;
+using pictures::PictureRequest;
+
+// "orbitas-cli: " and the message, on stderr.
+void Complain(const std::string& message) { std::fprintf(stderr, "orbitas-cli: %s\n", message.c_str()); }
+
+// A request the program cannot carry out as asked: why, the short usage,
+// and the usage status.
+int RefuseUsage(const std::exception& error) {
+  std::fprintf(stderr, "orbitas-cli: %s\n\n%s", error.what(), ShortUsageText);
+  return ExitUsage;
+}
 
 // The picture's file, opened before any work when one is asked for.
 void OpenPicture(const Arguments& args, std::optional<PictureFile>& picture) {
@@ -34,7 +49,7 @@ void OpenPicture(const Arguments& args, std::optional<PictureFile>& picture) {
 bool Finish(std::optional<PictureFile>& picture, const std::string& svg) {
   const std::string failure = picture->Commit(svg);
   if (failure.empty()) return true;
-  std::fprintf(stderr, "orbitas-cli: %s\n", failure.c_str());
+  Complain(failure);
   return false;
 }
 
@@ -44,19 +59,19 @@ int RunInstant(const Arguments& args, Output& out) {
   OpenPicture(args, picture);
   const InstantOutcome outcome =
       ComputeInstant(args.date, args.julianDay, args.bodies, separator, args.place, args.zone);
-  out.Write(args.json ? InstantAsJson(outcome)
-                      : InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
+  out.Write(args.json ? report::InstantAsJson(outcome)
+                      : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
   if (picture) {
     orbitas::ElementsTable elements{};
     orbitas::FillElements(elements);
     const PictureRequest& request = picture->request();
-    const std::string svg = DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies),
+    const std::string svg = pictures::DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies),
                                        separator, request.width, request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
   if (outcome.error) {
     out.Flush();
-    std::fprintf(stderr, "orbitas-cli: %s\n", std::string(orbitas::ErrorMessage(*outcome.error)).c_str());
+    Complain(std::string(ErrorMessage(*outcome.error)));
     return ExitRuntimeError;
   }
   return 0;
@@ -72,43 +87,38 @@ int RunTable(const Arguments& args, Output& out) {
   OpenPicture(args, picture);
   const std::string separator = DecimalSeparatorFromEnvironment();
   SkyPathCollector paths(args.table.bodies);
-  const int status = WriteTable(plan, separator, out, isatty(STDERR_FILENO) == 1, picture ? &paths : nullptr);
+  const std::optional<TableStop> stop =
+      WriteTable(plan, args.tableFormat, separator, out, isatty(STDERR_FILENO) == 1, picture ? &paths : nullptr);
+  if (stop) Complain(stop->instant + ": " + stop->message);
   if (picture) {
     const PictureRequest& request = picture->request();
-    if (!Finish(picture, DrawSkyPaths(paths.paths(), paths.stopped(), separator, request.width, request.height))) {
+    if (!Finish(picture,
+                pictures::DrawSkyPaths(paths.paths(), paths.stopped(), separator, request.width, request.height))) {
       return ExitRuntimeError;
     }
   }
-  return status;
+  return stop ? ExitRuntimeError : 0;
 }
 
 // Rising, culmination and setting of each planet on a local date.
 int RunRiseSet(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
-  CivilTime next = args.riseSetDate;
-  const orbitas::CivilDate following =
-      orbitas::CivilFromDays(orbitas::DaysFromCivil(next.year, next.month, next.day) + 1);
-  next.year = following.year;
-  next.month = following.month;
-  next.day = following.day;
-  auto julianDay = [](double utcSeconds) { return utcSeconds / orbitas::SecondsPerDay + orbitas::UnixEpochJulianDay; };
-  const double start = julianDay(args.zone.UtcOf(args.riseSetDate)), end = julianDay(args.zone.UtcOf(next));
-  orbitas::ElementsTable elements{};
-  orbitas::FillElements(elements);
-  RiseSetReport report{IsoText(args.riseSetDate).substr(0, IsoText(args.riseSetDate).find('T')), &args.zone,
-                       &*args.place, {}};
-  std::optional<orbitas::RuntimeError> stopped;
+  const LocalDay day = LocalDayOf(args.riseSetDate, args.zone);
+  ElementsTable elements{};
+  FillElements(elements);
+  report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, {}};
+  std::optional<RuntimeError> stopped;
   try {
-    for (const orbitas::Int16 body : args.bodies) {
-      report.planets.push_back(ComputePlanetDay(elements, body, *args.place, start, end));
+    for (const Int16 body : args.bodies) {
+      riseSet.planets.push_back(ComputePlanetDay(elements, body, *args.place, day.start, day.end));
     }
-  } catch (const orbitas::RuntimeError& error) {
+  } catch (const RuntimeError& error) {
     stopped = error;
   }
-  out.Write(args.json ? RiseSetJson(report) : RiseSetText(report, separator));
+  out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, separator));
   if (stopped) {
     out.Flush();
-    std::fprintf(stderr, "orbitas-cli: %s\n", stopped->what());
+    Complain(stopped->what());
     return ExitRuntimeError;
   }
   return 0;
@@ -129,7 +139,15 @@ int Run(const Arguments& args, Output& out) {
     case Command::RiseSet:
       return RunRiseSet(args, out);
     case Command::Explain:
-      return Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(), out);
+      try {
+        report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),
+                        [&out](std::string_view text) { out.Write(text); });
+      } catch (const RuntimeError& error) {
+        out.Flush();
+        Complain(error.what());
+        return ExitRuntimeError;
+      }
+      return 0;
   }
   return 0;
 }
@@ -147,13 +165,16 @@ int main(int argc, char** argv) {
     out.Close();
     return status;
   } catch (const UsageError& error) {
-    std::fprintf(stderr, "orbitas-cli: %s\n\n%s", error.what(), ShortUsageText);
-    return ExitUsage;
+    return RefuseUsage(error);
+  } catch (const RequestRefused& error) {
+    return RefuseUsage(error);
+  } catch (const pictures::PictureFileError& error) {
+    return RefuseUsage(error);
   } catch (const OutputError& error) {
     // A reader that went away (a closed pipe) wants no more output: that
     // is no failure. Anything else is.
     if (error.brokenPipe()) return 0;
-    std::fprintf(stderr, "orbitas-cli: %s\n", error.what());
+    Complain(error.what());
     return ExitRuntimeError;
   }
 }

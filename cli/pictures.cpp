@@ -2,7 +2,7 @@
 
 #include "body_names.h"
 #include "civil_days.h"
-#include "table_instant.h"
+#include "civil_time.h"
 
 namespace orbitas::cli {
 

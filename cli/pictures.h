@@ -12,6 +12,9 @@
 
 namespace orbitas::cli {
 
+using pictures::OrbitPicture;
+using pictures::SkyPath;
+
 // The most rows (instants times planets) a path across the sky may draw.
 inline constexpr std::int64_t MaxPictureRows = 100'000;
 

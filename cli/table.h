@@ -1,12 +1,16 @@
 #pragma once
 // A table of positions over a range of instants, streamed row by row.
+#include <optional>
 #include <string>
 
 #include "instant.h"
 #include "output.h"
 #include "table_plan.h"
+#include "table_rows.h"
 
 namespace orbitas::cli {
+
+using report::TableFormat;
 
 // Sees each row as it is written, and the error that ends a table early.
 class TableObserver {
@@ -16,14 +20,19 @@ class TableObserver {
   virtual void Stopped(const std::string& instant, const RuntimeError& error) = 0;
 };
 
-// Writes the header and the rows of plan to out, each row's instant through
-// the window's date entry (or its Julian day). stderr receives the error
-// of a failing row and, when progressTerminal is true, a progress line
-// that is cleared at the end. Returns 0, or 1 after a row whose
-// computation failed (the rows before it are written and flushed). Raises
-// OutputError when out refuses a write. observer, when given, sees every
-// row and the error.
-int WriteTable(const TablePlan& plan, const std::string& separator, Output& out, bool progressTerminal,
-               TableObserver* observer = nullptr);
+// The row at which a table stopped: its instant as printed, and why.
+struct TableStop {
+  std::string instant;
+  std::string message;
+};
+
+// Writes the header and the rows of plan to out in format, each row's
+// instant through the window's date entry (or its Julian day). When
+// progressTerminal is true, stderr shows a progress line that is cleared
+// at the end. Returns the row whose computation failed, after writing and
+// flushing the rows before it, or nothing. Raises OutputError when out
+// refuses a write. observer, when given, sees every row and the error.
+std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, const std::string& separator,
+                                    Output& out, bool progressTerminal, TableObserver* observer = nullptr);
 
 }  // namespace orbitas::cli

@@ -8,7 +8,9 @@
 
 #include "arguments.h"
 #include "instant_output.h"
+#include "request_refused.h"
 #include "table.h"
+#include "typed_values.h"
 
 namespace orbitas::cli {
 namespace {
@@ -55,7 +57,7 @@ TEST(Arguments, EachFormAndItsMistakes) {
   }
   // --json turns a table into JSON Lines; no planet named means all eight.
   const Arguments table = ParseArguments({"--from", "JD1", "--to", "JD2", "--step", "1d", "--json"});
-  EXPECT_EQ(table.table.format, TableFormat::Json);
+  EXPECT_EQ(table.tableFormat, TableFormat::Json);
   EXPECT_EQ(table.table.bodies, (std::vector<Int16>{1, 2, 4, 5, 6, 7, 8, 9}));
 }
 
@@ -81,7 +83,7 @@ TEST(TablePlan, RowsFromStartToAnEndThatFallsOnARow) {
     request.stepSeconds = c.step;
     request.bodies = {4};
     if (c.instants == 0) {
-      EXPECT_THROW(TablePlan{request}, UsageError) << c.from << " " << c.to;
+      EXPECT_THROW(TablePlan{request}, RequestRefused) << c.from << " " << c.to;
       continue;
     }
     const TablePlan plan(request);
@@ -98,19 +100,19 @@ TEST(TablePlan, RowsFromStartToAnEndThatFallsOnARow) {
 
 TEST(InstantOutput, TheEarthOnceHoweverManyPlanetsAndEveryBlockThatCompleted) {
   const InstantOutcome three = ComputeInstant(std::nullopt, "2451545", {4, 5, 9}, ".");
-  const std::string text = InstantAsText(three);
+  const std::string text = report::InstantAsText(three);
   EXPECT_EQ(Count(text, "Coordenadas heliocéntricas de la Tierra"), 1u);
   for (const char* name : {"Marte", "Júpiter", "Plutón"}) {
     EXPECT_EQ(Count(text, std::string("Coordenadas ecuatoriales de ") + name), 1u) << name;
   }
-  EXPECT_EQ(Count(InstantAsJson(three), "\"body\": "), 3u);
+  EXPECT_EQ(Count(report::InstantAsJson(three), "\"body\": "), 3u);
 
   // Mercury fails after the Earth at this day: Mars stays, Jupiter is never
   // computed, and the Earth is still printed once.
   const InstantOutcome stopped = ComputeInstant(std::nullopt, "6000000", {4, 1, 5}, ".");
   ASSERT_TRUE(stopped.error);
   EXPECT_EQ(*stopped.error, ErrorKind::Overflow);
-  const std::string partial = InstantAsText(stopped);
+  const std::string partial = report::InstantAsText(stopped);
   EXPECT_EQ(Count(partial, "Coordenadas heliocéntricas de la Tierra"), 1u);
   EXPECT_EQ(Count(partial, "Coordenadas ecuatoriales de Marte"), 1u);
   EXPECT_EQ(Count(partial, "Mercurio"), 0u);
@@ -122,7 +124,7 @@ TEST(JsonTable, OneObjectPerInstantAndPlanetWithTheInstantFirst) {
                                          "Marte", "Venus", "--format", "json"});
   std::FILE* file = std::tmpfile();
   Output out(file, "un fichero temporal");
-  EXPECT_EQ(WriteTable(TablePlan(args.table), ".", out, false), 0);
+  EXPECT_FALSE(WriteTable(TablePlan(args.table), args.tableFormat, ".", out, false));
   std::rewind(file);
   std::vector<std::string> lines;
   char buffer[1 << 14];

@@ -1,0 +1,113 @@
+#include "time_zone.h"
+
+#include <date/ptz.h>
+#include <date/tz.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "civil_days.h"
+
+namespace orbitas {
+namespace {
+
+using Seconds = std::chrono::seconds;
+
+// The whole second at or before seconds, as a count the library takes.
+Seconds::rep WholeSeconds(double seconds) { return static_cast<Seconds::rep>(std::floor(seconds)); }
+
+// The POSIX TZ string on the last line of a compiled zone file, which
+// tells the offsets after the file's last transition; empty if none.
+std::string FooterRule(const std::string& name) {
+  std::ifstream file("/usr/share/zoneinfo/" + name, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (bytes.size() < 2 || bytes.back() != '\n') return "";
+  const std::size_t start = bytes.rfind('\n', bytes.size() - 2);
+  return start == std::string::npos ? "" : bytes.substr(start + 1, bytes.size() - start - 2);
+}
+
+}  // namespace
+
+struct TimeZone::Rule {
+  date::sys_seconds from;      // the last transition of the database
+  Posix::time_zone posix;      // the rule from then on
+};
+
+TimeZone TimeZone::FixedOffset(long seconds, std::string name) {
+  TimeZone zone;
+  zone.name_ = std::move(name);
+  zone.offset_ = seconds;
+  return zone;
+}
+
+std::optional<TimeZone> TimeZone::Named(const std::string& name) {
+  try {
+    TimeZone zone;
+    zone.zone_ = date::locate_zone(name);
+    zone.name_ = name;
+    const std::string footer = FooterRule(name);
+    if (!footer.empty()) {
+      const auto farFuture = date::sys_days{date::year{9999} / 1 / 1};
+      const date::sys_seconds last = zone.zone_->get_info(farFuture).begin;
+      zone.rule_ = std::make_shared<const Rule>(Rule{last, Posix::time_zone(footer)});
+    }
+    return zone;
+  } catch (const std::runtime_error&) {
+    return std::nullopt;  // not in the database, or no database at all
+  }
+}
+
+std::vector<std::string> TimeZone::DatabaseNames() {
+  std::vector<std::string> names;
+  try {
+    for (const date::time_zone& zone : date::get_tzdb().zones) names.emplace_back(zone.name());
+  } catch (const std::runtime_error&) {
+  }
+  return names;
+}
+
+long TimeZone::OffsetAt(double utcSeconds) const {
+  if (!zone_) return offset_;
+  const date::sys_seconds instant{Seconds(WholeSeconds(utcSeconds))};
+  if (rule_ && instant >= rule_->from) return static_cast<long>(rule_->posix.get_info(instant).offset.count());
+  return static_cast<long>(zone_->get_info(instant).offset.count());
+}
+
+double TimeZone::UtcOf(const CivilTime& local) const {
+  const double asUtc = SecondsFromCivil(local);
+  if (!zone_) return asUtc - static_cast<double>(offset_);
+  // In a gap the first offset is the one before the change; of a repeated
+  // time, the first of its two.
+  const date::local_seconds instant{Seconds(WholeSeconds(asUtc))};
+  const bool afterTable = rule_ && date::sys_seconds{instant.time_since_epoch()} - date::days{1} >= rule_->from;
+  const date::local_info info = afterTable ? rule_->posix.get_info(instant) : zone_->get_info(instant);
+  return asUtc - static_cast<double>(info.first.offset.count());
+}
+
+std::string TimeZone::LocalIso(double utcSeconds) const {
+  const long offset = OffsetAt(utcSeconds);
+  CivilTime local = CivilFromSeconds(std::nearbyint(utcSeconds) + static_cast<double>(offset));
+  local.second = std::floor(local.second + 0.5);
+  char suffix[32];
+  const long magnitude = offset < 0 ? -offset : offset;
+  std::snprintf(suffix, sizeof suffix, "%c%02ld:%02ld", offset < 0 ? '-' : '+', magnitude / 3600,
+                magnitude % 3600 / 60);
+  return IsoText(local) + suffix;
+}
+
+LocalDay LocalDayOf(const CivilTime& date, const TimeZone& zone) {
+  CivilTime next = date;
+  const CivilDate following = CivilFromDays(DaysFromCivil(next.year, next.month, next.day) + 1);
+  next.year = following.year;
+  next.month = following.month;
+  next.day = following.day;
+  const std::string iso = IsoText(date);
+  return {iso.substr(0, iso.find('T')), JulianDayFromUnixSeconds(zone.UtcOf(date)),
+          JulianDayFromUnixSeconds(zone.UtcOf(next))};
+}
+
+}  // namespace orbitas

@@ -1,0 +1,187 @@
+#include "typed_values.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "civil_days.h"
+#include "usage_error.h"
+
+namespace orbitas::cli {
+namespace {
+
+// Reads exactly `count` digits (or at least `count` when atLeast) at pos.
+std::optional<std::int64_t> Digits(std::string_view text, std::size_t& pos, std::size_t count,
+                                   bool atLeast = false) {
+  std::size_t end = pos;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  const std::size_t n = end - pos;
+  if (n < count || (!atLeast && n != count) || n > 9) return std::nullopt;
+  std::int64_t value = 0;
+  std::from_chars(text.data() + pos, text.data() + end, value);
+  pos = end;
+  return value;
+}
+
+bool Expect(std::string_view text, std::size_t& pos, char c) {
+  if (pos >= text.size() || text[pos] != c) return false;
+  ++pos;
+  return true;
+}
+
+std::optional<CivilTime> ParseIso(std::string_view text) {
+  std::size_t pos = 0;
+  int sign = 1;
+  bool signed_ = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    sign = text[0] == '-' ? -1 : 1;
+    signed_ = true;
+    ++pos;
+  }
+  const auto year = Digits(text, pos, 4, signed_);
+  if (!year || !Expect(text, pos, '-')) return std::nullopt;
+  const auto month = Digits(text, pos, 2);
+  if (!month || !Expect(text, pos, '-')) return std::nullopt;
+  const auto day = Digits(text, pos, 2);
+  if (!day) return std::nullopt;
+  CivilTime t;
+  t.year = sign * *year;
+  t.month = static_cast<int>(*month);
+  t.day = static_cast<int>(*day);
+  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > DaysInMonth(t.year, t.month)) return std::nullopt;
+  if (pos == text.size()) return t;
+  if (!Expect(text, pos, 'T')) return std::nullopt;
+  const auto hour = Digits(text, pos, 2);
+  if (!hour || !Expect(text, pos, ':')) return std::nullopt;
+  const auto minute = Digits(text, pos, 2);
+  if (!minute) return std::nullopt;
+  t.hour = static_cast<int>(*hour);
+  t.minute = static_cast<int>(*minute);
+  if (t.hour > 23 || t.minute > 59) return std::nullopt;
+  if (pos == text.size()) return t;
+  if (!Expect(text, pos, ':')) return std::nullopt;
+  const std::size_t secondStart = pos;
+  if (!Digits(text, pos, 2)) return std::nullopt;
+  if (pos < text.size() && text[pos] == '.') {
+    ++pos;
+    if (!Digits(text, pos, 1, true)) return std::nullopt;
+  }
+  if (pos != text.size()) return std::nullopt;
+  std::from_chars(text.data() + secondStart, text.data() + pos, t.second);
+  if (t.second >= 60) return std::nullopt;
+  return t;
+}
+
+}  // namespace
+
+std::optional<TableInstant> ParseTableInstant(std::string_view text) {
+  if (text.size() > 2 && (text.substr(0, 2) == "JD" || text.substr(0, 2) == "jd")) {
+    const std::string_view number = text.substr(2);
+    double jd = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), jd);
+    if (result.ec != std::errc() || result.ptr != number.data() + number.size() || !std::isfinite(jd)) {
+      return std::nullopt;
+    }
+    return TableInstant{std::nullopt, jd};
+  }
+  if (const auto civil = ParseIso(text)) return TableInstant{civil, 0.0};
+  return std::nullopt;
+}
+
+std::optional<double> ParseStepSeconds(std::string_view text) {
+  if (text.size() < 2) return std::nullopt;
+  double unit = 0;
+  switch (text.back()) {
+    case 'd': unit = SecondsPerDay; break;
+    case 'h': unit = 3600; break;
+    case 'm': unit = 60; break;
+    case 's': unit = 1; break;
+    default: return std::nullopt;
+  }
+  const std::string_view number = text.substr(0, text.size() - 1);
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec != std::errc() || result.ptr != number.data() + number.size()) return std::nullopt;
+  const double seconds = value * unit;
+  if (!(seconds > 0) || !std::isfinite(seconds)) return std::nullopt;
+  return seconds;
+}
+
+namespace {
+
+double Degrees(const std::string& text, std::string_view what, double limit) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value)) {
+    throw UsageError(std::string(what) + " no válida: «" + text + "» (grados decimales con punto, como 40.4168)");
+  }
+  if (std::fabs(value) > limit) {
+    throw UsageError(std::string(what) + " fuera de ±" + std::to_string(static_cast<int>(limit)) + "°: " + text);
+  }
+  return value;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+Place ParsePlace(const std::string& text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
+    throw UsageError("lugar no válido: «" + text + "» (LAT,LON en grados decimales, como 40.4168,-3.7038)");
+  }
+  Place place;
+  place.latitude = Degrees(text.substr(0, comma), "latitud", 90);
+  place.longitude = Degrees(text.substr(comma + 1), "longitud", 180);
+  place.text = text.substr(0, comma) + ", " + text.substr(comma + 1);
+  return place;
+}
+
+TimeZone ParseZone(const std::string& text) {
+  if (text == "UTC" || text == "utc" || text == "Z") return TimeZone::FixedOffset(0, text);
+  if (text.size() == 6 && (text[0] == '+' || text[0] == '-') && text[3] == ':') {
+    const auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (digit(1) && digit(2) && digit(4) && digit(5)) {
+      const int hours = (text[1] - '0') * 10 + (text[2] - '0'), minutes = (text[4] - '0') * 10 + (text[5] - '0');
+      if (hours <= 14 && minutes < 60) {
+        return TimeZone::FixedOffset((text[0] == '-' ? -1 : 1) * (hours * 3600L + minutes * 60L), text);
+      }
+    }
+    throw UsageError("zona no válida: " + text + " (±HH:MM, de -14:00 a +14:00)");
+  }
+  if (std::optional<TimeZone> zone = TimeZone::Named(text)) return *zone;
+  throw UsageError("zona desconocida: " + text + " (UTC, ±HH:MM o un nombre como Europe/Madrid)");
+}
+
+pictures::PictureFormat PictureFormatOf(const std::string& path) {
+  using pictures::PictureFormat;
+  const std::string lower = Lower(path);
+  if (EndsWith(lower, ".svg")) return PictureFormat::Svg;
+  if (EndsWith(lower, ".png")) return PictureFormat::Png;
+  if (EndsWith(lower, ".pdf")) return PictureFormat::Pdf;
+  throw UsageError("formato de dibujo desconocido: " + path + " (se espera .svg, .png o .pdf)");
+}
+
+std::pair<int, int> ParsePictureSize(const std::string& text) {
+  const std::size_t x = text.find_first_of("xX×");
+  auto whole = [&](const std::string& part) {
+    if (part.empty() || part.size() > 5 || part.find_first_not_of("0123456789") != std::string::npos) return -1;
+    return std::atoi(part.c_str());
+  };
+  if (x != std::string::npos) {
+    // "×" takes two bytes in UTF-8.
+    const std::size_t after = text.compare(x, 2, "×") == 0 ? x + 2 : x + 1;
+    const int width = whole(text.substr(0, x)), height = whole(text.substr(after));
+    if (width >= 16 && width <= 10000 && height >= 16 && height <= 10000) return {width, height};
+  }
+  throw UsageError("tamaño no válido: " + text + " (ANCHOxALTO, de 16 a 10000 píxeles, como 1200x900)");
+}
+
+}  // namespace orbitas::cli

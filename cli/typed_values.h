@@ -1,0 +1,45 @@
+#pragma once
+// The values typed after orbitas-cli's options, read into what the lower
+// layers take: instants and steps of tables, places, time zones and the
+// size and format of a picture. Each raises UsageError naming the text it
+// could not read.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "civil_time.h"
+#include "picture_file.h"
+#include "place.h"
+#include "time_zone.h"
+
+namespace orbitas::cli {
+
+// "2026-01-01", "2026-01-01T06:30", "2026-01-01T06:30:15" (seconds may
+// have a fraction), years with a sign and more digits ("-0500-03-01",
+// "+12000-01-01"), or "JD" and a number. No value for anything else,
+// including dates that do not exist (2026-02-30).
+std::optional<TableInstant> ParseTableInstant(std::string_view text);
+
+// "10d", "6h", "0.5d", "30m", "15s": a positive number of seconds. No value
+// for a unit other than d, h, m, s, or a number that is not positive.
+std::optional<double> ParseStepSeconds(std::string_view text);
+
+// "LAT,LON" with decimal points ("40.4168,-3.7038"). Raises UsageError
+// naming the value for a malformed number, a latitude beyond ±90 or a
+// longitude beyond ±180.
+Place ParsePlace(const std::string& text);
+
+// "UTC", "±HH:MM" (-14:00 to +14:00) or a name of the system's time-zone
+// database. Raises UsageError naming the text for anything else, with the
+// nearest names the database has.
+TimeZone ParseZone(const std::string& text);
+
+// The format of path by its extension (.svg, .png, .pdf, any case).
+// Raises UsageError for any other.
+pictures::PictureFormat PictureFormatOf(const std::string& path);
+
+// "ANCHOxALTO": two whole numbers from 16 to 10000. Raises UsageError.
+std::pair<int, int> ParsePictureSize(const std::string& text);
+
+}  // namespace orbitas::cli

@@ -1,0 +1,189 @@
+#include "orbit_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "angles.h"
+#include "body_names.h"
+#include "number_text.h"
+#include "picture_style.h"
+#include "runtime_error.h"
+#include "svg_writer.h"
+
+namespace orbitas::pictures {
+namespace {
+
+constexpr int OrbitPoints = 360;
+constexpr Int16 LastInnerPlanet = 4;  // Mars
+
+// One panel: a square of the picture with the Sun at its centre and `scale`
+// pixels per AU.
+struct Panel {
+  Point centre;
+  double half;   // half the side, pixels
+  double scale;  // pixels per AU
+
+  Point At(const HeliocentricPosition& p) const {
+    const double longitude = std::atan2(p.y, p.x);
+    return {centre.first + p.radius * std::cos(longitude) * scale,
+            centre.second - p.radius * std::sin(longitude) * scale};
+  }
+};
+
+// The farthest a body goes from the Sun: a (1 + e), AU.
+double Aphelion(const ElementsTable& elements, Int16 body) {
+  const ElementRow row = BodyRow(elements, body);
+  return row.meanDistance * (1 + row.eccentricity);
+}
+
+std::vector<Point> OrbitPath(const ElementsTable& elements, Int16 body, double julianDay, const Panel& panel) {
+  const ElementRow row = BodyRow(elements, body);
+  const double period = FullTurn / row.dailyMotion;  // days
+  const double offset = EpochOffset(elements);
+  std::vector<Point> points;
+  for (int k = 0; k <= OrbitPoints; ++k) {
+    try {
+      points.push_back(panel.At(ComputeHeliocentricPosition(
+          row, julianDay + period * k / OrbitPoints, offset, elements)));
+    } catch (const RuntimeError&) {
+      // Beyond the method's range: this point is left out.
+    }
+  }
+  return points;
+}
+
+// A round length for the scale bar, near a fifth of the panel: 1, 2 or 5
+// times a power of ten, AU.
+double ScaleLength(double panelAu) {
+  const double target = panelAu / 5;
+  const double power = std::pow(10.0, std::floor(std::log10(target)));
+  for (const double m : {5.0, 2.0, 1.0}) {
+    if (m * power <= target) return m * power;
+  }
+  return power;
+}
+
+std::string LengthText(double au, std::string_view separator) { return CStr(au, separator) + " UA"; }
+
+void DrawPanel(SvgWriter& svg, const ElementsTable& elements, double julianDay, const OrbitPicture& picture,
+               const Panel& panel, const std::vector<Int16>& bodies, std::string_view id, std::string_view title,
+               std::string_view separator, double font, double crowdedWithin) {
+  svg.Open(id, "panel", title);
+  svg.Rect({panel.centre.first - panel.half, panel.centre.second - panel.half}, 2 * panel.half, 2 * panel.half,
+           "none", GridColour);
+  svg.Text({panel.centre.first - panel.half, panel.centre.second - panel.half - font * 0.4}, title, font * 0.9,
+           "start", InkColour, "panel-title", true);
+
+  // The vernal equinox: from the Sun to the panel's right edge.
+  const Point sun = panel.centre;
+  const Point edge{sun.first + panel.half * 0.97, sun.second};
+  svg.Open("", "punto-vernal", "Dirección del punto vernal");
+  svg.Line(sun, edge, "#999999", 1, "6 4");
+  svg.Line(edge, {edge.first - 10, edge.second - 5}, "#999999", 1);
+  svg.Line(edge, {edge.first - 10, edge.second + 5}, "#999999", 1);
+  svg.Text({edge.first - 4, edge.second + font * 1.1}, "♈ (punto vernal)", font * 0.8, "end", "#666666");
+  svg.Close();
+
+  for (const Int16 body : bodies) {
+    const std::string name(BodyName(body));
+    svg.Polyline(OrbitPath(elements, body, julianDay, panel), BodyColour(body), 1.4, "orbita",
+                 "Órbita de " + (body == EarthBody ? std::string("la Tierra") : name));
+  }
+
+  // Lines of sight from the Earth to each planet in this panel.
+  if (picture.earth) {
+    for (const auto& [body, position] : picture.planets) {
+      if (std::find(bodies.begin(), bodies.end(), body) == bodies.end()) continue;
+      svg.Open("", "visual", "Visual de la Tierra a " + std::string(BodyName(body)));
+      svg.Line(panel.At(*picture.earth), panel.At(position), BodyColour(body), 1.2, "4 3");
+      svg.Close();
+    }
+  }
+
+  svg.Open("", "cuerpo sol", "Sol");
+  svg.Circle(sun, 9, SunColour, "#8a6a00", 1);
+  svg.Close();
+  auto marker = [&](Int16 body, const HeliocentricPosition& position) {
+    const std::string name(BodyName(body));
+    const Point at = panel.At(position);
+    svg.Open("cuerpo-" + std::to_string(body) + "-" + std::string(id), "cuerpo", name);
+    svg.Circle(at, 6, BodyColour(body), "#ffffff", 1.5);
+    // Bodies crowded round the Sun go unnamed here: the inner panel
+    // names them (their <title> still does).
+    if (std::hypot(at.first - sun.first, at.second - sun.second) < crowdedWithin) {
+      svg.Close();
+      return;
+    }
+    // The name outwards from the Sun, so that neighbours' names part.
+    const double dx = at.first - sun.first, dy = at.second - sun.second;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    const Point label{at.first + dx / length * 12, at.second + dy / length * 12 + font * 0.3};
+    svg.Text(label, name, font * 0.85, dx < 0 ? "end" : "start", InkColour, "nombre", true);
+    svg.Close();
+  };
+  if (picture.earth) marker(EarthBody, *picture.earth);
+  for (const auto& [body, position] : picture.planets) {
+    if (std::find(bodies.begin(), bodies.end(), body) != bodies.end()) marker(body, position);
+  }
+
+  // The scale bar, bottom left.
+  const double length = ScaleLength(2 * panel.half / panel.scale);
+  const Point left{panel.centre.first - panel.half + font, panel.centre.second + panel.half - font};
+  const Point right{left.first + length * panel.scale, left.second};
+  svg.Open("", "escala", "Escala: " + LengthText(length, separator));
+  svg.Line(left, right, InkColour, 2);
+  svg.Line({left.first, left.second - 5}, {left.first, left.second + 5}, InkColour, 2);
+  svg.Line({right.first, right.second - 5}, {right.first, right.second + 5}, InkColour, 2);
+  svg.Text({(left.first + right.first) / 2, left.second - 8}, LengthText(length, separator), font * 0.8, "middle",
+           InkColour);
+  svg.Close();
+  svg.Close();
+}
+
+}  // namespace
+
+std::string DrawOrbits(const ElementsTable& elements, double julianDay, const OrbitPicture& picture,
+                       std::string_view separator, int width, int height) {
+  const double font = FontSize(height);
+  const std::string title =
+      "Órbitas vistas desde el norte de la eclíptica, " + picture.instant + " (día juliano " + picture.julianDay + ")";
+  SvgWriter svg(width, height, title);
+  svg.Text({font, font * 1.6}, "Órbitas vistas desde el norte de la eclíptica", font * 1.2, "start", InkColour, "titulo",
+           true);
+  svg.Text({font, font * 3.0}, picture.instant + " · día juliano " + picture.julianDay, font, "start", InkColour,
+           "fecha");
+
+  std::vector<Int16> all{EarthBody}, inner{EarthBody};
+  for (const Int16 body : picture.bodies) {
+    all.push_back(body);
+    if (body <= LastInnerPlanet) inner.push_back(body);
+  }
+  double reach = 0, innerReach = 0;
+  for (const Int16 body : all) reach = std::max(reach, Aphelion(elements, body));
+  for (const Int16 body : inner) innerReach = std::max(innerReach, Aphelion(elements, body));
+  const bool outer = inner.size() < all.size();
+
+  const double top = font * 5.0, margin = font;
+  const double available = height - top - margin;
+  const double side = outer ? std::min(available, width * 0.66) : std::min(available, width - 2 * margin);
+  const Panel whole{{margin + side / 2, top + side / 2}, side / 2, side / 2 * 0.9 / reach};
+  // With an inner panel, the bodies within Mars's reach in the whole
+  // system's panel are too close to name.
+  const double crowded = outer ? innerReach * whole.scale + font : 0;
+  DrawPanel(svg, elements, julianDay, picture, whole, all, "sistema", outer ? "Sistema completo" : "Sistema interior",
+            separator, font, crowded);
+  if (outer) {
+    const double insetSide = std::min(width - side - 3 * margin, side * 0.6);
+    const Panel inset{{width - margin - insetSide / 2, top + insetSide / 2}, insetSide / 2,
+                      insetSide / 2 * 0.9 / innerReach};
+    DrawPanel(svg, elements, julianDay, picture, inset, inner, "interior", "Sistema interior", separator,
+              font * 0.85, 0);
+  }
+  if (!picture.stopped.empty()) {
+    svg.Text({font, height - font * 0.6}, "El cálculo se detuvo: " + picture.stopped, font, "start", "#b00000",
+             "detenido", true);
+  }
+  return svg.Finish();
+}
+
+}  // namespace orbitas::pictures

@@ -1,0 +1,49 @@
+#pragma once
+// Where a picture goes: its format from the file name's extension, a
+// temporary file beside it opened before any work (so that a path that
+// cannot be written is refused at once), and the SVG rendered into it and
+// renamed over the name asked for only when complete.
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+namespace orbitas::pictures {
+
+enum class PictureFormat { Svg, Png, Pdf };
+
+struct PictureRequest {
+  std::string path;  // empty: no picture
+  PictureFormat format = PictureFormat::Svg;
+  int width = 1200, height = 900;  // pixels (points for PDF)
+};
+
+// A picture's file that cannot be created; the message names the path
+// and the system's reason, in Spanish.
+class PictureFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class PictureFile {
+ public:
+  // Creates the temporary file beside request.path. Raises PictureFileError,
+  // naming the path and the system's reason, when it cannot.
+  explicit PictureFile(PictureRequest request);
+  // Removes the temporary file unless Commit succeeded.
+  ~PictureFile();
+  PictureFile(const PictureFile&) = delete;
+  PictureFile& operator=(const PictureFile&) = delete;
+
+  const PictureRequest& request() const { return request_; }
+
+  // Writes svg in the request's format and renames the file into place.
+  // Returns an empty string, or a Spanish message saying what failed.
+  std::string Commit(const std::string& svg);
+
+ private:
+  PictureRequest request_;
+  std::string temporary_;
+  bool committed_ = false;
+};
+
+}  // namespace orbitas::pictures

@@ -1,0 +1,85 @@
+#include "sky_output.h"
+
+#include "body_names.h"
+#include "civil_time.h"
+#include "json.h"
+#include "number_text.h"
+#include "text_layout.h"
+
+namespace orbitas::report {
+namespace {
+
+std::string Row(std::string_view caption, const std::string& text) {
+  return "  " + PadRight(std::string(caption), 17, 1) + text + "\n";
+}
+
+std::string Number(double x, std::string_view separator) { return Format(x, "#0.0###", separator); }
+
+std::string Minutes(const std::optional<double>& minutes, std::string_view separator) {
+  return minutes ? "±" + Format(*minutes, "#0.0", separator) + " min" : "sin referencia";
+}
+
+std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumber(*x) : "null"; }
+
+}  // namespace
+
+std::string ErrorText(const std::optional<double>& degrees, std::string_view separator) {
+  return degrees ? "±" + Format(*degrees, "#0.0##", separator) + "°" : "sin referencia";
+}
+
+std::string HorizonBlock(std::string_view name, const Place& place, const SkyPosition& sky,
+                         std::string_view separator) {
+  const HorizonCoordinates& h = sky.horizon;
+  return "Coordenadas horizontales de " + std::string(name) + " desde " + place.text + "\n" +
+         Row("Altura", Number(h.altitude, separator) + "°  " + ErrorText(sky.methodError, separator)) +
+         Row("Altura aparente", Number(h.apparentAltitude, separator) + "°") +
+         Row("Acimut", Number(h.azimuth, separator) + "°") +
+         Row("Ángulo horario", Number(h.hourAngle, separator) + " h") +
+         Row("Tiempo sidéreo", Number(h.localSiderealTime, separator) + " h");
+}
+
+std::string HorizonJson(const SkyPosition& sky) {
+  const HorizonCoordinates& h = sky.horizon;
+  return "{\"altitude\": " + JsonNumber(h.altitude) + ", \"apparentAltitude\": " + JsonNumber(h.apparentAltitude) +
+         ", \"azimuth\": " + JsonNumber(h.azimuth) + ", \"hourAngle\": " + JsonNumber(h.hourAngle) +
+         ", \"localSiderealTime\": " + JsonNumber(h.localSiderealTime) +
+         ", \"methodError\": " + OptionalNumber(sky.methodError) + "}";
+}
+
+std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
+  std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone->name() + ") desde " +
+                     report.place->text + "\n";
+  auto when = [&](const std::optional<double>& jd) {
+    return jd ? report.zone->LocalIso(UnixSecondsFromJulianDay(*jd)) : std::string("—");
+  };
+  for (const PlanetDay& day : report.planets) {
+    text += "\n" + std::string(BodyName(day.body)) + "\n";
+    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseError, separator) : ""));
+    text += Row("Culmina", when(day.transit) +
+                               (day.transit ? "  altura " + Number(day.transitAltitude, separator) + "°" : ""));
+    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setError, separator) : ""));
+    if (!day.reason.empty()) text += Row("", "(" + day.reason + ")");
+  }
+  return text;
+}
+
+std::string RiseSetJson(const RiseSetReport& report) {
+  auto when = [&](const std::optional<double>& jd) {
+    return jd ? JsonString(report.zone->LocalIso(UnixSecondsFromJulianDay(*jd))) : std::string("null");
+  };
+  std::string json = "{\"date\": " + JsonString(report.date) + ", \"zone\": " + JsonString(report.zone->name()) +
+                     ", \"latitude\": " + JsonNumber(report.place->latitude) +
+                     ", \"longitude\": " + JsonNumber(report.place->longitude) + ", \"planets\": [";
+  for (std::size_t k = 0; k < report.planets.size(); ++k) {
+    const PlanetDay& day = report.planets[k];
+    if (k) json += ", ";
+    json += "{\"body\": " + std::to_string(day.body) + ", \"name\": " + JsonString(BodyName(day.body)) +
+            ", \"rise\": " + when(day.rise) + ", \"transit\": " + when(day.transit) + ", \"set\": " + when(day.set) +
+            ", \"transitAltitude\": " + (day.transit ? JsonNumber(day.transitAltitude) : "null") +
+            ", \"riseError\": " + OptionalNumber(day.riseError) + ", \"setError\": " + OptionalNumber(day.setError) +
+            ", \"reason\": " + (day.reason.empty() ? "null" : JsonString(day.reason)) + "}";
+  }
+  return json + "]}\n";
+}
+
+}  // namespace orbitas::report

@@ -1,0 +1,37 @@
+#pragma once
+// The sky from a place as orbitas-cli prints it: the horizon block of a
+// planet at an instant, and the risings, culminations and settings of a
+// day, as text or JSON.
+#include <string>
+#include <vector>
+
+#include "rise_set.h"
+#include "sky_position.h"
+#include "time_zone.h"
+
+namespace orbitas::report {
+
+// "Coordenadas horizontales de Marte desde 40.4168, -3.7038" and its rows:
+// altitude (with the method's error), apparent altitude, azimuth, hour
+// angle and local sidereal time, numbers with the user's separator.
+std::string HorizonBlock(std::string_view name, const Place& place, const SkyPosition& sky,
+                         std::string_view separator);
+
+// The "horizon" object: altitude, apparentAltitude, azimuth (degrees),
+// hourAngle, localSiderealTime (hours), methodError (degrees, or null).
+std::string HorizonJson(const SkyPosition& sky);
+
+// "±0.4°", or "sin referencia" where the method's error is unknown.
+std::string ErrorText(const std::optional<double>& degrees, std::string_view separator);
+
+struct RiseSetReport {
+  std::string date;  // the local date, ISO 8601
+  const TimeZone* zone = nullptr;
+  const Place* place = nullptr;
+  std::vector<PlanetDay> planets;
+};
+
+std::string RiseSetText(const RiseSetReport& report, std::string_view separator);
+std::string RiseSetJson(const RiseSetReport& report);
+
+}  // namespace orbitas::report

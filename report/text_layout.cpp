@@ -1,0 +1,33 @@
+#include "text_layout.h"
+
+namespace orbitas::report {
+
+std::size_t DisplayWidth(std::string_view text) {
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return characters;
+}
+
+std::string PadRight(std::string text, std::size_t width, std::size_t minimumGap) {
+  const std::size_t used = DisplayWidth(text);
+  const std::size_t gap = used < width ? width - used : 0;
+  text.append(gap < minimumGap ? minimumGap : gap, ' ');
+  return text;
+}
+
+void PadFrom(std::string& out, std::size_t start, std::size_t width) {
+  const std::size_t used = DisplayWidth(std::string_view(out).substr(start));
+  if (used < width) out.append(width - used, ' ');
+}
+
+std::string HoursMinutesSeconds(const std::string& hours, const std::string& minutes,
+                                const std::string& seconds) {
+  return hours + " h " + minutes + " m " + seconds + " s";
+}
+
+std::string DegreesMinutesSeconds(const std::string& sign, const std::string& degrees,
+                                  const std::string& minutes, const std::string& seconds) {
+  return (sign.empty() ? "" : sign + " ") + degrees + "° " + minutes + "′ " + seconds + "″";
+}
+
+}  // namespace orbitas::report

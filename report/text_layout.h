@@ -1,0 +1,27 @@
+#pragma once
+// Text laid out for a terminal. Widths count characters, not bytes, so
+// "α", "δ", "í" and "ó" each take one column.
+#include <string>
+#include <string_view>
+
+namespace orbitas::report {
+
+// The number of characters of UTF-8 text.
+std::size_t DisplayWidth(std::string_view text);
+
+// text followed by spaces up to width characters, and by at least minimumGap
+// spaces in any case.
+std::string PadRight(std::string text, std::size_t width, std::size_t minimumGap = 0);
+
+// Pads what out holds from byte `start` on with spaces up to width
+// characters, in place.
+void PadFrom(std::string& out, std::size_t start, std::size_t width);
+
+// The sexagesimal label texts as the readable output shows them:
+// "22 h 3 m 41.752 s" and "- -13° 1′ 24.911″" (the sign only when shown).
+std::string HoursMinutesSeconds(const std::string& hours, const std::string& minutes,
+                                const std::string& seconds);
+std::string DegreesMinutesSeconds(const std::string& sign, const std::string& degrees,
+                                  const std::string& minutes, const std::string& seconds);
+
+}  // namespace orbitas::report

@@ -1,0 +1,48 @@
+#include "table_plan.h"
+
+#include <cmath>
+
+#include "civil_days.h"
+#include "request_refused.h"
+
+namespace orbitas {
+
+TablePlan::TablePlan(const TableRequest& request) : request_(request) {
+  double span = 0;  // seconds
+  if (civil()) {
+    startSeconds_ = request.zone.UtcOf(*request.start.civil);
+    const double end = request.end.civil ? request.zone.UtcOf(*request.end.civil)
+                                         : UnixSecondsFromJulianDay(request.end.julianDay);
+    span = end - startSeconds_;
+  } else {
+    const double end = request.end.civil ? JulianDayFromUnixSeconds(request.zone.UtcOf(*request.end.civil))
+                                         : request.end.julianDay;
+    span = (end - request.start.julianDay) * SecondsPerDay;
+  }
+  if (span < 0) throw RequestRefused("el final de la tabla es anterior a su inicio");
+  // A tolerance of a millionth of a step lets an end that falls on a row
+  // count despite rounding in the conversion of the bounds.
+  const double steps = std::floor(span / request.stepSeconds + 1e-6);
+  const double bodies = static_cast<double>(request.bodies.size());
+  if (!(steps + 1 <= static_cast<double>(MaxTableRows) / bodies)) {
+    throw RequestRefused("la tabla tendría más de diez millones de filas");
+  }
+  instants_ = static_cast<std::int64_t>(steps) + 1;
+}
+
+CivilTime TablePlan::CivilAt(std::int64_t k) const {
+  return CivilFromSeconds(startSeconds_ + static_cast<double>(k) * request_.stepSeconds);
+}
+
+std::string TablePlan::InstantText(std::int64_t k) const {
+  if (request_.zone.IsUtc()) return civil() ? IsoText(CivilAt(k)) : IsoText(CivilFromJulianDay(JulianDayAt(k)));
+  const double utcSeconds = civil() ? startSeconds_ + static_cast<double>(k) * request_.stepSeconds
+                                    : UnixSecondsFromJulianDay(JulianDayAt(k));
+  return request_.zone.LocalIso(utcSeconds);
+}
+
+double TablePlan::JulianDayAt(std::int64_t k) const {
+  return request_.start.julianDay + static_cast<double>(k) * request_.stepSeconds / SecondsPerDay;
+}
+
+}  // namespace orbitas

@@ -1,0 +1,46 @@
+#include "horizon.h"
+
+#include <erfa.h>
+
+#include <cmath>
+
+#include "angle_units.h"
+
+namespace orbitas {
+
+double LocalSiderealTime(double julianDay, double longitudeDegrees) {
+  const double gmst = eraGmst06(julianDay, 0.0, julianDay, 0.0);  // UT1 = UTC, TT = UT
+  return eraAnp(gmst + longitudeDegrees / DegreesPerRadian) * HoursPerRadian;
+}
+
+double Refraction(double altitude) {
+  if (altitude <= LowestRefractedAltitude) return 0.0;
+  return 1.02 / std::tan((altitude + 10.3 / (altitude + 5.11)) / DegreesPerRadian) / 60.0;
+}
+
+HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,
+                                  double latitudeDegrees, double longitudeDegrees) {
+  HorizonCoordinates h{};
+  // J2000 to the mean equator and equinox of the date.
+  double j2000[3], ofDate[3], precession[3][3];
+  eraS2c(rightAscensionHours / HoursPerRadian, declinationDegrees / DegreesPerRadian, j2000);
+  eraPmat06(julianDay, 0.0, precession);
+  eraRxp(precession, j2000, ofDate);
+  double ra = 0, dec = 0;
+  eraC2s(ofDate, &ra, &dec);
+  ra = eraAnp(ra);
+  h.rightAscensionOfDate = ra * HoursPerRadian;
+  h.declinationOfDate = dec * DegreesPerRadian;
+
+  h.localSiderealTime = LocalSiderealTime(julianDay, longitudeDegrees);
+  const double hourAngle = eraAnpm(h.localSiderealTime / HoursPerRadian - ra);
+  h.hourAngle = hourAngle * HoursPerRadian;
+  double azimuth = 0, elevation = 0;
+  eraHd2ae(hourAngle, dec, latitudeDegrees / DegreesPerRadian, &azimuth, &elevation);
+  h.azimuth = azimuth * DegreesPerRadian;
+  h.altitude = elevation * DegreesPerRadian;
+  h.apparentAltitude = h.altitude + Refraction(h.altitude);
+  return h;
+}
+
+}  // namespace orbitas

@@ -1,0 +1,14 @@
+#include "sky_position.h"
+
+#include "reference_direction.h"
+
+namespace orbitas {
+
+SkyPosition PlanetInSky(double julianDay, Int16 body, const EquatorialCoordinates& eq, const Place& place) {
+  SkyPosition sky;
+  sky.horizon = ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
+  sky.methodError = MethodErrorDegrees(julianDay, body, eq);
+  return sky;
+}
+
+}  // namespace orbitas

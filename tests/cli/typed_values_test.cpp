@@ -1,0 +1,80 @@
+// The values typed after the options: instants, steps, places and zones,
+// read or refused with a message that names them.
+#include "typed_values.h"
+
+#include "arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace orbitas::cli {
+namespace {
+
+TEST(TableInstant, ReadsIsoDatesWithAstronomicalYearsAndJulianDays) {
+  const auto a = ParseTableInstant("2026-01-01T06:30:15");
+  ASSERT_TRUE(a && a->civil);
+  EXPECT_EQ(a->civil->year, 2026);
+  EXPECT_EQ(a->civil->hour, 6);
+  EXPECT_EQ(a->civil->minute, 30);
+  EXPECT_EQ(a->civil->second, 15);
+  EXPECT_EQ(ParseTableInstant("-0500-03-01")->civil->year, -500);
+  EXPECT_EQ(ParseTableInstant("+12000-01-01")->civil->year, 12000);
+  EXPECT_EQ(ParseTableInstant("2026-01-01T06:30")->civil->second, 0);
+  EXPECT_EQ(ParseTableInstant("2026-01-01T06:30:15.25")->civil->second, 15.25);
+  EXPECT_EQ(ParseTableInstant("JD2451545.0")->julianDay, 2451545.0);
+  EXPECT_FALSE(ParseTableInstant("JD2451545.0")->civil);
+  for (const char* bad : {"2026-02-30", "2026-13-01", "2026-1-1", "26-01-01", "2026-01-01T24:00",
+                          "2026-01-01T06", "2026-01-01T06:30:60", "JD", "JDabc", "JD1e999",
+                          "2026-01-01x", "12000-01-01", ""}) {
+    EXPECT_FALSE(ParseTableInstant(bad)) << bad;
+  }
+}
+
+TEST(TableInstant, StepsArePositiveNumbersWithAUnit) {
+  EXPECT_EQ(*ParseStepSeconds("10d"), 864000);
+  EXPECT_EQ(*ParseStepSeconds("6h"), 21600);
+  EXPECT_EQ(*ParseStepSeconds("0.5d"), 43200);
+  EXPECT_EQ(*ParseStepSeconds("30m"), 1800);
+  EXPECT_EQ(*ParseStepSeconds("15s"), 15);
+  for (const char* bad : {"0d", "-1d", "5y", "d", "10", "1e999d", "1.5.2h", ""}) {
+    EXPECT_FALSE(ParseStepSeconds(bad)) << bad;
+  }
+}
+
+TEST(TableInstant, IsoTextAndJulianDays) {
+  EXPECT_EQ(IsoText(*ParseTableInstant("-0500-03-01")->civil), "-0500-03-01T00:00:00");
+  EXPECT_EQ(IsoText(*ParseTableInstant("+12000-01-01")->civil), "+12000-01-01T00:00:00");
+  EXPECT_EQ(IsoText(*ParseTableInstant("2026-01-01T06:30:15.25")->civil), "2026-01-01T06:30:15.25");
+  EXPECT_EQ(IsoText(CivilFromJulianDay(2451545.0)), "2000-01-01T12:00:00");
+  EXPECT_EQ(IsoText(CivilFromJulianDay(2446822.5)), "1987-01-27T00:00:00");
+  EXPECT_EQ(IsoText(CivilFromJulianDay(0.0)), "-4713-11-24T12:00:00");
+}
+
+TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {{"--jd", "0", "--lugar", "91,0"}, "latitud fuera de ±90°: 91"},
+      {{"--jd", "0", "--lugar", "0,-180.5"}, "longitud fuera de ±180°: -180.5"},
+      {{"--jd", "0", "--lugar", "40,4168,-3,7038"}, "lugar no válido"},
+      {{"--jd", "0", "--lugar", "norte,3"}, "latitud no válida: «norte»"},
+      {{"--jd", "0", "--zona", "Marte/Olimpo"}, "zona desconocida: Marte/Olimpo"},
+      {{"--jd", "0", "--zona", "+15:00"}, "zona no válida: +15:00"},
+      {{"--jd", "0", "--zona", "../../etc/passwd"}, "zona desconocida"},
+      {{"--ortos", "2026-13-01", "--lugar", "40,-3"}, "fecha no válida para --ortos: 2026-13-01"},
+      {{"--ortos", "2026-01-01"}, "--ortos necesita --lugar"},
+  };
+  for (const Case& c : cases) {
+    try {
+      ParseArguments(c.args);
+      ADD_FAILURE() << c.message << ": accepted";
+    } catch (const UsageError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+  EXPECT_EQ(ParseArguments({"--ortos", "2026-01-01", "--lugar", "40,-3", "Marte"}).command, Command::RiseSet);
+}
+
+}  // namespace
+}  // namespace orbitas::cli

@@ -1,0 +1,50 @@
+// Risings and settings where the altitude says, culminations at the
+// highest, and the polar night.
+#include <gtest/gtest.h>
+
+#include "rise_set.h"
+
+namespace orbitas {
+namespace {
+
+const Place Madrid{40.4168, -3.7038, "40.4168, -3.7038"};
+
+ElementsTable Elements() {
+  ElementsTable e{};
+  FillElements(e);
+  return e;
+}
+
+TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
+  const ElementsTable elements = Elements();
+  const double start = 2461381.5;  // 2026-12-07T00:00 UT
+  for (const Int16 body : {1, 2, 4, 5, 6, 7, 8, 9}) {
+    const PlanetDay day = ComputePlanetDay(elements, body, Madrid, start, start + 1);
+    ASSERT_TRUE(day.rise && day.set && day.transit) << body << ": " << day.reason;
+    for (const double at : {*day.rise, *day.set}) {
+      EXPECT_NEAR(PlanetHorizon(elements, body, Madrid, at).altitude, HorizonAltitude, 1e-4) << body;
+    }
+    const double top = PlanetHorizon(elements, body, Madrid, *day.transit).altitude;
+    EXPECT_DOUBLE_EQ(top, day.transitAltitude);
+    for (const double minutes : {-10.0, -1.0, 1.0, 10.0}) {
+      EXPECT_GT(top, PlanetHorizon(elements, body, Madrid, *day.transit + minutes / 1440).altitude) << body;
+    }
+    EXPECT_EQ(day.riseError.has_value(), body != 9) << "Pluto has no reference";
+  }
+}
+
+TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
+  const ElementsTable elements = Elements();
+  const Place svalbard{78, 15, "78, 15"};
+  const double start = 2461381.5;
+  const PlanetDay pluto = ComputePlanetDay(elements, 9, svalbard, start, start + 1);
+  const PlanetDay jupiter = ComputePlanetDay(elements, 5, svalbard, start, start + 1);
+  EXPECT_EQ(pluto.reason, "no sale");
+  EXPECT_FALSE(pluto.rise || pluto.set);
+  EXPECT_EQ(jupiter.reason, "no se pone");
+  EXPECT_FALSE(jupiter.rise || jupiter.set);
+  EXPECT_TRUE(jupiter.transit);
+}
+
+}  // namespace
+}  // namespace orbitas
