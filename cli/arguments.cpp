@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "number_text.h"
+#include "option_table.h"
 #include "planet_names.h"
 #include "typed_values.h"
 
@@ -12,22 +13,24 @@ const char* const ShortUsageText =
     "Uso:\n"
     "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
-    "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
-    "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
+    "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
+    "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  ... [--lugar LAT,LON] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
-const char* const UsageText =
+const char* const UsageForms =
     "Uso:\n"
     "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
-    "  orbitas-cli --from INICIO --to FIN --step PASO [PLANETA...] [--format text|csv|json]\n"
-    "  orbitas-cli --explain AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
-    "  orbitas-cli --explain --jd DÍA_JULIANO PLANETA\n"
+    "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
+    "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
+    "  orbitas-cli --explicar --jd DÍA_JULIANO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --help | --version\n"
-    "\n"
+    "\n";
+
+const char* const UsageDetails =
     "PLANETA es un número de cuerpo (1, 2, 4 a 9) o un nombre en español\n"
     "(Mercurio, Venus, Marte, Júpiter, Saturno, Urano, Neptuno, Plutón),\n"
     "con o sin tildes. Sin ninguno, se calculan los ocho.\n"
@@ -35,10 +38,10 @@ const char* const UsageText =
     "Tablas: INICIO y FIN son fechas ISO 8601 (2026-01-01, 2026-01-01T06:30,\n"
     "2026-01-01T06:30:15, -0500-03-01, +12000-01-01) o días julianos (JD2451545.0);\n"
     "PASO es un número positivo con unidad d, h, m o s (10d, 6h, 0.5d). La fila k\n"
-    "está en INICIO + k × PASO; FIN se incluye si cae en una fila. Formatos: text\n"
+    "está en INICIO + k × PASO; FIN se incluye si cae en una fila. Formatos: texto\n"
     "(tabla alineada), csv (RFC 4180, punto decimal), json (una línea JSON por fila).\n"
     "\n"
-    "--explain muestra cada valor intermedio del cálculo de un planeta.\n"
+    "--explicar muestra cada valor intermedio del cálculo de un planeta.\n"
     "\n"
     "--lugar LAT,LON (grados decimales, norte y este positivos) añade la altura,\n"
     "el acimut (desde el norte hacia el este), el ángulo horario y el tiempo sidéreo\n"
@@ -55,11 +58,11 @@ const char* const UsageText =
     "Ejemplos:\n"
     "  orbitas-cli 2000 1 1 12 0 0 Marte\n"
     "  orbitas-cli --jd 2451545 jupiter --json\n"
-    "  orbitas-cli --from 2026-01-01 --to 2026-12-31 --step 10d Marte --format csv\n"
-    "  orbitas-cli --explain 2000 1 1 12 0 0 Marte\n"
-    "  orbitas-cli --explain --jd 2451545 Júpiter\n"
+    "  orbitas-cli --desde 2026-01-01 --hasta 2026-12-31 --paso 10d Marte --formato csv\n"
+    "  orbitas-cli --explicar 2000 1 1 12 0 0 Marte\n"
+    "  orbitas-cli --explicar --jd 2451545 Júpiter\n"
     "  orbitas-cli 2026 12 7 22 0 0 Marte Júpiter Saturno --dibujo orbitas.png\n"
-    "  orbitas-cli --from 2020-06-01 --to 2021-02-28 --step 1d Marte --dibujo bucle-marte.svg\n"
+    "  orbitas-cli --desde 2020-06-01 --hasta 2021-02-28 --paso 1d Marte --dibujo bucle-marte.svg\n"
     "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --version\n";
@@ -83,6 +86,8 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
 }
 
 }  // namespace
+
+std::string UsageText() { return std::string(UsageForms) + OptionsHelp() + "\n" + UsageDetails; }
 
 const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
   if (i + 1 >= args.size()) throw UsageError("falta el valor de " + args[i]);
@@ -112,10 +117,10 @@ TableInstant ParseBound(const std::string& text) {
 
 report::TableFormat ParseFormat(const std::string& text) {
   using report::TableFormat;
-  if (text == "text") return TableFormat::Text;
+  if (text == "texto" || text == "text") return TableFormat::Text;
   if (text == "csv") return TableFormat::Csv;
   if (text == "json") return TableFormat::Json;
-  throw UsageError("formato desconocido: " + text + " (text, csv o json)");
+  throw UsageError("formato desconocido: " + text + " (texto, csv o json)" + Suggestion(text, {"texto", "csv", "json"}));
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
@@ -125,55 +130,51 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      parsed.command = Command::Help;
-      return parsed;
-    } else if (arg == "--version") {
-      parsed.command = Command::Version;
-      return parsed;
-    } else if (arg == "--json") {
-      parsed.json = true;
-    } else if (arg == "--from") {
-      from = Value(args, i);
-    } else if (arg == "--to") {
-      to = Value(args, i);
-    } else if (arg == "--step") {
-      step = Value(args, i);
-    } else if (arg == "--format") {
-      parsed.tableFormat = ParseFormat(Value(args, i));
-      formatGiven = true;
-    } else if (arg == "--dibujo") {
-      parsed.picture.path = Value(args, i);
-      if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
-      parsed.picture.format = PictureFormatOf(parsed.picture.path);
-    } else if (arg == "--tamaño" || arg == "--tamano") {
-      std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
-      sizeGiven = true;
-    } else if (arg == "--lugar") {
-      parsed.place = ParsePlace(Value(args, i));
-    } else if (arg == "--zona") {
-      parsed.zone = ParseZone(Value(args, i));
-    } else if (arg == "--ortos") {
-      riseSet = Value(args, i);
-    } else if (arg == "--explain") {
-      explain = true;
-    } else if (arg == "--jd") {
-      if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
-      if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
-      parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
-      julianDayGiven = true;
-    } else if (arg == "--") {
+    if (arg == "--") {
       positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
       break;
-    } else if (IsOption(arg)) {
-      throw UsageError("opción desconocida: " + arg);
-    } else {
+    }
+    const OptionSpec* option = IsOption(arg) || arg == "-h" ? FindOption(arg) : nullptr;
+    if (!option) {
+      if (IsOption(arg)) throw UsageError("opción desconocida: " + arg + Suggestion(arg, OptionNames()));
       positional.push_back(arg);
+      continue;
+    }
+    switch (option->id) {
+      case OptionId::Help: parsed.command = Command::Help; return parsed;
+      case OptionId::Version: parsed.command = Command::Version; return parsed;
+      case OptionId::Json: parsed.json = true; break;
+      case OptionId::From: from = Value(args, i); break;
+      case OptionId::To: to = Value(args, i); break;
+      case OptionId::Step: step = Value(args, i); break;
+      case OptionId::Format:
+        parsed.tableFormat = ParseFormat(Value(args, i));
+        formatGiven = true;
+        break;
+      case OptionId::Picture:
+        parsed.picture.path = Value(args, i);
+        if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
+        parsed.picture.format = PictureFormatOf(parsed.picture.path);
+        break;
+      case OptionId::Size:
+        std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
+        sizeGiven = true;
+        break;
+      case OptionId::Place: parsed.place = ParsePlace(Value(args, i)); break;
+      case OptionId::Zone: parsed.zone = ParseZone(Value(args, i)); break;
+      case OptionId::RiseSet: riseSet = Value(args, i); break;
+      case OptionId::Explain: explain = true; break;
+      case OptionId::JulianDay:
+        if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
+        if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
+        parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
+        julianDayGiven = true;
+        break;
     }
   }
 
   if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
-  if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explain");
+  if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
   if (riseSet) {
     const std::optional<TableInstant> date = ParseTableInstant(*riseSet);
     if (!date || !date->civil || riseSet->find('T') != std::string::npos) {
@@ -181,18 +182,18 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     }
     if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
     if (from || to || step || julianDayGiven || explain || !parsed.picture.path.empty()) {
-      throw UsageError("--ortos no se combina con --from, --jd, --explain ni --dibujo");
+      throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
     }
     parsed.command = Command::RiseSet;
     parsed.riseSetDate = *date->civil;
     parsed.bodies = ParseBodies(positional);
     return parsed;
   }
-  if (explain && parsed.place) throw UsageError("--lugar no se combina con --explain");
+  if (explain && parsed.place) throw UsageError("--lugar no se combina con --explicar");
   const bool table = from || to || step;
   if (table) {
-    if (!from || !to || !step) throw UsageError("una tabla necesita --from, --to y --step");
-    if (julianDayGiven || explain) throw UsageError("--from no se combina con --jd ni --explain");
+    if (!from || !to || !step) throw UsageError("una tabla necesita --desde, --hasta y --paso");
+    if (julianDayGiven || explain) throw UsageError("--desde no se combina con --jd ni --explicar");
     parsed.command = Command::Table;
     parsed.table.start = ParseBound(*from);
     parsed.table.end = ParseBound(*to);
@@ -205,7 +206,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     parsed.table.bodies = ParseBodies(positional);
     return parsed;
   }
-  if (formatGiven) throw UsageError("--format solo se usa con las tablas (--from, --to, --step)");
+  if (formatGiven) throw UsageError("--formato solo se usa con las tablas (--desde, --hasta, --paso)");
 
   std::vector<std::string> names = positional;
   if (!julianDayGiven) {
@@ -219,7 +220,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     names.erase(names.begin(), names.begin() + 6);
   }
   if (explain) {
-    if (names.size() != 1) throw UsageError("--explain necesita exactamente un planeta");
+    if (names.size() != 1) throw UsageError("--explicar necesita exactamente un planeta");
     parsed.command = Command::Explain;
   }
   parsed.bodies = ParseBodies(names);

@@ -35,8 +35,10 @@ struct Arguments {
 // part ("2451545,5", "12h", "abc").
 Arguments ParseArguments(const std::vector<std::string>& args);
 
-// The usage text shown by --help, and the short one after a usage error.
-extern const char* const UsageText;
+// The usage text shown by --help (the forms, the options from the option
+// table, the details and the examples), and the short one after a usage
+// error.
+std::string UsageText();
 extern const char* const ShortUsageText;
 
 }  // namespace orbitas::cli

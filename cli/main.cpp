@@ -127,7 +127,7 @@ int RunRiseSet(const Arguments& args, Output& out) {
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
-      out.Write(UsageText);
+      out.Write(UsageText());
       return 0;
     case Command::Version:
       out.Write("orbitas-cli " ORBITAS_VERSION "\n");

@@ -6,12 +6,9 @@
 #include "elements.h"
 
 namespace orbitas::cli {
-namespace {
-
-// Lower case, with the accented vowels of Spanish (UTF-8) made plain.
 std::string Folded(std::string_view text) {
-  static constexpr std::string_view Accented[] = {"á", "é", "í", "ó", "ú", "Á", "É", "Í", "Ó", "Ú"};
-  static constexpr char Plain[] = {'a', 'e', 'i', 'o', 'u', 'a', 'e', 'i', 'o', 'u'};
+  static constexpr std::string_view Accented[] = {"á", "é", "í", "ó", "ú", "ñ", "Á", "É", "Í", "Ó", "Ú", "Ñ"};
+  static constexpr char Plain[] = {'a', 'e', 'i', 'o', 'u', 'n', 'a', 'e', 'i', 'o', 'u', 'n'};
   std::string folded;
   for (std::size_t i = 0; i < text.size();) {
     bool replaced = false;
@@ -29,6 +26,8 @@ std::string Folded(std::string_view text) {
   }
   return folded;
 }
+
+namespace {
 
 std::optional<Int16> AnyBody(std::string_view text) {
   const std::string folded = Folded(text);

@@ -1,10 +1,15 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "conversions.h"
 
 namespace orbitas::cli {
+
+// Lower case, with the accented letters of Spanish (UTF-8) made plain:
+// "Júpiter" and "JUPITER" both give "jupiter".
+std::string Folded(std::string_view text);
 
 // The body number of a planet the user can choose: "1", "2", "4" to "9", or
 // a Spanish name in any case, with or without accents ("Júpiter",

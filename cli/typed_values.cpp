@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "civil_days.h"
+#include "option_table.h"
 #include "usage_error.h"
 
 namespace orbitas::cli {
@@ -157,6 +158,8 @@ TimeZone ParseZone(const std::string& text) {
     throw UsageError("zona no válida: " + text + " (±HH:MM, de -14:00 a +14:00)");
   }
   if (std::optional<TimeZone> zone = TimeZone::Named(text)) return *zone;
+  const std::string nearest = Suggestion(text, TimeZone::DatabaseNames());
+  if (!nearest.empty()) throw UsageError("zona desconocida: " + text + nearest);
   throw UsageError("zona desconocida: " + text + " (UTC, ±HH:MM o un nombre como Europe/Madrid)");
 }
 

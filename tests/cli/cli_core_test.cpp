@@ -8,6 +8,7 @@
 
 #include "arguments.h"
 #include "instant_output.h"
+#include "option_table.h"
 #include "request_refused.h"
 #include "table.h"
 #include "typed_values.h"
@@ -34,9 +35,9 @@ TEST(Arguments, EachFormAndItsMistakes) {
       {{"--explain", "--jd", "1", "Venus"}, Command::Explain, nullptr},
       {{"--version", "--bogus"}, Command::Version, nullptr},
       {{"--explain", "--jd", "1", "Marte", "Venus"}, Command::Explain, "exactamente un planeta"},
-      {{"--format", "csv", "2000", "1", "1", "12", "0", "0"}, Command::Instant, "--format solo se usa"},
+      {{"--format", "csv", "2000", "1", "1", "12", "0", "0"}, Command::Instant, "--formato solo se usa"},
       {{"--from", "2026-02-30", "--to", "2026-03-01", "--step", "1d"}, Command::Table, "fecha no válida"},
-      {{"--from", "2026-01-01", "--to", "2026-03-01"}, Command::Table, "necesita --from, --to y --step"},
+      {{"--from", "2026-01-01", "--to", "2026-03-01"}, Command::Table, "necesita --desde, --hasta y --paso"},
       {{"--from", "2026-01-01", "--to", "2026-03-01", "--step", "1d", "--jd", "1"}, Command::Table,
        "no se combina"},
       {{"--from", "2026-01-01", "--to", "2026-03-01", "--step", "-1d"}, Command::Table, "paso no válido"},
@@ -59,6 +60,27 @@ TEST(Arguments, EachFormAndItsMistakes) {
   const Arguments table = ParseArguments({"--from", "JD1", "--to", "JD2", "--step", "1d", "--json"});
   EXPECT_EQ(table.tableFormat, TableFormat::Json);
   EXPECT_EQ(table.table.bodies, (std::vector<Int16>{1, 2, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(OptionTable, SpanishNamesOlderSpellingsAndPlainLettersNameTheSameOption) {
+  struct Case {
+    const char* arg;
+    const char* name;  // the option found, or null
+  };
+  for (const Case& c : {Case{"--desde", "--desde"}, Case{"--from", "--desde"}, Case{"--tamano", "--tamaño"},
+                        Case{"--TAMAÑO", "--tamaño"}, Case{"--formato", "--formato"}, Case{"--format", "--formato"},
+                        Case{"-h", "--help"}, Case{"--fro", nullptr}, Case{"--explicar", "--explicar"}}) {
+    const OptionSpec* option = FindOption(c.arg);
+    EXPECT_EQ(std::string(option ? option->name : "(none)"), std::string(c.name ? c.name : "(none)")) << c.arg;
+  }
+  // Unknown texts are answered with the nearest known names, and only
+  // with near ones.
+  EXPECT_EQ(Suggestion("--dsde", OptionNames()), "; ¿quería decir --desde?");
+  EXPECT_EQ(Suggestion("Europa/Madrid", {"Europe/Madrid", "Europe/Malta", "America/Lima"}),
+            "; ¿quería decir Europe/Madrid?");
+  EXPECT_EQ(Suggestion("csb", {"texto", "csv", "json"}), "; ¿quería decir csv?");
+  EXPECT_EQ(Suggestion("--zzzzzz", OptionNames()), "");
+  EXPECT_EQ(Suggestion("--pas", {"--paso", "--pase", "--hasta"}), "; ¿quería decir --paso o --pase?");
 }
 
 TEST(TablePlan, RowsFromStartToAnEndThatFallsOnARow) {

@@ -135,5 +135,23 @@ TEST(CliUsage, NegativeYearsAndTextFieldsReadLikeTheWindow) {
   EXPECT_NE(empty.out.find("Día juliano:  1721028.5"), std::string::npos) << empty.out;
 }
 
+TEST(CliUsage, EachOlderSpellingGivesTheSameBytesAsTheSpanishName) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"--desde 2026-01-01 --hasta 2026-03-01 --paso 10d Marte --formato csv",
+       "--from 2026-01-01 --to 2026-03-01 --step 10d Marte --format csv"},
+      {"--desde JD2451545 --hasta JD2451546 --paso 12h Venus --formato texto",
+       "--from JD2451545 --to JD2451546 --step 12h Venus --format text"},
+      {"--explicar --jd 2451545 Júpiter", "--explain --jd 2451545 Júpiter"},
+      {"--jd 0 --dibujo /dev/null/x.svg --tamaño 10x10", "--jd 0 --dibujo /dev/null/x.svg --tamano 10x10"},
+  };
+  for (const auto& [spanish, older] : pairs) {
+    const auto a = RunCommand(Cli(spanish)), b = RunCommand(Cli(older));
+    EXPECT_EQ(a.status, b.status) << spanish;
+    EXPECT_EQ(a.out, b.out) << spanish;
+    EXPECT_EQ(a.err, b.err) << spanish;
+    EXPECT_FALSE(a.out.empty() && a.err.empty()) << spanish;
+  }
+}
+
 }  // namespace
 }  // namespace orbitas

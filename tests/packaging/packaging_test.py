@@ -41,8 +41,8 @@ class ManualPages(unittest.TestCase):
     def test_every_form_has_an_example(self):
         page = man_text("orbitas-cli.1").replace("\\-", "-")
         examples = page.split(".EX", 1)[1]
-        for form in (r"orbitas-cli \d+ \d+ \d+", "--jd", "--from", "--explain", "--ortos", "--lugar",
-                     "--zona", "--dibujo", "--format", "--json", "--version"):
+        for form in (r"orbitas-cli \d+ \d+ \d+", "--jd", "--desde", "--explicar", "--ortos", "--lugar",
+                     "--zona", "--dibujo", "--formato", "--json", "--version"):
             self.assertRegex(examples, form)
 
     def test_they_render_without_warnings(self):
@@ -66,14 +66,20 @@ class Completion(unittest.TestCase):
         return set(filter(None, r.stdout.splitlines()))
 
     def test_options_planets_formats_and_zones(self):
-        self.assertEqual(self.complete("--fo"), {"--format"})
-        self.assertEqual(self.complete("--t"), {"--to", "--tamaño"})
+        self.assertEqual(self.complete("--fo"), {"--formato"})
+        self.assertEqual(self.complete("--t"), {"--tamaño"})
+        self.assertEqual(self.complete("--formato", "t"), {"texto"})
         self.assertEqual(self.complete("--format", "c"), {"csv"})
         self.assertEqual(self.complete("2000", "1", "1", "12", "0", "0", "Plu"), {"Plutón", "Pluton"})
         self.assertEqual(self.complete("Jú"), {"Júpiter"})
         self.assertEqual(self.complete("Ju"), {"Jupiter"})
         self.assertIn("Europe/Madrid", self.complete("--zona", "Europe/Ma"))
         self.assertEqual(self.complete("--lugar", "4"), set())  # a number: nothing to offer
+
+    def test_every_option_of_the_help_and_no_other(self):
+        section = cli("--help").stdout.split("Opciones:\n", 1)[1].split("Otros nombres", 1)[0]
+        listed = re.findall(r"^  (--[a-zñ]+)", section, re.M)
+        self.assertEqual(self.complete("--"), set(listed))
 
     def test_picture_files_by_their_extensions(self):
         with tempfile.TemporaryDirectory() as d:

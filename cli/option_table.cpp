@@ -1,0 +1,128 @@
+#include "option_table.h"
+
+#include <algorithm>
+
+#include "planet_names.h"
+#include "text_layout.h"
+
+namespace orbitas::cli {
+using report::DisplayWidth;
+using report::PadRight;
+}  // namespace orbitas::cli
+
+namespace orbitas::cli {
+
+using C = Completion;
+
+const std::array<OptionSpec, 14> Options = {{
+    {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
+    {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
+    {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
+    {OptionId::Format, "--formato", "--format", "FORMATO", "formato de una tabla: texto, csv o json", C::Formats},
+    {OptionId::Explain, "--explicar", "--explain", "", "cada valor intermedio del cálculo de un planeta"},
+    {OptionId::JulianDay, "--jd", "", "DÍA_JULIANO", "un día juliano en lugar de los seis valores"},
+    {OptionId::Json, "--json", "", "", "salida JSON (una línea por fila en las tablas)"},
+    {OptionId::Place, "--lugar", "", "LAT,LON", "el cielo desde un lugar (grados, norte y este positivos)"},
+    {OptionId::Zone, "--zona", "", "ZONA", "zona horaria: UTC, ±HH:MM o un nombre como Europe/Madrid", C::Zones},
+    {OptionId::RiseSet, "--ortos", "", "FECHA", "salida, culminación y puesta de cada planeta ese día local"},
+    {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},
+    {OptionId::Size, "--tamaño", "", "ANCHOxALTO", "tamaño del dibujo en píxeles (1200x900)"},
+    {OptionId::Help, "--help", "", "", "esta ayuda"},
+    {OptionId::Version, "--version", "", "", "la versión del programa"},
+}};
+
+const OptionSpec* FindOption(std::string_view arg) {
+  if (arg == "-h") arg = "--help";
+  const std::string folded = Folded(arg);
+  for (const OptionSpec& option : Options) {
+    if (arg == option.name || (!option.alias.empty() && arg == option.alias) || folded == Folded(option.name)) {
+      return &option;
+    }
+  }
+  return nullptr;
+}
+
+namespace {
+
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+std::vector<std::string> NearestNames(std::string_view text, const std::vector<std::string>& known) {
+  // Near means within a third of the text's length (at least 1, at most 3
+  // edits); only the nearest are named.
+  const std::string folded = Folded(text);
+  const std::size_t limit = std::clamp<std::size_t>(folded.size() / 3, 1, 3);
+  std::size_t best = limit + 1;
+  std::vector<std::string> nearest;
+  for (const std::string& name : known) {
+    const std::size_t d = EditDistance(folded, Folded(name));
+    if (d > best) continue;
+    if (d < best) nearest.clear();
+    best = d;
+    if (nearest.size() < 3 && std::find(nearest.begin(), nearest.end(), name) == nearest.end()) {
+      nearest.push_back(name);
+    }
+  }
+  return nearest;
+}
+
+std::string Suggestion(std::string_view text, const std::vector<std::string>& known) {
+  const std::vector<std::string> nearest = NearestNames(text, known);
+  if (nearest.empty()) return "";
+  std::string names;
+  for (std::size_t k = 0; k < nearest.size(); ++k) {
+    names += (k == 0 ? "" : k + 1 == nearest.size() ? " o " : ", ") + nearest[k];
+  }
+  return "; ¿quería decir " + names + "?";
+}
+
+std::vector<std::string> OptionNames() {
+  std::vector<std::string> names;
+  for (const OptionSpec& option : Options) {
+    names.emplace_back(option.name);
+    if (!option.alias.empty()) names.emplace_back(option.alias);
+  }
+  return names;
+}
+
+std::string OptionsHelp() {
+  std::string text = "Opciones:\n";
+  for (const OptionSpec& option : Options) {
+    std::string head = "  " + std::string(option.name);
+    if (!option.argument.empty()) head += " " + std::string(option.argument);
+    text += PadRight(head, 26, 2) + std::string(option.help) + "\n";
+  }
+  // The older spellings, once, wrapped at 80 columns.
+  std::vector<std::string> aliases;
+  for (const OptionSpec& option : Options) {
+    if (!option.alias.empty()) aliases.push_back(std::string(option.alias) + " = " + std::string(option.name));
+  }
+  aliases.push_back("--formato text = texto");
+  aliases.push_back("--tamano = --tamaño");
+  std::string line = "Otros nombres, que se siguen aceptando:";
+  for (std::size_t k = 0; k < aliases.size(); ++k) {
+    const std::string item = " " + aliases[k] + (k + 1 < aliases.size() ? "," : ".");
+    if (DisplayWidth(line) + DisplayWidth(item) > 80) {
+      text += line + "\n";
+      line = " ";
+    }
+    line += item;
+  }
+  return text + line + "\n";
+}
+
+}  // namespace orbitas::cli

@@ -1,0 +1,49 @@
+#pragma once
+// Every option of orbitas-cli, defined once: its names, its argument, its
+// help line and what the shell completes after it. The help's list of
+// options is made from this table; the manual page and the bash completion
+// are checked against it. A new option is one row.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbitas::cli {
+
+enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Place, Zone, Picture, Size,
+                      Help, Version };
+
+// What the shell completes after an option that takes a value.
+enum class Completion { Nothing, Formats, Zones, PictureFiles };
+
+struct OptionSpec {
+  OptionId id;
+  std::string_view name;       // "--desde": the Spanish name the help shows
+  std::string_view alias;      // an older spelling kept for scripts ("--from"), or empty
+  std::string_view argument;   // "INICIO", or empty for an option without a value
+  std::string_view help;       // one line, in Spanish
+  Completion completion = Completion::Nothing;
+};
+
+extern const std::array<OptionSpec, 14> Options;
+
+// The option that arg names: its name or alias, or the same with the
+// accents left out ("--tamano" for "--tamaño"); "-h" is --help. Null for
+// any other text.
+const OptionSpec* FindOption(std::string_view arg);
+
+// The option names, formats or zone names nearest to text (by edit
+// distance, ignoring case), at most three, none when nothing is near.
+std::vector<std::string> NearestNames(std::string_view text, const std::vector<std::string>& known);
+
+// "; ¿quería decir X?" (or "X o Y") with NearestNames's names, or nothing
+// when none is near: the end of a message that refuses text.
+std::string Suggestion(std::string_view text, const std::vector<std::string>& known);
+
+// Every name and alias of the table.
+std::vector<std::string> OptionNames();
+
+// The help's "Opciones:" section: a line per option, its aliases once.
+std::string OptionsHelp();
+
+}  // namespace orbitas::cli
