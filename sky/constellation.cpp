@@ -1,11 +1,9 @@
 #include "constellation.h"
 
-#include <erfa.h>
-
 #include <array>
-#include <cmath>
 
 #include "angle_units.h"
+#include "horizon.h"
 
 namespace orbitas {
 namespace {
@@ -60,16 +58,8 @@ Constellation ConstellationAtB1875(double rightAscensionHours, double declinatio
 }
 
 Constellation ConstellationAt(double rightAscensionHours, double declinationDegrees) {
-  // The J2000 direction turned to the mean equator and equinox of B1875:
-  // eraPmat06 gives the rotation from J2000 (GCRS) to any date's, past
-  // ones included.
-  double j2000[3], ofB1875[3], precession[3][3];
-  eraS2c(rightAscensionHours / HoursPerRadian, declinationDegrees / DegreesPerRadian, j2000);
-  eraPmat06(B1875, 0.0, precession);
-  eraRxp(precession, j2000, ofB1875);
-  double ra = 0, dec = 0;
-  eraC2s(ofB1875, &ra, &dec);
-  return ConstellationAtB1875(eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian);
+  const PrecessedDirection ofB1875 = PrecessFromJ2000(B1875, rightAscensionHours, declinationDegrees);
+  return ConstellationAtB1875(ofB1875.rightAscension * HoursPerRadian, ofB1875.declination * DegreesPerRadian);
 }
 
 }  // namespace orbitas

@@ -8,6 +8,16 @@
 
 namespace orbitas {
 
+PrecessedDirection PrecessFromJ2000(double julianDay, double rightAscensionHours, double declinationDegrees) {
+  double j2000[3], ofDate[3], precession[3][3];
+  eraS2c(rightAscensionHours / HoursPerRadian, declinationDegrees / DegreesPerRadian, j2000);
+  eraPmat06(julianDay, 0.0, precession);
+  eraRxp(precession, j2000, ofDate);
+  double ra = 0, dec = 0;
+  eraC2s(ofDate, &ra, &dec);
+  return {eraAnp(ra), dec};
+}
+
 double LocalSiderealTime(double julianDay, double longitudeDegrees) {
   const double gmst = eraGmst06(julianDay, 0.0, julianDay, 0.0);  // UT1 = UTC, TT = UT
   return eraAnp(gmst + longitudeDegrees / DegreesPerRadian) * HoursPerRadian;
@@ -22,13 +32,8 @@ HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, 
                                   double latitudeDegrees, double longitudeDegrees) {
   HorizonCoordinates h{};
   // J2000 to the mean equator and equinox of the date.
-  double j2000[3], ofDate[3], precession[3][3];
-  eraS2c(rightAscensionHours / HoursPerRadian, declinationDegrees / DegreesPerRadian, j2000);
-  eraPmat06(julianDay, 0.0, precession);
-  eraRxp(precession, j2000, ofDate);
-  double ra = 0, dec = 0;
-  eraC2s(ofDate, &ra, &dec);
-  ra = eraAnp(ra);
+  const PrecessedDirection ofDate = PrecessFromJ2000(julianDay, rightAscensionHours, declinationDegrees);
+  const double ra = ofDate.rightAscension, dec = ofDate.declination;
   h.rightAscensionOfDate = ra * HoursPerRadian;
   h.declinationOfDate = dec * DegreesPerRadian;
 

@@ -29,6 +29,17 @@ struct HorizonCoordinates {
 HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,
                                   double latitudeDegrees, double longitudeDegrees);
 
+// A direction of the J2000 frame (rightAscensionHours, hours;
+// declinationDegrees, degrees) on the mean equator and equinox of
+// julianDay (days, TT; dates before J2000 too), IAU 2006 precession:
+// right ascension in radians, 0 <= RA < 2 pi, and declination in radians.
+// Raises nothing.
+struct PrecessedDirection {
+  double rightAscension;  // radians
+  double declination;     // radians
+};
+PrecessedDirection PrecessFromJ2000(double julianDay, double rightAscensionHours, double declinationDegrees);
+
 // The local mean sidereal time, hours (0..24), at julianDay (UT) and
 // longitudeDegrees (east positive): ERFA's eraGmst06 plus the longitude.
 double LocalSiderealTime(double julianDay, double longitudeDegrees);
