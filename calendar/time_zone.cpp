@@ -61,12 +61,16 @@ std::optional<TimeZone> TimeZone::Named(const std::string& name) {
   }
 }
 
-std::vector<std::string> TimeZone::DatabaseNames() {
-  std::vector<std::string> names;
-  try {
-    for (const date::time_zone& zone : date::get_tzdb().zones) names.emplace_back(zone.name());
-  } catch (const std::runtime_error&) {
-  }
+const std::vector<std::string>& TimeZone::DatabaseNames() {
+  // Read once: the database does not change while the program runs.
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all;
+    try {
+      for (const date::time_zone& zone : date::get_tzdb().zones) all.emplace_back(zone.name());
+    } catch (const std::runtime_error&) {
+    }
+    return all;
+  }();
   return names;
 }
 

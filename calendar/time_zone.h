@@ -32,7 +32,7 @@ class TimeZone {
   static std::optional<TimeZone> Named(const std::string& name);
 
   // Every zone name of the system's database, in its order.
-  static std::vector<std::string> DatabaseNames();
+  static const std::vector<std::string>& DatabaseNames();
 
   const std::string& name() const { return name_; }
   bool IsUtc() const { return !zone_ && offset_ == 0; }
