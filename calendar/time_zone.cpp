@@ -103,7 +103,11 @@ std::string TimeZone::LocalIso(double utcSeconds) const {
   return IsoText(local) + suffix;
 }
 
-LocalDay LocalDayOf(const CivilTime& date, const TimeZone& zone) {
+LocalDay LocalDayOf(const CivilTime& day, const TimeZone& zone, int fromHour) {
+  CivilTime date = day;
+  date.hour = fromHour;
+  date.minute = 0;
+  date.second = 0;
   CivilTime next = date;
   const CivilDate following = CivilFromDays(DaysFromCivil(next.year, next.month, next.day) + 1);
   next.year = following.year;

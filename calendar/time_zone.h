@@ -59,14 +59,16 @@ class TimeZone {
   std::shared_ptr<const Rule> rule_;         // with zone_, when its file has one
 };
 
-// One local day in a zone: from its midnight to the next, in UT.
+// One local day in a zone: from a local hour to the same hour the next
+// day, in UT.
 struct LocalDay {
   std::string date;  // "2026-12-07": the local date, ISO 8601
-  double start = 0.0, end = 0.0;  // Julian days (UT) of its first and next midnights
+  double start = 0.0, end = 0.0;  // Julian days (UT) of its first hour and the next day's
 };
 
-// The local day of date (its time of day is not read) in zone. Raises
+// The local day of date (its time of day is not read) in zone, from
+// fromHour (0: midnight to midnight; 12: noon to noon, a night). Raises
 // nothing.
-LocalDay LocalDayOf(const CivilTime& date, const TimeZone& zone);
+LocalDay LocalDayOf(const CivilTime& date, const TimeZone& zone, int fromHour = 0);
 
 }  // namespace orbitas

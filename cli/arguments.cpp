@@ -16,6 +16,7 @@ const char* const ShortUsageText =
     "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
     "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  ... [--lugar LAT,LON] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
@@ -27,6 +28,7 @@ const char* const UsageForms =
     "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --explicar --jd DÍA_JULIANO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --help | --version\n"
     "\n";
 
@@ -50,6 +52,12 @@ const char* const UsageDetails =
     "la zona horaria de los instantes escritos y mostrados: UTC (la de siempre),\n"
     "±HH:MM o un nombre como Europe/Madrid.\n"
     "\n"
+    "--noche FECHA dice qué se ve la noche que empieza la tarde de FECHA: la puesta y\n"
+    "la salida del Sol y los crepúsculos, la Luna (de ERFA) y, para cada planeta, su\n"
+    "brillo, su fase, su elongación, su constelación y el intervalo exacto en que está\n"
+    "sobre --altura-minima (10°) con el Sol bajo --altura-sol (-6°), con su mejor\n"
+    "momento, o por qué no se ve.\n"
+    "\n"
     "--dibujo FICHERO dibuja, además de la salida de siempre: con un instante, las\n"
     "órbitas vistas desde el norte de la eclíptica; con una tabla, el camino de cada\n"
     "planeta en el cielo (hasta 100 000 filas). La extensión elige el formato (.svg,\n"
@@ -65,6 +73,7 @@ const char* const UsageDetails =
     "  orbitas-cli --desde 2020-06-01 --hasta 2021-02-28 --paso 1d Marte --dibujo bucle-marte.svg\n"
     "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
+    "  orbitas-cli --noche 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --version\n";
 
 namespace {
@@ -109,6 +118,15 @@ const std::string& WholeNumber(const std::string& text, std::string_view what) {
   throw UsageError(message);
 }
 
+// A local date, "AAAA-MM-DD" (astronomical years allowed), for option.
+CivilTime LocalDate(const std::string& text, std::string_view option) {
+  const std::optional<TableInstant> date = ParseTableInstant(text);
+  if (!date || !date->civil || text.find('T') != std::string::npos) {
+    throw UsageError("fecha no válida para " + std::string(option) + ": " + text + " (AAAA-MM-DD)");
+  }
+  return *date->civil;
+}
+
 TableInstant ParseBound(const std::string& text) {
   const std::optional<TableInstant> instant = ParseTableInstant(text);
   if (!instant) throw UsageError("fecha no válida: " + text + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
@@ -126,7 +144,7 @@ report::TableFormat ParseFormat(const std::string& text) {
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments parsed;
   bool julianDayGiven = false, explain = false, formatGiven = false, sizeGiven = false;
-  std::optional<std::string> from, to, step, riseSet;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -163,6 +181,9 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       case OptionId::Place: parsed.place = ParsePlace(Value(args, i)); break;
       case OptionId::Zone: parsed.zone = ParseZone(Value(args, i)); break;
       case OptionId::RiseSet: riseSet = Value(args, i); break;
+      case OptionId::Night: night = Value(args, i); break;
+      case OptionId::PlanetLimit: planetLimit = Value(args, i); break;
+      case OptionId::SunLimit: sunLimit = Value(args, i); break;
       case OptionId::Explain: explain = true; break;
       case OptionId::JulianDay:
         if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
@@ -175,17 +196,28 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
 
   if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
   if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
-  if (riseSet) {
-    const std::optional<TableInstant> date = ParseTableInstant(*riseSet);
-    if (!date || !date->civil || riseSet->find('T') != std::string::npos) {
-      throw UsageError("fecha no válida para --ortos: " + *riseSet + " (AAAA-MM-DD)");
+  if ((planetLimit || sunLimit) && !night) throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
+  if (night) {
+    if (riseSet) throw UsageError("--noche no se combina con --ortos");
+    if (!parsed.place) throw UsageError("--noche necesita --lugar LAT,LON");
+    if (from || to || step || julianDayGiven || explain) {
+      throw UsageError("--noche no se combina con --desde, --jd ni --explicar");
     }
+    parsed.command = Command::Night;
+    parsed.localDate = LocalDate(*night, "--noche");
+    if (planetLimit) parsed.limits.planetAltitude = ParseAltitude(*planetLimit, "--altura-minima");
+    if (sunLimit) parsed.limits.sunAltitude = ParseAltitude(*sunLimit, "--altura-sol");
+    parsed.bodies = ParseBodies(positional);
+    return parsed;
+  }
+  if (riseSet) {
+    const CivilTime date = LocalDate(*riseSet, "--ortos");
     if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
     if (from || to || step || julianDayGiven || explain || !parsed.picture.path.empty()) {
       throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
     }
     parsed.command = Command::RiseSet;
-    parsed.riseSetDate = *date->civil;
+    parsed.localDate = date;
     parsed.bodies = ParseBodies(positional);
     return parsed;
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "instant.h"
+#include "night.h"
 #include "picture_file.h"
 #include "place.h"
 #include "table_plan.h"
@@ -14,7 +15,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night };
 
 struct Arguments {
   Command command = Command::Instant;
@@ -27,7 +28,8 @@ struct Arguments {
   pictures::PictureRequest picture;  // --dibujo, --tamaño
   std::optional<Place> place;     // --lugar
   TimeZone zone;                  // --zona; UTC when not given
-  CivilTime riseSetDate;          // --ortos: the local date
+  CivilTime localDate;            // --ortos, --noche: the local date
+  NightLimits limits;             // --altura-minima, --altura-sol
 };
 
 // The program's arguments (without the program name). Raises UsageError,

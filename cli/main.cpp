@@ -12,6 +12,7 @@
 #include "decimal_separator.h"
 #include "explain.h"
 #include "instant_output.h"
+#include "night_output.h"
 #include "output.h"
 #include "pictures.h"
 #include "request_refused.h"
@@ -103,7 +104,7 @@ int RunTable(const Arguments& args, Output& out) {
 // Rising, culmination and setting of each planet on a local date.
 int RunRiseSet(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
-  const LocalDay day = LocalDayOf(args.riseSetDate, args.zone);
+  const LocalDay day = LocalDayOf(args.localDate, args.zone);
   ElementsTable elements{};
   FillElements(elements);
   report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, {}};
@@ -124,6 +125,23 @@ int RunRiseSet(const Arguments& args, Output& out) {
   return 0;
 }
 
+// What can be seen the night that begins on the evening of a local date.
+int RunNight(const Arguments& args, Output& out) {
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
+  ElementsTable elements{};
+  FillElements(elements);
+  report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}};
+  try {
+    night.night = ComputeNight(elements, *args.place, day.start, day.end, args.bodies, args.limits);
+  } catch (const RuntimeError& error) {
+    Complain(std::string(error.what()) + ": la noche del " + day.date + " queda fuera del alcance del método");
+    return ExitRuntimeError;
+  }
+  out.Write(args.json ? report::NightJson(night) : report::NightText(night, separator));
+  return 0;
+}
+
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
@@ -138,6 +156,8 @@ int Run(const Arguments& args, Output& out) {
       return RunTable(args, out);
     case Command::RiseSet:
       return RunRiseSet(args, out);
+    case Command::Night:
+      return RunNight(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),

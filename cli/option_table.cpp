@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 14> Options = {{
+const std::array<OptionSpec, 17> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -25,6 +25,9 @@ const std::array<OptionSpec, 14> Options = {{
     {OptionId::Place, "--lugar", "", "LAT,LON", "el cielo desde un lugar (grados, norte y este positivos)"},
     {OptionId::Zone, "--zona", "", "ZONA", "zona horaria: UTC, ±HH:MM o un nombre como Europe/Madrid", C::Zones},
     {OptionId::RiseSet, "--ortos", "", "FECHA", "salida, culminación y puesta de cada planeta ese día local"},
+    {OptionId::Night, "--noche", "", "FECHA", "qué se ve la noche que empieza esa tarde: Sol, Luna y planetas"},
+    {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
+    {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},
     {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},
     {OptionId::Size, "--tamaño", "", "ANCHOxALTO", "tamaño del dibujo en píxeles (1200x900)"},
     {OptionId::Help, "--help", "", "", "esta ayuda"},

@@ -10,8 +10,8 @@
 
 namespace orbitas::cli {
 
-enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Place, Zone, Picture, Size,
-                      Help, Version };
+enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Night, PlanetLimit, SunLimit, Place,
+                      Zone, Picture, Size, Help, Version };
 
 // What the shell completes after an option that takes a value.
 enum class Completion { Nothing, Formats, Zones, PictureFiles };
@@ -25,7 +25,7 @@ struct OptionSpec {
   Completion completion = Completion::Nothing;
 };
 
-extern const std::array<OptionSpec, 14> Options;
+extern const std::array<OptionSpec, 17> Options;
 
 // The option that arg names: its name or alias, or the same with the
 // accents left out ("--tamano" for "--tamaño"); "-h" is --help. Null for

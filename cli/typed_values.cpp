@@ -145,6 +145,17 @@ Place ParsePlace(const std::string& text) {
   return place;
 }
 
+double ParseAltitude(const std::string& text, std::string_view option) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value) ||
+      std::fabs(value) > 90) {
+    throw UsageError("altura no válida para " + std::string(option) + ": «" + text +
+                     "» (grados de -90 a 90, con punto decimal, como 10)");
+  }
+  return value;
+}
+
 TimeZone ParseZone(const std::string& text) {
   if (text == "UTC" || text == "utc" || text == "Z") return TimeZone::FixedOffset(0, text);
   if (text.size() == 6 && (text[0] == '+' || text[0] == '-') && text[3] == ':') {

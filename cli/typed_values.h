@@ -35,6 +35,10 @@ Place ParsePlace(const std::string& text);
 // nearest names the database has.
 TimeZone ParseZone(const std::string& text);
 
+// An altitude in degrees for option, -90 to 90, with a decimal point
+// ("10", "-6", "7.5"). Raises UsageError naming the text.
+double ParseAltitude(const std::string& text, std::string_view option);
+
 // The format of path by its extension (.svg, .png, .pdf, any case).
 // Raises UsageError for any other.
 pictures::PictureFormat PictureFormatOf(const std::string& path);

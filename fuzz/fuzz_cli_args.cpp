@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         orbitas::FillElements(e);
         return e;
       }();
-      const double start = LocalDayOf(parsed.riseSetDate, parsed.zone).start;
+      const double start = LocalDayOf(parsed.localDate, parsed.zone).start;
       orbitas::fuzz::ResultOrRuntimeError([&] {
         const PlanetDay day = ComputePlanetDay(table, parsed.bodies.front(), *parsed.place, start, start + 1);
         for (const auto& at : {day.rise, day.transit, day.set}) {

@@ -1,5 +1,7 @@
 #include "sky_output.h"
 
+#include <cmath>
+
 #include "body_names.h"
 #include "civil_time.h"
 #include "json.h"
@@ -31,7 +33,7 @@ std::string HorizonBlock(std::string_view name, const Place& place, const SkyPos
                          std::string_view separator) {
   const HorizonCoordinates& h = sky.horizon;
   return "Coordenadas horizontales de " + std::string(name) + " desde " + place.text + "\n" +
-         Row("Altura", Number(h.altitude, separator) + "°  " + ErrorText(sky.methodError, separator)) +
+         Row("Altura", Number(h.altitude, separator) + "°  " + ErrorText(sky.Bar(), separator)) +
          Row("Altura aparente", Number(h.apparentAltitude, separator) + "°") +
          Row("Acimut", Number(h.azimuth, separator) + "°") +
          Row("Ángulo horario", Number(h.hourAngle, separator) + " h") +
@@ -43,7 +45,8 @@ std::string HorizonJson(const SkyPosition& sky) {
   return "{\"altitude\": " + JsonNumber(h.altitude) + ", \"apparentAltitude\": " + JsonNumber(h.apparentAltitude) +
          ", \"azimuth\": " + JsonNumber(h.azimuth) + ", \"hourAngle\": " + JsonNumber(h.hourAngle) +
          ", \"localSiderealTime\": " + JsonNumber(h.localSiderealTime) +
-         ", \"methodError\": " + OptionalNumber(sky.methodError) + "}";
+         ", \"methodError\": " + OptionalNumber(sky.methodError) +
+         ", \"referenceError\": " + OptionalNumber(sky.referenceError) + "}";
 }
 
 std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
@@ -54,11 +57,15 @@ std::string RiseSetText(const RiseSetReport& report, std::string_view separator)
   };
   for (const PlanetDay& day : report.planets) {
     text += "\n" + std::string(BodyName(day.body)) + "\n";
-    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseError, separator) : ""));
+    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseBar, separator) : ""));
     text += Row("Culmina", when(day.transit) +
                                (day.transit ? "  altura " + Number(day.transitAltitude, separator) + "°" : ""));
-    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setError, separator) : ""));
+    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setBar, separator) : ""));
     if (!day.reason.empty()) text += Row("", "(" + day.reason + ")");
+    if (day.verdictWithinError) {
+      text += Row("", "(al límite: se queda a " + Number(std::fabs(*day.margin), separator) +
+                          "° del horizonte, menos que el error del método; quizá sí)");
+    }
   }
   return text;
 }
@@ -77,7 +84,9 @@ std::string RiseSetJson(const RiseSetReport& report) {
             ", \"rise\": " + when(day.rise) + ", \"transit\": " + when(day.transit) + ", \"set\": " + when(day.set) +
             ", \"transitAltitude\": " + (day.transit ? JsonNumber(day.transitAltitude) : "null") +
             ", \"riseError\": " + OptionalNumber(day.riseError) + ", \"setError\": " + OptionalNumber(day.setError) +
-            ", \"reason\": " + (day.reason.empty() ? "null" : JsonString(day.reason)) + "}";
+            ", \"referenceError\": " + OptionalNumber(day.referenceError) +
+            ", \"reason\": " + (day.reason.empty() ? "null" : JsonString(day.reason)) +
+            ", \"margin\": " + OptionalNumber(day.margin) + "}";
   }
   return json + "]}\n";
 }

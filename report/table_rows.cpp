@@ -98,7 +98,7 @@ void AppendTextRow(std::string& out, const TableRow& row) {
     AppendPadded(out, d[L::rv], 18);
     AppendPadded(out, Format(sky.horizon.altitude, "#0.0###", row.separator), 12);
     AppendPadded(out, Format(sky.horizon.azimuth, "#0.0###", row.separator), 12);
-    out.append(ErrorText(sky.methodError, row.separator));
+    out.append(ErrorText(sky.Bar(), row.separator));
   } else {
     out.append(d[L::rv]);
   }

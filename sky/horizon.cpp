@@ -23,9 +23,19 @@ double LocalSiderealTime(double julianDay, double longitudeDegrees) {
   return eraAnp(gmst + longitudeDegrees / DegreesPerRadian) * HoursPerRadian;
 }
 
-double Refraction(double altitude) {
-  if (altitude <= LowestRefractedAltitude) return 0.0;
+namespace {
+
+double Saemundsson(double altitude) {
   return 1.02 / std::tan((altitude + 10.3 / (altitude + 5.11)) / DegreesPerRadian) / 60.0;
+}
+
+}  // namespace
+
+double Refraction(double altitude) {
+  if (altitude > LowestRefractedAltitude) return Saemundsson(altitude);
+  if (altitude <= RefractionEndAltitude) return 0.0;
+  return Saemundsson(LowestRefractedAltitude) * (altitude - RefractionEndAltitude) /
+         (LowestRefractedAltitude - RefractionEndAltitude);
 }
 
 HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,

@@ -8,8 +8,10 @@
 
 namespace orbitas {
 
-// Refraction is added only above this geometric altitude, degrees.
+// Sæmundsson's refraction holds down to this geometric altitude, degrees;
+// below it the refraction tapers to nothing at RefractionEndAltitude.
 inline constexpr double LowestRefractedAltitude = -1.0;
+inline constexpr double RefractionEndAltitude = -2.0;
 
 struct HorizonCoordinates {
   double rightAscensionOfDate;  // hours, 0 <= RA < 24, mean equator and equinox of the date
@@ -18,7 +20,7 @@ struct HorizonCoordinates {
   double hourAngle;             // hours, -12 <= H < 12, positive west of the meridian
   double azimuth;               // degrees, 0 <= A < 360, from north through east
   double altitude;              // degrees, geometric (no refraction)
-  double apparentAltitude;      // degrees, with standard refraction above -1°
+  double apparentAltitude;      // degrees, with standard refraction (tapered below -1°)
 };
 
 // The horizon coordinates of the direction (rightAscensionHours, hours;
@@ -46,7 +48,9 @@ double LocalSiderealTime(double julianDay, double longitudeDegrees);
 
 // Standard refraction, degrees, for a geometric altitude in degrees:
 // Sæmundsson's formula R = 1.02' / tan(h + 10.3 / (h + 5.11)) (10 °C,
-// 1010 hPa); 0 at or below LowestRefractedAltitude.
+// 1010 hPa) above LowestRefractedAltitude; below it, the value there
+// scaled down in a straight line to 0 at RefractionEndAltitude, so that
+// the apparent altitude never jumps; 0 below that.
 double Refraction(double altitudeDegrees);
 
 }  // namespace orbitas

@@ -22,4 +22,23 @@ std::optional<std::array<double, 3>> ReferenceGeocentric(double julianDay, Int16
 // has none. Raises nothing.
 std::optional<double> MethodErrorDegrees(double julianDay, Int16 body, const EquatorialCoordinates& eq);
 
+// The reference's geocentric Sun at julianDay: the Earth's heliocentric
+// vector of eraEpv00 reversed, AU, J2000. Raises nothing.
+std::array<double, 3> ReferenceSunGeocentric(double julianDay);
+
+// The angle, degrees, between the direction (rightAscensionDeg,
+// declination, degrees, J2000) of the method's Sun in eq and the
+// reference's. Raises nothing.
+double SunMethodErrorDegrees(double julianDay, const EquatorialCoordinates& eq);
+
+// How far the reference itself may be from the true geometric direction
+// of body (1 to 8, or 0 for the Sun) at julianDay, degrees: the published
+// maximum errors of eraPlan94 over 1800-2050 (half as large again over
+// 1000-3000, and assumed so beyond) in longitude, latitude and distance,
+// seen from the Earth's distance, plus the light time and aberration that
+// the comparison leaves out on both sides. The printed error of the method
+// is never smaller than this. No value for Pluto or another body. Raises
+// nothing.
+std::optional<double> ReferenceBoundDegrees(double julianDay, Int16 body);
+
 }  // namespace orbitas

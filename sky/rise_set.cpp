@@ -1,29 +1,16 @@
 #include "rise_set.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "civil_days.h"
+#include "crossings.h"
 #include "reference_direction.h"
 
 namespace orbitas {
 namespace {
 
-constexpr int Samples = 144;                    // every ten minutes of a day
-// Bisection stops within a millisecond: at any planet's rate the altitude
-// is then within 1e-5 degrees of where it crosses.
-constexpr double Millisecond = 0.001 / SecondsPerDay;  // days
-
-// Narrows [a, b], where f changes sign, to less than a millisecond.
-template <typename F>
-double Bisect(F&& f, double a, double b) {
-  const bool rising = f(a) < 0;
-  while (b - a > Millisecond) {
-    const double middle = (a + b) / 2;
-    if ((f(middle) < 0) == rising) a = middle;
-    else b = middle;
-  }
-  return (a + b) / 2;
-}
+constexpr int Samples = 144;  // every ten minutes of a day
 
 void AddReason(std::string& reasons, const std::string& reason) {
   reasons += (reasons.empty() ? "" : "; ") + reason;
@@ -40,10 +27,12 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Int16 body, const Plac
                            double endJd) {
   auto height = [&](double jd) { return PlanetHorizon(elements, body, place, jd).altitude - HorizonAltitude; };
   auto hourAngle = [&](double jd) { return PlanetHorizon(elements, body, place, jd).hourAngle; };
-  // Minutes of error: the method's angle over the altitude's rate there.
-  auto errorMinutes = [&](double jd) -> std::optional<double> {
-    const std::optional<double> angle = MethodErrorDegrees(jd, body, PlanetEquatorialAt(elements, body, jd));
+  // Minutes of error: the method's angle (or the bar) over the altitude's
+  // rate there.
+  auto errorMinutes = [&](double jd, bool bar) -> std::optional<double> {
+    std::optional<double> angle = MethodErrorDegrees(jd, body, PlanetEquatorialAt(elements, body, jd));
     if (!angle) return std::nullopt;
+    if (bar) angle = std::max(*angle, ReferenceBoundDegrees(jd, body).value_or(0));
     const double halfMinute = 30 / SecondsPerDay;
     const double rate = std::fabs(height(jd + halfMinute) - height(jd - halfMinute));  // degrees a minute
     return rate > 0 ? *angle / rate : std::optional<double>();
@@ -70,8 +59,22 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Int16 body, const Plac
     previousHour = ha;
   }
   if (day.transit) day.transitAltitude = PlanetHorizon(elements, body, place, *day.transit).altitude;
-  if (day.rise) day.riseError = errorMinutes(*day.rise);
-  if (day.set) day.setError = errorMinutes(*day.set);
+  if (day.rise) day.riseError = errorMinutes(*day.rise, false), day.riseBar = errorMinutes(*day.rise, true);
+  if (day.set) day.setError = errorMinutes(*day.set, false), day.setBar = errorMinutes(*day.set, true);
+  day.referenceError = ReferenceBoundDegrees((startJd + endJd) / 2, body);
+  if (!everAbove || !everBelow) {
+    // The verdict's margin, against the bar where the planet comes nearest.
+    const double sign = everAbove ? 1 : -1;  // "no se pone": the lowest point
+    auto away = [&](double jd) { return -sign * height(jd); };
+    const double nearest = FindMaximum(away, startJd, endJd, Samples);
+    day.margin = height(nearest);
+    const std::optional<double> angle =
+        MethodErrorDegrees(nearest, body, PlanetEquatorialAt(elements, body, nearest));
+    if (angle) {
+      const double bar = std::max(*angle, ReferenceBoundDegrees(nearest, body).value_or(0));
+      day.verdictWithinError = std::fabs(*day.margin) < bar;
+    }
+  }
   if (!everAbove) AddReason(day.reason, "no sale");
   if (!everBelow) AddReason(day.reason, "no se pone");
   if (everAbove && everBelow && !day.rise) AddReason(day.reason, "no sale ese día");

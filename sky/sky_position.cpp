@@ -8,6 +8,7 @@ SkyPosition PlanetInSky(double julianDay, Int16 body, const EquatorialCoordinate
   SkyPosition sky;
   sky.horizon = ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
   sky.methodError = MethodErrorDegrees(julianDay, body, eq);
+  sky.referenceError = ReferenceBoundDegrees(julianDay, body);
   return sky;
 }
 

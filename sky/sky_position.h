@@ -11,7 +11,15 @@ namespace orbitas {
 
 struct SkyPosition {
   HorizonCoordinates horizon{};
-  std::optional<double> methodError;  // degrees; none for Pluto
+  std::optional<double> methodError;     // degrees; none for Pluto
+  std::optional<double> referenceError;  // degrees: the reference's own bound; none for Pluto
+
+  // The bar an answer can honestly carry: the method's error, never below
+  // the reference's own bound.
+  std::optional<double> Bar() const {
+    if (!methodError) return std::nullopt;
+    return referenceError && *referenceError > *methodError ? referenceError : methodError;
+  }
 };
 
 // The planet whose method coordinates are eq, at julianDay (days, UT),

@@ -26,7 +26,7 @@ def man_text(name):
 
 
 def options(text):
-    return set(re.findall(r"--[a-zñ]+", text))
+    return set(re.findall(r"--[a-zñ][a-zñ-]*[a-zñ]", text))
 
 
 class ManualPages(unittest.TestCase):
@@ -41,7 +41,7 @@ class ManualPages(unittest.TestCase):
     def test_every_form_has_an_example(self):
         page = man_text("orbitas-cli.1").replace("\\-", "-")
         examples = page.split(".EX", 1)[1]
-        for form in (r"orbitas-cli \d+ \d+ \d+", "--jd", "--desde", "--explicar", "--ortos", "--lugar",
+        for form in (r"orbitas-cli \d+ \d+ \d+", "--jd", "--desde", "--explicar", "--ortos", "--noche", "--lugar",
                      "--zona", "--dibujo", "--formato", "--json", "--version"):
             self.assertRegex(examples, form)
 
@@ -78,7 +78,7 @@ class Completion(unittest.TestCase):
 
     def test_every_option_of_the_help_and_no_other(self):
         section = cli("--help").stdout.split("Opciones:\n", 1)[1].split("Otros nombres", 1)[0]
-        listed = re.findall(r"^  (--[a-zñ]+)", section, re.M)
+        listed = re.findall(r"^  (--[a-zñ-]+)", section, re.M)
         self.assertEqual(self.complete("--"), set(listed))
 
     def test_picture_files_by_their_extensions(self):
@@ -106,7 +106,10 @@ class JsonSchema(unittest.TestCase):
                 ["--from", "2026-12-07T18:00", "--to", "2026-12-07T20:00", "--step", "1h", "Marte", "Plutón",
                  "--lugar", "40,-3", "--zona", "+01:00", "--json"],
                 ["--ortos", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid", "--json"],
-                ["--ortos", "2026-12-07", "--lugar", "78,15", "--json"]]
+                ["--ortos", "2026-12-07", "--lugar", "78,15", "--json"],
+                ["--noche", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid", "--json"],
+                ["--noche", "2026-12-07", "--lugar", "78.2,15.6", "--json"],
+                ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"]]
         for args in runs:
             lines = [l for l in cli(*args).stdout.splitlines() if l.strip()]
             self.assertTrue(lines, args)

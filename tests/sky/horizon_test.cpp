@@ -68,12 +68,22 @@ TEST(Horizon, LongitudeMovesTheSiderealTimeEastwardAndWrapsAt180) {
   EXPECT_NEAR(std::fmod(east.hourAngle - west.hourAngle + 36, 24) - 12, 0, 1e-9);
 }
 
-TEST(Horizon, RefractionOnlyAboveMinusOneDegree) {
-  EXPECT_EQ(Refraction(-1.0), 0.0);
+TEST(Horizon, RefractionTapersBelowMinusOneDegreeWithNoJump) {
+  EXPECT_NEAR(Refraction(-1.0) * 60, 38.8, 0.2);  // Sæmundsson's value at -1°
+  EXPECT_EQ(Refraction(-2.0), 0.0);
   EXPECT_EQ(Refraction(-5.0), 0.0);
+  EXPECT_NEAR(Refraction(-1.5), Refraction(-1.0) / 2, 1e-12);
   EXPECT_NEAR(Refraction(0.0) * 60, 29.0, 0.2);  // about 29' at the horizon
   EXPECT_NEAR(Refraction(45.0) * 60, 1.0, 0.05);
   EXPECT_LT(Refraction(90.0) * 3600, 1.0);
+  // The apparent altitude climbs with the geometric one, in steps of two
+  // seconds of a planet's motion, never by more than a thousandth of a
+  // degree: no jump where the formula ends.
+  for (double h = -3.0; h < 1.0; h += 1e-4) {
+    const double step = (h + 1e-4 + Refraction(h + 1e-4)) - (h + Refraction(h));
+    ASSERT_GT(step, 0) << h;
+    ASSERT_LT(step, 1e-3) << h;
+  }
   const HorizonCoordinates h = ComputeHorizon(Day, 5.5, 20, 51.5, 0);
   EXPECT_DOUBLE_EQ(h.apparentAltitude, h.altitude + Refraction(h.altitude));
 }

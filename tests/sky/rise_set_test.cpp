@@ -46,5 +46,37 @@ TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
   EXPECT_TRUE(jupiter.transit);
 }
 
+TEST(RiseSet, AVerdictNarrowerThanTheErrorSaysSo) {
+  const ElementsTable elements = Elements();
+  const Place svalbard{78.2, 15.6, "78.2, 15.6"};
+  const double start = 2461395.5;  // 2026-12-21T00:00 UT
+  // Mars never sets, but its lowest point misses the horizon by less
+  // than the method's error; Jupiter clears it by degrees.
+  const PlanetDay mars = ComputePlanetDay(elements, 4, svalbard, start, start + 1);
+  EXPECT_EQ(mars.reason, "no se pone");
+  ASSERT_TRUE(mars.margin);
+  EXPECT_GT(*mars.margin, 0);
+  EXPECT_LT(*mars.margin, 0.4);
+  EXPECT_TRUE(mars.verdictWithinError);
+  const PlanetDay jupiter = ComputePlanetDay(elements, 5, svalbard, start, start + 1);
+  ASSERT_TRUE(jupiter.margin);
+  EXPECT_GT(*jupiter.margin, 2);
+  EXPECT_FALSE(jupiter.verdictWithinError);
+  EXPECT_FALSE(ComputePlanetDay(elements, 4, Madrid, start, start + 1).margin);
+}
+
+TEST(SkyPosition, TheBarIsNeverTighterThanTheReference) {
+  // Saturn from 54.26 N, 29.15 W on 2002-03-07: the method is 0.006° from
+  // the reference, but the reference itself is only good to some 0.03°.
+  const ElementsTable elements = Elements();
+  const double jd = 2452341.333;
+  const SkyPosition sky = PlanetInSky(jd, 6, PlanetEquatorialAt(elements, 6, jd), Place{54.26, -29.15, ""});
+  ASSERT_TRUE(sky.methodError && sky.referenceError);
+  EXPECT_LT(*sky.methodError, 0.01);
+  EXPECT_GT(*sky.referenceError, 0.026);
+  EXPECT_EQ(*sky.Bar(), *sky.referenceError);
+  EXPECT_FALSE(PlanetInSky(jd, 9, PlanetEquatorialAt(elements, 9, jd), Place{}).Bar());
+}
+
 }  // namespace
 }  // namespace orbitas

@@ -1,0 +1,193 @@
+#include "night_output.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "body_names.h"
+#include "civil_time.h"
+#include "json.h"
+#include "number_text.h"
+#include "sky_output.h"
+#include "text_layout.h"
+
+namespace orbitas::report {
+namespace {
+
+std::string Number(double x, std::string_view separator, std::string_view pattern = "#0.0") {
+  return Format(x, pattern, separator);
+}
+
+std::string Whole(double x) { return std::to_string(std::lround(x)); }
+
+// "2026-12-07 17:50": local time to the nearest minute.
+std::string Minute(const TimeZone& zone, double julianDay) {
+  std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(julianDay) + 30);
+  iso = iso.substr(0, iso.find('T') + 6);
+  iso[iso.find('T')] = ' ';
+  return iso;
+}
+
+std::string Iso(const TimeZone& zone, double julianDay) {
+  return zone.LocalIso(UnixSecondsFromJulianDay(julianDay));
+}
+
+std::string Row(std::string_view caption, const std::string& text) {
+  return "  " + PadRight(std::string(caption), 30, 1) + text + "\n";
+}
+
+std::string Minutes(const std::optional<double>& minutes, std::string_view separator) {
+  return minutes ? "  ±" + Number(*minutes, separator) + " min" : "";
+}
+
+std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumber(*x) : "null"; }
+
+std::string ListJson(const std::vector<std::string>& texts) {
+  std::string json = "[";
+  for (std::size_t k = 0; k < texts.size(); ++k) json += (k ? ", " : "") + JsonString(texts[k]);
+  return json + "]";
+}
+
+// The bar printed beside an angle: the method's error, never below the
+// reference's own bound.
+std::optional<double> Bar(const std::optional<double>& method, const std::optional<double>& reference) {
+  if (!method) return std::nullopt;
+  return reference ? std::max(*method, *reference) : *method;
+}
+
+struct SunRow {
+  const char* caption;
+  const char* key;
+  std::optional<TimedEvent> SunNight::*event;
+};
+constexpr SunRow SunRows[] = {
+    {"Puesta del Sol", "set", &SunNight::set},
+    {"Anochecer civil (−6°)", "civilDusk", &SunNight::civilDusk},
+    {"Anochecer náutico (−12°)", "nauticalDusk", &SunNight::nauticalDusk},
+    {"Anochecer astronómico (−18°)", "astronomicalDusk", &SunNight::astronomicalDusk},
+    {"Amanecer astronómico (−18°)", "astronomicalDawn", &SunNight::astronomicalDawn},
+    {"Amanecer náutico (−12°)", "nauticalDawn", &SunNight::nauticalDawn},
+    {"Amanecer civil (−6°)", "civilDawn", &SunNight::civilDawn},
+    {"Salida del Sol", "rise", &SunNight::rise},
+};
+
+// Visible planets first, by their best time; then the others as asked.
+std::vector<const PlanetNight*> Ordered(const Night& night) {
+  std::vector<const PlanetNight*> planets;
+  for (const PlanetNight& p : night.planets) planets.push_back(&p);
+  std::stable_sort(planets.begin(), planets.end(), [](const PlanetNight* a, const PlanetNight* b) {
+    if (a->best.has_value() != b->best.has_value()) return a->best.has_value();
+    return a->best && b->best && a->best->time < b->best->time;
+  });
+  return planets;
+}
+
+std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
+  const TimeZone& zone = *r.zone;
+  std::string text = std::string(BodyName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
+  if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
+  text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
+          (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(p.constellation.name) + " (" +
+          std::string(p.constellation.abbreviation) + ")\n";
+  if (p.best) {
+    text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->errorMinutes, sep) + " a " +
+            Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->errorMinutes, sep) + "\n";
+    text += "  Mejor a las " + Minute(zone, p.best->time) + ": altura " + Number(p.best->altitude, sep) +
+            "°, acimut " + Number(p.best->azimuth, sep) + "° (" + std::string(p.best->direction) + ")  " +
+            ErrorText(Bar(p.methodError, p.referenceError), sep) + "\n";
+  } else {
+    text += "  No se ve: " + p.reason;
+    if (p.margin) {
+      text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
+      if (p.verdictWithinError) {
+        text += " (a " + Number(-*p.margin, sep) + "° del límite, dentro del error del método: quizá sí se vea)";
+      }
+    }
+    text += "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string NightText(const NightReport& r, std::string_view sep) {
+  const Night& n = r.night;
+  const TimeZone& zone = *r.zone;
+  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
+
+  text += "\nSol (del propio método; error " + ErrorText(std::max(n.sun.methodError, n.sun.referenceError), sep) + ")\n";
+  for (const SunRow& row : SunRows) {
+    const std::optional<TimedEvent>& e = n.sun.*row.event;
+    if (e) text += Row(row.caption, Minute(zone, e->time) + Minutes(e->errorMinutes, sep));
+  }
+  for (const std::string& reason : n.sun.reasons) text += Row("", "(" + reason + ")");
+
+  const MoonNight& m = n.moon;
+  text += "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n";
+  text += Row("Sale", m.rise ? Minute(zone, *m.rise) : "— (no sale esta noche)");
+  text += Row("Se pone", m.set ? Minute(zone, *m.set) : "— (no se pone esta noche)");
+  text += Row("Fase", std::string(m.phase.name) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +
+                          Number(m.phase.ageDays, sep) + " días");
+  text += Row("Altura a mitad de la noche", Number(m.altitudeAtMiddle, sep) + "°");
+
+  text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
+          Number(r.limits.planetAltitude, sep) + "°)\n";
+  for (const PlanetNight* p : Ordered(n)) text += "\n" + PlanetText(*p, r, sep);
+  return text;
+}
+
+std::string NightJson(const NightReport& r) {
+  const Night& n = r.night;
+  const TimeZone& zone = *r.zone;
+  auto when = [&](const std::optional<double>& jd) { return jd ? JsonString(Iso(zone, *jd)) : std::string("null"); };
+  auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
+  std::string json = "{\"date\": " + JsonString(r.date) + ", \"zone\": " + JsonString(zone.name()) +
+                     ", \"latitude\": " + JsonNumber(r.place->latitude) +
+                     ", \"longitude\": " + JsonNumber(r.place->longitude) +
+                     ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
+                     ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) + "}, \"sun\": {";
+  std::string errors;
+  for (const SunRow& row : SunRows) {
+    const std::optional<TimedEvent>& e = n.sun.*row.event;
+    json += JsonString(row.key) + ": " + event(e) + ", ";
+    errors += std::string(errors.empty() ? "" : ", ") + JsonString(row.key) + ": " +
+              OptionalNumber(e ? e->errorMinutes : std::nullopt);
+  }
+  json += "\"eventErrors\": {" + errors + "}, \"reasons\": " + ListJson(n.sun.reasons) +
+          ", \"methodError\": " + JsonNumber(n.sun.methodError) +
+          ", \"referenceError\": " + JsonNumber(n.sun.referenceError) + "}";
+  const MoonNight& m = n.moon;
+  json += ", \"moon\": {\"rise\": " + when(m.rise) + ", \"set\": " + when(m.set) +
+          ", \"illuminated\": " + JsonNumber(m.phase.illuminated) + ", \"ageDays\": " + JsonNumber(m.phase.ageDays) +
+          ", \"phaseName\": " + JsonString(m.phase.name) +
+          ", \"altitudeAtMidnight\": " + JsonNumber(m.altitudeAtMiddle) + ", \"source\": \"eraMoon98\"}";
+  json += ", \"planets\": [";
+  bool first = true;
+  for (const PlanetNight* p : Ordered(n)) {
+    json += std::string(first ? "" : ", ") + "{\"body\": " + std::to_string(p->body) +
+            ", \"name\": " + JsonString(BodyName(p->body)) + ", \"magnitude\": " + JsonNumber(p->aspect.magnitude) +
+            ", \"magnitudeError\": " + OptionalNumber(p->magnitudeError) +
+            ", \"illuminated\": " + JsonNumber(p->aspect.illuminated) +
+            ", \"elongation\": " + JsonNumber(p->aspect.elongation) +
+            ", \"side\": " + JsonString(p->aspect.eastOfSun ? "vespertino" : "matutino") +
+            ", \"constellation\": " + JsonString(p->constellation.name) +
+            ", \"constellationAbbr\": " + JsonString(p->constellation.abbreviation) + ", \"visible\": ";
+    first = false;
+    if (p->best) {
+      json += "{\"from\": " + event(p->visibleFrom) + ", \"to\": " + event(p->visibleTo) +
+              ", \"fromError\": " + OptionalNumber(p->visibleFrom->errorMinutes) +
+              ", \"toError\": " + OptionalNumber(p->visibleTo->errorMinutes) + "}, \"best\": {\"time\": " +
+              JsonString(Iso(zone, p->best->time)) + ", \"altitude\": " + JsonNumber(p->best->altitude) +
+              ", \"azimuth\": " + JsonNumber(p->best->azimuth) +
+              ", \"direction\": " + JsonString(p->best->direction) + "}";
+    } else {
+      json += "null, \"best\": null";
+    }
+    json += ", \"reason\": " + (p->reason.empty() ? std::string("null") : JsonString(p->reason)) +
+            ", \"margin\": " + OptionalNumber(p->margin) +
+            ", \"methodError\": " + OptionalNumber(p->methodError) +
+            ", \"referenceError\": " + OptionalNumber(p->referenceError) + "}";
+  }
+  return json + "]}\n";
+}
+
+}  // namespace orbitas::report

@@ -1,0 +1,29 @@
+#pragma once
+// One night from a place as orbitas-cli prints it: an almanac's page in
+// Spanish, or one JSON object.
+#include <string>
+#include <string_view>
+
+#include "night.h"
+#include "time_zone.h"
+
+namespace orbitas::report {
+
+struct NightReport {
+  std::string date;  // the local date whose evening starts the night, ISO 8601
+  const TimeZone* zone = nullptr;
+  const Place* place = nullptr;
+  NightLimits limits;
+  Night night;
+};
+
+// A block for the Sun and the twilights, one for the Moon, then a short
+// block per planet: the visible ones first, by their best time. Times are
+// local, to the minute; numbers use separator.
+std::string NightText(const NightReport& report, std::string_view separator);
+
+// One JSON object (keys in docs/json.md): times in ISO 8601 with the
+// zone's offset, angles in degrees, errors of times in minutes.
+std::string NightJson(const NightReport& report);
+
+}  // namespace orbitas::report

@@ -1,0 +1,46 @@
+#pragma once
+// Where a function of time crosses zero, and where it is largest: the
+// root-finding behind risings, settings, twilights and the visible
+// intervals. Times are Julian days.
+#include <functional>
+#include <vector>
+
+#include "civil_days.h"
+
+namespace orbitas {
+
+// Bisection stops within a millisecond: at any body's rate the altitude is
+// then within 1e-5 degrees of where it crosses.
+inline constexpr double Millisecond = 0.001 / SecondsPerDay;  // days
+
+// Narrows [a, b], where f changes sign, to less than a millisecond, and
+// returns the middle of what is left.
+template <typename F>
+double Bisect(F&& f, double a, double b) {
+  const bool rising = f(a) < 0;
+  while (b - a > Millisecond) {
+    const double middle = (a + b) / 2;
+    if ((f(middle) < 0) == rising) a = middle;
+    else b = middle;
+  }
+  return (a + b) / 2;
+}
+
+struct Crossing {
+  double time;   // Julian day
+  bool upward;   // f goes from <= 0 to > 0
+};
+
+// Every crossing of zero by f in [start, end], in time order: f is sampled
+// at `samples` equal steps and each change of sign is bisected. Crossings
+// closer together than a step may be missed; ten minutes is far shorter
+// than any altitude's swing. What f raises propagates.
+std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, double start, double end,
+                                    int samples);
+
+// The time in [start, end] where f is largest: the largest of `samples`
+// equal steps, then narrowed by golden sections to a millisecond around
+// it.
+double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples);
+
+}  // namespace orbitas

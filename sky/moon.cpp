@@ -1,0 +1,101 @@
+#include "moon.h"
+
+#include <erfa.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "angle_units.h"
+#include "crossings.h"
+
+namespace orbitas {
+namespace {
+
+constexpr double MetresPerAu = 149597870700.0;
+constexpr double MoonRadiusMetres = 1737400.0;
+// The obliquity of J2000 (IAU 2006), for the longitudes of the phase.
+constexpr double EclipticObliquity = 84381.406 / 3600 / DegreesPerRadian;
+
+double Longitude(const std::array<double, 3>& v) {
+  const double y = v[1] * std::cos(EclipticObliquity) + v[2] * std::sin(EclipticObliquity);
+  return std::atan2(y, v[0]) * DegreesPerRadian;
+}
+
+}  // namespace
+
+std::array<double, 3> MoonGeocentric(double julianDay) {
+  double pv[2][3];
+  eraMoon98(julianDay, 0.0, pv);
+  return {pv[0][0], pv[0][1], pv[0][2]};
+}
+
+MoonSky MoonFrom(const Place& place, double julianDay) {
+  MoonSky sky;
+  sky.geocentric = MoonGeocentric(julianDay);
+  // The place on the Earth, turned by the sidereal time to the equator of
+  // the date, then back to J2000.
+  double terrestrial[3];
+  eraGd2gc(1, place.longitude / DegreesPerRadian, place.latitude / DegreesPerRadian, 0.0, terrestrial);
+  const double theta = eraGmst06(julianDay, 0.0, julianDay, 0.0);
+  double ofDate[3] = {(terrestrial[0] * std::cos(theta) - terrestrial[1] * std::sin(theta)) / MetresPerAu,
+                      (terrestrial[0] * std::sin(theta) + terrestrial[1] * std::cos(theta)) / MetresPerAu,
+                      terrestrial[2] / MetresPerAu};
+  double precession[3][3], observer[3];
+  eraPmat06(julianDay, 0.0, precession);
+  eraTrxp(precession, ofDate, observer);
+  double topocentric[3];
+  for (int i = 0; i < 3; ++i) topocentric[i] = sky.geocentric[i] - observer[i];
+  double ra = 0, dec = 0;
+  eraC2s(topocentric, &ra, &dec);
+  sky.horizon = ComputeHorizon(julianDay, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
+                               place.longitude);
+  sky.semidiameter = std::asin(MoonRadiusMetres / (eraPm(topocentric) * MetresPerAu)) * DegreesPerRadian;
+  return sky;
+}
+
+double LongitudeFromSun(const std::array<double, 3>& moon, const std::array<double, 3>& sun) {
+  const double d = std::fmod(Longitude(moon) - Longitude(sun) + 720.0, 360.0);
+  return d;
+}
+
+double MoonIlluminated(const std::array<double, 3>& moon, const std::array<double, 3>& sun) {
+  // The phase angle at the Moon, between the directions to the Sun and to
+  // the Earth.
+  std::array<double, 3> toSun{}, toEarth{};
+  for (int i = 0; i < 3; ++i) toSun[i] = sun[i] - moon[i], toEarth[i] = -moon[i];
+  const double dot = toSun[0] * toEarth[0] + toSun[1] * toEarth[1] + toSun[2] * toEarth[2];
+  const double norms = std::sqrt((toSun[0] * toSun[0] + toSun[1] * toSun[1] + toSun[2] * toSun[2]) *
+                                 (toEarth[0] * toEarth[0] + toEarth[1] * toEarth[1] + toEarth[2] * toEarth[2]));
+  return (1 + std::clamp(dot / norms, -1.0, 1.0)) / 2;
+}
+
+MoonPhase MoonPhaseAt(double julianDay, const std::function<std::array<double, 3>(double)>& sunGeocentric) {
+  MoonPhase phase;
+  const std::array<double, 3> moon = MoonGeocentric(julianDay), sun = sunGeocentric(julianDay);
+  phase.illuminated = MoonIlluminated(moon, sun);
+  phase.longitudeFromSun = LongitudeFromSun(moon, sun);
+  phase.name = PhaseName(phase.longitudeFromSun);
+  // The last new moon: about longitudeFromSun / 12.19 days ago. The
+  // difference, taken in -180..180, passes zero upwards there.
+  const double guess = julianDay - phase.longitudeFromSun / 12.190749;
+  auto signedDifference = [&](double jd) {
+    const double d = LongitudeFromSun(MoonGeocentric(jd), sunGeocentric(jd));
+    return d > 180 ? d - 360 : d;
+  };
+  double newMoon = guess;
+  for (const Crossing& c : FindCrossings(signedDifference, guess - 2.5, std::min(guess + 2.5, julianDay), 60)) {
+    if (c.upward && c.time <= julianDay) newMoon = c.time;
+  }
+  phase.ageDays = julianDay - newMoon;
+  return phase;
+}
+
+std::string_view PhaseName(double longitudeFromSun) {
+  static constexpr std::string_view Names[] = {"luna nueva",       "creciente",        "cuarto creciente",
+                                               "gibosa creciente", "luna llena",       "gibosa menguante",
+                                               "cuarto menguante", "menguante"};
+  const double d = std::fmod(longitudeFromSun + 22.5, 360.0);
+  return Names[static_cast<int>((d < 0 ? d + 360 : d) / 45) % 8];
+}
+
+}  // namespace orbitas
