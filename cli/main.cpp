@@ -66,8 +66,14 @@ int RunInstant(const Arguments& args, Output& out) {
     orbitas::ElementsTable elements{};
     orbitas::FillElements(elements);
     const PictureRequest& request = picture->request();
-    const std::string svg = pictures::DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies),
-                                       separator, request.width, request.height);
+    // From a place, the sky as seen from there; otherwise the orbits from
+    // above.
+    const std::string svg =
+        args.place && !outcome.error
+            ? pictures::DrawSkyDome(SkyDomeOf(outcome, elements, *args.place, args.zone), separator, request.width,
+                                    request.height)
+            : pictures::DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies), separator,
+                                   request.width, request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
   if (outcome.error) {
@@ -128,6 +134,8 @@ int RunRiseSet(const Arguments& args, Output& out) {
 // What can be seen the night that begins on the evening of a local date.
 int RunNight(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
   const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
   ElementsTable elements{};
   FillElements(elements);
@@ -139,6 +147,13 @@ int RunNight(const Arguments& args, Output& out) {
     return ExitRuntimeError;
   }
   out.Write(args.json ? report::NightJson(night) : report::NightText(night, separator));
+  if (picture) {
+    const PictureRequest& request = picture->request();
+    const std::string svg = pictures::DrawNight(
+        NightPictureOf(night.night, elements, *args.place, args.zone, day.date), separator, request.width,
+        request.height);
+    if (!Finish(picture, svg)) return ExitRuntimeError;
+  }
   return 0;
 }
 

@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "instant.h"
+#include "night.h"
+#include "night_picture.h"
 #include "orbit_picture.h"
+#include "sky_dome_picture.h"
 #include "sky_path_picture.h"
 #include "table.h"
+#include "time_zone.h"
 
 namespace orbitas::cli {
 
@@ -21,6 +25,17 @@ inline constexpr std::int64_t MaxPictureRows = 100'000;
 // The orbits picture of an instant's outcome: the Earth and the planets
 // as far as they were computed, and where a run-time error stopped them.
 OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies);
+
+// The whole sky from place at the instant of outcome: its planets, with
+// the Sun, the Moon and the ecliptic. Bodies the method could not compute
+// are left out.
+pictures::SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
+                            const TimeZone& zone);
+
+// The night as a picture: the altitudes of its visible planets and of the
+// Moon every five minutes from sunset to sunrise, over its twilight bands.
+pictures::NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, const Place& place,
+                                      const TimeZone& zone, const std::string& date);
 
 // Gathers each row's right ascension and declination, planet by planet.
 class SkyPathCollector : public TableObserver {

@@ -1,8 +1,8 @@
 // orbitas-cli's parsing of dates, steps, planet names, picture sizes,
 // places, zones and whole command lines: parsed arguments or a usage
 // error, tables planned or refused, an instant's orbits drawn (in memory)
-// when a picture is asked for, and a planet's rising and setting found
-// within its day.
+// when a picture is asked for, a planet's rising and setting found
+// within its day, and a planet's night.
 #include <cmath>
 #include <vector>
 
@@ -83,6 +83,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const PlanetDay day = ComputePlanetDay(table, parsed.bodies.front(), *parsed.place, start, start + 1);
         for (const auto& at : {day.rise, day.transit, day.set}) {
           orbitas::fuzz::Require(!at || (*at >= start && *at <= start + 1), "an event outside its day");
+        }
+      });
+    }
+    if (parsed.command == Command::Night) {
+      // One planet's night: its visible interval lies within the night and
+      // has the best moment inside it.
+      static const orbitas::ElementsTable table = [] {
+        orbitas::ElementsTable e{};
+        orbitas::FillElements(e);
+        return e;
+      }();
+      const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone, 12);
+      orbitas::fuzz::ResultOrRuntimeError([&] {
+        const Night night =
+            ComputeNight(table, *parsed.place, day.start, day.end, {parsed.bodies.front()}, parsed.limits);
+        const PlanetNight& p = night.planets.front();
+        if (p.best) {
+          orbitas::fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,
+                                 "a best moment outside its interval");
+          orbitas::fuzz::Require(p.visibleFrom->time >= day.start && p.visibleTo->time <= day.end,
+                                 "an interval outside its night");
+        } else {
+          orbitas::fuzz::Require(!p.reason.empty(), "no interval and no reason");
         }
       });
     }

@@ -93,6 +93,10 @@ void SvgWriter::Rect(Point corner, double width, double height, std::string_view
            "\" height=\"" + N(height) + "\"" + Attribute("fill", fill) + Attribute("stroke", stroke) + "/>\n";
 }
 
+void SvgWriter::Path(std::string_view d, std::string_view fill) {
+  text_ += "<path d=\"" + XmlEscaped(d) + "\"" + Attribute("fill", fill) + "/>\n";
+}
+
 std::string SvgWriter::Finish() {
   while (open_ > 0) Close();
   return text_ + "</svg>\n";

@@ -32,6 +32,8 @@ class SvgWriter {
   void Text(Point at, std::string_view text, double size, std::string_view anchor = "start",
             std::string_view fill = "#000000", std::string_view cssClass = "", bool bold = false);
   void Rect(Point corner, double width, double height, std::string_view fill, std::string_view stroke);
+  // A path of SVG path data d, filled (no stroke).
+  void Path(std::string_view d, std::string_view fill);
 
   // The whole document; every open group is closed.
   std::string Finish();

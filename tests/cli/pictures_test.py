@@ -116,6 +116,44 @@ class Pictures(unittest.TestCase):
         marked = {re.search(r"\d{4}-\d\d-\d\d", title(g)).group(0) for g in groups(root, "estacionario")}
         self.assertEqual(marked, turns)
 
+    def test_the_dome_puts_each_body_at_its_altitude_and_azimuth(self):
+        # The same instant as text and as the dome: each planet above the
+        # horizon is a titled group, at its distance from the zenith and in
+        # its direction, east on the left and north at the top.
+        args = ["2026", "12", "8", "6", "30", "0", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid"]
+        sky = json.loads(run(*args, "--json").stdout)
+        svg = self.path("cielo.svg")
+        run(*args, "--dibujo", svg, "--tamaño", "1000x1000")
+        root = ET.parse(svg).getroot()
+        rim = [c for c in groups(root, "reticula")[0].iter(SVG + "circle")][0]
+        cx, cy, radius = (float(rim.get(k)) for k in ("cx", "cy", "r"))
+        drawn = {title(g).split(":")[0]: g for g in groups(root, "astro")}
+        for planet in sky["planets"]:
+            h = planet["horizon"]
+            self.assertEqual(planet["name"] in drawn, h["altitude"] >= 0, planet["name"])
+            if h["altitude"] < 0:
+                continue
+            x, y = centre(drawn[planet["name"]])
+            r = (90 - h["altitude"]) / 90 * radius
+            a = math.radians(h["azimuth"])
+            self.assertAlmostEqual(x, cx - r * math.sin(a), delta=0.02)
+            self.assertAlmostEqual(y, cy - r * math.cos(a), delta=0.02)
+        self.assertEqual({"Sol", "Luna"} & set(drawn), set(), "both below the horizon at 06:30 on 8 December")
+
+    def test_the_night_draws_each_visible_planet_thicker_inside_its_interval(self):
+        args = ["--noche", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid"]
+        night = json.loads(run(*args, "--json").stdout)
+        svg = self.path("noche.svg")
+        run(*args, "--dibujo", svg)
+        root = ET.parse(svg).getroot()
+        curves = {title(g): g for g in groups(root, "astro")}
+        visible = [p["name"] for p in night["planets"] if p["visible"]]
+        self.assertEqual(set(curves), set(visible) | {"Luna"})
+        for name in visible:
+            self.assertEqual(len(groups(curves[name], "mejor")), 1, name)
+            self.assertEqual(len([l for l in curves[name].iter(SVG + "polyline") if l.get("class") == "visible"]), 1)
+        self.assertEqual({title(g) for g in groups(root, "banda")} >= {"noche cerrada", "crepúsculo civil"}, True)
+
     def test_png_and_pdf_are_real_pictures_of_the_size_asked_for(self):
         png = self.path("o.png")
         run("2000", "1", "1", "12", "0", "0", "Marte", "--dibujo", png, "--tamaño", "640x480")
