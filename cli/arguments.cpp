@@ -17,6 +17,7 @@ const char* const ShortUsageText =
     "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--formato texto|csv|json|ics]\n"
     "  ... [--lugar LAT,LON] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
@@ -29,6 +30,8 @@ const char* const UsageForms =
     "  orbitas-cli --explicar --jd DÍA_JULIANO PLANETA\n"
     "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--zona ZONA]\n"
+    "              [--formato texto|csv|json|ics] [--separación GRADOS]\n"
     "  orbitas-cli --help | --version\n"
     "\n";
 
@@ -58,6 +61,12 @@ const char* const UsageDetails =
     "sobre --altura-minima (10°) con el Sol bajo --altura-sol (-6°), con su mejor\n"
     "momento, o por qué no se ve.\n"
     "\n"
+    "--fenomenos da, en orden, las oposiciones y conjunciones, las máximas\n"
+    "elongaciones, los puntos estacionarios, los perihelios y afelios, los\n"
+    "acercamientos a menos de --separación grados (1), las fases de la Luna y los\n"
+    "equinoccios y solsticios de --desde a --hasta, cada uno con el error del método\n"
+    "en tiempo frente a ERFA. --formato ics escribe un calendario (RFC 5545).\n"
+    "\n"
     "--dibujo FICHERO dibuja, además de la salida de siempre: con un instante, las\n"
     "órbitas vistas desde el norte de la eclíptica; con una tabla, el camino de cada\n"
     "planeta en el cielo (hasta 100 000 filas). La extensión elige el formato (.svg,\n"
@@ -74,6 +83,8 @@ const char* const UsageDetails =
     "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --noche 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
+    "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 Marte Júpiter Saturno\n"
+    "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 --formato ics\n"
     "  orbitas-cli --version\n";
 
 namespace {
@@ -133,18 +144,30 @@ TableInstant ParseBound(const std::string& text) {
   return *instant;
 }
 
-report::TableFormat ParseFormat(const std::string& text) {
-  using report::TableFormat;
-  if (text == "texto" || text == "text") return TableFormat::Text;
-  if (text == "csv") return TableFormat::Csv;
-  if (text == "json") return TableFormat::Json;
+OutputFormat ParseFormat(const std::string& text) {
+  if (text == "texto" || text == "text") return OutputFormat::Text;
+  if (text == "csv") return OutputFormat::Csv;
+  if (text == "json") return OutputFormat::Json;
+  if (text == "ics") return OutputFormat::Ics;
   throw UsageError("formato desconocido: " + text + " (texto, csv o json)" + Suggestion(text, {"texto", "csv", "json"}));
+}
+
+// A table's format: any but the calendar file.
+report::TableFormat TableFormatOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::Csv: return report::TableFormat::Csv;
+    case OutputFormat::Json: return report::TableFormat::Json;
+    case OutputFormat::Ics: throw UsageError("el formato ics solo se usa con --fenomenos");
+    case OutputFormat::Text: break;
+  }
+  return report::TableFormat::Text;
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments parsed;
   bool julianDayGiven = false, explain = false, formatGiven = false, sizeGiven = false;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation;
+  bool phenomena = false;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -166,7 +189,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       case OptionId::To: to = Value(args, i); break;
       case OptionId::Step: step = Value(args, i); break;
       case OptionId::Format:
-        parsed.tableFormat = ParseFormat(Value(args, i));
+        parsed.format = ParseFormat(Value(args, i));
         formatGiven = true;
         break;
       case OptionId::Picture:
@@ -184,6 +207,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       case OptionId::Night: night = Value(args, i); break;
       case OptionId::PlanetLimit: planetLimit = Value(args, i); break;
       case OptionId::SunLimit: sunLimit = Value(args, i); break;
+      case OptionId::Phenomena: phenomena = true; break;
+      case OptionId::Separation: separation = Value(args, i); break;
       case OptionId::Explain: explain = true; break;
       case OptionId::JulianDay:
         if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
@@ -197,6 +222,22 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
   if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
   if ((planetLimit || sunLimit) && !night) throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
+  if (separation && !phenomena) throw UsageError("--separación solo se usa con --fenomenos");
+  if (phenomena) {
+    if (!from || !to) throw UsageError("--fenomenos necesita --desde y --hasta");
+    if (step || julianDayGiven || explain || riseSet || night || parsed.place || !parsed.picture.path.empty()) {
+      throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche, --lugar ni --dibujo");
+    }
+    parsed.command = Command::Phenomena;
+    parsed.table.start = ParseBound(*from);
+    parsed.table.end = ParseBound(*to);
+    parsed.table.zone = parsed.zone;
+    if (separation) parsed.approachLimit = ParseSeparation(*separation);
+    if (parsed.json) parsed.format = OutputFormat::Json;
+    parsed.namedPlanets = !positional.empty();
+    parsed.bodies = ParseBodies(positional);
+    return parsed;
+  }
   if (night) {
     if (riseSet) throw UsageError("--noche no se combina con --ortos");
     if (!parsed.place) throw UsageError("--noche necesita --lugar LAT,LON");
@@ -232,7 +273,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     const std::optional<double> seconds = ParseStepSeconds(*step);
     if (!seconds) throw UsageError("paso no válido: " + *step + " (un número positivo con d, h, m o s)");
     parsed.table.stepSeconds = *seconds;
-    if (parsed.json) parsed.tableFormat = report::TableFormat::Json;
+    parsed.tableFormat = parsed.json ? report::TableFormat::Json : TableFormatOf(parsed.format);
     parsed.table.place = parsed.place;
     parsed.table.zone = parsed.zone;
     parsed.table.bodies = ParseBodies(positional);

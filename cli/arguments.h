@@ -15,7 +15,11 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena };
+
+// What --formato asks for: a table takes the first three, the phenomena all
+// four.
+enum class OutputFormat { Text, Csv, Json, Ics };
 
 struct Arguments {
   Command command = Command::Instant;
@@ -24,12 +28,15 @@ struct Arguments {
   std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
   TableRequest table;             // --from, --to, --step
-  report::TableFormat tableFormat = report::TableFormat::Text;  // --format
+  OutputFormat format = OutputFormat::Text;                     // --formato
+  report::TableFormat tableFormat = report::TableFormat::Text;  // a table's
   pictures::PictureRequest picture;  // --dibujo, --tamaño
   std::optional<Place> place;     // --lugar
   TimeZone zone;                  // --zona; UTC when not given
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
+  double approachLimit = 1.0;     // --separación, degrees
+  bool namedPlanets = false;      // planets were named: only their phenomena
 };
 
 // The program's arguments (without the program name). Raises UsageError,

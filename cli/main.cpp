@@ -3,6 +3,8 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +14,11 @@
 #include "decimal_separator.h"
 #include "explain.h"
 #include "instant_output.h"
+#include "calendar_file.h"
 #include "night_output.h"
+#include "phenomena.h"
+#include "phenomena_output.h"
+#include "progress.h"
 #include "output.h"
 #include "pictures.h"
 #include "request_refused.h"
@@ -157,6 +163,58 @@ int RunNight(const Arguments& args, Output& out) {
   return 0;
 }
 
+// The Julian day (UT) of a bound given as a date in zone or as a Julian day.
+double BoundJulianDay(const TableInstant& bound, const TimeZone& zone) {
+  return bound.civil ? JulianDayFromUnixSeconds(zone.UtcOf(*bound.civil)) : bound.julianDay;
+}
+
+// The phenomena from --desde to --hasta, written as they are found.
+int RunPhenomena(const Arguments& args, Output& out) {
+  const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
+  if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  PhenomenaRequest request;
+  request.planets = args.bodies;
+  request.sunAndMoon = !args.namedPlanets;
+  request.approachLimit = args.approachLimit;
+  // The calendar file's stamp: SOURCE_DATE_EPOCH when set, for files that
+  // come out the same every time, else now.
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  const report::CalendarFile calendar(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
+  switch (args.format) {
+    case OutputFormat::Csv: out.Write(report::PhenomenonCsvHeader()); break;
+    case OutputFormat::Ics: out.Write(calendar.Begin()); break;
+    default: break;
+  }
+  ElementsTable elements{};
+  FillElements(elements);
+  Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(end - start), "días", 3650, 1);
+  double reached = start;
+  try {
+    FindPhenomena(
+        elements, request, start, end,
+        [&](const Phenomenon& p) {
+          switch (args.format) {
+            case OutputFormat::Text: out.Write(report::PhenomenonLine(p, args.zone, separator)); break;
+            case OutputFormat::Csv: out.Write(report::PhenomenonCsvRow(p, args.zone)); break;
+            case OutputFormat::Json: out.Write(report::PhenomenonJson(p, args.zone)); break;
+            case OutputFormat::Ics: out.Write(calendar.Event(p)); break;
+          }
+        },
+        [&](double day) {
+          reached = day;
+          progress.Update(static_cast<std::int64_t>(day - start));
+        });
+  } catch (const RuntimeError& error) {
+    out.Flush();
+    const std::string date = IsoText(CivilFromJulianDay(reached));
+    Complain(std::string(error.what()) + ": el método no llega más allá del " + date.substr(0, date.find('T')));
+    return ExitRuntimeError;
+  }
+  if (args.format == OutputFormat::Ics) out.Write(calendar.End());
+  return 0;
+}
+
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
@@ -173,6 +231,8 @@ int Run(const Arguments& args, Output& out) {
       return RunRiseSet(args, out);
     case Command::Night:
       return RunNight(args, out);
+    case Command::Phenomena:
+      return RunPhenomena(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),

@@ -14,11 +14,11 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 17> Options = {{
+const std::array<OptionSpec, 19> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
-    {OptionId::Format, "--formato", "--format", "FORMATO", "formato de una tabla: texto, csv o json", C::Formats},
+    {OptionId::Format, "--formato", "--format", "FORMATO", "texto, csv o json (y con --fenomenos, ics)", C::Formats},
     {OptionId::Explain, "--explicar", "--explain", "", "cada valor intermedio del cálculo de un planeta"},
     {OptionId::JulianDay, "--jd", "", "DÍA_JULIANO", "un día juliano en lugar de los seis valores"},
     {OptionId::Json, "--json", "", "", "salida JSON (una línea por fila en las tablas)"},
@@ -26,6 +26,8 @@ const std::array<OptionSpec, 17> Options = {{
     {OptionId::Zone, "--zona", "", "ZONA", "zona horaria: UTC, ±HH:MM o un nombre como Europe/Madrid", C::Zones},
     {OptionId::RiseSet, "--ortos", "", "FECHA", "salida, culminación y puesta de cada planeta ese día local"},
     {OptionId::Night, "--noche", "", "FECHA", "qué se ve la noche que empieza esa tarde: Sol, Luna y planetas"},
+    {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta, con el error del método"},
+    {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
     {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},
     {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},
@@ -127,6 +129,8 @@ std::string OptionsHelp() {
   }
   aliases.push_back("--formato text = texto");
   aliases.push_back("--tamano = --tamaño");
+  aliases.push_back("--fenómenos = --fenomenos");
+  aliases.push_back("--separacion = --separación");
   std::string line = "Otros nombres, que se siguen aceptando:";
   for (std::size_t k = 0; k < aliases.size(); ++k) {
     const std::string item = " " + aliases[k] + (k + 1 < aliases.size() ? "," : ".");

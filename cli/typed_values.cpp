@@ -156,6 +156,16 @@ double ParseAltitude(const std::string& text, std::string_view option) {
   return value;
 }
 
+double ParseSeparation(const std::string& text) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value > 0) ||
+      value > 10) {
+    throw UsageError("separación no válida: «" + text + "» (grados, más de 0 y hasta 10, con punto decimal, como 1)");
+  }
+  return value;
+}
+
 TimeZone ParseZone(const std::string& text) {
   if (text == "UTC" || text == "utc" || text == "Z") return TimeZone::FixedOffset(0, text);
   if (text.size() == 6 && (text[0] == '+' || text[0] == '-') && text[3] == ':') {

@@ -39,6 +39,10 @@ TimeZone ParseZone(const std::string& text);
 // ("10", "-6", "7.5"). Raises UsageError naming the text.
 double ParseAltitude(const std::string& text, std::string_view option);
 
+// The largest separation of a close approach, degrees, above 0 and at most
+// 10 ("1", "0.5"). Raises UsageError naming the text.
+double ParseSeparation(const std::string& text);
+
 // The format of path by its extension (.svg, .png, .pdf, any case).
 // Raises UsageError for any other.
 pictures::PictureFormat PictureFormatOf(const std::string& path);

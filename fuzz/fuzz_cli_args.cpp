@@ -2,7 +2,7 @@
 // places, zones and whole command lines: parsed arguments or a usage
 // error, tables planned or refused, an instant's orbits drawn (in memory)
 // when a picture is asked for, a planet's rising and setting found
-// within its day, and a planet's night.
+// within its day, a planet's night, and a few days of phenomena.
 #include <cmath>
 #include <vector>
 
@@ -12,6 +12,7 @@
 #include "pictures.h"
 #include "rise_set.h"
 #include "planet_names.h"
+#include "phenomena.h"
 #include "request_refused.h"
 #include "typed_values.h"
 
@@ -107,6 +108,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
           orbitas::fuzz::Require(!p.reason.empty(), "no interval and no reason");
         }
+      });
+    }
+    if (parsed.command == Command::Phenomena && !parsed.table.start.civil && !parsed.table.end.civil &&
+        parsed.table.end.julianDay - parsed.table.start.julianDay <= 10) {
+      // A few days of one planet's phenomena: found in time order, inside
+      // the range.
+      static const orbitas::ElementsTable table = [] {
+        orbitas::ElementsTable e{};
+        orbitas::FillElements(e);
+        return e;
+      }();
+      PhenomenaRequest request;
+      request.planets = {parsed.bodies.front()};
+      request.approachLimit = parsed.approachLimit;
+      const double start = parsed.table.start.julianDay, end = parsed.table.end.julianDay;
+      double last = start;
+      orbitas::fuzz::ResultOrRuntimeError([&] {
+        FindPhenomena(table, request, start, end, [&](const Phenomenon& p) {
+          orbitas::fuzz::Require(p.time >= last && p.time < end, "a phenomenon out of order or range");
+          last = p.time;
+        });
       });
     }
     if (parsed.command == Command::Instant && !parsed.picture.path.empty()) {

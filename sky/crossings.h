@@ -43,4 +43,26 @@ std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, doub
 // it.
 double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples);
 
+// degrees brought into (-180, 180].
+double Wrapped(double degrees);
+
+// The zeros of f, an angle in degrees (-180..180], in [from, to): f is
+// sampled every step (from one step before from) and each change of sign
+// that is not the jump at ±180 degrees is bisected below precision (days).
+// A touch of zero without a change of sign is no zero.
+std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double from, double to, double step,
+                                 double precision);
+
+// AngleZeros of f - target for each of targets at once, from one set of
+// samples of f: the result's k-th list is for targets[k].
+std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(double)>& f,
+                                                    const std::vector<double>& targets, double from, double to,
+                                                    double step, double precision);
+
+// The local maxima (or minima) of g with their time in [from, to): g is
+// sampled every step and each sample higher than the one before and not
+// lower than the one after is narrowed by golden sections below precision.
+std::vector<double> LocalExtrema(const std::function<double(double)>& g, double from, double to, double step,
+                                 bool maxima, double precision);
+
 }  // namespace orbitas

@@ -26,7 +26,7 @@ def man_text(name):
 
 
 def options(text):
-    return set(re.findall(r"--[a-zñ][a-zñ-]*[a-zñ]", text))
+    return set(re.findall(r"--[a-zñáéíóú][a-zñáéíóú-]*[a-zñáéíóú]", text))
 
 
 class ManualPages(unittest.TestCase):
@@ -78,7 +78,7 @@ class Completion(unittest.TestCase):
 
     def test_every_option_of_the_help_and_no_other(self):
         section = cli("--help").stdout.split("Opciones:\n", 1)[1].split("Otros nombres", 1)[0]
-        listed = re.findall(r"^  (--[a-zñ-]+)", section, re.M)
+        listed = re.findall(r"^  (--[a-zñáéíóú-]+)", section, re.M)
         self.assertEqual(self.complete("--"), set(listed))
 
     def test_picture_files_by_their_extensions(self):

@@ -1,0 +1,35 @@
+#pragma once
+// The phenomena as an iCalendar file (RFC 5545) that a calendar program
+// imports, written with libical one event at a time: each phenomenon an
+// event at its instant in UTC, with a Spanish summary, a description that
+// holds its number and the method's error, and a UID made of what it is
+// and its date, so that importing the same range twice adds nothing.
+#include <ctime>
+#include <string>
+
+#include "phenomena.h"
+
+namespace orbitas::report {
+
+class CalendarFile {
+ public:
+  // stamp: the DTSTAMP of every event (seconds since 1970), the time the
+  // file is made.
+  explicit CalendarFile(std::time_t stamp) : stamp_(stamp) {}
+
+  // BEGIN:VCALENDAR and the calendar's own properties.
+  std::string Begin() const;
+  // One VEVENT.
+  std::string Event(const Phenomenon& p) const;
+  // END:VCALENDAR.
+  std::string End() const;
+
+ private:
+  std::time_t stamp_;
+};
+
+// "opposition-marte-20270219@orbitas": the same for the same phenomenon on
+// the same UTC day, whatever range found it.
+std::string PhenomenonUid(const Phenomenon& p);
+
+}  // namespace orbitas::report

@@ -1,0 +1,140 @@
+#include "phenomena_output.h"
+
+#include <cmath>
+
+#include "body_names.h"
+#include "civil_time.h"
+#include "json.h"
+#include "number_text.h"
+#include "shortest_text.h"
+
+namespace orbitas::report {
+namespace {
+
+std::string Name(Int16 body) {
+  if (body == MoonBody) return "la Luna";
+  if (body == SunBody) return "el Sol";
+  if (body == EarthBody) return "la Tierra";
+  return std::string(BodyName(body));
+}
+
+std::string Capitalized(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
+}
+
+std::string Value(const Phenomenon& p, std::string_view separator) {
+  if (!p.value) return "";
+  switch (p.unit) {
+    case PhenomenonUnit::Degrees: return Format(*p.value, "#0.0", separator) + "°";
+    case PhenomenonUnit::AstronomicalUnits: return Format(*p.value, "#0.0000", separator) + " UA";
+    case PhenomenonUnit::Magnitude: return "magnitud " + Format(*p.value, "#0.0", separator);
+    case PhenomenonUnit::None: break;
+  }
+  return "";
+}
+
+std::string_view UnitKey(PhenomenonUnit unit) {
+  switch (unit) {
+    case PhenomenonUnit::Degrees: return "degrees";
+    case PhenomenonUnit::AstronomicalUnits: return "au";
+    case PhenomenonUnit::Magnitude: return "magnitude";
+    case PhenomenonUnit::None: break;
+  }
+  return "";
+}
+
+std::string Shortest(double x) {
+  char buffer[ShortestMaxLength];
+  return std::string(buffer, WriteShortest(x, buffer));
+}
+
+std::optional<double> ErrorSeconds(const Phenomenon& p) {
+  if (!p.referenceTime) return std::nullopt;
+  return std::round((p.time - *p.referenceTime) * SecondsPerDay);
+}
+
+std::string Csv(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+}  // namespace
+
+std::string PhenomenonDescription(const Phenomenon& p, std::string_view sep) {
+  const std::string name = Capitalized(Name(p.body)), value = Value(p, sep);
+  switch (p.kind) {
+    case PhenomenonKind::Opposition: return name + " en oposición (" + value + ")";
+    case PhenomenonKind::Conjunction: return name + " en conjunción con el Sol (a " + value + ")";
+    case PhenomenonKind::InferiorConjunction: return name + " en conjunción inferior (a " + value + " del Sol)";
+    case PhenomenonKind::SuperiorConjunction: return name + " en conjunción superior (a " + value + " del Sol)";
+    case PhenomenonKind::GreatestEastern: return name + " en su máxima elongación oriental, vespertina (" + value + ")";
+    case PhenomenonKind::GreatestWestern: return name + " en su máxima elongación occidental, matutina (" + value + ")";
+    case PhenomenonKind::RetrogradeBegins: return name + " estacionario: empieza a retroceder (a " + value + " del Sol)";
+    case PhenomenonKind::RetrogradeEnds: return name + " estacionario: vuelve a avanzar (a " + value + " del Sol)";
+    case PhenomenonKind::Perihelion: return name + " en el perihelio (" + value + ")";
+    case PhenomenonKind::Aphelion: return name + " en el afelio (" + value + ")";
+    case PhenomenonKind::CloseApproach: return name + " a " + value + " de " + Name(p.other);
+    case PhenomenonKind::NewMoon: return "Luna nueva";
+    case PhenomenonKind::FirstQuarter: return "Cuarto creciente";
+    case PhenomenonKind::FullMoon: return "Luna llena";
+    case PhenomenonKind::LastQuarter: return "Cuarto menguante";
+    case PhenomenonKind::MarchEquinox: return "Equinoccio de marzo";
+    case PhenomenonKind::JuneSolstice: return "Solsticio de junio";
+    case PhenomenonKind::SeptemberEquinox: return "Equinoccio de septiembre";
+    case PhenomenonKind::DecemberSolstice: return "Solsticio de diciembre";
+  }
+  return name;
+}
+
+std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
+  const std::optional<double> seconds = ErrorSeconds(p);
+  if (!seconds) return "sin referencia";
+  const double minutes = *seconds / 60;
+  const std::string sign = *seconds < 0 ? "-" : "+";
+  if (std::fabs(minutes) < 90) return "error " + sign + Format(std::fabs(minutes), "#0.0", sep) + " min";
+  if (std::fabs(minutes) < 48 * 60) return "error " + sign + Format(std::fabs(minutes) / 60, "#0.0", sep) + " h";
+  return "error " + sign + Format(std::fabs(minutes) / 1440, "#0.0", sep) + " días";
+}
+
+std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
+  std::string when = zone.LocalIso(UnixSecondsFromJulianDay(p.time) + 30);
+  when = when.substr(0, when.find('T') + 6);
+  when[when.find('T')] = ' ';
+  return when + "  " + PhenomenonDescription(p, sep) + "  (" + TimeErrorText(p, sep) + ")\n";
+}
+
+std::string PhenomenonBodies(const Phenomenon& p) {
+  std::string bodies = Capitalized(Name(p.body));
+  if (p.kind == PhenomenonKind::CloseApproach) bodies += ", " + Capitalized(Name(p.other));
+  if (bodies.rfind("La ", 0) == 0 || bodies.rfind("El ", 0) == 0) bodies = bodies.substr(3);
+  bodies[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(bodies[0])));
+  return bodies;
+}
+
+std::string PhenomenonCsvHeader() { return "instant,utc,kind,bodies,description,value,unit,error_seconds\r\n"; }
+
+std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
+  const double seconds = UnixSecondsFromJulianDay(p.time);
+  const std::optional<double> error = ErrorSeconds(p);
+  return zone.LocalIso(seconds) + "," + TimeZone().LocalIso(seconds) + "," + std::string(PhenomenonKey(p.kind)) + "," +
+         Csv(PhenomenonBodies(p)) + "," + Csv(PhenomenonDescription(p, ".")) + "," +
+         (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
+         (error ? Shortest(*error) : "") + "\r\n";
+}
+
+std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
+  const double seconds = UnixSecondsFromJulianDay(p.time);
+  const std::optional<double> error = ErrorSeconds(p);
+  return "{\"instant\": " + JsonString(zone.LocalIso(seconds)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(seconds)) +
+         ", \"julianDay\": " + JsonNumber(p.time) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
+         ", \"bodies\": " + JsonString(PhenomenonBodies(p)) +
+         ", \"description\": " + JsonString(PhenomenonDescription(p, ".")) +
+         ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
+         ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
+         ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") + "}\n";
+}
+
+}  // namespace orbitas::report

@@ -1,0 +1,103 @@
+#!/usr/bin/python3
+"""orbitas-cli --fenomenos as a process: the calendar file read back by an
+independent parser (python3-icalendar), its UIDs stable from one run and
+one range to another, the formats agreeing, and the ranges: a day, a
+thousand years, one that crosses the method's limit, a reversed one.
+Usage: phenomena_test.py --cli PATH/orbitas-cli"""
+import csv
+import io
+import json
+import os
+import subprocess
+import sys
+import unittest
+from datetime import datetime, timezone
+
+import icalendar
+
+CLI = None
+
+
+def run(*args, text=True):
+    return subprocess.run([CLI, "--fenomenos", *args], capture_output=True, text=text, timeout=120,
+                          env={**os.environ, "LC_ALL": "C", "SOURCE_DATE_EPOCH": "1800000000"})
+
+
+class Phenomena(unittest.TestCase):
+    def test_the_calendar_file_reads_back_event_by_event(self):
+        r = run("--desde", "2027-01-01", "--hasta", "2028-01-01", "--formato", "ics")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        calendar = icalendar.Calendar.from_ical(r.stdout)
+        events = list(calendar.walk("VEVENT"))
+        lines = json_lines("--desde", "2027-01-01", "--hasta", "2028-01-01")
+        self.assertEqual(len(events), len(lines))
+        self.assertGreater(len(events), 100)
+        uids = set()
+        for event, line in zip(events, lines):
+            start = event.decoded("DTSTART")
+            self.assertEqual(start.utcoffset().total_seconds(), 0)
+            self.assertTrue(event["DTSTART"].to_ical().endswith(b"Z"))
+            utc = datetime.fromisoformat(line["utc"])
+            self.assertLessEqual(abs((start - utc).total_seconds()), 1, line)
+            self.assertEqual(str(event["SUMMARY"]), line["description"].replace(".", ","))
+            self.assertIn("error" if line["errorSeconds"] is not None else "sin referencia", str(event["DESCRIPTION"]))
+            self.assertEqual(event.decoded("DTSTAMP"), datetime.fromtimestamp(1800000000, timezone.utc))
+            uids.add(str(event["UID"]))
+        self.assertEqual(len(uids), len(events), "every UID is its own")
+        raw = run("--desde", "2027-01-01", "--hasta", "2027-03-01", "--formato", "ics", text=False).stdout
+        self.assertEqual(raw.count(b"\r\n"), raw.count(b"\n"), "CRLF line ends")
+
+    def test_uids_stay_the_same_from_run_to_run_and_range_to_range(self):
+        def uids(start, end):
+            return {str(e["UID"]): e.decoded("DTSTART") for e in
+                    icalendar.Calendar.from_ical(run("--desde", start, "--hasta", end, "--formato", "ics").stdout).walk("VEVENT")}
+        whole = uids("2027-01-01", "2027-07-01")
+        self.assertEqual(whole, uids("2027-01-01", "2027-07-01"))
+        later = uids("2027-03-01", "2027-09-01")
+        common = {u for u, t in whole.items() if t >= datetime(2027, 3, 2, tzinfo=timezone.utc)}
+        self.assertGreater(len(common), 20)
+        self.assertLessEqual(common, set(later))
+
+    def test_csv_and_json_lines_say_the_same(self):
+        rows = list(csv.DictReader(io.StringIO(
+            run("--desde", "2027-01-01", "--hasta", "2027-04-01", "Marte", "Júpiter", "--formato", "csv").stdout)))
+        lines = json_lines("--desde", "2027-01-01", "--hasta", "2027-04-01", "Marte", "Júpiter")
+        self.assertEqual([r["kind"] for r in rows], [l["kind"] for l in lines])
+        self.assertEqual({r["bodies"] for r in rows}, {"Marte", "Júpiter", "Marte, Júpiter"} & {r["bodies"] for r in rows})
+        self.assertIn("opposition", [r["kind"] for r in rows])
+
+    def test_a_day_a_thousand_years_and_the_methods_limit(self):
+        day = run("--desde", "2027-03-20", "--hasta", "2027-03-21")
+        self.assertEqual(day.returncode, 0, day.stderr)
+        self.assertIn("Equinoccio de marzo", day.stdout)
+        millennium = run("--desde", "1500-01-01", "--hasta", "2500-01-01", "Júpiter", "--formato", "json")
+        self.assertEqual(millennium.returncode, 0, millennium.stderr)
+        oppositions = [json.loads(l) for l in millennium.stdout.splitlines() if '"opposition"' in l]
+        self.assertTrue(900 <= len(oppositions) <= 920, len(oppositions))  # every 399 days
+        # Mercury's elements overflow in 9893: the events up to then, and the error.
+        limit = run("--desde", "9890-01-01", "--hasta", "9900-01-01", "Mercurio")
+        self.assertEqual(limit.returncode, 1)
+        self.assertIn("Desbordamiento", limit.stderr)
+        self.assertTrue(limit.stdout.startswith("9890-"))
+        self.assertTrue("9893-01-01" < limit.stdout.splitlines()[-1][:10] < "9893-10-01", limit.stdout[-200:])
+
+    def test_bad_requests_are_refused(self):
+        for args, message in ((["--desde", "2027-02-01", "--hasta", "2027-01-01"], "anterior a su inicio"),
+                              (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--separación", "uno"], "«uno»"),
+                              (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--separacion", "0"], "«0»"),
+                              (["--desde", "2027-01-01"], "necesita --desde y --hasta"),
+                              (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--paso", "1d"], "no se combina")):
+            r = run(*args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(message, r.stderr)
+            self.assertEqual(r.stdout, "")
+
+
+def json_lines(*args):
+    return [json.loads(l) for l in run(*args, "--formato", "json").stdout.splitlines()]
+
+
+if __name__ == "__main__":
+    CLI = sys.argv[sys.argv.index("--cli") + 1]
+    sys.argv = sys.argv[:1]
+    unittest.main(verbosity=2)

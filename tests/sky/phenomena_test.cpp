@@ -1,0 +1,128 @@
+// The phenomena, checked against what defines them: the root finder finds
+// zeros where a function changes sign and only there; oppositions of Mars
+// come no closer than they can; at an opposition the longitudes differ by
+// 180°, at an equinox the Sun's longitude is 0, at a station the longitude
+// stands still, and a close approach is closer than an hour either side.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "crossings.h"
+#include "phenomena.h"
+
+namespace orbitas {
+namespace {
+
+ElementsTable Elements() {
+  ElementsTable e{};
+  FillElements(e);
+  return e;
+}
+
+std::vector<Phenomenon> Find(const std::vector<Int16>& planets, bool sunAndMoon, double start, double end) {
+  const ElementsTable e = Elements();
+  PhenomenaRequest request;
+  request.planets = planets;
+  request.sunAndMoon = sunAndMoon;
+  std::vector<Phenomenon> found;
+  FindPhenomena(e, request, start, end, [&](const Phenomenon& p) { found.push_back(p); });
+  return found;
+}
+
+TEST(Crossings, ZerosWhereTheSignChangesAndOnlyThere) {
+  // sin(t) degrees scaled to ±100: zeros at multiples of pi; a wrap from
+  // +179 to -179 is no zero; a touch of zero without a change is none.
+  const auto wave = [](double t) { return 100 * std::sin(t); };
+  const std::vector<Crossing> zeros = AngleZeros(wave, 1, 10, 0.3, 1e-9);
+  ASSERT_EQ(zeros.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_NEAR(zeros[k].time, M_PI * (k + 1), 1e-8);
+    EXPECT_EQ(zeros[k].upward, k % 2 == 1);
+  }
+  const auto ramp = [](double t) { return Wrapped(40 * t); };  // wraps at t = 4.5, 13.5
+  const std::vector<Crossing> rampZeros = AngleZeros(ramp, 0.5, 10, 0.25, 1e-9);
+  ASSERT_EQ(rampZeros.size(), 1u);
+  EXPECT_NEAR(rampZeros[0].time, 9, 1e-8);
+  EXPECT_TRUE(AngleZeros([](double t) { return (t - 2) * (t - 2); }, 0, 4, 0.1, 1e-9).empty());
+  const std::vector<double> peaks = LocalExtrema(wave, 0, 10, 0.3, true, 1e-9);
+  ASSERT_EQ(peaks.size(), 2u);
+  EXPECT_NEAR(peaks[0], M_PI / 2, 1e-6);
+  EXPECT_NEAR(peaks[1], 5 * M_PI / 2, 1e-6);
+}
+
+TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
+  const ElementsTable e = Elements();
+  std::vector<double> oppositions;
+  for (const Phenomenon& p : Find({4}, false, 2447892.5, 2466154.5)) {  // 1990-2040
+    if (p.kind != PhenomenonKind::Opposition) continue;
+    oppositions.push_back(p.time);
+    const double difference = Wrapped(MethodLongitude(e, 4, p.time) - MethodLongitude(e, SunBody, p.time) - 180);
+    EXPECT_LT(std::fabs(difference), 1e-5) << p.time;
+    // Opposite in longitude; in the sky, 180° less Mars's latitude.
+    EXPECT_GT(MethodSeparation(e, 4, SunBody, p.time), 173) << p.time;
+    ASSERT_TRUE(p.referenceTime);
+    EXPECT_LT(std::fabs(p.time - *p.referenceTime), 3.0) << "the method's Mars is within days";
+  }
+  ASSERT_EQ(oppositions.size(), 23u);  // one every 780 days or so in 50 years
+  for (std::size_t k = 1; k < oppositions.size(); ++k) {
+    EXPECT_GT(oppositions[k] - oppositions[k - 1], 760) << k;
+    EXPECT_LT(oppositions[k] - oppositions[k - 1], 815) << k;
+  }
+}
+
+TEST(Phenomena, EquinoxesStationsAndApproachesMeetTheirDefinitions) {
+  const ElementsTable e = Elements();
+  int seasons = 0, stations = 0, approaches = 0;
+  for (const Phenomenon& p : Find({1, 2, 4, 5, 6}, true, 2461406.5, 2461771.5)) {  // 2027
+    switch (p.kind) {
+      case PhenomenonKind::MarchEquinox:
+      case PhenomenonKind::JuneSolstice:
+      case PhenomenonKind::SeptemberEquinox:
+      case PhenomenonKind::DecemberSolstice: {
+        const double target = 90.0 * (static_cast<int>(p.kind) - static_cast<int>(PhenomenonKind::MarchEquinox));
+        EXPECT_LT(std::fabs(Wrapped(MethodSunApparentLongitude(e, p.time) - target)), 1e-6) << target;
+        ++seasons;
+        break;
+      }
+      case PhenomenonKind::RetrogradeBegins:
+      case PhenomenonKind::RetrogradeEnds: {
+        const double h = 1e-3;
+        const double rate = Wrapped(MethodLongitude(e, p.body, p.time + h) - MethodLongitude(e, p.body, p.time - h)) / (2 * h);
+        EXPECT_LT(std::fabs(rate), 1e-4) << p.body << " at " << p.time;
+        ++stations;
+        break;
+      }
+      case PhenomenonKind::CloseApproach: {
+        const double at = MethodSeparation(e, p.body, p.other, p.time);
+        EXPECT_NEAR(at, *p.value, 1e-9);
+        EXPECT_LT(at, 1.0);
+        for (const double hour : {-1.0 / 24, 1.0 / 24}) {
+          EXPECT_LT(at, MethodSeparation(e, p.body, p.other, p.time + hour)) << p.body << "-" << p.other;
+        }
+        ++approaches;
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  EXPECT_EQ(seasons, 4);
+  EXPECT_GE(stations, 8);
+  EXPECT_GE(approaches, 5);
+}
+
+TEST(Phenomena, PlutoHasNoReferenceAndTheMoonsPhasesComeInOrder) {
+  for (const Phenomenon& p : Find({9}, false, 2461406.5, 2461771.5)) EXPECT_FALSE(p.referenceTime);
+  std::vector<PhenomenonKind> phases;
+  for (const Phenomenon& p : Find({}, true, 2461406.5, 2461467.5)) {
+    if (p.body == MoonBody) phases.push_back(p.kind);
+  }
+  ASSERT_GE(phases.size(), 7u);
+  for (std::size_t k = 1; k < phases.size(); ++k) {
+    EXPECT_EQ((static_cast<int>(phases[k]) - static_cast<int>(PhenomenonKind::NewMoon) + 4) % 4,
+              (static_cast<int>(phases[k - 1]) - static_cast<int>(PhenomenonKind::NewMoon) + 5) % 4);
+  }
+}
+
+}  // namespace
+}  // namespace orbitas
