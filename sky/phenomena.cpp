@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 
 #include "angle_units.h"
 #include "angles.h"
@@ -79,16 +80,30 @@ class MethodGeometry : public Geometry {
  public:
   explicit MethodGeometry(const ElementsTable& elements) : elements_(elements), offset_(EpochOffset(elements)) {}
   std::optional<Vector> Heliocentric(Int16 body, double jd) const override {
+    if (body == EarthBody) {
+      const auto cached = earth_.find(jd);
+      if (cached != earth_.end()) return cached->second;
+    }
     const ElementRow row = body == EarthBody ? EarthRow(elements_) : BodyRow(elements_, body);
     const HeliocentricPosition p = ComputeHeliocentricPosition(row, jd, offset_, elements_);
-    return Vector{p.x, p.y, p.z};
+    const Vector v{p.x, p.y, p.z};
+    if (body == EarthBody) earth_.emplace(jd, v);
+    return v;
   }
   // The Moon in the method's ecliptic: the method turns its ecliptic to the
   // equator by its own obliquity.
   Vector Moon(double jd) const override {
+    const auto cached = moon_.find(jd);
+    if (cached != moon_.end()) return cached->second;
     double pv[2][3];
     eraMoon98(jd, 0.0, pv);
-    return ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, ObliquityRadians);
+    return moon_.emplace(jd, ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, ObliquityRadians)).first->second;
+  }
+  // Every search of a stretch samples the Earth and the Moon at the same
+  // instants: each is computed once a stretch.
+  void Forget() const {
+    earth_.clear();
+    moon_.clear();
   }
   double SunApparentLongitude(double jd) const override {
     const Vector s = Sun(jd);
@@ -99,6 +114,7 @@ class MethodGeometry : public Geometry {
  private:
   const ElementsTable& elements_;
   double offset_;
+  mutable std::unordered_map<double, Vector> earth_, moon_;
 };
 
 class ReferenceGeometry : public Geometry {
@@ -227,6 +243,7 @@ class Search {
       : elements_(elements), request_(request), method_(elements) {}
 
   std::vector<Phenomenon> Between(double a, double b) const {
+    method_.Forget();
     std::vector<Phenomenon> found;
     for (const Int16 p : request_.planets) Planet(p, a, b, found);
     for (std::size_t i = 0; i < request_.planets.size(); ++i) {

@@ -109,7 +109,9 @@ class JsonSchema(unittest.TestCase):
                 ["--ortos", "2026-12-07", "--lugar", "78,15", "--json"],
                 ["--noche", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid", "--json"],
                 ["--noche", "2026-12-07", "--lugar", "78.2,15.6", "--json"],
-                ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"]]
+                ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"],
+                ["--fenomenos", "--desde", "2027-01-01", "--hasta", "2027-04-01", "--formato", "json",
+                 "--zona", "Europe/Madrid"]]
         for args in runs:
             lines = [l for l in cli(*args).stdout.splitlines() if l.strip()]
             self.assertTrue(lines, args)
