@@ -10,6 +10,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import unittest
 from datetime import datetime, timezone
 
@@ -80,6 +81,18 @@ class Phenomena(unittest.TestCase):
         self.assertIn("Desbordamiento", limit.stderr)
         self.assertTrue(limit.stdout.startswith("9890-"))
         self.assertTrue("9893-01-01" < limit.stdout.splitlines()[-1][:10] < "9893-10-01", limit.stdout[-200:])
+
+    def test_progress_goes_to_a_terminal_never_to_the_list(self):
+        with tempfile.TemporaryDirectory() as d:
+            command = f"{CLI} --fenomenos --desde 2000-01-01 --hasta 2030-01-01 Marte > {d}/list.txt"
+            subprocess.run(["script", "-qec", command, f"{d}/terminal"], capture_output=True, timeout=120,
+                           env={**os.environ, "LC_ALL": "C.UTF-8"})
+            with open(f"{d}/terminal", encoding="utf-8", errors="replace") as f:
+                self.assertIn("días, quedan", f.read())
+            with open(f"{d}/list.txt", encoding="utf-8") as f:
+                listed = f.read()
+            self.assertNotIn("quedan", listed)
+            self.assertIn("Marte en oposición", listed)
 
     def test_bad_requests_are_refused(self):
         for args, message in ((["--desde", "2027-02-01", "--hasta", "2027-01-01"], "anterior a su inicio"),
