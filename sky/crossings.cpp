@@ -54,20 +54,6 @@ double Wrapped(double degrees) {
   return d;
 }
 
-namespace {
-
-// Narrows [a, b], where f changes sign, below precision.
-double Narrow(const std::function<double(double)>& f, double a, double b, double precision) {
-  const bool rising = f(a) < 0;
-  while (b - a > precision) {
-    const double middle = (a + b) / 2;
-    if ((f(middle) < 0) == rising) a = middle;
-    else b = middle;
-  }
-  return (a + b) / 2;
-}
-
-}  // namespace
 
 std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double from, double to, double step,
                                  double precision) {
@@ -76,7 +62,7 @@ std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double 
   for (double b = a + step; a < to; a = b, b += step) {
     const double fb = f(b);
     if ((fa < 0) != (fb < 0) && std::fabs(fb - fa) < 90) {
-      const double t = Narrow(f, a, b, precision);
+      const double t = Bisect(f, a, b, precision);
       if (t >= from && t < to) roots.push_back({t, fb > fa});
     }
     fa = fb;
@@ -95,7 +81,7 @@ std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(d
       const double x = Wrapped(fa - targets[k]), y = Wrapped(fb - targets[k]);
       if ((x < 0) != (y < 0) && std::fabs(y - x) < 90) {
         const double target = targets[k];
-        const double t = Narrow([&](double u) { return Wrapped(f(u) - target); }, a, b, precision);
+        const double t = Bisect([&](double u) { return Wrapped(f(u) - target); }, a, b, precision);
         if (t >= from && t < to) roots[k].push_back({t, y > x});
       }
     }

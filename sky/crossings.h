@@ -13,12 +13,12 @@ namespace orbitas {
 // then within 1e-5 degrees of where it crosses.
 inline constexpr double Millisecond = 0.001 / SecondsPerDay;  // days
 
-// Narrows [a, b], where f changes sign, to less than a millisecond, and
+// Narrows [a, b], where f changes sign, to less than precision (days), and
 // returns the middle of what is left.
 template <typename F>
-double Bisect(F&& f, double a, double b) {
+double Bisect(F&& f, double a, double b, double precision = Millisecond) {
   const bool rising = f(a) < 0;
-  while (b - a > Millisecond) {
+  while (b - a > precision) {
     const double middle = (a + b) / 2;
     if ((f(middle) < 0) == rising) a = middle;
     else b = middle;

@@ -5,6 +5,7 @@
 // interval, and the polar day and night.
 #include <gtest/gtest.h>
 
+#include "../support/filled_elements.h"
 #include <cmath>
 
 #include "civil_days.h"
@@ -15,12 +16,6 @@
 
 namespace orbitas {
 namespace {
-
-ElementsTable Elements() {
-  ElementsTable e{};
-  FillElements(e);
-  return e;
-}
 
 // Julian day of a UT date and hour.
 double Jd(int year, int month, int day, double hour = 0) {
@@ -39,7 +34,7 @@ const Place Madrid{40.4168, -3.7038, "40.4168, -3.7038"};
 const Place Svalbard{78.2, 15.6, "78.2, 15.6"};
 
 TEST(Night, TheSunAtAnEquinoxRisesDueEastWithinItsError) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   const Night night = ComputeNight(e, Equator, Jd(2026, 3, 20, 12), Jd(2026, 3, 21, 12), {});
   ASSERT_TRUE(night.sun.rise && night.sun.set);
   double azimuth = 0;
@@ -56,7 +51,7 @@ TEST(Night, TheSunAtAnEquinoxRisesDueEastWithinItsError) {
 }
 
 TEST(Night, ThePolarNightAndThePolarDay) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   const Night december = ComputeNight(e, Svalbard, Jd(2026, 12, 7, 11), Jd(2026, 12, 8, 11), {5});
   EXPECT_FALSE(december.sun.set || december.sun.rise || december.sun.civilDusk);
   EXPECT_EQ(december.sun.reasons, std::vector<std::string>{"el Sol no sale"});
@@ -71,7 +66,7 @@ TEST(Night, ThePolarNightAndThePolarDay) {
 }
 
 TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   const NightLimits limits{-6, 10};
   const double start = Jd(2026, 12, 7, 11), end = Jd(2026, 12, 8, 11);
   const Night night = ComputeNight(e, Madrid, start, end, {1, 2, 4, 5, 6, 7, 8, 9}, limits);
@@ -94,7 +89,7 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
 }
 
 TEST(Moon, PhasesOnKnownDates) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   auto sun = [&](double jd) {
     const EquatorialCoordinates eq = SunEquatorialAt(e, jd);
     return std::array<double, 3>{eq.x, eq.y, eq.z};
@@ -158,7 +153,7 @@ TEST(Aspect, SimpleGeometriesAndTheMagnitudesAtUnitDistance) {
 }
 
 TEST(Aspect, VenusGreatestElongationOfAugust2026AndSaturnsRingsEdgeOnIn2025) {
-  const ElementsTable el = Elements();
+  const ElementsTable el = testing::FilledElements();
   auto vector = [&](Int16 body, double jd) {
     const HeliocentricPosition p = ComputeHeliocentricPosition(body == 3 ? EarthRow(el) : BodyRow(el, body), jd,
                                                                EpochOffset(el), el);

@@ -5,6 +5,7 @@
 // stands still, and a close approach is closer than an hour either side.
 #include <gtest/gtest.h>
 
+#include "../support/filled_elements.h"
 #include <cmath>
 
 #include "crossings.h"
@@ -13,14 +14,8 @@
 namespace orbitas {
 namespace {
 
-ElementsTable Elements() {
-  ElementsTable e{};
-  FillElements(e);
-  return e;
-}
-
 std::vector<Phenomenon> Find(const std::vector<Int16>& planets, bool sunAndMoon, double start, double end) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   PhenomenaRequest request;
   request.planets = planets;
   request.sunAndMoon = sunAndMoon;
@@ -51,7 +46,7 @@ TEST(Crossings, ZerosWhereTheSignChangesAndOnlyThere) {
 }
 
 TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   std::vector<double> oppositions;
   for (const Phenomenon& p : Find({4}, false, 2447892.5, 2466154.5)) {  // 1990-2040
     if (p.kind != PhenomenonKind::Opposition) continue;
@@ -71,7 +66,7 @@ TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
 }
 
 TEST(Phenomena, EquinoxesStationsAndApproachesMeetTheirDefinitions) {
-  const ElementsTable e = Elements();
+  const ElementsTable e = testing::FilledElements();
   int seasons = 0, stations = 0, approaches = 0;
   for (const Phenomenon& p : Find({1, 2, 4, 5, 6}, true, 2461406.5, 2461771.5)) {  // 2027
     switch (p.kind) {

@@ -2,6 +2,7 @@
 // highest, and the polar night.
 #include <gtest/gtest.h>
 
+#include "../support/filled_elements.h"
 #include "rise_set.h"
 
 namespace orbitas {
@@ -9,14 +10,8 @@ namespace {
 
 const Place Madrid{40.4168, -3.7038, "40.4168, -3.7038"};
 
-ElementsTable Elements() {
-  ElementsTable e{};
-  FillElements(e);
-  return e;
-}
-
 TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
-  const ElementsTable elements = Elements();
+  const ElementsTable elements = testing::FilledElements();
   const double start = 2461381.5;  // 2026-12-07T00:00 UT
   for (const Int16 body : {1, 2, 4, 5, 6, 7, 8, 9}) {
     const PlanetDay day = ComputePlanetDay(elements, body, Madrid, start, start + 1);
@@ -34,7 +29,7 @@ TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
 }
 
 TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
-  const ElementsTable elements = Elements();
+  const ElementsTable elements = testing::FilledElements();
   const Place svalbard{78, 15, "78, 15"};
   const double start = 2461381.5;
   const PlanetDay pluto = ComputePlanetDay(elements, 9, svalbard, start, start + 1);
@@ -47,7 +42,7 @@ TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
 }
 
 TEST(RiseSet, AVerdictNarrowerThanTheErrorSaysSo) {
-  const ElementsTable elements = Elements();
+  const ElementsTable elements = testing::FilledElements();
   const Place svalbard{78.2, 15.6, "78.2, 15.6"};
   const double start = 2461395.5;  // 2026-12-21T00:00 UT
   // Mars never sets, but its lowest point misses the horizon by less
@@ -68,7 +63,7 @@ TEST(RiseSet, AVerdictNarrowerThanTheErrorSaysSo) {
 TEST(SkyPosition, TheBarIsNeverTighterThanTheReference) {
   // Saturn from 54.26 N, 29.15 W on 2002-03-07: the method is 0.006° from
   // the reference, but the reference itself is only good to some 0.03°.
-  const ElementsTable elements = Elements();
+  const ElementsTable elements = testing::FilledElements();
   const double jd = 2452341.333;
   const SkyPosition sky = PlanetInSky(jd, 6, PlanetEquatorialAt(elements, 6, jd), Place{54.26, -29.15, ""});
   ASSERT_TRUE(sky.methodError && sky.referenceError);
