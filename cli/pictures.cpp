@@ -6,7 +6,7 @@
 #include "civil_days.h"
 #include "civil_time.h"
 #include "moon.h"
-#include "planet_aspect.h"
+#include "planet_appearance.h"
 #include "rise_set.h"
 #include "sun.h"
 

@@ -13,7 +13,7 @@
 #include "elements.h"
 #include "moon.h"
 #include "place.h"
-#include "planet_aspect.h"
+#include "planet_appearance.h"
 
 namespace orbitas {
 

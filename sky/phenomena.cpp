@@ -12,7 +12,7 @@
 #include "crossings.h"
 #include "equatorial.h"
 #include "heliocentric.h"
-#include "planet_aspect.h"
+#include "planet_appearance.h"
 #include "runtime_error.h"
 
 namespace orbitas {

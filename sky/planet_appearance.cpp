@@ -1,4 +1,4 @@
-#include "planet_aspect.h"
+#include "planet_appearance.h"
 
 #include <algorithm>
 #include <cmath>
