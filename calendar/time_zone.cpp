@@ -103,6 +103,14 @@ std::string TimeZone::LocalIso(double utcSeconds) const {
   return IsoText(local) + suffix;
 }
 
+std::string TimeZone::LocalMinute(double utcSeconds) const {
+  std::string iso = LocalIso(utcSeconds + 30);
+  const std::size_t t = iso.find('T');
+  iso = iso.substr(0, t + 6);
+  iso[t] = ' ';
+  return iso;
+}
+
 LocalDay LocalDayOf(const CivilTime& day, const TimeZone& zone, int fromHour) {
   CivilTime date = day;
   date.hour = fromHour;

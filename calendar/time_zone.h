@@ -50,6 +50,10 @@ class TimeZone {
   // second, with its offset.
   std::string LocalIso(double utcSeconds) const;
 
+  // "2026-12-07 17:50": the local time of utcSeconds to the nearest
+  // minute, as an almanac writes it.
+  std::string LocalMinute(double utcSeconds) const;
+
  private:
   std::string name_ = "UTC";
   struct Rule;  // the zone's rule after its last transition

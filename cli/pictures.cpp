@@ -5,6 +5,7 @@
 #include "body_names.h"
 #include "civil_days.h"
 #include "civil_time.h"
+#include "ecliptic.h"
 #include "moon.h"
 #include "planet_appearance.h"
 #include "rise_set.h"
@@ -38,16 +39,6 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int
 
 namespace {
 
-constexpr double EclipticObliquity = 23.4392911 * 3.141592653589793 / 180;  // J2000
-
-// "2026-12-07 22:00": a local time to the minute.
-std::string LocalMinute(const TimeZone& zone, double julianDay) {
-  std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(julianDay) + 30);
-  iso = iso.substr(0, iso.find('T') + 6);
-  iso[iso.find('T')] = ' ';
-  return iso;
-}
-
 HorizonCoordinates SunHorizon(const ElementsTable& elements, const Place& place, double jd) {
   const EquatorialCoordinates sun = SunEquatorialAt(elements, jd);
   return ComputeHorizon(jd, sun.rightAscensionHours, sun.declination, place.latitude, place.longitude);
@@ -59,7 +50,7 @@ pictures::SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& 
                             const TimeZone& zone) {
   const double jd = outcome.julianDay;
   pictures::SkyDome dome;
-  dome.instant = LocalMinute(zone, jd) + " (" + zone.name() + ")";
+  dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
   dome.place = place.text;
   for (const PlanetOutcome& p : outcome.planets) {
     if (!p.sky) continue;
@@ -84,7 +75,7 @@ pictures::SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& 
   }
   for (int k = 0; k <= 360; k += 2) {
     const double l = k * 3.141592653589793 / 180;
-    const double x = std::cos(l), y = std::sin(l) * std::cos(EclipticObliquity), z = std::sin(l) * std::sin(EclipticObliquity);
+    const double x = std::cos(l), y = std::sin(l) * std::cos(J2000ObliquityRadians), z = std::sin(l) * std::sin(J2000ObliquityRadians);
     double ra = std::atan2(y, x) * 12 / 3.141592653589793;
     if (ra < 0) ra += 24;
     const double dec = std::atan2(z, std::hypot(x, y)) * 180 / 3.141592653589793;

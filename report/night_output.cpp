@@ -21,10 +21,7 @@ std::string Whole(double x) { return std::to_string(std::lround(x)); }
 
 // "2026-12-07 17:50": local time to the nearest minute.
 std::string Minute(const TimeZone& zone, double julianDay) {
-  std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(julianDay) + 30);
-  iso = iso.substr(0, iso.find('T') + 6);
-  iso[iso.find('T')] = ' ';
-  return iso;
+  return zone.LocalMinute(UnixSecondsFromJulianDay(julianDay));
 }
 
 std::string Iso(const TimeZone& zone, double julianDay) {

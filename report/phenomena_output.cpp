@@ -100,10 +100,7 @@ std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
 }
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
-  std::string when = zone.LocalIso(UnixSecondsFromJulianDay(p.time) + 30);
-  when = when.substr(0, when.find('T') + 6);
-  when[when.find('T')] = ' ';
-  return when + "  " + PhenomenonDescription(p, sep) + "  (" + TimeErrorText(p, sep) + ")\n";
+  return zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + "  " + PhenomenonDescription(p, sep) + "  (" + TimeErrorText(p, sep) + ")\n";
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {

@@ -7,17 +7,16 @@
 
 #include "angle_units.h"
 #include "crossings.h"
+#include "ecliptic.h"
 
 namespace orbitas {
 namespace {
 
 constexpr double MetresPerAu = 149597870700.0;
 constexpr double MoonRadiusMetres = 1737400.0;
-// The obliquity of J2000 (IAU 2006), for the longitudes of the phase.
-constexpr double EclipticObliquity = 84381.406 / 3600 / DegreesPerRadian;
 
 double Longitude(const std::array<double, 3>& v) {
-  const double y = v[1] * std::cos(EclipticObliquity) + v[2] * std::sin(EclipticObliquity);
+  const double y = v[1] * std::cos(J2000ObliquityRadians) + v[2] * std::sin(J2000ObliquityRadians);
   return std::atan2(y, v[0]) * DegreesPerRadian;
 }
 

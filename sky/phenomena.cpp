@@ -10,6 +10,7 @@
 #include "angle_units.h"
 #include "angles.h"
 #include "crossings.h"
+#include "ecliptic.h"
 #include "equatorial.h"
 #include "heliocentric.h"
 #include "planet_appearance.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr double Precision = 1e-6;           // days: the method's instants, to a tenth of a second
 constexpr double ReferencePrecision = 2e-5;  // days: the reference's, to a couple of seconds
 constexpr double YearDays = 365.25;
-constexpr double J2000Obliquity = 84381.406 / 3600 / DegreesPerRadian;  // IAU 2006, radians
 constexpr double Aberration = 20.49552 / 3600;                           // degrees, at one AU
 
 double Wrap180(double degrees) { return Wrapped(degrees); }
@@ -128,7 +128,7 @@ class ReferenceGeometry : public Geometry {
         double barycentric[2][3];
         eraEpv00(jd, 0.0, pv, barycentric);
         cachedDay_ = jd;
-        cachedEarth_ = ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000Obliquity);
+        cachedEarth_ = ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000ObliquityRadians);
       }
       return cachedEarth_;
     }
@@ -137,12 +137,12 @@ class ReferenceGeometry : public Geometry {
     } else {
       return std::nullopt;  // Pluto: no reference
     }
-    return ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000Obliquity);
+    return ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000ObliquityRadians);
   }
   Vector Moon(double jd) const override {
     double pv[2][3];
     eraMoon98(jd, 0.0, pv);
-    return ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000Obliquity);
+    return ToEcliptic({pv[0][0], pv[0][1], pv[0][2]}, J2000ObliquityRadians);
   }
   double SunApparentLongitude(double jd) const override {
     double pv[2][3], barycentric[2][3];
@@ -150,7 +150,7 @@ class ReferenceGeometry : public Geometry {
     return ApparentLongitude({-pv[0][0], -pv[0][1], -pv[0][2]}, jd);
   }
   Vector Equatorial(const Vector& v) const override {
-    const double e = J2000Obliquity;
+    const double e = J2000ObliquityRadians;
     return {v[0], std::cos(e) * v[1] - std::sin(e) * v[2], std::sin(e) * v[1] + std::cos(e) * v[2]};
   }
 

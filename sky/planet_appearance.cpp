@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "angle_units.h"
+#include "ecliptic.h"
 #include "equatorial.h"
 
 namespace orbitas {
@@ -32,7 +33,7 @@ double SubLatitude(const Vector& pole, const Vector& v) {
 
 // The ecliptic longitude of an equatorial J2000 vector, degrees.
 double EclipticLongitude(const Vector& v) {
-  const double e = 23.4392911 / DegreesPerRadian;
+  const double e = J2000ObliquityRadians;
   const double y = v[1] * std::cos(e) + v[2] * std::sin(e);
   return std::atan2(y, v[0]) * DegreesPerRadian;
 }
