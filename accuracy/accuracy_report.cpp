@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "angle_units.h"
-#include "equatorial.h"
-#include "julian_day.h"
-#include "reference_direction.h"
+#include "runtime/angle_units.h"
+#include "ephemeris/equatorial.h"
+#include "calendar/julian_day.h"
+#include "sky/bodies/reference_direction.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Órbitas: the window of approximate planetary positions.
 #include <QApplication>
 
-#include "main_form.h"
-#include "program_state.h"
-#include "system_seams.h"
+#include "window/main_form.h"
+#include "session/program_state.h"
+#include "window/system_seams.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

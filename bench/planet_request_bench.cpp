@@ -5,11 +5,11 @@
 
 #include <cstdio>
 
-#include "equatorial.h"
-#include "julian_day.h"
-#include "planet_request.h"
-#include "table.h"
-#include "typed_values.h"
+#include "ephemeris/equatorial.h"
+#include "calendar/julian_day.h"
+#include "session/planet_request.h"
+#include "cli/table.h"
+#include "cli/typed_values.h"
 
 namespace {
 

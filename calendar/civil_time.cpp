@@ -1,12 +1,12 @@
-#include "civil_time.h"
+#include "calendar/civil_time.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
-#include "civil_days.h"
-#include "number_text.h"
+#include "calendar/civil_days.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 double SecondsFromCivil(const CivilTime& t) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "civil_days.h"
+#include "calendar/civil_days.h"
 
 namespace orbitas {
 

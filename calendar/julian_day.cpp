@@ -1,4 +1,4 @@
-#include "julian_day.h"
+#include "calendar/julian_day.h"
 
 namespace orbitas {
 namespace {

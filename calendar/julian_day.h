@@ -9,7 +9,7 @@
 // runs into the next year, day 30 of February into March, minute 90 adds an
 // hour and a half. Each either returns its result or raises a run-time error.
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas {
 

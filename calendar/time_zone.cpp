@@ -1,4 +1,4 @@
-#include "time_zone.h"
+#include "calendar/time_zone.h"
 
 #include <date/ptz.h>
 #include <date/tz.h>
@@ -10,7 +10,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "civil_days.h"
+#include "calendar/civil_days.h"
 
 namespace orbitas {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "civil_time.h"
+#include "calendar/civil_time.h"
 
 namespace date {
 class time_zone;

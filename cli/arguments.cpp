@@ -1,11 +1,11 @@
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <tuple>
 
-#include "number_text.h"
-#include "option_table.h"
-#include "planet_names.h"
-#include "typed_values.h"
+#include "runtime/number_text.h"
+#include "cli/option_table.h"
+#include "cli/planet_names.h"
+#include "cli/typed_values.h"
 
 namespace orbitas::cli {
 

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "instant.h"
-#include "night.h"
-#include "picture_file.h"
-#include "place.h"
-#include "table_plan.h"
-#include "table_rows.h"
-#include "time_zone.h"
-#include "usage_error.h"
+#include "session/instant.h"
+#include "sky/night/night.h"
+#include "pictures/picture_file.h"
+#include "sky/frames/place.h"
+#include "session/table_plan.h"
+#include "report/table_rows.h"
+#include "calendar/time_zone.h"
+#include "cli/usage_error.h"
 
 namespace orbitas::cli {
 

@@ -9,22 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "civil_days.h"
-#include "decimal_separator.h"
-#include "explain.h"
-#include "instant_output.h"
-#include "calendar_file.h"
-#include "night_output.h"
-#include "phenomena.h"
-#include "phenomena_output.h"
-#include "progress.h"
-#include "output.h"
-#include "pictures.h"
-#include "request_refused.h"
-#include "rise_set.h"
-#include "sky_output.h"
-#include "table.h"
+#include "cli/arguments.h"
+#include "calendar/civil_days.h"
+#include "cli/decimal_separator.h"
+#include "report/explain.h"
+#include "report/instant_output.h"
+#include "report/calendar_file.h"
+#include "report/night_output.h"
+#include "sky/events/phenomena.h"
+#include "report/phenomena_output.h"
+#include "cli/progress.h"
+#include "cli/output.h"
+#include "cli/pictures.h"
+#include "session/request_refused.h"
+#include "sky/night/rise_set.h"
+#include "report/sky_output.h"
+#include "cli/table.h"
 
 namespace {
 

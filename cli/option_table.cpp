@@ -1,9 +1,9 @@
-#include "option_table.h"
+#include "cli/option_table.h"
 
 #include <algorithm>
 
-#include "planet_names.h"
-#include "text_layout.h"
+#include "cli/planet_names.h"
+#include "report/text_layout.h"
 
 namespace orbitas::cli {
 using report::DisplayWidth;

@@ -1,15 +1,15 @@
-#include "pictures.h"
+#include "cli/pictures.h"
 
 #include <cmath>
 
-#include "body_names.h"
-#include "civil_days.h"
-#include "civil_time.h"
-#include "ecliptic.h"
-#include "moon.h"
-#include "planet_appearance.h"
-#include "rise_set.h"
-#include "sun.h"
+#include "session/body_names.h"
+#include "calendar/civil_days.h"
+#include "calendar/civil_time.h"
+#include "sky/frames/ecliptic.h"
+#include "sky/bodies/moon.h"
+#include "sky/bodies/planet_appearance.h"
+#include "sky/night/rise_set.h"
+#include "sky/bodies/sun.h"
 
 namespace orbitas::cli {
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "instant.h"
-#include "night.h"
-#include "night_picture.h"
-#include "orbit_picture.h"
-#include "sky_dome_picture.h"
-#include "sky_path_picture.h"
-#include "table.h"
-#include "time_zone.h"
+#include "session/instant.h"
+#include "sky/night/night.h"
+#include "pictures/night_picture.h"
+#include "pictures/orbit_picture.h"
+#include "pictures/sky_dome_picture.h"
+#include "pictures/sky_path_picture.h"
+#include "cli/table.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas::cli {
 

@@ -1,9 +1,9 @@
-#include "planet_names.h"
+#include "cli/planet_names.h"
 
 #include <string>
 
-#include "body_names.h"
-#include "elements.h"
+#include "session/body_names.h"
+#include "ephemeris/elements.h"
 
 namespace orbitas::cli {
 

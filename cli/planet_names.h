@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas::cli {
 

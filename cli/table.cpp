@@ -1,6 +1,6 @@
-#include "table.h"
+#include "cli/table.h"
 
-#include "progress.h"
+#include "cli/progress.h"
 
 namespace orbitas::cli {
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "instant.h"
-#include "output.h"
-#include "table_plan.h"
-#include "table_rows.h"
+#include "session/instant.h"
+#include "cli/output.h"
+#include "session/table_plan.h"
+#include "report/table_rows.h"
 
 namespace orbitas::cli {
 

@@ -1,12 +1,12 @@
-#include "typed_values.h"
+#include "cli/typed_values.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-#include "civil_days.h"
-#include "option_table.h"
-#include "usage_error.h"
+#include "calendar/civil_days.h"
+#include "cli/option_table.h"
+#include "cli/usage_error.h"
 
 namespace orbitas::cli {
 namespace {

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <utility>
 
-#include "civil_time.h"
-#include "picture_file.h"
-#include "place.h"
-#include "time_zone.h"
+#include "calendar/civil_time.h"
+#include "pictures/picture_file.h"
+#include "sky/frames/place.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas::cli {
 

@@ -1,4 +1,4 @@
-#include "angles.h"
+#include "ephemeris/angles.h"
 
 namespace orbitas {
 

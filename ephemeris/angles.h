@@ -1,8 +1,8 @@
 #pragma once
 // Numeric and angle helpers of the position computation. All are pure.
 
-#include "conversions.h"
-#include "elements.h"
+#include "runtime/conversions.h"
+#include "ephemeris/elements.h"
 
 namespace orbitas {
 

@@ -1,4 +1,4 @@
-#include "elements.h"
+#include "ephemeris/elements.h"
 
 namespace orbitas {
 namespace {

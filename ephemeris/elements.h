@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas {
 

@@ -1,6 +1,6 @@
-#include "equatorial.h"
+#include "ephemeris/equatorial.h"
 
-#include "angles.h"
+#include "ephemeris/angles.h"
 
 namespace orbitas {
 

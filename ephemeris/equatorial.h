@@ -2,7 +2,7 @@
 // Geocentric equatorial coordinates of a planet from the heliocentric
 // positions of the planet and the Earth.
 
-#include "heliocentric.h"
+#include "ephemeris/heliocentric.h"
 
 namespace orbitas {
 

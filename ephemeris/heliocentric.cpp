@@ -1,6 +1,6 @@
-#include "heliocentric.h"
+#include "ephemeris/heliocentric.h"
 
-#include "angles.h"
+#include "ephemeris/angles.h"
 
 namespace orbitas {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Heliocentric rectangular coordinates of a body from its mean elements.
 
-#include "elements.h"
-#include "kepler.h"
+#include "ephemeris/elements.h"
+#include "ephemeris/kepler.h"
 
 namespace orbitas {
 

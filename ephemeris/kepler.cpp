@@ -1,6 +1,6 @@
-#include "kepler.h"
+#include "ephemeris/kepler.h"
 
-#include "angles.h"
+#include "ephemeris/angles.h"
 
 namespace orbitas {
 

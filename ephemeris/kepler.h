@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas {
 

@@ -3,9 +3,9 @@
 // days.
 #include <cmath>
 
-#include "fuzz_support.h"
-#include "julian_day.h"
-#include "civil_days.h"
+#include "fuzz/fuzz_support.h"
+#include "calendar/julian_day.h"
+#include "calendar/civil_days.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;

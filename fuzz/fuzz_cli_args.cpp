@@ -6,15 +6,15 @@
 #include <cmath>
 #include <vector>
 
-#include "arguments.h"
-#include "elements.h"
-#include "fuzz_support.h"
-#include "pictures.h"
-#include "rise_set.h"
-#include "planet_names.h"
-#include "phenomena.h"
-#include "request_refused.h"
-#include "typed_values.h"
+#include "cli/arguments.h"
+#include "ephemeris/elements.h"
+#include "fuzz/fuzz_support.h"
+#include "cli/pictures.h"
+#include "sky/night/rise_set.h"
+#include "cli/planet_names.h"
+#include "sky/events/phenomena.h"
+#include "session/request_refused.h"
+#include "cli/typed_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;

@@ -3,9 +3,9 @@
 // method allows.
 #include <cmath>
 
-#include "fuzz_support.h"
-#include "number_text.h"
-#include "planet_request.h"
+#include "fuzz/fuzz_support.h"
+#include "runtime/number_text.h"
+#include "session/planet_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;

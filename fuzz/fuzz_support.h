@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas::fuzz {
 

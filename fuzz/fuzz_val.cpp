@@ -2,8 +2,8 @@
 // written back with CStr read back within CStr's rounding.
 #include <cmath>
 
-#include "fuzz_support.h"
-#include "number_text.h"
+#include "fuzz/fuzz_support.h"
+#include "runtime/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orbitas;

@@ -1,11 +1,11 @@
-#include "night_picture.h"
+#include "pictures/night_picture.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "number_text.h"
-#include "picture_style.h"
-#include "svg_writer.h"
+#include "runtime/number_text.h"
+#include "pictures/picture_style.h"
+#include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {

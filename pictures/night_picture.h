@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas::pictures {
 

@@ -1,14 +1,14 @@
-#include "orbit_picture.h"
+#include "pictures/orbit_picture.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "angles.h"
-#include "body_names.h"
-#include "number_text.h"
-#include "picture_style.h"
-#include "runtime_error.h"
-#include "svg_writer.h"
+#include "ephemeris/angles.h"
+#include "session/body_names.h"
+#include "runtime/number_text.h"
+#include "pictures/picture_style.h"
+#include "runtime/runtime_error.h"
+#include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "heliocentric.h"
+#include "ephemeris/heliocentric.h"
 
 namespace orbitas::pictures {
 

@@ -1,4 +1,4 @@
-#include "picture_file.h"
+#include "pictures/picture_file.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>

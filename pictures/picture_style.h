@@ -4,7 +4,7 @@
 // sizes of text and markers for a picture of a given height.
 #include <string_view>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas::pictures {
 

@@ -1,12 +1,12 @@
-#include "sky_dome_picture.h"
+#include "pictures/sky_dome_picture.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "number_text.h"
-#include "picture_style.h"
-#include "svg_writer.h"
+#include "runtime/number_text.h"
+#include "pictures/picture_style.h"
+#include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {

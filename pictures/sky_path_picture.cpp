@@ -1,16 +1,16 @@
-#include "sky_path_picture.h"
+#include "pictures/sky_path_picture.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "angle_units.h"
-#include "angles.h"
-#include "body_names.h"
-#include "equatorial.h"
-#include "number_text.h"
-#include "picture_style.h"
-#include "svg_writer.h"
+#include "runtime/angle_units.h"
+#include "ephemeris/angles.h"
+#include "session/body_names.h"
+#include "ephemeris/equatorial.h"
+#include "runtime/number_text.h"
+#include "pictures/picture_style.h"
+#include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {

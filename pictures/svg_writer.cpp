@@ -1,4 +1,4 @@
-#include "svg_writer.h"
+#include "pictures/svg_writer.h"
 
 #include <cstdio>
 

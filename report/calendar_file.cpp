@@ -1,12 +1,12 @@
-#include "calendar_file.h"
+#include "report/calendar_file.h"
 
 #include <libical/ical.h>
 
 #include <cmath>
 #include <memory>
 
-#include "civil_time.h"
-#include "phenomena_output.h"
+#include "calendar/civil_time.h"
+#include "report/phenomena_output.h"
 
 namespace orbitas::report {
 namespace {

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "phenomena.h"
+#include "sky/events/phenomena.h"
 
 namespace orbitas::report {
 

@@ -1,12 +1,12 @@
-#include "explain.h"
+#include "report/explain.h"
 
 #include <cmath>
 
-#include "angles.h"
-#include "body_names.h"
-#include "date_entry.h"
-#include "number_text.h"
-#include "text_layout.h"
+#include "ephemeris/angles.h"
+#include "session/body_names.h"
+#include "session/date_entry.h"
+#include "runtime/number_text.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 namespace {

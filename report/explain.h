@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "instant.h"
+#include "session/instant.h"
 
 namespace orbitas::report {
 

@@ -1,11 +1,11 @@
-#include "instant_output.h"
+#include "report/instant_output.h"
 
 #include <utility>
 
-#include "body_names.h"
-#include "json.h"
-#include "sky_output.h"
-#include "text_layout.h"
+#include "session/body_names.h"
+#include "report/json.h"
+#include "report/sky_output.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 namespace {

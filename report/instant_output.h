@@ -2,7 +2,7 @@
 // The outcome of one instant as the command line prints it.
 #include <string>
 
-#include "instant.h"
+#include "session/instant.h"
 
 namespace orbitas::report {
 

@@ -1,9 +1,9 @@
-#include "json.h"
+#include "report/json.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "shortest_text.h"
+#include "runtime/shortest_text.h"
 
 namespace orbitas::report {
 

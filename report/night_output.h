@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "night.h"
-#include "time_zone.h"
+#include "sky/night/night.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas::report {
 

@@ -1,12 +1,12 @@
-#include "phenomena_output.h"
+#include "report/phenomena_output.h"
 
 #include <cmath>
 
-#include "body_names.h"
-#include "civil_time.h"
-#include "json.h"
-#include "number_text.h"
-#include "shortest_text.h"
+#include "session/body_names.h"
+#include "calendar/civil_time.h"
+#include "report/json.h"
+#include "runtime/number_text.h"
+#include "runtime/shortest_text.h"
 
 namespace orbitas::report {
 namespace {

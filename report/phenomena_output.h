@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "phenomena.h"
-#include "time_zone.h"
+#include "sky/events/phenomena.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas::report {
 

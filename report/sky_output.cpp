@@ -1,12 +1,12 @@
-#include "sky_output.h"
+#include "report/sky_output.h"
 
 #include <cmath>
 
-#include "body_names.h"
-#include "civil_time.h"
-#include "json.h"
-#include "number_text.h"
-#include "text_layout.h"
+#include "session/body_names.h"
+#include "calendar/civil_time.h"
+#include "report/json.h"
+#include "runtime/number_text.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 namespace {

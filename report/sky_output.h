@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "rise_set.h"
-#include "sky_position.h"
-#include "time_zone.h"
+#include "sky/night/rise_set.h"
+#include "sky/bodies/sky_position.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas::report {
 

@@ -1,15 +1,15 @@
-#include "table_rows.h"
+#include "report/table_rows.h"
 
 #include <charconv>
 #include <cstring>
 
-#include "body_names.h"
-#include "instant_output.h"
-#include "json.h"
-#include "number_text.h"
-#include "sky_output.h"
-#include "shortest_text.h"
-#include "text_layout.h"
+#include "session/body_names.h"
+#include "report/instant_output.h"
+#include "report/json.h"
+#include "runtime/number_text.h"
+#include "report/sky_output.h"
+#include "runtime/shortest_text.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "instant.h"
+#include "session/instant.h"
 
 namespace orbitas::report {
 

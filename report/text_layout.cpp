@@ -1,4 +1,4 @@
-#include "text_layout.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 

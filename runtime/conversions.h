@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "real.h"
+#include "runtime/real.h"
 
 namespace orbitas {
 

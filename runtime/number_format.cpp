@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "number_text.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 namespace {

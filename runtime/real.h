@@ -16,7 +16,7 @@
 #include <cmath>
 #include <compare>
 
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 

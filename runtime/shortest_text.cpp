@@ -1,4 +1,4 @@
-#include "shortest_text.h"
+#include "runtime/shortest_text.h"
 
 // Header-only, so that Dragonbox is compiled in and inlined here, with
 // its full table of powers of ten (about 10 KB) for speed.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "number_text.h"
-#include "runtime_error.h"
+#include "runtime/number_text.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 namespace {

@@ -1,6 +1,6 @@
-#include "body_names.h"
+#include "session/body_names.h"
 
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 

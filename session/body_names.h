@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas {
 

@@ -1,6 +1,6 @@
-#include "date_entry.h"
+#include "session/date_entry.h"
 
-#include "number_text.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "julian_day.h"
-#include "program_state.h"
+#include "calendar/julian_day.h"
+#include "session/program_state.h"
 
 namespace orbitas {
 

@@ -1,7 +1,7 @@
-#include "instant.h"
+#include "session/instant.h"
 
-#include "civil_days.h"
-#include "number_text.h"
+#include "calendar/civil_days.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 

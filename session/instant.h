@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "date_entry.h"
-#include "label_texts.h"
-#include "planet_request.h"
-#include "program_state.h"
-#include "runtime_error.h"
-#include "sky_position.h"
-#include "time_zone.h"
+#include "session/date_entry.h"
+#include "session/label_texts.h"
+#include "session/planet_request.h"
+#include "session/program_state.h"
+#include "runtime/runtime_error.h"
+#include "sky/bodies/sky_position.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas {
 

@@ -1,9 +1,9 @@
-#include "label_texts.h"
+#include "session/label_texts.h"
 
 #include <cstring>
 #include <stdexcept>
 
-#include "number_text.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 

@@ -7,7 +7,7 @@
 #include <bitset>
 #include <string_view>
 
-#include "result_label.h"
+#include "session/result_label.h"
 
 namespace orbitas {
 

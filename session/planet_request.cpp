@@ -1,9 +1,9 @@
-#include "planet_request.h"
+#include "session/planet_request.h"
 
 #include <string>
 
-#include "angles.h"
-#include "body_names.h"
+#include "ephemeris/angles.h"
+#include "session/body_names.h"
 
 namespace orbitas {
 namespace {

@@ -7,9 +7,9 @@
 #include <array>
 #include <string_view>
 
-#include "equatorial.h"
-#include "heliocentric.h"
-#include "label_texts.h"
+#include "ephemeris/equatorial.h"
+#include "ephemeris/heliocentric.h"
+#include "session/label_texts.h"
 
 namespace orbitas {
 

@@ -2,8 +2,8 @@
 // The program-wide values, zero or empty at start, alive for the whole run.
 // The date entry and the planet request keep them current.
 
-#include "elements.h"
-#include "planet_request.h"
+#include "ephemeris/elements.h"
+#include "session/planet_request.h"
 
 namespace orbitas {
 

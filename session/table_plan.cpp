@@ -1,9 +1,9 @@
-#include "table_plan.h"
+#include "session/table_plan.h"
 
 #include <cmath>
 
-#include "civil_days.h"
-#include "request_refused.h"
+#include "calendar/civil_days.h"
+#include "session/request_refused.h"
 
 namespace orbitas {
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "civil_days.h"
-#include "civil_time.h"
-#include "conversions.h"
-#include "place.h"
-#include "time_zone.h"
+#include "calendar/civil_days.h"
+#include "calendar/civil_time.h"
+#include "runtime/conversions.h"
+#include "sky/frames/place.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas {
 

@@ -1,4 +1,4 @@
-#include "form_layout.h"
+#include "window/form_layout.h"
 
 namespace orbitas {
 

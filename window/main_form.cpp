@@ -1,4 +1,4 @@
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include <QAction>
 #include <algorithm>
@@ -11,11 +11,11 @@
 
 #include <QScrollArea>
 
-#include "date_entry.h"
-#include "form_layout.h"
-#include "number_text.h"
-#include "planet_request.h"
-#include "runtime_error.h"
+#include "session/date_entry.h"
+#include "window/form_layout.h"
+#include "runtime/number_text.h"
+#include "session/planet_request.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 namespace {

@@ -8,10 +8,10 @@
 #include <array>
 #include <string_view>
 
-#include "conversions.h"
-#include "label_texts.h"
-#include "program_state.h"
-#include "seams.h"
+#include "runtime/conversions.h"
+#include "session/label_texts.h"
+#include "session/program_state.h"
+#include "window/seams.h"
 
 class QAction;
 class QLabel;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "number_text.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 

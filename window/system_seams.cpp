@@ -1,4 +1,4 @@
-#include "system_seams.h"
+#include "window/system_seams.h"
 
 #include <QApplication>
 #include <QClipboard>

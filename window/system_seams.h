@@ -2,7 +2,7 @@
 // The seams as the running program has them: the system clock and
 // clipboard, a message box for errors, and the application's exit.
 
-#include "seams.h"
+#include "window/seams.h"
 
 namespace orbitas {
 

@@ -1,4 +1,4 @@
-#include "civil_days.h"
+#include "calendar/civil_days.h"
 
 #include <gtest/gtest.h>
 

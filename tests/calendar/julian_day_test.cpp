@@ -1,8 +1,8 @@
-#include "julian_day.h"
+#include "calendar/julian_day.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
 namespace orbitas {
 namespace {

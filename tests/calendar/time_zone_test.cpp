@@ -3,7 +3,7 @@
 // another.
 #include <gtest/gtest.h>
 
-#include "time_zone.h"
+#include "calendar/time_zone.h"
 
 namespace orbitas {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "instant_output.h"
-#include "option_table.h"
-#include "request_refused.h"
-#include "table.h"
-#include "typed_values.h"
+#include "cli/arguments.h"
+#include "report/instant_output.h"
+#include "cli/option_table.h"
+#include "session/request_refused.h"
+#include "cli/table.h"
+#include "cli/typed_values.h"
 
 namespace orbitas::cli {
 namespace {

@@ -2,7 +2,7 @@
 // disk, a reader that goes away, and numbers it would read only in part.
 #include <gtest/gtest.h>
 
-#include "../support/process.h"
+#include "tests/support/process.h"
 
 namespace orbitas {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "../support/process.h"
-#include "number_text.h"
+#include "tests/support/process.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 namespace {

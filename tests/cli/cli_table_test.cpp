@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "../support/digits.h"
-#include "../support/process.h"
+#include "tests/support/digits.h"
+#include "tests/support/process.h"
 
 namespace orbitas {
 namespace {

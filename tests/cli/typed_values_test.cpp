@@ -1,8 +1,8 @@
 // The values typed after the options: instants, steps, places and zones,
 // read or refused with a message that names them.
-#include "typed_values.h"
+#include "cli/typed_values.h"
 
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <gtest/gtest.h>
 

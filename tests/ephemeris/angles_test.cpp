@@ -1,11 +1,11 @@
-#include "angles.h"
+#include "ephemeris/angles.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
-#include "../support/digits.h"
-#include "number_text.h"
+#include "tests/support/digits.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 namespace {

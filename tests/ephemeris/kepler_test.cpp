@@ -1,12 +1,12 @@
-#include "kepler.h"
+#include "ephemeris/kepler.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
-#include "../support/digits.h"
-#include "number_text.h"
-#include "angles.h"
+#include "tests/support/digits.h"
+#include "runtime/number_text.h"
+#include "ephemeris/angles.h"
 
 namespace orbitas {
 namespace {

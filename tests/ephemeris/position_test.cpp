@@ -2,12 +2,12 @@
 // Julian day 2451545.0, and where they stop with an error.
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
-#include "../support/digits.h"
-#include "number_text.h"
-#include "equatorial.h"
-#include "heliocentric.h"
+#include "tests/support/digits.h"
+#include "runtime/number_text.h"
+#include "ephemeris/equatorial.h"
+#include "ephemeris/heliocentric.h"
 
 namespace orbitas {
 namespace {

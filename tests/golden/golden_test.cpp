@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "date_entry.h"
-#include "number_text.h"
-#include "planet_request.h"
+#include "session/date_entry.h"
+#include "runtime/number_text.h"
+#include "session/planet_request.h"
 
 namespace orbitas {
 namespace {

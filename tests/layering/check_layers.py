@@ -10,25 +10,35 @@ import shutil
 import sys
 import tempfile
 
-# Each folder and the folders it may include, besides itself.
+# Each folder and the folders it may include, besides itself. The sky is a
+# library of sub-folders: frames and the search toolkit at the bottom, then
+# the bodies, then the night and the year's events.
+SKY_BASE = ["sky/frames", "sky/search", "sky/tables"]
+SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events"]
+LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
     "calendar": ["runtime"],
     "ephemeris": ["runtime"],
-    "sky": ["runtime", "calendar", "ephemeris"],
-    "session": ["runtime", "calendar", "ephemeris", "sky"],
-    "report": ["runtime", "calendar", "ephemeris", "sky", "session"],
-    "pictures": ["runtime", "calendar", "ephemeris", "sky", "session"],
-    "window": ["runtime", "calendar", "ephemeris", "sky", "session"],
-    "app": ["runtime", "calendar", "ephemeris", "sky", "session", "window"],
-    "cli": ["runtime", "calendar", "ephemeris", "sky", "session", "report", "pictures"],
-    "accuracy": ["runtime", "calendar", "ephemeris", "sky"],
-    "bench": ["runtime", "calendar", "ephemeris", "sky", "session", "report", "pictures", "cli"],
+    "sky/frames": LOW,
+    "sky/search": ["runtime", "calendar"],
+    "sky/tables": ["runtime", "sky/frames"],
+    "sky/bodies": LOW + SKY_BASE,
+    "sky/night": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/events": LOW + SKY_BASE + ["sky/bodies"],
+    "session": LOW + SKY,
+    "report": LOW + SKY + ["session"],
+    "pictures": LOW + SKY + ["session"],
+    "window": LOW + SKY + ["session"],
+    "app": LOW + SKY + ["session", "window"],
+    "cli": LOW + SKY + ["session", "report", "pictures"],
+    "accuracy": LOW + SKY,
+    "bench": LOW + SKY + ["session", "report", "pictures", "cli"],
 }
-ERFA_FOLDERS = {"sky", "accuracy", "bench"}
+ERFA_FOLDERS = set(SKY) | {"accuracy", "bench"}
 QT_FOLDERS = {"window", "app"}
 FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprintf\s*\(\s*stderr"]
-BELOW_FRONT_END = {"runtime", "calendar", "ephemeris", "sky", "session", "report", "pictures"}
+BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
@@ -39,11 +49,14 @@ def sources(top, folder):
                 yield os.path.join(root, name)
 
 
+def folder_of(path):
+    """The layer a path from the top belongs to: its first folder, or for
+    the sky its sub-folder ("sky/night")."""
+    parts = path.split("/")
+    return "/".join(parts[:2]) if parts[0] == "sky" and len(parts) > 2 else parts[0]
+
+
 def check(top):
-    owner = {}
-    for folder in BELOW:
-        for path in sources(top, folder):
-            owner.setdefault(os.path.basename(path), folder)
     faults = []
     for folder, allowed in BELOW.items():
         for path in sources(top, folder):
@@ -51,8 +64,13 @@ def check(top):
             where = os.path.relpath(path, top)
             for kind, name in INCLUDE.findall(text):
                 base = os.path.basename(name)
-                if kind == '"' and base in owner and owner[base] not in allowed + [folder]:
-                    faults.append(f"{where}: {folder}/ includes {owner[base]}/{base}")
+                if kind == '"':
+                    if "/" not in name:
+                        faults.append(f"{where}: #include \"{name}\" does not name its folder")
+                    elif os.path.exists(os.path.join(top, name)):
+                        owner = folder_of(name)
+                        if owner in BELOW and owner not in allowed + [folder]:
+                            faults.append(f"{where}: {folder}/ includes {name}")
                 if base == "erfa.h" and folder not in ERFA_FOLDERS:
                     faults.append(f"{where}: ERFA outside {sorted(ERFA_FOLDERS)}")
                 if re.match(r"Q[A-Za-z]", base) and folder not in QT_FOLDERS:
@@ -67,11 +85,14 @@ def check(top):
 
 def self_test(top):
     with tempfile.TemporaryDirectory() as copy:
-        for folder in BELOW:
+        for folder in {f.split("/")[0] for f in BELOW}:
             if os.path.isdir(os.path.join(top, folder)):
                 shutil.copytree(os.path.join(top, folder), os.path.join(copy, folder))
-        plants = [("ephemeris/kepler.cpp", '#include "horizon.h"\n'), ("report/json.cpp", '#include "svg_writer.h"\n'),
-                  ("session/instant.cpp", "#include <erfa.h>\n"), ("sky/place.h", "#include <QString>\n"),
+        plants = [("ephemeris/kepler.cpp", '#include "sky/frames/horizon.h"\n'),
+                  ("report/json.cpp", '#include "pictures/svg_writer.h"\n'),
+                  ("session/instant.cpp", "#include <erfa.h>\n"), ("sky/frames/place.h", "#include <QString>\n"),
+                  ("sky/bodies/moon.cpp", '#include "sky/night/night.h"\n'),
+                  ("report/json.cpp", '#include "json.h"\n'),
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n')]
         missed = []
         for path, line in plants:

@@ -1,8 +1,8 @@
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
 #include <limits>
 

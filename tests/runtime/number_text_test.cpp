@@ -1,8 +1,8 @@
-#include "number_text.h"
+#include "runtime/number_text.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 namespace {

@@ -1,4 +1,4 @@
-#include "shortest_text.h"
+#include "runtime/shortest_text.h"
 
 #include <gtest/gtest.h>
 

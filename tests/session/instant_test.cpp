@@ -1,7 +1,7 @@
 // One instant typed in a zone is the same universal instant.
 #include <gtest/gtest.h>
 
-#include "instant.h"
+#include "session/instant.h"
 
 namespace orbitas {
 namespace {

@@ -1,14 +1,14 @@
-#include "planet_request.h"
+#include "session/planet_request.h"
 
 #include <gtest/gtest.h>
 
-#include "../support/runtime_error_check.h"
+#include "tests/support/runtime_error_check.h"
 
 #include <map>
 #include <vector>
 
-#include "angles.h"
-#include "number_text.h"
+#include "ephemeris/angles.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "constellation.h"
+#include "sky/tables/constellation.h"
 
 namespace orbitas {
 namespace {

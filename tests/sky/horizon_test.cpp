@@ -1,6 +1,6 @@
 // The horizon of a place: the geometry that any mistake of sign, unit or
 // convention in the sidereal time, hour angle or azimuth would break.
-#include "horizon.h"
+#include "sky/frames/horizon.h"
 
 #include <gtest/gtest.h>
 

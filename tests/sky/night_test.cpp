@@ -5,14 +5,14 @@
 // interval, and the polar day and night.
 #include <gtest/gtest.h>
 
-#include "../support/filled_elements.h"
+#include "tests/support/filled_elements.h"
 #include <cmath>
 
-#include "civil_days.h"
-#include "moon.h"
-#include "night.h"
-#include "rise_set.h"
-#include "sun.h"
+#include "calendar/civil_days.h"
+#include "sky/bodies/moon.h"
+#include "sky/night/night.h"
+#include "sky/night/rise_set.h"
+#include "sky/bodies/sun.h"
 
 namespace orbitas {
 namespace {

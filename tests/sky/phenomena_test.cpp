@@ -5,11 +5,11 @@
 // stands still, and a close approach is closer than an hour either side.
 #include <gtest/gtest.h>
 
-#include "../support/filled_elements.h"
+#include "tests/support/filled_elements.h"
 #include <cmath>
 
-#include "crossings.h"
-#include "phenomena.h"
+#include "sky/search/crossings.h"
+#include "sky/events/phenomena.h"
 
 namespace orbitas {
 namespace {

@@ -2,8 +2,8 @@
 // highest, and the polar night.
 #include <gtest/gtest.h>
 
-#include "../support/filled_elements.h"
-#include "rise_set.h"
+#include "tests/support/filled_elements.h"
+#include "sky/night/rise_set.h"
 
 namespace orbitas {
 namespace {

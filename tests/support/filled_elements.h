@@ -1,7 +1,7 @@
 #pragma once
 // The method's table of elements, filled, for the tests that compute
 // positions.
-#include "elements.h"
+#include "ephemeris/elements.h"
 
 namespace orbitas::testing {
 

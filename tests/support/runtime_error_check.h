@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas::testing {
 

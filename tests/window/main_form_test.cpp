@@ -11,9 +11,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "form_layout.h"
-#include "main_form.h"
-#include "test_seams.h"
+#include "window/form_layout.h"
+#include "window/main_form.h"
+#include "tests/window/test_seams.h"
 
 using namespace orbitas;
 

@@ -10,9 +10,9 @@
 #include <memory>
 #include <random>
 
-#include "main_form.h"
-#include "planet_request.h"
-#include "test_seams.h"
+#include "window/main_form.h"
+#include "session/planet_request.h"
+#include "tests/window/test_seams.h"
 
 using namespace orbitas;
 

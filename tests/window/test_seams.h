@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "seams.h"
+#include "window/seams.h"
 
 namespace orbitas {
 

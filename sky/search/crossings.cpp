@@ -1,4 +1,4 @@
-#include "crossings.h"
+#include "sky/search/crossings.h"
 
 #include <algorithm>
 #include <cmath>

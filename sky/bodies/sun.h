@@ -2,7 +2,7 @@
 // The Sun seen from the Earth by the method itself: the Earth's
 // heliocentric vector reversed, turned to equatorial coordinates as the
 // planets are.
-#include "equatorial.h"
+#include "ephemeris/equatorial.h"
 
 namespace orbitas {
 

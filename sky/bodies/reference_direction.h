@@ -6,8 +6,8 @@
 #include <array>
 #include <optional>
 
-#include "conversions.h"
-#include "equatorial.h"
+#include "runtime/conversions.h"
+#include "ephemeris/equatorial.h"
 
 namespace orbitas {
 

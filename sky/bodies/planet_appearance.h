@@ -4,7 +4,7 @@
 // of the planet and the Earth.
 #include <array>
 
-#include "conversions.h"
+#include "runtime/conversions.h"
 
 namespace orbitas {
 

@@ -1,9 +1,9 @@
-#include "constellation.h"
+#include "sky/tables/constellation.h"
 
 #include <array>
 
-#include "angle_units.h"
-#include "horizon.h"
+#include "runtime/angle_units.h"
+#include "sky/frames/horizon.h"
 
 namespace orbitas {
 namespace {
@@ -15,7 +15,7 @@ struct Band {
 };
 
 constexpr Band Bands[] = {
-#include "constellation_boundaries.inc"
+#include "sky/tables/constellation_boundaries.inc"
 };
 
 constexpr std::array<Constellation, 88> Names = {{

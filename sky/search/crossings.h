@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "civil_days.h"
+#include "calendar/civil_days.h"
 
 namespace orbitas {
 

@@ -1,4 +1,4 @@
-#include "phenomena.h"
+#include "sky/events/phenomena.h"
 
 #include <erfa.h>
 
@@ -7,14 +7,14 @@
 #include <memory>
 #include <unordered_map>
 
-#include "angle_units.h"
-#include "angles.h"
-#include "crossings.h"
-#include "ecliptic.h"
-#include "equatorial.h"
-#include "heliocentric.h"
-#include "planet_appearance.h"
-#include "runtime_error.h"
+#include "runtime/angle_units.h"
+#include "ephemeris/angles.h"
+#include "sky/search/crossings.h"
+#include "sky/frames/ecliptic.h"
+#include "ephemeris/equatorial.h"
+#include "ephemeris/heliocentric.h"
+#include "sky/bodies/planet_appearance.h"
+#include "runtime/runtime_error.h"
 
 namespace orbitas {
 namespace {

@@ -1,10 +1,10 @@
-#include "reference_direction.h"
+#include "sky/bodies/reference_direction.h"
 
 #include <erfa.h>
 
 #include <cmath>
 
-#include "angle_units.h"
+#include "runtime/angle_units.h"
 
 namespace orbitas {
 namespace {

@@ -1,10 +1,10 @@
-#include "horizon.h"
+#include "sky/frames/horizon.h"
 
 #include <erfa.h>
 
 #include <cmath>
 
-#include "angle_units.h"
+#include "runtime/angle_units.h"
 
 namespace orbitas {
 

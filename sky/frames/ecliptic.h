@@ -2,7 +2,7 @@
 // The ecliptic of J2000 as the modern reference draws it: its obliquity to
 // the J2000 equator (IAU 2006, 84381.406"). The method keeps its own,
 // ObliquityRadians, for its own coordinates.
-#include "angle_units.h"
+#include "runtime/angle_units.h"
 
 namespace orbitas {
 

@@ -1,6 +1,6 @@
-#include "sky_position.h"
+#include "sky/bodies/sky_position.h"
 
-#include "reference_direction.h"
+#include "sky/bodies/reference_direction.h"
 
 namespace orbitas {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "elements.h"
-#include "sky_position.h"
+#include "ephemeris/elements.h"
+#include "sky/bodies/sky_position.h"
 
 namespace orbitas {
 

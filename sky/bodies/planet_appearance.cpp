@@ -1,11 +1,11 @@
-#include "planet_appearance.h"
+#include "sky/bodies/planet_appearance.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "angle_units.h"
-#include "ecliptic.h"
-#include "equatorial.h"
+#include "runtime/angle_units.h"
+#include "sky/frames/ecliptic.h"
+#include "ephemeris/equatorial.h"
 
 namespace orbitas {
 namespace {

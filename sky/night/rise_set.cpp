@@ -1,11 +1,11 @@
-#include "rise_set.h"
+#include "sky/night/rise_set.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "civil_days.h"
-#include "crossings.h"
-#include "reference_direction.h"
+#include "calendar/civil_days.h"
+#include "sky/search/crossings.h"
+#include "sky/bodies/reference_direction.h"
 
 namespace orbitas {
 namespace {

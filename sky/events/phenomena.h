@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "elements.h"
+#include "ephemeris/elements.h"
 
 namespace orbitas {
 

@@ -1,4 +1,4 @@
-#include "night.h"
+#include "sky/night/night.h"
 
 #include <erfa.h>
 
@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "crossings.h"
-#include "equatorial.h"
-#include "heliocentric.h"
-#include "reference_direction.h"
-#include "rise_set.h"
-#include "sun.h"
+#include "sky/search/crossings.h"
+#include "ephemeris/equatorial.h"
+#include "ephemeris/heliocentric.h"
+#include "sky/bodies/reference_direction.h"
+#include "sky/night/rise_set.h"
+#include "sky/bodies/sun.h"
 
 namespace orbitas {
 namespace {

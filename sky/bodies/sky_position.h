@@ -3,9 +3,9 @@
 // instant, with the method's own error beside it.
 #include <optional>
 
-#include "equatorial.h"
-#include "horizon.h"
-#include "place.h"
+#include "ephemeris/equatorial.h"
+#include "sky/frames/horizon.h"
+#include "sky/frames/place.h"
 
 namespace orbitas {
 

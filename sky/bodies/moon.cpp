@@ -1,13 +1,13 @@
-#include "moon.h"
+#include "sky/bodies/moon.h"
 
 #include <erfa.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "angle_units.h"
-#include "crossings.h"
-#include "ecliptic.h"
+#include "runtime/angle_units.h"
+#include "sky/search/crossings.h"
+#include "sky/frames/ecliptic.h"
 
 namespace orbitas {
 namespace {

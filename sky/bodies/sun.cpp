@@ -1,4 +1,4 @@
-#include "sun.h"
+#include "sky/bodies/sun.h"
 
 namespace orbitas {
 

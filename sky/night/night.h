@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "constellation.h"
-#include "elements.h"
-#include "moon.h"
-#include "place.h"
-#include "planet_appearance.h"
+#include "sky/tables/constellation.h"
+#include "ephemeris/elements.h"
+#include "sky/bodies/moon.h"
+#include "sky/frames/place.h"
+#include "sky/bodies/planet_appearance.h"
 
 namespace orbitas {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string_view>
 
-#include "horizon.h"
-#include "place.h"
+#include "sky/frames/horizon.h"
+#include "sky/frames/place.h"
 
 namespace orbitas {
 
