@@ -25,7 +25,7 @@
 #include "runtime/angle_units.h"
 #include "ephemeris/equatorial.h"
 #include "calendar/julian_day.h"
-#include "sky/bodies/reference_direction.h"
+#include "sky/bodies/reference.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ struct Error {
 Error Compare(const ElementsTable& elements, Int16 body, double jd) {
   const EquatorialCoordinates eq = PlanetEquatorialAt(elements, body, jd);
 
-  std::array<double, 3> geo = *ReferenceGeocentric(jd, body);
+  std::array<double, 3> geo = *ReferenceGeocentric(BodyFromNumber(body).value(), jd);
   double ra = 0, dec = 0;
   eraC2s(geo.data(), &ra, &dec);
   ra = eraAnp(ra);

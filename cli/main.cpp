@@ -16,13 +16,17 @@
 #include "report/instant_output.h"
 #include "report/calendar_file.h"
 #include "report/night_output.h"
-#include "sky/events/phenomena.h"
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
 #include "cli/output.h"
-#include "cli/pictures.h"
+#include "pictures/night_picture.h"
+#include "pictures/orbit_picture.h"
+#include "pictures/picture_file.h"
+#include "pictures/sky_dome_picture.h"
+#include "pictures/sky_path_picture.h"
+#include "session/picture_contents.h"
+#include "session/runners.h"
 #include "session/request_refused.h"
-#include "sky/night/rise_set.h"
 #include "report/sky_output.h"
 #include "cli/table.h"
 
@@ -69,17 +73,16 @@ int RunInstant(const Arguments& args, Output& out) {
   out.Write(args.json ? report::InstantAsJson(outcome)
                       : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
   if (picture) {
-    orbitas::ElementsTable elements{};
-    orbitas::FillElements(elements);
+    const ElementsTable& elements = MethodElements();
     const PictureRequest& request = picture->request();
     // From a place, the sky as seen from there; otherwise the orbits from
     // above.
     const std::string svg =
         args.place && !outcome.error
-            ? pictures::DrawSkyDome(SkyDomeOf(outcome, elements, *args.place, args.zone), separator, request.width,
+            ? pictures::DrawSkyDome(pictures::SkyDomeOf(outcome, elements, *args.place, args.zone), separator, request.width,
                                     request.height)
-            : pictures::DrawOrbits(elements, outcome.julianDay, OrbitPictureOf(outcome, args.bodies), separator,
-                                   request.width, request.height);
+            : pictures::DrawOrbits(pictures::OrbitPictureOf(outcome, args.bodies, elements), separator, request.width,
+                                   request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
   if (outcome.error) {
@@ -106,7 +109,8 @@ int RunTable(const Arguments& args, Output& out) {
   if (picture) {
     const PictureRequest& request = picture->request();
     if (!Finish(picture,
-                pictures::DrawSkyPaths(paths.paths(), paths.stopped(), separator, request.width, request.height))) {
+                pictures::DrawSkyPaths(pictures::SkyPathsOf(paths.paths(), paths.stopped()), separator,
+                                       request.width, request.height))) {
       return ExitRuntimeError;
     }
   }
@@ -117,17 +121,9 @@ int RunTable(const Arguments& args, Output& out) {
 int RunRiseSet(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   const LocalDay day = LocalDayOf(args.localDate, args.zone);
-  ElementsTable elements{};
-  FillElements(elements);
-  report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, {}};
-  std::optional<RuntimeError> stopped;
-  try {
-    for (const Int16 body : args.bodies) {
-      riseSet.planets.push_back(ComputePlanetDay(elements, body, *args.place, day.start, day.end));
-    }
-  } catch (const RuntimeError& error) {
-    stopped = error;
-  }
+  RiseSetRun run = orbitas::RunRiseSet(args.bodies, *args.place, day);
+  const std::optional<RuntimeError>& stopped = run.stopped;
+  report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, std::move(run.planets)};
   out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, separator));
   if (stopped) {
     out.Flush();
@@ -143,11 +139,9 @@ int RunNight(const Arguments& args, Output& out) {
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
   const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
-  ElementsTable elements{};
-  FillElements(elements);
   report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}};
   try {
-    night.night = ComputeNight(elements, *args.place, day.start, day.end, args.bodies, args.limits);
+    night.night = orbitas::RunNight(args.bodies, *args.place, day, args.limits);
   } catch (const RuntimeError& error) {
     Complain(std::string(error.what()) + ": la noche del " + day.date + " queda fuera del alcance del método");
     return ExitRuntimeError;
@@ -156,7 +150,7 @@ int RunNight(const Arguments& args, Output& out) {
   if (picture) {
     const PictureRequest& request = picture->request();
     const std::string svg = pictures::DrawNight(
-        NightPictureOf(night.night, elements, *args.place, args.zone, day.date), separator, request.width,
+        pictures::NightPictureOf(night.night, MethodElements(), *args.place, args.zone, day.date), separator, request.width,
         request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
@@ -173,10 +167,6 @@ int RunPhenomena(const Arguments& args, Output& out) {
   const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
   if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
   const std::string separator = DecimalSeparatorFromEnvironment();
-  PhenomenaRequest request;
-  request.planets = args.bodies;
-  request.sunAndMoon = !args.namedPlanets;
-  request.approachLimit = args.approachLimit;
   // The calendar file's stamp: SOURCE_DATE_EPOCH when set, for files that
   // come out the same every time, else now.
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
@@ -186,13 +176,11 @@ int RunPhenomena(const Arguments& args, Output& out) {
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
     default: break;
   }
-  ElementsTable elements{};
-  FillElements(elements);
   Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(end - start), "días", 3650, 1);
   double reached = start;
   try {
-    FindPhenomena(
-        elements, request, start, end,
+    orbitas::RunPhenomena(
+        args.bodies, !args.namedPlanets, args.approachLimit, start, end,
         [&](const Phenomenon& p) {
           switch (args.format) {
             case OutputFormat::Text: out.Write(report::PhenomenonLine(p, args.zone, separator)); break;

@@ -61,4 +61,21 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
   return std::nullopt;
 }
 
+SkyPathCollector::SkyPathCollector(const std::vector<Int16>& bodies) {
+  for (const Int16 body : bodies) paths_.push_back({body, {}});
+}
+
+void SkyPathCollector::Row(const std::string& instant, const PlanetOutcome& planet) {
+  for (pictures::SkyPath& path : paths_) {
+    if (path.body == planet.body) {
+      const EquatorialCoordinates& eq = planet.values.equatorial;
+      path.points.push_back({instant, eq.rightAscensionHours, eq.declination});
+    }
+  }
+}
+
+void SkyPathCollector::Stopped(const std::string& instant, const RuntimeError& error) {
+  stopped_ = std::string(error.what()) + " en " + instant;
+}
+
 }  // namespace orbitas::cli

@@ -1,9 +1,11 @@
 #pragma once
 // A table of positions over a range of instants, streamed row by row.
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "session/instant.h"
+#include "session/picture_contents.h"
 #include "cli/output.h"
 #include "session/table_plan.h"
 #include "report/table_rows.h"
@@ -34,5 +36,24 @@ struct TableStop {
 // refuses a write. observer, when given, sees every row and the error.
 std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, const std::string& separator,
                                     Output& out, bool progressTerminal, TableObserver* observer = nullptr);
+
+// The most rows (instants times planets) a path across the sky may draw.
+inline constexpr std::int64_t MaxPictureRows = 100'000;
+
+// Gathers each row's right ascension and declination, planet by planet,
+// for the picture of their paths.
+class SkyPathCollector : public TableObserver {
+ public:
+  explicit SkyPathCollector(const std::vector<Int16>& bodies);
+  void Row(const std::string& instant, const PlanetOutcome& planet) override;
+  void Stopped(const std::string& instant, const RuntimeError& error) override;
+
+  const std::vector<pictures::SkyPath>& paths() const { return paths_; }
+  const std::string& stopped() const { return stopped_; }
+
+ private:
+  std::vector<pictures::SkyPath> paths_;
+  std::string stopped_;
+};
 
 }  // namespace orbitas::cli

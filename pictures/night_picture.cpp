@@ -21,26 +21,18 @@ struct Frame {
   double Y(double altitude) const { return top + (90 - altitude) / 90 * height; }  // 0° at the bottom
 };
 
-}  // namespace
-
-std::string DrawNight(const NightPicture& night, std::string_view separator, int width, int height) {
-  const double font = FontSize(height);
-  SvgWriter svg(width, height, night.title);
-  const Frame f{4.0 * font, 3.5 * font, width - 5.5 * font, height - 7.5 * font, std::max(night.hours, 1.0)};
-
-  svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.8 * font}, night.title, font * 1.1, "middle", InkColour, "", true);
-  svg.Close();
-
+void DrawBands(SvgWriter& svg, const Frame& f, const std::vector<NightBand>& bands) {
   svg.Open("bandas", "bandas", "La oscuridad del cielo");
-  for (const NightBand& b : night.bands) {
+  for (const NightBand& b : bands) {
     const int level = std::clamp(b.darkness, 0, 4);
     svg.Open("", "banda", std::string(BandNames[level]));
     svg.Rect({f.X(b.from), f.top}, f.X(b.to) - f.X(b.from), f.height, std::string(BandColours[level]), "");
     svg.Close();
   }
   svg.Close();
+}
 
+void DrawAxes(SvgWriter& svg, const Frame& f, const NightPicture& night, double font) {
   svg.Open("ejes", "ejes", "Altura y hora local");
   for (int altitude = 0; altitude <= 90; altitude += 15) {
     svg.Line({f.left, f.Y(altitude)}, {f.left + f.width, f.Y(altitude)}, "#8a9ab8", 0.5, "2 4");
@@ -54,54 +46,74 @@ std::string DrawNight(const NightPicture& night, std::string_view separator, int
   }
   svg.Rect({f.left, f.top}, f.width, f.height, "none", InkColour);
   svg.Close();
+}
 
+// The curve above the horizon, in pieces, and its visible part thicker.
+void DrawAltitudes(SvgWriter& svg, const Frame& f, const NightCurve& c, const std::string& colour) {
+  std::vector<Point> piece;
+  auto flush = [&] {
+    if (piece.size() > 1) svg.Polyline(piece, colour, 1.5, "", c.name + ": altura");
+    piece.clear();
+  };
+  for (const auto& [h, altitude] : c.points) {
+    if (altitude < 0) {
+      flush();
+      continue;
+    }
+    piece.push_back({f.X(h), f.Y(altitude)});
+  }
+  flush();
+  if (c.visible) {
+    std::vector<Point> thick;
+    for (const auto& [h, altitude] : c.points) {
+      if (h >= c.visible->first && h <= c.visible->second && altitude >= 0) thick.push_back({f.X(h), f.Y(altitude)});
+    }
+    if (thick.size() > 1) svg.Polyline(thick, colour, 5, "visible", c.name + ": visible");
+  }
+}
+
+// The name where the curve is highest, kept inside the frame and off the
+// names already written (labels).
+void DrawName(SvgWriter& svg, const Frame& f, const NightCurve& c, double font, std::vector<Point>& labels) {
+  const auto top = std::max_element(c.points.begin(), c.points.end(),
+                                    [](const auto& a, const auto& b) { return a.second < b.second; });
+  if (top == c.points.end() || top->second < 0) return;
+  const double half = 0.3 * font * static_cast<double>(c.name.size());
+  Point at{std::clamp(f.X(top->first), f.left + half + 2, f.left + f.width - half - 2),
+           std::max(f.Y(top->second) - font * 0.6, f.top + font)};
+  for (const Point& other : labels) {
+    if (std::fabs(other.second - at.second) < font && std::fabs(other.first - at.first) < 2 * half + font) {
+      at.second = other.second - 1.1 * font;
+    }
+  }
+  labels.push_back(at);
+  svg.Text(at, c.name, font * 0.8, "middle", "#ffffff");
+}
+
+}  // namespace
+
+std::string DrawNight(const NightPicture& night, std::string_view separator, int width, int height) {
+  const double font = FontSize(height);
+  SvgWriter svg(width, height, night.title);
+  const Frame f{4.0 * font, 3.5 * font, width - 5.5 * font, height - 7.5 * font, std::max(night.hours, 1.0)};
+  svg.Open("titulo", "titulo", "");
+  svg.Text({width / 2.0, 1.8 * font}, night.title, font * 1.1, "middle", InkColour, "", true);
+  svg.Close();
+  DrawBands(svg, f, night.bands);
+  DrawAxes(svg, f, night, font);
   svg.Open("curvas", "curvas", "La altura de cada astro");
   std::vector<Point> labels;
   for (const NightCurve& c : night.curves) {
-    const std::string colour(c.body == 10 ? MoonColour : BodyColour(c.body));
+    const std::string colour(c.body == Body::Moon ? MoonColour : BodyColour(c.body));
     svg.Open("", "astro", c.name);
-    std::vector<Point> piece;
-    auto flush = [&] {
-      if (piece.size() > 1) svg.Polyline(piece, colour, 1.5, "", c.name + ": altura");
-      piece.clear();
-    };
-    for (const auto& [h, altitude] : c.points) {
-      if (altitude < 0) {
-        flush();
-        continue;
-      }
-      piece.push_back({f.X(h), f.Y(altitude)});
-    }
-    flush();
-    if (c.visible) {
-      std::vector<Point> thick;
-      for (const auto& [h, altitude] : c.points) {
-        if (h >= c.visible->first && h <= c.visible->second && altitude >= 0) thick.push_back({f.X(h), f.Y(altitude)});
-      }
-      if (thick.size() > 1) svg.Polyline(thick, colour, 5, "visible", c.name + ": visible");
-    }
+    DrawAltitudes(svg, f, c, colour);
     if (c.best) {
       const Point at{f.X(c.best->first), f.Y(c.best->second)};
       svg.Open("", "mejor", c.name + ": mejor momento, altura " + Format(c.best->second, "#0.0", separator) + "°");
       svg.Circle(at, font * 0.45, colour, "#ffffff", 1.5);
       svg.Close();
     }
-    // The name where the curve is highest, kept inside the frame and off
-    // the names already written.
-    const auto top = std::max_element(c.points.begin(), c.points.end(),
-                                      [](const auto& a, const auto& b) { return a.second < b.second; });
-    if (top != c.points.end() && top->second >= 0) {
-      const double half = 0.3 * font * static_cast<double>(c.name.size());
-      Point at{std::clamp(f.X(top->first), f.left + half + 2, f.left + f.width - half - 2),
-               std::max(f.Y(top->second) - font * 0.6, f.top + font)};
-      for (const Point& other : labels) {
-        if (std::fabs(other.second - at.second) < font && std::fabs(other.first - at.first) < 2 * half + font) {
-          at.second = other.second - 1.1 * font;
-        }
-      }
-      labels.push_back(at);
-      svg.Text(at, c.name, font * 0.8, "middle", "#ffffff");
-    }
+    DrawName(svg, f, c, font, labels);
     svg.Close();
   }
   svg.Close();

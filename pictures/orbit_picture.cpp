@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ephemeris/angles.h"
 #include "session/body_names.h"
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
-#include "runtime/runtime_error.h"
 #include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {
 
-constexpr int OrbitPoints = 360;
 constexpr Int16 LastInnerPlanet = 4;  // Mars
 
 // One panel: a square of the picture with the Sun at its centre and `scale`
@@ -30,26 +27,9 @@ struct Panel {
   }
 };
 
-// The farthest a body goes from the Sun: a (1 + e), AU.
-double Aphelion(const ElementsTable& elements, Int16 body) {
-  const ElementRow row = BodyRow(elements, body);
-  return row.meanDistance * (1 + row.eccentricity);
-}
-
-std::vector<Point> OrbitPath(const ElementsTable& elements, Int16 body, double julianDay, const Panel& panel) {
-  const ElementRow row = BodyRow(elements, body);
-  const double period = FullTurn / row.dailyMotion;  // days
-  const double offset = EpochOffset(elements);
-  std::vector<Point> points;
-  for (int k = 0; k <= OrbitPoints; ++k) {
-    try {
-      points.push_back(panel.At(ComputeHeliocentricPosition(
-          row, julianDay + period * k / OrbitPoints, offset, elements)));
-    } catch (const RuntimeError&) {
-      // Beyond the method's range: this point is left out.
-    }
-  }
-  return points;
+// The body's orbit among the picture's.
+const Orbit& OrbitOfBody(const OrbitPicture& picture, Int16 body) {
+  return *std::find_if(picture.orbits.begin(), picture.orbits.end(), [&](const Orbit& o) { return o.body == body; });
 }
 
 // A round length for the scale bar, near a fifth of the panel: 1, 2 or 5
@@ -65,16 +45,8 @@ double ScaleLength(double panelAu) {
 
 std::string LengthText(double au, std::string_view separator) { return CStr(au, separator) + " UA"; }
 
-void DrawPanel(SvgWriter& svg, const ElementsTable& elements, double julianDay, const OrbitPicture& picture,
-               const Panel& panel, const std::vector<Int16>& bodies, std::string_view id, std::string_view title,
-               std::string_view separator, double font, double crowdedWithin) {
-  svg.Open(id, "panel", title);
-  svg.Rect({panel.centre.first - panel.half, panel.centre.second - panel.half}, 2 * panel.half, 2 * panel.half,
-           "none", GridColour);
-  svg.Text({panel.centre.first - panel.half, panel.centre.second - panel.half - font * 0.4}, title, font * 0.9,
-           "start", InkColour, "panel-title", true);
-
-  // The vernal equinox: from the Sun to the panel's right edge.
+// The vernal equinox: from the Sun to the panel's right edge.
+void DrawEquinox(SvgWriter& svg, const Panel& panel, double font) {
   const Point sun = panel.centre;
   const Point edge{sun.first + panel.half * 0.97, sun.second};
   svg.Open("", "punto-vernal", "Dirección del punto vernal");
@@ -83,50 +55,10 @@ void DrawPanel(SvgWriter& svg, const ElementsTable& elements, double julianDay, 
   svg.Line(edge, {edge.first - 10, edge.second + 5}, "#999999", 1);
   svg.Text({edge.first - 4, edge.second + font * 1.1}, "♈ (punto vernal)", font * 0.8, "end", "#666666");
   svg.Close();
+}
 
-  for (const Int16 body : bodies) {
-    const std::string name(BodyName(body));
-    svg.Polyline(OrbitPath(elements, body, julianDay, panel), BodyColour(body), 1.4, "orbita",
-                 "Órbita de " + (body == EarthBody ? std::string("la Tierra") : name));
-  }
-
-  // Lines of sight from the Earth to each planet in this panel.
-  if (picture.earth) {
-    for (const auto& [body, position] : picture.planets) {
-      if (std::find(bodies.begin(), bodies.end(), body) == bodies.end()) continue;
-      svg.Open("", "visual", "Visual de la Tierra a " + std::string(BodyName(body)));
-      svg.Line(panel.At(*picture.earth), panel.At(position), BodyColour(body), 1.2, "4 3");
-      svg.Close();
-    }
-  }
-
-  svg.Open("", "cuerpo sol", "Sol");
-  svg.Circle(sun, 9, SunColour, "#8a6a00", 1);
-  svg.Close();
-  auto marker = [&](Int16 body, const HeliocentricPosition& position) {
-    const std::string name(BodyName(body));
-    const Point at = panel.At(position);
-    svg.Open("cuerpo-" + std::to_string(body) + "-" + std::string(id), "cuerpo", name);
-    svg.Circle(at, 6, BodyColour(body), "#ffffff", 1.5);
-    // Bodies crowded round the Sun go unnamed here: the inner panel
-    // names them (their <title> still does).
-    if (std::hypot(at.first - sun.first, at.second - sun.second) < crowdedWithin) {
-      svg.Close();
-      return;
-    }
-    // The name outwards from the Sun, so that neighbours' names part.
-    const double dx = at.first - sun.first, dy = at.second - sun.second;
-    const double length = std::max(1.0, std::hypot(dx, dy));
-    const Point label{at.first + dx / length * 12, at.second + dy / length * 12 + font * 0.3};
-    svg.Text(label, name, font * 0.85, dx < 0 ? "end" : "start", InkColour, "nombre", true);
-    svg.Close();
-  };
-  if (picture.earth) marker(EarthBody, *picture.earth);
-  for (const auto& [body, position] : picture.planets) {
-    if (std::find(bodies.begin(), bodies.end(), body) != bodies.end()) marker(body, position);
-  }
-
-  // The scale bar, bottom left.
+// The scale bar, bottom left.
+void DrawScale(SvgWriter& svg, const Panel& panel, double font, std::string_view separator) {
   const double length = ScaleLength(2 * panel.half / panel.scale);
   const Point left{panel.centre.first - panel.half + font, panel.centre.second + panel.half - font};
   const Point right{left.first + length * panel.scale, left.second};
@@ -137,13 +69,65 @@ void DrawPanel(SvgWriter& svg, const ElementsTable& elements, double julianDay, 
   svg.Text({(left.first + right.first) / 2, left.second - 8}, LengthText(length, separator), font * 0.8, "middle",
            InkColour);
   svg.Close();
+}
+
+// A body at the instant, named outwards from the Sun so that neighbours'
+// names part; bodies crowded round the Sun go unnamed here (the inner
+// panel names them, and their <title> still does).
+void DrawMarker(SvgWriter& svg, const Panel& panel, Int16 body, const HeliocentricPosition& position,
+                std::string_view id, double font, double crowdedWithin) {
+  const std::string name(BodyName(body));
+  const Point sun = panel.centre, at = panel.At(position);
+  svg.Open("cuerpo-" + std::to_string(body) + "-" + std::string(id), "cuerpo", name);
+  svg.Circle(at, 6, BodyColour(body), "#ffffff", 1.5);
+  if (std::hypot(at.first - sun.first, at.second - sun.second) >= crowdedWithin) {
+    const double dx = at.first - sun.first, dy = at.second - sun.second;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    const Point label{at.first + dx / length * 12, at.second + dy / length * 12 + font * 0.3};
+    svg.Text(label, name, font * 0.85, dx < 0 ? "end" : "start", InkColour, "nombre", true);
+  }
+  svg.Close();
+}
+
+void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, const std::vector<Int16>& bodies,
+               std::string_view id, std::string_view title, std::string_view separator, double font,
+               double crowdedWithin) {
+  svg.Open(id, "panel", title);
+  svg.Rect({panel.centre.first - panel.half, panel.centre.second - panel.half}, 2 * panel.half, 2 * panel.half,
+           "none", GridColour);
+  svg.Text({panel.centre.first - panel.half, panel.centre.second - panel.half - font * 0.4}, title, font * 0.9,
+           "start", InkColour, "panel-title", true);
+  DrawEquinox(svg, panel, font);
+  for (const Int16 body : bodies) {
+    std::vector<Point> points;
+    for (const HeliocentricPosition& p : OrbitOfBody(picture, body).points) points.push_back(panel.At(p));
+    svg.Polyline(points, BodyColour(body), 1.4, "orbita",
+                 "Órbita de " + (body == EarthBody ? std::string("la Tierra") : std::string(BodyName(body))));
+  }
+  // Lines of sight from the Earth to each planet in this panel.
+  auto shown = [&](Int16 body) { return std::find(bodies.begin(), bodies.end(), body) != bodies.end(); };
+  if (picture.earth) {
+    for (const auto& [body, position] : picture.planets) {
+      if (!shown(body)) continue;
+      svg.Open("", "visual", "Visual de la Tierra a " + std::string(BodyName(body)));
+      svg.Line(panel.At(*picture.earth), panel.At(position), BodyColour(body), 1.2, "4 3");
+      svg.Close();
+    }
+  }
+  svg.Open("", "cuerpo sol", "Sol");
+  svg.Circle(panel.centre, 9, SunColour, "#8a6a00", 1);
+  svg.Close();
+  if (picture.earth) DrawMarker(svg, panel, EarthBody, *picture.earth, id, font, crowdedWithin);
+  for (const auto& [body, position] : picture.planets) {
+    if (shown(body)) DrawMarker(svg, panel, body, position, id, font, crowdedWithin);
+  }
+  DrawScale(svg, panel, font, separator);
   svg.Close();
 }
 
 }  // namespace
 
-std::string DrawOrbits(const ElementsTable& elements, double julianDay, const OrbitPicture& picture,
-                       std::string_view separator, int width, int height) {
+std::string DrawOrbits(const OrbitPicture& picture, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
   const std::string title =
       "Órbitas vistas desde el norte de la eclíptica, " + picture.instant + " (día juliano " + picture.julianDay + ")";
@@ -159,8 +143,8 @@ std::string DrawOrbits(const ElementsTable& elements, double julianDay, const Or
     if (body <= LastInnerPlanet) inner.push_back(body);
   }
   double reach = 0, innerReach = 0;
-  for (const Int16 body : all) reach = std::max(reach, Aphelion(elements, body));
-  for (const Int16 body : inner) innerReach = std::max(innerReach, Aphelion(elements, body));
+  for (const Int16 body : all) reach = std::max(reach, OrbitOfBody(picture, body).aphelion);
+  for (const Int16 body : inner) innerReach = std::max(innerReach, OrbitOfBody(picture, body).aphelion);
   const bool outer = inner.size() < all.size();
 
   const double top = font * 5.0, margin = font;
@@ -170,13 +154,13 @@ std::string DrawOrbits(const ElementsTable& elements, double julianDay, const Or
   // With an inner panel, the bodies within Mars's reach in the whole
   // system's panel are too close to name.
   const double crowded = outer ? innerReach * whole.scale + font : 0;
-  DrawPanel(svg, elements, julianDay, picture, whole, all, "sistema", outer ? "Sistema completo" : "Sistema interior",
+  DrawPanel(svg, picture, whole, all, "sistema", outer ? "Sistema completo" : "Sistema interior",
             separator, font, crowded);
   if (outer) {
     const double insetSide = std::min(width - side - 3 * margin, side * 0.6);
     const Panel inset{{width - margin - insetSide / 2, top + insetSide / 2}, insetSide / 2,
                       insetSide / 2 * 0.9 / innerReach};
-    DrawPanel(svg, elements, julianDay, picture, inset, inner, "interior", "Sistema interior", separator,
+    DrawPanel(svg, picture, inset, inner, "interior", "Sistema interior", separator,
               font * 0.85, 0);
   }
   if (!picture.stopped.empty()) {

@@ -11,28 +11,15 @@
 // the plane, so that a marker's distance from the Sun is its radius
 // vector to scale. With an outer planet, a second panel shows the inner
 // system at its own scale.
-#include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "ephemeris/heliocentric.h"
+#include "session/picture_contents.h"
 
 namespace orbitas::pictures {
 
-struct OrbitPicture {
-  std::string instant;     // the civil date and time, ISO 8601
-  std::string julianDay;   // as the window shows it
-  std::vector<Int16> bodies;  // the planets asked for
-  std::optional<HeliocentricPosition> earth;  // at the instant, when computed
-  std::vector<std::pair<Int16, HeliocentricPosition>> planets;  // those computed
-  std::string stopped;     // why the computation stopped, or empty
-};
-
 // The SVG of the picture, width x height pixels. decimalSeparator is the
-// user's, for the numbers in its texts. The orbits come from
-// ComputeHeliocentricPosition over one period (2 pi / n days) with the
-// table's elements; points the method cannot compute are left out.
-std::string DrawOrbits(const ElementsTable& elements, double julianDay, const OrbitPicture& picture,
-                       std::string_view decimalSeparator, int width, int height);
+// user's, for the numbers in its texts.
+std::string DrawOrbits(const OrbitPicture& picture, std::string_view decimalSeparator, int width, int height);
 
 }  // namespace orbitas::pictures

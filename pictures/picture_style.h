@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "runtime/conversions.h"
+#include "sky/bodies/body.h"
 
 namespace orbitas::pictures {
 
@@ -14,6 +15,7 @@ constexpr std::string_view BodyColour(Int16 p) {
                                           "#009e73", "#56b4e9", "#332288", "#555555"};
   return p >= 1 && p <= 9 ? Colours[p] : Colours[0];
 }
+constexpr std::string_view BodyColour(Body body) { return BodyColour(BodyNumber(body)); }
 
 inline constexpr std::string_view SunColour = "#f0c020";
 inline constexpr std::string_view GridColour = "#d8d8d8";

@@ -4,14 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "runtime/angle_units.h"
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {
-
-constexpr double Pi = 3.141592653589793;
 
 struct Dome {
   Point centre;
@@ -20,7 +19,7 @@ struct Dome {
   // The zenith at the centre, altitude falling linearly to the rim; east
   // on the left, as the sky is seen from below.
   Point At(double altitude, double azimuth) const {
-    const double r = (90 - altitude) / 90 * radius, a = azimuth * Pi / 180;
+    const double r = (90 - altitude) / 90 * radius, a = azimuth * ExactPi / 180;
     return {centre.first - r * std::sin(a), centre.second - r * std::cos(a)};
   }
 };
@@ -52,18 +51,18 @@ void DrawMoon(SvgWriter& svg, Point at, double radius, double lit, bool waxing) 
   svg.Path(d, "#f2f0e6");
 }
 
-}  // namespace
+struct Box {
+  double left, top, right, bottom;
+  bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
 
-std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height) {
-  const double font = FontSize(height);
-  SvgWriter svg(width, height, "El cielo desde " + dome.place + " el " + dome.instant);
-  const Dome d{{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+struct Placed {
+  const DomeBody* body;
+  Point at;
+  double radius;
+};
 
-  svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.6 * font}, "El cielo desde " + dome.place + " · " + dome.instant, font * 1.1, "middle",
-           InkColour, "", true);
-  svg.Close();
-
+void DrawGrid(SvgWriter& svg, const Dome& d, double font, std::string_view separator) {
   svg.Open("reticula", "reticula", "Horizonte y alturas de 30° y 60°");
   svg.Circle(d.centre, d.radius, "#0b1a33", InkColour, 1.5);
   for (const double altitude : {30.0, 60.0}) {
@@ -73,23 +72,25 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
              font * 0.7, "start", "#8a9ab8");
   }
   svg.Close();
+}
 
+void DrawCompass(SvgWriter& svg, const Dome& d, double font, const std::vector<std::string>& points) {
   svg.Open("rumbos", "rumbos", "Los 16 rumbos");
-  static constexpr const char* Points[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                           "S", "SSO", "SO", "OSO", "O", "ONO", "NO", "NNO"};
   for (int k = 0; k < 16; ++k) {
     const double azimuth = 22.5 * k;
     const bool main = k % 4 == 0;
     svg.Line(d.At(0, azimuth), d.At(main ? -3 : -1.5, azimuth), InkColour, main ? 1.5 : 0.8);
     const Point at = d.At(main ? -9 : -7.5, azimuth);
-    svg.Text({at.first, at.second + font * 0.35}, Points[k], main ? font : font * 0.7, "middle", InkColour, "",
-             main);
+    svg.Text({at.first, at.second + font * 0.35}, points[static_cast<std::size_t>(k)], main ? font : font * 0.7,
+             "middle", InkColour, "", main);
   }
   svg.Close();
+}
 
+void DrawEcliptic(SvgWriter& svg, const Dome& d, const std::vector<std::pair<double, double>>& ecliptic) {
   svg.Open("ecliptica", "ecliptica", "Eclíptica");
   std::vector<Point> piece;
-  for (const auto& [altitude, azimuth] : dome.ecliptic) {
+  for (const auto& [altitude, azimuth] : ecliptic) {
     if (altitude < 0) {
       if (piece.size() > 1) svg.Polyline(piece, "#d9b54a", 1.2, "", "", "6 4");
       piece.clear();
@@ -99,24 +100,46 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   }
   if (piece.size() > 1) svg.Polyline(piece, "#d9b54a", 1.2, "", "", "6 4");
   svg.Close();
+}
 
+// Where a body's name goes: to the side nearer the centre first (so that
+// it stays inside the dome), else below or above, off every dot and name
+// in taken. Returns the box and adds it to taken.
+Box LabelBox(const Placed& p, const Dome& d, double font, std::vector<Box>& taken) {
+  const double w = 0.6 * font * static_cast<double>(p.body->name.size()), h = font * 0.9, gap = p.radius + font * 0.3;
+  const bool right = p.at.first <= d.centre.first;
+  const Box boxes[] = {
+      right ? Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2}
+            : Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2},
+      {p.at.first - w / 2, p.at.second + gap, p.at.first + w / 2, p.at.second + gap + h},
+      {p.at.first - w / 2, p.at.second - gap - h, p.at.first + w / 2, p.at.second - gap},
+      right ? Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2}
+            : Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2},
+  };
+  Box chosen = boxes[0];
+  for (const Box& box : boxes) {
+    const bool free = std::none_of(taken.begin(), taken.end(), [&](const Box& t) {
+      return t.Overlaps(box) && !(t.left == p.at.first - p.radius && t.top == p.at.second - p.radius);
+    });
+    if (free) {
+      chosen = box;
+      break;
+    }
+  }
+  taken.push_back(chosen);
+  return chosen;
+}
+
+void DrawBodies(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::string_view separator) {
   svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
   // Each dot first, so that the names can keep off all of them.
-  struct Placed {
-    const DomeBody* body;
-    Point at;
-    double radius;
-  };
   std::vector<Placed> placed;
   for (const DomeBody& b : dome.bodies) {
     if (b.altitude < 0) continue;
-    const double radius = b.body == 0 ? font * 0.8 : b.body == 10 ? font * 0.7 : DotRadius(b.magnitude, font);
+    const double radius =
+        b.body == Body::Sun ? font * 0.8 : b.body == Body::Moon ? font * 0.7 : DotRadius(b.magnitude, font);
     placed.push_back({&b, d.At(b.altitude, b.azimuth), radius});
   }
-  struct Box {
-    double left, top, right, bottom;
-    bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-  };
   std::vector<Box> taken;
   for (const Placed& p : placed) {
     taken.push_back({p.at.first - p.radius, p.at.second - p.radius, p.at.first + p.radius, p.at.second + p.radius});
@@ -125,42 +148,37 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
     const DomeBody& b = *p.body;
     const std::string title = b.name + ": altura " + Format(b.altitude, "#0.0", separator) + "°, acimut " +
                               Format(b.azimuth, "#0.0", separator) + "°" +
-                              (b.body >= 1 && b.body <= 9 ? ", magnitud " + Format(b.magnitude, "#0.0", separator) : "");
+                              (IsPlanet(b.body) ? ", magnitud " + Format(b.magnitude, "#0.0", separator) : "");
     svg.Open("", "astro", title);
-    if (b.body == 0) {
+    if (b.body == Body::Sun) {
       svg.Circle(p.at, p.radius, std::string(SunColour), InkColour, 1);
-    } else if (b.body == 10) {
+    } else if (b.body == Body::Moon) {
       DrawMoon(svg, p.at, p.radius, b.illuminated, b.waxing);
     } else {
       svg.Circle(p.at, p.radius, std::string(BodyColour(b.body)), "#ffffff", 0.8);
     }
-    // The name to the side nearer the centre first (so that it stays
-    // inside the dome), else below or above, off every dot and name.
-    const double w = 0.6 * font * static_cast<double>(b.name.size()), h = font * 0.9, gap = p.radius + font * 0.3;
-    const bool right = p.at.first <= d.centre.first;
-    const Box boxes[] = {
-        right ? Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2}
-              : Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2},
-        {p.at.first - w / 2, p.at.second + gap, p.at.first + w / 2, p.at.second + gap + h},
-        {p.at.first - w / 2, p.at.second - gap - h, p.at.first + w / 2, p.at.second - gap},
-        right ? Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2}
-              : Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2},
-    };
-    Box chosen = boxes[0];
-    for (const Box& box : boxes) {
-      const bool free = std::none_of(taken.begin(), taken.end(), [&](const Box& t) {
-        return t.Overlaps(box) && !(t.left == p.at.first - p.radius && t.top == p.at.second - p.radius);
-      });
-      if (free) {
-        chosen = box;
-        break;
-      }
-    }
-    taken.push_back(chosen);
+    const Box chosen = LabelBox(p, d, font, taken);
+    const double h = font * 0.9;
     svg.Text({(chosen.left + chosen.right) / 2, chosen.bottom - h * 0.2}, b.name, font * 0.8, "middle", "#ffffff");
     svg.Close();
   }
   svg.Close();
+}
+
+}  // namespace
+
+std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height) {
+  const double font = FontSize(height);
+  SvgWriter svg(width, height, "El cielo desde " + dome.place + " el " + dome.instant);
+  const Dome d{{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+  svg.Open("titulo", "titulo", "");
+  svg.Text({width / 2.0, 1.6 * font}, "El cielo desde " + dome.place + " · " + dome.instant, font * 1.1, "middle",
+           InkColour, "", true);
+  svg.Close();
+  DrawGrid(svg, d, font, separator);
+  DrawCompass(svg, d, font, dome.compassPoints);
+  DrawEcliptic(svg, d, dome.ecliptic);
+  DrawBodies(svg, d, dome, font, separator);
   return svg.Finish();
 }
 

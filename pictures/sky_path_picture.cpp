@@ -2,33 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <array>
 
-#include "runtime/angle_units.h"
-#include "ephemeris/angles.h"
 #include "session/body_names.h"
-#include "ephemeris/equatorial.h"
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
 namespace {
-
-// The change of right ascension from a to b, hours, the short way round.
-double Step(double a, double b) {
-  double d = b - a;
-  if (d > 12) d -= 24;
-  if (d < -12) d += 24;
-  return d;
-}
-
-// Right ascensions made continuous along the path (no jump at 0h/24h).
-std::vector<double> Unwrapped(const std::vector<SkyPoint>& points) {
-  std::vector<double> ra;
-  for (const SkyPoint& p : points) ra.push_back(ra.empty() ? p.rightAscension : ra.back() + Step(ra.back(), p.rightAscension));
-  return ra;
-}
 
 std::string DateOf(const std::string& instant) { return instant.substr(0, instant.find('T')); }
 
@@ -75,23 +57,9 @@ std::string HoursText(double ra) {
   return text;
 }
 
-}  // namespace
 
-std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
-  std::vector<std::size_t> rows;
-  double before = 0;
-  for (std::size_t k = 1; k + 1 < points.size(); ++k) {
-    const double into = Step(points[k - 1].rightAscension, points[k].rightAscension);
-    if (into != 0) before = into;
-    const double out = Step(points[k].rightAscension, points[k + 1].rightAscension);
-    if (before != 0 && out != 0 && (before > 0) != (out > 0)) rows.push_back(k);
-  }
-  return rows;
-}
-
-std::string DrawSkyPaths(const std::vector<SkyPath>& paths, const std::string& stopped,
-                         std::string_view separator, int width, int height) {
-  const double font = FontSize(height);
+// "Camino en el cielo de Marte, del 2020-06-01 al 2021-02-28".
+std::string Title(const std::vector<SkyPath>& paths) {
   std::string names, first, last;
   for (const SkyPath& path : paths) {
     if (path.points.empty()) continue;
@@ -99,15 +67,16 @@ std::string DrawSkyPaths(const std::vector<SkyPath>& paths, const std::string& s
     if (first.empty() || DateOf(path.points.front().date) < first) first = DateOf(path.points.front().date);
     if (DateOf(path.points.back().date) > last) last = DateOf(path.points.back().date);
   }
-  const std::string title = "Camino en el cielo de " + names + ", del " + first + " al " + last;
-  SvgWriter svg(width, height, title);
-  svg.Text({font, font * 1.6}, title, font * 1.2, "start", InkColour, "titulo", true);
+  return "Camino en el cielo de " + names + ", del " + first + " al " + last;
+}
 
-  // The window: every path's right ascensions, continued, and declinations,
-  // with a margin; the whole sky when the paths go more than 20 hours round.
+// The window: every path's right ascensions, continued, and declinations,
+// with a margin; the whole sky when the paths go more than 20 hours round.
+// frame is the plot's left, top, width and height in pixels.
+Window WindowOf(const SkyPaths& sky, const std::array<double, 4>& frame) {
   double raLow = 1e9, raHigh = -1e9, decLow = 1e9, decHigh = -1e9;
-  for (const SkyPath& path : paths) {
-    const std::vector<double> ra = Unwrapped(path.points);
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    const std::vector<double>& ra = sky.continuous[p];
     for (std::size_t k = 0; k < ra.size(); ++k) {
       // Bring each path to the first one's turn.
       double r = ra[k];
@@ -117,8 +86,8 @@ std::string DrawSkyPaths(const std::vector<SkyPath>& paths, const std::string& s
       }
       raLow = std::min(raLow, r);
       raHigh = std::max(raHigh, r);
-      decLow = std::min(decLow, path.points[k].declination);
-      decHigh = std::max(decHigh, path.points[k].declination);
+      decLow = std::min(decLow, sky.paths[p].points[k].declination);
+      decHigh = std::max(decHigh, sky.paths[p].points[k].declination);
     }
   }
   if (raLow > raHigh) raLow = 0, raHigh = 24, decLow = -30, decHigh = 30;
@@ -132,100 +101,123 @@ std::string DrawSkyPaths(const std::vector<SkyPath>& paths, const std::string& s
   const double decMargin = std::max(2.0, (decHigh - decLow) * 0.12);
   decLow = std::max(-90.0, decLow - decMargin);
   decHigh = std::min(90.0, decHigh + decMargin);
+  return Window{raLow, raHigh, decLow, decHigh, frame[0], frame[1], frame[2], frame[3]};
+}
 
-  const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
-  const Window w{raLow, raHigh, decLow, decHigh, left, top, width - left - right, height - top - bottom};
-
-  // The grid and the axes' marks: hours of right ascension, degrees of
-  // declination.
+// The grid and the axes' marks: hours of right ascension, degrees of
+// declination.
+void DrawAxes(SvgWriter& svg, const Window& w, double font, int height, std::string_view separator) {
   svg.Open("ejes", "ejes", "Ascensión recta en horas, creciendo hacia la izquierda; declinación en grados");
   svg.Rect({w.left, w.top}, w.width, w.height, "none", "#888888");
-  const double raStep = TickStep(raHigh - raLow, {0.25, 0.5, 1, 2, 3, 6}, 12);
-  for (double ra = std::ceil(raLow / raStep) * raStep; ra <= raHigh + 1e-9; ra += raStep) {
-    const double x = w.left + (raHigh - ra) / (raHigh - raLow) * w.width;
+  const double raStep = TickStep(w.raHigh - w.raLow, {0.25, 0.5, 1, 2, 3, 6}, 12);
+  for (double ra = std::ceil(w.raLow / raStep) * raStep; ra <= w.raHigh + 1e-9; ra += raStep) {
+    const double x = w.left + (w.raHigh - ra) / (w.raHigh - w.raLow) * w.width;
     svg.Line({x, w.top}, {x, w.top + w.height}, GridColour, 1);
     svg.Text({x, w.top + w.height + font * 1.3}, HoursText(ra), font * 0.8, "middle", InkColour, "marca-ar");
   }
   svg.Text({w.left + w.width / 2, height - font * 0.6}, "Ascensión recta (horas) ← crece hacia el este", font * 0.9,
            "middle", InkColour);
-  const double decStep = TickStep(decHigh - decLow, {1, 2, 5, 10, 15, 30}, 12);
-  for (double dec = std::ceil(decLow / decStep) * decStep; dec <= decHigh + 1e-9; dec += decStep) {
+  const double decStep = TickStep(w.decHigh - w.decLow, {1, 2, 5, 10, 15, 30}, 12);
+  for (double dec = std::ceil(w.decLow / decStep) * decStep; dec <= w.decHigh + 1e-9; dec += decStep) {
     const double y = w.Y(dec);
     svg.Line({w.left, y}, {w.left + w.width, y}, GridColour, 1);
     svg.Text({w.left - font * 0.4, y + font * 0.3}, CStr(dec, separator) + "°", font * 0.8, "end", InkColour,
              "marca-dec");
   }
   svg.Close();
+}
 
-  // The ecliptic, from the method's own obliquity, in pieces inside the
-  // window.
+// The ecliptic, in pieces inside the window.
+void DrawEcliptic(SvgWriter& svg, const Window& w, const std::vector<std::pair<double, double>>& ecliptic,
+                  double font) {
   svg.Open("ecliptica", "ecliptica", "Eclíptica");
   std::vector<Point> piece;
   auto flush = [&] {
     if (piece.size() > 1) svg.Polyline(piece, "#8a8a8a", 1.2, "", "", "8 5");
     piece.clear();
   };
-  for (int k = 0; k <= 1440; ++k) {
-    const double longitude = k * (2 * std::numbers::pi / 1440);
-    const double ra = std::atan2(std::sin(longitude) * std::cos(ObliquityRadians), std::cos(longitude)) * HoursPerRadian;
-    const double dec = std::asin(std::sin(ObliquityRadians) * std::sin(longitude)) * DegreesPerRadian;
+  for (const auto& [ra, dec] : ecliptic) {
     const Point at{w.X(ra), w.Y(dec)};
-    const bool inside = dec >= decLow && dec <= decHigh && at.first >= w.left && at.first <= w.left + w.width;
+    const bool inside = dec >= w.decLow && dec <= w.decHigh && at.first >= w.left && at.first <= w.left + w.width;
     if (!inside || (!piece.empty() && std::fabs(at.first - piece.back().first) > w.width / 2)) flush();
     if (inside) piece.push_back(at);
   }
   flush();
   svg.Text({w.left + font * 0.4, w.top + font * 1.2}, "- - eclíptica", font * 0.8, "start", "#666666");
   svg.Close();
+}
 
-  for (const SkyPath& path : paths) {
-    if (path.points.empty()) continue;
-    const std::string name(BodyName(path.body));
-    const std::string_view colour = BodyColour(path.body);
-    std::vector<Point> points;
-    for (const SkyPoint& p : path.points) points.push_back({w.X(p.rightAscension), w.Y(p.declination)});
-    svg.Open("camino-" + std::to_string(path.body), "camino", "Camino de " + name);
-    // The whole path in row order first (for whoever reads the picture),
-    // drawn in pieces where it crosses the window's edge.
-    const auto pieces = Pieces(points, w);
-    if (pieces.size() == 1) {
-      svg.Polyline(points, colour, 2.2, "recorrido", name + ", fila a fila");
-    } else {
-      for (const auto& p : pieces) svg.Polyline(p, colour, 2.2, "recorrido", name + ", fila a fila");
-    }
-    // Dates: the first, the last and a few between, except where a
-    // stationary point stands close by and carries its own date.
-    const std::vector<std::size_t> stationary = StationaryRows(path.points);
-    const std::size_t n = path.points.size();
-    const std::size_t marks = std::min<std::size_t>(n, 6);
-    for (std::size_t m = 0; m < marks; ++m) {
-      const std::size_t k = marks == 1 ? 0 : m * (n - 1) / (marks - 1);
-      const bool crowded = std::any_of(stationary.begin(), stationary.end(), [&](std::size_t s) {
-        return std::hypot(points[s].first - points[k].first, points[s].second - points[k].second) < font * 2.5;
-      });
-      if (crowded && m != 0 && m + 1 != marks) continue;
-      svg.Open("", "fecha", name + " el " + DateOf(path.points[k].date));
-      svg.Circle(points[k], 3.5, colour, "#ffffff", 1);
-      svg.Text({points[k].first + 6, points[k].second + font * 1.1}, DateOf(path.points[k].date), font * 0.75, "start",
-               InkColour);
-      svg.Close();
-    }
-    for (std::size_t m = 0; m < stationary.size(); ++m) {
-      // Above and below in turn, so that the two ends of a loop keep apart.
-      const std::size_t k = stationary[m];
-      const std::string date = DateOf(path.points[k].date);
-      svg.Open("", "estacionario", name + " estacionario el " + date);
-      svg.Circle(points[k], 6, "#ffffff", colour, 2.5);
-      const double dy = m % 2 == 0 ? -font * 0.9 : font * 1.6;
-      svg.Text({points[k].first, points[k].second + dy}, "estacionario " + date, font * 0.8, "middle", InkColour, "",
-               true);
-      svg.Close();
-    }
-    svg.Text({points.back().first - 8, points.back().second - 8}, name, font, "end", colour, "nombre", true);
+// Dates along a path: the first, the last and a few between, except where
+// a stationary point stands close by and carries its own date.
+void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& points,
+               const std::vector<std::size_t>& stationary, double font) {
+  const std::string name(BodyName(path.body));
+  const std::string_view colour = BodyColour(path.body);
+  const std::size_t n = path.points.size();
+  const std::size_t marks = std::min<std::size_t>(n, 6);
+  for (std::size_t m = 0; m < marks; ++m) {
+    const std::size_t k = marks == 1 ? 0 : m * (n - 1) / (marks - 1);
+    const bool crowded = std::any_of(stationary.begin(), stationary.end(), [&](std::size_t s) {
+      return std::hypot(points[s].first - points[k].first, points[s].second - points[k].second) < font * 2.5;
+    });
+    if (crowded && m != 0 && m + 1 != marks) continue;
+    svg.Open("", "fecha", name + " el " + DateOf(path.points[k].date));
+    svg.Circle(points[k], 3.5, colour, "#ffffff", 1);
+    svg.Text({points[k].first + 6, points[k].second + font * 1.1}, DateOf(path.points[k].date), font * 0.75, "start",
+             InkColour);
     svg.Close();
   }
-  if (!stopped.empty()) {
-    svg.Text({font, top - font * 0.5}, "La tabla se detuvo: " + stopped, font, "start", "#b00000", "detenido", true);
+}
+
+// One planet's path: the whole path in row order first (for whoever reads
+// the picture), drawn in pieces where it crosses the window's edge, then
+// its dates, its stationary points and its name.
+void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::vector<std::size_t>& stationary,
+              double font) {
+  const std::string name(BodyName(path.body));
+  const std::string_view colour = BodyColour(path.body);
+  std::vector<Point> points;
+  for (const SkyPoint& p : path.points) points.push_back({w.X(p.rightAscension), w.Y(p.declination)});
+  svg.Open("camino-" + std::to_string(path.body), "camino", "Camino de " + name);
+  const auto pieces = Pieces(points, w);
+  if (pieces.size() == 1) {
+    svg.Polyline(points, colour, 2.2, "recorrido", name + ", fila a fila");
+  } else {
+    for (const auto& p : pieces) svg.Polyline(p, colour, 2.2, "recorrido", name + ", fila a fila");
+  }
+  DrawDates(svg, path, points, stationary, font);
+  for (std::size_t m = 0; m < stationary.size(); ++m) {
+    // Above and below in turn, so that the two ends of a loop keep apart.
+    const std::size_t k = stationary[m];
+    const std::string date = DateOf(path.points[k].date);
+    svg.Open("", "estacionario", name + " estacionario el " + date);
+    svg.Circle(points[k], 6, "#ffffff", colour, 2.5);
+    const double dy = m % 2 == 0 ? -font * 0.9 : font * 1.6;
+    svg.Text({points[k].first, points[k].second + dy}, "estacionario " + date, font * 0.8, "middle", InkColour, "",
+             true);
+    svg.Close();
+  }
+  svg.Text({points.back().first - 8, points.back().second - 8}, name, font, "end", colour, "nombre", true);
+  svg.Close();
+}
+
+}  // namespace
+
+std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int width, int height) {
+  const double font = FontSize(height);
+  const std::string title = Title(sky.paths);
+  SvgWriter svg(width, height, title);
+  svg.Text({font, font * 1.6}, title, font * 1.2, "start", InkColour, "titulo", true);
+  const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
+  const Window w = WindowOf(sky, {left, top, width - left - right, height - top - bottom});
+  DrawAxes(svg, w, font, height, separator);
+  DrawEcliptic(svg, w, sky.ecliptic, font);
+  for (std::size_t k = 0; k < sky.paths.size(); ++k) {
+    if (!sky.paths[k].points.empty()) DrawPath(svg, w, sky.paths[k], sky.stationary[k], font);
+  }
+  if (!sky.stopped.empty()) {
+    svg.Text({font, top - font * 0.5}, "La tabla se detuvo: " + sky.stopped, font, "start", "#b00000", "detenido",
+             true);
   }
   return svg.Finish();
 }

@@ -5,31 +5,14 @@
 // reference, dates along the path, and each stationary point (where the
 // right ascension turns back) marked "estacionario" with its date.
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "runtime/conversions.h"
+#include "session/picture_contents.h"
 
 namespace orbitas::pictures {
 
-struct SkyPoint {
-  std::string date;            // the row's instant, ISO 8601 (date part shown)
-  double rightAscension = 0;   // hours
-  double declination = 0;      // degrees
-};
-
-struct SkyPath {
-  Int16 body = 0;
-  std::vector<SkyPoint> points;  // in row order
-};
-
-// The rows k (1 .. n-2) at which the right ascension turns back: the
-// steps before and after them go opposite ways (across 0h/24h, the short
-// way round counts).
-std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points);
-
-// The SVG of the picture, width x height pixels; stopped, when not empty,
-// says why the table ended early. decimalSeparator is the user's.
-std::string DrawSkyPaths(const std::vector<SkyPath>& paths, const std::string& stopped,
-                         std::string_view decimalSeparator, int width, int height);
+// The SVG of the picture, width x height pixels; decimalSeparator is the
+// user's.
+std::string DrawSkyPaths(const SkyPaths& sky, std::string_view decimalSeparator, int width, int height);
 
 }  // namespace orbitas::pictures

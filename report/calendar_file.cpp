@@ -7,6 +7,7 @@
 
 #include "calendar/civil_time.h"
 #include "report/phenomena_output.h"
+#include "session/names.h"
 
 namespace orbitas::report {
 namespace {
@@ -45,17 +46,23 @@ std::string Part(bool head) {
   return head ? text.substr(0, end) : text.substr(end);
 }
 
+// A body's part of a UID: its Spanish name in lower case, as UIDs have
+// always been written, so that a calendar program recognises an event it
+// imported from an earlier version.
+std::string_view UidName(Body body) {
+  static constexpr std::string_view Names[] = {"sol",     "mercurio", "venus",   "tierra",  "marte", "júpiter",
+                                               "saturno", "urano",    "neptuno", "plutón", "luna"};
+  return Names[BodyNumber(body)];
+}
+
 }  // namespace
 
 std::string PhenomenonUid(const Phenomenon& p) {
   const CivilTime t = CivilFromJulianDay(p.time);
   char date[32];
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
-  std::string bodies;
-  for (const char c : PhenomenonBodies(p)) {
-    if (c == ',' ) continue;
-    bodies += c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
+  std::string bodies(UidName(p.body));
+  if (p.kind == PhenomenonKind::CloseApproach) bodies += "-" + std::string(UidName(p.other));
   return std::string(PhenomenonKey(p.kind)) + "-" + bodies + "-" + date + "@orbitas";
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "session/body_names.h"
+#include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
 #include "runtime/number_text.h"
@@ -38,17 +38,10 @@ std::string Minutes(const std::optional<double>& minutes, std::string_view separ
 
 std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumber(*x) : "null"; }
 
-std::string ListJson(const std::vector<std::string>& texts) {
+std::string ListJson(const std::vector<SunMiss>& misses) {
   std::string json = "[";
-  for (std::size_t k = 0; k < texts.size(); ++k) json += (k ? ", " : "") + JsonString(texts[k]);
+  for (std::size_t k = 0; k < misses.size(); ++k) json += (k ? ", " : "") + JsonString(SunMissText(misses[k]));
   return json + "]";
-}
-
-// The bar printed beside an angle: the method's error, never below the
-// reference's own bound.
-std::optional<double> Bar(const std::optional<double>& method, const std::optional<double>& reference) {
-  if (!method) return std::nullopt;
-  return reference ? std::max(*method, *reference) : *method;
 }
 
 struct SunRow {
@@ -80,19 +73,19 @@ std::vector<const PlanetNight*> Ordered(const Night& night) {
 
 std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
   const TimeZone& zone = *r.zone;
-  std::string text = std::string(BodyName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
+  std::string text = std::string(SpanishName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
   if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
   text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
-          (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(p.constellation.name) + " (" +
-          std::string(p.constellation.abbreviation) + ")\n";
+          (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(ConstellationName(p.constellation)) + " (" +
+          std::string(p.constellation) + ")\n";
   if (p.best) {
-    text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->errorMinutes, sep) + " a " +
-            Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->errorMinutes, sep) + "\n";
+    text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->error.Bar(), sep) + " a " +
+            Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->error.Bar(), sep) + "\n";
     text += "  Mejor a las " + Minute(zone, p.best->time) + ": altura " + Number(p.best->altitude, sep) +
-            "°, acimut " + Number(p.best->azimuth, sep) + "° (" + std::string(p.best->direction) + ")  " +
-            ErrorText(Bar(p.methodError, p.referenceError), sep) + "\n";
+            "°, acimut " + Number(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")  " +
+            ErrorText(p.error.Bar(), sep) + "\n";
   } else {
-    text += "  No se ve: " + p.reason;
+    text += "  No se ve: " + PlanetMissText(p, r.limits);
     if (p.margin) {
       text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
       if (p.verdictWithinError) {
@@ -111,18 +104,18 @@ std::string NightText(const NightReport& r, std::string_view sep) {
   const TimeZone& zone = *r.zone;
   std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
 
-  text += "\nSol (del propio método; error " + ErrorText(std::max(n.sun.methodError, n.sun.referenceError), sep) + ")\n";
+  text += "\nSol (del propio método; error " + ErrorText(n.sun.error.Bar(), sep) + ")\n";
   for (const SunRow& row : SunRows) {
     const std::optional<TimedEvent>& e = n.sun.*row.event;
-    if (e) text += Row(row.caption, Minute(zone, e->time) + Minutes(e->errorMinutes, sep));
+    if (e) text += Row(row.caption, Minute(zone, e->time) + Minutes(e->error.Bar(), sep));
   }
-  for (const std::string& reason : n.sun.reasons) text += Row("", "(" + reason + ")");
+  for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss) + ")");
 
   const MoonNight& m = n.moon;
   text += "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n";
   text += Row("Sale", m.rise ? Minute(zone, *m.rise) : "— (no sale esta noche)");
   text += Row("Se pone", m.set ? Minute(zone, *m.set) : "— (no se pone esta noche)");
-  text += Row("Fase", std::string(m.phase.name) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +
+  text += Row("Fase", std::string(PhaseName(m.phase.code)) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +
                           Number(m.phase.ageDays, sep) + " días");
   text += Row("Altura a mitad de la noche", Number(m.altitudeAtMiddle, sep) + "°");
 
@@ -147,42 +140,42 @@ std::string NightJson(const NightReport& r) {
     const std::optional<TimedEvent>& e = n.sun.*row.event;
     json += JsonString(row.key) + ": " + event(e) + ", ";
     errors += std::string(errors.empty() ? "" : ", ") + JsonString(row.key) + ": " +
-              OptionalNumber(e ? e->errorMinutes : std::nullopt);
+              OptionalNumber(e ? e->error.Bar() : std::nullopt);
   }
-  json += "\"eventErrors\": {" + errors + "}, \"reasons\": " + ListJson(n.sun.reasons) +
-          ", \"methodError\": " + JsonNumber(n.sun.methodError) +
-          ", \"referenceError\": " + JsonNumber(n.sun.referenceError) + "}";
+  json += "\"eventErrors\": {" + errors + "}, \"reasons\": " + ListJson(n.sun.misses) +
+          ", \"methodError\": " + JsonNumber(*n.sun.error.method) +
+          ", \"referenceError\": " + JsonNumber(*n.sun.error.reference) + "}";
   const MoonNight& m = n.moon;
   json += ", \"moon\": {\"rise\": " + when(m.rise) + ", \"set\": " + when(m.set) +
           ", \"illuminated\": " + JsonNumber(m.phase.illuminated) + ", \"ageDays\": " + JsonNumber(m.phase.ageDays) +
-          ", \"phaseName\": " + JsonString(m.phase.name) +
+          ", \"phaseName\": " + JsonString(PhaseName(m.phase.code)) +
           ", \"altitudeAtMidnight\": " + JsonNumber(m.altitudeAtMiddle) + ", \"source\": \"eraMoon98\"}";
   json += ", \"planets\": [";
   bool first = true;
   for (const PlanetNight* p : Ordered(n)) {
-    json += std::string(first ? "" : ", ") + "{\"body\": " + std::to_string(p->body) +
-            ", \"name\": " + JsonString(BodyName(p->body)) + ", \"magnitude\": " + JsonNumber(p->aspect.magnitude) +
+    json += std::string(first ? "" : ", ") + "{\"body\": " + std::to_string(BodyNumber(p->body)) +
+            ", \"name\": " + JsonString(SpanishName(p->body)) + ", \"magnitude\": " + JsonNumber(p->aspect.magnitude) +
             ", \"magnitudeError\": " + OptionalNumber(p->magnitudeError) +
             ", \"illuminated\": " + JsonNumber(p->aspect.illuminated) +
             ", \"elongation\": " + JsonNumber(p->aspect.elongation) +
             ", \"side\": " + JsonString(p->aspect.eastOfSun ? "vespertino" : "matutino") +
-            ", \"constellation\": " + JsonString(p->constellation.name) +
-            ", \"constellationAbbr\": " + JsonString(p->constellation.abbreviation) + ", \"visible\": ";
+            ", \"constellation\": " + JsonString(ConstellationName(p->constellation)) +
+            ", \"constellationAbbr\": " + JsonString(p->constellation) + ", \"visible\": ";
     first = false;
     if (p->best) {
       json += "{\"from\": " + event(p->visibleFrom) + ", \"to\": " + event(p->visibleTo) +
-              ", \"fromError\": " + OptionalNumber(p->visibleFrom->errorMinutes) +
-              ", \"toError\": " + OptionalNumber(p->visibleTo->errorMinutes) + "}, \"best\": {\"time\": " +
+              ", \"fromError\": " + OptionalNumber(p->visibleFrom->error.Bar()) +
+              ", \"toError\": " + OptionalNumber(p->visibleTo->error.Bar()) + "}, \"best\": {\"time\": " +
               JsonString(Iso(zone, p->best->time)) + ", \"altitude\": " + JsonNumber(p->best->altitude) +
               ", \"azimuth\": " + JsonNumber(p->best->azimuth) +
-              ", \"direction\": " + JsonString(p->best->direction) + "}";
+              ", \"direction\": " + JsonString(CompassName(p->best->compassPoint)) + "}";
     } else {
       json += "null, \"best\": null";
     }
-    json += ", \"reason\": " + (p->reason.empty() ? std::string("null") : JsonString(p->reason)) +
+    json += ", \"reason\": " + (p->miss == PlanetMiss::None ? std::string("null") : JsonString(PlanetMissText(*p, r.limits))) +
             ", \"margin\": " + OptionalNumber(p->margin) +
-            ", \"methodError\": " + OptionalNumber(p->methodError) +
-            ", \"referenceError\": " + OptionalNumber(p->referenceError) + "}";
+            ", \"methodError\": " + OptionalNumber(p->error.method) +
+            ", \"referenceError\": " + OptionalNumber(p->error.reference) + "}";
   }
   return json + "]}\n";
 }

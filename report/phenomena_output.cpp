@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "session/body_names.h"
+#include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
 #include "runtime/number_text.h"
@@ -11,12 +11,7 @@
 namespace orbitas::report {
 namespace {
 
-std::string Name(Int16 body) {
-  if (body == MoonBody) return "la Luna";
-  if (body == SunBody) return "el Sol";
-  if (body == EarthBody) return "la Tierra";
-  return std::string(BodyName(body));
-}
+std::string Name(Body body) { return NameWithArticle(body); }
 
 std::string Capitalized(std::string text) {
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
@@ -104,10 +99,8 @@ std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::strin
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {
-  std::string bodies = Capitalized(Name(p.body));
-  if (p.kind == PhenomenonKind::CloseApproach) bodies += ", " + Capitalized(Name(p.other));
-  if (bodies.rfind("La ", 0) == 0 || bodies.rfind("El ", 0) == 0) bodies = bodies.substr(3);
-  bodies[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(bodies[0])));
+  std::string bodies(SpanishName(p.body));
+  if (p.kind == PhenomenonKind::CloseApproach) bodies += ", " + std::string(SpanishName(p.other));
   return bodies;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "session/body_names.h"
+#include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
 #include "runtime/number_text.h"
@@ -33,7 +34,7 @@ std::string HorizonBlock(std::string_view name, const Place& place, const SkyPos
                          std::string_view separator) {
   const HorizonCoordinates& h = sky.horizon;
   return "Coordenadas horizontales de " + std::string(name) + " desde " + place.text + "\n" +
-         Row("Altura", Number(h.altitude, separator) + "°  " + ErrorText(sky.Bar(), separator)) +
+         Row("Altura", Number(h.altitude, separator) + "°  " + ErrorText(sky.error.Bar(), separator)) +
          Row("Altura aparente", Number(h.apparentAltitude, separator) + "°") +
          Row("Acimut", Number(h.azimuth, separator) + "°") +
          Row("Ángulo horario", Number(h.hourAngle, separator) + " h") +
@@ -45,8 +46,8 @@ std::string HorizonJson(const SkyPosition& sky) {
   return "{\"altitude\": " + JsonNumber(h.altitude) + ", \"apparentAltitude\": " + JsonNumber(h.apparentAltitude) +
          ", \"azimuth\": " + JsonNumber(h.azimuth) + ", \"hourAngle\": " + JsonNumber(h.hourAngle) +
          ", \"localSiderealTime\": " + JsonNumber(h.localSiderealTime) +
-         ", \"methodError\": " + OptionalNumber(sky.methodError) +
-         ", \"referenceError\": " + OptionalNumber(sky.referenceError) + "}";
+         ", \"methodError\": " + OptionalNumber(sky.error.method) +
+         ", \"referenceError\": " + OptionalNumber(sky.error.reference) + "}";
 }
 
 std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
@@ -56,12 +57,12 @@ std::string RiseSetText(const RiseSetReport& report, std::string_view separator)
     return jd ? report.zone->LocalIso(UnixSecondsFromJulianDay(*jd)) : std::string("—");
   };
   for (const PlanetDay& day : report.planets) {
-    text += "\n" + std::string(BodyName(day.body)) + "\n";
-    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseBar, separator) : ""));
+    text += "\n" + std::string(SpanishName(day.body)) + "\n";
+    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseError.Bar(), separator) : ""));
     text += Row("Culmina", when(day.transit) +
                                (day.transit ? "  altura " + Number(day.transitAltitude, separator) + "°" : ""));
-    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setBar, separator) : ""));
-    if (!day.reason.empty()) text += Row("", "(" + day.reason + ")");
+    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setError.Bar(), separator) : ""));
+    if (!day.misses.empty()) text += Row("", "(" + DayMissesText(day.misses) + ")");
     if (day.verdictWithinError) {
       text += Row("", "(al límite: se queda a " + Number(std::fabs(*day.margin), separator) +
                           "° del horizonte, menos que el error del método; quizá sí)");
@@ -80,12 +81,12 @@ std::string RiseSetJson(const RiseSetReport& report) {
   for (std::size_t k = 0; k < report.planets.size(); ++k) {
     const PlanetDay& day = report.planets[k];
     if (k) json += ", ";
-    json += "{\"body\": " + std::to_string(day.body) + ", \"name\": " + JsonString(BodyName(day.body)) +
+    json += "{\"body\": " + std::to_string(BodyNumber(day.body)) + ", \"name\": " + JsonString(SpanishName(day.body)) +
             ", \"rise\": " + when(day.rise) + ", \"transit\": " + when(day.transit) + ", \"set\": " + when(day.set) +
             ", \"transitAltitude\": " + (day.transit ? JsonNumber(day.transitAltitude) : "null") +
-            ", \"riseError\": " + OptionalNumber(day.riseError) + ", \"setError\": " + OptionalNumber(day.setError) +
+            ", \"riseError\": " + OptionalNumber(day.riseError.method) + ", \"setError\": " + OptionalNumber(day.setError.method) +
             ", \"referenceError\": " + OptionalNumber(day.referenceError) +
-            ", \"reason\": " + (day.reason.empty() ? "null" : JsonString(day.reason)) +
+            ", \"reason\": " + (day.misses.empty() ? "null" : JsonString(DayMissesText(day.misses))) +
             ", \"margin\": " + OptionalNumber(day.margin) + "}";
   }
   return json + "]}\n";

@@ -98,7 +98,7 @@ void AppendTextRow(std::string& out, const TableRow& row) {
     AppendPadded(out, d[L::rv], 18);
     AppendPadded(out, Format(sky.horizon.altitude, "#0.0###", row.separator), 12);
     AppendPadded(out, Format(sky.horizon.azimuth, "#0.0###", row.separator), 12);
-    out.append(ErrorText(sky.Bar(), row.separator));
+    out.append(ErrorText(sky.error.Bar(), row.separator));
   } else {
     out.append(d[L::rv]);
   }
@@ -159,7 +159,7 @@ void CsvRows::Append(std::string& out, const TableRow& row) {
     number(row.planet->sky->horizon.altitude);
     number(row.planet->sky->horizon.azimuth);
     *p++ = ',';
-    if (row.planet->sky->methodError) p += WriteShortest(*row.planet->sky->methodError, p);
+    if (row.planet->sky->error.method) p += WriteShortest(*row.planet->sky->error.method, p);
   }
   put("\r\n");
   out.append(text, static_cast<std::size_t>(p - text));

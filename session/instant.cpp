@@ -34,7 +34,7 @@ void InstantRunner::EnterJulianDay(double julianDay, InstantOutcome& outcome) {
 void InstantRunner::RunPlanet(Int16 body, double julianDay, PlanetOutcome& planet, PlanetRequestStages* stages) {
   planet.body = body;
   RunPlanetRequest(state_.elements, julianDay, body, separator_, planet.values, planet.labels, stages);
-  if (place_) planet.sky = PlanetInSky(julianDay, body, planet.values.equatorial, *place_);
+  if (place_) planet.sky = PlanetInSky(julianDay, BodyFromNumber(body).value(), planet.values.equatorial, *place_);
 }
 
 void InstantRunner::RunPlanets(const std::vector<Int16>& bodies, InstantOutcome& outcome) {

@@ -6,8 +6,9 @@
 #include <cmath>
 
 #include "runtime/angle_units.h"
-#include "sky/search/crossings.h"
+#include "sky/bodies/reference.h"
 #include "sky/frames/ecliptic.h"
+#include "sky/search/toolkit.h"
 
 namespace orbitas {
 namespace {
@@ -15,18 +16,9 @@ namespace {
 constexpr double MetresPerAu = 149597870700.0;
 constexpr double MoonRadiusMetres = 1737400.0;
 
-double Longitude(const std::array<double, 3>& v) {
-  const double y = v[1] * std::cos(J2000ObliquityRadians) + v[2] * std::sin(J2000ObliquityRadians);
-  return std::atan2(y, v[0]) * DegreesPerRadian;
-}
+Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, julianDay); }
 
 }  // namespace
-
-std::array<double, 3> MoonGeocentric(double julianDay) {
-  double pv[2][3];
-  eraMoon98(julianDay, 0.0, pv);
-  return {pv[0][0], pv[0][1], pv[0][2]};
-}
 
 MoonSky MoonFrom(const Place& place, double julianDay) {
   MoonSky sky;
@@ -52,15 +44,15 @@ MoonSky MoonFrom(const Place& place, double julianDay) {
   return sky;
 }
 
-double LongitudeFromSun(const std::array<double, 3>& moon, const std::array<double, 3>& sun) {
-  const double d = std::fmod(Longitude(moon) - Longitude(sun) + 720.0, 360.0);
+double LongitudeFromSun(const Vector& moon, const Vector& sun) {
+  const double d = std::fmod(J2000EclipticLongitude(moon) - J2000EclipticLongitude(sun) + 720.0, 360.0);
   return d;
 }
 
-double MoonIlluminated(const std::array<double, 3>& moon, const std::array<double, 3>& sun) {
+double MoonIlluminated(const Vector& moon, const Vector& sun) {
   // The phase angle at the Moon, between the directions to the Sun and to
   // the Earth.
-  std::array<double, 3> toSun{}, toEarth{};
+  Vector toSun{}, toEarth{};
   for (int i = 0; i < 3; ++i) toSun[i] = sun[i] - moon[i], toEarth[i] = -moon[i];
   const double dot = toSun[0] * toEarth[0] + toSun[1] * toEarth[1] + toSun[2] * toEarth[2];
   const double norms = std::sqrt((toSun[0] * toSun[0] + toSun[1] * toSun[1] + toSun[2] * toSun[2]) *
@@ -68,18 +60,17 @@ double MoonIlluminated(const std::array<double, 3>& moon, const std::array<doubl
   return (1 + std::clamp(dot / norms, -1.0, 1.0)) / 2;
 }
 
-MoonPhase MoonPhaseAt(double julianDay, const std::function<std::array<double, 3>(double)>& sunGeocentric) {
+MoonPhase MoonPhaseAt(double julianDay, const std::function<Vector(double)>& sunGeocentric) {
   MoonPhase phase;
-  const std::array<double, 3> moon = MoonGeocentric(julianDay), sun = sunGeocentric(julianDay);
+  const Vector moon = MoonGeocentric(julianDay), sun = sunGeocentric(julianDay);
   phase.illuminated = MoonIlluminated(moon, sun);
   phase.longitudeFromSun = LongitudeFromSun(moon, sun);
-  phase.name = PhaseName(phase.longitudeFromSun);
+  phase.code = PhaseOf(phase.longitudeFromSun);
   // The last new moon: about longitudeFromSun / 12.19 days ago. The
   // difference, taken in -180..180, passes zero upwards there.
   const double guess = julianDay - phase.longitudeFromSun / 12.190749;
   auto signedDifference = [&](double jd) {
-    const double d = LongitudeFromSun(MoonGeocentric(jd), sunGeocentric(jd));
-    return d > 180 ? d - 360 : d;
+    return Wrapped(LongitudeFromSun(MoonGeocentric(jd), sunGeocentric(jd)));
   };
   double newMoon = guess;
   for (const Crossing& c : FindCrossings(signedDifference, guess - 2.5, std::min(guess + 2.5, julianDay), 60)) {
@@ -89,12 +80,9 @@ MoonPhase MoonPhaseAt(double julianDay, const std::function<std::array<double, 3
   return phase;
 }
 
-std::string_view PhaseName(double longitudeFromSun) {
-  static constexpr std::string_view Names[] = {"luna nueva",       "creciente",        "cuarto creciente",
-                                               "gibosa creciente", "luna llena",       "gibosa menguante",
-                                               "cuarto menguante", "menguante"};
+PhaseCode PhaseOf(double longitudeFromSun) {
   const double d = std::fmod(longitudeFromSun + 22.5, 360.0);
-  return Names[static_cast<int>((d < 0 ? d + 360 : d) / 45) % 8];
+  return static_cast<PhaseCode>(static_cast<int>((d < 0 ? d + 360 : d) / 45) % 8);
 }
 
 }  // namespace orbitas

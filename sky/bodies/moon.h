@@ -3,19 +3,18 @@
 // (Meeus's series; against ELP/MPP02 over 1950-2100, 2.9" RMS and 18.3" at
 // worst in geocentric direction), seen from the place, since from the
 // surface the Moon stands up to a degree lower than from the centre.
-#include <array>
 #include <functional>
-#include <string_view>
 
 #include "sky/frames/horizon.h"
 #include "sky/frames/place.h"
+#include "sky/frames/vector.h"
 
 namespace orbitas {
 
 struct MoonSky {
   HorizonCoordinates horizon{};      // topocentric, geometric altitude
   double semidiameter = 0.0;         // degrees, topocentric
-  std::array<double, 3> geocentric{};  // AU, J2000 mean equator and equinox
+  Vector geocentric{};               // AU, J2000 mean equator and equinox
 };
 
 // The Moon at julianDay (days, UT; TT taken equal) from place, on the
@@ -23,36 +22,36 @@ struct MoonSky {
 MoonSky MoonFrom(const Place& place, double julianDay);
 
 // The geometric altitude of the Moon's centre when the top of its disc
-// stands at -0.5667 degrees (the refraction at the horizon), degrees.
-inline double MoonHorizonAltitude(double semidiameter) { return -0.5667 - semidiameter; }
+// stands at HorizonAltitude (the refraction at the horizon), degrees.
+inline double MoonHorizonAltitude(double semidiameter) { return HorizonAltitude - semidiameter; }
+
+// The eight phases, each a sector of 45 degrees of the Moon's longitude
+// less the Sun's, centred on new moon (0), first quarter (90), full moon
+// (180) and last quarter (270), with the crescents and gibbous phases
+// between them.
+enum class PhaseCode { New, WaxingCrescent, FirstQuarter, WaxingGibbous, Full, WaningGibbous, LastQuarter, WaningCrescent };
 
 struct MoonPhase {
   double illuminated = 0.0;   // the lit fraction of the disc, 0..1
   double ageDays = 0.0;       // since the last new moon
   double longitudeFromSun = 0.0;  // ecliptic longitude of the Moon less the Sun's, degrees, 0..360
-  std::string_view name;      // "luna nueva", "creciente", ... "menguante"
+  PhaseCode code = PhaseCode::New;
 };
 
 // The phase at julianDay, with the Sun given by sunGeocentric(jd) (AU,
 // J2000 equatorial): the method's Sun. The age is the time since the
 // Moon's longitude last equalled the Sun's, found by bisection. Raises
 // what sunGeocentric raises.
-MoonPhase MoonPhaseAt(double julianDay, const std::function<std::array<double, 3>(double)>& sunGeocentric);
+MoonPhase MoonPhaseAt(double julianDay, const std::function<Vector(double)>& sunGeocentric);
 
-// The Spanish name of the phase for the Moon's longitude less the Sun's
-// (degrees, 0..360): eight sectors of 45 degrees centred on new moon (0),
-// first quarter (90), full moon (180) and last quarter (270) and the
-// crescent and gibbous phases between them.
-std::string_view PhaseName(double longitudeFromSun);
+// The phase of the Moon's longitude less the Sun's (degrees, 0..360).
+PhaseCode PhaseOf(double longitudeFromSun);
 
 // The Moon's ecliptic longitude less the Sun's, degrees, 0..360, for
 // geocentric J2000 equatorial vectors of both.
-double LongitudeFromSun(const std::array<double, 3>& moon, const std::array<double, 3>& sun);
+double LongitudeFromSun(const Vector& moon, const Vector& sun);
 
 // The lit fraction of the Moon for geocentric vectors of both (AU).
-double MoonIlluminated(const std::array<double, 3>& moon, const std::array<double, 3>& sun);
-
-// eraMoon98's geocentric Moon at julianDay, AU, J2000 equatorial.
-std::array<double, 3> MoonGeocentric(double julianDay);
+double MoonIlluminated(const Vector& moon, const Vector& sun);
 
 }  // namespace orbitas

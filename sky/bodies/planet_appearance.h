@@ -2,13 +2,10 @@
 // How a planet looks from the Earth: its phase angle, lit fraction,
 // elongation from the Sun and visual magnitude, from heliocentric vectors
 // of the planet and the Earth.
-#include <array>
-
-#include "runtime/conversions.h"
+#include "sky/bodies/body.h"
+#include "sky/frames/vector.h"
 
 namespace orbitas {
-
-using Vector = std::array<double, 3>;
 
 struct PlanetAspect {
   double phaseAngle = 0;   // Sun-planet-Earth, degrees, 0..180
@@ -18,17 +15,13 @@ struct PlanetAspect {
   double magnitude = 0;    // visual
 };
 
-// The aspect of body (1, 2, 4 to 9) whose heliocentric position is planet
+// The aspect of body (a planet) whose heliocentric position is planet
 // and the Earth's is earth, both AU on the mean equator and equinox of
 // J2000, at julianDay (days; only Neptune's magnitude depends on the
 // date). The magnitudes are those of Mallama & Hilton (2018), as the
 // Astronomical Almanac computes them: for Saturn, globe and rings with the
 // rings' tilt to the Earth; for Uranus, with the mean of the sub-Earth and
 // sub-Sun latitudes; for Pluto, V(1,0) = -1.01. Raises nothing.
-PlanetAspect AspectOf(Int16 body, const Vector& planet, const Vector& earth, double julianDay);
-
-// A vector of the method's heliocentric ecliptic frame turned to its
-// equatorial one, by the method's obliquity.
-Vector EquatorialFromEcliptic(double x, double y, double z);
+PlanetAspect AspectOf(Body body, const Vector& planet, const Vector& earth, double julianDay);
 
 }  // namespace orbitas

@@ -4,13 +4,14 @@
 // the Moon's phases and the seasons. Each is found by root-finding on the
 // method's own positions, and again on the modern reference (ERFA's
 // eraPlan94, eraEpv00 and eraMoon98), so that the difference of the two
-// instants is the method's own error in time.
+// instants is the method's own error in time. Each kind is a search of its
+// own (sky/events/event_search.h); the year's list is their merge.
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "ephemeris/elements.h"
+#include "sky/bodies/body.h"
 
 namespace orbitas {
 
@@ -36,24 +37,20 @@ enum class PhenomenonKind {
   DecemberSolstice,
 };
 
-// The Moon and the Sun among the bodies of a phenomenon.
-inline constexpr Int16 SunBody = 0;
-inline constexpr Int16 MoonBody = 10;
-
 enum class PhenomenonUnit { None, Degrees, AstronomicalUnits, Magnitude };
 
 struct Phenomenon {
   PhenomenonKind kind = PhenomenonKind::Opposition;
-  double time = 0.0;        // Julian day (UT, taken as TT), to a millisecond
-  Int16 body = 0;           // 1..9, 3 for the Earth, MoonBody, or SunBody for the seasons
-  Int16 other = SunBody;    // the second body of a close approach
+  double time = 0.0;            // Julian day (UT, taken as TT), to a millisecond
+  Body body = Body::Sun;        // a planet, the Earth, the Moon, or the Sun for the seasons
+  Body other = Body::Sun;       // the second body of a close approach
   std::optional<double> value;  // the number that goes with it, in unit
   PhenomenonUnit unit = PhenomenonUnit::None;
   std::optional<double> referenceTime;  // the same search on the reference; none for Pluto
 };
 
 struct PhenomenaRequest {
-  std::vector<Int16> planets;     // those whose phenomena are wanted (1, 2, 4 to 9)
+  std::vector<Body> planets;      // those whose phenomena are wanted
   bool sunAndMoon = true;         // the Moon's phases, the seasons, the Earth's apsides
   double approachLimit = 1.0;     // degrees: closer approaches than this are listed
 };
@@ -68,16 +65,34 @@ void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& reques
                    const std::function<void(const Phenomenon&)>& each,
                    const std::function<void(double)>& progress = nullptr);
 
-// The method's own quantities that the searches follow, to check them:
-// the geocentric ecliptic longitude of body (1..9, SunBody or MoonBody) in
-// the method's frame, degrees, -180..180; the Sun's apparent longitude of
-// date, degrees, -180..180; and the angle between two bodies seen from the
-// Earth, degrees. Each raises what the method raises.
-double MethodLongitude(const ElementsTable& elements, Int16 body, double julianDay);
-double MethodSunApparentLongitude(const ElementsTable& elements, double julianDay);
-double MethodSeparation(const ElementsTable& elements, Int16 body, Int16 other, double julianDay);
+// The first event of each kind after the Julian day `after` (days), or
+// none within `within` days. body is a planet (an apsis: the Earth too);
+// close approaches are those under limit degrees. Each raises the
+// method's run-time errors.
+inline constexpr double SearchHorizonDays = 36525.0;  // a century
+std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, double after,
+                                         double within = SearchHorizonDays);
+std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, double after,
+                                          double within = SearchHorizonDays);
+std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, double after,
+                                                 double within = SearchHorizonDays);
+std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, double after,
+                                      double within = SearchHorizonDays);
+std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, double after,
+                                    double within = SearchHorizonDays);
+std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, double after,
+                                            double limit = 1.0, double within = SearchHorizonDays);
+std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, double after,
+                                        double within = SearchHorizonDays);
+std::optional<Phenomenon> NextSeason(const ElementsTable& elements, double after, double within = SearchHorizonDays);
 
-// A key for the kind, for programs: "opposition", "greatest-eastern", ...
-std::string_view PhenomenonKey(PhenomenonKind kind);
+// The method's own quantities that the searches follow, to check them:
+// the geocentric ecliptic longitude of body (a planet, the Sun or the
+// Moon) in the method's frame, degrees, -180..180; the Sun's apparent
+// longitude of date, degrees, -180..180; and the angle between two bodies
+// seen from the Earth, degrees. Each raises what the method raises.
+double MethodLongitude(const ElementsTable& elements, Body body, double julianDay);
+double MethodSunApparentLongitude(const ElementsTable& elements, double julianDay);
+double MethodSeparation(const ElementsTable& elements, Body body, Body other, double julianDay);
 
 }  // namespace orbitas

@@ -13,6 +13,12 @@ namespace orbitas {
 inline constexpr double LowestRefractedAltitude = -1.0;
 inline constexpr double RefractionEndAltitude = -2.0;
 
+// The geometric altitude of a body's centre at rising and setting, when
+// 34' of refraction lift it to the horizon, degrees; the Sun's, with its
+// 16' of semidiameter besides.
+inline constexpr double HorizonAltitude = -0.5667;
+inline constexpr double SunsetAltitude = -0.8333;
+
 struct HorizonCoordinates {
   double rightAscensionOfDate;  // hours, 0 <= RA < 24, mean equator and equinox of the date
   double declinationOfDate;     // degrees

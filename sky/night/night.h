@@ -5,15 +5,16 @@
 // interval in which it stands high enough in a dark enough sky, with its
 // best moment. Each answer carries the method's own error.
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "sky/tables/constellation.h"
 #include "ephemeris/elements.h"
+#include "sky/bodies/body.h"
+#include "sky/bodies/error_bars.h"
 #include "sky/bodies/moon.h"
-#include "sky/frames/place.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/frames/place.h"
+#include "sky/tables/constellation.h"
 
 namespace orbitas {
 
@@ -22,11 +23,32 @@ struct NightLimits {
   double planetAltitude = 10.0;  // degrees: a planet above this (geometric) is high enough
 };
 
+// The Sun's altitudes that bound the twilights, degrees.
+inline constexpr double CivilTwilight = -6.0;
+inline constexpr double NauticalTwilight = -12.0;
+inline constexpr double AstronomicalTwilight = -18.0;
+
 // An event's time (Julian day, UT) and its error in minutes: the method's
-// error (or the reference's bound, if larger) over the altitude's rate.
+// error and the reference's bound over the altitude's rate.
 struct TimedEvent {
   double time = 0.0;
-  std::optional<double> errorMinutes;
+  ErrorBars error;  // minutes
+};
+
+// A limit of the Sun's altitude that the night never crosses: the Sun
+// never sets or rises (at SunsetAltitude), or never goes below or above a
+// twilight's altitude.
+struct SunMiss {
+  enum Kind { NeverSets, NeverRises, NeverBelow, NeverAbove } kind;
+  double altitude;  // degrees: the limit
+};
+
+// Why a planet has no visible interval.
+enum class PlanetMiss {
+  None,
+  NoDarkness,      // the Sun never goes below the darkness limit
+  TooNearTheSun,   // high enough only by day, within 30 degrees of the Sun
+  TooLow,          // never above the altitude limit while it is dark
 };
 
 struct SunNight {
@@ -35,9 +57,8 @@ struct SunNight {
   // not happen in the night.
   std::optional<TimedEvent> set, civilDusk, nauticalDusk, astronomicalDusk, astronomicalDawn, nauticalDawn,
       civilDawn, rise;
-  std::vector<std::string> reasons;  // why an event is absent, in Spanish
-  double methodError = 0.0;          // degrees, at the middle of the night
-  double referenceError = 0.0;       // degrees
+  std::vector<SunMiss> misses;  // why an event is absent
+  ErrorBars error;              // degrees, at the middle of the night
 };
 
 struct MoonNight {
@@ -50,21 +71,20 @@ struct BestView {
   double time = 0.0;      // Julian day, UT
   double altitude = 0.0;  // degrees, geometric
   double azimuth = 0.0;   // degrees, from north through east
-  std::string_view direction;  // one of the 16 points: "N", "NNE", ... "NNO"
+  int compassPoint = 0;   // of the 16 points, from north (0) through east (4)
 };
 
 struct PlanetNight {
-  Int16 body = 0;
+  Body body = Body::Mercury;
   PlanetAspect aspect;                    // at the best time, or the middle of the night
   std::optional<double> magnitudeError;   // how far the reference's geometry moves the magnitude
-  Constellation constellation;
+  std::string_view constellation;         // IAU abbreviation
   std::optional<TimedEvent> visibleFrom, visibleTo;
   std::optional<BestView> best;
-  std::string reason;                     // why there is no interval, or empty
-  std::optional<double> margin;           // degrees by which "no sube" misses the limit
+  PlanetMiss miss = PlanetMiss::None;     // why there is no interval
+  std::optional<double> margin;           // degrees by which TooLow misses the limit
   bool verdictWithinError = false;        // margin smaller than the method's error
-  std::optional<double> methodError;      // degrees; none for Pluto
-  std::optional<double> referenceError;   // degrees; none for Pluto
+  ErrorBars error;                        // degrees; none for Pluto
 };
 
 struct Night {
@@ -75,14 +95,42 @@ struct Night {
   std::vector<PlanetNight> planets;  // in the order asked
 };
 
+// A stretch of time, Julian days (UT).
+struct Interval {
+  double from, to;
+};
+
+// The dark part of a night, shared by every planet's search: the
+// intervals in which the Sun is below the limit, and the bars of the
+// Sun's error that the ends of a visible interval carry when the Sun
+// bounds them.
+struct DarkSky {
+  double start, end, middle;  // the night searched, and its middle
+  std::vector<Interval> intervals;
+  ErrorBars sunBars;          // degrees
+  NightLimits limits;
+};
+
+// The dark sky of the night [start, end] (Julian days, UT) from place,
+// with its middle and the Sun's bars. Raises the method's run-time errors.
+DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, double start, double end,
+                  const NightLimits& limits, double middle, const ErrorBars& sunBars);
+
+// A planet's visible interval in a night: where it stands above the
+// altitude limit while the sky is dark, the highest such interval with
+// its best moment, or why there is none; with its aspect, constellation
+// and the method's error at the best moment (or the middle of the night).
+// Raises the method's run-time errors.
+PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark);
+
 // The night between the Julian days start and end (local noon and the next
 // local noon, UT) from place, for bodies. Raises the method's run-time
 // errors (a date beyond its range).
 Night ComputeNight(const ElementsTable& elements, const Place& place, double start, double end,
-                   const std::vector<Int16>& bodies, const NightLimits& limits = {});
+                   const std::vector<Body>& bodies, const NightLimits& limits = {});
 
-// The point of the 16-point compass, in Spanish, nearest to azimuth
-// (degrees from north through east): "N", "NNE", "NE", ... "O", ... "NNO".
-std::string_view CompassPoint(double azimuth);
+// The point of the 16-point compass nearest to azimuth (degrees from north
+// through east): 0 for north, 4 for east, 8 for south, 12 for west.
+int CompassPoint(double azimuth);
 
 }  // namespace orbitas

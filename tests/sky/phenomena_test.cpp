@@ -8,13 +8,14 @@
 #include "tests/support/filled_elements.h"
 #include <cmath>
 
-#include "sky/search/crossings.h"
+#include "sky/search/toolkit.h"
 #include "sky/events/phenomena.h"
+#include "tests/support/body_print.h"
 
 namespace orbitas {
 namespace {
 
-std::vector<Phenomenon> Find(const std::vector<Int16>& planets, bool sunAndMoon, double start, double end) {
+std::vector<Phenomenon> Find(const std::vector<Body>& planets, bool sunAndMoon, double start, double end) {
   const ElementsTable e = testing::FilledElements();
   PhenomenaRequest request;
   request.planets = planets;
@@ -48,13 +49,13 @@ TEST(Crossings, ZerosWhereTheSignChangesAndOnlyThere) {
 TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
   const ElementsTable e = testing::FilledElements();
   std::vector<double> oppositions;
-  for (const Phenomenon& p : Find({4}, false, 2447892.5, 2466154.5)) {  // 1990-2040
+  for (const Phenomenon& p : Find({Body::Mars}, false, 2447892.5, 2466154.5)) {  // 1990-2040
     if (p.kind != PhenomenonKind::Opposition) continue;
     oppositions.push_back(p.time);
-    const double difference = Wrapped(MethodLongitude(e, 4, p.time) - MethodLongitude(e, SunBody, p.time) - 180);
+    const double difference = Wrapped(MethodLongitude(e, Body::Mars, p.time) - MethodLongitude(e, Body::Sun, p.time) - 180);
     EXPECT_LT(std::fabs(difference), 1e-5) << p.time;
     // Opposite in longitude; in the sky, 180° less Mars's latitude.
-    EXPECT_GT(MethodSeparation(e, 4, SunBody, p.time), 173) << p.time;
+    EXPECT_GT(MethodSeparation(e, Body::Mars, Body::Sun, p.time), 173) << p.time;
     ASSERT_TRUE(p.referenceTime);
     EXPECT_LT(std::fabs(p.time - *p.referenceTime), 3.0) << "the method's Mars is within days";
   }
@@ -68,7 +69,7 @@ TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
 TEST(Phenomena, EquinoxesStationsAndApproachesMeetTheirDefinitions) {
   const ElementsTable e = testing::FilledElements();
   int seasons = 0, stations = 0, approaches = 0;
-  for (const Phenomenon& p : Find({1, 2, 4, 5, 6}, true, 2461406.5, 2461771.5)) {  // 2027
+  for (const Phenomenon& p : Find({Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn}, true, 2461406.5, 2461771.5)) {  // 2027
     switch (p.kind) {
       case PhenomenonKind::MarchEquinox:
       case PhenomenonKind::JuneSolstice:
@@ -107,10 +108,10 @@ TEST(Phenomena, EquinoxesStationsAndApproachesMeetTheirDefinitions) {
 }
 
 TEST(Phenomena, PlutoHasNoReferenceAndTheMoonsPhasesComeInOrder) {
-  for (const Phenomenon& p : Find({9}, false, 2461406.5, 2461771.5)) EXPECT_FALSE(p.referenceTime);
+  for (const Phenomenon& p : Find({Body::Pluto}, false, 2461406.5, 2461771.5)) EXPECT_FALSE(p.referenceTime);
   std::vector<PhenomenonKind> phases;
   for (const Phenomenon& p : Find({}, true, 2461406.5, 2461467.5)) {
-    if (p.body == MoonBody) phases.push_back(p.kind);
+    if (p.body == Body::Moon) phases.push_back(p.kind);
   }
   ASSERT_GE(phases.size(), 7u);
   for (std::size_t k = 1; k < phases.size(); ++k) {

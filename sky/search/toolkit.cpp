@@ -1,4 +1,4 @@
-#include "sky/search/crossings.h"
+#include "sky/search/toolkit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,19 +27,8 @@ double FindMaximum(const std::function<double(double)>& f, double start, double 
     if (value > bestValue) best = k, bestValue = value;
   }
   const double step = (end - start) / samples;
-  double a = std::max(start, start + (best - 1) * step), b = std::min(end, start + (best + 1) * step);
-  const double ratio = (std::sqrt(5.0) - 1) / 2;
-  double c = b - ratio * (b - a), d = a + ratio * (b - a), fc = f(c), fd = f(d);
-  while (b - a > Millisecond) {
-    if (fc > fd) {
-      b = d, d = c, fd = fc;
-      c = b - ratio * (b - a), fc = f(c);
-    } else {
-      a = c, c = d, fc = fd;
-      d = a + ratio * (b - a), fd = f(d);
-    }
-  }
-  const double middle = (a + b) / 2;
+  const double middle = GoldenSection(f, std::max(start, start + (best - 1) * step),
+                                      std::min(end, start + (best + 1) * step), Millisecond);
   // An end of the range can be the largest (a body still rising when the
   // range closes).
   if (f(start) >= f(middle) && f(start) >= f(end)) return start;
@@ -47,13 +36,12 @@ double FindMaximum(const std::function<double(double)>& f, double start, double 
   return middle;
 }
 
-double Wrapped(double degrees) {
-  double d = std::fmod(degrees, 360.0);
-  if (d > 180) d -= 360;
-  if (d <= -180) d += 360;
+double Wrapped(double value, double halfTurn) {
+  double d = std::fmod(value, 2 * halfTurn);
+  if (d > halfTurn) d -= 2 * halfTurn;
+  if (d <= -halfTurn) d += 2 * halfTurn;
   return d;
 }
-
 
 std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double from, double to, double step,
                                  double precision) {
@@ -99,19 +87,80 @@ std::vector<double> LocalExtrema(const std::function<double(double)>& g, double 
   while (t1 < to + step) {
     const double t2 = t1 + step, h2 = h(t2);
     if (h1 > h0 && h1 >= h2) {
-      double a = t0, b = t2;
-      const double ratio = (std::sqrt(5.0) - 1) / 2;
-      double c = b - ratio * (b - a), d = a + ratio * (b - a), hc = h(c), hd = h(d);
-      while (b - a > precision) {
-        if (hc > hd) b = d, d = c, hd = hc, c = b - ratio * (b - a), hc = h(c);
-        else a = c, c = d, hc = hd, d = a + ratio * (b - a), hd = h(d);
-      }
-      const double t = (a + b) / 2;
+      const double t = GoldenSection(h, t0, t2, precision);
       if (t >= from && t < to) found.push_back(t);
     }
     t0 = t1, h0 = h1, t1 = t2, h1 = h2;
   }
   return found;
+}
+
+namespace {
+
+// Regula falsi on [a, b], where f changes sign, halving the weight of an
+// end that stays, and halving the bracket when a step barely moves.
+double RegulaFalsi(const std::function<double(double)>& f, double a, double fa, double b, double fb,
+                   double precision) {
+  int stayed = 0;
+  while (b - a > precision) {
+    const double c = (a * fb - b * fa) / (fb - fa), fc = f(c);
+    if ((fc < 0) == (fa < 0)) {
+      a = c, fa = fc;
+      if (stayed == -1) fb /= 2;
+      stayed = -1;
+    } else {
+      b = c, fb = fc;
+      if (stayed == 1) fa /= 2;
+      stayed = 1;
+    }
+    if (fc == 0) return c;
+    if (std::fabs(b - a) < precision) break;
+    if (std::fabs(c - a) < precision / 4 || std::fabs(c - b) < precision / 4) {
+      const double m = (a + b) / 2, fm = f(m);
+      if ((fm < 0) == (fa < 0)) a = m, fa = fm;
+      else b = m, fb = fm;
+    }
+  }
+  return (a + b) / 2;
+}
+
+}  // namespace
+
+std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
+                                  double precision, std::optional<bool> upward) {
+  const double f0 = f(t);
+  double leftT = t, leftF = f0, rightT = t, rightF = f0;
+  for (double d = step; d <= window + step / 2; d += step) {
+    for (const bool right : {true, false}) {
+      const double u = right ? t + d : t - d, fu = f(u);
+      double& nearT = right ? rightT : leftT;
+      double& nearF = right ? rightF : leftF;
+      const double a = right ? nearT : u, fa = right ? nearF : fu, b = right ? u : nearT, fb = right ? fu : nearF;
+      nearT = u, nearF = fu;
+      if ((fa < 0) == (fb < 0) || std::fabs(fb - fa) >= 90) continue;
+      if (upward && (fb > fa) != *upward) continue;
+      return RegulaFalsi(f, a, fa, b, fb, precision);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<double> NearestExtremum(const std::function<double(double)>& g, double t, double step,
+                                      double window, bool maxima, double precision) {
+  const double sign = maxima ? 1 : -1;
+  auto h = [&](double u) { return sign * g(u); };
+  double here = t, hHere = h(t);
+  const double hRight = h(t + step), hLeft = h(t - step);
+  if (hLeft > hHere || hRight > hHere) {
+    const double direction = hRight > hLeft ? 1 : -1;
+    double next = here + direction * step, hNext = direction > 0 ? hRight : hLeft;
+    while (hNext > hHere) {
+      here = next, hHere = hNext;
+      next = here + direction * step, hNext = h(next);
+      if (std::fabs(here - t) > window) return std::nullopt;
+    }
+  }
+  return GoldenSection(h, here - step, here + step, precision);
 }
 
 }  // namespace orbitas

@@ -1,8 +1,10 @@
 #pragma once
-// Where a function of time crosses zero, and where it is largest: the
-// root-finding behind risings, settings, twilights and the visible
-// intervals. Times are Julian days.
+// The search toolkit behind every event the sky library finds: a scan for
+// changes of sign, bisection, golden sections, regula falsi, and the wrap
+// of an angle. Times are Julian days; each finder takes the function to
+// follow and the stretch of time to follow it over.
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "calendar/civil_days.h"
@@ -12,6 +14,10 @@ namespace orbitas {
 // Bisection stops within a millisecond: at any body's rate the altitude is
 // then within 1e-5 degrees of where it crosses.
 inline constexpr double Millisecond = 0.001 / SecondsPerDay;  // days
+
+// A day is followed in ten-minute samples: far shorter than any altitude's
+// swing above or below a limit.
+inline constexpr int SamplesPerDay = 144;
 
 // Narrows [a, b], where f changes sign, to less than precision (days), and
 // returns the middle of what is left.
@@ -26,6 +32,20 @@ double Bisect(F&& f, double a, double b, double precision = Millisecond) {
   return (a + b) / 2;
 }
 
+// Narrows [a, b], around a maximum of h, by golden sections to less than
+// precision (days), and returns the middle of what is left. h need only
+// have one maximum inside [a, b].
+template <typename H>
+double GoldenSection(H&& h, double a, double b, double precision) {
+  constexpr double Ratio = 0.6180339887498949;  // (sqrt(5) - 1) / 2
+  double c = b - Ratio * (b - a), d = a + Ratio * (b - a), hc = h(c), hd = h(d);
+  while (b - a > precision) {
+    if (hc > hd) b = d, d = c, hd = hc, c = b - Ratio * (b - a), hc = h(c);
+    else a = c, c = d, hc = hd, d = a + Ratio * (b - a), hd = h(d);
+  }
+  return (a + b) / 2;
+}
+
 struct Crossing {
   double time;   // Julian day
   bool upward;   // f goes from <= 0 to > 0
@@ -33,18 +53,18 @@ struct Crossing {
 
 // Every crossing of zero by f in [start, end], in time order: f is sampled
 // at `samples` equal steps and each change of sign is bisected. Crossings
-// closer together than a step may be missed; ten minutes is far shorter
-// than any altitude's swing. What f raises propagates.
+// closer together than a step may be missed. What f raises propagates.
 std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, double start, double end,
                                     int samples);
 
 // The time in [start, end] where f is largest: the largest of `samples`
 // equal steps, then narrowed by golden sections to a millisecond around
-// it.
+// it. An end of the range is returned when it is the largest.
 double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples);
 
-// degrees brought into (-180, 180].
-double Wrapped(double degrees);
+// value brought into (-halfTurn, halfTurn] by whole turns: degrees with
+// 180, hours with 12.
+double Wrapped(double value, double halfTurn = 180);
 
 // The zeros of f, an angle in degrees (-180..180], in [from, to): f is
 // sampled every step (from one step before from) and each change of sign
@@ -64,5 +84,19 @@ std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(d
 // lower than the one after is narrowed by golden sections below precision.
 std::vector<double> LocalExtrema(const std::function<double(double)>& g, double from, double to, double step,
                                  bool maxima, double precision);
+
+// The zero of f (an angle, degrees, -180..180) nearest to t, looking out
+// from t in steps of step on both sides, at most window days away; with
+// upward, only a crossing in that direction. Narrowed below precision by
+// regula falsi (Illinois), which needs a handful of costly evaluations
+// where bisection needs twenty. None when there is no zero in the window.
+std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
+                                  double precision, std::optional<bool> upward = std::nullopt);
+
+// The local maximum (or minimum) of g nearest to t: uphill from t in steps
+// of step until it turns, at most window days away, then narrowed by golden
+// sections below precision. None when it keeps climbing past the window.
+std::optional<double> NearestExtremum(const std::function<double(double)>& g, double t, double step,
+                                      double window, bool maxima, double precision);
 
 }  // namespace orbitas

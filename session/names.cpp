@@ -1,0 +1,120 @@
+#include "session/names.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "session/body_names.h"
+
+namespace orbitas {
+namespace {
+
+struct ConstellationNames {
+  std::string_view abbreviation, name;
+};
+
+constexpr std::array<ConstellationNames, 88> Constellations = {{
+    {"And", "Andrómeda"}, {"Ant", "Máquina Neumática"}, {"Aps", "Ave del Paraíso"}, {"Aqr", "Acuario"},
+    {"Aql", "Águila"}, {"Ara", "Altar"}, {"Ari", "Aries"}, {"Aur", "Cochero"}, {"Boo", "Boyero"},
+    {"Cae", "Cincel"}, {"Cam", "Jirafa"}, {"Cnc", "Cáncer"}, {"CVn", "Perros de Caza"}, {"CMa", "Can Mayor"},
+    {"CMi", "Can Menor"}, {"Cap", "Capricornio"}, {"Car", "Quilla"}, {"Cas", "Casiopea"}, {"Cen", "Centauro"},
+    {"Cep", "Cefeo"}, {"Cet", "Ballena"}, {"Cha", "Camaleón"}, {"Cir", "Compás"}, {"Col", "Paloma"},
+    {"Com", "Cabellera de Berenice"}, {"CrA", "Corona Austral"}, {"CrB", "Corona Boreal"}, {"Crv", "Cuervo"},
+    {"Crt", "Copa"}, {"Cru", "Cruz del Sur"}, {"Cyg", "Cisne"}, {"Del", "Delfín"}, {"Dor", "Dorado"},
+    {"Dra", "Dragón"}, {"Equ", "Caballito"}, {"Eri", "Erídano"}, {"For", "Horno"}, {"Gem", "Géminis"},
+    {"Gru", "Grulla"}, {"Her", "Hércules"}, {"Hor", "Reloj"}, {"Hya", "Hidra"}, {"Hyi", "Hidra Macho"},
+    {"Ind", "Indio"}, {"Lac", "Lagarto"}, {"Leo", "Leo"}, {"LMi", "León Menor"}, {"Lep", "Liebre"},
+    {"Lib", "Libra"}, {"Lup", "Lobo"}, {"Lyn", "Lince"}, {"Lyr", "Lira"}, {"Men", "Mesa"},
+    {"Mic", "Microscopio"}, {"Mon", "Unicornio"}, {"Mus", "Mosca"}, {"Nor", "Escuadra"}, {"Oct", "Octante"},
+    {"Oph", "Ofiuco"}, {"Ori", "Orión"}, {"Pav", "Pavo"}, {"Peg", "Pegaso"}, {"Per", "Perseo"},
+    {"Phe", "Fénix"}, {"Pic", "Pintor"}, {"Psc", "Piscis"}, {"PsA", "Pez Austral"}, {"Pup", "Popa"},
+    {"Pyx", "Brújula"}, {"Ret", "Retículo"}, {"Sge", "Flecha"}, {"Sgr", "Sagitario"}, {"Sco", "Escorpio"},
+    {"Scl", "Escultor"}, {"Sct", "Escudo"}, {"Ser", "Serpiente"}, {"Sex", "Sextante"}, {"Tau", "Tauro"},
+    {"Tel", "Telescopio"}, {"Tri", "Triángulo"}, {"TrA", "Triángulo Austral"}, {"Tuc", "Tucán"},
+    {"UMa", "Osa Mayor"}, {"UMi", "Osa Menor"}, {"Vel", "Vela"}, {"Vir", "Virgo"}, {"Vol", "Pez Volador"},
+    {"Vul", "Zorra"},
+}};
+
+// "-6", "10", "-0.8333": a limit as the reasons write it.
+std::string Degrees(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
+}  // namespace
+
+std::string_view SpanishName(Body body) {
+  if (body == Body::Sun) return "Sol";
+  if (body == Body::Moon) return "Luna";
+  return BodyName(BodyNumber(body));
+}
+
+std::string NameWithArticle(Body body) {
+  if (body == Body::Sun) return "el Sol";
+  if (body == Body::Moon) return "la Luna";
+  if (body == Body::Earth) return "la Tierra";
+  return std::string(SpanishName(body));
+}
+
+std::string_view ConstellationName(std::string_view abbreviation) {
+  const auto found = std::find_if(Constellations.begin(), Constellations.end(),
+                                  [&](const ConstellationNames& c) { return c.abbreviation == abbreviation; });
+  return found == Constellations.end() ? abbreviation : found->name;
+}
+
+std::string_view PhaseName(PhaseCode phase) {
+  static constexpr std::string_view Names[] = {"luna nueva",       "creciente",        "cuarto creciente",
+                                               "gibosa creciente", "luna llena",       "gibosa menguante",
+                                               "cuarto menguante", "menguante"};
+  return Names[static_cast<int>(phase)];
+}
+
+std::string_view CompassName(int point) {
+  static constexpr std::string_view Points[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                                "S", "SSO", "SO", "OSO", "O", "ONO", "NO", "NNO"};
+  return Points[((point % 16) + 16) % 16];
+}
+
+std::string DayMissesText(const std::vector<DayMiss>& misses) {
+  static constexpr std::string_view Texts[] = {"no sale", "no se pone", "no sale ese día", "no se pone ese día",
+                                               "no culmina ese día"};
+  std::string text;
+  for (const DayMiss miss : misses) text += (text.empty() ? "" : "; ") + std::string(Texts[static_cast<int>(miss)]);
+  return text;
+}
+
+std::string SunMissText(const SunMiss& miss) {
+  switch (miss.kind) {
+    case SunMiss::NeverSets: return "el Sol no se pone";
+    case SunMiss::NeverRises: return "el Sol no sale";
+    case SunMiss::NeverBelow: return "el Sol no baja de " + Degrees(miss.altitude) + "°";
+    case SunMiss::NeverAbove: return "el Sol no sube de " + Degrees(miss.altitude) + "°";
+  }
+  return "";
+}
+
+std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits) {
+  switch (planet.miss) {
+    case PlanetMiss::None: return "";
+    case PlanetMiss::NoDarkness: return "no hay noche cerrada";
+    case PlanetMiss::TooNearTheSun: {
+      char text[64];
+      std::snprintf(text, sizeof text, "demasiado cerca del Sol (elongación %.0f°)", planet.aspect.elongation);
+      return text;
+    }
+    case PlanetMiss::TooLow: return "no sube a " + Degrees(limits.planetAltitude) + "° de noche";
+  }
+  return "";
+}
+
+std::string_view PhenomenonKey(PhenomenonKind kind) {
+  static constexpr std::string_view Keys[] = {
+      "opposition",    "conjunction",      "inferior-conjunction", "superior-conjunction", "greatest-eastern",
+      "greatest-western", "retrograde-begins", "retrograde-ends",   "perihelion",           "aphelion",
+      "close-approach", "new-moon",         "first-quarter",        "full-moon",            "last-quarter",
+      "march-equinox", "june-solstice",    "september-equinox",    "december-solstice"};
+  return Keys[static_cast<int>(kind)];
+}
+
+}  // namespace orbitas

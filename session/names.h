@@ -1,0 +1,53 @@
+#pragma once
+// The Spanish names of what the sky library returns as codes: bodies,
+// constellations, the Moon's phases, the points of the compass, and why
+// an event did not happen. One table for each kind, shared by the reports
+// and the pictures; the JSON keys of the year's events beside them.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sky/bodies/body.h"
+#include "sky/bodies/moon.h"
+#include "sky/events/phenomena.h"
+#include "sky/night/night.h"
+#include "sky/night/rise_set.h"
+
+namespace orbitas {
+
+// "Sol", "Mercurio", ... "Plutón", "Luna".
+std::string_view SpanishName(Body body);
+
+// The same with its article, as a sentence names it: "el Sol", "la
+// Tierra", "la Luna", "Marte".
+std::string NameWithArticle(Body body);
+
+// The Spanish name of a constellation by its IAU abbreviation ("UMa":
+// "Osa Mayor"); the abbreviation itself for one that is not among the 88.
+std::string_view ConstellationName(std::string_view abbreviation);
+
+// "luna nueva", "creciente", "cuarto creciente", ... "menguante".
+std::string_view PhaseName(PhaseCode phase);
+
+// The 16 points of the compass from north through east: "N", "NNE", ...
+// "O" (west, oeste), ... "NNO"; point is 0..15.
+std::string_view CompassName(int point);
+
+// What did not happen on a day of risings, as the report says it: "no
+// sale; no culmina ese día".
+std::string DayMissesText(const std::vector<DayMiss>& misses);
+
+// Why a night lacks an event of the Sun: "el Sol no se pone", "el Sol no
+// baja de -12°".
+std::string SunMissText(const SunMiss& miss);
+
+// Why a planet has no visible interval, with the night's limits: "no hay
+// noche cerrada", "demasiado cerca del Sol (elongación 13°)", "no sube a
+// 10° de noche". Empty when it has one.
+std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits);
+
+// A key for the kind of an event, for programs: "opposition",
+// "greatest-eastern", ...
+std::string_view PhenomenonKey(PhenomenonKind kind);
+
+}  // namespace orbitas

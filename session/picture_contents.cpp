@@ -1,0 +1,165 @@
+#include "session/picture_contents.h"
+
+#include <cmath>
+
+#include "calendar/civil_days.h"
+#include "calendar/civil_time.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/equatorial.h"
+#include "runtime/runtime_error.h"
+#include "session/body_names.h"
+#include "session/names.h"
+#include "sky/bodies/method_sky.h"
+#include "sky/bodies/planet_appearance.h"
+#include "sky/frames/ecliptic.h"
+#include "sky/night/night_curves.h"
+#include "sky/night/sky_dome.h"
+#include "sky/search/toolkit.h"
+
+namespace orbitas::pictures {
+namespace {
+
+constexpr int OrbitPoints = 360;
+constexpr int EclipticPoints = 1440;
+
+// The orbit of body over one period from julianDay, point by point; points
+// the method cannot compute are left out.
+Orbit OrbitOf(const ElementsTable& elements, Int16 body, double julianDay) {
+  const ElementRow row = BodyRow(elements, body);
+  Orbit orbit{body, row.meanDistance * (1 + row.eccentricity), {}};
+  const double period = FullTurn / row.dailyMotion;  // days
+  const double offset = EpochOffset(elements);
+  for (int k = 0; k <= OrbitPoints; ++k) {
+    try {
+      orbit.points.push_back(ComputeHeliocentricPosition(row, julianDay + period * k / OrbitPoints, offset, elements));
+    } catch (const RuntimeError&) {
+      // Beyond the method's range: this point is left out.
+    }
+  }
+  return orbit;
+}
+
+std::string StoppedText(const InstantOutcome& outcome) {
+  const std::string message(ErrorMessage(*outcome.error));
+  if (!outcome.diajuliano) return message + " en el día juliano";
+  if (!outcome.planets.empty() && !outcome.planets.back().Complete()) {
+    return message + " en " + std::string(BodyName(outcome.planets.back().body));
+  }
+  return message;
+}
+
+// The night's whole local hours, as ticks from start.
+std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, double start, double hours) {
+  std::vector<std::pair<double, std::string>> ticks;
+  const long offset = zone.OffsetAt(UnixSecondsFromJulianDay(start));
+  const double localStart = UnixSecondsFromJulianDay(start) + static_cast<double>(offset);
+  for (double local = std::ceil(localStart / 3600) * 3600; local <= localStart + hours * 3600; local += 3600) {
+    const double jd = JulianDayFromUnixSeconds(local - static_cast<double>(offset));
+    const std::string label = zone.LocalIso(UnixSecondsFromJulianDay(jd));
+    ticks.emplace_back((jd - start) * 24, label.substr(label.find('T') + 1, 5));
+  }
+  return ticks;
+}
+
+}  // namespace
+
+OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
+                            const ElementsTable& elements) {
+  OrbitPicture picture;
+  picture.bodies = bodies;
+  std::string instant = IsoText(CivilFromJulianDay(outcome.julianDay));
+  instant[instant.find('T')] = ' ';
+  picture.instant = instant;
+  picture.julianDay = outcome.diajuliano.value_or("");
+  for (const PlanetOutcome& p : outcome.planets) {
+    if (!picture.earth && p.labels.Written(ResultLabel::zhelt)) picture.earth = p.values.earth;
+    if (p.labels.Written(ResultLabel::zhelp)) picture.planets.emplace_back(p.body, p.values.planet);
+  }
+  picture.orbits.push_back(OrbitOf(elements, EarthBody, outcome.julianDay));
+  for (const Int16 body : bodies) picture.orbits.push_back(OrbitOf(elements, body, outcome.julianDay));
+  if (outcome.error) picture.stopped = StoppedText(outcome);
+  return picture;
+}
+
+SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
+                  const TimeZone& zone) {
+  const double jd = outcome.julianDay;
+  SkyDome dome;
+  dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
+  dome.place = place.text;
+  for (const PlanetOutcome& p : outcome.planets) {
+    if (!p.sky) continue;
+    const PlanetRequestValues& v = p.values;
+    const Body body = BodyFromNumber(p.body).value();
+    const PlanetAspect aspect = AspectOf(body, MethodEquatorialFromEcliptic(v.planet.x, v.planet.y, v.planet.z),
+                                         MethodEquatorialFromEcliptic(v.earth.x, v.earth.y, v.earth.z), jd);
+    dome.bodies.push_back({std::string(SpanishName(body)), body, p.sky->horizon.altitude, p.sky->horizon.azimuth,
+                           aspect.magnitude, 1, true});
+  }
+  const SunMoonAndEcliptic sky = SkyDomeAt(elements, place, jd);
+  if (sky.sun) dome.bodies.push_back({"Sol", Body::Sun, sky.sun->altitude, sky.sun->azimuth, -26.7, 1, true});
+  if (sky.moon) {
+    dome.bodies.push_back({"Luna", Body::Moon, sky.moon->altitude, sky.moon->azimuth, -10, sky.moon->illuminated,
+                           sky.moon->waxing});
+  }
+  dome.ecliptic = sky.ecliptic;
+  for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));
+  return dome;
+}
+
+std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
+  std::vector<std::size_t> rows;
+  double before = 0;
+  for (std::size_t k = 1; k + 1 < points.size(); ++k) {
+    const double into = Wrapped(points[k].rightAscension - points[k - 1].rightAscension, 12);
+    if (into != 0) before = into;
+    const double out = Wrapped(points[k + 1].rightAscension - points[k].rightAscension, 12);
+    if (before != 0 && out != 0 && (before > 0) != (out > 0)) rows.push_back(k);
+  }
+  return rows;
+}
+
+SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
+  SkyPaths sky{std::move(paths), {}, {}, {}, std::move(stopped)};
+  for (const SkyPath& path : sky.paths) {
+    sky.stationary.push_back(StationaryRows(path.points));
+    std::vector<double> ra;
+    for (const SkyPoint& p : path.points) {
+      ra.push_back(ra.empty() ? p.rightAscension : ra.back() + Wrapped(p.rightAscension - ra.back(), 12));
+    }
+    sky.continuous.push_back(std::move(ra));
+  }
+  // The paths are the method's, so the ecliptic is the method's too.
+  for (int k = 0; k <= EclipticPoints; ++k) {
+    const EquatorialDirection e = EclipticPoint(k * (2 * ExactPi / EclipticPoints), ObliquityRadians);
+    sky.ecliptic.emplace_back(e.rightAscension, e.declination);
+  }
+  return sky;
+}
+
+NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, const Place& place,
+                            const TimeZone& zone, const std::string& date) {
+  NightPicture picture;
+  picture.title = "La noche del " + date + " desde " + place.text + " (" + zone.name() + ")";
+  const NightCurves curves = NightCurvesOf(night, elements, place);
+  const double start = curves.start;
+  auto hoursAt = [&](double jd) { return (jd - start) * 24; };
+  picture.hours = (curves.end - start) * 24;
+  for (const DarknessBand& band : curves.bands) picture.bands.push_back({hoursAt(band.from), hoursAt(band.to), band.darkness});
+  picture.ticks = HourTicks(zone, start, picture.hours);
+  std::size_t planet = 0;
+  for (const AltitudeCurve& c : curves.curves) {
+    NightCurve curve{std::string(SpanishName(c.body)), c.body, {}, {}, {}};
+    for (const auto& [jd, altitude] : c.points) curve.points.emplace_back(hoursAt(jd), altitude);
+    if (c.body != Body::Moon) {
+      while (!night.planets[planet].best) ++planet;
+      const PlanetNight& p = night.planets[planet++];
+      curve.visible = {hoursAt(p.visibleFrom->time), hoursAt(p.visibleTo->time)};
+      curve.best = {hoursAt(p.best->time), p.best->altitude};
+    }
+    picture.curves.push_back(std::move(curve));
+  }
+  return picture;
+}
+
+}  // namespace orbitas::pictures

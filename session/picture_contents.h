@@ -1,0 +1,122 @@
+#pragma once
+// What each picture shows, as plain numbers and texts: the orbits at an
+// instant, the whole sky from a place, a planet's path across the sky,
+// and a night's altitudes over its twilight bands. Computed here from the
+// session's outcomes and the sky library; pictures/ only draws them.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calendar/time_zone.h"
+#include "ephemeris/heliocentric.h"
+#include "session/instant.h"
+#include "sky/night/night.h"
+
+namespace orbitas::pictures {
+
+// One orbit as the method draws it over one revolution.
+struct Orbit {
+  Int16 body = 0;
+  double aphelion = 0;                          // a (1 + e), AU: the farthest it goes
+  std::vector<HeliocentricPosition> points;     // those the method could compute
+};
+
+struct OrbitPicture {
+  std::string instant;     // the civil date and time, ISO 8601
+  std::string julianDay;   // as the window shows it
+  std::vector<Int16> bodies;  // the planets asked for
+  std::optional<HeliocentricPosition> earth;  // at the instant, when computed
+  std::vector<std::pair<Int16, HeliocentricPosition>> planets;  // those computed
+  std::vector<Orbit> orbits;  // the Earth's, then each planet's
+  std::string stopped;     // why the computation stopped, or empty
+};
+
+struct DomeBody {
+  std::string name;
+  Body body = Body::Sun;
+  double altitude = 0;      // degrees, geometric
+  double azimuth = 0;       // degrees, from north through east
+  double magnitude = 0;     // visual (planets)
+  double illuminated = 1;   // the lit fraction (the Moon)
+  bool waxing = true;       // the Moon's lit side: west (waxing) or east
+};
+
+struct SkyDome {
+  std::string instant;   // the local date and time, as the title shows it
+  std::string place;     // "40.4168, -3.7038"
+  std::vector<DomeBody> bodies;
+  std::vector<std::pair<double, double>> ecliptic;  // (altitude, azimuth), degrees, in order
+  std::vector<std::string> compassPoints;           // the 16 points' names from north through east
+};
+
+struct SkyPoint {
+  std::string date;            // the row's instant, ISO 8601 (date part shown)
+  double rightAscension = 0;   // hours
+  double declination = 0;      // degrees
+};
+
+struct SkyPath {
+  Int16 body = 0;
+  std::vector<SkyPoint> points;  // in row order
+};
+
+// A path's rows where the right ascension turns back, and the ecliptic in
+// the method's frame, for the picture of paths across the sky.
+struct SkyPaths {
+  std::vector<SkyPath> paths;
+  std::vector<std::vector<std::size_t>> stationary;  // for each path
+  std::vector<std::vector<double>> continuous;       // each path's right ascensions, hours, without the jump at 0h/24h
+  std::vector<std::pair<double, double>> ecliptic;   // (right ascension hours, declination degrees)
+  std::string stopped;                               // why the table ended early, or empty
+};
+
+struct NightBand {
+  double from = 0, to = 0;  // hours from the picture's start
+  int darkness = 0;         // 0 day, 1 civil, 2 nautical, 3 astronomical twilight, 4 night
+};
+
+struct NightCurve {
+  std::string name;
+  Body body = Body::Moon;
+  std::vector<std::pair<double, double>> points;  // (hours from the start, altitude in degrees)
+  std::optional<std::pair<double, double>> visible;  // hours
+  std::optional<std::pair<double, double>> best;     // (hours, altitude)
+};
+
+struct NightPicture {
+  std::string title;   // "La noche del 2026-12-07 desde 40.4168, -3.7038 (Europe/Madrid)"
+  double hours = 12;   // the span drawn
+  std::vector<std::pair<double, std::string>> ticks;  // (hours from the start, "19:00")
+  std::vector<NightBand> bands;
+  std::vector<NightCurve> curves;
+  double limit = 10;   // the planets' altitude limit, degrees
+};
+
+// The orbits picture of an instant's outcome: the Earth and the planets
+// as far as they were computed, their orbits over one period (2 pi / n
+// days) from elements, and where a run-time error stopped them.
+OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
+                            const ElementsTable& elements);
+
+// The whole sky from place at the instant of outcome: its planets, with
+// the Sun, the Moon and the ecliptic. Bodies the method could not compute
+// are left out.
+SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
+                  const TimeZone& zone);
+
+// The paths of a table's rows, with their stationary rows and the
+// ecliptic.
+SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped);
+
+// The rows k (1 .. n-2) at which the right ascension turns back: the
+// steps before and after them go opposite ways (across 0h/24h, the short
+// way round counts).
+std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points);
+
+// The night as a picture: the altitudes of its visible planets and of the
+// Moon every five minutes from sunset to sunrise, over its twilight bands.
+NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, const Place& place,
+                            const TimeZone& zone, const std::string& date);
+
+}  // namespace orbitas::pictures

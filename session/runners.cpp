@@ -1,0 +1,49 @@
+#include "session/runners.h"
+
+namespace orbitas {
+
+const ElementsTable& MethodElements() {
+  static const ElementsTable elements = [] {
+    ElementsTable table{};
+    FillElements(table);
+    return table;
+  }();
+  return elements;
+}
+
+std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
+  std::vector<Body> bodies;
+  for (const Int16 n : numbers) {
+    const std::optional<Body> body = BodyFromNumber(n);
+    if (!body) RaiseSubscriptOutOfRange();
+    bodies.push_back(*body);
+  }
+  return bodies;
+}
+
+RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day) {
+  RiseSetRun run;
+  try {
+    for (const Body body : BodiesOf(planets)) {
+      run.planets.push_back(ComputePlanetDay(MethodElements(), body, place, day.start, day.end));
+    }
+  } catch (const RuntimeError& error) {
+    run.stopped = error;
+  }
+  return run;
+}
+
+Night RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
+  return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);
+}
+
+void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+                  const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress) {
+  PhenomenaRequest request;
+  request.planets = BodiesOf(planets);
+  request.sunAndMoon = sunAndMoon;
+  request.approachLimit = approachLimit;
+  FindPhenomena(MethodElements(), request, start, end, each, progress);
+}
+
+}  // namespace orbitas

@@ -1,0 +1,46 @@
+#pragma once
+// One runner for each of orbitas-cli's commands that look at the sky from
+// a place or over a range: the risings of a day, the night, and the year's
+// phenomena (instants, tables and explanations run InstantRunner). Each
+// takes the planets as the method numbers them, and fills the elements
+// table once for all.
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "calendar/time_zone.h"
+#include "ephemeris/elements.h"
+#include "runtime/runtime_error.h"
+#include "sky/events/phenomena.h"
+#include "sky/night/night.h"
+#include "sky/night/rise_set.h"
+
+namespace orbitas {
+
+// The method's elements, filled on first use. Raises nothing.
+const ElementsTable& MethodElements();
+
+// The bodies of the method's numbers (0 to 10); raises SubscriptOutOfRange
+// for any other number.
+std::vector<Body> BodiesOf(const std::vector<Int16>& numbers);
+
+struct RiseSetRun {
+  std::vector<PlanetDay> planets;      // those computed, in order
+  std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
+};
+
+// The rising, culmination and setting of each planet on day from place.
+RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day);
+
+// The night that begins on the evening of day (local noon to noon) from
+// place. Raises the method's run-time errors.
+Night RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
+
+// The phenomena of planets in [start, end) (Julian days), with the Sun's
+// and the Moon's when sunAndMoon; closer approaches than approachLimit
+// degrees. As FindPhenomena: handed over in time order, progress told the
+// day reached, the method's run-time errors raised.
+void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+                  const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress);
+
+}  // namespace orbitas

@@ -1,0 +1,37 @@
+#include "sky/bodies/method_sky.h"
+
+#include "ephemeris/heliocentric.h"
+#include "sky/frames/ecliptic.h"
+
+namespace orbitas {
+
+EquatorialCoordinates SunEquatorialAt(const ElementsTable& elements, double julianDay) {
+  const HeliocentricPosition earth =
+      ComputeHeliocentricPosition(EarthRow(elements), julianDay, EpochOffset(elements), elements);
+  const HeliocentricPosition sun{};  // the Sun at the origin of the heliocentric frame
+  EquatorialCoordinates eq{};
+  ComputeEquatorialCoordinates(earth, sun, eq);
+  return eq;
+}
+
+EquatorialCoordinates MethodEquatorial(const ElementsTable& elements, Body body, double julianDay) {
+  if (body == Body::Sun) return SunEquatorialAt(elements, julianDay);
+  return PlanetEquatorialAt(elements, BodyNumber(body), julianDay);
+}
+
+HorizonCoordinates MethodHorizon(const ElementsTable& elements, Body body, const Place& place, double julianDay) {
+  const EquatorialCoordinates eq = MethodEquatorial(elements, body, julianDay);
+  return ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
+}
+
+Vector MethodHeliocentricEquatorial(const ElementsTable& elements, Body body, double julianDay) {
+  const ElementRow row = body == Body::Earth ? EarthRow(elements) : BodyRow(elements, BodyNumber(body));
+  const HeliocentricPosition p = ComputeHeliocentricPosition(row, julianDay, EpochOffset(elements), elements);
+  return MethodEquatorialFromEcliptic(p.x, p.y, p.z);
+}
+
+Vector MethodEquatorialFromEcliptic(double x, double y, double z) {
+  return EquatorialFromEcliptic(Vector{x, y, z}, ObliquityRadians);
+}
+
+}  // namespace orbitas

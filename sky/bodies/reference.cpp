@@ -1,0 +1,104 @@
+#include "sky/bodies/reference.h"
+
+#include <erfa.h>
+
+#include <cmath>
+
+#include "runtime/angle_units.h"
+
+namespace orbitas {
+namespace {
+
+// eraPlan94's maximum errors over 1800-2050 (Simon et al. 1994): longitude
+// and latitude in arcseconds, distance in km; index 0 is unused.
+struct Bound {
+  double longitude, latitude, distance;
+};
+constexpr Bound PlanetBounds[] = {{0, 0, 0},   {4, 1, 300},   {5, 1, 800},       {6, 1, 1000},  {17, 1, 7700},
+                                  {71, 5, 76000}, {81, 13, 267000}, {86, 7, 712000}, {11, 1, 253000}};
+constexpr double KilometresPerAu = 149597870.7;
+constexpr double LightAuPerDay = 173.1446326846693;
+constexpr double ArcsecondsPerRadian = 206264.80624709636;
+
+// The Earth's heliocentric position and velocity.
+void Earth(double julianDay, double pv[2][3]) {
+  double barycentric[2][3];
+  eraEpv00(julianDay, 0.0, pv, barycentric);
+}
+
+Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }
+
+}  // namespace
+
+std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
+  double pv[2][3];
+  if (body == Body::Earth) {
+    Earth(julianDay, pv);
+  } else if (IsPlanet(body) && HasReference(body)) {
+    eraPlan94(julianDay, 0.0, BodyNumber(body), pv);
+  } else {
+    return std::nullopt;
+  }
+  return Row(pv[0]);
+}
+
+std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianDay) {
+  if (!HasReference(body) || body == Body::Earth) return std::nullopt;
+  double pv[2][3];
+  if (body == Body::Moon) {
+    eraMoon98(julianDay, 0.0, pv);
+    return ReferenceState{Row(pv[0]), Row(pv[1])};
+  }
+  double earth[2][3];
+  Earth(julianDay, earth);
+  if (body == Body::Sun) return ReferenceState{Negated(Row(earth[0])), Negated(Row(earth[1]))};
+  eraPlan94(julianDay, 0.0, BodyNumber(body), pv);
+  return ReferenceState{Minus(Row(pv[0]), Row(earth[0])), Minus(Row(pv[1]), Row(earth[1]))};
+}
+
+std::optional<Vector> ReferenceGeocentric(Body body, double julianDay) {
+  const std::optional<ReferenceState> state = ReferenceGeocentricState(body, julianDay);
+  if (!state) return std::nullopt;
+  return state->position;
+}
+
+std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
+  if (!HasReference(body) || body == Body::Earth || body == Body::Moon) return std::nullopt;
+  const double year = 2000.0 + (julianDay - 2451545.0) / 365.25;
+  const double widening = year >= 1800 && year <= 2050 ? 1.0 : 1.5;
+  double earth[2][3];
+  Earth(julianDay, earth);
+  // The Earth's own error (about 5 km) is far below every planet's.
+  double position[3], velocity[3];
+  const Bound& bound = PlanetBounds[body == Body::Sun ? BodyNumber(Body::Earth) : BodyNumber(body)];
+  double heliocentricDistance = eraPm(earth[0]);
+  if (body == Body::Sun) {
+    for (int i = 0; i < 3; ++i) position[i] = -earth[0][i], velocity[i] = -earth[1][i];
+  } else {
+    double planet[2][3];
+    eraPlan94(julianDay, 0.0, BodyNumber(body), planet);
+    heliocentricDistance = eraPm(planet[0]);
+    for (int i = 0; i < 3; ++i) position[i] = planet[0][i] - earth[0][i], velocity[i] = planet[1][i] - earth[1][i];
+  }
+  const double distance = eraPm(position);
+  // The planet's heliocentric error, AU, seen from the Earth.
+  const double across = heliocentricDistance * std::hypot(bound.longitude, bound.latitude) / ArcsecondsPerRadian;
+  const double along = bound.distance / KilometresPerAu;
+  const double seen = widening * (across + along) / distance;
+  // Light time and aberration: at most the relative velocity over c.
+  const double apparent = eraPm(velocity) / LightAuPerDay;
+  return (seen + apparent) * DegreesPerRadian;
+}
+
+ErrorBars MethodError(Body body, double julianDay, const EquatorialCoordinates& eq) {
+  ErrorBars bars;
+  std::optional<Vector> reference = ReferenceGeocentric(body, julianDay);
+  if (!reference) return bars;
+  double ours[3];
+  eraS2c(eq.rightAscensionDeg / DegreesPerRadian, eq.declination / DegreesPerRadian, ours);
+  bars.method = eraSepp(ours, reference->data()) * DegreesPerRadian;
+  bars.reference = ReferenceBoundDegrees(body, julianDay);
+  return bars;
+}
+
+}  // namespace orbitas

@@ -1,0 +1,103 @@
+#include "sky/events/geometry.h"
+
+#include <erfa.h>
+
+#include <cmath>
+
+#include "ephemeris/equatorial.h"
+#include "ephemeris/heliocentric.h"
+#include "runtime/angle_units.h"
+#include "sky/bodies/method_sky.h"
+#include "sky/bodies/reference.h"
+#include "sky/frames/ecliptic.h"
+
+namespace orbitas {
+namespace {
+
+constexpr double Aberration = 20.49552 / 3600;  // degrees, at one AU
+
+// The apparent longitude of date, degrees, of a geocentric equatorial J2000
+// vector: precessed to the mean ecliptic and equinox of the date, with the
+// nutation in longitude and the annual aberration.
+double ApparentLongitude(const Vector& equatorial, double jd) {
+  double rm[3][3], v[3] = {equatorial[0], equatorial[1], equatorial[2]}, ofDate[3];
+  eraEcm06(jd, 0.0, rm);
+  eraRxp(rm, v, ofDate);
+  // The truncated series (good to a milliarcsecond) is plenty here and far
+  // cheaper than the full one.
+  double dpsi = 0, deps = 0;
+  eraNut00b(jd, 0.0, &dpsi, &deps);
+  return std::atan2(ofDate[1], ofDate[0]) * DegreesPerRadian + dpsi * DegreesPerRadian - Aberration / Norm(equatorial);
+}
+
+}  // namespace
+
+double LongitudeOf(const Vector& v) { return std::atan2(v[1], v[0]) * DegreesPerRadian; }
+
+Vector Geometry::Geocentric(Body body, double jd) const {
+  if (body == Body::Moon) return Moon(jd);
+  if (body == Body::Sun) return Sun(jd);
+  return Minus(*Heliocentric(body, jd), *Heliocentric(Body::Earth, jd));
+}
+
+Vector Geometry::Sun(double jd) const { return Negated(*Heliocentric(Body::Earth, jd)); }
+
+MethodGeometry::MethodGeometry(const ElementsTable& elements) : elements_(elements), offset_(EpochOffset(elements)) {}
+
+std::optional<Vector> MethodGeometry::Heliocentric(Body body, double jd) const {
+  if (body == Body::Earth) {
+    const auto cached = earth_.find(jd);
+    if (cached != earth_.end()) return cached->second;
+  }
+  const ElementRow row = body == Body::Earth ? EarthRow(elements_) : BodyRow(elements_, BodyNumber(body));
+  const HeliocentricPosition p = ComputeHeliocentricPosition(row, jd, offset_, elements_);
+  const Vector v{p.x, p.y, p.z};
+  if (body == Body::Earth) earth_.emplace(jd, v);
+  return v;
+}
+
+Vector MethodGeometry::Moon(double jd) const {
+  const auto cached = moon_.find(jd);
+  if (cached != moon_.end()) return cached->second;
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, jd), ObliquityRadians);
+  return moon_.emplace(jd, moon).first->second;
+}
+
+void MethodGeometry::Forget() const {
+  earth_.clear();
+  moon_.clear();
+}
+
+double MethodGeometry::SunApparentLongitude(double jd) const {
+  const Vector s = Sun(jd);
+  return ApparentLongitude(MethodEquatorialFromEcliptic(s[0], s[1], s[2]), jd);
+}
+
+Vector MethodGeometry::Equatorial(const Vector& v) const { return MethodEquatorialFromEcliptic(v[0], v[1], v[2]); }
+
+std::optional<Vector> ReferenceGeometry::Heliocentric(Body body, double jd) const {
+  if (body == Body::Earth) {
+    // The Earth's series is the costliest, and a body's geocentric
+    // position and the Sun's ask for it at the same instant.
+    if (jd != cachedDay_) {
+      cachedDay_ = jd;
+      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, jd), J2000ObliquityRadians);
+    }
+    return cachedEarth_;
+  }
+  const std::optional<Vector> v = ReferenceHeliocentric(body, jd);
+  if (!v) return std::nullopt;
+  return EclipticFromEquatorial(*v, J2000ObliquityRadians);
+}
+
+Vector ReferenceGeometry::Moon(double jd) const {
+  return EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, jd), J2000ObliquityRadians);
+}
+
+double ReferenceGeometry::SunApparentLongitude(double jd) const {
+  return ApparentLongitude(*ReferenceGeocentric(Body::Sun, jd), jd);
+}
+
+Vector ReferenceGeometry::Equatorial(const Vector& v) const { return EquatorialFromEcliptic(v, J2000ObliquityRadians); }
+
+}  // namespace orbitas

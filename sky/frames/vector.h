@@ -1,0 +1,24 @@
+#pragma once
+// Cartesian vectors of positions, AU, and the few operations the sky
+// library needs on them.
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "runtime/angle_units.h"
+
+namespace orbitas {
+
+using Vector = std::array<double, 3>;
+
+inline double Dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+inline double Norm(const Vector& a) { return std::sqrt(Dot(a, a)); }
+inline Vector Minus(const Vector& a, const Vector& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+inline Vector Negated(const Vector& a) { return {-a[0], -a[1], -a[2]}; }
+
+// The angle between two vectors, degrees, 0..180. Raises nothing.
+inline double AngleBetween(const Vector& a, const Vector& b) {
+  return std::acos(std::clamp(Dot(a, b) / (Norm(a) * Norm(b)), -1.0, 1.0)) * DegreesPerRadian;
+}
+
+}  // namespace orbitas

@@ -1,0 +1,32 @@
+#include "sky/night/sky_dome.h"
+
+#include "runtime/angle_units.h"
+#include "runtime/runtime_error.h"
+#include "sky/bodies/method_sky.h"
+#include "sky/bodies/moon.h"
+#include "sky/frames/ecliptic.h"
+
+namespace orbitas {
+
+SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, double jd) {
+  SunMoonAndEcliptic dome;
+  try {
+    const HorizonCoordinates sun = MethodHorizon(elements, Body::Sun, place, jd);
+    dome.sun = DomeSun{sun.altitude, sun.azimuth};
+    const EquatorialCoordinates sunEq = SunEquatorialAt(elements, jd);
+    const Vector sunVector{sunEq.x, sunEq.y, sunEq.z};
+    const MoonSky moon = MoonFrom(place, jd);
+    dome.moon = DomeMoon{moon.horizon.altitude, moon.horizon.azimuth, MoonIlluminated(moon.geocentric, sunVector),
+                         LongitudeFromSun(moon.geocentric, sunVector) < 180};
+  } catch (const RuntimeError&) {
+    // Beyond the method's range: no Sun, and no Moon to light.
+  }
+  for (int k = 0; k <= 360; k += 2) {
+    const EquatorialDirection e = EclipticPoint(k * ExactPi / 180, J2000ObliquityRadians);
+    const HorizonCoordinates h = ComputeHorizon(jd, e.rightAscension, e.declination, place.latitude, place.longitude);
+    dome.ecliptic.emplace_back(h.altitude, h.azimuth);
+  }
+  return dome;
+}
+
+}  // namespace orbitas
