@@ -163,141 +163,181 @@ report::TableFormat TableFormatOf(OutputFormat format) {
   return report::TableFormat::Text;
 }
 
-Arguments ParseArguments(const std::vector<std::string>& args) {
+namespace {
+
+// What the command line gave, before the command is chosen.
+struct Given {
   Arguments parsed;
-  bool julianDayGiven = false, explain = false, formatGiven = false, sizeGiven = false;
+  bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation;
-  bool phenomena = false;
   std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
+};
+
+// One option (and its value) into given.
+void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, std::size_t& i, Given& given) {
+  Arguments& parsed = given.parsed;
+  switch (option.id) {
+    case OptionId::Help: parsed.command = Command::Help, given.finished = true; break;
+    case OptionId::Version: parsed.command = Command::Version, given.finished = true; break;
+    case OptionId::Json: parsed.json = true; break;
+    case OptionId::From: given.from = Value(args, i); break;
+    case OptionId::To: given.to = Value(args, i); break;
+    case OptionId::Step: given.step = Value(args, i); break;
+    case OptionId::Format:
+      parsed.format = ParseFormat(Value(args, i));
+      given.format = true;
+      break;
+    case OptionId::Picture:
+      parsed.picture.path = Value(args, i);
+      if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
+      parsed.picture.format = PictureFormatOf(parsed.picture.path);
+      break;
+    case OptionId::Size:
+      std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
+      given.size = true;
+      break;
+    case OptionId::Place: parsed.place = ParsePlace(Value(args, i)); break;
+    case OptionId::Zone: parsed.zone = ParseZone(Value(args, i)); break;
+    case OptionId::RiseSet: given.riseSet = Value(args, i); break;
+    case OptionId::Night: given.night = Value(args, i); break;
+    case OptionId::PlanetLimit: given.planetLimit = Value(args, i); break;
+    case OptionId::SunLimit: given.sunLimit = Value(args, i); break;
+    case OptionId::Phenomena: given.phenomena = true; break;
+    case OptionId::Separation: given.separation = Value(args, i); break;
+    case OptionId::Explain: given.explain = true; break;
+    case OptionId::JulianDay:
+      if (given.julianDay) throw UsageError("--jd aparece más de una vez");
+      if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
+      parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
+      given.julianDay = true;
+      break;
+  }
+}
+
+// Every option and positional value, until --help or --version.
+Given Collect(const std::vector<std::string>& args) {
+  Given given;
+  for (std::size_t i = 0; i < args.size() && !given.finished; ++i) {
     const std::string& arg = args[i];
     if (arg == "--") {
-      positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      given.positional.insert(given.positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
       break;
     }
     const OptionSpec* option = IsOption(arg) || arg == "-h" ? FindOption(arg) : nullptr;
-    if (!option) {
-      if (IsOption(arg)) throw UsageError("opción desconocida: " + arg + Suggestion(arg, OptionNames()));
-      positional.push_back(arg);
-      continue;
-    }
-    switch (option->id) {
-      case OptionId::Help: parsed.command = Command::Help; return parsed;
-      case OptionId::Version: parsed.command = Command::Version; return parsed;
-      case OptionId::Json: parsed.json = true; break;
-      case OptionId::From: from = Value(args, i); break;
-      case OptionId::To: to = Value(args, i); break;
-      case OptionId::Step: step = Value(args, i); break;
-      case OptionId::Format:
-        parsed.format = ParseFormat(Value(args, i));
-        formatGiven = true;
-        break;
-      case OptionId::Picture:
-        parsed.picture.path = Value(args, i);
-        if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
-        parsed.picture.format = PictureFormatOf(parsed.picture.path);
-        break;
-      case OptionId::Size:
-        std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
-        sizeGiven = true;
-        break;
-      case OptionId::Place: parsed.place = ParsePlace(Value(args, i)); break;
-      case OptionId::Zone: parsed.zone = ParseZone(Value(args, i)); break;
-      case OptionId::RiseSet: riseSet = Value(args, i); break;
-      case OptionId::Night: night = Value(args, i); break;
-      case OptionId::PlanetLimit: planetLimit = Value(args, i); break;
-      case OptionId::SunLimit: sunLimit = Value(args, i); break;
-      case OptionId::Phenomena: phenomena = true; break;
-      case OptionId::Separation: separation = Value(args, i); break;
-      case OptionId::Explain: explain = true; break;
-      case OptionId::JulianDay:
-        if (julianDayGiven) throw UsageError("--jd aparece más de una vez");
-        if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
-        parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
-        julianDayGiven = true;
-        break;
+    if (option) {
+      TakeOption(*option, args, i, given);
+    } else if (IsOption(arg)) {
+      throw UsageError("opción desconocida: " + arg + Suggestion(arg, OptionNames()));
+    } else {
+      given.positional.push_back(arg);
     }
   }
+  return given;
+}
 
-  if (sizeGiven && parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
-  if (explain && !parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
-  if ((planetLimit || sunLimit) && !night) throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
-  if (separation && !phenomena) throw UsageError("--separación solo se usa con --fenomenos");
-  if (phenomena) {
-    if (!from || !to) throw UsageError("--fenomenos necesita --desde y --hasta");
-    if (step || julianDayGiven || explain || riseSet || night || parsed.place || !parsed.picture.path.empty()) {
-      throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche, --lugar ni --dibujo");
-    }
-    parsed.command = Command::Phenomena;
-    parsed.table.start = ParseBound(*from);
-    parsed.table.end = ParseBound(*to);
-    parsed.table.zone = parsed.zone;
-    if (separation) parsed.approachLimit = ParseSeparation(*separation);
-    if (parsed.json) parsed.format = OutputFormat::Json;
-    parsed.namedPlanets = !positional.empty();
-    parsed.bodies = ParseBodies(positional);
-    return parsed;
+Arguments Phenomena(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (!g.from || !g.to) throw UsageError("--fenomenos necesita --desde y --hasta");
+  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || parsed.place || !parsed.picture.path.empty()) {
+    throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche, --lugar ni --dibujo");
   }
-  if (night) {
-    if (riseSet) throw UsageError("--noche no se combina con --ortos");
-    if (!parsed.place) throw UsageError("--noche necesita --lugar LAT,LON");
-    if (from || to || step || julianDayGiven || explain) {
-      throw UsageError("--noche no se combina con --desde, --jd ni --explicar");
-    }
-    parsed.command = Command::Night;
-    parsed.localDate = LocalDate(*night, "--noche");
-    if (planetLimit) parsed.limits.planetAltitude = ParseAltitude(*planetLimit, "--altura-minima");
-    if (sunLimit) parsed.limits.sunAltitude = ParseAltitude(*sunLimit, "--altura-sol");
-    parsed.bodies = ParseBodies(positional);
-    return parsed;
-  }
-  if (riseSet) {
-    const CivilTime date = LocalDate(*riseSet, "--ortos");
-    if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
-    if (from || to || step || julianDayGiven || explain || !parsed.picture.path.empty()) {
-      throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
-    }
-    parsed.command = Command::RiseSet;
-    parsed.localDate = date;
-    parsed.bodies = ParseBodies(positional);
-    return parsed;
-  }
-  if (explain && parsed.place) throw UsageError("--lugar no se combina con --explicar");
-  const bool table = from || to || step;
-  if (table) {
-    if (!from || !to || !step) throw UsageError("una tabla necesita --desde, --hasta y --paso");
-    if (julianDayGiven || explain) throw UsageError("--desde no se combina con --jd ni --explicar");
-    parsed.command = Command::Table;
-    parsed.table.start = ParseBound(*from);
-    parsed.table.end = ParseBound(*to);
-    const std::optional<double> seconds = ParseStepSeconds(*step);
-    if (!seconds) throw UsageError("paso no válido: " + *step + " (un número positivo con d, h, m o s)");
-    parsed.table.stepSeconds = *seconds;
-    parsed.tableFormat = parsed.json ? report::TableFormat::Json : TableFormatOf(parsed.format);
-    parsed.table.place = parsed.place;
-    parsed.table.zone = parsed.zone;
-    parsed.table.bodies = ParseBodies(positional);
-    return parsed;
-  }
-  if (formatGiven) throw UsageError("--formato solo se usa con las tablas (--desde, --hasta, --paso)");
+  parsed.command = Command::Phenomena;
+  parsed.table.start = ParseBound(*g.from);
+  parsed.table.end = ParseBound(*g.to);
+  parsed.table.zone = parsed.zone;
+  if (g.separation) parsed.approachLimit = ParseSeparation(*g.separation);
+  if (parsed.json) parsed.format = OutputFormat::Json;
+  parsed.namedPlanets = !g.positional.empty();
+  parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
 
-  std::vector<std::string> names = positional;
-  if (!julianDayGiven) {
-    if (positional.size() < 6) {
+Arguments Night(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.riseSet) throw UsageError("--noche no se combina con --ortos");
+  if (!parsed.place) throw UsageError("--noche necesita --lugar LAT,LON");
+  if (g.from || g.to || g.step || g.julianDay || g.explain) {
+    throw UsageError("--noche no se combina con --desde, --jd ni --explicar");
+  }
+  parsed.command = Command::Night;
+  parsed.localDate = LocalDate(*g.night, "--noche");
+  if (g.planetLimit) parsed.limits.planetAltitude = ParseAltitude(*g.planetLimit, "--altura-minima");
+  if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
+  parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+Arguments RiseSet(Given& g) {
+  Arguments& parsed = g.parsed;
+  const CivilTime date = LocalDate(*g.riseSet, "--ortos");
+  if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
+  if (g.from || g.to || g.step || g.julianDay || g.explain || !parsed.picture.path.empty()) {
+    throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
+  }
+  parsed.command = Command::RiseSet;
+  parsed.localDate = date;
+  parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+Arguments Table(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (!g.from || !g.to || !g.step) throw UsageError("una tabla necesita --desde, --hasta y --paso");
+  if (g.julianDay || g.explain) throw UsageError("--desde no se combina con --jd ni --explicar");
+  parsed.command = Command::Table;
+  parsed.table.start = ParseBound(*g.from);
+  parsed.table.end = ParseBound(*g.to);
+  const std::optional<double> seconds = ParseStepSeconds(*g.step);
+  if (!seconds) throw UsageError("paso no válido: " + *g.step + " (un número positivo con d, h, m o s)");
+  parsed.table.stepSeconds = *seconds;
+  parsed.tableFormat = parsed.json ? report::TableFormat::Json : TableFormatOf(parsed.format);
+  parsed.table.place = parsed.place;
+  parsed.table.zone = parsed.zone;
+  parsed.table.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+// A single instant (or its explanation): the six values, unless --jd, then
+// the planets.
+Arguments Instant(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.format) throw UsageError("--formato solo se usa con las tablas (--desde, --hasta, --paso)");
+  std::vector<std::string> names = g.positional;
+  if (!g.julianDay) {
+    if (g.positional.size() < 6) {
       throw UsageError("faltan valores: se esperan año, mes, día, hora, minuto y segundo");
     }
     static constexpr const char* Names[6] = {"el año", "el mes", "el día", "la hora", "el minuto", "el segundo"};
     DateTexts date;
-    for (std::size_t k = 0; k < 6; ++k) date[k] = WholeNumber(positional[k], Names[k]);
+    for (std::size_t k = 0; k < 6; ++k) date[k] = WholeNumber(g.positional[k], Names[k]);
     parsed.date = date;
     names.erase(names.begin(), names.begin() + 6);
   }
-  if (explain) {
+  if (g.explain) {
     if (names.size() != 1) throw UsageError("--explicar necesita exactamente un planeta");
     parsed.command = Command::Explain;
   }
   parsed.bodies = ParseBodies(names);
   return parsed;
+}
+
+}  // namespace
+
+Arguments ParseArguments(const std::vector<std::string>& args) {
+  Given g = Collect(args);
+  if (g.finished) return g.parsed;
+  if (g.size && g.parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
+  if (g.explain && !g.parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
+  if ((g.planetLimit || g.sunLimit) && !g.night) {
+    throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
+  }
+  if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
+  if (g.phenomena) return Phenomena(g);
+  if (g.night) return Night(g);
+  if (g.riseSet) return RiseSet(g);
+  if (g.explain && g.parsed.place) throw UsageError("--lugar no se combina con --explicar");
+  if (g.from || g.to || g.step) return Table(g);
+  return Instant(g);
 }
 
 }  // namespace orbitas::cli

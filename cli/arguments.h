@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "session/instant.h"
-#include "sky/night/night.h"
-#include "pictures/picture_file.h"
-#include "sky/frames/place.h"
-#include "session/table_plan.h"
-#include "report/table_rows.h"
 #include "calendar/time_zone.h"
 #include "cli/usage_error.h"
+#include "pictures/picture_file.h"
+#include "report/table_rows.h"
+#include "session/instant.h"
+#include "session/runners.h"
+#include "session/table_plan.h"
 
 namespace orbitas::cli {
 

@@ -10,7 +10,7 @@
 
 #include "calendar/civil_time.h"
 #include "pictures/picture_file.h"
-#include "sky/frames/place.h"
+#include "session/runners.h"
 #include "calendar/time_zone.h"
 
 namespace orbitas::cli {

@@ -62,6 +62,50 @@ const char* WriteDigits(std::uint64_t n, char (&buffer)[24]) {
   return end - DecimalDigits(n);
 }
 
+// The digits (count of them, the last at 10^exponent) in fixed form at p,
+// for x; returns the end.
+char* WriteFixed(double x, char* p, const char* digits, int count, int exponent) {
+  const int scientificExponent = exponent + count - 1;
+  if (exponent >= 0) {
+    // A whole number in fixed form shows its exact value, every digit.
+    char buffer[24];
+    const char* whole = WriteDigits(static_cast<std::uint64_t>(std::fabs(x)), buffer);
+    const auto length = static_cast<std::size_t>(buffer + sizeof buffer - whole);
+    std::memcpy(p, whole, length);
+    return p + length;
+  }
+  if (scientificExponent >= 0) {
+    const int whole = scientificExponent + 1;
+    std::memcpy(p, digits, static_cast<std::size_t>(whole));
+    p += whole;
+    *p++ = '.';
+    std::memcpy(p, digits + whole, static_cast<std::size_t>(count - whole));
+    return p + (count - whole);
+  }
+  *p++ = '0';
+  *p++ = '.';
+  for (int zeros = -scientificExponent - 1; zeros > 0; --zeros) *p++ = '0';
+  std::memcpy(p, digits, static_cast<std::size_t>(count));
+  return p + count;
+}
+
+// The digits in scientific form at p, "1.5e+300"; returns the end.
+char* WriteScientific(char* p, const char* digits, int count, int scientificExponent) {
+  *p++ = digits[0];
+  if (count > 1) {
+    *p++ = '.';
+    std::memcpy(p, digits + 1, static_cast<std::size_t>(count - 1));
+    p += count - 1;
+  }
+  *p++ = 'e';
+  *p++ = scientificExponent < 0 ? '-' : '+';
+  const int e = std::abs(scientificExponent);
+  if (e >= 100) *p++ = static_cast<char>('0' + e / 100);
+  *p++ = DigitPairs[(e % 100) * 2];
+  *p++ = DigitPairs[(e % 100) * 2 + 1];
+  return p;
+}
+
 }  // namespace
 
 std::size_t WriteShortest(double x, char* out) {
@@ -87,43 +131,13 @@ std::size_t WriteShortest(double x, char* out) {
   const int fixedLength = exponent >= 0            ? count + exponent
                           : scientificExponent >= 0 ? count + 1
                                                     : count + 1 - scientificExponent;
-  if (fixedLength <= scientificLength) {
-    if (exponent >= 0) {
-      // A whole number in fixed form shows its exact value, every digit.
-      const double magnitude = std::fabs(x);
-      if (magnitude >= 0x1p63) return static_cast<std::size_t>(std::to_chars(out, out + ShortestMaxLength, x).ptr - out);
-      const char* whole = WriteDigits(static_cast<std::uint64_t>(magnitude), buffer);
-      const auto length = static_cast<std::size_t>(buffer + sizeof buffer - whole);
-      std::memcpy(p, whole, length);
-      return static_cast<std::size_t>(p + length - out);
-    }
-    if (scientificExponent >= 0) {
-      const int whole = scientificExponent + 1;
-      std::memcpy(p, digits, static_cast<std::size_t>(whole));
-      p += whole;
-      *p++ = '.';
-      std::memcpy(p, digits + whole, static_cast<std::size_t>(count - whole));
-      return static_cast<std::size_t>(p + (count - whole) - out);
-    }
-    *p++ = '0';
-    *p++ = '.';
-    for (int zeros = -scientificExponent - 1; zeros > 0; --zeros) *p++ = '0';
-    std::memcpy(p, digits, static_cast<std::size_t>(count));
-    return static_cast<std::size_t>(p + count - out);
+  if (fixedLength > scientificLength) return static_cast<std::size_t>(WriteScientific(p, digits, count, scientificExponent) - out);
+  // Whole numbers from 2^63 on do not fit the 64-bit integer that fixed
+  // form writes them from; the standard library writes them.
+  if (exponent >= 0 && std::fabs(x) >= 0x1p63) {
+    return static_cast<std::size_t>(std::to_chars(out, out + ShortestMaxLength, x).ptr - out);
   }
-  *p++ = digits[0];
-  if (count > 1) {
-    *p++ = '.';
-    std::memcpy(p, digits + 1, static_cast<std::size_t>(count - 1));
-    p += count - 1;
-  }
-  *p++ = 'e';
-  *p++ = scientificExponent < 0 ? '-' : '+';
-  const int e = std::abs(scientificExponent);
-  if (e >= 100) *p++ = static_cast<char>('0' + e / 100);
-  *p++ = DigitPairs[(e % 100) * 2];
-  *p++ = DigitPairs[(e % 100) * 2 + 1];
-  return static_cast<std::size_t>(p - out);
+  return static_cast<std::size_t>(WriteFixed(x, p, digits, count, exponent) - out);
 }
 
 }  // namespace orbitas

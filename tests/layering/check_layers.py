@@ -39,6 +39,16 @@ ERFA_FOLDERS = set(SKY) | {"accuracy", "bench"}
 QT_FOLDERS = {"window", "app"}
 FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprintf\s*\(\s*stderr"]
 BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures"}
+# What the pictures may include: the contents they draw, names, number
+# formats and units; nothing that computes.
+PICTURES_MAY_INCLUDE = {"session/picture_contents.h", "session/body_names.h", "session/names.h",
+                        "runtime/number_text.h", "runtime/angle_units.h", "runtime/conversions.h",
+                        "sky/bodies/body.h"}
+# Words that give away Spanish text in a string literal of the sky library,
+# whose texts are codes; the names are session/names.cpp's.
+SPANISH = re.compile(r"[^\x00-\x7f]|\b(de|del|el|la|las|los|no|se|sol|luna|noche|sale|pone|hay|sube|baja|cerca|"
+                     r"oposici|conjunci|creciente|menguante|nueva|llena)\b", re.I)
+LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
@@ -75,6 +85,19 @@ def check(top):
                     faults.append(f"{where}: ERFA outside {sorted(ERFA_FOLDERS)}")
                 if re.match(r"Q[A-Za-z]", base) and folder not in QT_FOLDERS:
                     faults.append(f"{where}: Qt outside {sorted(QT_FOLDERS)}")
+            if folder == "pictures":
+                for kind, name in INCLUDE.findall(text):
+                    if kind == '"' and "/" in name and not name.startswith("pictures/") and name not in PICTURES_MAY_INCLUDE:
+                        faults.append(f"{where}: pictures/ includes {name}, which computes")
+            if folder == "cli":
+                for kind, name in INCLUDE.findall(text):
+                    if kind == '"' and name.startswith("sky/"):
+                        faults.append(f"{where}: cli/ reaches {name} other than through session/")
+            if folder.startswith("sky/"):
+                code = re.sub(r"//[^\n]*", "", re.sub(r"^\s*#\s*include[^\n]*", "", text, flags=re.M))
+                for literal in LITERAL.findall(code):
+                    if SPANISH.search(literal):
+                        faults.append(f"{where}: Spanish text {literal} in the sky library")
             if folder in BELOW_FRONT_END:
                 code = re.sub(r"//[^\n]*", "", text)
                 for pattern in FRONT_END_ONLY:
@@ -93,6 +116,9 @@ def self_test(top):
                   ("session/instant.cpp", "#include <erfa.h>\n"), ("sky/frames/place.h", "#include <QString>\n"),
                   ("sky/bodies/moon.cpp", '#include "sky/night/night.h"\n'),
                   ("report/json.cpp", '#include "json.h"\n'),
+                  ("sky/night/rise_set.cpp", 'const char* Reason() { return "no sale"; }\n'),
+                  ("pictures/night_picture.cpp", '#include "sky/night/night.h"\n'),
+                  ("cli/main.cpp", '#include "sky/night/rise_set.h"\n'),
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n')]
         missed = []
         for path, line in plants:

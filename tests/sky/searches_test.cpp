@@ -1,0 +1,125 @@
+// Each search of the sky library called on its own, from an instant, and
+// held to a date published elsewhere (the reference's instant, which the
+// method's follows within its own error) or to the event's definition.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calendar/civil_days.h"
+#include "sky/bodies/method_sky.h"
+#include "sky/events/phenomena.h"
+#include "sky/night/night.h"
+#include "sky/night/rise_set.h"
+#include "tests/support/body_print.h"
+#include "tests/support/filled_elements.h"
+
+namespace orbitas {
+namespace {
+
+double Jd(int year, int month, int day, double hour = 0) {
+  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + hour / 24;
+}
+
+const ElementsTable& Elements() {
+  static const ElementsTable elements = testing::FilledElements();
+  return elements;
+}
+
+// The event found has the kind expected, its reference instant within
+// `tolerance` days of the published one, and the method's within `method`
+// days of it.
+void ExpectEvent(const std::optional<Phenomenon>& found, PhenomenonKind kind, double published, double tolerance,
+                 double method) {
+  ASSERT_TRUE(found);
+  EXPECT_EQ(static_cast<int>(found->kind), static_cast<int>(kind));
+  ASSERT_TRUE(found->referenceTime);
+  EXPECT_NEAR(*found->referenceTime, published, tolerance);
+  EXPECT_NEAR(found->time, published, method);
+}
+
+TEST(Searches, NextOppositionOfMarsAndOfJupiterIn2027) {
+  // Mars opposite the Sun on 19 February 2027, Jupiter on 11 February.
+  ExpectEvent(NextOpposition(Elements(), Body::Mars, Jd(2027, 1, 1)), PhenomenonKind::Opposition,
+              Jd(2027, 2, 19, 12), 0.6, 2);
+  ExpectEvent(NextOpposition(Elements(), Body::Jupiter, Jd(2027, 1, 1)), PhenomenonKind::Opposition,
+              Jd(2027, 2, 11, 0), 0.6, 2);
+  EXPECT_FALSE(NextOpposition(Elements(), Body::Venus, Jd(2027, 1, 1), 800)) << "an inner planet has none";
+}
+
+TEST(Searches, NextConjunctionOfVenusIsTheInferiorOneOf2026) {
+  // Venus passed between the Earth and the Sun on 24 October 2026.
+  ExpectEvent(NextConjunction(Elements(), Body::Venus, Jd(2026, 9, 1)), PhenomenonKind::InferiorConjunction,
+              Jd(2026, 10, 24, 0), 1.0, 3);
+}
+
+TEST(Searches, NextGreatestElongationOfVenusIsTheEveningOneOfAugust2026) {
+  const std::optional<Phenomenon> found = NextGreatestElongation(Elements(), Body::Venus, Jd(2026, 7, 1));
+  ExpectEvent(found, PhenomenonKind::GreatestEastern, Jd(2026, 8, 15, 12), 1.5, 4);
+  EXPECT_NEAR(*found->value, 45.9, 0.5);
+}
+
+TEST(Searches, NextStationOfMarsStandsStillBeforeItsOpposition) {
+  const std::optional<Phenomenon> found = NextStation(Elements(), Body::Mars, Jd(2026, 12, 1));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->kind, PhenomenonKind::RetrogradeBegins);
+  EXPECT_LT(found->time, Jd(2027, 2, 19));
+  const double h = 1e-3;
+  const double rate = (MethodLongitude(Elements(), Body::Mars, found->time + h) -
+                       MethodLongitude(Elements(), Body::Mars, found->time - h)) / (2 * h);
+  EXPECT_LT(std::fabs(rate), 1e-4);
+}
+
+TEST(Searches, NextApsisOfTheEarthIsItsJanuaryPerihelion) {
+  // The Earth at perihelion on 3 January 2027.
+  ExpectEvent(NextApsis(Elements(), Body::Earth, Jd(2026, 12, 1)), PhenomenonKind::Perihelion, Jd(2027, 1, 3, 0),
+              1.5, 2);
+}
+
+TEST(Searches, NextCloseApproachIsClosestWithinAnHourAndUnderTheLimit) {
+  const std::optional<Phenomenon> found = NextCloseApproach(Elements(), Body::Moon, Body::Jupiter, Jd(2027, 1, 1), 5);
+  ASSERT_TRUE(found);
+  EXPECT_LT(*found->value, 5);
+  EXPECT_LT(found->time, Jd(2027, 2, 1)) << "the Moon passes every planet each month";
+  for (const double hour : {-1.0 / 24, 1.0 / 24}) {
+    EXPECT_LT(*found->value, MethodSeparation(Elements(), Body::Moon, Body::Jupiter, found->time + hour));
+  }
+}
+
+TEST(Searches, NextMoonPhaseIsTheFullMoonOfTheEclipseOfMarch2026) {
+  // Total lunar eclipse, greatest at 11:33 UT on 3 March 2026.
+  ExpectEvent(NextMoonPhase(Elements(), Jd(2026, 3, 1)), PhenomenonKind::FullMoon, Jd(2026, 3, 3, 11.5), 0.05, 0.5);
+}
+
+TEST(Searches, NextSeasonIsTheMarchEquinoxOf2026) {
+  // 20 March 2026 at 14:46 UT; the method's Sun, 0.4 degrees off, some
+  // ten hours early.
+  ExpectEvent(NextSeason(Elements(), Jd(2026, 3, 1)), PhenomenonKind::MarchEquinox, Jd(2026, 3, 20, 14.77), 0.01,
+              0.5);
+}
+
+TEST(Searches, RisingCulminationAndSettingOfADayCalledOnTheirOwn) {
+  // Jupiter from the equator rises, culminates and sets
+  // about twelve hours apart, the culmination between the two.
+  const Place equator{0, 0, "0, 0"};
+  const PlanetDay day = ComputePlanetDay(Elements(), Body::Jupiter, equator, Jd(2027, 2, 11), Jd(2027, 2, 12));
+  ASSERT_TRUE(day.rise && day.transit && day.set);
+  const double set = *day.set < *day.rise ? *day.set + 1 : *day.set;
+  EXPECT_NEAR(set - *day.rise, 0.5, 0.03);
+  EXPECT_NEAR(std::fmod(*day.transit - *day.rise + 1, 1.0), 0.25, 0.02);
+}
+
+TEST(Searches, APlanetsVisibleIntervalInANightCalledOnItsOwn) {
+  // Jupiter at opposition from Madrid: up all the dark night.
+  const Place madrid{40.4168, -3.7038, "40.4168, -3.7038"};
+  const double start = Jd(2027, 2, 10, 12), end = Jd(2027, 2, 11, 12);
+  const DarkSky dark = DarkSkyOf(Elements(), madrid, start, end, {}, (start + end) / 2, {});
+  ASSERT_EQ(dark.intervals.size(), 1u);
+  const PlanetNight jupiter = ComputePlanetNight(Elements(), Body::Jupiter, madrid, dark);
+  ASSERT_TRUE(jupiter.best);
+  EXPECT_GT(jupiter.visibleTo->time - jupiter.visibleFrom->time, 0.45);
+  EXPECT_GT(jupiter.best->altitude, 60);
+  EXPECT_EQ(jupiter.best->compassPoint, 8) << "due south at its highest";
+}
+
+}  // namespace
+}  // namespace orbitas
