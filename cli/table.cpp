@@ -11,30 +11,20 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
   const std::string sep = format == TableFormat::Text ? separator : ".";
   out.Write(TableHeader(format, plan.request().place.has_value()));
 
-  InstantRunner runner(sep, plan.request().place);
+  TableRunner runner(plan, sep, format != TableFormat::Csv);
   Progress progress(progressTerminal, plan.rows());
-  InstantOutcome outcome;
-  PlanetOutcome& planet = outcome.planets.emplace_back();
+  PlanetOutcome& planet = runner.planet();
   if (format == TableFormat::Csv) LeaveOutCsvNumberTexts(planet.labels);
-  std::string row, instant;
+  std::string row;
   CsvRows csv;
   std::int64_t done = 0;
   for (std::int64_t k = 0; k < plan.instants(); ++k) {
-    instant.clear();
     try {
-      if (plan.civil()) {
-        const CivilTime t = plan.CivilAt(k);
-        instant = plan.InstantText(k);
-        runner.EnterDate(NumericDateFields({static_cast<double>(t.year), static_cast<double>(t.month),
-                                            static_cast<double>(t.day), static_cast<double>(t.hour),
-                                            static_cast<double>(t.minute), t.second}),
-                         outcome, format != TableFormat::Csv);
-      } else {
-        runner.EnterJulianDay(plan.JulianDayAt(k), outcome);
-        instant = plan.InstantText(k);
-      }
+      runner.Enter(k);
+      const InstantOutcome& outcome = runner.outcome();
+      const std::string& instant = runner.instant();
       for (const Int16 body : plan.request().bodies) {
-        runner.RunPlanet(body, outcome.julianDay, planet);
+        runner.RunPlanet(body);
         const std::string_view diajuliano = outcome.diajuliano ? std::string_view(*outcome.diajuliano) : std::string_view();
         const TableRow r{instant, outcome.julianDay, diajuliano, &planet, sep};
         switch (format) {
@@ -52,7 +42,7 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
     } catch (const RuntimeError& error) {
       out.Write(row);  // the rows before the failing one
       out.Flush();
-      if (instant.empty()) instant = plan.InstantText(k);
+      const std::string instant = runner.instant().empty() ? plan.InstantText(k) : runner.instant();
       if (observer) observer->Stopped(instant, error);
       return TableStop{instant, error.what()};
     }

@@ -45,4 +45,26 @@ double TablePlan::JulianDayAt(std::int64_t k) const {
   return request_.start.julianDay + static_cast<double>(k) * request_.stepSeconds / SecondsPerDay;
 }
 
+TableRunner::TableRunner(const TablePlan& plan, std::string_view separator, bool wantTexts)
+    : plan_(plan), runner_(separator, plan.request().place), wantTexts_(wantTexts) {
+  outcome_.planets.emplace_back();
+}
+
+void TableRunner::Enter(std::int64_t k) {
+  instant_.clear();
+  if (plan_.civil()) {
+    const CivilTime t = plan_.CivilAt(k);
+    instant_ = plan_.InstantText(k);
+    runner_.EnterDate(NumericDateFields({static_cast<double>(t.year), static_cast<double>(t.month),
+                                         static_cast<double>(t.day), static_cast<double>(t.hour),
+                                         static_cast<double>(t.minute), t.second}),
+                      outcome_, wantTexts_);
+  } else {
+    runner_.EnterJulianDay(plan_.JulianDayAt(k), outcome_);
+    instant_ = plan_.InstantText(k);
+  }
+}
+
+void TableRunner::RunPlanet(Int16 body) { runner_.RunPlanet(body, outcome_.julianDay, planet()); }
+
 }  // namespace orbitas

@@ -2,6 +2,8 @@
 // The instants of a table over a range: one row per instant and planet, in
 // time order and then in body order.
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/civil_days.h"
@@ -9,6 +11,7 @@
 #include "runtime/conversions.h"
 #include "sky/frames/place.h"
 #include "calendar/time_zone.h"
+#include "session/instant.h"
 
 namespace orbitas {
 
@@ -50,6 +53,36 @@ class TablePlan {
   TableRequest request_;
   double startSeconds_ = 0.0;  // civil tables: seconds since 1970
   std::int64_t instants_ = 0;
+};
+
+// A table's instants run one by one as the window runs them: instant k
+// through the date entry (or its Julian day), then one planet request per
+// planet, each reusing the same outcome so that a row costs no allocation.
+class TableRunner {
+ public:
+  // wantTexts: whether the date entry writes its texts (the decimal hour
+  // and the Julian day), which CSV rows do not show.
+  TableRunner(const TablePlan& plan, std::string_view separator, bool wantTexts);
+
+  // Enters instant k: its text (instant()) and its Julian day. Raises the
+  // method's run-time errors; instant() then holds the text if it got that
+  // far.
+  void Enter(std::int64_t k);
+
+  // The planet request for body at the entered instant, into planet().
+  // Raises the method's run-time errors, with the labels written before.
+  void RunPlanet(Int16 body);
+
+  const std::string& instant() const { return instant_; }
+  const InstantOutcome& outcome() const { return outcome_; }
+  PlanetOutcome& planet() { return outcome_.planets.front(); }
+
+ private:
+  const TablePlan& plan_;
+  InstantRunner runner_;
+  bool wantTexts_;
+  InstantOutcome outcome_;
+  std::string instant_;
 };
 
 }  // namespace orbitas
