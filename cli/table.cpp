@@ -1,6 +1,7 @@
 #include "cli/table.h"
 
 #include "cli/progress.h"
+#include "session/runners.h"
 
 namespace orbitas::cli {
 
@@ -52,12 +53,12 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
 }
 
 SkyPathCollector::SkyPathCollector(const std::vector<Int16>& bodies) {
-  for (const Int16 body : bodies) paths_.push_back({body, {}});
+  for (const Body body : BodiesOf(bodies)) paths_.push_back({body, {}});
 }
 
 void SkyPathCollector::Row(const std::string& instant, const PlanetOutcome& planet) {
   for (pictures::SkyPath& path : paths_) {
-    if (path.body == planet.body) {
+    if (BodyNumber(path.body) == planet.body) {
       const EquatorialCoordinates& eq = planet.values.equatorial;
       path.points.push_back({instant, eq.rightAscensionHours, eq.declination});
     }

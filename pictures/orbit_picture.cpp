@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "session/body_names.h"
+#include "session/names.h"
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
@@ -11,7 +11,7 @@
 namespace orbitas::pictures {
 namespace {
 
-constexpr Int16 LastInnerPlanet = 4;  // Mars
+constexpr Body LastInnerPlanet = Body::Mars;
 
 // One panel: a square of the picture with the Sun at its centre and `scale`
 // pixels per AU.
@@ -28,7 +28,7 @@ struct Panel {
 };
 
 // The body's orbit among the picture's.
-const Orbit& OrbitOfBody(const OrbitPicture& picture, Int16 body) {
+const Orbit& OrbitOfBody(const OrbitPicture& picture, Body body) {
   return *std::find_if(picture.orbits.begin(), picture.orbits.end(), [&](const Orbit& o) { return o.body == body; });
 }
 
@@ -74,11 +74,11 @@ void DrawScale(SvgWriter& svg, const Panel& panel, double font, std::string_view
 // A body at the instant, named outwards from the Sun so that neighbours'
 // names part; bodies crowded round the Sun go unnamed here (the inner
 // panel names them, and their <title> still does).
-void DrawMarker(SvgWriter& svg, const Panel& panel, Int16 body, const HeliocentricPosition& position,
+void DrawMarker(SvgWriter& svg, const Panel& panel, Body body, const HeliocentricPosition& position,
                 std::string_view id, double font, double crowdedWithin) {
-  const std::string name(BodyName(body));
+  const std::string name(SpanishName(body));
   const Point sun = panel.centre, at = panel.At(position);
-  svg.Open("cuerpo-" + std::to_string(body) + "-" + std::string(id), "cuerpo", name);
+  svg.Open("cuerpo-" + std::to_string(BodyNumber(body)) + "-" + std::string(id), "cuerpo", name);
   svg.Circle(at, 6, BodyColour(body), "#ffffff", 1.5);
   if (std::hypot(at.first - sun.first, at.second - sun.second) >= crowdedWithin) {
     const double dx = at.first - sun.first, dy = at.second - sun.second;
@@ -89,7 +89,7 @@ void DrawMarker(SvgWriter& svg, const Panel& panel, Int16 body, const Heliocentr
   svg.Close();
 }
 
-void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, const std::vector<Int16>& bodies,
+void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, const std::vector<Body>& bodies,
                std::string_view id, std::string_view title, std::string_view separator, double font,
                double crowdedWithin) {
   svg.Open(id, "panel", title);
@@ -98,18 +98,18 @@ void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, 
   svg.Text({panel.centre.first - panel.half, panel.centre.second - panel.half - font * 0.4}, title, font * 0.9,
            "start", InkColour, "panel-title", true);
   DrawEquinox(svg, panel, font);
-  for (const Int16 body : bodies) {
+  for (const Body body : bodies) {
     std::vector<Point> points;
     for (const HeliocentricPosition& p : OrbitOfBody(picture, body).points) points.push_back(panel.At(p));
     svg.Polyline(points, BodyColour(body), 1.4, "orbita",
-                 "Órbita de " + (body == EarthBody ? std::string("la Tierra") : std::string(BodyName(body))));
+                 "Órbita de " + NameWithArticle(body));
   }
   // Lines of sight from the Earth to each planet in this panel.
-  auto shown = [&](Int16 body) { return std::find(bodies.begin(), bodies.end(), body) != bodies.end(); };
+  auto shown = [&](Body body) { return std::find(bodies.begin(), bodies.end(), body) != bodies.end(); };
   if (picture.earth) {
     for (const auto& [body, position] : picture.planets) {
       if (!shown(body)) continue;
-      svg.Open("", "visual", "Visual de la Tierra a " + std::string(BodyName(body)));
+      svg.Open("", "visual", "Visual de la Tierra a " + std::string(SpanishName(body)));
       svg.Line(panel.At(*picture.earth), panel.At(position), BodyColour(body), 1.2, "4 3");
       svg.Close();
     }
@@ -117,7 +117,7 @@ void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, 
   svg.Open("", "cuerpo sol", "Sol");
   svg.Circle(panel.centre, 9, SunColour, "#8a6a00", 1);
   svg.Close();
-  if (picture.earth) DrawMarker(svg, panel, EarthBody, *picture.earth, id, font, crowdedWithin);
+  if (picture.earth) DrawMarker(svg, panel, Body::Earth, *picture.earth, id, font, crowdedWithin);
   for (const auto& [body, position] : picture.planets) {
     if (shown(body)) DrawMarker(svg, panel, body, position, id, font, crowdedWithin);
   }
@@ -137,14 +137,14 @@ std::string DrawOrbits(const OrbitPicture& picture, std::string_view separator, 
   svg.Text({font, font * 3.0}, picture.instant + " · día juliano " + picture.julianDay, font, "start", InkColour,
            "fecha");
 
-  std::vector<Int16> all{EarthBody}, inner{EarthBody};
-  for (const Int16 body : picture.bodies) {
+  std::vector<Body> all{Body::Earth}, inner{Body::Earth};
+  for (const Body body : picture.bodies) {
     all.push_back(body);
     if (body <= LastInnerPlanet) inner.push_back(body);
   }
   double reach = 0, innerReach = 0;
-  for (const Int16 body : all) reach = std::max(reach, OrbitOfBody(picture, body).aphelion);
-  for (const Int16 body : inner) innerReach = std::max(innerReach, OrbitOfBody(picture, body).aphelion);
+  for (const Body body : all) reach = std::max(reach, OrbitOfBody(picture, body).aphelion);
+  for (const Body body : inner) innerReach = std::max(innerReach, OrbitOfBody(picture, body).aphelion);
   const bool outer = inner.size() < all.size();
 
   const double top = font * 5.0, margin = font;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <array>
 
-#include "session/body_names.h"
+#include "session/names.h"
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
@@ -63,7 +63,7 @@ std::string Title(const std::vector<SkyPath>& paths) {
   std::string names, first, last;
   for (const SkyPath& path : paths) {
     if (path.points.empty()) continue;
-    names += (names.empty() ? "" : ", ") + std::string(BodyName(path.body));
+    names += (names.empty() ? "" : ", ") + std::string(SpanishName(path.body));
     if (first.empty() || DateOf(path.points.front().date) < first) first = DateOf(path.points.front().date);
     if (DateOf(path.points.back().date) > last) last = DateOf(path.points.back().date);
   }
@@ -151,7 +151,7 @@ void DrawEcliptic(SvgWriter& svg, const Window& w, const std::vector<std::pair<d
 // a stationary point stands close by and carries its own date.
 void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& points,
                const std::vector<std::size_t>& stationary, double font) {
-  const std::string name(BodyName(path.body));
+  const std::string name(SpanishName(path.body));
   const std::string_view colour = BodyColour(path.body);
   const std::size_t n = path.points.size();
   const std::size_t marks = std::min<std::size_t>(n, 6);
@@ -174,11 +174,11 @@ void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& po
 // its dates, its stationary points and its name.
 void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::vector<std::size_t>& stationary,
               double font) {
-  const std::string name(BodyName(path.body));
+  const std::string name(SpanishName(path.body));
   const std::string_view colour = BodyColour(path.body);
   std::vector<Point> points;
   for (const SkyPoint& p : path.points) points.push_back({w.X(p.rightAscension), w.Y(p.declination)});
-  svg.Open("camino-" + std::to_string(path.body), "camino", "Camino de " + name);
+  svg.Open("camino-" + std::to_string(BodyNumber(path.body)), "camino", "Camino de " + name);
   const auto pieces = Pieces(points, w);
   if (pieces.size() == 1) {
     svg.Polyline(points, colour, 2.2, "recorrido", name + ", fila a fila");

@@ -9,6 +9,7 @@
 #include "runtime/runtime_error.h"
 #include "session/body_names.h"
 #include "session/names.h"
+#include "session/runners.h"
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/planet_appearance.h"
 #include "sky/frames/ecliptic.h"
@@ -24,8 +25,8 @@ constexpr int EclipticPoints = 1440;
 
 // The orbit of body over one period from julianDay, point by point; points
 // the method cannot compute are left out.
-Orbit OrbitOf(const ElementsTable& elements, Int16 body, double julianDay) {
-  const ElementRow row = BodyRow(elements, body);
+Orbit OrbitOf(const ElementsTable& elements, Body body, double julianDay) {
+  const ElementRow row = BodyRow(elements, BodyNumber(body));
   Orbit orbit{body, row.meanDistance * (1 + row.eccentricity), {}};
   const double period = FullTurn / row.dailyMotion;  // days
   const double offset = EpochOffset(elements);
@@ -66,17 +67,17 @@ std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, doub
 OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
                             const ElementsTable& elements) {
   OrbitPicture picture;
-  picture.bodies = bodies;
+  picture.bodies = BodiesOf(bodies);
   std::string instant = IsoText(CivilFromJulianDay(outcome.julianDay));
   instant[instant.find('T')] = ' ';
   picture.instant = instant;
   picture.julianDay = outcome.diajuliano.value_or("");
   for (const PlanetOutcome& p : outcome.planets) {
     if (!picture.earth && p.labels.Written(ResultLabel::zhelt)) picture.earth = p.values.earth;
-    if (p.labels.Written(ResultLabel::zhelp)) picture.planets.emplace_back(p.body, p.values.planet);
+    if (p.labels.Written(ResultLabel::zhelp)) picture.planets.emplace_back(BodyFromNumber(p.body).value(), p.values.planet);
   }
-  picture.orbits.push_back(OrbitOf(elements, EarthBody, outcome.julianDay));
-  for (const Int16 body : bodies) picture.orbits.push_back(OrbitOf(elements, body, outcome.julianDay));
+  picture.orbits.push_back(OrbitOf(elements, Body::Earth, outcome.julianDay));
+  for (const Body body : picture.bodies) picture.orbits.push_back(OrbitOf(elements, body, outcome.julianDay));
   if (outcome.error) picture.stopped = StoppedText(outcome);
   return picture;
 }

@@ -17,7 +17,7 @@ namespace orbitas::pictures {
 
 // One orbit as the method draws it over one revolution.
 struct Orbit {
-  Int16 body = 0;
+  Body body = Body::Earth;
   double aphelion = 0;                          // a (1 + e), AU: the farthest it goes
   std::vector<HeliocentricPosition> points;     // those the method could compute
 };
@@ -25,9 +25,9 @@ struct Orbit {
 struct OrbitPicture {
   std::string instant;     // the civil date and time, ISO 8601
   std::string julianDay;   // as the window shows it
-  std::vector<Int16> bodies;  // the planets asked for
+  std::vector<Body> bodies;  // the planets asked for
   std::optional<HeliocentricPosition> earth;  // at the instant, when computed
-  std::vector<std::pair<Int16, HeliocentricPosition>> planets;  // those computed
+  std::vector<std::pair<Body, HeliocentricPosition>> planets;  // those computed
   std::vector<Orbit> orbits;  // the Earth's, then each planet's
   std::string stopped;     // why the computation stopped, or empty
 };
@@ -57,7 +57,7 @@ struct SkyPoint {
 };
 
 struct SkyPath {
-  Int16 body = 0;
+  Body body = Body::Mars;
   std::vector<SkyPoint> points;  // in row order
 };
 
