@@ -4,8 +4,9 @@ another, from the C++ sources' braces: a brace that follows a parameter
 list (and is not inside another function) opens a function; lambdas and
 blocks inside it count as its own lines. Generated tables (.inc) are not
 read.
-Usage: function_lengths.py [--max-function N] [--max-file N] [--check] [TOP]
-With --check, exits 1 when anything is over its limit."""
+Usage: function_lengths.py [--max-function N] [--max-file N] [--check] [--self-test] [TOP]
+With --check, exits 1 when anything is over its limit; with --self-test,
+also when the count misses a planted long function or flags a short one."""
 import os
 import re
 import sys
@@ -84,6 +85,21 @@ def functions(path):
     return found
 
 
+def self_test():
+    """Planted functions of 61 and 60 lines (a class's member, a lambda and
+    a block inside) must be found and passed over in turn."""
+    import tempfile
+    def body(lines):
+        return "  int x = 0;\n  auto f = [&] {\n    return x;\n  };\n" + "  x += 1;\n" * lines
+    source = ("namespace a {\nstruct S {\n  int Long() const {\n" + body(52) + "    if (x) {\n      x = 2;\n    }\n  }\n};\n"
+              "int Short(int y) {\n" + body(50) + "  {\n    y = 1;\n  }\n  return y;\n}\n}  // namespace a\n")
+    with tempfile.NamedTemporaryFile("w", suffix=".cpp", delete=False) as f:
+        f.write(source)
+    found = {name: last - first + 1 for name, first, last in functions(f.name)}
+    os.unlink(f.name)
+    return found == {"Long": 61, "Short": 60}
+
+
 def main():
     args = sys.argv[1:]
     top = os.path.abspath(args[-1]) if args and not args[-1].startswith("--") and not args[-1].isdigit() else "."
@@ -106,6 +122,9 @@ def main():
     for item in over:
         print(item)
     print(f"{len(over)} over the limits ({limit} lines a function, {file_limit} a file)")
+    if "--self-test" in args and not self_test():
+        print("FAIL: the planted functions were not measured right")
+        return 1
     return 1 if "--check" in args and over else 0
 
 
