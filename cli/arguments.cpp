@@ -1,11 +1,17 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+#include <cctype>
+#include <ctime>
 #include <tuple>
 
-#include "runtime/number_text.h"
+#include "cli/home_place.h"
 #include "cli/option_table.h"
+#include "cli/place_names.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
+#include "runtime/number_text.h"
+#include "session/names.h"
 
 namespace orbitas::cli {
 
@@ -15,10 +21,11 @@ const char* const ShortUsageText =
     "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
     "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
     "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
-    "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --ortos [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --noche [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--formato texto|csv|json|ics]\n"
-    "  ... [--lugar LAT,LON] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
+    "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
+    "  ... [--lugar LUGAR] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
 
 const char* const UsageForms =
@@ -28,10 +35,11 @@ const char* const UsageForms =
     "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
     "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
     "  orbitas-cli --explicar --jd DÍA_JULIANO PLANETA\n"
-    "  orbitas-cli --ortos FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --noche FECHA --lugar LAT,LON [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --ortos [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
+    "  orbitas-cli --noche [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
     "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--zona ZONA]\n"
     "              [--formato texto|csv|json|ics] [--separación GRADOS]\n"
+    "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
     "  orbitas-cli --help | --version\n"
     "\n";
 
@@ -48,18 +56,24 @@ const char* const UsageDetails =
     "\n"
     "--explicar muestra cada valor intermedio del cálculo de un planeta.\n"
     "\n"
-    "--lugar LAT,LON (grados decimales, norte y este positivos) añade la altura,\n"
-    "el acimut (desde el norte hacia el este), el ángulo horario y el tiempo sidéreo\n"
-    "local, con el error del propio método (±) frente a ERFA. --ortos FECHA da la\n"
-    "salida, la culminación y la puesta de cada planeta ese día local. --zona elige\n"
-    "la zona horaria de los instantes escritos y mostrados: UTC (la de siempre),\n"
-    "±HH:MM o un nombre como Europe/Madrid.\n"
+    "--lugar LUGAR añade la altura, el acimut (desde el norte hacia el este), el\n"
+    "ángulo horario y el tiempo sidéreo local, con el error del propio método (±)\n"
+    "frente a ERFA. LUGAR es una ciudad (Madrid, \"Sevilla, España\", \"Barcelona,\n"
+    "Venezuela\"), que trae su zona horaria, o LAT,LON en grados decimales, norte y\n"
+    "este positivos. --guardar-lugar LUGAR lo guarda como lugar de casa, que usan\n"
+    "--ortos y --noche cuando falta --lugar. --ortos [FECHA] da la salida, la\n"
+    "culminación y la puesta de cada planeta ese día local (hoy si falta). --zona\n"
+    "elige la zona horaria de los instantes escritos y mostrados: UTC (la de\n"
+    "siempre), ±HH:MM o un nombre como Europe/Madrid.\n"
     "\n"
-    "--noche FECHA dice qué se ve la noche que empieza la tarde de FECHA: la puesta y\n"
-    "la salida del Sol y los crepúsculos, la Luna (de ERFA) y, para cada planeta, su\n"
-    "brillo, su fase, su elongación, su constelación y el intervalo exacto en que está\n"
-    "sobre --altura-minima (10°) con el Sol bajo --altura-sol (-6°), con su mejor\n"
-    "momento, o por qué no se ve.\n"
+    "--noche [FECHA] dice qué se ve la noche que empieza la tarde de FECHA (hoy si\n"
+    "falta; también «hoy» o «mañana»): la puesta y la salida del Sol y los\n"
+    "crepúsculos, la Luna (de ERFA) y, para cada planeta, su brillo, su fase, su\n"
+    "elongación, su constelación, lo que hace falta para verlo (a simple vista hasta\n"
+    "la magnitud 6, con prismáticos hasta la 9, si no con telescopio) y el intervalo\n"
+    "exacto en que está sobre --altura-minima (10°) con el Sol bajo --altura-sol\n"
+    "(-6°), con su mejor momento, o por qué no se ve. Con --instrumento ojo o\n"
+    "prismaticos, lo que necesita más no cuenta como visible.\n"
     "\n"
     "--fenomenos da, en orden, las oposiciones y conjunciones, las máximas\n"
     "elongaciones, los puntos estacionarios, los perihelios y afelios, los\n"
@@ -83,6 +97,8 @@ const char* const UsageDetails =
     "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
     "  orbitas-cli --noche 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
+    "  orbitas-cli --noche --lugar Madrid --instrumento prismaticos\n"
+    "  orbitas-cli --guardar-lugar \"Sevilla, España\"\n"
     "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 Marte Júpiter Saturno\n"
     "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 --formato ics\n"
     "  orbitas-cli --version\n";
@@ -165,11 +181,63 @@ report::TableFormat TableFormatOf(OutputFormat format) {
 
 namespace {
 
+// The value after an option whose date may be left out: the next argument
+// unless it is another option or a planet (then nothing: today). A bad
+// date is taken, to be refused as one.
+std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
+  if (i + 1 >= args.size()) return "";
+  const std::string& next = args[i + 1];
+  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "";
+  return args[++i];
+}
+
+// A place by its coordinates or its name; the other places of that name go
+// to notes.
+Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
+  const bool letters = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) || c >= 0x80; });
+  const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+  if (!letters) return ParsePlace(text);
+  if (digits) {
+    throw UsageError("lugar no válido: «" + text + "» (o un nombre, como Madrid, o LAT,LON en grados, no las dos cosas)");
+  }
+  FoundPlace found = FindPlaceByName(text);
+  if (!found.others.empty()) {
+    std::string others;
+    for (const Place& other : found.others) {
+      others += (others.empty() ? "" : "; ") + other.name + " (" + other.region + ", " + other.country + ")";
+    }
+    const Place& next = found.others.front();
+    notes.push_back("«" + text + "» es " + found.place.name + " (" + found.place.region + ", " + found.place.country +
+                    "); hay también " + others + "; para elegir otro: --lugar \"" + next.name + ", " + next.country +
+                    "\"");
+  }
+  return found.place;
+}
+
+// The local date of today (or, with days, a day after) in zone.
+CivilTime Today(const TimeZone& zone, int days = 0) {
+  const std::string now = zone.LocalIso(static_cast<double>(std::time(nullptr)));
+  const CivilTime today = *ParseTableInstant(now.substr(0, 10))->civil;
+  const CivilDate date = CivilFromDays(DaysFromCivil(today.year, today.month, today.day) + days);
+  CivilTime day;
+  day.year = date.year, day.month = date.month, day.day = date.day;
+  return day;
+}
+
+// The local date an optional date names: today for none or "hoy",
+// tomorrow for "mañana".
+CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
+  if (text.empty() || Folded(text) == "hoy") return Today(zone);
+  if (Folded(text) == "manana") return Today(zone, 1);
+  return LocalDate(text, option);
+}
+
 // What the command line gave, before the command is chosen.
 struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation;
+  bool zone = false;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument;
   std::vector<std::string> positional;
 };
 
@@ -196,10 +264,15 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
       given.size = true;
       break;
-    case OptionId::Place: parsed.place = ParsePlace(Value(args, i)); break;
-    case OptionId::Zone: parsed.zone = ParseZone(Value(args, i)); break;
-    case OptionId::RiseSet: given.riseSet = Value(args, i); break;
-    case OptionId::Night: given.night = Value(args, i); break;
+    case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes); break;
+    case OptionId::SavePlace: given.savePlace = Value(args, i); break;
+    case OptionId::Instrument: given.instrument = Value(args, i); break;
+    case OptionId::Zone:
+      parsed.zone = ParseZone(Value(args, i));
+      given.zone = true;
+      break;
+    case OptionId::RiseSet: given.riseSet = OptionalDate(args, i); break;
+    case OptionId::Night: given.night = OptionalDate(args, i); break;
     case OptionId::PlanetLimit: given.planetLimit = Value(args, i); break;
     case OptionId::SunLimit: given.sunLimit = Value(args, i); break;
     case OptionId::Phenomena: given.phenomena = true; break;
@@ -252,31 +325,67 @@ Arguments Phenomena(Given& g) {
   return parsed;
 }
 
+// The place of a command that needs one: --lugar, else the home place,
+// and its zone unless --zona gave one.
+void NeedPlace(Given& g, std::string_view option) {
+  Arguments& parsed = g.parsed;
+  if (!parsed.place) {
+    const std::optional<HomePlace> home = ReadHomePlace(HomePlacePath());
+    if (!home) {
+      throw UsageError(std::string(option) + " necesita --lugar LUGAR (o un lugar de casa guardado con --guardar-lugar)");
+    }
+    parsed.place = home->place;
+  }
+  if (!g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
+}
+
 Arguments Night(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.riseSet) throw UsageError("--noche no se combina con --ortos");
-  if (!parsed.place) throw UsageError("--noche necesita --lugar LAT,LON");
   if (g.from || g.to || g.step || g.julianDay || g.explain) {
     throw UsageError("--noche no se combina con --desde, --jd ni --explicar");
   }
+  NeedPlace(g, "--noche");
   parsed.command = Command::Night;
-  parsed.localDate = LocalDate(*g.night, "--noche");
+  parsed.localDate = DateOrToday(*g.night, parsed.zone, "--noche");
   if (g.planetLimit) parsed.limits.planetAltitude = ParseAltitude(*g.planetLimit, "--altura-minima");
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
+  if (g.instrument) {
+    const std::optional<Instrument> instrument = InstrumentOfCode(Folded(*g.instrument));
+    if (!instrument) {
+      throw UsageError("instrumento desconocido: " + *g.instrument + " (ojo, prismaticos o telescopio)" +
+                       Suggestion(*g.instrument, {"ojo", "prismaticos", "telescopio"}));
+    }
+    parsed.limits.instrument = *instrument;
+  }
   parsed.bodies = ParseBodies(g.positional);
   return parsed;
 }
 
 Arguments RiseSet(Given& g) {
   Arguments& parsed = g.parsed;
-  const CivilTime date = LocalDate(*g.riseSet, "--ortos");
-  if (!parsed.place) throw UsageError("--ortos necesita --lugar LAT,LON");
+  if (!g.riseSet->empty()) DateOrToday(*g.riseSet, parsed.zone, "--ortos");  // a bad date first
   if (g.from || g.to || g.step || g.julianDay || g.explain || !parsed.picture.path.empty()) {
     throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
   }
+  NeedPlace(g, "--ortos");
   parsed.command = Command::RiseSet;
-  parsed.localDate = date;
+  parsed.localDate = DateOrToday(*g.riseSet, parsed.zone, "--ortos");
   parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+// --guardar-lugar LUGAR [--zona ZONA]: the place and the zone to save.
+Arguments SavePlace(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || parsed.place ||
+      !parsed.picture.path.empty() || !g.positional.empty()) {
+    throw UsageError("--guardar-lugar solo se combina con --zona");
+  }
+  parsed.command = Command::SavePlace;
+  parsed.place = PlaceNamed(*g.savePlace, parsed.notes);
+  parsed.savedZone = g.zone ? parsed.zone.name() : parsed.place->zone;
+  parsed.homePath = HomePlacePath();
   return parsed;
 }
 
@@ -332,6 +441,9 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
   }
   if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
+  if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
+  if (g.savePlace) return SavePlace(g);
+  if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
   if (g.phenomena) return Phenomena(g);
   if (g.night) return Night(g);
   if (g.riseSet) return RiseSet(g);

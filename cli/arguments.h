@@ -14,7 +14,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena, SavePlace };
 
 // What --formato asks for: a table takes the first three, the phenomena all
 // four.
@@ -30,12 +30,15 @@ struct Arguments {
   OutputFormat format = OutputFormat::Text;                     // --formato
   report::TableFormat tableFormat = report::TableFormat::Text;  // a table's
   pictures::PictureRequest picture;  // --dibujo, --tamaño
-  std::optional<Place> place;     // --lugar
+  std::optional<Place> place;     // --lugar, or the home place for --ortos and --noche
   TimeZone zone;                  // --zona; UTC when not given
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
   double approachLimit = 1.0;     // --separación, degrees
   bool namedPlanets = false;      // planets were named: only their phenomena
+  std::string homePath;           // --guardar-lugar: the file to write
+  std::string savedZone;          // --guardar-lugar: the zone to save with the place, or empty
+  std::vector<std::string> notes; // what orbitas-cli says on stderr besides: the other places of that name
 };
 
 // The program's arguments (without the program name). Raises UsageError,

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/home_place.h"
 #include "calendar/civil_days.h"
 #include "cli/decimal_separator.h"
 #include "report/explain.h"
@@ -203,6 +204,16 @@ int RunPhenomena(const Arguments& args, Output& out) {
   return 0;
 }
 
+// Writes the home place and says where.
+int RunSavePlace(const Arguments& args, Output& out) {
+  const std::optional<HomePlace> before = WriteHomePlace(args.homePath, *args.place, args.savedZone);
+  std::string text = "Lugar de casa guardado en " + args.homePath + ": " + args.place->text;
+  if (!args.savedZone.empty()) text += ", zona " + args.savedZone;
+  if (before) text += " (en lugar de " + before->place.text.substr(std::string("casa: ").size()) + ")";
+  out.Write(text + "\n");
+  return 0;
+}
+
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
@@ -221,6 +232,8 @@ int Run(const Arguments& args, Output& out) {
       return RunNight(args, out);
     case Command::Phenomena:
       return RunPhenomena(args, out);
+    case Command::SavePlace:
+      return RunSavePlace(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),
@@ -244,6 +257,7 @@ int main(int argc, char** argv) {
   Output out(stdout, "la salida estándar");
   try {
     const Arguments args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    for (const std::string& note : args.notes) Complain(note);
     const int status = Run(args, out);
     out.Close();
     return status;

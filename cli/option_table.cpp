@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 19> Options = {{
+const std::array<OptionSpec, 21> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -22,10 +22,13 @@ const std::array<OptionSpec, 19> Options = {{
     {OptionId::Explain, "--explicar", "--explain", "", "cada valor intermedio del cálculo de un planeta"},
     {OptionId::JulianDay, "--jd", "", "DÍA_JULIANO", "un día juliano en lugar de los seis valores"},
     {OptionId::Json, "--json", "", "", "salida JSON (una línea por fila en las tablas)"},
-    {OptionId::Place, "--lugar", "", "LAT,LON", "el cielo desde un lugar (grados, norte y este positivos)"},
+    {OptionId::Place, "--lugar", "", "LUGAR", "el cielo desde una ciudad (Madrid, «Sevilla, España») o LAT,LON"},
+    {OptionId::SavePlace, "--guardar-lugar", "", "LUGAR", "guarda el lugar de casa, que se usa cuando falta --lugar"},
     {OptionId::Zone, "--zona", "", "ZONA", "zona horaria: UTC, ±HH:MM o un nombre como Europe/Madrid", C::Zones},
-    {OptionId::RiseSet, "--ortos", "", "FECHA", "salida, culminación y puesta de cada planeta ese día local"},
-    {OptionId::Night, "--noche", "", "FECHA", "qué se ve la noche que empieza esa tarde: Sol, Luna y planetas"},
+    {OptionId::RiseSet, "--ortos", "", "[FECHA]", "salida, culminación y puesta de cada planeta ese día (hoy)"},
+    {OptionId::Night, "--noche", "", "[FECHA]", "qué se ve la noche que empieza esa tarde (hoy): Sol, Luna, planetas"},
+    {OptionId::Instrument, "--instrumento", "", "TIPO", "con --noche, ojo, prismaticos o telescopio (telescopio)",
+     C::Instruments},
     {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta, con el error del método"},
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},

@@ -11,22 +11,22 @@
 namespace orbitas::cli {
 
 enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Night, PlanetLimit, SunLimit, Phenomena, Separation,
-                      Place,
+                      Place, SavePlace, Instrument,
                       Zone, Picture, Size, Help, Version };
 
 // What the shell completes after an option that takes a value.
-enum class Completion { Nothing, Formats, Zones, PictureFiles };
+enum class Completion { Nothing, Formats, Zones, PictureFiles, Instruments };
 
 struct OptionSpec {
   OptionId id;
   std::string_view name;       // "--desde": the Spanish name the help shows
   std::string_view alias;      // an older spelling kept for scripts ("--from"), or empty
-  std::string_view argument;   // "INICIO", or empty for an option without a value
+  std::string_view argument;   // "INICIO", or empty for an option without a value; "[FECHA]" when it may be left out
   std::string_view help;       // one line, in Spanish
   Completion completion = Completion::Nothing;
 };
 
-extern const std::array<OptionSpec, 19> Options;
+extern const std::array<OptionSpec, 21> Options;
 
 // The option that arg names: its name or alias, or the same with the
 // accents left out ("--tamano" for "--tamaño"); "-h" is --help. Null for

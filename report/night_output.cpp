@@ -77,7 +77,7 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
   if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
   text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
           (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(ConstellationName(p.constellation)) + " (" +
-          std::string(p.constellation) + ")\n";
+          std::string(p.constellation) + "), " + std::string(InstrumentWords(p.instrument)) + "\n";
   if (p.best) {
     text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->error.Bar(), sep) + " a " +
             Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->error.Bar(), sep) + "\n";
@@ -132,9 +132,10 @@ std::string NightJson(const NightReport& r) {
   auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
   std::string json = "{\"date\": " + JsonString(r.date) + ", \"zone\": " + JsonString(zone.name()) +
                      ", \"latitude\": " + JsonNumber(r.place->latitude) +
-                     ", \"longitude\": " + JsonNumber(r.place->longitude) +
+                     ", \"longitude\": " + JsonNumber(r.place->longitude) + PlaceJson(*r.place) +
                      ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
-                     ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) + "}, \"sun\": {";
+                     ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) +
+                     ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) + "}, \"sun\": {";
   std::string errors;
   for (const SunRow& row : SunRows) {
     const std::optional<TimedEvent>& e = n.sun.*row.event;
@@ -160,7 +161,8 @@ std::string NightJson(const NightReport& r) {
             ", \"elongation\": " + JsonNumber(p->aspect.elongation) +
             ", \"side\": " + JsonString(p->aspect.eastOfSun ? "vespertino" : "matutino") +
             ", \"constellation\": " + JsonString(ConstellationName(p->constellation)) +
-            ", \"constellationAbbr\": " + JsonString(p->constellation) + ", \"visible\": ";
+            ", \"constellationAbbr\": " + JsonString(p->constellation) +
+            ", \"instrument\": " + JsonString(InstrumentCode(p->instrument)) + ", \"visible\": ";
     first = false;
     if (p->best) {
       json += "{\"from\": " + event(p->visibleFrom) + ", \"to\": " + event(p->visibleTo) +

@@ -77,7 +77,8 @@ std::string RiseSetJson(const RiseSetReport& report) {
   };
   std::string json = "{\"date\": " + JsonString(report.date) + ", \"zone\": " + JsonString(report.zone->name()) +
                      ", \"latitude\": " + JsonNumber(report.place->latitude) +
-                     ", \"longitude\": " + JsonNumber(report.place->longitude) + ", \"planets\": [";
+                     ", \"longitude\": " + JsonNumber(report.place->longitude) + PlaceJson(*report.place) +
+                     ", \"planets\": [";
   for (std::size_t k = 0; k < report.planets.size(); ++k) {
     const PlanetDay& day = report.planets[k];
     if (k) json += ", ";
@@ -90,6 +91,14 @@ std::string RiseSetJson(const RiseSetReport& report) {
             ", \"margin\": " + OptionalNumber(day.margin) + "}";
   }
   return json + "]}\n";
+}
+
+std::string PlaceJson(const Place& place) {
+  if (place.name.empty()) return "";
+  return ", \"place\": {\"name\": " + JsonString(place.name) + ", \"region\": " + JsonString(place.region) +
+         ", \"country\": " + JsonString(place.country) + ", \"latitude\": " + JsonNumber(place.latitude) +
+         ", \"longitude\": " + JsonNumber(place.longitude) +
+         ", \"zone\": " + (place.zone.empty() ? std::string("null") : JsonString(place.zone)) + "}";
 }
 
 }  // namespace orbitas::report

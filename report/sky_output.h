@@ -34,4 +34,9 @@ struct RiseSetReport {
 std::string RiseSetText(const RiseSetReport& report, std::string_view separator);
 std::string RiseSetJson(const RiseSetReport& report);
 
+// For a place found by its name, the JSON member that says which one it
+// is: `, "place": {"name", "region", "country", "latitude", "longitude",
+// "zone"}`; nothing for a place given by its coordinates.
+std::string PlaceJson(const Place& place);
+
 }  // namespace orbitas::report

@@ -104,8 +104,28 @@ std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits)
       return text;
     }
     case PlanetMiss::TooLow: return "no sube a " + Degrees(limits.planetAltitude) + "° de noche";
+    case PlanetMiss::NeedsBinoculars: return "necesita prismáticos";
+    case PlanetMiss::NeedsTelescope: return "necesita telescopio";
   }
   return "";
+}
+
+std::string_view InstrumentCode(Instrument instrument) {
+  static constexpr std::string_view Codes[] = {"ojo", "prismaticos", "telescopio"};
+  return Codes[static_cast<int>(instrument)];
+}
+
+std::string_view InstrumentWords(Instrument instrument) {
+  static constexpr std::string_view Words[] = {"a simple vista", "con prismáticos", "con telescopio"};
+  return Words[static_cast<int>(instrument)];
+}
+
+std::optional<Instrument> InstrumentOfCode(std::string_view code) {
+  const std::string plain = code == "prismáticos" ? "prismaticos" : std::string(code);
+  for (const Instrument i : {Instrument::Eye, Instrument::Binoculars, Instrument::Telescope}) {
+    if (plain == InstrumentCode(i)) return i;
+  }
+  return std::nullopt;
 }
 
 std::string_view PhenomenonKey(PhenomenonKind kind) {

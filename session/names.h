@@ -3,6 +3,7 @@
 // constellations, the Moon's phases, the points of the compass, and why
 // an event did not happen. One table for each kind, shared by the reports
 // and the pictures; the JSON keys of the year's events beside them.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,16 @@ std::string SunMissText(const SunMiss& miss);
 // noche cerrada", "demasiado cerca del Sol (elongación 13°)", "no sube a
 // 10° de noche". Empty when it has one.
 std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits);
+
+// What a planet needs, as the JSON writes it ("ojo", "prismaticos",
+// "telescopio") and in words ("a simple vista", "con prismáticos", "con
+// telescopio").
+std::string_view InstrumentCode(Instrument instrument);
+std::string_view InstrumentWords(Instrument instrument);
+
+// The instrument of a code, with or without accents ("prismáticos"); none
+// for another text.
+std::optional<Instrument> InstrumentOfCode(std::string_view code);
 
 // A key for the kind of an event, for programs: "opposition",
 // "greatest-eastern", ...

@@ -179,6 +179,12 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     const bool highByDay = !highIntervals.empty();
     p.miss = highByDay && p.aspect.elongation < NearTheSunDegrees ? PlanetMiss::TooNearTheSun : PlanetMiss::TooLow;
   }
+  p.instrument = InstrumentFor(p.aspect.magnitude);
+  if (p.best && p.instrument > dark.limits.instrument) {
+    // Above the horizon in the dark, but too faint for what the observer has.
+    p.best.reset(), p.visibleFrom.reset(), p.visibleTo.reset();
+    p.miss = p.instrument == Instrument::Binoculars ? PlanetMiss::NeedsBinoculars : PlanetMiss::NeedsTelescope;
+  }
   return p;
 }
 

@@ -18,9 +18,24 @@
 
 namespace orbitas {
 
+// What a planet needs to be seen, by its magnitude: the eye to
+// EyeMagnitudeLimit, binoculars to BinocularMagnitudeLimit, a telescope
+// beyond.
+enum class Instrument { Eye, Binoculars, Telescope };
+inline constexpr double EyeMagnitudeLimit = 6.0;
+inline constexpr double BinocularMagnitudeLimit = 9.0;
+
+// The least instrument that shows magnitude (visual). Raises nothing.
+constexpr Instrument InstrumentFor(double magnitude) {
+  return magnitude <= EyeMagnitudeLimit         ? Instrument::Eye
+         : magnitude <= BinocularMagnitudeLimit ? Instrument::Binoculars
+                                                : Instrument::Telescope;
+}
+
 struct NightLimits {
   double sunAltitude = -6.0;     // degrees: the Sun's centre below this is dark enough
   double planetAltitude = 10.0;  // degrees: a planet above this (geometric) is high enough
+  Instrument instrument = Instrument::Telescope;  // what the observer has: fainter planets are not visible
 };
 
 // The Sun's altitudes that bound the twilights, degrees.
@@ -49,6 +64,8 @@ enum class PlanetMiss {
   NoDarkness,      // the Sun never goes below the darkness limit
   TooNearTheSun,   // high enough only by day, within 30 degrees of the Sun
   TooLow,          // never above the altitude limit while it is dark
+  NeedsBinoculars, // high in the dark, but fainter than the eye sees
+  NeedsTelescope,  // high in the dark, but fainter than binoculars show
 };
 
 struct SunNight {
@@ -77,6 +94,7 @@ struct BestView {
 struct PlanetNight {
   Body body = Body::Mercury;
   PlanetAspect aspect;                    // at the best time, or the middle of the night
+  Instrument instrument = Instrument::Eye;  // what its magnitude needs
   std::optional<double> magnitudeError;   // how far the reference's geometry moves the magnitude
   std::string_view constellation;         // IAU abbreviation
   std::optional<TimedEvent> visibleFrom, visibleTo;

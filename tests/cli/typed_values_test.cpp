@@ -58,12 +58,16 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
       {{"--jd", "0", "--lugar", "91,0"}, "latitud fuera de ±90°: 91"},
       {{"--jd", "0", "--lugar", "0,-180.5"}, "longitud fuera de ±180°: -180.5"},
       {{"--jd", "0", "--lugar", "40,4168,-3,7038"}, "lugar no válido"},
-      {{"--jd", "0", "--lugar", "norte,3"}, "latitud no válida: «norte»"},
+      {{"--jd", "0", "--lugar", "norte,3"}, "lugar no válido: «norte,3» (o un nombre"},
+      {{"--noche", "hoy", "--lugar", "Qwertyuiop"}, "lugar desconocido: Qwertyuiop"},
+      {{"--noche", "ayer", "--lugar", "40,-3"}, "fecha no válida para --noche: ayer"},
+      {{"--noche", "--lugar", "40,-3", "--instrumento", "lupa"}, "instrumento desconocido: lupa"},
       {{"--jd", "0", "--zona", "Marte/Olimpo"}, "zona desconocida: Marte/Olimpo"},
       {{"--jd", "0", "--zona", "+15:00"}, "zona no válida: +15:00"},
       {{"--jd", "0", "--zona", "../../etc/passwd"}, "zona desconocida"},
       {{"--ortos", "2026-13-01", "--lugar", "40,-3"}, "fecha no válida para --ortos: 2026-13-01"},
       {{"--ortos", "2026-01-01"}, "--ortos necesita --lugar"},
+      {{"--guardar-lugar", "Madrid", "--lugar", "Lima"}, "--guardar-lugar solo se combina con --zona"},
   };
   for (const Case& c : cases) {
     try {
@@ -74,6 +78,8 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
     }
   }
   EXPECT_EQ(ParseArguments({"--ortos", "2026-01-01", "--lugar", "40,-3", "Marte"}).command, Command::RiseSet);
+  // Without a date, a planet after --noche stays a planet.
+  EXPECT_EQ(ParseArguments({"--noche", "Marte", "--lugar", "40,-3"}).bodies, std::vector<Int16>{4});
 }
 
 }  // namespace

@@ -179,5 +179,14 @@ TEST(Aspect, VenusGreatestElongationOfAugust2026AndSaturnsRingsEdgeOnIn2025) {
   EXPECT_NEAR(a.magnitude, 5 * std::log10(r * d) - 8.914 + 0.026 * a.phaseAngle, 0.08);
 }
 
+TEST(Night, EachInstrumentReachesItsMagnitudeAndNoFurther) {
+  const struct {
+    double magnitude;
+    Instrument needs;
+  } cases[] = {{-4.8, Instrument::Eye},        {6.0, Instrument::Eye},         {6.0001, Instrument::Binoculars},
+               {9.0, Instrument::Binoculars}, {9.0001, Instrument::Telescope}, {14.5, Instrument::Telescope}};
+  for (const auto& c : cases) EXPECT_EQ(InstrumentFor(c.magnitude), c.needs) << c.magnitude;
+}
+
 }  // namespace
 }  // namespace orbitas

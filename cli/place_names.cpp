@@ -1,0 +1,223 @@
+#include "cli/place_names.h"
+
+#include <geonames.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+
+#include "cli/option_table.h"
+#include "cli/usage_error.h"
+
+namespace orbitas::cli {
+namespace {
+
+struct Country {
+  std::string_view code, english, common, spanish;
+};
+
+constexpr Country Countries[] = {
+#include "cli/country_names.inc"
+};
+
+// Spanish names of cities that the database spells otherwise, with the
+// country where the Spanish name alone would find another city first.
+// The Spanish forms are those of the Diccionario panhispánico de dudas
+// (RAE and ASALE, 2005), appendix 5, and the official Spanish names of
+// Spanish cities whose database name is in another of Spain's languages.
+struct Exonym {
+  std::string_view spanish, database, country;
+};
+constexpr Exonym Exonyms[] = {
+    {"sevilla", "Seville", "ES"},          {"cadiz", "Cadiz", "ES"},          {"la coruna", "A Coruña", "ES"},       {"gerona", "Girona", "ES"},
+    {"lerida", "Lleida", "ES"},            {"orense", "Ourense", "ES"},           {"san sebastian", "Donostia / San Sebastian", "ES"},
+    {"vitoria", "Vitoria-Gasteiz", "ES"},  {"castellon de la plana", "Castellon", "ES"}, {"castellon", "Castellon", "ES"},
+    {"las palmas", "Las Palmas de Gran Canaria", "ES"}, {"palma de mallorca", "Palma", "ES"}, {"iruna", "Pamplona", "ES"},
+    {"ciudad de mexico", "Mexico City", "MX"}, {"nueva york", "New York", "US"}, {"londres", "London", "GB"},
+    {"lisboa", "Lisbon", "PT"},            {"oporto", "Porto", "PT"},             
+    {"roma", "Rome", "IT"},                {"milan", "Milan", "IT"},              {"napoles", "Naples", "IT"},
+    {"florencia", "Florence", "IT"},       {"venecia", "Venice", "IT"},           {"turin", "Turin", "IT"},
+    {"atenas", "Athens", "GR"},            {"moscu", "Moscow", "RU"},             {"san petersburgo", "Saint Petersburg", "RU"},
+    {"pekin", "Beijing", "CN"},            {"tokio", "Tokyo", "JP"},              {"nueva delhi", "New Delhi", "IN"},
+    {"el cairo", "Cairo", "EG"},           {"estambul", "Istanbul", "TR"},        {"jerusalen", "Jerusalem", "IL"},
+    {"ginebra", "Geneva", "CH"},                       {"colonia", "Cologne", "DE"},
+                            {"viena", "Vienna", "AT"},
+    {"praga", "Prague", "CZ"},             {"varsovia", "Warsaw", "PL"},          {"bruselas", "Brussels", "BE"},
+    {"amberes", "Antwerp", "BE"},          {"la haya", "The Hague", "NL"},        {"estocolmo", "Stockholm", "SE"},
+    {"copenhague", "Copenhagen", "DK"},    {"edimburgo", "Edinburgh", "GB"},      {"filadelfia", "Philadelphia", "US"},
+    {"nueva orleans", "New Orleans", "US"}, {"ciudad del cabo", "Cape Town", "ZA"}, {"santiago de chile", "Santiago", "CL"},
+};
+
+struct CityFree {
+  void operator()(GeonamesCity* city) const { geonames_city_free(city); }
+};
+using City = std::unique_ptr<GeonamesCity, CityFree>;
+
+// text in lower-case ASCII: "Cádiz" and "CADIZ" alike are "cadiz".
+std::string Ascii(std::string_view text) {
+  const std::string copy(text);
+  gchar* ascii = g_str_to_ascii(copy.c_str(), "C");
+  gchar* lower = g_ascii_strdown(ascii, -1);
+  std::string folded(lower);
+  g_free(lower);
+  g_free(ascii);
+  return folded;
+}
+
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The country's two letters for a name in Spanish or English, with or
+// without accents, whole or before its comma ("Venezuela"); empty when
+// none.
+std::string_view CountryCode(std::string_view name) {
+  const std::string folded = Ascii(name);
+  auto matches = [&](std::string_view candidate) {
+    const std::string c = Ascii(candidate);
+    return c == folded || c.substr(0, c.find(',')) == folded;
+  };
+  for (const Country& country : Countries) {
+    if (folded == Ascii(country.code) || matches(country.spanish) || matches(country.english) ||
+        matches(country.common)) {
+      return country.code;
+    }
+  }
+  return "";
+}
+
+struct Candidate {
+  City city;
+  unsigned population;
+};
+
+// The cities whose name is query, folded, in the country code (any when
+// empty), most populous first; with near, the others the database found.
+std::vector<Candidate> Cities(const std::string& query, std::string_view code, std::vector<std::string>* near) {
+  guint length = 0;
+  GError* error = nullptr;
+  gint* indices = geonames_query_cities_sync(Ascii(query).c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
+  if (error) g_error_free(error);
+  std::vector<Candidate> found;
+  for (guint k = 0; indices && k < length; ++k) {
+    City city(geonames_get_city(indices[k]));
+    const std::string name = geonames_city_get_name(city.get());
+    const bool sameName = Ascii(name) == Ascii(query);
+    const bool sameCountry = code.empty() || code == geonames_city_get_country_code(city.get());
+    if (sameName && sameCountry) {
+      const unsigned population = geonames_city_get_population(city.get());
+      found.push_back({std::move(city), population});
+    } else if (near && sameCountry) {
+      near->push_back(name);
+    }
+  }
+  g_free(indices);
+  std::stable_sort(found.begin(), found.end(),
+                   [](const Candidate& a, const Candidate& b) { return a.population > b.population; });
+  return found;
+}
+
+std::string Coordinates(double latitude, double longitude) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.4f, %.4f", latitude, longitude);
+  return text;
+}
+
+Place PlaceOf(GeonamesCity* city) {
+  Place place;
+  place.latitude = geonames_city_get_latitude(city);
+  place.longitude = geonames_city_get_longitude(city);
+  place.name = geonames_city_get_name(city);
+  place.region = geonames_city_get_state(city);
+  place.country = SpanishCountry(geonames_city_get_country_code(city));
+  place.zone = geonames_city_get_timezone(city);
+  place.text = place.name + " (" + place.region + ", " + place.country + "; " +
+               Coordinates(place.latitude, place.longitude) + ")";
+  return place;
+}
+
+[[noreturn]] void UnknownCountry(const std::string& country) {
+  std::vector<std::string> names;
+  for (const Country& c : Countries) names.emplace_back(c.spanish.substr(0, c.spanish.find(',')));
+  throw UsageError("país desconocido: " + country + Suggestion(country, names));
+}
+
+// The names nearest to city among every city of the database and the
+// Spanish names of the table, by edit distance.
+std::vector<std::string> NearestCities(const std::string& city) {
+  // Read once a process: the database has some 24,000 names.
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all;
+    const gint count = geonames_get_n_cities();
+    all.reserve(static_cast<std::size_t>(count) + std::size(Exonyms));
+    for (gint k = 0; k < count; ++k) all.emplace_back(geonames_city_get_name(City(geonames_get_city(k)).get()));
+    for (const Exonym& e : Exonyms) {
+      std::string name(e.spanish);
+      name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+      all.push_back(name);
+    }
+    return all;
+  }();
+  return NearestNames(Ascii(city), names);
+}
+
+[[noreturn]] void NotFound(const std::string& text, const std::string& city, std::vector<std::string> near) {
+  std::string message = "lugar desconocido: " + text;
+  if (near.empty()) near = NearestCities(city);
+  // One of each, whatever its case and accents.
+  std::vector<std::string> unique;
+  for (const std::string& name : near) {
+    if (std::none_of(unique.begin(), unique.end(), [&](const std::string& u) { return Ascii(u) == Ascii(name); })) {
+      unique.push_back(name);
+    }
+  }
+  near = unique;
+  std::sort(near.begin(), near.end());
+  if (near.size() > 5) near.resize(5);
+  if (!near.empty()) {
+    message += "; ¿quería decir ";
+    for (std::size_t k = 0; k < near.size(); ++k) message += (k == 0 ? "" : k + 1 == near.size() ? " o " : ", ") + near[k];
+    message += "?";
+  } else {
+    message += " (un nombre de ciudad, como Madrid o «Sevilla, España», o LAT,LON en grados)";
+  }
+  throw UsageError(message);
+}
+
+}  // namespace
+
+std::string SpanishCountry(std::string_view code) {
+  for (const Country& country : Countries) {
+    if (country.code == code) return std::string(country.spanish.substr(0, country.spanish.find(',')));
+  }
+  return std::string(code);
+}
+
+FoundPlace FindPlaceByName(const std::string& text) {
+  const std::size_t comma = text.rfind(',');
+  const std::string city = Trimmed(text.substr(0, comma));
+  const std::string country = comma == std::string::npos ? "" : Trimmed(text.substr(comma + 1));
+  std::string code(country.empty() ? "" : CountryCode(country));
+  if (!country.empty() && code.empty()) UnknownCountry(country);
+  std::string query = city;
+  const std::string folded = Ascii(city);
+  for (const Exonym& e : Exonyms) {
+    if (folded == e.spanish && (code.empty() || code == e.country)) query = e.database, code = e.country;
+  }
+  std::vector<std::string> near;
+  std::vector<Candidate> found = Cities(query, code, &near);
+  if (found.empty() && query != city) found = Cities(city, country.empty() ? "" : CountryCode(country), &near);
+  if (found.empty()) NotFound(text, city, near);
+  FoundPlace result{PlaceOf(found.front().city.get()), {}};
+  if (query != city) {
+    result.place.name = city;
+    result.place.text = city + result.place.text.substr(result.place.text.find(" ("));
+  }
+  for (std::size_t k = 1; k < found.size(); ++k) result.others.push_back(PlaceOf(found[k].city.get()));
+  return result;
+}
+
+}  // namespace orbitas::cli

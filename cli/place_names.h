@@ -1,0 +1,32 @@
+#pragma once
+// A place by its name: "Madrid", "Sevilla, España", "Barcelona, Venezuela",
+// found in the cities of Debian's libgeonames (about 24,000, each with its
+// region, country and IANA zone). Spanish names of cities whose database
+// name is English or local ("Sevilla": "Seville", "La Coruña": "A Coruña")
+// go through a small table first; countries are matched in Spanish or
+// English by the names of ISO 3166-1.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/runners.h"
+
+namespace orbitas::cli {
+
+struct FoundPlace {
+  Place place;               // latitude, longitude, name, region, country (Spanish), zone, text
+  std::vector<Place> others;  // the other places of that name, most populous first
+};
+
+// The place that text names: the most populous city of that name (in the
+// country after a comma, when one is given). A city found by its Spanish
+// name keeps it ("Sevilla"). Raises UsageError, in
+// Spanish, with the nearest names when none matches.
+FoundPlace FindPlaceByName(const std::string& text);
+
+// The Spanish name of a country by its ISO 3166-1 two letters ("ES":
+// "España"), the part before a comma where the standard's name has one;
+// the code itself when it is not one.
+std::string SpanishCountry(std::string_view code);
+
+}  // namespace orbitas::cli

@@ -1,0 +1,153 @@
+#!/usr/bin/python3
+"""orbitas-cli's places by name (on libgeonames's real data), the saved
+home place and its file, tonight by default, and what each planet needs to
+be seen, as a user runs them.
+Usage: places_test.py --cli PATH/orbitas-cli"""
+import datetime
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+import zoneinfo
+
+CLI = None
+
+
+def run(*args, config=None, home=None):
+    env = {"PATH": "/usr/bin:/bin", "LC_ALL": "C", "TZ": "UTC"}
+    if config is not None:
+        env["XDG_CONFIG_HOME"] = config
+    if home is not None:
+        env["HOME"] = home
+    return subprocess.run([CLI, *args], capture_output=True, text=True, timeout=60, env=env)
+
+
+def heading(*args, **where):
+    r = run(*args, **where)
+    assert r.returncode == 0, r.stderr
+    return r.stdout.split("\n")[0], r.stderr
+
+
+class PlacesByName(unittest.TestCase):
+    def test_the_most_populous_is_chosen_and_the_others_named(self):
+        cases = [  # what is typed, what the heading must say, what stderr must offer
+            ("Barcelona", "desde Barcelona (Catalonia, España; 41.3888, 2.1590)", "Barcelona (Anzoátegui, Venezuela)"),
+            ("Barcelona, Venezuela", "(America/Caracas) desde Barcelona (Anzoátegui, Venezuela;", None),
+            ("Cádiz", "desde Cádiz (Andalusia, España; 36.5267, -6.2891)", None),
+            ("cadiz", "desde cadiz (Andalusia, España; 36.5267, -6.2891)", None),
+            ("Sevilla, España", "desde Sevilla (Andalusia, España; 37.3828, -5.9732)", None),
+            ("Madrid, Colombia", "(America/Bogota) desde Madrid (Cundinamarca, Colombia;", None),
+        ]
+        for typed, expected, offered in cases:
+            with self.subTest(typed):
+                first, stderr = heading("--ortos", "2026-12-07", "--lugar", typed, "Marte")
+                self.assertIn(expected, first)
+                if offered:
+                    self.assertIn(offered, stderr)
+                    self.assertIn('--lugar "Barcelona, Venezuela"', stderr)
+
+    def test_a_city_brings_its_own_zone_unless_one_is_given(self):
+        first, _ = heading("--ortos", "2026-12-07", "--lugar", "Bogotá", "Marte")
+        self.assertIn("(America/Bogota)", first)
+        first, _ = heading("--ortos", "2026-12-07", "--lugar", "Bogotá", "--zona", "UTC", "Marte")
+        self.assertIn("(UTC)", first)
+
+    def test_json_says_which_place_and_coordinates_add_nothing(self):
+        night = json.loads(run("--noche", "2026-12-07", "--lugar", "Quito", "Marte", "--json").stdout)
+        self.assertEqual(night["place"]["country"], "Ecuador")
+        self.assertEqual(night["place"]["zone"], night["zone"])
+        self.assertAlmostEqual(night["latitude"], night["place"]["latitude"])
+        plain = json.loads(run("--noche", "2026-12-07", "--lugar", "-0.23,-78.52", "Marte", "--json").stdout)
+        self.assertNotIn("place", plain)
+
+    def test_unknown_places_and_countries_name_the_nearest(self):
+        for typed, nearest in [("Sevila", "Sevilla"), ("Bogata", "Bogotá"), ("Madrid, Narnia", "país desconocido")]:
+            with self.subTest(typed):
+                r = run("--noche", "2026-12-07", "--lugar", typed)
+                self.assertEqual(r.returncode, 2)
+                self.assertIn(nearest, r.stderr)
+
+
+class HomePlace(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.config = self.folder.name
+        self.file = os.path.join(self.config, "orbitas", "orbitas.conf")
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def test_saved_then_used_by_the_night_and_the_risings(self):
+        r = run("--guardar-lugar", "Madrid", config=self.config)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn(self.file, r.stdout)
+        at_home = run("--noche", "2026-12-07", "Marte", config=self.config).stdout
+        named = run("--noche", "2026-12-07", "--lugar", "Madrid", "Marte", config=self.config).stdout
+        self.assertIn("desde casa: Madrid, España", at_home.split("\n")[0])
+        self.assertEqual(at_home.split("\n")[1:], named.split("\n")[1:], "the same place, to the digit")
+        self.assertIn("(Europe/Madrid)", run("--ortos", "2026-12-07", config=self.config).stdout.split("\n")[0])
+
+    def test_coordinates_and_a_zone_round_trip(self):
+        run("--guardar-lugar", "28.1,-15.4", "--zona", "Atlantic/Canary", config=self.config)
+        with open(self.file, encoding="utf-8") as f:
+            text = f.read()
+        self.assertIn("latitud = 28.1\n", text)
+        self.assertIn("zona = Atlantic/Canary\n", text)
+        first, _ = heading("--ortos", "2026-12-07", "Marte", config=self.config)
+        self.assertIn("(Atlantic/Canary) desde casa: 28.1, -15.4", first)
+
+    def test_home_falls_back_to_dot_config_without_xdg(self):
+        run("--guardar-lugar", "Lima", home=self.config)
+        self.assertTrue(os.path.exists(os.path.join(self.config, ".config", "orbitas", "orbitas.conf")))
+        run("--guardar-lugar", "Lima", config="relativo", home=self.config)  # not absolute: ignored
+        self.assertFalse(os.path.exists("relativo"))
+
+    def test_a_malformed_file_is_refused_with_its_line_and_never_overwritten(self):
+        os.makedirs(os.path.dirname(self.file))
+        for text, line in [("[casa]\nlatitud = 40\nlongitud = abc\n", 3), ("latitud = 40\n", 1),
+                           ("[casa]\nlatitud = 40\nlongitud = 3\ncolor = azul\n", 4)]:
+            with self.subTest(text):
+                with open(self.file, "w", encoding="utf-8") as f:
+                    f.write(text)
+                r = run("--noche", "2026-12-07", config=self.config)
+                self.assertEqual(r.returncode, 2)
+                self.assertIn(f"{self.file}:{line}:", r.stderr)
+                self.assertEqual(run("--guardar-lugar", "Madrid", config=self.config).returncode, 2)
+                with open(self.file, encoding="utf-8") as f:
+                    self.assertEqual(f.read(), text, "left as it was")
+
+
+class TonightAndInstruments(unittest.TestCase):
+    def test_without_a_date_is_tonight_in_the_places_zone(self):
+        today = datetime.datetime.now(zoneinfo.ZoneInfo("Asia/Tokyo")).date()
+        tomorrow = today + datetime.timedelta(days=1)
+        for words, day in [([], today), (["hoy"], today), (["mañana"], tomorrow)]:
+            with self.subTest(words):
+                implicit = run("--noche", *words, "--lugar", "Tokyo", "Marte")
+                explicit = run("--noche", day.isoformat(), "--lugar", "Tokyo", "Marte")
+                self.assertEqual(implicit.stdout, explicit.stdout)
+        self.assertEqual(run("--ortos", "--lugar", "Tokyo", "Marte").stdout,
+                         run("--ortos", today.isoformat(), "--lugar", "Tokyo", "Marte").stdout)
+
+    def test_each_planet_needs_what_its_magnitude_asks_and_the_instrument_hides_the_rest(self):
+        night = json.loads(run("--noche", "2026-12-07", "--lugar", "Madrid", "--json").stdout)
+        for p in night["planets"]:
+            m = p["magnitude"]
+            self.assertEqual(p["instrument"], "ojo" if m <= 6 else "prismaticos" if m <= 9 else "telescopio", p["name"])
+        by_eye = json.loads(run("--noche", "2026-12-07", "--lugar", "Madrid", "--instrumento", "ojo", "--json").stdout)
+        for p in by_eye["planets"]:
+            if p["instrument"] != "ojo":
+                self.assertIsNone(p["visible"])
+                self.assertEqual(p["reason"], "necesita " + ("prismáticos" if p["instrument"] == "prismaticos" else "telescopio"))
+        pluto = next(p for p in by_eye["planets"] if p["body"] == 9)
+        self.assertEqual(pluto["reason"], "necesita telescopio")
+        binoculars = run("--noche", "2026-12-07", "--lugar", "Madrid", "--instrumento", "prismáticos", "Neptuno").stdout
+        self.assertIn("Visible de", binoculars)
+
+
+if __name__ == "__main__":
+    CLI = sys.argv[sys.argv.index("--cli") + 1]
+    del sys.argv[1:]
+    unittest.main(verbosity=2)
