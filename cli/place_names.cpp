@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <set>
 
 #include "cli/option_table.h"
 #include "cli/usage_error.h"
@@ -89,6 +90,9 @@ std::string_view CountryCode(std::string_view name) {
   return "";
 }
 
+// The most cities a query may find for the others to be offered as near.
+constexpr guint MostNear = 20;
+
 struct Candidate {
   City city;
   unsigned population;
@@ -102,6 +106,9 @@ std::vector<Candidate> Cities(const std::string& query, std::string_view code, s
   gint* indices = geonames_query_cities_sync(Ascii(query).c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
   if (error) g_error_free(error);
   std::vector<Candidate> found;
+  // A query that matches a great many cities (a letter or two) names none
+  // of them as near.
+  if (length > MostNear) near = nullptr;
   for (guint k = 0; indices && k < length; ++k) {
     City city(geonames_get_city(indices[k]));
     const std::string name = geonames_city_get_name(city.get());
@@ -166,13 +173,13 @@ std::vector<std::string> NearestCities(const std::string& city) {
 
 [[noreturn]] void NotFound(const std::string& text, const std::string& city, std::vector<std::string> near) {
   std::string message = "lugar desconocido: " + text;
-  if (near.empty()) near = NearestCities(city);
+  // Too short to be near anything in particular: no names offered.
+  if (near.empty() && Ascii(city).size() >= 3) near = NearestCities(city);
   // One of each, whatever its case and accents.
   std::vector<std::string> unique;
+  std::set<std::string> seen;
   for (const std::string& name : near) {
-    if (std::none_of(unique.begin(), unique.end(), [&](const std::string& u) { return Ascii(u) == Ascii(name); })) {
-      unique.push_back(name);
-    }
+    if (seen.insert(Ascii(name)).second) unique.push_back(name);
   }
   near = unique;
   std::sort(near.begin(), near.end());
