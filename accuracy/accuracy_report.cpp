@@ -9,9 +9,9 @@
 // heliocentric position and eraEpv00 for the Earth's, both referred to the
 // mean equator and equinox of J2000; their difference is the geometric
 // geocentric vector, turned into right ascension and declination by eraC2s.
-// The program's Julian day is taken as TDB, and neither side applies light
-// time or aberration, so the difference is the error of the mean-element
-// method itself. Pluto has no reference in eraPlan94 and is left out.
+// The program's Julian day is the one typed (UT) and the reference's is
+// UT + ΔT (TT), so the difference is the error of what the program shows
+// for that instant; neither side applies light time or aberration. Pluto has no reference in eraPlan94 and is left out.
 #include <erfa.h>
 
 #include <cmath>

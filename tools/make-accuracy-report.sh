@@ -47,9 +47,12 @@ la de este archivo.
   de los elementos de Órbitas (eclíptica y equinoccio de J2000). Órbitas gira
   la eclíptica con una oblicuidad fija de 23.429292° (la de J2000 es
   23.4392911°); esa diferencia forma parte del error medido.
-- Tiempo: el día juliano de Órbitas se toma como TDB. Ninguno de los dos
-  lados aplica tiempo de luz ni aberración, así que la diferencia mide el error
-  del método, no el de la escala de tiempo.
+- Tiempo: el día juliano de Órbitas es el que se escribe (UT); la referencia
+  se calcula en UT + ΔT (TT), el tiempo en que se mueven los astros, con el ΔT
+  de Espenak y Meeus (2006). La diferencia es, pues, el error de lo que
+  Órbitas muestra para ese instante: entre 1000 y 1600 incluye lo que el
+  planeta se mueve en ΔT (de 26 a 2 minutos). Ninguno de los dos lados aplica
+  tiempo de luz ni aberración.
 - Plutón no tiene referencia en `eraPlan94` y no se compara.
 - `eraPlan94` vale de 1000 a 3000, con su mejor precisión entre 1960 y 2025;
   `eraEpv00` está pensada para 1900–2100 y empeora fuera. Sus errores (segundos

@@ -17,8 +17,9 @@ struct MoonSky {
   Vector geocentric{};               // AU, J2000 mean equator and equinox
 };
 
-// The Moon at julianDay (days, UT; TT taken equal) from place, on the
-// WGS84 ellipsoid at sea level. Raises nothing.
+// The Moon at julianDay (days, UT: the reference's Moon at UT + ΔT, the
+// Earth turned by the sidereal time of UT) from place, on the WGS84
+// ellipsoid at sea level. Raises nothing.
 MoonSky MoonFrom(const Place& place, double julianDay);
 
 // The geometric altitude of the Moon's centre when the top of its disc

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "calendar/delta_t.h"
 #include "runtime/angle_units.h"
 
 namespace orbitas {
@@ -20,10 +21,10 @@ constexpr double KilometresPerAu = 149597870.7;
 constexpr double LightAuPerDay = 173.1446326846693;
 constexpr double ArcsecondsPerRadian = 206264.80624709636;
 
-// The Earth's heliocentric position and velocity.
-void Earth(double julianDay, double pv[2][3]) {
+// The Earth's heliocentric position and velocity at julianDay (TT).
+void Earth(double tt, double pv[2][3]) {
   double barycentric[2][3];
-  eraEpv00(julianDay, 0.0, pv, barycentric);
+  eraEpv00(tt, 0.0, pv, barycentric);
 }
 
 Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }
@@ -31,11 +32,12 @@ Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }
 }  // namespace
 
 std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
+  const double tt = TerrestrialTime(julianDay);
   double pv[2][3];
   if (body == Body::Earth) {
-    Earth(julianDay, pv);
+    Earth(tt, pv);
   } else if (IsPlanet(body) && HasReference(body)) {
-    eraPlan94(julianDay, 0.0, BodyNumber(body), pv);
+    eraPlan94(tt, 0.0, BodyNumber(body), pv);
   } else {
     return std::nullopt;
   }
@@ -44,15 +46,16 @@ std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
 
 std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianDay) {
   if (!HasReference(body) || body == Body::Earth) return std::nullopt;
+  const double tt = TerrestrialTime(julianDay);
   double pv[2][3];
   if (body == Body::Moon) {
-    eraMoon98(julianDay, 0.0, pv);
+    eraMoon98(tt, 0.0, pv);
     return ReferenceState{Row(pv[0]), Row(pv[1])};
   }
   double earth[2][3];
-  Earth(julianDay, earth);
+  Earth(tt, earth);
   if (body == Body::Sun) return ReferenceState{Negated(Row(earth[0])), Negated(Row(earth[1]))};
-  eraPlan94(julianDay, 0.0, BodyNumber(body), pv);
+  eraPlan94(tt, 0.0, BodyNumber(body), pv);
   return ReferenceState{Minus(Row(pv[0]), Row(earth[0])), Minus(Row(pv[1]), Row(earth[1]))};
 }
 
@@ -66,8 +69,9 @@ std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
   if (!HasReference(body) || body == Body::Earth || body == Body::Moon) return std::nullopt;
   const double year = 2000.0 + (julianDay - 2451545.0) / 365.25;
   const double widening = year >= 1800 && year <= 2050 ? 1.0 : 1.5;
+  const double tt = TerrestrialTime(julianDay);
   double earth[2][3];
-  Earth(julianDay, earth);
+  Earth(tt, earth);
   // The Earth's own error (about 5 km) is far below every planet's.
   double position[3], velocity[3];
   const Bound& bound = PlanetBounds[body == Body::Sun ? BodyNumber(Body::Earth) : BodyNumber(body)];
@@ -76,7 +80,7 @@ std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
     for (int i = 0; i < 3; ++i) position[i] = -earth[0][i], velocity[i] = -earth[1][i];
   } else {
     double planet[2][3];
-    eraPlan94(julianDay, 0.0, BodyNumber(body), planet);
+    eraPlan94(tt, 0.0, BodyNumber(body), planet);
     heliocentricDistance = eraPm(planet[0]);
     for (int i = 0; i < 3; ++i) position[i] = planet[0][i] - earth[0][i], velocity[i] = planet[1][i] - earth[1][i];
   }

@@ -2,8 +2,9 @@
 // The modern reference the method is measured against, and the only place
 // that asks ERFA where the bodies are: eraPlan94 for the planets, eraEpv00
 // for the Earth (and so the Sun), eraMoon98 for the Moon, all in the J2000
-// mean frame, taking the Julian day as TDB. The method is fixed and the
-// reference at hand, so each answer can carry its own error.
+// mean frame. Every function takes the Julian day in UT and asks ERFA at
+// UT + ΔT (TT, taken as TDB): the bodies move in TT. The method is fixed
+// and the reference at hand, so each answer can carry its own error.
 #include <optional>
 
 #include "ephemeris/equatorial.h"

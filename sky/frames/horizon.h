@@ -3,8 +3,9 @@
 // equatorial coordinates precessed from the fixed J2000 frame to the date
 // (IAU 2006), the local sidereal time, the hour angle, and the azimuth and
 // altitude. Sidereal time and precession come from ERFA, with UT1 = UTC =
-// the method's Julian day and TT taken equal to UT (the 69 s or so between
-// them move a planet by well under an arcsecond here).
+// the method's Julian day, and the precession's TT taken equal to UT (the
+// minute or so between them moves the equinox by well under an
+// arcsecond).
 
 namespace orbitas {
 
