@@ -44,6 +44,19 @@ std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
   return Row(pv[0]);
 }
 
+std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julianDay) {
+  const double tt = TerrestrialTime(julianDay);
+  double pv[2][3];
+  if (body == Body::Earth) {
+    Earth(tt, pv);
+  } else if (IsPlanet(body) && HasReference(body)) {
+    eraPlan94(tt, 0.0, BodyNumber(body), pv);
+  } else {
+    return std::nullopt;
+  }
+  return ReferenceState{Row(pv[0]), Row(pv[1])};
+}
+
 std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianDay) {
   if (!HasReference(body) || body == Body::Earth) return std::nullopt;
   const double tt = TerrestrialTime(julianDay);

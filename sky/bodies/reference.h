@@ -25,6 +25,10 @@ struct ReferenceState {
   Vector velocity;  // AU a day
 };
 
+// The same heliocentric position with its velocity. None where
+// ReferenceHeliocentric has none. Raises nothing.
+std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julianDay);
+
 // The reference's geocentric position and velocity of body at julianDay
 // (days), J2000 mean equator and equinox: a planet less the Earth, the
 // Sun as the Earth reversed, the Moon from eraMoon98. None for Pluto and

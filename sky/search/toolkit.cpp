@@ -126,6 +126,10 @@ double RegulaFalsi(const std::function<double(double)>& f, double a, double fa, 
 
 }  // namespace
 
+double FalsePosition(const std::function<double(double)>& f, double a, double b, double precision) {
+  return RegulaFalsi(f, a, f(a), b, f(b), precision);
+}
+
 std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
                                   double precision, std::optional<bool> upward) {
   const double f0 = f(t);

@@ -93,6 +93,11 @@ std::vector<double> LocalExtrema(const std::function<double(double)>& g, double 
 std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
                                   double precision, std::optional<bool> upward = std::nullopt);
 
+// The zero of f in [a, b], where f changes sign, narrowed below precision
+// (days) by regula falsi (Illinois): a handful of evaluations where
+// bisection needs twenty. What f raises propagates.
+double FalsePosition(const std::function<double(double)>& f, double a, double b, double precision);
+
 // The local maximum (or minimum) of g nearest to t: uphill from t in steps
 // of step until it turns, at most window days away, then narrowed by golden
 // sections below precision. None when it keeps climbing past the window.

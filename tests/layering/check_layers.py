@@ -12,9 +12,9 @@ import tempfile
 
 # Each folder and the folders it may include, besides itself. The sky is a
 # library of sub-folders: frames and the search toolkit at the bottom, then
-# the bodies, then the night and the year's events.
+# the bodies, then the night, the year's events and the eclipses.
 SKY_BASE = ["sky/frames", "sky/search", "sky/tables"]
-SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events"]
+SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses"]
 LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
@@ -26,6 +26,7 @@ BELOW = {
     "sky/bodies": LOW + SKY_BASE,
     "sky/night": LOW + SKY_BASE + ["sky/bodies"],
     "sky/events": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "session": LOW + SKY,
     "report": LOW + SKY + ["session"],
     "pictures": LOW + SKY + ["session"],

@@ -1,0 +1,64 @@
+#pragma once
+// The apparent geometry of eclipses and transits, from the reference: the
+// Sun, the Moon and Mercury or Venus as they are seen from the Earth's
+// centre at an instant (UT; the bodies at UT + ΔT), with light time and
+// aberration, in km on the J2000 mean equator; and the Earth's turning
+// (IAU 2000B, UT1 = UT), which puts a place in that frame and a point of
+// that frame on the map.
+#include "sky/bodies/body.h"
+#include "sky/frames/place.h"
+#include "sky/frames/vector.h"
+
+namespace orbitas {
+
+inline constexpr double KilometresPerAu = 149597870.7;
+inline constexpr double EarthRadiusKm = 6378.137;       // equatorial (WGS84)
+inline constexpr double EarthFlattening = 1 / 298.257223563;
+inline constexpr double SunRadiusKm = 696000.0;         // 959.63" at 1 AU
+// The Moon's radius over the Earth's: the mean (IAU) for the penumbral
+// contacts and magnitudes, a smaller one for total and annular phases,
+// whose edges are the valleys of the limb (the canons' values).
+inline constexpr double MoonRatio = 0.2725076;
+inline constexpr double MoonUmbralRatio = 0.2722810;
+
+// The geocentric apparent position of the Sun, the Moon, Mercury or Venus
+// at julianDay (UT), km. Raises nothing.
+Vector ApparentGeocentric(Body body, double julianDay);
+
+// The place on the WGS84 ellipsoid (at sea level) at julianDay (UT), km,
+// geocentric, J2000 mean equator. Raises nothing.
+Vector PlaceVector(const Place& place, double julianDay);
+
+struct GroundPoint {
+  double latitude, longitude;  // degrees, geodetic, north and east positive
+};
+
+// Where the line from point along direction (both km, geocentric J2000)
+// first meets the ellipsoid at julianDay (UT); none when it misses.
+// Raises nothing.
+struct Hit {
+  Vector point;        // km, geocentric J2000
+  GroundPoint ground;
+};
+bool FirstHit(const Vector& point, const Vector& direction, double julianDay, Hit& hit);
+
+// The map position of a geocentric point (km, J2000) at julianDay (UT),
+// projected along the radius to the ellipsoid. Raises nothing.
+GroundPoint GroundOf(const Vector& point, double julianDay);
+
+// The unit vector towards the Earth's north pole of date at julianDay
+// (UT), in the J2000 frame. Raises nothing.
+Vector NorthPole(double julianDay);
+
+// The altitude and azimuth (degrees, geometric; azimuth from north through
+// east) of a direction seen from place at julianDay (UT), given as a J2000
+// vector from the place. Raises nothing.
+struct AltitudeAzimuth {
+  double altitude, azimuth;
+};
+AltitudeAzimuth HorizonOf(const Place& place, double julianDay, const Vector& fromPlace);
+
+// The semidiameter, radians, of a sphere of radius (km) at distance (km).
+double Semidiameter(double radius, double distance);
+
+}  // namespace orbitas

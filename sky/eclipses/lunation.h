@@ -1,0 +1,34 @@
+#pragma once
+// The mean lunation, to start the eclipse searches near each new and full
+// moon: the true phase is within about 14 hours of the mean one.
+#include <cmath>
+
+#include "sky/bodies/reference.h"
+#include "sky/frames/ecliptic.h"
+
+namespace orbitas {
+
+inline constexpr double SynodicMonth = 29.530588861;     // days
+inline constexpr double MeanNewMoonOfJ2000 = 2451550.09766;  // 2000-01-06 14:20 TT (Meeus, ch. 49)
+// The eclipse searches' instants, to a tenth of a second.
+inline constexpr double EclipsePrecision = 1e-6;  // days
+
+// The first mean new moon (phase 0) or full moon (phase 0.5) from a day
+// before `after` (Julian day), so that a phase just before `after` whose
+// eclipse still reaches it is not passed over.
+inline double NextMeanPhase(double after, double phase) {
+  const double k = std::ceil((after - 1.5 - MeanNewMoonOfJ2000) / SynodicMonth - phase) + phase;
+  return MeanNewMoonOfJ2000 + k * SynodicMonth;
+}
+
+// Whether the Moon at a mean phase stands near enough to the ecliptic for
+// an eclipse: within 2.6 degrees of latitude, the 1.6 degrees of the
+// widest eclipse and the 1 degree that the latitude can change in the 14
+// hours between the mean and the true phase. A quick test that spares the
+// full search at two lunations in three.
+inline bool NearTheEcliptic(double meanPhase) {
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, meanPhase), J2000ObliquityRadians);
+  return std::fabs(std::asin(moon[2] / Norm(moon))) * DegreesPerRadian < 2.6;
+}
+
+}  // namespace orbitas

@@ -1,0 +1,71 @@
+#include <cmath>
+
+#include "calendar/delta_t.h"
+#include "sky/eclipses/apparent.h"
+#include "sky/eclipses/eclipses.h"
+#include "sky/eclipses/lunation.h"
+#include "sky/search/toolkit.h"
+
+namespace orbitas {
+namespace {
+
+// The planets' radii, km (IAU).
+double PlanetRadiusKm(Body planet) { return planet == Body::Mercury ? 2439.7 : 6051.8; }
+
+struct Passage {
+  double distance, sun, planet;  // radians
+  bool inFront;                  // nearer than the Sun: an inferior conjunction, not a superior one
+};
+
+Passage PassageAt(Body planet, double jd) {
+  const Vector sun = ApparentGeocentric(Body::Sun, jd), p = ApparentGeocentric(planet, jd);
+  return {AngleBetween(sun, p) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
+          Semidiameter(PlanetRadiusKm(planet), Norm(p)), Norm(p) < Norm(sun)};
+}
+
+std::optional<double> Contact(Body planet, double greatest, bool before, double sign) {
+  constexpr double Reach = 0.5;  // days: a transit of Venus lasts at most some 8 hours
+  auto f = [&](double jd) {
+    const Passage c = PassageAt(planet, jd);
+    return c.distance - (c.sun + sign * c.planet);
+  };
+  if (f(greatest) >= 0) return std::nullopt;
+  return before ? FalsePosition(f, greatest - Reach, greatest, EclipsePrecision)
+                : FalsePosition(f, greatest, greatest + Reach, EclipsePrecision);
+}
+
+}  // namespace
+
+std::optional<Transit> NextTransit(Body planet, double after, double within) {
+  // Walk the days, striding while the planet is far from the Sun, then
+  // find the least distance near each close passage.
+  // How fast the planet can close on the Sun, degrees a day (Venus's 1.6
+  // and Mercury's 4 near inferior conjunction, with a margin).
+  constexpr double NearDegrees = 2.0;
+  const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
+  double jd = after;
+  while (jd < after + within) {
+    const double apart = PassageAt(planet, jd).distance * DegreesPerRadian;
+    if (apart > NearDegrees) {
+      jd += std::max(0.5, (apart - NearDegrees) / fastestDegreesPerDay);
+      continue;
+    }
+    const double greatest = GoldenSection([&](double t) { return -PassageAt(planet, t).distance; }, jd - 1, jd + 2,
+                                          EclipsePrecision);
+    const Passage c = PassageAt(planet, greatest);
+    if (greatest > after && c.inFront && c.distance < c.sun + c.planet) {
+      Transit t;
+      t.body = planet;
+      t.greatest = greatest;
+      t.separation = c.distance * DegreesPerRadian * 3600;
+      t.t1 = Contact(planet, greatest, true, 1), t.t4 = Contact(planet, greatest, false, 1);
+      t.t2 = Contact(planet, greatest, true, -1), t.t3 = Contact(planet, greatest, false, -1);
+      t.deltaT = DeltaTSeconds(greatest);
+      return t;
+    }
+    jd = greatest + 3;  // past this passage
+  }
+  return std::nullopt;
+}
+
+}  // namespace orbitas

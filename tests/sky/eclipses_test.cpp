@@ -1,0 +1,125 @@
+// Eclipses and transits against NASA's canons (Espenak and Meeus; the
+// Five Millennium Canons and the transit tables), which the code does not
+// contain: greatest eclipse (UT), magnitudes, gamma, the point of greatest
+// eclipse, the central duration, local contacts and transit contacts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calendar/civil_days.h"
+#include "sky/eclipses/eclipses.h"
+#include "tests/support/body_print.h"
+
+namespace orbitas {
+namespace {
+
+// A UT instant as a Julian day.
+double Jd(int year, int month, int day, int hour, int minute, int second) {
+  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + (hour + minute / 60.0 + second / 3600.0) / 24;
+}
+
+constexpr double Minute = 1.0 / 1440;
+
+TEST(Eclipses, LunarEclipsesOfEachTypeAgainstTheCanon) {
+  const struct {
+    double greatest;
+    EclipseType type;
+    double umbral, penumbral, gamma;
+  } canon[] = {
+      {Jd(2022, 11, 8, 10, 59, 11), EclipseType::Total, 1.3589, 2.4151, 0.2570},
+      {Jd(2025, 3, 14, 6, 58, 43), EclipseType::Total, 1.1784, 2.2595, 0.3485},
+      {Jd(2023, 10, 28, 20, 14, 5), EclipseType::Partial, 0.1220, 1.1186, 0.9472},
+      {Jd(2023, 5, 5, 17, 22, 51), EclipseType::Penumbral, -0.0452, 0.9641, -1.0350},
+  };
+  for (const auto& c : canon) {
+    const std::optional<LunarEclipse> e = NextLunarEclipse(c.greatest - 10);
+    ASSERT_TRUE(e);
+    EXPECT_NEAR(e->greatest, c.greatest, 2 * Minute);
+    EXPECT_EQ(e->type, c.type);
+    EXPECT_NEAR(e->umbralMagnitude, c.umbral, 0.01);
+    EXPECT_NEAR(e->penumbralMagnitude, c.penumbral, 0.01);
+    EXPECT_NEAR(e->gamma, c.gamma, 0.01);
+    EXPECT_EQ(e->u2.has_value(), c.type == EclipseType::Total);
+    EXPECT_EQ(e->u1.has_value(), c.type != EclipseType::Penumbral);
+    EXPECT_LT(*e->p1, e->greatest);
+    EXPECT_GT(*e->p4, e->greatest);
+  }
+}
+
+TEST(Eclipses, SolarEclipsesOfEachTypeAgainstTheCanon) {
+  const struct {
+    double greatest;
+    EclipseType type;
+    double gamma, magnitude, latitude, longitude, duration;  // duration in seconds, 0 for none
+  } canon[] = {
+      {Jd(2024, 4, 8, 18, 17, 16), EclipseType::Total, 0.3431, 1.0566, 25.3, -104.1, 268},
+      {Jd(2023, 10, 14, 17, 59, 29), EclipseType::Annular, 0.3753, 0.9520, 11.4, -83.1, 317},
+      {Jd(2023, 4, 20, 4, 16, 49), EclipseType::Hybrid, -0.3952, 1.0132, -9.6, 125.8, 76},
+      {Jd(2025, 3, 29, 10, 47, 27), EclipseType::Partial, 1.0405, 0.9376, 61.1, -77.1, 0},
+  };
+  for (const auto& c : canon) {
+    const std::optional<SolarEclipse> e = NextSolarEclipse(c.greatest - 10);
+    ASSERT_TRUE(e);
+    EXPECT_NEAR(e->greatest, c.greatest, Minute);
+    EXPECT_EQ(e->type, c.type);
+    EXPECT_NEAR(e->gamma, c.gamma, 0.01);
+    EXPECT_NEAR(e->magnitude, c.magnitude, 0.01);
+    EXPECT_NEAR(e->latitude, c.latitude, 0.5);
+    EXPECT_NEAR(e->longitude, c.longitude, 0.5);
+    if (c.duration > 0) {
+      ASSERT_TRUE(e->centralDuration);
+      EXPECT_NEAR(*e->centralDuration, c.duration, 2);
+    } else {
+      EXPECT_FALSE(e->centralDuration);
+    }
+  }
+}
+
+TEST(Eclipses, LocalContactsAtPublishedPlaces) {
+  // Dallas, 8 April 2024 (NASA's local circumstances): C1 17:23:20,
+  // C2 18:40:44, C3 18:44:35, C4 20:02:48 UT. Totality at Tarifa on
+  // 2 August 2027 lasts 4 min 38 s; Madrid sees a partial eclipse.
+  const SolarEclipse april = *NextSolarEclipse(Jd(2024, 4, 1, 0, 0, 0));
+  const LocalSolarEclipse dallas = SolarEclipseFrom(april, Place(32.7767, -96.7970));
+  ASSERT_TRUE(dallas.type && dallas.c2);
+  EXPECT_EQ(*dallas.type, EclipseType::Total);
+  const double published[] = {Jd(2024, 4, 8, 17, 23, 20), Jd(2024, 4, 8, 18, 40, 44), Jd(2024, 4, 8, 18, 44, 35),
+                              Jd(2024, 4, 8, 20, 2, 48)};
+  const double found[] = {*dallas.c1, *dallas.c2, *dallas.c3, *dallas.c4};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(found[k], published[k], Minute) << "C" << k + 1;
+  const SolarEclipse august = *NextSolarEclipse(Jd(2027, 7, 1, 0, 0, 0));
+  EXPECT_NEAR(*SolarEclipseFrom(august, Place(36.0139, -5.6070)).duration, 278, 5);
+  const LocalSolarEclipse madrid = SolarEclipseFrom(august, Place(40.4168, -3.7038));
+  EXPECT_EQ(*madrid.type, EclipseType::Partial);
+  EXPECT_GT(madrid.obscuration, 0.8);
+  EXPECT_LT(madrid.obscuration, madrid.magnitude) << "a disc covered less in area than in diameter";
+  // Madrid: the partial phase began after sunset; Cape Town: outside the
+  // penumbra.
+  EXPECT_EQ(SolarEclipseFrom(april, Place(40.4168, -3.7038)).miss, LocalMiss::SunBelowHorizon);
+  EXPECT_EQ(SolarEclipseFrom(april, Place(-33.9, 18.4)).miss, LocalMiss::OutsidePenumbra);
+}
+
+TEST(Eclipses, TransitsOfMercuryAndVenusAgainstTheirPublishedContacts) {
+  const struct {
+    Body planet;
+    double t1, t2, greatest, t3, t4, separation;
+  } canon[] = {
+      {Body::Mercury, Jd(2016, 5, 9, 11, 12, 19), Jd(2016, 5, 9, 11, 15, 30), Jd(2016, 5, 9, 14, 57, 26),
+       Jd(2016, 5, 9, 18, 39, 14), Jd(2016, 5, 9, 18, 42, 26), 318.5},
+      {Body::Mercury, Jd(2019, 11, 11, 12, 35, 27), Jd(2019, 11, 11, 12, 37, 8), Jd(2019, 11, 11, 15, 19, 48),
+       Jd(2019, 11, 11, 18, 2, 33), Jd(2019, 11, 11, 18, 4, 14), 75.9},
+      {Body::Venus, Jd(2012, 6, 5, 22, 9, 38), Jd(2012, 6, 5, 22, 27, 34), Jd(2012, 6, 6, 1, 29, 28),
+       Jd(2012, 6, 6, 4, 31, 23), Jd(2012, 6, 6, 4, 49, 19), 554.4},
+  };
+  for (const auto& c : canon) {
+    const std::optional<Transit> t = NextTransit(c.planet, c.greatest - 100);
+    ASSERT_TRUE(t) << c.planet;
+    const double found[] = {*t->t1, *t->t2, t->greatest, *t->t3, *t->t4};
+    const double published[] = {c.t1, c.t2, c.greatest, c.t3, c.t4};
+    for (int k = 0; k < 5; ++k) EXPECT_NEAR(found[k], published[k], 2 * Minute) << c.planet << " " << k;
+    EXPECT_NEAR(t->separation, c.separation, 2) << c.planet;
+  }
+}
+
+}  // namespace
+}  // namespace orbitas
