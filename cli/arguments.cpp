@@ -15,94 +15,6 @@
 
 namespace orbitas::cli {
 
-const char* const ShortUsageText =
-    "Uso:\n"
-    "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
-    "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
-    "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
-    "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
-    "  orbitas-cli --ortos [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --noche [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--formato texto|csv|json|ics]\n"
-    "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
-    "  ... [--lugar LUGAR] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
-    "Más ayuda: orbitas-cli --help\n";
-
-const char* const UsageForms =
-    "Uso:\n"
-    "  orbitas-cli AÑO MES DÍA HORA MINUTO SEGUNDO [PLANETA...] [--json]\n"
-    "  orbitas-cli --jd DÍA_JULIANO [PLANETA...] [--json]\n"
-    "  orbitas-cli --desde INICIO --hasta FIN --paso PASO [PLANETA...] [--formato texto|csv|json]\n"
-    "  orbitas-cli --explicar AÑO MES DÍA HORA MINUTO SEGUNDO PLANETA\n"
-    "  orbitas-cli --explicar --jd DÍA_JULIANO PLANETA\n"
-    "  orbitas-cli --ortos [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --noche [FECHA] [--lugar LUGAR] [--zona ZONA] [PLANETA...] [--json]\n"
-    "  orbitas-cli --fenomenos --desde INICIO --hasta FIN [PLANETA...] [--zona ZONA]\n"
-    "              [--formato texto|csv|json|ics] [--separación GRADOS]\n"
-    "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
-    "  orbitas-cli --help | --version\n"
-    "\n";
-
-const char* const UsageDetails =
-    "PLANETA es un número de cuerpo (1, 2, 4 a 9) o un nombre en español\n"
-    "(Mercurio, Venus, Marte, Júpiter, Saturno, Urano, Neptuno, Plutón),\n"
-    "con o sin tildes. Sin ninguno, se calculan los ocho.\n"
-    "\n"
-    "Tablas: INICIO y FIN son fechas ISO 8601 (2026-01-01, 2026-01-01T06:30,\n"
-    "2026-01-01T06:30:15, -0500-03-01, +12000-01-01) o días julianos (JD2451545.0);\n"
-    "PASO es un número positivo con unidad d, h, m o s (10d, 6h, 0.5d). La fila k\n"
-    "está en INICIO + k × PASO; FIN se incluye si cae en una fila. Formatos: texto\n"
-    "(tabla alineada), csv (RFC 4180, punto decimal), json (una línea JSON por fila).\n"
-    "\n"
-    "--explicar muestra cada valor intermedio del cálculo de un planeta.\n"
-    "\n"
-    "--lugar LUGAR añade la altura, el acimut (desde el norte hacia el este), el\n"
-    "ángulo horario y el tiempo sidéreo local, con el error del propio método (±)\n"
-    "frente a ERFA. LUGAR es una ciudad (Madrid, \"Sevilla, España\", \"Barcelona,\n"
-    "Venezuela\"), que trae su zona horaria, o LAT,LON en grados decimales, norte y\n"
-    "este positivos. --guardar-lugar LUGAR lo guarda como lugar de casa, que usan\n"
-    "--ortos y --noche cuando falta --lugar. --ortos [FECHA] da la salida, la\n"
-    "culminación y la puesta de cada planeta ese día local (hoy si falta). --zona\n"
-    "elige la zona horaria de los instantes escritos y mostrados: UTC (la de\n"
-    "siempre), ±HH:MM o un nombre como Europe/Madrid.\n"
-    "\n"
-    "--noche [FECHA] dice qué se ve la noche que empieza la tarde de FECHA (hoy si\n"
-    "falta; también «hoy» o «mañana»): la puesta y la salida del Sol y los\n"
-    "crepúsculos, la Luna (de ERFA) y, para cada planeta, su brillo, su fase, su\n"
-    "elongación, su constelación, lo que hace falta para verlo (a simple vista hasta\n"
-    "la magnitud 6, con prismáticos hasta la 9, si no con telescopio) y el intervalo\n"
-    "exacto en que está sobre --altura-minima (10°) con el Sol bajo --altura-sol\n"
-    "(-6°), con su mejor momento, o por qué no se ve. Con --instrumento ojo o\n"
-    "prismaticos, lo que necesita más no cuenta como visible.\n"
-    "\n"
-    "--fenomenos da, en orden, las oposiciones y conjunciones, las máximas\n"
-    "elongaciones, los puntos estacionarios, los perihelios y afelios, los\n"
-    "acercamientos a menos de --separación grados (1), las fases de la Luna y los\n"
-    "equinoccios y solsticios de --desde a --hasta, cada uno con el error del método\n"
-    "en tiempo frente a ERFA. --formato ics escribe un calendario (RFC 5545).\n"
-    "\n"
-    "--dibujo FICHERO dibuja, además de la salida de siempre: con un instante, las\n"
-    "órbitas vistas desde el norte de la eclíptica; con una tabla, el camino de cada\n"
-    "planeta en el cielo (hasta 100 000 filas). La extensión elige el formato (.svg,\n"
-    ".png o .pdf); --tamaño ANCHOxALTO fija el tamaño en píxeles (1200x900).\n"
-    "\n"
-    "Ejemplos:\n"
-    "  orbitas-cli 2000 1 1 12 0 0 Marte\n"
-    "  orbitas-cli --jd 2451545 jupiter --json\n"
-    "  orbitas-cli --desde 2026-01-01 --hasta 2026-12-31 --paso 10d Marte --formato csv\n"
-    "  orbitas-cli --explicar 2000 1 1 12 0 0 Marte\n"
-    "  orbitas-cli --explicar --jd 2451545 Júpiter\n"
-    "  orbitas-cli 2026 12 7 22 0 0 Marte Júpiter Saturno --dibujo orbitas.png\n"
-    "  orbitas-cli --desde 2020-06-01 --hasta 2021-02-28 --paso 1d Marte --dibujo bucle-marte.svg\n"
-    "  orbitas-cli 2026 12 7 22 0 0 Marte --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
-    "  orbitas-cli --ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
-    "  orbitas-cli --noche 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid\n"
-    "  orbitas-cli --noche --lugar Madrid --instrumento prismaticos\n"
-    "  orbitas-cli --guardar-lugar \"Sevilla, España\"\n"
-    "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 Marte Júpiter Saturno\n"
-    "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 --formato ics\n"
-    "  orbitas-cli --version\n";
-
 namespace {
 
 bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
@@ -123,7 +35,6 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
 
 }  // namespace
 
-std::string UsageText() { return std::string(UsageForms) + OptionsHelp() + "\n" + UsageDetails; }
 
 const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
   if (i + 1 >= args.size()) throw UsageError("falta el valor de " + args[i]);
@@ -236,7 +147,8 @@ CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string
 struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
-  bool zone = false;
+  bool zone = false, eclipses = false;
+  std::optional<std::string> eclipse;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument;
   std::vector<std::string> positional;
 };
@@ -267,6 +179,8 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes); break;
     case OptionId::SavePlace: given.savePlace = Value(args, i); break;
     case OptionId::Instrument: given.instrument = Value(args, i); break;
+    case OptionId::Eclipses: given.eclipses = true; break;
+    case OptionId::Eclipse: given.eclipse = Value(args, i); break;
     case OptionId::Zone:
       parsed.zone = ParseZone(Value(args, i));
       given.zone = true;
@@ -389,6 +303,40 @@ Arguments SavePlace(Given& g) {
   return parsed;
 }
 
+// A bound of the eclipses' span: within the reference's years.
+TableInstant EclipseBound(const std::string& text) {
+  const TableInstant bound = ParseBound(text);
+  const double jd = bound.civil
+                        ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
+                        : bound.julianDay;
+  if (!(jd >= EclipseRangeStart && jd <= EclipseRangeEnd)) {
+    throw UsageError("fecha fuera del alcance de la referencia para los eclipses (años 1000 a 3000): " + text);
+  }
+  return bound;
+}
+
+// --eclipses --desde --hasta, or --eclipse FECHA.
+Arguments Eclipses(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.eclipses && g.eclipse) throw UsageError("--eclipses y --eclipse no se combinan");
+  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || !parsed.picture.path.empty() ||
+      !g.positional.empty()) {
+    throw UsageError("--eclipses y --eclipse solo se combinan con --desde, --hasta, --lugar, --zona, --formato y --json");
+  }
+  if (g.eclipse) {
+    if (g.from || g.to) throw UsageError("--eclipse FECHA no lleva --desde ni --hasta");
+    parsed.command = Command::Eclipse;
+    parsed.table.start = EclipseBound(*g.eclipse);
+    return parsed;
+  }
+  if (!g.from || !g.to) throw UsageError("--eclipses necesita --desde y --hasta");
+  parsed.command = Command::Eclipses;
+  parsed.table.start = EclipseBound(*g.from);
+  parsed.table.end = EclipseBound(*g.to);
+  if (parsed.json) parsed.format = OutputFormat::Json;
+  return parsed;
+}
+
 Arguments Table(Given& g) {
   Arguments& parsed = g.parsed;
   if (!g.from || !g.to || !g.step) throw UsageError("una tabla necesita --desde, --hasta y --paso");
@@ -444,6 +392,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
   if (g.savePlace) return SavePlace(g);
   if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
+  if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
   if (g.night) return Night(g);
   if (g.riseSet) return RiseSet(g);

@@ -16,6 +16,7 @@
 #include "report/explain.h"
 #include "report/instant_output.h"
 #include "report/calendar_file.h"
+#include "report/eclipse_output.h"
 #include "report/night_output.h"
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
@@ -204,6 +205,44 @@ int RunPhenomena(const Arguments& args, Output& out) {
   return 0;
 }
 
+// The eclipses and transits from --desde to --hasta, written as found.
+int RunEclipseList(const Arguments& args, Output& out) {
+  const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
+  if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  const report::CalendarFile calendar(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
+  switch (args.format) {
+    case OutputFormat::Text: out.Write(report::EclipseListHeading()); break;
+    case OutputFormat::Csv: out.Write(report::EclipseCsvHeader()); break;
+    case OutputFormat::Ics: out.Write(calendar.Begin()); break;
+    case OutputFormat::Json: break;
+  }
+  RunEclipses(start, end, args.place, [&](const EclipseSeen& seen) {
+    switch (args.format) {
+      case OutputFormat::Text: out.Write(report::EclipseLine(seen, args.zone, separator)); break;
+      case OutputFormat::Csv: out.Write(report::EclipseCsvRow(seen, args.zone)); break;
+      case OutputFormat::Json: out.Write(report::EclipseJson(seen, args.zone)); break;
+      case OutputFormat::Ics: out.Write(calendar.Event(seen)); break;
+    }
+  });
+  if (args.format == OutputFormat::Ics) out.Write(calendar.End());
+  return 0;
+}
+
+// The first eclipse or transit from a date, in full.
+int RunOneEclipse(const Arguments& args, Output& out) {
+  const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundJulianDay(args.table.start, args.zone), args.place);
+  if (!seen) {
+    Complain("no hay ningún eclipse ni tránsito hasta el año 3000");
+    return ExitRuntimeError;
+  }
+  out.Write(args.json ? report::EclipseJson(*seen, args.zone)
+                      : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone,
+                                            DecimalSeparatorFromEnvironment()));
+  return 0;
+}
+
 // Writes the home place and says where.
 int RunSavePlace(const Arguments& args, Output& out) {
   const std::optional<HomePlace> before = WriteHomePlace(args.homePath, *args.place, args.savedZone);
@@ -234,6 +273,10 @@ int Run(const Arguments& args, Output& out) {
       return RunPhenomena(args, out);
     case Command::SavePlace:
       return RunSavePlace(args, out);
+    case Command::Eclipses:
+      return RunEclipseList(args, out);
+    case Command::Eclipse:
+      return RunOneEclipse(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),

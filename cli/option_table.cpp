@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 21> Options = {{
+const std::array<OptionSpec, 23> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -31,6 +31,8 @@ const std::array<OptionSpec, 21> Options = {{
      C::Instruments},
     {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta, con el error del método"},
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
+    {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta (de ERFA)"},
+    {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
     {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},
     {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calendar/civil_time.h"
+#include "report/eclipse_output.h"
 #include "report/phenomena_output.h"
 #include "session/names.h"
 
@@ -55,6 +56,26 @@ std::string_view UidName(Body body) {
   return Names[BodyNumber(body)];
 }
 
+// One event's component: its UID, stamp, start, summary and description.
+std::string EventText(const std::string& uid, std::time_t stamp, double julianDay, const std::string& summary,
+                      const std::string& description) {
+  Component event(icalcomponent_new_vevent());
+  const auto start = static_cast<std::time_t>(std::llround(UnixSecondsFromJulianDay(julianDay)));
+  icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
+  icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(Utc(stamp)));
+  icalcomponent_add_property(event.get(), icalproperty_new_dtstart(Utc(start)));
+  icalcomponent_add_property(event.get(), icalproperty_new_summary(summary.c_str()));
+  icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
+  icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+  return Text(event.get());
+}
+
+// The planet of a transit; the Sun for an eclipse.
+Body BodyOf(const EclipseEvent& event) {
+  const auto* t = std::get_if<Transit>(&event);
+  return t ? t->body : Body::Sun;
+}
+
 }  // namespace
 
 std::string PhenomenonUid(const Phenomenon& p) {
@@ -66,21 +87,26 @@ std::string PhenomenonUid(const Phenomenon& p) {
   return std::string(PhenomenonKey(p.kind)) + "-" + bodies + "-" + date + "@orbitas";
 }
 
+std::string CalendarFile::Event(const EclipseSeen& seen) const {
+  const double jd = GreatestOf(seen.event);
+  const CivilTime t = CivilFromJulianDay(jd);
+  char date[32];
+  std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
+  std::string what = "transit-" + std::string(UidName(BodyOf(seen.event)));
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) what = "lunar-eclipse-" + std::string(EclipseTypeKey(l->type));
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) what = "solar-eclipse-" + std::string(EclipseTypeKey(s->type));
+  const std::string summary = EclipseSummary(seen, ",");
+  return EventText(what + "-" + date + "@orbitas", stamp_, jd, summary,
+                   summary + ". De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
+}
+
 std::string CalendarFile::Begin() const { return Part(true); }
 std::string CalendarFile::End() const { return Part(false); }
 
 std::string CalendarFile::Event(const Phenomenon& p) const {
-  Component event(icalcomponent_new_vevent());
-  const auto start = static_cast<std::time_t>(std::llround(UnixSecondsFromJulianDay(p.time)));
-  icalcomponent_add_property(event.get(), icalproperty_new_uid(PhenomenonUid(p).c_str()));
-  icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(Utc(stamp_)));
-  icalcomponent_add_property(event.get(), icalproperty_new_dtstart(Utc(start)));
-  icalcomponent_add_property(event.get(), icalproperty_new_summary(PhenomenonDescription(p, ",").c_str()));
-  const std::string description = PhenomenonDescription(p, ",") + ". Según el método de Órbitas; " +
-                                  TimeErrorText(p, ",") + " frente a la referencia de ERFA.";
-  icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
-  icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-  return Text(event.get());
+  const std::string summary = PhenomenonDescription(p, ",");
+  return EventText(PhenomenonUid(p), stamp_, p.time, summary,
+                   summary + ". Según el método de Órbitas; " + TimeErrorText(p, ",") + " frente a la referencia de ERFA.");
 }
 
 }  // namespace orbitas::report

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <string>
 
+#include "session/runners.h"
+
 #include "sky/events/phenomena.h"
 
 namespace orbitas::report {
@@ -21,6 +23,9 @@ class CalendarFile {
   std::string Begin() const;
   // One VEVENT.
   std::string Event(const Phenomenon& p) const;
+  // One VEVENT for an eclipse or transit, at its greatest instant; its UID
+  // from its kind, type (or planet) and UTC date.
+  std::string Event(const EclipseSeen& seen) const;
   // END:VCALENDAR.
   std::string End() const;
 

@@ -110,6 +110,16 @@ std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits)
   return "";
 }
 
+std::string_view EclipseTypeName(EclipseType type) {
+  static constexpr std::string_view Names[] = {"penumbral", "parcial", "total", "anular", "híbrido"};
+  return Names[static_cast<int>(type)];
+}
+
+std::string_view EclipseTypeKey(EclipseType type) {
+  static constexpr std::string_view Keys[] = {"penumbral", "partial", "total", "annular", "hybrid"};
+  return Keys[static_cast<int>(type)];
+}
+
 std::string_view InstrumentCode(Instrument instrument) {
   static constexpr std::string_view Codes[] = {"ojo", "prismaticos", "telescopio"};
   return Codes[static_cast<int>(instrument)];

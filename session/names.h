@@ -10,6 +10,7 @@
 
 #include "sky/bodies/body.h"
 #include "sky/bodies/moon.h"
+#include "sky/eclipses/eclipses.h"
 #include "sky/events/phenomena.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
@@ -56,6 +57,12 @@ std::string_view InstrumentWords(Instrument instrument);
 // The instrument of a code, with or without accents ("prismáticos"); none
 // for another text.
 std::optional<Instrument> InstrumentOfCode(std::string_view code);
+
+// An eclipse's type in Spanish, agreeing with "eclipse" ("total",
+// "parcial", "penumbral", "anular", "híbrido"), and as JSON writes it
+// ("total", "partial", ...).
+std::string_view EclipseTypeName(EclipseType type);
+std::string_view EclipseTypeKey(EclipseType type);
 
 // A key for the kind of an event, for programs: "opposition",
 // "greatest-eastern", ...

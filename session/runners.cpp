@@ -46,4 +46,27 @@ void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double app
   FindPhenomena(MethodElements(), request, start, end, each, progress);
 }
 
+namespace {
+
+EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place) {
+  EclipseSeen seen{event, {}, {}};
+  if (!place) return seen;
+  if (const auto* solar = std::get_if<SolarEclipse>(&event)) seen.solar = SolarEclipseFrom(*solar, *place);
+  if (const auto* lunar = std::get_if<LunarEclipse>(&event)) seen.lunar = LunarEclipseFrom(*lunar, *place);
+  return seen;
+}
+
+}  // namespace
+
+void RunEclipses(double start, double end, const std::optional<Place>& place,
+                 const std::function<void(const EclipseSeen&)>& each) {
+  FindEclipses(start, end, [&](const EclipseEvent& event) { each(Seen(event, place)); });
+}
+
+std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place) {
+  const std::optional<EclipseEvent> event = NextEclipse(after, EclipseRangeEnd - after);
+  if (!event) return std::nullopt;
+  return Seen(*event, place);
+}
+
 }  // namespace orbitas

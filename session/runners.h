@@ -11,6 +11,7 @@
 #include "calendar/time_zone.h"
 #include "ephemeris/elements.h"
 #include "runtime/runtime_error.h"
+#include "sky/eclipses/eclipses.h"
 #include "sky/events/phenomena.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
@@ -42,5 +43,26 @@ Night RunNight(const std::vector<Int16>& planets, const Place& place, const Loca
 // day reached, the method's run-time errors raised.
 void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
                   const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress);
+
+// An eclipse or transit, and how it looks from a place when one is given.
+struct EclipseSeen {
+  EclipseEvent event;
+  std::optional<LocalSolarEclipse> solar;  // a solar eclipse, from the place
+  std::optional<LocalLunarEclipse> lunar;  // a lunar eclipse, from the place
+};
+
+// The reference's span, whose eclipses can be asked for: eraPlan94's
+// years 1000 to 3000 (Julian days).
+inline constexpr double EclipseRangeStart = 2086302.5;  // 1000-01-01 (proleptic Gregorian)
+inline constexpr double EclipseRangeEnd = 2817152.5;    // 3001-01-01
+
+// Every eclipse and transit in [start, end) (Julian days), in time order,
+// each seen from place when given. Raises nothing.
+void RunEclipses(double start, double end, const std::optional<Place>& place,
+                 const std::function<void(const EclipseSeen&)>& each);
+
+// The first eclipse or transit after `after`, seen from place when given;
+// none before the end of the reference's span.
+std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place);
 
 }  // namespace orbitas

@@ -5,7 +5,9 @@
 // UT + ΔT, as apparent positions (sky/eclipses/apparent.h). Each search
 // returns the next event after an instant, or none within a span. Times
 // are Julian days (UT).
+#include <functional>
 #include <optional>
+#include <variant>
 
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
@@ -82,6 +84,17 @@ struct LocalLunarEclipse {
 std::optional<LunarEclipse> NextLunarEclipse(double after, double within = 36525);
 std::optional<SolarEclipse> NextSolarEclipse(double after, double within = 36525);
 std::optional<Transit> NextTransit(Body planet, double after, double within = 36525);
+
+// One eclipse or transit, and its instant of greatest eclipse.
+using EclipseEvent = std::variant<LunarEclipse, SolarEclipse, Transit>;
+double GreatestOf(const EclipseEvent& event);
+
+// Every eclipse and transit whose greatest instant is in [start, end), in
+// time order, handed to each as found. Raises nothing.
+void FindEclipses(double start, double end, const std::function<void(const EclipseEvent&)>& each);
+
+// The first eclipse or transit after `after`, within `within` days.
+std::optional<EclipseEvent> NextEclipse(double after, double within = 36525);
 
 // How an eclipse looks from place. Raises nothing.
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place);

@@ -111,7 +111,10 @@ class JsonSchema(unittest.TestCase):
                 ["--noche", "2026-12-07", "--lugar", "78.2,15.6", "--json"],
                 ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"],
                 ["--fenomenos", "--desde", "2027-01-01", "--hasta", "2027-04-01", "--formato", "json",
-                 "--zona", "Europe/Madrid"]]
+                 "--zona", "Europe/Madrid"],
+                ["--eclipses", "--desde", "2016-01-01", "--hasta", "2028-01-01", "--lugar", "36.53,-6.29",
+                 "--formato", "json"],
+                ["--eclipse", "2027-07-01", "--lugar", "36.0139,-5.6070", "--json"]]
         for args in runs:
             lines = [l for l in cli(*args).stdout.splitlines() if l.strip()]
             self.assertTrue(lines, args)

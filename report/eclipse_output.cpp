@@ -1,0 +1,286 @@
+#include "report/eclipse_output.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "calendar/civil_time.h"
+#include "report/json.h"
+#include "report/text_layout.h"
+#include "runtime/number_text.h"
+#include "session/names.h"
+
+namespace orbitas::report {
+namespace {
+
+std::string Number(double x, std::string_view separator, std::string_view pattern = "#0.000") {
+  return Format(x, pattern, separator);
+}
+
+double Seconds(double julianDay) { return UnixSecondsFromJulianDay(julianDay); }
+
+// "2027-08-02 12:06" and "12:06:31" in the zone.
+std::string Minute(const TimeZone& zone, double jd) { return zone.LocalMinute(Seconds(jd)); }
+std::string Clock(const TimeZone& zone, double jd) {
+  const std::string iso = zone.LocalIso(Seconds(jd));
+  return iso.substr(iso.find('T') + 1, 8);
+}
+// "4 min 38 s", "1 h 12 min".
+std::string Duration(double seconds) {
+  const long s = std::lround(seconds);
+  if (s >= 3600) return std::to_string(s / 3600) + " h " + std::to_string(s % 3600 / 60) + " min";
+  return std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
+}
+
+std::string Degrees(double value, std::string_view separator, char positive, char negative) {
+  return Number(std::fabs(value), separator, "#0.0") + "° " + (value >= 0 ? positive : negative);
+}
+
+// text with its first letter in capitals ("desde aquí": "Desde aquí").
+std::string Capitalized(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
+}
+
+std::string Row(std::string_view caption, const std::string& text) {
+  return "  " + PadRight(std::string(caption), 24, 1) + text + "\n";
+}
+
+std::string Title(const EclipseSeen& seen) {
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) return "Eclipse " + std::string(EclipseTypeName(l->type)) + " de Luna";
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) return "Eclipse " + std::string(EclipseTypeName(s->type)) + " de Sol";
+  return "Tránsito de " + std::string(SpanishName(std::get<Transit>(seen.event).body)) + " por el Sol";
+}
+
+std::string_view KindKey(const EclipseEvent& event) {
+  if (std::holds_alternative<LunarEclipse>(event)) return "lunar-eclipse";
+  if (std::holds_alternative<SolarEclipse>(event)) return "solar-eclipse";
+  return "transit";
+}
+
+double DeltaTOf(const EclipseEvent& event) { return std::visit([](const auto& e) { return e.deltaT; }, event); }
+
+// What the place sees of a solar eclipse, in a few words.
+std::string LocalSolarWords(const LocalSolarEclipse& l, const TimeZone& zone, std::string_view sep) {
+  if (l.miss == LocalMiss::OutsidePenumbra) return "no se ve desde aquí (fuera de la penumbra)";
+  if (l.miss == LocalMiss::SunBelowHorizon) return "no se ve desde aquí (el Sol está bajo el horizonte)";
+  std::string text = "desde aquí " + std::string(EclipseTypeName(*l.type));
+  text += l.duration ? ", " + Duration(*l.duration) : ", magnitud " + Number(l.magnitude, sep);
+  text += ", máximo a las " + Clock(zone, l.maximum).substr(0, 5) + " con el Sol a " + Number(l.sunMaximum.altitude, sep, "#0") + "°";
+  if (l.sunC1 && l.sunC1->altitude < 0) text += "; empieza con el Sol bajo el horizonte";
+  if (l.sunC4 && l.sunC4->altitude < 0) text += "; el Sol se pone antes del final";
+  return text;
+}
+
+std::string LocalLunarWords(const LocalLunarEclipse& l, std::string_view sep) {
+  if (!l.visible) return "no se ve desde aquí (la Luna está bajo el horizonte)";
+  return "desde aquí la Luna a " + Number(l.greatest.altitude, sep, "#0") + "° en el máximo";
+}
+
+std::string Contacts(const std::initializer_list<std::pair<const char*, std::optional<double>>>& contacts,
+                     const TimeZone& zone) {
+  std::string json = "{";
+  for (const auto& [name, jd] : contacts) {
+    if (!jd) continue;
+    json += std::string(json.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonString(zone.LocalIso(Seconds(*jd)));
+  }
+  return json + "}";
+}
+
+std::string Altitudes(const std::initializer_list<std::pair<const char*, std::optional<ContactSky>>>& at) {
+  std::string json = "{";
+  for (const auto& [name, sky] : at) {
+    if (sky) json += std::string(json.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonNumber(sky->altitude);
+  }
+  return json + "}";
+}
+
+}  // namespace
+
+std::string EclipseListHeading() {
+  return "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método, en UT + ΔT;\n"
+         "alrededor de un minuto de error frente a los cánones de la NASA.\n\n";
+}
+
+std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
+    return Title(seen) + " (magnitud umbral " + Number(l->umbralMagnitude, sep) + ")";
+  }
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) return Title(seen) + " (magnitud " + Number(s->magnitude, sep) + ")";
+  return Title(seen) + " (a " + Number(std::get<Transit>(seen.event).separation, sep, "#0") + "″ del centro)";
+}
+
+std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
+  std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
+    text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
+            "), gamma " + Number(l->gamma, sep, "#0.0000");
+    if (l->u2) text += "; total " + Duration((*l->u3 - *l->u2) * 86400);
+    if (l->u1) text += "; parcial " + Duration((*l->u4 - *l->u1) * 86400);
+    if (seen.lunar) text += "; " + LocalLunarWords(*seen.lunar, sep);
+  } else if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) {
+    text += ", magnitud " + Number(s->magnitude, sep) + ", gamma " + Number(s->gamma, sep, "#0.0000") + "; máximo en " +
+            Degrees(s->latitude, sep, 'N', 'S') + ", " + Degrees(s->longitude, sep, 'E', 'O');
+    if (s->centralDuration) text += ", " + Duration(*s->centralDuration);
+    if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
+  } else {
+    const Transit& t = std::get<Transit>(seen.event);
+    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, *t.t1).substr(0, 5) + " a " +
+            Clock(zone, *t.t4).substr(0, 5);
+  }
+  return text + "\n";
+}
+
+std::string EclipseCsvHeader() { return "instant,utc,kind,type,description,delta_t_seconds\r\n"; }
+
+std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
+  const double jd = GreatestOf(seen.event);
+  std::string type = "transit";
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
+  std::string description = EclipseSummary(seen, ".");
+  if (description.find(',') != std::string::npos) description = "\"" + description + "\"";
+  return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(KindKey(seen.event)) +
+         "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + "\r\n";
+}
+
+namespace {
+
+std::string LunarJson(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone) {
+  std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) +
+                     ", \"contacts\": " + Contacts({{"P1", e.p1}, {"U1", e.u1}, {"U2", e.u2}, {"U3", e.u3}, {"U4", e.u4}, {"P4", e.p4}}, zone) +
+                     ", \"umbralMagnitude\": " + JsonNumber(e.umbralMagnitude) +
+                     ", \"penumbralMagnitude\": " + JsonNumber(e.penumbralMagnitude) + ", \"gamma\": " + JsonNumber(e.gamma);
+  if (local) {
+    json += ", \"local\": {\"moonAltitude\": " +
+            Altitudes({{"P1", local->p1}, {"U1", local->u1}, {"U2", local->u2}, {"U3", local->u3}, {"U4", local->u4},
+                       {"P4", local->p4}, {"maximum", local->greatest}}) +
+            ", \"visible\": " + (local->visible ? "true" : "false") + "}";
+  }
+  return json;
+}
+
+std::string SolarJson(const SolarEclipse& e, const std::optional<LocalSolarEclipse>& local, const TimeZone& zone) {
+  std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) + ", \"contacts\": {}" +
+                     ", \"gamma\": " + JsonNumber(e.gamma) + ", \"magnitude\": " + JsonNumber(e.magnitude) +
+                     ", \"latitude\": " + JsonNumber(e.latitude) + ", \"longitude\": " + JsonNumber(e.longitude) +
+                     ", \"centralDuration\": " + (e.centralDuration ? JsonNumber(*e.centralDuration) : "null");
+  if (local) {
+    const std::string_view reason = local->miss == LocalMiss::OutsidePenumbra  ? "outside-penumbra"
+                                    : local->miss == LocalMiss::SunBelowHorizon ? "sun-below-horizon"
+                                                                                : "";
+    json += ", \"local\": {\"type\": " + JsonString(local->type ? EclipseTypeKey(*local->type) : "none") +
+            ", \"contacts\": " +
+            Contacts({{"C1", local->c1}, {"C2", local->c2}, {"maximum", local->maximum}, {"C3", local->c3}, {"C4", local->c4}}, zone) +
+            ", \"magnitude\": " + JsonNumber(local->magnitude) + ", \"obscuration\": " + JsonNumber(local->obscuration) +
+            ", \"duration\": " + (local->duration ? JsonNumber(*local->duration) : "null") + ", \"sunAltitude\": " +
+            Altitudes({{"C1", local->sunC1}, {"C2", local->sunC2}, {"maximum", local->sunMaximum}, {"C3", local->sunC3},
+                       {"C4", local->sunC4}}) +
+            ", \"reason\": " + (reason.empty() ? "null" : JsonString(reason)) + "}";
+  }
+  return json;
+}
+
+std::string TransitJson(const Transit& t, const TimeZone& zone) {
+  return ", \"type\": null, \"contacts\": " + Contacts({{"T1", t.t1}, {"T2", t.t2}, {"T3", t.t3}, {"T4", t.t4}}, zone) +
+         ", \"bodies\": " + JsonString(SpanishName(t.body)) + ", \"separation\": " + JsonNumber(t.separation);
+}
+
+}  // namespace
+
+std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
+  const double jd = GreatestOf(seen.event);
+  std::string json = "{\"kind\": " + JsonString(KindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(Seconds(jd))) +
+                     ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(jd))) + ", \"julianDay\": " + JsonNumber(jd) +
+                     ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
+                     JsonString(EclipseSummary(seen, ".")) + ", \"source\": \"ERFA\"";
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) json += LunarJson(*l, seen.lunar, zone);
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) json += SolarJson(*s, seen.solar, zone);
+  if (const auto* t = std::get_if<Transit>(&seen.event)) json += TransitJson(*t, zone);
+  return json + "}\n";
+}
+
+namespace {
+
+std::string When(const TimeZone& zone, const std::optional<double>& jd) {
+  if (!jd) return "";
+  std::string iso = zone.LocalIso(Seconds(*jd));
+  iso[iso.find('T')] = ' ';
+  return iso.substr(0, 19);
+}
+
+std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std::string_view sep) {
+  if (!sky) return "";
+  return "   " + std::string(body) + " a " + Number(sky->altitude, sep, "#0.0") + "°, acimut " +
+         Number(sky->azimuth, sep, "#0.0") + "°" + (sky->altitude < 0 ? " (bajo el horizonte)" : "");
+}
+
+std::string LunarText(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone,
+                      std::string_view sep) {
+  std::string text = Row("Magnitud umbral", Number(e.umbralMagnitude, sep)) +
+                     Row("Magnitud penumbral", Number(e.penumbralMagnitude, sep)) + Row("Gamma", Number(e.gamma, sep, "#0.0000"));
+  const struct {
+    const char* caption;
+    std::optional<double> at;
+    std::optional<ContactSky> sky;
+  } rows[] = {{"P1 (penumbra)", e.p1, local ? local->p1 : std::nullopt}, {"U1 (parcial)", e.u1, local ? local->u1 : std::nullopt},
+              {"U2 (total)", e.u2, local ? local->u2 : std::nullopt},   {"Máximo", e.greatest, local ? std::optional<ContactSky>(local->greatest) : std::nullopt},
+              {"U3", e.u3, local ? local->u3 : std::nullopt},           {"U4", e.u4, local ? local->u4 : std::nullopt},
+              {"P4", e.p4, local ? local->p4 : std::nullopt}};
+  for (const auto& r : rows) {
+    if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Luna", sep));
+  }
+  if (e.u2) text += Row("Totalidad", Duration((*e.u3 - *e.u2) * 86400));
+  if (e.u1) text += Row("Fase parcial", Duration((*e.u4 - *e.u1) * 86400));
+  if (local) text += "\n" + Capitalized(LocalLunarWords(*local, sep)) + "\n";
+  return text;
+}
+
+std::string SolarText(const SolarEclipse& e, const std::optional<LocalSolarEclipse>& local, const TimeZone& zone,
+                      std::string_view sep) {
+  std::string text = Row("Magnitud", Number(e.magnitude, sep)) + Row("Gamma", Number(e.gamma, sep, "#0.0000")) +
+                     Row("Punto del máximo", Degrees(e.latitude, sep, 'N', 'S') + ", " + Degrees(e.longitude, sep, 'E', 'O'));
+  if (e.centralDuration) text += Row("Duración allí", Duration(*e.centralDuration));
+  if (!local) return text;
+  text += "\n" + Capitalized(LocalSolarWords(*local, zone, sep)) + "\n";
+  if (local->miss == LocalMiss::OutsidePenumbra) return text;
+  const struct {
+    const char* caption;
+    std::optional<double> at;
+    std::optional<ContactSky> sky;
+  } rows[] = {{"C1 (empieza)", local->c1, local->sunC1}, {"C2", local->c2, local->sunC2},
+              {"Máximo", local->maximum, local->sunMaximum}, {"C3", local->c3, local->sunC3},
+              {"C4 (termina)", local->c4, local->sunC4}};
+  for (const auto& r : rows) {
+    if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Sol", sep));
+  }
+  text += Row("Magnitud", Number(local->magnitude, sep)) + Row("Oscurecimiento", Number(local->obscuration * 100, sep, "#0.0") + " %");
+  if (local->duration) text += Row("Duración", Duration(*local->duration));
+  return text;
+}
+
+std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view sep) {
+  std::string text = Row("Separación mínima", Number(t.separation, sep, "#0.0") + "″ del centro del Sol");
+  const std::pair<const char*, std::optional<double>> rows[] = {
+      {"T1 (entra)", t.t1}, {"T2", t.t2}, {"Máximo", t.greatest}, {"T3", t.t3}, {"T4 (sale)", t.t4}};
+  for (const auto& [caption, at] : rows) {
+    if (at) text += Row(caption, When(zone, at));
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+  const double jd = GreatestOf(seen.event);
+  std::string text = Title(seen) + " del " + When(zone, jd).substr(0, 10) + " (" + zone.name() + ")" +
+                     (place ? " desde " + place->text : "") + "\n";
+  text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +
+          " s (Espenak y Meeus)\n";
+  text += Row("Máximo", When(zone, jd));
+  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);
+  if (const auto* t = std::get_if<Transit>(&seen.event)) text += TransitText(*t, zone, sep);
+  return text;
+}
+
+}  // namespace orbitas::report

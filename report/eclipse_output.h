@@ -1,0 +1,35 @@
+#pragma once
+// Eclipses and transits as orbitas-cli writes them: one line each for a
+// list, the whole account of one, a JSON object, a CSV row. Times in the
+// zone; all from the reference (ERFA at UT + ΔT), which the texts say.
+#include <string>
+#include <string_view>
+
+#include "calendar/time_zone.h"
+#include "session/runners.h"
+
+namespace orbitas::report {
+
+// The heading of a list: where the positions come from.
+std::string EclipseListHeading();
+
+// "2027-08-02 12:06  Eclipse total de Sol, magnitud 1,080 …" and, seen
+// from a place, how it looks there.
+std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
+
+// Every contact, magnitude and duration, and with a place its local
+// circumstances.
+std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone,
+                        std::string_view separator);
+
+// One JSON object on one line (keys in docs/json.md).
+std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone);
+
+// The CSV header and a row (RFC 4180, decimal point).
+std::string EclipseCsvHeader();
+std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone);
+
+// A short description for a calendar: "Eclipse total de Sol (magnitud 1.080)".
+std::string EclipseSummary(const EclipseSeen& seen, std::string_view separator);
+
+}  // namespace orbitas::report

@@ -1,0 +1,62 @@
+#include <array>
+#include <limits>
+
+#include "sky/eclipses/eclipses.h"
+
+namespace orbitas {
+namespace {
+
+// The next event of kind k (0 lunar, 1 solar, 2 Mercury, 3 Venus) after
+// `after`, up to end.
+std::optional<EclipseEvent> NextOfKind(int k, double after, double end) {
+  const double within = end - after;
+  if (within <= 0) return std::nullopt;
+  switch (k) {
+    case 0:
+      if (const auto e = NextLunarEclipse(after, within)) return EclipseEvent(*e);
+      return std::nullopt;
+    case 1:
+      if (const auto e = NextSolarEclipse(after, within)) return EclipseEvent(*e);
+      return std::nullopt;
+    default:
+      if (const auto t = NextTransit(k == 2 ? Body::Mercury : Body::Venus, after, within)) return EclipseEvent(*t);
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+double GreatestOf(const EclipseEvent& event) {
+  return std::visit([](const auto& e) { return e.greatest; }, event);
+}
+
+void FindEclipses(double start, double end, const std::function<void(const EclipseEvent&)>& each) {
+  // One stream for each kind; the earliest goes first, and its stream moves
+  // on past it.
+  std::array<std::optional<EclipseEvent>, 4> next;
+  for (int k = 0; k < 4; ++k) next[k] = NextOfKind(k, start, end);
+  while (true) {
+    int first = -1;
+    double earliest = std::numeric_limits<double>::infinity();
+    for (int k = 0; k < 4; ++k) {
+      if (next[k] && GreatestOf(*next[k]) < earliest) first = k, earliest = GreatestOf(*next[k]);
+    }
+    if (first < 0 || earliest >= end) return;
+    each(*next[first]);
+    next[first] = NextOfKind(first, earliest, end);
+  }
+}
+
+std::optional<EclipseEvent> NextEclipse(double after, double within) {
+  // An eclipse comes every six months or so: the transits, rare and slow to
+  // find, are sought only up to the first eclipse.
+  std::optional<EclipseEvent> first;
+  double bound = after + within;
+  for (int k = 0; k < 4; ++k) {
+    const std::optional<EclipseEvent> e = NextOfKind(k, after, bound);
+    if (e && GreatestOf(*e) < bound) first = e, bound = GreatestOf(*e);
+  }
+  return first;
+}
+
+}  // namespace orbitas
