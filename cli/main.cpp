@@ -30,6 +30,7 @@
 #include "session/runners.h"
 #include "session/request_refused.h"
 #include "report/sky_output.h"
+#include "report/year_output.h"
 #include "cli/table.h"
 
 namespace {
@@ -183,12 +184,12 @@ int RunPhenomena(const Arguments& args, Output& out) {
   try {
     orbitas::RunPhenomena(
         args.bodies, !args.namedPlanets, args.approachLimit, start, end,
-        [&](const Phenomenon& p) {
+        [&](const YearEvent& e) {
           switch (args.format) {
-            case OutputFormat::Text: out.Write(report::PhenomenonLine(p, args.zone, separator)); break;
-            case OutputFormat::Csv: out.Write(report::PhenomenonCsvRow(p, args.zone)); break;
-            case OutputFormat::Json: out.Write(report::PhenomenonJson(p, args.zone)); break;
-            case OutputFormat::Ics: out.Write(calendar.Event(p)); break;
+            case OutputFormat::Text: out.Write(report::YearEventLine(e, args.zone, separator)); break;
+            case OutputFormat::Csv: out.Write(report::YearEventCsvRow(e, args.zone)); break;
+            case OutputFormat::Json: out.Write(report::YearEventJson(e, args.zone)); break;
+            case OutputFormat::Ics: out.Write(report::YearEventCalendar(e, calendar)); break;
           }
         },
         [&](double day) {

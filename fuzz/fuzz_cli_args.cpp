@@ -99,9 +99,9 @@ void CheckPhenomena(const Arguments& parsed) {
   const double start = parsed.table.start.julianDay, end = parsed.table.end.julianDay;
   double last = start;
   fuzz::ResultOrRuntimeError([&] {
-    RunPhenomena({parsed.bodies.front()}, true, parsed.approachLimit, start, end, [&](const Phenomenon& p) {
-      fuzz::Require(p.time >= last && p.time < end, "a phenomenon out of order or range");
-      last = p.time;
+    RunPhenomena({parsed.bodies.front()}, true, parsed.approachLimit, start, end, [&](const YearEvent& e) {
+      fuzz::Require(TimeOf(e) >= last && TimeOf(e) < end, "an event out of order or range");
+      last = TimeOf(e);
     }, nullptr);
   });
 }

@@ -8,6 +8,7 @@
 #include "calendar/civil_time.h"
 #include "report/eclipse_output.h"
 #include "report/phenomena_output.h"
+#include "report/year_output.h"
 #include "session/names.h"
 
 namespace orbitas::report {
@@ -100,13 +101,27 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
                    summary + ". De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
 }
 
+std::string CalendarFile::Event(const ShowerPeak& peak) const {
+  const CivilTime t = CivilFromJulianDay(peak.time);
+  char date[32];
+  std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
+  std::string code(peak.shower->code);
+  for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string summary = ShowerDescription(peak, ",");
+  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
+                   summary + ". Lista de la IMO; el Sol de la referencia de ERFA, no del método.");
+}
+
 std::string CalendarFile::Begin() const { return Part(true); }
 std::string CalendarFile::End() const { return Part(false); }
 
 std::string CalendarFile::Event(const Phenomenon& p) const {
   const std::string summary = PhenomenonDescription(p, ",");
-  return EventText(PhenomenonUid(p), stamp_, p.time, summary,
-                   summary + ". Según el método de Órbitas; " + TimeErrorText(p, ",") + " frente a la referencia de ERFA.");
+  const std::string error = TimeErrorText(p, ",");
+  const std::string versus = p.referenceTime ? error + " frente a la referencia de ERFA"
+                             : error == "sin referencia" ? "sin referencia: ERFA no tiene a " + NameWithArticle(p.body)
+                                                         : error + " (referencia de ERFA)";
+  return EventText(PhenomenonUid(p), stamp_, p.time, summary, summary + ". Según el método de Órbitas; " + versus + ".");
 }
 
 }  // namespace orbitas::report

@@ -26,6 +26,8 @@ class CalendarFile {
   // One VEVENT for an eclipse or transit, at its greatest instant; its UID
   // from its kind, type (or planet) and UTC date.
   std::string Event(const EclipseSeen& seen) const;
+  // One VEVENT for a shower's peak; its UID from its IMO code and UTC date.
+  std::string Event(const ShowerPeak& peak) const;
   // END:VCALENDAR.
   std::string End() const;
 

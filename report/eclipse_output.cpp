@@ -51,12 +51,6 @@ std::string Title(const EclipseSeen& seen) {
   return "Tránsito de " + std::string(SpanishName(std::get<Transit>(seen.event).body)) + " por el Sol";
 }
 
-std::string_view KindKey(const EclipseEvent& event) {
-  if (std::holds_alternative<LunarEclipse>(event)) return "lunar-eclipse";
-  if (std::holds_alternative<SolarEclipse>(event)) return "solar-eclipse";
-  return "transit";
-}
-
 double DeltaTOf(const EclipseEvent& event) { return std::visit([](const auto& e) { return e.deltaT; }, event); }
 
 // What the place sees of a solar eclipse, in a few words.
@@ -95,6 +89,12 @@ std::string Altitudes(const std::initializer_list<std::pair<const char*, std::op
 }
 
 }  // namespace
+
+std::string_view EclipseKindKey(const EclipseEvent& event) {
+  if (std::holds_alternative<LunarEclipse>(event)) return "lunar-eclipse";
+  if (std::holds_alternative<SolarEclipse>(event)) return "solar-eclipse";
+  return "transit";
+}
 
 std::string EclipseListHeading() {
   return "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método, en UT + ΔT;\n"
@@ -139,7 +139,7 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
   std::string description = EclipseSummary(seen, ".");
   if (description.find(',') != std::string::npos) description = "\"" + description + "\"";
-  return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(KindKey(seen.event)) +
+  return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(EclipseKindKey(seen.event)) +
          "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + "\r\n";
 }
 
@@ -189,7 +189,7 @@ std::string TransitJson(const Transit& t, const TimeZone& zone) {
 
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
   const double jd = GreatestOf(seen.event);
-  std::string json = "{\"kind\": " + JsonString(KindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(Seconds(jd))) +
+  std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(Seconds(jd))) +
                      ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(jd))) + ", \"julianDay\": " + JsonNumber(jd) +
                      ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
                      JsonString(EclipseSummary(seen, ".")) + ", \"source\": \"ERFA\"";

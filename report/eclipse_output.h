@@ -29,6 +29,9 @@ std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone);
 std::string EclipseCsvHeader();
 std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone);
 
+// "lunar-eclipse", "solar-eclipse" or "transit".
+std::string_view EclipseKindKey(const EclipseEvent& event);
+
 // A short description for a calendar: "Eclipse total de Sol (magnitud 1.080)".
 std::string EclipseSummary(const EclipseSeen& seen, std::string_view separator);
 

@@ -86,7 +86,12 @@ std::string PhenomenonDescription(const Phenomenon& p, std::string_view sep) {
 
 std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
   const std::optional<double> seconds = ErrorSeconds(p);
-  if (!seconds) return "sin referencia";
+  if (!seconds) {
+    if (p.referenceMiss) return "en la referencia no bajan de " + Format(*p.referenceMiss, "#0.0", sep) + "°";
+    const bool hasReference =
+        HasReference(p.body) && (p.kind != PhenomenonKind::CloseApproach || HasReference(p.other));
+    return hasReference ? "la referencia no lo tiene cerca" : "sin referencia";
+  }
   const double minutes = *seconds / 60;
   const std::string sign = *seconds < 0 ? "-" : "+";
   if (std::fabs(minutes) < 90) return "error " + sign + Format(std::fabs(minutes), "#0.0", sep) + " min";
@@ -95,7 +100,9 @@ std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
 }
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
-  return zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + "  " + PhenomenonDescription(p, sep) + "  (" + TimeErrorText(p, sep) + ")\n";
+  std::string error = TimeErrorText(p, sep);
+  if (p.referenceTime) error += "; referencia " + zone.LocalMinute(UnixSecondsFromJulianDay(*p.referenceTime));
+  return zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + "  " + PhenomenonDescription(p, sep) + "  (" + error + ")\n";
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {
@@ -124,7 +131,10 @@ std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
          ", \"description\": " + JsonString(PhenomenonDescription(p, ".")) +
          ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
          ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
-         ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") + "}\n";
+         ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") +
+         ", \"referenceInstant\": " +
+         (p.referenceTime ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(*p.referenceTime))) : "null") +
+         ", \"referenceMinimum\": " + (p.referenceMiss ? JsonNumber(*p.referenceMiss) : "null") + "}\n";
 }
 
 }  // namespace orbitas::report

@@ -120,6 +120,21 @@ std::string_view EclipseTypeKey(EclipseType type) {
   return Keys[static_cast<int>(type)];
 }
 
+std::string_view ShowerName(std::string_view code) {
+  static constexpr std::pair<std::string_view, std::string_view> Names[] = {
+      {"QUA", "Cuadrántidas"},        {"ACE", "α-Centáuridas"},      {"LYR", "Líridas"},
+      {"ETA", "η-Acuáridas"},         {"CAP", "α-Capricórnidas"},    {"SDA", "δ-Acuáridas del Sur"},
+      {"PER", "Perseidas"},           {"AUR", "α-Aurígidas"},        {"SPE", "ε-Perseidas de septiembre"},
+      {"DRA", "Dracónidas"},          {"STA", "Táuridas del Sur"},   {"ORI", "Oriónidas"},
+      {"NTA", "Táuridas del Norte"},  {"LEO", "Leónidas"},           {"PUP", "Púppidas-Vélidas"},
+      {"HYD", "σ-Hídridas"},          {"GEM", "Gemínidas"},          {"DLM", "Leonis Minóridas de diciembre"},
+      {"URS", "Úrsidas"}};
+  for (const auto& [c, name] : Names) {
+    if (c == code) return name;
+  }
+  return code;
+}
+
 std::string_view InstrumentCode(Instrument instrument) {
   static constexpr std::string_view Codes[] = {"ojo", "prismaticos", "telescopio"};
   return Codes[static_cast<int>(instrument)];

@@ -14,6 +14,7 @@
 #include "sky/events/phenomena.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
+#include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
 
@@ -63,6 +64,10 @@ std::optional<Instrument> InstrumentOfCode(std::string_view code);
 // ("total", "partial", ...).
 std::string_view EclipseTypeName(EclipseType type);
 std::string_view EclipseTypeKey(EclipseType type);
+
+// A meteor shower's Spanish name by its IMO code ("PER": "Perseidas");
+// the code itself for one not in the list.
+std::string_view ShowerName(std::string_view code);
 
 // A key for the kind of an event, for programs: "opposition",
 // "greatest-eastern", ...

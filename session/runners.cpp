@@ -1,5 +1,7 @@
 #include "session/runners.h"
 
+#include <algorithm>
+
 namespace orbitas {
 
 const ElementsTable& MethodElements() {
@@ -37,13 +39,38 @@ Night RunNight(const std::vector<Int16>& planets, const Place& place, const Loca
   return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);
 }
 
+double TimeOf(const YearEvent& event) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return p->time;
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
+  return std::get<ShowerPeak>(event).time;
+}
+
 void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
-                  const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress) {
+                  const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
   PhenomenaRequest request;
   request.planets = BodiesOf(planets);
   request.sunAndMoon = sunAndMoon;
   request.approachLimit = approachLimit;
-  FindPhenomena(MethodElements(), request, start, end, each, progress);
+  // Each stretch's phenomena wait for the reference's events of the same
+  // stretch, to go out together in time order.
+  std::vector<YearEvent> pending;
+  double from = start;
+  auto flush = [&](double upTo) {
+    if (sunAndMoon) {
+      FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
+      FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) { pending.push_back(p); });
+    }
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
+    for (const YearEvent& e : pending) each(e);
+    pending.clear();
+    from = upTo;
+  };
+  FindPhenomena(MethodElements(), request, start, end, [&](const Phenomenon& p) { pending.push_back(p); },
+                [&](double day) {
+                  flush(day);
+                  if (progress) progress(day);
+                });
 }
 
 namespace {

@@ -6,6 +6,7 @@
 // table once for all.
 #include <functional>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "calendar/time_zone.h"
@@ -15,6 +16,7 @@
 #include "sky/events/phenomena.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
+#include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
 
@@ -37,12 +39,6 @@ RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, con
 // place. Raises the method's run-time errors.
 Night RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
-// The phenomena of planets in [start, end) (Julian days), with the Sun's
-// and the Moon's when sunAndMoon; closer approaches than approachLimit
-// degrees. As FindPhenomena: handed over in time order, progress told the
-// day reached, the method's run-time errors raised.
-void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
-                  const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress);
 
 // An eclipse or transit, and how it looks from a place when one is given.
 struct EclipseSeen {
@@ -64,5 +60,18 @@ void RunEclipses(double start, double end, const std::optional<Place>& place,
 // The first eclipse or transit after `after`, seen from place when given;
 // none before the end of the reference's span.
 std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place);
+
+// One event of the year's list: a phenomenon of the method, or from the
+// reference an eclipse, a transit or a shower's peak.
+using YearEvent = std::variant<Phenomenon, EclipseSeen, ShowerPeak>;
+double TimeOf(const YearEvent& event);
+
+// The phenomena of planets in [start, end) (Julian days), with the Sun's
+// and the Moon's, the eclipses, the transits and the showers' peaks when
+// sunAndMoon; closer approaches than approachLimit degrees. As
+// FindPhenomena: handed over in time order, progress told the day
+// reached, the method's run-time errors raised.
+void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+                  const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
 
 }  // namespace orbitas

@@ -5,7 +5,9 @@
 #include <functional>
 
 #include "ephemeris/angles.h"
+#include "sky/bodies/method_sky.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/bodies/reference.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -55,7 +57,7 @@ Function SunLongitude(const Geometry& g, double target) {
 
 Phenomenon Event(PhenomenonKind kind, double t, Body body, Body other, std::optional<double> value,
                  PhenomenonUnit unit, std::optional<double> reference) {
-  return {kind, t, body, other, value, unit, reference};
+  return {kind, t, body, other, value, unit, reference, std::nullopt};
 }
 
 }  // namespace
@@ -140,18 +142,37 @@ std::vector<Phenomenon> EventSearch::Apsides(Body p, double a, double b) const {
   return found;
 }
 
+double EventSearch::ErrorDays(Body p, Body q, double t) const {
+  // How far the method may put the approach from the reference's: the
+  // two bodies' errors (degrees) over how fast one passes the other.
+  constexpr double MostDays = 400;
+  auto error = [&](Body body) {
+    if (body == Body::Moon) return 0.0;
+    return MethodError(body, t, MethodEquatorial(method_.elements(), body, t)).method.value_or(0.0);
+  };
+  auto apart = [&](double u) { return LongitudeOf(method_.Geocentric(p, u)) - LongitudeOf(method_.Geocentric(q, u)); };
+  const double rate = std::fabs(Wrapped(apart(t + 1) - apart(t - 1))) / 2;  // degrees a day
+  return std::min(MostDays, (error(p) + error(q)) / std::max(rate, (error(p) + error(q)) / MostDays));
+}
+
 std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limit, double a, double b) const {
   std::vector<Phenomenon> found;
   const double step = p == Body::Moon ? 1.0 / 6 : 1.0;
   for (const double t : LocalExtrema(Separation(method_, p, q), a, b, step, false, Precision)) {
     const double closest = Separation(method_, p, q)(t);
     if (closest >= limit) continue;
-    std::optional<double> reference;
+    std::optional<double> reference, miss;
     if (HasReference(p) && HasReference(q)) {
-      const double window = p == Body::Moon ? MoonApproachWindow : PlanetApproachWindow;
+      const double window = p == Body::Moon ? MoonApproachWindow : PlanetApproachWindow + ErrorDays(p, q, t);
       reference = NearestExtremum(Separation(reference_, p, q), t, step / 4, window, false, ReferencePrecision);
+      if (reference && Separation(reference_, p, q)(*reference) >= limit) {
+        miss = Separation(reference_, p, q)(*reference);
+        reference.reset();
+      }
     }
-    found.push_back(Event(PhenomenonKind::CloseApproach, t, p, q, closest, PhenomenonUnit::Degrees, reference));
+    Phenomenon event = Event(PhenomenonKind::CloseApproach, t, p, q, closest, PhenomenonUnit::Degrees, reference);
+    event.referenceMiss = miss;
+    found.push_back(event);
   }
   return found;
 }

@@ -33,6 +33,10 @@ class EventSearch {
   // The equinoxes and solstices.
   std::vector<Phenomenon> Seasons(double from, double to) const;
 
+  // How many days the method's approach of p and q near t may stand from
+  // the reference's: their errors over their relative speed.
+  double ErrorDays(Body p, Body q, double t) const;
+
   // A new stretch: the kept positions are dropped.
   void NewStretch() const { method_.Forget(); }
 

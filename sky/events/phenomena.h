@@ -47,6 +47,10 @@ struct Phenomenon {
   std::optional<double> value;  // the number that goes with it, in unit
   PhenomenonUnit unit = PhenomenonUnit::None;
   std::optional<double> referenceTime;  // the same search on the reference; none for Pluto
+  // A close approach the reference does not have: the least separation it
+  // gives the pair near there (degrees), at or above the limit; the
+  // reference's time is then none.
+  std::optional<double> referenceMiss;
 };
 
 struct PhenomenaRequest {

@@ -14,7 +14,7 @@ import tempfile
 # library of sub-folders: frames and the search toolkit at the bottom, then
 # the bodies, then the night, the year's events and the eclipses.
 SKY_BASE = ["sky/frames", "sky/search", "sky/tables"]
-SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses"]
+SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/showers"]
 LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
@@ -27,6 +27,7 @@ BELOW = {
     "sky/night": LOW + SKY_BASE + ["sky/bodies"],
     "sky/events": LOW + SKY_BASE + ["sky/bodies"],
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
     "session": LOW + SKY,
     "report": LOW + SKY + ["session"],
     "pictures": LOW + SKY + ["session"],

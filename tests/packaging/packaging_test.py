@@ -112,6 +112,9 @@ class JsonSchema(unittest.TestCase):
                 ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"],
                 ["--fenomenos", "--desde", "2027-01-01", "--hasta", "2027-04-01", "--formato", "json",
                  "--zona", "Europe/Madrid"],
+                ["--fenomenos", "--desde", "2026-03-01", "--hasta", "2026-04-01", "Saturno", "Neptuno", "Plutón",
+                 "--formato", "json"],
+                ["--fenomenos", "--desde", "2027-07-01", "--hasta", "2027-09-01", "--formato", "json"],
                 ["--eclipses", "--desde", "2016-01-01", "--hasta", "2028-01-01", "--lugar", "36.53,-6.29",
                  "--formato", "json"],
                 ["--eclipse", "2027-07-01", "--lugar", "36.0139,-5.6070", "--json"]]

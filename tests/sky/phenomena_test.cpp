@@ -120,5 +120,21 @@ TEST(Phenomena, PlutoHasNoReferenceAndTheMoonsPhasesComeInOrder) {
   }
 }
 
+TEST(Phenomena, ASlowApproachFindsTheReferencesWeeksAwayAndPlutoAloneHasNone) {
+  // Saturn passes Neptune in March 2026 by the method; the method's Saturn
+  // is some 2.5 degrees off, and the reference's approach comes weeks
+  // earlier: the search for it must reach that far.
+  const ElementsTable e = testing::FilledElements();
+  const std::optional<Phenomenon> approach = NextCloseApproach(e, Body::Saturn, Body::Neptune, 2461041.5, 1.0, 365);
+  ASSERT_TRUE(approach);
+  EXPECT_TRUE(approach->referenceTime || approach->referenceMiss);
+  if (approach->referenceTime) {
+    EXPECT_GT(std::fabs(approach->time - *approach->referenceTime), 10);
+  }
+  const std::optional<Phenomenon> pluto = NextCloseApproach(e, Body::Moon, Body::Pluto, 2461041.5, 5.0, 60);
+  ASSERT_TRUE(pluto);
+  EXPECT_FALSE(pluto->referenceTime || pluto->referenceMiss);
+}
+
 }  // namespace
 }  // namespace orbitas

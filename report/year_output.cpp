@@ -1,0 +1,85 @@
+#include "report/year_output.h"
+
+#include "calendar/civil_time.h"
+#include "report/eclipse_output.h"
+#include "report/json.h"
+#include "report/phenomena_output.h"
+#include "runtime/number_text.h"
+#include "session/names.h"
+
+namespace orbitas::report {
+namespace {
+
+// How close the reference's eclipses come to NASA's canons.
+constexpr std::string_view EclipseAccuracy = "de ERFA, ±10 s frente al canon de la NASA";
+constexpr std::string_view ShowerAccuracy = "de ERFA: el Sol en la longitud del máximo de la IMO";
+
+double Seconds(double jd) { return UnixSecondsFromJulianDay(jd); }
+
+std::string Csv(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string ShowerJson(const ShowerPeak& p, const TimeZone& zone) {
+  const MeteorShower& s = *p.shower;
+  const Radiant radiant = RadiantAt(s, p.time);
+  return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time))) +
+         ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(p.time))) + ", \"julianDay\": " + JsonNumber(p.time) +
+         ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ".")) +
+         ", \"source\": \"ERFA\", \"type\": null, \"code\": " + JsonString(s.code) +
+         ", \"name\": " + JsonString(ShowerName(s.code)) + ", \"solarLongitude\": " + JsonNumber(s.peak) +
+         ", \"zhr\": " + JsonNumber(s.zhr) + ", \"radiant\": {\"ra\": " + JsonNumber(radiant.rightAscension) +
+         ", \"dec\": " + JsonNumber(radiant.declination) + "}, \"speed\": " + JsonNumber(s.speed) +
+         ", \"moonIlluminated\": " + JsonNumber(p.moonIlluminated) + "}\n";
+}
+
+std::string EclipseBodies(const EclipseSeen& e) {
+  if (const auto* t = std::get_if<Transit>(&e.event)) return std::string(SpanishName(t->body)) + ", Sol";
+  return "Sol, Luna";
+}
+
+}  // namespace
+
+std::string ShowerDescription(const ShowerPeak& p, std::string_view sep) {
+  return "Máximo de las " + std::string(ShowerName(p.shower->code)) + " (" + std::string(p.shower->code) +
+         "): THZ " + Format(p.shower->zhr, "#0", sep) + ", la Luna iluminada al " +
+         Format(p.moonIlluminated * 100, "#0", sep) + " %";
+}
+
+std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep);
+  const double jd = TimeOf(event);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) {
+    return zone.LocalMinute(Seconds(jd)) + "  " + EclipseSummary(*e, sep) + "  (" + std::string(EclipseAccuracy) + ")\n";
+  }
+  return zone.LocalMinute(Seconds(jd)) + "  " + ShowerDescription(std::get<ShowerPeak>(event), sep) + "  (" +
+         std::string(ShowerAccuracy) + ")\n";
+}
+
+std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonCsvRow(*p, zone);
+  const double jd = TimeOf(event);
+  const std::string head = zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + ",";
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) {
+    return head + std::string(EclipseKindKey(e->event)) + "," + Csv(EclipseBodies(*e)) + "," + Csv(EclipseSummary(*e, ".")) + ",,,\r\n";
+  }
+  const ShowerPeak& s = std::get<ShowerPeak>(event);
+  return head + "meteor-shower,," + Csv(ShowerDescription(s, ".")) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
+}
+
+std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonJson(*p, zone);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return EclipseJson(*e, zone);
+  return ShowerJson(std::get<ShowerPeak>(event), zone);
+}
+
+std::string YearEventCalendar(const YearEvent& event, const CalendarFile& calendar) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return calendar.Event(*p);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return calendar.Event(*e);
+  return calendar.Event(std::get<ShowerPeak>(event));
+}
+
+}  // namespace orbitas::report

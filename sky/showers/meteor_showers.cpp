@@ -1,0 +1,67 @@
+#include "sky/showers/meteor_showers.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calendar/delta_t.h"
+#include "sky/bodies/moon.h"
+#include "sky/bodies/reference.h"
+#include "sky/frames/ecliptic.h"
+#include "sky/search/toolkit.h"
+
+namespace orbitas {
+namespace {
+
+constexpr double TropicalYear = 365.2422;  // days
+constexpr double DegreesPerDay = 360 / TropicalYear;
+
+// The days by which the Sun's longitude runs ahead of target at jd:
+// positive after, negative before, within half a year.
+double DaysPast(double target, double jd) { return Wrapped(SolarLongitude(jd) - target) / DegreesPerDay; }
+
+}  // namespace
+
+const std::vector<MeteorShower>& MeteorShowers() {
+  static const std::vector<MeteorShower> showers = {
+#include "sky/tables/meteor_showers.inc"
+  };
+  return showers;
+}
+
+double SolarLongitude(double julianDay) {
+  const Vector sun = *ReferenceGeocentric(Body::Sun, julianDay);
+  const double longitude = J2000EclipticLongitude(sun);
+  return longitude < 0 ? longitude + 360 : longitude;
+}
+
+void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each) {
+  std::vector<ShowerPeak> peaks;
+  for (const MeteorShower& shower : MeteorShowers()) {
+    // The first passage of the Sun through the peak's longitude from a
+    // year before start, then one a year.
+    double guess = start - DaysPast(shower.peak, start);
+    for (; guess < end + 1; guess += TropicalYear) {
+      auto past = [&](double jd) { return Wrapped(SolarLongitude(jd) - shower.peak); };
+      const double time = FalsePosition(past, guess - 2, guess + 2, 1e-6);
+      if (time < start || time >= end) continue;
+      const Vector moon = *ReferenceGeocentric(Body::Moon, time), sun = *ReferenceGeocentric(Body::Sun, time);
+      peaks.push_back({&shower, time, MoonIlluminated(moon, sun), DeltaTSeconds(time)});
+    }
+  }
+  std::sort(peaks.begin(), peaks.end(), [](const ShowerPeak& a, const ShowerPeak& b) { return a.time < b.time; });
+  for (const ShowerPeak& p : peaks) each(p);
+}
+
+bool ShowerActive(const MeteorShower& shower, double julianDay) {
+  const double sun = SolarLongitude(julianDay);
+  return shower.start <= shower.end ? sun >= shower.start && sun <= shower.end : sun >= shower.start || sun <= shower.end;
+}
+
+Radiant RadiantAt(const MeteorShower& shower, double julianDay) {
+  const double days = DaysPast(shower.peak, julianDay);
+  double ra = std::fmod(shower.rightAscension + shower.driftRightAscension * days, 360.0);
+  if (ra < 0) ra += 360;
+  return {ra, std::clamp(shower.declination + shower.driftDeclination * days, -90.0, 90.0)};
+}
+
+}  // namespace orbitas

@@ -1,0 +1,52 @@
+#pragma once
+// Meteor showers: the working list of the International Meteor
+// Organization, each shower's peak as the instant the reference's Sun
+// reaches its J2000 solar longitude, and where its radiant stands. The
+// shower's names are session/names's; here a shower is its IMO code.
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "sky/frames/place.h"
+
+namespace orbitas {
+
+struct MeteorShower {
+  std::string_view code;              // the IMO's three letters: "PER"
+  double start, peak, end;            // J2000 solar longitudes, degrees
+  double zhr;                         // zenithal hourly rate at the peak
+  double rightAscension, declination;  // the radiant at the peak, degrees, J2000
+  double driftRightAscension, driftDeclination;  // degrees a day
+  double speed;                       // km/s
+};
+
+// The working list, in order of peak through the year from January.
+const std::vector<MeteorShower>& MeteorShowers();
+
+// The J2000 ecliptic longitude of the reference's Sun at julianDay (UT),
+// degrees, 0..360. Raises nothing.
+double SolarLongitude(double julianDay);
+
+struct ShowerPeak {
+  const MeteorShower* shower = nullptr;
+  double time = 0;             // Julian day (UT)
+  double moonIlluminated = 0;  // the Moon's lit fraction then, 0..1
+  double deltaT = 0;           // seconds
+};
+
+// The peaks of every shower in [start, end) (Julian days), in time order,
+// handed to each. Raises nothing.
+void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each);
+
+// Whether shower is active at julianDay: the Sun between its start and end.
+bool ShowerActive(const MeteorShower& shower, double julianDay);
+
+// The radiant of shower at julianDay (J2000 degrees), moved from the peak's
+// by the daily drift.
+struct Radiant {
+  double rightAscension, declination;
+};
+Radiant RadiantAt(const MeteorShower& shower, double julianDay);
+
+}  // namespace orbitas
