@@ -142,9 +142,12 @@ int RunNight(const Arguments& args, Output& out) {
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
   const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
-  report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}};
+  report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}, {}, {}};
   try {
-    night.night = orbitas::RunNight(args.bodies, *args.place, day, args.limits);
+    NightRun run = orbitas::RunNight(args.bodies, *args.place, day, args.limits);
+    night.night = std::move(run.night);
+    night.showers = std::move(run.showers);
+    night.eclipses = std::move(run.eclipses);
   } catch (const RuntimeError& error) {
     Complain(std::string(error.what()) + ": la noche del " + day.date + " queda fuera del alcance del método");
     return ExitRuntimeError;

@@ -81,7 +81,7 @@ void CheckRiseSet(const Arguments& parsed) {
 void CheckNight(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone, 12);
   fuzz::ResultOrRuntimeError([&] {
-    const Night night = RunNight({parsed.bodies.front()}, *parsed.place, day, parsed.limits);
+    const Night night = RunNight({parsed.bodies.front()}, *parsed.place, day, parsed.limits).night;
     const PlanetNight& p = night.planets.front();
     if (p.best) {
       fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,

@@ -7,6 +7,7 @@
 #include "calendar/civil_time.h"
 #include "report/json.h"
 #include "runtime/number_text.h"
+#include "report/eclipse_output.h"
 #include "report/sky_output.h"
 #include "report/text_layout.h"
 
@@ -97,6 +98,43 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
   return text;
 }
 
+// The active showers, each at its best dark hour, and any eclipse.
+std::string ShowersAndEclipsesText(const NightReport& r, std::string_view sep) {
+  std::string text;
+  if (!r.showers.empty()) {
+    text += "\nLluvias de estrellas activas (lista de la IMO; el radiante a su mejor hora de noche)\n";
+    for (const ShowerNight& s : r.showers) {
+      text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
+              Minute(*r.zone, s.bestTime) + ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, unos " +
+              Whole(s.hourlyRate) + " meteoros por hora (THZ " + Whole(s.shower->zhr) + "); la Luna " +
+              (s.moonUp ? "sobre el horizonte, iluminada al " + Whole(s.moonIlluminated * 100) + " %" : "bajo el horizonte") +
+              "\n";
+    }
+  }
+  for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, *r.zone, sep);
+  return text;
+}
+
+std::string ShowersJson(const NightReport& r) {
+  std::string json = ", \"meteorShowers\": [";
+  for (std::size_t k = 0; k < r.showers.size(); ++k) {
+    const ShowerNight& s = r.showers[k];
+    json += std::string(k ? ", " : "") + "{\"code\": " + JsonString(s.shower->code) +
+            ", \"name\": " + JsonString(ShowerName(s.shower->code)) +
+            ", \"bestTime\": " + JsonString(Iso(*r.zone, s.bestTime)) +
+            ", \"radiantAltitude\": " + JsonNumber(s.radiantAltitude) + ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) +
+            ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"moonIlluminated\": " + JsonNumber(s.moonIlluminated) +
+            ", \"moonUp\": " + (s.moonUp ? "true" : "false") + "}";
+  }
+  json += "], \"eclipses\": [";
+  for (std::size_t k = 0; k < r.eclipses.size(); ++k) {
+    std::string one = EclipseJson(r.eclipses[k], *r.zone);
+    one.pop_back();  // its line end
+    json += std::string(k ? ", " : "") + one;
+  }
+  return json + "]";
+}
+
 }  // namespace
 
 std::string NightText(const NightReport& r, std::string_view sep) {
@@ -122,7 +160,7 @@ std::string NightText(const NightReport& r, std::string_view sep) {
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
   for (const PlanetNight* p : Ordered(n)) text += "\n" + PlanetText(*p, r, sep);
-  return text;
+  return text + ShowersAndEclipsesText(r, sep);
 }
 
 std::string NightJson(const NightReport& r) {
@@ -179,7 +217,7 @@ std::string NightJson(const NightReport& r) {
             ", \"methodError\": " + OptionalNumber(p->error.method) +
             ", \"referenceError\": " + OptionalNumber(p->error.reference) + "}";
   }
-  return json + "]}\n";
+  return json + "]" + ShowersJson(r) + "}\n";
 }
 
 }  // namespace orbitas::report

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "session/runners.h"
 #include "sky/night/night.h"
+#include "sky/night/night_showers.h"
 #include "calendar/time_zone.h"
 
 namespace orbitas::report {
@@ -15,6 +17,8 @@ struct NightReport {
   const Place* place = nullptr;
   NightLimits limits;
   Night night;
+  std::vector<ShowerNight> showers;  // the meteor showers active that night
+  std::vector<EclipseSeen> eclipses;  // an eclipse during the night, seen from the place
 };
 
 // A block for the Sun and the twilights, one for the Moon, then a short

@@ -35,8 +35,14 @@ RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, con
   return run;
 }
 
-Night RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
-  return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);
+NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
+  NightRun run{ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits), {}, {}};
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, limits, run.night.middle, {});
+  run.showers = ShowersInTheNight(place, dark);
+  RunEclipses(day.start, day.end, place, [&](const EclipseSeen& seen) {
+    if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
+  });
+  return run;
 }
 
 double TimeOf(const YearEvent& event) {

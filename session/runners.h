@@ -15,6 +15,7 @@
 #include "sky/eclipses/eclipses.h"
 #include "sky/events/phenomena.h"
 #include "sky/night/night.h"
+#include "sky/night/night_showers.h"
 #include "sky/night/rise_set.h"
 #include "sky/showers/meteor_showers.h"
 
@@ -35,9 +36,6 @@ struct RiseSetRun {
 // The rising, culmination and setting of each planet on day from place.
 RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day);
 
-// The night that begins on the evening of day (local noon to noon) from
-// place. Raises the method's run-time errors.
-Night RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
 
 // An eclipse or transit, and how it looks from a place when one is given.
@@ -60,6 +58,17 @@ void RunEclipses(double start, double end, const std::optional<Place>& place,
 // The first eclipse or transit after `after`, seen from place when given;
 // none before the end of the reference's span.
 std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place);
+
+// The night that begins on the evening of day (local noon to noon) from
+// place: the Sun, the Moon and the planets, the meteor showers active then,
+// and any eclipse in it as the place sees it. Raises the method's run-time
+// errors.
+struct NightRun {
+  Night night;
+  std::vector<ShowerNight> showers;
+  std::vector<EclipseSeen> eclipses;
+};
+NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
 // One event of the year's list: a phenomenon of the method, or from the
 // reference an eclipse, a transit or a shower's peak.

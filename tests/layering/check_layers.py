@@ -24,7 +24,7 @@ BELOW = {
     "sky/search": ["runtime", "calendar"],
     "sky/tables": ["runtime", "sky/frames"],
     "sky/bodies": LOW + SKY_BASE,
-    "sky/night": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/night": LOW + SKY_BASE + ["sky/bodies", "sky/showers"],
     "sky/events": LOW + SKY_BASE + ["sky/bodies"],
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],

@@ -110,6 +110,7 @@ class JsonSchema(unittest.TestCase):
                 ["--noche", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid", "--json"],
                 ["--noche", "2026-12-07", "--lugar", "78.2,15.6", "--json"],
                 ["--noche", "2026-06-21", "--lugar", "78.2,15.6", "--altura-minima", "5", "--json"],
+                ["--noche", "2026-08-12", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid", "--json"],
                 ["--fenomenos", "--desde", "2027-01-01", "--hasta", "2027-04-01", "--formato", "json",
                  "--zona", "Europe/Madrid"],
                 ["--fenomenos", "--desde", "2026-03-01", "--hasta", "2026-04-01", "Saturno", "Neptuno", "Plutón",

@@ -3,10 +3,12 @@
 // counted in against the seasons, which are counted in longitudes of date.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "calendar/civil_days.h"
 #include "sky/events/phenomena.h"
+#include "sky/night/night_showers.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/filled_elements.h"
 
@@ -74,6 +76,21 @@ TEST(Showers, ActivityAndTheRadiantsDrift) {
   const MeteorShower* quadrantids = &MeteorShowers().front();
   EXPECT_TRUE(ShowerActive(*quadrantids, Jd(2026, 1, 1))) << "an activity across the year's end";
   EXPECT_TRUE(ShowerActive(*quadrantids, Jd(2025, 12, 30)));
+}
+
+TEST(Showers, ThePerseidsOnTheNightOfTheirPeakFromMadrid) {
+  const ElementsTable e = testing::FilledElements();
+  const Place madrid(40.4168, -3.7038);
+  const double start = Jd(2026, 8, 12, 10), end = Jd(2026, 8, 13, 10);
+  const DarkSky dark = DarkSkyOf(e, madrid, start, end, {}, (start + end) / 2, {});
+  const std::vector<ShowerNight> showers = ShowersInTheNight(madrid, dark);
+  const auto perseids = std::find_if(showers.begin(), showers.end(), [](const ShowerNight& s) { return s.shower->code == "PER"; });
+  ASSERT_NE(perseids, showers.end());
+  EXPECT_GT(perseids->radiantAltitude, 55) << "the radiant climbs all night and is highest at dawn";
+  EXPECT_NEAR(perseids->hourlyRate, 100 * std::sin(perseids->radiantAltitude * ExactPi / 180), 1e-9);
+  EXPECT_FALSE(perseids->moonUp) << "the Moon is new: the total eclipse of that day";
+  EXPECT_LT(perseids->moonIlluminated, 0.01);
+  for (const ShowerNight& s : showers) EXPECT_TRUE(ShowerActive(*s.shower, dark.middle)) << s.shower->code;
 }
 
 }  // namespace
