@@ -319,10 +319,11 @@ TableInstant EclipseBound(const std::string& text) {
 Arguments Eclipses(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.eclipses && g.eclipse) throw UsageError("--eclipses y --eclipse no se combinan");
-  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || !parsed.picture.path.empty() ||
-      !g.positional.empty()) {
-    throw UsageError("--eclipses y --eclipse solo se combinan con --desde, --hasta, --lugar, --zona, --formato y --json");
+  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || !g.positional.empty()) {
+    throw UsageError("--eclipses y --eclipse solo se combinan con --desde, --hasta, --lugar, --zona, --formato, --json y "
+                     "--dibujo");
   }
+  if (g.eclipses && !parsed.picture.path.empty()) throw UsageError("--dibujo se usa con --eclipse FECHA, no con --eclipses");
   if (g.eclipse) {
     if (g.from || g.to) throw UsageError("--eclipse FECHA no lleva --desde ni --hasta");
     parsed.command = Command::Eclipse;

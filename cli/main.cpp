@@ -21,6 +21,7 @@
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
 #include "cli/output.h"
+#include "pictures/eclipse_picture.h"
 #include "pictures/night_picture.h"
 #include "pictures/orbit_picture.h"
 #include "pictures/picture_file.h"
@@ -236,15 +237,30 @@ int RunEclipseList(const Arguments& args, Output& out) {
 
 // The first eclipse or transit from a date, in full.
 int RunOneEclipse(const Arguments& args, Output& out) {
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
   const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundJulianDay(args.table.start, args.zone), args.place);
   if (!seen) {
     Complain("no hay ningún eclipse ni tránsito hasta el año 3000");
     return ExitRuntimeError;
   }
+  const std::string separator = DecimalSeparatorFromEnvironment();
   out.Write(args.json ? report::EclipseJson(*seen, args.zone)
-                      : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone,
-                                            DecimalSeparatorFromEnvironment()));
-  return 0;
+                      : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone, separator));
+  if (!picture) return 0;
+  // The Moon's path is drawn for any place; the Sun's disc as a place sees
+  // it, when it sees it; a transit has no picture.
+  const bool solar = std::holds_alternative<SolarEclipse>(seen->event);
+  if (std::holds_alternative<Transit>(seen->event) || (solar && (!seen->solar || !seen->solar->type))) {
+    Complain(solar ? "el dibujo de un eclipse de Sol es el de un lugar que lo ve: falta --lugar, o no se ve desde allí"
+                   : "no hay dibujo de los tránsitos");
+    return ExitRuntimeError;
+  }
+  const PictureRequest& request = picture->request();
+  const std::string svg = pictures::DrawEclipse(
+      pictures::EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), separator, request.width,
+      request.height);
+  return Finish(picture, svg) ? 0 : ExitRuntimeError;
 }
 
 // Writes the home place and says where.

@@ -15,6 +15,7 @@
 #include "sky/frames/ecliptic.h"
 #include "sky/night/night_curves.h"
 #include "sky/night/sky_dome.h"
+#include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas::pictures {
@@ -63,6 +64,40 @@ std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, doub
 }
 
 }  // namespace
+
+EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone) {
+  auto clock = [&](double jd) {
+    const std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(jd));
+    return iso.substr(iso.find('T') + 1, 5);
+  };
+  auto markName = [](std::string_view name) { return name == "maximum" ? std::string("Máximo") : std::string(name); };
+  EclipsePicture picture;
+  const double jd = GreatestOf(seen.event);
+  const std::string date = zone.LocalIso(UnixSecondsFromJulianDay(jd)).substr(0, 10);
+  if (const auto* lunar = std::get_if<LunarEclipse>(&seen.event)) {
+    const LunarEclipseView view = LunarEclipseViewOf(*lunar);
+    picture.title = "Eclipse " + std::string(EclipseTypeName(lunar->type)) + " de Luna del " + date + " (" + zone.name() + ")";
+    picture.umbra = view.umbra, picture.penumbra = view.penumbra, picture.moon = view.moon;
+    for (const ViewPoint& p : view.path) picture.path.emplace_back(p.x, p.y);
+    for (const NamedPoint& c : view.contacts) picture.marks.push_back({markName(c.name), clock(c.at.time), c.at.x, c.at.y});
+    return picture;
+  }
+  const LocalSolarEclipse& local = *seen.solar;
+  const SolarEclipseView view = SolarEclipseViewOf(local, *place);
+  picture.lunar = false;
+  picture.title = "Eclipse " + std::string(EclipseTypeName(local.type.value_or(EclipseType::Partial))) + " de Sol del " +
+                  date + " desde " + place->text + " (" + zone.name() + ")";
+  picture.sun = view.sun, picture.moon = view.moon;
+  const std::optional<ContactSky> sunAt[] = {local.sunC1, local.sunMaximum, local.sunC4};
+  for (std::size_t k = 0; k < view.moons.size(); ++k) {
+    const NamedPoint& c = view.moons[k];
+    const std::optional<ContactSky>& sun = sunAt[c.name == "C1" ? 0 : c.name == "C4" ? 2 : 1];
+    const std::string below = sun && sun->altitude < 0 ? " (Sol bajo el horizonte)" : "";
+    picture.marks.push_back({markName(c.name), clock(c.at.time) + below, c.at.x, c.at.y});
+  }
+  if (view.sunAltitude < 5) picture.horizon = view.sunAltitude * 60;
+  return picture;
+}
 
 OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
                             const ElementsTable& elements) {

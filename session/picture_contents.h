@@ -11,6 +11,7 @@
 #include "calendar/time_zone.h"
 #include "ephemeris/heliocentric.h"
 #include "session/instant.h"
+#include "session/runners.h"
 #include "sky/night/night.h"
 
 namespace orbitas::pictures {
@@ -92,6 +93,31 @@ struct NightPicture {
   std::vector<NightCurve> curves;
   double limit = 10;   // the planets' altitude limit, degrees
 };
+
+// An eclipse as a picture: for the Moon, its path through the Earth's
+// shadow; for the Sun, its disc with the Moon at C1, the maximum and C4 as a
+// place sees them, and the horizon when it is near. Angles in arcminutes,
+// x to the left (east on the sky, or along the horizon), y up.
+struct EclipseMark {
+  std::string name;  // "P1", "Máximo", "C4"…
+  std::string time;  // "12:06" in the zone
+  double x = 0, y = 0;
+};
+
+struct EclipsePicture {
+  std::string title;
+  bool lunar = true;
+  double umbra = 0, penumbra = 0;                // the shadow's radii (the Moon)
+  double sun = 0;                                // the Sun's radius (the Sun)
+  double moon = 0;                               // the Moon's radius
+  std::vector<std::pair<double, double>> path;   // the Moon's centre, in order
+  std::vector<EclipseMark> marks;
+  std::optional<double> horizon;                 // the horizon's height below the Sun's centre, when near
+};
+
+// The picture of a lunar eclipse, or of a solar one from place (which it
+// then needs). Raises nothing.
+EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone);
 
 // The orbits picture of an instant's outcome: the Earth and the planets
 // as far as they were computed, their orbits over one period (2 pi / n

@@ -1,0 +1,98 @@
+#include "pictures/eclipse_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "pictures/picture_style.h"
+#include "pictures/svg_writer.h"
+#include "runtime/number_text.h"
+
+namespace orbitas::pictures {
+namespace {
+
+// Arcminutes to pixels: x to the left, y up, around the picture's centre.
+struct Frame {
+  Point centre;
+  double scale;  // pixels an arcminute
+  Point At(double x, double y) const { return {centre.first - x * scale, centre.second - y * scale}; }
+};
+
+Frame FrameOf(const EclipsePicture& e, int width, int height, double font) {
+  double reach = e.lunar ? e.penumbra + e.moon : e.sun + 2 * e.moon;
+  for (const EclipseMark& m : e.marks) reach = std::max(reach, std::hypot(m.x, m.y) + e.moon);
+  const double room = std::min(static_cast<double>(width), height - 4 * font) / 2.0 - 2 * font;
+  return {{width / 2.0, height / 2.0 + 1.5 * font}, room / (reach * 1.05)};
+}
+
+void DrawMarks(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double font, bool lunar) {
+  for (std::size_t k = 0; k < e.marks.size(); ++k) {
+    const EclipseMark& m = e.marks[k];
+    const Point at = f.At(m.x, m.y);
+    svg.Open("", "contacto", m.name + " a las " + m.time);
+    // Over the Sun, the Moon at its maximum is dark; at the contacts, only
+    // its outline, so that the Sun shows.
+    const bool filled = !lunar && m.name == "Máximo";
+    svg.Circle(at, e.moon * f.scale, filled ? "#1b1b1b" : "none", lunar ? "#f2f0e6" : "#cfcfcf", filled ? 1.2 : 1.6);
+    // The Moon's labels across its path, on either side in turn; the Sun's
+    // outwards from its centre, past the disc (the maximum's above it).
+    double dx = 0, dy = -1;
+    if (lunar) {
+      const Point first = f.At(e.marks.front().x, e.marks.front().y), last = f.At(e.marks.back().x, e.marks.back().y);
+      const double along = std::max(1e-9, std::hypot(last.first - first.first, last.second - first.second));
+      const double side = k % 2 == 0 ? 1 : -1;
+      dx = side * -(last.second - first.second) / along, dy = side * (last.first - first.first) / along;
+    } else if (m.name != "Máximo") {
+      const double length = std::max(1e-9, std::hypot(at.first - f.centre.first, at.second - f.centre.second));
+      dx = (at.first - f.centre.first) / length, dy = (at.second - f.centre.second) / length;
+    }
+    const double reach = e.moon * f.scale + font * 1.2;
+    svg.Text({at.first + dx * reach, at.second + dy * reach + font * 0.3}, m.name + " " + m.time, font * 0.8, "middle",
+             "#ffffff");
+    svg.Close();
+  }
+}
+
+void DrawLunar(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double font) {
+  svg.Open("sombra", "sombra", "La penumbra y la umbra de la Tierra");
+  svg.Circle(f.centre, e.penumbra * f.scale, "#3d4152", "#8a90a8", 1);
+  svg.Circle(f.centre, e.umbra * f.scale, "#5a1f1a", "#c06050", 1);
+  svg.Close();
+  std::vector<Point> path;
+  for (const auto& [x, y] : e.path) path.push_back(f.At(x, y));
+  svg.Polyline(path, "#f2f0e6", 1.2, "recorrido", "El centro de la Luna", "5 4");
+  DrawMarks(svg, e, f, font, true);
+}
+
+void DrawSolar(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double font, int width, int height) {
+  if (e.horizon) {
+    const double y = f.At(0, -*e.horizon).second;
+    svg.Open("horizonte", "horizonte", "El horizonte");
+    svg.Rect({0, y}, width, std::max(0.0, height - y), "#2e3b2a", "");
+    svg.Line({0, y}, {static_cast<double>(width), y}, "#9ab08a", 1.5);
+    svg.Close();
+  }
+  svg.Open("sol", "sol", "El disco del Sol");
+  svg.Circle(f.centre, e.sun * f.scale, std::string(SunColour), "#8a6a00", 1);
+  svg.Close();
+  DrawMarks(svg, e, f, font, false);
+}
+
+}  // namespace
+
+std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int width, int height) {
+  (void)separator;
+  const double font = FontSize(height);
+  SvgWriter svg(width, height, e.title);
+  svg.Rect({0, 0}, width, height, "#0b1a33", "");
+  svg.Open("titulo", "titulo", "");
+  svg.Text({width / 2.0, 1.6 * font}, e.title, font * 1.1, "middle", "#ffffff", "", true);
+  svg.Text({width / 2.0, 2.9 * font}, e.lunar ? "Norte arriba, este a la izquierda" : "Arriba el cénit; a la izquierda, a lo largo del horizonte",
+           font * 0.8, "middle", "#c8d0e0");
+  svg.Close();
+  const Frame f = FrameOf(e, width, height, font);
+  if (e.lunar) DrawLunar(svg, e, f, font);
+  else DrawSolar(svg, e, f, font, width, height);
+  return svg.Finish();
+}
+
+}  // namespace orbitas::pictures
