@@ -43,7 +43,9 @@ void FindEclipses(double start, double end, const std::function<void(const Eclip
     }
     if (first < 0 || earliest >= end) return;
     each(*next[first]);
-    next[first] = NextOfKind(first, earliest, end);
+    // Two events of one kind are a month apart or more: the search goes on
+    // from a day after this one, past any second finding of it.
+    next[first] = NextOfKind(first, earliest + 1, end);
   }
 }
 

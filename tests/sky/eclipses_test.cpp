@@ -121,5 +121,26 @@ TEST(Eclipses, TransitsOfMercuryAndVenusAgainstTheirPublishedContacts) {
   }
 }
 
+TEST(Eclipses, FourYearsListEachEventOnceInTimeOrder) {
+  // 2016-2019 in the canons: ten solar and eight lunar eclipses (by
+  // Danjon's rule the slight penumbral touch of 18 August 2016 is none),
+  // and the transits of Mercury of 2016 and 2019.
+  int solar = 0, lunar = 0, transits = 0;
+  double last = 0;
+  FindEclipses(Jd(2016, 1, 1, 0, 0, 0), Jd(2020, 1, 1, 0, 0, 0), [&](const EclipseEvent& e) {
+    EXPECT_GT(GreatestOf(e), last + 1) << "each event once, in time order";
+    last = GreatestOf(e);
+    solar += std::holds_alternative<SolarEclipse>(e);
+    lunar += std::holds_alternative<LunarEclipse>(e);
+    transits += std::holds_alternative<Transit>(e);
+  });
+  EXPECT_EQ(solar, 10);
+  EXPECT_EQ(lunar, 8);
+  EXPECT_EQ(transits, 2);
+  const std::optional<EclipseEvent> next = NextEclipse(Jd(2027, 7, 1, 0, 0, 0));
+  ASSERT_TRUE(next);
+  EXPECT_TRUE(std::holds_alternative<LunarEclipse>(*next)) << "the slight penumbral eclipse of 18 July 2027 comes first";
+}
+
 }  // namespace
 }  // namespace orbitas
