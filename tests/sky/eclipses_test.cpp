@@ -78,7 +78,8 @@ TEST(Eclipses, SolarEclipsesOfEachTypeAgainstTheCanon) {
 TEST(Eclipses, LocalContactsAtPublishedPlaces) {
   // Dallas, 8 April 2024 (NASA's local circumstances): C1 17:23:20,
   // C2 18:40:44, C3 18:44:35, C4 20:02:48 UT. Totality at Tarifa on
-  // 2 August 2027 lasts 4 min 38 s; Madrid sees a partial eclipse.
+  // 2 August 2027 lasts some four and a half minutes; Madrid sees a partial
+  // eclipse.
   const SolarEclipse april = *NextSolarEclipse(Jd(2024, 4, 1, 0, 0, 0));
   const LocalSolarEclipse dallas = SolarEclipseFrom(april, Place(32.7767, -96.7970));
   ASSERT_TRUE(dallas.type && dallas.c2);
@@ -87,6 +88,16 @@ TEST(Eclipses, LocalContactsAtPublishedPlaces) {
                               Jd(2024, 4, 8, 20, 2, 48)};
   const double found[] = {*dallas.c1, *dallas.c2, *dallas.c3, *dallas.c4};
   for (int k = 0; k < 4; ++k) EXPECT_NEAR(found[k], published[k], Minute) << "C" << k + 1;
+  // Nashville's State Capitol, 21 August 2017: partial from 11:58 CDT,
+  // totality 1:27-1:29 pm for 1 min 54 s, partial until 2:54 pm.
+  const LocalSolarEclipse nashville =
+      SolarEclipseFrom(*NextSolarEclipse(Jd(2017, 8, 10, 0, 0, 0)), Place(36.1658, -86.7844));
+  ASSERT_TRUE(nashville.c2);
+  const double nashvillePublished[] = {Jd(2017, 8, 21, 16, 58, 30), Jd(2017, 8, 21, 18, 27, 30),
+                                       Jd(2017, 8, 21, 18, 29, 30), Jd(2017, 8, 21, 19, 54, 0)};
+  const double nashvilleFound[] = {*nashville.c1, *nashville.c2, *nashville.c3, *nashville.c4};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(nashvilleFound[k], nashvillePublished[k], Minute) << "Nashville C" << k + 1;
+  EXPECT_NEAR(*nashville.duration, 114, 6);
   const SolarEclipse august = *NextSolarEclipse(Jd(2027, 7, 1, 0, 0, 0));
   EXPECT_NEAR(*SolarEclipseFrom(august, Place(36.0139, -5.6070)).duration, 278, 5);
   const LocalSolarEclipse madrid = SolarEclipseFrom(august, Place(40.4168, -3.7038));
