@@ -164,6 +164,13 @@ int RunNight(const Arguments& args, Output& out) {
   return 0;
 }
 
+// A calendar file stamped with SOURCE_DATE_EPOCH when set, for files that
+// come out the same every time, else now.
+report::CalendarFile StampedCalendar() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  return report::CalendarFile(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
+}
+
 // The Julian day (UT) of a bound given as a date in zone or as a Julian day.
 double BoundJulianDay(const TableInstant& bound, const TimeZone& zone) {
   return bound.civil ? JulianDayFromUnixSeconds(zone.UtcOf(*bound.civil)) : bound.julianDay;
@@ -174,10 +181,7 @@ int RunPhenomena(const Arguments& args, Output& out) {
   const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
   if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
   const std::string separator = DecimalSeparatorFromEnvironment();
-  // The calendar file's stamp: SOURCE_DATE_EPOCH when set, for files that
-  // come out the same every time, else now.
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  const report::CalendarFile calendar(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
+  const report::CalendarFile calendar = StampedCalendar();
   switch (args.format) {
     case OutputFormat::Csv: out.Write(report::PhenomenonCsvHeader()); break;
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
@@ -215,8 +219,7 @@ int RunEclipseList(const Arguments& args, Output& out) {
   const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
   if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
   const std::string separator = DecimalSeparatorFromEnvironment();
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  const report::CalendarFile calendar(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
+  const report::CalendarFile calendar = StampedCalendar();
   switch (args.format) {
     case OutputFormat::Text: out.Write(report::EclipseListHeading()); break;
     case OutputFormat::Csv: out.Write(report::EclipseCsvHeader()); break;

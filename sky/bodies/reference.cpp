@@ -32,16 +32,9 @@ Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }
 }  // namespace
 
 std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
-  const double tt = TerrestrialTime(julianDay);
-  double pv[2][3];
-  if (body == Body::Earth) {
-    Earth(tt, pv);
-  } else if (IsPlanet(body) && HasReference(body)) {
-    eraPlan94(tt, 0.0, BodyNumber(body), pv);
-  } else {
-    return std::nullopt;
-  }
-  return Row(pv[0]);
+  const std::optional<ReferenceState> state = ReferenceHeliocentricState(body, julianDay);
+  if (!state) return std::nullopt;
+  return state->position;
 }
 
 std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julianDay) {
