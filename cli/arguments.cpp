@@ -149,7 +149,7 @@ struct Given {
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   bool zone = false, eclipses = false;
   std::optional<std::string> eclipse;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit;
   std::vector<std::string> positional;
 };
 
@@ -179,6 +179,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes); break;
     case OptionId::SavePlace: given.savePlace = Value(args, i); break;
     case OptionId::Instrument: given.instrument = Value(args, i); break;
+    case OptionId::MagnitudeLimit: given.magnitudeLimit = Value(args, i); break;
     case OptionId::Eclipses: given.eclipses = true; break;
     case OptionId::Eclipse: given.eclipse = Value(args, i); break;
     case OptionId::Zone:
@@ -391,6 +392,13 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
   if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
+  if (g.magnitudeLimit) {
+    if (g.parsed.picture.path.empty() || !g.parsed.place || g.night || g.riseSet || g.phenomena || g.eclipses ||
+        g.eclipse || g.from || g.to || g.step) {
+      throw UsageError("--magnitud-limite solo se usa con un instante, --lugar y --dibujo");
+    }
+    g.parsed.magnitudeLimit = ParseMagnitudeLimit(*g.magnitudeLimit);
+  }
   if (g.savePlace) return SavePlace(g);
   if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
   if (g.eclipses || g.eclipse) return Eclipses(g);

@@ -35,6 +35,7 @@ struct Arguments {
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
   double approachLimit = 1.0;     // --separación, degrees
+  double magnitudeLimit = 5.0;    // --magnitud-limite: the faintest stars on the sky dome
   bool namedPlanets = false;      // planets were named: only their phenomena
   std::string homePath;           // --guardar-lugar: the file to write
   std::string savedZone;          // --guardar-lugar: the zone to save with the place, or empty

@@ -83,8 +83,9 @@ int RunInstant(const Arguments& args, Output& out) {
     // above.
     const std::string svg =
         args.place && !outcome.error
-            ? pictures::DrawSkyDome(pictures::SkyDomeOf(outcome, elements, *args.place, args.zone), separator, request.width,
-                                    request.height)
+            ? pictures::DrawSkyDome(
+                  pictures::SkyDomeOf(outcome, elements, *args.place, args.zone, args.magnitudeLimit), separator,
+                  request.width, request.height)
             : pictures::DrawOrbits(pictures::OrbitPictureOf(outcome, args.bodies, elements), separator, request.width,
                                    request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;

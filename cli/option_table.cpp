@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 23> Options = {{
+const std::array<OptionSpec, 24> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -36,6 +36,8 @@ const std::array<OptionSpec, 23> Options = {{
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
     {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},
     {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},
+    {OptionId::MagnitudeLimit, "--magnitud-limite", "", "MAG",
+     "con --lugar y --dibujo de un instante, estrellas hasta MAG (5)"},
     {OptionId::Size, "--tamaño", "", "ANCHOxALTO", "tamaño del dibujo en píxeles (1200x900)"},
     {OptionId::Help, "--help", "", "", "esta ayuda"},
     {OptionId::Version, "--version", "", "", "la versión del programa"},

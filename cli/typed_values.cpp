@@ -166,6 +166,16 @@ double ParseSeparation(const std::string& text) {
   return value;
 }
 
+double ParseMagnitudeLimit(const std::string& text) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value >= -1.5) ||
+      value > 6.5) {
+    throw UsageError("magnitud límite no válida: «" + text + "» (de -1.5 a 6.5, con punto decimal, como 4.5)");
+  }
+  return value;
+}
+
 TimeZone ParseZone(const std::string& text) {
   if (text == "UTC" || text == "utc" || text == "Z") return TimeZone::FixedOffset(0, text);
   if (text.size() == 6 && (text[0] == '+' || text[0] == '-') && text[3] == ':') {

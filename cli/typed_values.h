@@ -43,6 +43,11 @@ double ParseAltitude(const std::string& text, std::string_view option);
 // 10 ("1", "0.5"). Raises UsageError naming the text.
 double ParseSeparation(const std::string& text);
 
+// The faintest magnitude of the stars on the sky dome: a decimal number
+// with a point, from -1.5 to 6.5 (the catalogue goes a little past 6).
+// Raises UsageError naming the text otherwise.
+double ParseMagnitudeLimit(const std::string& text);
+
 // The format of path by its extension (.svg, .png, .pdf, any case).
 // Raises UsageError for any other.
 pictures::PictureFormat PictureFormatOf(const std::string& path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "runtime/angle_units.h"
 #include "runtime/number_text.h"
@@ -21,6 +22,12 @@ struct Dome {
   Point At(double altitude, double azimuth) const {
     const double r = (90 - altitude) / 90 * radius, a = azimuth * ExactPi / 180;
     return {centre.first - r * std::sin(a), centre.second - r * std::cos(a)};
+  }
+
+  // Whether all four corners of the box lie within the horizon.
+  bool Inside(const auto& box) const {
+    const auto in = [&](double x, double y) { return std::hypot(x - centre.first, y - centre.second) <= radius; };
+    return in(box.left, box.top) && in(box.right, box.top) && in(box.left, box.bottom) && in(box.right, box.bottom);
   }
 };
 
@@ -130,21 +137,34 @@ Box LabelBox(const Placed& p, const Dome& d, double font, std::vector<Box>& take
   return chosen;
 }
 
-void DrawBodies(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::string_view separator) {
-  svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
-  // Each dot first, so that the names can keep off all of them.
+// The bodies above the horizon, each with its dot and the box its name
+// takes: dots first, so that the names keep off all of them.
+struct BodyLayout {
   std::vector<Placed> placed;
+  std::vector<Box> labels;  // one a body, in the same order
+  std::vector<Box> taken;   // every dot and name
+};
+
+BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font) {
+  BodyLayout layout;
   for (const DomeBody& b : dome.bodies) {
     if (b.altitude < 0) continue;
     const double radius =
         b.body == Body::Sun ? font * 0.8 : b.body == Body::Moon ? font * 0.7 : DotRadius(b.magnitude, font);
-    placed.push_back({&b, d.At(b.altitude, b.azimuth), radius});
+    layout.placed.push_back({&b, d.At(b.altitude, b.azimuth), radius});
   }
-  std::vector<Box> taken;
-  for (const Placed& p : placed) {
-    taken.push_back({p.at.first - p.radius, p.at.second - p.radius, p.at.first + p.radius, p.at.second + p.radius});
+  for (const Placed& p : layout.placed) {
+    layout.taken.push_back(
+        {p.at.first - p.radius, p.at.second - p.radius, p.at.first + p.radius, p.at.second + p.radius});
   }
-  for (const Placed& p : placed) {
+  for (const Placed& p : layout.placed) layout.labels.push_back(LabelBox(p, d, font, layout.taken));
+  return layout;
+}
+
+void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::string_view separator) {
+  svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
+  for (std::size_t k = 0; k < layout.placed.size(); ++k) {
+    const Placed& p = layout.placed[k];
     const DomeBody& b = *p.body;
     const std::string title = b.name + ": altura " + Format(b.altitude, "#0.0", separator) + "°, acimut " +
                               Format(b.azimuth, "#0.0", separator) + "°" +
@@ -157,9 +177,91 @@ void DrawBodies(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font,
     } else {
       svg.Circle(p.at, p.radius, std::string(BodyColour(b.body)), "#ffffff", 0.8);
     }
-    const Box chosen = LabelBox(p, d, font, taken);
-    const double h = font * 0.9;
-    svg.Text({(chosen.left + chosen.right) / 2, chosen.bottom - h * 0.2}, b.name, font * 0.8, "middle", "#ffffff");
+    const Box& chosen = layout.labels[k];
+    svg.Text({(chosen.left + chosen.right) / 2, chosen.bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
+             "#ffffff");
+    svg.Close();
+  }
+  svg.Close();
+}
+
+// A star's dot: fainter ones smaller than any planet's, so that the
+// planets stand out.
+double StarRadius(double magnitude, double font) {
+  return std::clamp(font * (0.3 - 0.045 * magnitude), font * 0.06, font * 0.42);
+}
+
+// A light tint by the colour index: blue-white hot stars, orange cool ones.
+const char* StarColour(double colourIndex) {
+  if (colourIndex < 0.0) return "#d6e4ff";
+  if (colourIndex < 0.5) return "#ffffff";
+  if (colourIndex < 1.0) return "#fff3d9";
+  return "#ffdcb8";
+}
+
+// A name fits where nothing in taken is; then it is taken too.
+bool Free(const Box& box, std::vector<Box>& taken) {
+  if (std::any_of(taken.begin(), taken.end(), [&](const Box& t) { return t.Overlaps(box); })) return false;
+  taken.push_back(box);
+  return true;
+}
+
+void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
+  svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
+  for (const DomeFigure& f : dome.figures) {
+    svg.Open("", "figura", f.name);
+    for (const auto& [from, to] : f.lines)
+      svg.Line(d.At(from.first, from.second), d.At(to.first, to.second), "#3f5f8f", 0.7);
+    const Point at = d.At(f.labelAltitude, f.labelAzimuth);
+    const double w = 0.5 * font * 0.7 * static_cast<double>(f.name.size()), h = font * 0.7;
+    if (Free({at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2}, taken))
+      svg.Text({at.first, at.second + h * 0.35}, f.name, font * 0.6, "middle", "#7f9cc8");
+    svg.Close();
+  }
+  svg.Close();
+}
+
+// Where each labelled star's name goes, to its right, if nothing taken is
+// there; in the order of the stars, brightest first.
+std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dome, double font,
+                                               std::vector<Box>& taken) {
+  std::vector<std::optional<Box>> names(dome.stars.size());
+  for (std::size_t k = 0; k < dome.stars.size(); ++k) {
+    const DomeStar& s = dome.stars[k];
+    if (!s.labelled) continue;
+    const Point at = d.At(s.altitude, s.azimuth);
+    const double gap = StarRadius(s.magnitude, font) + font * 0.2, h = font * 0.7;
+    const double w = 0.5 * font * 0.7 * static_cast<double>(s.name.size());
+    // To the right, else to the left, below or above; never across the horizon.
+    const Box boxes[] = {{at.first + gap, at.second - h / 2, at.first + gap + w, at.second + h / 2},
+                         {at.first - gap - w, at.second - h / 2, at.first - gap, at.second + h / 2},
+                         {at.first - w / 2, at.second + gap, at.first + w / 2, at.second + gap + h},
+                         {at.first - w / 2, at.second - gap - h, at.first + w / 2, at.second - gap}};
+    for (const Box& box : boxes) {
+      if (d.Inside(box) && Free(box, taken)) {
+        names[k] = box;
+        break;
+      }
+    }
+  }
+  return names;
+}
+
+void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::string_view separator,
+               const std::vector<std::optional<Box>>& names) {
+  svg.Open("estrellas", "estrellas", "Las estrellas sobre el horizonte");
+  // The faintest first, so that a bright star is never under a faint one.
+  for (std::size_t k = dome.stars.size(); k-- > 0;) {
+    const DomeStar& s = dome.stars[k];
+    svg.Open("", "estrella", s.name + ": magnitud " + Format(s.magnitude, "#0.0", separator) + ", altura " +
+                                 Format(s.altitude, "#0.0", separator) + "°, acimut " +
+                                 Format(s.azimuth, "#0.0", separator) + "°");
+    const Point at = d.At(s.altitude, s.azimuth);
+    svg.Circle(at, StarRadius(s.magnitude, font), StarColour(s.colourIndex));
+    if (names[k]) {
+      svg.Text({names[k]->left, (names[k]->top + names[k]->bottom) / 2 + font * 0.25}, s.name, font * 0.65, "start",
+               "#e8e4d0");
+    }
     svg.Close();
   }
   svg.Close();
@@ -172,13 +274,23 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   SvgWriter svg(width, height, "El cielo desde " + dome.place + " el " + dome.instant);
   const Dome d{{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
   svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.6 * font}, "El cielo desde " + dome.place + " · " + dome.instant, font * 1.1, "middle",
+  // A long place name shrinks the title to fit the width.
+  const std::string heading = "El cielo desde " + dome.place + " · " + dome.instant;
+  const double headingWidth = 0.6 * font * 1.1 * static_cast<double>(heading.size());
+  svg.Text({width / 2.0, 1.6 * font}, heading, font * 1.1 * std::min(1.0, 0.95 * width / headingWidth), "middle",
            InkColour, "", true);
   svg.Close();
   DrawGrid(svg, d, font, separator);
   DrawCompass(svg, d, font, dome.compassPoints);
   DrawEcliptic(svg, d, dome.ecliptic);
-  DrawBodies(svg, d, dome, font, separator);
+  // The planets' names are placed first; the stars' and the figures' keep
+  // off them, and everything is drawn under the planets.
+  BodyLayout layout = PlaceBodies(d, dome, font);
+  std::vector<Box> taken = layout.taken;
+  const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
+  DrawFigures(svg, d, dome, font, taken);
+  DrawStars(svg, d, dome, font, separator, starNames);
+  DrawBodies(svg, layout, font, separator);
   return svg.Finish();
 }
 

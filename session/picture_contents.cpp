@@ -10,11 +10,13 @@
 #include "session/body_names.h"
 #include "session/names.h"
 #include "session/runners.h"
+#include "session/star_names.h"
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/planet_appearance.h"
 #include "sky/frames/ecliptic.h"
 #include "sky/night/night_curves.h"
 #include "sky/night/sky_dome.h"
+#include "sky/stars/star_dome.h"
 #include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
 
@@ -118,7 +120,7 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int
 }
 
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
-                  const TimeZone& zone) {
+                  const TimeZone& zone, double magnitudeLimit) {
   const double jd = outcome.julianDay;
   SkyDome dome;
   dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
@@ -139,6 +141,14 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
                            sky.moon->waxing});
   }
   dome.ecliptic = sky.ecliptic;
+  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, magnitudeLimit);
+  for (const StarAbove& s : stars.stars) {
+    dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
+                          s.star->colourIndex, s.altitude, s.azimuth});
+  }
+  for (const FigureAbove& f : stars.figures) {
+    dome.figures.push_back({std::string(ConstellationName(f.constellation)), f.lines, f.labelAltitude, f.labelAzimuth});
+  }
   for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));
   return dome;
 }

@@ -43,10 +43,30 @@ struct DomeBody {
   bool waxing = true;       // the Moon's lit side: west (waxing) or east
 };
 
+struct DomeStar {
+  std::string name;         // as StarLabel gives it: "Sirio", "γ Leo", "HIP 12345"
+  bool labelled = false;    // brighter than magnitude 1.5: its name is written beside it
+  double magnitude = 0;     // visual
+  double colourIndex = 0;   // B-V
+  double altitude = 0;      // degrees, geometric
+  double azimuth = 0;       // degrees, from north through east
+};
+
+struct DomeFigure {
+  std::string name;  // the constellation's Spanish name
+  std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> lines;  // (altitude, azimuth) ends
+  double labelAltitude = 0, labelAzimuth = 0;  // degrees
+};
+
+// Stars brighter than this carry their name on the dome.
+inline constexpr double LabelledStarMagnitude = 1.5;
+
 struct SkyDome {
   std::string instant;   // the local date and time, as the title shows it
   std::string place;     // "40.4168, -3.7038"
   std::vector<DomeBody> bodies;
+  std::vector<DomeStar> stars;      // brightest first
+  std::vector<DomeFigure> figures;
   std::vector<std::pair<double, double>> ecliptic;  // (altitude, azimuth), degrees, in order
   std::vector<std::string> compassPoints;           // the 16 points' names from north through east
 };
@@ -126,10 +146,11 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int
                             const ElementsTable& elements);
 
 // The whole sky from place at the instant of outcome: its planets, with
-// the Sun, the Moon and the ecliptic. Bodies the method could not compute
-// are left out.
+// the Sun, the Moon and the ecliptic, the stars of magnitude
+// magnitudeLimit or brighter and the constellation figures. Bodies the
+// method could not compute are left out.
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
-                  const TimeZone& zone);
+                  const TimeZone& zone, double magnitudeLimit = 5.0);
 
 // The paths of a table's rows, with their stationary rows and the
 // ecliptic.

@@ -12,9 +12,9 @@ import tempfile
 
 # Each folder and the folders it may include, besides itself. The sky is a
 # library of sub-folders: frames and the search toolkit at the bottom, then
-# the bodies, then the night, the year's events and the eclipses.
+# the bodies and the stars, then the night, the year's events and the eclipses.
 SKY_BASE = ["sky/frames", "sky/search", "sky/tables"]
-SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/showers"]
+SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/showers", "sky/stars"]
 LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
@@ -24,10 +24,11 @@ BELOW = {
     "sky/search": ["runtime", "calendar"],
     "sky/tables": ["runtime", "sky/frames"],
     "sky/bodies": LOW + SKY_BASE,
-    "sky/night": LOW + SKY_BASE + ["sky/bodies", "sky/showers"],
+    "sky/night": LOW + SKY_BASE + ["sky/bodies", "sky/showers", "sky/stars"],
     "sky/events": LOW + SKY_BASE + ["sky/bodies"],
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/stars": LOW + SKY_BASE,
     "session": LOW + SKY,
     "report": LOW + SKY + ["session"],
     "pictures": LOW + SKY + ["session"],

@@ -1,0 +1,72 @@
+// The stars on the sky dome: each drawn where its altitude and azimuth
+// put it, north up and east left, brighter ones larger and named, and the
+// magnitude limit honoured.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "pictures/sky_dome_picture.h"
+#include "session/instant.h"
+#include "session/runners.h"
+#include "sky/stars/stars.h"
+
+namespace orbitas {
+namespace {
+
+struct DrawnStar {
+  std::string title;
+  double x, y, r;
+};
+
+std::vector<DrawnStar> StarsIn(const std::string& svg) {
+  static const std::regex star(
+      R"re(<g class="estrella"><title>([^<]*)</title>\s*<circle cx="([-0-9.]+)" cy="([-0-9.]+)" r="([0-9.]+)")re");
+  std::vector<DrawnStar> out;
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), star); it != std::sregex_iterator(); ++it)
+    out.push_back({(*it)[1], std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+  return out;
+}
+
+TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
+  const Place madrid(40.4168, -3.7038, "Madrid");
+  const InstantOutcome outcome =
+      ComputeInstant(DateTexts{"2026", "12", "8", "5", "30", "0"}, "", {4}, ".", madrid, TimeZone{});
+  const pictures::SkyDome dome = pictures::SkyDomeOf(outcome, MethodElements(), madrid, TimeZone{}, 4.0);
+  const std::string svg = pictures::DrawSkyDome(dome, ".", 1000, 1000);
+  const std::smatch rim = [&] {
+    std::smatch m;
+    std::regex_search(svg, m, std::regex(R"re(<circle cx="([0-9.]+)" cy="([0-9.]+)" r="([0-9.]+)" fill="#0b1a33")re"));
+    return m;
+  }();
+  ASSERT_FALSE(rim.empty());
+  const double cx = std::stod(rim[1]), cy = std::stod(rim[2]), radius = std::stod(rim[3]);
+  const std::vector<DrawnStar> drawn = StarsIn(svg);
+  ASSERT_EQ(drawn.size(), dome.stars.size());
+  ASSERT_GT(drawn.size(), 200u);
+  // Drawn faintest first; each against the catalogue's own place through ERFA.
+  for (std::size_t k = 0; k < drawn.size(); ++k) {
+    const pictures::DomeStar& s = dome.stars[dome.stars.size() - 1 - k];
+    EXPECT_EQ(drawn[k].title.substr(0, s.name.size()), s.name);
+    EXPECT_LE(s.magnitude, 4.0);
+    const double r = (90 - s.altitude) / 90 * radius, a = s.azimuth * 3.14159265358979 / 180;
+    EXPECT_NEAR(drawn[k].x, cx - r * std::sin(a), 0.1) << s.name;
+    EXPECT_NEAR(drawn[k].y, cy - r * std::cos(a), 0.1) << s.name;
+  }
+  // Sirius itself, from its catalogue place: the contents carry what ERFA gives.
+  const HorizonCoordinates sirius = StarHorizon(*StarNamed("Sirius"), madrid, outcome.julianDay);
+  const auto named = std::find_if(dome.stars.begin(), dome.stars.end(), [](auto& s) { return s.name == "Sirio"; });
+  ASSERT_NE(named, dome.stars.end());
+  EXPECT_DOUBLE_EQ(named->altitude, sirius.altitude);
+  EXPECT_DOUBLE_EQ(named->azimuth, sirius.azimuth);
+  EXPECT_TRUE(named->labelled);
+  EXPECT_NE(svg.find(">Sirio</text>"), std::string::npos);
+  EXPECT_NE(svg.find("Sirio: magnitud -1.4, altura "), std::string::npos);
+  // The brightest dot is the largest.
+  EXPECT_GT(drawn.back().r, drawn.front().r);
+}
+
+}  // namespace
+}  // namespace orbitas
