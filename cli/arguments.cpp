@@ -149,7 +149,7 @@ struct Given {
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   bool zone = false, eclipses = false;
   std::optional<std::string> eclipse;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field;
   std::vector<std::string> positional;
 };
 
@@ -180,6 +180,11 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::SavePlace: given.savePlace = Value(args, i); break;
     case OptionId::Instrument: given.instrument = Value(args, i); break;
     case OptionId::MagnitudeLimit: given.magnitudeLimit = Value(args, i); break;
+    case OptionId::Chart:
+      if (i + 1 >= args.size() || IsOption(args[i + 1])) throw UsageError("--carta necesita un PLANETA y una FECHA");
+      given.chart = args[++i];
+      break;
+    case OptionId::Field: given.field = Value(args, i); break;
     case OptionId::Eclipses: given.eclipses = true; break;
     case OptionId::Eclipse: given.eclipse = Value(args, i); break;
     case OptionId::Zone:
@@ -316,6 +321,22 @@ TableInstant EclipseBound(const std::string& text) {
   return bound;
 }
 
+// --carta PLANETA FECHA [--campo GRADOS] --dibujo FICHERO.
+Arguments Chart(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.format) {
+    throw UsageError("--carta solo se combina con --lugar, --zona, --campo, --dibujo y --tamaño");
+  }
+  if (g.positional.size() != 1) throw UsageError("--carta necesita un PLANETA y una FECHA");
+  const std::vector<Int16> body = ParseBodies({*g.chart});
+  if (parsed.picture.path.empty()) throw UsageError("--carta necesita --dibujo FICHERO (.svg, .png o .pdf)");
+  parsed.command = Command::Chart;
+  parsed.bodies = body;
+  parsed.table.start = ParseBound(g.positional.front());
+  if (g.field) parsed.chartField = ParseChartField(*g.field);
+  return parsed;
+}
+
 // --eclipses --desde --hasta, or --eclipse FECHA.
 Arguments Eclipses(Given& g) {
   Arguments& parsed = g.parsed;
@@ -401,6 +422,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   if (g.savePlace) return SavePlace(g);
   if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
+  if (g.field && !g.chart) throw UsageError("--campo solo se usa con --carta");
+  if (g.chart) return Chart(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
   if (g.night) return Night(g);

@@ -14,7 +14,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena, SavePlace, Eclipses, Eclipse };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena, SavePlace, Eclipses, Eclipse, Chart };
 
 // What --formato asks for: a table takes the first three, the phenomena all
 // four.
@@ -35,6 +35,7 @@ struct Arguments {
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
   double approachLimit = 1.0;     // --separación, degrees
+  double chartField = 20.0;       // --campo: the finder chart's field, degrees
   double magnitudeLimit = 5.0;    // --magnitud-limite: the faintest stars on the sky dome
   bool namedPlanets = false;      // planets were named: only their phenomena
   std::string homePath;           // --guardar-lugar: the file to write

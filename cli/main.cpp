@@ -22,11 +22,13 @@
 #include "cli/progress.h"
 #include "cli/output.h"
 #include "pictures/eclipse_picture.h"
+#include "pictures/finder_chart_picture.h"
 #include "pictures/night_picture.h"
 #include "pictures/orbit_picture.h"
 #include "pictures/picture_file.h"
 #include "pictures/sky_dome_picture.h"
 #include "pictures/sky_path_picture.h"
+#include "session/chart_contents.h"
 #include "session/picture_contents.h"
 #include "session/runners.h"
 #include "session/request_refused.h"
@@ -267,6 +269,29 @@ int RunOneEclipse(const Arguments& args, Output& out) {
   return Finish(picture, svg) ? 0 : ExitRuntimeError;
 }
 
+// A finder chart: one line of what it shows, and the picture.
+int RunChart(const Arguments& args, Output& out) {
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  const Body body = BodyFromNumber(args.bodies.front()).value();
+  try {
+    const pictures::FinderChartPicture chart =
+        pictures::FinderChartPictureOf(MethodElements(), body, BoundJulianDay(args.table.start, args.zone),
+                                       args.chartField, args.place, args.zone, separator);
+    out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
+              (chart.horizon.empty() ? "" : chart.horizon + "\n"));
+    const PictureRequest& request = picture->request();
+    return Finish(picture, pictures::DrawFinderChart(chart, separator, request.width, request.height))
+               ? 0
+               : ExitRuntimeError;
+  } catch (const RuntimeError& error) {
+    out.Flush();
+    Complain(error.what());
+    return ExitRuntimeError;
+  }
+}
+
 // Writes the home place and says where.
 int RunSavePlace(const Arguments& args, Output& out) {
   const std::optional<HomePlace> before = WriteHomePlace(args.homePath, *args.place, args.savedZone);
@@ -301,6 +326,8 @@ int Run(const Arguments& args, Output& out) {
       return RunEclipseList(args, out);
     case Command::Eclipse:
       return RunOneEclipse(args, out);
+    case Command::Chart:
+      return RunChart(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),

@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 24> Options = {{
+const std::array<OptionSpec, 26> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -33,6 +33,8 @@ const std::array<OptionSpec, 24> Options = {{
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta (de ERFA)"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
+    {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
+    {OptionId::Field, "--campo", "", "GRADOS", "con --carta, el campo de la carta, de 2 a 90 (20)"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
     {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},
     {OptionId::Picture, "--dibujo", "", "FICHERO", "un dibujo en .svg, .png o .pdf", C::PictureFiles},

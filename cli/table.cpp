@@ -33,7 +33,7 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
           case TableFormat::Csv: csv.Append(row, r); break;
           case TableFormat::Json: AppendJsonRow(row, instant, outcome); break;
         }
-        if (observer) observer->Row(instant, planet);
+        if (observer) observer->Row(instant, outcome.julianDay, planet);
         progress.Update(++done);
       }
       // The rows of an instant are written together: one write, not one
@@ -56,11 +56,11 @@ SkyPathCollector::SkyPathCollector(const std::vector<Int16>& bodies) {
   for (const Body body : BodiesOf(bodies)) paths_.push_back({body, {}});
 }
 
-void SkyPathCollector::Row(const std::string& instant, const PlanetOutcome& planet) {
+void SkyPathCollector::Row(const std::string& instant, double julianDay, const PlanetOutcome& planet) {
   for (pictures::SkyPath& path : paths_) {
     if (BodyNumber(path.body) == planet.body) {
       const EquatorialCoordinates& eq = planet.values.equatorial;
-      path.points.push_back({instant, eq.rightAscensionHours, eq.declination});
+      path.points.push_back({instant, julianDay, eq.rightAscensionHours, eq.declination});
     }
   }
 }

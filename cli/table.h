@@ -18,7 +18,7 @@ using report::TableFormat;
 class TableObserver {
  public:
   virtual ~TableObserver() = default;
-  virtual void Row(const std::string& instant, const PlanetOutcome& planet) = 0;
+  virtual void Row(const std::string& instant, double julianDay, const PlanetOutcome& planet) = 0;
   virtual void Stopped(const std::string& instant, const RuntimeError& error) = 0;
 };
 
@@ -45,7 +45,7 @@ inline constexpr std::int64_t MaxPictureRows = 100'000;
 class SkyPathCollector : public TableObserver {
  public:
   explicit SkyPathCollector(const std::vector<Int16>& bodies);
-  void Row(const std::string& instant, const PlanetOutcome& planet) override;
+  void Row(const std::string& instant, double julianDay, const PlanetOutcome& planet) override;
   void Stopped(const std::string& instant, const RuntimeError& error) override;
 
   const std::vector<pictures::SkyPath>& paths() const { return paths_; }

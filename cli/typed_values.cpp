@@ -176,6 +176,16 @@ double ParseMagnitudeLimit(const std::string& text) {
   return value;
 }
 
+double ParseChartField(const std::string& text) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value >= 2) ||
+      value > 90) {
+    throw UsageError("campo no válido: «" + text + "» (grados, de 2 a 90, con punto decimal, como 20)");
+  }
+  return value;
+}
+
 TimeZone ParseZone(const std::string& text) {
   if (text == "UTC" || text == "utc" || text == "Z") return TimeZone::FixedOffset(0, text);
   if (text.size() == 6 && (text[0] == '+' || text[0] == '-') && text[3] == ':') {

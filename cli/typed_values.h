@@ -48,6 +48,10 @@ double ParseSeparation(const std::string& text);
 // Raises UsageError naming the text otherwise.
 double ParseMagnitudeLimit(const std::string& text);
 
+// The field of a finder chart, degrees across: a decimal number with a
+// point, from 2 to 90. Raises UsageError naming the text otherwise.
+double ParseChartField(const std::string& text);
+
 // The format of path by its extension (.svg, .png, .pdf, any case).
 // Raises UsageError for any other.
 pictures::PictureFormat PictureFormatOf(const std::string& path);

@@ -173,17 +173,25 @@ void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& po
 // the picture), drawn in pieces where it crosses the window's edge, then
 // its dates, its stationary points and its name.
 void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::vector<std::size_t>& stationary,
-              double font) {
+              const ReferencePath& reference, double font, std::string_view separator) {
   const std::string name(SpanishName(path.body));
   const std::string_view colour = BodyColour(path.body);
   std::vector<Point> points;
   for (const SkyPoint& p : path.points) points.push_back({w.X(p.rightAscension), w.Y(p.declination)});
   svg.Open("camino-" + std::to_string(BodyNumber(path.body)), "camino", "Camino de " + name);
-  const auto pieces = Pieces(points, w);
-  if (pieces.size() == 1) {
-    svg.Polyline(points, colour, 2.2, "recorrido", name + ", fila a fila");
-  } else {
-    for (const auto& p : pieces) svg.Polyline(p, colour, 2.2, "recorrido", name + ", fila a fila");
+  const std::string methodTitle =
+      name + " según el método" +
+      (reference.largestError ? ", ±" + Format(*reference.largestError, "#0.00", separator) + "°" : ", fila a fila");
+  for (const auto& p : Pieces(points, w)) svg.Polyline(p, colour, 2.2, "recorrido", methodTitle);
+  if (!reference.points.empty()) {
+    // The reference's path, thinner and darker, named at its end.
+    std::vector<Point> along;
+    for (const auto& [ra, dec] : reference.points) along.push_back({w.X(ra), w.Y(dec)});
+    svg.Open("", "referencia", name + " (ERFA)");
+    for (const auto& p : Pieces(along, w)) svg.Polyline(p, InkColour, 0.9, "recorrido-referencia", "", "4 2");
+    svg.Text({along.back().first + 6, along.back().second + font * 0.4}, name + " (ERFA)", font * 0.7, "start",
+             InkColour);
+    svg.Close();
   }
   DrawDates(svg, path, points, stationary, font);
   for (std::size_t m = 0; m < stationary.size(); ++m) {
@@ -201,6 +209,43 @@ void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::v
   svg.Close();
 }
 
+// The stars to PathStarMagnitude inside the window, named when bright,
+// and the figures' lines with both ends inside, under everything else.
+void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double font) {
+  const auto inside = [&](double ra, double dec) {
+    const double x = w.X(ra);
+    return dec >= w.decLow && dec <= w.decHigh && x >= w.left && x <= w.left + w.width;
+  };
+  svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
+  for (const BackgroundFigure& f : sky.figures) {
+    std::vector<std::pair<Point, Point>> lines;
+    for (const auto& [a, b] : f.lines) {
+      if (!inside(a.first, a.second) || !inside(b.first, b.second)) continue;
+      const Point pa{w.X(a.first), w.Y(a.second)}, pb{w.X(b.first), w.Y(b.second)};
+      if (std::fabs(pa.first - pb.first) < w.width / 2) lines.emplace_back(pa, pb);
+    }
+    if (lines.empty()) continue;
+    svg.Open("", "figura", f.name);
+    for (const auto& [a, b] : lines) svg.Line(a, b, "#a9bfd9", 0.8);
+    svg.Close();
+  }
+  svg.Close();
+  svg.Open("estrellas", "estrellas", "Las estrellas hasta la magnitud 5");
+  for (const BackgroundStar& s : sky.stars) {
+    if (!inside(s.rightAscension, s.declination)) continue;
+    const Point at{w.X(s.rightAscension), w.Y(s.declination)};
+    const double r = std::clamp(font * (0.36 - 0.06 * s.magnitude), font * 0.06, font * 0.5);
+    svg.Open("", "estrella", (s.name.empty() ? std::string("estrella") : s.name) + ": magnitud " +
+                                 Format(s.magnitude, "#0.0", "."));
+    svg.Circle(at, r, "#555555");
+    if (!s.name.empty() && s.magnitude < 2.5) {
+      svg.Text({at.first + r + 3, at.second + font * 0.3}, s.name, font * 0.65, "start", "#555555");
+    }
+    svg.Close();
+  }
+  svg.Close();
+}
+
 }  // namespace
 
 std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int width, int height) {
@@ -211,9 +256,12 @@ std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int wi
   const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
   const Window w = WindowOf(sky, {left, top, width - left - right, height - top - bottom});
   DrawAxes(svg, w, font, height, separator);
+  DrawBackground(svg, w, sky, font);
   DrawEcliptic(svg, w, sky.ecliptic, font);
   for (std::size_t k = 0; k < sky.paths.size(); ++k) {
-    if (!sky.paths[k].points.empty()) DrawPath(svg, w, sky.paths[k], sky.stationary[k], font);
+    if (!sky.paths[k].points.empty()) {
+      DrawPath(svg, w, sky.paths[k], sky.stationary[k], sky.reference[k], font, separator);
+    }
   }
   if (!sky.stopped.empty()) {
     svg.Text({font, top - font * 0.5}, "La tabla se detuvo: " + sky.stopped, font, "start", "#b00000", "detenido",

@@ -1,5 +1,6 @@
 #include "session/picture_contents.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calendar/civil_days.h"
@@ -12,11 +13,14 @@
 #include "session/runners.h"
 #include "session/star_names.h"
 #include "sky/bodies/method_sky.h"
+#include "sky/bodies/reference.h"
 #include "sky/bodies/planet_appearance.h"
 #include "sky/frames/ecliptic.h"
+#include "sky/frames/vector.h"
 #include "sky/night/night_curves.h"
 #include "sky/night/sky_dome.h"
 #include "sky/stars/star_dome.h"
+#include "sky/stars/stars.h"
 #include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
 
@@ -63,6 +67,24 @@ std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, doub
     ticks.emplace_back((jd - start) * 24, label.substr(label.find('T') + 1, 5));
   }
   return ticks;
+}
+
+// The reference's path at up to ReferencePathPoints of the rows, and how
+// far the method's strays from it.
+ReferencePath ReferencePathOf(const SkyPath& path) {
+  ReferencePath reference;
+  const std::size_t n = path.points.size(), stride = std::max<std::size_t>(1, (n + ReferencePathPoints - 1) / ReferencePathPoints);
+  for (std::size_t k = 0; k < n; k += stride) {
+    const SkyPoint& p = path.points[k];
+    const std::optional<Vector> r = ReferenceGeocentric(path.body, p.julianDay);
+    if (!r) return {};
+    const Vector unit{std::cos(p.declination / DegreesPerRadian) * std::cos(p.rightAscension / HoursPerRadian),
+                      std::cos(p.declination / DegreesPerRadian) * std::sin(p.rightAscension / HoursPerRadian),
+                      std::sin(p.declination / DegreesPerRadian)};
+    reference.largestError = std::max(reference.largestError.value_or(0), AngleBetween(*r, unit));
+    reference.points.push_back(RightAscensionDeclination(*r));
+  }
+  return reference;
 }
 
 }  // namespace
@@ -166,8 +188,9 @@ std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
 }
 
 SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
-  SkyPaths sky{std::move(paths), {}, {}, {}, std::move(stopped)};
+  SkyPaths sky{std::move(paths), {}, {}, {}, std::move(stopped), {}, {}, {}};
   for (const SkyPath& path : sky.paths) {
+    sky.reference.push_back(ReferencePathOf(path));
     sky.stationary.push_back(StationaryRows(path.points));
     std::vector<double> ra;
     for (const SkyPoint& p : path.points) {
@@ -179,6 +202,16 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
   for (int k = 0; k <= EclipticPoints; ++k) {
     const EquatorialDirection e = EclipticPoint(k * (2 * ExactPi / EclipticPoints), ObliquityRadians);
     sky.ecliptic.emplace_back(e.rightAscension, e.declination);
+  }
+  for (const Star& s : StarCatalogue()) {
+    if (s.magnitude > PathStarMagnitude) continue;
+    sky.stars.push_back({std::string(StarProperName(s)), s.rightAscension, s.declination, s.magnitude});
+  }
+  for (const FigureLine& line : ConstellationFigures()) {
+    const std::string name(ConstellationName(line.constellation));
+    if (sky.figures.empty() || sky.figures.back().name != name) sky.figures.push_back({name, {}});
+    sky.figures.back().lines.push_back(
+        {{line.from->rightAscension, line.from->declination}, {line.to->rightAscension, line.to->declination}});
   }
   return sky;
 }

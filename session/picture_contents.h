@@ -73,6 +73,7 @@ struct SkyDome {
 
 struct SkyPoint {
   std::string date;            // the row's instant, ISO 8601 (date part shown)
+  double julianDay = 0;        // days, UT
   double rightAscension = 0;   // hours
   double declination = 0;      // degrees
 };
@@ -82,14 +83,43 @@ struct SkyPath {
   std::vector<SkyPoint> points;  // in row order
 };
 
+// The reference's path of a planet beside the method's: at most
+// ReferencePathPoints of the rows, evenly spread, and the largest angle
+// between the two paths at those rows.
+struct ReferencePath {
+  std::vector<std::pair<double, double>> points;  // (right ascension hours, declination degrees)
+  std::optional<double> largestError;             // degrees; none without the reference (Pluto)
+};
+inline constexpr std::size_t ReferencePathPoints = 2000;
+
+// A catalogue star as the paths' picture draws it, J2000.
+struct BackgroundStar {
+  std::string name;           // the Spanish proper name, or ""
+  double rightAscension = 0;  // hours
+  double declination = 0;     // degrees
+  double magnitude = 0;
+};
+
+struct BackgroundFigure {
+  std::string name;  // the constellation's Spanish name
+  std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> lines;  // (RA hours, Dec degrees) ends
+};
+
+// Stars of this magnitude or brighter stand behind the paths.
+inline constexpr double PathStarMagnitude = 5.0;
+
 // A path's rows where the right ascension turns back, and the ecliptic in
-// the method's frame, for the picture of paths across the sky.
+// the method's frame, for the picture of paths across the sky, with the
+// reference's paths and the stars and figures behind them.
 struct SkyPaths {
   std::vector<SkyPath> paths;
   std::vector<std::vector<std::size_t>> stationary;  // for each path
   std::vector<std::vector<double>> continuous;       // each path's right ascensions, hours, without the jump at 0h/24h
   std::vector<std::pair<double, double>> ecliptic;   // (right ascension hours, declination degrees)
   std::string stopped;                               // why the table ended early, or empty
+  std::vector<ReferencePath> reference;              // for each path
+  std::vector<BackgroundStar> stars;                 // the whole sky to PathStarMagnitude
+  std::vector<BackgroundFigure> figures;             // every constellation's
 };
 
 struct NightBand {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "runtime/angle_units.h"
 
@@ -19,6 +20,13 @@ inline Vector Negated(const Vector& a) { return {-a[0], -a[1], -a[2]}; }
 // The angle between two vectors, degrees, 0..180. Raises nothing.
 inline double AngleBetween(const Vector& a, const Vector& b) {
   return std::acos(std::clamp(Dot(a, b) / (Norm(a) * Norm(b)), -1.0, 1.0)) * DegreesPerRadian;
+}
+
+// The direction of a (non-zero) vector of an equatorial frame: right
+// ascension in hours, 0 <= RA < 24, and declination in degrees.
+inline std::pair<double, double> RightAscensionDeclination(const Vector& v) {
+  const double ra = std::atan2(v[1], v[0]) * HoursPerRadian;
+  return {ra < 0 ? ra + 24 : ra, std::atan2(v[2], std::hypot(v[0], v[1])) * DegreesPerRadian};
 }
 
 }  // namespace orbitas

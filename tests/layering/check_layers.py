@@ -28,7 +28,7 @@ BELOW = {
     "sky/events": LOW + SKY_BASE + ["sky/bodies"],
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
-    "sky/stars": LOW + SKY_BASE,
+    "sky/stars": LOW + SKY_BASE + ["sky/bodies"],
     "session": LOW + SKY,
     "report": LOW + SKY + ["session"],
     "pictures": LOW + SKY + ["session"],
@@ -44,7 +44,7 @@ FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprin
 BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures"}
 # What the pictures may include: the contents they draw, names, number
 # formats and units; nothing that computes.
-PICTURES_MAY_INCLUDE = {"session/picture_contents.h", "session/body_names.h", "session/names.h",
+PICTURES_MAY_INCLUDE = {"session/picture_contents.h", "session/chart_contents.h", "session/body_names.h", "session/names.h",
                         "runtime/number_text.h", "runtime/angle_units.h", "runtime/conversions.h",
                         "sky/bodies/body.h"}
 # Words that give away Spanish text in a string literal of the sky library,

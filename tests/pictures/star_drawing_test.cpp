@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pictures/finder_chart_picture.h"
 #include "pictures/sky_dome_picture.h"
 #include "session/instant.h"
 #include "session/runners.h"
@@ -66,6 +67,34 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
   EXPECT_NE(svg.find("Sirio: magnitud -1.4, altura "), std::string::npos);
   // The brightest dot is the largest.
   EXPECT_GT(drawn.back().r, drawn.front().r);
+}
+
+TEST(StarDrawing, TheChartPutsThePlanetInTheMiddleNorthUpEastLeft) {
+  const pictures::FinderChartPicture chart = pictures::FinderChartPictureOf(
+      MethodElements(), Body::Uranus, 2461383.375, 20, Place(40.4168, -3.7038), TimeZone{}, ".");
+  const std::string svg = pictures::DrawFinderChart(chart, ".", 1000, 900);
+  std::smatch m;
+  // The chart's frame: the one rectangle placed on the page.
+  ASSERT_TRUE(std::regex_search(svg, m, std::regex(R"re(<rect x="([0-9.]+)" y="([0-9.]+)" width="([0-9.]+)")re")));
+  const double side = std::stod(m[3]), cx = std::stod(m[1]) + side / 2, cy = std::stod(m[2]) + side / 2;
+  ASSERT_TRUE(std::regex_search(
+      svg, m, std::regex(R"re(class="referencia"><title>Urano \(ERFA\)</title>\s*<circle cx="([-0-9.]+)" cy="([-0-9.]+)")re")));
+  EXPECT_NEAR(std::stod(m[1]), cx, 0.01);
+  EXPECT_NEAR(std::stod(m[2]), cy, 0.01);
+  EXPECT_NE(svg.find("<title>Urano según el método, ±0.25°</title>"), std::string::npos);
+  const std::vector<DrawnStar> drawn = StarsIn(svg);
+  ASSERT_EQ(drawn.size(), chart.chart.stars.size());
+  for (std::size_t k = 0; k < drawn.size(); ++k) {
+    const Star& s = *chart.chart.stars[drawn.size() - 1 - k].star;
+    const double east = std::remainder(s.rightAscension - chart.chart.projection.centreRightAscension, 24);
+    const double north = s.declination - chart.chart.projection.centreDeclination;
+    if (std::fabs(east) > 1e-3) {
+      EXPECT_EQ(drawn[k].x < cx, east > 0) << drawn[k].title;
+    }
+    if (std::fabs(north) > 2 && std::fabs(east) < 0.2) {
+      EXPECT_EQ(drawn[k].y < cy, north > 0) << drawn[k].title;
+    }
+  }
 }
 
 }  // namespace

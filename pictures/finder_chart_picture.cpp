@@ -1,0 +1,293 @@
+#include "pictures/finder_chart_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "pictures/picture_style.h"
+#include "pictures/svg_writer.h"
+#include "runtime/number_text.h"
+
+namespace orbitas::pictures {
+namespace {
+
+// The chart's square on the page: chart degrees to pixels, east on the
+// left and north up.
+struct Frame {
+  double left, top, side;  // pixels
+  double half;             // chart degrees from the centre to a side
+
+  double Scale() const { return side / (2 * half); }
+  Point At(const ChartPoint& p) const {
+    return {left + side / 2 - p.first * Scale(), top + side / 2 - p.second * Scale()};
+  }
+  bool Holds(const Point& p) const {
+    return p.first >= left && p.first <= left + side && p.second >= top && p.second <= top + side;
+  }
+};
+
+// The part of the segment a-b inside the frame (Liang and Barsky), if any.
+std::optional<std::pair<Point, Point>> Clipped(const Frame& f, Point a, Point b) {
+  const double dx = b.first - a.first, dy = b.second - a.second;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.first - f.left, f.left + f.side - a.first, a.second - f.top, f.top + f.side - a.second};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return std::nullopt;
+      continue;
+    }
+    const double t = q[k] / p[k];
+    if (p[k] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return std::nullopt;
+  return std::pair{Point{a.first + t0 * dx, a.second + t0 * dy}, Point{a.first + t1 * dx, a.second + t1 * dy}};
+}
+
+// A star's dot, radius in pixels: 6th magnitude a speck, the brightest a disc.
+double StarRadius(double magnitude, double font) {
+  return std::clamp(font * (0.42 - 0.065 * magnitude), font * 0.07, font * 0.6);
+}
+
+struct Box {
+  double left, top, right, bottom;
+  bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
+
+// The first of the boxes that overlaps nothing taken, which is then taken.
+std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>& taken) {
+  for (const Box& box : boxes) {
+    if (std::none_of(taken.begin(), taken.end(), [&](const Box& t) { return t.Overlaps(box); })) {
+      taken.push_back(box);
+      return box;
+    }
+  }
+  return std::nullopt;
+}
+
+// A text's width in pixels, roughly: UTF-8 continuation bytes take no room.
+double TextWidth(std::string_view text, double size) {
+  return 0.58 * size * static_cast<double>(std::count_if(text.begin(), text.end(), [](char ch) {
+           return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+         }));
+}
+
+constexpr std::string_view GridColour = "#c8cdd6", FigureColour = "#7d9cc0", BorderColour = "#9a8f80";
+
+void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font) {
+  svg.Open("reticula", "reticula", "Ascensión recta y declinación (J2000)");
+  for (std::size_t k = 0; k < c.chart.grid.size(); ++k) {
+    const ChartGridLine& line = c.chart.grid[k];
+    for (const auto& piece : line.pieces) {
+      std::vector<Point> points;
+      for (const ChartPoint& p : piece) points.push_back(f.At(p));
+      svg.Polyline(points, GridColour, 0.6);
+    }
+    // The label where the line meets the bottom (right ascension) or the
+    // right side (declination) of the frame.
+    std::optional<Point> best;
+    for (const auto& piece : line.pieces)
+      for (const ChartPoint& p : piece) {
+        const Point at = f.At(p);
+        if (!best || (line.ofRightAscension ? at.second > best->second : at.first > best->first)) best = at;
+      }
+    if (!best) continue;
+    if (line.ofRightAscension && best->second > f.top + f.side - font) {
+      svg.Text({best->first, f.top + f.side + font * 0.9}, c.gridLabels[k], font * 0.6, "middle", "#555555");
+    } else if (!line.ofRightAscension && best->first > f.left + f.side - font) {
+      svg.Text({f.left + f.side + font * 0.2, best->second + font * 0.2}, c.gridLabels[k], font * 0.6, "start",
+               "#555555");
+    }
+  }
+  svg.Close();
+}
+
+void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font) {
+  svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
+  for (std::size_t k = 0; k < c.chart.figures.size(); ++k) {
+    const ChartFigure& figure = c.chart.figures[k];
+    svg.Open("", "figura", c.figureNames[k]);
+    for (const auto& [a, b] : figure.lines)
+      if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, FigureColour, 0.9);
+    const Point at = f.At(figure.label);
+    svg.Text({at.first, at.second + font * 1.3}, c.figureNames[k], font * 0.75, "middle", "#4d6f99", "", true);
+    svg.Close();
+  }
+  svg.Close();
+}
+
+void DrawBorders(SvgWriter& svg, const Frame& f, const FinderChartPicture& c) {
+  svg.Open("limites", "limites", "Los límites de las constelaciones (UAI)");
+  for (const auto& piece : c.chart.borders) {
+    std::vector<Point> points;
+    for (const ChartPoint& p : piece) points.push_back(f.At(p));
+    svg.Polyline(points, BorderColour, 0.8, "", "", "5 3");
+  }
+  svg.Close();
+}
+
+// Where each star's label goes, brightest first: to its right, else to
+// its left, above or below, never over another label or a dot; none
+// where there is no room.
+std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChartPicture& c, double font,
+                                                std::vector<Box>& taken) {
+  for (const ChartStar& s : c.chart.stars) {
+    const Point at = f.At(s.at);
+    const double r = StarRadius(s.star->magnitude, font);
+    taken.push_back({at.first - r, at.second - r, at.first + r, at.second + r});
+  }
+  std::vector<std::optional<Box>> labels(c.chart.stars.size());
+  const double size = font * 0.62, h = size * 1.0;
+  for (std::size_t k = 0; k < c.chart.stars.size(); ++k) {
+    if (c.starLabels[k].empty()) continue;
+    const Point at = f.At(c.chart.stars[k].at);
+    const double r = StarRadius(c.chart.stars[k].star->magnitude, font) + font * 0.12;
+    const double w = TextWidth(c.starLabels[k], size);
+    // A star's own dot is in taken: the boxes start just clear of it.
+    labels[k] = FirstFree({Box{at.first + r, at.second - h / 2, at.first + r + w, at.second + h / 2},
+                           Box{at.first - r - w, at.second - h / 2, at.first - r, at.second + h / 2},
+                           Box{at.first - w / 2, at.second - r - h, at.first + w / 2, at.second - r},
+                           Box{at.first - w / 2, at.second + r, at.first + w / 2, at.second + r + h}},
+                          taken);
+  }
+  return labels;
+}
+
+void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font,
+               const std::vector<std::optional<Box>>& labels) {
+  svg.Open("estrellas", "estrellas", "Las estrellas del campo");
+  for (std::size_t k = c.chart.stars.size(); k-- > 0;) {
+    const ChartStar& s = c.chart.stars[k];
+    const Point at = f.At(s.at);
+    const double r = StarRadius(s.star->magnitude, font);
+    svg.Open("", "estrella", c.starTitles[k]);
+    // A white ring keeps a dot apart from the lines under it.
+    svg.Circle(at, r, "#000000", "#ffffff", std::max(0.6, r * 0.35));
+    if (labels[k]) {
+      svg.Text({labels[k]->left, labels[k]->bottom - font * 0.15}, c.starLabels[k], font * 0.62, "start", "#222222");
+    }
+    svg.Close();
+  }
+  svg.Close();
+}
+
+void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken) {
+  const FinderChart& chart = c.chart;
+  const std::string colour(BodyColour(chart.body));
+  std::vector<Point> path;
+  for (const ChartPathPoint& p : chart.path) path.push_back(f.At(p.at));
+  svg.Open("camino", "camino", c.pathTitle);
+  svg.Polyline(path, colour, 1.6);
+  for (std::size_t k = 0; k < chart.path.size(); ++k) {
+    if (c.tickDates[k].empty() || !f.Holds(path[k])) continue;
+    svg.Circle(path[k], font * 0.18, colour);
+    // A date where it fits: a slow planet's ticks crowd, and then only
+    // some carry theirs.
+    const double w = TextWidth(c.tickDates[k], font * 0.55), h = font * 0.6;
+    const Point at = path[k];
+    if (const auto box = FirstFree({Box{at.first - w / 2, at.second - font * 0.35 - h, at.first + w / 2,
+                                        at.second - font * 0.35},
+                                    Box{at.first - w / 2, at.second + font * 0.35, at.first + w / 2,
+                                        at.second + font * 0.35 + h}},
+                                   taken)) {
+      svg.Text({at.first, box->bottom - font * 0.1}, c.tickDates[k], font * 0.55, "middle", colour);
+    }
+  }
+  svg.Close();
+  const Point method = f.At(chart.method);
+  svg.Open("metodo", "metodo", c.methodTitle);
+  if (chart.methodError) svg.Circle(method, *chart.methodError * f.Scale(), "none", colour, 1.0);
+  svg.Line({method.first - font * 0.5, method.second}, {method.first + font * 0.5, method.second}, colour, 1.2);
+  svg.Line({method.first, method.second - font * 0.5}, {method.first, method.second + font * 0.5}, colour, 1.2);
+  svg.Close();
+  if (chart.reference) {
+    const Point at = f.At(*chart.reference);
+    svg.Open("referencia", "referencia", c.referenceTitle);
+    svg.Circle(at, font * 0.32, colour, "#000000", 1.0);
+    svg.Text({at.first, at.second + font * 1.1}, c.referenceTitle.substr(0, c.referenceTitle.find(' ')), font * 0.8,
+             "middle", "#000000", "", true);
+    svg.Close();
+  }
+}
+
+// A bar of a round number of degrees, about a fifth of the field.
+void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at) {
+  const double field = 2 * f.half;
+  double degrees = 1;
+  for (const double d : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0})
+    if (d <= field / 5) degrees = d;
+  const double length = degrees * f.Scale();
+  svg.Open("escala", "escala", "Escala: " + Format(degrees, "#0.#", ".") + "°");
+  svg.Line(at, {at.first + length, at.second}, "#000000", 1.5);
+  svg.Line({at.first, at.second - font * 0.25}, {at.first, at.second + font * 0.25}, "#000000", 1.2);
+  svg.Line({at.first + length, at.second - font * 0.25}, {at.first + length, at.second + font * 0.25}, "#000000", 1.2);
+  svg.Text({at.first + length / 2, at.second - font * 0.4}, Format(degrees, "#0.#", ".") + "°", font * 0.7, "middle",
+           "#000000");
+  svg.Close();
+}
+
+void DrawMagnitudeKey(SvgWriter& svg, double font, Point at) {
+  svg.Open("magnitudes", "magnitudes", "Magnitudes de las estrellas");
+  double x = at.first;
+  svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", "#000000");
+  x += font * 4.2;
+  for (int m = 0; m <= 6; ++m) {
+    const double r = StarRadius(m, font);
+    svg.Circle({x, at.second}, r, "#000000");
+    svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", "#000000");
+    x += font * 1.6;
+  }
+  svg.Close();
+}
+
+void DrawZenith(SvgWriter& svg, const FinderChartPicture& c, double font, Point at) {
+  const double q = *c.chart.zenithAngle, length = font * 2.2;
+  // North up and east left: a position angle q points to (-sin q, -cos q).
+  const Point tip{at.first - length * std::sin(q), at.second - length * std::cos(q)};
+  svg.Open("cenit", "cenit", "Hacia el cénit; " + c.horizon);
+  svg.Line(at, tip, "#000000", 1.4);
+  const double back = std::atan2(at.second - tip.second, at.first - tip.first);
+  for (const double side : {-0.45, 0.45}) {
+    svg.Line(tip, {tip.first + font * 0.6 * std::cos(back + side), tip.second + font * 0.6 * std::sin(back + side)},
+             "#000000", 1.4);
+  }
+  svg.Text({at.first, at.second + font * 1.2}, "cénit", font * 0.7, "middle", "#000000");
+  svg.Close();
+}
+
+}  // namespace
+
+std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separator, int width, int height) {
+  (void)separator;  // the numbers' texts come with the contents
+  const double font = FontSize(std::min(width, height));
+  SvgWriter svg(width, height, "Carta de " + c.heading);
+  const double side = std::min(width - 8 * font, height - 7.5 * font);
+  const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
+  svg.Open("titulo", "titulo", "");
+  svg.Text({width / 2.0, 1.8 * font}, c.heading, font * 1.0, "middle", InkColour, "", true);
+  svg.Close();
+  svg.Rect({f.left, f.top}, f.side, f.side, "#ffffff", "#000000");
+  DrawGrid(svg, f, c, font);
+  DrawBorders(svg, f, c);
+  DrawFigures(svg, f, c, font);
+  // The planet's name and dates are placed first, then the stars' names
+  // where they leave room.
+  std::vector<Box> taken;
+  const Point planet = f.At(c.chart.reference ? *c.chart.reference : c.chart.method);
+  taken.push_back({planet.first - 2.5 * font, planet.second + 0.3 * font, planet.first + 2.5 * font,
+                   planet.second + 1.4 * font});
+  const std::vector<std::optional<Box>> labels = PlaceStarLabels(f, c, font, taken);
+  DrawStars(svg, f, c, font, labels);
+  DrawPlanet(svg, f, c, font, taken);
+  const double below = f.top + f.side + 2.6 * font;
+  DrawScale(svg, f, font, {f.left, below + font});
+  DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6});
+  if (c.chart.zenithAngle) {
+    DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font});
+    svg.Text({f.left + f.side, below + font * 1.2}, c.horizon, font * 0.7, "end", "#000000");
+  }
+  return svg.Finish();
+}
+
+}  // namespace orbitas::pictures

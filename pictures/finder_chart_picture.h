@@ -1,0 +1,21 @@
+#pragma once
+// A finder chart to print and take outside: black stars on white around a
+// planet, north up and east left as the sky is seen, with the
+// constellation figures and boundaries, an RA/Dec grid, the planet's path
+// over a month with a date every 5 days, the reference's and the method's
+// places with the method's error as a circle, a scale bar, a magnitude key
+// and, with a place, the planet's altitude and azimuth and an arrow
+// towards the zenith.
+#include <string>
+#include <string_view>
+
+#include "session/chart_contents.h"
+
+namespace orbitas::pictures {
+
+// The SVG of the chart, width x height pixels; decimalSeparator is the
+// user's.
+std::string DrawFinderChart(const FinderChartPicture& chart, std::string_view decimalSeparator, int width,
+                            int height);
+
+}  // namespace orbitas::pictures

@@ -1,0 +1,63 @@
+#include "session/chart_contents.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "calendar/civil_time.h"
+#include "runtime/number_text.h"
+#include "session/names.h"
+#include "session/star_names.h"
+
+namespace orbitas::pictures {
+namespace {
+
+std::string Minute(const TimeZone& zone, double jd) { return zone.LocalMinute(UnixSecondsFromJulianDay(jd)); }
+
+// "4h 20m" for a right ascension, "+20°" or "-5°" for a declination.
+std::string GridLabel(const ChartGridLine& line) {
+  if (line.ofRightAscension) {
+    const int minutes = static_cast<int>(std::lround(line.value * 60));
+    char text[16];
+    std::snprintf(text, sizeof text, "%dh %02dm", minutes / 60, minutes % 60);
+    return text;
+  }
+  const int degrees = static_cast<int>(std::lround(line.value));
+  return (degrees > 0 ? "+" : "") + std::to_string(degrees) + "°";
+}
+
+}  // namespace
+
+FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, double jd, double field,
+                                        const std::optional<Place>& place, const TimeZone& zone,
+                                        std::string_view separator) {
+  FinderChartPicture picture;
+  picture.chart = FinderChartOf(elements, body, jd, field, place);
+  const FinderChart& chart = picture.chart;
+  const std::string name(SpanishName(body));
+  picture.heading = name + " · " + Minute(zone, jd) + " (" + zone.name() + ") · en " +
+                    std::string(ConstellationName(chart.constellation));
+  if (place) picture.heading += " · desde " + place->text;
+  picture.referenceTitle = name + " (ERFA)";
+  picture.methodTitle = name + " según el método" +
+                        (chart.methodError ? ", ±" + Format(*chart.methodError, "#0.00", separator) + "°" : " (sin referencia)");
+  picture.pathTitle = name + " del " + Minute(zone, jd - 15).substr(0, 10) + " al " +
+                      Minute(zone, jd + 15).substr(0, 10) + (chart.pathFromReference ? " (ERFA)" : " (método)");
+  for (const ChartStar& s : chart.stars) {
+    const std::string_view proper = StarProperName(*s.star);
+    picture.starLabels.push_back(!proper.empty()                                 ? std::string(proper)
+                                 : s.star->magnitude <= LetteredStarMagnitude ? std::string(s.star->bayer)
+                                                                              : "");
+    picture.starTitles.push_back(StarLabel(*s.star) + ": magnitud " + Format(s.star->magnitude, "#0.0", separator));
+  }
+  for (const ChartFigure& f : chart.figures) picture.figureNames.emplace_back(ConstellationName(f.constellation));
+  for (const ChartPathPoint& p : chart.path)
+    picture.tickDates.push_back(p.tick ? Minute(zone, p.julianDay).substr(5, 5) : "");
+  for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
+  if (chart.altitude) {
+    picture.horizon = "altura " + Format(*chart.altitude, "#0.0", separator) + "°, acimut " +
+                      Format(*chart.azimuth, "#0.0", separator) + "°";
+  }
+  return picture;
+}
+
+}  // namespace orbitas::pictures

@@ -1,0 +1,41 @@
+#pragma once
+// What the finder chart shows, with its texts: the chart the sky library
+// computes, and beside each of its parts the Spanish names and titles
+// the picture writes.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/time_zone.h"
+#include "ephemeris/elements.h"
+#include "sky/frames/place.h"
+#include "sky/stars/finder_chart.h"
+
+namespace orbitas::pictures {
+
+// Stars of this magnitude or brighter carry their Bayer letter.
+inline constexpr double LetteredStarMagnitude = 5.0;
+
+struct FinderChartPicture {
+  FinderChart chart;
+  std::string heading;         // "Urano · 2026-12-08 22:00 (Europe/Madrid) · en Tauro"
+  std::string referenceTitle;  // "Urano (ERFA)"
+  std::string methodTitle;     // "Urano según el método, ±0.25°"
+  std::string pathTitle;       // "Urano del 2026-11-23 al 2026-12-23 (ERFA)"
+  std::vector<std::string> starLabels;   // one a star: its name, its Bayer letter, or ""
+  std::vector<std::string> starTitles;   // one a star: "Aldebarán: magnitud 0.9"
+  std::vector<std::string> figureNames;  // one a figure: the constellation's Spanish name
+  std::vector<std::string> tickDates;    // one a path point: "12-03" on the ticks, else ""
+  std::vector<std::string> gridLabels;   // one a grid line: "4h 20m", "+20°"
+  std::string horizon;  // "altura 35.2°, acimut 120.3°" with a place, else ""
+};
+
+// The finder chart of body at julianDay (days, UT), fieldDegrees across,
+// with the place's horizon if given, its times in zone and its numbers
+// with decimalSeparator. Raises the method's run-time errors.
+FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, double julianDay,
+                                        double fieldDegrees, const std::optional<Place>& place, const TimeZone& zone,
+                                        std::string_view decimalSeparator);
+
+}  // namespace orbitas::pictures
