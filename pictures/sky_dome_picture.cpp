@@ -31,9 +31,10 @@ struct Dome {
   }
 };
 
-// A dot's radius for a magnitude: brighter is larger.
+// A planet's dot for a magnitude: brighter is larger, and never smaller
+// than the brightest stars', so that a faint planet stands out among them.
 double DotRadius(double magnitude, double size) {
-  return std::clamp(size * (0.55 - 0.09 * magnitude), size * 0.15, size * 0.8);
+  return std::clamp(size * (0.55 - 0.09 * magnitude), size * 0.3, size * 0.8);
 }
 
 std::string P(double x) {

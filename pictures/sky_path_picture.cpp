@@ -189,7 +189,7 @@ void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::v
     for (const auto& [ra, dec] : reference.points) along.push_back({w.X(ra), w.Y(dec)});
     svg.Open("", "referencia", name + " (ERFA)");
     for (const auto& p : Pieces(along, w)) svg.Polyline(p, InkColour, 0.9, "recorrido-referencia", "", "4 2");
-    svg.Text({along.back().first + 6, along.back().second + font * 0.4}, name + " (ERFA)", font * 0.7, "start",
+    svg.Text({along.back().first + 6, along.back().second - font * 0.5}, name + " (ERFA)", font * 0.7, "start",
              InkColour);
     svg.Close();
   }

@@ -140,6 +140,27 @@ class Pictures(unittest.TestCase):
             self.assertAlmostEqual(y, cy - r * math.cos(a), delta=0.02)
         self.assertEqual({"Sol", "Luna"} & set(drawn), set(), "both below the horizon at 06:30 on 8 December")
 
+    def test_stars_behind_the_paths_and_the_chart_name_both_places(self):
+        # The paths: the reference's beside the method's, each titled as
+        # what it is, over stars; Pluto, which the reference lacks, has none.
+        svg = self.path("caminos.svg")
+        run("--desde", "2026-01-01", "--hasta", "2026-12-31", "--paso", "2d", "Saturno", "Plutón", "--dibujo", svg)
+        root = ET.parse(svg).getroot()
+        self.assertEqual([title(g) for g in groups(root, "referencia")], ["Saturno (ERFA)"])
+        method = {title(l) for l in root.iter(SVG + "polyline") if l.get("class") == "recorrido"}
+        self.assertTrue(any(re.fullmatch(r"Saturno según el método, ±\d\.\d\d°", t) for t in method), method)
+        self.assertGreater(len(groups(root, "estrella")), 20)
+        # The chart: both places and the path titled, stars with magnitudes.
+        svg = self.path("carta.svg")
+        run("--carta", "Urano", "2026-12-08T22:00", "--lugar", "40.4168,-3.7038", "--dibujo", svg)
+        root = ET.parse(svg).getroot()
+        self.assertEqual(title(groups(root, "referencia")[0]), "Urano (ERFA)")
+        self.assertRegex(title(groups(root, "metodo")[0]), r"^Urano según el método, ±0\.\d\d°$")
+        self.assertRegex(title(groups(root, "camino")[0]), r"^Urano del 2026-11-2\d al 2026-12-2\d \(ERFA\)$")
+        stars = [title(g) for g in groups(root, "estrella")]
+        self.assertIn("Aldebarán: magnitud 0.9", stars)
+        self.assertIn("Hacia el cénit; altura", title(groups(root, "cenit")[0]))
+
     def test_the_night_draws_each_visible_planet_thicker_inside_its_interval(self):
         args = ["--noche", "2026-12-07", "--lugar", "40.4168,-3.7038", "--zona", "Europe/Madrid"]
         night = json.loads(run(*args, "--json").stdout)
