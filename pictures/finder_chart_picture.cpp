@@ -103,15 +103,27 @@ void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doubl
   svg.Close();
 }
 
-void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font) {
+void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken) {
   svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
   for (std::size_t k = 0; k < c.chart.figures.size(); ++k) {
     const ChartFigure& figure = c.chart.figures[k];
     svg.Open("", "figura", c.figureNames[k]);
     for (const auto& [a, b] : figure.lines)
       if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, FigureColour, 0.9);
-    const Point at = f.At(figure.label);
-    svg.Text({at.first, at.second + font * 1.3}, c.figureNames[k], font * 0.75, "middle", "#4d6f99", "", true);
+    // The constellation's name near the middle of its figure, off the
+    // stars' names.
+    // The constellation's name near the middle of its figure, else at the
+    // middle of one of its lines, off the stars' names.
+    const double w = TextWidth(c.figureNames[k], font * 0.75), h = font * 0.8;
+    std::vector<Point> places{f.At(figure.label)};
+    for (const auto& [a, b] : figure.lines) places.push_back(f.At({(a.first + b.first) / 2, (a.second + b.second) / 2}));
+    for (const Point& at : places) {
+      const Box box{at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2};
+      if (f.Holds({box.left, box.top}) && f.Holds({box.right, box.bottom}) && FirstFree({box}, taken)) {
+        svg.Text({at.first, box.bottom - font * 0.15}, c.figureNames[k], font * 0.75, "middle", "#4d6f99", "", true);
+        break;
+      }
+    }
     svg.Close();
   }
   svg.Close();
@@ -145,10 +157,14 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
     const double r = StarRadius(c.chart.stars[k].star->magnitude, font) + font * 0.12;
     const double w = TextWidth(c.starLabels[k], size);
     // A star's own dot is in taken: the boxes start just clear of it.
+    // In a cluster (the Pleiades) the name may stand a little off, on a
+    // diagonal.
     labels[k] = FirstFree({Box{at.first + r, at.second - h / 2, at.first + r + w, at.second + h / 2},
                            Box{at.first - r - w, at.second - h / 2, at.first - r, at.second + h / 2},
                            Box{at.first - w / 2, at.second - r - h, at.first + w / 2, at.second - r},
-                           Box{at.first - w / 2, at.second + r, at.first + w / 2, at.second + r + h}},
+                           Box{at.first - w / 2, at.second + r, at.first + w / 2, at.second + r + h},
+                           Box{at.first + r + font, at.second - r - font - h, at.first + r + font + w, at.second - r - font},
+                           Box{at.first + r + font, at.second + r + font, at.first + r + font + w, at.second + r + font + h}},
                           taken);
   }
   return labels;
@@ -165,7 +181,14 @@ void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doub
     // A white ring keeps a dot apart from the lines under it.
     svg.Circle(at, r, "#000000", "#ffffff", std::max(0.6, r * 0.35));
     if (labels[k]) {
-      svg.Text({labels[k]->left, labels[k]->bottom - font * 0.15}, c.starLabels[k], font * 0.62, "start", "#222222");
+      const Box& box = *labels[k];
+      svg.Text({box.left, box.bottom - font * 0.15}, c.starLabels[k], font * 0.62, "start", "#222222");
+      // A name set off on a diagonal gets a leader to its star.
+      if (box.left > at.first + r + font * 0.5) {
+        svg.Line({at.first + r, at.second + (box.top < at.second ? -r : r)},
+                 {box.left - font * 0.1, box.top < at.second ? box.bottom - font * 0.2 : box.top + font * 0.2},
+                 "#666666", 0.5);
+      }
     }
     svg.Close();
   }
@@ -270,7 +293,6 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   svg.Rect({f.left, f.top}, f.side, f.side, "#ffffff", "#000000");
   DrawGrid(svg, f, c, font);
   DrawBorders(svg, f, c);
-  DrawFigures(svg, f, c, font);
   // The planet's name and dates are placed first, then the stars' names
   // where they leave room.
   std::vector<Box> taken;
@@ -278,6 +300,7 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   taken.push_back({planet.first - 2.5 * font, planet.second + 0.3 * font, planet.first + 2.5 * font,
                    planet.second + 1.4 * font});
   const std::vector<std::optional<Box>> labels = PlaceStarLabels(f, c, font, taken);
+  DrawFigures(svg, f, c, font, taken);
   DrawStars(svg, f, c, font, labels);
   DrawPlanet(svg, f, c, font, taken);
   const double below = f.top + f.side + 2.6 * font;
