@@ -211,7 +211,7 @@ void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::v
 
 // The stars to PathStarMagnitude inside the window, named when bright,
 // and the figures' lines with both ends inside, under everything else.
-void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double font) {
+void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double font, std::string_view separator) {
   const auto inside = [&](double ra, double dec) {
     const double x = w.X(ra);
     return dec >= w.decLow && dec <= w.decHigh && x >= w.left && x <= w.left + w.width;
@@ -235,8 +235,7 @@ void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double
     if (!inside(s.rightAscension, s.declination)) continue;
     const Point at{w.X(s.rightAscension), w.Y(s.declination)};
     const double r = std::clamp(font * (0.36 - 0.06 * s.magnitude), font * 0.06, font * 0.5);
-    svg.Open("", "estrella", (s.name.empty() ? std::string("estrella") : s.name) + ": magnitud " +
-                                 Format(s.magnitude, "#0.0", "."));
+    svg.Open("", "estrella", s.designation + ": magnitud " + Format(s.magnitude, "#0.0", separator));
     svg.Circle(at, r, "#555555");
     if (!s.name.empty() && s.magnitude < 2.5) {
       svg.Text({at.first + r + 3, at.second + font * 0.3}, s.name, font * 0.65, "start", "#555555");
@@ -256,7 +255,7 @@ std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int wi
   const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
   const Window w = WindowOf(sky, {left, top, width - left - right, height - top - bottom});
   DrawAxes(svg, w, font, height, separator);
-  DrawBackground(svg, w, sky, font);
+  DrawBackground(svg, w, sky, font, separator);
   DrawEcliptic(svg, w, sky.ecliptic, font);
   for (std::size_t k = 0; k < sky.paths.size(); ++k) {
     if (!sky.paths[k].points.empty()) {

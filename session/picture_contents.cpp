@@ -205,7 +205,7 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
   }
   for (const Star& s : StarCatalogue()) {
     if (s.magnitude > PathStarMagnitude) continue;
-    sky.stars.push_back({std::string(StarProperName(s)), s.rightAscension, s.declination, s.magnitude});
+    sky.stars.push_back({std::string(StarProperName(s)), StarLabel(s), s.rightAscension, s.declination, s.magnitude});
   }
   for (const FigureLine& line : ConstellationFigures()) {
     const std::string name(ConstellationName(line.constellation));

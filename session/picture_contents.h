@@ -95,6 +95,7 @@ inline constexpr std::size_t ReferencePathPoints = 2000;
 // A catalogue star as the paths' picture draws it, J2000.
 struct BackgroundStar {
   std::string name;           // the Spanish proper name, or ""
+  std::string designation;    // as StarLabel gives it: the name, "γ Leo" or "HIP 12345"
   double rightAscension = 0;  // hours
   double declination = 0;     // degrees
   double magnitude = 0;
