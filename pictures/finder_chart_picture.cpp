@@ -55,9 +55,11 @@ struct Box {
   bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
 };
 
-// The first of the boxes that overlaps nothing taken, which is then taken.
-std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>& taken) {
+// The first of the boxes inside the frame that overlaps nothing taken,
+// which is then taken.
+std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>& taken, const Frame& frame) {
   for (const Box& box : boxes) {
+    if (!frame.Holds({box.left, box.top}) || !frame.Holds({box.right, box.bottom})) continue;
     if (std::none_of(taken.begin(), taken.end(), [&](const Box& t) { return t.Overlaps(box); })) {
       taken.push_back(box);
       return box;
@@ -119,7 +121,7 @@ void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, do
     for (const auto& [a, b] : figure.lines) places.push_back(f.At({(a.first + b.first) / 2, (a.second + b.second) / 2}));
     for (const Point& at : places) {
       const Box box{at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2};
-      if (f.Holds({box.left, box.top}) && f.Holds({box.right, box.bottom}) && FirstFree({box}, taken)) {
+      if (FirstFree({box}, taken, f)) {
         svg.Text({at.first, box.bottom - font * 0.15}, c.figureNames[k], font * 0.75, "middle", "#4d6f99", "", true);
         break;
       }
@@ -165,7 +167,7 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
                            Box{at.first - w / 2, at.second + r, at.first + w / 2, at.second + r + h},
                            Box{at.first + r + font, at.second - r - font - h, at.first + r + font + w, at.second - r - font},
                            Box{at.first + r + font, at.second + r + font, at.first + r + font + w, at.second + r + font + h}},
-                          taken);
+                          taken, f);
   }
   return labels;
 }
@@ -213,7 +215,7 @@ void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, dou
                                         at.second - font * 0.35},
                                     Box{at.first - w / 2, at.second + font * 0.35, at.first + w / 2,
                                         at.second + font * 0.35 + h}},
-                                   taken)) {
+                                   taken, f)) {
       svg.Text({at.first, box->bottom - font * 0.1}, c.tickDates[k], font * 0.55, "middle", colour);
     }
   }
