@@ -145,45 +145,39 @@ Place ParsePlace(const std::string& text) {
   return place;
 }
 
-double ParseAltitude(const std::string& text, std::string_view option) {
+namespace {
+
+// The whole text as a decimal number with a point, if it is one and lies
+// in [low, high] (above low when low is open); none otherwise.
+std::optional<double> DecimalIn(const std::string& text, double low, double high, bool lowOpen = false) {
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value) ||
-      std::fabs(value) > 90) {
-    throw UsageError("altura no válida para " + std::string(option) + ": «" + text +
-                     "» (grados de -90 a 90, con punto decimal, como 10)");
-  }
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  if (!(lowOpen ? value > low : value >= low) || !(value <= high)) return std::nullopt;
   return value;
+}
+
+}  // namespace
+
+double ParseAltitude(const std::string& text, std::string_view option) {
+  if (const auto value = DecimalIn(text, -90, 90)) return *value;
+  throw UsageError("altura no válida para " + std::string(option) + ": «" + text +
+                   "» (grados de -90 a 90, con punto decimal, como 10)");
 }
 
 double ParseSeparation(const std::string& text) {
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value > 0) ||
-      value > 10) {
-    throw UsageError("separación no válida: «" + text + "» (grados, más de 0 y hasta 10, con punto decimal, como 1)");
-  }
-  return value;
+  if (const auto value = DecimalIn(text, 0, 10, true)) return *value;
+  throw UsageError("separación no válida: «" + text + "» (grados, más de 0 y hasta 10, con punto decimal, como 1)");
 }
 
 double ParseMagnitudeLimit(const std::string& text) {
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value >= -1.5) ||
-      value > 6.5) {
-    throw UsageError("magnitud límite no válida: «" + text + "» (de -1.5 a 6.5, con punto decimal, como 4.5)");
-  }
-  return value;
+  if (const auto value = DecimalIn(text, -1.5, 6.5)) return *value;
+  throw UsageError("magnitud límite no válida: «" + text + "» (de -1.5 a 6.5, con punto decimal, como 4.5)");
 }
 
 double ParseChartField(const std::string& text) {
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !(value >= 2) ||
-      value > 90) {
-    throw UsageError("campo no válido: «" + text + "» (grados, de 2 a 90, con punto decimal, como 20)");
-  }
-  return value;
+  if (const auto value = DecimalIn(text, 2, 90)) return *value;
+  throw UsageError("campo no válido: «" + text + "» (grados, de 2 a 90, con punto decimal, como 20)");
 }
 
 TimeZone ParseZone(const std::string& text) {
