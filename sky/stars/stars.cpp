@@ -7,12 +7,21 @@
 namespace orbitas {
 namespace {
 
-constexpr Star Catalogue[] = {
+// The tables hold their texts in place, not as pointers, so that loading
+// the program costs nothing for them: the stars are unpacked on first use,
+// by a picture that needs them.
+struct StarRow {
+  int hipparcos;
+  double rightAscension, declination, magnitude, colourIndex;
+  char constellation[4], bayer[12], flamsteed[4], name[32];
+};
+
+constexpr StarRow StarRows[] = {
 #include "sky/tables/star_catalogue.inc"
 };
 
 struct FigureRow {
-  std::string_view constellation;
+  char constellation[4];
   int from, to;
 };
 
@@ -22,16 +31,28 @@ constexpr FigureRow FigureRows[] = {
 
 }  // namespace
 
-std::span<const Star> StarCatalogue() { return Catalogue; }
+std::span<const Star> StarCatalogue() {
+  static const std::vector<Star> stars = [] {
+    std::vector<Star> out;
+    out.reserve(std::size(StarRows));
+    for (const StarRow& r : StarRows) {
+      out.push_back({r.hipparcos, r.rightAscension, r.declination, r.magnitude, r.colourIndex, r.constellation,
+                     r.bayer, r.flamsteed, r.name});
+    }
+    return out;
+  }();
+  return stars;
+}
 
 const Star* StarByHipparcos(int hipparcos) {
-  const auto* it = std::lower_bound(std::begin(Catalogue), std::end(Catalogue), hipparcos,
-                                    [](const Star& s, int h) { return s.hipparcos < h; });
-  return it != std::end(Catalogue) && it->hipparcos == hipparcos ? it : nullptr;
+  const std::span<const Star> stars = StarCatalogue();
+  const auto it = std::lower_bound(stars.begin(), stars.end(), hipparcos,
+                                   [](const Star& s, int h) { return s.hipparcos < h; });
+  return it != stars.end() && it->hipparcos == hipparcos ? &*it : nullptr;
 }
 
 const Star* StarNamed(std::string_view iauName) {
-  for (const Star& s : Catalogue)
+  for (const Star& s : StarCatalogue())
     if (s.name == iauName) return &s;
   return nullptr;
 }
