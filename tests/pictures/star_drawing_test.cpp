@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,22 @@ struct DrawnStar {
   double x, y, r;
 };
 
+// The number of attribute name in the first element that starts at or
+// after pos (plain text search: the SVG is the program's own).
+double Attribute(const std::string& svg, std::size_t pos, std::string_view name) {
+  const std::string key = " " + std::string(name) + "=\"";
+  return std::stod(svg.substr(svg.find(key, pos) + key.size(), 32));
+}
+
 std::vector<DrawnStar> StarsIn(const std::string& svg) {
-  static const std::regex star(
-      R"re(<g class="estrella"><title>([^<]*)</title>\s*<circle cx="([-0-9.]+)" cy="([-0-9.]+)" r="([0-9.]+)")re");
+  const std::string open = "<g class=\"estrella\"><title>";
   std::vector<DrawnStar> out;
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), star); it != std::sregex_iterator(); ++it)
-    out.push_back({(*it)[1], std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+  for (std::size_t at = svg.find(open); at != std::string::npos; at = svg.find(open, at + 1)) {
+    const std::size_t title = at + open.size(), end = svg.find("</title>", title);
+    const std::size_t circle = svg.find("<circle", end);
+    out.push_back({svg.substr(title, end - title), Attribute(svg, circle, "cx"), Attribute(svg, circle, "cy"),
+                   Attribute(svg, circle, "r")});
+  }
   return out;
 }
 
@@ -37,13 +46,11 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
       ComputeInstant(DateTexts{"2026", "12", "8", "5", "30", "0"}, "", {4}, ".", madrid, TimeZone{});
   const pictures::SkyDome dome = pictures::SkyDomeOf(outcome, MethodElements(), madrid, TimeZone{}, 4.0);
   const std::string svg = pictures::DrawSkyDome(dome, ".", 1000, 1000);
-  const std::smatch rim = [&] {
-    std::smatch m;
-    std::regex_search(svg, m, std::regex(R"re(<circle cx="([0-9.]+)" cy="([0-9.]+)" r="([0-9.]+)" fill="#0b1a33")re"));
-    return m;
-  }();
-  ASSERT_FALSE(rim.empty());
-  const double cx = std::stod(rim[1]), cy = std::stod(rim[2]), radius = std::stod(rim[3]);
+  // The horizon: the dark disc.
+  const std::size_t disc = svg.find("fill=\"#0b1a33\"");
+  ASSERT_NE(disc, std::string::npos);
+  const std::size_t rim = svg.rfind("<circle", disc);
+  const double cx = Attribute(svg, rim, "cx"), cy = Attribute(svg, rim, "cy"), radius = Attribute(svg, rim, "r");
   const std::vector<DrawnStar> drawn = StarsIn(svg);
   ASSERT_EQ(drawn.size(), dome.stars.size());
   ASSERT_GT(drawn.size(), 200u);
@@ -73,14 +80,15 @@ TEST(StarDrawing, TheChartPutsThePlanetInTheMiddleNorthUpEastLeft) {
   const pictures::FinderChartPicture chart = pictures::FinderChartPictureOf(
       MethodElements(), Body::Uranus, 2461383.375, 20, Place(40.4168, -3.7038), TimeZone{}, ".");
   const std::string svg = pictures::DrawFinderChart(chart, ".", 1000, 900);
-  std::smatch m;
   // The chart's frame: the one rectangle placed on the page.
-  ASSERT_TRUE(std::regex_search(svg, m, std::regex(R"re(<rect x="([0-9.]+)" y="([0-9.]+)" width="([0-9.]+)")re")));
-  const double side = std::stod(m[3]), cx = std::stod(m[1]) + side / 2, cy = std::stod(m[2]) + side / 2;
-  ASSERT_TRUE(std::regex_search(
-      svg, m, std::regex(R"re(class="referencia"><title>Urano \(ERFA\)</title>\s*<circle cx="([-0-9.]+)" cy="([-0-9.]+)")re")));
-  EXPECT_NEAR(std::stod(m[1]), cx, 0.01);
-  EXPECT_NEAR(std::stod(m[2]), cy, 0.01);
+  const std::size_t frame = svg.find("<rect x=");
+  ASSERT_NE(frame, std::string::npos);
+  const double side = Attribute(svg, frame, "width");
+  const double cx = Attribute(svg, frame, "x") + side / 2, cy = Attribute(svg, frame, "y") + side / 2;
+  const std::size_t planet = svg.find("class=\"referencia\"><title>Urano (ERFA)</title>");
+  ASSERT_NE(planet, std::string::npos);
+  EXPECT_NEAR(Attribute(svg, planet, "cx"), cx, 0.01);
+  EXPECT_NEAR(Attribute(svg, planet, "cy"), cy, 0.01);
   EXPECT_NE(svg.find("<title>Urano según el método, ±0.25°</title>"), std::string::npos);
   const std::vector<DrawnStar> drawn = StarsIn(svg);
   ASSERT_EQ(drawn.size(), chart.chart.stars.size());
