@@ -233,11 +233,18 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
     const Point at = d.At(s.altitude, s.azimuth);
     const double gap = StarRadius(s.magnitude, font) + font * 0.2, h = font * 0.7;
     const double w = 0.5 * font * 0.7 * static_cast<double>(s.name.size());
-    // To the right, else to the left, below or above; never across the horizon.
+    // To the right, else to the left, below or above; where the planets'
+    // names crowd it (Regulus beside Mars and Jupiter), a little off on a
+    // diagonal, with a leader; never across the horizon.
+    const double off = gap + font;
     const Box boxes[] = {{at.first + gap, at.second - h / 2, at.first + gap + w, at.second + h / 2},
                          {at.first - gap - w, at.second - h / 2, at.first - gap, at.second + h / 2},
                          {at.first - w / 2, at.second + gap, at.first + w / 2, at.second + gap + h},
-                         {at.first - w / 2, at.second - gap - h, at.first + w / 2, at.second - gap}};
+                         {at.first - w / 2, at.second - gap - h, at.first + w / 2, at.second - gap},
+                         {at.first + off, at.second + off, at.first + off + w, at.second + off + h},
+                         {at.first - off - w, at.second + off, at.first - off, at.second + off + h},
+                         {at.first + off, at.second - off - h, at.first + off + w, at.second - off},
+                         {at.first - off - w, at.second - off - h, at.first - off, at.second - off}};
     for (const Box& box : boxes) {
       if (d.Inside(box) && Free(box, taken)) {
         names[k] = box;
@@ -258,10 +265,18 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
                                  Format(s.altitude, "#0.0", separator) + "°, acimut " +
                                  Format(s.azimuth, "#0.0", separator) + "°");
     const Point at = d.At(s.altitude, s.azimuth);
-    svg.Circle(at, StarRadius(s.magnitude, font), StarColour(s.colourIndex));
+    const double radius = StarRadius(s.magnitude, font);
+    svg.Circle(at, radius, StarColour(s.colourIndex));
     if (names[k]) {
-      svg.Text({names[k]->left, (names[k]->top + names[k]->bottom) / 2 + font * 0.25}, s.name, font * 0.65, "start",
-               "#e8e4d0");
+      const Box& box = *names[k];
+      svg.Text({box.left, (box.top + box.bottom) / 2 + font * 0.25}, s.name, font * 0.65, "start", "#e8e4d0");
+      // A name set off on a diagonal gets a leader from its star.
+      const Point near{std::clamp(at.first, box.left, box.right), std::clamp(at.second, box.top, box.bottom)};
+      const double apart = std::hypot(near.first - at.first, near.second - at.second);
+      if (apart > radius + font * 0.6) {
+        const double ux = (near.first - at.first) / apart, uy = (near.second - at.second) / apart;
+        svg.Line({at.first + ux * (radius + 1), at.second + uy * (radius + 1)}, near, "#9a9680", 0.6);
+      }
     }
     svg.Close();
   }
