@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "pictures/label_box.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 #include "runtime/number_text.h"
@@ -50,20 +51,11 @@ double StarRadius(double magnitude, double font) {
   return std::clamp(font * (0.42 - 0.065 * magnitude), font * 0.07, font * 0.6);
 }
 
-struct Box {
-  double left, top, right, bottom;
-  bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-};
-
 // The first of the boxes inside the frame that overlaps nothing taken,
 // which is then taken.
 std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>& taken, const Frame& frame) {
   for (const Box& box : boxes) {
-    if (!frame.Holds({box.left, box.top}) || !frame.Holds({box.right, box.bottom})) continue;
-    if (std::none_of(taken.begin(), taken.end(), [&](const Box& t) { return t.Overlaps(box); })) {
-      taken.push_back(box);
-      return box;
-    }
+    if (frame.Holds({box.left, box.top}) && frame.Holds({box.right, box.bottom}) && TakeIfFree(box, taken)) return box;
   }
   return std::nullopt;
 }

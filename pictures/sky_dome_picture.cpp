@@ -7,6 +7,7 @@
 
 #include "runtime/angle_units.h"
 #include "runtime/number_text.h"
+#include "pictures/label_box.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 
@@ -58,11 +59,6 @@ void DrawMoon(SvgWriter& svg, Point at, double radius, double lit, bool waxing) 
                         P(radius) + " 0 0 " + std::to_string(terminatorSweep) + " " + P(x) + " " + P(top) + " Z";
   svg.Path(d, "#f2f0e6");
 }
-
-struct Box {
-  double left, top, right, bottom;
-  bool Overlaps(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-};
 
 struct Placed {
   const DomeBody* body;
@@ -200,12 +196,6 @@ const char* StarColour(double colourIndex) {
   return "#ffdcb8";
 }
 
-// A name fits where nothing in taken is; then it is taken too.
-bool Free(const Box& box, std::vector<Box>& taken) {
-  if (std::any_of(taken.begin(), taken.end(), [&](const Box& t) { return t.Overlaps(box); })) return false;
-  taken.push_back(box);
-  return true;
-}
 
 void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
   svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
@@ -215,7 +205,7 @@ void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font
       svg.Line(d.At(from.first, from.second), d.At(to.first, to.second), "#3f5f8f", 0.7);
     const Point at = d.At(f.labelAltitude, f.labelAzimuth);
     const double w = 0.5 * font * 0.7 * static_cast<double>(f.name.size()), h = font * 0.7;
-    if (Free({at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2}, taken))
+    if (TakeIfFree({at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2}, taken))
       svg.Text({at.first, at.second + h * 0.35}, f.name, font * 0.6, "middle", "#7f9cc8");
     svg.Close();
   }
@@ -246,7 +236,7 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
                          {at.first + off, at.second - off - h, at.first + off + w, at.second - off},
                          {at.first - off - w, at.second - off - h, at.first - off, at.second - off}};
     for (const Box& box : boxes) {
-      if (d.Inside(box) && Free(box, taken)) {
+      if (d.Inside(box) && TakeIfFree(box, taken)) {
         names[k] = box;
         break;
       }

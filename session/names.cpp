@@ -5,15 +5,12 @@
 #include <cstdio>
 
 #include "session/body_names.h"
+#include "session/name_table.h"
 
 namespace orbitas {
 namespace {
 
-struct ConstellationNames {
-  std::string_view abbreviation, name;
-};
-
-constexpr std::array<ConstellationNames, 88> Constellations = {{
+constexpr std::array<NamePair, 88> Constellations = {{
     {"And", "Andrómeda"}, {"Ant", "Máquina Neumática"}, {"Aps", "Ave del Paraíso"}, {"Aqr", "Acuario"},
     {"Aql", "Águila"}, {"Ara", "Altar"}, {"Ari", "Aries"}, {"Aur", "Cochero"}, {"Boo", "Boyero"},
     {"Cae", "Cincel"}, {"Cam", "Jirafa"}, {"Cnc", "Cáncer"}, {"CVn", "Perros de Caza"}, {"CMa", "Can Mayor"},
@@ -58,9 +55,7 @@ std::string NameWithArticle(Body body) {
 }
 
 std::string_view ConstellationName(std::string_view abbreviation) {
-  const auto found = std::find_if(Constellations.begin(), Constellations.end(),
-                                  [&](const ConstellationNames& c) { return c.abbreviation == abbreviation; });
-  return found == Constellations.end() ? abbreviation : found->name;
+  return NameIn(Constellations, abbreviation).value_or(abbreviation);
 }
 
 std::string_view PhaseName(PhaseCode phase) {

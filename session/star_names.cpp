@@ -1,19 +1,16 @@
 #include "session/star_names.h"
 
-#include <algorithm>
 #include <array>
+
+#include "session/name_table.h"
 
 namespace orbitas {
 namespace {
 
-struct SpanishForm {
-  std::string_view iau, spanish;
-};
-
 // The IAU names that Spanish writing adapts; every other IAU name is used
 // as it stands (Vega, Deneb, Antares, Fomalhaut). Written out by hand from
 // the forms in common Spanish use; see the sources in the documentation.
-constexpr std::array<SpanishForm, 14> SpanishForms = {{
+constexpr std::array<NamePair, 14> SpanishForms = {{
     {"Acrux", "Ácrux"},       {"Alcyone", "Alción"},   {"Aldebaran", "Aldebarán"}, {"Alderamin", "Alderamín"},
     {"Arcturus", "Arturo"},   {"Canopus", "Canopo"},   {"Castor", "Cástor"},       {"Denebola", "Denébola"},
     {"Polaris", "Estrella Polar"}, {"Pollux", "Pólux"}, {"Procyon", "Proción"},    {"Regulus", "Régulo"},
@@ -23,9 +20,7 @@ constexpr std::array<SpanishForm, 14> SpanishForms = {{
 }  // namespace
 
 std::string_view StarProperName(const Star& star) {
-  const auto found = std::find_if(SpanishForms.begin(), SpanishForms.end(),
-                                  [&](const SpanishForm& f) { return f.iau == star.name; });
-  return found == SpanishForms.end() ? star.name : found->spanish;
+  return NameIn(SpanishForms, star.name).value_or(star.name);
 }
 
 std::string StarLabel(const Star& star) {
