@@ -80,6 +80,9 @@ std::string TableHeader(TableFormat format, bool horizon) {
 void AppendTextRow(std::string& out, const TableRow& row) {
   const LabelTexts& d = row.planet->labels;
   AppendPadded(out, row.instant, 22);
+  // An instant with its zone's offset ("2026-12-07T18:00:00+01:00") fills
+  // the column: a space keeps it apart from the Julian day.
+  if (out.back() != ' ') out += ' ';
   AppendPadded(out, row.diajuliano, 18);
   AppendPadded(out, BodyName(row.planet->body), 9);
   for (const L at : {L::xhelt, L::yhelt, L::zhelt, L::rhelt, L::xhelp, L::yhelp, L::zhelp, L::rhelp, L::ascrec}) {
