@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <ctime>
 #include <tuple>
 
-#include "cli/home_place.h"
 #include "cli/option_table.h"
-#include "cli/place_names.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
 #include "runtime/number_text.h"
 #include "session/names.h"
+#include "session/places/home_place.h"
+#include "session/places/place_names.h"
+#include "session/request_refused.h"
 
 namespace orbitas::cli {
 
@@ -102,6 +104,9 @@ std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
   return args[++i];
 }
 
+// The home place's file, from this process's environment.
+std::string HomePath() { return HomePlacePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
+
 // A place by its coordinates or its name; the other places of that name go
 // to notes.
 Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
@@ -111,18 +116,13 @@ Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
   if (digits) {
     throw UsageError("lugar no válido: «" + text + "» (o un nombre, como Madrid, o LAT,LON en grados, no las dos cosas)");
   }
-  FoundPlace found = FindPlaceByName(text);
-  if (!found.others.empty()) {
-    std::string others;
-    for (const Place& other : found.others) {
-      others += (others.empty() ? "" : "; ") + other.name + " (" + other.region + ", " + other.country + ")";
-    }
-    const Place& next = found.others.front();
-    notes.push_back("«" + text + "» es " + found.place.name + " (" + found.place.region + ", " + found.place.country +
-                    "); hay también " + others + "; para elegir otro: --lugar \"" + next.name + ", " + next.country +
-                    "\"");
+  try {
+    FoundPlace found = FindPlaceByName(text);
+    if (!found.others.empty()) notes.push_back(OthersNote(text, found));
+    return found.place;
+  } catch (const RequestRefused& refused) {
+    throw UsageError(refused.what());
   }
-  return found.place;
 }
 
 // The local date of today (or, with days, a day after) in zone.
@@ -250,7 +250,12 @@ Arguments Phenomena(Given& g) {
 void NeedPlace(Given& g, std::string_view option) {
   Arguments& parsed = g.parsed;
   if (!parsed.place) {
-    const std::optional<HomePlace> home = ReadHomePlace(HomePlacePath());
+    std::optional<HomePlace> home;
+    try {
+      home = ReadHomePlace(HomePath());
+    } catch (const RequestRefused& refused) {
+      throw UsageError(refused.what());
+    }
     if (!home) {
       throw UsageError(std::string(option) + " necesita --lugar LUGAR (o un lugar de casa guardado con --guardar-lugar)");
     }
@@ -305,7 +310,7 @@ Arguments SavePlace(Given& g) {
   parsed.command = Command::SavePlace;
   parsed.place = PlaceNamed(*g.savePlace, parsed.notes);
   parsed.savedZone = g.zone ? parsed.zone.name() : parsed.place->zone;
-  parsed.homePath = HomePlacePath();
+  parsed.homePath = HomePath();
   return parsed;
 }
 

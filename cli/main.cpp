@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
-#include "cli/home_place.h"
+#include "session/places/home_place.h"
 #include "calendar/civil_days.h"
 #include "cli/decimal_separator.h"
 #include "report/explain.h"

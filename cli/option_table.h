@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "session/nearest_names.h"
+
 namespace orbitas::cli {
 
 enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Night, PlanetLimit, SunLimit, Phenomena, Separation,
@@ -32,14 +34,6 @@ extern const std::array<OptionSpec, 26> Options;
 // accents left out ("--tamano" for "--tamaño"); "-h" is --help. Null for
 // any other text.
 const OptionSpec* FindOption(std::string_view arg);
-
-// The option names, formats or zone names nearest to text (by edit
-// distance, ignoring case), at most three, none when nothing is near.
-std::vector<std::string> NearestNames(std::string_view text, const std::vector<std::string>& known);
-
-// "; ¿quería decir X?" (or "X o Y") with NearestNames's names, or nothing
-// when none is near: the end of a message that refuses text.
-std::string Suggestion(std::string_view text, const std::vector<std::string>& known);
 
 // Every name and alias of the table.
 std::vector<std::string> OptionNames();

@@ -7,29 +7,6 @@
 
 namespace orbitas::cli {
 
-std::string Folded(std::string_view text) {
-  static constexpr std::string_view Accented[] = {"á", "é", "í", "ó", "ú", "ñ", "Á", "É", "Í", "Ó", "Ú", "Ñ"};
-  static constexpr char Plain[] = {'a', 'e', 'i', 'o', 'u', 'n', 'a', 'e', 'i', 'o', 'u', 'n'};
-  std::string folded;
-  folded.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    bool replaced = false;
-    // Only a byte of a multi-byte character can start an accented letter.
-    for (std::size_t k = 0; static_cast<unsigned char>(text[i]) >= 0x80 && k < std::size(Accented); ++k) {
-      if (text.substr(i, Accented[k].size()) == Accented[k]) {
-        folded += Plain[k];
-        i += Accented[k].size();
-        replaced = true;
-        break;
-      }
-    }
-    if (replaced) continue;
-    const char c = text[i++];
-    folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  return folded;
-}
-
 namespace {
 
 std::optional<Int16> AnyBody(std::string_view text) {

@@ -4,12 +4,9 @@
 #include <string_view>
 
 #include "runtime/conversions.h"
+#include "session/nearest_names.h"
 
 namespace orbitas::cli {
-
-// Lower case, with the accented letters of Spanish (UTF-8) made plain:
-// "Júpiter" and "JUPITER" both give "jupiter".
-std::string Folded(std::string_view text);
 
 // The body number of a planet the user can choose: "1", "2", "4" to "9", or
 // a Spanish name in any case, with or without accents ("Júpiter",

@@ -1,12 +1,12 @@
 #!/bin/sh
-# Remakes cli/country_names.inc: every country of ISO 3166-1 with its two
+# Remakes session/places/country_names.inc: every country of ISO 3166-1 with its two
 # letters, its English name (as the place names' database writes it) and
 # its Spanish one, from Debian's iso-codes package (its JSON table and the
 # Spanish translation of it, iso_3166-1.mo). Run from anywhere:
 #   tools/make-country-names.sh
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-python3 - > "$top/cli/country_names.inc" <<'PY'
+python3 - > "$top/session/places/country_names.inc" <<'PY'
 import gettext, json
 rows = json.load(open("/usr/share/iso-codes/json/iso_3166-1.json", encoding="utf-8"))["3166-1"]
 spanish = gettext.GNUTranslations(open("/usr/share/locale/es/LC_MESSAGES/iso_3166-1.mo", "rb"))
@@ -19,4 +19,4 @@ for row in sorted(rows, key=lambda r: r["alpha_2"]):
     print("{%s, %s, %s, %s}," % (c(row["alpha_2"]), c(english), c(row.get("common_name", english)),
                                  c(spanish.gettext(english))))
 PY
-echo "$(grep -c '^{' "$top/cli/country_names.inc") countries written to cli/country_names.inc"
+echo "$(grep -c '^{' "$top/session/places/country_names.inc") countries written to session/places/country_names.inc"

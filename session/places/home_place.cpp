@@ -1,4 +1,4 @@
-#include "cli/home_place.h"
+#include "session/places/home_place.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +9,10 @@
 #include <map>
 #include <sstream>
 
-#include "cli/usage_error.h"
+#include "session/request_refused.h"
 #include "runtime/shortest_text.h"
 
-namespace orbitas::cli {
+namespace orbitas {
 namespace {
 
 constexpr const char* Keys[] = {"nombre", "region", "pais", "latitud", "longitud", "zona"};
@@ -29,7 +29,7 @@ std::string Shortest(double x) {
 }
 
 [[noreturn]] void Malformed(const std::string& path, int line, const std::string& why) {
-  throw UsageError(path + ":" + std::to_string(line) + ": " + why +
+  throw RequestRefused(path + ":" + std::to_string(line) + ": " + why +
                    " (el fichero del lugar de casa lo escribe orbitas-cli --guardar-lugar)");
 }
 
@@ -66,10 +66,8 @@ std::map<std::string, std::pair<std::string, int>> Entries(const std::string& pa
 
 }  // namespace
 
-std::string HomePlacePath() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return std::string(xdg) + "/orbitas/orbitas.conf";
-  const char* home = std::getenv("HOME");
+std::string HomePlacePath(const char* xdgConfigHome, const char* home) {
+  if (xdgConfigHome && xdgConfigHome[0] == '/') return std::string(xdgConfigHome) + "/orbitas/orbitas.conf";
   if (home && home[0] != '\0') return std::string(home) + "/.config/orbitas/orbitas.conf";
   return "";
 }
@@ -77,7 +75,7 @@ std::string HomePlacePath() {
 std::optional<HomePlace> ReadHomePlace(const std::string& path) {
   if (path.empty() || !std::filesystem::exists(path)) return std::nullopt;
   std::ifstream in(path);
-  if (!in) throw UsageError("no se puede leer " + path);
+  if (!in) throw RequestRefused("no se puede leer " + path);
   const auto entries = Entries(path, in);
   for (const char* key : {"latitud", "longitud"}) {
     if (!entries.count(key)) Malformed(path, 1, std::string("falta la clave ") + key);
@@ -96,7 +94,7 @@ std::optional<HomePlace> ReadHomePlace(const std::string& path) {
 }
 
 std::optional<HomePlace> WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
-  if (path.empty()) throw UsageError("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
+  if (path.empty()) throw RequestRefused("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
   const std::optional<HomePlace> before = ReadHomePlace(path);  // refuses to replace what it cannot read
   std::ostringstream text;
   text << "# Órbitas: el lugar de casa, escrito por orbitas-cli --guardar-lugar.\n[casa]\n";
@@ -114,14 +112,14 @@ std::optional<HomePlace> WriteHomePlace(const std::string& path, const Place& pl
     out.close();
     if (!out) {
       std::remove(temporary.c_str());
-      throw UsageError("no se puede escribir " + path);
+      throw RequestRefused("no se puede escribir " + path);
     }
   }
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
-    throw UsageError("no se puede escribir " + path);
+    throw RequestRefused("no se puede escribir " + path);
   }
   return before;
 }
 
-}  // namespace orbitas::cli
+}  // namespace orbitas

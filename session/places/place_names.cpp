@@ -1,6 +1,8 @@
-#include "cli/place_names.h"
+#include "session/places/place_names.h"
 
 #include <geonames.h>
+#include <libintl.h>
+#include <locale.h>
 
 #include <algorithm>
 #include <cctype>
@@ -8,10 +10,10 @@
 #include <memory>
 #include <set>
 
-#include "cli/option_table.h"
-#include "cli/usage_error.h"
+#include "session/nearest_names.h"
+#include "session/request_refused.h"
 
-namespace orbitas::cli {
+namespace orbitas {
 namespace {
 
 struct Country {
@@ -19,7 +21,7 @@ struct Country {
 };
 
 constexpr Country Countries[] = {
-#include "cli/country_names.inc"
+#include "session/places/country_names.inc"
 };
 
 // Spanish names of cities that the database spells otherwise, with the
@@ -55,17 +57,6 @@ struct CityFree {
 };
 using City = std::unique_ptr<GeonamesCity, CityFree>;
 
-// text in lower-case ASCII: "Cádiz" and "CADIZ" alike are "cadiz".
-std::string Ascii(std::string_view text) {
-  const std::string copy(text);
-  gchar* ascii = g_str_to_ascii(copy.c_str(), "C");
-  gchar* lower = g_ascii_strdown(ascii, -1);
-  std::string folded(lower);
-  g_free(lower);
-  g_free(ascii);
-  return folded;
-}
-
 std::string Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return "";
@@ -76,13 +67,13 @@ std::string Trimmed(std::string_view text) {
 // without accents, whole or before its comma ("Venezuela"); empty when
 // none.
 std::string_view CountryCode(std::string_view name) {
-  const std::string folded = Ascii(name);
+  const std::string folded = Folded(name);
   auto matches = [&](std::string_view candidate) {
-    const std::string c = Ascii(candidate);
+    const std::string c = Folded(candidate);
     return c == folded || c.substr(0, c.find(',')) == folded;
   };
   for (const Country& country : Countries) {
-    if (folded == Ascii(country.code) || matches(country.spanish) || matches(country.english) ||
+    if (folded == Folded(country.code) || matches(country.spanish) || matches(country.english) ||
         matches(country.common)) {
       return country.code;
     }
@@ -93,6 +84,26 @@ std::string_view CountryCode(std::string_view name) {
 // The most cities a query may find for the others to be offered as near.
 constexpr guint MostNear = 20;
 
+// The gazetteer translates its names through gettext into the user's
+// language, and by default into the user's character set too: a process
+// that never set LC_CTYPE would get "Bogot?" for "Bogotá". Its names are
+// always asked for in UTF-8, the only encoding the program writes.
+void AskForUtf8() {
+  static const bool bound = bind_textdomain_codeset("geonames", "UTF-8") != nullptr;
+  (void)bound;
+}
+
+// The city's name untranslated, as the database has it ("Reykjavik" where
+// a Spanish desktop is given "Reikiavik"): gettext is asked under the C
+// locale, for this thread only.
+std::string UntranslatedName(GeonamesCity* city) {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  const locale_t previous = uselocale(c);
+  std::string name = geonames_city_get_name(city);
+  uselocale(previous);
+  return name;
+}
+
 struct Candidate {
   City city;
   unsigned population;
@@ -101,9 +112,10 @@ struct Candidate {
 // The cities whose name is query, folded, in the country code (any when
 // empty), most populous first; with near, the others the database found.
 std::vector<Candidate> Cities(const std::string& query, std::string_view code, std::vector<std::string>* near) {
+  AskForUtf8();
   guint length = 0;
   GError* error = nullptr;
-  gint* indices = geonames_query_cities_sync(Ascii(query).c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
+  gint* indices = geonames_query_cities_sync(Folded(query).c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
   if (error) g_error_free(error);
   std::vector<Candidate> found;
   // A query that matches a great many cities (a letter or two) names none
@@ -112,7 +124,10 @@ std::vector<Candidate> Cities(const std::string& query, std::string_view code, s
   for (guint k = 0; indices && k < length; ++k) {
     City city(geonames_get_city(indices[k]));
     const std::string name = geonames_city_get_name(city.get());
-    const bool sameName = Ascii(name) == Ascii(query);
+    // Either the name in the user's language or the database's own: typed
+    // "Reykjavík" is found on a Spanish desktop as on any other.
+    const std::string folded = Folded(query);
+    const bool sameName = Folded(name) == folded || Folded(UntranslatedName(city.get())) == folded;
     const bool sameCountry = code.empty() || code == geonames_city_get_country_code(city.get());
     if (sameName && sameCountry) {
       const unsigned population = geonames_city_get_population(city.get());
@@ -149,7 +164,7 @@ Place PlaceOf(GeonamesCity* city) {
 [[noreturn]] void UnknownCountry(const std::string& country) {
   std::vector<std::string> names;
   for (const Country& c : Countries) names.emplace_back(c.spanish.substr(0, c.spanish.find(',')));
-  throw UsageError("país desconocido: " + country + Suggestion(country, names));
+  throw RequestRefused("país desconocido: " + country + Suggestion(country, names));
 }
 
 // The names nearest to city among every city of the database and the
@@ -157,6 +172,7 @@ Place PlaceOf(GeonamesCity* city) {
 std::vector<std::string> NearestCities(const std::string& city) {
   // Read once a process: the database has some 24,000 names.
   static const std::vector<std::string> names = [] {
+    AskForUtf8();
     std::vector<std::string> all;
     const gint count = geonames_get_n_cities();
     all.reserve(static_cast<std::size_t>(count) + std::size(Exonyms));
@@ -168,33 +184,41 @@ std::vector<std::string> NearestCities(const std::string& city) {
     }
     return all;
   }();
-  return NearestNames(Ascii(city), names);
+  return NearestNames(Folded(city), names);
 }
 
 [[noreturn]] void NotFound(const std::string& text, const std::string& city, std::vector<std::string> near) {
   std::string message = "lugar desconocido: " + text;
   // Too short to be near anything in particular: no names offered.
-  if (near.empty() && Ascii(city).size() >= 3) near = NearestCities(city);
+  if (near.empty() && Folded(city).size() >= 3) near = NearestCities(city);
   // One of each, whatever its case and accents.
   std::vector<std::string> unique;
   std::set<std::string> seen;
   for (const std::string& name : near) {
-    if (seen.insert(Ascii(name)).second) unique.push_back(name);
+    if (seen.insert(Folded(name)).second) unique.push_back(name);
   }
   near = unique;
   std::sort(near.begin(), near.end());
   if (near.size() > 5) near.resize(5);
   if (!near.empty()) {
-    message += "; ¿quería decir ";
-    for (std::size_t k = 0; k < near.size(); ++k) message += (k == 0 ? "" : k + 1 == near.size() ? " o " : ", ") + near[k];
-    message += "?";
+    message += "; ¿quería decir " + SpanishList(near) + "?";
   } else {
     message += " (un nombre de ciudad, como Madrid o «Sevilla, España», o LAT,LON en grados)";
   }
-  throw UsageError(message);
+  throw RequestRefused(message);
 }
 
 }  // namespace
+
+std::string OthersNote(const std::string& text, const FoundPlace& found) {
+  std::string others;
+  for (const Place& other : found.others) {
+    others += (others.empty() ? "" : "; ") + other.name + " (" + other.region + ", " + other.country + ")";
+  }
+  const Place& next = found.others.front();
+  return "«" + text + "» es " + found.place.name + " (" + found.place.region + ", " + found.place.country +
+         "); hay también " + others + "; para elegir otro: --lugar \"" + next.name + ", " + next.country + "\"";
+}
 
 std::string SpanishCountry(std::string_view code) {
   for (const Country& country : Countries) {
@@ -210,7 +234,7 @@ FoundPlace FindPlaceByName(const std::string& text) {
   std::string code(country.empty() ? "" : CountryCode(country));
   if (!country.empty() && code.empty()) UnknownCountry(country);
   std::string query = city;
-  const std::string folded = Ascii(city);
+  const std::string folded = Folded(city);
   for (const Exonym& e : Exonyms) {
     if (folded == e.spanish && (code.empty() || code == e.country)) query = e.database, code = e.country;
   }
@@ -227,4 +251,4 @@ FoundPlace FindPlaceByName(const std::string& text) {
   return result;
 }
 
-}  // namespace orbitas::cli
+}  // namespace orbitas

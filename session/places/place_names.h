@@ -11,7 +11,7 @@
 
 #include "session/runners.h"
 
-namespace orbitas::cli {
+namespace orbitas {
 
 struct FoundPlace {
   Place place;               // latitude, longitude, name, region, country (Spanish), zone, text
@@ -20,13 +20,18 @@ struct FoundPlace {
 
 // The place that text names: the most populous city of that name (in the
 // country after a comma, when one is given). A city found by its Spanish
-// name keeps it ("Sevilla"). Raises UsageError, in
+// name keeps it ("Sevilla"). Raises RequestRefused, in
 // Spanish, with the nearest names when none matches.
 FoundPlace FindPlaceByName(const std::string& text);
+
+// The note that names the other places of found's name and how to choose
+// one ("«Barcelona» es Barcelona (Catalonia, España); hay también ...;
+// para elegir otro: --lugar \"Barcelona, Venezuela\""), for text as typed.
+std::string OthersNote(const std::string& text, const FoundPlace& found);
 
 // The Spanish name of a country by its ISO 3166-1 two letters ("ES":
 // "España"), the part before a comma where the standard's name has one;
 // the code itself when it is not one.
 std::string SpanishCountry(std::string_view code);
 
-}  // namespace orbitas::cli
+}  // namespace orbitas

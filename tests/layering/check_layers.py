@@ -40,6 +40,8 @@ BELOW = {
 }
 ERFA_FOLDERS = set(SKY) | {"accuracy", "bench"}
 QT_FOLDERS = {"window", "app"}
+# The gazetteer is read in one place, below every front end.
+GEONAMES_PLACE = "session/places/"
 FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprintf\s*\(\s*stderr"]
 BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures"}
 # What the pictures may include: the contents they draw, names, number
@@ -86,6 +88,8 @@ def check(top):
                             faults.append(f"{where}: {folder}/ includes {name}")
                 if base == "erfa.h" and folder not in ERFA_FOLDERS:
                     faults.append(f"{where}: ERFA outside {sorted(ERFA_FOLDERS)}")
+                if base == "geonames.h" and not where.startswith(GEONAMES_PLACE):
+                    faults.append(f"{where}: the gazetteer read outside {GEONAMES_PLACE}")
                 if re.match(r"Q[A-Za-z]", base) and folder not in QT_FOLDERS:
                     faults.append(f"{where}: Qt outside {sorted(QT_FOLDERS)}")
             if folder == "pictures":
@@ -122,6 +126,7 @@ def self_test(top):
                   ("sky/night/rise_set.cpp", 'const char* Reason() { return "no sale"; }\n'),
                   ("pictures/night_picture.cpp", '#include "sky/night/night.h"\n'),
                   ("cli/main.cpp", '#include "sky/night/rise_set.h"\n'),
+                  ("cli/arguments.cpp", "#include <geonames.h>\n"),
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n')]
         missed = []
         for path, line in plants:
