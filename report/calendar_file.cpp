@@ -121,7 +121,13 @@ std::string CalendarFile::Event(const Phenomenon& p) const {
   const std::string versus = p.referenceTime ? error + " frente a la referencia de ERFA"
                              : error == "sin referencia" ? "sin referencia: ERFA no tiene a " + NameWithArticle(p.body)
                                                          : error + " (referencia de ERFA)";
-  return EventText(PhenomenonUid(p), stamp_, p.time, summary, summary + ". Según el método de Órbitas; " + versus + ".");
+  if (!p.referenceTime) {
+    return EventText(PhenomenonUid(p), stamp_, p.time, summary, summary + ". Según el método de Órbitas; " + versus + ".");
+  }
+  const std::string method = TimeZone().LocalMinute(UnixSecondsFromJulianDay(p.time));
+  return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary,
+                   summary + ". Instante de la referencia de ERFA; el método de Órbitas da " + method + " UTC (" +
+                       error + ").");
 }
 
 }  // namespace orbitas::report

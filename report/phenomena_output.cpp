@@ -100,9 +100,10 @@ std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
 }
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
-  std::string error = TimeErrorText(p, sep);
-  if (p.referenceTime) error += "; referencia " + zone.LocalMinute(UnixSecondsFromJulianDay(*p.referenceTime));
-  return zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + "  " + PhenomenonDescription(p, sep) + "  (" + error + ")\n";
+  std::string note = TimeErrorText(p, sep);
+  if (p.referenceTime) note = "el método: " + zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + ", " + note;
+  return zone.LocalMinute(UnixSecondsFromJulianDay(ListedTime(p))) + "  " + PhenomenonDescription(p, sep) + "  (" +
+         note + ")\n";
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {
@@ -111,27 +112,31 @@ std::string PhenomenonBodies(const Phenomenon& p) {
   return bodies;
 }
 
-std::string PhenomenonCsvHeader() { return "instant,utc,kind,bodies,description,value,unit,error_seconds\r\n"; }
+std::string PhenomenonCsvHeader() {
+  return "instant,utc,kind,bodies,description,value,unit,error_seconds,method_instant\r\n";
+}
 
 std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
-  const double seconds = UnixSecondsFromJulianDay(p.time);
+  const double seconds = UnixSecondsFromJulianDay(ListedTime(p));
   const std::optional<double> error = ErrorSeconds(p);
   return zone.LocalIso(seconds) + "," + TimeZone().LocalIso(seconds) + "," + std::string(PhenomenonKey(p.kind)) + "," +
          Csv(PhenomenonBodies(p)) + "," + Csv(PhenomenonDescription(p, ".")) + "," +
          (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
-         (error ? Shortest(*error) : "") + "\r\n";
+         (error ? Shortest(*error) : "") + "," + zone.LocalIso(UnixSecondsFromJulianDay(p.time)) + "\r\n";
 }
 
 std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
-  const double seconds = UnixSecondsFromJulianDay(p.time);
+  const double seconds = UnixSecondsFromJulianDay(ListedTime(p));
   const std::optional<double> error = ErrorSeconds(p);
   return "{\"instant\": " + JsonString(zone.LocalIso(seconds)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(seconds)) +
-         ", \"julianDay\": " + JsonNumber(p.time) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
+         ", \"julianDay\": " + JsonNumber(ListedTime(p)) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
          ", \"bodies\": " + JsonString(PhenomenonBodies(p)) +
          ", \"description\": " + JsonString(PhenomenonDescription(p, ".")) +
          ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
          ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
          ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") +
+         ", \"methodInstant\": " + JsonString(zone.LocalIso(UnixSecondsFromJulianDay(p.time))) +
+         ", \"methodJulianDay\": " + JsonNumber(p.time) +
          ", \"referenceInstant\": " +
          (p.referenceTime ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(*p.referenceTime))) : "null") +
          ", \"referenceMinimum\": " + (p.referenceMiss ? JsonNumber(*p.referenceMiss) : "null") + "}\n";

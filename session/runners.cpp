@@ -1,6 +1,7 @@
 #include "session/runners.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace orbitas {
 
@@ -46,7 +47,7 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
 }
 
 double TimeOf(const YearEvent& event) {
-  if (const auto* p = std::get_if<Phenomenon>(&event)) return p->time;
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
   return std::get<ShowerPeak>(event).time;
 }
@@ -58,25 +59,40 @@ void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double app
   request.sunAndMoon = sunAndMoon;
   request.approachLimit = approachLimit;
   // Each stretch's phenomena wait for the reference's events of the same
-  // stretch, to go out together in time order.
+  // stretch, to go out together in the order of their listed instants. A
+  // phenomenon is listed at the reference's instant, which may stand days
+  // (an approach of two slow planets: weeks) from the method's that found
+  // it: what is listed within a year of the stretch's end waits for the
+  // next stretch, which might bring an earlier one.
+  constexpr double Holdback = 366.0;  // days
   std::vector<YearEvent> pending;
   double from = start;
+  auto handOver = [&](double before) {
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
+    const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e) >= before; });
+    for (auto e = pending.begin(); e != kept; ++e) each(*e);
+    pending.erase(pending.begin(), kept);
+  };
   auto flush = [&](double upTo) {
     if (sunAndMoon) {
       FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
       FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) { pending.push_back(p); });
     }
-    std::stable_sort(pending.begin(), pending.end(),
-                     [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
-    for (const YearEvent& e : pending) each(e);
-    pending.clear();
+    handOver(upTo >= end ? std::numeric_limits<double>::infinity() : upTo - Holdback);
     from = upTo;
   };
-  FindPhenomena(MethodElements(), request, start, end, [&](const Phenomenon& p) { pending.push_back(p); },
-                [&](double day) {
-                  flush(day);
-                  if (progress) progress(day);
-                });
+  try {
+    FindPhenomena(MethodElements(), request, start, end, [&](const Phenomenon& p) { pending.push_back(p); },
+                  [&](double day) {
+                    flush(day);
+                    if (progress) progress(day);
+                  });
+  } catch (const RuntimeError&) {
+    // Everything found before the failure is still handed over.
+    handOver(std::numeric_limits<double>::infinity());
+    throw;
+  }
 }
 
 namespace {

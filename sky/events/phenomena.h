@@ -53,6 +53,11 @@ struct Phenomenon {
   std::optional<double> referenceMiss;
 };
 
+// The instant a phenomenon stands at in a list or a calendar: the
+// reference's when it has the event (Julian day, UT), the method's
+// otherwise. The method's own instant stays beside it, with its error.
+inline double ListedTime(const Phenomenon& p) { return p.referenceTime.value_or(p.time); }
+
 struct PhenomenaRequest {
   std::vector<Body> planets;      // those whose phenomena are wanted
   bool sunAndMoon = true;         // the Moon's phases, the seasons, the Earth's apsides

@@ -62,6 +62,24 @@ class Phenomena(unittest.TestCase):
         self.assertGreater(len(common), 20)
         self.assertLessEqual(common, set(later))
 
+    def test_the_reference_instant_leads_and_orders_the_list(self):
+        # Two years, so that an event whose reference instant falls across
+        # the search's yearly stretch from the method's is still in order.
+        lines = json_lines("--desde", "2026-06-01", "--hasta", "2028-06-01", "Saturno", "Neptuno", "Plutón", "Venus")
+        days = [l["julianDay"] for l in lines]
+        self.assertEqual(days, sorted(days))
+        kinds = set()
+        for l in lines:
+            if l["referenceInstant"] is not None:
+                self.assertEqual(l["instant"], l["referenceInstant"])
+                self.assertAlmostEqual((l["methodJulianDay"] - l["julianDay"]) * 86400, l["errorSeconds"], delta=1)
+            else:
+                self.assertEqual((l["instant"], l["julianDay"]), (l["methodInstant"], l["methodJulianDay"]))
+            kinds.add(l["bodies"] if l["referenceInstant"] is None else "with reference")
+        self.assertEqual(kinds, {"Plutón", "with reference"})
+        text = run("--desde", "2026-03-20", "--hasta", "2026-03-21").stdout
+        self.assertIn("2026-03-20 14:46  Equinoccio de marzo  (el método: 2026-03-20 05:04, error -9.7 h)", text)
+
     def test_csv_and_json_lines_say_the_same(self):
         rows = list(csv.DictReader(io.StringIO(
             run("--desde", "2027-01-01", "--hasta", "2027-04-01", "Marte", "Júpiter", "--formato", "csv").stdout)))
