@@ -231,9 +231,12 @@ Given Collect(const std::vector<std::string>& args) {
 Arguments Phenomena(Given& g) {
   Arguments& parsed = g.parsed;
   if (!g.from || !g.to) throw UsageError("--fenomenos necesita --desde y --hasta");
-  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || parsed.place || !parsed.picture.path.empty()) {
-    throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche, --lugar ni --dibujo");
+  if (g.step || g.julianDay || g.explain || g.riseSet || g.night || !parsed.picture.path.empty()) {
+    throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche ni --dibujo");
   }
+  // A place gives each shower's peak the best hour of its night there, in
+  // the place's zone unless --zona says otherwise.
+  if (parsed.place && !g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
   parsed.command = Command::Phenomena;
   parsed.table.start = ParseBound(*g.from);
   parsed.table.end = ParseBound(*g.to);

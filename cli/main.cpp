@@ -194,7 +194,7 @@ int RunPhenomena(const Arguments& args, Output& out) {
   double reached = start;
   try {
     orbitas::RunPhenomena(
-        args.bodies, !args.namedPlanets, args.approachLimit, start, end,
+        args.bodies, !args.namedPlanets, args.approachLimit, start, end, args.place, args.zone,
         [&](const YearEvent& e) {
           switch (args.format) {
             case OutputFormat::Text: out.Write(report::YearEventLine(e, args.zone, separator)); break;

@@ -98,15 +98,29 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
   return text;
 }
 
+}  // namespace
+
+std::string MeteorRateText(double hourlyRate) {
+  const long rounded = std::lround(hourlyRate);
+  if (rounded < 1) return "menos de un meteoro por hora";
+  if (rounded == 1) return "un meteoro por hora";
+  return "unos " + std::to_string(rounded) + " meteoros por hora";
+}
+
+namespace {
+
 // The active showers, each at its best dark hour, and any eclipse.
 std::string ShowersAndEclipsesText(const NightReport& r, std::string_view sep) {
   std::string text;
   if (!r.showers.empty()) {
-    text += "\nLluvias de estrellas activas (lista de la IMO; el radiante a su mejor hora de noche)\n";
+    text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
     for (const ShowerNight& s : r.showers) {
       text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
-              Minute(*r.zone, s.bestTime) + ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, unos " +
-              Whole(s.hourlyRate) + " meteoros por hora (THZ " + Whole(s.shower->zhr) + "); la Luna " +
+              Minute(*r.zone, s.bestTime) + (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
+              ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, " + MeteorRateText(s.hourlyRate) +
+              " (THZ " + Whole(s.shower->zhr) + " en el máximo, " + (s.zhrNow < 0.5 ? std::string("menos de 1") : Whole(s.zhrNow)) +
+              " esta noche; magnitud límite " +
+              Number(s.limitingMagnitude, sep, "#0.0") + "); la Luna " +
               (s.moonUp ? "sobre el horizonte, iluminada al " + Whole(s.moonIlluminated * 100) + " %" : "bajo el horizonte") +
               "\n";
     }
@@ -122,8 +136,12 @@ std::string ShowersJson(const NightReport& r) {
     json += std::string(k ? ", " : "") + "{\"code\": " + JsonString(s.shower->code) +
             ", \"name\": " + JsonString(ShowerName(s.shower->code)) +
             ", \"bestTime\": " + JsonString(Iso(*r.zone, s.bestTime)) +
+            ", \"darkestHour\": " + (s.darkestHour ? "true" : "false") +
             ", \"radiantAltitude\": " + JsonNumber(s.radiantAltitude) + ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) +
-            ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"moonIlluminated\": " + JsonNumber(s.moonIlluminated) +
+            ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"zhrNow\": " + JsonNumber(s.zhrNow) +
+            ", \"populationIndex\": " + JsonNumber(s.shower->populationIndex) +
+            ", \"limitingMagnitude\": " + JsonNumber(s.limitingMagnitude) +
+            ", \"moonIlluminated\": " + JsonNumber(s.moonIlluminated) +
             ", \"moonUp\": " + (s.moonUp ? "true" : "false") + "}";
   }
   json += "], \"eclipses\": [";

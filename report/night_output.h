@@ -30,4 +30,8 @@ std::string NightText(const NightReport& report, std::string_view separator);
 // zone's offset, angles in degrees, errors of times in minutes.
 std::string NightJson(const NightReport& report);
 
+// How many meteors an hour, in words: "menos de un meteoro por hora" below
+// half of one, "un meteoro por hora", else "unos N meteoros por hora".
+std::string MeteorRateText(double hourlyRate);
+
 }  // namespace orbitas::report

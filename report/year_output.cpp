@@ -3,6 +3,7 @@
 #include "calendar/civil_time.h"
 #include "report/eclipse_output.h"
 #include "report/json.h"
+#include "report/night_output.h"
 #include "report/phenomena_output.h"
 #include "runtime/number_text.h"
 #include "session/names.h"
@@ -23,7 +24,18 @@ std::string Csv(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string ShowerJson(const ShowerPeak& p, const TimeZone& zone) {
+// The best hour of a peak's night from the place, or null.
+std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZone& zone) {
+  if (!night) return "null";
+  return "{\"bestTime\": " + JsonString(zone.LocalIso(Seconds(night->bestTime))) +
+         ", \"darkestHour\": " + (night->darkestHour ? "true" : "false") +
+         ", \"radiantAltitude\": " + JsonNumber(night->radiantAltitude) + ", \"zhrNow\": " + JsonNumber(night->zhrNow) +
+         ", \"limitingMagnitude\": " + JsonNumber(night->limitingMagnitude) +
+         ", \"hourlyRate\": " + JsonNumber(night->hourlyRate) + "}";
+}
+
+std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
+  const ShowerPeak& p = seen.peak;
   const MeteorShower& s = *p.shower;
   const Radiant radiant = RadiantAt(s, p.time);
   return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time))) +
@@ -33,7 +45,8 @@ std::string ShowerJson(const ShowerPeak& p, const TimeZone& zone) {
          ", \"name\": " + JsonString(ShowerName(s.code)) + ", \"solarLongitude\": " + JsonNumber(s.peak) +
          ", \"zhr\": " + JsonNumber(s.zhr) + ", \"radiant\": {\"ra\": " + JsonNumber(radiant.rightAscension) +
          ", \"dec\": " + JsonNumber(radiant.declination) + "}, \"speed\": " + JsonNumber(s.speed) +
-         ", \"moonIlluminated\": " + JsonNumber(p.moonIlluminated) + "}\n";
+         ", \"moonIlluminated\": " + JsonNumber(p.moonIlluminated) + ", \"night\": " + PeakNightJson(seen.night, zone) +
+         "}\n";
 }
 
 std::string EclipseBodies(const EclipseSeen& e) {
@@ -55,7 +68,16 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
     return zone.LocalMinute(Seconds(jd)) + "  " + EclipseSummary(*e, sep) + "  (" + std::string(EclipseAccuracy) + ")\n";
   }
-  return zone.LocalMinute(Seconds(jd)) + "  " + ShowerDescription(std::get<ShowerPeak>(event), sep) + "  (" +
+  const ShowerPeakSeen& seen = std::get<ShowerPeakSeen>(event);
+  std::string night;
+  if (seen.night) {
+    const std::string best = zone.LocalMinute(Seconds(seen.night->bestTime));
+    night = "; desde el lugar, " + MeteorRateText(seen.night->hourlyRate) + " el " + best.substr(0, best.find(' ')) +
+            " a las " + best.substr(best.find(' ') + 1) +
+            (seen.night->darkestHour ? " (sin noche cerrada)" : "") + ", magnitud límite " +
+            Format(seen.night->limitingMagnitude, "#0.0", sep);
+  }
+  return zone.LocalMinute(Seconds(jd)) + "  " + ShowerDescription(seen.peak, sep) + night + "  (" +
          std::string(ShowerAccuracy) + ")\n";
 }
 
@@ -66,20 +88,20 @@ std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
     return head + std::string(EclipseKindKey(e->event)) + "," + Csv(EclipseBodies(*e)) + "," + Csv(EclipseSummary(*e, ".")) + ",,,\r\n";
   }
-  const ShowerPeak& s = std::get<ShowerPeak>(event);
+  const ShowerPeak& s = std::get<ShowerPeakSeen>(event).peak;
   return head + "meteor-shower,," + Csv(ShowerDescription(s, ".")) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
 }
 
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonJson(*p, zone);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) return EclipseJson(*e, zone);
-  return ShowerJson(std::get<ShowerPeak>(event), zone);
+  return ShowerJson(std::get<ShowerPeakSeen>(event), zone);
 }
 
 std::string YearEventCalendar(const YearEvent& event, const CalendarFile& calendar) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return calendar.Event(*p);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) return calendar.Event(*e);
-  return calendar.Event(std::get<ShowerPeak>(event));
+  return calendar.Event(std::get<ShowerPeakSeen>(event).peak);
 }
 
 }  // namespace orbitas::report

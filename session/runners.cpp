@@ -38,8 +38,12 @@ RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, con
 
 NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
   NightRun run{ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits), {}, {}};
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, limits, run.night.middle, {});
-  run.showers = ShowersInTheNight(place, dark);
+  // Meteors are counted in astronomical darkness, whatever the planets' limit.
+  NightLimits astronomical = limits;
+  astronomical.sunAltitude = AstronomicalTwilight;
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, astronomical, run.night.middle, {});
+  run.showers = ShowersInTheNight(place, dark.intervals, run.night.middle,
+                                  DarkestInstant(MethodElements(), place, day.start, day.end));
   RunEclipses(day.start, day.end, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
@@ -49,10 +53,44 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
 double TimeOf(const YearEvent& event) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
-  return std::get<ShowerPeak>(event).time;
+  return std::get<ShowerPeakSeen>(event).peak.time;
+}
+
+namespace {
+
+// shower at its best hour in the local night (noon to noon) of date.
+std::optional<ShowerNight> ShowerOnNight(const MeteorShower* shower, const Place& place, const TimeZone& zone,
+                                         const CivilTime& date) {
+  const LocalDay day = LocalDayOf(date, zone, 12);
+  NightLimits astronomical;
+  astronomical.sunAltitude = AstronomicalTwilight;
+  const double darkest = DarkestInstant(MethodElements(), place, day.start, day.end);
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, astronomical, darkest, {});
+  for (const ShowerNight& s : ShowersInTheNight(place, dark.intervals, darkest, darkest)) {
+    if (s.shower == shower) return s;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone) {
+  // The local night that holds the peak began on the date of half a day
+  // before; a peak in the afternoon or evening is nearer the dark hours of
+  // the night before, one in the morning those of the night after: of the
+  // two, the night with more meteors.
+  const double utc = UnixSecondsFromJulianDay(peak.time);
+  const double local = utc + static_cast<double>(zone.OffsetAt(utc));
+  const CivilTime date = CivilFromSeconds(local - SecondsPerDay / 2);
+  const CivilTime other = CivilFromSeconds(local - SecondsPerDay / 2 + (date.hour >= 12 ? SecondsPerDay : -SecondsPerDay));
+  const std::optional<ShowerNight> a = ShowerOnNight(peak.shower, place, zone, date),
+                                   b = ShowerOnNight(peak.shower, place, zone, other);
+  if (!a || (b && b->hourlyRate > a->hourlyRate)) return b;
+  return a;
 }
 
 void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+                  const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
   PhenomenaRequest request;
   request.planets = BodiesOf(planets);
@@ -77,7 +115,9 @@ void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double app
   auto flush = [&](double upTo) {
     if (sunAndMoon) {
       FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
-      FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) { pending.push_back(p); });
+      FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) {
+        pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
+      });
     }
     handOver(upTo >= end ? std::numeric_limits<double>::infinity() : upTo - Holdback);
     from = upTo;

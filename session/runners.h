@@ -70,17 +70,30 @@ struct NightRun {
 };
 NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
+// A shower's peak and, for a place, the best hour of the night it falls in
+// (the local night, noon to noon, that holds the peak).
+struct ShowerPeakSeen {
+  ShowerPeak peak;
+  std::optional<ShowerNight> night;
+};
+
+// The best hour of the night of peak from place, in zone's nights. Raises
+// the method's run-time errors.
+std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone);
+
 // One event of the year's list: a phenomenon of the method, or from the
 // reference an eclipse, a transit or a shower's peak.
-using YearEvent = std::variant<Phenomenon, EclipseSeen, ShowerPeak>;
+using YearEvent = std::variant<Phenomenon, EclipseSeen, ShowerPeakSeen>;
 double TimeOf(const YearEvent& event);
 
 // The phenomena of planets in [start, end) (Julian days), with the Sun's
 // and the Moon's, the eclipses, the transits and the showers' peaks when
-// sunAndMoon; closer approaches than approachLimit degrees. As
+// sunAndMoon; closer approaches than approachLimit degrees; each peak
+// with its night from place, in zone, when a place is given. As
 // FindPhenomena: handed over in time order, progress told the day
 // reached, the method's run-time errors raised.
 void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+                  const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
 
 }  // namespace orbitas

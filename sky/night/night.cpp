@@ -132,6 +132,11 @@ DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, double star
   return dark;
 }
 
+double DarkestInstant(const ElementsTable& elements, const Place& place, double start, double end) {
+  auto depth = [&](double jd) { return -MethodHorizon(elements, Body::Sun, place, jd).altitude; };
+  return FindMaximum(depth, start, end, BestSamples);
+}
+
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark) {
   PlanetNight p;
   p.body = body;

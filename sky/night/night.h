@@ -134,6 +134,11 @@ struct DarkSky {
 DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, double start, double end,
                   const NightLimits& limits, double middle, const ErrorBars& sunBars);
 
+// The instant of [start, end] (Julian days, UT) when the method's Sun
+// stands lowest seen from place: the darkest of a night, also of one whose
+// Sun never sets. Raises the method's run-time errors.
+double DarkestInstant(const ElementsTable& elements, const Place& place, double start, double end);
+
 // A planet's visible interval in a night: where it stands above the
 // altitude limit while the sky is dark, the highest such interval with
 // its best moment, or why there is none; with its aspect, constellation

@@ -1,43 +1,73 @@
 #include "sky/night/night_showers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/angle_units.h"
 #include "sky/bodies/moon.h"
 #include "sky/bodies/reference.h"
 #include "sky/frames/horizon.h"
+#include "sky/frames/vector.h"
+#include "sky/night/sky_brightness.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
 namespace {
 
+// A night's dark hours are sampled every half hour for the best rate.
 constexpr int BestSamples = 24;
 
-double RadiantAltitude(const MeteorShower& shower, const Place& place, double jd) {
-  const Radiant r = RadiantAt(shower, jd);
-  return ComputeHorizon(jd, r.rightAscension / 15, r.declination, place.latitude, place.longitude).altitude;
+// The angle between two directions given by altitude and azimuth, degrees.
+double Separation(double altitude1, double azimuth1, double altitude2, double azimuth2) {
+  const double a1 = altitude1 / DegreesPerRadian, a2 = altitude2 / DegreesPerRadian;
+  const double c = std::sin(a1) * std::sin(a2) +
+                   std::cos(a1) * std::cos(a2) * std::cos((azimuth1 - azimuth2) / DegreesPerRadian);
+  return std::acos(std::clamp(c, -1.0, 1.0)) * DegreesPerRadian;
 }
 
 }  // namespace
 
-std::vector<ShowerNight> ShowersInTheNight(const Place& place, const DarkSky& dark) {
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double julianDay) {
+  ShowerNight s;
+  s.shower = &shower;
+  s.bestTime = julianDay;
+  const Radiant r = RadiantAt(shower, julianDay);
+  const HorizonCoordinates radiant =
+      ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
+  s.radiantAltitude = radiant.altitude;
+  s.zhrNow = ZhrAt(shower, SolarLongitude(julianDay));
+  const MoonSky moon = MoonFrom(place, julianDay);
+  s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);
+  s.moonIlluminated = MoonIlluminated(moon.geocentric, *ReferenceGeocentric(Body::Sun, julianDay));
+  const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
+  const auto [sunRa, sunDec] = RightAscensionDeclination(*ReferenceGeocentric(Body::Sun, julianDay));
+  const double sunAltitude = ComputeHorizon(julianDay, sunRa, sunDec, place.latitude, place.longitude).altitude;
+  double sky = DarkSkyBrightness(zenithDistance) + TwilightSkyBrightness(sunAltitude);
+  if (s.moonUp) {
+    const double phaseAngle = std::acos(std::clamp(2 * s.moonIlluminated - 1, -1.0, 1.0)) * DegreesPerRadian;
+    const double separation = Separation(moon.horizon.altitude, moon.horizon.azimuth, radiant.altitude, radiant.azimuth);
+    sky += MoonlitSkyBrightness(phaseAngle, separation, std::clamp(90 - moon.horizon.altitude, 0.0, 89.9), zenithDistance);
+  }
+  s.limitingMagnitude = NakedEyeLimitingMagnitude(sky);
+  s.hourlyRate = radiant.altitude > 0 ? s.zhrNow * std::sin(radiant.altitude / DegreesPerRadian) /
+                                            std::pow(shower.populationIndex, 6.5 - s.limitingMagnitude)
+                                      : 0;
+  return s;
+}
+
+std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
+                                           double middle, double darkest) {
   std::vector<ShowerNight> showers;
-  if (dark.intervals.empty()) return showers;
   for (const MeteorShower& shower : MeteorShowers()) {
-    if (!ShowerActive(shower, dark.middle)) continue;
-    ShowerNight s;
-    s.shower = &shower;
-    s.radiantAltitude = -90;
-    auto altitude = [&](double jd) { return RadiantAltitude(shower, place, jd); };
-    for (const Interval& i : dark.intervals) {
-      const double t = FindMaximum(altitude, i.from, i.to, BestSamples);
-      if (altitude(t) > s.radiantAltitude) s.bestTime = t, s.radiantAltitude = altitude(t);
+    if (!ShowerActive(shower, middle)) continue;
+    auto rate = [&](double jd) { return ShowerAt(shower, place, jd).hourlyRate; };
+    ShowerNight best = ShowerAt(shower, place, darkest);
+    best.darkestHour = astronomicalDark.empty();
+    for (const Interval& i : astronomicalDark) {
+      const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i.from, i.to, BestSamples));
+      if (&i == &astronomicalDark.front() || s.hourlyRate > best.hourlyRate) best = s;
     }
-    s.hourlyRate = s.radiantAltitude > 0 ? shower.zhr * std::sin(s.radiantAltitude / DegreesPerRadian) : 0;
-    const MoonSky moon = MoonFrom(place, s.bestTime);
-    s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);
-    s.moonIlluminated = MoonIlluminated(moon.geocentric, *ReferenceGeocentric(Body::Sun, s.bestTime));
-    showers.push_back(s);
+    showers.push_back(best);
   }
   return showers;
 }

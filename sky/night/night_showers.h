@@ -1,6 +1,7 @@
 #pragma once
-// The meteor showers active on a night, each at its best dark hour: where
-// its radiant stands highest while the sky is dark.
+// The meteor showers active on a night, each at its best hour: when a
+// naked-eye observer sees most of its meteors, from the shower's activity
+// that day, the radiant's height and the sky's darkness with the Moon.
 #include <vector>
 
 #include "sky/night/night.h"
@@ -10,15 +11,27 @@ namespace orbitas {
 
 struct ShowerNight {
   const MeteorShower* shower = nullptr;
-  double bestTime = 0;         // Julian day (UT): the radiant highest in the dark
-  double radiantAltitude = 0;  // degrees, then
-  double hourlyRate = 0;       // ZHR × sin(radiant altitude), none below the horizon
-  double moonIlluminated = 0;  // the Moon's lit fraction then, 0..1
-  bool moonUp = false;         // the Moon above the horizon then
+  double bestTime = 0;           // Julian day (UT): the highest hourly rate in astronomical darkness
+  bool darkestHour = false;      // no astronomical darkness that night: bestTime is the darkest instant
+  double radiantAltitude = 0;    // degrees, then
+  double zhrNow = 0;             // the activity profile's ZHR then
+  double limitingMagnitude = 0;  // the naked eye's, at the radiant, then
+  double hourlyRate = 0;         // HR = ZHR · sin(h) / r^(6.5 − LM); none with the radiant below the horizon
+  double moonIlluminated = 0;    // the Moon's lit fraction then, 0..1
+  bool moonUp = false;           // the Moon above the horizon then
 };
 
-// The showers active at the middle of the dark sky's night, in the order
-// of the list; none when there is no dark interval. Raises nothing.
-std::vector<ShowerNight> ShowersInTheNight(const Place& place, const DarkSky& dark);
+// What a naked-eye observer at place sees of shower at julianDay (UT):
+// the profile's ZHR for the reference Sun's longitude, the radiant's
+// altitude, the limiting magnitude at the radiant for a dark site's sky
+// and the Moon's light, and the hourly rate they give. Raises nothing.
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double julianDay);
+
+// The showers active at middle (Julian day), in the order of the list, each
+// at its highest hourly rate within astronomicalDark (the Sun below −18°),
+// or at darkest (Julian day, the Sun lowest) when that is empty. Raises
+// nothing.
+std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
+                                           double middle, double darkest);
 
 }  // namespace orbitas

@@ -52,6 +52,18 @@ void FindShowerPeaks(double start, double end, const std::function<void(const Sh
   for (const ShowerPeak& p : peaks) each(p);
 }
 
+double ZhrAt(const MeteorShower& shower, double solarLongitude) {
+  // A default profile reaches this rate at the ends of the active span.
+  constexpr double RateAtTheEnds = 2.0;
+  const double offset = Wrapped(solarLongitude - shower.peak);
+  double slope = offset < 0 ? shower.slopeBefore : shower.slopeAfter;
+  if (slope == 0) {
+    const double span = offset < 0 ? Wrapped(shower.peak - shower.start) : Wrapped(shower.end - shower.peak);
+    slope = span > 0 ? std::log10(std::max(shower.zhr / RateAtTheEnds, 1.0)) / span : 0;
+  }
+  return shower.zhr * std::pow(10.0, -slope * std::fabs(offset));
+}
+
 bool ShowerActive(const MeteorShower& shower, double julianDay) {
   const double sun = SolarLongitude(julianDay);
   return shower.start <= shower.end ? sun >= shower.start && sun <= shower.end : sun >= shower.start || sun <= shower.end;

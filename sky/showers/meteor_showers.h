@@ -19,6 +19,8 @@ struct MeteorShower {
   double rightAscension, declination;  // the radiant at the peak, degrees, J2000
   double driftRightAscension, driftDeclination;  // degrees a day
   double speed;                       // km/s
+  double populationIndex;             // r: how much more numerous each fainter magnitude is
+  double slopeBefore, slopeAfter;     // B of the activity profile, per degree; 0: from the active span
 };
 
 // The working list, in order of peak through the year from January.
@@ -38,6 +40,12 @@ struct ShowerPeak {
 // The peaks of every shower in [start, end) (Julian days), in time order,
 // handed to each. Raises nothing.
 void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each);
+
+// The zenithal hourly rate of shower when the Sun's J2000 longitude is
+// solarLongitude (degrees): ZHRmax · 10^(−B·|λ − λmax|), with the slope B
+// of its side of the peak; a shower without published slopes falls to a
+// ZHR of 2 at the start and at the end of its activity. Raises nothing.
+double ZhrAt(const MeteorShower& shower, double solarLongitude);
 
 // Whether shower is active at julianDay: the Sun between its start and end.
 bool ShowerActive(const MeteorShower& shower, double julianDay);

@@ -8,6 +8,7 @@
 
 #include "cli/arguments.h"
 #include "report/instant_output.h"
+#include "report/night_output.h"
 #include "cli/option_table.h"
 #include "session/request_refused.h"
 #include "cli/table.h"
@@ -20,6 +21,16 @@ std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t n = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
+}
+
+TEST(NightText, MeteorRatesInSpanishWords) {
+  const std::pair<double, const char*> cases[] = {{0, "menos de un meteoro por hora"},
+                                                  {0.49, "menos de un meteoro por hora"},
+                                                  {0.5, "un meteoro por hora"},
+                                                  {1.49, "un meteoro por hora"},
+                                                  {1.5, "unos 2 meteoros por hora"},
+                                                  {149.2, "unos 149 meteoros por hora"}};
+  for (const auto& [rate, text] : cases) EXPECT_EQ(report::MeteorRateText(rate), text) << rate;
 }
 
 TEST(Arguments, EachFormAndItsMistakes) {

@@ -92,6 +92,44 @@ class PlacesByName(unittest.TestCase):
                 self.assertIn(nearest, r.stderr)
 
 
+class MeteorShowersOfTheNight(unittest.TestCase):
+    def shower(self, date, code, place="Madrid"):
+        night = json.loads(run("--noche", date, "--lugar", place, "Marte", "--json").stdout)
+        return night, next(s for s in night["meteorShowers"] if s["code"] == code)
+
+    def test_the_rate_follows_the_distance_from_the_peak_and_the_dark(self):
+        cases = [  # night, shower, the fewest and the most meteors an hour a person sees
+            ("2026-12-04", "GEM", 0, 1),      # ten days before the peak
+            ("2026-12-13", "GEM", 60, 150),   # the peak's night
+            ("2026-07-17", "PER", 0, 5),      # four weeks before
+            ("2026-08-12", "PER", 60, 100),   # the peak's night, the Moon new
+            ("2026-08-20", "PER", 2, 15),     # a week after
+        ]
+        for date, code, least, most in cases:
+            with self.subTest(date=date, code=code):
+                night, s = self.shower(date, code)
+                self.assertTrue(least <= s["hourlyRate"] <= most, s)
+                self.assertLessEqual(s["hourlyRate"], s["zhrNow"])
+                self.assertEqual(s["zhr"], 150 if code == "GEM" else 100)
+                # The best hour is in astronomical darkness, never at civil dawn.
+                self.assertFalse(s["darkestHour"])
+                self.assertTrue(night["sun"]["astronomicalDusk"] <= s["bestTime"] <= night["sun"]["astronomicalDawn"], s)
+
+    def test_a_night_without_darkness_says_so_and_the_moon_dims_the_sky(self):
+        _, tromso = self.shower("2026-08-12", "PER", "Tromsø")
+        self.assertTrue(tromso["darkestHour"])
+        self.assertLess(tromso["limitingMagnitude"], 4, "twilight all night")
+        _, moonlit = self.shower("2027-08-19", "PER")  # a Moon near full, up all night
+        _, dark = self.shower("2026-08-12", "PER")
+        self.assertTrue(moonlit["moonUp"])
+        self.assertGreater(dark["limitingMagnitude"], 6.2)
+        self.assertLess(moonlit["limitingMagnitude"], dark["limitingMagnitude"] - 1)
+        text = run("--noche", "2026-12-04", "--lugar", "Madrid", "Marte").stdout
+        self.assertIn("Gemínidas (GEM)", text)
+        self.assertRegex(text, r"Gemínidas \(GEM\).*menos de un meteoro por hora")
+        self.assertNotIn("unos 1 meteoros", text)
+
+
 class HomePlace(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()

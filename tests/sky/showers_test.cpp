@@ -9,6 +9,7 @@
 #include "calendar/civil_days.h"
 #include "sky/events/phenomena.h"
 #include "sky/night/night_showers.h"
+#include "sky/night/sky_brightness.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/filled_elements.h"
 
@@ -82,15 +83,68 @@ TEST(Showers, ThePerseidsOnTheNightOfTheirPeakFromMadrid) {
   const ElementsTable e = testing::FilledElements();
   const Place madrid(40.4168, -3.7038);
   const double start = Jd(2026, 8, 12, 10), end = Jd(2026, 8, 13, 10);
-  const DarkSky dark = DarkSkyOf(e, madrid, start, end, {}, (start + end) / 2, {});
-  const std::vector<ShowerNight> showers = ShowersInTheNight(madrid, dark);
+  NightLimits astronomical;
+  astronomical.sunAltitude = AstronomicalTwilight;
+  const DarkSky dark = DarkSkyOf(e, madrid, start, end, astronomical, (start + end) / 2, {});
+  ASSERT_EQ(dark.intervals.size(), 1u);
+  const std::vector<ShowerNight> showers =
+      ShowersInTheNight(madrid, dark.intervals, dark.middle, DarkestInstant(e, madrid, start, end));
   const auto perseids = std::find_if(showers.begin(), showers.end(), [](const ShowerNight& s) { return s.shower->code == "PER"; });
   ASSERT_NE(perseids, showers.end());
-  EXPECT_GT(perseids->radiantAltitude, 55) << "the radiant climbs all night and is highest at dawn";
-  EXPECT_NEAR(perseids->hourlyRate, 100 * std::sin(perseids->radiantAltitude * ExactPi / 180), 1e-9);
+  EXPECT_FALSE(perseids->darkestHour);
+  // The radiant climbs all night, so the best hour is the end of astronomical
+  // darkness (within the minutes the reference Sun, whose twilight begins
+  // to light the sky, stands from the method's), not civil dawn.
+  EXPECT_NEAR(perseids->bestTime, dark.intervals.front().to, 5.0 / 1440);
+  EXPECT_GT(perseids->radiantAltitude, 55);
+  EXPECT_NEAR(perseids->hourlyRate,
+              perseids->zhrNow * std::sin(perseids->radiantAltitude * ExactPi / 180) /
+                  std::pow(2.2, 6.5 - perseids->limitingMagnitude), 1e-9);
+  EXPECT_GT(perseids->zhrNow, 90) << "within a day of the peak";
   EXPECT_FALSE(perseids->moonUp) << "the Moon is new: the total eclipse of that day";
-  EXPECT_LT(perseids->moonIlluminated, 0.01);
+  EXPECT_NEAR(perseids->limitingMagnitude, 6.4, 0.1) << "a dark site's sky, high up";
   for (const ShowerNight& s : showers) EXPECT_TRUE(ShowerActive(*s.shower, dark.middle)) << s.shower->code;
+}
+
+const MeteorShower& Shower(std::string_view code) {
+  for (const MeteorShower& s : MeteorShowers()) {
+    if (s.code == code) return s;
+  }
+  throw std::logic_error("no such shower");
+}
+
+TEST(Showers, ActivityFallsAwayFromThePeakAsEachSideOfTheProfileSays) {
+  const MeteorShower &geminids = Shower("GEM"), &perseids = Shower("PER");
+  struct Case {
+    const MeteorShower* shower;
+    double longitude, zhr, tolerance;
+  } cases[] = {
+      {&geminids, 262.2, 150, 1e-9},                                // at the peak
+      {&geminids, 261.2, 150 * std::pow(10.0, -0.39), 1e-9},       // a day before: the slow rise
+      {&geminids, 263.2, 150 * std::pow(10.0, -0.81), 1e-9},       // a day after: the steep fall
+      {&geminids, 252.2, 0.02, 0.01},                              // ten days before: almost none
+      {&perseids, 114.3, 2, 1e-9},                                 // no published slopes: 2 at the start
+      {&perseids, 150.7, 2, 1e-9},                                 // and at the end
+      {&Shower("QUA"), 283.15 - 360, 80, 1e-9},                    // the peak across the year's turn
+  };
+  for (const Case& c : cases) EXPECT_NEAR(ZhrAt(*c.shower, c.longitude), c.zhr, c.tolerance) << c.shower->code << " " << c.longitude;
+}
+
+TEST(Showers, TheNakedEyeSeesLessInALighterSky) {
+  EXPECT_NEAR(NakedEyeLimitingMagnitude(DarkSkyBrightness(0)), 6.4, 0.05);
+  EXPECT_LT(NakedEyeLimitingMagnitude(DarkSkyBrightness(80)), NakedEyeLimitingMagnitude(DarkSkyBrightness(0)));
+  // The full Moon high up, the point of sky 60 degrees from it.
+  const double full = MoonlitSkyBrightness(0, 60, 30, 30) + DarkSkyBrightness(30);
+  EXPECT_GT(NakedEyeLimitingMagnitude(full), 4.0);
+  EXPECT_LT(NakedEyeLimitingMagnitude(full), 5.0);
+  EXPECT_GT(MoonlitSkyBrightness(0, 10, 30, 30), MoonlitSkyBrightness(0, 90, 30, 30)) << "brighter near the Moon";
+  EXPECT_GT(MoonlitSkyBrightness(0, 60, 30, 30), 5 * MoonlitSkyBrightness(120, 60, 30, 30)) << "a crescent lights less";
+  EXPECT_EQ(MoonlitSkyBrightness(0, 60, 95, 30), 0) << "a Moon below the horizon";
+  EXPECT_EQ(TwilightSkyBrightness(-18), 0);
+  EXPECT_GT(NakedEyeLimitingMagnitude(TwilightSkyBrightness(-12)), 3.5) << "nautical twilight";
+  EXPECT_LT(NakedEyeLimitingMagnitude(TwilightSkyBrightness(-6)), 2.5) << "the end of civil twilight";
+  // Either side of the change from rods to cones, no jump of more than a magnitude.
+  EXPECT_NEAR(NakedEyeLimitingMagnitude(1479), NakedEyeLimitingMagnitude(1481), 1.0);
 }
 
 }  // namespace
