@@ -77,10 +77,22 @@ void DrawSolar(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double f
   DrawMarks(svg, e, f, font, false);
 }
 
+// A partial eclipse whose uncovered edge of the Sun is thinner than a
+// pixel would look total: the picture says in words what is left.
+void DrawSliverNote(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double font, int width, int height,
+                    std::string_view separator) {
+  if (e.lunar || e.sliver <= 0 || e.sliver * f.scale >= 1) return;
+  svg.Open("filo", "nota", "");
+  svg.Text({width / 2.0, height - 0.8 * font},
+           "Eclipse parcial: queda sin cubrir un filo del Sol de " + Format(e.sliver * 60, "#0.0", separator) +
+               "″, más fino que un píxel (oscurecido el " + Format(e.obscuration * 100, "#0.00", separator) + " %)",
+           font * 0.8, "middle", "#ffe9a0");
+  svg.Close();
+}
+
 }  // namespace
 
 std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int width, int height) {
-  (void)separator;
   const double font = FontSize(height);
   SvgWriter svg(width, height, e.title);
   svg.Rect({0, 0}, width, height, "#0b1a33", "");
@@ -92,6 +104,7 @@ std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int
   const Frame f = FrameOf(e, width, height, font);
   if (e.lunar) DrawLunar(svg, e, f, font);
   else DrawSolar(svg, e, f, font, width, height);
+  DrawSliverNote(svg, e, f, font, width, height, separator);
   return svg.Finish();
 }
 

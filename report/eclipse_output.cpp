@@ -121,6 +121,7 @@ std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::stri
     text += ", magnitud " + Number(s->magnitude, sep) + ", gamma " + Number(s->gamma, sep, "#0.0000") + "; máximo en " +
             Degrees(s->latitude, sep, 'N', 'S') + ", " + Degrees(s->longitude, sep, 'E', 'O');
     if (s->centralDuration) text += ", " + Duration(*s->centralDuration);
+    if (!s->central && s->type != EclipseType::Partial) text += ", no central";
     if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
   } else {
     const Transit& t = std::get<Transit>(seen.event);
@@ -163,7 +164,8 @@ std::string SolarJson(const SolarEclipse& e, const std::optional<LocalSolarEclip
   std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) + ", \"contacts\": {}" +
                      ", \"gamma\": " + JsonNumber(e.gamma) + ", \"magnitude\": " + JsonNumber(e.magnitude) +
                      ", \"latitude\": " + JsonNumber(e.latitude) + ", \"longitude\": " + JsonNumber(e.longitude) +
-                     ", \"centralDuration\": " + (e.centralDuration ? JsonNumber(*e.centralDuration) : "null");
+                     ", \"centralDuration\": " + (e.centralDuration ? JsonNumber(*e.centralDuration) : "null") +
+                     ", \"central\": " + (e.central ? "true" : "false");
   if (local) {
     const std::string_view reason = local->miss == LocalMiss::OutsidePenumbra  ? "outside-penumbra"
                                     : local->miss == LocalMiss::SunBelowHorizon ? "sun-below-horizon"
@@ -235,11 +237,29 @@ std::string LunarText(const LunarEclipse& e, const std::optional<LocalLunarEclip
   return text;
 }
 
+// The part of the Sun's disc covered, with the digits that tell a partial
+// eclipse from a total one: a partial never reads 100 %.
+std::string ObscurationText(const LocalSolarEclipse& local, std::string_view sep) {
+  const double percent = local.obscuration * 100;
+  if (local.type == EclipseType::Total) return Number(percent, sep, "#0.0") + " %";
+  const struct {
+    const char* pattern;
+    double scale;
+  } digits[] = {{"#0.0", 10}, {"#0.00", 100}, {"#0.000", 1000}};
+  for (const auto& d : digits) {
+    if (std::round(percent * d.scale) < 100 * d.scale) return Number(percent, sep, d.pattern) + " %";
+  }
+  return "más del " + Number(99.999, sep, "#0.000") + " %";
+}
+
 std::string SolarText(const SolarEclipse& e, const std::optional<LocalSolarEclipse>& local, const TimeZone& zone,
                       std::string_view sep) {
   std::string text = Row("Magnitud", Number(e.magnitude, sep)) + Row("Gamma", Number(e.gamma, sep, "#0.0000")) +
                      Row("Punto del máximo", Degrees(e.latitude, sep, 'N', 'S') + ", " + Degrees(e.longitude, sep, 'E', 'O'));
   if (e.centralDuration) text += Row("Duración allí", Duration(*e.centralDuration));
+  if (!e.central && e.type != EclipseType::Partial) {
+    text += Row("No central", "el eje de la sombra no toca la Tierra; el máximo, en el borde de la Tierra");
+  }
   if (!local) return text;
   text += "\n" + Capitalized(LocalSolarWords(*local, zone, sep)) + "\n";
   if (local->miss == LocalMiss::OutsidePenumbra) return text;
@@ -253,7 +273,7 @@ std::string SolarText(const SolarEclipse& e, const std::optional<LocalSolarEclip
   for (const auto& r : rows) {
     if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Sol", sep));
   }
-  text += Row("Magnitud", Number(local->magnitude, sep)) + Row("Oscurecimiento", Number(local->obscuration * 100, sep, "#0.0") + " %");
+  text += Row("Magnitud", Number(local->magnitude, sep)) + Row("Oscurecimiento", ObscurationText(*local, sep));
   if (local->duration) text += Row("Duración", Duration(*local->duration));
   return text;
 }

@@ -120,6 +120,12 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
     picture.marks.push_back({markName(c.name), clock(c.at.time) + below, c.at.x, c.at.y});
   }
   if (view.sunAltitude < 5) picture.horizon = view.sunAltitude * 60;
+  if (local.type == EclipseType::Partial) {
+    for (const EclipseMark& m : picture.marks) {
+      if (m.name == "Máximo") picture.sliver = std::max(0.0, picture.sun + std::hypot(m.x, m.y) - picture.moon);
+    }
+    picture.obscuration = local.obscuration;
+  }
   return picture;
 }
 

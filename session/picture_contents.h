@@ -164,6 +164,10 @@ struct EclipsePicture {
   std::vector<std::pair<double, double>> path;   // the Moon's centre, in order
   std::vector<EclipseMark> marks;
   std::optional<double> horizon;                 // the horizon's height below the Sun's centre, when near
+  // A partial eclipse from the place: the width of the Sun left uncovered
+  // at the maximum (0 for none) and the part of its disc covered, 0..1.
+  double sliver = 0;
+  double obscuration = 0;
 };
 
 // The picture of a lunar eclipse, or of a solar one from place (which it

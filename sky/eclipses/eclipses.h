@@ -37,9 +37,10 @@ struct SolarEclipse {
   double greatest = 0;           // the shadow's axis nearest the Earth's centre
   EclipseType type = EclipseType::Partial;
   double gamma = 0;              // that least distance, Earth radii, positive north
+  bool central = true;           // the axis meets the Earth; when not, greatest eclipse is at the limb
   double magnitude = 0;          // at the point of greatest eclipse
   double latitude = 0, longitude = 0;     // that point, degrees
-  std::optional<double> centralDuration;  // seconds of totality or annularity there
+  std::optional<double> centralDuration;  // seconds of totality or annularity there (central only)
   double deltaT = 0;             // seconds
 };
 

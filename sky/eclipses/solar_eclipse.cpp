@@ -38,6 +38,36 @@ MoonShadow MoonShadowAt(double jd) {
 
 double AxisDistance(double jd) { return Norm(MoonShadowAt(jd).closest); }
 
+// Where the shadow's axis passes nearest the Earth's limb when it misses
+// the Earth: the point of the limb and the distance to the axis, km, both
+// in the fundamental plane. There the Earth's outline is an ellipse, its
+// axis towards the pole shortened by the flattening as the pole tilts
+// towards the Sun (1 - e² cos² d, d the declination of the shadow's
+// axis); scaled to a circle, its nearest point is along the radius.
+struct LimbPass {
+  Vector point;     // km, geocentric J2000
+  double distance;  // km from the axis
+};
+
+LimbPass NearestLimb(const MoonShadow& s, double jd) {
+  const Vector pole = NorthPole(jd);
+  const double sinD = Dot(pole, s.axis);
+  Vector y{}, x{};
+  for (int i = 0; i < 3; ++i) y[i] = pole[i] - sinD * s.axis[i];
+  const double ny = Norm(y);
+  for (int i = 0; i < 3; ++i) y[i] /= ny;
+  x = {y[1] * s.axis[2] - y[2] * s.axis[1], y[2] * s.axis[0] - y[0] * s.axis[2], y[0] * s.axis[1] - y[1] * s.axis[0]};
+  const double squaredEccentricity = EarthFlattening * (2 - EarthFlattening);
+  const double rho = std::sqrt(1 - squaredEccentricity * (1 - sinD * sinD));
+  const double px = Dot(s.closest, x), py = Dot(s.closest, y);
+  const double n = std::hypot(px, py / rho);
+  const double lx = px / n * EarthRadiusKm, ly = py / n * EarthRadiusKm;
+  LimbPass pass{};
+  for (int i = 0; i < 3; ++i) pass.point[i] = lx * x[i] + ly * y[i];
+  pass.distance = std::hypot(px - lx, py - ly);
+  return pass;
+}
+
 // Total or annular where the axis meets the Earth at jd, if it does.
 std::optional<EclipseType> CentralTypeAt(double jd) {
   const MoonShadow s = MoonShadowAt(jd);
@@ -55,22 +85,32 @@ double CentralEnd(double greatest, bool before) {
   return Bisect(touches, a, b, EclipsePrecision);
 }
 
-void Classify(SolarEclipse& e, const MoonShadow& s) {
-  const std::optional<EclipseType> middle = CentralTypeAt(e.greatest);
-  if (!middle) {
-    // The axis misses the Earth: an eclipse whose umbra (or antumbra)
-    // still grazes it, or a partial one.
-    const double reach = Norm(s.closest) - EarthRadiusKm;
-    e.type = reach < std::fabs(s.umbra) ? (s.umbra < 0 ? EclipseType::Total : EclipseType::Annular) : EclipseType::Partial;
-    return;
-  }
-  e.type = *middle;
+// The type of an eclipse whose axis meets the Earth at greatest: total or
+// annular, or hybrid when it is the other near an end of the central path.
+EclipseType CentralType(double greatest, EclipseType middle) {
   const double margin = 10.0 / SecondsPerDay;
   for (const bool before : {true, false}) {
-    const double end = CentralEnd(e.greatest, before) + (before ? margin : -margin);
+    const double end = CentralEnd(greatest, before) + (before ? margin : -margin);
     const std::optional<EclipseType> there = CentralTypeAt(end);
-    if (there && *there != *middle) e.type = EclipseType::Hybrid;
+    if (there && *there != middle) return EclipseType::Hybrid;
   }
+  return middle;
+}
+
+// An eclipse whose axis misses the Earth, as NASA's canon gives it: the
+// greatest eclipse at the Earth's limb; total or annular when the umbra
+// (positive radius in the fundamental plane) or the antumbra (negative)
+// reaches the limb there, else partial; the magnitude there, the Sun's
+// diameter covered, (L1 − Δ) / (L1 + L2) in the canon's terms, and no
+// central duration.
+void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
+  e.central = false;
+  e.type = limb.distance >= std::fabs(s.umbra) ? EclipseType::Partial
+           : s.umbra > 0                     ? EclipseType::Total
+                                             : EclipseType::Annular;
+  e.magnitude = (s.penumbra - limb.distance) / (s.penumbra - s.umbra);
+  const GroundPoint g = GroundOf(limb.point, e.greatest);
+  e.latitude = g.latitude, e.longitude = g.longitude;
 }
 
 }  // namespace
@@ -87,24 +127,18 @@ std::optional<SolarEclipse> NextSolarEclipse(double after, double within) {
     e.greatest = greatest;
     const double sign = Dot(s.closest, NorthPole(greatest)) >= 0 ? 1 : -1;
     e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
-    Classify(e, s);
-    // The point of greatest eclipse: where the axis meets the Earth, or
-    // the point of the Earth nearest the axis.
-    Hit hit;
-    Place point;
-    if (FirstHit(s.moon, s.axis, greatest, hit)) {
-      point = Place(hit.ground.latitude, hit.ground.longitude);
-    } else {
-      Vector nearest;
-      for (int i = 0; i < 3; ++i) nearest[i] = s.closest[i] / Norm(s.closest) * EarthRadiusKm;
-      const GroundPoint g = GroundOf(nearest, greatest);
-      point = Place(g.latitude, g.longitude);
-    }
-    e.latitude = point.latitude, e.longitude = point.longitude;
     e.deltaT = DeltaTSeconds(greatest);
-    const LocalSolarEclipse there = SolarEclipseFrom(e, point);
+    Hit hit;
+    if (!FirstHit(s.moon, s.axis, greatest, hit)) {
+      NonCentral(e, s, NearestLimb(s, greatest));
+      return e;
+    }
+    // The point of greatest eclipse: where the axis meets the Earth.
+    e.type = CentralType(greatest, *CentralTypeAt(greatest));
+    e.latitude = hit.ground.latitude, e.longitude = hit.ground.longitude;
+    const LocalSolarEclipse there = SolarEclipseFrom(e, Place(e.latitude, e.longitude));
     e.magnitude = there.magnitude;
-    if (e.type != EclipseType::Partial) e.centralDuration = there.duration;
+    e.centralDuration = there.duration;
     return e;
   }
   return std::nullopt;

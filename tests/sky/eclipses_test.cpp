@@ -75,6 +75,40 @@ TEST(Eclipses, SolarEclipsesOfEachTypeAgainstTheCanon) {
   }
 }
 
+// The nine solar eclipses of 1901-2100 whose shadow axis misses the
+// Earth, with NASA's canon's type ("A-", "T-": non-central) and, where we
+// hold it, its magnitude at greatest eclipse (the limb).
+TEST(Eclipses, NonCentralSolarEclipsesAsTheCanonGivesThem) {
+  const struct {
+    int year, month, day;
+    EclipseType type;
+    double magnitude;  // 0 where not held here
+  } canon[] = {
+      {1928, 5, 19, EclipseType::Total, 1.014},   {1950, 3, 18, EclipseType::Annular, 0},
+      {1957, 4, 30, EclipseType::Annular, 0},     {1957, 10, 23, EclipseType::Total, 0},
+      {1967, 11, 2, EclipseType::Total, 0},       {2014, 4, 29, EclipseType::Annular, 0.9868},
+      {2043, 4, 9, EclipseType::Total, 0},        {2043, 10, 3, EclipseType::Annular, 0},
+      {2086, 12, 6, EclipseType::Partial, 0},
+  };
+  for (const auto& c : canon) {
+    const std::optional<SolarEclipse> e = NextSolarEclipse(Jd(c.year, c.month, c.day, 0, 0, 0) - 1, 3);
+    ASSERT_TRUE(e) << c.year;
+    EXPECT_EQ(e->type, c.type) << c.year << "-" << c.month;
+    EXPECT_FALSE(e->central) << c.year;
+    EXPECT_FALSE(e->centralDuration) << c.year << ": no central duration at the limb";
+    EXPECT_GT(std::fabs(e->gamma), 0.99) << c.year;
+    if (c.magnitude > 0) EXPECT_NEAR(e->magnitude, c.magnitude, 0.002) << c.year;
+    // A total's umbra covers the whole Sun there; an annular or partial never does.
+    EXPECT_EQ(e->magnitude > 1, c.type == EclipseType::Total) << c.year << " " << e->magnitude;
+  }
+  // Grazing but central: the axis still meets the Earth.
+  const std::optional<SolarEclipse> grazing = NextSolarEclipse(Jd(2003, 5, 30, 0, 0, 0), 3);
+  ASSERT_TRUE(grazing);
+  EXPECT_TRUE(grazing->central);
+  EXPECT_EQ(grazing->type, EclipseType::Annular);
+  EXPECT_TRUE(grazing->centralDuration);
+}
+
 TEST(Eclipses, LocalContactsAtPublishedPlaces) {
   // Dallas, 8 April 2024 (NASA's local circumstances): C1 17:23:20,
   // C2 18:40:44, C3 18:44:35, C4 20:02:48 UT. Totality at Tarifa on
