@@ -50,13 +50,28 @@ std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julia
   return ReferenceState{Row(pv[0]), Row(pv[1])};
 }
 
+std::optional<ReferenceState> ReferenceBarycentreState(double julianDay) {
+  constexpr int EarthMoonBarycentre = 3;  // eraPlan94's third body
+  double pv[2][3];
+  eraPlan94(TerrestrialTime(julianDay), 0.0, EarthMoonBarycentre, pv);
+  return ReferenceState{Row(pv[0]), Row(pv[1])};
+}
+
 std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianDay) {
   if (!HasReference(body) || body == Body::Earth) return std::nullopt;
   const double tt = TerrestrialTime(julianDay);
   double pv[2][3];
   if (body == Body::Moon) {
-    eraMoon98(tt, 0.0, pv);
-    return ReferenceState{Row(pv[0]), Row(pv[1])};
+    // The searches ask for the Moon at one instant several times over (for
+    // the Moon and again for the Earth's share of it): the last answer is
+    // kept.
+    thread_local double lastTt = std::nan("");
+    thread_local ReferenceState last;
+    if (tt != lastTt) {
+      eraMoon98(tt, 0.0, pv);
+      lastTt = tt, last = ReferenceState{Row(pv[0]), Row(pv[1])};
+    }
+    return last;
   }
   double earth[2][3];
   Earth(tt, earth);

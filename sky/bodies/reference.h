@@ -29,6 +29,12 @@ struct ReferenceState {
 // ReferenceHeliocentric has none. Raises nothing.
 std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julianDay);
 
+// eraPlan94's heliocentric Earth-Moon barycentre at julianDay (days), AU
+// and AU a day, J2000 mean equator: a quick stand-in for the Earth in the
+// first stage of a search (within an arcsecond or so over 1000-3000,
+// against eraEpv00's kilometres). Raises nothing.
+std::optional<ReferenceState> ReferenceBarycentreState(double julianDay);
+
 // The reference's geocentric position and velocity of body at julianDay
 // (days), J2000 mean equator and equinox: a planet less the Earth, the
 // Sun as the Earth reversed, the Moon from eraMoon98. None for Pluto and

@@ -17,75 +17,140 @@ constexpr double SecondsPerDayHere = 86400.0;
 Vector Scaled(const Vector& v, double k) { return {v[0] * k, v[1] * k, v[2] * k}; }
 
 // The matrix from the J2000 (GCRS) frame to the Earth's (ITRS) at
-// julianDay (UT): IAU 2000B precession-nutation, no polar motion.
+// julianDay (UT): IAU 2000B precession-nutation, no polar motion. The
+// celestial-to-intermediate part moves by less than a metre on the ground
+// in an hour (its fastest nutation term, 0.2" over 5.5 days): it is kept
+// for the hour, and only the Earth's rotation angle is computed anew.
 void CelestialToTerrestrial(double julianDay, double matrix[3][3]) {
-  eraC2t00b(TerrestrialTime(julianDay), 0.0, julianDay, 0.0, 0.0, 0.0, matrix);
+  constexpr double HoursPerDay = 24;
+  thread_local double hour = std::nan("");
+  thread_local double celestialToIntermediate[3][3], polarMotion[3][3];
+  const double thisHour = std::floor(julianDay * HoursPerDay);
+  if (thisHour != hour) {
+    hour = thisHour;
+    const double tt = TerrestrialTime((thisHour + 0.5) / HoursPerDay);
+    eraC2i00b(tt, 0.0, celestialToIntermediate);
+    eraPom00(0.0, 0.0, eraSp00(tt, 0.0), polarMotion);
+  }
+  eraC2tcio(celestialToIntermediate, eraEra00(julianDay, 0.0), polarMotion, matrix);
 }
 
 }  // namespace
 
-// The reference's Earth, heliocentric, at julianDay (UT): a cubic
-// (Hermite) between its positions and velocities at the half days around
-// it, within a few metres of eraEpv00 and at a small part of its cost,
-// which the searches' thousands of instants near one another would
-// otherwise pay each time.
-ReferenceState InterpolatedEarth(double julianDay) {
-  constexpr double Step = 0.5;  // days
-  struct Node {
+namespace {
+
+// A body's state between nodes at whole multiples of step (days): a cubic
+// (Hermite) through the positions and velocities at the two nodes around
+// an instant. The searches ask for thousands of instants close together,
+// and around greatest eclipse go back and forth (the contacts before and
+// after): the nodes last used are kept, each in the slot of its step.
+class Interpolated {
+ public:
+  Interpolated(double step, ReferenceState (*exact)(double)) : step_(step), exact_(exact) {}
+
+  ReferenceState At(double julianDay) {
+    const double first = std::floor(julianDay / step_) * step_;
+    const ReferenceState& a = Node(first);
+    const ReferenceState& b = Node(first + step_);
+    const double h = step_, s = (julianDay - first) / h, s2 = s * s, s3 = s2 * s;
+    const double h00 = 2 * s3 - 3 * s2 + 1, h10 = s3 - 2 * s2 + s, h01 = -2 * s3 + 3 * s2, h11 = s3 - s2;
+    const double d00 = (6 * s2 - 6 * s) / h, d10 = 3 * s2 - 4 * s + 1, d01 = (-6 * s2 + 6 * s) / h, d11 = 3 * s2 - 2 * s;
+    ReferenceState state;
+    for (int i = 0; i < 3; ++i) {
+      state.position[i] = h00 * a.position[i] + h10 * h * a.velocity[i] + h01 * b.position[i] + h11 * h * b.velocity[i];
+      state.velocity[i] = d00 * a.position[i] + d10 * a.velocity[i] + d01 * b.position[i] + d11 * b.velocity[i];
+    }
+    return state;
+  }
+
+ private:
+  static constexpr int Slots = 16;
+  struct Entry {
     double day = -1e300;
     ReferenceState state;
   };
-  thread_local Node nodes[2];
-  const double first = std::floor(julianDay / Step) * Step;
-  // An instant far from the last ones (a search striding over days) is
-  // cheaper asked directly than through two new nodes.
-  thread_local double lastDay = -1e300;
-  thread_local ReferenceState last;
-  if (julianDay == lastDay) return last;
-  if (std::fabs(first - nodes[0].day) > 2 * Step && std::fabs(julianDay - lastDay) > Step) {
-    lastDay = julianDay;
-    last = *ReferenceHeliocentricState(Body::Earth, julianDay);
-    return last;
+
+  const ReferenceState& Node(double day) {
+    Entry& entry = entries_[static_cast<unsigned long long>(static_cast<long long>(std::floor(day / step_))) % Slots];
+    if (entry.day != day) entry = {day, exact_(day)};
+    return entry.state;
   }
-  for (int k = 0; k < 2; ++k) {
-    const double day = first + k * Step;
-    if (nodes[k].day != day) nodes[k] = {day, *ReferenceHeliocentricState(Body::Earth, day)};
-  }
-  const double s = (julianDay - first) / Step, s2 = s * s, s3 = s2 * s;
-  const double h00 = 2 * s3 - 3 * s2 + 1, h10 = s3 - 2 * s2 + s, h01 = -2 * s3 + 3 * s2, h11 = s3 - s2;
-  const double d00 = (6 * s2 - 6 * s) / Step, d10 = 3 * s2 - 4 * s + 1, d01 = (-6 * s2 + 6 * s) / Step, d11 = 3 * s2 - 2 * s;
-  const ReferenceState& a = nodes[0].state;
-  const ReferenceState& b = nodes[1].state;
-  ReferenceState earth;
-  for (int i = 0; i < 3; ++i) {
-    earth.position[i] = h00 * a.position[i] + h10 * Step * a.velocity[i] + h01 * b.position[i] + h11 * Step * b.velocity[i];
-    earth.velocity[i] = d00 * a.position[i] + d10 * a.velocity[i] + d01 * b.position[i] + d11 * b.velocity[i];
-  }
-  return earth;
+
+  double step_;
+  ReferenceState (*exact_)(double);
+  Entry entries_[Slots];
+};
+
+ReferenceState ExactEarth(double julianDay) { return *ReferenceHeliocentricState(Body::Earth, julianDay); }
+ReferenceState ExactMoon(double julianDay) { return *ReferenceGeocentricState(Body::Moon, julianDay); }
+
+// The reference's Earth, heliocentric, at julianDay (UT), on nodes a day
+// apart: within 0.1 km of eraEpv00 (the Moon's monthly pull on the Earth
+// is the largest term left) and at a small part of its cost.
+ReferenceState InterpolatedEarth(double julianDay) {
+  thread_local Interpolated earth(1.0, ExactEarth);
+  return earth.At(julianDay);
 }
 
-Vector ApparentGeocentric(Body body, double julianDay) {
-  // Light that reaches the Earth's centre at t left the body at t - tau;
-  // seen from the moving Earth it is turned by the aberration. Together,
-  // to first order in v/c, the body's geocentric vector less its
-  // geocentric velocity times tau: the Moon where it was, the Sun shifted
-  // by the Earth's own motion (20"), a planet by both.
-  ReferenceState state;
-  if (body == Body::Moon) {
-    state = *ReferenceGeocentricState(Body::Moon, julianDay);
-  } else {
-    const ReferenceState earth = InterpolatedEarth(julianDay);
-    state = {Negated(earth.position), Negated(earth.velocity)};
-    if (body != Body::Sun) {
-      const ReferenceState planet = *ReferenceHeliocentricState(body, julianDay);
-      state.position = Minus(planet.position, earth.position);
-      state.velocity = Minus(planet.velocity, earth.velocity);
-    }
-  }
+// The reference's Moon, geocentric, on nodes 0.1 days apart: within a
+// metre of eraMoon98 (its fourth derivative is some 1,000 km a day⁴).
+ReferenceState InterpolatedMoon(double julianDay) {
+  thread_local Interpolated moon(0.1, ExactMoon);
+  return moon.At(julianDay);
+}
+
+}  // namespace
+
+namespace {
+
+// A geocentric state seen as it arrives: light that reaches the Earth's
+// centre at t left the body at t - tau; seen from the moving Earth it is
+// turned by the aberration. Together, to first order in v/c, the body's
+// geocentric vector less its geocentric velocity times tau: the Moon where
+// it was, the Sun shifted by the Earth's own motion (20"), a planet by
+// both. km.
+Vector Apparent(const ReferenceState& state) {
   const double tau = Norm(state.position) * KilometresPerAu * LightSecondsPerKm / SecondsPerDayHere;  // days
   Vector apparent;
   for (int i = 0; i < 3; ++i) apparent[i] = state.position[i] - state.velocity[i] * tau;
   return Scaled(apparent, KilometresPerAu);
+}
+
+// The geocentric state of body given the Earth's heliocentric one.
+ReferenceState Geocentric(Body body, double julianDay, const ReferenceState& earth) {
+  ReferenceState state{Negated(earth.position), Negated(earth.velocity)};
+  if (body != Body::Sun) {
+    const ReferenceState planet = *ReferenceHeliocentricState(body, julianDay);
+    state.position = Minus(planet.position, earth.position);
+    state.velocity = Minus(planet.velocity, earth.velocity);
+  }
+  return state;
+}
+
+// The Moon's share of the Earth-Moon barycentre's distance from the
+// Earth: its mass over both (the IAU's Earth/Moon mass ratio 81.30056).
+constexpr double MoonShare = 1 / (1 + 81.30056);
+
+}  // namespace
+
+Vector ApparentGeocentric(Body body, double julianDay) {
+  if (body == Body::Moon) return Apparent(InterpolatedMoon(julianDay));
+  return Apparent(Geocentric(body, julianDay, InterpolatedEarth(julianDay)));
+}
+
+Vector QuickApparentGeocentric(Body body, double julianDay) {
+  const ReferenceState moon = *ReferenceGeocentricState(Body::Moon, julianDay);
+  if (body == Body::Moon) return Apparent(moon);
+  ReferenceState earth = *ReferenceBarycentreState(julianDay);
+  for (int i = 0; i < 3; ++i) {
+    earth.position[i] -= MoonShare * moon.position[i];
+    earth.velocity[i] -= MoonShare * moon.velocity[i];
+  }
+  return Apparent(Geocentric(body, julianDay, earth));
+}
+
+Vector BarycentricApparent(Body body, double julianDay) {
+  return Apparent(Geocentric(body, julianDay, *ReferenceBarycentreState(julianDay)));
 }
 
 Vector PlaceVector(const Place& place, double julianDay) {

@@ -25,6 +25,18 @@ inline constexpr double MoonUmbralRatio = 0.2722810;
 // at julianDay (UT), km. Raises nothing.
 Vector ApparentGeocentric(Body body, double julianDay);
 
+// The same, coarser and some ten times cheaper, for the first stage of a
+// search that ApparentGeocentric then refines: the Earth is eraPlan94's
+// Earth-Moon barycentre less the Moon's share of it (eraMoon98), within an
+// arcsecond or so of eraEpv00's over 1000-3000. Raises nothing.
+Vector QuickApparentGeocentric(Body body, double julianDay);
+
+// Quicker still for the Sun and the planets, where the Moon does not
+// matter: seen from the Earth-Moon barycentre itself (eraPlan94 alone),
+// within some 7" of the view from the Earth's centre. None of the Moon.
+// Raises nothing.
+Vector BarycentricApparent(Body body, double julianDay);
+
 // The place on the WGS84 ellipsoid (at sea level) at julianDay (UT), km,
 // geocentric, J2000 mean equator. Raises nothing.
 Vector PlaceVector(const Place& place, double julianDay);

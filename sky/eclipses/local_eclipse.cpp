@@ -45,7 +45,7 @@ ContactSky SunAt(const Place& place, double jd) {
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place) {
   constexpr double Reach = 0.25;  // days either side of the greatest eclipse
   LocalSolarEclipse local;
-  local.maximum = GoldenSection([&](double jd) { return -DiscsFrom(place, jd).distance; }, eclipse.greatest - Reach,
+  local.maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; }, eclipse.greatest - Reach,
                                 eclipse.greatest + Reach, EclipsePrecision);
   const Discs m = DiscsFrom(place, local.maximum);
   local.sunMaximum = SunAt(place, local.maximum);

@@ -20,8 +20,10 @@ struct Shadow {
   Vector moonVector, offset;  // km: the Moon, and its centre less its projection on the axis
 };
 
-Shadow ShadowAt(double jd) {
-  const Vector sun = ApparentGeocentric(Body::Sun, jd), moon = ApparentGeocentric(Body::Moon, jd);
+// The Earth's shadow at jd, from the reference's positions or, for a first
+// rough search, the quick ones.
+Shadow ShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+  const Vector sun = apparent(Body::Sun, jd), moon = apparent(Body::Moon, jd);
   const Vector axis = Negated(sun);
   const double moonParallax = std::asin(EarthRadiusKm / Norm(moon));
   const double sunParallax = std::asin(EarthRadiusKm / Norm(sun));
@@ -58,9 +60,12 @@ double Penumbra(const Shadow& s) { return s.penumbra; }
 std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
   for (double fullMoon = NextMeanPhase(after, 0.5); fullMoon < after + within; fullMoon += SynodicMonth) {
     if (!NearTheEcliptic(fullMoon)) continue;
-    const double greatest =
-        GoldenSection([](double jd) { return -ShadowAt(jd).distance; }, fullMoon - 1.2, fullMoon + 1.2,
-                      EclipsePrecision);
+    const double rough = BrentMinimum([](double jd) { return ShadowAt(jd, QuickApparentGeocentric).distance; },
+                                       fullMoon - 1.2, fullMoon + 1.2, RoughPrecision);
+    const Shadow near = ShadowAt(rough, QuickApparentGeocentric);
+    if (near.distance >= near.penumbra + near.moon + QuickMarginRadians) continue;
+    const double greatest = BrentMinimum([](double jd) { return ShadowAt(jd).distance; }, rough - RefineWindow,
+                                          rough + RefineWindow, EclipsePrecision);
     if (greatest <= after) continue;
     const Shadow s = ShadowAt(greatest);
     if (s.distance >= s.penumbra + s.moon) continue;

@@ -13,6 +13,18 @@ inline constexpr double MeanNewMoonOfJ2000 = 2451550.09766;  // 2000-01-06 14:20
 // The eclipse searches' instants, to a tenth of a second.
 inline constexpr double EclipsePrecision = 1e-6;  // days
 
+// The eclipse searches narrow an instant in two stages: on the quick
+// positions (QuickApparentGeocentric) to RoughPrecision, then on the
+// reference's own within RefineWindow of that, where the two cannot
+// disagree (an arcsecond of the Sun is seconds of time).
+inline constexpr double RoughPrecision = 1e-4;  // days
+inline constexpr double RefineWindow = 0.005;   // days, either side
+// A rough search that misses an eclipse by more than this is no eclipse:
+// the quick positions are within some 7" of the reference's (the Sun seen
+// from the Earth-Moon barycentre), a few km on the Moon's shadow.
+inline constexpr double QuickMarginRadians = 30 / 206264.80624709636;  // 30"
+inline constexpr double QuickMarginKm = 100;
+
 // The first mean new moon (phase 0) or full moon (phase 0.5) from a day
 // before `after` (Julian day), so that a phase just before `after` whose
 // eclipse still reaches it is not passed over.

@@ -19,8 +19,10 @@ struct MoonShadow {
   double umbraLength;      // from the Moon to the umbra's vertex
 };
 
-MoonShadow MoonShadowAt(double jd) {
-  const Vector sun = ApparentGeocentric(Body::Sun, jd), moon = ApparentGeocentric(Body::Moon, jd);
+// The Moon's shadow at jd, from the reference's positions or, for a first
+// rough search, the quick ones.
+MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+  const Vector sun = apparent(Body::Sun, jd), moon = apparent(Body::Moon, jd);
   const Vector sunToMoon = Minus(moon, sun);
   const double length = Norm(sunToMoon);
   MoonShadow s;
@@ -36,7 +38,9 @@ MoonShadow MoonShadowAt(double jd) {
   return s;
 }
 
-double AxisDistance(double jd) { return Norm(MoonShadowAt(jd).closest); }
+double AxisDistance(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+  return Norm(MoonShadowAt(jd, apparent).closest);
+}
 
 // Where the shadow's axis passes nearest the Earth's limb when it misses
 // the Earth: the point of the limb and the distance to the axis, km, both
@@ -118,8 +122,12 @@ void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
 std::optional<SolarEclipse> NextSolarEclipse(double after, double within) {
   for (double newMoon = NextMeanPhase(after, 0); newMoon < after + within; newMoon += SynodicMonth) {
     if (!NearTheEcliptic(newMoon)) continue;
-    const double greatest = GoldenSection([](double jd) { return -AxisDistance(jd); }, newMoon - 1.2, newMoon + 1.2,
-                                          EclipsePrecision);
+    const double rough = BrentMinimum([](double jd) { return AxisDistance(jd, QuickApparentGeocentric); },
+                                       newMoon - 1.2, newMoon + 1.2, RoughPrecision);
+    const MoonShadow near = MoonShadowAt(rough, QuickApparentGeocentric);
+    if (Norm(near.closest) >= EarthRadiusKm + near.penumbra + QuickMarginKm) continue;
+    const double greatest = BrentMinimum([](double jd) { return AxisDistance(jd); }, rough - RefineWindow,
+                                          rough + RefineWindow, EclipsePrecision);
     if (greatest <= after) continue;
     const MoonShadow s = MoonShadowAt(greatest);
     if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) continue;

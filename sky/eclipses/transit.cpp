@@ -17,8 +17,10 @@ struct Passage {
   bool inFront;                  // nearer than the Sun: an inferior conjunction, not a superior one
 };
 
-Passage PassageAt(Body planet, double jd) {
-  const Vector sun = ApparentGeocentric(Body::Sun, jd), p = ApparentGeocentric(planet, jd);
+// The planet and the Sun at jd, from the reference's positions or, for the
+// walk and a first rough search, as seen from the Earth-Moon barycentre.
+Passage PassageAt(Body planet, double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+  const Vector sun = apparent(Body::Sun, jd), p = apparent(planet, jd);
   return {AngleBetween(sun, p) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
           Semidiameter(PlanetRadiusKm(planet), Norm(p)), Norm(p) < Norm(sun)};
 }
@@ -45,13 +47,26 @@ std::optional<Transit> NextTransit(Body planet, double after, double within) {
   const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
   double jd = after;
   while (jd < after + within) {
-    const double apart = PassageAt(planet, jd).distance * DegreesPerRadian;
+    const Passage near = PassageAt(planet, jd, BarycentricApparent);
+    const double apart = near.distance * DegreesPerRadian;
     if (apart > NearDegrees) {
       jd += std::max(0.5, (apart - NearDegrees) / fastestDegreesPerDay);
       continue;
     }
-    const double greatest = GoldenSection([&](double t) { return -PassageAt(planet, t).distance; }, jd - 1, jd + 2,
-                                          EclipsePrecision);
+    // Beyond the Sun (a superior conjunction) there is no transit.
+    if (!near.inFront) {
+      jd += 3;
+      continue;
+    }
+    const double rough = BrentMinimum([&](double t) { return PassageAt(planet, t, BarycentricApparent).distance; },
+                                       jd - 1, jd + 2, RoughPrecision);
+    const Passage roughly = PassageAt(planet, rough, BarycentricApparent);
+    if (roughly.distance >= roughly.sun + roughly.planet + QuickMarginRadians) {
+      jd = rough + 3;  // past this passage
+      continue;
+    }
+    const double greatest = BrentMinimum([&](double t) { return PassageAt(planet, t).distance; },
+                                          rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
     const Passage c = PassageAt(planet, greatest);
     if (greatest > after && c.inFront && c.distance < c.sun + c.planet) {
       Transit t;

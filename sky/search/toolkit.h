@@ -3,6 +3,7 @@
 // changes of sign, bisection, golden sections, regula falsi, and the wrap
 // of an angle. Times are Julian days; each finder takes the function to
 // follow and the stretch of time to follow it over.
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -44,6 +45,56 @@ double GoldenSection(H&& h, double a, double b, double precision) {
     else a = c, c = d, hc = hd, d = a + Ratio * (b - a), hd = h(d);
   }
   return (a + b) / 2;
+}
+
+// The minimum of f in [a, b] (days) to within tolerance (days), by Brent's
+// method (Algorithms for Minimization without Derivatives, 1973, ch. 5):
+// parabolas through the last three points where f is smooth, golden
+// sections where they would not help. A smooth minimum such as a least
+// distance takes some ten evaluations where golden sections take twenty
+// or more. f need only have one minimum inside [a, b].
+template <typename F>
+double BrentMinimum(F&& f, double a, double b, double tolerance) {
+  constexpr double Golden = 0.3819660112501051;  // (3 - sqrt(5)) / 2
+  double x = a + Golden * (b - a), w = x, v = x;
+  double fx = f(x), fw = fx, fv = fx;
+  double d = 0, e = 0;
+  while (true) {
+    const double middle = (a + b) / 2, tol1 = tolerance / 2, tol2 = 2 * tol1;
+    if (std::fabs(x - middle) <= tol2 - (b - a) / 2) return x;
+    bool parabolic = false;
+    if (std::fabs(e) > tol1) {
+      double r = (x - w) * (fx - fv), q = (x - v) * (fx - fw), p = (x - v) * q - (x - w) * r;
+      q = 2 * (q - r);
+      if (q > 0) p = -p;
+      q = std::fabs(q);
+      const double previous = e;
+      e = d;
+      if (std::fabs(p) < std::fabs(q * previous / 2) && p > q * (a - x) && p < q * (b - x)) {
+        d = p / q;
+        const double u = x + d;
+        if (u - a < tol2 || b - u < tol2) d = x < middle ? tol1 : -tol1;
+        parabolic = true;
+      }
+    }
+    if (!parabolic) {
+      e = (x < middle ? b : a) - x;
+      d = Golden * e;
+    }
+    const double u = std::fabs(d) >= tol1 ? x + d : x + (d > 0 ? tol1 : -tol1);
+    const double fu = f(u);
+    if (fu <= fx) {
+      (u < x ? b : a) = x;
+      v = w, fv = fw, w = x, fw = fx, x = u, fx = fu;
+    } else {
+      (u < x ? a : b) = u;
+      if (fu <= fw || w == x) {
+        v = w, fv = fw, w = u, fw = fu;
+      } else if (fu <= fv || v == x || v == w) {
+        v = u, fv = fu;
+      }
+    }
+  }
 }
 
 struct Crossing {

@@ -187,5 +187,18 @@ TEST(Eclipses, FourYearsListEachEventOnceInTimeOrder) {
   EXPECT_TRUE(std::holds_alternative<LunarEclipse>(*next)) << "the slight penumbral eclipse of 18 July 2027 comes first";
 }
 
+TEST(Eclipses, TwoCenturiesHoldEveryEclipseOfTheCanons) {
+  // 1901-2100: NASA's canons list 457 lunar (Danjon's rule) and 452 solar
+  // eclipses, and there are 30 transits. A first rough search that passes
+  // over a faint one (a grazing penumbral eclipse, a partial transit)
+  // shows here as a count short.
+  int counts[3] = {0, 0, 0};
+  FindEclipses(Jd(1901, 1, 1, 0, 0, 0), Jd(2101, 1, 1, 0, 0, 0),
+               [&](const EclipseEvent& e) { ++counts[e.index()]; });
+  EXPECT_EQ(counts[0], 457);
+  EXPECT_EQ(counts[1], 452);
+  EXPECT_EQ(counts[2], 30);
+}
+
 }  // namespace
 }  // namespace orbitas

@@ -8,6 +8,7 @@
 #include "calendar/civil_days.h"
 #include "sky/bodies/method_sky.h"
 #include "sky/events/phenomena.h"
+#include "sky/search/toolkit.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
 #include "tests/support/body_print.h"
@@ -35,6 +36,19 @@ void ExpectEvent(const std::optional<Phenomenon>& found, PhenomenonKind kind, do
   ASSERT_TRUE(found->referenceTime);
   EXPECT_NEAR(*found->referenceTime, published, tolerance);
   EXPECT_NEAR(found->time, published, method);
+}
+
+TEST(Searches, BrentFindsSmoothKinkedAndEdgeMinima) {
+  const struct {
+    double (*f)(double);
+    double a, b, minimum;
+  } cases[] = {
+      {[](double t) { return (t - 0.3) * (t - 0.3); }, -1, 2, 0.3},                   // a parabola
+      {[](double t) { return std::sqrt(1e-6 + (t - 1.7) * (t - 1.7)); }, 0, 2.4, 1.7},  // a least distance
+      {[](double t) { return std::fabs(t + 0.25); }, -1, 1, -0.25},                    // a kink
+      {[](double t) { return t; }, 0, 1, 0},                                           // at an end
+  };
+  for (const auto& c : cases) EXPECT_NEAR(BrentMinimum(c.f, c.a, c.b, 1e-7), c.minimum, 1e-6) << c.minimum;
 }
 
 TEST(Searches, NextOppositionOfMarsAndOfJupiterIn2027) {
