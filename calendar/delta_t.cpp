@@ -1,6 +1,7 @@
 #include "calendar/delta_t.h"
 
 #include "calendar/civil_days.h"
+#include "calendar/julian_day.h"
 
 namespace orbitas {
 namespace {
@@ -75,7 +76,7 @@ double Polynomial(double y) {
 
 }  // namespace
 
-double DeltaTSeconds(double julianDay) { return Polynomial(2000.0 + (julianDay - 2451545.0) / 365.25); }
+double DeltaTSeconds(double julianDay) { return Polynomial(DecimalYear(julianDay)); }
 
 double TerrestrialTime(double julianDay) { return julianDay + DeltaTSeconds(julianDay) / SecondsPerDay; }
 

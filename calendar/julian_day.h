@@ -13,6 +13,11 @@
 
 namespace orbitas {
 
+// The decimal year of julianDay (days): 2000.0 at J2000.0 (JD 2451545.0),
+// in Julian years of 365.25 days, as ΔT's polynomials and the reference's
+// published error spans count time. Raises nothing.
+inline double DecimalYear(double julianDay) { return 2000.0 + (julianDay - 2451545.0) / 365.25; }
+
 // The decimal hour, in hours: (hour + minute / 60) + second / 3600, from
 // an hour, minutes and seconds. Raises FloatingPointFault only for
 // arguments near the double range.

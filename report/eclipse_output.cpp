@@ -114,8 +114,8 @@ std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::stri
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
             "), gamma " + Number(l->gamma, sep, "#0.0000");
-    if (l->u2) text += "; total " + Duration((*l->u3 - *l->u2) * 86400);
-    if (l->u1) text += "; parcial " + Duration((*l->u4 - *l->u1) * 86400);
+    if (l->u2) text += "; total " + Duration((*l->u3 - *l->u2) * SecondsPerDay);
+    if (l->u1) text += "; parcial " + Duration((*l->u4 - *l->u1) * SecondsPerDay);
     if (seen.lunar) text += "; " + LocalLunarWords(*seen.lunar, sep);
   } else if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) {
     text += ", magnitud " + Number(s->magnitude, sep) + ", gamma " + Number(s->gamma, sep, "#0.0000") + "; máximo en " +
@@ -231,8 +231,8 @@ std::string LunarText(const LunarEclipse& e, const std::optional<LocalLunarEclip
   for (const auto& r : rows) {
     if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Luna", sep));
   }
-  if (e.u2) text += Row("Totalidad", Duration((*e.u3 - *e.u2) * 86400));
-  if (e.u1) text += Row("Fase parcial", Duration((*e.u4 - *e.u1) * 86400));
+  if (e.u2) text += Row("Totalidad", Duration((*e.u3 - *e.u2) * SecondsPerDay));
+  if (e.u1) text += Row("Fase parcial", Duration((*e.u4 - *e.u1) * SecondsPerDay));
   if (local) text += "\n" + Capitalized(LocalLunarWords(*local, sep)) + "\n";
   return text;
 }

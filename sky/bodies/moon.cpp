@@ -8,12 +8,12 @@
 #include "runtime/angle_units.h"
 #include "sky/bodies/reference.h"
 #include "sky/frames/ecliptic.h"
+#include "sky/frames/physical_constants.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
 namespace {
 
-constexpr double MetresPerAu = 149597870700.0;
 constexpr double MoonRadiusMetres = 1737400.0;
 
 Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, julianDay); }
@@ -81,8 +81,7 @@ MoonPhase MoonPhaseAt(double julianDay, const std::function<Vector(double)>& sun
 }
 
 PhaseCode PhaseOf(double longitudeFromSun) {
-  const double d = std::fmod(longitudeFromSun + 22.5, 360.0);
-  return static_cast<PhaseCode>(static_cast<int>((d < 0 ? d + 360 : d) / 45) % 8);
+  return static_cast<PhaseCode>(static_cast<int>(Degrees360(longitudeFromSun + 22.5) / 45) % 8);
 }
 
 }  // namespace orbitas

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calendar/julian_day.h"
 #include "runtime/angle_units.h"
 #include "sky/frames/ecliptic.h"
 #include "sky/search/toolkit.h"
@@ -57,7 +58,7 @@ double ReducedMagnitude(Body body, double a, const Vector& planet, const Vector&
     }
     case Body::Neptune: {
       // Neptune brightened from -6.89 before 1980 to -7.00 after 2000.
-      const double year = 2000.0 + (julianDay - 2451545.0) / 365.25;
+      const double year = DecimalYear(julianDay);
       return year <= 1980 ? -6.89 : year >= 2000 ? -7.00 : -6.89 - 0.11 * (year - 1980) / 20;
     }
     default:

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "calendar/delta_t.h"
+#include "calendar/julian_day.h"
 #include "runtime/angle_units.h"
+#include "sky/frames/physical_constants.h"
 
 namespace orbitas {
 namespace {
@@ -17,9 +19,7 @@ struct Bound {
 };
 constexpr Bound PlanetBounds[] = {{0, 0, 0},   {4, 1, 300},   {5, 1, 800},       {6, 1, 1000},  {17, 1, 7700},
                                   {71, 5, 76000}, {81, 13, 267000}, {86, 7, 712000}, {11, 1, 253000}};
-constexpr double KilometresPerAu = 149597870.7;
 constexpr double LightAuPerDay = 173.1446326846693;
-constexpr double ArcsecondsPerRadian = 206264.80624709636;
 
 // The Earth's heliocentric position and velocity at julianDay (TT).
 void Earth(double tt, double pv[2][3]) {
@@ -88,7 +88,7 @@ std::optional<Vector> ReferenceGeocentric(Body body, double julianDay) {
 
 std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
   if (!HasReference(body) || body == Body::Earth || body == Body::Moon) return std::nullopt;
-  const double year = 2000.0 + (julianDay - 2451545.0) / 365.25;
+  const double year = DecimalYear(julianDay);
   const double widening = year >= 1800 && year <= 2050 ? 1.0 : 1.5;
   const double tt = TerrestrialTime(julianDay);
   double earth[2][3];

@@ -7,12 +7,11 @@
 #include "calendar/delta_t.h"
 #include "runtime/angle_units.h"
 #include "sky/bodies/reference.h"
+#include "sky/search/toolkit.h"
 
 namespace orbitas {
 namespace {
 
-constexpr double LightSecondsPerKm = 1 / 299792.458;
-constexpr double SecondsPerDayHere = 86400.0;
 
 Vector Scaled(const Vector& v, double k) { return {v[0] * k, v[1] * k, v[2] * k}; }
 
@@ -110,7 +109,7 @@ namespace {
 // it was, the Sun shifted by the Earth's own motion (20"), a planet by
 // both. km.
 Vector Apparent(const ReferenceState& state) {
-  const double tau = Norm(state.position) * KilometresPerAu * LightSecondsPerKm / SecondsPerDayHere;  // days
+  const double tau = Norm(state.position) * KilometresPerAu * (1 / SpeedOfLightKmPerSecond) / SecondsPerDay;  // days
   Vector apparent;
   for (int i = 0; i < 3; ++i) apparent[i] = state.position[i] - state.velocity[i] * tau;
   return Scaled(apparent, KilometresPerAu);
@@ -206,9 +205,7 @@ AltitudeAzimuth HorizonOf(const Place& place, double julianDay, const Vector& fr
                        std::cos(phi) * v[2];
   const double up = std::cos(phi) * std::cos(lambda) * v[0] + std::cos(phi) * std::sin(lambda) * v[1] +
                     std::sin(phi) * v[2];
-  double azimuth = std::atan2(east, north) * DegreesPerRadian;
-  if (azimuth < 0) azimuth += 360;
-  return {std::atan2(up, std::hypot(east, north)) * DegreesPerRadian, azimuth};
+  return {std::atan2(up, std::hypot(east, north)) * DegreesPerRadian, Degrees360(std::atan2(east, north) * DegreesPerRadian)};
 }
 
 double Semidiameter(double radius, double distance) { return std::asin(radius / distance); }

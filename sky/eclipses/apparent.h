@@ -6,12 +6,12 @@
 // (IAU 2000B, UT1 = UT), which puts a place in that frame and a point of
 // that frame on the map.
 #include "sky/bodies/body.h"
+#include "sky/frames/physical_constants.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {
 
-inline constexpr double KilometresPerAu = 149597870.7;
 inline constexpr double EarthRadiusKm = 6378.137;       // equatorial (WGS84)
 inline constexpr double EarthFlattening = 1 / 298.257223563;
 inline constexpr double SunRadiusKm = 696000.0;         // 959.63" at 1 AU

@@ -61,7 +61,7 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
   if (central) {
     local.c2 = FalsePosition(inner, local.maximum - Reach, local.maximum, EclipsePrecision);
     local.c3 = FalsePosition(inner, local.maximum, local.maximum + Reach, EclipsePrecision);
-    local.duration = (*local.c3 - *local.c2) * 86400.0;
+    local.duration = (*local.c3 - *local.c2) * SecondsPerDay;
     local.type = m.moonUmbral > m.sun ? EclipseType::Total : EclipseType::Annular;
     local.magnitude = m.moon / m.sun;
   } else {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sky/bodies/reference.h"
+#include "sky/frames/physical_constants.h"
 #include "sky/frames/ecliptic.h"
 
 namespace orbitas {
@@ -22,7 +23,7 @@ inline constexpr double RefineWindow = 0.005;   // days, either side
 // A rough search that misses an eclipse by more than this is no eclipse:
 // the quick positions are within some 7" of the reference's (the Sun seen
 // from the Earth-Moon barycentre), a few km on the Moon's shadow.
-inline constexpr double QuickMarginRadians = 30 / 206264.80624709636;  // 30"
+inline constexpr double QuickMarginRadians = 30 / ArcsecondsPerRadian;  // 30"
 inline constexpr double QuickMarginKm = 100;
 
 // The first mean new moon (phase 0) or full moon (phase 0.5) from a day

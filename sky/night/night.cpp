@@ -119,8 +119,7 @@ MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double s
 }  // namespace
 
 int CompassPoint(double azimuth) {
-  double a = std::fmod(azimuth + 11.25, 360.0);
-  if (a < 0) a += 360;
+  const double a = Degrees360(azimuth + 11.25);
   return static_cast<int>(a / 22.5) % 16;
 }
 

@@ -113,6 +113,13 @@ std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, doub
 // it. An end of the range is returned when it is the largest.
 double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples);
 
+// degrees brought into [0, 360) by whole turns (fmod, then a turn added
+// to what is negative). Raises nothing.
+inline double Degrees360(double degrees) {
+  const double d = std::fmod(degrees, 360.0);
+  return d < 0 ? d + 360 : d;
+}
+
 // value brought into (-halfTurn, halfTurn] by whole turns: degrees with
 // 180, hours with 12.
 double Wrapped(double value, double halfTurn = 180);

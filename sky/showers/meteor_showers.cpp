@@ -31,7 +31,7 @@ const std::vector<MeteorShower>& MeteorShowers() {
 double SolarLongitude(double julianDay) {
   const Vector sun = *ReferenceGeocentric(Body::Sun, julianDay);
   const double longitude = J2000EclipticLongitude(sun);
-  return longitude < 0 ? longitude + 360 : longitude;
+  return Degrees360(longitude);
 }
 
 void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each) {
@@ -71,8 +71,7 @@ bool ShowerActive(const MeteorShower& shower, double julianDay) {
 
 Radiant RadiantAt(const MeteorShower& shower, double julianDay) {
   const double days = DaysPast(shower.peak, julianDay);
-  double ra = std::fmod(shower.rightAscension + shower.driftRightAscension * days, 360.0);
-  if (ra < 0) ra += 360;
+  const double ra = Degrees360(shower.rightAscension + shower.driftRightAscension * days);
   return {ra, std::clamp(shower.declination + shower.driftDeclination * days, -90.0, 90.0)};
 }
 

@@ -86,7 +86,7 @@ def check(top):
                         owner = folder_of(name)
                         if owner in BELOW and owner not in allowed + [folder]:
                             faults.append(f"{where}: {folder}/ includes {name}")
-                if base == "erfa.h" and folder not in ERFA_FOLDERS:
+                if base in ("erfa.h", "erfam.h") and folder not in ERFA_FOLDERS:
                     faults.append(f"{where}: ERFA outside {sorted(ERFA_FOLDERS)}")
                 if base == "geonames.h" and not where.startswith(GEONAMES_PLACE):
                     faults.append(f"{where}: the gazetteer read outside {GEONAMES_PLACE}")
