@@ -12,7 +12,7 @@ namespace {
 using testing::RunCommand;
 
 std::string Cli(const std::string& args, const std::string& env = "LC_ALL=C") {
-  return "timeout 20 env " + env + " " ORBITAS_CLI " " + args;
+  return testing::CliCommand(ORBITAS_CLI, args, env, 20);
 }
 
 bool SpanishLocaleInstalled() {

@@ -16,7 +16,7 @@ namespace {
 using testing::RunCommand;
 
 std::string Cli(const std::string& args, const std::string& env = "LC_ALL=C") {
-  return "timeout 60 env " + env + " " ORBITAS_CLI " " + args;
+  return testing::CliCommand(ORBITAS_CLI, args, env, 60);
 }
 
 std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n") {

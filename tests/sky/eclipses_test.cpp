@@ -10,13 +10,12 @@
 #include "sky/eclipses/eclipses.h"
 #include "tests/support/body_print.h"
 
+#include "tests/support/julian_days.h"
+
 namespace orbitas {
 namespace {
 
-// A UT instant as a Julian day.
-double Jd(int year, int month, int day, int hour, int minute, int second) {
-  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + (hour + minute / 60.0 + second / 3600.0) / 24;
-}
+using testing::Jd;
 
 constexpr double Minute = 1.0 / 1440;
 

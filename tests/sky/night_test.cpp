@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/filled_elements.h"
+#include "tests/support/julian_days.h"
 #include <cmath>
 
 #include "calendar/civil_days.h"
@@ -19,10 +20,7 @@
 namespace orbitas {
 namespace {
 
-// Julian day of a UT date and hour.
-double Jd(int year, int month, int day, double hour = 0) {
-  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + hour / 24;
-}
+using testing::Jd;
 
 double SunAltitude(const ElementsTable& e, const Place& p, double jd, double* azimuth = nullptr) {
   const EquatorialCoordinates eq = SunEquatorialAt(e, jd);

@@ -13,13 +13,12 @@
 #include "sky/night/rise_set.h"
 #include "tests/support/body_print.h"
 #include "tests/support/filled_elements.h"
+#include "tests/support/julian_days.h"
 
 namespace orbitas {
 namespace {
 
-double Jd(int year, int month, int day, double hour = 0) {
-  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + hour / 24;
-}
+using testing::Jd;
 
 const ElementsTable& Elements() {
   static const ElementsTable elements = testing::FilledElements();

@@ -12,13 +12,12 @@
 #include "sky/night/sky_brightness.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/filled_elements.h"
+#include "tests/support/julian_days.h"
 
 namespace orbitas {
 namespace {
 
-double Jd(int year, int month, int day, double hour = 0) {
-  return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + hour / 24;
-}
+using testing::Jd;
 
 TEST(Showers, TheMajorPeaksFallOnTheImoCalendarsDates) {
   const struct {

@@ -38,4 +38,10 @@ inline ProcessResult RunCommand(const std::string& command) {
   return result;
 }
 
+// The shell command that runs the program cli with args in the environment
+// env ("LC_ALL=C"), killed after seconds.
+inline std::string CliCommand(const std::string& cli, const std::string& args, const std::string& env, int seconds) {
+  return "timeout " + std::to_string(seconds) + " env " + env + " " + cli + " " + args;
+}
+
 }  // namespace orbitas::testing
