@@ -281,8 +281,8 @@ Arguments Night(Given& g) {
   if (g.instrument) {
     const std::optional<Instrument> instrument = InstrumentOfCode(Folded(*g.instrument));
     if (!instrument) {
-      throw UsageError("instrumento desconocido: " + *g.instrument + " (ojo, prismaticos o telescopio)" +
-                       Suggestion(*g.instrument, {"ojo", "prismaticos", "telescopio"}));
+      throw UsageError("instrumento desconocido: " + *g.instrument + " (" + SpanishList(InstrumentNames()) + ")" +
+                       InstrumentSuggestion(*g.instrument));
     }
     parsed.limits.instrument = *instrument;
   }

@@ -6,6 +6,7 @@
 
 #include "session/body_names.h"
 #include "session/name_table.h"
+#include "session/nearest_names.h"
 
 namespace orbitas {
 namespace {
@@ -146,6 +147,21 @@ std::optional<Instrument> InstrumentOfCode(std::string_view code) {
     if (plain == InstrumentCode(i)) return i;
   }
   return std::nullopt;
+}
+
+std::vector<std::string> InstrumentNames() { return {"ojo", "prismáticos", "telescopio"}; }
+
+std::string InstrumentSuggestion(std::string_view typed) {
+  // Other names for the same instruments, as a Spanish speaker may say them.
+  static constexpr std::pair<std::string_view, std::string_view> Synonyms[] = {
+      {"binoculares", "prismáticos"}, {"binocular", "prismáticos"}, {"gemelos", "prismáticos"},
+      {"anteojo", "telescopio"},      {"refractor", "telescopio"},  {"reflector", "telescopio"},
+      {"vista", "ojo"},               {"simple vista", "ojo"},      {"ojo desnudo", "ojo"}};
+  const std::string folded = Folded(typed);
+  for (const auto& [word, name] : Synonyms) {
+    if (folded == Folded(word)) return "; ¿quería decir " + std::string(name) + "?";
+  }
+  return Suggestion(typed, InstrumentNames());
 }
 
 std::string_view PhenomenonKey(PhenomenonKind kind) {

@@ -59,6 +59,15 @@ std::string_view InstrumentWords(Instrument instrument);
 // for another text.
 std::optional<Instrument> InstrumentOfCode(std::string_view code);
 
+// The instruments' codes as the user types them, in order ("ojo",
+// "prismáticos", "telescopio").
+std::vector<std::string> InstrumentNames();
+
+// "; ¿quería decir prismáticos?" for a word the user typed instead of an
+// instrument: one of its other names ("binoculares", "gemelos",
+// "simple vista") or a near misspelling; nothing when none is near.
+std::string InstrumentSuggestion(std::string_view typed);
+
 // An eclipse's type in Spanish, agreeing with "eclipse" ("total",
 // "parcial", "penumbral", "anular", "híbrido"), and as JSON writes it
 // ("total", "partial", ...).

@@ -62,6 +62,8 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
       {{"--noche", "hoy", "--lugar", "Qwertyuiop"}, "lugar desconocido: Qwertyuiop"},
       {{"--noche", "ayer", "--lugar", "40,-3"}, "fecha no válida para --noche: ayer"},
       {{"--noche", "--lugar", "40,-3", "--instrumento", "lupa"}, "instrumento desconocido: lupa"},
+      {{"--noche", "--lugar", "40,-3", "--instrumento", "binoculares"}, "binoculares (ojo, prismáticos o telescopio); ¿quería decir prismáticos?"},
+      {{"--noche", "--lugar", "40,-3", "--instrumento", "telescpio"}, "¿quería decir telescopio?"},
       {{"--jd", "0", "--zona", "Marte/Olimpo"}, "zona desconocida: Marte/Olimpo"},
       {{"--jd", "0", "--zona", "+15:00"}, "zona no válida: +15:00"},
       {{"--jd", "0", "--zona", "../../etc/passwd"}, "zona desconocida"},
