@@ -253,12 +253,9 @@ Arguments Phenomena(Given& g) {
 void NeedPlace(Given& g, std::string_view option) {
   Arguments& parsed = g.parsed;
   if (!parsed.place) {
-    std::optional<HomePlace> home;
-    try {
-      home = ReadHomePlace(HomePath());
-    } catch (const RequestRefused& refused) {
-      throw UsageError(refused.what());
-    }
+    // A home file that cannot be read is refused as it is (RequestRefused),
+    // with its path and why: no usage text would help.
+    const std::optional<HomePlace> home = ReadHomePlace(HomePath());
     if (!home) {
       throw UsageError(std::string(option) + " necesita --lugar LUGAR (o un lugar de casa guardado con --guardar-lugar)");
     }
@@ -313,6 +310,13 @@ Arguments SavePlace(Given& g) {
   parsed.command = Command::SavePlace;
   parsed.place = PlaceNamed(*g.savePlace, parsed.notes);
   parsed.savedZone = g.zone ? parsed.zone.name() : parsed.place->zone;
+  // Coordinates bring no zone: the nearest city's, said so.
+  if (parsed.savedZone.empty()) {
+    const Place city = NearestCity(parsed.place->latitude, parsed.place->longitude);
+    parsed.savedZone = city.zone;
+    parsed.notes.push_back("zona " + city.zone + ", la de la ciudad más cercana: " + city.name + " (" + city.region +
+                           ", " + city.country + "); otra con --zona");
+  }
   parsed.homePath = HomePath();
   return parsed;
 }

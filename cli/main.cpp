@@ -294,11 +294,14 @@ int RunChart(const Arguments& args, Output& out) {
 
 // Writes the home place and says where.
 int RunSavePlace(const Arguments& args, Output& out) {
-  const std::optional<HomePlace> before = WriteHomePlace(args.homePath, *args.place, args.savedZone);
+  const HomePlaceWritten written = WriteHomePlace(args.homePath, *args.place, args.savedZone);
   std::string text = "Lugar de casa guardado en " + args.homePath + ": " + args.place->text;
   if (!args.savedZone.empty()) text += ", zona " + args.savedZone;
-  if (before) text += " (en lugar de " + before->place.text.substr(std::string("casa: ").size()) + ")";
+  if (written.before) text += " (en lugar de " + written.before->place.text.substr(std::string("casa: ").size()) + ")";
   out.Write(text + "\n");
+  if (!written.keptBroken.empty()) {
+    Complain("el fichero anterior no se podía leer y se ha guardado como " + written.keptBroken);
+  }
   return 0;
 }
 
@@ -357,6 +360,11 @@ int main(int argc, char** argv) {
     return status;
   } catch (const UsageError& error) {
     return RefuseUsage(error);
+  } catch (const HomeFileError& error) {
+    // The home file, not the command line, is at fault: its path and why,
+    // without the usage, which would not help.
+    std::fprintf(stderr, "orbitas-cli: %s\n", error.what());
+    return ExitUsage;
   } catch (const RequestRefused& error) {
     return RefuseUsage(error);
   } catch (const pictures::PictureFileError& error) {
@@ -366,6 +374,11 @@ int main(int argc, char** argv) {
     // is no failure. Anything else is.
     if (error.brokenPipe()) return 0;
     Complain(error.what());
+    return ExitRuntimeError;
+  } catch (const std::exception& error) {
+    // Nothing leaves the program as an abort: what no handler above
+    // expected is still said, in a sentence, with a failure's status.
+    Complain(std::string("error inesperado: ") + error.what());
     return ExitRuntimeError;
   }
 }

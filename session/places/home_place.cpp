@@ -1,6 +1,7 @@
 #include "session/places/home_place.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,7 @@ std::string Shortest(double x) {
 }
 
 [[noreturn]] void Malformed(const std::string& path, int line, const std::string& why) {
-  throw RequestRefused(path + ":" + std::to_string(line) + ": " + why +
+  throw HomeFileError(path + ":" + std::to_string(line) + ": " + why +
                    " (el fichero del lugar de casa lo escribe orbitas-cli --guardar-lugar)");
 }
 
@@ -64,6 +65,24 @@ std::map<std::string, std::pair<std::string, int>> Entries(const std::string& pa
   return entries;
 }
 
+// Why a file operation failed, in Spanish, for the errors a user can meet.
+std::string Reason(const std::error_code& error) {
+  switch (static_cast<std::errc>(error.value())) {
+    case std::errc::permission_denied: return "no hay permiso";
+    case std::errc::is_a_directory: return "es una carpeta, no un fichero";
+    case std::errc::not_a_directory: return "una parte del camino no es una carpeta";
+    case std::errc::no_space_on_device: return "el disco está lleno";
+    case std::errc::read_only_file_system: return "el sistema de ficheros es de solo lectura";
+    case std::errc::too_many_symbolic_link_levels: return "demasiados enlaces simbólicos";
+    case std::errc::filename_too_long: return "el nombre es demasiado largo";
+    default: return error.message();
+  }
+}
+
+[[noreturn]] void Unreadable(const std::string& path, const std::string& why) {
+  throw HomeFileError("no se puede leer el lugar de casa, " + path + ": " + why);
+}
+
 }  // namespace
 
 std::string HomePlacePath(const char* xdgConfigHome, const char* home) {
@@ -73,9 +92,14 @@ std::string HomePlacePath(const char* xdgConfigHome, const char* home) {
 }
 
 std::optional<HomePlace> ReadHomePlace(const std::string& path) {
-  if (path.empty() || !std::filesystem::exists(path)) return std::nullopt;
+  if (path.empty()) return std::nullopt;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
+  if (error) Unreadable(path, Reason(error));
+  if (std::filesystem::is_directory(status)) Unreadable(path, Reason(std::make_error_code(std::errc::is_a_directory)));
   std::ifstream in(path);
-  if (!in) throw RequestRefused("no se puede leer " + path);
+  if (!in) Unreadable(path, Reason(std::error_code(errno, std::generic_category())));
   const auto entries = Entries(path, in);
   for (const char* key : {"latitud", "longitud"}) {
     if (!entries.count(key)) Malformed(path, 1, std::string("falta la clave ") + key);
@@ -93,9 +117,22 @@ std::optional<HomePlace> ReadHomePlace(const std::string& path) {
   return home;
 }
 
-std::optional<HomePlace> WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
-  if (path.empty()) throw RequestRefused("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
-  const std::optional<HomePlace> before = ReadHomePlace(path);  // refuses to replace what it cannot read
+HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
+  if (path.empty()) throw HomeFileError("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
+  HomePlaceWritten written;
+  try {
+    written.before = ReadHomePlace(path);
+  } catch (const HomeFileError&) {
+    // A file that cannot be read is kept beside, never overwritten; a
+    // folder in its place is the user's to move.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      throw HomeFileError("no se puede guardar el lugar de casa en " + path + ": es una carpeta, no un fichero");
+    }
+    written.keptBroken = path + ".roto";
+    std::filesystem::rename(path, written.keptBroken, error);
+    if (error) throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + path + ": " + Reason(error));
+  }
   std::ostringstream text;
   text << "# Órbitas: el lugar de casa, escrito por orbitas-cli --guardar-lugar.\n[casa]\n";
   if (!place.name.empty()) {
@@ -104,22 +141,26 @@ std::optional<HomePlace> WriteHomePlace(const std::string& path, const Place& pl
   text << "latitud = " << Shortest(place.latitude) << "\nlongitud = " << Shortest(place.longitude) << "\n";
   if (!zone.empty()) text << "zona = " << zone << "\n";
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::filesystem::create_directories(folder, error);
+  if (error) throw HomeFileError("no se puede crear la carpeta " + folder.string() + ": " + Reason(error));
   const std::string temporary = path + ".nuevo";
   {
     std::ofstream out(temporary, std::ios::trunc);
+    if (!out) throw HomeFileError("no se puede escribir " + path + ": " + Reason(std::error_code(errno, std::generic_category())));
     out << text.str();
     out.close();
     if (!out) {
       std::remove(temporary.c_str());
-      throw RequestRefused("no se puede escribir " + path);
+      throw HomeFileError("no se puede escribir " + path + ": el disco está lleno o no admite más");
     }
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
     std::remove(temporary.c_str());
-    throw RequestRefused("no se puede escribir " + path);
+    throw HomeFileError("no se puede escribir " + path + ": " + Reason(error));
   }
-  return before;
+  return written;
 }
 
 }  // namespace orbitas

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "session/request_refused.h"
 #include "session/runners.h"
 
 namespace orbitas {
@@ -17,6 +18,12 @@ namespace orbitas {
 // environment and passes them.
 std::string HomePlacePath(const char* xdgConfigHome, const char* home);
 
+// The home file cannot be read or written: its path and why, in Spanish.
+class HomeFileError : public RequestRefused {
+ public:
+  using RequestRefused::RequestRefused;
+};
+
 struct HomePlace {
   Place place;       // its text "casa: Madrid, España"
   std::string zone;  // the zone saved with it, or empty
@@ -27,10 +34,17 @@ struct HomePlace {
 // not as --guardar-lugar writes it.
 std::optional<HomePlace> ReadHomePlace(const std::string& path);
 
+struct HomePlaceWritten {
+  std::optional<HomePlace> before;  // the place it replaces, if it could be read
+  std::string keptBroken;           // where a file that could not be read was kept, or empty
+};
+
 // Writes place and zone (empty: none) to path, creating its folder, whole
-// or not at all (a new file renamed over the old). Refuses (RequestRefused) to
-// replace a file that cannot be read as a home place. Returns the place it
-// replaces, if any.
-std::optional<HomePlace> WriteHomePlace(const std::string& path, const Place& place, const std::string& zone);
+// or not at all (a new file renamed over the old). A file there that cannot
+// be read as a home place is not lost: it is kept beside, as
+// orbitas.conf.roto (replacing an older one). Raises RequestRefused, in
+// Spanish, with the path and why, when the folder or the file cannot be
+// written (a folder where the file should be, no permission, a full disk).
+HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone);
 
 }  // namespace orbitas

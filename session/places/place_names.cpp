@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -218,6 +219,22 @@ std::string OthersNote(const std::string& text, const FoundPlace& found) {
   const Place& next = found.others.front();
   return "«" + text + "» es " + found.place.name + " (" + found.place.region + ", " + found.place.country +
          "); hay también " + others + "; para elegir otro: --lugar \"" + next.name + ", " + next.country + "\"";
+}
+
+Place NearestCity(double latitude, double longitude) {
+  AskForUtf8();
+  constexpr double Radians = 3.14159265358979323846 / 180;
+  const double sinLat = std::sin(latitude * Radians), cosLat = std::cos(latitude * Radians);
+  gint best = 0;
+  double bestCosine = -2;
+  for (gint k = 0, count = geonames_get_n_cities(); k < count; ++k) {
+    const City city(geonames_get_city(k));
+    const double lat = geonames_city_get_latitude(city.get()) * Radians;
+    const double dLon = (geonames_city_get_longitude(city.get()) - longitude) * Radians;
+    const double cosine = sinLat * std::sin(lat) + cosLat * std::cos(lat) * std::cos(dLon);
+    if (cosine > bestCosine) best = k, bestCosine = cosine;
+  }
+  return PlaceOf(City(geonames_get_city(best)).get());
 }
 
 std::string SpanishCountry(std::string_view code) {

@@ -29,6 +29,11 @@ FoundPlace FindPlaceByName(const std::string& text);
 // para elegir otro: --lugar \"Barcelona, Venezuela\""), for text as typed.
 std::string OthersNote(const std::string& text, const FoundPlace& found);
 
+// The city of the gazetteer nearest to latitude, longitude (degrees, north
+// and east positive), by the angle between them: where a place given by
+// its coordinates takes its time zone from. Raises nothing.
+Place NearestCity(double latitude, double longitude);
+
 // The Spanish name of a country by its ISO 3166-1 two letters ("ES":
 // "España"), the part before a comma where the standard's name has one;
 // the code itself when it is not one.

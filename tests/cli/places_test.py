@@ -164,19 +164,39 @@ class HomePlace(unittest.TestCase):
         run("--guardar-lugar", "Lima", config="relativo", home=self.config)  # not absolute: ignored
         self.assertFalse(os.path.exists("relativo"))
 
-    def test_a_malformed_file_is_refused_with_its_line_and_never_overwritten(self):
+    def test_a_malformed_file_is_refused_with_its_line_then_kept_aside_when_replaced(self):
         os.makedirs(os.path.dirname(self.file))
         for text, line in [("[casa]\nlatitud = 40\nlongitud = abc\n", 3), ("latitud = 40\n", 1),
-                           ("[casa]\nlatitud = 40\nlongitud = 3\ncolor = azul\n", 4)]:
+                           ("[casa]\nlatitud = 40\nlongitud = 3\ncolor = azul\n", 4), ("\x00\xff basura", 1)]:
             with self.subTest(text):
-                with open(self.file, "w", encoding="utf-8") as f:
+                with open(self.file, "w", encoding="utf-8", errors="surrogateescape") as f:
                     f.write(text)
                 r = run("--noche", "2026-12-07", config=self.config)
                 self.assertEqual(r.returncode, 2)
                 self.assertIn(f"{self.file}:{line}:", r.stderr)
-                self.assertEqual(run("--guardar-lugar", "Madrid", config=self.config).returncode, 2)
-                with open(self.file, encoding="utf-8") as f:
-                    self.assertEqual(f.read(), text, "left as it was")
+                saved = run("--guardar-lugar", "Madrid", config=self.config)
+                self.assertEqual(saved.returncode, 0, saved.stderr)
+                self.assertIn(self.file + ".roto", saved.stderr)
+                with open(self.file + ".roto", encoding="utf-8", errors="surrogateescape") as f:
+                    self.assertEqual(f.read(), text, "kept aside as it was")
+                self.assertEqual(run("--noche", "2026-12-07", config=self.config).returncode, 0)
+
+    def test_a_folder_in_the_files_place_is_said_never_a_crash(self):
+        os.makedirs(self.file)
+        for args in (["--noche", "2026-12-07"], ["--guardar-lugar", "Madrid"]):
+            with self.subTest(args):
+                r = run(*args, config=self.config)
+                self.assertEqual(r.returncode, 2)
+                self.assertIn(f"{self.file}: es una carpeta, no un fichero", r.stderr)
+                self.assertNotIn("Uso:", r.stderr)
+                self.assertNotIn("terminate", r.stderr)
+
+    def test_coordinates_take_the_nearest_citys_zone_and_say_so(self):
+        r = run("--guardar-lugar", "40.4,-3.7", config=self.config)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("zona Europe/Madrid, la de la ciudad más cercana: Madrid", r.stderr)
+        with open(self.file, encoding="utf-8") as f:
+            self.assertIn("zona = Europe/Madrid", f.read())
 
 
 class TonightAndInstruments(unittest.TestCase):
