@@ -25,10 +25,10 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
   std::vector<Int16> bodies;
   for (const std::string& name : names) {
     if (NamesTheEarth(name)) {
-      throw UsageError("la Tierra no es un planeta que se pueda elegir: " + name);
+      throw UsageError("la Tierra no es un planeta que se pueda elegir: " + Shown(name));
     }
     const std::optional<Int16> body = ParsePlanet(name);
-    if (!body) throw UsageError("planeta desconocido: " + name);
+    if (!body) throw UsageError("planeta desconocido: " + Shown(name));
     bodies.push_back(*body);
   }
   if (bodies.empty()) bodies = {1, 2, 4, 5, 6, 7, 8, 9};
@@ -39,7 +39,7 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
 
 
 const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) throw UsageError("falta el valor de " + args[i]);
+  if (i + 1 >= args.size()) throw UsageError("falta el valor de " + Shown(args[i]));
   return args[++i];
 }
 
@@ -62,14 +62,14 @@ const std::string& WholeNumber(const std::string& text, std::string_view what) {
 CivilTime LocalDate(const std::string& text, std::string_view option) {
   const std::optional<TableInstant> date = ParseTableInstant(text);
   if (!date || !date->civil || text.find('T') != std::string::npos) {
-    throw UsageError("fecha no válida para " + std::string(option) + ": " + text + " (AAAA-MM-DD)");
+    throw UsageError("fecha no válida para " + std::string(option) + ": " + Shown(text) + " (AAAA-MM-DD)");
   }
   return *date->civil;
 }
 
 TableInstant ParseBound(const std::string& text) {
   const std::optional<TableInstant> instant = ParseTableInstant(text);
-  if (!instant) throw UsageError("fecha no válida: " + text + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
+  if (!instant) throw UsageError("fecha no válida: " + Shown(text) + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
   return *instant;
 }
 
@@ -78,7 +78,7 @@ OutputFormat ParseFormat(const std::string& text) {
   if (text == "csv") return OutputFormat::Csv;
   if (text == "json") return OutputFormat::Json;
   if (text == "ics") return OutputFormat::Ics;
-  throw UsageError("formato desconocido: " + text + " (texto, csv o json)" + Suggestion(text, {"texto", "csv", "json"}));
+  throw UsageError("formato desconocido: " + Shown(text) + " (texto, csv o json)" + Suggestion(text, {"texto", "csv", "json"}));
 }
 
 // A table's format: any but the calendar file.
@@ -95,12 +95,12 @@ report::TableFormat TableFormatOf(OutputFormat format) {
 namespace {
 
 // The value after an option whose date may be left out: the next argument
-// unless it is another option or a planet (then nothing: today). A bad
+// unless it is another option or a planet (then "hoy": today). A bad
 // date is taken, to be refused as one.
 std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) return "";
+  if (i + 1 >= args.size()) return "hoy";
   const std::string& next = args[i + 1];
-  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "";
+  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "hoy";
   return args[++i];
 }
 
@@ -114,7 +114,7 @@ Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
   const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
   if (!letters) return ParsePlace(text);
   if (digits) {
-    throw UsageError("lugar no válido: «" + text + "» (o un nombre, como Madrid, o LAT,LON en grados, no las dos cosas)");
+    throw UsageError("lugar no válido: «" + Shown(text) + "» (o un nombre, como Madrid, o LAT,LON en grados, no las dos cosas)");
   }
   try {
     FoundPlace found = FindPlaceByName(text);
@@ -138,9 +138,16 @@ CivilTime Today(const TimeZone& zone, int days = 0) {
 // The local date an optional date names: today for none or "hoy",
 // tomorrow for "mañana".
 CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
-  if (text.empty() || Folded(text) == "hoy") return Today(zone);
+  if (text.empty()) throw UsageError("fecha vacía para " + std::string(option) + " (AAAA-MM-DD, hoy o mañana)");
+  if (Folded(text) == "hoy") return Today(zone);
   if (Folded(text) == "manana") return Today(zone, 1);
   return LocalDate(text, option);
+}
+
+// A format as --formato names it.
+std::string_view FormatName(OutputFormat format) {
+  static constexpr std::string_view Names[] = {"texto", "csv", "json", "ics"};
+  return Names[static_cast<int>(format)];
 }
 
 // What the command line gave, before the command is chosen.
@@ -151,6 +158,7 @@ struct Given {
   std::optional<std::string> eclipse;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field;
   std::vector<std::string> positional;
+  std::vector<const OptionSpec*> seen;  // the options given, each once
 };
 
 // One option (and its value) into given.
@@ -199,7 +207,6 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Separation: given.separation = Value(args, i); break;
     case OptionId::Explain: given.explain = true; break;
     case OptionId::JulianDay:
-      if (given.julianDay) throw UsageError("--jd aparece más de una vez");
       if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
       parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
       given.julianDay = true;
@@ -218,9 +225,14 @@ Given Collect(const std::vector<std::string>& args) {
     }
     const OptionSpec* option = IsOption(arg) || arg == "-h" ? FindOption(arg) : nullptr;
     if (option) {
+      // An option given twice would leave one of its values unused.
+      for (const OptionSpec* before : given.seen) {
+        if (before == option) throw UsageError(std::string(option->name) + " aparece más de una vez");
+      }
+      given.seen.push_back(option);
       TakeOption(*option, args, i, given);
     } else if (IsOption(arg)) {
-      throw UsageError("opción desconocida: " + arg + Suggestion(arg, OptionNames()));
+      throw UsageError("opción desconocida: " + Shown(arg) + Suggestion(arg, OptionNames()));
     } else {
       given.positional.push_back(arg);
     }
@@ -278,7 +290,7 @@ Arguments Night(Given& g) {
   if (g.instrument) {
     const std::optional<Instrument> instrument = InstrumentOfCode(Folded(*g.instrument));
     if (!instrument) {
-      throw UsageError("instrumento desconocido: " + *g.instrument + " (" + SpanishList(InstrumentNames()) + ")" +
+      throw UsageError("instrumento desconocido: " + Shown(*g.instrument) + " (" + SpanishList(InstrumentNames()) + ")" +
                        InstrumentSuggestion(*g.instrument));
     }
     parsed.limits.instrument = *instrument;
@@ -289,7 +301,7 @@ Arguments Night(Given& g) {
 
 Arguments RiseSet(Given& g) {
   Arguments& parsed = g.parsed;
-  if (!g.riseSet->empty()) DateOrToday(*g.riseSet, parsed.zone, "--ortos");  // a bad date first
+  DateOrToday(*g.riseSet, parsed.zone, "--ortos");  // a bad date first
   if (g.from || g.to || g.step || g.julianDay || g.explain || !parsed.picture.path.empty()) {
     throw UsageError("--ortos no se combina con --desde, --jd, --explicar ni --dibujo");
   }
@@ -328,7 +340,7 @@ TableInstant EclipseBound(const std::string& text) {
                         ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
                         : bound.julianDay;
   if (!(jd >= EclipseRangeStart && jd <= EclipseRangeEnd)) {
-    throw UsageError("fecha fuera del alcance de la referencia para los eclipses (años 1000 a 3000): " + text);
+    throw UsageError("fecha fuera del alcance de la referencia para los eclipses (años 1000 a 3000): " + Shown(text));
   }
   return bound;
 }
@@ -380,7 +392,7 @@ Arguments Table(Given& g) {
   parsed.table.start = ParseBound(*g.from);
   parsed.table.end = ParseBound(*g.to);
   const std::optional<double> seconds = ParseStepSeconds(*g.step);
-  if (!seconds) throw UsageError("paso no válido: " + *g.step + " (un número positivo con d, h, m o s)");
+  if (!seconds) throw UsageError("paso no válido: " + Shown(*g.step) + " (un número positivo con d, h, m o s)");
   parsed.table.stepSeconds = *seconds;
   parsed.tableFormat = parsed.json ? report::TableFormat::Json : TableFormatOf(parsed.format);
   parsed.table.place = parsed.place;
@@ -425,6 +437,17 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
   if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
+  // --json is --formato json: another format beside it is one of the two unused.
+  if (g.parsed.json && g.format && g.parsed.format != OutputFormat::Json) {
+    throw UsageError("--json y --formato " + std::string(FormatName(g.parsed.format)) + " no se combinan");
+  }
+  // The night, the risings and one eclipse are written as text or JSON.
+  if (g.format && g.parsed.format != OutputFormat::Text && g.parsed.format != OutputFormat::Json &&
+      (g.night || g.riseSet || g.eclipse)) {
+    const char* command = g.night ? "--noche" : g.riseSet ? "--ortos" : "--eclipse";
+    throw UsageError(std::string(command) + " se escribe como texto o json, no " +
+                     std::string(FormatName(g.parsed.format)) + " (--formato)");
+  }
   if (g.magnitudeLimit) {
     if (g.parsed.picture.path.empty() || !g.parsed.place || g.night || g.riseSet || g.phenomena || g.eclipses ||
         g.eclipse || g.from || g.to || g.step) {

@@ -114,10 +114,10 @@ double Degrees(const std::string& text, std::string_view what, double limit) {
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value)) {
-    throw UsageError(std::string(what) + " no válida: «" + text + "» (grados decimales con punto, como 40.4168)");
+    throw UsageError(std::string(what) + " no válida: «" + Shown(text) + "» (grados decimales con punto, como 40.4168)");
   }
   if (std::fabs(value) > limit) {
-    throw UsageError(std::string(what) + " fuera de ±" + std::to_string(static_cast<int>(limit)) + "°: " + text);
+    throw UsageError(std::string(what) + " fuera de ±" + std::to_string(static_cast<int>(limit)) + "°: " + Shown(text));
   }
   return value;
 }
@@ -136,7 +136,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 Place ParsePlace(const std::string& text) {
   const std::size_t comma = text.find(',');
   if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
-    throw UsageError("lugar no válido: «" + text + "» (LAT,LON en grados decimales, como 40.4168,-3.7038)");
+    throw UsageError("lugar no válido: «" + Shown(text) + "» (LAT,LON en grados decimales, como 40.4168,-3.7038)");
   }
   Place place;
   place.latitude = Degrees(text.substr(0, comma), "latitud", 90);
@@ -161,23 +161,23 @@ std::optional<double> DecimalIn(const std::string& text, double low, double high
 
 double ParseAltitude(const std::string& text, std::string_view option) {
   if (const auto value = DecimalIn(text, -90, 90)) return *value;
-  throw UsageError("altura no válida para " + std::string(option) + ": «" + text +
+  throw UsageError("altura no válida para " + std::string(option) + ": «" + Shown(text) +
                    "» (grados de -90 a 90, con punto decimal, como 10)");
 }
 
 double ParseSeparation(const std::string& text) {
   if (const auto value = DecimalIn(text, 0, 10, true)) return *value;
-  throw UsageError("separación no válida: «" + text + "» (grados, más de 0 y hasta 10, con punto decimal, como 1)");
+  throw UsageError("separación no válida: «" + Shown(text) + "» (grados, más de 0 y hasta 10, con punto decimal, como 1)");
 }
 
 double ParseMagnitudeLimit(const std::string& text) {
   if (const auto value = DecimalIn(text, -1.5, 6.5)) return *value;
-  throw UsageError("magnitud límite no válida: «" + text + "» (de -1.5 a 6.5, con punto decimal, como 4.5)");
+  throw UsageError("magnitud límite no válida: «" + Shown(text) + "» (de -1.5 a 6.5, con punto decimal, como 4.5)");
 }
 
 double ParseChartField(const std::string& text) {
   if (const auto value = DecimalIn(text, 2, 90)) return *value;
-  throw UsageError("campo no válido: «" + text + "» (grados, de 2 a 90, con punto decimal, como 20)");
+  throw UsageError("campo no válido: «" + Shown(text) + "» (grados, de 2 a 90, con punto decimal, como 20)");
 }
 
 TimeZone ParseZone(const std::string& text) {
@@ -190,12 +190,12 @@ TimeZone ParseZone(const std::string& text) {
         return TimeZone::FixedOffset((text[0] == '-' ? -1 : 1) * (hours * 3600L + minutes * 60L), text);
       }
     }
-    throw UsageError("zona no válida: " + text + " (±HH:MM, de -14:00 a +14:00)");
+    throw UsageError("zona no válida: " + Shown(text) + " (±HH:MM, de -14:00 a +14:00)");
   }
   if (std::optional<TimeZone> zone = TimeZone::Named(text)) return *zone;
   const std::string nearest = Suggestion(text, TimeZone::DatabaseNames());
-  if (!nearest.empty()) throw UsageError("zona desconocida: " + text + nearest);
-  throw UsageError("zona desconocida: " + text + " (UTC, ±HH:MM o un nombre como Europe/Madrid)");
+  if (!nearest.empty()) throw UsageError("zona desconocida: " + Shown(text) + nearest);
+  throw UsageError("zona desconocida: " + Shown(text) + " (UTC, ±HH:MM o un nombre como Europe/Madrid)");
 }
 
 pictures::PictureFormat PictureFormatOf(const std::string& path) {
@@ -204,7 +204,7 @@ pictures::PictureFormat PictureFormatOf(const std::string& path) {
   if (EndsWith(lower, ".svg")) return PictureFormat::Svg;
   if (EndsWith(lower, ".png")) return PictureFormat::Png;
   if (EndsWith(lower, ".pdf")) return PictureFormat::Pdf;
-  throw UsageError("formato de dibujo desconocido: " + path + " (se espera .svg, .png o .pdf)");
+  throw UsageError("formato de dibujo desconocido: " + Shown(path) + " (se espera .svg, .png o .pdf)");
 }
 
 std::pair<int, int> ParsePictureSize(const std::string& text) {
@@ -219,7 +219,7 @@ std::pair<int, int> ParsePictureSize(const std::string& text) {
     const int width = whole(text.substr(0, x)), height = whole(text.substr(after));
     if (width >= 16 && width <= 10000 && height >= 16 && height <= 10000) return {width, height};
   }
-  throw UsageError("tamaño no válido: " + text + " (ANCHOxALTO, de 16 a 10000 píxeles, como 1200x900)");
+  throw UsageError("tamaño no válido: " + Shown(text) + " (ANCHOxALTO, de 16 a 10000 píxeles, como 1200x900)");
 }
 
 }  // namespace orbitas::cli

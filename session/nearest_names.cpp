@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orbitas {
 
@@ -68,6 +69,38 @@ std::vector<std::string> NearestNames(std::string_view text, const std::vector<s
     }
   }
   return nearest;
+}
+
+std::string Shown(std::string_view text) {
+  constexpr std::size_t MostCharacters = 60;
+  std::string shown;
+  std::size_t characters = 0;
+  auto escaped = [](unsigned char c) {
+    char code[8];
+    std::snprintf(code, sizeof code, "\\x%02X", c);
+    return std::string(code);
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    if (characters == MostCharacters) return shown + "…";
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    const char* end = nullptr;
+    const bool valid = length > 1 && i + length <= text.size() &&
+                       g_utf8_validate(text.data() + i, static_cast<gssize>(length), &end) &&
+                       g_unichar_isprint(g_utf8_get_char(text.data() + i));
+    if (length == 1 && c >= 0x20 && c != 0x7F) {
+      shown += static_cast<char>(c);
+      i += 1;
+    } else if (valid) {
+      shown.append(text.data() + i, length);
+      i += length;
+    } else {
+      shown += escaped(c);
+      i += 1;
+    }
+    ++characters;
+  }
+  return shown;
 }
 
 std::string SpanishList(const std::vector<std::string>& names) {

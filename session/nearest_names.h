@@ -25,6 +25,12 @@ std::vector<std::string> NearestNames(std::string_view text, const std::vector<s
 // when none is near: the end of a message that refuses text.
 std::string Suggestion(std::string_view text, const std::vector<std::string>& known);
 
+// text as a message may show it back: control characters and bytes that
+// are not UTF-8 written as \xNN, and cut to 60 characters with "…", so a
+// terminal is never driven by what the user typed and a huge value is not
+// echoed whole.
+std::string Shown(std::string_view text);
+
 // "X", "X o Y", "X, Y o Z": names joined as a Spanish list.
 std::string SpanishList(const std::vector<std::string>& names);
 

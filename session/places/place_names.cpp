@@ -165,7 +165,7 @@ Place PlaceOf(GeonamesCity* city) {
 [[noreturn]] void UnknownCountry(const std::string& country) {
   std::vector<std::string> names;
   for (const Country& c : Countries) names.emplace_back(c.spanish.substr(0, c.spanish.find(',')));
-  throw RequestRefused("país desconocido: " + country + Suggestion(country, names));
+  throw RequestRefused("país desconocido: " + Shown(country) + Suggestion(country, names));
 }
 
 // The names nearest to city among every city of the database and the
@@ -189,7 +189,7 @@ std::vector<std::string> NearestCities(const std::string& city) {
 }
 
 [[noreturn]] void NotFound(const std::string& text, const std::string& city, std::vector<std::string> near) {
-  std::string message = "lugar desconocido: " + text;
+  std::string message = "lugar desconocido: " + Shown(text);
   // Too short to be near anything in particular: no names offered.
   if (near.empty() && Folded(city).size() >= 3) near = NearestCities(city);
   // One of each, whatever its case and accents.

@@ -3,6 +3,7 @@
 #include "cli/typed_values.h"
 
 #include "cli/arguments.h"
+#include "session/nearest_names.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,18 @@ TEST(TableInstant, IsoTextAndJulianDays) {
   EXPECT_EQ(IsoText(CivilFromJulianDay(0.0)), "-4713-11-24T12:00:00");
 }
 
+TEST(Messages, ShowWhatWasTypedSafely) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Júpiter", "Júpiter"},                       // accents pass
+      {"a\x1b[2Jb", "a\\x1B[2Jb"},                   // an escape sequence is shown, not obeyed
+      {"\xff\xfe", "\\xFF\\xFE"},                    // bytes that are not UTF-8
+      {"a\tb\n", "a\\x09b\\x0A"},                    // control characters
+      {std::string(100, '9'), std::string(60, '9') + "…"},  // cut at 60 characters
+      {std::string(70, 'n') + "ñ", std::string(60, 'n') + "…"},
+  };
+  for (const auto& [typed, shown] : cases) EXPECT_EQ(Shown(typed), shown) << typed;
+}
+
 TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
   struct Case {
     std::vector<std::string> args;
@@ -61,6 +74,12 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
       {{"--jd", "0", "--lugar", "norte,3"}, "lugar no válido: «norte,3» (o un nombre"},
       {{"--noche", "hoy", "--lugar", "Qwertyuiop"}, "lugar desconocido: Qwertyuiop"},
       {{"--noche", "ayer", "--lugar", "40,-3"}, "fecha no válida para --noche: ayer"},
+      {{"--noche", "", "--lugar", "40,-3"}, "fecha vacía para --noche"},
+      {{"--jd", "0", "--json", "--formato", "csv"}, "--json y --formato csv no se combinan"},
+      {{"--noche", "--lugar", "40,-3", "--formato", "csv"}, "--noche se escribe como texto o json, no csv"},
+      {{"--jd", "0", "--lugar", "40,-3", "--lugar", "41,-3"}, "--lugar aparece más de una vez"},
+      {{"--noche", "--noche", "--lugar", "40,-3"}, "--noche aparece más de una vez"},
+      {{"--noche", "2026\x1b[31m", "--lugar", "40,-3"}, "--noche: 2026\\x1B[31m (AAAA"},
       {{"--noche", "--lugar", "40,-3", "--instrumento", "lupa"}, "instrumento desconocido: lupa"},
       {{"--noche", "--lugar", "40,-3", "--instrumento", "binoculares"}, "binoculares (ojo, prismáticos o telescopio); ¿quería decir prismáticos?"},
       {{"--noche", "--lugar", "40,-3", "--instrumento", "telescpio"}, "¿quería decir telescopio?"},
