@@ -97,8 +97,8 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
 }
 
 std::string EclipseListHeading() {
-  return "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método, en UT + ΔT;\n"
-         "alrededor de un minuto de error frente a los cánones de la NASA.\n\n";
+  return "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método; horas en UT\n"
+         "(los astros, calculados en UT + ΔT); el máximo, a menos de 10 s de los cánones de la NASA.\n\n";
 }
 
 std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
@@ -213,7 +213,7 @@ std::string When(const TimeZone& zone, const std::optional<double>& jd) {
 std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std::string_view sep) {
   if (!sky) return "";
   return "   " + std::string(body) + " a " + Number(sky->altitude, sep, "#0.0") + "°, acimut " +
-         Number(sky->azimuth, sep, "#0.0") + "°" + (sky->altitude < 0 ? " (bajo el horizonte)" : "");
+         AzimuthText(sky->azimuth, sep) + "°" + (sky->altitude < 0 ? " (bajo el horizonte)" : "");
 }
 
 std::string LunarText(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone,

@@ -78,15 +78,21 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
   if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
   text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
           (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(ConstellationName(p.constellation)) + " (" +
-          std::string(p.constellation) + "), " + std::string(InstrumentWords(p.instrument)) + "\n";
+          std::string(p.constellation) + "), " + std::string(InstrumentWords(p.instrument)) +
+          // What it would need: a planet that cannot be seen tonight is not "seen with" anything.
+          (p.best ? "" : " cuando se pueda ver") + "\n";
   if (p.best) {
     text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->error.Bar(), sep) + " a " +
             Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->error.Bar(), sep) + "\n";
-    text += "  Mejor a las " + Minute(zone, p.best->time) + ": altura " + Number(p.best->altitude, sep) +
-            "°, acimut " + Number(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")  " +
+    text += "  Mejor: " + DateAtTime(Minute(zone, p.best->time)) + ", altura " + Number(p.best->altitude, sep) +
+            "°, acimut " + AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")  " +
             ErrorText(p.error.Bar(), sep) + "\n";
   } else {
-    text += "  No se ve: " + PlanetMissText(p, r.limits);
+    // Under the midnight sun there is no night at all, not just no darkness.
+    const bool midnightSun = std::any_of(r.night.sun.misses.begin(), r.night.sun.misses.end(),
+                                         [](const SunMiss& m) { return m.kind == SunMiss::NeverSets; });
+    text += "  No se ve: " + (p.miss == PlanetMiss::NoDarkness && midnightSun ? std::string("el Sol no se pone")
+                                                                               : PlanetMissText(p, r.limits));
     if (p.margin) {
       text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
       if (p.verdictWithinError) {
@@ -116,7 +122,8 @@ std::string ShowersAndEclipsesText(const NightReport& r, std::string_view sep) {
     text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
     for (const ShowerNight& s : r.showers) {
       text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
-              Minute(*r.zone, s.bestTime) + (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
+              "mejor " + DateAtTime(Minute(*r.zone, s.bestTime)) +
+              (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
               ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, " + MeteorRateText(s.hourlyRate) +
               " (THZ " + Whole(s.shower->zhr) + " en el máximo, " + (s.zhrNow < 0.5 ? std::string("menos de 1") : Whole(s.zhrNow)) +
               " esta noche; magnitud límite " +
@@ -172,7 +179,7 @@ std::string NightText(const NightReport& r, std::string_view sep) {
   text += Row("Sale", m.rise ? Minute(zone, *m.rise) : "— (no sale esta noche)");
   text += Row("Se pone", m.set ? Minute(zone, *m.set) : "— (no se pone esta noche)");
   text += Row("Fase", std::string(PhaseName(m.phase.code)) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +
-                          Number(m.phase.ageDays, sep) + " días");
+                          "edad " + Number(m.phase.ageDays, sep) + " días");
   text += Row("Altura a mitad de la noche", Number(m.altitudeAtMiddle, sep) + "°");
 
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +

@@ -1,5 +1,9 @@
 #include "report/text_layout.h"
 
+#include "runtime/number_text.h"
+
+#include <cmath>
+
 namespace orbitas::report {
 
 std::size_t DisplayWidth(std::string_view text) {
@@ -28,6 +32,17 @@ std::string HoursMinutesSeconds(const std::string& hours, const std::string& min
 std::string DegreesMinutesSeconds(const std::string& sign, const std::string& degrees,
                                   const std::string& minutes, const std::string& seconds) {
   return (sign.empty() ? "" : sign + " ") + degrees + "° " + minutes + "′ " + seconds + "″";
+}
+
+std::string AzimuthText(double degrees, std::string_view separator) {
+  const double tenths = std::round(degrees * 10);
+  return Format(tenths >= 3600 || tenths < 0 ? 0.0 : degrees, "#0.0", separator);
+}
+
+std::string DateAtTime(const std::string& localMinute) {
+  const std::size_t space = localMinute.find(' ');
+  if (space == std::string::npos) return localMinute;
+  return localMinute.substr(0, space) + " a las " + localMinute.substr(space + 1);
 }
 
 }  // namespace orbitas::report

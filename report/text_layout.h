@@ -24,4 +24,11 @@ std::string HoursMinutesSeconds(const std::string& hours, const std::string& min
 std::string DegreesMinutesSeconds(const std::string& sign, const std::string& degrees,
                                   const std::string& minutes, const std::string& seconds);
 
+// An azimuth (degrees) to a tenth of a degree, 0,0 to 359,9: one that
+// rounds to 360,0 is north, 0,0. Raises nothing.
+std::string AzimuthText(double degrees, std::string_view separator);
+
+// "2026-12-08 a las 18:20" for a local minute written "2026-12-08 18:20".
+std::string DateAtTime(const std::string& localMinute);
+
 }  // namespace orbitas::report

@@ -12,7 +12,7 @@ namespace orbitas::report {
 namespace {
 
 // How close the reference's eclipses come to NASA's canons.
-constexpr std::string_view EclipseAccuracy = "de ERFA, ±10 s frente al canon de la NASA";
+constexpr std::string_view EclipseAccuracy = "de ERFA, a menos de 10 s del canon de la NASA";
 constexpr std::string_view ShowerAccuracy = "de ERFA: el Sol en la longitud del máximo de la IMO";
 
 double Seconds(double jd) { return UnixSecondsFromJulianDay(jd); }

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "report/instant_output.h"
 #include "report/night_output.h"
+#include "report/text_layout.h"
 #include "cli/option_table.h"
 #include "session/request_refused.h"
 #include "cli/table.h"
@@ -31,6 +32,13 @@ TEST(NightText, MeteorRatesInSpanishWords) {
                                                   {1.5, "unos 2 meteoros por hora"},
                                                   {149.2, "unos 149 meteoros por hora"}};
   for (const auto& [rate, text] : cases) EXPECT_EQ(report::MeteorRateText(rate), text) << rate;
+}
+
+TEST(NightText, AzimuthsRunFromZeroTo359Point9) {
+  const std::pair<double, const char*> cases[] = {
+      {0, "0.0"}, {359.94, "359.9"}, {359.95, "0.0"}, {359.99, "0.0"}, {180.04, "180.0"}, {-0.01, "0.0"}};
+  for (const auto& [azimuth, text] : cases) EXPECT_EQ(report::AzimuthText(azimuth, "."), text) << azimuth;
+  EXPECT_EQ(report::DateAtTime("2026-12-08 18:20"), "2026-12-08 a las 18:20");
 }
 
 TEST(Arguments, EachFormAndItsMistakes) {
