@@ -95,12 +95,13 @@ report::TableFormat TableFormatOf(OutputFormat format) {
 namespace {
 
 // The value after an option whose date may be left out: the next argument
-// unless it is another option or a planet (then "hoy": today). A bad
+// unless it is another option or a planet (then "ahora": the night in
+// progress, or today's for --ortos). A bad
 // date is taken, to be refused as one.
 std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) return "hoy";
+  if (i + 1 >= args.size()) return "ahora";
   const std::string& next = args[i + 1];
-  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "hoy";
+  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "ahora";
   return args[++i];
 }
 
@@ -125,10 +126,12 @@ Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
   }
 }
 
-// The local date of today (or, with days, a day after) in zone.
-CivilTime Today(const TimeZone& zone, int days = 0) {
+// The local date of today (or, with days, a day after) in zone; with
+// nightInProgress, yesterday's before local noon, whose night is still on.
+CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false) {
   const std::string now = zone.LocalIso(static_cast<double>(std::time(nullptr)));
   const CivilTime today = *ParseTableInstant(now.substr(0, 10))->civil;
+  if (nightInProgress && std::stoi(now.substr(11, 2)) < 12) days -= 1;
   const CivilDate date = CivilFromDays(DaysFromCivil(today.year, today.month, today.day) + days);
   CivilTime day;
   day.year = date.year, day.month = date.month, day.day = date.day;
@@ -140,6 +143,9 @@ CivilTime Today(const TimeZone& zone, int days = 0) {
 CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
   if (text.empty()) throw UsageError("fecha vacía para " + std::string(option) + " (AAAA-MM-DD, hoy o mañana)");
   if (Folded(text) == "hoy") return Today(zone);
+  // Now: the night in progress (before local noon, the one that began
+  // yesterday evening); for a day's risings, today.
+  if (Folded(text) == "ahora") return Today(zone, 0, option == "--noche");
   if (Folded(text) == "manana") return Today(zone, 1);
   return LocalDate(text, option);
 }
@@ -242,7 +248,8 @@ Given Collect(const std::vector<std::string>& args) {
 
 Arguments Phenomena(Given& g) {
   Arguments& parsed = g.parsed;
-  if (!g.from || !g.to) throw UsageError("--fenomenos necesita --desde y --hasta");
+  // Without a span, the rest of this year.
+  if (!g.from != !g.to) throw UsageError("--fenomenos lleva --desde y --hasta, o ninguno (el resto de este año)");
   if (g.step || g.julianDay || g.explain || g.riseSet || g.night || !parsed.picture.path.empty()) {
     throw UsageError("--fenomenos no se combina con --paso, --jd, --explicar, --ortos, --noche ni --dibujo");
   }
@@ -250,13 +257,27 @@ Arguments Phenomena(Given& g) {
   // the place's zone unless --zona says otherwise.
   if (parsed.place && !g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
   parsed.command = Command::Phenomena;
-  parsed.table.start = ParseBound(*g.from);
-  parsed.table.end = ParseBound(*g.to);
+  if (g.from) {
+    parsed.table.start = ParseBound(*g.from);
+    parsed.table.end = ParseBound(*g.to);
+  } else {
+    parsed.table.start = TableInstant{Today(parsed.zone), 0};
+    CivilTime newYear;
+    newYear.year = parsed.table.start.civil->year + 1;
+    parsed.table.end = TableInstant{newYear, 0};
+  }
   parsed.table.zone = parsed.zone;
   if (g.separation) parsed.approachLimit = ParseSeparation(*g.separation);
   if (parsed.json) parsed.format = OutputFormat::Json;
   parsed.namedPlanets = !g.positional.empty();
-  parsed.bodies = ParseBodies(g.positional);
+  // The Moon is named like a planet: its phases and its approaches.
+  std::vector<std::string> planets;
+  for (const std::string& name : g.positional) {
+    if (Folded(name) == "luna") parsed.moonPhenomena = true;
+    else planets.push_back(name);
+  }
+  // The Moon alone is the Moon alone: no planet's events.
+  parsed.bodies = parsed.moonPhenomena && planets.empty() ? std::vector<Int16>{} : ParseBodies(planets);
   return parsed;
 }
 
@@ -334,8 +355,10 @@ Arguments SavePlace(Given& g) {
 }
 
 // A bound of the eclipses' span: within the reference's years.
-TableInstant EclipseBound(const std::string& text) {
-  const TableInstant bound = ParseBound(text);
+TableInstant EclipseBound(const std::string& text, const TimeZone& zone) {
+  const std::string folded = Folded(text);
+  const TableInstant bound = folded == "hoy" || folded == "manana" ? TableInstant{Today(zone, folded == "manana" ? 1 : 0), 0}
+                                                                   : ParseBound(text);
   const double jd = bound.civil
                         ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
                         : bound.julianDay;
@@ -373,13 +396,19 @@ Arguments Eclipses(Given& g) {
   if (g.eclipse) {
     if (g.from || g.to) throw UsageError("--eclipse FECHA no lleva --desde ni --hasta");
     parsed.command = Command::Eclipse;
-    parsed.table.start = EclipseBound(*g.eclipse);
+    parsed.table.start = EclipseBound(*g.eclipse, parsed.zone);
     return parsed;
   }
-  if (!g.from || !g.to) throw UsageError("--eclipses necesita --desde y --hasta");
   parsed.command = Command::Eclipses;
-  parsed.table.start = EclipseBound(*g.from);
-  parsed.table.end = EclipseBound(*g.to);
+  // Without a span, the next ten years from today.
+  parsed.table.start = g.from ? EclipseBound(*g.from, parsed.zone) : TableInstant{Today(parsed.zone), 0};
+  if (g.to) {
+    parsed.table.end = EclipseBound(*g.to, parsed.zone);
+  } else {
+    CivilTime end = parsed.table.start.civil ? *parsed.table.start.civil : CivilFromJulianDay(parsed.table.start.julianDay);
+    end.year += 10;
+    parsed.table.end = TableInstant{end, 0};
+  }
   if (parsed.json) parsed.format = OutputFormat::Json;
   return parsed;
 }

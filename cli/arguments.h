@@ -30,6 +30,7 @@ struct Arguments {
   OutputFormat format = OutputFormat::Text;                     // --formato
   report::TableFormat tableFormat = report::TableFormat::Text;  // a table's
   pictures::PictureRequest picture;  // --dibujo, --tamaño
+  bool moonPhenomena = false;     // "Luna" among --fenomenos's bodies
   std::optional<Place> place;     // --lugar, or the home place for --ortos and --noche
   TimeZone zone;                  // --zona; UTC when not given
   CivilTime localDate;            // --ortos, --noche: the local date

@@ -194,7 +194,7 @@ int RunPhenomena(const Arguments& args, Output& out) {
   double reached = start;
   try {
     orbitas::RunPhenomena(
-        args.bodies, !args.namedPlanets, args.approachLimit, start, end, args.place, args.zone,
+        args.bodies, !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end, args.place, args.zone,
         [&](const YearEvent& e) {
           switch (args.format) {
             case OutputFormat::Text: out.Write(report::YearEventLine(e, args.zone, separator)); break;
@@ -224,7 +224,7 @@ int RunEclipseList(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   const report::CalendarFile calendar = StampedCalendar();
   switch (args.format) {
-    case OutputFormat::Text: out.Write(report::EclipseListHeading()); break;
+    case OutputFormat::Text: out.Write(report::EclipseListHeading(args.place ? &*args.place : nullptr, args.zone)); break;
     case OutputFormat::Csv: out.Write(report::EclipseCsvHeader()); break;
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
     case OutputFormat::Json: break;

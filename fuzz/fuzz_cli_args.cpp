@@ -99,7 +99,8 @@ void CheckPhenomena(const Arguments& parsed) {
   const double start = parsed.table.start.julianDay, end = parsed.table.end.julianDay;
   double last = start;
   fuzz::ResultOrRuntimeError([&] {
-    RunPhenomena({parsed.bodies.front()}, true, parsed.approachLimit, start, end, [&](const YearEvent& e) {
+    RunPhenomena({parsed.bodies.front()}, true, false, parsed.approachLimit, start, end, std::nullopt, TimeZone(),
+                 [&](const YearEvent& e) {
       fuzz::Require(TimeOf(e) >= last && TimeOf(e) < end, "an event out of order or range");
       last = TimeOf(e);
     }, nullptr);

@@ -96,9 +96,12 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
   return "transit";
 }
 
-std::string EclipseListHeading() {
-  return "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método; horas en UT\n"
-         "(los astros, calculados en UT + ΔT); el máximo, a menos de 10 s de los cánones de la NASA.\n\n";
+std::string EclipseListHeading(const Place* place, const TimeZone& zone) {
+  std::string heading = "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
+                        "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n";
+  heading += "Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
+  if (place) heading += "; cómo se ve cada uno desde " + place->text;
+  return heading + ".\n\n";
 }
 
 std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {

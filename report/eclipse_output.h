@@ -11,7 +11,7 @@
 namespace orbitas::report {
 
 // The heading of a list: where the positions come from.
-std::string EclipseListHeading();
+std::string EclipseListHeading(const Place* place, const TimeZone& zone);
 
 // "2027-08-02 12:06  Eclipse total de Sol, magnitud 1,080 …" and, seen
 // from a place, how it looks there.

@@ -89,12 +89,13 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
   return a;
 }
 
-void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
   PhenomenaRequest request;
   request.planets = BodiesOf(planets);
   request.sunAndMoon = sunAndMoon;
+  request.moon = moon;
   request.approachLimit = approachLimit;
   // Each stretch's phenomena wait for the reference's events of the same
   // stretch, to go out together in the order of their listed instants. A
@@ -109,7 +110,11 @@ void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double app
     std::stable_sort(pending.begin(), pending.end(),
                      [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
     const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e) >= before; });
-    for (auto e = pending.begin(); e != kept; ++e) each(*e);
+    // An event is in the range by the instant it is listed at: one the
+    // method found inside it whose true instant falls outside is left out.
+    for (auto e = pending.begin(); e != kept; ++e) {
+      if (TimeOf(*e) >= start && TimeOf(*e) < end) each(*e);
+    }
     pending.erase(pending.begin(), kept);
   };
   auto flush = [&](double upTo) {

@@ -88,11 +88,12 @@ double TimeOf(const YearEvent& event);
 
 // The phenomena of planets in [start, end) (Julian days), with the Sun's
 // and the Moon's, the eclipses, the transits and the showers' peaks when
-// sunAndMoon; closer approaches than approachLimit degrees; each peak
+// sunAndMoon; with moon, the Moon's phases and its approaches to planets;
+// closer approaches than approachLimit degrees; each peak
 // with its night from place, in zone, when a place is given. As
 // FindPhenomena: handed over in time order, progress told the day
 // reached, the method's run-time errors raised.
-void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, double approachLimit, double start, double end,
+void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
 

@@ -27,11 +27,13 @@ std::vector<Phenomenon> Merged(const EventSearch& search, const PhenomenaRequest
     for (std::size_t j = i + 1; j < request.planets.size(); ++j) {
       add(search.CloseApproaches(request.planets[i], request.planets[j], request.approachLimit, a, b));
     }
-    if (request.sunAndMoon) add(search.CloseApproaches(Body::Moon, request.planets[i], request.approachLimit, a, b));
+    if (request.sunAndMoon || request.moon) {
+      add(search.CloseApproaches(Body::Moon, request.planets[i], request.approachLimit, a, b));
+    }
   }
+  if (request.sunAndMoon || request.moon) add(search.MoonPhases(a, b));
   if (request.sunAndMoon) {
     add(search.Apsides(Body::Earth, a, b));
-    add(search.MoonPhases(a, b));
     add(search.Seasons(a, b));
   }
   std::sort(found.begin(), found.end(), [](const Phenomenon& x, const Phenomenon& y) { return x.time < y.time; });

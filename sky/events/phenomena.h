@@ -61,6 +61,7 @@ inline double ListedTime(const Phenomenon& p) { return p.referenceTime.value_or(
 struct PhenomenaRequest {
   std::vector<Body> planets;      // those whose phenomena are wanted
   bool sunAndMoon = true;         // the Moon's phases, the seasons, the Earth's apsides
+  bool moon = false;              // the Moon's phases and its approaches to planets, without the rest
   double approachLimit = 1.0;     // degrees: closer approaches than this are listed
 };
 

@@ -81,6 +81,25 @@ TEST(Arguments, EachFormAndItsMistakes) {
   EXPECT_EQ(table.table.bodies, (std::vector<Int16>{1, 2, 4, 5, 6, 7, 8, 9}));
 }
 
+TEST(Arguments, SpansLeftOutMeanTheUsualOnes) {
+  const auto year = [](const TableInstant& t) { return t.civil ? t.civil->year : -1; };
+  // --fenomenos: the rest of this year; --eclipses: ten years from today.
+  const Arguments phenomena = ParseArguments({"--fenomenos"});
+  ASSERT_TRUE(phenomena.table.start.civil && phenomena.table.end.civil);
+  EXPECT_EQ(year(phenomena.table.end), year(phenomena.table.start) + 1);
+  EXPECT_EQ(phenomena.table.end.civil->month * 100 + phenomena.table.end.civil->day, 101);
+  const Arguments eclipses = ParseArguments({"--eclipses"});
+  EXPECT_EQ(eclipses.command, Command::Eclipses);
+  EXPECT_EQ(year(eclipses.table.end), year(eclipses.table.start) + 10);
+  EXPECT_EQ(ParseArguments({"--eclipse", "hoy"}).command, Command::Eclipse);
+  EXPECT_THROW(ParseArguments({"--fenomenos", "--desde", "2027-01-01"}), UsageError);
+  // The Moon is named like a planet: alone, no planet's events.
+  const Arguments moon = ParseArguments({"--fenomenos", "Luna"});
+  EXPECT_TRUE(moon.moonPhenomena);
+  EXPECT_TRUE(moon.bodies.empty());
+  EXPECT_EQ(ParseArguments({"--fenomenos", "luna", "Marte"}).bodies, (std::vector<Int16>{4}));
+}
+
 TEST(OptionTable, SpanishNamesOlderSpellingsAndPlainLettersNameTheSameOption) {
   struct Case {
     const char* arg;

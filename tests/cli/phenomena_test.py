@@ -119,7 +119,7 @@ class Phenomena(unittest.TestCase):
         for args, message in ((["--desde", "2027-02-01", "--hasta", "2027-01-01"], "anterior a su inicio"),
                               (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--separación", "uno"], "«uno»"),
                               (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--separacion", "0"], "«0»"),
-                              (["--desde", "2027-01-01"], "necesita --desde y --hasta"),
+                              (["--desde", "2027-01-01"], "--desde y --hasta, o ninguno"),
                               (["--desde", "2027-01-01", "--hasta", "2027-02-01", "--paso", "1d"], "no se combina")):
             r = run(*args)
             self.assertEqual(r.returncode, 2, args)

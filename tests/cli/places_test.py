@@ -200,10 +200,13 @@ class HomePlace(unittest.TestCase):
 
 
 class TonightAndInstruments(unittest.TestCase):
-    def test_without_a_date_is_tonight_in_the_places_zone(self):
-        today = datetime.datetime.now(zoneinfo.ZoneInfo("Asia/Tokyo")).date()
+    def test_without_a_date_is_the_night_in_progress_in_the_places_zone(self):
+        now = datetime.datetime.now(zoneinfo.ZoneInfo("Asia/Tokyo"))
+        today = now.date()
         tomorrow = today + datetime.timedelta(days=1)
-        for words, day in [([], today), (["hoy"], today), (["mañana"], tomorrow)]:
+        # Before local noon the night in progress began yesterday evening.
+        in_progress = today - datetime.timedelta(days=1) if now.hour < 12 else today
+        for words, day in [([], in_progress), (["hoy"], today), (["mañana"], tomorrow)]:
             with self.subTest(words):
                 implicit = run("--noche", *words, "--lugar", "Tokyo", "Marte")
                 explicit = run("--noche", day.isoformat(), "--lugar", "Tokyo", "Marte")
