@@ -126,20 +126,8 @@ Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
   }
 }
 
-// The local date of today (or, with days, a day after) in zone; with
-// nightInProgress, yesterday's before local noon, whose night is still on.
-CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false) {
-  const std::string now = zone.LocalIso(static_cast<double>(std::time(nullptr)));
-  const CivilTime today = *ParseTableInstant(now.substr(0, 10))->civil;
-  if (nightInProgress && std::stoi(now.substr(11, 2)) < 12) days -= 1;
-  const CivilDate date = CivilFromDays(DaysFromCivil(today.year, today.month, today.day) + days);
-  CivilTime day;
-  day.year = date.year, day.month = date.month, day.day = date.day;
-  return day;
-}
-
-// The local date an optional date names: today for none or "hoy",
-// tomorrow for "mañana".
+// The local date an optional date names: today for "hoy", the night in
+// progress for "ahora" (a date left out), tomorrow for "mañana".
 CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
   if (text.empty()) throw UsageError("fecha vacía para " + std::string(option) + " (AAAA-MM-DD, hoy o mañana)");
   if (Folded(text) == "hoy") return Today(zone);
@@ -161,7 +149,7 @@ struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   bool zone = false, eclipses = false;
-  std::optional<std::string> eclipse;
+  std::optional<std::string> eclipse, sizeText;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field;
   std::vector<std::string> positional;
   std::vector<const OptionSpec*> seen;  // the options given, each once
@@ -187,7 +175,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       parsed.picture.format = PictureFormatOf(parsed.picture.path);
       break;
     case OptionId::Size:
-      std::tie(parsed.picture.width, parsed.picture.height) = ParsePictureSize(Value(args, i));
+      given.sizeText = Value(args, i);
       given.size = true;
       break;
     case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes); break;
@@ -460,6 +448,15 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   Given g = Collect(args);
   if (g.finished) return g.parsed;
   if (g.size && g.parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
+  // A PDF is a page a printer takes: A4, landscape, unless --tamaño says.
+  pictures::PictureRequest& picture = g.parsed.picture;
+  const bool pdf = picture.format == pictures::PictureFormat::Pdf;
+  if (g.sizeText) {
+    const auto paper = PaperSize(*g.sizeText, pdf);
+    std::tie(picture.width, picture.height) = paper ? *paper : ParsePictureSize(*g.sizeText);
+  } else if (pdf) {
+    std::tie(picture.width, picture.height) = *PaperSize("A4", true);
+  }
   if (g.explain && !g.parsed.picture.path.empty()) throw UsageError("--dibujo no se combina con --explicar");
   if ((g.planetLimit || g.sunLimit) && !g.night) {
     throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");

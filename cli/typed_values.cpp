@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 
 #include "calendar/civil_days.h"
 #include "cli/option_table.h"
@@ -220,6 +221,24 @@ std::pair<int, int> ParsePictureSize(const std::string& text) {
     if (width >= 16 && width <= 10000 && height >= 16 && height <= 10000) return {width, height};
   }
   throw UsageError("tamaño no válido: " + Shown(text) + " (ANCHOxALTO, de 16 a 10000 píxeles, como 1200x900)");
+}
+
+CivilTime Today(const TimeZone& zone, int days, bool nightInProgress) {
+  const std::string now = zone.LocalIso(static_cast<double>(std::time(nullptr)));
+  const CivilTime today = *ParseTableInstant(now.substr(0, 10))->civil;
+  if (nightInProgress && std::stoi(now.substr(11, 2)) < 12) days -= 1;
+  const CivilDate date = CivilFromDays(DaysFromCivil(today.year, today.month, today.day) + days);
+  CivilTime day;
+  day.year = date.year, day.month = date.month, day.day = date.day;
+  return day;
+}
+
+std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf) {
+  const std::string name = Folded(text);
+  // Points (1/72 inch) and pixels at 150 per inch of 297 x 210 and 420 x 297 mm.
+  if (name == "a4") return pdf ? std::pair{842, 595} : std::pair{1754, 1240};
+  if (name == "a3") return pdf ? std::pair{1191, 842} : std::pair{2480, 1754};
+  return std::nullopt;
 }
 
 }  // namespace orbitas::cli

@@ -59,4 +59,14 @@ pictures::PictureFormat PictureFormatOf(const std::string& path);
 // "ANCHOxALTO": two whole numbers from 16 to 10000. Raises UsageError.
 std::pair<int, int> ParsePictureSize(const std::string& text);
 
+// The local date of today in zone (or, with days, a day after); with
+// nightInProgress, yesterday's before local noon, whose night is still on.
+// Reads the system clock.
+CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false);
+
+// A paper size by name, landscape: "A4" (297 x 210 mm) or "A3", in points
+// for a PDF page, in pixels at 150 per inch otherwise; none for another
+// text.
+std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf);
+
 }  // namespace orbitas::cli

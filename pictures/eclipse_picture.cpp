@@ -5,6 +5,7 @@
 
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
+#include "pictures/text_fit.h"
 #include "runtime/number_text.h"
 
 namespace orbitas::pictures {
@@ -97,7 +98,8 @@ std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int
   SvgWriter svg(width, height, e.title);
   svg.Rect({0, 0}, width, height, "#0b1a33", "");
   svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.6 * font}, e.title, font * 1.1, "middle", "#ffffff", "", true);
+  svg.Text({width / 2.0, 1.6 * font}, e.title, FittedSize(e.title, font * 1.1, width - 2 * font), "middle", "#ffffff", "",
+           true);
   svg.Text({width / 2.0, 2.9 * font}, e.lunar ? "Norte arriba, este a la izquierda" : "Arriba el cénit; a la izquierda, a lo largo del horizonte",
            font * 0.8, "middle", "#c8d0e0");
   svg.Close();

@@ -7,6 +7,7 @@
 #include "pictures/label_box.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
+#include "pictures/text_fit.h"
 #include "runtime/number_text.h"
 
 namespace orbitas::pictures {
@@ -58,13 +59,6 @@ std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>&
     if (frame.Holds({box.left, box.top}) && frame.Holds({box.right, box.bottom}) && TakeIfFree(box, taken)) return box;
   }
   return std::nullopt;
-}
-
-// A text's width in pixels, roughly: UTF-8 continuation bytes take no room.
-double TextWidth(std::string_view text, double size) {
-  return 0.58 * size * static_cast<double>(std::count_if(text.begin(), text.end(), [](char ch) {
-           return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-         }));
 }
 
 constexpr std::string_view GridColour = "#c8cdd6", FigureColour = "#7d9cc0", BorderColour = "#9a8f80";
@@ -282,7 +276,8 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   const double side = std::min(width - 8 * font, height - 7.5 * font);
   const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
   svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.8 * font}, c.heading, font * 1.0, "middle", InkColour, "", true);
+  svg.Text({width / 2.0, 1.8 * font}, c.heading, FittedSize(c.heading, font * 1.0, width - 2 * font), "middle", InkColour,
+           "", true);
   svg.Close();
   svg.Rect({f.left, f.top}, f.side, f.side, "#ffffff", "#000000");
   DrawGrid(svg, f, c, font);

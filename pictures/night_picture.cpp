@@ -6,6 +6,7 @@
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
+#include "pictures/text_fit.h"
 
 namespace orbitas::pictures {
 namespace {
@@ -97,7 +98,8 @@ std::string DrawNight(const NightPicture& night, std::string_view separator, int
   SvgWriter svg(width, height, night.title);
   const Frame f{4.0 * font, 3.5 * font, width - 5.5 * font, height - 7.5 * font, std::max(night.hours, 1.0)};
   svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.8 * font}, night.title, font * 1.1, "middle", InkColour, "", true);
+  svg.Text({width / 2.0, 1.8 * font}, night.title, FittedSize(night.title, font * 1.1, width - 2 * font), "middle",
+           InkColour, "", true);
   svg.Close();
   DrawBands(svg, f, night.bands);
   DrawAxes(svg, f, night, font);

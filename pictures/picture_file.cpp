@@ -9,11 +9,36 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 
 namespace orbitas::pictures {
 namespace {
+
+// What cairo's status means, in Spanish: its own strings are English.
+std::string CairoReason(cairo_status_t status) {
+  switch (status) {
+    case CAIRO_STATUS_WRITE_ERROR: return "no se pudo escribir en el fichero (¿disco lleno, o sin permiso?)";
+    case CAIRO_STATUS_NO_MEMORY: return "no hay memoria bastante";
+    case CAIRO_STATUS_INVALID_SIZE: return "tamaño no válido para el dibujo";
+    default: return std::string("cairo no pudo dibujarlo (") + cairo_status_to_string(status) + ")";
+  }
+}
+
+// The file a path names at the end of its symbolic links: a picture asked
+// for through a link replaces the link's target, as editors do, and the
+// link stays. A dangling link names the file it would point at.
+std::string FinalTarget(const std::string& path) {
+  std::filesystem::path target(path);
+  std::error_code error;
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, error); ++hops) {
+    const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+    if (error) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target.string();
+}
 
 std::string WriteSvgText(const std::string& path, const std::string& svg) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -49,11 +74,11 @@ std::string Render(const std::string& path, const std::string& svg, const Pictur
   cairo_destroy(cr);
   if (message.empty() && request.format == PictureFormat::Png) {
     const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) message = cairo_status_to_string(status);
+    if (status != CAIRO_STATUS_SUCCESS) message = CairoReason(status);
   }
   cairo_surface_finish(surface);
   if (message.empty() && cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-    message = cairo_status_to_string(cairo_surface_status(surface));
+    message = CairoReason(cairo_surface_status(surface));
   }
   cairo_surface_destroy(surface);
   g_object_unref(handle);
@@ -62,8 +87,8 @@ std::string Render(const std::string& path, const std::string& svg, const Pictur
 
 }  // namespace
 
-PictureFile::PictureFile(PictureRequest request) : request_(std::move(request)) {
-  std::vector<char> name(request_.path.begin(), request_.path.end());
+PictureFile::PictureFile(PictureRequest request) : request_(std::move(request)), target_(FinalTarget(request_.path)) {
+  std::vector<char> name(target_.begin(), target_.end());
   for (const char c : std::string(".XXXXXX")) name.push_back(c);
   name.push_back('\0');
   const int fd = mkstemp(name.data());
@@ -85,7 +110,7 @@ PictureFile::~PictureFile() {
 std::string PictureFile::Commit(const std::string& svg) {
   std::string reason = request_.format == PictureFormat::Svg ? WriteSvgText(temporary_, svg)
                                                              : Render(temporary_, svg, request_);
-  if (reason.empty() && std::rename(temporary_.c_str(), request_.path.c_str()) != 0) reason = std::strerror(errno);
+  if (reason.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) reason = std::strerror(errno);
   if (!reason.empty()) return "no se pudo escribir el dibujo " + request_.path + ": " + reason;
   committed_ = true;
   return "";

@@ -42,6 +42,7 @@ class PictureFile {
 
  private:
   PictureRequest request_;
+  std::string target_;  // the file written: request_.path, or where its links lead
   std::string temporary_;
   bool committed_ = false;
 };

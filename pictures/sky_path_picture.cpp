@@ -8,6 +8,7 @@
 #include "runtime/number_text.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
+#include "pictures/text_fit.h"
 
 namespace orbitas::pictures {
 namespace {
@@ -251,7 +252,7 @@ std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int wi
   const double font = FontSize(height);
   const std::string title = Title(sky.paths);
   SvgWriter svg(width, height, title);
-  svg.Text({font, font * 1.6}, title, font * 1.2, "start", InkColour, "titulo", true);
+  svg.Text({font, font * 1.6}, title, FittedSize(title, font * 1.2, width - 2 * font), "start", InkColour, "titulo", true);
   const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
   const Window w = WindowOf(sky, {left, top, width - left - right, height - top - bottom});
   DrawAxes(svg, w, font, height, separator);

@@ -191,7 +191,38 @@ class Pictures(unittest.TestCase):
             self.assertEqual(f.read(5), b"%PDF-")
         info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
         self.assertRegex(info, r"Pages:\s+1\n")
+        self.assertRegex(info, r"Page size:\s+842 x 595 pts \(A4\)", "a PDF is an A4 page unless told")
         self.assertEqual(self.leftovers(), ["c.pdf", "o.png"])
+        a3 = self.path("a3.pdf")
+        run("2000", "1", "1", "12", "0", "0", "Marte", "--dibujo", a3, "--tamaño", "A3")
+        info = subprocess.run(["pdfinfo", a3], capture_output=True, text=True, check=True).stdout
+        self.assertRegex(info, r"Page size:\s+1191 x 842 pts \(A3\)")
+
+    def test_a_picture_through_a_link_replaces_the_links_target(self):
+        target = self.path("real.svg")
+        with open(target, "w") as f:
+            f.write("old")
+        os.symlink("real.svg", self.path("link.svg"))
+        run("2000", "1", "1", "12", "0", "0", "Marte", "--dibujo", self.path("link.svg"))
+        self.assertTrue(os.path.islink(self.path("link.svg")), "the link stays a link")
+        with open(target) as f:
+            self.assertIn("<svg", f.read())
+        self.assertEqual(self.leftovers(), ["link.svg", "real.svg"])
+
+    def test_long_titles_shrink_to_the_width_never_clipped(self):
+        for args in (["--noche", "2026-12-13", "--lugar", "Madrid"],
+                     ["--eclipse", "2026-08-12", "--lugar", "Oviedo"],
+                     ["--carta", "Marte", "2026-12-15T20:00", "--lugar", "Madrid"]):
+            with self.subTest(args[0]):
+                svg = self.path("t.svg")
+                run(*args, "--dibujo", svg, "--tamaño", "600x450")
+                root = ET.parse(svg).getroot()
+                texts = [t for t in root.iter(SVG + "text") if t.get("font-weight") == "bold"]
+                self.assertTrue(texts)
+                heading = texts[0]
+                size = float(heading.get("font-size"))
+                chars = len("".join(heading.itertext()))
+                self.assertLessEqual(0.58 * 1.1 * size * chars, 600, heading.get("font-size"))
 
     def test_bad_requests_are_refused_before_any_work(self):
         for args in (["--jd", "0", "--dibujo", self.path("x.gif")],
