@@ -67,12 +67,6 @@ CivilTime LocalDate(const std::string& text, std::string_view option) {
   return *date->civil;
 }
 
-TableInstant ParseBound(const std::string& text) {
-  const std::optional<TableInstant> instant = ParseTableInstant(text);
-  if (!instant) throw UsageError("fecha no válida: " + Shown(text) + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
-  return *instant;
-}
-
 OutputFormat ParseFormat(const std::string& text) {
   if (text == "texto" || text == "text") return OutputFormat::Text;
   if (text == "csv") return OutputFormat::Csv;
@@ -246,8 +240,8 @@ Arguments Phenomena(Given& g) {
   if (parsed.place && !g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
   parsed.command = Command::Phenomena;
   if (g.from) {
-    parsed.table.start = ParseBound(*g.from);
-    parsed.table.end = ParseBound(*g.to);
+    parsed.table.start = ReferenceBound(*g.from, parsed.zone);
+    parsed.table.end = ReferenceBound(*g.to, parsed.zone);
   } else {
     parsed.table.start = TableInstant{Today(parsed.zone), 0};
     CivilTime newYear;
@@ -294,6 +288,7 @@ Arguments Night(Given& g) {
   NeedPlace(g, "--noche");
   parsed.command = Command::Night;
   parsed.localDate = DateOrToday(*g.night, parsed.zone, "--noche");
+  RequireReferenceSpan(TableInstant{parsed.localDate, 0}, *g.night);
   if (g.planetLimit) parsed.limits.planetAltitude = ParseAltitude(*g.planetLimit, "--altura-minima");
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
   if (g.instrument) {
@@ -342,20 +337,6 @@ Arguments SavePlace(Given& g) {
   return parsed;
 }
 
-// A bound of the eclipses' span: within the reference's years.
-TableInstant EclipseBound(const std::string& text, const TimeZone& zone) {
-  const std::string folded = Folded(text);
-  const TableInstant bound = folded == "hoy" || folded == "manana" ? TableInstant{Today(zone, folded == "manana" ? 1 : 0), 0}
-                                                                   : ParseBound(text);
-  const double jd = bound.civil
-                        ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
-                        : bound.julianDay;
-  if (!(jd >= EclipseRangeStart && jd <= EclipseRangeEnd)) {
-    throw UsageError("fecha fuera del alcance de la referencia para los eclipses (años 1000 a 3000): " + Shown(text));
-  }
-  return bound;
-}
-
 // --carta PLANETA FECHA [--campo GRADOS] --dibujo FICHERO.
 Arguments Chart(Given& g) {
   Arguments& parsed = g.parsed;
@@ -384,14 +365,14 @@ Arguments Eclipses(Given& g) {
   if (g.eclipse) {
     if (g.from || g.to) throw UsageError("--eclipse FECHA no lleva --desde ni --hasta");
     parsed.command = Command::Eclipse;
-    parsed.table.start = EclipseBound(*g.eclipse, parsed.zone);
+    parsed.table.start = ReferenceBound(*g.eclipse, parsed.zone);
     return parsed;
   }
   parsed.command = Command::Eclipses;
   // Without a span, the next ten years from today.
-  parsed.table.start = g.from ? EclipseBound(*g.from, parsed.zone) : TableInstant{Today(parsed.zone), 0};
+  parsed.table.start = g.from ? ReferenceBound(*g.from, parsed.zone) : TableInstant{Today(parsed.zone), 0};
   if (g.to) {
-    parsed.table.end = EclipseBound(*g.to, parsed.zone);
+    parsed.table.end = ReferenceBound(*g.to, parsed.zone);
   } else {
     CivilTime end = parsed.table.start.civil ? *parsed.table.start.civil : CivilFromJulianDay(parsed.table.start.julianDay);
     end.year += 10;

@@ -233,6 +233,30 @@ CivilTime Today(const TimeZone& zone, int days, bool nightInProgress) {
   return day;
 }
 
+TableInstant ParseBound(const std::string& text) {
+  const std::optional<TableInstant> instant = ParseTableInstant(text);
+  if (!instant) throw UsageError("fecha no válida: " + Shown(text) + " (se espera AAAA-MM-DD[THH:MM[:SS]] o JD...)");
+  return *instant;
+}
+
+void RequireReferenceSpan(const TableInstant& bound, const std::string& text) {
+  const double jd = bound.civil
+                        ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
+                        : bound.julianDay;
+  if (!(jd >= ReferenceSpanStart && jd <= ReferenceSpanEnd)) {
+    throw UsageError("fecha fuera del alcance de la referencia (" + std::string(ReferenceSpanText) + "): " + Shown(text) +
+                     "; de ella vienen los eclipses, la Luna, las lluvias y los instantes de los fenómenos");
+  }
+}
+
+TableInstant ReferenceBound(const std::string& text, const TimeZone& zone) {
+  const std::string folded = Folded(text);
+  const TableInstant bound = folded == "hoy" || folded == "manana" ? TableInstant{Today(zone, folded == "manana" ? 1 : 0), 0}
+                                                                   : ParseBound(text);
+  RequireReferenceSpan(bound, text);
+  return bound;
+}
+
 std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf) {
   const std::string name = Folded(text);
   // Points (1/72 inch) and pixels at 150 per inch of 297 x 210 and 420 x 297 mm.

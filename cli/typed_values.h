@@ -64,6 +64,19 @@ std::pair<int, int> ParsePictureSize(const std::string& text);
 // Reads the system clock.
 CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false);
 
+// A bound of a span: a date (AAAA-MM-DD[THH:MM[:SS]]) or a Julian day
+// (JD...). Raises UsageError, naming text, for anything else.
+TableInstant ParseBound(const std::string& text);
+
+// A date whose answer comes from the reference must be in its span
+// (ReferenceSpanStart to ReferenceSpanEnd): raises UsageError, naming text
+// and the span, otherwise.
+void RequireReferenceSpan(const TableInstant& bound, const std::string& text);
+
+// A bound within the reference's span: a date or JD, "hoy" or "mañana" in
+// zone. Raises UsageError for anything else or outside the span.
+TableInstant ReferenceBound(const std::string& text, const TimeZone& zone);
+
 // A paper size by name, landscape: "A4" (297 x 210 mm) or "A3", in points
 // for a PDF page, in pixels at 150 per inch otherwise; none for another
 // text.

@@ -5,6 +5,7 @@
 
 #include "session/names.h"
 #include "calendar/civil_time.h"
+#include "calendar/julian_day.h"
 #include "report/json.h"
 #include "runtime/number_text.h"
 #include "report/eclipse_output.h"
@@ -72,6 +73,9 @@ std::vector<const PlanetNight*> Ordered(const Night& night) {
   return planets;
 }
 
+// Beyond this error (degrees) the method no longer finds a planet.
+constexpr double MethodLostDegrees = 10;
+
 std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
   const TimeZone& zone = *r.zone;
   std::string text = std::string(SpanishName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
@@ -81,6 +85,11 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
           std::string(p.constellation) + "), " + std::string(InstrumentWords(p.instrument)) +
           // What it would need: a planet that cannot be seen tonight is not "seen with" anything.
           (p.best ? "" : " cuando se pueda ver") + "\n";
+  // Past ten degrees the method points at another part of the sky.
+  if (p.error.method && *p.error.method > MethodLostDegrees) {
+    text += "  El método ya no encuentra a " + NameWithArticle(p.body) + " en esta fecha: su dirección está a " +
+            Number(*p.error.method, sep, "#0") + "° de la de ERFA\n";
+  }
   if (p.best) {
     text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->error.Bar(), sep) + " a " +
             Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->error.Bar(), sep) + "\n";
@@ -175,7 +184,12 @@ std::string NightText(const NightReport& r, std::string_view sep) {
   for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss) + ")");
 
   const MoonNight& m = n.moon;
-  text += "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n";
+  // eraMoon98's accuracy is measured over 1950-2100 only.
+  const double year = DecimalYear(n.middle);
+  text += year >= 1950 && year <= 2100
+              ? "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n"
+              : "\nLuna (de ERFA, eraMoon98, no del método; fuera de 1950-2100 su error no está medido y crece con la "
+                "distancia a esos años)\n";
   text += Row("Sale", m.rise ? Minute(zone, *m.rise) : "— (no sale esta noche)");
   text += Row("Se pone", m.set ? Minute(zone, *m.set) : "— (no se pone esta noche)");
   text += Row("Fase", std::string(PhaseName(m.phase.code)) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +

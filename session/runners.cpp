@@ -158,7 +158,7 @@ void RunEclipses(double start, double end, const std::optional<Place>& place,
 }
 
 std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place) {
-  const std::optional<EclipseEvent> event = NextEclipse(after, EclipseRangeEnd - after);
+  const std::optional<EclipseEvent> event = NextEclipse(after, ReferenceSpanEnd - after);
   if (!event) return std::nullopt;
   return Seen(*event, place);
 }

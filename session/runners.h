@@ -45,10 +45,13 @@ struct EclipseSeen {
   std::optional<LocalLunarEclipse> lunar;  // a lunar eclipse, from the place
 };
 
-// The reference's span, whose eclipses can be asked for: eraPlan94's
-// years 1000 to 3000 (Julian days).
-inline constexpr double EclipseRangeStart = 2086302.5;  // 1000-01-01 (proleptic Gregorian)
-inline constexpr double EclipseRangeEnd = 2817152.5;    // 3001-01-01
+// The reference's span: eraPlan94's years 1000 to 3000 (Julian days).
+// Everything whose answer comes from the reference (the eclipses, the
+// Moon and the showers of a night, the events' instants) is asked for
+// within it, the same for every command.
+inline constexpr double ReferenceSpanStart = 2086302.5;  // 1000-01-01 (proleptic Gregorian)
+inline constexpr double ReferenceSpanEnd = 2817152.5;    // 3001-01-01
+inline constexpr const char* ReferenceSpanText = "años 1000 a 3000";
 
 // Every eclipse and transit in [start, end) (Julian days), in time order,
 // each seen from place when given. Raises nothing.

@@ -96,12 +96,13 @@ class Phenomena(unittest.TestCase):
         self.assertEqual(millennium.returncode, 0, millennium.stderr)
         oppositions = [json.loads(l) for l in millennium.stdout.splitlines() if '"opposition"' in l]
         self.assertTrue(900 <= len(oppositions) <= 920, len(oppositions))  # every 399 days
-        # Mercury's elements overflow in 9893: the events up to then, and the error.
-        limit = run("--desde", "9890-01-01", "--hasta", "9900-01-01", "Mercurio")
-        self.assertEqual(limit.returncode, 1)
-        self.assertIn("Desbordamiento", limit.stderr)
-        self.assertTrue(limit.stdout.startswith("9890-"))
-        self.assertTrue("9893-01-01" < limit.stdout.splitlines()[-1][:10] < "9893-10-01", limit.stdout[-200:])
+        # The events' instants are the reference's: asked for beyond its
+        # years 1000 to 3000, refused, saying so.
+        for start, end in (("9890-01-01", "9900-01-01"), ("0999-01-01", "1001-01-01"), ("2999-01-01", "3002-01-01")):
+            beyond = run("--desde", start, "--hasta", end, "Mercurio")
+            self.assertEqual(beyond.returncode, 2)
+            self.assertIn("fuera del alcance de la referencia (años 1000 a 3000)", beyond.stderr)
+            self.assertEqual(beyond.stdout, "")
 
     def test_progress_goes_to_a_terminal_never_to_the_list(self):
         with tempfile.TemporaryDirectory() as d:

@@ -75,6 +75,8 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
       {{"--noche", "hoy", "--lugar", "Qwertyuiop"}, "lugar desconocido: Qwertyuiop"},
       {{"--noche", "ayer", "--lugar", "40,-3"}, "fecha no válida para --noche: ayer"},
       {{"--noche", "", "--lugar", "40,-3"}, "fecha vacía para --noche"},
+      {{"--noche", "-4713-01-01", "--lugar", "40,-3"}, "fuera del alcance de la referencia (años 1000 a 3000): -4713"},
+      {{"--eclipse", "3001-01-02"}, "fuera del alcance de la referencia"},
       {{"--jd", "0", "--json", "--formato", "csv"}, "--json y --formato csv no se combinan"},
       {{"--noche", "--lugar", "40,-3", "--formato", "csv"}, "--noche se escribe como texto o json, no csv"},
       {{"--jd", "0", "--lugar", "40,-3", "--lugar", "41,-3"}, "--lugar aparece más de una vez"},
