@@ -95,7 +95,9 @@ namespace {
 std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
   if (i + 1 >= args.size()) return "ahora";
   const std::string& next = args[i + 1];
-  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next)) return "ahora";
+  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next) || Folded(next) == "sol" || Folded(next) == "luna") {
+    return "ahora";
+  }
   return args[++i];
 }
 
@@ -312,7 +314,19 @@ Arguments RiseSet(Given& g) {
   NeedPlace(g, "--ortos");
   parsed.command = Command::RiseSet;
   parsed.localDate = DateOrToday(*g.riseSet, parsed.zone, "--ortos");
-  parsed.bodies = ParseBodies(g.positional);
+  // The Sun and the Moon rise and set too.
+  std::vector<std::string> planets;
+  std::vector<Int16> sunAndMoon;
+  for (const std::string& name : g.positional) {
+    if (Folded(name) == "sol") sunAndMoon.push_back(0);
+    else if (Folded(name) == "luna") sunAndMoon.push_back(10);
+    else planets.push_back(name);
+  }
+  parsed.bodies = sunAndMoon;
+  if (!planets.empty() || sunAndMoon.empty()) {
+    const std::vector<Int16> named = ParseBodies(planets);
+    parsed.bodies.insert(parsed.bodies.end(), named.begin(), named.end());
+  }
   return parsed;
 }
 

@@ -53,15 +53,21 @@ std::string HorizonJson(const SkyPosition& sky) {
 std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
   std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone->name() + ") desde " +
                      report.place->text + "\n";
+  // The almanac's times, to the minute, as the night writes them.
   auto when = [&](const std::optional<double>& jd) {
-    return jd ? report.zone->LocalIso(UnixSecondsFromJulianDay(*jd)) : std::string("—");
+    return jd ? report.zone->LocalMinute(UnixSecondsFromJulianDay(*jd)) : std::string("—");
   };
   for (const PlanetDay& day : report.planets) {
-    text += "\n" + std::string(SpanishName(day.body)) + "\n";
-    text += Row("Sale", when(day.rise) + (day.rise ? "  " + Minutes(day.riseError.Bar(), separator) : ""));
+    text += "\n" + std::string(SpanishName(day.body)) + (day.body == Body::Moon ? " (de ERFA, eraMoon98, no del método)" : "") +
+            "\n";
+    // The Moon is the reference's own: it has no method error to show.
+    auto bar = [&](const std::optional<double>& at, const ErrorBars& error) {
+      return at && day.body != Body::Moon ? "  " + Minutes(error.Bar(), separator) : std::string();
+    };
+    text += Row("Sale", when(day.rise) + bar(day.rise, day.riseError));
     text += Row("Culmina", when(day.transit) +
-                               (day.transit ? "  altura " + Number(day.transitAltitude, separator) + "°" : ""));
-    text += Row("Se pone", when(day.set) + (day.set ? "  " + Minutes(day.setError.Bar(), separator) : ""));
+                               (day.transit ? "  altura " + Format(day.transitAltitude, "#0.0", separator) + "°" : ""));
+    text += Row("Se pone", when(day.set) + bar(day.set, day.setError));
     if (!day.misses.empty()) text += Row("", "(" + DayMissesText(day.misses) + ")");
     if (day.verdictWithinError) {
       text += Row("", "(al límite: se queda a " + Number(std::fabs(*day.margin), separator) +

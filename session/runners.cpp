@@ -28,7 +28,8 @@ RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, con
   RiseSetRun run;
   try {
     for (const Body body : BodiesOf(planets)) {
-      run.planets.push_back(ComputePlanetDay(MethodElements(), body, place, day.start, day.end));
+      run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.start, day.end)
+                                               : ComputePlanetDay(MethodElements(), body, place, day.start, day.end));
     }
   } catch (const RuntimeError& error) {
     run.stopped = error;

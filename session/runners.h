@@ -33,7 +33,8 @@ struct RiseSetRun {
   std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
 };
 
-// The rising, culmination and setting of each planet on day from place.
+// The rising, culmination and setting of each planet (or the Sun, 0, or
+// the Moon, 10) on day from place.
 RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day);
 
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "sky/bodies/method_sky.h"
+#include "sky/bodies/moon.h"
 #include "sky/bodies/reference.h"
 #include "sky/search/toolkit.h"
 
@@ -44,7 +45,9 @@ DayScan ScanDay(Height&& height, HourAngle&& hourAngle, double startJd, double e
 
 PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, double startJd,
                            double endJd) {
-  auto height = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude - HorizonAltitude; };
+  // The Sun's rising and setting are of its upper limb, refracted.
+  const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
+  auto height = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude - limit; };
   auto hourAngle = [&](double jd) { return MethodHorizon(elements, body, place, jd).hourAngle; };
   auto errorAt = [&](double jd) { return MethodError(body, jd, MethodEquatorial(elements, body, jd)); };
 
@@ -64,6 +67,25 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
     day.margin = height(nearest);
     day.verdictWithinError = errorAt(nearest).Covers(*day.margin);
   }
+  if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
+  if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
+  if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);
+  if (scan.everAbove && scan.everBelow && !day.set) day.misses.push_back(DayMiss::NoSetThatDay);
+  if (!day.transit) day.misses.push_back(DayMiss::NoTransitThatDay);
+  return day;
+}
+
+PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd) {
+  auto height = [&](double jd) {
+    const MoonSky moon = MoonFrom(place, jd);
+    return moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter);
+  };
+  auto hourAngle = [&](double jd) { return MoonFrom(place, jd).horizon.hourAngle; };
+  PlanetDay day;
+  day.body = Body::Moon;
+  const DayScan scan = ScanDay(height, hourAngle, startJd, endJd);
+  day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
+  if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
   if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
   if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
   if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);

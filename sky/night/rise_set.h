@@ -45,4 +45,11 @@ struct PlanetDay {
 PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, double startJd,
                            double endJd);
 
+// The same for the Sun (the method's, its centre at SunsetAltitude, as
+// almanacs give sunrise and sunset) goes through ComputePlanetDay; the
+// Moon is the reference's (eraMoon98, seen from the place, the top of its
+// disc at the horizon's refraction), so it carries no method error.
+// Raises nothing.
+PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd);
+
 }  // namespace orbitas

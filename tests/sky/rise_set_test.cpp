@@ -6,6 +6,7 @@
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/sky_position.h"
 #include "sky/night/rise_set.h"
+#include "sky/bodies/moon.h"
 #include "tests/support/body_print.h"
 
 namespace orbitas {
@@ -30,6 +31,24 @@ TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
     }
     EXPECT_EQ(day.riseError.method.has_value(), body != Body::Pluto) << "Pluto has no reference";
   }
+}
+
+TEST(RiseSet, TheSunByItsUpperLimbAndTheMoonFromThePlaceAsTheNightHasThem) {
+  const ElementsTable elements = testing::FilledElements();
+  const double start = 2461381.5;  // 2026-12-07T00:00 UT
+  const PlanetDay sun = ComputePlanetDay(elements, Body::Sun, Madrid, start, start + 1);
+  ASSERT_TRUE(sun.rise && sun.set);
+  for (const double at : {*sun.rise, *sun.set}) {
+    EXPECT_NEAR(MethodHorizon(elements, Body::Sun, Madrid, at).altitude, SunsetAltitude, 1e-4) << "not the planets' -0.5667";
+  }
+  const PlanetDay moon = ComputeMoonDay(Madrid, start, start + 1);
+  ASSERT_TRUE(moon.rise && moon.set && moon.transit);
+  for (const double at : {*moon.rise, *moon.set}) {
+    const MoonSky sky = MoonFrom(Madrid, at);
+    EXPECT_NEAR(sky.horizon.altitude, MoonHorizonAltitude(sky.semidiameter), 1e-4);
+  }
+  EXPECT_FALSE(moon.riseError.method) << "the Moon is the reference's own";
+  EXPECT_NEAR(*moon.set, 2461381.5 + (16 + 22.0 / 60 - 1) / 24, 1.0 / 1440) << "16:22 in Madrid, as the night says";
 }
 
 TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
