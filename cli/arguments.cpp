@@ -111,7 +111,12 @@ Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
   const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
   if (!letters) return ParsePlace(text);
   if (digits) {
-    throw UsageError("lugar no válido: «" + Shown(text) + "» (o un nombre, como Madrid, o LAT,LON en grados, no las dos cosas)");
+    if (const std::optional<Place> place = ParseSexagesimalPlace(text)) return *place;
+    // Numbers that read wrong ("inf,0", "1e308,0") are said as numbers.
+    if (text.find_first_not_of("0123456789.,+-eEinfaINFA ") == std::string::npos) return ParsePlace(text);
+    throw UsageError("lugar no válido: «" + Shown(text) +
+                     "» (un nombre, como Madrid; LAT,LON en grados decimales, como 40.4168,-3.7038; o con minutos "
+                     "y hemisferio, como 40°25′N,3°42′O)");
   }
   try {
     FoundPlace found = FindPlaceByName(text);

@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 #include "calendar/civil_days.h"
 #include "cli/option_table.h"
@@ -133,6 +135,74 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 }  // namespace
+
+namespace {
+
+// One coordinate: up to three numbers and a hemisphere's letter among
+// letters (+1 for the first, -1 for the second); none when text is not of
+// that form.
+std::optional<double> Sexagesimal(std::string_view text, std::string_view positive, std::string_view negative) {
+  std::vector<double> numbers;
+  int sign = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if ((c >= '0' && c <= '9') || c == '.') {
+      const std::size_t end = text.find_first_not_of("0123456789.", i);
+      const std::string_view digits = text.substr(i, end == std::string_view::npos ? text.size() - i : end - i);
+      double value = 0;
+      const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+      if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || numbers.size() == 3) return std::nullopt;
+      numbers.push_back(value);
+      i += digits.size();
+      continue;
+    }
+    const char upper = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (positive.find(upper) != std::string_view::npos || negative.find(upper) != std::string_view::npos) {
+      if (sign != 0) return std::nullopt;
+      sign = positive.find(upper) != std::string_view::npos ? 1 : -1;
+      ++i;
+      continue;
+    }
+    // The marks between the numbers: ° º ′ ″ ' " : and spaces.
+    bool mark = false;
+    for (std::string_view m : {"°", "º", "′", "″", "'", "\"", ":", " "}) {
+      if (text.substr(i, m.size()) == m) {
+        i += m.size();
+        mark = true;
+        break;
+      }
+    }
+    if (!mark) return std::nullopt;
+  }
+  if (sign == 0 || numbers.empty()) return std::nullopt;
+  if ((numbers.size() > 1 && numbers[1] >= 60) || (numbers.size() > 2 && numbers[2] >= 60)) return std::nullopt;
+  return sign * (numbers[0] + (numbers.size() > 1 ? numbers[1] / 60 : 0) + (numbers.size() > 2 ? numbers[2] / 3600 : 0));
+}
+
+}  // namespace
+
+std::optional<Place> ParseSexagesimalPlace(const std::string& text) {
+  // Between the two: a comma, or else whatever follows the N or S.
+  std::size_t split = text.find(',');
+  std::size_t next = split == std::string::npos ? std::string::npos : split + 1;
+  if (split == std::string::npos) {
+    split = text.find_first_of("NnSs");
+    if (split == std::string::npos) return std::nullopt;
+    next = ++split;
+  }
+  const std::optional<double> latitude = Sexagesimal(std::string_view(text).substr(0, split), "N", "S");
+  const std::optional<double> longitude = Sexagesimal(std::string_view(text).substr(next), "E", "WO");
+  if (!latitude || !longitude) return std::nullopt;
+  if (std::fabs(*latitude) > 90 || std::fabs(*longitude) > 180) {
+    throw UsageError("lugar fuera de la Tierra: «" + Shown(text) + "» (latitud hasta 90°, longitud hasta 180°)");
+  }
+  Place place;
+  place.latitude = *latitude, place.longitude = *longitude;
+  char decimal[64];
+  std::snprintf(decimal, sizeof decimal, "%.4f, %.4f", *latitude, *longitude);
+  place.text = decimal;
+  return place;
+}
 
 Place ParsePlace(const std::string& text) {
   const std::size_t comma = text.find(',');

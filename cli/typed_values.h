@@ -64,6 +64,12 @@ std::pair<int, int> ParsePictureSize(const std::string& text);
 // Reads the system clock.
 CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false);
 
+// A place in degrees, minutes and seconds with the hemispheres' letters:
+// "40°25′N,3°42′W", "40 25 N, 3 42 O", "40:25:30N 3:42:10W" (N, S; E, W or
+// O for oeste; ° ′ ″ ' " : or spaces between the numbers). None for text
+// not of that form; raises UsageError for one of that form out of range.
+std::optional<Place> ParseSexagesimalPlace(const std::string& text);
+
 // A bound of a span: a date (AAAA-MM-DD[THH:MM[:SS]]) or a Julian day
 // (JD...). Raises UsageError, naming text, for anything else.
 TableInstant ParseBound(const std::string& text);

@@ -62,6 +62,25 @@ TEST(Messages, ShowWhatWasTypedSafely) {
   for (const auto& [typed, shown] : cases) EXPECT_EQ(Shown(typed), shown) << typed;
 }
 
+TEST(PlaceAndZone, DegreesMinutesAndSecondsWithTheirHemispheres) {
+  const struct {
+    const char* text;
+    double latitude, longitude;
+  } cases[] = {{"40°25′N,3°42′W", 40 + 25 / 60.0, -3.7},    {"40 25 N, 3 42 O", 40 + 25 / 60.0, -3.7},
+               {"40:25:30N 3:42:10W", 40.425, -(3 + 42 / 60.0 + 10 / 3600.0)},
+               {"33°52'S,151°12'E", -(33 + 52 / 60.0), 151.2}, {"0°N,0°E", 0, 0}};
+  for (const auto& c : cases) {
+    const std::optional<Place> place = ParseSexagesimalPlace(c.text);
+    ASSERT_TRUE(place) << c.text;
+    EXPECT_NEAR(place->latitude, c.latitude, 1e-9) << c.text;
+    EXPECT_NEAR(place->longitude, c.longitude, 1e-9) << c.text;
+  }
+  for (const char* text : {"40.4,-3.7", "40°75′N,3°W", "40 25, 3 42", "40°N", "Madrid", "40°25′N,3°42′Q"}) {
+    EXPECT_FALSE(ParseSexagesimalPlace(text)) << text;
+  }
+  EXPECT_THROW(ParseSexagesimalPlace("95°N,3°W"), UsageError);
+}
+
 TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
   struct Case {
     std::vector<std::string> args;
@@ -71,10 +90,13 @@ TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
       {{"--jd", "0", "--lugar", "91,0"}, "latitud fuera de ±90°: 91"},
       {{"--jd", "0", "--lugar", "0,-180.5"}, "longitud fuera de ±180°: -180.5"},
       {{"--jd", "0", "--lugar", "40,4168,-3,7038"}, "lugar no válido"},
-      {{"--jd", "0", "--lugar", "norte,3"}, "lugar no válido: «norte,3» (o un nombre"},
+      {{"--jd", "0", "--lugar", "norte,3"}, "lugar no válido: «norte,3» (un nombre"},
       {{"--noche", "hoy", "--lugar", "Qwertyuiop"}, "lugar desconocido: Qwertyuiop"},
       {{"--noche", "ayer", "--lugar", "40,-3"}, "fecha no válida para --noche: ayer"},
       {{"--noche", "", "--lugar", "40,-3"}, "fecha vacía para --noche"},
+      {{"--jd", "0", "--lugar", "inf,0"}, "latitud no válida: «inf»"},
+      {{"--jd", "0", "--lugar", "1e308,0"}, "latitud fuera de ±90°"},
+      {{"--jd", "0", "--lugar", "norte 40"}, "como 40°25′N,3°42′O"},
       {{"--noche", "-4713-01-01", "--lugar", "40,-3"}, "fuera del alcance de la referencia (años 1000 a 3000): -4713"},
       {{"--eclipse", "3001-01-02"}, "fuera del alcance de la referencia"},
       {{"--jd", "0", "--json", "--formato", "csv"}, "--json y --formato csv no se combinan"},
