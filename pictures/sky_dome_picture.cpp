@@ -66,9 +66,20 @@ struct Placed {
   double radius;
 };
 
-void DrawGrid(SvgWriter& svg, const Dome& d, double font, std::string_view separator) {
+// The sky's colour by the Sun's altitude: day blue with the Sun up, night
+// blue below -18 degrees, and the twilight's blend between.
+std::string SkyColour(double sunAltitude) {
+  constexpr double Day[] = {0x6f, 0xa8, 0xdc}, Night[] = {0x0b, 0x1a, 0x33};
+  const double t = std::clamp((sunAltitude + 18) / (18 - 0.8333), 0.0, 1.0);
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "#%02x%02x%02x", static_cast<int>(Night[0] + t * (Day[0] - Night[0])),
+                static_cast<int>(Night[1] + t * (Day[1] - Night[1])), static_cast<int>(Night[2] + t * (Day[2] - Night[2])));
+  return colour;
+}
+
+void DrawGrid(SvgWriter& svg, const Dome& d, double font, std::string_view separator, double sunAltitude) {
   svg.Open("reticula", "reticula", "Horizonte y alturas de 30° y 60°");
-  svg.Circle(d.centre, d.radius, "#0b1a33", InkColour, 1.5);
+  svg.Circle(d.centre, d.radius, SkyColour(sunAltitude), InkColour, 1.5);
   for (const double altitude : {30.0, 60.0}) {
     svg.Circle(d.centre, (90 - altitude) / 90 * d.radius, "none", "#4a5a78", 0.8);
     const Point label = d.At(altitude, 0);
@@ -286,7 +297,7 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   svg.Text({width / 2.0, 1.6 * font}, heading, font * 1.1 * std::min(1.0, 0.95 * width / headingWidth), "middle",
            InkColour, "", true);
   svg.Close();
-  DrawGrid(svg, d, font, separator);
+  DrawGrid(svg, d, font, separator, dome.sunAltitude);
   DrawCompass(svg, d, font, dome.compassPoints);
   DrawEcliptic(svg, d, dome.ecliptic);
   // The planets' names are placed first; the stars' and the figures' keep

@@ -16,8 +16,11 @@
 #include "sky/bodies/reference.h"
 #include "sky/bodies/planet_appearance.h"
 #include "sky/frames/ecliptic.h"
+#include "sky/frames/horizon.h"
 #include "sky/frames/vector.h"
+#include "sky/night/night.h"
 #include "sky/night/night_curves.h"
+#include "sky/night/sky_brightness.h"
 #include "sky/night/sky_dome.h"
 #include "sky/stars/star_dome.h"
 #include "sky/stars/stars.h"
@@ -169,12 +172,22 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
                            sky.moon->waxing});
   }
   dome.ecliptic = sky.ecliptic;
-  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, magnitudeLimit);
+  // In daylight no star shows; in twilight they come out by the sky's
+  // brightness: only those brighter than the naked eye's limit then.
+  if (sky.sun) dome.sunAltitude = sky.sun->altitude;
+  const double visible =
+      dome.sunAltitude > SunsetAltitude ? -30.0
+      : dome.sunAltitude > AstronomicalTwilight
+          ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
+          : 99.0;
+  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, std::min(magnitudeLimit, visible));
+  // The figures once the stars that draw them can be seen.
+  constexpr double FiguresFromMagnitude = 3.0;
   for (const StarAbove& s : stars.stars) {
     dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
                           s.star->colourIndex, s.altitude, s.azimuth});
   }
-  for (const FigureAbove& f : stars.figures) {
+  for (const FigureAbove& f : visible < FiguresFromMagnitude ? std::vector<FigureAbove>{} : stars.figures) {
     dome.figures.push_back({std::string(ConstellationName(f.constellation)), f.lines, f.labelAltitude, f.labelAzimuth});
   }
   for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));

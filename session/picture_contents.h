@@ -69,6 +69,10 @@ struct SkyDome {
   std::vector<DomeFigure> figures;
   std::vector<std::pair<double, double>> ecliptic;  // (altitude, azimuth), degrees, in order
   std::vector<std::string> compassPoints;           // the 16 points' names from north through east
+  // The Sun's altitude (degrees; -90 when it is not known): the sky is
+  // drawn as day, twilight or night by it, and only the stars the naked
+  // eye sees then are in stars.
+  double sunAltitude = -90;
 };
 
 struct SkyPoint {

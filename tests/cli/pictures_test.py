@@ -209,6 +209,18 @@ class Pictures(unittest.TestCase):
             self.assertIn("<svg", f.read())
         self.assertEqual(self.leftovers(), ["link.svg", "real.svg"])
 
+    def test_the_dome_shows_the_sky_it_is_day_twilight_or_night(self):
+        counts = {}
+        for hour in ("12", "18", "19", "22"):
+            svg = self.path(f"d{hour}.svg")
+            run("2026", "12", "15", hour, "0", "0", "--lugar", "40.4,-3.7", "--zona", "Europe/Madrid", "--dibujo", svg)
+            root = ET.parse(svg).getroot()
+            counts[hour] = len(groups(root, "estrella"))
+        self.assertEqual(counts["12"], 0, "no stars in daylight")
+        self.assertEqual(counts["18"], 0, "none in bright civil twilight either")
+        self.assertGreater(counts["19"], 0, "they come out as the Sun sinks")
+        self.assertLess(counts["19"], counts["22"], "fewer in twilight than at night")
+
     def test_long_titles_shrink_to_the_width_never_clipped(self):
         for args in (["--noche", "2026-12-13", "--lugar", "Madrid"],
                      ["--eclipse", "2026-08-12", "--lugar", "Oviedo"],
