@@ -97,8 +97,14 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) what = "lunar-eclipse-" + std::string(EclipseTypeKey(l->type));
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) what = "solar-eclipse-" + std::string(EclipseTypeKey(s->type));
   const std::string summary = EclipseSummary(seen, ",");
+  // From a place: how it is seen there, in UTC like the calendar's times.
+  std::string local = LocalWords(seen, TimeZone(), ",");
+  const std::string here = "desde aquí ";
+  if (local.rfind(here, 0) == 0) local = "desde el lugar, " + local.substr(here.size());
+  else if (!local.empty()) local = "desde el lugar: " + local;
   return EventText(what + "-" + date + "@orbitas", stamp_, jd, summary,
-                   summary + ". De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
+                   summary + ". " + (local.empty() ? "" : "D" + local.substr(1) + " (horas en UTC). ") +
+                       "De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
 }
 
 std::string CalendarFile::Event(const ShowerPeak& peak) const {

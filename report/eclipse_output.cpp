@@ -134,7 +134,39 @@ std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::stri
   return text + "\n";
 }
 
-std::string EclipseCsvHeader() { return "instant,utc,kind,type,description,delta_t_seconds\r\n"; }
+std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator) {
+  if (seen.solar) return LocalSolarWords(*seen.solar, zone, separator);
+  if (seen.lunar) return LocalLunarWords(*seen.lunar, separator);
+  return "";
+}
+
+std::string EclipseCsvHeader() {
+  return "instant,utc,kind,type,description,delta_t_seconds,local_type,local_maximum,local_magnitude,local_altitude\r\n";
+}
+
+namespace {
+
+// The local circumstances' columns: from a place, the type seen there
+// ("none" when not seen), the local maximum, the magnitude there and the
+// Sun's or the Moon's altitude then; empty without a place.
+std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
+  if (seen.solar) {
+    const LocalSolarEclipse& l = *seen.solar;
+    if (!l.type) return ",none,,,";
+    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.maximum)) + "," +
+           Format(l.magnitude, "#0.000", ".") + "," + Format(l.sunMaximum.altitude, "#0.0", ".");
+  }
+  if (seen.lunar) {
+    const LocalLunarEclipse& l = *seen.lunar;
+    if (!l.visible) return ",none,,,";
+    const auto* e = std::get_if<LunarEclipse>(&seen.event);
+    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(Seconds(e->greatest)) + "," +
+           Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.greatest.altitude, "#0.0", ".");
+  }
+  return ",,,,";
+}
+
+}  // namespace
 
 std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
   const double jd = GreatestOf(seen.event);
@@ -144,7 +176,7 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
   std::string description = EclipseSummary(seen, ".");
   if (description.find(',') != std::string::npos) description = "\"" + description + "\"";
   return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(EclipseKindKey(seen.event)) +
-         "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + "\r\n";
+         "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + LocalCsv(seen, zone) + "\r\n";
 }
 
 namespace {

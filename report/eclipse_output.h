@@ -11,6 +11,10 @@
 namespace orbitas::report {
 
 // The heading of a list: where the positions come from.
+// How the place sees the event, in a few words ("desde aquí parcial,
+// magnitud 0,938, ..."), or nothing without a place or for a transit.
+std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
+
 std::string EclipseListHeading(const Place* place, const TimeZone& zone);
 
 // "2027-08-02 12:06  Eclipse total de Sol, magnitud 1,080 …" and, seen

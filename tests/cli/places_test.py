@@ -92,6 +92,23 @@ class PlacesByName(unittest.TestCase):
                 self.assertIn(nearest, r.stderr)
 
 
+class EclipsesFromAPlace(unittest.TestCase):
+    def test_csv_and_calendar_carry_how_the_place_sees_each(self):
+        import csv, io
+        rows = list(csv.DictReader(io.StringIO(run("--eclipses", "--desde", "2026-01-01", "--hasta", "2027-01-01",
+                                                   "--lugar", "Madrid", "--formato", "csv").stdout)))
+        seen = {r["utc"][:10]: (r["local_type"], r["local_magnitude"]) for r in rows}
+        self.assertEqual(seen["2026-08-12"], ("partial", "0.999"), "the total eclipse is deeply partial in Madrid")
+        self.assertEqual(seen["2026-02-17"][0], "none", "Antarctica's annular eclipse does not reach Madrid")
+        plain = run("--eclipses", "--desde", "2026-01-01", "--hasta", "2027-01-01", "--formato", "csv").stdout
+        self.assertTrue(all(line.endswith(",,,,") for line in plain.splitlines()[1:]), "no place, no columns filled")
+        ics = run("--eclipses", "--desde", "2026-08-01", "--hasta", "2026-09-01", "--lugar", "Madrid",
+                  "--formato", "ics").stdout.replace("\n ", "")
+        self.assertIn("Desde el lugar\\, parcial", ics)
+        text = run("--eclipses", "--desde", "2026-08-01", "--hasta", "2026-09-01", "--lugar", "Madrid").stdout
+        self.assertIn("desde Madrid (", text.split("\n\n")[0], "the heading names the place")
+
+
 class MeteorShowersOfTheNight(unittest.TestCase):
     def shower(self, date, code, place="Madrid"):
         night = json.loads(run("--noche", date, "--lugar", place, "Marte", "--json").stdout)
