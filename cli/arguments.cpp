@@ -106,7 +106,8 @@ std::string HomePath() { return HomePlacePath(std::getenv("XDG_CONFIG_HOME"), st
 
 // A place by its coordinates or its name; the other places of that name go
 // to notes.
-Place PlaceNamed(const std::string& text, std::vector<std::string>& notes) {
+Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes) {
+  const std::string text = WithHyphens(typed);
   const bool letters = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) || c >= 0x80; });
   const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
   if (!letters) return ParsePlace(text);

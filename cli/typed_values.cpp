@@ -204,15 +204,28 @@ std::optional<Place> ParseSexagesimalPlace(const std::string& text) {
   return place;
 }
 
-Place ParsePlace(const std::string& text) {
+std::string WithHyphens(std::string text) {
+  const std::string minus = "\u2212";
+  for (std::size_t at; (at = text.find(minus)) != std::string::npos;) text.replace(at, minus.size(), "-");
+  return text;
+}
+
+Place ParsePlace(const std::string& typed) {
+  const std::string text = WithHyphens(typed);
   const std::size_t comma = text.find(',');
   if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
     throw UsageError("lugar no válido: «" + Shown(text) + "» (LAT,LON en grados decimales, como 40.4168,-3.7038)");
   }
   Place place;
-  place.latitude = Degrees(text.substr(0, comma), "latitud", 90);
-  place.longitude = Degrees(text.substr(comma + 1), "longitud", 180);
-  place.text = text.substr(0, comma) + ", " + text.substr(comma + 1);
+  // Spaces around the numbers, as a heading writes them, are no part of them.
+  auto trimmed = [](const std::string& part) {
+    const std::size_t first = part.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : part.substr(first, part.find_last_not_of(' ') - first + 1);
+  };
+  const std::string latitude = trimmed(text.substr(0, comma)), longitude = trimmed(text.substr(comma + 1));
+  place.latitude = Degrees(latitude, "latitud", 90);
+  place.longitude = Degrees(longitude, "longitud", 180);
+  place.text = latitude + ", " + longitude;
   return place;
 }
 

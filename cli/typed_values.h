@@ -30,6 +30,10 @@ std::optional<double> ParseStepSeconds(std::string_view text);
 // longitude beyond ±180.
 Place ParsePlace(const std::string& text);
 
+// text with the minus sign (U+2212), as the texts write negative numbers,
+// turned back into hyphens, so that what is copied from a heading reads.
+std::string WithHyphens(std::string text);
+
 // "UTC", "±HH:MM" (-14:00 to +14:00) or a name of the system's time-zone
 // database. Raises UsageError naming the text for anything else, with the
 // nearest names the database has.

@@ -112,7 +112,7 @@ std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
   return Title(seen) + " (a " + Number(std::get<Transit>(seen.event).separation, sep, "#0") + "″ del centro)";
 }
 
-std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
+static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
   std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
@@ -132,6 +132,10 @@ std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::stri
             Clock(zone, *t.t4).substr(0, 5);
   }
   return text + "\n";
+}
+
+std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
+  return WithMinusSigns(EclipseLineWithHyphens(seen, zone, sep));
 }
 
 std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator) {
@@ -325,7 +329,7 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 
 }  // namespace
 
-std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
   const double jd = GreatestOf(seen.event);
   std::string text = Title(seen) + " del " + When(zone, jd).substr(0, 10) + " (" + zone.name() + ")" +
                      (place ? " desde " + place->text : "") + "\n";
@@ -336,6 +340,10 @@ std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZ
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);
   if (const auto* t = std::get_if<Transit>(&seen.event)) text += TransitText(*t, zone, sep);
   return text;
+}
+
+std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+  return WithMinusSigns(EclipseTextWithHyphens(seen, place, zone, sep));
 }
 
 }  // namespace orbitas::report

@@ -171,7 +171,7 @@ std::string ShowersJson(const NightReport& r) {
 
 }  // namespace
 
-std::string NightText(const NightReport& r, std::string_view sep) {
+static std::string NightTextWithHyphens(const NightReport& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = *r.zone;
   std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
@@ -200,6 +200,10 @@ std::string NightText(const NightReport& r, std::string_view sep) {
           Number(r.limits.planetAltitude, sep) + "°)\n";
   for (const PlanetNight* p : Ordered(n)) text += "\n" + PlanetText(*p, r, sep);
   return text + ShowersAndEclipsesText(r, sep);
+}
+
+std::string NightText(const NightReport& r, std::string_view sep) {
+  return WithMinusSigns(NightTextWithHyphens(r, sep));
 }
 
 std::string NightJson(const NightReport& r) {

@@ -50,7 +50,7 @@ std::string HorizonJson(const SkyPosition& sky) {
          ", \"referenceError\": " + OptionalNumber(sky.error.reference) + "}";
 }
 
-std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
+static std::string RiseSetTextWithHyphens(const RiseSetReport& report, std::string_view separator) {
   std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone->name() + ") desde " +
                      report.place->text + "\n";
   // The almanac's times, to the minute, as the night writes them.
@@ -75,6 +75,10 @@ std::string RiseSetText(const RiseSetReport& report, std::string_view separator)
     }
   }
   return text;
+}
+
+std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
+  return WithMinusSigns(RiseSetTextWithHyphens(report, separator));
 }
 
 std::string RiseSetJson(const RiseSetReport& report) {

@@ -2,6 +2,7 @@
 
 #include "runtime/number_text.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace orbitas::report {
@@ -43,6 +44,20 @@ std::string DateAtTime(const std::string& localMinute) {
   const std::size_t space = localMinute.find(' ');
   if (space == std::string::npos) return localMinute;
   return localMinute.substr(0, space) + " a las " + localMinute.substr(space + 1);
+}
+
+std::string WithMinusSigns(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool beforeDigit = i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9';
+    const unsigned char before = i > 0 ? static_cast<unsigned char>(text[i - 1]) : ' ';
+    const bool afterWord = std::isalnum(before) || before >= 0x80;
+    if (c == '-' && beforeDigit && !afterWord) out += "\u2212";
+    else out += c;
+  }
+  return out;
 }
 
 }  // namespace orbitas::report

@@ -31,4 +31,9 @@ std::string AzimuthText(double degrees, std::string_view separator);
 // "2026-12-08 a las 18:20" for a local minute written "2026-12-08 18:20".
 std::string DateAtTime(const std::string& localMinute);
 
+// text with the minus sign (U+2212) for every negative number's hyphen:
+// a '-' before a digit that does not follow a digit or a letter (so dates,
+// "1950-2100" and "Púppidas-Vélidas" keep theirs). Raises nothing.
+std::string WithMinusSigns(std::string_view text);
+
 }  // namespace orbitas::report

@@ -3,6 +3,7 @@
 #include "calendar/civil_time.h"
 #include "report/eclipse_output.h"
 #include "report/json.h"
+#include "report/text_layout.h"
 #include "report/night_output.h"
 #include "report/phenomena_output.h"
 #include "runtime/number_text.h"
@@ -62,7 +63,7 @@ std::string ShowerDescription(const ShowerPeak& p, std::string_view sep) {
          Format(p.moonIlluminated * 100, "#0", sep) + " %";
 }
 
-std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
+static std::string YearEventLineWithHyphens(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep);
   const double jd = TimeOf(event);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
@@ -79,6 +80,10 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
   }
   return zone.LocalMinute(Seconds(jd)) + "  " + ShowerDescription(seen.peak, sep) + night + "  (" +
          std::string(ShowerAccuracy) + ")\n";
+}
+
+std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
+  return WithMinusSigns(YearEventLineWithHyphens(event, zone, sep));
 }
 
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {

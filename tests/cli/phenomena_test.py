@@ -78,7 +78,7 @@ class Phenomena(unittest.TestCase):
             kinds.add(l["bodies"] if l["referenceInstant"] is None else "with reference")
         self.assertEqual(kinds, {"Plutón", "with reference"})
         text = run("--desde", "2026-03-20", "--hasta", "2026-03-21").stdout
-        self.assertIn("2026-03-20 14:46  Equinoccio de marzo  (el método: 2026-03-20 05:04, error -9.7 h)", text)
+        self.assertIn("2026-03-20 14:46  Equinoccio de marzo  (el método: 2026-03-20 05:04, error \u22129.7 h)", text)
 
     def test_csv_and_json_lines_say_the_same(self):
         rows = list(csv.DictReader(io.StringIO(
