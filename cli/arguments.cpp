@@ -58,14 +58,6 @@ const std::string& WholeNumber(const std::string& text, std::string_view what) {
   throw UsageError(message);
 }
 
-// A local date, "AAAA-MM-DD" (astronomical years allowed), for option.
-CivilTime LocalDate(const std::string& text, std::string_view option) {
-  const std::optional<TableInstant> date = ParseTableInstant(text);
-  if (!date || !date->civil || text.find('T') != std::string::npos) {
-    throw UsageError("fecha no válida para " + std::string(option) + ": " + Shown(text) + " (AAAA-MM-DD)");
-  }
-  return *date->civil;
-}
 
 OutputFormat ParseFormat(const std::string& text) {
   if (text == "texto" || text == "text") return OutputFormat::Text;
@@ -128,17 +120,6 @@ Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes) {
   }
 }
 
-// The local date an optional date names: today for "hoy", the night in
-// progress for "ahora" (a date left out), tomorrow for "mañana".
-CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
-  if (text.empty()) throw UsageError("fecha vacía para " + std::string(option) + " (AAAA-MM-DD, hoy o mañana)");
-  if (Folded(text) == "hoy") return Today(zone);
-  // Now: the night in progress (before local noon, the one that began
-  // yesterday evening); for a day's risings, today.
-  if (Folded(text) == "ahora") return Today(zone, 0, option == "--noche");
-  if (Folded(text) == "manana") return Today(zone, 1);
-  return LocalDate(text, option);
-}
 
 // A format as --formato names it.
 std::string_view FormatName(OutputFormat format) {
@@ -290,13 +271,25 @@ void NeedPlace(Given& g, std::string_view option) {
 Arguments Night(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.riseSet) throw UsageError("--noche no se combina con --ortos");
-  if (g.from || g.to || g.step || g.julianDay || g.explain) {
-    throw UsageError("--noche no se combina con --desde, --jd ni --explicar");
-  }
+  if (g.step || g.julianDay || g.explain) throw UsageError("--noche no se combina con --paso, --jd ni --explicar");
   NeedPlace(g, "--noche");
   parsed.command = Command::Night;
-  parsed.localDate = DateOrToday(*g.night, parsed.zone, "--noche");
-  RequireReferenceSpan(TableInstant{parsed.localDate, 0}, *g.night);
+  if (g.from || g.to) {
+    // Many nights: --noche --desde FECHA --hasta FECHA, a line each.
+    if (!g.from || !g.to || *g.night != "ahora") {
+      throw UsageError("--noche con --desde y --hasta (las dos, y sin otra fecha) da una línea por noche");
+    }
+    parsed.command = Command::Nights;
+    parsed.table.start = TableInstant{LocalDate(*g.from, "--desde"), 0};
+    parsed.table.end = TableInstant{LocalDate(*g.to, "--hasta"), 0};
+    RequireReferenceSpan(parsed.table.start, *g.from);
+    RequireReferenceSpan(parsed.table.end, *g.to);
+    parsed.localDate = *parsed.table.start.civil;
+    if (parsed.json) parsed.format = OutputFormat::Json;
+  } else {
+    parsed.localDate = DateOrToday(*g.night, parsed.zone, "--noche");
+    RequireReferenceSpan(TableInstant{parsed.localDate, 0}, *g.night);
+  }
   if (g.planetLimit) parsed.limits.planetAltitude = ParseAltitude(*g.planetLimit, "--altura-minima");
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
   if (g.instrument) {
@@ -470,7 +463,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   // The night, the risings and one eclipse are written as text or JSON.
   if (g.format && g.parsed.format != OutputFormat::Text && g.parsed.format != OutputFormat::Json &&
-      (g.night || g.riseSet || g.eclipse)) {
+      !(g.night && g.parsed.format == OutputFormat::Csv && g.from) && (g.night || g.riseSet || g.eclipse)) {
     const char* command = g.night ? "--noche" : g.riseSet ? "--ortos" : "--eclipse";
     throw UsageError(std::string(command) + " se escribe como texto o json, no " +
                      std::string(FormatName(g.parsed.format)) + " (--formato)");

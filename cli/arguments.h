@@ -14,7 +14,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Phenomena, SavePlace, Eclipses, Eclipse, Chart };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart };
 
 // What --formato asks for: a table takes the first three, the phenomena all
 // four.

@@ -18,6 +18,7 @@
 #include "report/calendar_file.h"
 #include "report/eclipse_output.h"
 #include "report/night_output.h"
+#include "report/nights_output.h"
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
 #include "cli/output.h"
@@ -163,6 +164,29 @@ int RunNight(const Arguments& args, Output& out) {
         pictures::NightPictureOf(night.night, MethodElements(), *args.place, args.zone, day.date), separator, request.width,
         request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
+  }
+  return 0;
+}
+
+// Many nights from --desde to --hasta, a line (or row, or object) each.
+int RunNights(const Arguments& args, Output& out) {
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  if (args.format == OutputFormat::Csv) out.Write(report::NightSummaryCsvHeader());
+  try {
+    orbitas::RunNights(args.bodies, *args.place, args.zone, *args.table.start.civil, *args.table.end.civil, args.limits,
+                       [&](const LocalDay& day, const NightRun& run) {
+                         const report::NightReport night{day.date, &args.zone, &*args.place, args.limits,
+                                                         run.night,  run.showers, run.eclipses};
+                         switch (args.format) {
+                           case OutputFormat::Csv: out.Write(report::NightSummaryCsvRow(night)); break;
+                           case OutputFormat::Json: out.Write(report::NightSummaryJson(night)); break;
+                           default: out.Write(report::NightSummaryLine(night, separator)); break;
+                         }
+                       });
+  } catch (const RuntimeError& error) {
+    out.Flush();
+    Complain(std::string(error.what()) + ": una noche queda fuera del alcance del método");
+    return ExitRuntimeError;
   }
   return 0;
 }
@@ -321,6 +345,8 @@ int Run(const Arguments& args, Output& out) {
       return RunRiseSet(args, out);
     case Command::Night:
       return RunNight(args, out);
+    case Command::Nights:
+      return RunNights(args, out);
     case Command::Phenomena:
       return RunPhenomena(args, out);
     case Command::SavePlace:

@@ -340,6 +340,27 @@ TableInstant ReferenceBound(const std::string& text, const TimeZone& zone) {
   return bound;
 }
 
+// A local date, "AAAA-MM-DD" (astronomical years allowed), for option.
+CivilTime LocalDate(const std::string& text, std::string_view option) {
+  const std::optional<TableInstant> date = ParseTableInstant(text);
+  if (!date || !date->civil || text.find('T') != std::string::npos) {
+    throw UsageError("fecha no válida para " + std::string(option) + ": " + Shown(text) + " (AAAA-MM-DD)");
+  }
+  return *date->civil;
+}
+
+// The local date an optional date names: today for "hoy", the night in
+// progress for "ahora" (a date left out), tomorrow for "mañana".
+CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option) {
+  if (text.empty()) throw UsageError("fecha vacía para " + std::string(option) + " (AAAA-MM-DD, hoy o mañana)");
+  if (Folded(text) == "hoy") return Today(zone);
+  // Now: the night in progress (before local noon, the one that began
+  // yesterday evening); for a day's risings, today.
+  if (Folded(text) == "ahora") return Today(zone, 0, option == "--noche");
+  if (Folded(text) == "manana") return Today(zone, 1);
+  return LocalDate(text, option);
+}
+
 std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf) {
   const std::string name = Folded(text);
   // Points (1/72 inch) and pixels at 150 per inch of 297 x 210 and 420 x 297 mm.

@@ -87,6 +87,15 @@ void RequireReferenceSpan(const TableInstant& bound, const std::string& text);
 // zone. Raises UsageError for anything else or outside the span.
 TableInstant ReferenceBound(const std::string& text, const TimeZone& zone);
 
+// The local date text names (AAAA-MM-DD), for option's message. Raises
+// UsageError, naming both, for anything else.
+CivilTime LocalDate(const std::string& text, std::string_view option);
+
+// The local date an optional date names: today for "hoy", the night in
+// progress for "ahora" (a date left out; today's for --ortos), tomorrow
+// for "mañana", else LocalDate. Raises UsageError for an empty text.
+CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string_view option);
+
 // A paper size by name, landscape: "A4" (297 x 210 mm) or "A3", in points
 // for a PDF page, in pixels at 150 per inch otherwise; none for another
 // text.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "calendar/civil_days.h"
+#include "session/request_refused.h"
+
 namespace orbitas {
 
 const ElementsTable& MethodElements() {
@@ -49,6 +52,22 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
   return run;
+}
+
+void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
+               const CivilTime& last, const NightLimits& limits,
+               const std::function<void(const LocalDay&, const NightRun&)>& each) {
+  const std::int64_t from = DaysFromCivil(first.year, first.month, first.day);
+  const std::int64_t to = DaysFromCivil(last.year, last.month, last.day);
+  if (to < from) throw RequestRefused("la última noche es anterior a la primera");
+  if (to - from >= MostNights) throw RequestRefused("como mucho 366 noches de una vez");
+  for (std::int64_t d = from; d <= to; ++d) {
+    const CivilDate date = CivilFromDays(d);
+    CivilTime evening;
+    evening.year = date.year, evening.month = date.month, evening.day = date.day;
+    const LocalDay day = LocalDayOf(evening, zone, 12);
+    each(day, RunNight(planets, place, day, limits));
+  }
 }
 
 double TimeOf(const YearEvent& event) {

@@ -74,6 +74,15 @@ struct NightRun {
 };
 NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
+// Each night from the evening of first to that of last (local dates,
+// inclusive, at most MostNights), as RunNight gives it, handed to each with
+// its local day. Raises RequestRefused for a span backwards or too long,
+// and the method's run-time errors.
+inline constexpr int MostNights = 366;
+void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
+               const CivilTime& last, const NightLimits& limits,
+               const std::function<void(const LocalDay&, const NightRun&)>& each);
+
 // A shower's peak and, for a place, the best hour of the night it falls in
 // (the local night, noon to noon, that holds the peak).
 struct ShowerPeakSeen {

@@ -92,6 +92,25 @@ class PlacesByName(unittest.TestCase):
                 self.assertIn(nearest, r.stderr)
 
 
+class ManyNights(unittest.TestCase):
+    def test_a_line_a_night_that_agrees_with_the_night_itself(self):
+        week = run("--noche", "--desde", "2026-12-10", "--hasta", "2026-12-16", "--lugar", "Madrid").stdout.splitlines()
+        self.assertEqual([l[:10] for l in week], [f"2026-12-{d}" for d in range(10, 17)])
+        one = json.loads(run("--noche", "2026-12-13", "--lugar", "Madrid", "--json").stdout)
+        line = json.loads(run("--noche", "--desde", "2026-12-13", "--hasta", "2026-12-13", "--lugar", "Madrid",
+                              "--json").stdout)
+        self.assertEqual(line["darkFrom"], one["sun"]["astronomicalDusk"])
+        self.assertEqual(line["moon"]["set"], one["moon"]["set"])
+        gem = next(s for s in one["meteorShowers"] if s["code"] == "GEM")
+        self.assertIn(f"GEM {round(gem['hourlyRate'])}/h", week[3])
+        rows = run("--noche", "--desde", "2026-12-10", "--hasta", "2026-12-16", "--lugar", "Madrid", "--formato", "csv")
+        self.assertEqual(len(rows.stdout.splitlines()), 8, "a header and a row a night")
+        for args in (["--desde", "2026-12-10"], ["--desde", "2026-12-16", "--hasta", "2026-12-10"],
+                     ["--desde", "2026-01-01", "--hasta", "2027-06-01"]):
+            with self.subTest(args):
+                self.assertEqual(run("--noche", *args, "--lugar", "Madrid").returncode, 2)
+
+
 class EclipsesFromAPlace(unittest.TestCase):
     def test_csv_and_calendar_carry_how_the_place_sees_each(self):
         import csv, io
