@@ -41,6 +41,15 @@ DayScan ScanDay(Height&& height, HourAngle&& hourAngle, double startJd, double e
   return scan;
 }
 
+// What did not happen that day, from the scan and what was found.
+void AddMisses(const DayScan& scan, PlanetDay& day) {
+  if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
+  if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
+  if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);
+  if (scan.everAbove && scan.everBelow && !day.set) day.misses.push_back(DayMiss::NoSetThatDay);
+  if (!day.transit) day.misses.push_back(DayMiss::NoTransitThatDay);
+}
+
 }  // namespace
 
 PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, double startJd,
@@ -67,11 +76,7 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
     day.margin = height(nearest);
     day.verdictWithinError = errorAt(nearest).Covers(*day.margin);
   }
-  if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
-  if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
-  if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);
-  if (scan.everAbove && scan.everBelow && !day.set) day.misses.push_back(DayMiss::NoSetThatDay);
-  if (!day.transit) day.misses.push_back(DayMiss::NoTransitThatDay);
+  AddMisses(scan, day);
   return day;
 }
 
@@ -86,11 +91,7 @@ PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd) {
   const DayScan scan = ScanDay(height, hourAngle, startJd, endJd);
   day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
   if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
-  if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
-  if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
-  if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);
-  if (scan.everAbove && scan.everBelow && !day.set) day.misses.push_back(DayMiss::NoSetThatDay);
-  if (!day.transit) day.misses.push_back(DayMiss::NoTransitThatDay);
+  AddMisses(scan, day);
   return day;
 }
 
