@@ -64,7 +64,8 @@ OutputFormat ParseFormat(const std::string& text) {
   if (text == "csv") return OutputFormat::Csv;
   if (text == "json") return OutputFormat::Json;
   if (text == "ics") return OutputFormat::Ics;
-  throw UsageError("formato desconocido: " + Shown(text) + " (texto, csv o json)" + Suggestion(text, {"texto", "csv", "json"}));
+  throw UsageError("formato desconocido: " + Shown(text) + " (texto, csv, json o ics)" +
+                   Suggestion(text, {"texto", "csv", "json", "ics"}));
 }
 
 // A table's format: any but the calendar file.
@@ -72,7 +73,7 @@ report::TableFormat TableFormatOf(OutputFormat format) {
   switch (format) {
     case OutputFormat::Csv: return report::TableFormat::Csv;
     case OutputFormat::Json: return report::TableFormat::Json;
-    case OutputFormat::Ics: throw UsageError("el formato ics solo se usa con --fenomenos");
+    case OutputFormat::Ics: throw UsageError("el formato ics solo se usa con --fenomenos y --eclipses");
     case OutputFormat::Text: break;
   }
   return report::TableFormat::Text;
