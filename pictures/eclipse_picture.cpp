@@ -100,8 +100,11 @@ std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.6 * font}, e.title, FittedSize(e.title, font * 1.1, width - 2 * font), "middle", "#ffffff", "",
            true);
-  svg.Text({width / 2.0, 2.9 * font}, e.lunar ? "Norte arriba, este a la izquierda" : "Arriba el cénit; a la izquierda, a lo largo del horizonte",
-           font * 0.8, "middle", "#c8d0e0");
+  const std::string subtitle = e.lunar ? "Norte arriba, este a la izquierda"
+                                       : "Tal como se ve mirando al Sol: el cénit arriba, y la izquierda y la derecha "
+                                         "como en el cielo";
+  svg.Text({width / 2.0, 2.9 * font}, subtitle, FittedSize(subtitle, font * 0.8, width - 2 * font, false), "middle",
+           "#c8d0e0");
   svg.Close();
   const Frame f = FrameOf(e, width, height, font);
   if (e.lunar) DrawLunar(svg, e, f, font);
