@@ -295,6 +295,10 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   const double below = f.top + f.side + 2.6 * font;
   DrawScale(svg, f, font, {f.left, below + font});
   DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6});
+  if (!c.beyondStars.empty()) {
+    svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),
+             "middle", "#7a2a00");
+  }
   if (c.chart.zenithAngle) {
     DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font});
     svg.Text({f.left + f.side, below + font * 1.2}, c.horizon, font * 0.7, "end", "#000000");

@@ -1,5 +1,6 @@
 #include "session/chart_contents.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -7,6 +8,10 @@
 #include "runtime/number_text.h"
 #include "session/names.h"
 #include "session/star_names.h"
+#include "sky/bodies/method_sky.h"
+#include "sky/bodies/planet_appearance.h"
+#include "sky/night/night.h"
+#include "sky/stars/stars.h"
 
 namespace orbitas::pictures {
 namespace {
@@ -53,6 +58,21 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   for (const ChartPathPoint& p : chart.path)
     picture.tickDates.push_back(p.tick ? Minute(zone, p.julianDay).substr(5, 5) : "");
   for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
+  // The catalogue stops near magnitude 6: a fainter planet (Neptune 7.7,
+  // Pluto 14.5) is said to be beyond its stars.
+  double faintest = 0;
+  for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
+  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, jd),
+                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), jd)
+                               .magnitude;
+  if (magnitude > faintest) {
+    picture.beyondStars = name + " (magnitud " + Format(magnitude, "#0.0", separator) +
+                          ") es más débil que las estrellas de esta carta (hasta la " +
+                          Format(faintest, "#0.0", separator) + "): " +
+                          (InstrumentFor(magnitude) == Instrument::Binoculars ? "hacen falta prismáticos"
+                                                                              : "hace falta un telescopio") +
+                          " y una carta más profunda";
+  }
   if (chart.altitude) {
     picture.horizon = "altura " + Format(*chart.altitude, "#0.0", separator) + "°, acimut " +
                       Format(*chart.azimuth, "#0.0", separator) + "°";

@@ -29,6 +29,9 @@ struct FinderChartPicture {
   std::vector<std::string> tickDates;    // one a path point: "12-03" on the ticks, else ""
   std::vector<std::string> gridLabels;   // one a grid line: "4h 20m", "+20°"
   std::string horizon;  // "altura 35.2°, acimut 120.3°" with a place, else ""
+  // A planet fainter than the catalogue's faintest star: that the chart's
+  // stars do not reach it, and what it takes to see it; else "".
+  std::string beyondStars;
 };
 
 // The finder chart of body at julianDay (days, UT), fieldDegrees across,

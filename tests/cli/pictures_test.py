@@ -225,6 +225,14 @@ class Pictures(unittest.TestCase):
         self.assertGreater(counts["19"], 0, "they come out as the Sun sinks")
         self.assertLess(counts["19"], counts["22"], "fewer in twilight than at night")
 
+    def test_a_chart_says_when_its_planet_is_fainter_than_its_stars(self):
+        for planet, beyond in (("Urano", False), ("Neptuno", True), ("Plutón", True)):
+            with self.subTest(planet):
+                svg = self.path("c.svg")
+                run("--carta", planet, "2026-12-15T20:00", "--dibujo", svg)
+                with open(svg, encoding="utf-8") as f:
+                    self.assertEqual("más débil que las estrellas de esta carta" in f.read(), beyond)
+
     def test_long_titles_shrink_to_the_width_never_clipped(self):
         for args in (["--noche", "2026-12-13", "--lugar", "Madrid"],
                      ["--eclipse", "2026-08-12", "--lugar", "Oviedo"],
