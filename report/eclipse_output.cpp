@@ -177,8 +177,7 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
   std::string type = "transit";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
-  std::string description = EclipseSummary(seen, ".");
-  if (description.find(',') != std::string::npos) description = "\"" + description + "\"";
+  const std::string description = CsvField(EclipseSummary(seen, "."));
   return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(EclipseKindKey(seen.event)) +
          "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + LocalCsv(seen, zone) + "\r\n";
 }

@@ -25,13 +25,6 @@ std::optional<double> At(const std::optional<TimedEvent>& event) {
   return event ? std::optional<double>(event->time) : std::nullopt;
 }
 
-std::string Csv(std::string text) {
-  if (text.find_first_of(",\"") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 // "Saturno 18:20–01:38 (mejor 20:32)" for each planet that can be seen.
 std::string VisiblePlanets(const NightReport& r, std::string_view joiner) {
   std::string text;
@@ -88,7 +81,7 @@ std::string NightSummaryCsvRow(const NightReport& r) {
   for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : "; ") + EclipseSummary(e, ".");
   return r.date + "," + iso(At(sun.astronomicalDusk)) + "," + iso(At(sun.astronomicalDawn)) + "," +
          Format(moon.phase.illuminated, "#0.00", ".") + "," + iso(moon.rise) + "," + iso(moon.set) + "," +
-         Csv(VisiblePlanets(r, "; ")) + "," + Csv(ShowerRates(r, "; ")) + "," + Csv(eclipses) + "\r\n";
+         CsvField(VisiblePlanets(r, "; ")) + "," + CsvField(ShowerRates(r, "; ")) + "," + CsvField(eclipses) + "\r\n";
 }
 
 std::string NightSummaryJson(const NightReport& r) {

@@ -5,6 +5,7 @@
 #include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
+#include "report/text_layout.h"
 #include "runtime/number_text.h"
 #include "runtime/shortest_text.h"
 
@@ -47,13 +48,6 @@ std::string Shortest(double x) {
 std::optional<double> ErrorSeconds(const Phenomenon& p) {
   if (!p.referenceTime) return std::nullopt;
   return std::round((p.time - *p.referenceTime) * SecondsPerDay);
-}
-
-std::string Csv(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
 }
 
 }  // namespace
@@ -120,7 +114,7 @@ std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
   const double seconds = UnixSecondsFromJulianDay(ListedTime(p));
   const std::optional<double> error = ErrorSeconds(p);
   return zone.LocalIso(seconds) + "," + TimeZone().LocalIso(seconds) + "," + std::string(PhenomenonKey(p.kind)) + "," +
-         Csv(PhenomenonBodies(p)) + "," + Csv(PhenomenonDescription(p, ".")) + "," +
+         CsvField(PhenomenonBodies(p)) + "," + CsvField(PhenomenonDescription(p, ".")) + "," +
          (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
          (error ? Shortest(*error) : "") + "," + zone.LocalIso(UnixSecondsFromJulianDay(p.time)) + "\r\n";
 }

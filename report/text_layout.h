@@ -36,4 +36,8 @@ std::string DateAtTime(const std::string& localMinute);
 // "1950-2100" and "Púppidas-Vélidas" keep theirs). Raises nothing.
 std::string WithMinusSigns(std::string_view text);
 
+// text as one CSV field: quoted, with its quotes doubled, when it holds a
+// comma, a quote or a line break (RFC 4180); as it is otherwise.
+std::string CsvField(std::string_view text);
+
 }  // namespace orbitas::report

@@ -18,13 +18,6 @@ constexpr std::string_view ShowerAccuracy = "de ERFA: el Sol en la longitud del 
 
 double Seconds(double jd) { return UnixSecondsFromJulianDay(jd); }
 
-std::string Csv(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 // The best hour of a peak's night from the place, or null.
 std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZone& zone) {
   if (!night) return "null";
@@ -91,10 +84,10 @@ std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
   const double jd = TimeOf(event);
   const std::string head = zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + ",";
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return head + std::string(EclipseKindKey(e->event)) + "," + Csv(EclipseBodies(*e)) + "," + Csv(EclipseSummary(*e, ".")) + ",,,\r\n";
+    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ".")) + ",,,\r\n";
   }
   const ShowerPeak& s = std::get<ShowerPeakSeen>(event).peak;
-  return head + "meteor-shower,," + Csv(ShowerDescription(s, ".")) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
+  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ".")) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
 }
 
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {
