@@ -96,7 +96,9 @@ TEST(Eclipses, NonCentralSolarEclipsesAsTheCanonGivesThem) {
     EXPECT_FALSE(e->central) << c.year;
     EXPECT_FALSE(e->centralDuration) << c.year << ": no central duration at the limb";
     EXPECT_GT(std::fabs(e->gamma), 0.99) << c.year;
-    if (c.magnitude > 0) EXPECT_NEAR(e->magnitude, c.magnitude, 0.002) << c.year;
+    if (c.magnitude > 0) {
+      EXPECT_NEAR(e->magnitude, c.magnitude, 0.002) << c.year;
+    }
     // A total's umbra covers the whole Sun there; an annular or partial never does.
     EXPECT_EQ(e->magnitude > 1, c.type == EclipseType::Total) << c.year << " " << e->magnitude;
   }
