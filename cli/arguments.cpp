@@ -13,6 +13,7 @@
 #include "session/names.h"
 #include "session/places/home_place.h"
 #include "session/places/place_names.h"
+#include "session/places/place_text.h"
 #include "session/request_refused.h"
 
 namespace orbitas::cli {
@@ -100,27 +101,14 @@ std::string HomePath() { return HomePlacePath(std::getenv("XDG_CONFIG_HOME"), st
 // A place by its coordinates or its name; the other places of that name go
 // to notes.
 Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes) {
-  const std::string text = WithHyphens(typed);
-  const bool letters = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) || c >= 0x80; });
-  const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-  if (!letters) return ParsePlace(text);
-  if (digits) {
-    if (const std::optional<Place> place = ParseSexagesimalPlace(text)) return *place;
-    // Numbers that read wrong ("inf,0", "1e308,0") are said as numbers.
-    if (text.find_first_not_of("0123456789.,+-eEinfaINFA ") == std::string::npos) return ParsePlace(text);
-    throw UsageError("lugar no válido: «" + Shown(text) +
-                     "» (un nombre, como Madrid; LAT,LON en grados decimales, como 40.4168,-3.7038; o con minutos "
-                     "y hemisferio, como 40°25′N,3°42′O)");
-  }
   try {
-    FoundPlace found = FindPlaceByName(text);
-    if (!found.others.empty()) notes.push_back(OthersNote(text, found));
-    return found.place;
+    TypedPlace typedPlace = PlaceFromText(typed);
+    if (!typedPlace.othersNote.empty()) notes.push_back(std::move(typedPlace.othersNote));
+    return std::move(typedPlace.place);
   } catch (const RequestRefused& refused) {
     throw UsageError(refused.what());
   }
 }
-
 
 // A format as --formato names it.
 std::string_view FormatName(OutputFormat format) {

@@ -12,6 +12,7 @@
 #include "pictures/picture_file.h"
 #include "session/runners.h"
 #include "calendar/time_zone.h"
+#include "session/places/place_text.h"
 
 namespace orbitas::cli {
 
@@ -24,15 +25,6 @@ std::optional<TableInstant> ParseTableInstant(std::string_view text);
 // "10d", "6h", "0.5d", "30m", "15s": a positive number of seconds. No value
 // for a unit other than d, h, m, s, or a number that is not positive.
 std::optional<double> ParseStepSeconds(std::string_view text);
-
-// "LAT,LON" with decimal points ("40.4168,-3.7038"). Raises UsageError
-// naming the value for a malformed number, a latitude beyond ±90 or a
-// longitude beyond ±180.
-Place ParsePlace(const std::string& text);
-
-// text with the minus sign (U+2212), as the texts write negative numbers,
-// turned back into hyphens, so that what is copied from a heading reads.
-std::string WithHyphens(std::string text);
 
 // "UTC", "±HH:MM" (-14:00 to +14:00) or a name of the system's time-zone
 // database. Raises UsageError naming the text for anything else, with the
@@ -67,12 +59,6 @@ std::pair<int, int> ParsePictureSize(const std::string& text);
 // nightInProgress, yesterday's before local noon, whose night is still on.
 // Reads the system clock.
 CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false);
-
-// A place in degrees, minutes and seconds with the hemispheres' letters:
-// "40°25′N,3°42′W", "40 25 N, 3 42 O", "40:25:30N 3:42:10W" (N, S; E, W or
-// O for oeste; ° ′ ″ ' " : or spaces between the numbers). None for text
-// not of that form; raises UsageError for one of that form out of range.
-std::optional<Place> ParseSexagesimalPlace(const std::string& text);
 
 // A bound of a span: a date (AAAA-MM-DD[THH:MM[:SS]]) or a Julian day
 // (JD...). Raises UsageError, naming text, for anything else.

@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "session/nearest_names.h"
+#include "session/request_refused.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,7 @@ TEST(PlaceAndZone, DegreesMinutesAndSecondsWithTheirHemispheres) {
   for (const char* text : {"40.4,-3.7", "40°75′N,3°W", "40 25, 3 42", "40°N", "Madrid", "40°25′N,3°42′Q"}) {
     EXPECT_FALSE(ParseSexagesimalPlace(text)) << text;
   }
-  EXPECT_THROW(ParseSexagesimalPlace("95°N,3°W"), UsageError);
+  EXPECT_THROW(ParseSexagesimalPlace("95°N,3°W"), RequestRefused);
 }
 
 TEST(PlaceAndZone, BadValuesAreUsageErrorsThatNameThem) {
