@@ -185,6 +185,7 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
     } else {
       svg.Circle(p.at, p.radius, std::string(BodyColour(b.body)), "#ffffff", 0.8);
     }
+    if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", "#ffd54a", 2);
     const Box& chosen = layout.labels[k];
     svg.Text({(chosen.left + chosen.right) / 2, chosen.bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
              "#ffffff");
@@ -284,12 +285,24 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
   svg.Close();
 }
 
+// The dome of a picture width x height pixels: under the title, as large
+// as the picture allows with room for the compass's names.
+Dome DomeOf(int width, int height) {
+  const double font = FontSize(height);
+  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+}
+
 }  // namespace
+
+std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height) {
+  if (altitude < 0) return std::nullopt;
+  return DomeOf(width, height).At(altitude, azimuth);
+}
 
 std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
   SvgWriter svg(width, height, "El cielo desde " + dome.place + " el " + dome.instant);
-  const Dome d{{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+  const Dome d = DomeOf(width, height);
   svg.Open("titulo", "titulo", "");
   // A long place name shrinks the title to fit the width.
   const std::string heading = "El cielo desde " + dome.place + " · " + dome.instant;

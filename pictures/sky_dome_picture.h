@@ -4,7 +4,9 @@
 // east on the left, with the 16 points of the compass, circles of
 // altitude every 30 degrees, the ecliptic, and the Sun, the Moon (with its
 // lit part) and the planets, each a dot sized by its magnitude.
+#include <optional>
 #include <string>
+#include <utility>
 #include <string_view>
 
 #include "session/picture_contents.h"
@@ -14,5 +16,10 @@ namespace orbitas::pictures {
 // The SVG of the dome, width x height pixels. Bodies below the horizon are
 // left out. decimalSeparator is the user's.
 std::string DrawSkyDome(const SkyDome& dome, std::string_view decimalSeparator, int width, int height);
+
+// Where DrawSkyDome puts a body at altitude and azimuth (degrees) in a
+// picture width x height pixels: (x, y) in pixels from the top left; none
+// below the horizon. Raises nothing.
+std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height);
 
 }  // namespace orbitas::pictures

@@ -62,8 +62,9 @@ constexpr SunRow SunRows[] = {
     {"Salida del Sol", "rise", &SunNight::rise},
 };
 
-// Visible planets first, by their best time; then the others as asked.
-std::vector<const PlanetNight*> Ordered(const Night& night) {
+}  // namespace
+
+std::vector<const PlanetNight*> OrderedPlanets(const Night& night) {
   std::vector<const PlanetNight*> planets;
   for (const PlanetNight& p : night.planets) planets.push_back(&p);
   std::stable_sort(planets.begin(), planets.end(), [](const PlanetNight* a, const PlanetNight* b) {
@@ -72,6 +73,8 @@ std::vector<const PlanetNight*> Ordered(const Night& night) {
   });
   return planets;
 }
+
+namespace {
 
 // Beyond this error (degrees) the method no longer finds a planet.
 constexpr double MethodLostDegrees = 10;
@@ -97,23 +100,27 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
             "°, acimut " + AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")  " +
             ErrorText(p.error.Bar(), sep) + "\n";
   } else {
-    // Under the midnight sun there is no night at all, not just no darkness.
-    const bool midnightSun = std::any_of(r.night.sun.misses.begin(), r.night.sun.misses.end(),
-                                         [](const SunMiss& m) { return m.kind == SunMiss::NeverSets; });
-    text += "  No se ve: " + (p.miss == PlanetMiss::NoDarkness && midnightSun ? std::string("el Sol no se pone")
-                                                                               : PlanetMissText(p, r.limits));
-    if (p.margin) {
-      text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
-      if (p.verdictWithinError) {
-        text += " (a " + Number(-*p.margin, sep) + "° del límite, dentro del error del método: quizá sí se vea)";
-      }
-    }
-    text += "\n";
+    text += "  No se ve: " + PlanetNotSeenText(p, r, sep) + "\n";
   }
   return text;
 }
 
 }  // namespace
+
+std::string PlanetNotSeenText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
+  // Under the midnight sun there is no night at all, not just no darkness.
+  const bool midnightSun = std::any_of(r.night.sun.misses.begin(), r.night.sun.misses.end(),
+                                       [](const SunMiss& m) { return m.kind == SunMiss::NeverSets; });
+  std::string text = p.miss == PlanetMiss::NoDarkness && midnightSun ? std::string("el Sol no se pone")
+                                                                     : PlanetMissText(p, r.limits);
+  if (p.margin) {
+    text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
+    if (p.verdictWithinError) {
+      text += " (a " + Number(-*p.margin, sep) + "° del límite, dentro del error del método: quizá sí se vea)";
+    }
+  }
+  return text;
+}
 
 std::string MeteorRateText(double hourlyRate) {
   const long rounded = std::lround(hourlyRate);
@@ -171,11 +178,10 @@ std::string ShowersJson(const NightReport& r) {
 
 }  // namespace
 
-static std::string NightTextWithHyphens(const NightReport& r, std::string_view sep) {
+static std::string SunAndMoonWithHyphens(const NightReport& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = *r.zone;
-  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
-
+  std::string text;
   text += "\nSol (del propio método; error " + ErrorText(n.sun.error.Bar(), sep) + ")\n";
   for (const SunRow& row : SunRows) {
     const std::optional<TimedEvent>& e = n.sun.*row.event;
@@ -196,9 +202,21 @@ static std::string NightTextWithHyphens(const NightReport& r, std::string_view s
                           "edad " + Number(m.phase.ageDays, sep) + " días");
   text += Row("Altura a mitad de la noche", Number(m.altitudeAtMiddle, sep) + "°");
 
+  return text;
+}
+
+std::string SunAndMoonText(const NightReport& r, std::string_view sep) {
+  return WithMinusSigns(SunAndMoonWithHyphens(r, sep));
+}
+
+static std::string NightTextWithHyphens(const NightReport& r, std::string_view sep) {
+  const Night& n = r.night;
+  const TimeZone& zone = *r.zone;
+  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
+  text += SunAndMoonWithHyphens(r, sep);
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
-  for (const PlanetNight* p : Ordered(n)) text += "\n" + PlanetText(*p, r, sep);
+  for (const PlanetNight* p : OrderedPlanets(n)) text += "\n" + PlanetText(*p, r, sep);
   return text + ShowersAndEclipsesText(r, sep);
 }
 
@@ -234,7 +252,7 @@ std::string NightJson(const NightReport& r) {
           ", \"altitudeAtMidnight\": " + JsonNumber(m.altitudeAtMiddle) + ", \"source\": \"eraMoon98\"}";
   json += ", \"planets\": [";
   bool first = true;
-  for (const PlanetNight* p : Ordered(n)) {
+  for (const PlanetNight* p : OrderedPlanets(n)) {
     json += std::string(first ? "" : ", ") + "{\"body\": " + std::to_string(BodyNumber(p->body)) +
             ", \"name\": " + JsonString(SpanishName(p->body)) + ", \"magnitude\": " + JsonNumber(p->aspect.magnitude) +
             ", \"magnitudeError\": " + OptionalNumber(p->magnitudeError) +

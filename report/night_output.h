@@ -30,6 +30,18 @@ std::string NightText(const NightReport& report, std::string_view separator);
 // zone's offset, angles in degrees, errors of times in minutes.
 std::string NightJson(const NightReport& report);
 
+// The Sun's block (sunset, the twilights, sunrise, with their errors) and
+// the Moon's (rise, set, phase), as NightText writes them.
+std::string SunAndMoonText(const NightReport& report, std::string_view separator);
+
+// Why a planet of the night cannot be seen, in words ("demasiado cerca del
+// Sol; de noche no pasa de 4,2°").
+std::string PlanetNotSeenText(const PlanetNight& planet, const NightReport& report, std::string_view separator);
+
+// The night's planets as the texts list them: the visible ones first, by
+// their best time; then the others as asked.
+std::vector<const PlanetNight*> OrderedPlanets(const Night& night);
+
 // How many meteors an hour, in words: "menos de un meteoro por hora" below
 // half of one, "un meteoro por hora", else "unos N meteoros por hora".
 std::string MeteorRateText(double hourlyRate);

@@ -41,6 +41,7 @@ struct DomeBody {
   double magnitude = 0;     // visual (planets)
   double illuminated = 1;   // the lit fraction (the Moon)
   bool waxing = true;       // the Moon's lit side: west (waxing) or east
+  bool marked = false;      // ringed: the body the user chose
 };
 
 struct DomeStar {

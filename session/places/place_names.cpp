@@ -237,6 +237,28 @@ Place NearestCity(double latitude, double longitude) {
   return PlaceOf(City(geonames_get_city(best)).get());
 }
 
+std::vector<std::string> PlaceCompletions() {
+  AskForUtf8();
+  struct Named {
+    std::string text;
+    unsigned population;
+  };
+  std::vector<Named> cities;
+  for (gint k = 0, count = geonames_get_n_cities(); k < count; ++k) {
+    const City city(geonames_get_city(k));
+    cities.push_back({std::string(geonames_city_get_name(city.get())) + ", " +
+                          SpanishCountry(geonames_city_get_country_code(city.get())),
+                      geonames_city_get_population(city.get())});
+  }
+  std::stable_sort(cities.begin(), cities.end(), [](const Named& a, const Named& b) { return a.population > b.population; });
+  std::vector<std::string> texts;
+  std::set<std::string> seen;
+  for (Named& named : cities) {
+    if (seen.insert(named.text).second) texts.push_back(std::move(named.text));
+  }
+  return texts;
+}
+
 std::string SpanishCountry(std::string_view code) {
   for (const Country& country : Countries) {
     if (country.code == code) return std::string(country.spanish.substr(0, country.spanish.find(',')));

@@ -34,6 +34,12 @@ std::string OthersNote(const std::string& text, const FoundPlace& found);
 // its coordinates takes its time zone from. Raises nothing.
 Place NearestCity(double latitude, double longitude);
 
+// Every city of the gazetteer as FindPlaceByName reads it back ("Sevilla,
+// España"), in the user's language where the gazetteer has it, the most
+// populous first, each text once: what a place field completes from.
+// Raises nothing.
+std::vector<std::string> PlaceCompletions();
+
 // The Spanish name of a country by its ISO 3166-1 two letters ("ES":
 // "España"), the part before a comma where the standard's name has one;
 // the code itself when it is not one.
