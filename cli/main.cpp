@@ -193,10 +193,7 @@ int RunNights(const Arguments& args, Output& out) {
 
 // A calendar file stamped with SOURCE_DATE_EPOCH when set, for files that
 // come out the same every time, else now.
-report::CalendarFile StampedCalendar() {
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  return report::CalendarFile(epoch ? static_cast<std::time_t>(std::atoll(epoch)) : std::time(nullptr));
-}
+report::CalendarFile StampedCalendar() { return report::CalendarFile(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH"))); }
 
 // The Julian day (UT) of a bound given as a date in zone or as a Julian day.
 double BoundJulianDay(const TableInstant& bound, const TimeZone& zone) {
@@ -280,9 +277,8 @@ int RunOneEclipse(const Arguments& args, Output& out) {
   if (!picture) return 0;
   // The Moon's path is drawn for any place; the Sun's disc as a place sees
   // it, when it sees it; a transit has no picture.
-  const bool solar = std::holds_alternative<SolarEclipse>(seen->event);
-  if (std::holds_alternative<Transit>(seen->event) || (solar && (!seen->solar || !seen->solar->type))) {
-    Complain(solar ? "el dibujo de un eclipse de Sol es el de un lugar que lo ve: falta --lugar, o no se ve desde allí"
+  if (!pictures::HasEclipsePicture(*seen)) {
+    Complain(!std::holds_alternative<Transit>(seen->event) ? "el dibujo de un eclipse de Sol es el de un lugar que lo ve: falta --lugar, o no se ve desde allí"
                    : "no hay dibujo de los tránsitos");
     return ExitRuntimeError;
   }

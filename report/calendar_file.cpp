@@ -1,5 +1,8 @@
 #include "report/calendar_file.h"
 
+#include <cstdlib>
+#include <ctime>
+
 #include <libical/ical.h>
 
 #include <cmath>
@@ -134,6 +137,10 @@ std::string CalendarFile::Event(const Phenomenon& p) const {
   return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary,
                    summary + ". Instante de la referencia de ERFA; el método de Órbitas da " + method + " UTC (" +
                        error + ").");
+}
+
+std::time_t CalendarStamp(const char* sourceDateEpoch) {
+  return sourceDateEpoch ? static_cast<std::time_t>(std::atoll(sourceDateEpoch)) : std::time(nullptr);
 }
 
 }  // namespace orbitas::report

@@ -13,6 +13,12 @@
 
 namespace orbitas::report {
 
+// The stamp of a calendar file: sourceDateEpoch (the text of the
+// environment's SOURCE_DATE_EPOCH, seconds since 1970, or null) when given,
+// for files that come out the same every time; now otherwise. The front end
+// reads the environment and passes it.
+std::time_t CalendarStamp(const char* sourceDateEpoch);
+
 class CalendarFile {
  public:
   // stamp: the DTSTAMP of every event (seconds since 1970), the time the

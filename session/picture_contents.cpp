@@ -260,4 +260,9 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   return picture;
 }
 
+bool HasEclipsePicture(const EclipseSeen& seen) {
+  if (std::holds_alternative<Transit>(seen.event)) return false;
+  return !std::holds_alternative<SolarEclipse>(seen.event) || (seen.solar && seen.solar->type);
+}
+
 }  // namespace orbitas::pictures

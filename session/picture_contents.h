@@ -179,6 +179,10 @@ struct EclipsePicture {
 // then needs). Raises nothing.
 EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone);
 
+// Whether EclipsePictureOf has a picture of seen: a lunar eclipse always, a
+// solar one when its place sees it, a transit never.
+bool HasEclipsePicture(const EclipseSeen& seen);
+
 // The orbits picture of an instant's outcome: the Earth and the planets
 // as far as they were computed, their orbits over one period (2 pi / n
 // days) from elements, and where a run-time error stopped them.

@@ -1,0 +1,126 @@
+#include "planner/chart_tab.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calendar/civil_time.h"
+#include "pictures/finder_chart_picture.h"
+#include "pictures/picture_file.h"
+#include "planner/background.h"
+#include "planner/save_file.h"
+#include "planner/svg_view.h"
+#include "session/chart_contents.h"
+#include "session/names.h"
+
+namespace orbitas::planner {
+namespace {
+
+constexpr Body ChartPlanets[] = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+                                 Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+constexpr int PageWidth = 842, PageHeight = 595;  // A4 landscape, points
+
+}  // namespace
+
+ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
+  planet_ = new QComboBox;
+  planet_->setAccessibleName(QStringLiteral("Planeta de la carta"));
+  for (Body b : ChartPlanets) planet_->addItem(QString::fromStdString(std::string(SpanishName(b))), static_cast<int>(b));
+  planet_->setCurrentIndex(3);  // Júpiter
+  when_ = new QDateTimeEdit;
+  when_->setAccessibleName(QStringLiteral("Fecha y hora de la carta"));
+  when_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+  when_->setCalendarPopup(true);
+  field_ = new QDoubleSpinBox;
+  field_->setAccessibleName(QStringLiteral("Campo de la carta, en grados"));
+  field_->setRange(1, 90);
+  field_->setValue(20);
+  field_->setSuffix(QStringLiteral("°"));
+  heading_ = new QLabel;
+  heading_->setAccessibleName(QStringLiteral("Lo que muestra la carta"));
+  heading_->setWordWrap(true);
+  chart_ = new SvgView(QStringLiteral("Carta de localización"));
+  print_ = new QPushButton(QStringLiteral("&Imprimir…"));
+  print_->setAccessibleName(QStringLiteral("Imprimir la carta"));
+  pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
+  pdf_->setAccessibleName(QStringLiteral("Guardar la carta en PDF"));
+
+  auto* form = new QHBoxLayout;
+  auto* planetLabel = new QLabel(QStringLiteral("P&laneta:"));
+  planetLabel->setBuddy(planet_);
+  auto* whenLabel = new QLabel(QStringLiteral("&Momento:"));
+  whenLabel->setBuddy(when_);
+  auto* fieldLabel = new QLabel(QStringLiteral("Ca&mpo:"));
+  fieldLabel->setBuddy(field_);
+  for (QWidget* w : std::initializer_list<QWidget*>{planetLabel, planet_, whenLabel, when_, fieldLabel, field_}) {
+    form->addWidget(w);
+  }
+  form->addStretch(1);
+  form->addWidget(print_);
+  form->addWidget(pdf_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(heading_);
+  layout->addWidget(chart_, 1);
+
+  connect(planet_, &QComboBox::currentIndexChanged, this, &ChartTab::Draw);
+  connect(when_, &QDateTimeEdit::dateTimeChanged, this, &ChartTab::Draw);
+  connect(field_, &QDoubleSpinBox::valueChanged, this, &ChartTab::Draw);
+  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, chart_->svg()); });
+  connect(pdf_, &QPushButton::clicked, this, &ChartTab::SavePdf);
+}
+
+const std::string& ChartTab::Svg() const { return chart_->svg(); }
+
+void ChartTab::Refresh(const Observer& observer) {
+  observer_ = observer;
+  const QSignalBlocker quiet(when_);
+  // The chart of the night: at ten in the evening of its date.
+  when_->setDateTime(QDateTime(observer.date, QTime(22, 0)));
+  Draw();
+}
+
+void ChartTab::Draw() {
+  const Observer o = observer_;
+  CivilTime local = o.Civil(when_->time().hour());
+  local.minute = when_->time().minute();
+  const QDate date = when_->date();
+  local.year = date.year(), local.month = date.month(), local.day = date.day();
+  const double jd = JulianDayFromUnixSeconds(o.zone.UtcOf(local));
+  const Body body = static_cast<Body>(planet_->currentData().toInt());
+  const double field = field_->value();
+  background_.Submit(QStringLiteral("carta"), [this, o, jd, body, field] {
+    const pictures::FinderChartPicture chart =
+        pictures::FinderChartPictureOf(MethodElements(), body, jd, field, o.place, o.zone, o.separator);
+    std::string svg = pictures::DrawFinderChart(chart, o.separator, PageWidth, PageHeight);
+    std::string heading = "Carta de " + chart.heading + "\n" + chart.methodTitle +
+                          (chart.horizon.empty() ? "" : "\n" + chart.horizon) +
+                          (chart.beyondStars.empty() ? "" : "\n" + chart.beyondStars);
+    return [this, svg = std::move(svg), heading = std::move(heading)] {
+      heading_->setText(QString::fromStdString(heading));
+      chart_->SetSvg(svg);
+      emit filled();
+    };
+  });
+}
+
+void ChartTab::SavePdf() {
+  const QString path =
+      AskSavePath(this, QStringLiteral("Guardar PDF"), QStringLiteral("carta.pdf"), QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  try {
+    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, PageWidth, PageHeight});
+    const std::string failure = file.Commit(chart_->svg());
+    if (!failure.empty()) QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
+  } catch (const pictures::PictureFileError& error) {
+    QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromUtf8(error.what()));
+  }
+}
+
+}  // namespace orbitas::planner

@@ -1,0 +1,47 @@
+#pragma once
+// "Carta": a planet, a date and a field give the finder chart; it prints
+// on A4 through the system's print dialog, or saves as the command line's
+// own PDF.
+#include <QWidget>
+
+#include "planner/observer.h"
+
+class QComboBox;
+class QDateTimeEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+
+namespace orbitas::planner {
+
+class Background;
+class SvgView;
+
+class ChartTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  ChartTab(Background& background, QWidget* parent = nullptr);
+
+  void Refresh(const Observer& observer);
+  const std::string& Svg() const;
+
+ signals:
+  void filled();
+
+ private:
+  void Draw();
+  void SavePdf();
+
+  Background& background_;
+  Observer observer_;
+  QComboBox* planet_;
+  QDateTimeEdit* when_;
+  QDoubleSpinBox* field_;
+  QLabel* heading_;
+  SvgView* chart_;
+  QPushButton* print_;
+  QPushButton* pdf_;
+};
+
+}  // namespace orbitas::planner

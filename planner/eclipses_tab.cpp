@@ -1,0 +1,110 @@
+#include "planner/eclipses_tab.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "calendar/civil_time.h"
+#include "pictures/eclipse_picture.h"
+#include "planner/background.h"
+#include "planner/rows_model.h"
+#include "planner/save_file.h"
+#include "planner/svg_view.h"
+#include "report/eclipse_output.h"
+#include "report/view_rows.h"
+#include "session/picture_contents.h"
+
+namespace orbitas::planner {
+namespace {
+
+constexpr int SpanYears = 10;
+
+}  // namespace
+
+EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
+  model_ = new RowsModel(report::EclipseColumns(), this);
+  table_ = new QTableView;
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setAccessibleName(QStringLiteral("Eclipses y tránsitos de los próximos diez años"));
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->verticalHeader()->hide();
+  details_ = new QPlainTextEdit;
+  details_->setReadOnly(true);
+  details_->setFont(QFont(QStringLiteral("monospace")));
+  details_->setAccessibleName(QStringLiteral("Circunstancias del eclipse elegido"));
+  picture_ = new SvgView(QStringLiteral("Dibujo del eclipse elegido"));
+  csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
+  csv_->setAccessibleName(QStringLiteral("Exportar CSV de los eclipses"));
+  csv_->setEnabled(false);
+
+  auto* below = new QSplitter(Qt::Horizontal);
+  below->addWidget(details_);
+  below->addWidget(picture_);
+  auto* whole = new QSplitter(Qt::Vertical);
+  whole->addWidget(table_);
+  whole->addWidget(below);
+  auto* bar = new QHBoxLayout;
+  bar->addStretch(1);
+  bar->addWidget(csv_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(whole, 1);
+
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EclipsesTab::ShowChosen);
+  connect(csv_, &QPushButton::clicked, this, [this] {
+    const QString path = AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("eclipses.csv"),
+                                     QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty()) SaveText(this, path, Csv());
+  });
+}
+
+const std::string& EclipsesTab::PictureSvg() const { return picture_->svg(); }
+
+void EclipsesTab::Refresh(const Observer& o) {
+  observer_ = o;
+  background_.Submit(QStringLiteral("eclipses"), [this, o] {
+    auto eclipses = std::make_shared<std::vector<EclipseSeen>>();
+    const double start = JulianDayFromUnixSeconds(o.zone.UtcOf(o.Civil()));
+    RunEclipses(start, start + SpanYears * 365.25, o.place, [&](const EclipseSeen& seen) { eclipses->push_back(seen); });
+    std::vector<report::ViewRow> rows;
+    for (const EclipseSeen& seen : *eclipses) rows.push_back(report::EclipseRow(seen, o.zone, o.separator));
+    return [this, eclipses, rows = std::move(rows)]() mutable {
+      eclipses_ = eclipses;
+      model_->SetRows(std::move(rows));
+      details_->clear();
+      picture_->SetSvg({});
+      csv_->setEnabled(true);
+      emit filled();
+    };
+  });
+}
+
+std::string EclipsesTab::Csv() const {
+  std::string text = report::EclipseCsvHeader();
+  if (eclipses_) {
+    for (const EclipseSeen& seen : *eclipses_) text += report::EclipseCsvRow(seen, observer_.zone);
+  }
+  return text;
+}
+
+void EclipsesTab::ShowChosen() {
+  const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+  if (chosen.isEmpty() || !eclipses_) return;
+  const EclipseSeen& seen = (*eclipses_)[static_cast<std::size_t>(chosen.front().row())];
+  const Observer& o = observer_;
+  details_->setPlainText(QString::fromStdString(report::EclipseText(seen, &o.place, o.zone, o.separator)));
+  // A transit has no picture, nor a solar eclipse the place does not see.
+  if (!pictures::HasEclipsePicture(seen)) {
+    picture_->SetSvg({});
+    return;
+  }
+  picture_->SetSvg(pictures::DrawEclipse(pictures::EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700));
+}
+
+}  // namespace orbitas::planner

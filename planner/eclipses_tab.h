@@ -1,0 +1,50 @@
+#pragma once
+// "Eclipses": the eclipses and transits of the next ten years from the
+// night's date; the chosen one's local circumstances for the place, in
+// words, and its picture.
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "planner/observer.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace orbitas::planner {
+
+class Background;
+class RowsModel;
+class SvgView;
+
+class EclipsesTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  EclipsesTab(Background& background, QWidget* parent = nullptr);
+
+  void Refresh(const Observer& observer);
+
+  // The CSV of the list, as `--eclipses --formato csv` writes it.
+  std::string Csv() const;
+  QTableView* table() const { return table_; }
+  const std::string& PictureSvg() const;
+
+ signals:
+  void filled();
+
+ private:
+  void ShowChosen();
+
+  Background& background_;
+  Observer observer_;
+  std::shared_ptr<const std::vector<EclipseSeen>> eclipses_;
+  RowsModel* model_;
+  QTableView* table_;
+  QPlainTextEdit* details_;
+  SvgView* picture_;
+  QPushButton* csv_;
+};
+
+}  // namespace orbitas::planner

@@ -1,0 +1,221 @@
+#include "planner/night_tab.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "calendar/civil_time.h"
+#include "pictures/night_picture.h"
+#include "pictures/sky_dome_picture.h"
+#include "planner/background.h"
+#include "planner/rows_model.h"
+#include "planner/svg_view.h"
+#include "report/view_rows.h"
+#include "session/instant.h"
+
+namespace orbitas::planner {
+
+// Everything one night's run gives the tab, with the place and zone its
+// report points at.
+struct NightAnswer {
+  Place place;
+  TimeZone zone;
+  report::NightReport report;
+  std::vector<report::ViewRow> rows;
+  std::string sunAndMoon, chartSvg;
+  double dusk = 0, dawn = 0;  // Julian days (UT): the slider's ends
+};
+
+namespace {
+
+constexpr int DomeSize = 760;      // pixels of the dome's square picture
+constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
+const std::vector<Int16> Planets = {1, 2, 4, 5, 6, 7, 8, 9};
+
+std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
+  auto answer = std::make_shared<NightAnswer>();
+  answer->place = o.place;
+  answer->zone = o.zone;
+  const LocalDay day = LocalDayOf(o.Civil(), o.zone, 12);
+  NightLimits limits;
+  limits.instrument = o.instrument;
+  NightRun run = RunNight(Planets, answer->place, day, limits);
+  answer->report = {day.date, &answer->zone, &answer->place, limits, std::move(run.night), std::move(run.showers),
+                    std::move(run.eclipses)};
+  answer->rows = report::NightRows(answer->report, o.separator);
+  answer->sunAndMoon = report::SunAndMoonText(answer->report, o.separator);
+  const Night& night = answer->report.night;
+  answer->chartSvg = pictures::DrawNight(
+      pictures::NightPictureOf(night, MethodElements(), answer->place, answer->zone, day.date), o.separator, 1200, 520);
+  answer->dusk = night.sun.set ? night.sun.set->time : night.start;
+  answer->dawn = night.sun.rise ? night.sun.rise->time : night.end;
+  if (answer->dawn <= answer->dusk) answer->dusk = night.start, answer->dawn = night.end;
+  return answer;
+}
+
+}  // namespace
+
+NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
+  // The Sun's block and the Moon's side by side, in the texts' columns.
+  for (QLabel** label : {&sun_, &moon_}) {
+    *label = new QLabel;
+    (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    (*label)->setFont(QFont(QStringLiteral("monospace"), 8));
+    (*label)->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  }
+  sun_->setAccessibleName(QStringLiteral("El Sol esta noche"));
+  moon_->setAccessibleName(QStringLiteral("La Luna esta noche"));
+  moon_->setWordWrap(true);
+
+  model_ = new RowsModel(report::NightColumns(), this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(RowsModel::SortRole);
+  table_ = new QTableView;
+  table_->setModel(sorted_);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setAccessibleName(QStringLiteral("Planetas y lluvias de estrellas de esta noche"));
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->verticalHeader()->hide();
+
+  dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
+  slider_ = new QSlider(Qt::Horizontal);
+  slider_->setAccessibleName(QStringLiteral("Hora del cielo"));
+  slider_->setEnabled(false);
+  instant_ = new QLabel;
+  instant_->setAccessibleName(QStringLiteral("Hora del dibujo"));
+  now_ = new QPushButton(QStringLiteral("&Ahora"));
+  now_->setAccessibleName(QStringLiteral("Ahora"));
+  chart_ = new SvgView(QStringLiteral("Altura de los astros durante la noche"));
+
+  auto* left = new QWidget;
+  auto* leftLayout = new QVBoxLayout(left);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+  auto* almanac = new QHBoxLayout;
+  almanac->addWidget(sun_);
+  almanac->addWidget(moon_, 1);
+  leftLayout->addLayout(almanac);
+  leftLayout->addWidget(table_, 1);
+  auto* right = new QWidget;
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  rightLayout->addWidget(dome_, 1);
+  auto* sliderRow = new QHBoxLayout;
+  sliderRow->addWidget(slider_, 1);
+  sliderRow->addWidget(instant_);
+  sliderRow->addWidget(now_);
+  rightLayout->addLayout(sliderRow);
+  auto* top = new QSplitter(Qt::Horizontal);
+  top->addWidget(left);
+  top->addWidget(right);
+  top->setStretchFactor(0, 3);
+  top->setStretchFactor(1, 2);
+  auto* whole = new QSplitter(Qt::Vertical);
+  whole->addWidget(top);
+  whole->addWidget(chart_);
+  whole->setStretchFactor(0, 3);
+  whole->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(whole);
+
+  connect(slider_, &QSlider::valueChanged, this, &NightTab::DrawDome);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawDome);
+  connect(dome_, &SvgView::clicked, this, &NightTab::SelectBodyAt);
+  connect(now_, &QPushButton::clicked, this, &NightTab::ShowNow);
+}
+
+NightTab::~NightTab() = default;
+
+const std::string& NightTab::ChartSvg() const { return chart_->svg(); }
+
+void NightTab::Refresh(const Observer& observer) {
+  observer_ = observer;
+  background_.Submit(QStringLiteral("noche"), [this, observer] {
+    std::shared_ptr<const NightAnswer> answer = ComputeNightAnswer(observer);
+    return [this, answer] { Show(answer); };
+  });
+}
+
+void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
+  answer_ = std::move(answer);
+  const QString almanac = QString::fromStdString(answer_->sunAndMoon).trimmed();
+  const qsizetype moon = almanac.indexOf(QStringLiteral("\nLuna"));
+  sun_->setText(almanac.left(moon).trimmed());
+  moon_->setText(moon < 0 ? QString() : almanac.mid(moon).trimmed());
+  model_->SetRows(answer_->rows);
+  chart_->SetSvg(answer_->chartSvg);
+  const int minutes = static_cast<int>(std::lround((answer_->dawn - answer_->dusk) * 1440));
+  const QSignalBlocker quiet(slider_);
+  slider_->setRange(0, std::max(minutes, 0));
+  slider_->setSingleStep(5);
+  slider_->setPageStep(60);
+  slider_->setEnabled(true);
+  // The darkest moment first: halfway through the night.
+  slider_->setValue(minutes / 2);
+  DrawDome();
+  emit filled();
+}
+
+std::optional<Body> NightTab::SelectedBody() const {
+  const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+  if (chosen.isEmpty()) return std::nullopt;
+  return model_->row(sorted_->mapToSource(chosen.front()).row()).body;
+}
+
+void NightTab::DrawDome() {
+  if (!answer_) return;
+  const double jd = answer_->dusk + slider_->value() / 1440.0;
+  instant_->setText(QString::fromStdString(answer_->zone.LocalMinute(UnixSecondsFromJulianDay(jd))).mid(11));
+  const std::optional<Body> marked = SelectedBody();
+  const Observer o = observer_;
+  auto answer = answer_;
+  background_.Submit(QStringLiteral("cielo"), [this, o, jd, marked, answer] {
+    const InstantOutcome outcome = ComputeInstant(std::nullopt, QString::number(jd, 'f', 6).toStdString(), Planets,
+                                                  o.separator, answer->place, answer->zone);
+    pictures::SkyDome dome = pictures::SkyDomeOf(outcome, MethodElements(), answer->place, answer->zone, DomeStars);
+    for (pictures::DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
+    std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
+    return [this, svg = std::move(svg), bodies = dome.bodies] {
+      domeBodies_ = bodies;
+      dome_->SetSvg(svg);
+    };
+  });
+}
+
+void NightTab::SelectBodyAt(QPointF point) {
+  // The nearest body within a short reach of the click.
+  std::optional<Body> nearest;
+  double best = 30;
+  for (const pictures::DomeBody& b : domeBodies_) {
+    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, DomeSize, DomeSize);
+    if (!at) continue;
+    const double distance = std::hypot(at->first - point.x(), at->second - point.y());
+    if (distance < best) best = distance, nearest = b.body;
+  }
+  if (!nearest) return;
+  for (int row = 0; row < sorted_->rowCount(); ++row) {
+    if (model_->row(sorted_->mapToSource(sorted_->index(row, 0)).row()).body == nearest) {
+      table_->selectRow(row);
+      return;
+    }
+  }
+}
+
+void NightTab::ShowNow() {
+  if (!answer_) return;
+  const double now = JulianDayFromUnixSeconds(static_cast<double>(QDateTime::currentSecsSinceEpoch()));
+  slider_->setValue(static_cast<int>(std::lround((now - answer_->dusk) * 1440)));
+}
+
+}  // namespace orbitas::planner

@@ -1,0 +1,66 @@
+#pragma once
+// "Esta noche": the Sun's and the Moon's lines, a sortable table of the
+// planets and the active meteor showers, the sky dome for an instant of
+// the night (a slider from dusk to dawn, "Ahora") with the chosen row's
+// body ringed, and the night's altitude chart.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "planner/observer.h"
+#include "session/picture_contents.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace orbitas::planner {
+
+class Background;
+class RowsModel;
+class SvgView;
+struct NightAnswer;
+
+class NightTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  NightTab(Background& background, QWidget* parent = nullptr);
+  ~NightTab() override;
+
+  // Computes the night of observer, off the interface thread.
+  void Refresh(const Observer& observer);
+
+  // The picture the print and save actions take: the altitude chart.
+  const std::string& ChartSvg() const;
+  QTableView* table() const { return table_; }
+
+ signals:
+  void filled();  // the table and the pictures show the latest night
+
+ private:
+  void Show(std::shared_ptr<const NightAnswer> answer);
+  void DrawDome();
+  void SelectBodyAt(QPointF picturePoint);
+  std::optional<Body> SelectedBody() const;
+  void ShowNow();
+
+  Background& background_;
+  Observer observer_;
+  std::shared_ptr<const NightAnswer> answer_;
+  std::vector<pictures::DomeBody> domeBodies_;  // where the dome drew each body
+  QLabel* sun_;
+  QLabel* moon_;
+  RowsModel* model_;
+  QSortFilterProxyModel* sorted_;
+  QTableView* table_;
+  SvgView* dome_;
+  QSlider* slider_;
+  QLabel* instant_;
+  QPushButton* now_;
+  SvgView* chart_;
+};
+
+}  // namespace orbitas::planner

@@ -1,0 +1,179 @@
+#include "planner/phenomena_tab.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
+
+#include "calendar/civil_time.h"
+#include "planner/background.h"
+#include "planner/rows_model.h"
+#include "planner/save_file.h"
+#include "report/calendar_file.h"
+#include "report/phenomena_output.h"
+#include "report/view_rows.h"
+#include "report/year_output.h"
+#include "session/event_groups.h"
+#include "session/names.h"
+
+namespace orbitas::planner {
+
+// The rows of the chosen kind and body.
+class EventFilter : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+  void Choose(const std::vector<YearEvent>* events, int group, int body) {
+    events_ = events, group_ = group, body_ = body;
+    invalidateFilter();
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex&) const override {
+    if (!events_ || row >= static_cast<int>(events_->size())) return true;
+    const YearEvent& event = (*events_)[static_cast<std::size_t>(row)];
+    if (group_ >= 0 && GroupOf(event) != EventGroups[static_cast<std::size_t>(group_)]) return false;
+    if (body_ < 0) return true;
+    const std::vector<Body> bodies = BodiesOfEvent(event);
+    return std::find(bodies.begin(), bodies.end(), static_cast<Body>(body_)) != bodies.end();
+  }
+
+ private:
+  const std::vector<YearEvent>* events_ = nullptr;
+  int group_ = -1, body_ = -1;  // -1: all
+};
+
+namespace {
+
+const std::vector<Int16> Planets = {1, 2, 4, 5, 6, 7, 8, 9};
+constexpr Body FilterBodies[] = {Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,  Body::Mars,
+                                 Body::Jupiter, Body::Saturn, Body::Uranus,  Body::Neptune, Body::Pluto};
+
+double JulianDayOfNewYear(const TimeZone& zone, int year) {
+  CivilTime first;
+  first.year = year;
+  return JulianDayFromUnixSeconds(zone.UtcOf(first));
+}
+
+}  // namespace
+
+PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
+  kind_ = new QComboBox;
+  kind_->setAccessibleName(QStringLiteral("Tipo de fenómeno"));
+  kind_->addItem(QStringLiteral("Todos"), -1);
+  for (std::size_t k = 0; k < EventGroups.size(); ++k) {
+    kind_->addItem(QString::fromUtf8(EventGroupName(EventGroups[k]).data(), static_cast<int>(EventGroupName(EventGroups[k]).size())),
+                   static_cast<int>(k));
+  }
+  body_ = new QComboBox;
+  body_->setAccessibleName(QStringLiteral("Astro del fenómeno"));
+  body_->addItem(QStringLiteral("Todos"), -1);
+  for (Body b : FilterBodies) body_->addItem(QString::fromStdString(std::string(SpanishName(b))), static_cast<int>(b));
+  calendar_ = new QPushButton(QStringLiteral("Exportar al &calendario…"));
+  calendar_->setAccessibleName(QStringLiteral("Exportar al calendario"));
+  csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
+  csv_->setAccessibleName(QStringLiteral("Exportar CSV"));
+  calendar_->setEnabled(false);
+  csv_->setEnabled(false);
+
+  model_ = new RowsModel(report::YearEventColumns(), this);
+  filter_ = new EventFilter(this);
+  filter_->setSourceModel(model_);
+  filter_->setSortRole(RowsModel::SortRole);
+  table_ = new QTableView;
+  table_->setModel(filter_);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setAccessibleName(QStringLiteral("Fenómenos del año"));
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->verticalHeader()->hide();
+
+  auto* bar = new QHBoxLayout;
+  auto* kindLabel = new QLabel(QStringLiteral("&Tipo:"));
+  kindLabel->setBuddy(kind_);
+  auto* bodyLabel = new QLabel(QStringLiteral("A&stro:"));
+  bodyLabel->setBuddy(body_);
+  bar->addWidget(kindLabel);
+  bar->addWidget(kind_);
+  bar->addWidget(bodyLabel);
+  bar->addWidget(body_);
+  bar->addStretch(1);
+  bar->addWidget(csv_);
+  bar->addWidget(calendar_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(table_, 1);
+
+  const auto refilter = [this] {
+    filter_->Choose(events_.get(), kind_->currentData().toInt(), body_->currentData().toInt());
+  };
+  connect(kind_, &QComboBox::currentIndexChanged, this, refilter);
+  connect(body_, &QComboBox::currentIndexChanged, this, refilter);
+  connect(calendar_, &QPushButton::clicked, this, &PhenomenaTab::ExportCalendar);
+  connect(csv_, &QPushButton::clicked, this, &PhenomenaTab::ExportCsv);
+}
+
+void PhenomenaTab::Refresh(const Observer& o) {
+  background_.Submit(QStringLiteral("fenómenos"), [this, o] {
+    auto events = std::make_shared<std::vector<YearEvent>>();
+    const double start = JulianDayOfNewYear(o.zone, o.date.year()), end = JulianDayOfNewYear(o.zone, o.date.year() + 1);
+    RunPhenomena(Planets, true, false, 1.0, start, end, o.place, o.zone,
+                 [&](const YearEvent& e) { events->push_back(e); }, {});
+    std::vector<report::ViewRow> rows;
+    for (const YearEvent& e : *events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
+    return [this, events, rows = std::move(rows), o]() mutable {
+      separator_ = o.separator;
+      filter_->Choose(nullptr, -1, -1);
+      model_->SetRows(std::move(rows));
+      Show(events, o.zone);
+    };
+  });
+}
+
+void PhenomenaTab::Show(std::shared_ptr<const std::vector<YearEvent>> events, const TimeZone& zone) {
+  events_ = std::move(events);
+  zone_ = zone;
+  filter_->Choose(events_.get(), kind_->currentData().toInt(), body_->currentData().toInt());
+  calendar_->setEnabled(true);
+  csv_->setEnabled(true);
+  emit filled();
+}
+
+std::string PhenomenaTab::Calendar() const {
+  const report::CalendarFile calendar(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH")));
+  std::string text = calendar.Begin();
+  if (events_) {
+    for (const YearEvent& e : *events_) text += report::YearEventCalendar(e, calendar);
+  }
+  return text + calendar.End();
+}
+
+std::string PhenomenaTab::Csv() const {
+  std::string text = report::PhenomenonCsvHeader();
+  for (int row = 0; events_ && row < filter_->rowCount(); ++row) {
+    const int source = filter_->mapToSource(filter_->index(row, 0)).row();
+    text += report::YearEventCsvRow((*events_)[static_cast<std::size_t>(source)], zone_);
+  }
+  return text;
+}
+
+void PhenomenaTab::ExportCalendar() {
+  const QString path = AskSavePath(this, QStringLiteral("Exportar al calendario"), QStringLiteral("fenomenos.ics"),
+                                   QStringLiteral("Calendario (*.ics)"));
+  if (!path.isEmpty()) SaveText(this, path, Calendar());
+}
+
+void PhenomenaTab::ExportCsv() {
+  const QString path =
+      AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("fenomenos.csv"), QStringLiteral("CSV (*.csv)"));
+  if (!path.isEmpty()) SaveText(this, path, Csv());
+}
+
+}  // namespace orbitas::planner

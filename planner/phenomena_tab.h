@@ -1,0 +1,58 @@
+#pragma once
+// "Fenómenos": the year's phenomena for the place, filtered by kind and by
+// body; each row has the event's time (the reference's), the method's
+// time and its error. "Exportar al calendario…" writes the calendar file
+// the command line writes for the same year and place.
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "planner/observer.h"
+
+class QComboBox;
+class QPushButton;
+class QTableView;
+
+namespace orbitas::planner {
+
+class Background;
+class RowsModel;
+class EventFilter;
+
+class PhenomenaTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  PhenomenaTab(Background& background, QWidget* parent = nullptr);
+
+  // The phenomena of the year of observer's date, off the interface thread.
+  void Refresh(const Observer& observer);
+
+  // The calendar file of the whole year, as `--fenomenos --formato ics`
+  // writes it; the CSV of the rows shown, as `--formato csv` writes them.
+  std::string Calendar() const;
+  std::string Csv() const;
+  QTableView* table() const { return table_; }
+
+ signals:
+  void filled();
+
+ private:
+  void Show(std::shared_ptr<const std::vector<YearEvent>> events, const TimeZone& zone);
+  void ExportCalendar();
+  void ExportCsv();
+
+  Background& background_;
+  std::shared_ptr<const std::vector<YearEvent>> events_;
+  TimeZone zone_;
+  std::string separator_;
+  RowsModel* model_;
+  EventFilter* filter_;
+  QComboBox* kind_;
+  QComboBox* body_;
+  QTableView* table_;
+  QPushButton* calendar_;
+  QPushButton* csv_;
+};
+
+}  // namespace orbitas::planner

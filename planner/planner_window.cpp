@@ -1,0 +1,301 @@
+#include "planner/planner_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStringListModel>
+#include <QTabWidget>
+
+#include "planner/background.h"
+#include "planner/chart_tab.h"
+#include "planner/eclipses_tab.h"
+#include "planner/night_tab.h"
+#include "planner/phenomena_tab.h"
+#include "planner/svg_view.h"
+#include "session/places/home_place.h"
+#include "session/places/place_names.h"
+#include "session/places/place_text.h"
+#include "session/request_refused.h"
+
+namespace orbitas::planner {
+namespace {
+
+enum Tab { TonightTab, PhenomenaTabIndex, EclipsesTabIndex, ChartTabIndex, TabCount };
+
+// "Sevilla (Andalucía, España)": a found city as the window names it; the
+// coordinates of one that was typed so.
+QString PlaceWords(const Place& place) {
+  if (place.name.empty()) return QString::fromStdString(place.text);
+  return QString::fromStdString(place.name + " (" + (place.region.empty() ? "" : place.region + ", ") + place.country +
+                                ")");
+}
+
+// How a place is typed back: "Sevilla, España", or its coordinates.
+QString PlaceTyped(const Place& place) {
+  if (place.name.empty()) return QString::fromStdString(place.text);
+  return QString::fromStdString(place.name + ", " + place.country);
+}
+
+}  // namespace
+
+PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
+    : QMainWindow(parent), homePath_(std::move(homePath)), stale_(TabCount, true) {
+  setWindowTitle(QStringLiteral("Órbitas · Cielo"));
+  background_ = new Background(this);
+  tabs_ = new QTabWidget;
+  tabs_->setAccessibleName(QStringLiteral("Pestañas"));
+  night_ = new NightTab(*background_);
+  phenomena_ = new PhenomenaTab(*background_);
+  eclipses_ = new EclipsesTab(*background_);
+  chart_ = new ChartTab(*background_);
+  tabs_->addTab(night_, QStringLiteral("Esta &noche"));
+  tabs_->addTab(phenomena_, QStringLiteral("&Fenómenos"));
+  tabs_->addTab(eclipses_, QStringLiteral("&Eclipses"));
+  tabs_->addTab(chart_, QStringLiteral("Ca&rta"));
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(TopBar());
+  layout->addWidget(tabs_, 1);
+  setCentralWidget(central);
+
+  busy_ = new QProgressBar;
+  busy_->setRange(0, 0);
+  busy_->setMaximumWidth(160);
+  busy_->setAccessibleName(QStringLiteral("Calculando"));
+  busy_->hide();
+  statusBar()->addPermanentWidget(busy_);
+  connect(background_, &Background::busyChanged, busy_, &QWidget::setVisible);
+  connect(background_, &Background::failed, this, &PlannerWindow::ShowProblem);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
+  QAction* print = file->addAction(QStringLiteral("&Imprimir…"), this, &PlannerWindow::PrintCurrent);
+  print->setShortcut(QKeySequence::Print);
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence::Quit);
+
+  connect(tabs_, &QTabWidget::currentChanged, this, &PlannerWindow::RefreshCurrentTab);
+  connect(date_, &QDateEdit::dateChanged, this, &PlannerWindow::Refresh);
+  connect(instrument_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
+
+  QSettings settings;
+  if (!restoreGeometry(settings.value(QStringLiteral("geometria")).toByteArray())) {
+    const QSize room = screen() ? screen()->availableSize() : QSize(1280, 860);
+    resize(std::min(1240, room.width() * 19 / 20), std::min(860, room.height() * 19 / 20));
+  }
+  {
+    const QSignalBlocker quiet(date_);
+    date_->setDate(NightInProgress());
+  }
+  tabs_->setCurrentIndex(std::clamp(settings.value(QStringLiteral("pestaña"), 0).toInt(), 0, TabCount - 1));
+  {
+    const QSignalBlocker quiet(instrument_);
+    instrument_->setCurrentIndex(std::clamp(settings.value(QStringLiteral("instrumento"), 0).toInt(), 0, 2));
+  }
+  StartPlace();
+  place_->setFocus();
+
+  // The gazetteer's names for completion, read off the interface thread.
+  background_->Submit(QStringLiteral("nombres"), [this] {
+    QStringList names;
+    for (const std::string& name : PlaceCompletions()) names << QString::fromStdString(name);
+    return [this, names] {
+      auto* completer = new QCompleter(new QStringListModel(names, this), this);
+      completer->setCaseSensitivity(Qt::CaseInsensitive);
+      completer->setModelSorting(QCompleter::UnsortedModel);
+      completer->setMaxVisibleItems(12);
+      place_->setCompleter(completer);
+      connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+              [this](const QString& text) { ChoosePlace(text); });
+    };
+  });
+}
+
+PlannerWindow::~PlannerWindow() = default;
+
+QWidget* PlannerWindow::TopBar() {
+  place_ = new QLineEdit;
+  place_->setAccessibleName(QStringLiteral("Lugar"));
+  place_->setPlaceholderText(QStringLiteral("Una ciudad (Sevilla) o coordenadas (40.4168,-3.7038)"));
+  place_->setClearButtonEnabled(true);
+  chosen_ = new QLabel;
+  chosen_->setAccessibleName(QStringLiteral("Lugar elegido"));
+  saveHome_ = new QPushButton(QStringLiteral("&Guardar como casa"));
+  saveHome_->setAccessibleName(QStringLiteral("Guardar como casa"));
+  saveHome_->setEnabled(false);
+  date_ = new QDateEdit;
+  date_->setAccessibleName(QStringLiteral("Fecha"));
+  date_->setCalendarPopup(true);
+  date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  date_->setDateRange(QDate(1000, 1, 1), QDate(2999, 12, 31));
+  today_ = new QPushButton(QStringLiteral("&Hoy"));
+  today_->setAccessibleName(QStringLiteral("Hoy"));
+  instrument_ = new QComboBox;
+  instrument_->setAccessibleName(QStringLiteral("Instrumento"));
+  instrument_->addItem(QStringLiteral("a simple vista"), static_cast<int>(Instrument::Eye));
+  instrument_->addItem(QStringLiteral("prismáticos"), static_cast<int>(Instrument::Binoculars));
+  instrument_->addItem(QStringLiteral("telescopio"), static_cast<int>(Instrument::Telescope));
+  problem_ = new QLabel;
+  problem_->setAccessibleName(QStringLiteral("Aviso"));
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet(QStringLiteral("color: #b00020"));
+  problem_->hide();
+
+  auto* bar = new QWidget;
+  auto* grid = new QGridLayout(bar);
+  grid->setContentsMargins(0, 0, 0, 0);
+  auto* placeLabel = new QLabel(QStringLiteral("&Lugar:"));
+  placeLabel->setBuddy(place_);
+  auto* dateLabel = new QLabel(QStringLiteral("Fe&cha:"));
+  dateLabel->setBuddy(date_);
+  auto* instrumentLabel = new QLabel(QStringLiteral("&Instrumento:"));
+  instrumentLabel->setBuddy(instrument_);
+  grid->addWidget(placeLabel, 0, 0);
+  grid->addWidget(place_, 0, 1);
+  grid->addWidget(saveHome_, 0, 2);
+  grid->addWidget(dateLabel, 0, 3);
+  grid->addWidget(date_, 0, 4);
+  grid->addWidget(today_, 0, 5);
+  grid->addWidget(instrumentLabel, 0, 6);
+  grid->addWidget(instrument_, 0, 7);
+  grid->addWidget(chosen_, 1, 1, 1, 7);
+  grid->addWidget(problem_, 2, 1, 1, 7);
+  grid->setColumnStretch(1, 1);
+
+  connect(place_, &QLineEdit::returnPressed, this, [this] { ChoosePlace(place_->text()); });
+  connect(saveHome_, &QPushButton::clicked, this, &PlannerWindow::SaveHome);
+  connect(today_, &QPushButton::clicked, this, [this] { date_->setDate(NightInProgress()); });
+  return bar;
+}
+
+void PlannerWindow::StartPlace() {
+  const QString last = QSettings().value(QStringLiteral("lugar")).toString();
+  if (!last.isEmpty() && ChoosePlace(last)) return;
+  try {
+    if (const std::optional<HomePlace> home = homePath_.empty() ? std::nullopt : ReadHomePlace(homePath_)) {
+      const std::optional<TimeZone> zone = TimeZone::Named(home->zone.empty() ? home->place.zone : home->zone);
+      SetPlace(home->place, zone.value_or(TimeZone()), PlaceTyped(home->place));
+      return;
+    }
+    ShowProblem(QStringLiteral("Escriba un lugar: el nombre de una ciudad, como Sevilla, o sus coordenadas."));
+  } catch (const RequestRefused& refused) {
+    ShowProblem(QString::fromUtf8(refused.what()));
+  }
+}
+
+bool PlannerWindow::ChoosePlace(const QString& text) {
+  try {
+    const TypedPlace typed = PlaceFromText(text.trimmed().toStdString());
+    // Coordinates bring no zone: the nearest city's.
+    const std::string zoneName = typed.place.zone.empty()
+                                     ? NearestCity(typed.place.latitude, typed.place.longitude).zone
+                                     : typed.place.zone;
+    SetPlace(typed.place, TimeZone::Named(zoneName).value_or(TimeZone()), text.trimmed());
+    if (!typed.othersNote.empty()) statusBar()->showMessage(QString::fromStdString(typed.othersNote), 15000);
+    return true;
+  } catch (const RequestRefused& refused) {
+    ShowProblem(QString::fromUtf8(refused.what()));
+    return false;
+  }
+}
+
+void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QString& typed) {
+  const bool first = !observer_;
+  Observer o = observer_.value_or(Observer{});
+  o.place = place;
+  o.zone = zone;
+  observer_ = o;
+  place_->setText(typed);
+  chosen_->setText(PlaceWords(place) + QStringLiteral(" · ") + QString::fromStdString(zone.name()));
+  saveHome_->setEnabled(true);
+  problem_->hide();
+  QSettings().setValue(QStringLiteral("lugar"), typed);
+  if (first) {
+    const QDate remembered = QSettings().value(QStringLiteral("fecha")).toDate();
+    const QSignalBlocker quiet(date_);
+    date_->setDate(remembered.isValid() ? remembered : NightInProgress());
+  }
+  Refresh();
+}
+
+QDate PlannerWindow::NightInProgress() const {
+  const TimeZone zone = observer_ ? observer_->zone : TimeZone();
+  const QString now = QString::fromStdString(zone.LocalIso(static_cast<double>(QDateTime::currentSecsSinceEpoch())));
+  const QDate today = QDate::fromString(now.left(10), Qt::ISODate);
+  // Before noon the night in progress began yesterday evening.
+  return now.mid(11, 2).toInt() < 12 ? today.addDays(-1) : today;
+}
+
+void PlannerWindow::Refresh() {
+  if (!observer_) return;
+  observer_->date = date_->date();
+  observer_->instrument = static_cast<Instrument>(instrument_->currentData().toInt());
+  observer_->separator = QLocale().decimalPoint().toStdString();
+  std::fill(stale_.begin(), stale_.end(), true);
+  RefreshCurrentTab();
+}
+
+void PlannerWindow::RefreshCurrentTab() {
+  const int tab = tabs_->currentIndex();
+  if (!observer_ || tab < 0 || !stale_[static_cast<std::size_t>(tab)]) return;
+  stale_[static_cast<std::size_t>(tab)] = false;
+  switch (tab) {
+    case TonightTab: night_->Refresh(*observer_); break;
+    case PhenomenaTabIndex: phenomena_->Refresh(*observer_); break;
+    case EclipsesTabIndex: eclipses_->Refresh(*observer_); break;
+    case ChartTabIndex: chart_->Refresh(*observer_); break;
+    default: break;
+  }
+}
+
+void PlannerWindow::SaveHome() {
+  if (!observer_) return;
+  try {
+    WriteHomePlace(homePath_, observer_->place, observer_->zone.name());
+    statusBar()->showMessage(QStringLiteral("Lugar de casa guardado en ") + QString::fromStdString(homePath_), 10000);
+  } catch (const RequestRefused& refused) {
+    ShowProblem(QString::fromUtf8(refused.what()));
+  }
+}
+
+void PlannerWindow::PrintCurrent() {
+  switch (tabs_->currentIndex()) {
+    case TonightTab: PrintSvg(this, night_->ChartSvg()); break;
+    case EclipsesTabIndex:
+      if (!eclipses_->PictureSvg().empty()) PrintSvg(this, eclipses_->PictureSvg());
+      break;
+    case ChartTabIndex: PrintSvg(this, chart_->Svg()); break;
+    default: break;
+  }
+}
+
+void PlannerWindow::ShowProblem(const QString& text) {
+  problem_->setText(text);
+  problem_->show();
+}
+
+QString PlannerWindow::problem() const { return problem_->isVisible() ? problem_->text() : QString(); }
+
+void PlannerWindow::closeEvent(QCloseEvent* event) {
+  QSettings settings;
+  settings.setValue(QStringLiteral("geometria"), saveGeometry());
+  settings.setValue(QStringLiteral("pestaña"), tabs_->currentIndex());
+  settings.setValue(QStringLiteral("fecha"), date_->date());
+  settings.setValue(QStringLiteral("instrumento"), instrument_->currentIndex());
+  event->accept();
+}
+
+}  // namespace orbitas::planner

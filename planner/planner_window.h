@@ -1,0 +1,79 @@
+#pragma once
+// Órbitas · Cielo: the place, the night's date and the instrument along
+// the top, and a tab for tonight, the year's phenomena, the eclipses and
+// the finder chart below. Every answer comes from the same runners as
+// orbitas-cli's; the window only asks and shows.
+#include <QMainWindow>
+#include <optional>
+
+#include "planner/observer.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace orbitas::planner {
+
+class Background;
+class ChartTab;
+class EclipsesTab;
+class NightTab;
+class PhenomenaTab;
+
+class PlannerWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // homePath: the saved home place's file (empty: none).
+  explicit PlannerWindow(std::string homePath, QWidget* parent = nullptr);
+  ~PlannerWindow() override;
+
+  // Reads the place typed in "Lugar"; true when it is a place, else the
+  // reason is shown in the window.
+  bool ChoosePlace(const QString& text);
+  const std::optional<Observer>& observer() const { return observer_; }
+  NightTab* night() const { return night_; }
+  PhenomenaTab* phenomena() const { return phenomena_; }
+  EclipsesTab* eclipses() const { return eclipses_; }
+  ChartTab* chart() const { return chart_; }
+  QTabWidget* tabs() const { return tabs_; }
+  QString problem() const;  // the error shown, or empty
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* TopBar();
+  void StartPlace();
+  void SetPlace(const Place& place, const TimeZone& zone, const QString& typed);
+  void Refresh();
+  void RefreshCurrentTab();
+  void SaveHome();
+  void PrintCurrent();
+  void ShowProblem(const QString& text);
+  QDate NightInProgress() const;
+
+  std::string homePath_;
+  std::optional<Observer> observer_;
+  std::vector<bool> stale_;  // one a tab: to be computed again when shown
+  Background* background_;
+  QLineEdit* place_;
+  QLabel* chosen_;
+  QPushButton* saveHome_;
+  QDateEdit* date_;
+  QPushButton* today_;
+  QComboBox* instrument_;
+  QLabel* problem_;
+  QTabWidget* tabs_;
+  NightTab* night_;
+  PhenomenaTab* phenomena_;
+  EclipsesTab* eclipses_;
+  ChartTab* chart_;
+  QProgressBar* busy_;
+};
+
+}  // namespace orbitas::planner

@@ -1,0 +1,38 @@
+#pragma once
+// A table of the report's rows for a view: each cell's text, sorted by its
+// key where it has one (SortRole), and the row's body.
+#include <QAbstractTableModel>
+#include <string>
+#include <vector>
+
+#include "report/view_rows.h"
+
+namespace orbitas::planner {
+
+class RowsModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  static constexpr int SortRole = Qt::UserRole + 1;
+
+  explicit RowsModel(std::vector<std::string> columns, QObject* parent = nullptr);
+
+  void SetRows(std::vector<report::ViewRow> rows);
+  const report::ViewRow& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+  const std::vector<report::ViewRow>& rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+ private:
+  std::vector<std::string> columns_;
+  std::vector<report::ViewRow> rows_;
+};
+
+// The rows of model as the view shows them (after sorting and filtering),
+// with its headers, as CSV (RFC 4180, CRLF line ends).
+std::string ViewCsv(const QAbstractItemModel& model);
+
+}  // namespace orbitas::planner

@@ -1,0 +1,25 @@
+#include "planner/save_file.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace orbitas::planner {
+
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, suggested, filter, nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+bool SaveText(QWidget* parent, const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) ==
+                                             static_cast<qint64>(text.size()) &&
+      file.commit()) {
+    return true;
+  }
+  QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"),
+                       QStringLiteral("No se pudo escribir %1: %2").arg(path, file.errorString()));
+  return false;
+}
+
+}  // namespace orbitas::planner
