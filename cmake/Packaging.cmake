@@ -15,13 +15,14 @@ set(packaged ${CMAKE_BINARY_DIR}/packaged)
 file(MAKE_DIRECTORY ${packaged})
 orbitas_gzip(${PROJECT_SOURCE_DIR}/docs/man/orbitas.1 ${packaged}/orbitas.1.gz)
 orbitas_gzip(${PROJECT_SOURCE_DIR}/docs/man/orbitas-cli.1 ${packaged}/orbitas-cli.1.gz)
+orbitas_gzip(${PROJECT_SOURCE_DIR}/docs/man/orbitas-cielo.1 ${packaged}/orbitas-cielo.1.gz)
 orbitas_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog ${packaged}/changelog.gz)
 add_custom_target(orbitas_packaged_files ALL
-                  DEPENDS ${packaged}/orbitas.1.gz ${packaged}/orbitas-cli.1.gz ${packaged}/changelog.gz)
+                  DEPENDS ${packaged}/orbitas.1.gz ${packaged}/orbitas-cli.1.gz ${packaged}/orbitas-cielo.1.gz ${packaged}/changelog.gz)
 
 install(FILES ${packaged}/orbitas-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 if(ORBITAS_BUILD_WINDOW)
-  install(FILES ${packaged}/orbitas.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${packaged}/orbitas.1.gz ${packaged}/orbitas-cielo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(FILES ${packaged}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
               ${PROJECT_SOURCE_DIR}/docs/json.md ${PROJECT_SOURCE_DIR}/docs/orbitas-cli.schema.json
@@ -38,8 +39,10 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Órbitas calcula, para una fecha y una hora, el día juliano, las coordenadas
 heliocéntricas de la Tierra y de cada planeta, y la ascensión recta, la
 declinación y la distancia a la Tierra de cada planeta, a partir de un conjunto
-fijo de elementos keplerianos medios. Es una ventana en español (orbitas) y una
-orden para scripts (orbitas-cli) que da instantes sueltos, tablas, cada valor
+fijo de elementos keplerianos medios. Es una ventana en español (orbitas), un
+planificador de observación (orbitas-cielo: esta noche, los fenómenos del año,
+los eclipses y las cartas de localización) y una orden para scripts
+(orbitas-cli) que da instantes sueltos, tablas, cada valor
 intermedio del cálculo, dibujos de las órbitas y del camino de los planetas en
 el cielo, y dónde está cada planeta sobre el horizonte de un lugar, con su
 salida y su puesta, junto al error del propio método.")

@@ -32,8 +32,7 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setAccessibleName(QStringLiteral("Eclipses y tránsitos de los próximos diez años"));
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->verticalHeader()->hide();
+  FitColumns(table_, 2);
   details_ = new QPlainTextEdit;
   details_->setReadOnly(true);
   details_->setFont(QFont(QStringLiteral("monospace")));

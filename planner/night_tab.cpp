@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSortFilterProxyModel>
@@ -65,15 +66,15 @@ std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
 
 NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
   // The Sun's block and the Moon's side by side, in the texts' columns.
-  for (QLabel** label : {&sun_, &moon_}) {
-    *label = new QLabel;
-    (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    (*label)->setFont(QFont(QStringLiteral("monospace"), 8));
-    (*label)->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  for (QPlainTextEdit** block : {&sun_, &moon_}) {
+    *block = new QPlainTextEdit;
+    (*block)->setReadOnly(true);
+    (*block)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    (*block)->setFont(QFont(QStringLiteral("monospace"), 8));
+    (*block)->setMaximumHeight(150);
   }
   sun_->setAccessibleName(QStringLiteral("El Sol esta noche"));
   moon_->setAccessibleName(QStringLiteral("La Luna esta noche"));
-  moon_->setWordWrap(true);
 
   model_ = new RowsModel(report::NightColumns(), this);
   sorted_ = new QSortFilterProxyModel(this);
@@ -86,8 +87,7 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setAccessibleName(QStringLiteral("Planetas y lluvias de estrellas de esta noche"));
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->verticalHeader()->hide();
+  FitColumns(table_, 9);
 
   dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
   slider_ = new QSlider(Qt::Horizontal);
@@ -151,8 +151,8 @@ void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
   answer_ = std::move(answer);
   const QString almanac = QString::fromStdString(answer_->sunAndMoon).trimmed();
   const qsizetype moon = almanac.indexOf(QStringLiteral("\nLuna"));
-  sun_->setText(almanac.left(moon).trimmed());
-  moon_->setText(moon < 0 ? QString() : almanac.mid(moon).trimmed());
+  sun_->setPlainText(almanac.left(moon).trimmed());
+  moon_->setPlainText(moon < 0 ? QString() : almanac.mid(moon).trimmed());
   model_->SetRows(answer_->rows);
   chart_->SetSvg(answer_->chartSvg);
   const int minutes = static_cast<int>(std::lround((answer_->dawn - answer_->dusk) * 1440));

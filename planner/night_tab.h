@@ -11,6 +11,7 @@
 #include "session/picture_contents.h"
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QSortFilterProxyModel;
@@ -51,8 +52,8 @@ class NightTab : public QWidget {
   Observer observer_;
   std::shared_ptr<const NightAnswer> answer_;
   std::vector<pictures::DomeBody> domeBodies_;  // where the dome drew each body
-  QLabel* sun_;
-  QLabel* moon_;
+  QPlainTextEdit* sun_;
+  QPlainTextEdit* moon_;
   RowsModel* model_;
   QSortFilterProxyModel* sorted_;
   QTableView* table_;

@@ -92,8 +92,7 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
   table_->sortByColumn(-1, Qt::AscendingOrder);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setAccessibleName(QStringLiteral("Fenómenos del año"));
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->verticalHeader()->hide();
+  FitColumns(table_, 1);
 
   auto* bar = new QHBoxLayout;
   auto* kindLabel = new QLabel(QStringLiteral("&Tipo:"));

@@ -87,6 +87,13 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
   quit->setShortcut(QKeySequence::Quit);
 
+  // Ctrl+1 to Ctrl+4 go to the tabs, as in other tabbed programs.
+  for (int tab = 0; tab < TabCount; ++tab) {
+    auto* go = new QAction(this);
+    go->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)));
+    connect(go, &QAction::triggered, this, [this, tab] { tabs_->setCurrentIndex(tab); });
+    addAction(go);
+  }
   connect(tabs_, &QTabWidget::currentChanged, this, &PlannerWindow::RefreshCurrentTab);
   connect(date_, &QDateEdit::dateChanged, this, &PlannerWindow::Refresh);
   connect(instrument_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);

@@ -1,5 +1,7 @@
 #include "planner/rows_model.h"
 
+#include <QHeaderView>
+
 #include "report/text_layout.h"
 
 namespace orbitas::planner {
@@ -40,6 +42,15 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   return QString::fromStdString(columns_[static_cast<std::size_t>(section)]);
+}
+
+void FitColumns(QTableView* table, int stretch) {
+  QHeaderView* header = table->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(stretch, QHeaderView::Stretch);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->verticalHeader()->hide();
+  table->setWordWrap(false);
 }
 
 std::string ViewCsv(const QAbstractItemModel& model) {

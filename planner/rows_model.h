@@ -2,6 +2,7 @@
 // A table of the report's rows for a view: each cell's text, sorted by its
 // key where it has one (SortRole), and the row's body.
 #include <QAbstractTableModel>
+#include <QTableView>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ class RowsModel : public QAbstractTableModel {
   std::vector<std::string> columns_;
   std::vector<report::ViewRow> rows_;
 };
+
+// A table's columns as wide as their texts, stretch taking the room left,
+// one line a row.
+void FitColumns(QTableView* table, int stretch);
 
 // The rows of model as the view shows them (after sorting and filtering),
 // with its headers, as CSV (RFC 4180, CRLF line ends).

@@ -1,0 +1,214 @@
+// The planner window on the offscreen platform: each tab's rows against
+// orbitas-cli's own answers for the same place and date, the filters, the
+// home place, a bad place, and the worker that drops overtaken requests.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <atomic>
+#include <memory>
+
+#include "planner/background.h"
+#include "planner/chart_tab.h"
+#include "planner/eclipses_tab.h"
+#include "planner/night_tab.h"
+#include "planner/phenomena_tab.h"
+#include "planner/planner_window.h"
+#include "planner/svg_view.h"
+#include "session/places/home_place.h"
+#include "session/request_refused.h"
+
+using namespace orbitas;
+using namespace orbitas::planner;
+
+namespace {
+
+// orbitas-cli's standard output for args, in the Spanish locale.
+QByteArray Cli(const QStringList& args) {
+  QProcess cli;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+  env.remove(QStringLiteral("LC_ALL"));
+  cli.setProcessEnvironment(env);
+  cli.start(QStringLiteral(ORBITAS_CLI), args);
+  if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("orbitas-cli failed: %s", cli.readAllStandardError().constData());
+  return cli.readAllStandardOutput();
+}
+
+QString Cell(const QTableView* table, int row, int column) {
+  return table->model()->data(table->model()->index(row, column)).toString();
+}
+
+// "20:37": an ISO 8601 local time rounded to the minute, as the table shows it.
+QString Minute(const QString& iso) {
+  QTime time = QTime::fromString(iso.mid(11, 8), QStringLiteral("HH:mm:ss"));
+  return time.addSecs(30).toString(QStringLiteral("HH:mm"));
+}
+
+}  // namespace
+
+class PlannerTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir home_;
+  std::unique_ptr<PlannerWindow> window_;
+  const QDate date_{2026, 12, 8};
+
+  QString HomePath() const { return home_.filePath(QStringLiteral("orbitas/orbitas.conf")); }
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    qputenv("SOURCE_DATE_EPOCH", "1765000000");
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    window_ = std::make_unique<PlannerWindow>(HomePath().toStdString());
+    window_->show();
+    QSignalSpy night(window_->night(), &NightTab::filled);
+    QVERIFY(window_->ChoosePlace(QStringLiteral("Sevilla")));
+    window_->findChild<QDateEdit*>()->setDate(date_);
+    QVERIFY(night.wait(20000));
+    while (night.wait(2000)) {
+    }
+  }
+
+  // Every planet's row says what the command line's JSON says.
+  void nightTableAgreesWithTheCommandLine() {
+    const QJsonObject json = QJsonDocument::fromJson(Cli({"--noche", date_.toString(Qt::ISODate), "--lugar", "Sevilla",
+                                                          "--instrumento", "ojo", "--json"}))
+                                 .object();
+    const QJsonArray planets = json["planets"].toArray();
+    const QTableView* table = window_->night()->table();
+    QCOMPARE(table->model()->rowCount(), planets.size() + json["meteorShowers"].toArray().size());
+    for (int row = 0; row < planets.size(); ++row) {
+      const QJsonObject p = planets[row].toObject();
+      QCOMPARE(Cell(table, row, 0), p["name"].toString());
+      const QString magnitude = QString::number(p["magnitude"].toDouble(), 'f', 1);
+      QCOMPARE(Cell(table, row, 1), QString(magnitude).replace('.', ',').replace('-', QChar(0x2212)));
+      QCOMPARE(Cell(table, row, 2), p["constellation"].toString());
+      if (p["best"].isObject()) {
+        QCOMPARE(Cell(table, row, 5), Minute(p["best"].toObject()["time"].toString()));
+      } else {
+        QVERIFY2(Cell(table, row, 9).startsWith(QStringLiteral("No se ve: ")), qPrintable(Cell(table, row, 9)));
+      }
+    }
+  }
+
+  // A row chosen rings its body on the dome; sorting by magnitude puts the
+  // brightest first.
+  void chosenRowIsRingedAndColumnsSort() {
+    QTableView* table = window_->night()->table();
+    table->sortByColumn(1, Qt::AscendingOrder);
+    QCOMPARE(Cell(table, 0, 0), QStringLiteral("Venus"));
+    SvgView* dome = nullptr;
+    for (SvgView* view : window_->night()->findChildren<SvgView*>()) {
+      if (view->accessibleName() == QStringLiteral("El cielo a la hora elegida")) dome = view;
+    }
+    QVERIFY(dome);
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      if (Cell(table, row, 0) == QStringLiteral("Júpiter")) table->selectRow(row);  // up at midnight
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(dome->svg().find("#ffd54a") != std::string::npos, 10000);
+    table->sortByColumn(-1, Qt::AscendingOrder);
+  }
+
+  // The year's calendar file is byte for byte the command line's; the
+  // filters keep only rows of the chosen kind and body.
+  void phenomenaExportAndFilters() {
+    QSignalSpy filled(window_->phenomena(), &PhenomenaTab::filled);
+    window_->tabs()->setCurrentIndex(1);
+    QVERIFY(filled.wait(30000));
+    const QByteArray cli = Cli({"--fenomenos", "--desde", "2026-01-01", "--hasta", "2027-01-01", "--lugar", "Sevilla",
+                                "--formato", "ics"});
+    QCOMPARE(QByteArray::fromStdString(window_->phenomena()->Calendar()), cli);
+    QList<QComboBox*> combos = window_->phenomena()->findChildren<QComboBox*>();
+    QCOMPARE(combos.size(), 2);
+    const QTableView* table = window_->phenomena()->table();
+    const int all = table->model()->rowCount();
+    combos[0]->setCurrentText(QStringLiteral("Fases de la Luna"));
+    QVERIFY(table->model()->rowCount() > 40 && table->model()->rowCount() < 60);
+    combos[0]->setCurrentIndex(0);
+    combos[1]->setCurrentText(QStringLiteral("Marte"));
+    QVERIFY(table->model()->rowCount() > 0 && table->model()->rowCount() < all / 4);
+    for (int row = 0; row < table->model()->rowCount(); ++row) QVERIFY(Cell(table, row, 2).contains(QStringLiteral("Marte")));
+    combos[1]->setCurrentIndex(0);
+    QCOMPARE(table->model()->rowCount(), all);
+  }
+
+  // The eclipses' rows are the command line's for the same ten years.
+  void eclipsesAgreeWithTheCommandLine() {
+    QSignalSpy filled(window_->eclipses(), &EclipsesTab::filled);
+    window_->tabs()->setCurrentIndex(2);
+    QVERIFY(filled.wait(30000));
+    const QStringList cli = QString::fromUtf8(Cli({"--eclipses", "--desde", "2026-12-08", "--hasta", "2036-12-09",
+                                                   "--lugar", "Sevilla", "--formato", "csv"}))
+                                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList ours =
+        QString::fromStdString(window_->eclipses()->Csv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QVERIFY(ours.size() > 20);
+    QCOMPARE(ours, cli.mid(0, ours.size()));
+    QVERIFY(cli.size() - ours.size() <= 1);
+    window_->eclipses()->table()->selectRow(0);
+    QVERIFY(!window_->eclipses()->PictureSvg().empty() ||
+            Cell(window_->eclipses()->table(), 0, 1).contains(QStringLiteral("tránsito")));
+  }
+
+  void chartIsDrawn() {
+    QSignalSpy filled(window_->chart(), &ChartTab::filled);
+    window_->tabs()->setCurrentIndex(3);
+    QVERIFY(filled.wait(20000));
+    QVERIFY(window_->chart()->Svg().find("Júpiter") != std::string::npos);
+  }
+
+  // A name the gazetteer lacks keeps the place and says what it might be.
+  void badPlaceIsToldWithSuggestions() {
+    QVERIFY(!window_->ChoosePlace(QStringLiteral("Sevila")));
+    QVERIFY2(window_->problem().contains(QStringLiteral("Sevilla")), qPrintable(window_->problem()));
+    QCOMPARE(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Sevilla"));
+  }
+
+  void homePlaceIsSaved() {
+    QPushButton* save = nullptr;
+    for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+      if (button->accessibleName() == QStringLiteral("Guardar como casa")) save = button;
+    }
+    QVERIFY(save);
+    save->click();
+    const std::optional<HomePlace> home = ReadHomePlace(HomePath().toStdString());
+    QVERIFY(home);
+    QCOMPARE(QString::fromStdString(home->zone), QStringLiteral("Europe/Madrid"));
+  }
+
+  // Only the newest request on a channel is delivered; a failure is told.
+  void newerRequestsReplaceOlderOnes() {
+    Background background;
+    std::vector<int> delivered;
+    std::atomic<bool> release{false};
+    background.Submit(QStringLiteral("c"), [&] {
+      while (!release) QThread::msleep(1);
+      return [&] { delivered.push_back(1); };
+    });
+    for (int k = 2; k <= 3; ++k) background.Submit(QStringLiteral("c"), [&, k] { return [&, k] { delivered.push_back(k); }; });
+    QSignalSpy failed(&background, &Background::failed);
+    background.Submit(QStringLiteral("d"), []() -> Background::Delivery { throw RequestRefused("lugar desconocido"); });
+    release = true;
+    QTRY_VERIFY(!background.busy());
+    QCOMPARE(delivered, std::vector<int>{3});
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.front().front().toString(), QStringLiteral("lugar desconocido"));
+  }
+
+  void cleanupTestCase() { window_.reset(); }
+};
+
+QTEST_MAIN(PlannerTest)
+#include "planner_test.moc"
