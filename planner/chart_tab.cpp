@@ -43,7 +43,7 @@ ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), b
   field_->setValue(20);
   field_->setSuffix(QStringLiteral("°"));
   heading_ = new QLabel;
-  heading_->setAccessibleName(QStringLiteral("Lo que muestra la carta"));
+  heading_->setAccessibleDescription(QStringLiteral("Lo que muestra la carta"));
   heading_->setWordWrap(true);
   chart_ = new SvgView(QStringLiteral("Carta de localización"));
   print_ = new QPushButton(QStringLiteral("&Imprimir…"));

@@ -94,7 +94,7 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   slider_->setAccessibleName(QStringLiteral("Hora del cielo"));
   slider_->setEnabled(false);
   instant_ = new QLabel;
-  instant_->setAccessibleName(QStringLiteral("Hora del dibujo"));
+  instant_->setAccessibleDescription(QStringLiteral("Hora del dibujo"));
   now_ = new QPushButton(QStringLiteral("&Ahora"));
   now_->setAccessibleName(QStringLiteral("Ahora"));
   chart_ = new SvgView(QStringLiteral("Altura de los astros durante la noche"));

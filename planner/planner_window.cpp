@@ -139,7 +139,7 @@ QWidget* PlannerWindow::TopBar() {
   place_->setPlaceholderText(QStringLiteral("Una ciudad (Sevilla) o coordenadas (40.4168,-3.7038)"));
   place_->setClearButtonEnabled(true);
   chosen_ = new QLabel;
-  chosen_->setAccessibleName(QStringLiteral("Lugar elegido"));
+  chosen_->setAccessibleDescription(QStringLiteral("Lugar elegido"));
   saveHome_ = new QPushButton(QStringLiteral("&Guardar como casa"));
   saveHome_->setAccessibleName(QStringLiteral("Guardar como casa"));
   saveHome_->setEnabled(false);
@@ -156,7 +156,7 @@ QWidget* PlannerWindow::TopBar() {
   instrument_->addItem(QStringLiteral("prismáticos"), static_cast<int>(Instrument::Binoculars));
   instrument_->addItem(QStringLiteral("telescopio"), static_cast<int>(Instrument::Telescope));
   problem_ = new QLabel;
-  problem_->setAccessibleName(QStringLiteral("Aviso"));
+  problem_->setAccessibleDescription(QStringLiteral("Aviso"));
   problem_->setWordWrap(true);
   problem_->setStyleSheet(QStringLiteral("color: #b00020"));
   problem_->hide();

@@ -14,7 +14,8 @@ deb=$(ls "$packages"/orbitas_*.deb)
 dpkg-deb -x "$deb" "$root"
 echo "installed $(basename "$deb") into $root"
 
-for f in usr/bin/orbitas usr/bin/orbitas-cli usr/share/applications/orbitas.desktop \
+for f in usr/bin/orbitas usr/bin/orbitas-cli usr/bin/orbitas-cielo usr/share/applications/orbitas.desktop \
+         usr/share/applications/orbitas-cielo.desktop usr/share/man/man1/orbitas-cielo.1.gz \
          usr/share/icons/hicolor/16x16/apps/orbitas.png usr/share/icons/hicolor/32x32/apps/orbitas.png \
          usr/share/icons/hicolor/scalable/apps/orbitas.svg \
          usr/share/metainfo/io.github.orbitas.Orbitas.metainfo.xml \
@@ -24,6 +25,8 @@ for f in usr/bin/orbitas usr/bin/orbitas-cli usr/share/applications/orbitas.desk
   [ -e "$root/$f" ] || { echo "missing from the package: $f" >&2; exit 1; }
 done
 desktop-file-validate "$root/usr/share/applications/orbitas.desktop"
+desktop-file-validate "$root/usr/share/applications/orbitas-cielo.desktop"
+dpkg-deb -f "$deb" Depends | grep -q libqt6svg6 || { echo "the package does not depend on Qt SVG" >&2; exit 1; }
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.orbitas.Orbitas.metainfo.xml"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "the package does not depend on Qt" >&2; exit 1; }
 # man finds the installed pages and shows every form of orbitas-cli.
