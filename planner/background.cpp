@@ -11,9 +11,10 @@ Background::~Background() {
   pool_.waitForDone();
 }
 
-void Background::Submit(const QString& name, Work work) {
+void Background::Submit(const QString& name, Work work, int priority) {
   Channel& channel = channels_[name];
   ++channel.generation;
+  channel.priority = priority;
   if (channel.running) {
     channel.pending = std::move(work);
     return;
@@ -26,7 +27,7 @@ void Background::Start(const QString& name, Work work) {
   channel.running = true;
   if (++running_ == 1) emit busyChanged(true);
   const quint64 generation = channel.generation;
-  pool_.start([this, name, generation, work = std::move(work)] {
+  pool_.start(QRunnable::create([this, name, generation, work = std::move(work)] {
     Delivery delivery;
     QString failure;
     try {
@@ -39,7 +40,7 @@ void Background::Start(const QString& name, Work work) {
     QMetaObject::invokeMethod(
         this, [this, name, generation, delivery, failure] { Finished(name, generation, delivery, failure); },
         Qt::QueuedConnection);
-  });
+  }), channel.priority);
 }
 
 void Background::Finished(const QString& name, quint64 generation, const Delivery& delivery, const QString& failure) {

@@ -24,8 +24,9 @@ class Background : public QObject {
 
   // Runs work on the worker, then its delivery here, unless a newer
   // request on channel came in meanwhile. An exception in work is told by
-  // failed, with its message.
-  void Submit(const QString& channel, Work work);
+  // failed, with its message. Waiting work of a higher priority runs
+  // first.
+  void Submit(const QString& channel, Work work, int priority = 0);
 
   bool busy() const { return running_ > 0; }
 
@@ -38,6 +39,7 @@ class Background : public QObject {
     quint64 generation = 0;
     bool running = false;
     std::optional<Work> pending;
+    int priority = 0;
   };
   void Start(const QString& channel, Work work);
   void Finished(const QString& channel, quint64 generation, const Delivery& delivery, const QString& failure);

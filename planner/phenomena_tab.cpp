@@ -120,6 +120,13 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
 }
 
 void PhenomenaTab::Refresh(const Observer& o) {
+  // Another night of the same year and place has the same list.
+  const std::string shown = std::to_string(o.date.year()) + " " + o.place.text + " " + o.zone.name() + " " + o.separator;
+  if (events_ && shown == shownFor_) {
+    emit filled();
+    return;
+  }
+  shownFor_ = shown;
   background_.Submit(QStringLiteral("fenómenos"), [this, o] {
     auto events = std::make_shared<std::vector<YearEvent>>();
     const double start = JulianDayOfNewYear(o.zone, o.date.year()), end = JulianDayOfNewYear(o.zone, o.date.year() + 1);

@@ -46,6 +46,7 @@ class PhenomenaTab : public QWidget {
   std::shared_ptr<const std::vector<YearEvent>> events_;
   TimeZone zone_;
   std::string separator_;
+  std::string shownFor_;  // the year, place, zone and separator of the list shown
   RowsModel* model_;
   EventFilter* filter_;
   QComboBox* kind_;

@@ -115,7 +115,16 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   StartPlace();
   place_->setFocus();
 
-  // The gazetteer's names for completion, read off the interface thread.
+  // The gazetteer's names for completion, read off the interface thread
+  // once the first night is shown (at once when there is no place yet).
+  if (observer_) {
+    connect(night_, &NightTab::filled, this, &PlannerWindow::LoadPlaceNames, Qt::SingleShotConnection);
+  } else {
+    LoadPlaceNames();
+  }
+}
+
+void PlannerWindow::LoadPlaceNames() {
   background_->Submit(QStringLiteral("nombres"), [this] {
     QStringList names;
     for (const std::string& name : PlaceCompletions()) names << QString::fromStdString(name);
@@ -128,7 +137,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
       connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
               [this](const QString& text) { ChoosePlace(text); });
     };
-  });
+  }, -1);
 }
 
 PlannerWindow::~PlannerWindow() = default;

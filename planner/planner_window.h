@@ -49,6 +49,7 @@ class PlannerWindow : public QMainWindow {
  private:
   QWidget* TopBar();
   void StartPlace();
+  void LoadPlaceNames();
   void SetPlace(const Place& place, const TimeZone& zone, const QString& typed);
   void Refresh();
   void RefreshCurrentTab();

@@ -39,10 +39,10 @@ BELOW = {
     # or the method directly.
     "planner": ["runtime", "calendar", "session", "report", "pictures"],
     "accuracy": LOW + SKY,
-    "bench": LOW + SKY + ["session", "report", "pictures", "cli"],
+    "bench": LOW + SKY + ["session", "report", "pictures", "cli", "planner"],
 }
 ERFA_FOLDERS = set(SKY) | {"accuracy", "bench"}
-QT_FOLDERS = {"window", "app", "planner"}
+QT_FOLDERS = {"window", "app", "planner", "bench"}
 # The gazetteer is read in one place, below every front end.
 GEONAMES_PLACE = "session/places/"
 FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprintf\s*\(\s*stderr"]

@@ -1,0 +1,90 @@
+// The planner window's three speeds, on this machine (not run by the
+// tests): the window shown, each tab filled for Sevilla, and the dome
+// redrawn while the slider moves. Run it on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/bench/planner_timings
+#include <QApplication>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTabWidget>
+#include <clocale>
+#include <cstdio>
+
+#include "planner/chart_tab.h"
+#include "planner/eclipses_tab.h"
+#include "planner/night_tab.h"
+#include "planner/phenomena_tab.h"
+#include "planner/planner_window.h"
+#include "planner/svg_view.h"
+
+using namespace orbitas::planner;
+
+namespace {
+
+// Milliseconds until signal, after start() is called.
+template <typename Object, typename Signal>
+double TimeUntil(Object* object, Signal signal, const std::function<void()>& start) {
+  QSignalSpy spy(object, signal);
+  QElapsedTimer timer;
+  timer.start();
+  start();
+  if (!spy.wait(60000)) std::fprintf(stderr, "no answer within a minute\n");
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+SvgView* Dome(NightTab* night) {
+  for (SvgView* view : night->findChildren<SvgView*>()) {
+    if (view->accessibleName() == QStringLiteral("El cielo a la hora elegida")) return view;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer sinceStart;
+  sinceStart.start();
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  QStandardPaths::setTestModeEnabled(true);
+  PlannerWindow window({});
+  window.show();
+  QApplication::processEvents();
+  std::printf("window shown: %.0f ms\n", static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
+
+  NightTab* night = window.night();
+  std::printf("Esta noche filled: %.0f ms\n",
+              TimeUntil(night, &NightTab::filled, [&] { window.ChoosePlace(QStringLiteral("Sevilla")); }));
+  QDateEdit* date = window.findChild<QDateEdit*>();
+  QTest::qWait(1500);  // the dome and the gazetteer's names, loaded after the first night
+  std::printf("Esta noche, the next night: %.0f ms\n",
+              TimeUntil(night, &NightTab::filled, [&] { date->setDate(date->date().addDays(1)); }));
+  std::printf("Fenómenos filled: %.0f ms\n", TimeUntil(window.phenomena(), &PhenomenaTab::filled,
+                                                      [&] { window.tabs()->setCurrentIndex(1); }));
+  std::printf("Eclipses filled: %.0f ms\n", TimeUntil(window.eclipses(), &EclipsesTab::filled,
+                                                     [&] { window.tabs()->setCurrentIndex(2); }));
+  std::printf("Carta filled: %.0f ms\n",
+              TimeUntil(window.chart(), &ChartTab::filled, [&] { window.tabs()->setCurrentIndex(3); }));
+  window.tabs()->setCurrentIndex(0);
+
+  // The slider moved a step at a time, each dome computed and painted
+  // before the next step.
+  QSlider* slider = night->findChild<QSlider*>();
+  SvgView* dome = Dome(night);
+  constexpr int Frames = 30;
+  QElapsedTimer timer;
+  timer.start();
+  for (int k = 1; k <= Frames; ++k) {
+    const std::string before = dome->svg();
+    slider->setValue(slider->minimum() + k * (slider->maximum() - slider->minimum()) / Frames);
+    while (dome->svg() == before) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    dome->grab();  // painted
+  }
+  const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+  std::printf("dome while the slider moves: %.1f frames a second (%d frames in %.2f s)\n", Frames / seconds, Frames,
+              seconds);
+  return 0;
+}
