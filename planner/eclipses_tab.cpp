@@ -79,6 +79,7 @@ void EclipsesTab::Refresh(const Observer& o) {
       details_->clear();
       picture_->SetSvg({});
       csv_->setEnabled(true);
+      if (model_->rowCount() > 0) table_->selectRow(0);  // the next one, in full
       emit filled();
     };
   });

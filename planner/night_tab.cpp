@@ -153,6 +153,12 @@ void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
   const qsizetype moon = almanac.indexOf(QStringLiteral("\nLuna"));
   sun_->setPlainText(almanac.left(moon).trimmed());
   moon_->setPlainText(moon < 0 ? QString() : almanac.mid(moon).trimmed());
+  // The Sun's block as wide as its longest line: its times are what it is for.
+  int widest = 0;
+  for (const QString& line : sun_->toPlainText().split('\n')) {
+    widest = std::max(widest, sun_->fontMetrics().horizontalAdvance(line));
+  }
+  sun_->setMinimumWidth(widest + 2 * sun_->frameWidth() + 12);
   model_->SetRows(answer_->rows);
   chart_->SetSvg(answer_->chartSvg);
   const int minutes = static_cast<int>(std::lround((answer_->dawn - answer_->dusk) * 1440));
