@@ -9,6 +9,7 @@
 #include "runtime/number_text.h"
 #include "pictures/label_box.h"
 #include "pictures/picture_style.h"
+#include "pictures/label_placer.h"
 #include "pictures/svg_writer.h"
 
 namespace orbitas::pictures {
@@ -77,15 +78,28 @@ std::string SkyColour(double sunAltitude) {
   return colour;
 }
 
-void DrawGrid(SvgWriter& svg, const Dome& d, double font, std::string_view separator, double sunAltitude) {
+// The altitude circles' labels, just east of north on each circle.
+struct GridLabel {
+  Box box;
+  std::string text;
+};
+constexpr double GridLabelSize = 0.7;
+std::vector<GridLabel> GridLabels(const Dome& d, double font, std::string_view separator) {
+  std::vector<GridLabel> labels;
+  for (const double altitude : {30.0, 60.0}) {
+    const Point at = d.At(altitude, 0);
+    const std::string text = Format(altitude, "#0.0", separator) + "°";
+    const double size = font * GridLabelSize, left = at.first + font * 0.3, bottom = at.second - font * 0.2 + 0.2 * size;
+    labels.push_back({{left, bottom - LabelHeight(size), left + LabelWidth(text, size), bottom}, text});
+  }
+  return labels;
+}
+
+void DrawGrid(SvgWriter& svg, const Dome& d, double font, const std::vector<GridLabel>& labels, double sunAltitude) {
   svg.Open("reticula", "reticula", "Horizonte y alturas de 30° y 60°");
   svg.Circle(d.centre, d.radius, SkyColour(sunAltitude), InkColour, 1.5);
-  for (const double altitude : {30.0, 60.0}) {
-    svg.Circle(d.centre, (90 - altitude) / 90 * d.radius, "none", "#4a5a78", 0.8);
-    const Point label = d.At(altitude, 0);
-    svg.Text({label.first + font * 0.3, label.second - font * 0.2}, Format(altitude, "#0.0", separator) + "°",
-             font * 0.7, "start", "#8a9ab8");
-  }
+  for (const double altitude : {30.0, 60.0}) svg.Circle(d.centre, (90 - altitude) / 90 * d.radius, "none", "#4a5a78", 0.8);
+  for (const GridLabel& label : labels) DrawLabel(svg, label.box, label.text, font * GridLabelSize, "#8a9ab8");
   svg.Close();
 }
 
@@ -118,43 +132,46 @@ void DrawEcliptic(SvgWriter& svg, const Dome& d, const std::vector<std::pair<dou
 }
 
 // Where a body's name goes: to the side nearer the centre first (so that
-// it stays inside the dome), else below or above, off every dot and name
-// in taken. Returns the box and adds it to taken.
-Box LabelBox(const Placed& p, const Dome& d, double font, std::vector<Box>& taken) {
-  const double w = 0.6 * font * static_cast<double>(p.body->name.size()), h = font * 0.9, gap = p.radius + font * 0.3;
-  const bool right = p.at.first <= d.centre.first;
-  const Box boxes[] = {
-      right ? Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2}
-            : Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2},
-      {p.at.first - w / 2, p.at.second + gap, p.at.first + w / 2, p.at.second + gap + h},
-      {p.at.first - w / 2, p.at.second - gap - h, p.at.first + w / 2, p.at.second - gap},
-      right ? Box{p.at.first - gap - w, p.at.second - h / 2, p.at.first - gap, p.at.second + h / 2}
-            : Box{p.at.first + gap, p.at.second - h / 2, p.at.first + gap + w, p.at.second + h / 2},
-  };
-  Box chosen = boxes[0];
+// it stays inside the dome), else below, above, on the other side, then on
+// the diagonals and farther out, off every dot and name in taken (its own
+// dot aside) and inside the horizon. Returns the box and adds it to taken;
+// none when the sky is too crowded there (the body keeps its title).
+std::optional<Box> LabelBox(const Placed& p, const Dome& d, double font, std::vector<Box>& taken) {
+  const double w = 0.6 * font * static_cast<double>(p.body->name.size()), h = font * 0.9;
+  const double x = p.at.first, y = p.at.second, side = p.at.first <= d.centre.first ? 1 : -1;
+  std::vector<Box> boxes;
+  for (const double gap : {p.radius + font * 0.3, p.radius + font * 1.2}) {
+    const Box inward = side > 0 ? Box{x + gap, y - h / 2, x + gap + w, y + h / 2} : Box{x - gap - w, y - h / 2, x - gap, y + h / 2};
+    const Box outward = side > 0 ? Box{x - gap - w, y - h / 2, x - gap, y + h / 2} : Box{x + gap, y - h / 2, x + gap + w, y + h / 2};
+    boxes.insert(boxes.end(), {inward, {x - w / 2, y + gap, x + w / 2, y + gap + h},
+                               {x - w / 2, y - gap - h, x + w / 2, y - gap}, outward,
+                               {x + gap, y + gap, x + gap + w, y + gap + h}, {x - gap - w, y + gap, x - gap, y + gap + h},
+                               {x + gap, y - gap - h, x + gap + w, y - gap}, {x - gap - w, y - gap - h, x - gap, y - gap}});
+  }
+  const Box own{x - p.radius, y - p.radius, x + p.radius, y + p.radius};
   for (const Box& box : boxes) {
     const bool free = std::none_of(taken.begin(), taken.end(), [&](const Box& t) {
-      return t.Overlaps(box) && !(t.left == p.at.first - p.radius && t.top == p.at.second - p.radius);
+      return t.Overlaps(box) && !(t.left == own.left && t.top == own.top);
     });
-    if (free) {
-      chosen = box;
-      break;
+    if (free && d.Inside(box)) {
+      taken.push_back(box);
+      return box;
     }
   }
-  taken.push_back(chosen);
-  return chosen;
+  return std::nullopt;
 }
 
 // The bodies above the horizon, each with its dot and the box its name
 // takes: dots first, so that the names keep off all of them.
 struct BodyLayout {
   std::vector<Placed> placed;
-  std::vector<Box> labels;  // one a body, in the same order
+  std::vector<std::optional<Box>> labels;  // one a body, in the same order
   std::vector<Box> taken;   // every dot and name
 };
 
-BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font) {
+BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const std::vector<GridLabel>& grid) {
   BodyLayout layout;
+  for (const GridLabel& label : grid) layout.taken.push_back(label.box);
   for (const DomeBody& b : dome.bodies) {
     if (b.altitude < 0) continue;
     const double radius =
@@ -186,9 +203,10 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
       svg.Circle(p.at, p.radius, std::string(BodyColour(b.body)), "#ffffff", 0.8);
     }
     if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", "#ffd54a", 2);
-    const Box& chosen = layout.labels[k];
-    svg.Text({(chosen.left + chosen.right) / 2, chosen.bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
-             "#ffffff");
+    if (const std::optional<Box>& chosen = layout.labels[k]) {
+      svg.Text({(chosen->left + chosen->right) / 2, chosen->bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
+               "#ffffff");
+    }
     svg.Close();
   }
   svg.Close();
@@ -215,10 +233,11 @@ void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font
     svg.Open("", "figura", f.name);
     for (const auto& [from, to] : f.lines)
       svg.Line(d.At(from.first, from.second), d.At(to.first, to.second), "#3f5f8f", 0.7);
+    // The name centred on its place, where it stays inside the horizon.
     const Point at = d.At(f.labelAltitude, f.labelAzimuth);
-    const double w = 0.5 * font * 0.7 * static_cast<double>(f.name.size()), h = font * 0.7;
-    if (TakeIfFree({at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2}, taken))
-      svg.Text({at.first, at.second + h * 0.35}, f.name, font * 0.6, "middle", "#7f9cc8");
+    const double size = font * 0.6, w = LabelWidth(f.name, size), h = LabelHeight(size);
+    const Box box{at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2};
+    if (d.Inside(box) && TakeIfFree(box, taken)) DrawLabel(svg, box, f.name, size, "#7f9cc8");
     svg.Close();
   }
   svg.Close();
@@ -233,8 +252,8 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
     const DomeStar& s = dome.stars[k];
     if (!s.labelled) continue;
     const Point at = d.At(s.altitude, s.azimuth);
-    const double gap = StarRadius(s.magnitude, font) + font * 0.2, h = font * 0.7;
-    const double w = 0.5 * font * 0.7 * static_cast<double>(s.name.size());
+    const double gap = StarRadius(s.magnitude, font) + font * 0.2, h = LabelHeight(font * 0.65);
+    const double w = LabelWidth(s.name, font * 0.65);
     // To the right, else to the left, below or above; where the planets'
     // names crowd it (Regulus beside Mars and Jupiter), a little off on a
     // diagonal, with a leader; never across the horizon.
@@ -271,7 +290,7 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
     svg.Circle(at, radius, StarColour(s.colourIndex));
     if (names[k]) {
       const Box& box = *names[k];
-      svg.Text({box.left, (box.top + box.bottom) / 2 + font * 0.25}, s.name, font * 0.65, "start", "#e8e4d0");
+      DrawLabel(svg, box, s.name, font * 0.65, "#e8e4d0");
       // A name set off on a diagonal gets a leader from its star.
       const Point near{std::clamp(at.first, box.left, box.right), std::clamp(at.second, box.top, box.bottom)};
       const double apart = std::hypot(near.first - at.first, near.second - at.second);
@@ -310,12 +329,13 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   svg.Text({width / 2.0, 1.6 * font}, heading, font * 1.1 * std::min(1.0, 0.95 * width / headingWidth), "middle",
            InkColour, "", true);
   svg.Close();
-  DrawGrid(svg, d, font, separator, dome.sunAltitude);
+  const std::vector<GridLabel> grid = GridLabels(d, font, separator);
+  DrawGrid(svg, d, font, grid, dome.sunAltitude);
   DrawCompass(svg, d, font, dome.compassPoints);
   DrawEcliptic(svg, d, dome.ecliptic);
   // The planets' names are placed first; the stars' and the figures' keep
   // off them, and everything is drawn under the planets.
-  BodyLayout layout = PlaceBodies(d, dome, font);
+  BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken);

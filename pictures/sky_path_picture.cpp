@@ -6,6 +6,7 @@
 
 #include "session/names.h"
 #include "runtime/number_text.h"
+#include "pictures/label_placer.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 #include "pictures/text_fit.h"
@@ -128,6 +129,8 @@ void DrawAxes(SvgWriter& svg, const Window& w, double font, int height, std::str
   svg.Close();
 }
 
+constexpr std::string_view EclipticKey = "- - eclíptica";
+
 // The ecliptic, in pieces inside the window.
 void DrawEcliptic(SvgWriter& svg, const Window& w, const std::vector<std::pair<double, double>>& ecliptic,
                   double font) {
@@ -144,28 +147,112 @@ void DrawEcliptic(SvgWriter& svg, const Window& w, const std::vector<std::pair<d
     if (inside) piece.push_back(at);
   }
   flush();
-  svg.Text({w.left + font * 0.4, w.top + font * 1.2}, "- - eclíptica", font * 0.8, "start", "#666666");
+  svg.Text({w.left + font * 0.4, w.top + font * 1.2}, EclipticKey, font * 0.8, "start", "#666666");
   svg.Close();
 }
 
-// Dates along a path: the first, the last and a few between, except where
-// a stationary point stands close by and carries its own date.
-void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& points,
-               const std::vector<std::size_t>& stationary, double font) {
+// The rows of a path that carry a date: the first, the last and a few
+// between.
+std::vector<std::size_t> DateRows(std::size_t n) {
+  const std::size_t marks = std::min<std::size_t>(n, 6);
+  std::vector<std::size_t> rows;
+  for (std::size_t m = 0; m < marks; ++m) rows.push_back(marks == 1 ? 0 : m * (n - 1) / (marks - 1));
+  return rows;
+}
+
+// Where every name of the picture goes, placed before anything is drawn:
+// the planets' names first, then their stationary points, their dates, the
+// reference's names and the brightest stars', each off every dot and every
+// name placed before it and inside the plot.
+struct PathLabels {
+  std::vector<Point> points;                   // the path's rows on the plot
+  std::vector<Point> reference;                // the reference's path on the plot
+  std::optional<Box> name, referenceName;
+  std::vector<std::optional<Box>> dates;       // one a row of DateRows
+  std::vector<std::optional<Box>> stationary;  // one a stationary row
+};
+
+struct Layout {
+  std::vector<PathLabels> paths;               // one a path
+  std::vector<std::optional<Box>> starNames;   // one a background star
+};
+
+constexpr double DateDot = 3.5, StationaryDot = 6;
+
+// The names' sizes, as fractions of the picture's font.
+constexpr double NameSize = 1.0, StationarySize = 0.8, DateSize = 0.75, ReferenceSize = 0.7, StarSize = 0.65;
+
+bool StarNamed(const BackgroundStar& s) { return !s.name.empty() && s.magnitude < 2.5; }
+
+double StarDot(double magnitude, double font) { return std::clamp(font * (0.36 - 0.06 * magnitude), font * 0.06, font * 0.5); }
+
+Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
+  LabelPlacer placer({w.left, w.top, w.left + w.width, w.top + w.height});
+  // The ecliptic's key in the top left corner.
+  const double key = font * 0.8, keyBaseline = w.top + font * 1.2;
+  placer.Keep({w.left + font * 0.4, keyBaseline - 0.75 * key, w.left + font * 0.4 + LabelWidth(EclipticKey, key),
+               keyBaseline + 0.2 * key});
+  Layout layout;
+  const auto dot = [](Point at, double r) { return Box{at.first - r, at.second - r, at.first + r, at.second + r}; };
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    PathLabels labels;
+    for (const SkyPoint& point : sky.paths[p].points) labels.points.push_back({w.X(point.rightAscension), w.Y(point.declination)});
+    for (const auto& [ra, dec] : sky.reference[p].points) labels.reference.push_back({w.X(ra), w.Y(dec)});
+    if (!labels.points.empty()) {
+      for (std::size_t k : DateRows(labels.points.size())) placer.Keep(dot(labels.points[k], DateDot));
+      for (std::size_t k : sky.stationary[p]) placer.Keep(dot(labels.points[k], StationaryDot));
+    }
+    layout.paths.push_back(std::move(labels));
+  }
+  const auto beside = [&](Point at, const std::string& text, double size, bool bold, double gap) {
+    return placer.Beside(at, LabelWidth(text, font * size, bold), LabelHeight(font * size), gap);
+  };
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    PathLabels& l = layout.paths[p];
+    if (l.points.empty()) continue;
+    l.name = beside(l.points.back(), std::string(SpanishName(sky.paths[p].body)), NameSize, true, 8);
+  }
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    for (std::size_t k : sky.stationary[p]) {
+      layout.paths[p].stationary.push_back(beside(layout.paths[p].points[k],
+                                                  "estacionario " + DateOf(sky.paths[p].points[k].date), StationarySize,
+                                                  true, StationaryDot + 2));
+    }
+  }
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    PathLabels& l = layout.paths[p];
+    if (l.points.empty()) continue;
+    for (std::size_t k : DateRows(l.points.size())) {
+      l.dates.push_back(beside(l.points[k], DateOf(sky.paths[p].points[k].date), DateSize, false, DateDot + 2));
+    }
+  }
+  for (std::size_t p = 0; p < sky.paths.size(); ++p) {
+    PathLabels& l = layout.paths[p];
+    if (l.reference.empty()) continue;
+    l.referenceName = beside(l.reference.back(), std::string(SpanishName(sky.paths[p].body)) + " (ERFA)", ReferenceSize,
+                             false, 6);
+  }
+  for (const BackgroundStar& s : sky.stars) {
+    const Point at{w.X(s.rightAscension), w.Y(s.declination)};
+    const bool inside = s.declination >= w.decLow && s.declination <= w.decHigh && at.first >= w.left &&
+                        at.first <= w.left + w.width;
+    layout.starNames.push_back(inside && StarNamed(s)
+                                   ? beside(at, s.name, StarSize, false, StarDot(s.magnitude, font) + 3)
+                                   : std::nullopt);
+  }
+  return layout;
+}
+
+// The date marks along a path, each named where its name found room.
+void DrawDates(SvgWriter& svg, const SkyPath& path, const PathLabels& labels, double font) {
   const std::string name(SpanishName(path.body));
   const std::string_view colour = BodyColour(path.body);
-  const std::size_t n = path.points.size();
-  const std::size_t marks = std::min<std::size_t>(n, 6);
-  for (std::size_t m = 0; m < marks; ++m) {
-    const std::size_t k = marks == 1 ? 0 : m * (n - 1) / (marks - 1);
-    const bool crowded = std::any_of(stationary.begin(), stationary.end(), [&](std::size_t s) {
-      return std::hypot(points[s].first - points[k].first, points[s].second - points[k].second) < font * 2.5;
-    });
-    if (crowded && m != 0 && m + 1 != marks) continue;
+  const std::vector<std::size_t> rows = DateRows(path.points.size());
+  for (std::size_t m = 0; m < rows.size(); ++m) {
+    const std::size_t k = rows[m];
     svg.Open("", "fecha", name + " el " + DateOf(path.points[k].date));
-    svg.Circle(points[k], 3.5, colour, "#ffffff", 1);
-    svg.Text({points[k].first + 6, points[k].second + font * 1.1}, DateOf(path.points[k].date), font * 0.75, "start",
-             InkColour);
+    svg.Circle(labels.points[k], DateDot, colour, "#ffffff", 1);
+    if (labels.dates[m]) DrawLabel(svg, *labels.dates[m], DateOf(path.points[k].date), font * DateSize, InkColour);
     svg.Close();
   }
 }
@@ -174,45 +261,40 @@ void DrawDates(SvgWriter& svg, const SkyPath& path, const std::vector<Point>& po
 // the picture), drawn in pieces where it crosses the window's edge, then
 // its dates, its stationary points and its name.
 void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::vector<std::size_t>& stationary,
-              const ReferencePath& reference, double font, std::string_view separator) {
+              const ReferencePath& reference, const PathLabels& labels, double font, std::string_view separator) {
   const std::string name(SpanishName(path.body));
   const std::string_view colour = BodyColour(path.body);
-  std::vector<Point> points;
-  for (const SkyPoint& p : path.points) points.push_back({w.X(p.rightAscension), w.Y(p.declination)});
   svg.Open("camino-" + std::to_string(BodyNumber(path.body)), "camino", "Camino de " + name);
   const std::string methodTitle =
       name + " según el método" +
       (reference.largestError ? ", ±" + Format(*reference.largestError, "#0.00", separator) + "°" : ", fila a fila");
-  for (const auto& p : Pieces(points, w)) svg.Polyline(p, colour, 2.2, "recorrido", methodTitle);
-  if (!reference.points.empty()) {
+  for (const auto& p : Pieces(labels.points, w)) svg.Polyline(p, colour, 2.2, "recorrido", methodTitle);
+  if (!labels.reference.empty()) {
     // The reference's path, thinner and darker, named at its end.
-    std::vector<Point> along;
-    for (const auto& [ra, dec] : reference.points) along.push_back({w.X(ra), w.Y(dec)});
     svg.Open("", "referencia", name + " (ERFA)");
-    for (const auto& p : Pieces(along, w)) svg.Polyline(p, InkColour, 0.9, "recorrido-referencia", "", "4 2");
-    svg.Text({along.back().first + 6, along.back().second - font * 0.5}, name + " (ERFA)", font * 0.7, "start",
-             InkColour);
+    for (const auto& p : Pieces(labels.reference, w)) svg.Polyline(p, InkColour, 0.9, "recorrido-referencia", "", "4 2");
+    if (labels.referenceName) DrawLabel(svg, *labels.referenceName, name + " (ERFA)", font * ReferenceSize, InkColour);
     svg.Close();
   }
-  DrawDates(svg, path, points, stationary, font);
+  DrawDates(svg, path, labels, font);
   for (std::size_t m = 0; m < stationary.size(); ++m) {
-    // Above and below in turn, so that the two ends of a loop keep apart.
     const std::size_t k = stationary[m];
     const std::string date = DateOf(path.points[k].date);
     svg.Open("", "estacionario", name + " estacionario el " + date);
-    svg.Circle(points[k], 6, "#ffffff", colour, 2.5);
-    const double dy = m % 2 == 0 ? -font * 0.9 : font * 1.6;
-    svg.Text({points[k].first, points[k].second + dy}, "estacionario " + date, font * 0.8, "middle", InkColour, "",
-             true);
+    svg.Circle(labels.points[k], StationaryDot, "#ffffff", colour, 2.5);
+    if (labels.stationary[m]) {
+      DrawLabel(svg, *labels.stationary[m], "estacionario " + date, font * StationarySize, InkColour, "", true);
+    }
     svg.Close();
   }
-  svg.Text({points.back().first - 8, points.back().second - 8}, name, font, "end", colour, "nombre", true);
+  if (labels.name) DrawLabel(svg, *labels.name, name, font * NameSize, colour, "nombre", true);
   svg.Close();
 }
 
 // The stars to PathStarMagnitude inside the window, named when bright,
 // and the figures' lines with both ends inside, under everything else.
-void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double font, std::string_view separator) {
+void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, const Layout& layout, double font,
+                    std::string_view separator) {
   const auto inside = [&](double ra, double dec) {
     const double x = w.X(ra);
     return dec >= w.decLow && dec <= w.decHigh && x >= w.left && x <= w.left + w.width;
@@ -232,15 +314,13 @@ void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, double
   }
   svg.Close();
   svg.Open("estrellas", "estrellas", "Las estrellas hasta la magnitud 5");
-  for (const BackgroundStar& s : sky.stars) {
+  for (std::size_t k = 0; k < sky.stars.size(); ++k) {
+    const BackgroundStar& s = sky.stars[k];
     if (!inside(s.rightAscension, s.declination)) continue;
     const Point at{w.X(s.rightAscension), w.Y(s.declination)};
-    const double r = std::clamp(font * (0.36 - 0.06 * s.magnitude), font * 0.06, font * 0.5);
     svg.Open("", "estrella", s.designation + ": magnitud " + Format(s.magnitude, "#0.0", separator));
-    svg.Circle(at, r, "#555555");
-    if (!s.name.empty() && s.magnitude < 2.5) {
-      svg.Text({at.first + r + 3, at.second + font * 0.3}, s.name, font * 0.65, "start", "#555555");
-    }
+    svg.Circle(at, StarDot(s.magnitude, font), "#555555");
+    if (layout.starNames[k]) DrawLabel(svg, *layout.starNames[k], s.name, font * StarSize, "#555555");
     svg.Close();
   }
   svg.Close();
@@ -256,11 +336,12 @@ std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int wi
   const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
   const Window w = WindowOf(sky, {left, top, width - left - right, height - top - bottom});
   DrawAxes(svg, w, font, height, separator);
-  DrawBackground(svg, w, sky, font, separator);
+  const Layout layout = PlaceLabels(sky, w, font);
+  DrawBackground(svg, w, sky, layout, font, separator);
   DrawEcliptic(svg, w, sky.ecliptic, font);
   for (std::size_t k = 0; k < sky.paths.size(); ++k) {
     if (!sky.paths[k].points.empty()) {
-      DrawPath(svg, w, sky.paths[k], sky.stationary[k], sky.reference[k], font, separator);
+      DrawPath(svg, w, sky.paths[k], sky.stationary[k], sky.reference[k], layout.paths[k], font, separator);
     }
   }
   if (!sky.stopped.empty()) {
