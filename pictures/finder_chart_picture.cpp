@@ -47,9 +47,10 @@ std::optional<std::pair<Point, Point>> Clipped(const Frame& f, Point a, Point b)
   return std::pair{Point{a.first + t0 * dx, a.second + t0 * dy}, Point{a.first + t1 * dx, a.second + t1 * dy}};
 }
 
-// A star's dot, radius in pixels: 6th magnitude a speck, the brightest a disc.
+// A star's dot, radius in pixels: the catalogue's faintest (8th
+// magnitude) a speck, the brightest a disc.
 double StarRadius(double magnitude, double font) {
-  return std::clamp(font * (0.42 - 0.065 * magnitude), font * 0.07, font * 0.6);
+  return std::clamp(font * (0.44 - 0.048 * magnitude), font * 0.05, font * 0.6);
 }
 
 // The first of the boxes inside the frame that overlaps nothing taken,
@@ -243,11 +244,11 @@ void DrawMagnitudeKey(SvgWriter& svg, double font, Point at) {
   double x = at.first;
   svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", "#000000");
   x += font * 4.2;
-  for (int m = 0; m <= 6; ++m) {
+  for (int m = 0; m <= 8; ++m) {
     const double r = StarRadius(m, font);
     svg.Circle({x, at.second}, r, "#000000");
     svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", "#000000");
-    x += font * 1.6;
+    x += font * 1.4;
   }
   svg.Close();
 }

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Remakes sky/tables/star_catalogue.inc, sky/tables/constellation_figures.inc
 # and sky/tables/constellation_borders.inc from the npm package d3-celestial 0.7.35 (BSD-3-Clause): its catalogue of
-# the 5,044 stars to magnitude 6 (Hipparcos number, J2000 position,
-# magnitude, B-V), the stars' designations and IAU names, and the
-# constellation figures. Only the package's data files are used. The
-# figures come as J2000 coordinates; each vertex is matched to the
-# catalogue star at that place (within 0.02 degrees), so that a figure
-# is a list of star pairs. Run from anywhere, with network access to the
+# the 41,411 stars to magnitude 8 (Hipparcos number, J2000 position,
+# magnitude, B-V; the finder charts reach Neptune with it), the stars'
+# designations and IAU names, and the constellation figures. Only the
+# package's data files are used. The figures come as J2000 coordinates;
+# each vertex is matched to the star of the package's catalogue to
+# magnitude 6 at that place (within 0.02 degrees), so that a figure is a
+# list of star pairs. Run from anywhere, with network access to the
 # npm registry:
 #   tools/make-star-catalogue.sh
 set -eu
@@ -16,9 +17,11 @@ trap 'rm -rf "$work"' EXIT
 curl -sSf -o "$work/d3c.tgz" https://registry.npmjs.org/d3-celestial/-/d3-celestial-0.7.35.tgz
 tar -xzf "$work/d3c.tgz" -C "$work"
 python3 - "$work/package/data" "$top/sky/tables" <<'PY'
-import json, math, sys
+import json, math, re, sys
 data, out = sys.argv[1], sys.argv[2]
-stars = json.load(open(data + "/stars.6.json", encoding="utf-8"))["features"]
+stars = json.load(open(data + "/stars.8.json", encoding="utf-8"))["features"]
+# The figures join the bright stars: their vertices are matched among these.
+bright = {int(s["id"]) for s in json.load(open(data + "/stars.6.json", encoding="utf-8"))["features"]}
 names = json.load(open(data + "/starnames.json", encoding="utf-8"))
 lines = json.load(open(data + "/constellations.lines.json", encoding="utf-8"))["features"]
 borders = json.load(open(data + "/constellations.borders.json", encoding="utf-8"))["features"]
@@ -31,7 +34,12 @@ for s in stars:
     hip = int(s["id"])
     ra, dec = s["geometry"]["coordinates"]
     ra = ra % 360.0
-    n = names.get(str(hip), {})
+    n = dict(names.get(str(hip), {}))
+    # Proper names only: the package also has English nicknames ("Double
+    # Double", "The Garnet Star", "Barnard's Star") and catalogue numbers
+    # ("Lalande 21185"), which a Spanish chart does not print.
+    if re.search(r"'|\bStar\b|\bstar\b|^The |\bof the\b|Double|[0-9]", n.get("name", "")):
+        n["name"] = ""
     bv = s["properties"].get("bv", "")
     rows.append((hip, ra / 15.0, dec, float(s["properties"]["mag"]), float(bv) if bv not in ("", None) else 0.6,
                  n.get("c", ""), n.get("bayer", ""), n.get("flam", ""), n.get("name", "")))
@@ -47,6 +55,8 @@ with open(out + "/star_catalogue.inc", "w", encoding="utf-8") as f:
 def nearest(ra, dec):
     best, bestd = None, 1e9
     for r in rows:
+        if r[0] not in bright:
+            continue
         dra = (r[1] * 15.0 - ra % 360.0 + 540.0) % 360.0 - 180.0
         d = math.hypot(dra * math.cos(math.radians(dec)), r[2] - dec)
         if d < bestd:

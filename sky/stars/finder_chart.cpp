@@ -138,8 +138,10 @@ void StarsAndFigures(FinderChart& chart) {
     if (it == placed.end()) it = placed.emplace(s, p.Project(s->rightAscension, s->declination)).first;
     return it->second;
   };
+  // Every star of the catalogue (to magnitude 8) in the field: the
+  // figures' ends are looked up again below, the rest only once.
   for (const Star& s : StarCatalogue()) {
-    const std::optional<ChartPoint>& point = at(&s);
+    const std::optional<ChartPoint> point = p.Project(s.rightAscension, s.declination);
     if (point && Inside(*point, half)) chart.stars.push_back({&s, *point});
   }
   std::stable_sort(chart.stars.begin(), chart.stars.end(),

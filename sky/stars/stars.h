@@ -1,6 +1,6 @@
 #pragma once
 // The bright stars and the constellation figures, as compiled-in tables:
-// the catalogue of the stars to about magnitude 6 with their J2000
+// the catalogue of the stars to magnitude 8 with their J2000
 // places, and the figures as pairs of its stars. Stars carry no error of
 // the method: their places come from the catalogue, whose own error is a
 // fraction of an arcsecond, and are precessed with ERFA.

@@ -242,7 +242,7 @@ class Pictures(unittest.TestCase):
         self.assertLess(counts["19"], counts["22"], "fewer in twilight than at night")
 
     def test_a_chart_says_when_its_planet_is_fainter_than_its_stars(self):
-        for planet, beyond in (("Urano", False), ("Neptuno", True), ("Plutón", True)):
+        for planet, beyond in (("Urano", False), ("Neptuno", False), ("Plutón", True)):
             with self.subTest(planet):
                 svg = self.path("c.svg")
                 run("--carta", planet, "2026-12-15T20:00", "--dibujo", svg)
