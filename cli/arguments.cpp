@@ -74,7 +74,7 @@ report::TableFormat TableFormatOf(OutputFormat format) {
   switch (format) {
     case OutputFormat::Csv: return report::TableFormat::Csv;
     case OutputFormat::Json: return report::TableFormat::Json;
-    case OutputFormat::Ics: throw UsageError("el formato ics solo se usa con --fenomenos y --eclipses");
+    case OutputFormat::Ics: throw UsageError("el formato ics no se usa con las tablas: sí con --fenomenos y --eclipses");
     case OutputFormat::Text: break;
   }
   return report::TableFormat::Text;
@@ -405,7 +405,10 @@ Arguments Table(Given& g) {
 // the planets.
 Arguments Instant(Given& g) {
   Arguments& parsed = g.parsed;
-  if (g.format) throw UsageError("--formato solo se usa con las tablas (--desde, --hasta, --paso)");
+  if (g.format) {
+    throw UsageError("--formato no se usa con un instante: sí con las tablas (--desde, --hasta, --paso), --noche, "
+                     "--ortos, --fenomenos, --eclipses y --eclipse");
+  }
   std::vector<std::string> names = g.positional;
   if (!g.julianDay) {
     if (g.positional.size() < 6) {
@@ -455,7 +458,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       !(g.night && g.parsed.format == OutputFormat::Csv && g.from) && (g.night || g.riseSet || g.eclipse)) {
     const char* command = g.night ? "--noche" : g.riseSet ? "--ortos" : "--eclipse";
     throw UsageError(std::string(command) + " se escribe como texto o json, no " +
-                     std::string(FormatName(g.parsed.format)) + " (--formato)");
+                     std::string(FormatName(g.parsed.format)) + " (--formato" +
+                     (g.night ? "; csv con --noche --desde --hasta, una línea por noche" : "") + ")");
   }
   if (g.magnitudeLimit) {
     if (g.parsed.picture.path.empty() || !g.parsed.place || g.night || g.riseSet || g.phenomena || g.eclipses ||

@@ -63,7 +63,7 @@ TEST(Arguments, EachFormAndItsMistakes) {
       {{"--explain", "--jd", "1", "Venus"}, Command::Explain, nullptr},
       {{"--version", "--bogus"}, Command::Version, nullptr},
       {{"--explain", "--jd", "1", "Marte", "Venus"}, Command::Explain, "exactamente un planeta"},
-      {{"--format", "csv", "2000", "1", "1", "12", "0", "0"}, Command::Instant, "--formato solo se usa"},
+      {{"--format", "csv", "2000", "1", "1", "12", "0", "0"}, Command::Instant, "--formato no se usa con un instante: sí con las tablas"},
       {{"--from", "2026-02-30", "--to", "2026-03-01", "--step", "1d"}, Command::Table, "fecha no válida"},
       {{"--from", "2026-01-01", "--to", "2026-03-01"}, Command::Table, "necesita --desde, --hasta y --paso"},
       {{"--from", "2026-01-01", "--to", "2026-03-01", "--step", "1d", "--jd", "1"}, Command::Table,
