@@ -122,7 +122,7 @@ struct Given {
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   bool zone = false, eclipses = false;
   std::optional<std::string> eclipse, sizeText;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field;
+  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
   std::vector<std::string> positional;
   std::vector<const OptionSpec*> seen;  // the options given, each once
 };
@@ -159,6 +159,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       given.chart = args[++i];
       break;
     case OptionId::Field: given.field = Value(args, i); break;
+    case OptionId::Year: given.year = Value(args, i); break;
     case OptionId::Eclipses: given.eclipses = true; break;
     case OptionId::Eclipse: given.eclipse = Value(args, i); break;
     case OptionId::Zone:
@@ -355,6 +356,26 @@ Arguments Chart(Given& g) {
   return parsed;
 }
 
+// --año AÑO [--lugar LUGAR] --dibujo FICHERO: the year at a glance.
+Arguments Year(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.format ||
+      g.eclipses || g.eclipse || g.chart || !g.positional.empty()) {
+    throw UsageError("--año solo se combina con --lugar, --zona, --dibujo y --tamaño");
+  }
+  if (parsed.picture.path.empty()) throw UsageError("--año necesita --dibujo FICHERO (.svg, .png o .pdf)");
+  const std::string& text = *g.year;
+  const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
+  const int year = digits ? std::stoi(text) : 0;
+  if (year < 1000 || year > 3000) {
+    throw UsageError("año no válido para --año: «" + Shown(text) + "» (un año de 1000 a 3000, como 2027)");
+  }
+  NeedPlace(g, "--año");
+  parsed.command = Command::Year;
+  parsed.year = year;
+  return parsed;
+}
+
 // --eclipses --desde --hasta, or --eclipse FECHA.
 Arguments Eclipses(Given& g) {
   Arguments& parsed = g.parsed;
@@ -472,6 +493,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
   if (g.field && !g.chart) throw UsageError("--campo solo se usa con --carta");
   if (g.chart) return Chart(g);
+  if (g.year) return Year(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
   if (g.night) return Night(g);

@@ -14,7 +14,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year };
 
 // What --formato asks for: a table takes the first three, the phenomena all
 // four.
@@ -37,6 +37,7 @@ struct Arguments {
   NightLimits limits;             // --altura-minima, --altura-sol
   double approachLimit = 1.0;     // --separación, degrees
   double chartField = 20.0;       // --campo: the finder chart's field, degrees
+  int year = 0;                   // --año: the year of the chart
   double magnitudeLimit = 5.0;    // --magnitud-limite: the faintest stars on the sky dome
   bool namedPlanets = false;      // planets were named: only their phenomena
   std::string homePath;           // --guardar-lugar: the file to write

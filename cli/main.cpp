@@ -29,8 +29,10 @@
 #include "pictures/picture_file.h"
 #include "pictures/sky_dome_picture.h"
 #include "pictures/sky_path_picture.h"
+#include "pictures/year_chart_picture.h"
 #include "session/chart_contents.h"
 #include "session/picture_contents.h"
+#include "session/year_chart_contents.h"
 #include "session/runners.h"
 #include "session/request_refused.h"
 #include "report/sky_output.h"
@@ -312,6 +314,24 @@ int RunChart(const Arguments& args, Output& out) {
   }
 }
 
+// The year at a glance: one line of what it shows, and the picture.
+int RunYear(const Arguments& args, Output& out) {
+  std::optional<PictureFile> picture;
+  OpenPicture(args, picture);
+  const std::string separator = DecimalSeparatorFromEnvironment();
+  try {
+    const pictures::YearChart chart = pictures::YearChartOf(MethodElements(), *args.place, args.zone, args.year);
+    out.Write(chart.title + "\n" + chart.sources + "\n");
+    const PictureRequest& request = picture->request();
+    return Finish(picture, pictures::DrawYearChart(chart, separator, request.width, request.height)) ? 0
+                                                                                                      : ExitRuntimeError;
+  } catch (const RuntimeError& error) {
+    out.Flush();
+    Complain(error.what());
+    return ExitRuntimeError;
+  }
+}
+
 // Writes the home place and says where.
 int RunSavePlace(const Arguments& args, Output& out) {
   const HomePlaceWritten written = WriteHomePlace(args.homePath, *args.place, args.savedZone);
@@ -353,6 +373,8 @@ int Run(const Arguments& args, Output& out) {
       return RunOneEclipse(args, out);
     case Command::Chart:
       return RunChart(args, out);
+    case Command::Year:
+      return RunYear(args, out);
     case Command::Explain:
       try {
         report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),

@@ -93,8 +93,9 @@ void SvgWriter::Rect(Point corner, double width, double height, std::string_view
            "\" height=\"" + N(height) + "\"" + Attribute("fill", fill) + Attribute("stroke", stroke) + "/>\n";
 }
 
-void SvgWriter::Path(std::string_view d, std::string_view fill) {
-  text_ += "<path d=\"" + XmlEscaped(d) + "\"" + Attribute("fill", fill) + "/>\n";
+void SvgWriter::Path(std::string_view d, std::string_view fill, double opacity) {
+  text_ += "<path d=\"" + XmlEscaped(d) + "\"" + Attribute("fill", fill) +
+           (opacity < 1 ? " fill-opacity=\"" + N(opacity) + "\"" : "") + "/>\n";
 }
 
 std::string SvgWriter::Finish() {

@@ -33,7 +33,7 @@ class SvgWriter {
             std::string_view fill = "#000000", std::string_view cssClass = "", bool bold = false);
   void Rect(Point corner, double width, double height, std::string_view fill, std::string_view stroke);
   // A path of SVG path data d, filled (no stroke).
-  void Path(std::string_view d, std::string_view fill);
+  void Path(std::string_view d, std::string_view fill, double opacity = 1);
 
   // The whole document; every open group is closed.
   std::string Finish();

@@ -1,0 +1,193 @@
+#include "session/year_chart_contents.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calendar/civil_days.h"
+#include "calendar/civil_time.h"
+#include "session/names.h"
+#include "session/runners.h"
+#include "sky/night/year_nights.h"
+#include "sky/showers/meteor_showers.h"
+
+namespace orbitas::pictures {
+namespace {
+
+// The planets the eye sees: the chart's curves.
+const std::vector<Body> ChartPlanets = {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn};
+
+// Nearer the Sun than this (degrees) a planet is lost in its glare: its
+// curves are left out.
+constexpr double GlareDegrees = 12;
+
+// A curve breaks where it jumps more than this (hours) from one night to
+// the next: at a change of the clock, or where the event leaves the night.
+constexpr double JumpHours = 0.75;
+
+// Clock hours from the noon that starts a night: the local clock's
+// reading at jd less its reading at noon, so that the curves jump where
+// the clock does.
+struct Clock {
+  const TimeZone& zone;
+  double noon;
+  double operator()(double jd) const {
+    const double at = UnixSecondsFromJulianDay(jd), from = UnixSecondsFromJulianDay(noon);
+    return (at + static_cast<double>(zone.OffsetAt(at)) - from - static_cast<double>(zone.OffsetAt(from))) / 3600;
+  }
+};
+
+std::optional<ClockSpan> Below(const YearNight& n, std::size_t limit, const Clock& clock) {
+  if (n.alwaysBelow[limit]) return ClockSpan{0, 24};
+  const std::optional<double>& dusk = n.dusk[limit];
+  const std::optional<double>& dawn = n.dawn[limit];
+  if (dusk && dawn && *dusk < *dawn) return ClockSpan{clock(*dusk), clock(*dawn)};
+  if (dusk && !dawn) return ClockSpan{clock(*dusk), 24};
+  if (dawn && !dusk) return ClockSpan{0, clock(*dawn)};
+  return std::nullopt;
+}
+
+// The Moon's hours above the horizon within the dark part of the row.
+std::vector<ClockSpan> Moonlit(const YearNight& n, const std::optional<ClockSpan>& dark, const Clock& clock) {
+  if (!dark) return {};
+  std::vector<ClockSpan> up;
+  const std::optional<double> rise = n.moon.rise, set = n.moon.set;
+  if (rise && set && *rise < *set) up.push_back({clock(*rise), clock(*set)});
+  if (rise && set && *set < *rise) up = {{0, clock(*set)}, {clock(*rise), 24}};
+  if (rise && !set) up.push_back({clock(*rise), 24});
+  if (set && !rise) up.push_back({0, clock(*set)});
+  std::vector<ClockSpan> lit;
+  for (const ClockSpan& u : up) {
+    const double from = std::max(u.first, dark->first), to = std::min(u.second, dark->second);
+    if (to > from) lit.push_back({from, to});
+  }
+  return lit;
+}
+
+// Each curve continued by one night: a new piece where there is no event,
+// the planet is in the Sun's glare, or the time jumps.
+void Extend(YearCurve& curve, int row, const std::optional<double>& hours, bool glare) {
+  if (!hours || glare) {
+    if (!curve.pieces.empty() && !curve.pieces.back().empty()) curve.pieces.emplace_back();
+    return;
+  }
+  if (curve.pieces.empty()) curve.pieces.emplace_back();
+  std::vector<std::pair<int, double>>& piece = curve.pieces.back();
+  if (!piece.empty() && (piece.back().first != row - 1 || std::fabs(piece.back().second - *hours) > JumpHours)) {
+    curve.pieces.emplace_back();
+  }
+  curve.pieces.back().push_back({row, *hours});
+}
+
+// The row of the night that holds jd, or none outside the year.
+std::optional<int> RowOf(const std::vector<double>& starts, double jd) {
+  const auto after = std::upper_bound(starts.begin(), starts.end(), jd);
+  if (after == starts.begin()) return std::nullopt;
+  const int row = static_cast<int>(after - starts.begin()) - 1;
+  if (row + 1 == static_cast<int>(starts.size()) && jd > starts.back() + 1.05) return std::nullopt;
+  return row;
+}
+
+// An event's mark at its instant (the reference's where the list has it).
+void Mark(YearChart& chart, const std::vector<double>& starts, const TimeZone& zone, double jd, std::string kind,
+          std::string what, std::string label) {
+  const std::optional<int> row = RowOf(starts, jd);
+  if (!row) return;
+  const Clock clock{zone, starts[static_cast<std::size_t>(*row)]};
+  chart.marks.push_back({*row, clock(jd), std::move(kind),
+                         what + " " + zone.LocalMinute(UnixSecondsFromJulianDay(jd)), std::move(label)});
+}
+
+// The year's oppositions and greatest elongations, the showers' peaks and
+// the eclipses seen from the place.
+void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place& place, const TimeZone& zone) {
+  const double start = starts.front(), end = starts.back() + 1;
+  RunPhenomena({1, 2, 4, 5, 6}, false, false, 0.01, start, end, std::nullopt, zone, [&](const YearEvent& e) {
+    const auto* p = std::get_if<Phenomenon>(&e);
+    if (!p) return;
+    const std::string name(SpanishName(p->body));
+    if (p->kind == PhenomenonKind::Opposition) Mark(chart, starts, zone, TimeOf(e), "oposicion", name + " en oposición", "oposición de " + name);
+    if (p->kind == PhenomenonKind::GreatestEastern || p->kind == PhenomenonKind::GreatestWestern) {
+      Mark(chart, starts, zone, TimeOf(e), "elongacion", name + " en su máxima elongación", name + ", máx. elongación");
+    }
+  }, {});
+  FindShowerPeaks(start, end, [&](const ShowerPeak& peak) {
+    if (peak.shower->zhr < 10) return;  // the major showers only
+    const std::string name(ShowerName(peak.shower->code));
+    Mark(chart, starts, zone, peak.time, "lluvia", "Máximo de las " + name, name);
+  });
+  RunEclipses(start, end, place, [&](const EclipseSeen& seen) {
+    const bool lunar = std::holds_alternative<LunarEclipse>(seen.event);
+    const bool seenHere = (seen.solar && seen.solar->type) || (seen.lunar && seen.lunar->visible);
+    if (std::holds_alternative<Transit>(seen.event) || !seenHere) return;
+    const std::string what = lunar ? "Eclipse de Luna" : "Eclipse de Sol";
+    Mark(chart, starts, zone, GreatestOf(seen.event), "eclipse", what + ", visible desde el lugar", what);
+  });
+}
+
+// Full and new moons: the nights in which the Moon's longitude from the
+// Sun passes 180 or 360 degrees.
+void AddPhases(YearChart& chart, const std::vector<double>& longitudes) {
+  for (std::size_t r = 1; r < longitudes.size(); ++r) {
+    const double a = longitudes[r - 1], b = longitudes[r];
+    if (a < 180 && b >= 180) chart.marks.push_back({static_cast<int>(r - 1), 24, "luna-llena", "Luna llena la noche del " + chart.rows[r - 1].date, ""});
+    if (b < a) chart.marks.push_back({static_cast<int>(r - 1), 24, "luna-nueva", "Luna nueva la noche del " + chart.rows[r - 1].date, ""});
+  }
+}
+
+std::string PlaceWords(const Place& place) {
+  return place.name.empty() ? place.text : place.name + (place.country.empty() ? "" : " (" + place.country + ")");
+}
+
+}  // namespace
+
+YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year) {
+  YearChart chart;
+  chart.title = "El año " + std::to_string(year) + " desde " + PlaceWords(place) + " · " + zone.name();
+  chart.sources =
+      "El Sol y los planetas, del propio método (a minutos de la referencia); la Luna, de ERFA; horas del reloj local";
+  static constexpr const char* Kinds[] = {"salida", "paso", "puesta"};
+  for (const Body body : ChartPlanets) {
+    for (const char* kind : Kinds) chart.curves.push_back({body, std::string(SpanishName(body)) + ": " + kind, kind, {}});
+  }
+  const std::int64_t first = DaysFromCivil(year, 1, 1), last = DaysFromCivil(year + 1, 1, 1);
+  std::vector<double> starts, longitudes;
+  for (std::int64_t d = first; d < last; ++d) {
+    const int row = static_cast<int>(d - first);
+    const CivilDate date = CivilFromDays(d);
+    CivilTime evening;
+    evening.year = date.year, evening.month = date.month, evening.day = date.day;
+    const LocalDay day = LocalDayOf(evening, zone, 12);
+    const YearNight n = ComputeYearNight(elements, place, day.start, day.end, ChartPlanets);
+    starts.push_back(day.start);
+    longitudes.push_back(n.moonLongitudeFromSun);
+    const Clock clock{zone, day.start};
+    YearRow r;
+    r.date = day.date;
+    for (std::size_t l = 0; l < r.belowSun.size(); ++l) r.belowSun[l] = Below(n, l, clock);
+    r.moonlit = Moonlit(n, r.belowSun[0], clock);
+    r.moonIlluminated = n.moonIlluminated;
+    chart.rows.push_back(std::move(r));
+    for (std::size_t p = 0; p < ChartPlanets.size(); ++p) {
+      const bool glare = n.elongations[p] < GlareDegrees;
+      const BodyCrossings& c = n.planets[p];
+      const std::optional<double> times[] = {c.rise, c.transit, c.set};
+      for (int k = 0; k < 3; ++k) {
+        Extend(chart.curves[p * 3 + k], row, times[k] ? std::optional<double>(clock(*times[k])) : std::nullopt, glare);
+      }
+    }
+    const long before = zone.OffsetAt(UnixSecondsFromJulianDay(day.start));
+    const long after = zone.OffsetAt(UnixSecondsFromJulianDay(day.end));
+    if (before != after) {
+      chart.clockChanges.push_back({row, std::string("cambio de hora: ") + (after > before ? "+" : "−") +
+                                             std::to_string(std::labs(after - before) / 3600) + " h"});
+    }
+  }
+  AddPhases(chart, longitudes);
+  AddEvents(chart, starts, place, zone);
+  for (YearCurve& curve : chart.curves) {
+    std::erase_if(curve.pieces, [](const auto& piece) { return piece.size() < 2; });
+  }
+  return chart;
+}
+
+}  // namespace orbitas::pictures

@@ -1,0 +1,52 @@
+#pragma once
+// The year at a glance from a place: for each night (local noon to the
+// next local noon), when the Sun crosses the altitudes of sunset and of
+// the three twilights, when each planet rises, culminates and sets and how
+// far it stands from the Sun, and when the Moon rises and sets and how
+// much of it is lit. Times to half a minute, enough for a chart of a year;
+// the night's own page (ComputeNight) has them to the millisecond with
+// their errors.
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "ephemeris/elements.h"
+#include "sky/bodies/body.h"
+#include "sky/frames/horizon.h"
+#include "sky/frames/place.h"
+#include "sky/night/night.h"
+
+namespace orbitas {
+
+// The Sun's altitudes that bound day, civil, nautical and astronomical
+// twilight and night, degrees: sunset's, -6, -12, -18.
+inline constexpr std::array<double, 4> NightLimitsDown = {SunsetAltitude, CivilTwilight, NauticalTwilight,
+                                                          AstronomicalTwilight};
+
+// When a body rises, culminates (hour angle 0) and sets in a night, Julian
+// days (UT); each absent when it does not happen in the night.
+struct BodyCrossings {
+  std::optional<double> rise, transit, set;
+};
+
+struct YearNight {
+  double start = 0.0, end = 0.0;  // Julian days (UT): local noon and the next local noon
+  // For each altitude of NightLimitsDown: when the Sun goes below it in
+  // the evening and comes back above it in the morning, and whether it
+  // stays below it all night (polar night) or above it (midnight sun).
+  std::array<std::optional<double>, 4> dusk, dawn;
+  std::array<bool, 4> alwaysBelow{}, alwaysAbove{};
+  std::vector<BodyCrossings> planets;  // one a planet, in the order asked
+  std::vector<double> elongations;     // degrees from the Sun at midnight, one a planet
+  BodyCrossings moon;
+  double moonIlluminated = 0.0;        // the lit fraction at midnight, 0..1
+  double moonLongitudeFromSun = 0.0;   // degrees, 0..360: 0 new, 180 full
+};
+
+// The night from start to end (Julian days, UT; a day apart) from place,
+// for planets (the method's positions; the Sun the method's too; the Moon
+// ERFA's). Raises the method's run-time errors.
+YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, double start, double end,
+                           const std::vector<Body>& planets);
+
+}  // namespace orbitas
