@@ -24,6 +24,7 @@
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
 #include "planner/svg_view.h"
+#include "planner/year_tab.h"
 #include "session/places/home_place.h"
 #include "session/places/place_names.h"
 #include "session/places/place_text.h"
@@ -32,7 +33,7 @@
 namespace orbitas::planner {
 namespace {
 
-enum Tab { TonightTab, PhenomenaTabIndex, EclipsesTabIndex, ChartTabIndex, TabCount };
+enum Tab { TonightTab, PhenomenaTabIndex, EclipsesTabIndex, ChartTabIndex, YearTabIndex, TabCount };
 
 // "Sevilla (Andalucía, España)": a found city as the window names it; the
 // coordinates of one that was typed so.
@@ -60,10 +61,12 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   phenomena_ = new PhenomenaTab(*background_);
   eclipses_ = new EclipsesTab(*background_);
   chart_ = new ChartTab(*background_);
+  year_ = new YearTab(*background_);
   tabs_->addTab(night_, QStringLiteral("Esta &noche"));
   tabs_->addTab(phenomena_, QStringLiteral("&Fenómenos"));
   tabs_->addTab(eclipses_, QStringLiteral("&Eclipses"));
   tabs_->addTab(chart_, QStringLiteral("Ca&rta"));
+  tabs_->addTab(year_, QStringLiteral("A&ño"));
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -87,7 +90,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
   quit->setShortcut(QKeySequence::Quit);
 
-  // Ctrl+1 to Ctrl+4 go to the tabs, as in other tabbed programs.
+  // Ctrl+1 to Ctrl+5 go to the tabs, as in other tabbed programs.
   for (int tab = 0; tab < TabCount; ++tab) {
     auto* go = new QAction(this);
     go->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)));
@@ -273,6 +276,7 @@ void PlannerWindow::RefreshCurrentTab() {
     case PhenomenaTabIndex: phenomena_->Refresh(*observer_); break;
     case EclipsesTabIndex: eclipses_->Refresh(*observer_); break;
     case ChartTabIndex: chart_->Refresh(*observer_); break;
+    case YearTabIndex: year_->Refresh(*observer_); break;
     default: break;
   }
 }
@@ -294,6 +298,7 @@ void PlannerWindow::PrintCurrent() {
       if (!eclipses_->PictureSvg().empty()) PrintSvg(this, eclipses_->PictureSvg());
       break;
     case ChartTabIndex: PrintSvg(this, chart_->Svg()); break;
+    case YearTabIndex: PrintSvg(this, year_->Svg()); break;
     default: break;
   }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Órbitas · Cielo: the place, the night's date and the instrument along
-// the top, and a tab for tonight, the year's phenomena, the eclipses and
-// the finder chart below. Every answer comes from the same runners as
-// orbitas-cli's; the window only asks and shows.
+// the top, and a tab for tonight, the year's phenomena, the eclipses,
+// the finder chart and the year at a glance below. Every answer comes
+// from the same runners as orbitas-cli's; the window only asks and shows.
 #include <QMainWindow>
 #include <optional>
 
@@ -23,6 +23,7 @@ class ChartTab;
 class EclipsesTab;
 class NightTab;
 class PhenomenaTab;
+class YearTab;
 
 class PlannerWindow : public QMainWindow {
   Q_OBJECT
@@ -40,6 +41,7 @@ class PlannerWindow : public QMainWindow {
   PhenomenaTab* phenomena() const { return phenomena_; }
   EclipsesTab* eclipses() const { return eclipses_; }
   ChartTab* chart() const { return chart_; }
+  YearTab* year() const { return year_; }
   QTabWidget* tabs() const { return tabs_; }
   QString problem() const;  // the error shown, or empty
 
@@ -74,6 +76,7 @@ class PlannerWindow : public QMainWindow {
   PhenomenaTab* phenomena_;
   EclipsesTab* eclipses_;
   ChartTab* chart_;
+  YearTab* year_;
   QProgressBar* busy_;
 };
 

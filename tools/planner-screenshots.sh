@@ -1,5 +1,5 @@
 #!/bin/bash
-# The four tabs of orbitas-cielo for Sevilla on the night of 2026-12-13
+# The five tabs of orbitas-cielo for Sevilla on the night of 2026-12-13
 # (the Geminids' peak), as docs/cielo-*.png: a private X server, a private
 # configuration, real keys. Usage: tools/planner-screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -25,6 +25,7 @@ xdotool key ctrl+1; sleep 3; import -window \$w $docs/cielo-noche.png
 xdotool key ctrl+2; sleep 5; import -window \$w $docs/cielo-fenomenos.png
 xdotool key ctrl+3; sleep 3; xdotool mousemove 300 221 click 1; sleep 2; import -window \$w $docs/cielo-eclipses.png
 xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta.png
+xdotool key ctrl+5; sleep 4; import -window \$w $docs/cielo-ano.png
 kill \$app
 SCRIPT
 chmod +x "$work/shots.sh"

@@ -95,7 +95,7 @@ def main():
 
         # Every tab, by its keys.
         for number, name in ((2, "Fenómenos del año"), (3, "Eclipses y tránsitos de los próximos diez años"),
-                             (4, "Carta de localización"), (1, "Planetas y lluvias de estrellas de esta noche")):
+                             (4, "Carta de localización"), (5, "El año de un vistazo"), (1, "Planetas y lluvias de estrellas de esta noche")):
             key(f"ctrl+{number}")
             wait_for(lambda: name in named(acc), f"the tab showing {name}", 20)
 

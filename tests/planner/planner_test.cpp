@@ -23,6 +23,7 @@
 #include "planner/phenomena_tab.h"
 #include "planner/planner_window.h"
 #include "planner/svg_view.h"
+#include "planner/year_tab.h"
 #include "session/places/home_place.h"
 #include "session/request_refused.h"
 
@@ -167,6 +168,16 @@ class PlannerTest : public QObject {
     window_->tabs()->setCurrentIndex(3);
     QVERIFY(filled.wait(20000));
     QVERIFY(window_->chart()->Svg().find("Júpiter") != std::string::npos);
+  }
+
+  // The year's tab draws the command line's chart of the same year.
+  void yearChartIsTheCommandLines() {
+    QSignalSpy filled(window_->year(), &YearTab::filled);
+    window_->tabs()->setCurrentIndex(4);
+    QVERIFY(filled.wait(30000));
+    const std::string& svg = window_->year()->Svg();
+    QVERIFY(svg.find("El año 2026 desde Sevilla") != std::string::npos);
+    QVERIFY(svg.find("<title>Júpiter: salida</title>") != std::string::npos);
   }
 
   // A name the gazetteer lacks keeps the place and says what it might be.

@@ -1,0 +1,66 @@
+#include "planner/year_tab.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "pictures/picture_file.h"
+#include "pictures/year_chart_picture.h"
+#include "planner/background.h"
+#include "planner/save_file.h"
+#include "planner/svg_view.h"
+#include "session/runners.h"
+#include "session/year_chart_contents.h"
+
+namespace orbitas::planner {
+namespace {
+
+constexpr int PageWidth = 842, PageHeight = 595;  // A4 landscape, points
+
+}  // namespace
+
+YearTab::YearTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
+  chart_ = new SvgView(QStringLiteral("El año de un vistazo"));
+  print_ = new QPushButton(QStringLiteral("&Imprimir…"));
+  print_->setAccessibleName(QStringLiteral("Imprimir el año"));
+  pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
+  pdf_->setAccessibleName(QStringLiteral("Guardar el año en PDF"));
+  auto* bar = new QHBoxLayout;
+  bar->addStretch(1);
+  bar->addWidget(print_);
+  bar->addWidget(pdf_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(chart_, 1);
+  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, chart_->svg()); });
+  connect(pdf_, &QPushButton::clicked, this, &YearTab::SavePdf);
+}
+
+const std::string& YearTab::Svg() const { return chart_->svg(); }
+
+void YearTab::Refresh(const Observer& o) {
+  background_.Submit(QStringLiteral("año"), [this, o] {
+    const pictures::YearChart chart = pictures::YearChartOf(MethodElements(), o.place, o.zone, o.date.year());
+    std::string svg = pictures::DrawYearChart(chart, o.separator, PageWidth, PageHeight);
+    return [this, svg = std::move(svg)] {
+      chart_->SetSvg(svg);
+      emit filled();
+    };
+  });
+}
+
+void YearTab::SavePdf() {
+  const QString path =
+      AskSavePath(this, QStringLiteral("Guardar PDF"), QStringLiteral("año.pdf"), QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  try {
+    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, PageWidth, PageHeight});
+    const std::string failure = file.Commit(chart_->svg());
+    if (!failure.empty()) QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
+  } catch (const pictures::PictureFileError& error) {
+    QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromUtf8(error.what()));
+  }
+}
+
+}  // namespace orbitas::planner
