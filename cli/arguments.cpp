@@ -60,26 +60,6 @@ const std::string& WholeNumber(const std::string& text, std::string_view what) {
 }
 
 
-OutputFormat ParseFormat(const std::string& text) {
-  if (text == "texto" || text == "text") return OutputFormat::Text;
-  if (text == "csv") return OutputFormat::Csv;
-  if (text == "json") return OutputFormat::Json;
-  if (text == "ics") return OutputFormat::Ics;
-  throw UsageError("formato desconocido: " + Shown(text) + " (texto, csv, json o ics)" +
-                   Suggestion(text, {"texto", "csv", "json", "ics"}));
-}
-
-// A table's format: any but the calendar file.
-report::TableFormat TableFormatOf(OutputFormat format) {
-  switch (format) {
-    case OutputFormat::Csv: return report::TableFormat::Csv;
-    case OutputFormat::Json: return report::TableFormat::Json;
-    case OutputFormat::Ics: throw UsageError("el formato ics no se usa con las tablas: sí con --fenomenos y --eclipses");
-    case OutputFormat::Text: break;
-  }
-  return report::TableFormat::Text;
-}
-
 namespace {
 
 // The value after an option whose date may be left out: the next argument
@@ -110,17 +90,12 @@ Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes) {
   }
 }
 
-// A format as --formato names it.
-std::string_view FormatName(OutputFormat format) {
-  static constexpr std::string_view Names[] = {"texto", "csv", "json", "ics"};
-  return Names[static_cast<int>(format)];
-}
 
 // What the command line gave, before the command is chosen.
 struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
-  bool zone = false, eclipses = false;
+  bool zone = false, eclipses = false, almanac = false;
   std::optional<std::string> eclipse, sizeText;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
   std::vector<std::string> positional;
@@ -160,6 +135,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       break;
     case OptionId::Field: given.field = Value(args, i); break;
     case OptionId::Year: given.year = Value(args, i); break;
+    case OptionId::Almanac: given.almanac = true; break;
     case OptionId::Eclipses: given.eclipses = true; break;
     case OptionId::Eclipse: given.eclipse = Value(args, i); break;
     case OptionId::Zone:
@@ -370,8 +346,12 @@ Arguments Year(Given& g) {
   if (year < 1000 || year > 3000) {
     throw UsageError("año no válido para --año: «" + Shown(text) + "» (un año de 1000 a 3000, como 2027)");
   }
+  if (g.almanac && parsed.picture.format != pictures::PictureFormat::Pdf) {
+    throw UsageError("--almanaque necesita un PDF (--dibujo FICHERO.pdf): las páginas de los meses van tras la del año");
+  }
   NeedPlace(g, "--año");
   parsed.command = Command::Year;
+  parsed.almanac = g.almanac;
   parsed.year = year;
   return parsed;
 }
@@ -493,6 +473,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
   if (g.field && !g.chart) throw UsageError("--campo solo se usa con --carta");
   if (g.chart) return Chart(g);
+  if (g.almanac && !g.year) throw UsageError("--almanaque solo se usa con --año");
   if (g.year) return Year(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/time_zone.h"
+#include "cli/output_format.h"
 #include "cli/usage_error.h"
 #include "pictures/picture_file.h"
 #include "report/table_rows.h"
@@ -16,9 +17,6 @@ namespace orbitas::cli {
 
 enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year };
 
-// What --formato asks for: a table takes the first three, the phenomena all
-// four.
-enum class OutputFormat { Text, Csv, Json, Ics };
 
 struct Arguments {
   Command command = Command::Instant;
@@ -38,6 +36,7 @@ struct Arguments {
   double approachLimit = 1.0;     // --separación, degrees
   double chartField = 20.0;       // --campo: the finder chart's field, degrees
   int year = 0;                   // --año: the year of the chart
+  bool almanac = false;           // --almanaque: the month pages after the chart
   double magnitudeLimit = 5.0;    // --magnitud-limite: the faintest stars on the sky dome
   bool namedPlanets = false;      // planets were named: only their phenomena
   std::string homePath;           // --guardar-lugar: the file to write

@@ -15,6 +15,7 @@
 #include "cli/decimal_separator.h"
 #include "report/explain.h"
 #include "report/instant_output.h"
+#include "report/almanac_text.h"
 #include "report/calendar_file.h"
 #include "report/eclipse_output.h"
 #include "report/night_output.h"
@@ -22,6 +23,7 @@
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
 #include "cli/output.h"
+#include "pictures/almanac_picture.h"
 #include "pictures/eclipse_picture.h"
 #include "pictures/finder_chart_picture.h"
 #include "pictures/night_picture.h"
@@ -314,7 +316,35 @@ int RunChart(const Arguments& args, Output& out) {
   }
 }
 
-// The year at a glance: one line of what it shows, and the picture.
+// The almanac's month pages after the chart's: the year's events with
+// the place's showers, and the night of each month's 15th.
+std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const pictures::YearChart& chart,
+                                          std::string_view separator) {
+  CivilTime first, next;
+  first.year = args.year, next.year = args.year + 1;
+  std::vector<YearEvent> events;
+  orbitas::RunPhenomena({1, 2, 4, 5, 6}, true, false, 1.0, JulianDayFromUnixSeconds(args.zone.UtcOf(first)),
+                        JulianDayFromUnixSeconds(args.zone.UtcOf(next)), args.place, args.zone,
+                        [&](const YearEvent& e) { events.push_back(e); }, {});
+  std::vector<report::NightReport> nights;
+  NightLimits limits;
+  limits.instrument = Instrument::Eye;
+  for (int month = 1; month <= 12; ++month) {
+    CivilTime fifteenth = first;
+    fifteenth.month = month, fifteenth.day = 15;
+    const LocalDay day = LocalDayOf(fifteenth, args.zone, 12);
+    nights.push_back({day.date, &args.zone, &*args.place, limits,
+                      RunPlanetsNight({1, 2, 4, 5, 6}, *args.place, day, limits), {}, {}});
+  }
+  std::vector<pictures::PdfPage> pages;
+  for (const pictures::AlmanacPage& page : report::AlmanacMonths(chart, events, nights, args.zone, args.year, separator)) {
+    pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
+  }
+  return pages;
+}
+
+// The year at a glance: one line of what it shows, and the picture; with
+// --almanaque, a page a month after it.
 int RunYear(const Arguments& args, Output& out) {
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
@@ -323,8 +353,14 @@ int RunYear(const Arguments& args, Output& out) {
     const pictures::YearChart chart = pictures::YearChartOf(MethodElements(), *args.place, args.zone, args.year);
     out.Write(chart.title + "\n" + chart.sources + "\n");
     const PictureRequest& request = picture->request();
-    return Finish(picture, pictures::DrawYearChart(chart, separator, request.width, request.height)) ? 0
-                                                                                                      : ExitRuntimeError;
+    const std::string svg = pictures::DrawYearChart(chart, separator, request.width, request.height);
+    if (!args.almanac) return Finish(picture, svg) ? 0 : ExitRuntimeError;
+    std::vector<pictures::PdfPage> pages{{svg, request.width, request.height}};
+    for (pictures::PdfPage& page : MonthPages(args, chart, separator)) pages.push_back(std::move(page));
+    const std::string failure = picture->CommitPages(pages);
+    if (failure.empty()) return 0;
+    Complain(failure);
+    return ExitRuntimeError;
   } catch (const RuntimeError& error) {
     out.Flush();
     Complain(error.what());

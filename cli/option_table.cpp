@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 27> Options = {{
+const std::array<OptionSpec, 28> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -34,7 +34,8 @@ const std::array<OptionSpec, 27> Options = {{
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta (de ERFA)"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
     {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
-    {OptionId::Year, "--año", "", "AÑO", "con --dibujo, el año entero de un lugar en una página: noches, planetas, Luna"},
+    {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página"},
+    {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},
     {OptionId::Field, "--campo", "", "GRADOS", "con --carta, el campo de la carta, de 2 a 90 (20)"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},
     {OptionId::SunLimit, "--altura-sol", "", "GRADOS", "con --noche, el Sol por debajo de esta altura es de noche (-6)"},

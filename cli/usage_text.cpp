@@ -18,6 +18,7 @@ const char* const ShortUsageText =
     "  orbitas-cli --eclipses [--desde INICIO] [--hasta FIN] [--lugar LUGAR] [--formato texto|csv|json|ics]\n"
     "  orbitas-cli --eclipse FECHA|hoy [--lugar LUGAR] [--zona ZONA] [--json]\n"
     "  orbitas-cli --carta PLANETA FECHA [--lugar LUGAR] [--zona ZONA] [--campo GRADOS] --dibujo FICHERO\n"
+    "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --dibujo FICHERO [--almanaque]\n"
     "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
     "  ... [--lugar LUGAR] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
@@ -38,6 +39,7 @@ const char* const UsageForms =
     "              [--formato texto|csv|json|ics]\n"
     "  orbitas-cli --eclipse FECHA|hoy [--lugar LUGAR] [--zona ZONA] [--json]\n"
     "  orbitas-cli --carta PLANETA FECHA [--lugar LUGAR] [--zona ZONA] [--campo GRADOS] --dibujo FICHERO\n"
+    "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --dibujo FICHERO [--almanaque]\n"
     "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
     "  orbitas-cli --help | --version\n"
     "\n";
@@ -100,7 +102,7 @@ const char* const UsageDetails =
     "\n"
     "--carta PLANETA FECHA dibuja una carta para encontrar el planeta entre las\n"
     "estrellas, --campo grados de lado (20), con el norte arriba y el este a la\n"
-    "izquierda: las estrellas hasta la magnitud 6 con sus nombres y letras, las\n"
+    "izquierda: las estrellas hasta la magnitud 8 con sus nombres y letras, las\n"
     "figuras y los límites de las constelaciones, el camino del planeta durante un\n"
     "mes, su lugar según ERFA y según el método con su error, y con --lugar su\n"
     "altura, su acimut y una flecha hacia el cénit. Las estrellas vienen de un\n"
@@ -125,6 +127,7 @@ const char* const UsageDetails =
     "  orbitas-cli --fenomenos --desde 2027-01-01 --hasta 2028-01-01 --formato ics\n"
     "  orbitas-cli 2026 12 8 6 30 0 --lugar Madrid --dibujo cielo.png\n"
     "  orbitas-cli --carta Urano 2026-12-08T22:00 --lugar Madrid --dibujo carta-urano.png\n"
+    "  orbitas-cli --año 2027 --lugar Madrid --dibujo año.pdf --almanaque\n"
     "  orbitas-cli --version\n";
 
 std::string UsageText() { return std::string(UsageForms) + OptionsHelp() + "\n" + UsageDetails; }

@@ -49,9 +49,9 @@ std::string WriteSvgText(const std::string& path, const std::string& svg) {
   return written ? "" : std::strerror(writeError);
 }
 
-// Renders svg with librsvg onto a cairo surface of the requested size: a
-// PNG image or a one-page PDF.
-std::string Render(const std::string& path, const std::string& svg, const PictureRequest& request) {
+// Draws svg with librsvg on cr, scaled to width x height; an empty
+// string, or what went wrong.
+std::string DrawSvg(cairo_t* cr, const std::string& svg, int width, int height) {
   GError* error = nullptr;
   RsvgHandle* handle =
       rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error);
@@ -60,29 +60,55 @@ std::string Render(const std::string& path, const std::string& svg, const Pictur
     if (error) g_error_free(error);
     return message;
   }
-  cairo_surface_t* surface =
-      request.format == PictureFormat::Png
-          ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, request.width, request.height)
-          : cairo_pdf_surface_create(path.c_str(), request.width, request.height);
-  cairo_t* cr = cairo_create(surface);
-  const RsvgRectangle viewport{0, 0, static_cast<double>(request.width), static_cast<double>(request.height)};
+  const RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
   std::string message;
   if (!rsvg_handle_render_document(handle, cr, &viewport, &error)) {
     message = error ? error->message : "no se pudo dibujar";
     if (error) g_error_free(error);
   }
-  cairo_destroy(cr);
-  if (message.empty() && request.format == PictureFormat::Png) {
-    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) message = CairoReason(status);
-  }
+  g_object_unref(handle);
+  return message;
+}
+
+// What went wrong with surface, once finished, or an empty string.
+std::string Finished(cairo_surface_t* surface, std::string message) {
   cairo_surface_finish(surface);
   if (message.empty() && cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
     message = CairoReason(cairo_surface_status(surface));
   }
   cairo_surface_destroy(surface);
-  g_object_unref(handle);
   return message;
+}
+
+// Renders svg with librsvg onto a cairo surface of the requested size: a
+// PNG image or a one-page PDF.
+std::string Render(const std::string& path, const std::string& svg, const PictureRequest& request) {
+  cairo_surface_t* surface =
+      request.format == PictureFormat::Png
+          ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, request.width, request.height)
+          : cairo_pdf_surface_create(path.c_str(), request.width, request.height);
+  cairo_t* cr = cairo_create(surface);
+  std::string message = DrawSvg(cr, svg, request.width, request.height);
+  cairo_destroy(cr);
+  if (message.empty() && request.format == PictureFormat::Png) {
+    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    if (status != CAIRO_STATUS_SUCCESS) message = CairoReason(status);
+  }
+  return Finished(surface, message);
+}
+
+// One PDF of pages, each of its own size.
+std::string RenderPages(const std::string& path, const std::vector<PdfPage>& pages) {
+  cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), pages.front().width, pages.front().height);
+  std::string message;
+  for (const PdfPage& page : pages) {
+    cairo_pdf_surface_set_size(surface, page.width, page.height);
+    cairo_t* cr = cairo_create(surface);
+    if (message.empty()) message = DrawSvg(cr, page.svg, page.width, page.height);
+    cairo_show_page(cr);
+    cairo_destroy(cr);
+  }
+  return Finished(surface, message);
 }
 
 }  // namespace
@@ -108,8 +134,15 @@ PictureFile::~PictureFile() {
 }
 
 std::string PictureFile::Commit(const std::string& svg) {
-  std::string reason = request_.format == PictureFormat::Svg ? WriteSvgText(temporary_, svg)
-                                                             : Render(temporary_, svg, request_);
+  return Finish(request_.format == PictureFormat::Svg ? WriteSvgText(temporary_, svg) : Render(temporary_, svg, request_));
+}
+
+std::string PictureFile::CommitPages(const std::vector<PdfPage>& pages) {
+  if (request_.format != PictureFormat::Pdf || pages.empty()) return Finish("solo un PDF tiene varias páginas");
+  return Finish(RenderPages(temporary_, pages));
+}
+
+std::string PictureFile::Finish(std::string reason) {
   if (reason.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) reason = std::strerror(errno);
   if (!reason.empty()) return "no se pudo escribir el dibujo " + request_.path + ": " + reason;
   committed_ = true;

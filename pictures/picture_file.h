@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace orbitas::pictures {
 
@@ -24,6 +25,12 @@ class PictureFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A page of a PDF of many: its SVG and its size in points.
+struct PdfPage {
+  std::string svg;
+  int width = 595, height = 842;
+};
+
 class PictureFile {
  public:
   // Creates the temporary file beside request.path. Raises PictureFileError,
@@ -40,7 +47,16 @@ class PictureFile {
   // Returns an empty string, or a Spanish message saying what failed.
   std::string Commit(const std::string& svg);
 
+  // Writes pages, one after another, as one PDF (the request's size
+  // aside: each page has its own) and renames it into place. Returns an
+  // empty string, or a Spanish message saying what failed; a request that
+  // is not a PDF fails.
+  std::string CommitPages(const std::vector<PdfPage>& pages);
+
  private:
+  // Renames the file written into place unless reason says it failed.
+  std::string Finish(std::string reason);
+
   PictureRequest request_;
   std::string target_;  // the file written: request_.path, or where its links lead
   std::string temporary_;

@@ -54,6 +54,11 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
   return run;
 }
 
+Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day,
+                      const NightLimits& limits) {
+  return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);
+}
+
 void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
                const std::function<void(const LocalDay&, const NightRun&)>& each) {

@@ -74,6 +74,11 @@ struct NightRun {
 };
 NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
+// The same night's Sun, Moon and planets alone, without its showers and
+// eclipses: for an almanac's month. Raises the method's run-time errors.
+Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day,
+                      const NightLimits& limits);
+
 // Each night from the evening of first to that of last (local dates,
 // inclusive, at most MostNights), as RunNight gives it, handed to each with
 // its local day. Raises RequestRefused for a span backwards or too long,

@@ -106,11 +106,27 @@ class YearChart(unittest.TestCase):
         self.assertGreater(dark("Madrid", december), dark("Madrid", june) + 3)
         self.assertGreater(dark("Buenos Aires", june), dark("Buenos Aires", december) + 3)
 
+    def test_the_almanac_is_the_chart_then_a_portrait_page_a_month(self):
+        with tempfile.TemporaryDirectory() as d:
+            pdf = os.path.join(d, "a.pdf")
+            subprocess.run([CLI, "--año", "2027", "--lugar", "Madrid", "--dibujo", pdf, "--almanaque"], env=ENV,
+                           check=True, capture_output=True, timeout=120)
+            info = subprocess.run(["pdfinfo", "-f", "1", "-l", "13", pdf], capture_output=True, text=True).stdout
+            sizes = re.findall(r"Page\s+\d+ size:\s+(\d+ x \d+)", info)
+            self.assertEqual(sizes, ["842 x 595"] + ["595 x 842"] * 12)
+            december = subprocess.run(["pdftotext", "-f", "13", "-l", "13", pdf, "-"], capture_output=True,
+                                      text=True).stdout
+        for words in ("Diciembre de 2027", "Fases de la Luna", "Luna llena", "Gemínidas", "puesta del Sol",
+                      "Júpiter", "(el método:"):
+            self.assertIn(words, december)
+
     def test_bad_requests_are_refused_naming_the_value(self):
         for args, words in ((["--año", "999", "--lugar", "Madrid", "--dibujo", "x.svg"], "«999»"),
                             (["--año", "2027x", "--lugar", "Madrid", "--dibujo", "x.svg"], "«2027x»"),
                             (["--año", "2027", "--lugar", "Madrid"], "--año necesita --dibujo"),
-                            (["--año", "2027", "--noche", "--lugar", "Madrid", "--dibujo", "x.svg"], "--año solo se combina")):
+                            (["--año", "2027", "--noche", "--lugar", "Madrid", "--dibujo", "x.svg"], "--año solo se combina"),
+                            (["--año", "2027", "--lugar", "Madrid", "--dibujo", "x.png", "--almanaque"], "necesita un PDF"),
+                            (["--noche", "--lugar", "Madrid", "--almanaque"], "--almanaque solo se usa con --año")):
             with self.subTest(args[1]):
                 r = subprocess.run([CLI, *args], env=ENV, capture_output=True, text=True, timeout=30)
                 self.assertEqual(r.returncode, 2, r.stderr)

@@ -1,0 +1,24 @@
+#pragma once
+// The printed almanac's month pages, in words: the Moon's phases, the
+// month's phenomena and eclipses (the reference's instant first, as the
+// year's list has them), the Sun and the dark hours every five days, the
+// planets in the middle of the month and the meteor showers.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/night_output.h"
+#include "session/almanac_contents.h"
+#include "session/runners.h"
+#include "session/year_chart_contents.h"
+
+namespace orbitas::report {
+
+// One page a month of chart's year: events are the year's list (with the
+// place's showers' nights), midMonth the night of each month's 15th, in
+// order. Numbers with separator. Raises nothing.
+std::vector<pictures::AlmanacPage> AlmanacMonths(const pictures::YearChart& chart, const std::vector<YearEvent>& events,
+                                                 const std::vector<NightReport>& midMonth, const TimeZone& zone,
+                                                 int year, std::string_view separator);
+
+}  // namespace orbitas::report
