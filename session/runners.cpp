@@ -91,10 +91,9 @@ std::optional<ShowerNight> ShowerOnNight(const MeteorShower* shower, const Place
   astronomical.sunAltitude = AstronomicalTwilight;
   const double darkest = DarkestInstant(MethodElements(), place, day.start, day.end);
   const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, astronomical, darkest, {});
-  for (const ShowerNight& s : ShowersInTheNight(place, dark.intervals, darkest, darkest)) {
-    if (s.shower == shower) return s;
-  }
-  return std::nullopt;
+  const std::vector<ShowerNight> showers = ShowersInTheNight(place, dark.intervals, darkest, darkest, shower);
+  if (showers.empty()) return std::nullopt;
+  return showers.front();
 }
 
 }  // namespace

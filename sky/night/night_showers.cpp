@@ -56,10 +56,10 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
 }
 
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
-                                           double middle, double darkest) {
+                                           double middle, double darkest, const MeteorShower* only) {
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
-    if (!ShowerActive(shower, middle)) continue;
+    if ((only && &shower != only) || !ShowerActive(shower, middle)) continue;
     auto rate = [&](double jd) { return ShowerAt(shower, place, jd).hourlyRate; };
     ShowerNight best = ShowerAt(shower, place, darkest);
     best.darkestHour = astronomicalDark.empty();

@@ -29,9 +29,9 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
 
 // The showers active at middle (Julian day), in the order of the list, each
 // at its highest hourly rate within astronomicalDark (the Sun below −18°),
-// or at darkest (Julian day, the Sun lowest) when that is empty. Raises
-// nothing.
+// or at darkest (Julian day, the Sun lowest) when that is empty; only
+// `only` when it is given. Raises nothing.
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
-                                           double middle, double darkest);
+                                           double middle, double darkest, const MeteorShower* only = nullptr);
 
 }  // namespace orbitas
