@@ -18,6 +18,7 @@
 #include "pictures/sky_dome_picture.h"
 #include "planner/background.h"
 #include "planner/rows_model.h"
+#include "planner/save_file.h"
 #include "planner/svg_view.h"
 #include "report/view_rows.h"
 #include "session/instant.h"
@@ -95,6 +96,9 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   slider_->setEnabled(false);
   instant_ = new QLabel;
   instant_->setAccessibleDescription(QStringLiteral("Hora del dibujo"));
+  csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
+  csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
+  csv_->setEnabled(false);
   now_ = new QPushButton(QStringLiteral("&Ahora"));
   now_->setAccessibleName(QStringLiteral("Ahora"));
   chart_ = new SvgView(QStringLiteral("Altura de los astros durante la noche"));
@@ -107,6 +111,10 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   almanac->addWidget(moon_, 1);
   leftLayout->addLayout(almanac);
   leftLayout->addWidget(table_, 1);
+  auto* exportRow = new QHBoxLayout;
+  exportRow->addStretch(1);
+  exportRow->addWidget(csv_);
+  leftLayout->addLayout(exportRow);
   auto* right = new QWidget;
   auto* rightLayout = new QVBoxLayout(right);
   rightLayout->setContentsMargins(0, 0, 0, 0);
@@ -133,11 +141,19 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawDome);
   connect(dome_, &SvgView::clicked, this, &NightTab::SelectBodyAt);
   connect(now_, &QPushButton::clicked, this, &NightTab::ShowNow);
+  // The table as shown (sorted), with the same quoting as every CSV the program writes.
+  connect(csv_, &QPushButton::clicked, this, [this] {
+    const QString path =
+        AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("noche.csv"), QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty()) SaveText(this, path, Csv());
+  });
 }
 
 NightTab::~NightTab() = default;
 
 const std::string& NightTab::ChartSvg() const { return chart_->svg(); }
+
+std::string NightTab::Csv() const { return ViewCsv(*sorted_); }
 
 void NightTab::Refresh(const Observer& observer) {
   observer_ = observer;
@@ -160,6 +176,7 @@ void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
   }
   sun_->setMinimumWidth(widest + 2 * sun_->frameWidth() + 12);
   model_->SetRows(answer_->rows);
+  csv_->setEnabled(true);
   chart_->SetSvg(answer_->chartSvg);
   const int minutes = static_cast<int>(std::lround((answer_->dawn - answer_->dusk) * 1440));
   const QSignalBlocker quiet(slider_);

@@ -37,6 +37,8 @@ class NightTab : public QWidget {
   // The picture the print and save actions take: the altitude chart.
   const std::string& ChartSvg() const;
   QTableView* table() const { return table_; }
+  // The table as shown, as CSV (the button "Exportar CSV…" writes it).
+  std::string Csv() const;
 
  signals:
   void filled();  // the table and the pictures show the latest night
@@ -61,6 +63,7 @@ class NightTab : public QWidget {
   QSlider* slider_;
   QLabel* instant_;
   QPushButton* now_;
+  QPushButton* csv_;
   SvgView* chart_;
 };
 

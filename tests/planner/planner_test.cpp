@@ -104,6 +104,15 @@ class PlannerTest : public QObject {
     }
   }
 
+  // The night's CSV: a header and a row each, quoted as every CSV of the
+  // program (a comma in "0,8" quoted), in the table's order.
+  void nightTableExportsAsShown() {
+    const QStringList lines = QString::fromStdString(window_->night()->Csv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), window_->night()->table()->model()->rowCount() + 1);
+    QVERIFY(lines.front().startsWith(QStringLiteral("Astro,Magnitud,Constelación")));
+    QVERIFY2(lines[1].startsWith(Cell(window_->night()->table(), 0, 0) + ",\""), qPrintable(lines[1]));
+  }
+
   // A row chosen rings its body on the dome; sorting by magnitude puts the
   // brightest first.
   void chosenRowIsRingedAndColumnsSort() {
