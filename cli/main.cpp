@@ -281,9 +281,8 @@ int RunOneEclipse(const Arguments& args, Output& out) {
   if (!picture) return 0;
   // The Moon's path is drawn for any place; the Sun's disc as a place sees
   // it, when it sees it; a transit has no picture.
-  if (!pictures::HasEclipsePicture(*seen)) {
-    Complain(!std::holds_alternative<Transit>(seen->event) ? "el dibujo de un eclipse de Sol es el de un lugar que lo ve: falta --lugar, o no se ve desde allí"
-                   : "no hay dibujo de los tránsitos");
+  if (const std::string why = pictures::NoEclipsePictureReason(*seen); !why.empty()) {
+    Complain(why);
     return ExitRuntimeError;
   }
   const PictureRequest& request = picture->request();
@@ -298,11 +297,10 @@ int RunChart(const Arguments& args, Output& out) {
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
   const std::string separator = DecimalSeparatorFromEnvironment();
-  const Body body = BodyFromNumber(args.bodies.front()).value();
   try {
-    const pictures::FinderChartPicture chart =
-        pictures::FinderChartPictureOf(MethodElements(), body, BoundJulianDay(args.table.start, args.zone),
-                                       args.chartField, args.place, args.zone, separator);
+    const pictures::FinderChartPicture chart = orbitas::RunChart(
+        args.bodies.front(), BoundJulianDay(args.table.start, args.zone), args.chartField, args.place, args.zone,
+        separator);
     out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
               (chart.horizon.empty() ? "" : chart.horizon + "\n"));
     const PictureRequest& request = picture->request();

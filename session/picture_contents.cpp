@@ -260,6 +260,13 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   return picture;
 }
 
+std::string NoEclipsePictureReason(const EclipseSeen& seen) {
+  if (HasEclipsePicture(seen)) return "";
+  return std::holds_alternative<Transit>(seen.event)
+             ? "no hay dibujo de los tránsitos"
+             : "el dibujo de un eclipse de Sol es el de un lugar que lo ve: falta --lugar, o no se ve desde allí";
+}
+
 bool HasEclipsePicture(const EclipseSeen& seen) {
   if (std::holds_alternative<Transit>(seen.event)) return false;
   return !std::holds_alternative<SolarEclipse>(seen.event) || (seen.solar && seen.solar->type);

@@ -183,6 +183,10 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
 // solar one when its place sees it, a transit never.
 bool HasEclipsePicture(const EclipseSeen& seen);
 
+// Why seen has no picture, in Spanish ("no hay dibujo de los tránsitos"),
+// or empty when it has one.
+std::string NoEclipsePictureReason(const EclipseSeen& seen);
+
 // The orbits picture of an instant's outcome: the Earth and the planets
 // as far as they were computed, their orbits over one period (2 pi / n
 // days) from elements, and where a run-time error stopped them.

@@ -54,6 +54,13 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
   return run;
 }
 
+pictures::FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
+                                      const std::optional<Place>& place, const TimeZone& zone,
+                                      std::string_view separator) {
+  return pictures::FinderChartPictureOf(MethodElements(), BodiesOf({planet}).front(), julianDay, fieldDegrees, place,
+                                        zone, separator);
+}
+
 Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day,
                       const NightLimits& limits) {
   return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);

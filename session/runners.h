@@ -17,6 +17,7 @@
 #include "sky/night/night.h"
 #include "sky/night/night_showers.h"
 #include "sky/night/rise_set.h"
+#include "session/chart_contents.h"
 #include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
@@ -87,6 +88,14 @@ inline constexpr int MostNights = 366;
 void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
                const std::function<void(const LocalDay&, const NightRun&)>& each);
+
+// The finder chart of planet (the method's number) at julianDay (UT),
+// fieldDegrees across, from place when given, its times in zone and its
+// numbers with separator. Raises SubscriptOutOfRange for a number that is
+// no body, and the method's run-time errors.
+pictures::FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
+                                      const std::optional<Place>& place, const TimeZone& zone,
+                                      std::string_view separator);
 
 // A shower's peak and, for a place, the best hour of the night it falls in
 // (the local night, noon to noon, that holds the peak).
