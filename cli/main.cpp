@@ -91,9 +91,9 @@ int RunInstant(const Arguments& args, Output& out) {
     const std::string svg =
         args.place && !outcome.error
             ? pictures::DrawSkyDome(
-                  pictures::SkyDomeOf(outcome, elements, *args.place, args.zone, args.magnitudeLimit), separator,
+                  SkyDomeOf(outcome, elements, *args.place, args.zone, args.magnitudeLimit), separator,
                   request.width, request.height)
-            : pictures::DrawOrbits(pictures::OrbitPictureOf(outcome, args.bodies, elements), separator, request.width,
+            : pictures::DrawOrbits(OrbitPictureOf(outcome, args.bodies, elements), separator, request.width,
                                    request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
@@ -121,7 +121,7 @@ int RunTable(const Arguments& args, Output& out) {
   if (picture) {
     const PictureRequest& request = picture->request();
     if (!Finish(picture,
-                pictures::DrawSkyPaths(pictures::SkyPathsOf(paths.paths(), paths.stopped()), separator,
+                pictures::DrawSkyPaths(SkyPathsOf(paths.paths(), paths.stopped()), separator,
                                        request.width, request.height))) {
       return ExitRuntimeError;
     }
@@ -165,7 +165,7 @@ int RunNight(const Arguments& args, Output& out) {
   if (picture) {
     const PictureRequest& request = picture->request();
     const std::string svg = pictures::DrawNight(
-        pictures::NightPictureOf(night.night, MethodElements(), *args.place, args.zone, day.date), separator, request.width,
+        NightPictureOf(night.night, MethodElements(), *args.place, args.zone, day.date), separator, request.width,
         request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }
@@ -281,13 +281,13 @@ int RunOneEclipse(const Arguments& args, Output& out) {
   if (!picture) return 0;
   // The Moon's path is drawn for any place; the Sun's disc as a place sees
   // it, when it sees it; a transit has no picture.
-  if (const std::string why = pictures::NoEclipsePictureReason(*seen); !why.empty()) {
+  if (const std::string why = NoEclipsePictureReason(*seen); !why.empty()) {
     Complain(why);
     return ExitRuntimeError;
   }
   const PictureRequest& request = picture->request();
   const std::string svg = pictures::DrawEclipse(
-      pictures::EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), separator, request.width,
+      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), separator, request.width,
       request.height);
   return Finish(picture, svg) ? 0 : ExitRuntimeError;
 }
@@ -298,7 +298,7 @@ int RunChart(const Arguments& args, Output& out) {
   OpenPicture(args, picture);
   const std::string separator = DecimalSeparatorFromEnvironment();
   try {
-    const pictures::FinderChartPicture chart = orbitas::RunChart(
+    const FinderChartPicture chart = orbitas::RunChart(
         args.bodies.front(), BoundJulianDay(args.table.start, args.zone), args.chartField, args.place, args.zone,
         separator);
     out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
@@ -316,7 +316,7 @@ int RunChart(const Arguments& args, Output& out) {
 
 // The almanac's month pages after the chart's: the year's events with
 // the place's showers, and the night of each month's 15th.
-std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const pictures::YearChart& chart,
+std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const YearChart& chart,
                                           std::string_view separator) {
   CivilTime first, next;
   first.year = args.year, next.year = args.year + 1;
@@ -335,7 +335,7 @@ std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const pictures:
                       RunPlanetsNight({1, 2, 4, 5, 6}, *args.place, day, limits), {}, {}});
   }
   std::vector<pictures::PdfPage> pages;
-  for (const pictures::AlmanacPage& page : report::AlmanacMonths(chart, events, nights, args.zone, args.year, separator)) {
+  for (const AlmanacPage& page : report::AlmanacMonths(chart, events, nights, args.zone, args.year, separator)) {
     pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
   }
   return pages;
@@ -348,7 +348,7 @@ int RunYear(const Arguments& args, Output& out) {
   OpenPicture(args, picture);
   const std::string separator = DecimalSeparatorFromEnvironment();
   try {
-    const pictures::YearChart chart = pictures::YearChartOf(MethodElements(), *args.place, args.zone, args.year);
+    const YearChart chart = YearChartOf(MethodElements(), *args.place, args.zone, args.year);
     out.Write(chart.title + "\n" + chart.sources + "\n");
     const PictureRequest& request = picture->request();
     const std::string svg = pictures::DrawYearChart(chart, separator, request.width, request.height);

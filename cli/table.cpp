@@ -57,7 +57,7 @@ SkyPathCollector::SkyPathCollector(const std::vector<Int16>& bodies) {
 }
 
 void SkyPathCollector::Row(const std::string& instant, double julianDay, const PlanetOutcome& planet) {
-  for (pictures::SkyPath& path : paths_) {
+  for (SkyPath& path : paths_) {
     if (BodyNumber(path.body) == planet.body) {
       const EquatorialCoordinates& eq = planet.values.equatorial;
       path.points.push_back({instant, julianDay, eq.rightAscensionHours, eq.declination});

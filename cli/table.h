@@ -48,11 +48,11 @@ class SkyPathCollector : public TableObserver {
   void Row(const std::string& instant, double julianDay, const PlanetOutcome& planet) override;
   void Stopped(const std::string& instant, const RuntimeError& error) override;
 
-  const std::vector<pictures::SkyPath>& paths() const { return paths_; }
+  const std::vector<SkyPath>& paths() const { return paths_; }
   const std::string& stopped() const { return stopped_; }
 
  private:
-  std::vector<pictures::SkyPath> paths_;
+  std::vector<SkyPath> paths_;
   std::string stopped_;
 };
 

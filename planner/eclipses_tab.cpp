@@ -100,11 +100,11 @@ void EclipsesTab::ShowChosen() {
   const Observer& o = observer_;
   details_->setPlainText(QString::fromStdString(report::EclipseText(seen, &o.place, o.zone, o.separator)));
   // A transit has no picture, nor a solar eclipse the place does not see.
-  if (!pictures::HasEclipsePicture(seen)) {
+  if (!HasEclipsePicture(seen)) {
     picture_->SetSvg({});
     return;
   }
-  picture_->SetSvg(pictures::DrawEclipse(pictures::EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700));
+  picture_->SetSvg(pictures::DrawEclipse(EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700));
 }
 
 }  // namespace orbitas::planner

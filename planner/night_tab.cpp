@@ -56,7 +56,7 @@ std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
   answer->sunAndMoon = report::SunAndMoonText(answer->report, o.separator);
   const Night& night = answer->report.night;
   answer->chartSvg = pictures::DrawNight(
-      pictures::NightPictureOf(night, MethodElements(), answer->place, answer->zone, day.date), o.separator, 1200, 520);
+      NightPictureOf(night, MethodElements(), answer->place, answer->zone, day.date), o.separator, 1200, 520);
   answer->dusk = night.sun.set ? night.sun.set->time : night.start;
   answer->dawn = night.sun.rise ? night.sun.rise->time : night.end;
   if (answer->dawn <= answer->dusk) answer->dusk = night.start, answer->dawn = night.end;
@@ -206,8 +206,8 @@ void NightTab::DrawDome() {
   background_.Submit(QStringLiteral("cielo"), [this, o, jd, marked, answer] {
     const InstantOutcome outcome = ComputeInstant(std::nullopt, QString::number(jd, 'f', 6).toStdString(), Planets,
                                                   o.separator, answer->place, answer->zone);
-    pictures::SkyDome dome = pictures::SkyDomeOf(outcome, MethodElements(), answer->place, answer->zone, DomeStars);
-    for (pictures::DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
+    SkyDome dome = SkyDomeOf(outcome, MethodElements(), answer->place, answer->zone, DomeStars);
+    for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
     std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
     return [this, svg = std::move(svg), bodies = dome.bodies] {
       domeBodies_ = bodies;
@@ -220,7 +220,7 @@ void NightTab::SelectBodyAt(QPointF point) {
   // The nearest body within a short reach of the click.
   std::optional<Body> nearest;
   double best = 30;
-  for (const pictures::DomeBody& b : domeBodies_) {
+  for (const DomeBody& b : domeBodies_) {
     const auto at = pictures::DomePointOf(b.altitude, b.azimuth, DomeSize, DomeSize);
     if (!at) continue;
     const double distance = std::hypot(at->first - point.x(), at->second - point.y());

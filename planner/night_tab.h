@@ -53,7 +53,7 @@ class NightTab : public QWidget {
   Background& background_;
   Observer observer_;
   std::shared_ptr<const NightAnswer> answer_;
-  std::vector<pictures::DomeBody> domeBodies_;  // where the dome drew each body
+  std::vector<DomeBody> domeBodies_;  // where the dome drew each body
   QPlainTextEdit* sun_;
   QPlainTextEdit* moon_;
   RowsModel* model_;

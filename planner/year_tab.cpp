@@ -41,7 +41,7 @@ const std::string& YearTab::Svg() const { return chart_->svg(); }
 
 void YearTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("año"), [this, o] {
-    const pictures::YearChart chart = pictures::YearChartOf(MethodElements(), o.place, o.zone, o.date.year());
+    const YearChart chart = YearChartOf(MethodElements(), o.place, o.zone, o.date.year());
     std::string svg = pictures::DrawYearChart(chart, o.separator, PageWidth, PageHeight);
     return [this, svg = std::move(svg)] {
       chart_->SetSvg(svg);

@@ -41,7 +41,7 @@ bool IsPhase(const YearEvent& e) {
 }
 
 // "día 1: puesta del Sol 17:58, noche cerrada de 19:35 a 06:57, salida 08:34".
-std::string SunLine(const pictures::YearRow& row) {
+std::string SunLine(const YearRow& row) {
   const std::string day = "día " + std::to_string(std::stoi(row.date.substr(8, 2))) + ": ";
   const auto& sun = row.belowSun[0];
   const auto& dark = row.belowSun[3];
@@ -69,15 +69,15 @@ std::string PlanetLine(const PlanetNight& p, const NightReport& r, std::string_v
          Format(p.aspect.magnitude, "#0.0", sep);
 }
 
-pictures::AlmanacPage MonthPage(int month, const pictures::YearChart& chart, const std::vector<YearEvent>& events,
+AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearEvent>& events,
                                 const NightReport* night, const TimeZone& zone, int year, std::string_view sep) {
-  pictures::AlmanacPage page;
+  AlmanacPage page;
   page.title = std::string(Months[month - 1]) + " de " + std::to_string(year) + " · " +
                chart.title.substr(chart.title.find(" desde ") + 7);
   page.subtitle = "Horas del reloj local. Los sucesos a la hora de la referencia (ERFA), con la del método y su error.";
   char prefix[8];
   std::snprintf(prefix, sizeof prefix, "%04d-%02d", year, month);
-  pictures::AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
+  AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
       showers{"Lluvias de estrellas", {}};
   for (const YearEvent& e : events) {
     if (zone.LocalIso(UnixSecondsFromJulianDay(TimeOf(e))).rfind(prefix, 0) != 0) continue;
@@ -88,16 +88,16 @@ pictures::AlmanacPage MonthPage(int month, const pictures::YearChart& chart, con
       (std::holds_alternative<ShowerPeakSeen>(e) ? showers : happenings).lines.push_back(line);
     }
   }
-  pictures::AlmanacSection sun{"El Sol y la noche cada cinco días", {}};
-  for (const pictures::YearRow& row : chart.rows) {
+  AlmanacSection sun{"El Sol y la noche cada cinco días", {}};
+  for (const YearRow& row : chart.rows) {
     const int day = std::stoi(row.date.substr(8, 2));
     if (row.date.rfind(prefix, 0) == 0 && day % 5 == 1 && day < 30) sun.lines.push_back(WithMinusSigns(SunLine(row)));
   }
-  pictures::AlmanacSection planets{"Los planetas a mediados de mes (la noche del 15)", {}};
+  AlmanacSection planets{"Los planetas a mediados de mes (la noche del 15)", {}};
   if (night) {
     for (const PlanetNight* p : OrderedPlanets(night->night)) planets.lines.push_back(WithMinusSigns(PlanetLine(*p, *night, sep)));
   }
-  for (pictures::AlmanacSection* s : {&phases, &happenings, &sun, &planets, &showers}) {
+  for (AlmanacSection* s : {&phases, &happenings, &sun, &planets, &showers}) {
     if (s->lines.empty()) s->lines.push_back("—");
     page.sections.push_back(std::move(*s));
   }
@@ -106,10 +106,10 @@ pictures::AlmanacPage MonthPage(int month, const pictures::YearChart& chart, con
 
 }  // namespace
 
-std::vector<pictures::AlmanacPage> AlmanacMonths(const pictures::YearChart& chart, const std::vector<YearEvent>& events,
+std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const std::vector<YearEvent>& events,
                                                  const std::vector<NightReport>& midMonth, const TimeZone& zone,
                                                  int year, std::string_view separator) {
-  std::vector<pictures::AlmanacPage> pages;
+  std::vector<AlmanacPage> pages;
   for (int month = 1; month <= 12; ++month) {
     const NightReport* night = month <= static_cast<int>(midMonth.size()) ? &midMonth[month - 1] : nullptr;
     pages.push_back(MonthPage(month, chart, events, night, zone, year, separator));

@@ -17,7 +17,7 @@ namespace orbitas::report {
 // One page a month of chart's year: events are the year's list (with the
 // place's showers' nights), midMonth the night of each month's 15th, in
 // order. Numbers with separator. Raises nothing.
-std::vector<pictures::AlmanacPage> AlmanacMonths(const pictures::YearChart& chart, const std::vector<YearEvent>& events,
+std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const std::vector<YearEvent>& events,
                                                  const std::vector<NightReport>& midMonth, const TimeZone& zone,
                                                  int year, std::string_view separator);
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace orbitas::pictures {
+namespace orbitas {
 
 struct AlmanacSection {
   std::string heading;             // "Fases de la Luna"
@@ -17,4 +17,4 @@ struct AlmanacPage {
   std::vector<AlmanacSection> sections;
 };
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

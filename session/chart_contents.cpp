@@ -13,7 +13,7 @@
 #include "sky/night/night.h"
 #include "sky/stars/stars.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 namespace {
 
 std::string Minute(const TimeZone& zone, double jd) { return zone.LocalMinute(UnixSecondsFromJulianDay(jd)); }
@@ -80,4 +80,4 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   return picture;
 }
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

@@ -12,7 +12,7 @@
 #include "sky/frames/place.h"
 #include "sky/stars/finder_chart.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 
 // Stars of this magnitude or brighter carry their Bayer letter.
 inline constexpr double LetteredStarMagnitude = 5.0;
@@ -41,4 +41,4 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
                                         double fieldDegrees, const std::optional<Place>& place, const TimeZone& zone,
                                         std::string_view decimalSeparator);
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

@@ -27,7 +27,7 @@
 #include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 namespace {
 
 constexpr int OrbitPoints = 360;
@@ -272,4 +272,4 @@ bool HasEclipsePicture(const EclipseSeen& seen) {
   return !std::holds_alternative<SolarEclipse>(seen.event) || (seen.solar && seen.solar->type);
 }
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

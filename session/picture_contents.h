@@ -14,7 +14,7 @@
 #include "session/runners.h"
 #include "sky/night/night.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 
 // One orbit as the method draws it over one revolution.
 struct Orbit {
@@ -214,4 +214,4 @@ std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points);
 NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, const Place& place,
                             const TimeZone& zone, const std::string& date);
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

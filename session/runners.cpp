@@ -54,10 +54,10 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
   return run;
 }
 
-pictures::FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
+FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
                                       const std::optional<Place>& place, const TimeZone& zone,
                                       std::string_view separator) {
-  return pictures::FinderChartPictureOf(MethodElements(), BodiesOf({planet}).front(), julianDay, fieldDegrees, place,
+  return FinderChartPictureOf(MethodElements(), BodiesOf({planet}).front(), julianDay, fieldDegrees, place,
                                         zone, separator);
 }
 

@@ -93,7 +93,7 @@ void RunNights(const std::vector<Int16>& planets, const Place& place, const Time
 // fieldDegrees across, from place when given, its times in zone and its
 // numbers with separator. Raises SubscriptOutOfRange for a number that is
 // no body, and the method's run-time errors.
-pictures::FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
+FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
                                       const std::optional<Place>& place, const TimeZone& zone,
                                       std::string_view separator);
 

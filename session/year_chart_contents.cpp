@@ -11,7 +11,7 @@
 #include "sky/night/year_nights.h"
 #include "sky/showers/meteor_showers.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 namespace {
 
 // The planets the eye sees: the chart's curves.
@@ -210,4 +210,4 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
   return chart;
 }
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

@@ -14,7 +14,7 @@
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
 
-namespace orbitas::pictures {
+namespace orbitas {
 
 // Hours of the local clock from the row's noon (0) to the next noon (24).
 using ClockSpan = std::pair<double, double>;
@@ -57,4 +57,4 @@ struct YearChart {
 // errors (a year beyond its range).
 YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year);
 
-}  // namespace orbitas::pictures
+}  // namespace orbitas

@@ -44,7 +44,7 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
   const Place madrid(40.4168, -3.7038, "Madrid");
   const InstantOutcome outcome =
       ComputeInstant(DateTexts{"2026", "12", "8", "5", "30", "0"}, "", {4}, ".", madrid, TimeZone{});
-  const pictures::SkyDome dome = pictures::SkyDomeOf(outcome, MethodElements(), madrid, TimeZone{}, 4.0);
+  const SkyDome dome = SkyDomeOf(outcome, MethodElements(), madrid, TimeZone{}, 4.0);
   const std::string svg = pictures::DrawSkyDome(dome, ".", 1000, 1000);
   // The horizon: the dark disc.
   const std::size_t disc = svg.find("fill=\"#0b1a33\"");
@@ -56,7 +56,7 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
   ASSERT_GT(drawn.size(), 200u);
   // Drawn faintest first; each against the catalogue's own place through ERFA.
   for (std::size_t k = 0; k < drawn.size(); ++k) {
-    const pictures::DomeStar& s = dome.stars[dome.stars.size() - 1 - k];
+    const DomeStar& s = dome.stars[dome.stars.size() - 1 - k];
     EXPECT_EQ(drawn[k].title.substr(0, s.name.size()), s.name);
     EXPECT_LE(s.magnitude, 4.0);
     const double r = (90 - s.altitude) / 90 * radius, a = s.azimuth * 3.14159265358979 / 180;
@@ -77,7 +77,7 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
 }
 
 TEST(StarDrawing, TheChartPutsThePlanetInTheMiddleNorthUpEastLeft) {
-  const pictures::FinderChartPicture chart = pictures::FinderChartPictureOf(
+  const FinderChartPicture chart = FinderChartPictureOf(
       MethodElements(), Body::Uranus, 2461383.375, 20, Place(40.4168, -3.7038), TimeZone{}, ".");
   const std::string svg = pictures::DrawFinderChart(chart, ".", 1000, 900);
   // The chart's frame: the one rectangle placed on the page.
