@@ -1,6 +1,7 @@
 #include "pictures/year_chart_picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "pictures/label_placer.h"
@@ -130,13 +131,27 @@ void DrawCurves(SvgWriter& svg, const Plot& p, const YearChart& c, double font, 
   svg.Close();
 }
 
+// Each night's Moon as a grey from black (new) to white (full), in a strip
+// beside the plot, where the full and new moons are marked.
+void DrawPhases(SvgWriter& svg, const Plot& p, const YearChart& c, double font) {
+  svg.Open("fases", "fases", "La parte iluminada de la Luna cada noche, de negro (nueva) a blanco (llena)");
+  const double x = p.left + p.width + font * 0.15, w = font * 0.25;
+  for (std::size_t r = 0; r < c.rows.size(); ++r) {
+    char grey[8];
+    const int level = static_cast<int>(std::lround(40 + 215 * c.rows[r].moonIlluminated));
+    std::snprintf(grey, sizeof grey, "#%02x%02x%02x", level, level, level);
+    svg.Rect({x, p.Y(r)}, w, p.RowHeight() + 0.4, grey, "none");
+  }
+  svg.Close();
+}
+
 void DrawMarks(SvgWriter& svg, const Plot& p, const YearChart& c, double font, LabelPlacer& placer) {
   svg.Open("marcas", "marcas", "Las fases de la Luna, los eclipses, las lluvias de estrellas y los fenómenos");
   for (const YearMark& m : c.marks) {
     svg.Open("", m.kind, m.text);
     const Point at{p.X(m.hours), p.Y(m.row + 0.5)};
     if (m.kind == "luna-llena" || m.kind == "luna-nueva") {
-      svg.Circle({p.left + p.width + font * 0.5, at.second}, font * 0.28, m.kind == "luna-llena" ? "#ffffff" : InkColour,
+      svg.Circle({p.left + p.width + font * 0.8, at.second}, font * 0.28, m.kind == "luna-llena" ? "#ffffff" : InkColour,
                  InkColour, 0.8);
     } else {
       svg.Circle(at, font * 0.22, InkColour, "#ffffff", 0.6);
@@ -182,6 +197,14 @@ void DrawKey(SvgWriter& svg, double x, double y, double font) {
   y += step;
   svg.Line({x, y - size * 0.3}, {x + font * 1.2, y - size * 0.3}, "#b00020", 0.8, "3 2");
   svg.Text({x + font * 1.5, y}, "cambio de hora", size, "start", InkColour);
+  y += step;
+  for (int k = 0; k < 6; ++k) {
+    char grey[8];
+    const int level = 40 + 43 * k;
+    std::snprintf(grey, sizeof grey, "#%02x%02x%02x", level, level, level);
+    svg.Rect({x + k * font * 0.2, y - size * 0.8}, font * 0.2, size, grey, "none");
+  }
+  svg.Text({x + font * 1.5, y}, "fase de la Luna cada noche", size, "start", InkColour);
   svg.Close();
 }
 
@@ -203,6 +226,7 @@ std::string DrawYearChart(const YearChart& c, std::string_view, int width, int h
   DrawAxes(svg, p, c, font);
   LabelPlacer placer({p.left, p.top, p.left + p.width, p.top + p.height});
   DrawCurves(svg, p, c, font, placer);
+  DrawPhases(svg, p, c, font);
   DrawMarks(svg, p, c, font, placer);
   DrawKey(svg, p.left + p.width + font * 1.5, p.top + font, font);
   return svg.Finish();

@@ -257,7 +257,8 @@ class Pictures(unittest.TestCase):
                                "Marte", "Júpiter", "Saturno", "Urano", "Neptuno", "Plutón"],
                  "loops": ["--desde", "2026-09-01", "--hasta", "2027-06-01", "--paso", "1d", "Marte", "Júpiter", "Saturno"],
                  "night": ["--noche", "2026-12-13", "--lugar", "40.4,-3.7", "--zona", "Europe/Madrid"],
-                 "chart": ["--carta", "Júpiter", "2026-12-15T20:00", "--campo", "40"]}
+                 "chart": ["--carta", "Júpiter", "2026-12-15T20:00", "--campo", "40"],
+                 "year": ["--año", "2027", "--lugar", "40.4,-3.7", "--zona", "Europe/Madrid"]}
         for name, args in cases.items():
             with self.subTest(name):
                 svg = self.path("crowded.svg")
