@@ -224,17 +224,17 @@ void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, dou
 }
 
 // A bar of a round number of degrees, about a fifth of the field.
-void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at) {
+void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at, std::string_view separator) {
   const double field = 2 * f.half;
   double degrees = 1;
   for (const double d : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0})
     if (d <= field / 5) degrees = d;
   const double length = degrees * f.Scale();
-  svg.Open("escala", "escala", "Escala: " + Format(degrees, "#0.#", ".") + "°");
+  svg.Open("escala", "escala", "Escala: " + Format(degrees, "#0.#", separator) + "°");
   svg.Line(at, {at.first + length, at.second}, "#000000", 1.5);
   svg.Line({at.first, at.second - font * 0.25}, {at.first, at.second + font * 0.25}, "#000000", 1.2);
   svg.Line({at.first + length, at.second - font * 0.25}, {at.first + length, at.second + font * 0.25}, "#000000", 1.2);
-  svg.Text({at.first + length / 2, at.second - font * 0.4}, Format(degrees, "#0.#", ".") + "°", font * 0.7, "middle",
+  svg.Text({at.first + length / 2, at.second - font * 0.4}, Format(degrees, "#0.#", separator) + "°", font * 0.7, "middle",
            "#000000");
   svg.Close();
 }
@@ -294,7 +294,7 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   DrawStars(svg, f, c, font, labels);
   DrawPlanet(svg, f, c, font, taken);
   const double below = f.top + f.side + 2.6 * font;
-  DrawScale(svg, f, font, {f.left, below + font});
+  DrawScale(svg, f, font, {f.left, below + font}, separator);
   DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6});
   if (!c.beyondStars.empty()) {
     svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),

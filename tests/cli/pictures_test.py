@@ -249,6 +249,12 @@ class Pictures(unittest.TestCase):
                 with open(svg, encoding="utf-8") as f:
                     self.assertEqual("más débil que las estrellas de esta carta" in f.read(), beyond)
 
+    def test_the_chart_scale_writes_the_users_decimal_separator(self):
+        svg = self.path("s.svg")
+        run("--carta", "Neptuno", "2026-12-15T20:00", "--campo", "3", "--dibujo", svg)
+        scale = title(next(g for g in groups(ET.parse(svg).getroot(), "escala")))
+        self.assertEqual(scale, "Escala: 0,5°" if LANG else "Escala: 0.5°")
+
     def test_no_two_texts_overlap_and_none_leaves_the_picture_even_crowded(self):
         # A grouping of five planets and the Moon at dusk, eight paths over
         # a year, three loops together, a night and a wide finder chart.
