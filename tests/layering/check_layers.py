@@ -103,6 +103,10 @@ def check(top):
                 for kind, name in INCLUDE.findall(text):
                     if kind == '"' and name.startswith("sky/"):
                         faults.append(f"{where}: cli/ reaches {name} other than through session/")
+                # What an eclipse is, and a body's number, are decided in session/.
+                code = re.sub(r"//[^\n]*", "", text)
+                for word in re.findall(r"\b(Transit|SolarEclipse|LunarEclipse|EclipseEvent|BodyFromNumber)\b", code):
+                    faults.append(f"{where}: cli/ decides on the sky's {word}")
             if folder.startswith("sky/"):
                 code = re.sub(r"//[^\n]*", "", re.sub(r"^\s*#\s*include[^\n]*", "", text, flags=re.M))
                 for literal in LITERAL.findall(code):
@@ -131,6 +135,7 @@ def self_test(top):
                   ("cli/main.cpp", '#include "sky/night/rise_set.h"\n'),
                   ("planner/night_tab.cpp", '#include "ephemeris/kepler.h"\n'),
                   ("cli/arguments.cpp", "#include <geonames.h>\n"),
+                  ("cli/output.cpp", "bool Solar(const EclipseSeen& s) { return !std::holds_alternative<Transit>(s.event); }\n"),
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n')]
         missed = []
         for path, line in plants:
