@@ -47,6 +47,13 @@ def click(acc):
     run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
 
 
+def wait_window(title, timeout=15):
+    """A visible window whose title is title, as a window manager would list it."""
+    return wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                                           capture_output=True, text=True).stdout.split(), f"the window {title!r}",
+                    timeout)[0]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--app", required=True)
@@ -104,7 +111,9 @@ def main():
         phenomena = wait_for(lambda: named(acc).get("Fenómenos del año"), "the phenomena table")
         wait_for(lambda: table_rows(phenomena) or None, "the year's rows", 30)
         click(named(acc)["Exportar al calendario"])
-        time.sleep(1.5)
+        dialog = wait_window("Exportar al calendario")
+        run("xdotool", "windowfocus", "--sync", dialog)
+        time.sleep(0.5)
         path = os.path.join(home, "año.ics")
         key("ctrl+a")
         type_text(path)
@@ -122,7 +131,9 @@ def main():
         key("ctrl+4")
         wait_for(lambda: "Júpiter" in described(acc).get("Lo que muestra la carta", ""), "the chart", 20)
         key("ctrl+p")
-        time.sleep(2)
+        printing = wait_window("Imprimir")
+        run("xdotool", "windowfocus", "--sync", printing)
+        time.sleep(0.5)
         if os.environ.get("CIELO_SHOTS"):
             run("import", "-window", "root", os.path.join(os.environ["CIELO_SHOTS"], "print.png"))
         key("Return")
