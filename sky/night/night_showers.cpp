@@ -35,12 +35,15 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
   const HorizonCoordinates radiant =
       ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
   s.radiantAltitude = radiant.altitude;
-  s.zhrNow = ZhrAt(shower, SolarLongitude(julianDay));
+  // The reference's Sun, once: the activity, the Moon's light and the
+  // Sun's height all need it.
+  const Vector sun = *ReferenceGeocentric(Body::Sun, julianDay);
+  s.zhrNow = ZhrAt(shower, SolarLongitudeOf(sun));
   const MoonSky moon = MoonFrom(place, julianDay);
   s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);
-  s.moonIlluminated = MoonIlluminated(moon.geocentric, *ReferenceGeocentric(Body::Sun, julianDay));
+  s.moonIlluminated = MoonIlluminated(moon.geocentric, sun);
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
-  const auto [sunRa, sunDec] = RightAscensionDeclination(*ReferenceGeocentric(Body::Sun, julianDay));
+  const auto [sunRa, sunDec] = RightAscensionDeclination(sun);
   const double sunAltitude = ComputeHorizon(julianDay, sunRa, sunDec, place.latitude, place.longitude).altitude;
   double sky = DarkSkyBrightness(zenithDistance) + TwilightSkyBrightness(sunAltitude);
   if (s.moonUp) {

@@ -28,11 +28,9 @@ const std::vector<MeteorShower>& MeteorShowers() {
   return showers;
 }
 
-double SolarLongitude(double julianDay) {
-  const Vector sun = *ReferenceGeocentric(Body::Sun, julianDay);
-  const double longitude = J2000EclipticLongitude(sun);
-  return Degrees360(longitude);
-}
+double SolarLongitude(double julianDay) { return SolarLongitudeOf(*ReferenceGeocentric(Body::Sun, julianDay)); }
+
+double SolarLongitudeOf(const Vector& sunGeocentric) { return Degrees360(J2000EclipticLongitude(sunGeocentric)); }
 
 void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each) {
   std::vector<ShowerPeak> peaks;

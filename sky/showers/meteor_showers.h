@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sky/frames/place.h"
+#include "sky/frames/vector.h"
 
 namespace orbitas {
 
@@ -29,6 +30,10 @@ const std::vector<MeteorShower>& MeteorShowers();
 // The J2000 ecliptic longitude of the reference's Sun at julianDay (UT),
 // degrees, 0..360. Raises nothing.
 double SolarLongitude(double julianDay);
+
+// The same for the reference's geocentric Sun already at hand (AU, J2000
+// equatorial). Raises nothing.
+double SolarLongitudeOf(const Vector& sunGeocentric);
 
 struct ShowerPeak {
   const MeteorShower* shower = nullptr;
