@@ -133,7 +133,7 @@ int RunTable(const Arguments& args, Output& out) {
 int RunRiseSet(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   const LocalDay day = LocalDayOf(args.localDate, args.zone);
-  RiseSetRun run = orbitas::RunRiseSet(args.bodies, *args.place, day);
+  RiseSetRun run = orbitas::RunRiseSet(BodiesOf(args.bodies), *args.place, day);
   const std::optional<RuntimeError>& stopped = run.stopped;
   report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, std::move(run.planets)};
   out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, separator));
@@ -153,7 +153,7 @@ int RunNight(const Arguments& args, Output& out) {
   const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
   report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}, {}, {}};
   try {
-    NightRun run = orbitas::RunNight(args.bodies, *args.place, day, args.limits);
+    NightRun run = orbitas::RunNight(BodiesOf(args.bodies), *args.place, day, args.limits);
     night.night = std::move(run.night);
     night.showers = std::move(run.showers);
     night.eclipses = std::move(run.eclipses);
@@ -177,7 +177,7 @@ int RunNights(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   if (args.format == OutputFormat::Csv) out.Write(report::NightSummaryCsvHeader());
   try {
-    orbitas::RunNights(args.bodies, *args.place, args.zone, *args.table.start.civil, *args.table.end.civil, args.limits,
+    orbitas::RunNights(BodiesOf(args.bodies), *args.place, args.zone, *args.table.start.civil, *args.table.end.civil, args.limits,
                        [&](const LocalDay& day, const NightRun& run) {
                          const report::NightReport night{day.date, &args.zone, &*args.place, args.limits,
                                                          run.night,  run.showers, run.eclipses};
@@ -219,7 +219,7 @@ int RunPhenomena(const Arguments& args, Output& out) {
   double reached = start;
   try {
     orbitas::RunPhenomena(
-        args.bodies, !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end, args.place, args.zone,
+        BodiesOf(args.bodies), !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end, args.place, args.zone,
         [&](const YearEvent& e) {
           switch (args.format) {
             case OutputFormat::Text: out.Write(report::YearEventLine(e, args.zone, separator)); break;
@@ -299,7 +299,7 @@ int RunChart(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   try {
     const FinderChartPicture chart = orbitas::RunChart(
-        args.bodies.front(), BoundJulianDay(args.table.start, args.zone), args.chartField, args.place, args.zone,
+        BodiesOf({args.bodies.front()}).front(), BoundJulianDay(args.table.start, args.zone), args.chartField, args.place, args.zone,
         separator);
     out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
               (chart.horizon.empty() ? "" : chart.horizon + "\n"));
@@ -321,7 +321,7 @@ std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const YearChart
   CivilTime first, next;
   first.year = args.year, next.year = args.year + 1;
   std::vector<YearEvent> events;
-  orbitas::RunPhenomena({1, 2, 4, 5, 6}, true, false, 1.0, JulianDayFromUnixSeconds(args.zone.UtcOf(first)),
+  orbitas::RunPhenomena(BodiesOf({1, 2, 4, 5, 6}), true, false, 1.0, JulianDayFromUnixSeconds(args.zone.UtcOf(first)),
                         JulianDayFromUnixSeconds(args.zone.UtcOf(next)), args.place, args.zone,
                         [&](const YearEvent& e) { events.push_back(e); }, {});
   std::vector<report::NightReport> nights;
@@ -332,7 +332,7 @@ std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const YearChart
     fifteenth.month = month, fifteenth.day = 15;
     const LocalDay day = LocalDayOf(fifteenth, args.zone, 12);
     nights.push_back({day.date, &args.zone, &*args.place, limits,
-                      RunPlanetsNight({1, 2, 4, 5, 6}, *args.place, day, limits), {}, {}});
+                      RunPlanetsNight(BodiesOf({1, 2, 4, 5, 6}), *args.place, day, limits), {}, {}});
   }
   std::vector<pictures::PdfPage> pages;
   for (const AlmanacPage& page : report::AlmanacMonths(chart, events, nights, args.zone, args.year, separator)) {

@@ -68,7 +68,7 @@ std::vector<std::string> SplitArguments(const std::string& text) {
 // One planet's day: its events fall within the day.
 void CheckRiseSet(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone);
-  const RiseSetRun run = RunRiseSet({parsed.bodies.front()}, *parsed.place, day);
+  const RiseSetRun run = RunRiseSet(BodiesOf({parsed.bodies.front()}), *parsed.place, day);
   for (const PlanetDay& planet : run.planets) {
     for (const auto& at : {planet.rise, planet.transit, planet.set}) {
       fuzz::Require(!at || (*at >= day.start && *at <= day.end), "an event outside its day");
@@ -81,7 +81,7 @@ void CheckRiseSet(const Arguments& parsed) {
 void CheckNight(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone, 12);
   fuzz::ResultOrRuntimeError([&] {
-    const Night night = RunNight({parsed.bodies.front()}, *parsed.place, day, parsed.limits).night;
+    const Night night = RunNight(BodiesOf({parsed.bodies.front()}), *parsed.place, day, parsed.limits).night;
     const PlanetNight& p = night.planets.front();
     if (p.best) {
       fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,
@@ -99,7 +99,7 @@ void CheckPhenomena(const Arguments& parsed) {
   const double start = parsed.table.start.julianDay, end = parsed.table.end.julianDay;
   double last = start;
   fuzz::ResultOrRuntimeError([&] {
-    RunPhenomena({parsed.bodies.front()}, true, false, parsed.approachLimit, start, end, std::nullopt, TimeZone(),
+    RunPhenomena(BodiesOf({parsed.bodies.front()}), true, false, parsed.approachLimit, start, end, std::nullopt, TimeZone(),
                  [&](const YearEvent& e) {
       fuzz::Require(TimeOf(e) >= last && TimeOf(e) < end, "an event out of order or range");
       last = TimeOf(e);

@@ -96,7 +96,7 @@ void ChartTab::Draw() {
   const Body body = static_cast<Body>(planet_->currentData().toInt());
   const double field = field_->value();
   background_.Submit(QStringLiteral("carta"), [this, o, jd, body, field] {
-    const FinderChartPicture chart = RunChart(BodyNumber(body), jd, field, o.place, o.zone, o.separator);
+    const FinderChartPicture chart = RunChart(body, jd, field, o.place, o.zone, o.separator);
     std::string svg = pictures::DrawFinderChart(chart, o.separator, PageWidth, PageHeight);
     std::string heading = "Carta de " + chart.heading + "\n" + chart.methodTitle +
                           (chart.horizon.empty() ? "" : "\n" + chart.horizon) +

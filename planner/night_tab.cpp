@@ -40,7 +40,10 @@ namespace {
 
 constexpr int DomeSize = 760;      // pixels of the dome's square picture
 constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
-const std::vector<Int16> Planets = {1, 2, 4, 5, 6, 7, 8, 9};
+const std::vector<Body> Planets = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+                                   Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+// The same planets as the method numbers them, for the instant the dome shows.
+const std::vector<Int16> PlanetNumbers = {1, 2, 4, 5, 6, 7, 8, 9};
 
 std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
   auto answer = std::make_shared<NightAnswer>();
@@ -204,7 +207,7 @@ void NightTab::DrawDome() {
   const Observer o = observer_;
   auto answer = answer_;
   background_.Submit(QStringLiteral("cielo"), [this, o, jd, marked, answer] {
-    const InstantOutcome outcome = ComputeInstant(std::nullopt, QString::number(jd, 'f', 6).toStdString(), Planets,
+    const InstantOutcome outcome = ComputeInstant(std::nullopt, QString::number(jd, 'f', 6).toStdString(), PlanetNumbers,
                                                   o.separator, answer->place, answer->zone);
     SkyDome dome = SkyDomeOf(outcome, MethodElements(), answer->place, answer->zone, DomeStars);
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;

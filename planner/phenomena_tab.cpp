@@ -51,7 +51,8 @@ class EventFilter : public QSortFilterProxyModel {
 
 namespace {
 
-const std::vector<Int16> Planets = {1, 2, 4, 5, 6, 7, 8, 9};
+const std::vector<Body> Planets = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+                                   Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 constexpr Body FilterBodies[] = {Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,  Body::Mars,
                                  Body::Jupiter, Body::Saturn, Body::Uranus,  Body::Neptune, Body::Pluto};
 

@@ -27,10 +27,10 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
   return bodies;
 }
 
-RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day) {
+RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day) {
   RiseSetRun run;
   try {
-    for (const Body body : BodiesOf(planets)) {
+    for (const Body body : bodies) {
       run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.start, day.end)
                                                : ComputePlanetDay(MethodElements(), body, place, day.start, day.end));
     }
@@ -40,8 +40,8 @@ RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, con
   return run;
 }
 
-NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
-  NightRun run{ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits), {}, {}};
+NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
+  NightRun run{ComputeNight(MethodElements(), place, day.start, day.end, planets, limits), {}, {}};
   // Meteors are counted in astronomical darkness, whatever the planets' limit.
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
@@ -54,19 +54,17 @@ NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const L
   return run;
 }
 
-FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
-                                      const std::optional<Place>& place, const TimeZone& zone,
-                                      std::string_view separator) {
-  return FinderChartPictureOf(MethodElements(), BodiesOf({planet}).front(), julianDay, fieldDegrees, place,
-                                        zone, separator);
+FinderChartPicture RunChart(Body planet, double julianDay, double fieldDegrees, const std::optional<Place>& place,
+                            const TimeZone& zone, std::string_view separator) {
+  return FinderChartPictureOf(MethodElements(), planet, julianDay, fieldDegrees, place, zone, separator);
 }
 
-Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day,
+Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
                       const NightLimits& limits) {
-  return ComputeNight(MethodElements(), place, day.start, day.end, BodiesOf(planets), limits);
+  return ComputeNight(MethodElements(), place, day.start, day.end, planets, limits);
 }
 
-void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
+void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
                const std::function<void(const LocalDay&, const NightRun&)>& each) {
   const std::int64_t from = DaysFromCivil(first.year, first.month, first.day);
@@ -120,11 +118,11 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
   return a;
 }
 
-void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
+void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
   PhenomenaRequest request;
-  request.planets = BodiesOf(planets);
+  request.planets = planets;
   request.sunAndMoon = sunAndMoon;
   request.moon = moon;
   request.approachLimit = approachLimit;

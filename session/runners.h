@@ -2,8 +2,8 @@
 // One runner for each of orbitas-cli's commands that look at the sky from
 // a place or over a range: the risings of a day, the night, and the year's
 // phenomena (instants, tables and explanations run InstantRunner). Each
-// takes the planets as the method numbers them, and fills the elements
-// table once for all.
+// takes its bodies as Body (the front end turns a typed planet into one,
+// with BodiesOf), and fills the elements table once for all.
 #include <functional>
 #include <optional>
 #include <variant>
@@ -34,9 +34,9 @@ struct RiseSetRun {
   std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
 };
 
-// The rising, culmination and setting of each planet (or the Sun, 0, or
-// the Moon, 10) on day from place.
-RiseSetRun RunRiseSet(const std::vector<Int16>& planets, const Place& place, const LocalDay& day);
+// The rising, culmination and setting of each body (a planet, the Sun or
+// the Moon) on day from place.
+RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day);
 
 
 
@@ -73,11 +73,11 @@ struct NightRun {
   std::vector<ShowerNight> showers;
   std::vector<EclipseSeen> eclipses;
 };
-NightRun RunNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
+NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
 
 // The same night's Sun, Moon and planets alone, without its showers and
 // eclipses: for an almanac's month. Raises the method's run-time errors.
-Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, const LocalDay& day,
+Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
                       const NightLimits& limits);
 
 // Each night from the evening of first to that of last (local dates,
@@ -85,17 +85,15 @@ Night RunPlanetsNight(const std::vector<Int16>& planets, const Place& place, con
 // its local day. Raises RequestRefused for a span backwards or too long,
 // and the method's run-time errors.
 inline constexpr int MostNights = 366;
-void RunNights(const std::vector<Int16>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
+void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
                const std::function<void(const LocalDay&, const NightRun&)>& each);
 
-// The finder chart of planet (the method's number) at julianDay (UT),
-// fieldDegrees across, from place when given, its times in zone and its
-// numbers with separator. Raises SubscriptOutOfRange for a number that is
-// no body, and the method's run-time errors.
-FinderChartPicture RunChart(Int16 planet, double julianDay, double fieldDegrees,
-                                      const std::optional<Place>& place, const TimeZone& zone,
-                                      std::string_view separator);
+// The finder chart of planet at julianDay (UT), fieldDegrees across, from
+// place when given, its times in zone and its numbers with separator.
+// Raises the method's run-time errors.
+FinderChartPicture RunChart(Body planet, double julianDay, double fieldDegrees, const std::optional<Place>& place,
+                            const TimeZone& zone, std::string_view separator);
 
 // A shower's peak and, for a place, the best hour of the night it falls in
 // (the local night, noon to noon, that holds the peak).
@@ -120,7 +118,7 @@ double TimeOf(const YearEvent& event);
 // with its night from place, in zone, when a place is given. As
 // FindPhenomena: handed over in time order, progress told the day
 // reached, the method's run-time errors raised.
-void RunPhenomena(const std::vector<Int16>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
+void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
 

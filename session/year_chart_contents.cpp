@@ -102,7 +102,7 @@ void Mark(YearChart& chart, const std::vector<double>& starts, const TimeZone& z
 // the eclipses seen from the place.
 void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place& place, const TimeZone& zone) {
   const double start = starts.front(), end = starts.back() + 1;
-  RunPhenomena({1, 2, 4, 5, 6}, false, false, 0.01, start, end, std::nullopt, zone, [&](const YearEvent& e) {
+  RunPhenomena(ChartPlanets, false, false, 0.01, start, end, std::nullopt, zone, [&](const YearEvent& e) {
     const auto* p = std::get_if<Phenomenon>(&e);
     if (!p) return;
     const std::string name(SpanishName(p->body));
