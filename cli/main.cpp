@@ -93,7 +93,7 @@ int RunInstant(const Arguments& args, Output& out) {
             ? pictures::DrawSkyDome(
                   SkyDomeOf(outcome, elements, *args.place, args.zone, args.magnitudeLimit), separator,
                   request.width, request.height)
-            : pictures::DrawOrbits(OrbitPictureOf(outcome, args.bodies, elements), separator, request.width,
+            : pictures::DrawOrbits(OrbitPictureOf(outcome, BodiesOf(args.bodies), elements), separator, request.width,
                                    request.height);
     if (!Finish(picture, svg)) return ExitRuntimeError;
   }

@@ -9,13 +9,13 @@
 
 namespace orbitas::pictures {
 
-// The colour of body p (1 to 9), as "#rrggbb".
-constexpr std::string_view BodyColour(Int16 p) {
+// The colour of a planet or the Earth, as "#rrggbb"; black for the others.
+constexpr std::string_view BodyColour(Body body) {
   constexpr std::string_view Colours[] = {"#000000", "#7a5a1e", "#e69f00", "#0072b2", "#d55e00", "#cc79a7",
                                           "#009e73", "#56b4e9", "#332288", "#555555"};
+  const Int16 p = BodyNumber(body);
   return p >= 1 && p <= 9 ? Colours[p] : Colours[0];
 }
-constexpr std::string_view BodyColour(Body body) { return BodyColour(BodyNumber(body)); }
 
 inline constexpr std::string_view SunColour = "#f0c020";
 inline constexpr std::string_view GridColour = "#d8d8d8";

@@ -132,10 +132,10 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
   return picture;
 }
 
-OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
+OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Body>& bodies,
                             const ElementsTable& elements) {
   OrbitPicture picture;
-  picture.bodies = BodiesOf(bodies);
+  picture.bodies = bodies;
   std::string instant = IsoText(CivilFromJulianDay(outcome.julianDay));
   instant[instant.find('T')] = ' ';
   picture.instant = instant;

@@ -190,7 +190,7 @@ std::string NoEclipsePictureReason(const EclipseSeen& seen);
 // The orbits picture of an instant's outcome: the Earth and the planets
 // as far as they were computed, their orbits over one period (2 pi / n
 // days) from elements, and where a run-time error stopped them.
-OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Int16>& bodies,
+OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Body>& bodies,
                             const ElementsTable& elements);
 
 // The whole sky from place at the instant of outcome: its planets, with
