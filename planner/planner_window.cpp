@@ -43,9 +43,12 @@ QString PlaceWords(const Place& place) {
                                 ")");
 }
 
-// How a place is typed back: "Sevilla, España", or its coordinates.
+// How a place is typed back: "Sevilla, España", or its coordinates as
+// "LAT,LON" (a heading such as "casa: 40.4, -3.7" would not read back).
 QString PlaceTyped(const Place& place) {
-  if (place.name.empty()) return QString::fromStdString(place.text);
+  if (place.name.empty()) {
+    return QString::number(place.latitude, 'g', 10) + QLatin1Char(',') + QString::number(place.longitude, 'g', 10);
+  }
   return QString::fromStdString(place.name + ", " + place.country);
 }
 

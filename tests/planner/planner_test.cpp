@@ -208,6 +208,20 @@ class PlannerTest : public QObject {
     QCOMPARE(QString::fromStdString(home->zone), QStringLiteral("Europe/Madrid"));
   }
 
+  // A home place saved as coordinates starts a new window there, and is
+  // typed back so that it reads again.
+  void homeCoordinatesStartANewWindow() {
+    QTemporaryDir other;
+    const std::string path = other.filePath(QStringLiteral("orbitas.conf")).toStdString();
+    WriteHomePlace(path, Place(-33.9249, 18.4241, "-33.9249, 18.4241"), "Africa/Johannesburg");
+    QSettings().remove(QStringLiteral("lugar"));
+    PlannerWindow fresh(path);
+    QVERIFY(fresh.observer());
+    QCOMPARE(fresh.observer()->place.latitude, -33.9249);
+    QCOMPARE(QString::fromStdString(fresh.observer()->zone.name()), QStringLiteral("Africa/Johannesburg"));
+    QCOMPARE(QSettings().value(QStringLiteral("lugar")).toString(), QStringLiteral("-33.9249,18.4241"));
+  }
+
   // Only the newest request on a channel is delivered; a failure is told.
   void newerRequestsReplaceOlderOnes() {
     Background background;
