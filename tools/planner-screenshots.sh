@@ -1,7 +1,7 @@
 #!/bin/bash
-# The five tabs of orbitas-cielo for Sevilla on the night of 2026-12-13
-# (the Geminids' peak), as docs/cielo-*.png: a private X server, a private
-# configuration, real keys. Usage: tools/planner-screenshots.sh BUILD_DIR
+# The five tabs of orbitas-cielo for Sevilla on the night in progress, as
+# docs/cielo-*.png: a private X server, a private configuration, real keys.
+# Usage: tools/planner-screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
@@ -12,15 +12,12 @@ cat >"$work/shots.sh" <<SCRIPT
 set -e
 export HOME=$work XDG_CONFIG_HOME=$work/config LANG=es_ES.UTF-8 LC_ALL=
 mkdir -p \$XDG_CONFIG_HOME/orbitas
-printf '[General]\\nfecha=@Variant(\\\\0\\\\0\\\\0\\\\xe\\\\0%%\\\\x88T)\\n' >/dev/null
 $build/planner/orbitas-cielo &
 app=\$!
 sleep 3
 w=\$(xdotool search --onlyvisible --name "Cielo" | head -1)
 xdotool windowmove --sync \$w 0 0 windowsize --sync \$w 1280 860 windowfocus --sync \$w
 xdotool type --delay 40 "Sevilla"; sleep 1; xdotool key Down Return; sleep 2
-xdotool key shift+Tab shift+Tab; sleep 0.3
-xdotool key alt+c; xdotool type --delay 40 "20261213"; xdotool key Return; sleep 3
 xdotool key ctrl+1; sleep 3; import -window \$w $docs/cielo-noche.png
 xdotool key ctrl+2; sleep 5; import -window \$w $docs/cielo-fenomenos.png
 xdotool key ctrl+3; sleep 3; xdotool mousemove 300 221 click 1; sleep 2; import -window \$w $docs/cielo-eclipses.png
