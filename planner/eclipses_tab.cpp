@@ -35,7 +35,8 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   FitColumns(table_, 2);
   details_ = new QPlainTextEdit;
   details_->setReadOnly(true);
-  details_->setFont(QFont(QStringLiteral("monospace")));
+  details_->setFont(QFont(QStringLiteral("monospace"), 8));
+  details_->setLineWrapMode(QPlainTextEdit::NoWrap);
   details_->setAccessibleName(QStringLiteral("Circunstancias del eclipse elegido"));
   picture_ = new SvgView(QStringLiteral("Dibujo del eclipse elegido"));
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
@@ -45,6 +46,8 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   auto* below = new QSplitter(Qt::Horizontal);
   below->addWidget(details_);
   below->addWidget(picture_);
+  below->setStretchFactor(0, 5);
+  below->setStretchFactor(1, 4);
   auto* whole = new QSplitter(Qt::Vertical);
   whole->addWidget(table_);
   whole->addWidget(below);
