@@ -6,13 +6,11 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "calendar/civil_time.h"
 #include "pictures/finder_chart_picture.h"
-#include "pictures/picture_file.h"
 #include "planner/background.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
@@ -24,7 +22,6 @@ namespace {
 
 constexpr Body ChartPlanets[] = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
                                  Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
-constexpr int PageWidth = 842, PageHeight = 595;  // A4 landscape, points
 
 }  // namespace
 
@@ -97,7 +94,7 @@ void ChartTab::Draw() {
   const double field = field_->value();
   background_.Submit(QStringLiteral("carta"), [this, o, jd, body, field] {
     const FinderChartPicture chart = RunChart(body, jd, field, o.place, o.zone, o.separator);
-    std::string svg = pictures::DrawFinderChart(chart, o.separator, PageWidth, PageHeight);
+    std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
     std::string heading = "Carta de " + chart.heading + "\n" + chart.methodTitle +
                           (chart.horizon.empty() ? "" : "\n" + chart.horizon) +
                           (chart.beyondStars.empty() ? "" : "\n" + chart.beyondStars);
@@ -109,17 +106,6 @@ void ChartTab::Draw() {
   });
 }
 
-void ChartTab::SavePdf() {
-  const QString path =
-      AskSavePath(this, QStringLiteral("Guardar PDF"), QStringLiteral("carta.pdf"), QStringLiteral("PDF (*.pdf)"));
-  if (path.isEmpty()) return;
-  try {
-    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, PageWidth, PageHeight});
-    const std::string failure = file.Commit(chart_->svg());
-    if (!failure.empty()) QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
-  } catch (const pictures::PictureFileError& error) {
-    QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromUtf8(error.what()));
-  }
-}
+void ChartTab::SavePdf() { SaveA4Pdf(this, QStringLiteral("carta.pdf"), chart_->svg()); }
 
 }  // namespace orbitas::planner

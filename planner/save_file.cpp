@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include "pictures/picture_file.h"
+
 namespace orbitas::planner {
 
 QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
@@ -20,6 +22,19 @@ bool SaveText(QWidget* parent, const QString& path, const std::string& text) {
   QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"),
                        QStringLiteral("No se pudo escribir %1: %2").arg(path, file.errorString()));
   return false;
+}
+
+void SaveA4Pdf(QWidget* parent, const QString& suggested, const std::string& svg) {
+  const QString path = AskSavePath(parent, QStringLiteral("Guardar PDF"), suggested, QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  std::string failure;
+  try {
+    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, A4Width, A4Height});
+    failure = file.Commit(svg);
+  } catch (const pictures::PictureFileError& error) {
+    failure = error.what();
+  }
+  if (!failure.empty()) QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
 }
 
 }  // namespace orbitas::planner

@@ -16,4 +16,12 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& sugges
 // after telling the user why, in a message box.
 bool SaveText(QWidget* parent, const QString& path, const std::string& text);
 
+// Asks where to save svg as the command line's own PDF, one A4 landscape
+// page (842 x 595 points), suggested as its name; tells the user in a
+// message box when it cannot be written.
+void SaveA4Pdf(QWidget* parent, const QString& suggested, const std::string& svg);
+
+// The A4 landscape page of the planner's printable pictures, points.
+inline constexpr int A4Width = 842, A4Height = 595;
+
 }  // namespace orbitas::planner

@@ -1,11 +1,9 @@
 #include "planner/year_tab.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pictures/picture_file.h"
 #include "pictures/year_chart_picture.h"
 #include "planner/background.h"
 #include "planner/save_file.h"
@@ -14,11 +12,6 @@
 #include "session/year_chart_contents.h"
 
 namespace orbitas::planner {
-namespace {
-
-constexpr int PageWidth = 842, PageHeight = 595;  // A4 landscape, points
-
-}  // namespace
 
 YearTab::YearTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
   chart_ = new SvgView(QStringLiteral("El año de un vistazo"));
@@ -42,7 +35,7 @@ const std::string& YearTab::Svg() const { return chart_->svg(); }
 void YearTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("año"), [this, o] {
     const YearChart chart = YearChartOf(MethodElements(), o.place, o.zone, o.date.year());
-    std::string svg = pictures::DrawYearChart(chart, o.separator, PageWidth, PageHeight);
+    std::string svg = pictures::DrawYearChart(chart, o.separator, A4Width, A4Height);
     return [this, svg = std::move(svg)] {
       chart_->SetSvg(svg);
       emit filled();
@@ -50,17 +43,6 @@ void YearTab::Refresh(const Observer& o) {
   });
 }
 
-void YearTab::SavePdf() {
-  const QString path =
-      AskSavePath(this, QStringLiteral("Guardar PDF"), QStringLiteral("año.pdf"), QStringLiteral("PDF (*.pdf)"));
-  if (path.isEmpty()) return;
-  try {
-    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, PageWidth, PageHeight});
-    const std::string failure = file.Commit(chart_->svg());
-    if (!failure.empty()) QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
-  } catch (const pictures::PictureFileError& error) {
-    QMessageBox::warning(this, QStringLiteral("No se pudo guardar"), QString::fromUtf8(error.what()));
-  }
-}
+void YearTab::SavePdf() { SaveA4Pdf(this, QStringLiteral("año.pdf"), chart_->svg()); }
 
 }  // namespace orbitas::planner
