@@ -32,7 +32,7 @@ void DrawMarks(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double f
     svg.Open("", "contacto", m.name + " a las " + m.time);
     // Over the Sun, the Moon at its maximum is dark; at the contacts, only
     // its outline, so that the Sun shows.
-    const bool filled = !lunar && m.name == "Máximo";
+    const bool filled = !lunar && m.greatest;
     svg.Circle(at, e.moon * f.scale, filled ? "#1b1b1b" : "none", lunar ? "#f2f0e6" : "#cfcfcf", filled ? 1.2 : 1.6);
     // The Moon's labels across its path, on either side in turn; the Sun's
     // outwards from its centre, past the disc (the maximum's above it).
@@ -42,7 +42,7 @@ void DrawMarks(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double f
       const double along = std::max(1e-9, std::hypot(last.first - first.first, last.second - first.second));
       const double side = k % 2 == 0 ? 1 : -1;
       dx = side * -(last.second - first.second) / along, dy = side * (last.first - first.first) / along;
-    } else if (m.name != "Máximo") {
+    } else if (!m.greatest) {
       const double length = std::max(1e-9, std::hypot(at.first - f.centre.first, at.second - f.centre.second));
       dx = (at.first - f.centre.first) / length, dy = (at.second - f.centre.second) / length;
     }

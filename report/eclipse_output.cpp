@@ -59,33 +59,39 @@ std::string LocalSolarWords(const LocalSolarEclipse& l, const TimeZone& zone, st
   if (l.miss == LocalMiss::SunBelowHorizon) return "no se ve desde aquí (el Sol está bajo el horizonte)";
   std::string text = "desde aquí " + std::string(EclipseTypeName(*l.type));
   text += l.duration ? ", " + Duration(*l.duration) : ", magnitud " + Number(l.magnitude, sep);
-  text += ", máximo a las " + Clock(zone, l.maximum).substr(0, 5) + " con el Sol a " + Number(l.sunMaximum.altitude, sep, "#0") + "°";
-  if (l.sunC1 && l.sunC1->altitude < 0) text += "; empieza con el Sol bajo el horizonte";
-  if (l.sunC4 && l.sunC4->altitude < 0) text += "; el Sol se pone antes del final";
+  text += ", máximo a las " + Clock(zone, l.Maximum()).substr(0, 5) + " con el Sol a " + Number(l.SunAtMaximum().altitude, sep, "#0") + "°";
+  auto below = [&](Contact kind) {
+    const ContactEvent* c = FindContactEvent(l.contacts, kind);
+    return c && c->sky->altitude < 0;
+  };
+  if (below(Contact::C1)) text += "; empieza con el Sol bajo el horizonte";
+  if (below(Contact::C4)) text += "; el Sol se pone antes del final";
   return text;
 }
 
 std::string LocalLunarWords(const LocalLunarEclipse& l, std::string_view sep) {
   if (!l.visible) return "no se ve desde aquí (la Luna está bajo el horizonte)";
-  return "desde aquí la Luna a " + Number(l.greatest.altitude, sep, "#0") + "° en el máximo";
+  return "desde aquí la Luna a " + Number(l.MoonAtGreatest().altitude, sep, "#0") + "° en el máximo";
 }
 
-std::string Contacts(const std::initializer_list<std::pair<const char*, std::optional<double>>>& contacts,
-                     const TimeZone& zone) {
+// A JSON object of the contacts of those kinds that happen, in that
+// order, each written by value.
+template <typename F>
+std::string ContactObject(const ContactList& contacts, std::initializer_list<Contact> kinds, F&& value) {
   std::string json = "{";
-  for (const auto& [name, jd] : contacts) {
-    if (!jd) continue;
-    json += std::string(json.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonString(zone.LocalIso(Seconds(*jd)));
+  for (const Contact kind : kinds) {
+    const ContactEvent* c = FindContactEvent(contacts, kind);
+    if (c) json += std::string(json.size() > 1 ? ", " : "") + JsonString(ContactKey(kind)) + ": " + value(*c);
   }
   return json + "}";
 }
 
-std::string Altitudes(const std::initializer_list<std::pair<const char*, std::optional<ContactSky>>>& at) {
-  std::string json = "{";
-  for (const auto& [name, sky] : at) {
-    if (sky) json += std::string(json.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonNumber(sky->altitude);
-  }
-  return json + "}";
+std::string Contacts(const ContactList& contacts, std::initializer_list<Contact> kinds, const TimeZone& zone) {
+  return ContactObject(contacts, kinds, [&](const ContactEvent& c) { return JsonString(zone.LocalIso(Seconds(c.time))); });
+}
+
+std::string Altitudes(const ContactList& contacts, std::initializer_list<Contact> kinds) {
+  return ContactObject(contacts, kinds, [](const ContactEvent& c) { return JsonNumber(c.sky->altitude); });
 }
 
 }  // namespace
@@ -117,8 +123,8 @@ static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZon
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
             "), gamma " + Number(l->gamma, sep, "#0.0000");
-    if (l->u2) text += "; total " + Duration((*l->u3 - *l->u2) * SecondsPerDay);
-    if (l->u1) text += "; parcial " + Duration((*l->u4 - *l->u1) * SecondsPerDay);
+    if (const auto total = SecondsBetween(l->contacts, Contact::U2, Contact::U3)) text += "; total " + Duration(*total);
+    if (const auto partial = SecondsBetween(l->contacts, Contact::U1, Contact::U4)) text += "; parcial " + Duration(*partial);
     if (seen.lunar) text += "; " + LocalLunarWords(*seen.lunar, sep);
   } else if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) {
     text += ", magnitud " + Number(s->magnitude, sep) + ", gamma " + Number(s->gamma, sep, "#0.0000") + "; máximo en " +
@@ -128,8 +134,8 @@ static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZon
     if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
   } else {
     const Transit& t = std::get<Transit>(seen.event);
-    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, *t.t1).substr(0, 5) + " a " +
-            Clock(zone, *t.t4).substr(0, 5);
+    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, *ContactTime(t.contacts, Contact::T1)).substr(0, 5) +
+            " a " + Clock(zone, *ContactTime(t.contacts, Contact::T4)).substr(0, 5);
   }
   return text + "\n";
 }
@@ -157,15 +163,15 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
   if (seen.solar) {
     const LocalSolarEclipse& l = *seen.solar;
     if (!l.type) return ",none,,,";
-    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.maximum)) + "," +
-           Format(l.magnitude, "#0.000", ".") + "," + Format(l.sunMaximum.altitude, "#0.0", ".");
+    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.Maximum())) + "," +
+           Format(l.magnitude, "#0.000", ".") + "," + Format(l.SunAtMaximum().altitude, "#0.0", ".");
   }
   if (seen.lunar) {
     const LocalLunarEclipse& l = *seen.lunar;
     if (!l.visible) return ",none,,,";
     const auto* e = std::get_if<LunarEclipse>(&seen.event);
     return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(Seconds(e->greatest)) + "," +
-           Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.greatest.altitude, "#0.0", ".");
+           Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.MoonAtGreatest().altitude, "#0.0", ".");
   }
   return ",,,,";
 }
@@ -186,13 +192,13 @@ namespace {
 
 std::string LunarJson(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone) {
   std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) +
-                     ", \"contacts\": " + Contacts({{"P1", e.p1}, {"U1", e.u1}, {"U2", e.u2}, {"U3", e.u3}, {"U4", e.u4}, {"P4", e.p4}}, zone) +
+                     ", \"contacts\": " + Contacts(e.contacts, {Contact::P1, Contact::U1, Contact::U2, Contact::U3, Contact::U4, Contact::P4}, zone) +
                      ", \"umbralMagnitude\": " + JsonNumber(e.umbralMagnitude) +
                      ", \"penumbralMagnitude\": " + JsonNumber(e.penumbralMagnitude) + ", \"gamma\": " + JsonNumber(e.gamma);
   if (local) {
     json += ", \"local\": {\"moonAltitude\": " +
-            Altitudes({{"P1", local->p1}, {"U1", local->u1}, {"U2", local->u2}, {"U3", local->u3}, {"U4", local->u4},
-                       {"P4", local->p4}, {"maximum", local->greatest}}) +
+            Altitudes(local->contacts, {Contact::P1, Contact::U1, Contact::U2, Contact::U3, Contact::U4, Contact::P4,
+                                        Contact::Greatest}) +
             ", \"visible\": " + (local->visible ? "true" : "false") + "}";
   }
   return json;
@@ -210,18 +216,17 @@ std::string SolarJson(const SolarEclipse& e, const std::optional<LocalSolarEclip
                                                                                 : "";
     json += ", \"local\": {\"type\": " + JsonString(local->type ? EclipseTypeKey(*local->type) : "none") +
             ", \"contacts\": " +
-            Contacts({{"C1", local->c1}, {"C2", local->c2}, {"maximum", local->maximum}, {"C3", local->c3}, {"C4", local->c4}}, zone) +
+            Contacts(local->contacts, {Contact::C1, Contact::C2, Contact::Greatest, Contact::C3, Contact::C4}, zone) +
             ", \"magnitude\": " + JsonNumber(local->magnitude) + ", \"obscuration\": " + JsonNumber(local->obscuration) +
             ", \"duration\": " + (local->duration ? JsonNumber(*local->duration) : "null") + ", \"sunAltitude\": " +
-            Altitudes({{"C1", local->sunC1}, {"C2", local->sunC2}, {"maximum", local->sunMaximum}, {"C3", local->sunC3},
-                       {"C4", local->sunC4}}) +
+            Altitudes(local->contacts, {Contact::C1, Contact::C2, Contact::Greatest, Contact::C3, Contact::C4}) +
             ", \"reason\": " + (reason.empty() ? "null" : JsonString(reason)) + "}";
   }
   return json;
 }
 
 std::string TransitJson(const Transit& t, const TimeZone& zone) {
-  return ", \"type\": null, \"contacts\": " + Contacts({{"T1", t.t1}, {"T2", t.t2}, {"T3", t.t3}, {"T4", t.t4}}, zone) +
+  return ", \"type\": null, \"contacts\": " + Contacts(t.contacts, {Contact::T1, Contact::T2, Contact::T3, Contact::T4}, zone) +
          ", \"bodies\": " + JsonString(SpanishName(t.body)) + ", \"separation\": " + JsonNumber(t.separation);
 }
 
@@ -254,23 +259,21 @@ std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std:
          AzimuthText(sky->azimuth, sep) + "°" + (sky->altitude < 0 ? " (bajo el horizonte)" : "");
 }
 
+// A row for each contact, in time order: its instant, and the body's place
+// in the sky when the contacts are seen from a place.
+std::string ContactRows(const ContactList& contacts, const TimeZone& zone, const char* body, std::string_view sep) {
+  std::string text;
+  for (const ContactEvent& c : contacts) text += Row(ContactCaption(c.kind), When(zone, c.time) + SkyText(c.sky, body, sep));
+  return text;
+}
+
 std::string LunarText(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone,
                       std::string_view sep) {
   std::string text = Row("Magnitud umbral", Number(e.umbralMagnitude, sep)) +
                      Row("Magnitud penumbral", Number(e.penumbralMagnitude, sep)) + Row("Gamma", Number(e.gamma, sep, "#0.0000"));
-  const struct {
-    const char* caption;
-    std::optional<double> at;
-    std::optional<ContactSky> sky;
-  } rows[] = {{"P1 (penumbra)", e.p1, local ? local->p1 : std::nullopt}, {"U1 (parcial)", e.u1, local ? local->u1 : std::nullopt},
-              {"U2 (total)", e.u2, local ? local->u2 : std::nullopt},   {"Máximo", e.greatest, local ? std::optional<ContactSky>(local->greatest) : std::nullopt},
-              {"U3", e.u3, local ? local->u3 : std::nullopt},           {"U4", e.u4, local ? local->u4 : std::nullopt},
-              {"P4", e.p4, local ? local->p4 : std::nullopt}};
-  for (const auto& r : rows) {
-    if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Luna", sep));
-  }
-  if (e.u2) text += Row("Totalidad", Duration((*e.u3 - *e.u2) * SecondsPerDay));
-  if (e.u1) text += Row("Fase parcial", Duration((*e.u4 - *e.u1) * SecondsPerDay));
+  text += ContactRows(local ? local->contacts : e.contacts, zone, "Luna", sep);
+  if (const auto total = SecondsBetween(e.contacts, Contact::U2, Contact::U3)) text += Row("Totalidad", Duration(*total));
+  if (const auto partial = SecondsBetween(e.contacts, Contact::U1, Contact::U4)) text += Row("Fase parcial", Duration(*partial));
   if (local) text += "\n" + Capitalized(LocalLunarWords(*local, sep)) + "\n";
   return text;
 }
@@ -301,16 +304,7 @@ std::string SolarText(const SolarEclipse& e, const std::optional<LocalSolarEclip
   if (!local) return text;
   text += "\n" + Capitalized(LocalSolarWords(*local, zone, sep)) + "\n";
   if (local->miss == LocalMiss::OutsidePenumbra) return text;
-  const struct {
-    const char* caption;
-    std::optional<double> at;
-    std::optional<ContactSky> sky;
-  } rows[] = {{"C1 (empieza)", local->c1, local->sunC1}, {"C2", local->c2, local->sunC2},
-              {"Máximo", local->maximum, local->sunMaximum}, {"C3", local->c3, local->sunC3},
-              {"C4 (termina)", local->c4, local->sunC4}};
-  for (const auto& r : rows) {
-    if (r.at) text += Row(r.caption, When(zone, r.at) + SkyText(r.sky, "Sol", sep));
-  }
+  text += ContactRows(local->contacts, zone, "Sol", sep);
   text += Row("Magnitud", Number(local->magnitude, sep)) + Row("Oscurecimiento", ObscurationText(*local, sep));
   if (local->duration) text += Row("Duración", Duration(*local->duration));
   return text;
@@ -318,12 +312,7 @@ std::string SolarText(const SolarEclipse& e, const std::optional<LocalSolarEclip
 
 std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view sep) {
   std::string text = Row("Separación mínima", Number(t.separation, sep, "#0.0") + "″ del centro del Sol");
-  const std::pair<const char*, std::optional<double>> rows[] = {
-      {"T1 (entra)", t.t1}, {"T2", t.t2}, {"Máximo", t.greatest}, {"T3", t.t3}, {"T4 (sale)", t.t4}};
-  for (const auto& [caption, at] : rows) {
-    if (at) text += Row(caption, When(zone, at));
-  }
-  return text;
+  return text + ContactRows(t.contacts, zone, "", sep);
 }
 
 }  // namespace
@@ -334,7 +323,7 @@ static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* 
                      (place ? " desde " + place->text : "") + "\n";
   text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +
           " s (Espenak y Meeus)\n";
-  text += Row("Máximo", When(zone, jd));
+  text += Row(ContactCaption(Contact::Greatest), When(zone, jd));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);
   if (const auto* t = std::get_if<Transit>(&seen.event)) text += TransitText(*t, zone, sep);

@@ -116,6 +116,30 @@ std::string_view EclipseTypeKey(EclipseType type) {
   return Keys[static_cast<int>(type)];
 }
 
+namespace {
+
+struct ContactWords {
+  std::string_view key, caption;
+};
+
+// In the order of Contact.
+constexpr ContactWords ContactTable[] = {
+    {"P1", "P1 (penumbra)"}, {"U1", "U1 (parcial)"}, {"U2", "U2 (total)"}, {"U3", "U3"},
+    {"U4", "U4"},            {"P4", "P4"},           {"C1", "C1 (empieza)"}, {"C2", "C2"},
+    {"C3", "C3"},            {"C4", "C4 (termina)"}, {"T1", "T1 (entra)"},  {"T2", "T2"},
+    {"T3", "T3"},            {"T4", "T4 (sale)"},    {"maximum", "Máximo"}};
+static_assert(std::size(ContactTable) == static_cast<std::size_t>(Contact::Greatest) + 1);
+
+}  // namespace
+
+std::string_view ContactKey(Contact contact) { return ContactTable[static_cast<int>(contact)].key; }
+
+std::string_view ContactName(Contact contact) {
+  return contact == Contact::Greatest ? ContactCaption(contact) : ContactKey(contact);
+}
+
+std::string_view ContactCaption(Contact contact) { return ContactTable[static_cast<int>(contact)].caption; }
+
 std::string_view ShowerName(std::string_view code) {
   static constexpr std::pair<std::string_view, std::string_view> Names[] = {
       {"QUA", "Cuadrántidas"},        {"ACE", "α-Centáuridas"},      {"LYR", "Líridas"},

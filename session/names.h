@@ -74,6 +74,13 @@ std::string InstrumentSuggestion(std::string_view typed);
 std::string_view EclipseTypeName(EclipseType type);
 std::string_view EclipseTypeKey(EclipseType type);
 
+// A contact as JSON writes it ("P1", ..., "maximum"), as a picture marks
+// it ("P1", ..., "Máximo"), and as a table of contacts heads its row,
+// with what happens at it ("P1 (penumbra)", "C1 (empieza)", "T4 (sale)").
+std::string_view ContactKey(Contact contact);
+std::string_view ContactName(Contact contact);
+std::string_view ContactCaption(Contact contact);
+
 // A meteor shower's Spanish name by its IMO code ("PER": "Perseidas");
 // the code itself for one not in the list.
 std::string_view ShowerName(std::string_view code);

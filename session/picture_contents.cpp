@@ -97,7 +97,6 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
     const std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(jd));
     return iso.substr(iso.find('T') + 1, 5);
   };
-  auto markName = [](std::string_view name) { return name == "maximum" ? std::string("Máximo") : std::string(name); };
   EclipsePicture picture;
   const double jd = GreatestOf(seen.event);
   const std::string date = zone.LocalIso(UnixSecondsFromJulianDay(jd)).substr(0, 10);
@@ -106,7 +105,9 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
     picture.title = "Eclipse " + std::string(EclipseTypeName(lunar->type)) + " de Luna del " + date + " (" + zone.name() + ")";
     picture.umbra = view.umbra, picture.penumbra = view.penumbra, picture.moon = view.moon;
     for (const ViewPoint& p : view.path) picture.path.emplace_back(p.x, p.y);
-    for (const NamedPoint& c : view.contacts) picture.marks.push_back({markName(c.name), clock(c.at.time), c.at.x, c.at.y});
+    for (const ContactPoint& c : view.contacts) {
+      picture.marks.push_back({std::string(ContactName(c.kind)), clock(c.at.time), c.kind == Contact::Greatest, c.at.x, c.at.y});
+    }
     return picture;
   }
   const LocalSolarEclipse& local = *seen.solar;
@@ -115,17 +116,16 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
   picture.title = "Eclipse " + std::string(EclipseTypeName(local.type.value_or(EclipseType::Partial))) + " de Sol del " +
                   date + " desde " + place->text + " (" + zone.name() + ")";
   picture.sun = view.sun, picture.moon = view.moon;
-  const std::optional<ContactSky> sunAt[] = {local.sunC1, local.sunMaximum, local.sunC4};
-  for (std::size_t k = 0; k < view.moons.size(); ++k) {
-    const NamedPoint& c = view.moons[k];
-    const std::optional<ContactSky>& sun = sunAt[c.name == "C1" ? 0 : c.name == "C4" ? 2 : 1];
-    const std::string below = sun && sun->altitude < 0 ? " (Sol bajo el horizonte)" : "";
-    picture.marks.push_back({markName(c.name), clock(c.at.time) + below, c.at.x, c.at.y});
+  for (const ContactPoint& c : view.moons) {
+    const ContactEvent* sun = FindContactEvent(local.contacts, c.kind);
+    const std::string below = sun && sun->sky && sun->sky->altitude < 0 ? " (Sol bajo el horizonte)" : "";
+    picture.marks.push_back(
+        {std::string(ContactName(c.kind)), clock(c.at.time) + below, c.kind == Contact::Greatest, c.at.x, c.at.y});
   }
   if (view.sunAltitude < 5) picture.horizon = view.sunAltitude * 60;
   if (local.type == EclipseType::Partial) {
     for (const EclipseMark& m : picture.marks) {
-      if (m.name == "Máximo") picture.sliver = std::max(0.0, picture.sun + std::hypot(m.x, m.y) - picture.moon);
+      if (m.greatest) picture.sliver = std::max(0.0, picture.sun + std::hypot(m.x, m.y) - picture.moon);
     }
     picture.obscuration = local.obscuration;
   }

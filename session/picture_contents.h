@@ -157,6 +157,7 @@ struct NightPicture {
 struct EclipseMark {
   std::string name;  // "P1", "Máximo", "C4"…
   std::string time;  // "12:06" in the zone
+  bool greatest = false;  // the greatest eclipse, not a contact
   double x = 0, y = 0;
 };
 

@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "sky/eclipses/eclipses.h"
+#include "sky/frames/physical_constants.h"
 
 namespace orbitas {
 namespace {
@@ -25,6 +26,24 @@ std::optional<EclipseEvent> NextOfKind(int k, double after, double end) {
 }
 
 }  // namespace
+
+const ContactEvent* FindContactEvent(const ContactList& contacts, Contact kind) {
+  for (const ContactEvent& c : contacts) {
+    if (c.kind == kind) return &c;
+  }
+  return nullptr;
+}
+
+std::optional<double> ContactTime(const ContactList& contacts, Contact kind) {
+  const ContactEvent* c = FindContactEvent(contacts, kind);
+  return c ? std::optional<double>(c->time) : std::nullopt;
+}
+
+std::optional<double> SecondsBetween(const ContactList& contacts, Contact first, Contact last) {
+  const std::optional<double> a = ContactTime(contacts, first), b = ContactTime(contacts, last);
+  if (!a || !b) return std::nullopt;
+  return (*b - *a) * SecondsPerDay;
+}
 
 double GreatestOf(const EclipseEvent& event) {
   return std::visit([](const auto& e) { return e.greatest; }, event);

@@ -4,6 +4,7 @@
 
 #include "runtime/angle_units.h"
 #include "sky/eclipses/apparent.h"
+#include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -30,41 +31,36 @@ ViewPoint MoonFromShadow(double jd) {
 
 LunarEclipseView LunarEclipseViewOf(const LunarEclipse& e, double stepMinutes) {
   LunarEclipseView view;
-  const Vector sun = ApparentGeocentric(Body::Sun, e.greatest), moon = ApparentGeocentric(Body::Moon, e.greatest);
-  const double moonParallax = std::asin(EarthRadiusKm / Norm(moon)), sunParallax = std::asin(EarthRadiusKm / Norm(sun));
-  const double sunRadius = Semidiameter(SunRadiusKm, Norm(sun));
-  view.umbra = (1.01 * moonParallax + sunParallax - sunRadius) * ArcminutesPerRadian;
-  view.penumbra = (1.01 * moonParallax + sunParallax + sunRadius) * ArcminutesPerRadian;
-  view.moon = Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)) * ArcminutesPerRadian;
+  const EarthShadow shadow =
+      EarthShadowOf(ApparentGeocentric(Body::Sun, e.greatest), ApparentGeocentric(Body::Moon, e.greatest));
+  view.umbra = shadow.umbra * ArcminutesPerRadian;
+  view.penumbra = shadow.penumbra * ArcminutesPerRadian;
+  view.moon = shadow.moon * ArcminutesPerRadian;
   const double margin = 20.0 / 1440, step = stepMinutes / 1440;
-  for (double t = *e.p1 - margin; t <= *e.p4 + margin; t += step) view.path.push_back(MoonFromShadow(t));
-  const std::pair<std::string_view, std::optional<double>> contacts[] = {
-      {"P1", e.p1}, {"U1", e.u1}, {"U2", e.u2}, {"maximum", e.greatest}, {"U3", e.u3}, {"U4", e.u4}, {"P4", e.p4}};
-  for (const auto& [name, t] : contacts) {
-    if (t) view.contacts.push_back({name, MoonFromShadow(*t)});
-  }
+  const double first = *ContactTime(e.contacts, Contact::P1), last = *ContactTime(e.contacts, Contact::P4);
+  for (double t = first - margin; t <= last + margin; t += step) view.path.push_back(MoonFromShadow(t));
+  for (const ContactEvent& c : e.contacts) view.contacts.push_back({c.kind, MoonFromShadow(c.time)});
   return view;
 }
 
 SolarEclipseView SolarEclipseViewOf(const LocalSolarEclipse& local, const Place& place) {
   SolarEclipseView view;
-  auto at = [&](std::string_view name, double jd) {
+  for (const ContactEvent& c : local.contacts) {
+    if (c.kind == Contact::C2 || c.kind == Contact::C3) continue;
+    const double jd = c.time;
     const Vector observer = PlaceVector(place, jd);
     const Vector sun = Minus(ApparentGeocentric(Body::Sun, jd), observer);
     const Vector moon = Minus(ApparentGeocentric(Body::Moon, jd), observer);
     const AltitudeAzimuth s = HorizonOf(place, jd, sun), m = HorizonOf(place, jd, moon);
     // Along the horizon to the left (towards smaller azimuth) and up.
     const double dz = Wrapped(s.azimuth - m.azimuth);
-    if (name == "maximum") {
+    if (c.kind == Contact::Greatest) {
       view.sun = Semidiameter(SunRadiusKm, Norm(sun)) * ArcminutesPerRadian;
       view.moon = Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)) * ArcminutesPerRadian;
       view.sunAltitude = s.altitude;
     }
-    view.moons.push_back({name, {jd, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
-  };
-  if (local.c1) at("C1", *local.c1);
-  at("maximum", local.maximum);
-  if (local.c4) at("C4", *local.c4);
+    view.moons.push_back({c.kind, {jd, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
+  }
   return view;
 }
 

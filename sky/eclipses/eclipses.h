@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
@@ -16,20 +17,49 @@ namespace orbitas {
 
 enum class EclipseType { Penumbral, Partial, Total, Annular, Hybrid };
 
-// The Earth's shadow is enlarged for its atmosphere by Danjon's rule, as
-// NASA's Five Millennium Canon does: the Earth's radius by 1/85, so that
-// the shadows' radii are 1.01 times the Moon's parallax (0.99834 of it for
-// the Earth's mean figure) plus the Sun's parallax, less or plus the Sun's
-// semidiameter.
+// The instants an eclipse or a transit is told by: the Moon's disc
+// touching the Earth's penumbra (P1, P4) and umbra (U1, U4) and wholly
+// inside it (U2, U3); the Moon's disc and the Sun's seen from a place
+// (C1 … C4); a planet's disc and the Sun's (T1 … T4); and the greatest
+// eclipse between them.
+enum class Contact { P1, U1, U2, U3, U4, P4, C1, C2, C3, C4, T1, T2, T3, T4, Greatest };
+
+// Where the Sun or the Moon stands at a contact, seen from a place.
+struct ContactSky {
+  double altitude = 0, azimuth = 0;  // degrees, geometric
+};
+
+struct ContactEvent {
+  Contact kind = Contact::Greatest;
+  double time = 0;                // Julian day (UT)
+  std::optional<ContactSky> sky;  // the eclipsed body seen from the place, when there is one
+};
+
+// The contacts that happen, the greatest among them, in time order.
+using ContactList = std::vector<ContactEvent>;
+
+// The contact of that kind in the list; null when it does not happen.
+// Raises nothing.
+const ContactEvent* FindContactEvent(const ContactList& contacts, Contact kind);
+
+// The instant of a contact (Julian day, UT); none when it does not
+// happen. Raises nothing.
+std::optional<double> ContactTime(const ContactList& contacts, Contact kind);
+
+// The time between two contacts, seconds; none unless both happen.
+// Raises nothing.
+std::optional<double> SecondsBetween(const ContactList& contacts, Contact first, Contact last);
+
+// The Earth's shadow is enlarged for its atmosphere by Danjon's rule
+// (sky/eclipses/shadow.h). The contacts: P1, U1, U2, Greatest, U3, U4,
+// P4, those that happen.
 struct LunarEclipse {
   double greatest = 0;           // the Moon's centre nearest the shadow's axis
   EclipseType type = EclipseType::Penumbral;
   double umbralMagnitude = 0;    // the fraction of the Moon's diameter in the umbra (negative outside)
   double penumbralMagnitude = 0;
   double gamma = 0;              // the Moon's centre from the axis, Earth radii, positive north
-  // The contacts that happen: with the penumbra (P1, P4), the umbra (U1,
-  // U4) and wholly inside it (U2, U3).
-  std::optional<double> p1, u1, u2, u3, u4, p4;
+  ContactList contacts;
   double deltaT = 0;             // seconds
 };
 
@@ -44,40 +74,37 @@ struct SolarEclipse {
   double deltaT = 0;             // seconds
 };
 
+// The contacts: T1, T2, Greatest, T3, T4 (external and internal,
+// geocentric), those that happen.
 struct Transit {
   Body body = Body::Mercury;
   double greatest = 0;           // the planet's centre nearest the Sun's
-  std::optional<double> t1, t2, t3, t4;  // external and internal contacts, geocentric
+  ContactList contacts;
   double separation = 0;         // the least distance of the centres, arcseconds
   double deltaT = 0;             // seconds
 };
 
-// Where the Sun or the Moon stands at a contact, seen from a place.
-struct ContactSky {
-  double altitude = 0, azimuth = 0;  // degrees, geometric
-};
-
 enum class LocalMiss { None, OutsidePenumbra, SunBelowHorizon };
 
+// The contacts: Greatest (the local maximum) always, and C1, C2, C3, C4
+// when they happen; each with the Sun's place in the sky.
 struct LocalSolarEclipse {
   std::optional<EclipseType> type;  // Partial, Total or Annular; none when it is not seen
   LocalMiss miss = LocalMiss::None;
-  std::optional<double> c1, c2, c3, c4;
-  double maximum = 0;
+  ContactList contacts;
   double magnitude = 0;           // the fraction of the Sun's diameter covered at the maximum
   double obscuration = 0;         // the fraction of its disc, 0..1
   std::optional<double> duration;  // seconds of the total or annular phase
-  // The Sun at C1, C2, C3, C4 (when they happen) and at the maximum.
-  std::optional<ContactSky> sunC1, sunC2, sunC3, sunC4;
-  ContactSky sunMaximum;
+  double Maximum() const { return *ContactTime(contacts, Contact::Greatest); }
+  ContactSky SunAtMaximum() const { return *FindContactEvent(contacts, Contact::Greatest)->sky; }
 };
 
+// The eclipse's contacts with the Moon's place in the sky at each, and
+// whether any of the eclipse stands above the horizon.
 struct LocalLunarEclipse {
-  // The Moon's altitude at each contact that happens, and whether any of
-  // the eclipse stands above the horizon.
-  std::optional<ContactSky> p1, u1, u2, u3, u4, p4;
-  ContactSky greatest;
+  ContactList contacts;
   bool visible = false;
+  ContactSky MoonAtGreatest() const { return *FindContactEvent(contacts, Contact::Greatest)->sky; }
 };
 
 // The next eclipse or transit after `after`, within `within` days (none

@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cmath>
 
 #include "sky/eclipses/apparent.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
+#include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -14,6 +16,10 @@ struct Discs {
   double sun, moon;      // semidiameters (the Moon's mean)
   double moonUmbral;     // the Moon's, to its limb's valleys
   Vector sunFromPlace;
+  // The Moon over the Sun: its mean disc for the partial phase's edges, its
+  // valleys' for the total or annular phase's.
+  DiscCrossing Partial() const { return {distance, sun, moon}; }
+  DiscCrossing Central() const { return {distance, sun, moonUmbral}; }
 };
 
 Discs DiscsFrom(const Place& place, double jd) {
@@ -45,23 +51,26 @@ ContactSky SunAt(const Place& place, double jd) {
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place) {
   constexpr double Reach = 0.25;  // days either side of the greatest eclipse
   LocalSolarEclipse local;
-  local.maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; }, eclipse.greatest - Reach,
-                                eclipse.greatest + Reach, EclipsePrecision);
-  const Discs m = DiscsFrom(place, local.maximum);
-  local.sunMaximum = SunAt(place, local.maximum);
-  if (m.distance >= m.sun + m.moon) {
+  const double maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; }, eclipse.greatest - Reach,
+                                      eclipse.greatest + Reach, EclipsePrecision);
+  const Discs m = DiscsFrom(place, maximum);
+  local.contacts.push_back({Contact::Greatest, maximum, SunAt(place, maximum)});
+  if (TouchGap(m.Partial(), Touch::Outer) >= 0) {
     local.miss = LocalMiss::OutsidePenumbra;
     return local;
   }
-  auto outer = [&](double jd) { const Discs d = DiscsFrom(place, jd); return d.distance - (d.sun + d.moon); };
-  auto inner = [&](double jd) { const Discs d = DiscsFrom(place, jd); return d.distance - std::fabs(d.sun - d.moonUmbral); };
-  local.c1 = FalsePosition(outer, local.maximum - Reach, local.maximum, EclipsePrecision);
-  local.c4 = FalsePosition(outer, local.maximum, local.maximum + Reach, EclipsePrecision);
-  const bool central = m.distance < std::fabs(m.sun - m.moonUmbral);
+  auto add = [&](Contact kind, DiscCrossing (Discs::*crossing)() const, Touch touch, bool before) {
+    const auto gap = [&](double jd) { return TouchGap((DiscsFrom(place, jd).*crossing)(), touch); };
+    const std::optional<double> t = FindContact(gap, maximum, Reach, before);
+    if (!t) return;
+    const ContactEvent event{kind, *t, SunAt(place, *t)};
+    local.contacts.insert(before ? local.contacts.begin() : local.contacts.end(), event);
+  };
+  const bool central = TouchGap(m.Central(), Touch::Inner) < 0;
+  if (central) add(Contact::C2, &Discs::Central, Touch::Inner, true), add(Contact::C3, &Discs::Central, Touch::Inner, false);
+  add(Contact::C1, &Discs::Partial, Touch::Outer, true), add(Contact::C4, &Discs::Partial, Touch::Outer, false);
   if (central) {
-    local.c2 = FalsePosition(inner, local.maximum - Reach, local.maximum, EclipsePrecision);
-    local.c3 = FalsePosition(inner, local.maximum, local.maximum + Reach, EclipsePrecision);
-    local.duration = (*local.c3 - *local.c2) * SecondsPerDay;
+    local.duration = SecondsBetween(local.contacts, Contact::C2, Contact::C3);
     local.type = m.moonUmbral > m.sun ? EclipseType::Total : EclipseType::Annular;
     local.magnitude = m.moon / m.sun;
   } else {
@@ -69,9 +78,10 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
     local.magnitude = (m.sun + m.moon - m.distance) / (2 * m.sun);
   }
   local.obscuration = Obscuration(m.sun, m.moon, m.distance);
-  local.sunC1 = SunAt(place, *local.c1), local.sunC4 = SunAt(place, *local.c4);
-  if (local.c2) local.sunC2 = SunAt(place, *local.c2), local.sunC3 = SunAt(place, *local.c3);
-  if (local.sunC1->altitude < 0 && local.sunC4->altitude < 0 && local.sunMaximum.altitude < 0) {
+  const bool risesOrSets = std::any_of(local.contacts.begin(), local.contacts.end(), [](const ContactEvent& c) {
+    return (c.kind == Contact::C1 || c.kind == Contact::Greatest || c.kind == Contact::C4) && c.sky->altitude >= 0;
+  });
+  if (!risesOrSets) {
     local.miss = LocalMiss::SunBelowHorizon;
     local.type.reset();
   }
@@ -80,16 +90,13 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
 
 LocalLunarEclipse LunarEclipseFrom(const LunarEclipse& eclipse, const Place& place) {
   LocalLunarEclipse local;
-  auto moonAt = [&](double jd) {
+  for (const ContactEvent& contact : eclipse.contacts) {
+    const double jd = contact.time;
     const Vector moon = Minus(ApparentGeocentric(Body::Moon, jd), PlaceVector(place, jd));
     const AltitudeAzimuth h = HorizonOf(place, jd, moon);
     local.visible = local.visible || h.altitude > 0;
-    return ContactSky{h.altitude, h.azimuth};
-  };
-  auto at = [&](const std::optional<double>& t) { return t ? std::optional<ContactSky>(moonAt(*t)) : std::nullopt; };
-  local.p1 = at(eclipse.p1), local.u1 = at(eclipse.u1), local.u2 = at(eclipse.u2);
-  local.u3 = at(eclipse.u3), local.u4 = at(eclipse.u4), local.p4 = at(eclipse.p4);
-  local.greatest = moonAt(eclipse.greatest);
+    local.contacts.push_back({contact.kind, jd, ContactSky{h.altitude, h.azimuth}});
+  }
   return local;
 }
 

@@ -4,70 +4,63 @@
 #include "sky/eclipses/apparent.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
+#include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
 namespace {
 
-// Danjon's enlargement of the Moon's parallax: the Earth's radius by 1/85,
-// at its mean figure (0.99834).
-constexpr double DanjonFactor = 1.01;
-
-// The Earth's shadow at the Moon at an instant, radians.
-struct Shadow {
-  double distance;   // of the Moon's centre from the shadow's axis
-  double umbra, penumbra, moon;
-  Vector moonVector, offset;  // km: the Moon, and its centre less its projection on the axis
+// The Earth's shadow at the Moon at an instant, with the Moon's centre
+// less its projection on the shadow's axis (km), for gamma.
+struct ShadowAndMoon {
+  EarthShadow shadow;
+  Vector offset;
 };
 
 // The Earth's shadow at jd, from the reference's positions or, for a first
 // rough search, the quick ones.
-Shadow ShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+ShadowAndMoon ShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
   const Vector sun = apparent(Body::Sun, jd), moon = apparent(Body::Moon, jd);
   const Vector axis = Negated(sun);
-  const double moonParallax = std::asin(EarthRadiusKm / Norm(moon));
-  const double sunParallax = std::asin(EarthRadiusKm / Norm(sun));
-  const double sunRadius = Semidiameter(SunRadiusKm, Norm(sun));
-  Shadow s;
-  s.distance = AngleBetween(moon, axis) / DegreesPerRadian;
-  s.umbra = DanjonFactor * moonParallax + sunParallax - sunRadius;
-  s.penumbra = DanjonFactor * moonParallax + sunParallax + sunRadius;
-  s.moon = Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon));
-  s.moonVector = moon;
+  ShadowAndMoon s{EarthShadowOf(sun, moon), {}};
   const double along = Dot(moon, axis) / Norm(axis);
   for (int i = 0; i < 3; ++i) s.offset[i] = moon[i] - axis[i] / Norm(axis) * along;
   return s;
 }
 
-// The contact where the Moon's distance from the axis equals radius(s) +
-// sign * moon, before (or after) greatest, within the search's reach.
-std::optional<double> Contact(double greatest, bool before, double (*radius)(const Shadow&), double sign) {
-  constexpr double Reach = 0.3;  // days: no phase lasts longer than 7 hours
-  auto f = [&](double jd) {
-    const Shadow s = ShadowAt(jd);
-    return s.distance - (radius(s) + sign * s.moon);
-  };
-  if (f(greatest) >= 0) return std::nullopt;
-  const double a = before ? greatest - Reach : greatest, b = before ? greatest : greatest + Reach;
-  return FalsePosition(f, a, b, EclipsePrecision);
-}
+double DistanceAt(double jd) { return ShadowAt(jd).shadow.distance; }
 
-double Umbra(const Shadow& s) { return s.umbra; }
-double Penumbra(const Shadow& s) { return s.penumbra; }
+// The contacts before and after greatest, in time order, with it.
+ContactList LunarContacts(double greatest) {
+  constexpr double Reach = 0.3;  // days: no phase lasts longer than 7 hours
+  ContactList found;
+  auto add = [&](Contact kind, DiscCrossing (EarthShadow::*disc)() const, Touch touch, bool before) {
+    const auto gap = [&](double jd) { return TouchGap((ShadowAt(jd).shadow.*disc)(), touch); };
+    if (const std::optional<double> t = FindContact(gap, greatest, Reach, before)) found.push_back({kind, *t, std::nullopt});
+  };
+  add(Contact::P1, &EarthShadow::Penumbra, Touch::Outer, true);
+  add(Contact::U1, &EarthShadow::Umbra, Touch::Outer, true);
+  add(Contact::U2, &EarthShadow::Umbra, Touch::Inner, true);
+  found.push_back({Contact::Greatest, greatest, std::nullopt});
+  add(Contact::U3, &EarthShadow::Umbra, Touch::Inner, false);
+  add(Contact::U4, &EarthShadow::Umbra, Touch::Outer, false);
+  add(Contact::P4, &EarthShadow::Penumbra, Touch::Outer, false);
+  return found;
+}
 
 }  // namespace
 
 std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
   for (double fullMoon = NextMeanPhase(after, 0.5); fullMoon < after + within; fullMoon += SynodicMonth) {
     if (!NearTheEcliptic(fullMoon)) continue;
-    const double rough = BrentMinimum([](double jd) { return ShadowAt(jd, QuickApparentGeocentric).distance; },
+    const double rough = BrentMinimum([](double jd) { return ShadowAt(jd, QuickApparentGeocentric).shadow.distance; },
                                        fullMoon - 1.2, fullMoon + 1.2, RoughPrecision);
-    const Shadow near = ShadowAt(rough, QuickApparentGeocentric);
+    const EarthShadow near = ShadowAt(rough, QuickApparentGeocentric).shadow;
     if (near.distance >= near.penumbra + near.moon + QuickMarginRadians) continue;
-    const double greatest = BrentMinimum([](double jd) { return ShadowAt(jd).distance; }, rough - RefineWindow,
-                                          rough + RefineWindow, EclipsePrecision);
+    const double greatest = BrentMinimum(DistanceAt, rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
     if (greatest <= after) continue;
-    const Shadow s = ShadowAt(greatest);
+    const ShadowAndMoon at = ShadowAt(greatest);
+    const EarthShadow& s = at.shadow;
     if (s.distance >= s.penumbra + s.moon) continue;
     LunarEclipse e;
     e.greatest = greatest;
@@ -76,11 +69,9 @@ std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
     e.type = e.umbralMagnitude >= 1 ? EclipseType::Total
              : e.umbralMagnitude > 0 ? EclipseType::Partial
                                      : EclipseType::Penumbral;
-    const double sign = Dot(s.offset, NorthPole(greatest)) >= 0 ? 1 : -1;
-    e.gamma = sign * Norm(s.offset) / EarthRadiusKm;
-    e.p1 = Contact(greatest, true, Penumbra, 1), e.p4 = Contact(greatest, false, Penumbra, 1);
-    e.u1 = Contact(greatest, true, Umbra, 1), e.u4 = Contact(greatest, false, Umbra, 1);
-    e.u2 = Contact(greatest, true, Umbra, -1), e.u3 = Contact(greatest, false, Umbra, -1);
+    const double sign = Dot(at.offset, NorthPole(greatest)) >= 0 ? 1 : -1;
+    e.gamma = sign * Norm(at.offset) / EarthRadiusKm;
+    e.contacts = LunarContacts(greatest);
     e.deltaT = DeltaTSeconds(greatest);
     return e;
   }

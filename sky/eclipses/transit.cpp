@@ -4,6 +4,7 @@
 #include "sky/eclipses/apparent.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
+#include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -25,15 +26,25 @@ Passage PassageAt(Body planet, double jd, Vector (*apparent)(Body, double) = App
           Semidiameter(PlanetRadiusKm(planet), Norm(p)), Norm(p) < Norm(sun)};
 }
 
-std::optional<double> Contact(Body planet, double greatest, bool before, double sign) {
+// The contacts before and after greatest, in time order, with it.
+ContactList TransitContacts(Body planet, double greatest) {
   constexpr double Reach = 0.5;  // days: a transit of Venus lasts at most some 8 hours
-  auto f = [&](double jd) {
-    const Passage c = PassageAt(planet, jd);
-    return c.distance - (c.sun + sign * c.planet);
+  auto gap = [planet](Touch touch) {
+    return [planet, touch](double jd) {
+      const Passage c = PassageAt(planet, jd);
+      return TouchGap({c.distance, c.sun, c.planet}, touch);
+    };
   };
-  if (f(greatest) >= 0) return std::nullopt;
-  return before ? FalsePosition(f, greatest - Reach, greatest, EclipsePrecision)
-                : FalsePosition(f, greatest, greatest + Reach, EclipsePrecision);
+  ContactList found;
+  auto add = [&](Contact kind, Touch touch, bool before) {
+    if (const std::optional<double> t = FindContact(gap(touch), greatest, Reach, before)) found.push_back({kind, *t, std::nullopt});
+  };
+  add(Contact::T1, Touch::Outer, true);
+  add(Contact::T2, Touch::Inner, true);
+  found.push_back({Contact::Greatest, greatest, std::nullopt});
+  add(Contact::T3, Touch::Inner, false);
+  add(Contact::T4, Touch::Outer, false);
+  return found;
 }
 
 }  // namespace
@@ -73,8 +84,7 @@ std::optional<Transit> NextTransit(Body planet, double after, double within) {
       t.body = planet;
       t.greatest = greatest;
       t.separation = c.distance * DegreesPerRadian * 3600;
-      t.t1 = Contact(planet, greatest, true, 1), t.t4 = Contact(planet, greatest, false, 1);
-      t.t2 = Contact(planet, greatest, true, -1), t.t3 = Contact(planet, greatest, false, -1);
+      t.contacts = TransitContacts(planet, greatest);
       t.deltaT = DeltaTSeconds(greatest);
       return t;
     }

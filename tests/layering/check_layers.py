@@ -56,6 +56,10 @@ PICTURES_MAY_INCLUDE = {"session/picture_contents.h", "session/chart_contents.h"
 # whose texts are codes; the names are session/names.cpp's.
 SPANISH = re.compile(r"[^\x00-\x7f]|\b(de|del|el|la|las|los|no|se|sol|luna|noche|sale|pone|hay|sube|baja|cerca|"
                      r"oposici|conjunci|creciente|menguante|nueva|llena)\b", re.I)
+# An eclipse's contacts are an enum everywhere; their codes and Spanish
+# names are written in one table, and never compared as text.
+CONTACT_NAMES = re.compile(r'"(P[14]|U[1-4]|C[1-4]|T[1-4]|maximum|Máximo)(?:"| \()')
+CONTACT_NAMES_PLACE = "session/names.cpp"
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
@@ -112,6 +116,10 @@ def check(top):
                 for literal in LITERAL.findall(code):
                     if SPANISH.search(literal):
                         faults.append(f"{where}: Spanish text {literal} in the sky library")
+            code = re.sub(r"//[^\n]*", "", text)
+            if where != CONTACT_NAMES_PLACE:
+                for literal in CONTACT_NAMES.findall(code):
+                    faults.append(f"{where}: the contact {literal} written as text outside {CONTACT_NAMES_PLACE}")
             if folder in BELOW_FRONT_END:
                 code = re.sub(r"//[^\n]*", "", text)
                 for pattern in FRONT_END_ONLY:
@@ -136,7 +144,9 @@ def self_test(top):
                   ("planner/night_tab.cpp", '#include "ephemeris/kepler.h"\n'),
                   ("cli/arguments.cpp", "#include <geonames.h>\n"),
                   ("cli/output.cpp", "bool Solar(const EclipseSeen& s) { return !std::holds_alternative<Transit>(s.event); }\n"),
-                  ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n')]
+                  ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n'),
+                  ("pictures/eclipse_picture.cpp", 'bool Filled(const EclipseMark& m) { return m.name == "Máximo"; }\n'),
+                  ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n')]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)

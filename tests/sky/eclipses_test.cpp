@@ -4,7 +4,9 @@
 // eclipse, the central duration, local contacts and transit contacts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "calendar/civil_days.h"
 #include "sky/eclipses/eclipses.h"
@@ -18,6 +20,14 @@ namespace {
 using testing::Jd;
 
 constexpr double Minute = 1.0 / 1440;
+
+std::vector<Contact> KindsOf(const ContactList& contacts) {
+  std::vector<Contact> kinds;
+  for (const ContactEvent& c : contacts) kinds.push_back(c.kind);
+  return kinds;
+}
+
+bool EarlierContact(const ContactEvent& a, const ContactEvent& b) { return a.time < b.time; }
 
 TEST(Eclipses, LunarEclipsesOfEachTypeAgainstTheCanon) {
   const struct {
@@ -38,10 +48,16 @@ TEST(Eclipses, LunarEclipsesOfEachTypeAgainstTheCanon) {
     EXPECT_NEAR(e->umbralMagnitude, c.umbral, 0.01);
     EXPECT_NEAR(e->penumbralMagnitude, c.penumbral, 0.01);
     EXPECT_NEAR(e->gamma, c.gamma, 0.01);
-    EXPECT_EQ(e->u2.has_value(), c.type == EclipseType::Total);
-    EXPECT_EQ(e->u1.has_value(), c.type != EclipseType::Penumbral);
-    EXPECT_LT(*e->p1, e->greatest);
-    EXPECT_GT(*e->p4, e->greatest);
+    // The contacts that happen for its type, in time order, the greatest
+    // among them.
+    const std::vector<Contact> expected =
+        c.type == EclipseType::Total ? std::vector{Contact::P1, Contact::U1, Contact::U2, Contact::Greatest, Contact::U3,
+                                                   Contact::U4, Contact::P4}
+        : c.type == EclipseType::Partial ? std::vector{Contact::P1, Contact::U1, Contact::Greatest, Contact::U4, Contact::P4}
+                                         : std::vector{Contact::P1, Contact::Greatest, Contact::P4};
+    EXPECT_EQ(KindsOf(e->contacts), expected);
+    EXPECT_TRUE(std::is_sorted(e->contacts.begin(), e->contacts.end(), EarlierContact));
+    EXPECT_EQ(*ContactTime(e->contacts, Contact::Greatest), e->greatest);
   }
 }
 
@@ -117,32 +133,40 @@ TEST(Eclipses, LocalContactsAtPublishedPlaces) {
   // eclipse.
   const SolarEclipse april = *NextSolarEclipse(Jd(2024, 4, 1, 0, 0, 0));
   const LocalSolarEclipse dallas = SolarEclipseFrom(april, Place(32.7767, -96.7970));
-  ASSERT_TRUE(dallas.type && dallas.c2);
+  ASSERT_TRUE(dallas.type);
   EXPECT_EQ(*dallas.type, EclipseType::Total);
+  const std::vector<Contact> central{Contact::C1, Contact::C2, Contact::Greatest, Contact::C3, Contact::C4};
+  ASSERT_EQ(KindsOf(dallas.contacts), central);
   const double published[] = {Jd(2024, 4, 8, 17, 23, 20), Jd(2024, 4, 8, 18, 40, 44), Jd(2024, 4, 8, 18, 44, 35),
                               Jd(2024, 4, 8, 20, 2, 48)};
-  const double found[] = {*dallas.c1, *dallas.c2, *dallas.c3, *dallas.c4};
-  for (int k = 0; k < 4; ++k) EXPECT_NEAR(found[k], published[k], Minute) << "C" << k + 1;
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(dallas.contacts[k < 2 ? k : k + 1].time, published[k], Minute) << "C" << k + 1;
+    EXPECT_TRUE(dallas.contacts[k].sky) << "the Sun's place at each contact";
+  }
   // Nashville's State Capitol, 21 August 2017: partial from 11:58 CDT,
   // totality 1:27-1:29 pm for 1 min 54 s, partial until 2:54 pm.
   const LocalSolarEclipse nashville =
       SolarEclipseFrom(*NextSolarEclipse(Jd(2017, 8, 10, 0, 0, 0)), Place(36.1658, -86.7844));
-  ASSERT_TRUE(nashville.c2);
+  ASSERT_EQ(KindsOf(nashville.contacts), central);
   const double nashvillePublished[] = {Jd(2017, 8, 21, 16, 58, 30), Jd(2017, 8, 21, 18, 27, 30),
                                        Jd(2017, 8, 21, 18, 29, 30), Jd(2017, 8, 21, 19, 54, 0)};
-  const double nashvilleFound[] = {*nashville.c1, *nashville.c2, *nashville.c3, *nashville.c4};
-  for (int k = 0; k < 4; ++k) EXPECT_NEAR(nashvilleFound[k], nashvillePublished[k], Minute) << "Nashville C" << k + 1;
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(nashville.contacts[k < 2 ? k : k + 1].time, nashvillePublished[k], Minute) << "Nashville C" << k + 1;
+  }
   EXPECT_NEAR(*nashville.duration, 114, 6);
   const SolarEclipse august = *NextSolarEclipse(Jd(2027, 7, 1, 0, 0, 0));
   EXPECT_NEAR(*SolarEclipseFrom(august, Place(36.0139, -5.6070)).duration, 278, 5);
   const LocalSolarEclipse madrid = SolarEclipseFrom(august, Place(40.4168, -3.7038));
   EXPECT_EQ(*madrid.type, EclipseType::Partial);
+  EXPECT_EQ(KindsOf(madrid.contacts), (std::vector{Contact::C1, Contact::Greatest, Contact::C4}));
   EXPECT_GT(madrid.obscuration, 0.8);
   EXPECT_LT(madrid.obscuration, madrid.magnitude) << "a disc covered less in area than in diameter";
   // Madrid: the partial phase began after sunset; Cape Town: outside the
   // penumbra.
   EXPECT_EQ(SolarEclipseFrom(april, Place(40.4168, -3.7038)).miss, LocalMiss::SunBelowHorizon);
-  EXPECT_EQ(SolarEclipseFrom(april, Place(-33.9, 18.4)).miss, LocalMiss::OutsidePenumbra);
+  const LocalSolarEclipse capeTown = SolarEclipseFrom(april, Place(-33.9, 18.4));
+  EXPECT_EQ(capeTown.miss, LocalMiss::OutsidePenumbra);
+  EXPECT_EQ(KindsOf(capeTown.contacts), std::vector{Contact::Greatest}) << "the nearest approach, and no contact";
 }
 
 TEST(Eclipses, TransitsOfMercuryAndVenusAgainstTheirPublishedContacts) {
@@ -160,9 +184,10 @@ TEST(Eclipses, TransitsOfMercuryAndVenusAgainstTheirPublishedContacts) {
   for (const auto& c : canon) {
     const std::optional<Transit> t = NextTransit(c.planet, c.greatest - 100);
     ASSERT_TRUE(t) << c.planet;
-    const double found[] = {*t->t1, *t->t2, t->greatest, *t->t3, *t->t4};
+    ASSERT_EQ(KindsOf(t->contacts),
+              (std::vector{Contact::T1, Contact::T2, Contact::Greatest, Contact::T3, Contact::T4}));
     const double published[] = {c.t1, c.t2, c.greatest, c.t3, c.t4};
-    for (int k = 0; k < 5; ++k) EXPECT_NEAR(found[k], published[k], 2 * Minute) << c.planet << " " << k;
+    for (int k = 0; k < 5; ++k) EXPECT_NEAR(t->contacts[k].time, published[k], 2 * Minute) << c.planet << " " << k;
     EXPECT_NEAR(t->separation, c.separation, 2) << c.planet;
   }
 }
