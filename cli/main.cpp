@@ -204,65 +204,81 @@ double BoundJulianDay(const TableInstant& bound, const TimeZone& zone) {
   return bound.civil ? JulianDayFromUnixSeconds(zone.UtcOf(*bound.civil)) : bound.julianDay;
 }
 
-// The phenomena from --desde to --hasta, written as they are found.
-int RunPhenomena(const Arguments& args, Output& out) {
+// How a span command writes what it finds in each format: the text's
+// heading and the CSV's header above, and a row for each thing found.
+template <typename Found>
+struct SpanRows {
+  std::string textHeading, csvHeader;
+  std::string (*text)(const Found&, const TimeZone&, std::string_view separator);
+  std::string (*csv)(const Found&, const TimeZone&);
+  std::string (*json)(const Found&, const TimeZone&);
+  std::string (*calendar)(const Found&, const report::CalendarFile&);
+};
+
+// The span from --desde to --hasta, as Julian days (UT).
+std::pair<double, double> SpanOf(const Arguments& args) {
   const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
   if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
+  return {start, end};
+}
+
+// Runs a span command: run(start, end, each) hands each thing to each as
+// it is found, and each is written at once in the chosen format, between
+// the format's head and, unless run raises, its foot.
+template <typename Found, typename Run>
+void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, Run&& run) {
+  const auto [start, end] = SpanOf(args);
   const std::string separator = DecimalSeparatorFromEnvironment();
   const report::CalendarFile calendar = StampedCalendar();
   switch (args.format) {
-    case OutputFormat::Csv: out.Write(report::PhenomenonCsvHeader()); break;
+    case OutputFormat::Text: out.Write(rows.textHeading); break;
+    case OutputFormat::Csv: out.Write(rows.csvHeader); break;
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
-    default: break;
+    case OutputFormat::Json: break;
   }
-  Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(end - start), "días", 3650, 1);
-  double reached = start;
+  run(start, end, [&](const Found& found) {
+    switch (args.format) {
+      case OutputFormat::Text: out.Write(rows.text(found, args.zone, separator)); break;
+      case OutputFormat::Csv: out.Write(rows.csv(found, args.zone)); break;
+      case OutputFormat::Json: out.Write(rows.json(found, args.zone)); break;
+      case OutputFormat::Ics: out.Write(rows.calendar(found, calendar)); break;
+    }
+  });
+  if (args.format == OutputFormat::Ics) out.Write(calendar.End());
+}
+
+// The phenomena from --desde to --hasta, written as they are found.
+int RunPhenomena(const Arguments& args, Output& out) {
+  const SpanRows<YearEvent> rows{"", report::PhenomenonCsvHeader(), report::YearEventLine, report::YearEventCsvRow,
+                                 report::YearEventJson, report::YearEventCalendar};
+  double reached = SpanOf(args).first;
   try {
-    orbitas::RunPhenomena(
-        BodiesOf(args.bodies), !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end, args.place, args.zone,
-        [&](const YearEvent& e) {
-          switch (args.format) {
-            case OutputFormat::Text: out.Write(report::YearEventLine(e, args.zone, separator)); break;
-            case OutputFormat::Csv: out.Write(report::YearEventCsvRow(e, args.zone)); break;
-            case OutputFormat::Json: out.Write(report::YearEventJson(e, args.zone)); break;
-            case OutputFormat::Ics: out.Write(report::YearEventCalendar(e, calendar)); break;
-          }
-        },
-        [&](double day) {
-          reached = day;
-          progress.Update(static_cast<std::int64_t>(day - start));
-        });
+    WriteSpan(args, out, rows, [&](double start, double end, const auto& each) {
+      Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(end - start), "días", 3650, 1);
+      orbitas::RunPhenomena(BodiesOf(args.bodies), !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end,
+                            args.place, args.zone, each, [&](double day) {
+                              reached = day;
+                              progress.Update(static_cast<std::int64_t>(day - start));
+                            });
+    });
   } catch (const RuntimeError& error) {
     out.Flush();
     const std::string date = IsoText(CivilFromJulianDay(reached));
     Complain(std::string(error.what()) + ": el método no llega más allá del " + date.substr(0, date.find('T')));
     return ExitRuntimeError;
   }
-  if (args.format == OutputFormat::Ics) out.Write(calendar.End());
   return 0;
 }
 
+std::string EclipseCalendar(const EclipseSeen& seen, const report::CalendarFile& calendar) { return calendar.Event(seen); }
+
 // The eclipses and transits from --desde to --hasta, written as found.
 int RunEclipseList(const Arguments& args, Output& out) {
-  const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
-  if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  const report::CalendarFile calendar = StampedCalendar();
-  switch (args.format) {
-    case OutputFormat::Text: out.Write(report::EclipseListHeading(args.place ? &*args.place : nullptr, args.zone)); break;
-    case OutputFormat::Csv: out.Write(report::EclipseCsvHeader()); break;
-    case OutputFormat::Ics: out.Write(calendar.Begin()); break;
-    case OutputFormat::Json: break;
-  }
-  RunEclipses(start, end, args.place, [&](const EclipseSeen& seen) {
-    switch (args.format) {
-      case OutputFormat::Text: out.Write(report::EclipseLine(seen, args.zone, separator)); break;
-      case OutputFormat::Csv: out.Write(report::EclipseCsvRow(seen, args.zone)); break;
-      case OutputFormat::Json: out.Write(report::EclipseJson(seen, args.zone)); break;
-      case OutputFormat::Ics: out.Write(calendar.Event(seen)); break;
-    }
-  });
-  if (args.format == OutputFormat::Ics) out.Write(calendar.End());
+  const SpanRows<EclipseSeen> rows{report::EclipseListHeading(args.place ? &*args.place : nullptr, args.zone),
+                                   report::EclipseCsvHeader(), report::EclipseLine, report::EclipseCsvRow,
+                                   report::EclipseJson, EclipseCalendar};
+  WriteSpan(args, out, rows,
+            [&](double start, double end, const auto& each) { RunEclipses(start, end, args.place, each); });
   return 0;
 }
 
