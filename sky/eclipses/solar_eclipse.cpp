@@ -84,9 +84,9 @@ std::optional<EclipseType> CentralTypeAt(double jd) {
 // touches the Earth.
 double CentralEnd(double greatest, bool before) {
   constexpr double Reach = 0.25;  // days: a central path lasts at most some 4 hours
-  auto touches = [](double jd) { return CentralTypeAt(jd).has_value() ? -1.0 : 1.0; };
+  auto touches = [](double jd) { return CentralTypeAt(jd).has_value(); };
   const double a = before ? greatest - Reach : greatest, b = before ? greatest : greatest + Reach;
-  return Bisect(touches, a, b, EclipsePrecision);
+  return NarrowChange(touches, a, b, EclipsePrecision);
 }
 
 // The type of an eclipse whose axis meets the Earth at greatest: total or

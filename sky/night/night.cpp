@@ -50,47 +50,30 @@ std::optional<double> MagnitudeError(Body body, double jd, double magnitude) {
   return std::fabs(reference.magnitude - magnitude);
 }
 
-// The dusk (first descent) and dawn (last ascent) through altitude, from
-// the Sun's altitudes sampled at times.
-void Twilight(const std::function<double(double)>& sunAltitude, const std::vector<double>& times,
-              const std::vector<double>& altitudes, double altitude, const ErrorBars& bars,
-              std::optional<TimedEvent>& dusk, std::optional<TimedEvent>& dawn) {
-  auto height = [&](double jd) { return sunAltitude(jd) - altitude; };
-  for (std::size_t k = 1; k < times.size(); ++k) {
-    const bool before = altitudes[k - 1] - altitude > 0, after = altitudes[k] - altitude > 0;
-    if (before == after || (before && dusk)) continue;
-    const double at = Bisect(height, times[k - 1], times[k]);
-    (before ? dusk : dawn) = TimedEvent{at, MinutesOf(bars, sunAltitude, at)};
-  }
-}
-
+// Sunset, sunrise and the twilights' dusks and dawns from the changes of
+// the sky's light: the first time the Sun goes down through each limit
+// and the last time it comes back up; and the limits it never crosses.
 SunNight SunEvents(const std::function<double(double)>& sunAltitude, double start, double end,
                    const ErrorBars& bars) {
   SunNight sun;
-  struct Threshold {
-    double altitude;
-    std::optional<TimedEvent> *dusk, *dawn;
-  };
-  const Threshold thresholds[] = {{SunsetAltitude, &sun.set, &sun.rise},
-                                  {CivilTwilight, &sun.civilDusk, &sun.civilDawn},
-                                  {NauticalTwilight, &sun.nauticalDusk, &sun.nauticalDawn},
-                                  {AstronomicalTwilight, &sun.astronomicalDusk, &sun.astronomicalDawn}};
-  // One pass of samples for all four thresholds.
-  std::vector<double> times(SamplesPerDay + 1), altitudes(SamplesPerDay + 1);
-  for (int k = 0; k <= SamplesPerDay; ++k) {
-    times[k] = start + (end - start) * k / SamplesPerDay;
-    altitudes[k] = sunAltitude(times[k]);
+  std::optional<TimedEvent>* const dusks[] = {&sun.set, &sun.civilDusk, &sun.nauticalDusk, &sun.astronomicalDusk};
+  std::optional<TimedEvent>* const dawns[] = {&sun.rise, &sun.civilDawn, &sun.nauticalDawn, &sun.astronomicalDawn};
+  const auto light = FindStateChanges([&](double jd) { return LightOf(sunAltitude(jd)); }, start, end, SamplesPerDay);
+  SkyLight lightest = light.first, darkest = light.first;
+  for (const StateChange<SkyLight>& c : light.changes) {
+    lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
+    ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
+      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{c.time, MinutesOf(bars, sunAltitude, c.time)};
+    });
   }
   bool belowSaid = false;
-  for (const Threshold& t : thresholds) {
-    Twilight(sunAltitude, times, altitudes, t.altitude, bars, *t.dusk, *t.dawn);
-    const bool sunset = t.altitude == SunsetAltitude;
-    if (std::all_of(altitudes.begin(), altitudes.end(), [&](double a) { return a > t.altitude; })) {
-      sun.misses.push_back({sunset ? SunMiss::NeverSets : SunMiss::NeverBelow, t.altitude});
-    } else if (!belowSaid &&
-               std::all_of(altitudes.begin(), altitudes.end(), [&](double a) { return a <= t.altitude; })) {
+  for (std::size_t k = 0; k < TwilightLimits.size(); ++k) {
+    const bool sunset = k == 0;
+    if (!IsBelow(darkest, k)) {
+      sun.misses.push_back({sunset ? SunMiss::NeverSets : SunMiss::NeverBelow, TwilightLimits[k]});
+    } else if (!belowSaid && IsBelow(lightest, k)) {
       // Only the highest limit the Sun never reaches is worth saying.
-      sun.misses.push_back({sunset ? SunMiss::NeverRises : SunMiss::NeverAbove, t.altitude});
+      sun.misses.push_back({sunset ? SunMiss::NeverRises : SunMiss::NeverAbove, TwilightLimits[k]});
       belowSaid = true;
     }
   }

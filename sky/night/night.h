@@ -14,6 +14,7 @@
 #include "sky/bodies/moon.h"
 #include "sky/bodies/planet_appearance.h"
 #include "sky/frames/place.h"
+#include "sky/night/twilight.h"
 #include "sky/tables/constellation.h"
 
 namespace orbitas {
@@ -37,11 +38,6 @@ struct NightLimits {
   double planetAltitude = 10.0;  // degrees: a planet above this (geometric) is high enough
   Instrument instrument = Instrument::Telescope;  // what the observer has: fainter planets are not visible
 };
-
-// The Sun's altitudes that bound the twilights, degrees.
-inline constexpr double CivilTwilight = -6.0;
-inline constexpr double NauticalTwilight = -12.0;
-inline constexpr double AstronomicalTwilight = -18.0;
 
 // An event's time (Julian day, UT) and its error in minutes: the method's
 // error and the reference's bound over the altitude's rate.

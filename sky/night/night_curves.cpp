@@ -8,9 +8,7 @@
 
 namespace orbitas {
 
-int Darkness(double sun) {
-  return sun >= SunsetAltitude ? 0 : sun >= CivilTwilight ? 1 : sun >= NauticalTwilight ? 2 : sun >= AstronomicalTwilight ? 3 : 4;
-}
+int Darkness(double sun) { return static_cast<int>(LightOf(sun)); }
 
 NightCurves NightCurvesOf(const Night& night, const ElementsTable& elements, const Place& place) {
   NightCurves curves;

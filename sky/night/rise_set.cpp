@@ -10,39 +10,8 @@
 namespace orbitas {
 namespace {
 
-// The first rising and setting and the upper transit in one pass of
-// samples, and whether the planet was ever above or below the horizon.
-struct DayScan {
-  std::optional<double> rise, transit, set;
-  bool everAbove = false, everBelow = false;
-};
-
-template <typename Height, typename HourAngle>
-DayScan ScanDay(Height&& height, HourAngle&& hourAngle, double startJd, double endJd) {
-  DayScan scan;
-  double previous = startJd, previousHeight = height(startJd), previousHour = hourAngle(startJd);
-  scan.everAbove = previousHeight > 0, scan.everBelow = previousHeight <= 0;
-  for (int k = 1; k <= SamplesPerDay; ++k) {
-    const double jd = startJd + (endJd - startJd) * k / SamplesPerDay;
-    const double h = height(jd), ha = hourAngle(jd);
-    scan.everAbove = scan.everAbove || h > 0;
-    scan.everBelow = scan.everBelow || h <= 0;
-    if (!scan.rise && previousHeight <= 0 && h > 0) scan.rise = Bisect(height, previous, jd);
-    if (!scan.set && previousHeight > 0 && h <= 0) scan.set = Bisect(height, previous, jd);
-    // The upper transit: the hour angle passes 0 going up (not the jump
-    // from +12 h to -12 h at the lower one).
-    if (!scan.transit && previousHour < 0 && ha >= 0 && ha - previousHour < 6) {
-      scan.transit = Bisect(hourAngle, previous, jd);
-    }
-    previous = jd;
-    previousHeight = h;
-    previousHour = ha;
-  }
-  return scan;
-}
-
 // What did not happen that day, from the scan and what was found.
-void AddMisses(const DayScan& scan, PlanetDay& day) {
+void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
   if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
   if (!scan.everBelow) day.misses.push_back(DayMiss::NeverSets);
   if (scan.everAbove && scan.everBelow && !day.rise) day.misses.push_back(DayMiss::NoRiseThatDay);
@@ -57,12 +26,15 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
   // The Sun's rising and setting are of its upper limb, refracted.
   const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
   auto height = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude - limit; };
-  auto hourAngle = [&](double jd) { return MethodHorizon(elements, body, place, jd).hourAngle; };
+  auto sample = [&](double jd) {
+    const HorizonCoordinates h = MethodHorizon(elements, body, place, jd);
+    return HeightAndHour{h.altitude - limit, h.hourAngle};
+  };
   auto errorAt = [&](double jd) { return MethodError(body, jd, MethodEquatorial(elements, body, jd)); };
 
   PlanetDay day;
   day.body = body;
-  const DayScan scan = ScanDay(height, hourAngle, startJd, endJd);
+  const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
   day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
   if (day.transit) day.transitAltitude = MethodHorizon(elements, body, place, *day.transit).altitude;
   if (day.rise) day.riseError = MinutesOf(errorAt(*day.rise), height, *day.rise);
@@ -81,14 +53,13 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
 }
 
 PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd) {
-  auto height = [&](double jd) {
+  auto sample = [&](double jd) {
     const MoonSky moon = MoonFrom(place, jd);
-    return moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter);
+    return HeightAndHour{moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter), moon.horizon.hourAngle};
   };
-  auto hourAngle = [&](double jd) { return MoonFrom(place, jd).horizon.hourAngle; };
   PlanetDay day;
   day.body = Body::Moon;
-  const DayScan scan = ScanDay(height, hourAngle, startJd, endJd);
+  const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
   day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
   if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
   AddMisses(scan, day);

@@ -8,6 +8,7 @@
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
 #include "sky/frames/place.h"
+#include "sky/search/toolkit.h"
 
 namespace orbitas {
 
@@ -34,6 +35,49 @@ struct PlanetDay {
   std::optional<double> margin;
   bool verdictWithinError = false;
 };
+
+// A body's height above its rising altitude (degrees) and its hour angle
+// (hours, -12..12) at an instant.
+struct HeightAndHour {
+  double height, hourAngle;
+};
+
+// The first rising and setting (height through zero, up or down) and the
+// first upper transit (hour angle through zero going up) of a body in
+// [start, end] (Julian days, UT), and whether it stood above or below at
+// any sample; sample(jd) gives its HeightAndHour. Found from `samples`
+// equal steps, each change narrowed below precision (days). What sample
+// raises propagates.
+struct HorizonPassages {
+  std::optional<double> rise, transit, set;
+  bool everAbove = false, everBelow = false;
+};
+
+template <typename Sample>
+HorizonPassages FindHorizonPassages(Sample&& sample, double start, double end, int samples, double precision) {
+  HorizonPassages found;
+  double previous = start;
+  HeightAndHour before = sample(start);
+  found.everAbove = before.height > 0, found.everBelow = before.height <= 0;
+  auto below = [&](double jd) { return sample(jd).height < 0; };
+  auto east = [&](double jd) { return sample(jd).hourAngle < 0; };
+  for (int k = 1; k <= samples; ++k) {
+    const double jd = start + (end - start) * k / samples;
+    const HeightAndHour now = sample(jd);
+    found.everAbove = found.everAbove || now.height > 0;
+    found.everBelow = found.everBelow || now.height <= 0;
+    if (!found.rise && before.height <= 0 && now.height > 0) found.rise = NarrowChange(below, previous, jd, precision);
+    if (!found.set && before.height > 0 && now.height <= 0) found.set = NarrowChange(below, previous, jd, precision);
+    // The upper transit: the hour angle passes 0 going up (not the jump
+    // from +12 h to -12 h at the lower one).
+    if (!found.transit && before.hourAngle < 0 && now.hourAngle >= 0 && now.hourAngle - before.hourAngle < 6) {
+      found.transit = NarrowChange(east, previous, jd, precision);
+    }
+    previous = jd;
+    before = now;
+  }
+  return found;
+}
 
 // The first rising, upper transit (hour angle 0) and setting of body in
 // [startJd, endJd) (Julian days, UT) from place, each to within a

@@ -7,6 +7,7 @@
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/moon.h"
 #include "sky/frames/horizon.h"
+#include "sky/night/rise_set.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -16,37 +17,14 @@ namespace {
 constexpr int Samples = 48;
 constexpr double Precision = 30.0 / 86400.0;
 
-// Where the sampled heights cross zero, narrowed by height(jd).
-struct Sampled {
-  std::array<double, Samples + 1> jd, height, hourAngle;
-};
-
-template <typename Horizon>
-Sampled Sample(Horizon&& horizon, double start, double end, double limit) {
-  Sampled s{};
-  for (int k = 0; k <= Samples; ++k) {
-    s.jd[k] = start + (end - start) * k / Samples;
-    const HorizonCoordinates h = horizon(s.jd[k]);
-    s.height[k] = h.altitude - limit;
-    s.hourAngle[k] = h.hourAngle;
-  }
-  return s;
-}
-
 template <typename Horizon>
 BodyCrossings Crossings(Horizon&& horizon, double start, double end, double limit) {
-  const Sampled s = Sample(horizon, start, end, limit);
-  auto height = [&](double jd) { return horizon(jd).altitude - limit; };
-  auto hour = [&](double jd) { return horizon(jd).hourAngle; };
-  BodyCrossings c;
-  for (int k = 1; k <= Samples; ++k) {
-    if (!c.rise && s.height[k - 1] <= 0 && s.height[k] > 0) c.rise = Bisect(height, s.jd[k - 1], s.jd[k], Precision);
-    if (!c.set && s.height[k - 1] > 0 && s.height[k] <= 0) c.set = Bisect(height, s.jd[k - 1], s.jd[k], Precision);
-    if (!c.transit && s.hourAngle[k - 1] < 0 && s.hourAngle[k] >= 0 && s.hourAngle[k] - s.hourAngle[k - 1] < 6) {
-      c.transit = Bisect(hour, s.jd[k - 1], s.jd[k], Precision);
-    }
-  }
-  return c;
+  auto sample = [&](double jd) {
+    const HorizonCoordinates h = horizon(jd);
+    return HeightAndHour{h.altitude - limit, h.hourAngle};
+  };
+  const HorizonPassages found = FindHorizonPassages(sample, start, end, Samples, Precision);
+  return {found.rise, found.transit, found.set};
 }
 
 // The angle between two directions given as right ascension (hours) and
@@ -60,19 +38,18 @@ double Separation(const HorizonCoordinates& a, const HorizonCoordinates& b) {
 }
 
 void SunLimits(const ElementsTable& elements, const Place& place, YearNight& night) {
-  auto sun = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd); };
-  const Sampled s = Sample(sun, night.start, night.end, 0);
-  for (std::size_t l = 0; l < NightLimitsDown.size(); ++l) {
-    const double limit = NightLimitsDown[l];
-    auto height = [&](double jd) { return sun(jd).altitude - limit; };
-    bool below = false, above = false;
-    for (int k = 0; k <= Samples; ++k) (s.height[k] - limit <= 0 ? below : above) = true;
-    night.alwaysBelow[l] = !above, night.alwaysAbove[l] = !below;
-    for (int k = 1; k <= Samples; ++k) {
-      const double a = s.height[k - 1] - limit, b = s.height[k] - limit;
-      if (!night.dusk[l] && a > 0 && b <= 0) night.dusk[l] = Bisect(height, s.jd[k - 1], s.jd[k], Precision);
-      if (!night.dawn[l] && a <= 0 && b > 0) night.dawn[l] = Bisect(height, s.jd[k - 1], s.jd[k], Precision);
-    }
+  auto light = [&](double jd) { return LightOf(MethodHorizon(elements, Body::Sun, place, jd).altitude); };
+  const StateChanges<SkyLight> found = FindStateChanges(light, night.start, night.end, Samples, Precision);
+  SkyLight lightest = found.first, darkest = found.first;
+  for (const StateChange<SkyLight>& c : found.changes) {
+    lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
+    ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
+      std::optional<double>& first = down ? night.dusk[k] : night.dawn[k];
+      if (!first) first = c.time;
+    });
+  }
+  for (std::size_t k = 0; k < TwilightLimits.size(); ++k) {
+    night.alwaysBelow[k] = IsBelow(lightest, k), night.alwaysAbove[k] = !IsBelow(darkest, k);
   }
 }
 

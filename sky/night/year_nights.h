@@ -18,11 +18,6 @@
 
 namespace orbitas {
 
-// The Sun's altitudes that bound day, civil, nautical and astronomical
-// twilight and night, degrees: sunset's, -6, -12, -18.
-inline constexpr std::array<double, 4> NightLimitsDown = {SunsetAltitude, CivilTwilight, NauticalTwilight,
-                                                          AstronomicalTwilight};
-
 // When a body rises, culminates (hour angle 0) and sets in a night, Julian
 // days (UT); each absent when it does not happen in the night.
 struct BodyCrossings {
@@ -31,7 +26,7 @@ struct BodyCrossings {
 
 struct YearNight {
   double start = 0.0, end = 0.0;  // Julian days (UT): local noon and the next local noon
-  // For each altitude of NightLimitsDown: when the Sun goes below it in
+  // For each altitude of TwilightLimits: when the Sun goes below it in
   // the evening and comes back above it in the morning, and whether it
   // stays below it all night (polar night) or above it (midnight sun).
   std::array<std::optional<double>, 4> dusk, dawn;

@@ -1,11 +1,12 @@
 #pragma once
 // The search toolkit behind every event the sky library finds: a scan for
-// changes of sign, bisection, golden sections, regula falsi, and the wrap
+// changes of sign or of a state, bisection, golden sections, regula falsi, and the wrap
 // of an angle. Times are Julian days; each finder takes the function to
 // follow and the stretch of time to follow it over.
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "calendar/civil_days.h"
@@ -95,6 +96,76 @@ double BrentMinimum(F&& f, double a, double b, double tolerance) {
       }
     }
   }
+}
+
+// Narrows [a, b], at whose ends state (a function of time with a few
+// values: a flag, a level) differs, by bisection on whether it is still
+// state(a), to less than precision (days), and returns the middle of what
+// is left.
+template <typename State>
+double NarrowChange(State&& state, double a, double b, double precision = Millisecond) {
+  const auto before = state(a);
+  while (b - a > precision) {
+    const double middle = (a + b) / 2;
+    if (state(middle) == before) a = middle;
+    else b = middle;
+  }
+  return (a + b) / 2;
+}
+
+// A change of a state, and the states either side of it.
+template <typename Value>
+struct StateChange {
+  double time;  // Julian day
+  Value before, after;
+};
+
+// The state at the start of a stretch of time and every change of it.
+template <typename Value>
+struct StateChanges {
+  Value first;
+  std::vector<StateChange<Value>> changes;  // in time order
+};
+
+// The level next to level, up or down: a flag's other value, an enum's
+// next or previous enumerator.
+template <typename Value>
+constexpr Value NextLevel(Value level, bool up) {
+  if constexpr (std::is_same_v<Value, bool>) {
+    return up;
+  } else {
+    return static_cast<Value>(static_cast<int>(level) + (up ? 1 : -1));
+  }
+}
+
+// Every change of state in [start, end]: state (a flag, or an enum of
+// ordered levels) is sampled at `samples` equal steps and each change
+// between two samples is narrowed below precision (days) by NarrowChange;
+// a change of several levels between two samples is narrowed at each
+// level it passes, between the same two samples. The step must be shorter
+// than the shortest stretch of any one state: a state that comes and goes
+// between two samples is not seen (the rough period Skyfield's
+// find_discrete asks for). What state raises propagates.
+template <typename State>
+auto FindStateChanges(State&& state, double start, double end, int samples, double precision = Millisecond)
+    -> StateChanges<decltype(state(start))> {
+  using Value = decltype(state(start));
+  StateChanges<Value> found{state(start), {}};
+  double previous = start;
+  Value previousState = found.first;
+  for (int k = 1; k <= samples; ++k) {
+    const double t = start + (end - start) * k / samples;
+    const Value now = state(t);
+    const bool up = previousState < now;
+    for (Value level = previousState; level != now; level = NextLevel(level, up)) {
+      // Whether the state at jd is still on this level's side of the next.
+      auto side = [&](double jd) { return up ? !(level < state(jd)) : !(state(jd) < level); };
+      found.changes.push_back({NarrowChange(side, previous, t, precision), level, NextLevel(level, up)});
+    }
+    previous = t;
+    previousState = now;
+  }
+  return found;
 }
 
 struct Crossing {

@@ -50,6 +50,27 @@ TEST(Searches, BrentFindsSmoothKinkedAndEdgeMinima) {
   for (const auto& c : cases) EXPECT_NEAR(BrentMinimum(c.f, c.a, c.b, 1e-7), c.minimum, 1e-6) << c.minimum;
 }
 
+TEST(Searches, ChangesOfLightAreFoundAtEveryLimitEvenSeveralBetweenTwoSamples) {
+  // The Sun falling 20 degrees a day and coming back, sampled once a day:
+  // between two samples it passes all four limits, each found on its own.
+  EXPECT_EQ(LightOf(SunsetAltitude), SkyLight::Civil) << "a limit belongs to the darker side";
+  EXPECT_EQ(LightOf(-5.99), SkyLight::Civil);
+  EXPECT_EQ(LightOf(-18), SkyLight::Night);
+  auto altitude = [](double t) { return t < 2 ? 10 - 20 * t : -30 + 20 * (t - 2); };
+  const auto found = FindStateChanges([&](double t) { return LightOf(altitude(t)); }, 0, 4, 4);
+  EXPECT_EQ(found.first, SkyLight::Day);
+  ASSERT_EQ(found.changes.size(), 8u);
+  for (std::size_t k = 0; k < 4; ++k) {
+    const StateChange<SkyLight>& down = found.changes[k];
+    const StateChange<SkyLight>& up = found.changes[7 - k];
+    EXPECT_EQ(static_cast<int>(down.before), static_cast<int>(k));
+    EXPECT_EQ(static_cast<int>(down.after), static_cast<int>(k + 1));
+    EXPECT_NEAR(down.time, (10 - TwilightLimits[k]) / 20, Millisecond);
+    EXPECT_EQ(static_cast<int>(up.after), static_cast<int>(k));
+    EXPECT_NEAR(up.time, 2 + (TwilightLimits[k] + 30) / 20, Millisecond);
+  }
+}
+
 TEST(Searches, NextOppositionOfMarsAndOfJupiterIn2027) {
   // Mars opposite the Sun on 19 February 2027, Jupiter on 11 February.
   ExpectEvent(NextOpposition(Elements(), Body::Mars, Jd(2027, 1, 1)), PhenomenonKind::Opposition,
