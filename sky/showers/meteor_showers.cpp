@@ -14,6 +14,12 @@ namespace {
 
 constexpr double TropicalYear = 365.2422;  // days
 constexpr double DegreesPerDay = 360 / TropicalYear;
+// A peak's passage is sought in a bracket of this many days either side of
+// the mean rate's guess, widened by as much at most MaxWidenings times,
+// and narrowed to PeakPrecision (days, a tenth of a second).
+constexpr double BracketDays = 2;
+constexpr int MaxWidenings = 60;
+constexpr double PeakPrecision = 1e-6;
 
 // The days by which the Sun's longitude runs ahead of target at jd:
 // positive after, negative before, within half a year.
@@ -40,7 +46,13 @@ void FindShowerPeaks(double start, double end, const std::function<void(const Sh
     double guess = start - DaysPast(shower.peak, start);
     for (; guess < end + 1; guess += TropicalYear) {
       auto past = [&](double jd) { return Wrapped(SolarLongitude(jd) - shower.peak); };
-      const double time = FalsePosition(past, guess - 2, guess + 2, 1e-6);
+      // The mean rate misses the passage by up to some three days (the Sun
+      // runs faster near perihelion, and its longitude here is J2000's, a
+      // sidereal year's): the bracket is widened until it holds it.
+      double from = guess - BracketDays, to = guess + BracketDays;
+      for (int k = 0; k < MaxWidenings && past(from) >= 0; ++k) from -= BracketDays;
+      for (int k = 0; k < MaxWidenings && past(to) <= 0; ++k) to += BracketDays;
+      const double time = FalsePosition(past, from, to, PeakPrecision);
       if (time < start || time >= end) continue;
       const Vector moon = *ReferenceGeocentric(Body::Moon, time), sun = *ReferenceGeocentric(Body::Sun, time);
       peaks.push_back({&shower, time, MoonIlluminated(moon, sun), DeltaTSeconds(time)});

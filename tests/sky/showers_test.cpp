@@ -10,6 +10,7 @@
 #include "sky/events/phenomena.h"
 #include "sky/night/night_showers.h"
 #include "sky/night/sky_brightness.h"
+#include "sky/search/toolkit.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/filled_elements.h"
 #include "tests/support/julian_days.h"
@@ -38,6 +39,21 @@ TEST(Showers, TheMajorPeaksFallOnTheImoCalendarsDates) {
       EXPECT_LT(p.time, c.date + 1.5) << c.code;  // the calendar's day, or the night after it
     });
     EXPECT_EQ(found, 1) << c.code << " " << c.date;
+  }
+}
+
+TEST(Showers, EveryPeakIsWhereTheSunReachesItsLongitudeEvenFarFrom2000) {
+  // The mean rate's guess can miss the passage by more than two days (the
+  // Sun is faster near perihelion, and J2000 longitudes come round in a
+  // sidereal year): the peak must still be the passage, not the end of a
+  // bracket that does not hold it (the Lyrids of 2995 were 9 hours off).
+  for (const double start : {Jd(2994, 9, 1), Jd(1000, 1, 1), Jd(2026, 1, 1)}) {
+    int peaks = 0;
+    FindShowerPeaks(start, start + 365.25, [&](const ShowerPeak& p) {
+      ++peaks;
+      EXPECT_NEAR(Wrapped(SolarLongitude(p.time) - p.shower->peak), 0, 1e-5) << p.shower->code << " from " << start;
+    });
+    EXPECT_EQ(peaks, static_cast<int>(MeteorShowers().size()));
   }
 }
 
