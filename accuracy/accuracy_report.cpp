@@ -51,7 +51,7 @@ struct Error {
 Error Compare(const ElementsTable& elements, Int16 body, double jd) {
   const EquatorialCoordinates eq = PlanetEquatorialAt(elements, body, jd);
 
-  std::array<double, 3> geo = *ReferenceGeocentric(BodyFromNumber(body).value(), jd);
+  std::array<double, 3> geo = *ReferenceGeocentric(BodyFromNumber(body).value(), Instant::FromUt(jd));
   double ra = 0, dec = 0;
   eraC2s(geo.data(), &ra, &dec);
   ra = eraAnp(ra);

@@ -79,7 +79,7 @@ ReferencePath ReferencePathOf(const SkyPath& path) {
   const std::size_t n = path.points.size(), stride = std::max<std::size_t>(1, (n + ReferencePathPoints - 1) / ReferencePathPoints);
   for (std::size_t k = 0; k < n; k += stride) {
     const SkyPoint& p = path.points[k];
-    const std::optional<Vector> r = ReferenceGeocentric(path.body, p.julianDay);
+    const std::optional<Vector> r = ReferenceGeocentric(path.body, Instant::FromUt(p.julianDay));
     if (!r) return {};
     const Vector unit{std::cos(p.declination / DegreesPerRadian) * std::cos(p.rightAscension / HoursPerRadian),
                       std::cos(p.declination / DegreesPerRadian) * std::sin(p.rightAscension / HoursPerRadian),

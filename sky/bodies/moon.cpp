@@ -16,7 +16,7 @@ namespace {
 
 constexpr double MoonRadiusMetres = 1737400.0;
 
-Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, julianDay); }
+Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, Instant::FromUt(julianDay)); }
 
 }  // namespace
 

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "calendar/delta_t.h"
 #include "calendar/julian_day.h"
 #include "runtime/angle_units.h"
 #include "sky/frames/physical_constants.h"
@@ -21,7 +20,7 @@ constexpr Bound PlanetBounds[] = {{0, 0, 0},   {4, 1, 300},   {5, 1, 800},      
                                   {71, 5, 76000}, {81, 13, 267000}, {86, 7, 712000}, {11, 1, 253000}};
 constexpr double LightAuPerDay = 173.1446326846693;
 
-// The Earth's heliocentric position and velocity at julianDay (TT).
+// The Earth's heliocentric position and velocity at tt (Julian day, TT).
 void Earth(double tt, double pv[2][3]) {
   double barycentric[2][3];
   eraEpv00(tt, 0.0, pv, barycentric);
@@ -31,14 +30,14 @@ Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }
 
 }  // namespace
 
-std::optional<Vector> ReferenceHeliocentric(Body body, double julianDay) {
-  const std::optional<ReferenceState> state = ReferenceHeliocentricState(body, julianDay);
+std::optional<Vector> ReferenceHeliocentric(Body body, const Instant& at) {
+  const std::optional<ReferenceState> state = ReferenceHeliocentricState(body, at);
   if (!state) return std::nullopt;
   return state->position;
 }
 
-std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julianDay) {
-  const double tt = TerrestrialTime(julianDay);
+std::optional<ReferenceState> ReferenceHeliocentricState(Body body, const Instant& at) {
+  const double tt = at.tt;
   double pv[2][3];
   if (body == Body::Earth) {
     Earth(tt, pv);
@@ -50,16 +49,16 @@ std::optional<ReferenceState> ReferenceHeliocentricState(Body body, double julia
   return ReferenceState{Row(pv[0]), Row(pv[1])};
 }
 
-std::optional<ReferenceState> ReferenceBarycentreState(double julianDay) {
+std::optional<ReferenceState> ReferenceBarycentreState(const Instant& at) {
   constexpr int EarthMoonBarycentre = 3;  // eraPlan94's third body
   double pv[2][3];
-  eraPlan94(TerrestrialTime(julianDay), 0.0, EarthMoonBarycentre, pv);
+  eraPlan94(at.tt, 0.0, EarthMoonBarycentre, pv);
   return ReferenceState{Row(pv[0]), Row(pv[1])};
 }
 
-std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianDay) {
+std::optional<ReferenceState> ReferenceGeocentricState(Body body, const Instant& at) {
   if (!HasReference(body) || body == Body::Earth) return std::nullopt;
-  const double tt = TerrestrialTime(julianDay);
+  const double tt = at.tt;
   double pv[2][3];
   if (body == Body::Moon) {
     // The searches ask for the Moon at one instant several times over (for
@@ -80,17 +79,17 @@ std::optional<ReferenceState> ReferenceGeocentricState(Body body, double julianD
   return ReferenceState{Minus(Row(pv[0]), Row(earth[0])), Minus(Row(pv[1]), Row(earth[1]))};
 }
 
-std::optional<Vector> ReferenceGeocentric(Body body, double julianDay) {
-  const std::optional<ReferenceState> state = ReferenceGeocentricState(body, julianDay);
+std::optional<Vector> ReferenceGeocentric(Body body, const Instant& at) {
+  const std::optional<ReferenceState> state = ReferenceGeocentricState(body, at);
   if (!state) return std::nullopt;
   return state->position;
 }
 
-std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
+std::optional<double> ReferenceBoundDegrees(Body body, const Instant& at) {
   if (!HasReference(body) || body == Body::Earth || body == Body::Moon) return std::nullopt;
-  const double year = DecimalYear(julianDay);
+  const double year = DecimalYear(at.ut);
   const double widening = year >= 1800 && year <= 2050 ? 1.0 : 1.5;
-  const double tt = TerrestrialTime(julianDay);
+  const double tt = at.tt;
   double earth[2][3];
   Earth(tt, earth);
   // The Earth's own error (about 5 km) is far below every planet's.
@@ -115,14 +114,14 @@ std::optional<double> ReferenceBoundDegrees(Body body, double julianDay) {
   return (seen + apparent) * DegreesPerRadian;
 }
 
-ErrorBars MethodError(Body body, double julianDay, const EquatorialCoordinates& eq) {
+ErrorBars MethodError(Body body, const Instant& at, const EquatorialCoordinates& eq) {
   ErrorBars bars;
-  std::optional<Vector> reference = ReferenceGeocentric(body, julianDay);
+  std::optional<Vector> reference = ReferenceGeocentric(body, at);
   if (!reference) return bars;
   double ours[3];
   eraS2c(eq.rightAscensionDeg / DegreesPerRadian, eq.declination / DegreesPerRadian, ours);
   bars.method = eraSepp(ours, reference->data()) * DegreesPerRadian;
-  bars.reference = ReferenceBoundDegrees(body, julianDay);
+  bars.reference = ReferenceBoundDegrees(body, at);
   return bars;
 }
 

@@ -7,7 +7,7 @@ namespace orbitas {
 SkyPosition PlanetInSky(double julianDay, Body body, const EquatorialCoordinates& eq, const Place& place) {
   SkyPosition sky;
   sky.horizon = ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
-  sky.error = MethodError(body, julianDay, eq);
+  sky.error = MethodError(body, Instant::FromUt(julianDay), eq);
   return sky;
 }
 

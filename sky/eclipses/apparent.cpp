@@ -80,8 +80,8 @@ class Interpolated {
   Entry entries_[Slots];
 };
 
-ReferenceState ExactEarth(double julianDay) { return *ReferenceHeliocentricState(Body::Earth, julianDay); }
-ReferenceState ExactMoon(double julianDay) { return *ReferenceGeocentricState(Body::Moon, julianDay); }
+ReferenceState ExactEarth(double julianDay) { return *ReferenceHeliocentricState(Body::Earth, Instant::FromUt(julianDay)); }
+ReferenceState ExactMoon(double julianDay) { return *ReferenceGeocentricState(Body::Moon, Instant::FromUt(julianDay)); }
 
 // The reference's Earth, heliocentric, at julianDay (UT), on nodes a day
 // apart: within 0.1 km of eraEpv00 (the Moon's monthly pull on the Earth
@@ -119,7 +119,7 @@ Vector Apparent(const ReferenceState& state) {
 ReferenceState Geocentric(Body body, double julianDay, const ReferenceState& earth) {
   ReferenceState state{Negated(earth.position), Negated(earth.velocity)};
   if (body != Body::Sun) {
-    const ReferenceState planet = *ReferenceHeliocentricState(body, julianDay);
+    const ReferenceState planet = *ReferenceHeliocentricState(body, Instant::FromUt(julianDay));
     state.position = Minus(planet.position, earth.position);
     state.velocity = Minus(planet.velocity, earth.velocity);
   }
@@ -138,9 +138,10 @@ Vector ApparentGeocentric(Body body, double julianDay) {
 }
 
 Vector QuickApparentGeocentric(Body body, double julianDay) {
-  const ReferenceState moon = *ReferenceGeocentricState(Body::Moon, julianDay);
+  const Instant at = Instant::FromUt(julianDay);
+  const ReferenceState moon = *ReferenceGeocentricState(Body::Moon, at);
   if (body == Body::Moon) return Apparent(moon);
-  ReferenceState earth = *ReferenceBarycentreState(julianDay);
+  ReferenceState earth = *ReferenceBarycentreState(at);
   for (int i = 0; i < 3; ++i) {
     earth.position[i] -= MoonShare * moon.position[i];
     earth.velocity[i] -= MoonShare * moon.velocity[i];
@@ -149,7 +150,7 @@ Vector QuickApparentGeocentric(Body body, double julianDay) {
 }
 
 Vector BarycentricApparent(Body body, double julianDay) {
-  return Apparent(Geocentric(body, julianDay, *ReferenceBarycentreState(julianDay)));
+  return Apparent(Geocentric(body, julianDay, *ReferenceBarycentreState(Instant::FromUt(julianDay))));
 }
 
 Vector PlaceVector(const Place& place, double julianDay) {

@@ -40,7 +40,7 @@ inline double NextMeanPhase(double after, double phase) {
 // hours between the mean and the true phase. A quick test that spares the
 // full search at two lunations in three.
 inline bool NearTheEcliptic(double meanPhase) {
-  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, meanPhase), J2000ObliquityRadians);
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(meanPhase)), J2000ObliquityRadians);
   return std::fabs(std::asin(moon[2] / Norm(moon))) * DegreesPerRadian < 2.6;
 }
 

@@ -148,7 +148,7 @@ double EventSearch::ErrorDays(Body p, Body q, double t) const {
   constexpr double MostDays = 400;
   auto error = [&](Body body) {
     if (body == Body::Moon) return 0.0;
-    return MethodError(body, t, MethodEquatorial(method_.elements(), body, t)).method.value_or(0.0);
+    return MethodError(body, Instant::FromUt(t), MethodEquatorial(method_.elements(), body, t)).method.value_or(0.0);
   };
   auto apart = [&](double u) { return LongitudeOf(method_.Geocentric(p, u)) - LongitudeOf(method_.Geocentric(q, u)); };
   const double rate = std::fabs(Wrapped(apart(t + 1) - apart(t - 1))) / 2;  // degrees a day

@@ -59,7 +59,7 @@ std::optional<Vector> MethodGeometry::Heliocentric(Body body, double jd) const {
 Vector MethodGeometry::Moon(double jd) const {
   const auto cached = moon_.find(jd);
   if (cached != moon_.end()) return cached->second;
-  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, jd), ObliquityRadians);
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(jd)), ObliquityRadians);
   return moon_.emplace(jd, moon).first->second;
 }
 
@@ -81,21 +81,21 @@ std::optional<Vector> ReferenceGeometry::Heliocentric(Body body, double jd) cons
     // position and the Sun's ask for it at the same instant.
     if (jd != cachedDay_) {
       cachedDay_ = jd;
-      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, jd), J2000ObliquityRadians);
+      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, Instant::FromUt(jd)), J2000ObliquityRadians);
     }
     return cachedEarth_;
   }
-  const std::optional<Vector> v = ReferenceHeliocentric(body, jd);
+  const std::optional<Vector> v = ReferenceHeliocentric(body, Instant::FromUt(jd));
   if (!v) return std::nullopt;
   return EclipticFromEquatorial(*v, J2000ObliquityRadians);
 }
 
 Vector ReferenceGeometry::Moon(double jd) const {
-  return EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, jd), J2000ObliquityRadians);
+  return EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(jd)), J2000ObliquityRadians);
 }
 
 double ReferenceGeometry::SunApparentLongitude(double jd) const {
-  return ApparentLongitude(*ReferenceGeocentric(Body::Sun, jd), jd);
+  return ApparentLongitude(*ReferenceGeocentric(Body::Sun, Instant::FromUt(jd)), jd);
 }
 
 Vector ReferenceGeometry::Equatorial(const Vector& v) const { return EquatorialFromEcliptic(v, J2000ObliquityRadians); }

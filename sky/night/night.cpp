@@ -44,9 +44,10 @@ std::vector<Interval> Intersect(const std::vector<Interval>& a, const std::vecto
 // The same aspect from the reference's vectors: how far the method's
 // geometry moves the magnitude.
 std::optional<double> MagnitudeError(Body body, double jd, double magnitude) {
-  const std::optional<Vector> planet = ReferenceHeliocentric(body, jd);
+  const Instant at = Instant::FromUt(jd);
+  const std::optional<Vector> planet = ReferenceHeliocentric(body, at);
   if (!planet) return std::nullopt;
-  const PlanetAspect reference = AspectOf(body, *planet, *ReferenceHeliocentric(Body::Earth, jd), jd);
+  const PlanetAspect reference = AspectOf(body, *planet, *ReferenceHeliocentric(Body::Earth, at), jd);
   return std::fabs(reference.magnitude - magnitude);
 }
 
@@ -136,7 +137,7 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     if (!chosen || a > bestAltitude) chosen = v, bestTime = t, bestAltitude = a;
   }
   const EquatorialCoordinates eq = MethodEquatorial(elements, body, bestTime);
-  p.error = MethodError(body, bestTime, eq);
+  p.error = MethodError(body, Instant::FromUt(bestTime), eq);
   p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, bestTime),
                       MethodHeliocentricEquatorial(elements, Body::Earth, bestTime), bestTime);
   p.magnitudeError = MagnitudeError(body, bestTime, p.aspect.magnitude);
@@ -181,7 +182,7 @@ Night ComputeNight(const ElementsTable& elements, const Place& place, double sta
   night.start = start;
   night.end = end;
   auto sunAltitude = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  auto sunError = [&](double jd) { return MethodError(Body::Sun, jd, SunEquatorialAt(elements, jd)); };
+  auto sunError = [&](double jd) { return MethodError(Body::Sun, Instant::FromUt(jd), SunEquatorialAt(elements, jd)); };
   const double provisionalMiddle = (start + end) / 2;
   const ErrorBars sunBars = sunError(provisionalMiddle);
   night.sun = SunEvents(sunAltitude, start, end, sunBars);

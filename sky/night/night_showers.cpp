@@ -37,7 +37,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
   s.radiantAltitude = radiant.altitude;
   // The reference's Sun, once: the activity, the Moon's light and the
   // Sun's height all need it.
-  const Vector sun = *ReferenceGeocentric(Body::Sun, julianDay);
+  const Vector sun = *ReferenceGeocentric(Body::Sun, Instant::FromUt(julianDay));
   s.zhrNow = ZhrAt(shower, SolarLongitudeOf(sun));
   const MoonSky moon = MoonFrom(place, julianDay);
   s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);

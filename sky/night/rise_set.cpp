@@ -30,7 +30,7 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
     const HorizonCoordinates h = MethodHorizon(elements, body, place, jd);
     return HeightAndHour{h.altitude - limit, h.hourAngle};
   };
-  auto errorAt = [&](double jd) { return MethodError(body, jd, MethodEquatorial(elements, body, jd)); };
+  auto errorAt = [&](double jd) { return MethodError(body, Instant::FromUt(jd), MethodEquatorial(elements, body, jd)); };
 
   PlanetDay day;
   day.body = body;
@@ -39,7 +39,7 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
   if (day.transit) day.transitAltitude = MethodHorizon(elements, body, place, *day.transit).altitude;
   if (day.rise) day.riseError = MinutesOf(errorAt(*day.rise), height, *day.rise);
   if (day.set) day.setError = MinutesOf(errorAt(*day.set), height, *day.set);
-  day.referenceError = ReferenceBoundDegrees(body, (startJd + endJd) / 2);
+  day.referenceError = ReferenceBoundDegrees(body, Instant::FromUt((startJd + endJd) / 2));
   if (!scan.everAbove || !scan.everBelow) {
     // The verdict's margin, against the bar where the planet comes nearest.
     const double sign = scan.everAbove ? 1 : -1;  // never sets: the lowest point

@@ -34,7 +34,7 @@ const std::vector<MeteorShower>& MeteorShowers() {
   return showers;
 }
 
-double SolarLongitude(double julianDay) { return SolarLongitudeOf(*ReferenceGeocentric(Body::Sun, julianDay)); }
+double SolarLongitude(double julianDay) { return SolarLongitudeOf(*ReferenceGeocentric(Body::Sun, Instant::FromUt(julianDay))); }
 
 double SolarLongitudeOf(const Vector& sunGeocentric) { return Degrees360(J2000EclipticLongitude(sunGeocentric)); }
 
@@ -54,7 +54,8 @@ void FindShowerPeaks(double start, double end, const std::function<void(const Sh
       for (int k = 0; k < MaxWidenings && past(to) <= 0; ++k) to += BracketDays;
       const double time = FalsePosition(past, from, to, PeakPrecision);
       if (time < start || time >= end) continue;
-      const Vector moon = *ReferenceGeocentric(Body::Moon, time), sun = *ReferenceGeocentric(Body::Sun, time);
+      const Instant at = Instant::FromUt(time);
+      const Vector moon = *ReferenceGeocentric(Body::Moon, at), sun = *ReferenceGeocentric(Body::Sun, at);
       peaks.push_back({&shower, time, MoonIlluminated(moon, sun), DeltaTSeconds(time)});
     }
   }

@@ -114,7 +114,7 @@ std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, dou
   std::vector<ChartPathPoint> path;
   for (int day = -PathDays; day <= PathDays; ++day) {
     const double t = jd + day;
-    const std::optional<Vector> r = ReferenceGeocentric(body, t);
+    const std::optional<Vector> r = ReferenceGeocentric(body, Instant::FromUt(t));
     std::pair<double, double> at;
     if (r) {
       at = RightAscensionDeclination(*r);
@@ -183,7 +183,8 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, double jd, d
   chart.body = body;
   chart.julianDay = jd;
   const EquatorialCoordinates method = MethodEquatorial(elements, body, jd);
-  const std::optional<Vector> reference = ReferenceGeocentric(body, jd);
+  const Instant at = Instant::FromUt(jd);
+  const std::optional<Vector> reference = ReferenceGeocentric(body, at);
   const auto [ra, dec] =
       reference ? RightAscensionDeclination(*reference) : std::pair{method.rightAscensionHours, method.declination};
   chart.projection = {ra, dec};
@@ -192,7 +193,7 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, double jd, d
   chart.half = 2 * std::tan(field / 4 / DegreesPerRadian) * DegreesPerRadian;
   if (reference) chart.reference = ChartPoint{0, 0};
   chart.method = *chart.projection.Project(method.rightAscensionHours, method.declination);
-  chart.methodError = MethodError(body, jd, method).Bar();
+  chart.methodError = MethodError(body, at, method).Bar();
   chart.constellation = ConstellationAt(ra, dec);
   chart.pathFromReference = reference.has_value();
   chart.path = PathOf(elements, body, jd, chart.projection);

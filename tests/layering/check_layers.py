@@ -60,6 +60,10 @@ SPANISH = re.compile(r"[^\x00-\x7f]|\b(de|del|el|la|las|los|no|se|sol|luna|noche
 # names are written in one table, and never compared as text.
 CONTACT_NAMES = re.compile(r'"(P[14]|U[1-4]|C[1-4]|T[1-4]|maximum|Máximo)(?:"| \()')
 CONTACT_NAMES_PLACE = "session/names.cpp"
+# The rooms of the sky whose times are instants on a named scale: no
+# parameter there is a bare double time.
+INSTANT_HEADERS = {"sky/bodies/reference.h"}
+DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
@@ -117,6 +121,9 @@ def check(top):
                     if SPANISH.search(literal):
                         faults.append(f"{where}: Spanish text {literal} in the sky library")
             code = re.sub(r"//[^\n]*", "", text)
+            if where in INSTANT_HEADERS:
+                for name in DOUBLE_TIME.findall(code):
+                    faults.append(f"{where}: a time as a bare double ({name}) where instants carry their scale")
             if where != CONTACT_NAMES_PLACE:
                 for literal in CONTACT_NAMES.findall(code):
                     faults.append(f"{where}: the contact {literal} written as text outside {CONTACT_NAMES_PLACE}")
@@ -146,7 +153,8 @@ def self_test(top):
                   ("cli/output.cpp", "bool Solar(const EclipseSeen& s) { return !std::holds_alternative<Transit>(s.event); }\n"),
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n'),
                   ("pictures/eclipse_picture.cpp", 'bool Filled(const EclipseMark& m) { return m.name == "Máximo"; }\n'),
-                  ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n')]
+                  ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n'),
+                  ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n")]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)

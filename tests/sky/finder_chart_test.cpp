@@ -29,7 +29,7 @@ TEST(FinderChart, CentredOnThePlanetWithEastLeftAndNorthUp) {
     EXPECT_EQ(*chart.reference, (ChartPoint{0, 0}));
     // The method's place stands off by the method's own error.
     const EquatorialCoordinates m = MethodEquatorial(MethodElements(), c.body, c.jd);
-    const double error = *MethodError(c.body, c.jd, m).method;
+    const double error = *MethodError(c.body, Instant::FromUt(c.jd), m).method;
     EXPECT_NEAR(std::hypot(chart.method.first, chart.method.second), error, 1e-3 * error + 1e-9);
     // Every star inside the square, east (larger right ascension) at
     // positive x, north at positive y.
