@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "calendar/delta_t.h"
 #include "runtime/angle_units.h"
 #include "sky/bodies/reference.h"
 #include "sky/search/toolkit.h"
@@ -15,23 +14,24 @@ namespace {
 
 Vector Scaled(const Vector& v, double k) { return {v[0] * k, v[1] * k, v[2] * k}; }
 
-// The matrix from the J2000 (GCRS) frame to the Earth's (ITRS) at
-// julianDay (UT): IAU 2000B precession-nutation, no polar motion. The
+// The matrix from the J2000 (GCRS) frame to the Earth's (ITRS) at an
+// instant: IAU 2000B precession-nutation at TT, the Earth's rotation angle
+// at UT (as UT1), no polar motion. The
 // celestial-to-intermediate part moves by less than a metre on the ground
 // in an hour (its fastest nutation term, 0.2" over 5.5 days): it is kept
 // for the hour, and only the Earth's rotation angle is computed anew.
-void CelestialToTerrestrial(double julianDay, double matrix[3][3]) {
+void CelestialToTerrestrial(const Instant& at, double matrix[3][3]) {
   constexpr double HoursPerDay = 24;
   thread_local double hour = std::nan("");
   thread_local double celestialToIntermediate[3][3], polarMotion[3][3];
-  const double thisHour = std::floor(julianDay * HoursPerDay);
+  const double thisHour = std::floor(at.ut * HoursPerDay);
   if (thisHour != hour) {
     hour = thisHour;
-    const double tt = TerrestrialTime((thisHour + 0.5) / HoursPerDay);
+    const double tt = Instant::FromUt((thisHour + 0.5) / HoursPerDay).tt;
     eraC2i00b(tt, 0.0, celestialToIntermediate);
     eraPom00(0.0, 0.0, eraSp00(tt, 0.0), polarMotion);
   }
-  eraC2tcio(celestialToIntermediate, eraEra00(julianDay, 0.0), polarMotion, matrix);
+  eraC2tcio(celestialToIntermediate, eraEra00(at.ut, 0.0), polarMotion, matrix);
 }
 
 }  // namespace
@@ -116,10 +116,10 @@ Vector Apparent(const ReferenceState& state) {
 }
 
 // The geocentric state of body given the Earth's heliocentric one.
-ReferenceState Geocentric(Body body, double julianDay, const ReferenceState& earth) {
+ReferenceState Geocentric(Body body, const Instant& at, const ReferenceState& earth) {
   ReferenceState state{Negated(earth.position), Negated(earth.velocity)};
   if (body != Body::Sun) {
-    const ReferenceState planet = *ReferenceHeliocentricState(body, Instant::FromUt(julianDay));
+    const ReferenceState planet = *ReferenceHeliocentricState(body, at);
     state.position = Minus(planet.position, earth.position);
     state.velocity = Minus(planet.velocity, earth.velocity);
   }
@@ -132,13 +132,13 @@ constexpr double MoonShare = 1 / (1 + 81.30056);
 
 }  // namespace
 
-Vector ApparentGeocentric(Body body, double julianDay) {
-  if (body == Body::Moon) return Apparent(InterpolatedMoon(julianDay));
-  return Apparent(Geocentric(body, julianDay, InterpolatedEarth(julianDay)));
+Vector ApparentGeocentric(Body body, const Instant& at) {
+  // The interpolation's nodes are whole days (and tenths) of UT.
+  if (body == Body::Moon) return Apparent(InterpolatedMoon(at.ut));
+  return Apparent(Geocentric(body, at, InterpolatedEarth(at.ut)));
 }
 
-Vector QuickApparentGeocentric(Body body, double julianDay) {
-  const Instant at = Instant::FromUt(julianDay);
+Vector QuickApparentGeocentric(Body body, const Instant& at) {
   const ReferenceState moon = *ReferenceGeocentricState(Body::Moon, at);
   if (body == Body::Moon) return Apparent(moon);
   ReferenceState earth = *ReferenceBarycentreState(at);
@@ -146,33 +146,33 @@ Vector QuickApparentGeocentric(Body body, double julianDay) {
     earth.position[i] -= MoonShare * moon.position[i];
     earth.velocity[i] -= MoonShare * moon.velocity[i];
   }
-  return Apparent(Geocentric(body, julianDay, earth));
+  return Apparent(Geocentric(body, at, earth));
 }
 
-Vector BarycentricApparent(Body body, double julianDay) {
-  return Apparent(Geocentric(body, julianDay, *ReferenceBarycentreState(Instant::FromUt(julianDay))));
+Vector BarycentricApparent(Body body, const Instant& at) {
+  return Apparent(Geocentric(body, at, *ReferenceBarycentreState(at)));
 }
 
-Vector PlaceVector(const Place& place, double julianDay) {
+Vector PlaceVector(const Place& place, const Instant& at) {
   double terrestrial[3], matrix[3][3], celestial[3];
   eraGd2gc(1, place.longitude / DegreesPerRadian, place.latitude / DegreesPerRadian, 0.0, terrestrial);
-  CelestialToTerrestrial(julianDay, matrix);
+  CelestialToTerrestrial(at, matrix);
   eraTrxp(matrix, terrestrial, celestial);
   return Scaled({celestial[0], celestial[1], celestial[2]}, 0.001);
 }
 
-GroundPoint GroundOf(const Vector& point, double julianDay) {
+GroundPoint GroundOf(const Vector& point, const Instant& at) {
   double matrix[3][3], celestial[3] = {point[0] * 1000, point[1] * 1000, point[2] * 1000}, terrestrial[3];
-  CelestialToTerrestrial(julianDay, matrix);
+  CelestialToTerrestrial(at, matrix);
   eraRxp(matrix, celestial, terrestrial);
   double longitude = 0, latitude = 0, height = 0;
   eraGc2gd(1, terrestrial, &longitude, &latitude, &height);
   return {latitude * DegreesPerRadian, longitude * DegreesPerRadian};
 }
 
-bool FirstHit(const Vector& point, const Vector& direction, double julianDay, Hit& hit) {
+bool FirstHit(const Vector& point, const Vector& direction, const Instant& at, Hit& hit) {
   double matrix[3][3];
-  CelestialToTerrestrial(julianDay, matrix);
+  CelestialToTerrestrial(at, matrix);
   double p[3] = {point[0], point[1], point[2]}, d[3] = {direction[0], direction[1], direction[2]}, pt[3], dt[3];
   eraRxp(matrix, p, pt);
   eraRxp(matrix, d, dt);
@@ -186,19 +186,19 @@ bool FirstHit(const Vector& point, const Vector& direction, double julianDay, Hi
   if (discriminant < 0) return false;
   const double t = (-b - std::sqrt(discriminant)) / (2 * a);
   hit.point = {point[0] + t * direction[0], point[1] + t * direction[1], point[2] + t * direction[2]};
-  hit.ground = GroundOf(hit.point, julianDay);
+  hit.ground = GroundOf(hit.point, at);
   return true;
 }
 
-Vector NorthPole(double julianDay) {
+Vector NorthPole(const Instant& at) {
   double matrix[3][3];
-  CelestialToTerrestrial(julianDay, matrix);
+  CelestialToTerrestrial(at, matrix);
   return {matrix[2][0], matrix[2][1], matrix[2][2]};
 }
 
-AltitudeAzimuth HorizonOf(const Place& place, double julianDay, const Vector& fromPlace) {
+AltitudeAzimuth HorizonOf(const Place& place, const Instant& at, const Vector& fromPlace) {
   double matrix[3][3], celestial[3] = {fromPlace[0], fromPlace[1], fromPlace[2]}, v[3];
-  CelestialToTerrestrial(julianDay, matrix);
+  CelestialToTerrestrial(at, matrix);
   eraRxp(matrix, celestial, v);
   const double phi = place.latitude / DegreesPerRadian, lambda = place.longitude / DegreesPerRadian;
   const double east = -std::sin(lambda) * v[0] + std::cos(lambda) * v[1];

@@ -24,15 +24,16 @@ ViewPoint Offset(double time, const Vector& a, const Vector& b) {
 }
 
 ViewPoint MoonFromShadow(double jd) {
-  return Offset(jd, Negated(ApparentGeocentric(Body::Sun, jd)), ApparentGeocentric(Body::Moon, jd));
+  const Instant at = Instant::FromUt(jd);
+  return Offset(jd, Negated(ApparentGeocentric(Body::Sun, at)), ApparentGeocentric(Body::Moon, at));
 }
 
 }  // namespace
 
 LunarEclipseView LunarEclipseViewOf(const LunarEclipse& e, double stepMinutes) {
   LunarEclipseView view;
-  const EarthShadow shadow =
-      EarthShadowOf(ApparentGeocentric(Body::Sun, e.greatest), ApparentGeocentric(Body::Moon, e.greatest));
+  const Instant greatest = Instant::FromUt(e.greatest);
+  const EarthShadow shadow = EarthShadowOf(ApparentGeocentric(Body::Sun, greatest), ApparentGeocentric(Body::Moon, greatest));
   view.umbra = shadow.umbra * ArcminutesPerRadian;
   view.penumbra = shadow.penumbra * ArcminutesPerRadian;
   view.moon = shadow.moon * ArcminutesPerRadian;
@@ -48,10 +49,11 @@ SolarEclipseView SolarEclipseViewOf(const LocalSolarEclipse& local, const Place&
   for (const ContactEvent& c : local.contacts) {
     if (c.kind == Contact::C2 || c.kind == Contact::C3) continue;
     const double jd = c.time;
-    const Vector observer = PlaceVector(place, jd);
-    const Vector sun = Minus(ApparentGeocentric(Body::Sun, jd), observer);
-    const Vector moon = Minus(ApparentGeocentric(Body::Moon, jd), observer);
-    const AltitudeAzimuth s = HorizonOf(place, jd, sun), m = HorizonOf(place, jd, moon);
+    const Instant at = Instant::FromUt(jd);
+    const Vector observer = PlaceVector(place, at);
+    const Vector sun = Minus(ApparentGeocentric(Body::Sun, at), observer);
+    const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), observer);
+    const AltitudeAzimuth s = HorizonOf(place, at, sun), m = HorizonOf(place, at, moon);
     // Along the horizon to the left (towards smaller azimuth) and up.
     const double dz = Wrapped(s.azimuth - m.azimuth);
     if (c.kind == Contact::Greatest) {

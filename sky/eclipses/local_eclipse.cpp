@@ -23,9 +23,10 @@ struct Discs {
 };
 
 Discs DiscsFrom(const Place& place, double jd) {
-  const Vector observer = PlaceVector(place, jd);
-  const Vector sun = Minus(ApparentGeocentric(Body::Sun, jd), observer);
-  const Vector moon = Minus(ApparentGeocentric(Body::Moon, jd), observer);
+  const Instant at = Instant::FromUt(jd);
+  const Vector observer = PlaceVector(place, at);
+  const Vector sun = Minus(ApparentGeocentric(Body::Sun, at), observer);
+  const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), observer);
   return {AngleBetween(sun, moon) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
           Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)), Semidiameter(MoonUmbralRatio * EarthRadiusKm, Norm(moon)),
           sun};
@@ -42,7 +43,7 @@ double Obscuration(double r, double m, double d) {
 }
 
 ContactSky SunAt(const Place& place, double jd) {
-  const AltitudeAzimuth h = HorizonOf(place, jd, DiscsFrom(place, jd).sunFromPlace);
+  const AltitudeAzimuth h = HorizonOf(place, Instant::FromUt(jd), DiscsFrom(place, jd).sunFromPlace);
   return {h.altitude, h.azimuth};
 }
 
@@ -91,11 +92,11 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
 LocalLunarEclipse LunarEclipseFrom(const LunarEclipse& eclipse, const Place& place) {
   LocalLunarEclipse local;
   for (const ContactEvent& contact : eclipse.contacts) {
-    const double jd = contact.time;
-    const Vector moon = Minus(ApparentGeocentric(Body::Moon, jd), PlaceVector(place, jd));
-    const AltitudeAzimuth h = HorizonOf(place, jd, moon);
+    const Instant at = Instant::FromUt(contact.time);
+    const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), PlaceVector(place, at));
+    const AltitudeAzimuth h = HorizonOf(place, at, moon);
     local.visible = local.visible || h.altitude > 0;
-    local.contacts.push_back({contact.kind, jd, ContactSky{h.altitude, h.azimuth}});
+    local.contacts.push_back({contact.kind, contact.time, ContactSky{h.altitude, h.azimuth}});
   }
   return local;
 }

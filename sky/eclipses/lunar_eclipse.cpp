@@ -19,8 +19,9 @@ struct ShadowAndMoon {
 
 // The Earth's shadow at jd, from the reference's positions or, for a first
 // rough search, the quick ones.
-ShadowAndMoon ShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
-  const Vector sun = apparent(Body::Sun, jd), moon = apparent(Body::Moon, jd);
+ShadowAndMoon ShadowAt(double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
+  const Instant at = Instant::FromUt(jd);
+  const Vector sun = apparent(Body::Sun, at), moon = apparent(Body::Moon, at);
   const Vector axis = Negated(sun);
   ShadowAndMoon s{EarthShadowOf(sun, moon), {}};
   const double along = Dot(moon, axis) / Norm(axis);
@@ -59,8 +60,8 @@ std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
     if (near.distance >= near.penumbra + near.moon + QuickMarginRadians) continue;
     const double greatest = BrentMinimum(DistanceAt, rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
     if (greatest <= after) continue;
-    const ShadowAndMoon at = ShadowAt(greatest);
-    const EarthShadow& s = at.shadow;
+    const ShadowAndMoon there = ShadowAt(greatest);
+    const EarthShadow& s = there.shadow;
     if (s.distance >= s.penumbra + s.moon) continue;
     LunarEclipse e;
     e.greatest = greatest;
@@ -69,8 +70,8 @@ std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
     e.type = e.umbralMagnitude >= 1 ? EclipseType::Total
              : e.umbralMagnitude > 0 ? EclipseType::Partial
                                      : EclipseType::Penumbral;
-    const double sign = Dot(at.offset, NorthPole(greatest)) >= 0 ? 1 : -1;
-    e.gamma = sign * Norm(at.offset) / EarthRadiusKm;
+    const double sign = Dot(there.offset, NorthPole(Instant::FromUt(greatest))) >= 0 ? 1 : -1;
+    e.gamma = sign * Norm(there.offset) / EarthRadiusKm;
     e.contacts = LunarContacts(greatest);
     e.deltaT = DeltaTSeconds(greatest);
     return e;

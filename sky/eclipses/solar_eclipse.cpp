@@ -21,8 +21,9 @@ struct MoonShadow {
 
 // The Moon's shadow at jd, from the reference's positions or, for a first
 // rough search, the quick ones.
-MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
-  const Vector sun = apparent(Body::Sun, jd), moon = apparent(Body::Moon, jd);
+MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
+  const Instant at = Instant::FromUt(jd);
+  const Vector sun = apparent(Body::Sun, at), moon = apparent(Body::Moon, at);
   const Vector sunToMoon = Minus(moon, sun);
   const double length = Norm(sunToMoon);
   MoonShadow s;
@@ -38,7 +39,7 @@ MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, double) = ApparentGe
   return s;
 }
 
-double AxisDistance(double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
+double AxisDistance(double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
   return Norm(MoonShadowAt(jd, apparent).closest);
 }
 
@@ -54,7 +55,7 @@ struct LimbPass {
 };
 
 LimbPass NearestLimb(const MoonShadow& s, double jd) {
-  const Vector pole = NorthPole(jd);
+  const Vector pole = NorthPole(Instant::FromUt(jd));
   const double sinD = Dot(pole, s.axis);
   Vector y{}, x{};
   for (int i = 0; i < 3; ++i) y[i] = pole[i] - sinD * s.axis[i];
@@ -76,7 +77,7 @@ LimbPass NearestLimb(const MoonShadow& s, double jd) {
 std::optional<EclipseType> CentralTypeAt(double jd) {
   const MoonShadow s = MoonShadowAt(jd);
   Hit hit;
-  if (!FirstHit(s.moon, s.axis, jd, hit)) return std::nullopt;
+  if (!FirstHit(s.moon, s.axis, Instant::FromUt(jd), hit)) return std::nullopt;
   return Norm(Minus(hit.point, s.moon)) < s.umbraLength ? EclipseType::Total : EclipseType::Annular;
 }
 
@@ -113,7 +114,7 @@ void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
            : s.umbra > 0                     ? EclipseType::Total
                                              : EclipseType::Annular;
   e.magnitude = (s.penumbra - limb.distance) / (s.penumbra - s.umbra);
-  const GroundPoint g = GroundOf(limb.point, e.greatest);
+  const GroundPoint g = GroundOf(limb.point, Instant::FromUt(e.greatest));
   e.latitude = g.latitude, e.longitude = g.longitude;
 }
 
@@ -133,11 +134,12 @@ std::optional<SolarEclipse> NextSolarEclipse(double after, double within) {
     if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) continue;
     SolarEclipse e;
     e.greatest = greatest;
-    const double sign = Dot(s.closest, NorthPole(greatest)) >= 0 ? 1 : -1;
+    const Instant at = Instant::FromUt(greatest);
+    const double sign = Dot(s.closest, NorthPole(at)) >= 0 ? 1 : -1;
     e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
     e.deltaT = DeltaTSeconds(greatest);
     Hit hit;
-    if (!FirstHit(s.moon, s.axis, greatest, hit)) {
+    if (!FirstHit(s.moon, s.axis, at, hit)) {
       NonCentral(e, s, NearestLimb(s, greatest));
       return e;
     }

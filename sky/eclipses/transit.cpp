@@ -20,8 +20,9 @@ struct Passage {
 
 // The planet and the Sun at jd, from the reference's positions or, for the
 // walk and a first rough search, as seen from the Earth-Moon barycentre.
-Passage PassageAt(Body planet, double jd, Vector (*apparent)(Body, double) = ApparentGeocentric) {
-  const Vector sun = apparent(Body::Sun, jd), p = apparent(planet, jd);
+Passage PassageAt(Body planet, double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
+  const Instant at = Instant::FromUt(jd);
+  const Vector sun = apparent(Body::Sun, at), p = apparent(planet, at);
   return {AngleBetween(sun, p) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
           Semidiameter(PlanetRadiusKm(planet), Norm(p)), Norm(p) < Norm(sun)};
 }
