@@ -16,29 +16,34 @@ namespace {
 
 constexpr double MoonRadiusMetres = 1737400.0;
 
+// The reference's Moon at Julian day julianDay (UT), for the phase, whose
+// Sun is the method's and has no time scale.
 Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, Instant::FromUt(julianDay)); }
 
 }  // namespace
 
-MoonSky MoonFrom(const Place& place, double julianDay) {
+MoonSky MoonFrom(const Place& place, const Instant& at) {
   MoonSky sky;
-  sky.geocentric = MoonGeocentric(julianDay);
+  sky.geocentric = *ReferenceGeocentric(Body::Moon, at);
   // The place on the Earth, turned by the sidereal time to the equator of
-  // the date, then back to J2000.
+  // the date, then back to J2000: the sidereal time and the precession at
+  // UT, as the method's horizon turns the sky (ERFA asks TT for both; ΔT
+  // moves the place by some 30 metres, a thousandth of the Moon's
+  // parallax), so that the Moon and the planets share one horizon.
   double terrestrial[3];
   eraGd2gc(1, place.longitude / DegreesPerRadian, place.latitude / DegreesPerRadian, 0.0, terrestrial);
-  const double theta = eraGmst06(julianDay, 0.0, julianDay, 0.0);
+  const double theta = eraGmst06(at.ut, 0.0, at.ut, 0.0);
   double ofDate[3] = {(terrestrial[0] * std::cos(theta) - terrestrial[1] * std::sin(theta)) / MetresPerAu,
                       (terrestrial[0] * std::sin(theta) + terrestrial[1] * std::cos(theta)) / MetresPerAu,
                       terrestrial[2] / MetresPerAu};
   double precession[3][3], observer[3];
-  eraPmat06(julianDay, 0.0, precession);
+  eraPmat06(at.ut, 0.0, precession);
   eraTrxp(precession, ofDate, observer);
   double topocentric[3];
   for (int i = 0; i < 3; ++i) topocentric[i] = sky.geocentric[i] - observer[i];
   double ra = 0, dec = 0;
   eraC2s(topocentric, &ra, &dec);
-  sky.horizon = ComputeHorizon(julianDay, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
+  sky.horizon = ComputeHorizon(at.ut, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
                                place.longitude);
   sky.semidiameter = std::asin(MoonRadiusMetres / (eraPm(topocentric) * MetresPerAu)) * DegreesPerRadian;
   return sky;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "sky/frames/horizon.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 
@@ -17,10 +18,10 @@ struct MoonSky {
   Vector geocentric{};               // AU, J2000 mean equator and equinox
 };
 
-// The Moon at julianDay (days, UT: the reference's Moon at UT + ΔT, the
-// Earth turned by the sidereal time of UT) from place, on the WGS84
+// The Moon at the instant (the reference's Moon at its TT, the Earth
+// turned by the sidereal time of its UT) from place, on the WGS84
 // ellipsoid at sea level. Raises nothing.
-MoonSky MoonFrom(const Place& place, double julianDay);
+MoonSky MoonFrom(const Place& place, const Instant& at);
 
 // The geometric altitude of the Moon's centre when the top of its disc
 // stands at HorizonAltitude (the refraction at the horizon), degrees.

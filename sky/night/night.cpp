@@ -84,7 +84,7 @@ SunNight SunEvents(const std::function<double(double)>& sunAltitude, double star
 MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double start, double end, double middle) {
   MoonNight moon;
   auto height = [&](double jd) {
-    const MoonSky sky = MoonFrom(place, jd);
+    const MoonSky sky = MoonFrom(place, Instant::FromUt(jd));
     return sky.horizon.altitude - MoonHorizonAltitude(sky.semidiameter);
   };
   for (const Crossing& c : FindCrossings(height, start, end, SamplesPerDay)) {
@@ -96,7 +96,7 @@ MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double s
     return Vector{eq.x, eq.y, eq.z};
   };
   moon.phase = MoonPhaseAt(middle, sunVector);
-  moon.altitudeAtMiddle = MoonFrom(place, middle).horizon.altitude;
+  moon.altitudeAtMiddle = MoonFrom(place, Instant::FromUt(middle)).horizon.altitude;
   return moon;
 }
 

@@ -38,7 +38,7 @@ NightCurves NightCurvesOf(const Night& night, const ElementsTable& elements, con
     curves.curves.push_back(
         curve(p.body, [&](double jd) { return MethodHorizon(elements, p.body, place, jd).altitude; }));
   }
-  curves.curves.push_back(curve(Body::Moon, [&](double jd) { return MoonFrom(place, jd).horizon.altitude; }));
+  curves.curves.push_back(curve(Body::Moon, [&](double jd) { return MoonFrom(place, Instant::FromUt(jd)).horizon.altitude; }));
   return curves;
 }
 

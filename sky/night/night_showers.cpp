@@ -39,7 +39,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
   // Sun's height all need it.
   const Vector sun = *ReferenceGeocentric(Body::Sun, Instant::FromUt(julianDay));
   s.zhrNow = ZhrAt(shower, SolarLongitudeOf(sun));
-  const MoonSky moon = MoonFrom(place, julianDay);
+  const MoonSky moon = MoonFrom(place, Instant::FromUt(julianDay));
   s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);
   s.moonIlluminated = MoonIlluminated(moon.geocentric, sun);
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);

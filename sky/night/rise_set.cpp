@@ -54,14 +54,14 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
 
 PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd) {
   auto sample = [&](double jd) {
-    const MoonSky moon = MoonFrom(place, jd);
+    const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
     return HeightAndHour{moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter), moon.horizon.hourAngle};
   };
   PlanetDay day;
   day.body = Body::Moon;
   const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
   day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
-  if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
+  if (day.transit) day.transitAltitude = MoonFrom(place, Instant::FromUt(*day.transit)).horizon.altitude;
   AddMisses(scan, day);
   return day;
 }

@@ -15,7 +15,7 @@ SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, 
     dome.sun = DomeSun{sun.altitude, sun.azimuth};
     const EquatorialCoordinates sunEq = SunEquatorialAt(elements, jd);
     const Vector sunVector{sunEq.x, sunEq.y, sunEq.z};
-    const MoonSky moon = MoonFrom(place, jd);
+    const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
     dome.moon = DomeMoon{moon.horizon.altitude, moon.horizon.azimuth, MoonIlluminated(moon.geocentric, sunVector),
                          LongitudeFromSun(moon.geocentric, sunVector) < 180};
   } catch (const RuntimeError&) {

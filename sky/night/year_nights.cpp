@@ -68,7 +68,7 @@ YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, do
     night.elongations.push_back(Separation(horizon(middle), sunAtMiddle));
   }
   auto moon = [&](double jd) {
-    MoonSky sky = MoonFrom(place, jd);
+    MoonSky sky = MoonFrom(place, Instant::FromUt(jd));
     sky.horizon.altitude -= MoonHorizonAltitude(sky.semidiameter) - HorizonAltitude;
     return sky.horizon;
   };

@@ -110,7 +110,7 @@ TEST(Moon, PhasesOnKnownDates) {
 
 TEST(Moon, SeenFromTheSurfaceItStandsLowerByItsParallax) {
   const double jd = Jd(2026, 12, 8, 4);
-  const MoonSky moon = MoonFrom(Madrid, jd);
+  const MoonSky moon = MoonFrom(Madrid, Instant::FromUt(jd));
   double ra = 0, dec = 0;
   const auto& g = moon.geocentric;
   ra = std::atan2(g[1], g[0]) * 12 / ExactPi;

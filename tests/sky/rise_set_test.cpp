@@ -44,7 +44,7 @@ TEST(RiseSet, TheSunByItsUpperLimbAndTheMoonFromThePlaceAsTheNightHasThem) {
   const PlanetDay moon = ComputeMoonDay(Madrid, start, start + 1);
   ASSERT_TRUE(moon.rise && moon.set && moon.transit);
   for (const double at : {*moon.rise, *moon.set}) {
-    const MoonSky sky = MoonFrom(Madrid, at);
+    const MoonSky sky = MoonFrom(Madrid, Instant::FromUt(at));
     EXPECT_NEAR(sky.horizon.altitude, MoonHorizonAltitude(sky.semidiameter), 1e-4);
   }
   EXPECT_FALSE(moon.riseError.method) << "the Moon is the reference's own";
