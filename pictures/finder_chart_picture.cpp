@@ -47,12 +47,6 @@ std::optional<std::pair<Point, Point>> Clipped(const Frame& f, Point a, Point b)
   return std::pair{Point{a.first + t0 * dx, a.second + t0 * dy}, Point{a.first + t1 * dx, a.second + t1 * dy}};
 }
 
-// A star's dot, radius in pixels: the catalogue's faintest (8th
-// magnitude) a speck, the brightest a disc.
-double StarRadius(double magnitude, double font) {
-  return std::clamp(font * (0.44 - 0.048 * magnitude), font * 0.05, font * 0.6);
-}
-
 // The first of the boxes inside the frame that overlaps nothing taken,
 // which is then taken.
 std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>& taken, const Frame& frame) {
@@ -62,7 +56,6 @@ std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>&
   return std::nullopt;
 }
 
-constexpr std::string_view GridColour = "#c8cdd6", FigureColour = "#7d9cc0", BorderColour = "#9a8f80";
 
 void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font) {
   svg.Open("reticula", "reticula", "Ascensión recta y declinación (J2000)");
@@ -71,7 +64,7 @@ void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doubl
     for (const auto& piece : line.pieces) {
       std::vector<Point> points;
       for (const ChartPoint& p : piece) points.push_back(f.At(p));
-      svg.Polyline(points, GridColour, 0.6);
+      svg.Polyline(points, ChartGridColour, 0.6);
     }
     // The label where the line meets the bottom (right ascension) or the
     // right side (declination) of the frame.
@@ -98,7 +91,7 @@ void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, do
     const ChartFigure& figure = c.chart.figures[k];
     svg.Open("", "figura", c.figureNames[k]);
     for (const auto& [a, b] : figure.lines)
-      if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, FigureColour, 0.9);
+      if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, ChartFigureColour, 0.9);
     // The constellation's name near the middle of its figure, off the
     // stars' names.
     // The constellation's name near the middle of its figure, else at the
@@ -123,7 +116,7 @@ void DrawBorders(SvgWriter& svg, const Frame& f, const FinderChartPicture& c) {
   for (const auto& piece : c.chart.borders) {
     std::vector<Point> points;
     for (const ChartPoint& p : piece) points.push_back(f.At(p));
-    svg.Polyline(points, BorderColour, 0.8, "", "", "5 3");
+    svg.Polyline(points, ChartBorderColour, 0.8, "", "", "5 3");
   }
   svg.Close();
 }
@@ -135,7 +128,7 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
                                                 std::vector<Box>& taken) {
   for (const ChartStar& s : c.chart.stars) {
     const Point at = f.At(s.at);
-    const double r = StarRadius(s.star->magnitude, font);
+    const double r = StarRadius(s.star->magnitude, font, ChartStars);
     taken.push_back({at.first - r, at.second - r, at.first + r, at.second + r});
   }
   std::vector<std::optional<Box>> labels(c.chart.stars.size());
@@ -143,7 +136,7 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
   for (std::size_t k = 0; k < c.chart.stars.size(); ++k) {
     if (c.starLabels[k].empty()) continue;
     const Point at = f.At(c.chart.stars[k].at);
-    const double r = StarRadius(c.chart.stars[k].star->magnitude, font) + font * 0.12;
+    const double r = StarRadius(c.chart.stars[k].star->magnitude, font, ChartStars) + font * 0.12;
     const double w = TextWidth(c.starLabels[k], size);
     // A star's own dot is in taken: the boxes start just clear of it.
     // In a cluster (the Pleiades) the name may stand a little off, on a
@@ -165,7 +158,7 @@ void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doub
   for (std::size_t k = c.chart.stars.size(); k-- > 0;) {
     const ChartStar& s = c.chart.stars[k];
     const Point at = f.At(s.at);
-    const double r = StarRadius(s.star->magnitude, font);
+    const double r = StarRadius(s.star->magnitude, font, ChartStars);
     svg.Open("", "estrella", c.starTitles[k]);
     // A white ring keeps a dot apart from the lines under it.
     svg.Circle(at, r, "#000000", "#ffffff", std::max(0.6, r * 0.35));
@@ -245,7 +238,7 @@ void DrawMagnitudeKey(SvgWriter& svg, double font, Point at) {
   svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", "#000000");
   x += font * 4.2;
   for (int m = 0; m <= 8; ++m) {
-    const double r = StarRadius(m, font);
+    const double r = StarRadius(m, font, ChartStars);
     svg.Circle({x, at.second}, r, "#000000");
     svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", "#000000");
     x += font * 1.4;

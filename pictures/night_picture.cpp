@@ -11,7 +11,6 @@
 namespace orbitas::pictures {
 namespace {
 
-constexpr std::string_view BandColours[] = {"#dbe9f6", "#a9c3de", "#6d8cb3", "#3b557d", "#1b2a44"};
 constexpr std::string_view BandNames[] = {"día", "crepúsculo civil", "crepúsculo náutico",
                                           "crepúsculo astronómico", "noche cerrada"};
 constexpr std::string_view MoonColour = "#9a9a9a";
@@ -27,7 +26,7 @@ void DrawBands(SvgWriter& svg, const Frame& f, const std::vector<NightBand>& ban
   for (const NightBand& b : bands) {
     const int level = std::clamp(b.darkness, 0, 4);
     svg.Open("", "banda", std::string(BandNames[level]));
-    svg.Rect({f.X(b.from), f.top}, f.X(b.to) - f.X(b.from), f.height, std::string(BandColours[level]), "");
+    svg.Rect({f.X(b.from), f.top}, f.X(b.to) - f.X(b.from), f.height, std::string(NightShades[level]), "");
     svg.Close();
   }
   svg.Close();

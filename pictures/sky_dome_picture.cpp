@@ -212,12 +212,6 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
   svg.Close();
 }
 
-// A star's dot: fainter ones smaller than any planet's, so that the
-// planets stand out.
-double StarRadius(double magnitude, double font) {
-  return std::clamp(font * (0.3 - 0.045 * magnitude), font * 0.06, font * 0.42);
-}
-
 // A light tint by the colour index: blue-white hot stars, orange cool ones.
 const char* StarColour(double colourIndex) {
   if (colourIndex < 0.0) return "#d6e4ff";
@@ -252,7 +246,7 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
     const DomeStar& s = dome.stars[k];
     if (!s.labelled) continue;
     const Point at = d.At(s.altitude, s.azimuth);
-    const double gap = StarRadius(s.magnitude, font) + font * 0.2, h = LabelHeight(font * 0.65);
+    const double gap = StarRadius(s.magnitude, font, DomeStars) + font * 0.2, h = LabelHeight(font * 0.65);
     const double w = LabelWidth(s.name, font * 0.65);
     // To the right, else to the left, below or above; where the planets'
     // names crowd it (Regulus beside Mars and Jupiter), a little off on a
@@ -286,7 +280,7 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
                                  Format(s.altitude, "#0.0", separator) + "°, acimut " +
                                  Format(s.azimuth, "#0.0", separator) + "°");
     const Point at = d.At(s.altitude, s.azimuth);
-    const double radius = StarRadius(s.magnitude, font);
+    const double radius = StarRadius(s.magnitude, font, DomeStars);
     svg.Circle(at, radius, StarColour(s.colourIndex));
     if (names[k]) {
       const Box& box = *names[k];

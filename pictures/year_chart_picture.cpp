@@ -29,8 +29,6 @@ std::string N(double x) {
 
 // Day, then the Sun below sunset's altitude, -6, -12 and -18 degrees:
 // lighter to darker, so that the hourglass reads in grey too.
-constexpr std::string_view DayShade = "#ffffff";
-constexpr std::string_view Shades[] = {"#dfe6f0", "#b7c4d8", "#8898b4", "#5a6985"};
 constexpr std::string_view ShadeNames[] = {"crepúsculo civil", "crepúsculo náutico", "crepúsculo astronómico",
                                            "noche cerrada"};
 constexpr std::string_view MoonShade = "#efe3a0";
@@ -51,14 +49,14 @@ void DrawSpans(SvgWriter& svg, const Plot& p, const std::vector<std::pair<int, C
 
 void DrawBands(SvgWriter& svg, const Plot& p, const YearChart& c) {
   svg.Open("crepusculos", "crepusculos", "El día, los crepúsculos y la noche de cada fecha");
-  svg.Rect({p.left, p.top}, p.width, p.height, DayShade, "none");
+  svg.Rect({p.left, p.top}, p.width, p.height, YearShades[0], "none");
   for (std::size_t level = 0; level < 4; ++level) {
     std::vector<std::pair<int, ClockSpan>> spans;
     for (std::size_t r = 0; r < c.rows.size(); ++r) {
       if (c.rows[r].belowSun[level]) spans.push_back({static_cast<int>(r), *c.rows[r].belowSun[level]});
     }
     svg.Open("", "banda", std::string(ShadeNames[level]));
-    DrawSpans(svg, p, spans, 0, Shades[level]);
+    DrawSpans(svg, p, spans, 0, YearShades[level + 1]);
     svg.Close();
   }
   std::vector<std::pair<int, ClockSpan>> moon;
@@ -176,7 +174,7 @@ void DrawKey(SvgWriter& svg, double x, double y, double font) {
   svg.Open("clave", "clave", "Clave");
   const double size = font * 0.6, step = font * 1.05;
   for (std::size_t k = 0; k < 4; ++k) {
-    svg.Rect({x, y + k * step - size * 0.8}, font * 1.2, size, std::string(Shades[k]), InkColour);
+    svg.Rect({x, y + k * step - size * 0.8}, font * 1.2, size, std::string(YearShades[k + 1]), InkColour);
     svg.Text({x + font * 1.5, y + k * step}, ShadeNames[k], size, "start", InkColour);
   }
   y += 4 * step;
