@@ -23,6 +23,7 @@
 #include "sky/night/sky_brightness.h"
 #include "sky/night/sky_dome.h"
 #include "sky/stars/star_dome.h"
+#include "sky/stars/star_field.h"
 #include "sky/stars/stars.h"
 #include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
@@ -222,15 +223,18 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
     const EquatorialDirection e = EclipticPoint(k * (2 * ExactPi / EclipticPoints), ObliquityRadians);
     sky.ecliptic.emplace_back(e.rightAscension, e.declination);
   }
-  for (const Star& s : StarCatalogue()) {
-    if (s.magnitude > PathStarMagnitude) continue;
-    sky.stars.push_back({std::string(StarProperName(s)), StarLabel(s), s.rightAscension, s.declination, s.magnitude});
+  // The stars and figures as they are, in right ascension and declination:
+  // the picture projects them.
+  const auto asTheyAre = [](const Star& s) { return std::optional(std::pair{s.rightAscension, s.declination}); };
+  const auto all = [](const auto&...) { return true; };
+  const auto field = BuildStarField(PathStarMagnitude, StarOrder::Catalogue, asTheyAre, all, all);
+  for (const auto& [s, at] : field.stars) {
+    sky.stars.push_back({std::string(StarProperName(*s)), StarLabel(*s), at.first, at.second, s->magnitude});
   }
-  for (const FigureLine& line : ConstellationFigures()) {
-    const std::string name(ConstellationName(line.constellation));
+  for (const auto& f : field.figures) {
+    const std::string name(ConstellationName(f.constellation));
     if (sky.figures.empty() || sky.figures.back().name != name) sky.figures.push_back({name, {}});
-    sky.figures.back().lines.push_back(
-        {{line.from->rightAscension, line.from->declination}, {line.to->rightAscension, line.to->declination}});
+    for (const auto& [from, to] : f.lines) sky.figures.back().lines.push_back({from, to});
   }
   return sky;
 }

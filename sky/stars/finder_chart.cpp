@@ -1,5 +1,7 @@
 #include "sky/stars/finder_chart.h"
 
+#include <limits>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -9,6 +11,7 @@
 #include "sky/bodies/reference.h"
 #include "sky/frames/horizon.h"
 #include "sky/search/toolkit.h"
+#include "sky/stars/star_field.h"
 #include "sky/tables/constellation.h"
 
 namespace orbitas {
@@ -132,28 +135,14 @@ std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, dou
 void StarsAndFigures(FinderChart& chart) {
   const ChartProjection& p = chart.projection;
   const double half = chart.half;
-  std::map<const Star*, std::optional<ChartPoint>> placed;
-  const auto at = [&](const Star* s) -> const std::optional<ChartPoint>& {
-    auto it = placed.find(s);
-    if (it == placed.end()) it = placed.emplace(s, p.Project(s->rightAscension, s->declination)).first;
-    return it->second;
-  };
-  // Every star of the catalogue (to magnitude 8) in the field: the
-  // figures' ends are looked up again below, the rest only once.
-  for (const Star& s : StarCatalogue()) {
-    const std::optional<ChartPoint> point = p.Project(s.rightAscension, s.declination);
-    if (point && Inside(*point, half)) chart.stars.push_back({&s, *point});
-  }
-  std::stable_sort(chart.stars.begin(), chart.stars.end(),
-                   [](const ChartStar& a, const ChartStar& b) { return a.star->magnitude < b.star->magnitude; });
-  for (const FigureLine& line : ConstellationFigures()) {
-    const std::optional<ChartPoint>& a = at(line.from);
-    const std::optional<ChartPoint>& b = at(line.to);
-    if (!a || !b || (!Inside(*a, half) && !Inside(*b, half))) continue;
-    if (chart.figures.empty() || chart.figures.back().constellation != line.constellation)
-      chart.figures.push_back({line.constellation, {}, {0, 0}});
-    chart.figures.back().lines.push_back({*a, *b});
-  }
+  // Every star of the catalogue (to magnitude 8) in the field.
+  const auto project = [&](const Star& s) { return p.Project(s.rightAscension, s.declination); };
+  const auto inField = [&](const ChartPoint& point) { return Inside(point, half); };
+  const auto withAnEndIn = [&](const ChartPoint& a, const ChartPoint& b) { return Inside(a, half) || Inside(b, half); };
+  const StarField<ChartPoint> field =
+      BuildStarField(std::numeric_limits<double>::infinity(), StarOrder::Brightest, project, inField, withAnEndIn);
+  for (const auto& s : field.stars) chart.stars.push_back({s.star, s.at});
+  for (const auto& f : field.figures) chart.figures.push_back({f.constellation, f.lines, {0, 0}});
   for (ChartFigure& f : chart.figures) {
     double x = 0, y = 0;
     int n = 0;

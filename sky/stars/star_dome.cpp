@@ -2,35 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "runtime/angle_units.h"
+#include "sky/stars/star_field.h"
 
 namespace orbitas {
 
 StarsAndFigures StarsAndFiguresAbove(const Place& place, double jd, double magnitudeLimit) {
-  StarsAndFigures out;
-  std::unordered_map<const Star*, HorizonCoordinates> seen;
-  const auto horizon = [&](const Star* s) -> const HorizonCoordinates& {
-    auto it = seen.find(s);
-    if (it == seen.end()) it = seen.emplace(s, StarHorizon(*s, place, jd)).first;
-    return it->second;
+  using AltitudeAzimuth = std::pair<double, double>;
+  const auto above = [&](const Star& s) -> std::optional<AltitudeAzimuth> {
+    const HorizonCoordinates h = StarHorizon(s, place, jd);
+    if (h.altitude < 0) return std::nullopt;
+    return AltitudeAzimuth{h.altitude, h.azimuth};
   };
-  for (const Star& s : StarCatalogue()) {
-    if (s.magnitude > magnitudeLimit) continue;
-    const HorizonCoordinates& h = horizon(&s);
-    if (h.altitude >= 0) out.stars.push_back({&s, h.altitude, h.azimuth});
-  }
-  std::stable_sort(out.stars.begin(), out.stars.end(),
-                   [](const StarAbove& a, const StarAbove& b) { return a.star->magnitude < b.star->magnitude; });
-  for (const FigureLine& line : ConstellationFigures()) {
-    const HorizonCoordinates& a = horizon(line.from);
-    const HorizonCoordinates& b = horizon(line.to);
-    if (a.altitude < 0 || b.altitude < 0) continue;
-    if (out.figures.empty() || out.figures.back().constellation != line.constellation)
-      out.figures.push_back({line.constellation, {}, 0, 0});
-    out.figures.back().lines.push_back({{a.altitude, a.azimuth}, {b.altitude, b.azimuth}});
-  }
+  const auto any = [](const auto&...) { return true; };
+  const StarField<AltitudeAzimuth> field = BuildStarField(magnitudeLimit, StarOrder::Brightest, above, any, any);
+  StarsAndFigures out;
+  for (const auto& s : field.stars) out.stars.push_back({s.star, s.at.first, s.at.second});
+  for (const auto& f : field.figures) out.figures.push_back({f.constellation, f.lines, 0, 0});
   // A figure's name goes at the mean of its line ends, taken as unit
   // vectors so that a figure across north does not average to south.
   for (FigureAbove& f : out.figures) {
