@@ -18,6 +18,10 @@ struct Bound {
 };
 constexpr Bound PlanetBounds[] = {{0, 0, 0},   {4, 1, 300},   {5, 1, 800},       {6, 1, 1000},  {17, 1, 7700},
                                   {71, 5, 76000}, {81, 13, 267000}, {86, 7, 712000}, {11, 1, 253000}};
+// The speed of light in AU a day for the bounds' light-time term, with the
+// astronomical unit of 149,597,870.691 km that the bounds were first
+// published with; ERFA_DC (the 2012 unit) differs from it by 6e-11 of
+// itself, which would move the last printed digits of the bounds.
 constexpr double LightAuPerDay = 173.1446326846693;
 
 // The Earth's heliocentric position and velocity at tt (Julian day, TT).

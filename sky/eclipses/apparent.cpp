@@ -11,33 +11,6 @@
 namespace orbitas {
 namespace {
 
-
-Vector Scaled(const Vector& v, double k) { return {v[0] * k, v[1] * k, v[2] * k}; }
-
-// The matrix from the J2000 (GCRS) frame to the Earth's (ITRS) at an
-// instant: IAU 2000B precession-nutation at TT, the Earth's rotation angle
-// at UT (as UT1), no polar motion. The
-// celestial-to-intermediate part moves by less than a metre on the ground
-// in an hour (its fastest nutation term, 0.2" over 5.5 days): it is kept
-// for the hour, and only the Earth's rotation angle is computed anew.
-void CelestialToTerrestrial(const Instant& at, double matrix[3][3]) {
-  constexpr double HoursPerDay = 24;
-  thread_local double hour = std::nan("");
-  thread_local double celestialToIntermediate[3][3], polarMotion[3][3];
-  const double thisHour = std::floor(at.ut * HoursPerDay);
-  if (thisHour != hour) {
-    hour = thisHour;
-    const double tt = Instant::FromUt((thisHour + 0.5) / HoursPerDay).tt;
-    eraC2i00b(tt, 0.0, celestialToIntermediate);
-    eraPom00(0.0, 0.0, eraSp00(tt, 0.0), polarMotion);
-  }
-  eraC2tcio(celestialToIntermediate, eraEra00(at.ut, 0.0), polarMotion, matrix);
-}
-
-}  // namespace
-
-namespace {
-
 // A body's state between nodes at whole multiples of step (days): a cubic
 // (Hermite) through the positions and velocities at the two nodes around
 // an instant. The searches ask for thousands of instants close together,
@@ -152,63 +125,5 @@ Vector QuickApparentGeocentric(Body body, const Instant& at) {
 Vector BarycentricApparent(Body body, const Instant& at) {
   return Apparent(Geocentric(body, at, *ReferenceBarycentreState(at)));
 }
-
-Vector PlaceVector(const Place& place, const Instant& at) {
-  double terrestrial[3], matrix[3][3], celestial[3];
-  eraGd2gc(1, place.longitude / DegreesPerRadian, place.latitude / DegreesPerRadian, 0.0, terrestrial);
-  CelestialToTerrestrial(at, matrix);
-  eraTrxp(matrix, terrestrial, celestial);
-  return Scaled({celestial[0], celestial[1], celestial[2]}, 0.001);
-}
-
-GroundPoint GroundOf(const Vector& point, const Instant& at) {
-  double matrix[3][3], celestial[3] = {point[0] * 1000, point[1] * 1000, point[2] * 1000}, terrestrial[3];
-  CelestialToTerrestrial(at, matrix);
-  eraRxp(matrix, celestial, terrestrial);
-  double longitude = 0, latitude = 0, height = 0;
-  eraGc2gd(1, terrestrial, &longitude, &latitude, &height);
-  return {latitude * DegreesPerRadian, longitude * DegreesPerRadian};
-}
-
-bool FirstHit(const Vector& point, const Vector& direction, const Instant& at, Hit& hit) {
-  double matrix[3][3];
-  CelestialToTerrestrial(at, matrix);
-  double p[3] = {point[0], point[1], point[2]}, d[3] = {direction[0], direction[1], direction[2]}, pt[3], dt[3];
-  eraRxp(matrix, p, pt);
-  eraRxp(matrix, d, dt);
-  // The ellipsoid made a sphere by stretching z.
-  const double stretch = 1 / (1 - EarthFlattening);
-  const double ps[3] = {pt[0], pt[1], pt[2] * stretch}, ds[3] = {dt[0], dt[1], dt[2] * stretch};
-  const double a = ds[0] * ds[0] + ds[1] * ds[1] + ds[2] * ds[2];
-  const double b = 2 * (ps[0] * ds[0] + ps[1] * ds[1] + ps[2] * ds[2]);
-  const double c = ps[0] * ps[0] + ps[1] * ps[1] + ps[2] * ps[2] - EarthRadiusKm * EarthRadiusKm;
-  const double discriminant = b * b - 4 * a * c;
-  if (discriminant < 0) return false;
-  const double t = (-b - std::sqrt(discriminant)) / (2 * a);
-  hit.point = {point[0] + t * direction[0], point[1] + t * direction[1], point[2] + t * direction[2]};
-  hit.ground = GroundOf(hit.point, at);
-  return true;
-}
-
-Vector NorthPole(const Instant& at) {
-  double matrix[3][3];
-  CelestialToTerrestrial(at, matrix);
-  return {matrix[2][0], matrix[2][1], matrix[2][2]};
-}
-
-AltitudeAzimuth HorizonOf(const Place& place, const Instant& at, const Vector& fromPlace) {
-  double matrix[3][3], celestial[3] = {fromPlace[0], fromPlace[1], fromPlace[2]}, v[3];
-  CelestialToTerrestrial(at, matrix);
-  eraRxp(matrix, celestial, v);
-  const double phi = place.latitude / DegreesPerRadian, lambda = place.longitude / DegreesPerRadian;
-  const double east = -std::sin(lambda) * v[0] + std::cos(lambda) * v[1];
-  const double north = -std::sin(phi) * std::cos(lambda) * v[0] - std::sin(phi) * std::sin(lambda) * v[1] +
-                       std::cos(phi) * v[2];
-  const double up = std::cos(phi) * std::cos(lambda) * v[0] + std::cos(phi) * std::sin(lambda) * v[1] +
-                    std::sin(phi) * v[2];
-  return {std::atan2(up, std::hypot(east, north)) * DegreesPerRadian, Degrees360(std::atan2(east, north) * DegreesPerRadian)};
-}
-
-double Semidiameter(double radius, double distance) { return std::asin(radius / distance); }
 
 }  // namespace orbitas

@@ -4,6 +4,8 @@
 
 #include "runtime/angle_units.h"
 #include "sky/eclipses/apparent.h"
+#include "sky/eclipses/earth_turning.h"
+#include "sky/eclipses/radii.h"
 #include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"
 

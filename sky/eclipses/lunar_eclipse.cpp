@@ -2,6 +2,8 @@
 
 #include "calendar/delta_t.h"
 #include "sky/eclipses/apparent.h"
+#include "sky/eclipses/earth_turning.h"
+#include "sky/eclipses/radii.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
 #include "sky/eclipses/shadow.h"

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "sky/eclipses/apparent.h"
+#include "sky/eclipses/earth_turning.h"
+#include "sky/eclipses/radii.h"
 #include "sky/eclipses/lunation.h"
 #include "sky/search/toolkit.h"
 

@@ -16,6 +16,7 @@ inline double Dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] 
 inline double Norm(const Vector& a) { return std::sqrt(Dot(a, a)); }
 inline Vector Minus(const Vector& a, const Vector& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 inline Vector Negated(const Vector& a) { return {-a[0], -a[1], -a[2]}; }
+inline Vector Scaled(const Vector& v, double k) { return {v[0] * k, v[1] * k, v[2] * k}; }
 
 // The angle between two vectors, degrees, 0..180. Raises nothing.
 inline double AngleBetween(const Vector& a, const Vector& b) {

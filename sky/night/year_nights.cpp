@@ -15,7 +15,7 @@ namespace {
 
 // Half-hour samples, each change of sign narrowed to half a minute.
 constexpr int Samples = 48;
-constexpr double Precision = 30.0 / 86400.0;
+constexpr double Precision = 30.0 / SecondsPerDay;
 
 template <typename Horizon>
 BodyCrossings Crossings(Horizon&& horizon, double start, double end, double limit) {

@@ -62,7 +62,7 @@ CONTACT_NAMES = re.compile(r'"(P[14]|U[1-4]|C[1-4]|T[1-4]|maximum|Máximo)(?:"| 
 CONTACT_NAMES_PLACE = "session/names.cpp"
 # The rooms of the sky whose times are instants on a named scale: no
 # parameter there is a bare double time.
-INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h"}
+INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)

@@ -1,0 +1,45 @@
+#pragma once
+// The Earth's turning for eclipses and transits: IAU 2000B precession and
+// nutation at TT with the rotation angle at UT (taken as UT1), no polar
+// motion, which puts a place in the J2000 frame, a point of that frame on
+// the map, and a direction on a place's horizon.
+#include "sky/frames/instant.h"
+#include "sky/frames/place.h"
+#include "sky/frames/vector.h"
+
+namespace orbitas {
+
+// The place on the WGS84 ellipsoid (at sea level) at the instant, km,
+// geocentric, J2000 mean equator. Raises nothing.
+Vector PlaceVector(const Place& place, const Instant& at);
+
+struct GroundPoint {
+  double latitude, longitude;  // degrees, geodetic, north and east positive
+};
+
+// Where the line from point along direction (both km, geocentric J2000)
+// first meets the ellipsoid at the instant; none when it misses.
+// Raises nothing.
+struct Hit {
+  Vector point;        // km, geocentric J2000
+  GroundPoint ground;
+};
+bool FirstHit(const Vector& point, const Vector& direction, const Instant& at, Hit& hit);
+
+// The map position of a geocentric point (km, J2000) at the instant,
+// projected along the radius to the ellipsoid. Raises nothing.
+GroundPoint GroundOf(const Vector& point, const Instant& at);
+
+// The unit vector towards the Earth's north pole of date at the instant,
+// in the J2000 frame. Raises nothing.
+Vector NorthPole(const Instant& at);
+
+// The altitude and azimuth (degrees, geometric; azimuth from north through
+// east) of a direction seen from place at the instant, given as a J2000
+// vector from the place. Raises nothing.
+struct AltitudeAzimuth {
+  double altitude, azimuth;
+};
+AltitudeAzimuth HorizonOf(const Place& place, const Instant& at, const Vector& fromPlace);
+
+}  // namespace orbitas
