@@ -334,24 +334,11 @@ int RunChart(const Arguments& args, Output& out) {
 // the place's showers, and the night of each month's 15th.
 std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const YearChart& chart,
                                           std::string_view separator) {
-  CivilTime first, next;
-  first.year = args.year, next.year = args.year + 1;
-  std::vector<YearEvent> events;
-  orbitas::RunPhenomena(BodiesOf({1, 2, 4, 5, 6}), true, false, 1.0, JulianDayFromUnixSeconds(args.zone.UtcOf(first)),
-                        JulianDayFromUnixSeconds(args.zone.UtcOf(next)), args.place, args.zone,
-                        [&](const YearEvent& e) { events.push_back(e); }, {});
+  const AlmanacYear almanac = RunAlmanacYear(*args.place, args.zone, args.year);
   std::vector<report::NightReport> nights;
-  NightLimits limits;
-  limits.instrument = Instrument::Eye;
-  for (int month = 1; month <= 12; ++month) {
-    CivilTime fifteenth = first;
-    fifteenth.month = month, fifteenth.day = 15;
-    const LocalDay day = LocalDayOf(fifteenth, args.zone, 12);
-    nights.push_back({day.date, &args.zone, &*args.place, limits,
-                      RunPlanetsNight(BodiesOf({1, 2, 4, 5, 6}), *args.place, day, limits), {}, {}});
-  }
+  for (const AlmanacNight& n : almanac.nights) nights.push_back({n.day.date, &args.zone, &*args.place, n.limits, n.night, {}, {}});
   std::vector<pictures::PdfPage> pages;
-  for (const AlmanacPage& page : report::AlmanacMonths(chart, events, nights, args.zone, args.year, separator)) {
+  for (const AlmanacPage& page : report::AlmanacMonths(chart, almanac.events, nights, args.zone, args.year, separator)) {
     pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
   }
   return pages;

@@ -192,4 +192,23 @@ std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Pla
   return Seen(*event, place);
 }
 
+AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year) {
+  const std::vector<Body> planets = BodiesOf({1, 2, 4, 5, 6});
+  CivilTime first, next;
+  first.year = year, next.year = year + 1;
+  AlmanacYear almanac;
+  RunPhenomena(planets, true, false, 1.0, JulianDayFromUnixSeconds(zone.UtcOf(first)),
+               JulianDayFromUnixSeconds(zone.UtcOf(next)), place, zone,
+               [&](const YearEvent& e) { almanac.events.push_back(e); }, {});
+  NightLimits limits;
+  limits.instrument = Instrument::Eye;
+  for (int month = 1; month <= 12; ++month) {
+    CivilTime fifteenth = first;
+    fifteenth.month = month, fifteenth.day = 15;
+    const LocalDay day = LocalDayOf(fifteenth, zone, 12);
+    almanac.nights.push_back({day, limits, RunPlanetsNight(planets, place, day, limits)});
+  }
+  return almanac;
+}
+
 }  // namespace orbitas

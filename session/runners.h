@@ -122,4 +122,20 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
 
+// What the almanac of a year prints beside its chart, from place in zone:
+// the year's events (the five bright planets', the Sun's and the Moon's,
+// the eclipses and the place's showers) and the night of each month's
+// 15th as the eye sees it (the Sun, the Moon and those planets). Raises
+// the method's run-time errors.
+struct AlmanacNight {
+  LocalDay day;
+  NightLimits limits;
+  Night night;
+};
+struct AlmanacYear {
+  std::vector<YearEvent> events;
+  std::vector<AlmanacNight> nights;  // January to December
+};
+AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year);
+
 }  // namespace orbitas
