@@ -10,6 +10,8 @@ namespace {
 
 // "Coordenadas heliocéntricas de " and the name, made in place.
 void SetHeading(LabelTexts& labels, ResultLabel label, std::string_view heading, std::string_view name) {
+  // A table's rows leave the headings out: nothing to make.
+  if (!labels.Wanted(label)) return labels.Set(label, {});
   char text[LabelTexts::Capacity];
   heading.copy(text, heading.size());
   name.copy(text + heading.size(), name.size());

@@ -37,9 +37,10 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
   s.radiantAltitude = radiant.altitude;
   // The reference's Sun, once: the activity, the Moon's light and the
   // Sun's height all need it.
-  const Vector sun = *ReferenceGeocentric(Body::Sun, Instant::FromUt(julianDay));
+  const Instant at = Instant::FromUt(julianDay);
+  const Vector sun = *ReferenceGeocentric(Body::Sun, at);
   s.zhrNow = ZhrAt(shower, SolarLongitudeOf(sun));
-  const MoonSky moon = MoonFrom(place, Instant::FromUt(julianDay));
+  const MoonSky moon = MoonFrom(place, at);
   s.moonUp = moon.horizon.altitude > MoonHorizonAltitude(moon.semidiameter);
   s.moonIlluminated = MoonIlluminated(moon.geocentric, sun);
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
