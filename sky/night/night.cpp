@@ -120,6 +120,43 @@ double DarkestInstant(const ElementsTable& elements, const Place& place, double 
   return FindMaximum(depth, start, end, BestSamples);
 }
 
+namespace {
+
+// The visible interval where the planet stands highest and the instant it
+// is highest there; none, and the night's middle, when there is none.
+template <typename Altitude>
+std::pair<std::optional<Interval>, double> HighestVisible(Altitude&& altitude, const std::vector<Interval>& visible,
+                                                          double middle) {
+  double bestTime = middle, bestAltitude = -90;
+  std::optional<Interval> chosen;
+  for (const Interval& v : visible) {
+    const double t = FindMaximum(altitude, v.from, v.to, BestSamples);
+    const double a = altitude(t);
+    if (!chosen || a > bestAltitude) chosen = v, bestTime = t, bestAltitude = a;
+  }
+  return {chosen, bestTime};
+}
+
+// Why a planet with no visible interval has none: no darkness at all, too
+// near the Sun (high only by day), or too low while it is dark, with how
+// near it comes to the altitude limit then.
+template <typename Altitude>
+void SayWhyNotVisible(PlanetNight& p, const DarkSky& dark, Altitude&& altitude, bool highByDay) {
+  if (dark.intervals.empty()) {
+    p.miss = PlanetMiss::NoDarkness;
+    return;
+  }
+  double highestDark = -90;
+  for (const Interval& d : dark.intervals) {
+    highestDark = std::max(highestDark, altitude(FindMaximum(altitude, d.from, d.to, BestSamples)));
+  }
+  p.margin = highestDark - dark.limits.planetAltitude;
+  p.verdictWithinError = p.error.Covers(*p.margin);
+  p.miss = highByDay && p.aspect.elongation < NearTheSunDegrees ? PlanetMiss::TooNearTheSun : PlanetMiss::TooLow;
+}
+
+}  // namespace
+
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark) {
   PlanetNight p;
   p.body = body;
@@ -128,14 +165,7 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
   auto sunAltitude = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd).altitude; };
   auto below = [&](double jd) { return dark.limits.sunAltitude - sunAltitude(jd); };
   const std::vector<Interval> highIntervals = PositiveIntervals(high, dark.start, dark.end);
-  // The visible interval where the planet stands highest.
-  double bestTime = dark.middle, bestAltitude = -90;
-  std::optional<Interval> chosen;
-  for (const Interval& v : Intersect(dark.intervals, highIntervals)) {
-    const double t = FindMaximum(altitude, v.from, v.to, BestSamples);
-    const double a = altitude(t);
-    if (!chosen || a > bestAltitude) chosen = v, bestTime = t, bestAltitude = a;
-  }
+  const auto [chosen, bestTime] = HighestVisible(altitude, Intersect(dark.intervals, highIntervals), dark.middle);
   const EquatorialCoordinates eq = MethodEquatorial(elements, body, bestTime);
   p.error = MethodError(body, Instant::FromUt(bestTime), eq);
   p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, bestTime),
@@ -154,18 +184,8 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     p.visibleTo = endOf(chosen->to, !(chosen->to < dark.end));
     const HorizonCoordinates h = MethodHorizon(elements, body, place, bestTime);
     p.best = BestView{bestTime, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
-  } else if (dark.intervals.empty()) {
-    p.miss = PlanetMiss::NoDarkness;
   } else {
-    // How high it gets while it is dark: the margin of TooLow.
-    double highestDark = -90;
-    for (const Interval& d : dark.intervals) {
-      highestDark = std::max(highestDark, altitude(FindMaximum(altitude, d.from, d.to, BestSamples)));
-    }
-    p.margin = highestDark - dark.limits.planetAltitude;
-    p.verdictWithinError = p.error.Covers(*p.margin);
-    const bool highByDay = !highIntervals.empty();
-    p.miss = highByDay && p.aspect.elongation < NearTheSunDegrees ? PlanetMiss::TooNearTheSun : PlanetMiss::TooLow;
+    SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
   }
   p.instrument = InstrumentFor(p.aspect.magnitude);
   if (p.best && p.instrument > dark.limits.instrument) {
