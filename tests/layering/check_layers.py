@@ -64,6 +64,11 @@ CONTACT_NAMES_PLACE = "session/names.cpp"
 # parameter there is a bare double time.
 INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
+# The sky's types that cli/ may name: the request's own parameters (a
+# place, an instrument, the night's limits, a body). Every other type of
+# sky/ reaches the command line only through session/ and report/.
+CLI_MAY_NAME = {"Place", "Instrument", "NightLimits", "Body"}
+SKY_TYPE = re.compile(r"^\s*(?:struct|class|enum class|enum|using)\s+([A-Z]\w*)", re.M)
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
@@ -82,8 +87,18 @@ def folder_of(path):
     return "/".join(parts[:2]) if parts[0] == "sky" and len(parts) > 2 else parts[0]
 
 
+def sky_types(top):
+    names = set()
+    for folder in SKY:
+        for path in sources(top, folder):
+            if path.endswith(".h"):
+                names.update(SKY_TYPE.findall(open(path, encoding="utf-8").read()))
+    return names - CLI_MAY_NAME
+
+
 def check(top):
     faults = []
+    sky_names = sky_types(top)
     for folder, allowed in BELOW.items():
         for path in sources(top, folder):
             text = open(path, encoding="utf-8").read()
@@ -115,6 +130,12 @@ def check(top):
                 code = re.sub(r"//[^\n]*", "", text)
                 for word in re.findall(r"\b(Transit|SolarEclipse|LunarEclipse|EclipseEvent|BodyFromNumber)\b", code):
                     faults.append(f"{where}: cli/ decides on the sky's {word}")
+                # A type named as a type: not a member (Command::Night), not
+                # a function of the same name (Night(g)).
+                declared = re.sub(r"enum\s+class\s+\w+\s*\{[^}]*\}", "", code)  # its own enumerators
+                for word in re.findall(r"(?<![:.>\w])([A-Z]\w*)\b(?!\s*\(|::)", declared):
+                    if word in sky_names:
+                        faults.append(f"{where}: cli/ names the sky's type {word}")
             if folder.startswith("sky/"):
                 code = re.sub(r"//[^\n]*", "", re.sub(r"^\s*#\s*include[^\n]*", "", text, flags=re.M))
                 for literal in LITERAL.findall(code):
@@ -154,7 +175,8 @@ def self_test(top):
                   ("calendar/time_zone.cpp", 'void F() { std::getenv("TZ"); }\n'),
                   ("pictures/eclipse_picture.cpp", 'bool Filled(const EclipseMark& m) { return m.name == "Máximo"; }\n'),
                   ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n'),
-                  ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n")]
+                  ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n"),
+                  ("cli/output.cpp", "int Planets(const Night& night) { return 0; }\n")]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)
