@@ -31,7 +31,7 @@ std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZon
 std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
   const ShowerPeak& p = seen.peak;
   const MeteorShower& s = *p.shower;
-  const Radiant radiant = RadiantAt(s, p.time);
+  const Radiant radiant = RadiantAt(s, Instant::FromUt(p.time));
   return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time))) +
          ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(p.time))) + ", \"julianDay\": " + JsonNumber(p.time) +
          ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ".")) +

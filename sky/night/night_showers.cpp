@@ -31,13 +31,13 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double juli
   ShowerNight s;
   s.shower = &shower;
   s.bestTime = julianDay;
-  const Radiant r = RadiantAt(shower, julianDay);
+  const Instant at = Instant::FromUt(julianDay);
+  const Radiant r = RadiantAt(shower, at);
   const HorizonCoordinates radiant =
       ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
   s.radiantAltitude = radiant.altitude;
   // The reference's Sun, once: the activity, the Moon's light and the
   // Sun's height all need it.
-  const Instant at = Instant::FromUt(julianDay);
   const Vector sun = *ReferenceGeocentric(Body::Sun, at);
   s.zhrNow = ZhrAt(shower, SolarLongitudeOf(sun));
   const MoonSky moon = MoonFrom(place, at);
@@ -63,7 +63,7 @@ std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector
                                            double middle, double darkest, const MeteorShower* only) {
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
-    if ((only && &shower != only) || !ShowerActive(shower, middle)) continue;
+    if ((only && &shower != only) || !ShowerActive(shower, Instant::FromUt(middle))) continue;
     auto rate = [&](double jd) { return ShowerAt(shower, place, jd).hourlyRate; };
     ShowerNight best = ShowerAt(shower, place, darkest);
     best.darkestHour = astronomicalDark.empty();

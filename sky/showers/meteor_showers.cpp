@@ -23,7 +23,7 @@ constexpr double PeakPrecision = 1e-6;
 
 // The days by which the Sun's longitude runs ahead of target at jd:
 // positive after, negative before, within half a year.
-double DaysPast(double target, double jd) { return Wrapped(SolarLongitude(jd) - target) / DegreesPerDay; }
+double DaysPast(double target, const Instant& at) { return Wrapped(SolarLongitude(at) - target) / DegreesPerDay; }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ const std::vector<MeteorShower>& MeteorShowers() {
   return showers;
 }
 
-double SolarLongitude(double julianDay) { return SolarLongitudeOf(*ReferenceGeocentric(Body::Sun, Instant::FromUt(julianDay))); }
+double SolarLongitude(const Instant& at) { return SolarLongitudeOf(*ReferenceGeocentric(Body::Sun, at)); }
 
 double SolarLongitudeOf(const Vector& sunGeocentric) { return Degrees360(J2000EclipticLongitude(sunGeocentric)); }
 
@@ -43,9 +43,9 @@ void FindShowerPeaks(double start, double end, const std::function<void(const Sh
   for (const MeteorShower& shower : MeteorShowers()) {
     // The first passage of the Sun through the peak's longitude from a
     // year before start, then one a year.
-    double guess = start - DaysPast(shower.peak, start);
+    double guess = start - DaysPast(shower.peak, Instant::FromUt(start));
     for (; guess < end + 1; guess += TropicalYear) {
-      auto past = [&](double jd) { return Wrapped(SolarLongitude(jd) - shower.peak); };
+      auto past = [&](double jd) { return Wrapped(SolarLongitude(Instant::FromUt(jd)) - shower.peak); };
       // The mean rate misses the passage by up to some three days (the Sun
       // runs faster near perihelion, and its longitude here is J2000's, a
       // sidereal year's): the bracket is widened until it holds it.
@@ -75,13 +75,13 @@ double ZhrAt(const MeteorShower& shower, double solarLongitude) {
   return shower.zhr * std::pow(10.0, -slope * std::fabs(offset));
 }
 
-bool ShowerActive(const MeteorShower& shower, double julianDay) {
-  const double sun = SolarLongitude(julianDay);
+bool ShowerActive(const MeteorShower& shower, const Instant& at) {
+  const double sun = SolarLongitude(at);
   return shower.start <= shower.end ? sun >= shower.start && sun <= shower.end : sun >= shower.start || sun <= shower.end;
 }
 
-Radiant RadiantAt(const MeteorShower& shower, double julianDay) {
-  const double days = DaysPast(shower.peak, julianDay);
+Radiant RadiantAt(const MeteorShower& shower, const Instant& at) {
+  const double days = DaysPast(shower.peak, at);
   const double ra = Degrees360(shower.rightAscension + shower.driftRightAscension * days);
   return {ra, std::clamp(shower.declination + shower.driftDeclination * days, -90.0, 90.0)};
 }

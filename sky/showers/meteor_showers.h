@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 
@@ -27,9 +28,9 @@ struct MeteorShower {
 // The working list, in order of peak through the year from January.
 const std::vector<MeteorShower>& MeteorShowers();
 
-// The J2000 ecliptic longitude of the reference's Sun at julianDay (UT),
+// The J2000 ecliptic longitude of the reference's Sun at the instant,
 // degrees, 0..360. Raises nothing.
-double SolarLongitude(double julianDay);
+double SolarLongitude(const Instant& at);
 
 // The same for the reference's geocentric Sun already at hand (AU, J2000
 // equatorial). Raises nothing.
@@ -52,14 +53,14 @@ void FindShowerPeaks(double start, double end, const std::function<void(const Sh
 // ZHR of 2 at the start and at the end of its activity. Raises nothing.
 double ZhrAt(const MeteorShower& shower, double solarLongitude);
 
-// Whether shower is active at julianDay: the Sun between its start and end.
-bool ShowerActive(const MeteorShower& shower, double julianDay);
+// Whether shower is active at the instant: the Sun between its start and end.
+bool ShowerActive(const MeteorShower& shower, const Instant& at);
 
-// The radiant of shower at julianDay (J2000 degrees), moved from the peak's
+// The radiant of shower at the instant (J2000 degrees), moved from the peak's
 // by the daily drift.
 struct Radiant {
   double rightAscension, declination;
 };
-Radiant RadiantAt(const MeteorShower& shower, double julianDay);
+Radiant RadiantAt(const MeteorShower& shower, const Instant& at);
 
 }  // namespace orbitas
