@@ -151,6 +151,30 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Bod
   return picture;
 }
 
+namespace {
+
+// The stars and figures of the dome: in daylight none; in twilight those
+// brighter than the naked eye's limit in the sky's brightness then; the
+// figures once the stars that draw them can be seen.
+void AddStars(SkyDome& dome, const Place& place, double jd, double magnitudeLimit) {
+  const SkyLight light = LightOf(dome.sunAltitude);
+  const double visible =
+      light == SkyLight::Day     ? -30.0
+      : light != SkyLight::Night ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
+                                 : 99.0;
+  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, std::min(magnitudeLimit, visible));
+  constexpr double FiguresFromMagnitude = 3.0;
+  for (const StarAbove& s : stars.stars) {
+    dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
+                          s.star->colourIndex, s.altitude, s.azimuth});
+  }
+  for (const FigureAbove& f : visible < FiguresFromMagnitude ? std::vector<FigureAbove>{} : stars.figures) {
+    dome.figures.push_back({std::string(ConstellationName(f.constellation)), f.lines, f.labelAltitude, f.labelAzimuth});
+  }
+}
+
+}  // namespace
+
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
                   const TimeZone& zone, double magnitudeLimit) {
   const double jd = outcome.julianDay;
@@ -173,24 +197,8 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
                            sky.moon->waxing});
   }
   dome.ecliptic = sky.ecliptic;
-  // In daylight no star shows; in twilight they come out by the sky's
-  // brightness: only those brighter than the naked eye's limit then.
   if (sky.sun) dome.sunAltitude = sky.sun->altitude;
-  const double visible =
-      dome.sunAltitude > SunsetAltitude ? -30.0
-      : dome.sunAltitude > AstronomicalTwilight
-          ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
-          : 99.0;
-  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, std::min(magnitudeLimit, visible));
-  // The figures once the stars that draw them can be seen.
-  constexpr double FiguresFromMagnitude = 3.0;
-  for (const StarAbove& s : stars.stars) {
-    dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
-                          s.star->colourIndex, s.altitude, s.azimuth});
-  }
-  for (const FigureAbove& f : visible < FiguresFromMagnitude ? std::vector<FigureAbove>{} : stars.figures) {
-    dome.figures.push_back({std::string(ConstellationName(f.constellation)), f.lines, f.labelAltitude, f.labelAzimuth});
-  }
+  AddStars(dome, place, jd, magnitudeLimit);
   for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));
   return dome;
 }

@@ -118,6 +118,24 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
   return a;
 }
 
+namespace {
+
+// Hands over the pending events listed before `before`, in the order of
+// their listed instants, and keeps the rest. An event is in [start, end)
+// by the instant it is listed at: one the method found inside it whose
+// true instant falls outside is left out.
+void HandOver(std::vector<YearEvent>& pending, double before, double start, double end,
+              const std::function<void(const YearEvent&)>& each) {
+  std::stable_sort(pending.begin(), pending.end(), [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
+  const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e) >= before; });
+  for (auto e = pending.begin(); e != kept; ++e) {
+    if (TimeOf(*e) >= start && TimeOf(*e) < end) each(*e);
+  }
+  pending.erase(pending.begin(), kept);
+}
+
+}  // namespace
+
 void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
                   const std::optional<Place>& place, const TimeZone& zone,
                   const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
@@ -135,17 +153,7 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
   constexpr double Holdback = 366.0;  // days
   std::vector<YearEvent> pending;
   double from = start;
-  auto handOver = [&](double before) {
-    std::stable_sort(pending.begin(), pending.end(),
-                     [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
-    const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e) >= before; });
-    // An event is in the range by the instant it is listed at: one the
-    // method found inside it whose true instant falls outside is left out.
-    for (auto e = pending.begin(); e != kept; ++e) {
-      if (TimeOf(*e) >= start && TimeOf(*e) < end) each(*e);
-    }
-    pending.erase(pending.begin(), kept);
-  };
+  auto handOver = [&](double before) { HandOver(pending, before, start, end, each); };
   auto flush = [&](double upTo) {
     if (sunAndMoon) {
       FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });

@@ -50,6 +50,20 @@ ContactList TransitContacts(Body planet, double greatest) {
   return found;
 }
 
+// The transit whose planet passes nearest the Sun's centre at greatest,
+// if the discs touch then at all.
+std::optional<Transit> TransitAt(Body planet, double greatest) {
+  const Passage c = PassageAt(planet, greatest);
+  if (!c.inFront || c.distance >= c.sun + c.planet) return std::nullopt;
+  Transit t;
+  t.body = planet;
+  t.greatest = greatest;
+  t.separation = c.distance * DegreesPerRadian * 3600;
+  t.contacts = TransitContacts(planet, greatest);
+  t.deltaT = DeltaTSeconds(greatest);
+  return t;
+}
+
 }  // namespace
 
 std::optional<Transit> NextTransit(Body planet, double after, double within) {
@@ -81,15 +95,8 @@ std::optional<Transit> NextTransit(Body planet, double after, double within) {
     }
     const double greatest = BrentMinimum([&](double t) { return PassageAt(planet, t).distance; },
                                           rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
-    const Passage c = PassageAt(planet, greatest);
-    if (greatest > after && c.inFront && c.distance < c.sun + c.planet) {
-      Transit t;
-      t.body = planet;
-      t.greatest = greatest;
-      t.separation = c.distance * DegreesPerRadian * 3600;
-      t.contacts = TransitContacts(planet, greatest);
-      t.deltaT = DeltaTSeconds(greatest);
-      return t;
+    if (greatest > after) {
+      if (std::optional<Transit> t = TransitAt(planet, greatest)) return t;
     }
     jd = greatest + 3;  // past this passage
   }
