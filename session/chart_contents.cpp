@@ -30,6 +30,21 @@ std::string GridLabel(const ChartGridLine& line) {
   return (degrees > 0 ? "+" : "") + std::to_string(degrees) + "°";
 }
 
+// The catalogue stops at the 8th magnitude: a fainter planet (Pluto 14.5)
+// is said to be beyond its stars; nothing for a planet among them.
+std::string BeyondTheStars(const ElementsTable& elements, Body body, double jd, std::string_view separator) {
+  double faintest = 0;
+  for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
+  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, jd),
+                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), jd)
+                               .magnitude;
+  if (magnitude <= faintest) return "";
+  return std::string(SpanishName(body)) + " (magnitud " + Format(magnitude, "#0.0", separator) +
+         ") es más débil que las estrellas de esta carta (hasta la " + Format(faintest, "#0.0", separator) + "): " +
+         (InstrumentFor(magnitude) == Instrument::Binoculars ? "hacen falta prismáticos" : "hace falta un telescopio") +
+         " y una carta más profunda";
+}
+
 }  // namespace
 
 FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, double jd, double field,
@@ -58,21 +73,7 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   for (const ChartPathPoint& p : chart.path)
     picture.tickDates.push_back(p.tick ? Minute(zone, p.julianDay).substr(5, 5) : "");
   for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
-  // The catalogue stops near magnitude 6: a fainter planet (Neptune 7.7,
-  // Pluto 14.5) is said to be beyond its stars.
-  double faintest = 0;
-  for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
-  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, jd),
-                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), jd)
-                               .magnitude;
-  if (magnitude > faintest) {
-    picture.beyondStars = name + " (magnitud " + Format(magnitude, "#0.0", separator) +
-                          ") es más débil que las estrellas de esta carta (hasta la " +
-                          Format(faintest, "#0.0", separator) + "): " +
-                          (InstrumentFor(magnitude) == Instrument::Binoculars ? "hacen falta prismáticos"
-                                                                              : "hace falta un telescopio") +
-                          " y una carta más profunda";
-  }
+  picture.beyondStars = BeyondTheStars(elements, body, jd, separator);
   if (chart.altitude) {
     picture.horizon = "altura " + Format(*chart.altitude, "#0.0", separator) + "°, acimut " +
                       Format(*chart.azimuth, "#0.0", separator) + "°";

@@ -157,6 +157,26 @@ std::string PlaceWords(const Place& place) {
   return place.name.empty() ? place.text : place.name + (place.country.empty() ? "" : " (" + place.country + ")");
 }
 
+// A night's row (its shades and the Moon's hours) and its points on the
+// planets' curves, in the clock's hours of the evening's zone.
+void AddNight(YearChart& chart, int row, const LocalDay& day, const YearNight& n, const TimeZone& zone) {
+  const Clock clock{zone, day.start};
+  YearRow r;
+  r.date = day.date;
+  for (std::size_t l = 0; l < r.belowSun.size(); ++l) r.belowSun[l] = Below(n, l, clock);
+  r.moonlit = Moonlit(n, r.belowSun[0], clock);
+  r.moonIlluminated = n.moonIlluminated;
+  chart.rows.push_back(std::move(r));
+  for (std::size_t p = 0; p < ChartPlanets.size(); ++p) {
+    const bool glare = n.elongations[p] < GlareDegrees;
+    const BodyCrossings& c = n.planets[p];
+    const std::optional<double> times[] = {c.rise, c.transit, c.set};
+    for (int k = 0; k < 3; ++k) {
+      Extend(chart.curves[p * 3 + k], row, times[k] ? std::optional<double>(clock(*times[k])) : std::nullopt, glare);
+    }
+  }
+}
+
 }  // namespace
 
 YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year) {
@@ -180,21 +200,7 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     const YearNight n = ComputeYearNight(elements, place, day.start, day.end, ChartPlanets);
     starts.push_back(day.start);
     longitudes.push_back(n.moonLongitudeFromSun);
-    const Clock clock{zone, day.start};
-    YearRow r;
-    r.date = day.date;
-    for (std::size_t l = 0; l < r.belowSun.size(); ++l) r.belowSun[l] = Below(n, l, clock);
-    r.moonlit = Moonlit(n, r.belowSun[0], clock);
-    r.moonIlluminated = n.moonIlluminated;
-    chart.rows.push_back(std::move(r));
-    for (std::size_t p = 0; p < ChartPlanets.size(); ++p) {
-      const bool glare = n.elongations[p] < GlareDegrees;
-      const BodyCrossings& c = n.planets[p];
-      const std::optional<double> times[] = {c.rise, c.transit, c.set};
-      for (int k = 0; k < 3; ++k) {
-        Extend(chart.curves[p * 3 + k], row, times[k] ? std::optional<double>(clock(*times[k])) : std::nullopt, glare);
-      }
-    }
+    AddNight(chart, row, day, n, zone);
     const long before = zone.OffsetAt(UnixSecondsFromJulianDay(day.start));
     const long after = zone.OffsetAt(UnixSecondsFromJulianDay(day.end));
     if (before != after) {
