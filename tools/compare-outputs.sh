@@ -38,6 +38,9 @@ done <<'CASES'
 --eclipse 2117-12-01 --json
 --eclipse 2028-01-01 --lugar Madrid
 --eclipse 2028-12-20 --lugar Tokyo --dibujo OUT.d.svg
+--eclipse 2027-01-20 --lugar -33.4,-70.6 --json
+--eclipse 2031-11-01 --lugar 5,-80 --json
+--eclipse 2031-11-01 --lugar 5,-80 --dibujo OUT.r.svg
 --fenomenos --desde 2027-01-01 --hasta 2028-01-01 --lugar Madrid --formato json
 --fenomenos --desde 1990-01-01 --hasta 2010-01-01 --formato csv
 --noche 2026-12-07 --lugar Madrid --json
