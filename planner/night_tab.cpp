@@ -84,14 +84,8 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   sorted_ = new QSortFilterProxyModel(this);
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(RowsModel::SortRole);
-  table_ = new QTableView;
-  table_->setModel(sorted_);
-  table_->setSortingEnabled(true);
-  table_->sortByColumn(-1, Qt::AscendingOrder);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"), 9);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setAccessibleName(QStringLiteral("Planetas y lluvias de estrellas de esta noche"));
-  FitColumns(table_, 9);
 
   dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
   slider_ = new QSlider(Qt::Horizontal);

@@ -87,13 +87,7 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
   filter_ = new EventFilter(this);
   filter_->setSourceModel(model_);
   filter_->setSortRole(RowsModel::SortRole);
-  table_ = new QTableView;
-  table_->setModel(filter_);
-  table_->setSortingEnabled(true);
-  table_->sortByColumn(-1, Qt::AscendingOrder);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setAccessibleName(QStringLiteral("Fenómenos del año"));
-  FitColumns(table_, 1);
+  table_ = SortableRowsTable(filter_, QStringLiteral("Fenómenos del año"), 1);
 
   auto* bar = new QHBoxLayout;
   auto* kindLabel = new QLabel(QStringLiteral("&Tipo:"));

@@ -53,6 +53,17 @@ void FitColumns(QTableView* table, int stretch) {
   table->setWordWrap(false);
 }
 
+QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch) {
+  auto* table = new QTableView;
+  table->setModel(model);
+  table->setSortingEnabled(true);
+  table->sortByColumn(-1, Qt::AscendingOrder);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setAccessibleName(accessibleName);
+  FitColumns(table, stretch);
+  return table;
+}
+
 std::string ViewCsv(const QAbstractItemModel& model) {
   std::string csv;
   const auto line = [&](auto cellText) {

@@ -36,6 +36,10 @@ class RowsModel : public QAbstractTableModel {
 // one line a row.
 void FitColumns(QTableView* table, int stretch);
 
+// A table of whole rows over model, sortable by a click on a heading and
+// shown first in the model's order, its columns fitted (FitColumns).
+QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch);
+
 // The rows of model as the view shows them (after sorting and filtering),
 // with its headers, as CSV (RFC 4180, CRLF line ends).
 std::string ViewCsv(const QAbstractItemModel& model);
