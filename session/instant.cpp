@@ -33,7 +33,11 @@ void InstantRunner::EnterJulianDay(double julianDay, InstantOutcome& outcome) {
 
 void InstantRunner::RunPlanet(Int16 body, double julianDay, PlanetOutcome& planet, PlanetRequestStages* stages) {
   planet.body = body;
-  RunPlanetRequest(state_.elements, julianDay, body, separator_, planet.values, planet.labels, stages);
+  const bool earthKnown = earthDay_ && *earthDay_ == julianDay;
+  RunPlanetRequest(state_.elements, julianDay, body, separator_, planet.values, planet.labels, stages,
+                   earthKnown ? &earth_ : nullptr);
+  earth_ = planet.values.earth;
+  earthDay_ = julianDay;
   if (place_) planet.sky = PlanetInSky(julianDay, BodyFromNumber(body).value(), planet.values.equatorial, *place_);
 }
 

@@ -72,11 +72,19 @@ class InstantRunner {
   void RunPlanets(const std::vector<Int16>& bodies, InstantOutcome& outcome);
 
   const ElementsTable& elements() const { return state_.elements; }
-  // The date entry's values, as far as the last entry reached.
-  ProgramState& state() { return state_; }
+  // The date entry's values, as far as the last entry reached. The caller
+  // may change them, so the Earth kept for the next planet is let go.
+  ProgramState& state() {
+    earthDay_.reset();
+    return state_;
+  }
 
  private:
   ProgramState state_;
+  // The Earth's position at *earthDay_, from the last request that
+  // completed: the other planets of one instant share it.
+  HeliocentricPosition earth_{};
+  std::optional<double> earthDay_;
   std::string separator_;
   std::optional<Place> place_;
 };

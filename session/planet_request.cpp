@@ -22,7 +22,8 @@ void SetHeading(LabelTexts& labels, ResultLabel label, std::string_view heading,
 
 void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 body,
                       std::string_view separator, PlanetRequestValues& values,
-                      LabelTexts& labels, PlanetRequestStages* stages) {
+                      LabelTexts& labels, PlanetRequestStages* stages,
+                      const HeliocentricPosition* knownEarth) {
   using L = ResultLabel;
   labels.Clear();
   values.planetNames = BodyNames();
@@ -31,8 +32,10 @@ void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 bod
   const ElementRow planetRow = BodyRow(elements, body);
   values.epochOffset = EpochOffset(elements);
 
-  values.earth = ComputeHeliocentricPosition(earthRow, julianDay, values.epochOffset, elements,
-                                             stages ? &stages->earth : nullptr);
+  values.earth = knownEarth && !stages
+                     ? *knownEarth
+                     : ComputeHeliocentricPosition(earthRow, julianDay, values.epochOffset, elements,
+                                                   stages ? &stages->earth : nullptr);
   labels.SetNumber(L::rhelt, values.earth.radius, separator);
   labels.SetNumber(L::xhelt, values.earth.x, separator);
   labels.SetNumber(L::yhelt, values.earth.y, separator);

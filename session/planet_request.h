@@ -49,9 +49,14 @@ struct PlanetRequestStages {
 // raised it, and labels then holds the texts written before it: none for
 // an invalid body, the Earth's four for a failure of the planet, the
 // heliocentric ones for a failure of the equatorial step. If stages is not
-// null, it receives the Newton steps of both bodies.
+// null, it receives the Newton steps of both bodies. knownEarth, when not
+// null, is the Earth's position this same request made at this julianDay
+// with these elements (a table's other planets at one instant): step 4
+// takes it instead of computing it again, the same bits either way; it is
+// not used when stages asks for the Earth's Newton steps.
 void RunPlanetRequest(const ElementsTable& elements, double julianDay, Int16 body,
                       std::string_view decimalSeparator, PlanetRequestValues& values,
-                      LabelTexts& labels, PlanetRequestStages* stages = nullptr);
+                      LabelTexts& labels, PlanetRequestStages* stages = nullptr,
+                      const HeliocentricPosition* knownEarth = nullptr);
 
 }  // namespace orbitas

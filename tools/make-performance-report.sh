@@ -69,7 +69,9 @@ texto más corto que se vuelve a leer igual (los dígitos de Dragonbox, de las
 cabeceras de libfmt, con la disposición de `std::to_chars`), los segundos se
 redondean con aritmética entera exacta, la fila se arma en un búfer propio sin
 pedir memoria por campo, y las columnas del instante y de la Tierra, iguales
-para los ocho planetas de un instante, se escriben una vez.
+para los ocho planetas de un instante, se escriben una vez. La posición de la
+Tierra también se calcula una vez por instante: los demás planetas de ese
+instante toman la misma, con los mismos bits.
 
 Se midieron y se descartaron por no cambiar nada: calcular una sola vez los
 senos y cosenos de las coordenadas (GCC ya lo hace), y `-fno-trapping-math`.

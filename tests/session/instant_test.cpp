@@ -17,3 +17,32 @@ TEST(TimeZone, ATypedInstantInAZoneIsTheSameUniversalInstant) {
 
 }  // namespace
 }  // namespace orbitas
+
+namespace orbitas {
+namespace {
+
+// The Earth one planet request computed is handed to the next only at the
+// same instant: a runner going back and forth between instants, or asked
+// for the Newton steps, gives what a fresh runner gives, to the bit.
+TEST(InstantRunnerEarth, IsSharedOnlyAtTheSameInstant) {
+  InstantRunner runner(".");
+  const struct { Int16 body; double julianDay; bool stages; } requests[] = {
+      {4, 2451545.0, false}, {5, 2451545.0, false}, {5, 2461000.25, false},
+      {9, 2451545.0, false}, {2, 2451545.0, true},  {1, 2361000.5, false}};
+  for (const auto& r : requests) {
+    PlanetOutcome shared;
+    PlanetRequestStages stages;
+    runner.RunPlanet(r.body, r.julianDay, shared, r.stages ? &stages : nullptr);
+    PlanetOutcome fresh;
+    PlanetRequestStages freshStages;
+    InstantRunner(".").RunPlanet(r.body, r.julianDay, fresh, r.stages ? &freshStages : nullptr);
+    EXPECT_EQ(shared.values.earth.x, fresh.values.earth.x) << r.julianDay;
+    EXPECT_EQ(shared.values.earth.radius, fresh.values.earth.radius) << r.julianDay;
+    EXPECT_EQ(shared.values.equatorial.rightAscensionHours, fresh.values.equatorial.rightAscensionHours);
+    EXPECT_EQ(shared.labels[ResultLabel::xhelt], fresh.labels[ResultLabel::xhelt]);
+    EXPECT_EQ(stages.earth.steps.size(), freshStages.earth.steps.size());
+  }
+}
+
+}  // namespace
+}  // namespace orbitas
