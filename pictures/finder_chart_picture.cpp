@@ -266,7 +266,7 @@ void DrawZenith(SvgWriter& svg, const FinderChartPicture& c, double font, Point 
 std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separator, int width, int height) {
   (void)separator;  // the numbers' texts come with the contents
   const double font = FontSize(std::min(width, height));
-  SvgWriter svg(width, height, "Carta de " + c.heading);
+  SvgWriter svg(width, height, c.title);
   const double side = std::min(width - 8 * font, height - 7.5 * font);
   const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
   svg.Open("titulo", "titulo", "");

@@ -129,13 +129,9 @@ void DrawPanel(SvgWriter& svg, const OrbitPicture& picture, const Panel& panel, 
 
 std::string DrawOrbits(const OrbitPicture& picture, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
-  const std::string title =
-      "Órbitas vistas desde el norte de la eclíptica, " + picture.instant + " (día juliano " + picture.julianDay + ")";
-  SvgWriter svg(width, height, title);
-  svg.Text({font, font * 1.6}, "Órbitas vistas desde el norte de la eclíptica", font * 1.2, "start", InkColour, "titulo",
-           true);
-  svg.Text({font, font * 3.0}, picture.instant + " · día juliano " + picture.julianDay, font, "start", InkColour,
-           "fecha");
+  SvgWriter svg(width, height, picture.title);
+  svg.Text({font, font * 1.6}, picture.heading, font * 1.2, "start", InkColour, "titulo", true);
+  svg.Text({font, font * 3.0}, picture.subtitle, font, "start", InkColour, "fecha");
 
   std::vector<Body> all{Body::Earth}, inner{Body::Earth};
   for (const Body body : picture.bodies) {
@@ -164,7 +160,7 @@ std::string DrawOrbits(const OrbitPicture& picture, std::string_view separator, 
               font * 0.85, 0);
   }
   if (!picture.stopped.empty()) {
-    svg.Text({font, height - font * 0.6}, "El cálculo se detuvo: " + picture.stopped, font, "start", "#b00000",
+    svg.Text({font, height - font * 0.6}, picture.stopped, font, "start", "#b00000",
              "detenido", true);
   }
   return svg.Finish();

@@ -314,11 +314,11 @@ std::optional<std::pair<double, double>> DomePointOf(double altitude, double azi
 
 std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
-  SvgWriter svg(width, height, "El cielo desde " + dome.place + " el " + dome.instant);
+  SvgWriter svg(width, height, dome.title);
   const Dome d = DomeOf(width, height);
   svg.Open("titulo", "titulo", "");
   // A long place name shrinks the title to fit the width.
-  const std::string heading = "El cielo desde " + dome.place + " · " + dome.instant;
+  const std::string& heading = dome.heading;
   const double headingWidth = 0.6 * font * 1.1 * static_cast<double>(heading.size());
   svg.Text({width / 2.0, 1.6 * font}, heading, font * 1.1 * std::min(1.0, 0.95 * width / headingWidth), "middle",
            InkColour, "", true);

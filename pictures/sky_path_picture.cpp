@@ -60,18 +60,6 @@ std::string HoursText(double ra) {
 }
 
 
-// "Camino en el cielo de Marte, del 2020-06-01 al 2021-02-28".
-std::string Title(const std::vector<SkyPath>& paths) {
-  std::string names, first, last;
-  for (const SkyPath& path : paths) {
-    if (path.points.empty()) continue;
-    names += (names.empty() ? "" : ", ") + std::string(SpanishName(path.body));
-    if (first.empty() || DateOf(path.points.front().date) < first) first = DateOf(path.points.front().date);
-    if (DateOf(path.points.back().date) > last) last = DateOf(path.points.back().date);
-  }
-  return "Camino en el cielo de " + names + ", del " + first + " al " + last;
-}
-
 // The window: every path's right ascensions, continued, and declinations,
 // with a margin; the whole sky when the paths go more than 20 hours round.
 // frame is the plot's left, top, width and height in pixels.
@@ -330,7 +318,7 @@ void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, const 
 
 std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
-  const std::string title = Title(sky.paths);
+  const std::string& title = sky.title;
   SvgWriter svg(width, height, title);
   svg.Text({font, font * 1.6}, title, FittedSize(title, font * 1.2, width - 2 * font), "start", InkColour, "titulo", true);
   const double left = font * 4.5, top = font * 3.5, right = font * 1.5, bottom = font * 3.5;
@@ -345,7 +333,7 @@ std::string DrawSkyPaths(const SkyPaths& sky, std::string_view separator, int wi
     }
   }
   if (!sky.stopped.empty()) {
-    svg.Text({font, top - font * 0.5}, "La tabla se detuvo: " + sky.stopped, font, "start", "#b00000", "detenido",
+    svg.Text({font, top - font * 0.5}, sky.stopped, font, "start", "#b00000", "detenido",
              true);
   }
   return svg.Finish();

@@ -57,6 +57,7 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   picture.heading = name + " · " + Minute(zone, jd) + " (" + zone.name() + ") · en " +
                     std::string(ConstellationName(chart.constellation));
   if (place) picture.heading += " · desde " + place->text;
+  picture.title = "Carta de " + picture.heading;
   picture.referenceTitle = name + " (ERFA)";
   picture.methodTitle = name + " según el método" +
                         (chart.methodError ? ", ±" + Format(*chart.methodError, "#0.00", separator) + "°" : " (sin referencia)");

@@ -19,6 +19,7 @@ inline constexpr double LetteredStarMagnitude = 5.0;
 
 struct FinderChartPicture {
   FinderChart chart;
+  std::string title;           // the document's: "Carta de " and the heading
   std::string heading;         // "Urano · 2026-12-08 22:00 (Europe/Madrid) · en Tauro"
   std::string referenceTitle;  // "Urano (ERFA)"
   std::string methodTitle;     // "Urano según el método, ±0.25°"

@@ -141,13 +141,16 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Bod
   instant[instant.find('T')] = ' ';
   picture.instant = instant;
   picture.julianDay = outcome.diajuliano.value_or("");
+  picture.heading = "Órbitas vistas desde el norte de la eclíptica";
+  picture.title = picture.heading + ", " + instant + " (día juliano " + picture.julianDay + ")";
+  picture.subtitle = instant + " · día juliano " + picture.julianDay;
   for (const PlanetOutcome& p : outcome.planets) {
     if (!picture.earth && p.labels.Written(ResultLabel::zhelt)) picture.earth = p.values.earth;
     if (p.labels.Written(ResultLabel::zhelp)) picture.planets.emplace_back(BodyFromNumber(p.body).value(), p.values.planet);
   }
   picture.orbits.push_back(OrbitOf(elements, Body::Earth, outcome.julianDay));
   for (const Body body : picture.bodies) picture.orbits.push_back(OrbitOf(elements, body, outcome.julianDay));
-  if (outcome.error) picture.stopped = StoppedText(outcome);
+  if (outcome.error) picture.stopped = "El cálculo se detuvo: " + StoppedText(outcome);
   return picture;
 }
 
@@ -181,6 +184,8 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   SkyDome dome;
   dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
   dome.place = place.text;
+  dome.title = "El cielo desde " + dome.place + " el " + dome.instant;
+  dome.heading = "El cielo desde " + dome.place + " · " + dome.instant;
   for (const PlanetOutcome& p : outcome.planets) {
     if (!p.sky) continue;
     const PlanetRequestValues& v = p.values;
@@ -215,8 +220,27 @@ std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
   return rows;
 }
 
+namespace {
+
+std::string DateOf(const std::string& instant) { return instant.substr(0, instant.find('T')); }
+
+// "Camino en el cielo de Marte, del 2020-06-01 al 2021-02-28".
+std::string PathsTitle(const std::vector<SkyPath>& paths) {
+  std::string names, first, last;
+  for (const SkyPath& path : paths) {
+    if (path.points.empty()) continue;
+    names += (names.empty() ? "" : ", ") + std::string(SpanishName(path.body));
+    if (first.empty() || DateOf(path.points.front().date) < first) first = DateOf(path.points.front().date);
+    if (DateOf(path.points.back().date) > last) last = DateOf(path.points.back().date);
+  }
+  return "Camino en el cielo de " + names + ", del " + first + " al " + last;
+}
+
+}  // namespace
+
 SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
-  SkyPaths sky{std::move(paths), {}, {}, {}, std::move(stopped), {}, {}, {}};
+  const std::string title = PathsTitle(paths);
+  SkyPaths sky{title, std::move(paths), {}, {}, {}, stopped.empty() ? "" : "La tabla se detuvo: " + stopped, {}, {}, {}};
   for (const SkyPath& path : sky.paths) {
     sky.reference.push_back(ReferencePathOf(path));
     sky.stationary.push_back(StationaryRows(path.points));

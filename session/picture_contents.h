@@ -24,13 +24,16 @@ struct Orbit {
 };
 
 struct OrbitPicture {
+  std::string title;       // the document's: what, when and the Julian day
+  std::string heading;     // "Órbitas vistas desde el norte de la eclíptica"
+  std::string subtitle;    // "2026-12-08 22:00:00 · día juliano 2461383.4166…"
   std::string instant;     // the civil date and time, ISO 8601
   std::string julianDay;   // as the window shows it
   std::vector<Body> bodies;  // the planets asked for
   std::optional<HeliocentricPosition> earth;  // at the instant, when computed
   std::vector<std::pair<Body, HeliocentricPosition>> planets;  // those computed
   std::vector<Orbit> orbits;  // the Earth's, then each planet's
-  std::string stopped;     // why the computation stopped, or empty
+  std::string stopped;     // "El cálculo se detuvo: " and why, or empty
 };
 
 struct DomeBody {
@@ -63,6 +66,8 @@ struct DomeFigure {
 inline constexpr double LabelledStarMagnitude = 1.5;
 
 struct SkyDome {
+  std::string title;     // the document's: "El cielo desde Madrid el …"
+  std::string heading;   // shown above: "El cielo desde Madrid · …"
   std::string instant;   // the local date and time, as the title shows it
   std::string place;     // "40.4168, -3.7038"
   std::vector<DomeBody> bodies;
@@ -118,11 +123,12 @@ inline constexpr double PathStarMagnitude = 5.0;
 // the method's frame, for the picture of paths across the sky, with the
 // reference's paths and the stars and figures behind them.
 struct SkyPaths {
+  std::string title;  // "Camino en el cielo de Marte, del 2020-06-01 al 2021-02-28"
   std::vector<SkyPath> paths;
   std::vector<std::vector<std::size_t>> stationary;  // for each path
   std::vector<std::vector<double>> continuous;       // each path's right ascensions, hours, without the jump at 0h/24h
   std::vector<std::pair<double, double>> ecliptic;   // (right ascension hours, declination degrees)
-  std::string stopped;                               // why the table ended early, or empty
+  std::string stopped;                               // "La tabla se detuvo: " and why, or empty
   std::vector<ReferencePath> reference;              // for each path
   std::vector<BackgroundStar> stars;                 // the whole sky to PathStarMagnitude
   std::vector<BackgroundFigure> figures;             // every constellation's

@@ -119,6 +119,10 @@ def check(top):
                 if re.match(r"Q[A-Za-z]", base) and folder not in QT_FOLDERS:
                     faults.append(f"{where}: Qt outside {sorted(QT_FOLDERS)}")
             if folder == "pictures":
+                # A picture's title comes with its contents, written in session/.
+                for call in re.findall(r"SvgWriter\s+\w+\(([^;]*)\);", re.sub(r"//[^\n]*", "", text)):
+                    if LITERAL.search(call):
+                        faults.append(f"{where}: a picture's title written in pictures/: {call.strip()}")
                 for kind, name in INCLUDE.findall(text):
                     if kind == '"' and "/" in name and not name.startswith("pictures/") and name not in PICTURES_MAY_INCLUDE:
                         faults.append(f"{where}: pictures/ includes {name}, which computes")
@@ -176,7 +180,8 @@ def self_test(top):
                   ("pictures/eclipse_picture.cpp", 'bool Filled(const EclipseMark& m) { return m.name == "Máximo"; }\n'),
                   ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n'),
                   ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n"),
-                  ("cli/output.cpp", "int Planets(const Night& night) { return 0; }\n")]
+                  ("cli/output.cpp", "int Planets(const Night& night) { return 0; }\n"),
+                  ("pictures/orbit_picture.cpp", 'void T() { SvgWriter svg(1, 1, "Órbitas de " + name); }\n')]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)
