@@ -382,6 +382,18 @@ int RunSavePlace(const Arguments& args, Output& out) {
   return 0;
 }
 
+int RunExplain(const Arguments& args, Output& out) {
+  try {
+    report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),
+                    [&out](std::string_view text) { out.Write(text); });
+  } catch (const RuntimeError& error) {
+    out.Flush();
+    Complain(error.what());
+    return ExitRuntimeError;
+  }
+  return 0;
+}
+
 int Run(const Arguments& args, Output& out) {
   switch (args.command) {
     case Command::Help:
@@ -413,15 +425,7 @@ int Run(const Arguments& args, Output& out) {
     case Command::Year:
       return RunYear(args, out);
     case Command::Explain:
-      try {
-        report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),
-                        [&out](std::string_view text) { out.Write(text); });
-      } catch (const RuntimeError& error) {
-        out.Flush();
-        Complain(error.what());
-        return ExitRuntimeError;
-      }
-      return 0;
+      return RunExplain(args, out);
   }
   return 0;
 }

@@ -4,6 +4,32 @@
 #include "session/runners.h"
 
 namespace orbitas::cli {
+namespace {
+
+// Appends one planet's row at one instant, in the table's format.
+class RowAppender {
+ public:
+  RowAppender(report::TableFormat format, std::string_view separator) : format_(format), separator_(separator) {}
+
+  void Append(std::string& row, const std::string& instant, const InstantOutcome& outcome,
+              const PlanetOutcome& planet) {
+    using namespace report;
+    const std::string_view diajuliano = outcome.diajuliano ? std::string_view(*outcome.diajuliano) : std::string_view();
+    const TableRow r{instant, outcome.julianDay, diajuliano, &planet, separator_};
+    switch (format_) {
+      case TableFormat::Text: AppendTextRow(row, r); break;
+      case TableFormat::Csv: csv_.Append(row, r); break;
+      case TableFormat::Json: AppendJsonRow(row, instant, outcome); break;
+    }
+  }
+
+ private:
+  report::TableFormat format_;
+  std::string_view separator_;
+  report::CsvRows csv_;
+};
+
+}  // namespace
 
 std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, const std::string& separator,
                                     Output& out, bool progressTerminal, TableObserver* observer) {
@@ -17,7 +43,7 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
   PlanetOutcome& planet = runner.planet();
   if (format == TableFormat::Csv) LeaveOutCsvNumberTexts(planet.labels);
   std::string row;
-  CsvRows csv;
+  RowAppender appender(format, sep);
   std::int64_t done = 0;
   for (std::int64_t k = 0; k < plan.instants(); ++k) {
     try {
@@ -26,13 +52,7 @@ std::optional<TableStop> WriteTable(const TablePlan& plan, TableFormat format, c
       const std::string& instant = runner.instant();
       for (const Int16 body : plan.request().bodies) {
         runner.RunPlanet(body);
-        const std::string_view diajuliano = outcome.diajuliano ? std::string_view(*outcome.diajuliano) : std::string_view();
-        const TableRow r{instant, outcome.julianDay, diajuliano, &planet, sep};
-        switch (format) {
-          case TableFormat::Text: AppendTextRow(row, r); break;
-          case TableFormat::Csv: csv.Append(row, r); break;
-          case TableFormat::Json: AppendJsonRow(row, instant, outcome); break;
-        }
+        appender.Append(row, instant, outcome, planet);
         if (observer) observer->Row(instant, outcome.julianDay, planet);
         progress.Update(++done);
       }

@@ -33,8 +33,8 @@ bool Expect(std::string_view text, std::size_t& pos, char c) {
   return true;
 }
 
-std::optional<CivilTime> ParseIso(std::string_view text) {
-  std::size_t pos = 0;
+// "[±]YYYY-MM-DD" from the start of text, pos left after it.
+std::optional<CivilTime> ParseIsoDate(std::string_view text, std::size_t& pos) {
   int sign = 1;
   bool signed_ = false;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
@@ -53,26 +53,37 @@ std::optional<CivilTime> ParseIso(std::string_view text) {
   t.month = static_cast<int>(*month);
   t.day = static_cast<int>(*day);
   if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > DaysInMonth(t.year, t.month)) return std::nullopt;
-  if (pos == text.size()) return t;
+  return t;
+}
+
+// ":SS" or ":SS.s…" at pos, to the end of text, into t.second.
+bool ParseIsoSeconds(std::string_view text, std::size_t& pos, CivilTime& t) {
+  if (!Expect(text, pos, ':')) return false;
+  const std::size_t secondStart = pos;
+  if (!Digits(text, pos, 2)) return false;
+  if (pos < text.size() && text[pos] == '.') {
+    ++pos;
+    if (!Digits(text, pos, 1, true)) return false;
+  }
+  if (pos != text.size()) return false;
+  std::from_chars(text.data() + secondStart, text.data() + pos, t.second);
+  return t.second < 60;
+}
+
+std::optional<CivilTime> ParseIso(std::string_view text) {
+  std::size_t pos = 0;
+  std::optional<CivilTime> t = ParseIsoDate(text, pos);
+  if (!t || pos == text.size()) return t;
   if (!Expect(text, pos, 'T')) return std::nullopt;
   const auto hour = Digits(text, pos, 2);
   if (!hour || !Expect(text, pos, ':')) return std::nullopt;
   const auto minute = Digits(text, pos, 2);
   if (!minute) return std::nullopt;
-  t.hour = static_cast<int>(*hour);
-  t.minute = static_cast<int>(*minute);
-  if (t.hour > 23 || t.minute > 59) return std::nullopt;
+  t->hour = static_cast<int>(*hour);
+  t->minute = static_cast<int>(*minute);
+  if (t->hour > 23 || t->minute > 59) return std::nullopt;
   if (pos == text.size()) return t;
-  if (!Expect(text, pos, ':')) return std::nullopt;
-  const std::size_t secondStart = pos;
-  if (!Digits(text, pos, 2)) return std::nullopt;
-  if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    if (!Digits(text, pos, 1, true)) return std::nullopt;
-  }
-  if (pos != text.size()) return std::nullopt;
-  std::from_chars(text.data() + secondStart, text.data() + pos, t.second);
-  if (t.second >= 60) return std::nullopt;
+  if (!ParseIsoSeconds(text, pos, *t)) return std::nullopt;
   return t;
 }
 

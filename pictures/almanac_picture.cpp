@@ -32,14 +32,9 @@ std::vector<std::string> Wrapped(const std::string& text, double size, double wi
   return lines;
 }
 
-}  // namespace
-
-std::string DrawAlmanacPage(const AlmanacPage& page, int width, int height) {
-  SvgWriter svg(width, height, page.title);
-  const double margin = width * 0.07, usable = width - 2 * margin;
-  // The body's size: as large as 9 points on A4 allows, smaller when the
-  // month has many lines.
-  const double room = height - margin * 2 - 60;
+// The body's size: as large as 9 points on A4 allows, smaller when the
+// month has many lines for room (pixels of height).
+double BodySize(const AlmanacPage& page, int width, double usable, double room) {
   double size = 9.0 * width / 595;
   for (int tries = 0; tries < 8; ++tries) {
     std::size_t lines = 0;
@@ -50,6 +45,15 @@ std::string DrawAlmanacPage(const AlmanacPage& page, int width, int height) {
     if (1.45 * size * static_cast<double>(lines) <= room) break;
     size *= 0.92;
   }
+  return size;
+}
+
+}  // namespace
+
+std::string DrawAlmanacPage(const AlmanacPage& page, int width, int height) {
+  SvgWriter svg(width, height, page.title);
+  const double margin = width * 0.07, usable = width - 2 * margin;
+  const double size = BodySize(page, width, usable, height - margin * 2 - 60);
   double y = margin + 16;
   svg.Open("titulo", "titulo", "");
   svg.Text({margin, y}, page.title, FittedSize(page.title, 16.0 * width / 595, usable), "start", "#000000", "", true);

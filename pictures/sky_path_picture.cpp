@@ -30,6 +30,10 @@ struct Window {
     return left + (raHigh - ra) / (raHigh - raLow) * width;
   }
   double Y(double dec) const { return top + (decHigh - dec) / (decHigh - decLow) * height; }
+  // Whether a declination and its point's x fall inside the window.
+  bool Holds(double dec, Point at) const {
+    return dec >= decLow && dec <= decHigh && at.first >= left && at.first <= left + width;
+  }
 };
 
 // A step for the ticks: the first of `choices` that gives at most `most`.
@@ -130,7 +134,7 @@ void DrawEcliptic(SvgWriter& svg, const Window& w, const std::vector<std::pair<d
   };
   for (const auto& [ra, dec] : ecliptic) {
     const Point at{w.X(ra), w.Y(dec)};
-    const bool inside = dec >= w.decLow && dec <= w.decHigh && at.first >= w.left && at.first <= w.left + w.width;
+    const bool inside = w.Holds(dec, at);
     if (!inside || (!piece.empty() && std::fabs(at.first - piece.back().first) > w.width / 2)) flush();
     if (inside) piece.push_back(at);
   }
@@ -174,9 +178,10 @@ bool StarNamed(const BackgroundStar& s) { return !s.name.empty() && s.magnitude 
 
 double StarDot(double magnitude, double font) { return std::clamp(font * (0.36 - 0.06 * magnitude), font * 0.06, font * 0.5); }
 
-Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
-  LabelPlacer placer({w.left, w.top, w.left + w.width, w.top + w.height});
-  // The ecliptic's key in the top left corner.
+// Each path's points and the reference's in pixels, with the ecliptic's
+// key in the top left corner and the date and stationary dots kept clear
+// of the names placed after.
+Layout PathPoints(const SkyPaths& sky, const Window& w, double font, LabelPlacer& placer) {
   const double key = font * 0.8, keyBaseline = w.top + font * 1.2;
   placer.Keep({w.left + font * 0.4, keyBaseline - 0.75 * key, w.left + font * 0.4 + LabelWidth(EclipticKey, key),
                keyBaseline + 0.2 * key});
@@ -192,6 +197,12 @@ Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
     }
     layout.paths.push_back(std::move(labels));
   }
+  return layout;
+}
+
+Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
+  LabelPlacer placer({w.left, w.top, w.left + w.width, w.top + w.height});
+  Layout layout = PathPoints(sky, w, font, placer);
   const auto beside = [&](Point at, const std::string& text, double size, bool bold, double gap) {
     return placer.Beside(at, LabelWidth(text, font * size, bold), LabelHeight(font * size), gap);
   };
@@ -220,11 +231,10 @@ Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
     l.referenceName = beside(l.reference.back(), std::string(SpanishName(sky.paths[p].body)) + " (ERFA)", ReferenceSize,
                              false, 6);
   }
+  // The bright stars' names last, where the paths' names left room.
   for (const BackgroundStar& s : sky.stars) {
     const Point at{w.X(s.rightAscension), w.Y(s.declination)};
-    const bool inside = s.declination >= w.decLow && s.declination <= w.decHigh && at.first >= w.left &&
-                        at.first <= w.left + w.width;
-    layout.starNames.push_back(inside && StarNamed(s)
+    layout.starNames.push_back(w.Holds(s.declination, at) && StarNamed(s)
                                    ? beside(at, s.name, StarSize, false, StarDot(s.magnitude, font) + 3)
                                    : std::nullopt);
   }
@@ -283,10 +293,7 @@ void DrawPath(SvgWriter& svg, const Window& w, const SkyPath& path, const std::v
 // and the figures' lines with both ends inside, under everything else.
 void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, const Layout& layout, double font,
                     std::string_view separator) {
-  const auto inside = [&](double ra, double dec) {
-    const double x = w.X(ra);
-    return dec >= w.decLow && dec <= w.decHigh && x >= w.left && x <= w.left + w.width;
-  };
+  const auto inside = [&](double ra, double dec) { return w.Holds(dec, {w.X(ra), 0}); };
   svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
   for (const BackgroundFigure& f : sky.figures) {
     std::vector<std::pair<Point, Point>> lines;

@@ -224,6 +224,39 @@ std::string NightText(const NightReport& r, std::string_view sep) {
   return WithMinusSigns(NightTextWithHyphens(r, sep));
 }
 
+namespace {
+
+// One planet's night as a JSON object.
+std::string PlanetNightJson(const PlanetNight& p, const NightReport& r) {
+  const TimeZone& zone = *r.zone;
+  auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
+  std::string json = "{\"body\": " + std::to_string(BodyNumber(p.body)) +
+                     ", \"name\": " + JsonString(SpanishName(p.body)) + ", \"magnitude\": " + JsonNumber(p.aspect.magnitude) +
+                     ", \"magnitudeError\": " + OptionalNumber(p.magnitudeError) +
+                     ", \"illuminated\": " + JsonNumber(p.aspect.illuminated) +
+                     ", \"elongation\": " + JsonNumber(p.aspect.elongation) +
+                     ", \"side\": " + JsonString(p.aspect.eastOfSun ? "vespertino" : "matutino") +
+                     ", \"constellation\": " + JsonString(ConstellationName(p.constellation)) +
+                     ", \"constellationAbbr\": " + JsonString(p.constellation) +
+                     ", \"instrument\": " + JsonString(InstrumentCode(p.instrument)) + ", \"visible\": ";
+  if (p.best) {
+    json += "{\"from\": " + event(p.visibleFrom) + ", \"to\": " + event(p.visibleTo) +
+            ", \"fromError\": " + OptionalNumber(p.visibleFrom->error.Bar()) +
+            ", \"toError\": " + OptionalNumber(p.visibleTo->error.Bar()) + "}, \"best\": {\"time\": " +
+            JsonString(Iso(zone, p.best->time)) + ", \"altitude\": " + JsonNumber(p.best->altitude) +
+            ", \"azimuth\": " + JsonNumber(p.best->azimuth) +
+            ", \"direction\": " + JsonString(CompassName(p.best->compassPoint)) + "}";
+  } else {
+    json += "null, \"best\": null";
+  }
+  return json + ", \"reason\": " + (p.miss == PlanetMiss::None ? std::string("null") : JsonString(PlanetMissText(p, r.limits))) +
+         ", \"margin\": " + OptionalNumber(p.margin) +
+         ", \"methodError\": " + OptionalNumber(p.error.method) +
+         ", \"referenceError\": " + OptionalNumber(p.error.reference) + "}";
+}
+
+}  // namespace
+
 std::string NightJson(const NightReport& r) {
   const Night& n = r.night;
   const TimeZone& zone = *r.zone;
@@ -253,30 +286,8 @@ std::string NightJson(const NightReport& r) {
   json += ", \"planets\": [";
   bool first = true;
   for (const PlanetNight* p : OrderedPlanets(n)) {
-    json += std::string(first ? "" : ", ") + "{\"body\": " + std::to_string(BodyNumber(p->body)) +
-            ", \"name\": " + JsonString(SpanishName(p->body)) + ", \"magnitude\": " + JsonNumber(p->aspect.magnitude) +
-            ", \"magnitudeError\": " + OptionalNumber(p->magnitudeError) +
-            ", \"illuminated\": " + JsonNumber(p->aspect.illuminated) +
-            ", \"elongation\": " + JsonNumber(p->aspect.elongation) +
-            ", \"side\": " + JsonString(p->aspect.eastOfSun ? "vespertino" : "matutino") +
-            ", \"constellation\": " + JsonString(ConstellationName(p->constellation)) +
-            ", \"constellationAbbr\": " + JsonString(p->constellation) +
-            ", \"instrument\": " + JsonString(InstrumentCode(p->instrument)) + ", \"visible\": ";
+    json += std::string(first ? "" : ", ") + PlanetNightJson(*p, r);
     first = false;
-    if (p->best) {
-      json += "{\"from\": " + event(p->visibleFrom) + ", \"to\": " + event(p->visibleTo) +
-              ", \"fromError\": " + OptionalNumber(p->visibleFrom->error.Bar()) +
-              ", \"toError\": " + OptionalNumber(p->visibleTo->error.Bar()) + "}, \"best\": {\"time\": " +
-              JsonString(Iso(zone, p->best->time)) + ", \"altitude\": " + JsonNumber(p->best->altitude) +
-              ", \"azimuth\": " + JsonNumber(p->best->azimuth) +
-              ", \"direction\": " + JsonString(CompassName(p->best->compassPoint)) + "}";
-    } else {
-      json += "null, \"best\": null";
-    }
-    json += ", \"reason\": " + (p->miss == PlanetMiss::None ? std::string("null") : JsonString(PlanetMissText(*p, r.limits))) +
-            ", \"margin\": " + OptionalNumber(p->margin) +
-            ", \"methodError\": " + OptionalNumber(p->error.method) +
-            ", \"referenceError\": " + OptionalNumber(p->error.reference) + "}";
   }
   return json + "]" + ShowersJson(r) + "}\n";
 }

@@ -117,6 +117,47 @@ std::optional<HomePlace> ReadHomePlace(const std::string& path) {
   return home;
 }
 
+namespace {
+
+// The home file's text for place and zone.
+std::string HomeFileText(const Place& place, const std::string& zone) {
+  std::ostringstream text;
+  text << "# Órbitas: el lugar de casa, escrito por orbitas-cli --guardar-lugar.\n[casa]\n";
+  if (!place.name.empty()) {
+    text << "nombre = " << place.name << "\nregion = " << place.region << "\npais = " << place.country << "\n";
+  }
+  text << "latitud = " << Shortest(place.latitude) << "\nlongitud = " << Shortest(place.longitude) << "\n";
+  if (!zone.empty()) text << "zona = " << zone << "\n";
+  return text.str();
+}
+
+// Writes text to path whole or not at all: into path.nuevo, then renamed
+// over it, the folder made first.
+void WriteWhole(const std::string& path, const std::string& text) {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::filesystem::create_directories(folder, error);
+  if (error) throw HomeFileError("no se puede crear la carpeta " + folder.string() + ": " + Reason(error));
+  const std::string temporary = path + ".nuevo";
+  {
+    std::ofstream out(temporary, std::ios::trunc);
+    if (!out) throw HomeFileError("no se puede escribir " + path + ": " + Reason(std::error_code(errno, std::generic_category())));
+    out << text;
+    out.close();
+    if (!out) {
+      std::remove(temporary.c_str());
+      throw HomeFileError("no se puede escribir " + path + ": el disco está lleno o no admite más");
+    }
+  }
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::remove(temporary.c_str());
+    throw HomeFileError("no se puede escribir " + path + ": " + Reason(error));
+  }
+}
+
+}  // namespace
+
 HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
   if (path.empty()) throw HomeFileError("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
   HomePlaceWritten written;
@@ -133,33 +174,7 @@ HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, con
     std::filesystem::rename(path, written.keptBroken, error);
     if (error) throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + path + ": " + Reason(error));
   }
-  std::ostringstream text;
-  text << "# Órbitas: el lugar de casa, escrito por orbitas-cli --guardar-lugar.\n[casa]\n";
-  if (!place.name.empty()) {
-    text << "nombre = " << place.name << "\nregion = " << place.region << "\npais = " << place.country << "\n";
-  }
-  text << "latitud = " << Shortest(place.latitude) << "\nlongitud = " << Shortest(place.longitude) << "\n";
-  if (!zone.empty()) text << "zona = " << zone << "\n";
-  std::error_code error;
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  std::filesystem::create_directories(folder, error);
-  if (error) throw HomeFileError("no se puede crear la carpeta " + folder.string() + ": " + Reason(error));
-  const std::string temporary = path + ".nuevo";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    if (!out) throw HomeFileError("no se puede escribir " + path + ": " + Reason(std::error_code(errno, std::generic_category())));
-    out << text.str();
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      throw HomeFileError("no se puede escribir " + path + ": el disco está lleno o no admite más");
-    }
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
-    throw HomeFileError("no se puede escribir " + path + ": " + Reason(error));
-  }
+  WriteWhole(path, HomeFileText(place, zone));
   return written;
 }
 
