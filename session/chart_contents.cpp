@@ -36,7 +36,7 @@ std::string BeyondTheStars(const ElementsTable& elements, Body body, double jd, 
   double faintest = 0;
   for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
   const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, jd),
-                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), jd)
+                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), Instant::FromUt(jd))
                                .magnitude;
   if (magnitude <= faintest) return "";
   return std::string(SpanishName(body)) + " (magnitud " + Format(magnitude, "#0.0", separator) +
@@ -51,7 +51,7 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
                                         const std::optional<Place>& place, const TimeZone& zone,
                                         std::string_view separator) {
   FinderChartPicture picture;
-  picture.chart = FinderChartOf(elements, body, jd, field, place);
+  picture.chart = FinderChartOf(elements, body, Instant::FromUt(jd), field, place);
   const FinderChart& chart = picture.chart;
   const std::string name(SpanishName(body));
   picture.heading = name + " · " + Minute(zone, jd) + " (" + zone.name() + ") · en " +

@@ -38,7 +38,7 @@ void InstantRunner::RunPlanet(Int16 body, double julianDay, PlanetOutcome& plane
                    earthKnown ? &earth_ : nullptr);
   earth_ = planet.values.earth;
   earthDay_ = julianDay;
-  if (place_) planet.sky = PlanetInSky(julianDay, BodyFromNumber(body).value(), planet.values.equatorial, *place_);
+  if (place_) planet.sky = PlanetInSky(Instant::FromUt(julianDay), BodyFromNumber(body).value(), planet.values.equatorial, *place_);
 }
 
 void InstantRunner::RunPlanets(const std::vector<Int16>& bodies, InstantOutcome& outcome) {

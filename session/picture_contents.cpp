@@ -165,7 +165,7 @@ void AddStars(SkyDome& dome, const Place& place, double jd, double magnitudeLimi
       light == SkyLight::Day     ? -30.0
       : light != SkyLight::Night ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
                                  : 99.0;
-  const StarsAndFigures stars = StarsAndFiguresAbove(place, jd, std::min(magnitudeLimit, visible));
+  const StarsAndFigures stars = StarsAndFiguresAbove(place, Instant::FromUt(jd), std::min(magnitudeLimit, visible));
   constexpr double FiguresFromMagnitude = 3.0;
   for (const StarAbove& s : stars.stars) {
     dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
@@ -181,6 +181,7 @@ void AddStars(SkyDome& dome, const Place& place, double jd, double magnitudeLimi
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
                   const TimeZone& zone, double magnitudeLimit) {
   const double jd = outcome.julianDay;
+  const Instant at = Instant::FromUt(jd);
   SkyDome dome;
   dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
   dome.place = place.text;
@@ -191,11 +192,11 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
     const PlanetRequestValues& v = p.values;
     const Body body = BodyFromNumber(p.body).value();
     const PlanetAspect aspect = AspectOf(body, MethodEquatorialFromEcliptic(v.planet.x, v.planet.y, v.planet.z),
-                                         MethodEquatorialFromEcliptic(v.earth.x, v.earth.y, v.earth.z), jd);
+                                         MethodEquatorialFromEcliptic(v.earth.x, v.earth.y, v.earth.z), at);
     dome.bodies.push_back({std::string(SpanishName(body)), body, p.sky->horizon.altitude, p.sky->horizon.azimuth,
                            aspect.magnitude, 1, true});
   }
-  const SunMoonAndEcliptic sky = SkyDomeAt(elements, place, jd);
+  const SunMoonAndEcliptic sky = SkyDomeAt(elements, place, at);
   if (sky.sun) dome.bodies.push_back({"Sol", Body::Sun, sky.sun->altitude, sky.sun->azimuth, -26.7, 1, true});
   if (sky.moon) {
     dome.bodies.push_back({"Luna", Body::Moon, sky.moon->altitude, sky.moon->azimuth, -10, sky.moon->illuminated,

@@ -68,7 +68,8 @@ double ReducedMagnitude(Body body, double a, const Vector& planet, const Vector&
 
 }  // namespace
 
-PlanetAspect AspectOf(Body body, const Vector& planet, const Vector& earth, double julianDay) {
+PlanetAspect AspectOf(Body body, const Vector& planet, const Vector& earth, Instant at) {
+  const double julianDay = at.ut;
   const Vector toEarth = Minus(earth, planet), toSun{-planet[0], -planet[1], -planet[2]};
   const Vector fromEarth = Minus(planet, earth), sunFromEarth{-earth[0], -earth[1], -earth[2]};
   PlanetAspect aspect;

@@ -3,6 +3,7 @@
 // elongation from the Sun and visual magnitude, from heliocentric vectors
 // of the planet and the Earth.
 #include "sky/bodies/body.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {
@@ -17,11 +18,11 @@ struct PlanetAspect {
 
 // The aspect of body (a planet) whose heliocentric position is planet
 // and the Earth's is earth, both AU on the mean equator and equinox of
-// J2000, at julianDay (days; only Neptune's magnitude depends on the
-// date). The magnitudes are those of Mallama & Hilton (2018), as the
+// J2000, at `at` (only Neptune's magnitude depends on the date: the
+// year of at.ut). The magnitudes are those of Mallama & Hilton (2018), as the
 // Astronomical Almanac computes them: for Saturn, globe and rings with the
 // rings' tilt to the Earth; for Uranus, with the mean of the sub-Earth and
 // sub-Sun latitudes; for Pluto, V(1,0) = -1.01. Raises nothing.
-PlanetAspect AspectOf(Body body, const Vector& planet, const Vector& earth, double julianDay);
+PlanetAspect AspectOf(Body body, const Vector& planet, const Vector& earth, Instant at);
 
 }  // namespace orbitas

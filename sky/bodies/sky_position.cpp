@@ -4,10 +4,10 @@
 
 namespace orbitas {
 
-SkyPosition PlanetInSky(double julianDay, Body body, const EquatorialCoordinates& eq, const Place& place) {
+SkyPosition PlanetInSky(Instant at, Body body, const EquatorialCoordinates& eq, const Place& place) {
   SkyPosition sky;
-  sky.horizon = ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
-  sky.error = MethodError(body, Instant::FromUt(julianDay), eq);
+  sky.horizon = ComputeHorizon(at.ut, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
+  sky.error = MethodError(body, at, eq);
   return sky;
 }
 

@@ -5,6 +5,7 @@
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
 #include "sky/frames/horizon.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {
@@ -14,8 +15,9 @@ struct SkyPosition {
   ErrorBars error;  // degrees; none for Pluto
 };
 
-// The planet whose method coordinates are eq, at julianDay (days, UT),
-// seen from place. Raises nothing.
-SkyPosition PlanetInSky(double julianDay, Body body, const EquatorialCoordinates& eq, const Place& place);
+// The planet whose method coordinates are eq, at `at`, seen from place:
+// the horizon at at.ut, the method's error against the reference at at.tt.
+// Raises nothing.
+SkyPosition PlanetInSky(Instant at, Body body, const EquatorialCoordinates& eq, const Place& place);
 
 }  // namespace orbitas

@@ -82,9 +82,10 @@ std::vector<Phenomenon> EventSearch::Conjunctions(Body p, double a, double b) co
                                 ReferencePrecision);
       }
       if (kind == PhenomenonKind::Opposition) {
-        const double magnitude = AspectOf(p, method_.Equatorial(*method_.Heliocentric(p, r.time)),
-                                          method_.Equatorial(*method_.Heliocentric(Body::Earth, r.time)), r.time)
-                                     .magnitude;
+        const double magnitude =
+            AspectOf(p, method_.Equatorial(*method_.Heliocentric(p, r.time)),
+                     method_.Equatorial(*method_.Heliocentric(Body::Earth, r.time)), Instant::FromUt(r.time))
+                .magnitude;
         found.push_back(Event(kind, r.time, p, Body::Sun, magnitude, PhenomenonUnit::Magnitude, reference));
       } else {
         found.push_back(Event(kind, r.time, p, Body::Sun, Elongation(method_, p)(r.time), PhenomenonUnit::Degrees,

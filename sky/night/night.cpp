@@ -43,11 +43,10 @@ std::vector<Interval> Intersect(const std::vector<Interval>& a, const std::vecto
 
 // The same aspect from the reference's vectors: how far the method's
 // geometry moves the magnitude.
-std::optional<double> MagnitudeError(Body body, double jd, double magnitude) {
-  const Instant at = Instant::FromUt(jd);
+std::optional<double> MagnitudeError(Body body, Instant at, double magnitude) {
   const std::optional<Vector> planet = ReferenceHeliocentric(body, at);
   if (!planet) return std::nullopt;
-  const PlanetAspect reference = AspectOf(body, *planet, *ReferenceHeliocentric(Body::Earth, at), jd);
+  const PlanetAspect reference = AspectOf(body, *planet, *ReferenceHeliocentric(Body::Earth, at), at);
   return std::fabs(reference.magnitude - magnitude);
 }
 
@@ -167,10 +166,11 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
   const std::vector<Interval> highIntervals = PositiveIntervals(high, dark.start, dark.end);
   const auto [chosen, bestTime] = HighestVisible(altitude, Intersect(dark.intervals, highIntervals), dark.middle);
   const EquatorialCoordinates eq = MethodEquatorial(elements, body, bestTime);
-  p.error = MethodError(body, Instant::FromUt(bestTime), eq);
+  const Instant best = Instant::FromUt(bestTime);
+  p.error = MethodError(body, best, eq);
   p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, bestTime),
-                      MethodHeliocentricEquatorial(elements, Body::Earth, bestTime), bestTime);
-  p.magnitudeError = MagnitudeError(body, bestTime, p.aspect.magnitude);
+                      MethodHeliocentricEquatorial(elements, Body::Earth, bestTime), best);
+  p.magnitudeError = MagnitudeError(body, best, p.aspect.magnitude);
   p.constellation = ConstellationAt(eq.rightAscensionHours, eq.declination);
   if (chosen) {
     // Each end is where the planet's altitude or the Sun's reaches its

@@ -27,11 +27,11 @@ double Separation(double altitude1, double azimuth1, double altitude2, double az
 
 }  // namespace
 
-ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double julianDay) {
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at) {
+  const double julianDay = at.ut;
   ShowerNight s;
   s.shower = &shower;
   s.bestTime = julianDay;
-  const Instant at = Instant::FromUt(julianDay);
   const Radiant r = RadiantAt(shower, at);
   const HorizonCoordinates radiant =
       ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
@@ -64,11 +64,11 @@ std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
     if ((only && &shower != only) || !ShowerActive(shower, Instant::FromUt(middle))) continue;
-    auto rate = [&](double jd) { return ShowerAt(shower, place, jd).hourlyRate; };
-    ShowerNight best = ShowerAt(shower, place, darkest);
+    auto rate = [&](double jd) { return ShowerAt(shower, place, Instant::FromUt(jd)).hourlyRate; };
+    ShowerNight best = ShowerAt(shower, place, Instant::FromUt(darkest));
     best.darkestHour = astronomicalDark.empty();
     for (const Interval& i : astronomicalDark) {
-      const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i.from, i.to, BestSamples));
+      const ShowerNight s = ShowerAt(shower, place, Instant::FromUt(FindMaximum(rate, i.from, i.to, BestSamples)));
       if (&i == &astronomicalDark.front() || s.hourlyRate > best.hourlyRate) best = s;
     }
     showers.push_back(best);

@@ -21,11 +21,12 @@ struct ShowerNight {
   bool moonUp = false;           // the Moon above the horizon then
 };
 
-// What a naked-eye observer at place sees of shower at julianDay (UT):
+// What a naked-eye observer at place sees of shower at `at` (the horizon
+// at at.ut, the reference's Sun and Moon at at.tt):
 // the profile's ZHR for the reference Sun's longitude, the radiant's
 // altitude, the limiting magnitude at the radiant for a dark site's sky
 // and the Moon's light, and the hourly rate they give. Raises nothing.
-ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, double julianDay);
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at);
 
 // The showers active at middle (Julian day), in the order of the list, each
 // at its highest hourly rate within astronomicalDark (the Sun below −18°),

@@ -8,14 +8,15 @@
 
 namespace orbitas {
 
-SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, double jd) {
+SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, Instant at) {
+  const double jd = at.ut;
   SunMoonAndEcliptic dome;
   try {
     const HorizonCoordinates sun = MethodHorizon(elements, Body::Sun, place, jd);
     dome.sun = DomeSun{sun.altitude, sun.azimuth};
     const EquatorialCoordinates sunEq = SunEquatorialAt(elements, jd);
     const Vector sunVector{sunEq.x, sunEq.y, sunEq.z};
-    const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
+    const MoonSky moon = MoonFrom(place, at);
     dome.moon = DomeMoon{moon.horizon.altitude, moon.horizon.azimuth, MoonIlluminated(moon.geocentric, sunVector),
                          LongitudeFromSun(moon.geocentric, sunVector) < 180};
   } catch (const RuntimeError&) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ephemeris/elements.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {
@@ -27,9 +28,10 @@ struct SunMoonAndEcliptic {
   std::vector<std::pair<double, double>> ecliptic;  // (altitude, azimuth), degrees, every 2 degrees of longitude
 };
 
-// The Sun, the Moon and the J2000 ecliptic from place at julianDay (days,
-// UT). Raises nothing: beyond the method's range the Sun and the Moon are
-// left out.
-SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, double julianDay);
+// The Sun, the Moon and the J2000 ecliptic from place at `at`: the
+// method's Sun and the horizon at at.ut, the reference's Moon at at.tt.
+// Raises nothing: beyond the method's range the Sun and the Moon are left
+// out.
+SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, Instant at);
 
 }  // namespace orbitas

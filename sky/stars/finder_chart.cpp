@@ -165,14 +165,14 @@ std::optional<ChartPoint> ChartProjection::Project(double ra, double dec) const 
                     k * (std::cos(d0) * std::sin(d) - std::sin(d0) * std::cos(d) * std::cos(a))};
 }
 
-FinderChart FinderChartOf(const ElementsTable& elements, Body body, double jd, double field,
+FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, double field,
                           const std::optional<Place>& place) {
+  const double jd = at.ut;
   FinderChart chart{};
   chart.field = field;
   chart.body = body;
   chart.julianDay = jd;
   const EquatorialCoordinates method = MethodEquatorial(elements, body, jd);
-  const Instant at = Instant::FromUt(jd);
   const std::optional<Vector> reference = ReferenceGeocentric(body, at);
   const auto [ra, dec] =
       reference ? RightAscensionDeclination(*reference) : std::pair{method.rightAscensionHours, method.declination};

@@ -79,10 +79,12 @@ struct FinderChart {
   std::optional<double> altitude, azimuth, zenithAngle;
 };
 
-// The finder chart of body (a planet) at julianDay (days, UT), fieldDegrees
-// across (2 to 90), with the horizon of place if given. Raises the
-// method's run-time errors where the method cannot place the planet.
-FinderChart FinderChartOf(const ElementsTable& elements, Body body, double julianDay, double fieldDegrees,
+// The finder chart of body (a planet) at `at`, fieldDegrees across (2 to
+// 90), with the horizon of place if given: the method's planet, path and
+// horizon at at.ut (its Julian day as typed), the reference's planet at
+// at.tt. Raises the method's run-time errors where the method cannot place
+// the planet.
+FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, double fieldDegrees,
                           const std::optional<Place>& place);
 
 }  // namespace orbitas

@@ -8,10 +8,10 @@
 
 namespace orbitas {
 
-StarsAndFigures StarsAndFiguresAbove(const Place& place, double jd, double magnitudeLimit) {
+StarsAndFigures StarsAndFiguresAbove(const Place& place, Instant at, double magnitudeLimit) {
   using AltitudeAzimuth = std::pair<double, double>;
   const auto above = [&](const Star& s) -> std::optional<AltitudeAzimuth> {
-    const HorizonCoordinates h = StarHorizon(s, place, jd);
+    const HorizonCoordinates h = StarHorizon(s, place, at);
     if (h.altitude < 0) return std::nullopt;
     return AltitudeAzimuth{h.altitude, h.azimuth};
   };

@@ -30,7 +30,7 @@ struct StarsAndFigures {
 
 // The stars of magnitude magnitudeLimit or brighter whose geometric
 // altitude is at least 0, and the figure lines whose two stars both are
-// (of any magnitude), from place at julianDay (days, UT). Raises nothing.
-StarsAndFigures StarsAndFiguresAbove(const Place& place, double julianDay, double magnitudeLimit);
+// (of any magnitude), from place at `at` (reads at.ut). Raises nothing.
+StarsAndFigures StarsAndFiguresAbove(const Place& place, Instant at, double magnitudeLimit);
 
 }  // namespace orbitas

@@ -69,8 +69,8 @@ std::span<const FigureLine> ConstellationFigures() {
   return lines;
 }
 
-HorizonCoordinates StarHorizon(const Star& star, const Place& place, double julianDay) {
-  return ComputeHorizon(julianDay, star.rightAscension, star.declination, place.latitude, place.longitude);
+HorizonCoordinates StarHorizon(const Star& star, const Place& place, Instant at) {
+  return ComputeHorizon(at.ut, star.rightAscension, star.declination, place.latitude, place.longitude);
 }
 
 }  // namespace orbitas

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "sky/frames/horizon.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {
@@ -43,9 +44,10 @@ const Star* StarNamed(std::string_view iauName);
 // consecutive (Serpens's two halves are two runs). Raises nothing.
 std::span<const FigureLine> ConstellationFigures();
 
-// The star's horizon coordinates from place at julianDay (days, UT): its
-// J2000 place precessed to the date with ERFA, the local sidereal time,
-// and the same refraction rule as the planets'. Raises nothing.
-HorizonCoordinates StarHorizon(const Star& star, const Place& place, double julianDay);
+// The star's horizon coordinates from place at `at` (reads at.ut, as the
+// planets' horizon does): its J2000 place precessed to the date with ERFA,
+// the local sidereal time, and the same refraction rule as the planets'.
+// Raises nothing.
+HorizonCoordinates StarHorizon(const Star& star, const Place& place, Instant at);
 
 }  // namespace orbitas

@@ -64,7 +64,7 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
     EXPECT_NEAR(drawn[k].y, cy - r * std::cos(a), 0.1) << s.name;
   }
   // Sirius itself, from its catalogue place: the contents carry what ERFA gives.
-  const HorizonCoordinates sirius = StarHorizon(*StarNamed("Sirius"), madrid, outcome.julianDay);
+  const HorizonCoordinates sirius = StarHorizon(*StarNamed("Sirius"), madrid, Instant::FromUt(outcome.julianDay));
   const auto named = std::find_if(dome.stars.begin(), dome.stars.end(), [](auto& s) { return s.name == "Sirio"; });
   ASSERT_NE(named, dome.stars.end());
   EXPECT_DOUBLE_EQ(named->altitude, sirius.altitude);

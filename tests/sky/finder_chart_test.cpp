@@ -24,7 +24,7 @@ TEST(FinderChart, CentredOnThePlanetWithEastLeftAndNorthUp) {
   const Case cases[] = {{Body::Uranus, 2461383.375, 20}, {Body::Mars, 2461383.375, 8},
                         {Body::Saturn, 2461200.5, 40},   {Body::Venus, 2460100.5, 90}};
   for (const Case& c : cases) {
-    const FinderChart chart = FinderChartOf(MethodElements(), c.body, c.jd, c.field, std::nullopt);
+    const FinderChart chart = FinderChartOf(MethodElements(), c.body, Instant::FromUt(c.jd), c.field, std::nullopt);
     ASSERT_TRUE(chart.reference);
     EXPECT_EQ(*chart.reference, (ChartPoint{0, 0}));
     // The method's place stands off by the method's own error.
@@ -57,7 +57,7 @@ TEST(FinderChart, CentredOnThePlanetWithEastLeftAndNorthUp) {
 TEST(FinderChart, TheZenithArrowPointsAtTheZenith) {
   const Place madrid(40.4168, -3.7038);
   for (const double jd : {2461383.375, 2461383.5, 2461383.2}) {
-    const FinderChart chart = FinderChartOf(MethodElements(), Body::Uranus, jd, 20, madrid);
+    const FinderChart chart = FinderChartOf(MethodElements(), Body::Uranus, Instant::FromUt(jd), 20, madrid);
     ASSERT_TRUE(chart.zenithAngle);
     // The zenith: right ascension the local sidereal time, declination the
     // latitude (of the date; precession since 2000 moves it by a third of

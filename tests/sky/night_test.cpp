@@ -142,18 +142,18 @@ TEST(Names, PhaseNamesAndCompassPointsChangeAtTheirBoundaries) {
 
 TEST(Aspect, SimpleGeometriesAndTheMagnitudesAtUnitDistance) {
   // At opposition: fully lit, 180° from the Sun.
-  const PlanetAspect opposition = AspectOf(Body::Jupiter, {5.2, 0, 0}, {1, 0, 0}, 2451545);
+  const PlanetAspect opposition = AspectOf(Body::Jupiter, {5.2, 0, 0}, {1, 0, 0}, Instant::FromUt(2451545));
   EXPECT_DOUBLE_EQ(opposition.illuminated, 1.0);
   EXPECT_NEAR(opposition.elongation, 180, 1e-9);
   EXPECT_NEAR(opposition.magnitude, 5 * std::log10(5.2 * 4.2) - 9.395, 1e-12);
   // Venus at greatest elongation on a circle: asin(0.723) from the Sun,
   // half lit, east when ahead of the Sun.
   const double r = 0.723;
-  const PlanetAspect venus = AspectOf(Body::Venus, {r * std::sqrt(1 - r * r), r * r, 0}, {0, 1, 0}, 2451545);
+  const PlanetAspect venus = AspectOf(Body::Venus, {r * std::sqrt(1 - r * r), r * r, 0}, {0, 1, 0}, Instant::FromUt(2451545));
   EXPECT_NEAR(venus.elongation, 46.3, 0.05);
   EXPECT_NEAR(venus.illuminated, 0.5, 1e-9);
   // At full phase the magnitude is the formula's constant and 5 log(r Δ).
-  EXPECT_NEAR(AspectOf(Body::Mercury, {2, 0, 0}, {1, 0, 0}, 2451545).magnitude, 5 * std::log10(2.0) - 0.613, 1e-12);
+  EXPECT_NEAR(AspectOf(Body::Mercury, {2, 0, 0}, {1, 0, 0}, Instant::FromUt(2451545)).magnitude, 5 * std::log10(2.0) - 0.613, 1e-12);
 }
 
 TEST(Aspect, VenusGreatestElongationOfAugust2026AndSaturnsRingsEdgeOnIn2025) {
@@ -165,13 +165,13 @@ TEST(Aspect, VenusGreatestElongationOfAugust2026AndSaturnsRingsEdgeOnIn2025) {
   };
   double largest = 0;
   for (double jd = Jd(2026, 7, 1); jd < Jd(2026, 10, 1); jd += 0.5) {
-    largest = std::max(largest, AspectOf(Body::Venus, vector(2, jd), vector(3, jd), jd).elongation);
+    largest = std::max(largest, AspectOf(Body::Venus, vector(2, jd), vector(3, jd), Instant::FromUt(jd)).elongation);
   }
   EXPECT_NEAR(largest, 46, 1.0);
   // On 2025-03-23 the Earth crossed Saturn's ring plane: no ring term.
   const double jd = Jd(2025, 3, 23);
   const Vector saturn = vector(6, jd), earth = vector(3, jd);
-  const PlanetAspect a = AspectOf(Body::Saturn, saturn, earth, jd);
+  const PlanetAspect a = AspectOf(Body::Saturn, saturn, earth, Instant::FromUt(jd));
   const double r = std::sqrt(saturn[0] * saturn[0] + saturn[1] * saturn[1] + saturn[2] * saturn[2]);
   const double d = std::hypot(saturn[0] - earth[0], saturn[1] - earth[1], saturn[2] - earth[2]);
   EXPECT_NEAR(a.magnitude, 5 * std::log10(r * d) - 8.914 + 0.026 * a.phaseAngle, 0.08);

@@ -88,12 +88,12 @@ TEST(SkyPosition, TheBarIsNeverTighterThanTheReference) {
   // the reference, but the reference itself is only good to some 0.03°.
   const ElementsTable elements = testing::FilledElements();
   const double jd = 2452341.333;
-  const SkyPosition sky = PlanetInSky(jd, Body::Saturn, PlanetEquatorialAt(elements, 6, jd), Place{54.26, -29.15, ""});
+  const SkyPosition sky = PlanetInSky(Instant::FromUt(jd), Body::Saturn, PlanetEquatorialAt(elements, 6, jd), Place{54.26, -29.15, ""});
   ASSERT_TRUE(sky.error.method && sky.error.reference);
   EXPECT_LT(*sky.error.method, 0.01);
   EXPECT_GT(*sky.error.reference, 0.026);
   EXPECT_EQ(*sky.error.Bar(), *sky.error.reference);
-  EXPECT_FALSE(PlanetInSky(jd, Body::Pluto, PlanetEquatorialAt(elements, 9, jd), Place{}).error.Bar());
+  EXPECT_FALSE(PlanetInSky(Instant::FromUt(jd), Body::Pluto, PlanetEquatorialAt(elements, 9, jd), Place{}).error.Bar());
 }
 
 }  // namespace
