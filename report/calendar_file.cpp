@@ -92,7 +92,7 @@ std::string PhenomenonUid(const Phenomenon& p) {
 }
 
 std::string CalendarFile::Event(const EclipseSeen& seen) const {
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   const CivilTime t = CivilFromJulianDay(jd);
   char date[32];
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);

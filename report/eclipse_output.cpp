@@ -119,7 +119,7 @@ std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
 }
 
 static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
+  std::string text = Minute(zone, GreatestOf(seen.event).ut) + "  " + Title(seen);
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
             "), gamma " + Number(l->gamma, sep, "#0.0000");
@@ -170,7 +170,7 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
     const LocalLunarEclipse& l = *seen.lunar;
     if (!l.visible) return ",none,,,";
     const auto* e = std::get_if<LunarEclipse>(&seen.event);
-    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(Seconds(e->greatest)) + "," +
+    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(Seconds(e->greatest.ut)) + "," +
            Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.MoonAtGreatest().altitude, "#0.0", ".");
   }
   return ",,,,";
@@ -179,7 +179,7 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
 }  // namespace
 
 std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   std::string type = "transit";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
@@ -233,7 +233,7 @@ std::string TransitJson(const Transit& t, const TimeZone& zone) {
 }  // namespace
 
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(Seconds(jd))) +
                      ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(jd))) + ", \"julianDay\": " + JsonNumber(jd) +
                      ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
@@ -318,7 +318,7 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 }  // namespace
 
 static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   std::string text = Title(seen) + " del " + When(zone, jd).substr(0, 10) + " (" + zone.name() + ")" +
                      (place ? " desde " + place->text : "") + "\n";
   text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +

@@ -108,7 +108,7 @@ ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_v
 std::vector<std::string> EclipseColumns() { return {"Fecha", "Suceso", "Desde el lugar"}; }
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   ViewRow row{{LocalTime(zone, jd), {EclipseSummary(seen, sep), std::nullopt}}, std::nullopt, jd};
   const std::string local = LocalWords(seen, zone, sep);
   row.cells.push_back({local.empty() ? std::string(None) : local, std::nullopt});

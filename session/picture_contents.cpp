@@ -99,7 +99,7 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, con
     return iso.substr(iso.find('T') + 1, 5);
   };
   EclipsePicture picture;
-  const double jd = GreatestOf(seen.event);
+  const double jd = GreatestOf(seen.event).ut;
   const std::string date = zone.LocalIso(UnixSecondsFromJulianDay(jd)).substr(0, 10);
   if (const auto* lunar = std::get_if<LunarEclipse>(&seen.event)) {
     const LunarEclipseView view = LunarEclipseViewOf(*lunar);

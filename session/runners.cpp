@@ -82,7 +82,7 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
 
 double TimeOf(const YearEvent& event) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
-  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event).ut;
   return std::get<ShowerPeakSeen>(event).peak.time;
 }
 
@@ -156,8 +156,8 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
   auto handOver = [&](double before) { HandOver(pending, before, start, end, each); };
   auto flush = [&](double upTo) {
     if (sunAndMoon) {
-      FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
-      FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) {
+      FindEclipses(Instant::FromUt(from), Instant::FromUt(upTo), [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
+      FindShowerPeaks(Instant::FromUt(from), Instant::FromUt(upTo), [&](const ShowerPeak& p) {
         pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
       });
     }
@@ -191,11 +191,11 @@ EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place) {
 
 void RunEclipses(double start, double end, const std::optional<Place>& place,
                  const std::function<void(const EclipseSeen&)>& each) {
-  FindEclipses(start, end, [&](const EclipseEvent& event) { each(Seen(event, place)); });
+  FindEclipses(Instant::FromUt(start), Instant::FromUt(end), [&](const EclipseEvent& event) { each(Seen(event, place)); });
 }
 
 std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place) {
-  const std::optional<EclipseEvent> event = NextEclipse(after, ReferenceSpanEnd - after);
+  const std::optional<EclipseEvent> event = NextEclipse(Instant::FromUt(after), ReferenceSpanEnd - after);
   if (!event) return std::nullopt;
   return Seen(*event, place);
 }

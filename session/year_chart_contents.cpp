@@ -111,7 +111,7 @@ void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place&
       Mark(chart, starts, zone, TimeOf(e), "elongacion", name + " en su máxima elongación", name + ", máx. elongación");
     }
   }, {});
-  FindShowerPeaks(start, end, [&](const ShowerPeak& peak) {
+  FindShowerPeaks(Instant::FromUt(start), Instant::FromUt(end), [&](const ShowerPeak& peak) {
     if (peak.shower->zhr < 10) return;  // the major showers only
     const std::string name(ShowerName(peak.shower->code));
     Mark(chart, starts, zone, peak.time, "lluvia", "Máximo de las " + name, name);
@@ -121,7 +121,7 @@ void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place&
     const bool seenHere = (seen.solar && seen.solar->type) || (seen.lunar && seen.lunar->visible);
     if (std::holds_alternative<Transit>(seen.event) || !seenHere) return;
     const std::string what = lunar ? "Eclipse de Luna" : "Eclipse de Sol";
-    Mark(chart, starts, zone, GreatestOf(seen.event), "eclipse", what + ", visible desde el lugar", what);
+    Mark(chart, starts, zone, GreatestOf(seen.event).ut, "eclipse", what + ", visible desde el lugar", what);
   });
 }
 

@@ -14,13 +14,13 @@ std::optional<EclipseEvent> NextOfKind(int k, double after, double end) {
   if (within <= 0) return std::nullopt;
   switch (k) {
     case 0:
-      if (const auto e = NextLunarEclipse(after, within)) return EclipseEvent(*e);
+      if (const auto e = NextLunarEclipse(Instant::FromUt(after), within)) return EclipseEvent(*e);
       return std::nullopt;
     case 1:
-      if (const auto e = NextSolarEclipse(after, within)) return EclipseEvent(*e);
+      if (const auto e = NextSolarEclipse(Instant::FromUt(after), within)) return EclipseEvent(*e);
       return std::nullopt;
     default:
-      if (const auto t = NextTransit(k == 2 ? Body::Mercury : Body::Venus, after, within)) return EclipseEvent(*t);
+      if (const auto t = NextTransit(k == 2 ? Body::Mercury : Body::Venus, Instant::FromUt(after), within)) return EclipseEvent(*t);
       return std::nullopt;
   }
 }
@@ -45,11 +45,12 @@ std::optional<double> SecondsBetween(const ContactList& contacts, Contact first,
   return (*b - *a) * SecondsPerDay;
 }
 
-double GreatestOf(const EclipseEvent& event) {
+Instant GreatestOf(const EclipseEvent& event) {
   return std::visit([](const auto& e) { return e.greatest; }, event);
 }
 
-void FindEclipses(double start, double end, const std::function<void(const EclipseEvent&)>& each) {
+void FindEclipses(Instant from, Instant to, const std::function<void(const EclipseEvent&)>& each) {
+  const double start = from.ut, end = to.ut;
   // One stream for each kind; the earliest goes first, and its stream moves
   // on past it.
   std::array<std::optional<EclipseEvent>, 4> next;
@@ -58,7 +59,7 @@ void FindEclipses(double start, double end, const std::function<void(const Eclip
     int first = -1;
     double earliest = std::numeric_limits<double>::infinity();
     for (int k = 0; k < 4; ++k) {
-      if (next[k] && GreatestOf(*next[k]) < earliest) first = k, earliest = GreatestOf(*next[k]);
+      if (next[k] && GreatestOf(*next[k]).ut < earliest) first = k, earliest = GreatestOf(*next[k]).ut;
     }
     if (first < 0 || earliest >= end) return;
     each(*next[first]);
@@ -68,14 +69,15 @@ void FindEclipses(double start, double end, const std::function<void(const Eclip
   }
 }
 
-std::optional<EclipseEvent> NextEclipse(double after, double within) {
+std::optional<EclipseEvent> NextEclipse(Instant from, double within) {
+  const double after = from.ut;
   // An eclipse comes every six months or so: the transits, rare and slow to
   // find, are sought only up to the first eclipse.
   std::optional<EclipseEvent> first;
   double bound = after + within;
   for (int k = 0; k < 4; ++k) {
     const std::optional<EclipseEvent> e = NextOfKind(k, after, bound);
-    if (e && GreatestOf(*e) < bound) first = e, bound = GreatestOf(*e);
+    if (e && GreatestOf(*e).ut < bound) first = e, bound = GreatestOf(*e).ut;
   }
   return first;
 }

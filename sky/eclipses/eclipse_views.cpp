@@ -34,7 +34,7 @@ ViewPoint MoonFromShadow(double jd) {
 
 LunarEclipseView LunarEclipseViewOf(const LunarEclipse& e, double stepMinutes) {
   LunarEclipseView view;
-  const Instant greatest = Instant::FromUt(e.greatest);
+  const Instant greatest = e.greatest;
   const EarthShadow shadow = EarthShadowOf(ApparentGeocentric(Body::Sun, greatest), ApparentGeocentric(Body::Moon, greatest));
   view.umbra = shadow.umbra * ArcminutesPerRadian;
   view.penumbra = shadow.penumbra * ArcminutesPerRadian;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sky/bodies/body.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {
@@ -54,34 +55,34 @@ std::optional<double> SecondsBetween(const ContactList& contacts, Contact first,
 // (sky/eclipses/shadow.h). The contacts: P1, U1, U2, Greatest, U3, U4,
 // P4, those that happen.
 struct LunarEclipse {
-  double greatest = 0;           // the Moon's centre nearest the shadow's axis
+  Instant greatest;              // the Moon's centre nearest the shadow's axis
   EclipseType type = EclipseType::Penumbral;
   double umbralMagnitude = 0;    // the fraction of the Moon's diameter in the umbra (negative outside)
   double penumbralMagnitude = 0;
   double gamma = 0;              // the Moon's centre from the axis, Earth radii, positive north
   ContactList contacts;
-  double deltaT = 0;             // seconds
+  double deltaT = 0;             // seconds, ΔT at greatest.ut
 };
 
 struct SolarEclipse {
-  double greatest = 0;           // the shadow's axis nearest the Earth's centre
+  Instant greatest;              // the shadow's axis nearest the Earth's centre
   EclipseType type = EclipseType::Partial;
   double gamma = 0;              // that least distance, Earth radii, positive north
   bool central = true;           // the axis meets the Earth; when not, greatest eclipse is at the limb
   double magnitude = 0;          // at the point of greatest eclipse
   double latitude = 0, longitude = 0;     // that point, degrees
   std::optional<double> centralDuration;  // seconds of totality or annularity there (central only)
-  double deltaT = 0;             // seconds
+  double deltaT = 0;             // seconds, ΔT at greatest.ut
 };
 
 // The contacts: T1, T2, Greatest, T3, T4 (external and internal,
 // geocentric), those that happen.
 struct Transit {
   Body body = Body::Mercury;
-  double greatest = 0;           // the planet's centre nearest the Sun's
+  Instant greatest;              // the planet's centre nearest the Sun's
   ContactList contacts;
   double separation = 0;         // the least distance of the centres, arcseconds
-  double deltaT = 0;             // seconds
+  double deltaT = 0;             // seconds, ΔT at greatest.ut
 };
 
 enum class LocalMiss { None, OutsidePenumbra, SunBelowHorizon };
@@ -107,22 +108,23 @@ struct LocalLunarEclipse {
   ContactSky MoonAtGreatest() const { return *FindContactEvent(contacts, Contact::Greatest)->sky; }
 };
 
-// The next eclipse or transit after `after`, within `within` days (none
-// beyond). Raises nothing.
-std::optional<LunarEclipse> NextLunarEclipse(double after, double within = 36525);
-std::optional<SolarEclipse> NextSolarEclipse(double after, double within = 36525);
-std::optional<Transit> NextTransit(Body planet, double after, double within = 36525);
+// The next eclipse or transit whose greatest instant is after `after`
+// (compared in UT), within `within` days (none beyond). The searches read
+// the reference at TT and turn the Earth at UT. Raises nothing.
+std::optional<LunarEclipse> NextLunarEclipse(Instant after, double within = 36525);
+std::optional<SolarEclipse> NextSolarEclipse(Instant after, double within = 36525);
+std::optional<Transit> NextTransit(Body planet, Instant after, double within = 36525);
 
 // One eclipse or transit, and its instant of greatest eclipse.
 using EclipseEvent = std::variant<LunarEclipse, SolarEclipse, Transit>;
-double GreatestOf(const EclipseEvent& event);
+Instant GreatestOf(const EclipseEvent& event);
 
-// Every eclipse and transit whose greatest instant is in [start, end), in
-// time order, handed to each as found. Raises nothing.
-void FindEclipses(double start, double end, const std::function<void(const EclipseEvent&)>& each);
+// Every eclipse and transit whose greatest instant is in [start, end) (in
+// UT), in time order, handed to each as found. Raises nothing.
+void FindEclipses(Instant start, Instant end, const std::function<void(const EclipseEvent&)>& each);
 
 // The first eclipse or transit after `after`, within `within` days.
-std::optional<EclipseEvent> NextEclipse(double after, double within = 36525);
+std::optional<EclipseEvent> NextEclipse(Instant after, double within = 36525);
 
 // How an eclipse looks from place. Raises nothing.
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place);

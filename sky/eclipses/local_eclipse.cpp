@@ -54,8 +54,8 @@ ContactSky SunAt(const Place& place, double jd) {
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place) {
   constexpr double Reach = 0.25;  // days either side of the greatest eclipse
   LocalSolarEclipse local;
-  const double maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; }, eclipse.greatest - Reach,
-                                      eclipse.greatest + Reach, EclipsePrecision);
+  const double maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; },
+                                      eclipse.greatest.ut - Reach, eclipse.greatest.ut + Reach, EclipsePrecision);
   const Discs m = DiscsFrom(place, maximum);
   local.contacts.push_back({Contact::Greatest, maximum, SunAt(place, maximum)});
   if (TouchGap(m.Partial(), Touch::Outer) >= 0) {

@@ -53,7 +53,8 @@ ContactList LunarContacts(double greatest) {
 
 }  // namespace
 
-std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
+std::optional<LunarEclipse> NextLunarEclipse(Instant from, double within) {
+  const double after = from.ut;
   for (double fullMoon = NextMeanPhase(after, 0.5); fullMoon < after + within; fullMoon += SynodicMonth) {
     if (!NearTheEcliptic(fullMoon)) continue;
     const double rough = BrentMinimum([](double jd) { return ShadowAt(jd, QuickApparentGeocentric).shadow.distance; },
@@ -66,13 +67,13 @@ std::optional<LunarEclipse> NextLunarEclipse(double after, double within) {
     const EarthShadow& s = there.shadow;
     if (s.distance >= s.penumbra + s.moon) continue;
     LunarEclipse e;
-    e.greatest = greatest;
+    e.greatest = Instant::FromUt(greatest);
     e.umbralMagnitude = (s.umbra - s.distance + s.moon) / (2 * s.moon);
     e.penumbralMagnitude = (s.penumbra - s.distance + s.moon) / (2 * s.moon);
     e.type = e.umbralMagnitude >= 1 ? EclipseType::Total
              : e.umbralMagnitude > 0 ? EclipseType::Partial
                                      : EclipseType::Penumbral;
-    const double sign = Dot(there.offset, NorthPole(Instant::FromUt(greatest))) >= 0 ? 1 : -1;
+    const double sign = Dot(there.offset, NorthPole(e.greatest)) >= 0 ? 1 : -1;
     e.gamma = sign * Norm(there.offset) / EarthRadiusKm;
     e.contacts = LunarContacts(greatest);
     e.deltaT = DeltaTSeconds(greatest);

@@ -116,13 +116,14 @@ void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
            : s.umbra > 0                     ? EclipseType::Total
                                              : EclipseType::Annular;
   e.magnitude = (s.penumbra - limb.distance) / (s.penumbra - s.umbra);
-  const GroundPoint g = GroundOf(limb.point, Instant::FromUt(e.greatest));
+  const GroundPoint g = GroundOf(limb.point, e.greatest);
   e.latitude = g.latitude, e.longitude = g.longitude;
 }
 
 }  // namespace
 
-std::optional<SolarEclipse> NextSolarEclipse(double after, double within) {
+std::optional<SolarEclipse> NextSolarEclipse(Instant from, double within) {
+  const double after = from.ut;
   for (double newMoon = NextMeanPhase(after, 0); newMoon < after + within; newMoon += SynodicMonth) {
     if (!NearTheEcliptic(newMoon)) continue;
     const double rough = BrentMinimum([](double jd) { return AxisDistance(jd, QuickApparentGeocentric); },
@@ -135,8 +136,8 @@ std::optional<SolarEclipse> NextSolarEclipse(double after, double within) {
     const MoonShadow s = MoonShadowAt(greatest);
     if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) continue;
     SolarEclipse e;
-    e.greatest = greatest;
-    const Instant at = Instant::FromUt(greatest);
+    e.greatest = Instant::FromUt(greatest);
+    const Instant at = e.greatest;
     const double sign = Dot(s.closest, NorthPole(at)) >= 0 ? 1 : -1;
     e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
     e.deltaT = DeltaTSeconds(greatest);

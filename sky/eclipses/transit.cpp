@@ -57,7 +57,7 @@ std::optional<Transit> TransitAt(Body planet, double greatest) {
   if (!c.inFront || c.distance >= c.sun + c.planet) return std::nullopt;
   Transit t;
   t.body = planet;
-  t.greatest = greatest;
+  t.greatest = Instant::FromUt(greatest);
   t.separation = c.distance * DegreesPerRadian * 3600;
   t.contacts = TransitContacts(planet, greatest);
   t.deltaT = DeltaTSeconds(greatest);
@@ -66,7 +66,8 @@ std::optional<Transit> TransitAt(Body planet, double greatest) {
 
 }  // namespace
 
-std::optional<Transit> NextTransit(Body planet, double after, double within) {
+std::optional<Transit> NextTransit(Body planet, Instant from, double within) {
+  const double after = from.ut;
   // Walk the days, striding while the planet is far from the Sun, then
   // find the least distance near each close passage.
   // How fast the planet can close on the Sun, degrees a day (Venus's 1.6

@@ -38,12 +38,13 @@ double SolarLongitude(const Instant& at) { return SolarLongitudeOf(*ReferenceGeo
 
 double SolarLongitudeOf(const Vector& sunGeocentric) { return Degrees360(J2000EclipticLongitude(sunGeocentric)); }
 
-void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each) {
+void FindShowerPeaks(Instant from, Instant to, const std::function<void(const ShowerPeak&)>& each) {
+  const double start = from.ut, end = to.ut;
   std::vector<ShowerPeak> peaks;
   for (const MeteorShower& shower : MeteorShowers()) {
     // The first passage of the Sun through the peak's longitude from a
     // year before start, then one a year.
-    double guess = start - DaysPast(shower.peak, Instant::FromUt(start));
+    double guess = start - DaysPast(shower.peak, from);
     for (; guess < end + 1; guess += TropicalYear) {
       auto past = [&](double jd) { return Wrapped(SolarLongitude(Instant::FromUt(jd)) - shower.peak); };
       // The mean rate misses the passage by up to some three days (the Sun

@@ -43,9 +43,10 @@ struct ShowerPeak {
   double deltaT = 0;           // seconds
 };
 
-// The peaks of every shower in [start, end) (Julian days), in time order,
-// handed to each. Raises nothing.
-void FindShowerPeaks(double start, double end, const std::function<void(const ShowerPeak&)>& each);
+// The peaks of every shower in [start, end) (compared in UT; the Sun's
+// longitude read from the reference at TT), in time order, handed to
+// each. Raises nothing.
+void FindShowerPeaks(Instant start, Instant end, const std::function<void(const ShowerPeak&)>& each);
 
 // The zenithal hourly rate of shower when the Sun's J2000 longitude is
 // solarLongitude (degrees): ZHRmax · 10^(−B·|λ − λmax|), with the slope B

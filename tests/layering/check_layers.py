@@ -62,7 +62,10 @@ CONTACT_NAMES = re.compile(r'"(P[14]|U[1-4]|C[1-4]|T[1-4]|maximum|Máximo)(?:"| 
 CONTACT_NAMES_PLACE = "session/names.cpp"
 # The rooms of the sky whose times are instants on a named scale: no
 # parameter there is a bare double time.
-INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h"}
+INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h",
+                   "sky/eclipses/eclipses.h", "sky/showers/meteor_showers.h", "sky/stars/stars.h",
+                   "sky/stars/star_dome.h", "sky/stars/finder_chart.h", "sky/night/sky_dome.h",
+                   "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
 # place, an instrument, the night's limits, a body). Every other type of
@@ -147,7 +150,8 @@ def check(top):
                         faults.append(f"{where}: Spanish text {literal} in the sky library")
             code = re.sub(r"//[^\n]*", "", text)
             if where in INSTANT_HEADERS:
-                for name in DOUBLE_TIME.findall(code):
+                parameters = "".join(p + ")" for p in re.findall(r"\(([^()]*)\)", code))
+                for name in DOUBLE_TIME.findall(parameters):
                     faults.append(f"{where}: a time as a bare double ({name}) where instants carry their scale")
             if where != CONTACT_NAMES_PLACE:
                 for literal in CONTACT_NAMES.findall(code):
@@ -180,6 +184,7 @@ def self_test(top):
                   ("pictures/eclipse_picture.cpp", 'bool Filled(const EclipseMark& m) { return m.name == "Máximo"; }\n'),
                   ("sky/eclipses/eclipse_views.cpp", 'bool First(std::string_view c) { return c == "P1"; }\n'),
                   ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n"),
+                  ("sky/eclipses/eclipses.h", "std::optional<Transit> NextTransitFrom(double after, Body planet);\n"),
                   ("cli/output.cpp", "int Planets(const Night& night) { return 0; }\n"),
                   ("pictures/orbit_picture.cpp", 'void T() { SvgWriter svg(1, 1, "Órbitas de " + name); }\n')]
         missed = []

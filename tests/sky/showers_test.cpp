@@ -32,7 +32,7 @@ TEST(Showers, TheMajorPeaksFallOnTheImoCalendarsDates) {
   };
   for (const auto& c : calendar) {
     int found = 0;
-    FindShowerPeaks(c.date - 2, c.date + 3, [&](const ShowerPeak& p) {
+    FindShowerPeaks(Instant::FromUt(c.date - 2), Instant::FromUt(c.date + 3), [&](const ShowerPeak& p) {
       if (p.shower->code != c.code) return;
       ++found;
       EXPECT_GT(p.time, c.date - 0.5) << c.code;
@@ -49,7 +49,7 @@ TEST(Showers, EveryPeakIsWhereTheSunReachesItsLongitudeEvenFarFrom2000) {
   // bracket that does not hold it (the Lyrids of 2995 were 9 hours off).
   for (const double start : {Jd(2994, 9, 1), Jd(1000, 1, 1), Jd(2026, 1, 1)}) {
     int peaks = 0;
-    FindShowerPeaks(start, start + 365.25, [&](const ShowerPeak& p) {
+    FindShowerPeaks(Instant::FromUt(start), Instant::FromUt(start + 365.25), [&](const ShowerPeak& p) {
       ++peaks;
       EXPECT_NEAR(Wrapped(SolarLongitude(Instant::FromUt(p.time)) - p.shower->peak), 0, 1e-5) << p.shower->code << " from " << start;
     });
