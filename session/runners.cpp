@@ -17,6 +17,16 @@ const ElementsTable& MethodElements() {
   return elements;
 }
 
+namespace {
+
+// A local day's bounds as instants: its nights and risings are searched in
+// UT, and the reference asked at TT.
+std::pair<Instant, Instant> BoundsOf(const LocalDay& day) {
+  return {Instant::FromUt(day.start), Instant::FromUt(day.end)};
+}
+
+}  // namespace
+
 std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
   std::vector<Body> bodies;
   for (const Int16 n : numbers) {
@@ -31,8 +41,9 @@ RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const
   RiseSetRun run;
   try {
     for (const Body body : bodies) {
-      run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.start, day.end)
-                                               : ComputePlanetDay(MethodElements(), body, place, day.start, day.end));
+      const auto [start, end] = BoundsOf(day);
+      run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, start, end)
+                                               : ComputePlanetDay(MethodElements(), body, place, start, end));
     }
   } catch (const RuntimeError& error) {
     run.stopped = error;
@@ -41,13 +52,14 @@ RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const
 }
 
 NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
-  NightRun run{ComputeNight(MethodElements(), place, day.start, day.end, planets, limits), {}, {}};
+  const auto [start, end] = BoundsOf(day);
+  NightRun run{ComputeNight(MethodElements(), place, start, end, planets, limits), {}, {}};
   // Meteors are counted in astronomical darkness, whatever the planets' limit.
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, astronomical, run.night.middle, {});
-  run.showers = ShowersInTheNight(place, dark.intervals, run.night.middle,
-                                  DarkestInstant(MethodElements(), place, day.start, day.end));
+  const Instant middle = Instant::FromUt(run.night.middle);
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, start, end, astronomical, middle, {});
+  run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, start, end));
   RunEclipses(day.start, day.end, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
@@ -61,7 +73,8 @@ FinderChartPicture RunChart(Body planet, double julianDay, double fieldDegrees, 
 
 Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
                       const NightLimits& limits) {
-  return ComputeNight(MethodElements(), place, day.start, day.end, planets, limits);
+  const auto [start, end] = BoundsOf(day);
+  return ComputeNight(MethodElements(), place, start, end, planets, limits);
 }
 
 void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
@@ -94,8 +107,9 @@ std::optional<ShowerNight> ShowerOnNight(const MeteorShower* shower, const Place
   const LocalDay day = LocalDayOf(date, zone, 12);
   NightLimits astronomical;
   astronomical.sunAltitude = AstronomicalTwilight;
-  const double darkest = DarkestInstant(MethodElements(), place, day.start, day.end);
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.start, day.end, astronomical, darkest, {});
+  const auto [start, end] = BoundsOf(day);
+  const Instant darkest = DarkestInstant(MethodElements(), place, start, end);
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, start, end, astronomical, darkest, {});
   const std::vector<ShowerNight> showers = ShowersInTheNight(place, dark.intervals, darkest, darkest, shower);
   if (showers.empty()) return std::nullopt;
   return showers.front();

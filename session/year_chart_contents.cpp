@@ -146,7 +146,7 @@ double LargestMinutes(const ElementsTable& elements, const Place& place, const T
     std::vector<Body> bodies = ChartPlanets;
     bodies.push_back(Body::Sun);
     for (const Body body : bodies) {
-      const PlanetDay d = ComputePlanetDay(elements, body, place, day.start, day.end);
+      const PlanetDay d = ComputePlanetDay(elements, body, place, Instant::FromUt(day.start), Instant::FromUt(day.end));
       for (const ErrorBars& bars : {d.riseError, d.setError}) largest = std::max(largest, bars.Bar().value_or(0));
     }
   }
@@ -197,7 +197,7 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     CivilTime evening;
     evening.year = date.year, evening.month = date.month, evening.day = date.day;
     const LocalDay day = LocalDayOf(evening, zone, 12);
-    const YearNight n = ComputeYearNight(elements, place, day.start, day.end, ChartPlanets);
+    const YearNight n = ComputeYearNight(elements, place, Instant::FromUt(day.start), Instant::FromUt(day.end), ChartPlanets);
     starts.push_back(day.start);
     longitudes.push_back(n.moonLongitudeFromSun);
     AddNight(chart, row, day, n, zone);

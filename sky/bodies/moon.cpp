@@ -65,7 +65,8 @@ double MoonIlluminated(const Vector& moon, const Vector& sun) {
   return (1 + std::clamp(dot / norms, -1.0, 1.0)) / 2;
 }
 
-MoonPhase MoonPhaseAt(double julianDay, const std::function<Vector(double)>& sunGeocentric) {
+MoonPhase MoonPhaseAt(Instant at, const std::function<Vector(double)>& sunGeocentric) {
+  const double julianDay = at.ut;
   MoonPhase phase;
   const Vector moon = MoonGeocentric(julianDay), sun = sunGeocentric(julianDay);
   phase.illuminated = MoonIlluminated(moon, sun);

@@ -94,8 +94,9 @@ MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double s
     const EquatorialCoordinates eq = SunEquatorialAt(elements, jd);
     return Vector{eq.x, eq.y, eq.z};
   };
-  moon.phase = MoonPhaseAt(middle, sunVector);
-  moon.altitudeAtMiddle = MoonFrom(place, Instant::FromUt(middle)).horizon.altitude;
+  const Instant atMiddle = Instant::FromUt(middle);
+  moon.phase = MoonPhaseAt(atMiddle, sunVector);
+  moon.altitudeAtMiddle = MoonFrom(place, atMiddle).horizon.altitude;
   return moon;
 }
 
@@ -106,17 +107,18 @@ int CompassPoint(double azimuth) {
   return static_cast<int>(a / 22.5) % 16;
 }
 
-DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, double start, double end,
-                  const NightLimits& limits, double middle, const ErrorBars& sunBars) {
-  DarkSky dark{start, end, middle, {}, sunBars, limits};
+DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, Instant from, Instant to,
+                  const NightLimits& limits, Instant middle, const ErrorBars& sunBars) {
+  const double start = from.ut, end = to.ut;
+  DarkSky dark{start, end, middle.ut, {}, sunBars, limits};
   auto below = [&](double jd) { return limits.sunAltitude - MethodHorizon(elements, Body::Sun, place, jd).altitude; };
   dark.intervals = PositiveIntervals(below, start, end);
   return dark;
 }
 
-double DarkestInstant(const ElementsTable& elements, const Place& place, double start, double end) {
+Instant DarkestInstant(const ElementsTable& elements, const Place& place, Instant start, Instant end) {
   auto depth = [&](double jd) { return -MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  return FindMaximum(depth, start, end, BestSamples);
+  return Instant::FromUt(FindMaximum(depth, start.ut, end.ut, BestSamples));
 }
 
 namespace {
@@ -196,8 +198,9 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
   return p;
 }
 
-Night ComputeNight(const ElementsTable& elements, const Place& place, double start, double end,
+Night ComputeNight(const ElementsTable& elements, const Place& place, Instant from, Instant to,
                    const std::vector<Body>& bodies, const NightLimits& limits) {
+  const double start = from.ut, end = to.ut;
   Night night;
   night.start = start;
   night.end = end;
@@ -211,7 +214,7 @@ Night ComputeNight(const ElementsTable& elements, const Place& place, double sta
                      : provisionalMiddle;
   night.sun.error = sunError(night.middle);
   night.moon = MoonEvents(elements, place, start, end, night.middle);
-  const DarkSky dark = DarkSkyOf(elements, place, start, end, limits, night.middle, sunBars);
+  const DarkSky dark = DarkSkyOf(elements, place, from, to, limits, Instant::FromUt(night.middle), sunBars);
   for (const Body body : bodies) night.planets.push_back(ComputePlanetNight(elements, body, place, dark));
   return night;
 }

@@ -13,6 +13,7 @@
 #include "sky/bodies/error_bars.h"
 #include "sky/bodies/moon.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 #include "sky/night/twilight.h"
 #include "sky/tables/constellation.h"
@@ -125,15 +126,16 @@ struct DarkSky {
   NightLimits limits;
 };
 
-// The dark sky of the night [start, end] (Julian days, UT) from place,
-// with its middle and the Sun's bars. Raises the method's run-time errors.
-DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, double start, double end,
-                  const NightLimits& limits, double middle, const ErrorBars& sunBars);
+// The dark sky of the night [start, end] from place (the method's Sun and
+// horizon, at UT), with its middle and the Sun's bars. Raises the method's
+// run-time errors.
+DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, Instant start, Instant end,
+                  const NightLimits& limits, Instant middle, const ErrorBars& sunBars);
 
-// The instant of [start, end] (Julian days, UT) when the method's Sun
-// stands lowest seen from place: the darkest of a night, also of one whose
+// The instant of [start, end] when the method's Sun stands lowest seen
+// from place (searched in UT): the darkest of a night, also of one whose
 // Sun never sets. Raises the method's run-time errors.
-double DarkestInstant(const ElementsTable& elements, const Place& place, double start, double end);
+Instant DarkestInstant(const ElementsTable& elements, const Place& place, Instant start, Instant end);
 
 // A planet's visible interval in a night: where it stands above the
 // altitude limit while the sky is dark, the highest such interval with
@@ -142,10 +144,11 @@ double DarkestInstant(const ElementsTable& elements, const Place& place, double 
 // Raises the method's run-time errors.
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark);
 
-// The night between the Julian days start and end (local noon and the next
-// local noon, UT) from place, for bodies. Raises the method's run-time
+// The night between start and end (local noon and the next local noon)
+// from place, for bodies: the method's positions and horizon at UT, the
+// reference's Moon and error bars at TT. Raises the method's run-time
 // errors (a date beyond its range).
-Night ComputeNight(const ElementsTable& elements, const Place& place, double start, double end,
+Night ComputeNight(const ElementsTable& elements, const Place& place, Instant start, Instant end,
                    const std::vector<Body>& bodies, const NightLimits& limits = {});
 
 // The point of the 16-point compass nearest to azimuth (degrees from north

@@ -60,12 +60,12 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
 }
 
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
-                                           double middle, double darkest, const MeteorShower* only) {
+                                           Instant middle, Instant darkest, const MeteorShower* only) {
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
-    if ((only && &shower != only) || !ShowerActive(shower, Instant::FromUt(middle))) continue;
+    if ((only && &shower != only) || !ShowerActive(shower, middle)) continue;
     auto rate = [&](double jd) { return ShowerAt(shower, place, Instant::FromUt(jd)).hourlyRate; };
-    ShowerNight best = ShowerAt(shower, place, Instant::FromUt(darkest));
+    ShowerNight best = ShowerAt(shower, place, darkest);
     best.darkestHour = astronomicalDark.empty();
     for (const Interval& i : astronomicalDark) {
       const ShowerNight s = ShowerAt(shower, place, Instant::FromUt(FindMaximum(rate, i.from, i.to, BestSamples)));

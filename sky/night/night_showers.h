@@ -28,11 +28,11 @@ struct ShowerNight {
 // and the Moon's light, and the hourly rate they give. Raises nothing.
 ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at);
 
-// The showers active at middle (Julian day), in the order of the list, each
-// at its highest hourly rate within astronomicalDark (the Sun below −18°),
-// or at darkest (Julian day, the Sun lowest) when that is empty; only
-// `only` when it is given. Raises nothing.
+// The showers active at middle, in the order of the list, each at its
+// highest hourly rate within astronomicalDark (the Sun below −18°,
+// searched in UT), or at darkest (the Sun lowest) when that is empty;
+// only `only` when it is given. Raises nothing.
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
-                                           double middle, double darkest, const MeteorShower* only = nullptr);
+                                           Instant middle, Instant darkest, const MeteorShower* only = nullptr);
 
 }  // namespace orbitas

@@ -21,8 +21,9 @@ void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
 
 }  // namespace
 
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, double startJd,
-                           double endJd) {
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, Instant start,
+                           Instant end) {
+  const double startJd = start.ut, endJd = end.ut;
   // The Sun's rising and setting are of its upper limb, refracted.
   const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
   auto height = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude - limit; };
@@ -52,7 +53,8 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
   return day;
 }
 
-PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd) {
+PlanetDay ComputeMoonDay(const Place& place, Instant start, Instant end) {
+  const double startJd = start.ut, endJd = end.ut;
   auto sample = [&](double jd) {
     const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
     return HeightAndHour{moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter), moon.horizon.hourAngle};

@@ -7,6 +7,7 @@
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 #include "sky/search/toolkit.h"
 
@@ -86,14 +87,15 @@ HorizonPassages FindHorizonPassages(Sample&& sample, double start, double end, i
 // HorizonAltitude. Their errors are the method's angular error and the
 // reference's bound turned into time by the rate of change of the altitude
 // there. Raises a run-time error where the method fails.
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, double startJd,
-                           double endJd);
+// The day's bounds are read in UT, as the method's horizon is.
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, Instant start,
+                           Instant end);
 
 // The same for the Sun (the method's, its centre at SunsetAltitude, as
 // almanacs give sunrise and sunset) goes through ComputePlanetDay; the
 // Moon is the reference's (eraMoon98, seen from the place, the top of its
 // disc at the horizon's refraction), so it carries no method error.
 // Raises nothing.
-PlanetDay ComputeMoonDay(const Place& place, double startJd, double endJd);
+PlanetDay ComputeMoonDay(const Place& place, Instant start, Instant end);
 
 }  // namespace orbitas

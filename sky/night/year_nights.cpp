@@ -55,8 +55,9 @@ void SunLimits(const ElementsTable& elements, const Place& place, YearNight& nig
 
 }  // namespace
 
-YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, double start, double end,
+YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, Instant from, Instant to,
                            const std::vector<Body>& planets) {
+  const double start = from.ut, end = to.ut;
   YearNight night;
   night.start = start, night.end = end;
   SunLimits(elements, place, night);
@@ -77,7 +78,7 @@ YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, do
     const EquatorialCoordinates eq = SunEquatorialAt(elements, jd);
     return Vector{eq.x, eq.y, eq.z};
   };
-  const MoonPhase phase = MoonPhaseAt(middle, sunVector);
+  const MoonPhase phase = MoonPhaseAt(Instant::FromUt(middle), sunVector);
   night.moonIlluminated = phase.illuminated;
   night.moonLongitudeFromSun = phase.longitudeFromSun;
   return night;

@@ -13,6 +13,7 @@
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/frames/horizon.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/place.h"
 #include "sky/night/night.h"
 
@@ -38,10 +39,10 @@ struct YearNight {
   double moonLongitudeFromSun = 0.0;   // degrees, 0..360: 0 new, 180 full
 };
 
-// The night from start to end (Julian days, UT; a day apart) from place,
-// for planets (the method's positions; the Sun the method's too; the Moon
-// ERFA's). Raises the method's run-time errors.
-YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, double start, double end,
+// The night from start to end (a day apart) from place, for planets (the
+// method's positions and horizon at UT; the Sun the method's too; the Moon
+// ERFA's, at TT). Raises the method's run-time errors.
+YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, Instant start, Instant end,
                            const std::vector<Body>& planets);
 
 }  // namespace orbitas

@@ -65,7 +65,8 @@ CONTACT_NAMES_PLACE = "session/names.cpp"
 INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h",
                    "sky/eclipses/eclipses.h", "sky/showers/meteor_showers.h", "sky/stars/stars.h",
                    "sky/stars/star_dome.h", "sky/stars/finder_chart.h", "sky/night/sky_dome.h",
-                   "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h"}
+                   "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h",
+                   "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
 # place, an instrument, the night's limits, a body). Every other type of

@@ -18,6 +18,7 @@ namespace orbitas {
 namespace {
 
 using testing::Jd;
+using testing::Ut;
 
 constexpr double Minute = 1.0 / 1440;
 

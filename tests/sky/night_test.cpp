@@ -21,6 +21,7 @@ namespace orbitas {
 namespace {
 
 using testing::Jd;
+using testing::Ut;
 
 double SunAltitude(const ElementsTable& e, const Place& p, double jd, double* azimuth = nullptr) {
   const EquatorialCoordinates eq = SunEquatorialAt(e, jd);
@@ -35,7 +36,7 @@ const Place Svalbard{78.2, 15.6, "78.2, 15.6"};
 
 TEST(Night, TheSunAtAnEquinoxRisesDueEastWithinItsError) {
   const ElementsTable e = testing::FilledElements();
-  const Night night = ComputeNight(e, Equator, Jd(2026, 3, 20, 12), Jd(2026, 3, 21, 12), {});
+  const Night night = ComputeNight(e, Equator, Ut(Jd(2026, 3, 20, 12)), Ut(Jd(2026, 3, 21, 12)), {});
   ASSERT_TRUE(night.sun.rise && night.sun.set);
   double azimuth = 0;
   EXPECT_NEAR(SunAltitude(e, Equator, night.sun.rise->time, &azimuth), SunsetAltitude, 1e-4);
@@ -52,12 +53,12 @@ TEST(Night, TheSunAtAnEquinoxRisesDueEastWithinItsError) {
 
 TEST(Night, ThePolarNightAndThePolarDay) {
   const ElementsTable e = testing::FilledElements();
-  const Night december = ComputeNight(e, Svalbard, Jd(2026, 12, 7, 11), Jd(2026, 12, 8, 11), {Body::Jupiter});
+  const Night december = ComputeNight(e, Svalbard, Ut(Jd(2026, 12, 7, 11)), Ut(Jd(2026, 12, 8, 11)), {Body::Jupiter});
   EXPECT_FALSE(december.sun.set || december.sun.rise || december.sun.civilDusk);
   ASSERT_EQ(december.sun.misses.size(), 1u);
   EXPECT_EQ(SunMissText(december.sun.misses[0]), "el Sol no sale");
   EXPECT_TRUE(december.sun.astronomicalDusk && december.sun.astronomicalDawn);
-  const Night june = ComputeNight(e, Svalbard, Jd(2026, 6, 21, 10), Jd(2026, 6, 22, 10), {Body::Venus, Body::Mars, Body::Jupiter});
+  const Night june = ComputeNight(e, Svalbard, Ut(Jd(2026, 6, 21, 10)), Ut(Jd(2026, 6, 22, 10)), {Body::Venus, Body::Mars, Body::Jupiter});
   EXPECT_FALSE(june.sun.set || june.sun.rise);
   EXPECT_EQ(SunMissText(june.sun.misses.front()), "el Sol no se pone");
   for (const PlanetNight& p : june.planets) {
@@ -70,7 +71,7 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
   const ElementsTable e = testing::FilledElements();
   const NightLimits limits{-6, 10};
   const double start = Jd(2026, 12, 7, 11), end = Jd(2026, 12, 8, 11);
-  const Night night = ComputeNight(e, Madrid, start, end,
+  const Night night = ComputeNight(e, Madrid, Ut(start), Ut(end),
                                    {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn,
                                     Body::Uranus, Body::Neptune, Body::Pluto},
                                    limits);
@@ -99,11 +100,11 @@ TEST(Moon, PhasesOnKnownDates) {
     return std::array<double, 3>{eq.x, eq.y, eq.z};
   };
   // The total lunar eclipse of 2026-03-03 (about 11:34 UT): full.
-  const MoonPhase full = MoonPhaseAt(Jd(2026, 3, 3, 11.5), sun);
+  const MoonPhase full = MoonPhaseAt(Ut(Jd(2026, 3, 3, 11.5)), sun);
   EXPECT_GT(full.illuminated, 0.99);
   EXPECT_EQ(PhaseName(full.code), "luna llena");
   // New moon on 2026-03-19 at about 01:24 UT: a day later, a day old.
-  const MoonPhase young = MoonPhaseAt(Jd(2026, 3, 20, 1.4), sun);
+  const MoonPhase young = MoonPhaseAt(Ut(Jd(2026, 3, 20, 1.4)), sun);
   EXPECT_NEAR(young.ageDays, 1.0, 0.05);
   EXPECT_LT(young.illuminated, 0.03);
 }

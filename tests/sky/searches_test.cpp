@@ -19,6 +19,7 @@ namespace orbitas {
 namespace {
 
 using testing::Jd;
+using testing::Ut;
 
 const ElementsTable& Elements() {
   static const ElementsTable elements = testing::FilledElements();
@@ -135,7 +136,7 @@ TEST(Searches, RisingCulminationAndSettingOfADayCalledOnTheirOwn) {
   // Jupiter from the equator rises, culminates and sets
   // about twelve hours apart, the culmination between the two.
   const Place equator{0, 0, "0, 0"};
-  const PlanetDay day = ComputePlanetDay(Elements(), Body::Jupiter, equator, Jd(2027, 2, 11), Jd(2027, 2, 12));
+  const PlanetDay day = ComputePlanetDay(Elements(), Body::Jupiter, equator, Ut(Jd(2027, 2, 11)), Ut(Jd(2027, 2, 12)));
   ASSERT_TRUE(day.rise && day.transit && day.set);
   const double set = *day.set < *day.rise ? *day.set + 1 : *day.set;
   EXPECT_NEAR(set - *day.rise, 0.5, 0.03);
@@ -146,7 +147,7 @@ TEST(Searches, APlanetsVisibleIntervalInANightCalledOnItsOwn) {
   // Jupiter at opposition from Madrid: up all the dark night.
   const Place madrid{40.4168, -3.7038, "40.4168, -3.7038"};
   const double start = Jd(2027, 2, 10, 12), end = Jd(2027, 2, 11, 12);
-  const DarkSky dark = DarkSkyOf(Elements(), madrid, start, end, {}, (start + end) / 2, {});
+  const DarkSky dark = DarkSkyOf(Elements(), madrid, Ut(start), Ut(end), {}, Ut((start + end) / 2), {});
   ASSERT_EQ(dark.intervals.size(), 1u);
   const PlanetNight jupiter = ComputePlanetNight(Elements(), Body::Jupiter, madrid, dark);
   ASSERT_TRUE(jupiter.best);

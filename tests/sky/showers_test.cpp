@@ -19,6 +19,7 @@ namespace orbitas {
 namespace {
 
 using testing::Jd;
+using testing::Ut;
 
 TEST(Showers, TheMajorPeaksFallOnTheImoCalendarsDates) {
   const struct {
@@ -101,10 +102,10 @@ TEST(Showers, ThePerseidsOnTheNightOfTheirPeakFromMadrid) {
   const double start = Jd(2026, 8, 12, 10), end = Jd(2026, 8, 13, 10);
   NightLimits astronomical;
   astronomical.sunAltitude = AstronomicalTwilight;
-  const DarkSky dark = DarkSkyOf(e, madrid, start, end, astronomical, (start + end) / 2, {});
+  const DarkSky dark = DarkSkyOf(e, madrid, Ut(start), Ut(end), astronomical, Ut((start + end) / 2), {});
   ASSERT_EQ(dark.intervals.size(), 1u);
   const std::vector<ShowerNight> showers =
-      ShowersInTheNight(madrid, dark.intervals, dark.middle, DarkestInstant(e, madrid, start, end));
+      ShowersInTheNight(madrid, dark.intervals, Ut(dark.middle), DarkestInstant(e, madrid, Ut(start), Ut(end)));
   const auto perseids = std::find_if(showers.begin(), showers.end(), [](const ShowerNight& s) { return s.shower->code == "PER"; });
   ASSERT_NE(perseids, showers.end());
   EXPECT_FALSE(perseids->darkestHour);

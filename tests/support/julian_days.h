@@ -1,6 +1,7 @@
 #pragma once
 // A UT date (and time) as a Julian day, as the sky's tests write instants.
 #include "calendar/civil_days.h"
+#include "sky/frames/instant.h"
 
 namespace orbitas::testing {
 
@@ -13,5 +14,8 @@ inline double Jd(int year, int month, int day, double hour = 0) {
 inline double Jd(int year, int month, int day, int hour, int minute, int second) {
   return static_cast<double>(DaysFromCivil(year, month, day)) + 2440587.5 + (hour + minute / 60.0 + second / 3600.0) / 24;
 }
+
+// The instant at a UT Julian day, for the sky's functions that take one.
+inline Instant Ut(double julianDay) { return Instant::FromUt(julianDay); }
 
 }  // namespace orbitas::testing
