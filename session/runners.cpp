@@ -179,7 +179,8 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
     from = upTo;
   };
   try {
-    FindPhenomena(MethodElements(), request, start, end, [&](const Phenomenon& p) { pending.push_back(p); },
+    FindPhenomena(MethodElements(), request, Instant::FromUt(start), Instant::FromUt(end),
+                  [&](const Phenomenon& p) { pending.push_back(p); },
                   [&](double day) {
                     flush(day);
                     if (progress) progress(day);

@@ -22,37 +22,48 @@ constexpr double ConjunctionWindow = 60, StationWindow = 30, ElongationWindow = 
 constexpr double MoonApproachWindow = 1, PlanetApproachWindow = 10;
 constexpr double PhaseWindow = 1, SeasonWindow = 3;
 
+// A quantity the searches follow, of t, a Julian day (UT): the search's
+// variable, made an instant for the geometry at each step.
 using Function = std::function<double(double)>;
+
+Instant At(double t) { return Instant::FromUt(t); }
 
 // The longitude of body less the Sun's, less target, -180..180.
 Function LongitudeFromSun(const Geometry& g, Body body, double target) {
   return [&g, body, target](double t) {
-    return Wrapped(LongitudeOf(g.Geocentric(body, t)) - LongitudeOf(g.Sun(t)) - target);
+    const Instant at = At(t);
+    return Wrapped(LongitudeOf(g.Geocentric(body, at)) - LongitudeOf(g.Sun(at)) - target);
   };
 }
 
 Function Elongation(const Geometry& g, Body body) {
-  return [&g, body](double t) { return AngleBetween(g.Geocentric(body, t), g.Sun(t)); };
+  return [&g, body](double t) {
+    const Instant at = At(t);
+    return AngleBetween(g.Geocentric(body, at), g.Sun(at));
+  };
 }
 
 // The rate of the geocentric longitude, degrees a day.
 Function LongitudeRate(const Geometry& g, Body body) {
   return [&g, body](double t) {
     constexpr double h = 0.01;
-    return Wrapped(LongitudeOf(g.Geocentric(body, t + h)) - LongitudeOf(g.Geocentric(body, t - h))) / (2 * h);
+    return Wrapped(LongitudeOf(g.Geocentric(body, At(t + h))) - LongitudeOf(g.Geocentric(body, At(t - h)))) / (2 * h);
   };
 }
 
 Function Distance(const Geometry& g, Body body) {
-  return [&g, body](double t) { return Norm(*g.Heliocentric(body, t)); };
+  return [&g, body](double t) { return Norm(*g.Heliocentric(body, At(t))); };
 }
 
 Function Separation(const Geometry& g, Body body, Body other) {
-  return [&g, body, other](double t) { return AngleBetween(g.Geocentric(body, t), g.Geocentric(other, t)); };
+  return [&g, body, other](double t) {
+    const Instant at = At(t);
+    return AngleBetween(g.Geocentric(body, at), g.Geocentric(other, at));
+  };
 }
 
 Function SunLongitude(const Geometry& g, double target) {
-  return [&g, target](double t) { return Wrapped(g.SunApparentLongitude(t) - target); };
+  return [&g, target](double t) { return Wrapped(g.SunApparentLongitude(At(t)) - target); };
 }
 
 Phenomenon Event(PhenomenonKind kind, double t, Body body, Body other, std::optional<double> value,
@@ -62,7 +73,8 @@ Phenomenon Event(PhenomenonKind kind, double t, Body body, Body other, std::opti
 
 }  // namespace
 
-std::vector<Phenomenon> EventSearch::Conjunctions(Body p, double a, double b) const {
+std::vector<Phenomenon> EventSearch::Conjunctions(Body p, Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const bool inner = IsInferior(p);
   const std::vector<double> targets = inner ? std::vector<double>{0} : std::vector<double>{0, 180};
@@ -73,8 +85,9 @@ std::vector<Phenomenon> EventSearch::Conjunctions(Body p, double a, double b) co
     for (const Crossing& r : roots[k]) {
       PhenomenonKind kind = target == 180 ? PhenomenonKind::Opposition : PhenomenonKind::Conjunction;
       if (inner) {
-        kind = Norm(method_.Geocentric(p, r.time)) < Norm(method_.Sun(r.time)) ? PhenomenonKind::InferiorConjunction
-                                                                                 : PhenomenonKind::SuperiorConjunction;
+        kind = Norm(method_.Geocentric(p, At(r.time))) < Norm(method_.Sun(At(r.time)))
+                   ? PhenomenonKind::InferiorConjunction
+                   : PhenomenonKind::SuperiorConjunction;
       }
       std::optional<double> reference;
       if (HasReference(p)) {
@@ -82,10 +95,10 @@ std::vector<Phenomenon> EventSearch::Conjunctions(Body p, double a, double b) co
                                 ReferencePrecision);
       }
       if (kind == PhenomenonKind::Opposition) {
-        const double magnitude =
-            AspectOf(p, method_.Equatorial(*method_.Heliocentric(p, r.time)),
-                     method_.Equatorial(*method_.Heliocentric(Body::Earth, r.time)), Instant::FromUt(r.time))
-                .magnitude;
+        const Instant at = At(r.time);
+        const double magnitude = AspectOf(p, method_.Equatorial(*method_.Heliocentric(p, at)),
+                                          method_.Equatorial(*method_.Heliocentric(Body::Earth, at)), at)
+                                     .magnitude;
         found.push_back(Event(kind, r.time, p, Body::Sun, magnitude, PhenomenonUnit::Magnitude, reference));
       } else {
         found.push_back(Event(kind, r.time, p, Body::Sun, Elongation(method_, p)(r.time), PhenomenonUnit::Degrees,
@@ -96,7 +109,8 @@ std::vector<Phenomenon> EventSearch::Conjunctions(Body p, double a, double b) co
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, double a, double b) const {
+std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   if (!IsInferior(p)) return found;
   for (const double t : LocalExtrema(Elongation(method_, p), a, b, 1.0, true, Precision)) {
@@ -111,7 +125,8 @@ std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, double a, doubl
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Stations(Body p, double a, double b) const {
+std::vector<Phenomenon> EventSearch::Stations(Body p, Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   for (const Crossing& r : AngleZeros(LongitudeRate(method_, p), a, b, 1.0, Precision)) {
     std::optional<double> reference;
@@ -124,7 +139,8 @@ std::vector<Phenomenon> EventSearch::Stations(Body p, double a, double b) const 
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Apsides(Body p, double a, double b) const {
+std::vector<Phenomenon> EventSearch::Apsides(Body p, Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const ElementsTable& elements = method_.elements();
   const ElementRow row = p == Body::Earth ? EarthRow(elements) : BodyRow(elements, BodyNumber(p));
@@ -143,20 +159,25 @@ std::vector<Phenomenon> EventSearch::Apsides(Body p, double a, double b) const {
   return found;
 }
 
-double EventSearch::ErrorDays(Body p, Body q, double t) const {
+double EventSearch::ErrorDays(Body p, Body q, Instant at) const {
+  const double t = at.ut;
   // How far the method may put the approach from the reference's: the
   // two bodies' errors (degrees) over how fast one passes the other.
   constexpr double MostDays = 400;
   auto error = [&](Body body) {
     if (body == Body::Moon) return 0.0;
-    return MethodError(body, Instant::FromUt(t), MethodEquatorial(method_.elements(), body, t)).method.value_or(0.0);
+    return MethodError(body, at, MethodEquatorial(method_.elements(), body, t)).method.value_or(0.0);
   };
-  auto apart = [&](double u) { return LongitudeOf(method_.Geocentric(p, u)) - LongitudeOf(method_.Geocentric(q, u)); };
+  auto apart = [&](double u) {
+    const Instant then = At(u);
+    return LongitudeOf(method_.Geocentric(p, then)) - LongitudeOf(method_.Geocentric(q, then));
+  };
   const double rate = std::fabs(Wrapped(apart(t + 1) - apart(t - 1))) / 2;  // degrees a day
   return std::min(MostDays, (error(p) + error(q)) / std::max(rate, (error(p) + error(q)) / MostDays));
 }
 
-std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limit, double a, double b) const {
+std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limit, Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const double step = p == Body::Moon ? 1.0 / 6 : 1.0;
   for (const double t : LocalExtrema(Separation(method_, p, q), a, b, step, false, Precision)) {
@@ -164,7 +185,7 @@ std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limi
     if (closest >= limit) continue;
     std::optional<double> reference, miss;
     if (HasReference(p) && HasReference(q)) {
-      const double window = p == Body::Moon ? MoonApproachWindow : PlanetApproachWindow + ErrorDays(p, q, t);
+      const double window = p == Body::Moon ? MoonApproachWindow : PlanetApproachWindow + ErrorDays(p, q, At(t));
       reference = NearestExtremum(Separation(reference_, p, q), t, step / 4, window, false, ReferencePrecision);
       if (reference && Separation(reference_, p, q)(*reference) >= limit) {
         miss = Separation(reference_, p, q)(*reference);
@@ -178,7 +199,8 @@ std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limi
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::MoonPhases(double a, double b) const {
+std::vector<Phenomenon> EventSearch::MoonPhases(Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const PhenomenonKind kinds[] = {PhenomenonKind::NewMoon, PhenomenonKind::FirstQuarter, PhenomenonKind::FullMoon,
                                   PhenomenonKind::LastQuarter};
@@ -194,7 +216,8 @@ std::vector<Phenomenon> EventSearch::MoonPhases(double a, double b) const {
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Seasons(double a, double b) const {
+std::vector<Phenomenon> EventSearch::Seasons(Instant from, Instant to) const {
+  const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const PhenomenonKind kinds[] = {PhenomenonKind::MarchEquinox, PhenomenonKind::JuneSolstice,
                                   PhenomenonKind::SeptemberEquinox, PhenomenonKind::DecemberSolstice};

@@ -18,8 +18,12 @@ constexpr double Aberration = 20.49552 / 3600;  // degrees, at one AU
 
 // The apparent longitude of date, degrees, of a geocentric equatorial J2000
 // vector: precessed to the mean ecliptic and equinox of the date, with the
-// nutation in longitude and the annual aberration.
-double ApparentLongitude(const Vector& equatorial, double jd) {
+// nutation in longitude and the annual aberration. ERFA asks for the date
+// in TT; it is given the instant's UT, as the method's seasons always
+// were: the minute between them moves the equinox by a ten-thousandth of
+// an arcsecond, a few milliseconds of the Sun's motion.
+double ApparentLongitude(const Vector& equatorial, Instant at) {
+  const double jd = at.ut;
   double rm[3][3], v[3] = {equatorial[0], equatorial[1], equatorial[2]}, ofDate[3];
   eraEcm06(jd, 0.0, rm);
   eraRxp(rm, v, ofDate);
@@ -34,17 +38,18 @@ double ApparentLongitude(const Vector& equatorial, double jd) {
 
 double LongitudeOf(const Vector& v) { return std::atan2(v[1], v[0]) * DegreesPerRadian; }
 
-Vector Geometry::Geocentric(Body body, double jd) const {
-  if (body == Body::Moon) return Moon(jd);
-  if (body == Body::Sun) return Sun(jd);
-  return Minus(*Heliocentric(body, jd), *Heliocentric(Body::Earth, jd));
+Vector Geometry::Geocentric(Body body, Instant at) const {
+  if (body == Body::Moon) return Moon(at);
+  if (body == Body::Sun) return Sun(at);
+  return Minus(*Heliocentric(body, at), *Heliocentric(Body::Earth, at));
 }
 
-Vector Geometry::Sun(double jd) const { return Negated(*Heliocentric(Body::Earth, jd)); }
+Vector Geometry::Sun(Instant at) const { return Negated(*Heliocentric(Body::Earth, at)); }
 
 MethodGeometry::MethodGeometry(const ElementsTable& elements) : elements_(elements), offset_(EpochOffset(elements)) {}
 
-std::optional<Vector> MethodGeometry::Heliocentric(Body body, double jd) const {
+std::optional<Vector> MethodGeometry::Heliocentric(Body body, Instant at) const {
+  const double jd = at.ut;
   if (body == Body::Earth) {
     const auto cached = earth_.find(jd);
     if (cached != earth_.end()) return cached->second;
@@ -56,11 +61,11 @@ std::optional<Vector> MethodGeometry::Heliocentric(Body body, double jd) const {
   return v;
 }
 
-Vector MethodGeometry::Moon(double jd) const {
-  const auto cached = moon_.find(jd);
+Vector MethodGeometry::Moon(Instant at) const {
+  const auto cached = moon_.find(at.ut);
   if (cached != moon_.end()) return cached->second;
-  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(jd)), ObliquityRadians);
-  return moon_.emplace(jd, moon).first->second;
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, at), ObliquityRadians);
+  return moon_.emplace(at.ut, moon).first->second;
 }
 
 void MethodGeometry::Forget() const {
@@ -68,34 +73,34 @@ void MethodGeometry::Forget() const {
   moon_.clear();
 }
 
-double MethodGeometry::SunApparentLongitude(double jd) const {
-  const Vector s = Sun(jd);
-  return ApparentLongitude(MethodEquatorialFromEcliptic(s[0], s[1], s[2]), jd);
+double MethodGeometry::SunApparentLongitude(Instant at) const {
+  const Vector s = Sun(at);
+  return ApparentLongitude(MethodEquatorialFromEcliptic(s[0], s[1], s[2]), at);
 }
 
 Vector MethodGeometry::Equatorial(const Vector& v) const { return MethodEquatorialFromEcliptic(v[0], v[1], v[2]); }
 
-std::optional<Vector> ReferenceGeometry::Heliocentric(Body body, double jd) const {
+std::optional<Vector> ReferenceGeometry::Heliocentric(Body body, Instant at) const {
   if (body == Body::Earth) {
     // The Earth's series is the costliest, and a body's geocentric
     // position and the Sun's ask for it at the same instant.
-    if (jd != cachedDay_) {
-      cachedDay_ = jd;
-      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, Instant::FromUt(jd)), J2000ObliquityRadians);
+    if (at.ut != cachedDay_) {
+      cachedDay_ = at.ut;
+      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, at), J2000ObliquityRadians);
     }
     return cachedEarth_;
   }
-  const std::optional<Vector> v = ReferenceHeliocentric(body, Instant::FromUt(jd));
+  const std::optional<Vector> v = ReferenceHeliocentric(body, at);
   if (!v) return std::nullopt;
   return EclipticFromEquatorial(*v, J2000ObliquityRadians);
 }
 
-Vector ReferenceGeometry::Moon(double jd) const {
-  return EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(jd)), J2000ObliquityRadians);
+Vector ReferenceGeometry::Moon(Instant at) const {
+  return EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, at), J2000ObliquityRadians);
 }
 
-double ReferenceGeometry::SunApparentLongitude(double jd) const {
-  return ApparentLongitude(*ReferenceGeocentric(Body::Sun, Instant::FromUt(jd)), jd);
+double ReferenceGeometry::SunApparentLongitude(Instant at) const {
+  return ApparentLongitude(*ReferenceGeocentric(Body::Sun, at), at);
 }
 
 Vector ReferenceGeometry::Equatorial(const Vector& v) const { return EquatorialFromEcliptic(v, J2000ObliquityRadians); }

@@ -3,12 +3,15 @@
 // or the reference's, behind one interface, so that every search runs the
 // same way on both and the difference of the two instants is the method's
 // error in time. Vectors are ecliptic (each geometry's own obliquity), AU;
-// heliocentric except the Moon's and the Sun's, which are geocentric.
+// heliocentric except the Moon's and the Sun's, which are geocentric. The
+// method reads an instant's UT (its Julian day as typed), the reference
+// its TT.
 #include <optional>
 #include <unordered_map>
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
+#include "sky/frames/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {
@@ -18,16 +21,16 @@ class Geometry {
   virtual ~Geometry() = default;
   // A planet's or the Earth's heliocentric position; none where the
   // geometry lacks the body (the reference's Pluto).
-  virtual std::optional<Vector> Heliocentric(Body body, double jd) const = 0;
-  virtual Vector Moon(double jd) const = 0;
+  virtual std::optional<Vector> Heliocentric(Body body, Instant at) const = 0;
+  virtual Vector Moon(Instant at) const = 0;
   // The Sun's apparent longitude of date, degrees.
-  virtual double SunApparentLongitude(double jd) const = 0;
+  virtual double SunApparentLongitude(Instant at) const = 0;
   // An ecliptic vector turned to the J2000 equator, for the magnitudes.
   virtual Vector Equatorial(const Vector& ecliptic) const = 0;
 
   // The geocentric position of a planet, the Sun or the Moon.
-  Vector Geocentric(Body body, double jd) const;
-  Vector Sun(double jd) const;
+  Vector Geocentric(Body body, Instant at) const;
+  Vector Sun(Instant at) const;
 };
 
 // The method's geometry. The Moon, which the method lacks, is the
@@ -37,9 +40,9 @@ class Geometry {
 class MethodGeometry : public Geometry {
  public:
   explicit MethodGeometry(const ElementsTable& elements);
-  std::optional<Vector> Heliocentric(Body body, double jd) const override;
-  Vector Moon(double jd) const override;
-  double SunApparentLongitude(double jd) const override;
+  std::optional<Vector> Heliocentric(Body body, Instant at) const override;
+  Vector Moon(Instant at) const override;
+  double SunApparentLongitude(Instant at) const override;
   Vector Equatorial(const Vector& ecliptic) const override;
   void Forget() const;
   const ElementsTable& elements() const { return elements_; }
@@ -47,19 +50,19 @@ class MethodGeometry : public Geometry {
  private:
   const ElementsTable& elements_;
   double offset_;
-  mutable std::unordered_map<double, Vector> earth_, moon_;
+  mutable std::unordered_map<double, Vector> earth_, moon_;  // by UT
 };
 
 // The reference's geometry, on the J2000 ecliptic.
 class ReferenceGeometry : public Geometry {
  public:
-  std::optional<Vector> Heliocentric(Body body, double jd) const override;
-  Vector Moon(double jd) const override;
-  double SunApparentLongitude(double jd) const override;
+  std::optional<Vector> Heliocentric(Body body, Instant at) const override;
+  Vector Moon(Instant at) const override;
+  double SunApparentLongitude(Instant at) const override;
   Vector Equatorial(const Vector& ecliptic) const override;
 
  private:
-  mutable double cachedDay_ = -1e300;
+  mutable double cachedDay_ = -1e300;  // UT
   mutable Vector cachedEarth_{};
 };
 

@@ -11,30 +11,33 @@ namespace {
 
 constexpr double YearDays = 365.25;
 
+Instant At(double t) { return Instant::FromUt(t); }
+
 // Every event of request in [a, b): each kind's search in turn, then in
 // time order.
 std::vector<Phenomenon> Merged(const EventSearch& search, const PhenomenaRequest& request, double a, double b) {
   search.NewStretch();
+  const Instant from = At(a), to = At(b);
   std::vector<Phenomenon> found;
   auto add = [&found](std::vector<Phenomenon> events) { found.insert(found.end(), events.begin(), events.end()); };
   for (const Body p : request.planets) {
-    add(search.Conjunctions(p, a, b));
-    add(search.GreatestElongations(p, a, b));
-    add(search.Stations(p, a, b));
-    add(search.Apsides(p, a, b));
+    add(search.Conjunctions(p, from, to));
+    add(search.GreatestElongations(p, from, to));
+    add(search.Stations(p, from, to));
+    add(search.Apsides(p, from, to));
   }
   for (std::size_t i = 0; i < request.planets.size(); ++i) {
     for (std::size_t j = i + 1; j < request.planets.size(); ++j) {
-      add(search.CloseApproaches(request.planets[i], request.planets[j], request.approachLimit, a, b));
+      add(search.CloseApproaches(request.planets[i], request.planets[j], request.approachLimit, from, to));
     }
     if (request.sunAndMoon || request.moon) {
-      add(search.CloseApproaches(Body::Moon, request.planets[i], request.approachLimit, a, b));
+      add(search.CloseApproaches(Body::Moon, request.planets[i], request.approachLimit, from, to));
     }
   }
-  if (request.sunAndMoon || request.moon) add(search.MoonPhases(a, b));
+  if (request.sunAndMoon || request.moon) add(search.MoonPhases(from, to));
   if (request.sunAndMoon) {
-    add(search.Apsides(Body::Earth, a, b));
-    add(search.Seasons(a, b));
+    add(search.Apsides(Body::Earth, from, to));
+    add(search.Seasons(from, to));
   }
   std::sort(found.begin(), found.end(), [](const Phenomenon& x, const Phenomenon& y) { return x.time < y.time; });
   return found;
@@ -59,16 +62,17 @@ void Stretch(const EventSearch& search, const PhenomenaRequest& request, double 
   if (progress) progress(b);
 }
 
-using StretchSearch = std::function<std::vector<Phenomenon>(const EventSearch&, double, double)>;
+using StretchSearch = std::function<std::vector<Phenomenon>(const EventSearch&, Instant, Instant)>;
 
 // The first event that search finds after `after`, a year's stretch at a
 // time, within `within` days.
-std::optional<Phenomenon> FirstAfter(const ElementsTable& elements, double after, double within,
+std::optional<Phenomenon> FirstAfter(const ElementsTable& elements, Instant from, double within,
                                      const StretchSearch& search) {
+  const double after = from.ut;
   const EventSearch events(elements);
   for (double a = after; a < after + within; a += YearDays) {
     events.NewStretch();
-    std::vector<Phenomenon> found = search(events, a, std::min(a + YearDays, after + within));
+    std::vector<Phenomenon> found = search(events, At(a), At(std::min(a + YearDays, after + within)));
     const auto first = std::min_element(found.begin(), found.end(), [](const Phenomenon& x, const Phenomenon& y) {
       return x.time < y.time;
     });
@@ -85,68 +89,69 @@ std::vector<Phenomenon> OfKind(std::vector<Phenomenon> found, PhenomenonKind kin
 
 }  // namespace
 
-void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, double start, double end,
+void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, Instant from, Instant to,
                    const std::function<void(const Phenomenon&)>& each, const std::function<void(double)>& progress) {
+  const double start = from.ut, end = to.ut;
   const EventSearch search(elements);
   for (double a = start; a < end; a += YearDays) Stretch(search, request, a, std::min(a + YearDays, end), each, progress);
 }
 
-std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, double after, double within) {
-  return FirstAfter(elements, after, within, [body](const EventSearch& s, double a, double b) {
+std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, Instant after, double within) {
+  return FirstAfter(elements, after, within, [body](const EventSearch& s, Instant a, Instant b) {
     return OfKind(s.Conjunctions(body, a, b), PhenomenonKind::Opposition);
   });
 }
 
-std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, double after, double within) {
-  return FirstAfter(elements, after, within, [body](const EventSearch& s, double a, double b) {
+std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, Instant after, double within) {
+  return FirstAfter(elements, after, within, [body](const EventSearch& s, Instant a, Instant b) {
     std::vector<Phenomenon> found = s.Conjunctions(body, a, b);
     std::erase_if(found, [](const Phenomenon& p) { return p.kind == PhenomenonKind::Opposition; });
     return found;
   });
 }
 
-std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, Instant after,
                                                  double within) {
   return FirstAfter(elements, after, within,
-                    [body](const EventSearch& s, double a, double b) { return s.GreatestElongations(body, a, b); });
+                    [body](const EventSearch& s, Instant a, Instant b) { return s.GreatestElongations(body, a, b); });
 }
 
-std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, double after, double within) {
+std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, Instant after, double within) {
   return FirstAfter(elements, after, within,
-                    [body](const EventSearch& s, double a, double b) { return s.Stations(body, a, b); });
+                    [body](const EventSearch& s, Instant a, Instant b) { return s.Stations(body, a, b); });
 }
 
-std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, double after, double within) {
+std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, Instant after, double within) {
   return FirstAfter(elements, after, within,
-                    [body](const EventSearch& s, double a, double b) { return s.Apsides(body, a, b); });
+                    [body](const EventSearch& s, Instant a, Instant b) { return s.Apsides(body, a, b); });
 }
 
-std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, double after,
+std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, Instant after,
                                             double limit, double within) {
-  return FirstAfter(elements, after, within, [=](const EventSearch& s, double a, double b) {
+  return FirstAfter(elements, after, within, [=](const EventSearch& s, Instant a, Instant b) {
     return s.CloseApproaches(body, other, limit, a, b);
   });
 }
 
-std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, double after, double within) {
-  return FirstAfter(elements, after, within, [](const EventSearch& s, double a, double b) { return s.MoonPhases(a, b); });
+std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, Instant after, double within) {
+  return FirstAfter(elements, after, within, [](const EventSearch& s, Instant a, Instant b) { return s.MoonPhases(a, b); });
 }
 
-std::optional<Phenomenon> NextSeason(const ElementsTable& elements, double after, double within) {
-  return FirstAfter(elements, after, within, [](const EventSearch& s, double a, double b) { return s.Seasons(a, b); });
+std::optional<Phenomenon> NextSeason(const ElementsTable& elements, Instant after, double within) {
+  return FirstAfter(elements, after, within, [](const EventSearch& s, Instant a, Instant b) { return s.Seasons(a, b); });
 }
 
-double MethodLongitude(const ElementsTable& elements, Body body, double julianDay) {
-  return LongitudeOf(MethodGeometry(elements).Geocentric(body, julianDay));
+double MethodLongitude(const ElementsTable& elements, Body body, Instant at) {
+  return LongitudeOf(MethodGeometry(elements).Geocentric(body, at));
 }
 
-double MethodSunApparentLongitude(const ElementsTable& elements, double julianDay) {
-  return Wrapped(MethodGeometry(elements).SunApparentLongitude(julianDay));
+double MethodSunApparentLongitude(const ElementsTable& elements, Instant at) {
+  return Wrapped(MethodGeometry(elements).SunApparentLongitude(at));
 }
 
-double MethodSeparation(const ElementsTable& elements, Body body, Body other, double julianDay) {
+double MethodSeparation(const ElementsTable& elements, Body body, Body other, Instant at) {
   const MethodGeometry method(elements);
-  return AngleBetween(method.Geocentric(body, julianDay), method.Geocentric(other, julianDay));
+  return AngleBetween(method.Geocentric(body, at), method.Geocentric(other, at));
 }
 
 }  // namespace orbitas

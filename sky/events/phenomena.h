@@ -12,6 +12,7 @@
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
+#include "sky/frames/instant.h"
 
 namespace orbitas {
 
@@ -41,12 +42,12 @@ enum class PhenomenonUnit { None, Degrees, AstronomicalUnits, Magnitude };
 
 struct Phenomenon {
   PhenomenonKind kind = PhenomenonKind::Opposition;
-  double time = 0.0;            // Julian day (UT, taken as TT), to a millisecond
+  double time = 0.0;            // the method's Julian day (UT, as typed), to a millisecond
   Body body = Body::Sun;        // a planet, the Earth, the Moon, or the Sun for the seasons
   Body other = Body::Sun;       // the second body of a close approach
   std::optional<double> value;  // the number that goes with it, in unit
   PhenomenonUnit unit = PhenomenonUnit::None;
-  std::optional<double> referenceTime;  // the same search on the reference; none for Pluto
+  std::optional<double> referenceTime;  // the same search on the reference (UT; ERFA read at TT); none for Pluto
   // A close approach the reference does not have: the least separation it
   // gives the pair near there (degrees), at or above the limit; the
   // reference's time is then none.
@@ -65,44 +66,45 @@ struct PhenomenaRequest {
   double approachLimit = 1.0;     // degrees: closer approaches than this are listed
 };
 
-// Every phenomenon of request with its time in [start, end) (Julian days),
-// handed to each in time order as the search goes, a year at a time, so
+// Every phenomenon of request with its time in [start, end) (searched in
+// UT: the method reads it as typed, the reference at TT), handed to each in time order as the search goes, a year at a time, so
 // that memory does not grow with the range. progress, when given, is told
 // the Julian day searched up to, after each stretch. A run-time error of
 // the method propagates after every phenomenon before the first day it
 // fails on has been handed over (and progress told that day).
-void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, double start, double end,
+void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, Instant start, Instant end,
                    const std::function<void(const Phenomenon&)>& each,
                    const std::function<void(double)>& progress = nullptr);
 
-// The first event of each kind after the Julian day `after` (days), or
-// none within `within` days. body is a planet (an apsis: the Earth too);
+// The first event of each kind after the instant `after` (searched in
+// UT), or none within `within` days. body is a planet (an apsis: the Earth too);
 // close approaches are those under limit degrees. Each raises the
 // method's run-time errors.
 inline constexpr double SearchHorizonDays = 36525.0;  // a century
-std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, Instant after,
                                          double within = SearchHorizonDays);
-std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, Instant after,
                                           double within = SearchHorizonDays);
-std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, Instant after,
                                                  double within = SearchHorizonDays);
-std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, Instant after,
                                       double within = SearchHorizonDays);
-std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, double after,
+std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, Instant after,
                                     double within = SearchHorizonDays);
-std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, double after,
+std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, Instant after,
                                             double limit = 1.0, double within = SearchHorizonDays);
-std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, double after,
+std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, Instant after,
                                         double within = SearchHorizonDays);
-std::optional<Phenomenon> NextSeason(const ElementsTable& elements, double after, double within = SearchHorizonDays);
+std::optional<Phenomenon> NextSeason(const ElementsTable& elements, Instant after, double within = SearchHorizonDays);
 
 // The method's own quantities that the searches follow, to check them:
 // the geocentric ecliptic longitude of body (a planet, the Sun or the
 // Moon) in the method's frame, degrees, -180..180; the Sun's apparent
 // longitude of date, degrees, -180..180; and the angle between two bodies
-// seen from the Earth, degrees. Each raises what the method raises.
-double MethodLongitude(const ElementsTable& elements, Body body, double julianDay);
-double MethodSunApparentLongitude(const ElementsTable& elements, double julianDay);
-double MethodSeparation(const ElementsTable& elements, Body body, Body other, double julianDay);
+// seen from the Earth, degrees; at the instant's UT, the method's Julian
+// day as typed. Each raises what the method raises.
+double MethodLongitude(const ElementsTable& elements, Body body, Instant at);
+double MethodSunApparentLongitude(const ElementsTable& elements, Instant at);
+double MethodSeparation(const ElementsTable& elements, Body body, Body other, Instant at);
 
 }  // namespace orbitas

@@ -66,7 +66,8 @@ INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/ecl
                    "sky/eclipses/eclipses.h", "sky/showers/meteor_showers.h", "sky/stars/stars.h",
                    "sky/stars/star_dome.h", "sky/stars/finder_chart.h", "sky/night/sky_dome.h",
                    "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h",
-                   "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h"}
+                   "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h",
+                   "sky/events/geometry.h", "sky/events/event_search.h", "sky/events/phenomena.h"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
 # place, an instrument, the night's limits, a body). Every other type of

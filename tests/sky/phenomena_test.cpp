@@ -11,9 +11,12 @@
 #include "sky/search/toolkit.h"
 #include "sky/events/phenomena.h"
 #include "tests/support/body_print.h"
+#include "tests/support/julian_days.h"
 
 namespace orbitas {
 namespace {
+
+using testing::Ut;
 
 std::vector<Phenomenon> Find(const std::vector<Body>& planets, bool sunAndMoon, double start, double end) {
   const ElementsTable e = testing::FilledElements();
@@ -21,7 +24,7 @@ std::vector<Phenomenon> Find(const std::vector<Body>& planets, bool sunAndMoon, 
   request.planets = planets;
   request.sunAndMoon = sunAndMoon;
   std::vector<Phenomenon> found;
-  FindPhenomena(e, request, start, end, [&](const Phenomenon& p) { found.push_back(p); });
+  FindPhenomena(e, request, Ut(start), Ut(end), [&](const Phenomenon& p) { found.push_back(p); });
   return found;
 }
 
@@ -52,10 +55,10 @@ TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {
   for (const Phenomenon& p : Find({Body::Mars}, false, 2447892.5, 2466154.5)) {  // 1990-2040
     if (p.kind != PhenomenonKind::Opposition) continue;
     oppositions.push_back(p.time);
-    const double difference = Wrapped(MethodLongitude(e, Body::Mars, p.time) - MethodLongitude(e, Body::Sun, p.time) - 180);
+    const double difference = Wrapped(MethodLongitude(e, Body::Mars, Ut(p.time)) - MethodLongitude(e, Body::Sun, Ut(p.time)) - 180);
     EXPECT_LT(std::fabs(difference), 1e-5) << p.time;
     // Opposite in longitude; in the sky, 180° less Mars's latitude.
-    EXPECT_GT(MethodSeparation(e, Body::Mars, Body::Sun, p.time), 173) << p.time;
+    EXPECT_GT(MethodSeparation(e, Body::Mars, Body::Sun, Ut(p.time)), 173) << p.time;
     ASSERT_TRUE(p.referenceTime);
     EXPECT_LT(std::fabs(p.time - *p.referenceTime), 3.0) << "the method's Mars is within days";
   }
@@ -76,24 +79,24 @@ TEST(Phenomena, EquinoxesStationsAndApproachesMeetTheirDefinitions) {
       case PhenomenonKind::SeptemberEquinox:
       case PhenomenonKind::DecemberSolstice: {
         const double target = 90.0 * (static_cast<int>(p.kind) - static_cast<int>(PhenomenonKind::MarchEquinox));
-        EXPECT_LT(std::fabs(Wrapped(MethodSunApparentLongitude(e, p.time) - target)), 1e-6) << target;
+        EXPECT_LT(std::fabs(Wrapped(MethodSunApparentLongitude(e, Ut(p.time)) - target)), 1e-6) << target;
         ++seasons;
         break;
       }
       case PhenomenonKind::RetrogradeBegins:
       case PhenomenonKind::RetrogradeEnds: {
         const double h = 1e-3;
-        const double rate = Wrapped(MethodLongitude(e, p.body, p.time + h) - MethodLongitude(e, p.body, p.time - h)) / (2 * h);
+        const double rate = Wrapped(MethodLongitude(e, p.body, Ut(p.time + h)) - MethodLongitude(e, p.body, Ut(p.time - h))) / (2 * h);
         EXPECT_LT(std::fabs(rate), 1e-4) << p.body << " at " << p.time;
         ++stations;
         break;
       }
       case PhenomenonKind::CloseApproach: {
-        const double at = MethodSeparation(e, p.body, p.other, p.time);
+        const double at = MethodSeparation(e, p.body, p.other, Ut(p.time));
         EXPECT_NEAR(at, *p.value, 1e-9);
         EXPECT_LT(at, 1.0);
         for (const double hour : {-1.0 / 24, 1.0 / 24}) {
-          EXPECT_LT(at, MethodSeparation(e, p.body, p.other, p.time + hour)) << p.body << "-" << p.other;
+          EXPECT_LT(at, MethodSeparation(e, p.body, p.other, Ut(p.time + hour))) << p.body << "-" << p.other;
         }
         ++approaches;
         break;
@@ -125,13 +128,13 @@ TEST(Phenomena, ASlowApproachFindsTheReferencesWeeksAwayAndPlutoAloneHasNone) {
   // is some 2.5 degrees off, and the reference's approach comes weeks
   // earlier: the search for it must reach that far.
   const ElementsTable e = testing::FilledElements();
-  const std::optional<Phenomenon> approach = NextCloseApproach(e, Body::Saturn, Body::Neptune, 2461041.5, 1.0, 365);
+  const std::optional<Phenomenon> approach = NextCloseApproach(e, Body::Saturn, Body::Neptune, Ut(2461041.5), 1.0, 365);
   ASSERT_TRUE(approach);
   EXPECT_TRUE(approach->referenceTime || approach->referenceMiss);
   if (approach->referenceTime) {
     EXPECT_GT(std::fabs(approach->time - *approach->referenceTime), 10);
   }
-  const std::optional<Phenomenon> pluto = NextCloseApproach(e, Body::Moon, Body::Pluto, 2461041.5, 5.0, 60);
+  const std::optional<Phenomenon> pluto = NextCloseApproach(e, Body::Moon, Body::Pluto, Ut(2461041.5), 5.0, 60);
   ASSERT_TRUE(pluto);
   EXPECT_FALSE(pluto->referenceTime || pluto->referenceMiss);
 }

@@ -67,7 +67,7 @@ TEST(Showers, J2000LongitudesRunSomeEightHoursBehindTheSeasons) {
   const ElementsTable e = testing::FilledElements();
   double t = Jd(2026, 1, 1);
   for (int k = 0; k < 4; ++k) {
-    const std::optional<Phenomenon> season = NextSeason(e, t);
+    const std::optional<Phenomenon> season = NextSeason(e, Ut(t));
     ASSERT_TRUE(season && season->referenceTime);
     const double target = 90.0 * k;
     double atJ2000 = *season->referenceTime;
