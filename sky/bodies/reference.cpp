@@ -3,6 +3,7 @@
 #include <erfa.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "calendar/julian_day.h"
 #include "runtime/angle_units.h"
@@ -25,9 +26,18 @@ constexpr Bound PlanetBounds[] = {{0, 0, 0},   {4, 1, 300},   {5, 1, 800},      
 constexpr double LightAuPerDay = 173.1446326846693;
 
 // The Earth's heliocentric position and velocity at tt (Julian day, TT).
+// The Earth's series is the reference's costliest, and a body's
+// geocentric position and the Sun's ask for it at the same instant: the
+// last answer is kept, the one cache of the reference's Earth.
 void Earth(double tt, double pv[2][3]) {
-  double barycentric[2][3];
-  eraEpv00(tt, 0.0, pv, barycentric);
+  thread_local double lastTt = std::nan("");
+  thread_local double last[2][3];
+  if (tt != lastTt) {
+    double barycentric[2][3];
+    eraEpv00(tt, 0.0, last, barycentric);
+    lastTt = tt;
+  }
+  std::memcpy(pv, last, sizeof last);
 }
 
 Vector Row(const double v[3]) { return {v[0], v[1], v[2]}; }

@@ -81,15 +81,6 @@ double MethodGeometry::SunApparentLongitude(Instant at) const {
 Vector MethodGeometry::Equatorial(const Vector& v) const { return MethodEquatorialFromEcliptic(v[0], v[1], v[2]); }
 
 std::optional<Vector> ReferenceGeometry::Heliocentric(Body body, Instant at) const {
-  if (body == Body::Earth) {
-    // The Earth's series is the costliest, and a body's geocentric
-    // position and the Sun's ask for it at the same instant.
-    if (at.ut != cachedDay_) {
-      cachedDay_ = at.ut;
-      cachedEarth_ = EclipticFromEquatorial(*ReferenceHeliocentric(Body::Earth, at), J2000ObliquityRadians);
-    }
-    return cachedEarth_;
-  }
   const std::optional<Vector> v = ReferenceHeliocentric(body, at);
   if (!v) return std::nullopt;
   return EclipticFromEquatorial(*v, J2000ObliquityRadians);

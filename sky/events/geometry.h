@@ -60,10 +60,6 @@ class ReferenceGeometry : public Geometry {
   Vector Moon(Instant at) const override;
   double SunApparentLongitude(Instant at) const override;
   Vector Equatorial(const Vector& ecliptic) const override;
-
- private:
-  mutable double cachedDay_ = -1e300;  // UT
-  mutable Vector cachedEarth_{};
 };
 
 // The ecliptic longitude of a vector, degrees, -180..180.
