@@ -148,6 +148,16 @@ void HandOver(std::vector<YearEvent>& pending, double before, double start, doub
   pending.erase(pending.begin(), kept);
 }
 
+// The eclipses and the showers' peaks in [from, upTo), which only the
+// reference has, added to pending; each peak with its night from place.
+void AddReferenceEvents(std::vector<YearEvent>& pending, Instant from, Instant upTo, const std::optional<Place>& place,
+                        const TimeZone& zone) {
+  FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
+  FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) {
+    pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
+  });
+}
+
 }  // namespace
 
 void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
@@ -169,12 +179,7 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
   double from = start;
   auto handOver = [&](double before) { HandOver(pending, before, start, end, each); };
   auto flush = [&](double upTo) {
-    if (sunAndMoon) {
-      FindEclipses(Instant::FromUt(from), Instant::FromUt(upTo), [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
-      FindShowerPeaks(Instant::FromUt(from), Instant::FromUt(upTo), [&](const ShowerPeak& p) {
-        pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
-      });
-    }
+    if (sunAndMoon) AddReferenceEvents(pending, Instant::FromUt(from), Instant::FromUt(upTo), place, zone);
     handOver(upTo >= end ? std::numeric_limits<double>::infinity() : upTo - Holdback);
     from = upTo;
   };
