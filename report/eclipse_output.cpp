@@ -59,7 +59,7 @@ std::string LocalSolarWords(const LocalSolarEclipse& l, const TimeZone& zone, st
   if (l.miss == LocalMiss::SunBelowHorizon) return "no se ve desde aquí (el Sol está bajo el horizonte)";
   std::string text = "desde aquí " + std::string(EclipseTypeName(*l.type));
   text += l.duration ? ", " + Duration(*l.duration) : ", magnitud " + Number(l.magnitude, sep);
-  text += ", máximo a las " + Clock(zone, l.Maximum()).substr(0, 5) + " con el Sol a " + Number(l.SunAtMaximum().altitude, sep, "#0") + "°";
+  text += ", máximo a las " + Clock(zone, l.Maximum().ut).substr(0, 5) + " con el Sol a " + Number(l.SunAtMaximum().altitude, sep, "#0") + "°";
   auto below = [&](Contact kind) {
     const ContactEvent* c = FindContactEvent(l.contacts, kind);
     return c && c->sky->altitude < 0;
@@ -87,7 +87,7 @@ std::string ContactObject(const ContactList& contacts, std::initializer_list<Con
 }
 
 std::string Contacts(const ContactList& contacts, std::initializer_list<Contact> kinds, const TimeZone& zone) {
-  return ContactObject(contacts, kinds, [&](const ContactEvent& c) { return JsonString(zone.LocalIso(Seconds(c.time))); });
+  return ContactObject(contacts, kinds, [&](const ContactEvent& c) { return JsonString(zone.LocalIso(Seconds(c.time.ut))); });
 }
 
 std::string Altitudes(const ContactList& contacts, std::initializer_list<Contact> kinds) {
@@ -134,8 +134,8 @@ static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZon
     if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
   } else {
     const Transit& t = std::get<Transit>(seen.event);
-    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, *ContactTime(t.contacts, Contact::T1)).substr(0, 5) +
-            " a " + Clock(zone, *ContactTime(t.contacts, Contact::T4)).substr(0, 5);
+    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, ContactTime(t.contacts, Contact::T1)->ut).substr(0, 5) +
+            " a " + Clock(zone, ContactTime(t.contacts, Contact::T4)->ut).substr(0, 5);
   }
   return text + "\n";
 }
@@ -163,7 +163,7 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
   if (seen.solar) {
     const LocalSolarEclipse& l = *seen.solar;
     if (!l.type) return ",none,,,";
-    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.Maximum())) + "," +
+    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.Maximum().ut)) + "," +
            Format(l.magnitude, "#0.000", ".") + "," + Format(l.SunAtMaximum().altitude, "#0.0", ".");
   }
   if (seen.lunar) {
@@ -263,7 +263,7 @@ std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std:
 // in the sky when the contacts are seen from a place.
 std::string ContactRows(const ContactList& contacts, const TimeZone& zone, const char* body, std::string_view sep) {
   std::string text;
-  for (const ContactEvent& c : contacts) text += Row(ContactCaption(c.kind), When(zone, c.time) + SkyText(c.sky, body, sep));
+  for (const ContactEvent& c : contacts) text += Row(ContactCaption(c.kind), When(zone, c.time.ut) + SkyText(c.sky, body, sep));
   return text;
 }
 

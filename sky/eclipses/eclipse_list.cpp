@@ -34,15 +34,15 @@ const ContactEvent* FindContactEvent(const ContactList& contacts, Contact kind) 
   return nullptr;
 }
 
-std::optional<double> ContactTime(const ContactList& contacts, Contact kind) {
+std::optional<Instant> ContactTime(const ContactList& contacts, Contact kind) {
   const ContactEvent* c = FindContactEvent(contacts, kind);
-  return c ? std::optional<double>(c->time) : std::nullopt;
+  return c ? std::optional<Instant>(c->time) : std::nullopt;
 }
 
 std::optional<double> SecondsBetween(const ContactList& contacts, Contact first, Contact last) {
-  const std::optional<double> a = ContactTime(contacts, first), b = ContactTime(contacts, last);
+  const std::optional<Instant> a = ContactTime(contacts, first), b = ContactTime(contacts, last);
   if (!a || !b) return std::nullopt;
-  return (*b - *a) * SecondsPerDay;
+  return (b->ut - a->ut) * SecondsPerDay;
 }
 
 Instant GreatestOf(const EclipseEvent& event) {

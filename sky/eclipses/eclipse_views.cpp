@@ -40,9 +40,9 @@ LunarEclipseView LunarEclipseViewOf(const LunarEclipse& e, double stepMinutes) {
   view.penumbra = shadow.penumbra * ArcminutesPerRadian;
   view.moon = shadow.moon * ArcminutesPerRadian;
   const double margin = 20.0 / 1440, step = stepMinutes / 1440;
-  const double first = *ContactTime(e.contacts, Contact::P1), last = *ContactTime(e.contacts, Contact::P4);
+  const double first = ContactTime(e.contacts, Contact::P1)->ut, last = ContactTime(e.contacts, Contact::P4)->ut;
   for (double t = first - margin; t <= last + margin; t += step) view.path.push_back(MoonFromShadow(t));
-  for (const ContactEvent& c : e.contacts) view.contacts.push_back({c.kind, MoonFromShadow(c.time)});
+  for (const ContactEvent& c : e.contacts) view.contacts.push_back({c.kind, MoonFromShadow(c.time.ut)});
   return view;
 }
 
@@ -50,8 +50,7 @@ SolarEclipseView SolarEclipseViewOf(const LocalSolarEclipse& local, const Place&
   SolarEclipseView view;
   for (const ContactEvent& c : local.contacts) {
     if (c.kind == Contact::C2 || c.kind == Contact::C3) continue;
-    const double jd = c.time;
-    const Instant at = Instant::FromUt(jd);
+    const Instant at = c.time;
     const Vector observer = PlaceVector(place, at);
     const Vector sun = Minus(ApparentGeocentric(Body::Sun, at), observer);
     const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), observer);
@@ -63,7 +62,7 @@ SolarEclipseView SolarEclipseViewOf(const LocalSolarEclipse& local, const Place&
       view.moon = Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)) * ArcminutesPerRadian;
       view.sunAltitude = s.altitude;
     }
-    view.moons.push_back({c.kind, {jd, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
+    view.moons.push_back({c.kind, {at.ut, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
   }
   return view;
 }

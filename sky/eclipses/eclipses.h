@@ -32,7 +32,7 @@ struct ContactSky {
 
 struct ContactEvent {
   Contact kind = Contact::Greatest;
-  double time = 0;                // Julian day (UT)
+  Instant time;                   // when it happens
   std::optional<ContactSky> sky;  // the eclipsed body seen from the place, when there is one
 };
 
@@ -43,9 +43,9 @@ using ContactList = std::vector<ContactEvent>;
 // Raises nothing.
 const ContactEvent* FindContactEvent(const ContactList& contacts, Contact kind);
 
-// The instant of a contact (Julian day, UT); none when it does not
-// happen. Raises nothing.
-std::optional<double> ContactTime(const ContactList& contacts, Contact kind);
+// The instant of a contact; none when it does not happen. Raises
+// nothing.
+std::optional<Instant> ContactTime(const ContactList& contacts, Contact kind);
 
 // The time between two contacts, seconds; none unless both happen.
 // Raises nothing.
@@ -96,7 +96,7 @@ struct LocalSolarEclipse {
   double magnitude = 0;           // the fraction of the Sun's diameter covered at the maximum
   double obscuration = 0;         // the fraction of its disc, 0..1
   std::optional<double> duration;  // seconds of the total or annular phase
-  double Maximum() const { return *ContactTime(contacts, Contact::Greatest); }
+  Instant Maximum() const { return *ContactTime(contacts, Contact::Greatest); }
   ContactSky SunAtMaximum() const { return *FindContactEvent(contacts, Contact::Greatest)->sky; }
 };
 

@@ -57,7 +57,7 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
   const double maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; },
                                       eclipse.greatest.ut - Reach, eclipse.greatest.ut + Reach, EclipsePrecision);
   const Discs m = DiscsFrom(place, maximum);
-  local.contacts.push_back({Contact::Greatest, maximum, SunAt(place, maximum)});
+  local.contacts.push_back({Contact::Greatest, Instant::FromUt(maximum), SunAt(place, maximum)});
   if (TouchGap(m.Partial(), Touch::Outer) >= 0) {
     local.miss = LocalMiss::OutsidePenumbra;
     return local;
@@ -66,7 +66,7 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
     const auto gap = [&](double jd) { return TouchGap((DiscsFrom(place, jd).*crossing)(), touch); };
     const std::optional<double> t = FindContact(gap, maximum, Reach, before);
     if (!t) return;
-    const ContactEvent event{kind, *t, SunAt(place, *t)};
+    const ContactEvent event{kind, Instant::FromUt(*t), SunAt(place, *t)};
     local.contacts.insert(before ? local.contacts.begin() : local.contacts.end(), event);
   };
   const bool central = TouchGap(m.Central(), Touch::Inner) < 0;
@@ -94,7 +94,7 @@ LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& pla
 LocalLunarEclipse LunarEclipseFrom(const LunarEclipse& eclipse, const Place& place) {
   LocalLunarEclipse local;
   for (const ContactEvent& contact : eclipse.contacts) {
-    const Instant at = Instant::FromUt(contact.time);
+    const Instant at = contact.time;
     const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), PlaceVector(place, at));
     const AltitudeAzimuth h = HorizonOf(place, at, moon);
     local.visible = local.visible || h.altitude > 0;

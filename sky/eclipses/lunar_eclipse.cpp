@@ -39,12 +39,12 @@ ContactList LunarContacts(double greatest) {
   ContactList found;
   auto add = [&](Contact kind, DiscCrossing (EarthShadow::*disc)() const, Touch touch, bool before) {
     const auto gap = [&](double jd) { return TouchGap((ShadowAt(jd).shadow.*disc)(), touch); };
-    if (const std::optional<double> t = FindContact(gap, greatest, Reach, before)) found.push_back({kind, *t, std::nullopt});
+    if (const std::optional<double> t = FindContact(gap, greatest, Reach, before)) found.push_back({kind, Instant::FromUt(*t), std::nullopt});
   };
   add(Contact::P1, &EarthShadow::Penumbra, Touch::Outer, true);
   add(Contact::U1, &EarthShadow::Umbra, Touch::Outer, true);
   add(Contact::U2, &EarthShadow::Umbra, Touch::Inner, true);
-  found.push_back({Contact::Greatest, greatest, std::nullopt});
+  found.push_back({Contact::Greatest, Instant::FromUt(greatest), std::nullopt});
   add(Contact::U3, &EarthShadow::Umbra, Touch::Inner, false);
   add(Contact::U4, &EarthShadow::Umbra, Touch::Outer, false);
   add(Contact::P4, &EarthShadow::Penumbra, Touch::Outer, false);

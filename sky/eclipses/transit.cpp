@@ -40,11 +40,11 @@ ContactList TransitContacts(Body planet, double greatest) {
   };
   ContactList found;
   auto add = [&](Contact kind, Touch touch, bool before) {
-    if (const std::optional<double> t = FindContact(gap(touch), greatest, Reach, before)) found.push_back({kind, *t, std::nullopt});
+    if (const std::optional<double> t = FindContact(gap(touch), greatest, Reach, before)) found.push_back({kind, Instant::FromUt(*t), std::nullopt});
   };
   add(Contact::T1, Touch::Outer, true);
   add(Contact::T2, Touch::Inner, true);
-  found.push_back({Contact::Greatest, greatest, std::nullopt});
+  found.push_back({Contact::Greatest, Instant::FromUt(greatest), std::nullopt});
   add(Contact::T3, Touch::Inner, false);
   add(Contact::T4, Touch::Outer, false);
   return found;
