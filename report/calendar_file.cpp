@@ -111,13 +111,13 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
 }
 
 std::string CalendarFile::Event(const ShowerPeak& peak) const {
-  const CivilTime t = CivilFromJulianDay(peak.time);
+  const CivilTime t = CivilFromJulianDay(peak.time.ut);
   char date[32];
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
   std::string code(peak.shower->code);
   for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string summary = ShowerDescription(peak, ",");
-  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
+  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time.ut, summary,
                    summary + ". Lista de la IMO; el Sol de la referencia de ERFA, no del método.");
 }
 

@@ -31,9 +31,9 @@ std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZon
 std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
   const ShowerPeak& p = seen.peak;
   const MeteorShower& s = *p.shower;
-  const Radiant radiant = RadiantAt(s, Instant::FromUt(p.time));
-  return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time))) +
-         ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(p.time))) + ", \"julianDay\": " + JsonNumber(p.time) +
+  const Radiant radiant = RadiantAt(s, p.time);
+  return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time.ut))) +
+         ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(p.time.ut))) + ", \"julianDay\": " + JsonNumber(p.time.ut) +
          ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ".")) +
          ", \"source\": \"ERFA\", \"type\": null, \"code\": " + JsonString(s.code) +
          ", \"name\": " + JsonString(ShowerName(s.code)) + ", \"solarLongitude\": " + JsonNumber(s.peak) +

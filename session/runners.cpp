@@ -96,7 +96,7 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
 double TimeOf(const YearEvent& event) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event).ut;
-  return std::get<ShowerPeakSeen>(event).peak.time;
+  return std::get<ShowerPeakSeen>(event).peak.time.ut;
 }
 
 namespace {
@@ -122,7 +122,7 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
   // before; a peak in the afternoon or evening is nearer the dark hours of
   // the night before, one in the morning those of the night after: of the
   // two, the night with more meteors.
-  const double utc = UnixSecondsFromJulianDay(peak.time);
+  const double utc = UnixSecondsFromJulianDay(peak.time.ut);
   const double local = utc + static_cast<double>(zone.OffsetAt(utc));
   const CivilTime date = CivilFromSeconds(local - SecondsPerDay / 2);
   const CivilTime other = CivilFromSeconds(local - SecondsPerDay / 2 + (date.hour >= 12 ? SecondsPerDay : -SecondsPerDay));

@@ -114,7 +114,7 @@ void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place&
   FindShowerPeaks(Instant::FromUt(start), Instant::FromUt(end), [&](const ShowerPeak& peak) {
     if (peak.shower->zhr < 10) return;  // the major showers only
     const std::string name(ShowerName(peak.shower->code));
-    Mark(chart, starts, zone, peak.time, "lluvia", "Máximo de las " + name, name);
+    Mark(chart, starts, zone, peak.time.ut, "lluvia", "Máximo de las " + name, name);
   });
   RunEclipses(start, end, place, [&](const EclipseSeen& seen) {
     const bool lunar = std::holds_alternative<LunarEclipse>(seen.event);

@@ -57,10 +57,10 @@ void FindShowerPeaks(Instant from, Instant to, const std::function<void(const Sh
       if (time < start || time >= end) continue;
       const Instant at = Instant::FromUt(time);
       const Vector moon = *ReferenceGeocentric(Body::Moon, at), sun = *ReferenceGeocentric(Body::Sun, at);
-      peaks.push_back({&shower, time, MoonIlluminated(moon, sun), DeltaTSeconds(time)});
+      peaks.push_back({&shower, at, MoonIlluminated(moon, sun), DeltaTSeconds(time)});
     }
   }
-  std::sort(peaks.begin(), peaks.end(), [](const ShowerPeak& a, const ShowerPeak& b) { return a.time < b.time; });
+  std::sort(peaks.begin(), peaks.end(), [](const ShowerPeak& a, const ShowerPeak& b) { return a.time.ut < b.time.ut; });
   for (const ShowerPeak& p : peaks) each(p);
 }
 

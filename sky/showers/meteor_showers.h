@@ -38,9 +38,9 @@ double SolarLongitudeOf(const Vector& sunGeocentric);
 
 struct ShowerPeak {
   const MeteorShower* shower = nullptr;
-  double time = 0;             // Julian day (UT)
+  Instant time;                // when the Sun reaches the peak's longitude
   double moonIlluminated = 0;  // the Moon's lit fraction then, 0..1
-  double deltaT = 0;           // seconds
+  double deltaT = 0;           // seconds, ΔT at time.ut
 };
 
 // The peaks of every shower in [start, end) (compared in UT; the Sun's
