@@ -47,7 +47,7 @@ std::string Shortest(double x) {
 
 std::optional<double> ErrorSeconds(const Phenomenon& p) {
   if (!p.referenceTime) return std::nullopt;
-  return std::round((p.time - *p.referenceTime) * SecondsPerDay);
+  return std::round((p.time - p.referenceTime->ut) * SecondsPerDay);
 }
 
 }  // namespace
@@ -132,7 +132,7 @@ std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
          ", \"methodInstant\": " + JsonString(zone.LocalIso(UnixSecondsFromJulianDay(p.time))) +
          ", \"methodJulianDay\": " + JsonNumber(p.time) +
          ", \"referenceInstant\": " +
-         (p.referenceTime ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(*p.referenceTime))) : "null") +
+         (p.referenceTime ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(p.referenceTime->ut))) : "null") +
          ", \"referenceMinimum\": " + (p.referenceMiss ? JsonNumber(*p.referenceMiss) : "null") + "}\n";
 }
 

@@ -68,7 +68,8 @@ Function SunLongitude(const Geometry& g, double target) {
 
 Phenomenon Event(PhenomenonKind kind, double t, Body body, Body other, std::optional<double> value,
                  PhenomenonUnit unit, std::optional<double> reference) {
-  return {kind, t, body, other, value, unit, reference, std::nullopt};
+  const std::optional<Instant> at = reference ? std::optional(Instant::FromUt(*reference)) : std::nullopt;
+  return {kind, t, body, other, value, unit, at, std::nullopt};
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ struct Phenomenon {
   Body other = Body::Sun;       // the second body of a close approach
   std::optional<double> value;  // the number that goes with it, in unit
   PhenomenonUnit unit = PhenomenonUnit::None;
-  std::optional<double> referenceTime;  // the same search on the reference (UT; ERFA read at TT); none for Pluto
+  std::optional<Instant> referenceTime;  // the same search on the reference; none for Pluto
   // A close approach the reference does not have: the least separation it
   // gives the pair near there (degrees), at or above the limit; the
   // reference's time is then none.
@@ -57,7 +57,7 @@ struct Phenomenon {
 // The instant a phenomenon stands at in a list or a calendar: the
 // reference's when it has the event (Julian day, UT), the method's
 // otherwise. The method's own instant stays beside it, with its error.
-inline double ListedTime(const Phenomenon& p) { return p.referenceTime.value_or(p.time); }
+inline double ListedTime(const Phenomenon& p) { return p.referenceTime ? p.referenceTime->ut : p.time; }
 
 struct PhenomenaRequest {
   std::vector<Body> planets;      // those whose phenomena are wanted

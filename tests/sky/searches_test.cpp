@@ -34,7 +34,7 @@ void ExpectEvent(const std::optional<Phenomenon>& found, PhenomenonKind kind, do
   ASSERT_TRUE(found);
   EXPECT_EQ(static_cast<int>(found->kind), static_cast<int>(kind));
   ASSERT_TRUE(found->referenceTime);
-  EXPECT_NEAR(*found->referenceTime, published, tolerance);
+  EXPECT_NEAR(found->referenceTime->ut, published, tolerance);
   EXPECT_NEAR(found->time, published, method);
 }
 
