@@ -39,9 +39,9 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
 
 RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day) {
   RiseSetRun run;
+  const auto [start, end] = BoundsOf(day);
   try {
     for (const Body body : bodies) {
-      const auto [start, end] = BoundsOf(day);
       run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, start, end)
                                                : ComputePlanetDay(MethodElements(), body, place, start, end));
     }

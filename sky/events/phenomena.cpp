@@ -11,13 +11,11 @@ namespace {
 
 constexpr double YearDays = 365.25;
 
-Instant At(double t) { return Instant::FromUt(t); }
-
 // Every event of request in [a, b): each kind's search in turn, then in
 // time order.
 std::vector<Phenomenon> Merged(const EventSearch& search, const PhenomenaRequest& request, double a, double b) {
   search.NewStretch();
-  const Instant from = At(a), to = At(b);
+  const Instant from = Instant::FromUt(a), to = Instant::FromUt(b);
   std::vector<Phenomenon> found;
   auto add = [&found](std::vector<Phenomenon> events) { found.insert(found.end(), events.begin(), events.end()); };
   for (const Body p : request.planets) {
@@ -72,7 +70,7 @@ std::optional<Phenomenon> FirstAfter(const ElementsTable& elements, Instant from
   const EventSearch events(elements);
   for (double a = after; a < after + within; a += YearDays) {
     events.NewStretch();
-    std::vector<Phenomenon> found = search(events, At(a), At(std::min(a + YearDays, after + within)));
+    std::vector<Phenomenon> found = search(events, Instant::FromUt(a), Instant::FromUt(std::min(a + YearDays, after + within)));
     const auto first = std::min_element(found.begin(), found.end(), [](const Phenomenon& x, const Phenomenon& y) {
       return x.time < y.time;
     });
