@@ -68,20 +68,21 @@ std::optional<Transit> TransitAt(Body planet, double greatest) {
 
 std::optional<Transit> NextTransit(Body planet, Instant from, double within) {
   const double after = from.ut;
-  // Walk the days, striding while the planet is far from the Sun, then
-  // find the least distance near each close passage.
-  // How fast the planet can close on the Sun, degrees a day (Venus's 1.6
-  // and Mercury's 4 near inferior conjunction, with a margin).
-  constexpr double NearDegrees = 2.0;
+  // Stride through the days while the planet is far from the Sun, then
+  // find the least distance near each close passage. How fast the planet
+  // can close on the Sun, degrees a day: Venus's 1.6 and Mercury's 4 near
+  // inferior conjunction, with a margin.
+  constexpr double NearDegrees = 2.0, ShortestStride = 0.5;  // degrees, days
   const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
+  Passage near{};  // the passage where the stride stopped
+  const auto apart = [&](double t) {
+    near = PassageAt(planet, t, BarycentricApparent);
+    return near.distance * DegreesPerRadian;
+  };
   double jd = after;
-  while (jd < after + within) {
-    const Passage near = PassageAt(planet, jd, BarycentricApparent);
-    const double apart = near.distance * DegreesPerRadian;
-    if (apart > NearDegrees) {
-      jd += std::max(0.5, (apart - NearDegrees) / fastestDegreesPerDay);
-      continue;
-    }
+  while (const std::optional<double> close =
+             StrideUntilWithin(apart, jd, after + within, NearDegrees, fastestDegreesPerDay, ShortestStride)) {
+    jd = *close;
     // Beyond the Sun (a superior conjunction) there is no transit.
     if (!near.inFront) {
       jd += 3;

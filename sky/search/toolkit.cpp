@@ -167,4 +167,14 @@ std::optional<double> NearestExtremum(const std::function<double(double)>& g, do
   return GoldenSection(h, here - step, here + step, precision);
 }
 
+std::optional<double> StrideUntilWithin(const std::function<double(double)>& g, double start, double end,
+                                        double near, double fastest, double shortest) {
+  for (double t = start; t < end;) {
+    const double apart = g(t);
+    if (apart <= near) return t;
+    t += std::max(shortest, (apart - near) / fastest);
+  }
+  return std::nullopt;
+}
+
 }  // namespace orbitas

@@ -233,4 +233,13 @@ double FalsePosition(const std::function<double(double)>& f, double a, double b,
 std::optional<double> NearestExtremum(const std::function<double(double)>& g, double t, double step,
                                       double window, bool maxima, double precision);
 
+// The first time from start (days), before end, at which g (an angle,
+// degrees, that changes by at most fastest degrees a day) is at most near:
+// strides of (g - near) / fastest days, which cannot pass over such a
+// time, and never shorter than shortest (days), which can pass over a dip
+// below near briefer than that. None when g stays above near until end.
+// What g raises propagates.
+std::optional<double> StrideUntilWithin(const std::function<double(double)>& g, double start, double end,
+                                        double near, double fastest, double shortest);
+
 }  // namespace orbitas

@@ -51,6 +51,24 @@ TEST(Searches, BrentFindsSmoothKinkedAndEdgeMinima) {
   for (const auto& c : cases) EXPECT_NEAR(BrentMinimum(c.f, c.a, c.b, 1e-7), c.minimum, 1e-6) << c.minimum;
 }
 
+TEST(Searches, StridesStopAtTheFirstTimeWithinReachAndNeverPastTheEnd) {
+  // A distance closing at 2 degrees a day to 0 at day 10, then opening.
+  const auto vee = [](double t) { return 2 * std::fabs(t - 10); };
+  const struct {
+    double start, end, near, shortest;
+    std::optional<double> found;
+  } cases[] = {
+      {0, 30, 1, 0.5, 9.5},            // one stride lands where it first comes within 1 degree
+      {9.8, 30, 1, 0.5, 9.8},          // already within reach
+      {0, 9, 1, 0.5, std::nullopt},    // the end comes first
+      {0, 30, -1, 0.5, std::nullopt},  // never within reach
+      {0, 30, 1, 12, std::nullopt},    // a dip briefer than the shortest stride is passed over
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StrideUntilWithin(vee, c.start, c.end, c.near, 2, c.shortest), c.found) << c.start << " " << c.near;
+  }
+}
+
 TEST(Searches, ChangesOfLightAreFoundAtEveryLimitEvenSeveralBetweenTwoSamples) {
   // The Sun falling 20 degrees a day and coming back, sampled once a day:
   // between two samples it passes all four limits, each found on its own.
