@@ -51,35 +51,35 @@ ContactList LunarContacts(double greatest) {
   return found;
 }
 
+// The lunar eclipse whose greatest instant is greatest, if the Moon
+// touches the penumbra then at all.
+std::optional<LunarEclipse> LunarEclipseAt(double greatest) {
+  const ShadowAndMoon there = ShadowAt(greatest);
+  const EarthShadow& s = there.shadow;
+  if (s.distance >= s.penumbra + s.moon) return std::nullopt;
+  LunarEclipse e;
+  e.greatest = Instant::FromUt(greatest);
+  e.umbralMagnitude = (s.umbra - s.distance + s.moon) / (2 * s.moon);
+  e.penumbralMagnitude = (s.penumbra - s.distance + s.moon) / (2 * s.moon);
+  e.type = e.umbralMagnitude >= 1 ? EclipseType::Total
+           : e.umbralMagnitude > 0 ? EclipseType::Partial
+                                   : EclipseType::Penumbral;
+  const double sign = Dot(there.offset, NorthPole(e.greatest)) >= 0 ? 1 : -1;
+  e.gamma = sign * Norm(there.offset) / EarthRadiusKm;
+  e.contacts = LunarContacts(greatest);
+  e.deltaT = DeltaTSeconds(greatest);
+  return e;
+}
+
 }  // namespace
 
 std::optional<LunarEclipse> NextLunarEclipse(Instant from, double within) {
-  const double after = from.ut;
-  for (double fullMoon = NextMeanPhase(after, 0.5); fullMoon < after + within; fullMoon += SynodicMonth) {
-    if (!NearTheEcliptic(fullMoon)) continue;
-    const double rough = BrentMinimum([](double jd) { return ShadowAt(jd, QuickApparentGeocentric).shadow.distance; },
-                                       fullMoon - 1.2, fullMoon + 1.2, RoughPrecision);
+  const auto quick = [](double jd) { return ShadowAt(jd, QuickApparentGeocentric).shadow.distance; };
+  const auto misses = [](double rough) {
     const EarthShadow near = ShadowAt(rough, QuickApparentGeocentric).shadow;
-    if (near.distance >= near.penumbra + near.moon + QuickMarginRadians) continue;
-    const double greatest = BrentMinimum(DistanceAt, rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
-    if (greatest <= after) continue;
-    const ShadowAndMoon there = ShadowAt(greatest);
-    const EarthShadow& s = there.shadow;
-    if (s.distance >= s.penumbra + s.moon) continue;
-    LunarEclipse e;
-    e.greatest = Instant::FromUt(greatest);
-    e.umbralMagnitude = (s.umbra - s.distance + s.moon) / (2 * s.moon);
-    e.penumbralMagnitude = (s.penumbra - s.distance + s.moon) / (2 * s.moon);
-    e.type = e.umbralMagnitude >= 1 ? EclipseType::Total
-             : e.umbralMagnitude > 0 ? EclipseType::Partial
-                                     : EclipseType::Penumbral;
-    const double sign = Dot(there.offset, NorthPole(e.greatest)) >= 0 ? 1 : -1;
-    e.gamma = sign * Norm(there.offset) / EarthRadiusKm;
-    e.contacts = LunarContacts(greatest);
-    e.deltaT = DeltaTSeconds(greatest);
-    return e;
-  }
-  return std::nullopt;
+    return near.distance >= near.penumbra + near.moon + QuickMarginRadians;
+  };
+  return NextLunationEclipse(from.ut, within, 0.5, quick, misses, DistanceAt, LunarEclipseAt);
 }
 
 }  // namespace orbitas

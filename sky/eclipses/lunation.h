@@ -2,10 +2,12 @@
 // The mean lunation, to start the eclipse searches near each new and full
 // moon: the true phase is within about 14 hours of the mean one.
 #include <cmath>
+#include <optional>
 
 #include "sky/bodies/reference.h"
 #include "sky/frames/physical_constants.h"
 #include "sky/frames/ecliptic.h"
+#include "sky/search/toolkit.h"
 
 namespace orbitas {
 
@@ -42,6 +44,29 @@ inline double NextMeanPhase(double after, double phase) {
 inline bool NearTheEcliptic(double meanPhase) {
   const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(meanPhase)), J2000ObliquityRadians);
   return std::fabs(std::asin(moon[2] / Norm(moon))) * DegreesPerRadian < 2.6;
+}
+
+// The eclipse searches' one walk through the lunations. From the first
+// mean phase (0 new moon, 0.5 full moon) of NextMeanPhase(after) for
+// within days, at each phase near the ecliptic: the least of quick(jd)
+// within 1.2 days of it, to RoughPrecision; unless misses(rough) says the
+// quick positions pass too far there for an eclipse, the least of
+// exact(jd) within RefineWindow of that, to EclipsePrecision. Returns
+// eclipseAt(greatest) for the first greatest instant after `after` for
+// which it is not empty; none when the stretch ends first. Times are
+// Julian days (UT); what the functions raise propagates.
+template <typename Quick, typename Misses, typename Exact, typename EclipseAt>
+auto NextLunationEclipse(double after, double within, double phase, Quick&& quick, Misses&& misses, Exact&& exact,
+                         EclipseAt&& eclipseAt) -> decltype(eclipseAt(after)) {
+  for (double mean = NextMeanPhase(after, phase); mean < after + within; mean += SynodicMonth) {
+    if (!NearTheEcliptic(mean)) continue;
+    const double rough = BrentMinimum(quick, mean - 1.2, mean + 1.2, RoughPrecision);
+    if (misses(rough)) continue;
+    const double greatest = BrentMinimum(exact, rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
+    if (greatest <= after) continue;
+    if (auto eclipse = eclipseAt(greatest)) return eclipse;
+  }
+  return std::nullopt;
 }
 
 }  // namespace orbitas

@@ -120,41 +120,41 @@ void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
   e.latitude = g.latitude, e.longitude = g.longitude;
 }
 
+// The solar eclipse whose greatest instant is greatest, if the Moon's
+// penumbra touches the Earth then at all.
+std::optional<SolarEclipse> SolarEclipseAt(double greatest) {
+  const MoonShadow s = MoonShadowAt(greatest);
+  if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) return std::nullopt;
+  SolarEclipse e;
+  e.greatest = Instant::FromUt(greatest);
+  const Instant at = e.greatest;
+  const double sign = Dot(s.closest, NorthPole(at)) >= 0 ? 1 : -1;
+  e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
+  e.deltaT = DeltaTSeconds(greatest);
+  Hit hit;
+  if (!FirstHit(s.moon, s.axis, at, hit)) {
+    NonCentral(e, s, NearestLimb(s, greatest));
+    return e;
+  }
+  // The point of greatest eclipse: where the axis meets the Earth.
+  e.type = CentralType(greatest, *CentralTypeAt(greatest));
+  e.latitude = hit.ground.latitude, e.longitude = hit.ground.longitude;
+  const LocalSolarEclipse there = SolarEclipseFrom(e, Place(e.latitude, e.longitude));
+  e.magnitude = there.magnitude;
+  e.centralDuration = there.duration;
+  return e;
+}
+
 }  // namespace
 
 std::optional<SolarEclipse> NextSolarEclipse(Instant from, double within) {
-  const double after = from.ut;
-  for (double newMoon = NextMeanPhase(after, 0); newMoon < after + within; newMoon += SynodicMonth) {
-    if (!NearTheEcliptic(newMoon)) continue;
-    const double rough = BrentMinimum([](double jd) { return AxisDistance(jd, QuickApparentGeocentric); },
-                                       newMoon - 1.2, newMoon + 1.2, RoughPrecision);
+  const auto quick = [](double jd) { return AxisDistance(jd, QuickApparentGeocentric); };
+  const auto misses = [](double rough) {
     const MoonShadow near = MoonShadowAt(rough, QuickApparentGeocentric);
-    if (Norm(near.closest) >= EarthRadiusKm + near.penumbra + QuickMarginKm) continue;
-    const double greatest = BrentMinimum([](double jd) { return AxisDistance(jd); }, rough - RefineWindow,
-                                          rough + RefineWindow, EclipsePrecision);
-    if (greatest <= after) continue;
-    const MoonShadow s = MoonShadowAt(greatest);
-    if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) continue;
-    SolarEclipse e;
-    e.greatest = Instant::FromUt(greatest);
-    const Instant at = e.greatest;
-    const double sign = Dot(s.closest, NorthPole(at)) >= 0 ? 1 : -1;
-    e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
-    e.deltaT = DeltaTSeconds(greatest);
-    Hit hit;
-    if (!FirstHit(s.moon, s.axis, at, hit)) {
-      NonCentral(e, s, NearestLimb(s, greatest));
-      return e;
-    }
-    // The point of greatest eclipse: where the axis meets the Earth.
-    e.type = CentralType(greatest, *CentralTypeAt(greatest));
-    e.latitude = hit.ground.latitude, e.longitude = hit.ground.longitude;
-    const LocalSolarEclipse there = SolarEclipseFrom(e, Place(e.latitude, e.longitude));
-    e.magnitude = there.magnitude;
-    e.centralDuration = there.duration;
-    return e;
-  }
-  return std::nullopt;
+    return Norm(near.closest) >= EarthRadiusKm + near.penumbra + QuickMarginKm;
+  };
+  return NextLunationEclipse(from.ut, within, 0, quick, misses, [](double jd) { return AxisDistance(jd); },
+                             SolarEclipseAt);
 }
 
 }  // namespace orbitas
