@@ -75,7 +75,7 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
   page.title = std::string(Months[month - 1]) + " de " + std::to_string(year) + " · " +
                chart.title.substr(chart.title.find(" desde ") + 7);
   page.subtitle = "Horas del reloj local. Los sucesos a la hora de la referencia (ERFA), con la del método y su error.";
-  char prefix[8];
+  char prefix[24];  // room for any int year
   std::snprintf(prefix, sizeof prefix, "%04d-%02d", year, month);
   AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
       showers{"Lluvias de estrellas", {}};
