@@ -74,7 +74,7 @@ std::optional<Transit> NextTransit(Body planet, Instant from, double within) {
   // inferior conjunction, with a margin.
   constexpr double NearDegrees = 2.0, ShortestStride = 0.5;  // degrees, days
   const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
-  Passage near{};  // the passage where the stride stopped
+  Passage near{};  // the passage where the stride stopped: its last call
   const auto apart = [&](double t) {
     near = PassageAt(planet, t, BarycentricApparent);
     return near.distance * DegreesPerRadian;

@@ -237,8 +237,9 @@ std::optional<double> NearestExtremum(const std::function<double(double)>& g, do
 // degrees, that changes by at most fastest degrees a day) is at most near:
 // strides of (g - near) / fastest days, which cannot pass over such a
 // time, and never shorter than shortest (days), which can pass over a dip
-// below near briefer than that. None when g stays above near until end.
-// What g raises propagates.
+// below near briefer than that. None when g stays above near until end;
+// otherwise the time found is the last g was called at, so that g may
+// keep what it computed there. What g raises propagates.
 std::optional<double> StrideUntilWithin(const std::function<double(double)>& g, double start, double end,
                                         double near, double fastest, double shortest);
 
