@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -40,6 +41,7 @@
 #include "report/sky_output.h"
 #include "report/year_output.h"
 #include "cli/table.h"
+#include "files/safe_file.h"
 
 namespace {
 
@@ -433,12 +435,16 @@ int Run(const Arguments& args, Output& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_MESSAGES, "");  // the system's reasons in the user's language
+  // A closed pipe is a write error to handle, not a signal that ends the
+  // program in the middle of a picture.
+  std::signal(SIGPIPE, SIG_IGN);
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   Output out(stdout, "la salida estándar");
+  std::string picturePath;  // the picture asked for, if any
   try {
     const Arguments args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    picturePath = args.picture.path;
     for (const std::string& note : args.notes) Complain(note);
     const int status = Run(args, out);
     out.Close();
@@ -453,11 +459,18 @@ int main(int argc, char** argv) {
   } catch (const RequestRefused& error) {
     return RefuseUsage(error);
   } catch (const pictures::PictureFileError& error) {
-    return RefuseUsage(error);
+    // The file, not the command line, is at fault: no usage would help.
+    Complain(error.what());
+    return ExitUsage;
   } catch (const OutputError& error) {
     // A reader that went away (a closed pipe) wants no more output: that
-    // is no failure. Anything else is.
-    if (error.brokenPipe()) return 0;
+    // is no failure, unless a picture was still to be drawn. Anything else
+    // is.
+    if (error.brokenPipe() && picturePath.empty()) return 0;
+    if (error.brokenPipe()) {
+      Complain("la salida estándar se cerró antes del final: el dibujo " + ShownPath(picturePath) + " no se ha escrito");
+      return ExitRuntimeError;
+    }
     Complain(error.what());
     return ExitRuntimeError;
   } catch (const std::exception& error) {

@@ -3,13 +3,7 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <librsvg/rsvg.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <vector>
 
 
@@ -26,27 +20,10 @@ std::string CairoReason(cairo_status_t status) {
   }
 }
 
-// The file a path names at the end of its symbolic links: a picture asked
-// for through a link replaces the link's target, as editors do, and the
-// link stays. A dangling link names the file it would point at.
-std::string FinalTarget(const std::string& path) {
-  std::filesystem::path target(path);
-  std::error_code error;
-  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, error); ++hops) {
-    const std::filesystem::path next = std::filesystem::read_symlink(target, error);
-    if (error) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return target.string();
-}
-
-std::string WriteSvgText(const std::string& path, const std::string& svg) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return std::strerror(errno);
-  const bool written = std::fwrite(svg.data(), 1, svg.size(), file) == svg.size();
-  const int writeError = errno;
-  if (std::fclose(file) != 0) return std::strerror(errno);
-  return written ? "" : std::strerror(writeError);
+// cairo's stream writer: the bytes appended to a string.
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
 }
 
 // Draws svg with librsvg on cr, scaled to width x height; an empty
@@ -80,26 +57,27 @@ std::string Finished(cairo_surface_t* surface, std::string message) {
   return message;
 }
 
-// Renders svg with librsvg onto a cairo surface of the requested size: a
-// PNG image or a one-page PDF.
-std::string Render(const std::string& path, const std::string& svg, const PictureRequest& request) {
+// Renders svg with librsvg onto a cairo surface of the requested size, a
+// PNG image or a one-page PDF, whose bytes go to bytes.
+std::string Render(std::string& bytes, const std::string& svg, const PictureRequest& request) {
   cairo_surface_t* surface =
       request.format == PictureFormat::Png
           ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, request.width, request.height)
-          : cairo_pdf_surface_create(path.c_str(), request.width, request.height);
+          : cairo_pdf_surface_create_for_stream(AppendBytes, &bytes, request.width, request.height);
   cairo_t* cr = cairo_create(surface);
   std::string message = DrawSvg(cr, svg, request.width, request.height);
   cairo_destroy(cr);
   if (message.empty() && request.format == PictureFormat::Png) {
-    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendBytes, &bytes);
     if (status != CAIRO_STATUS_SUCCESS) message = CairoReason(status);
   }
   return Finished(surface, message);
 }
 
-// One PDF of pages, each of its own size.
-std::string RenderPages(const std::string& path, const std::vector<PdfPage>& pages) {
-  cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), pages.front().width, pages.front().height);
+// One PDF of pages, each of its own size, into bytes.
+std::string RenderPages(std::string& bytes, const std::vector<PdfPage>& pages) {
+  cairo_surface_t* surface =
+      cairo_pdf_surface_create_for_stream(AppendBytes, &bytes, pages.front().width, pages.front().height);
   std::string message;
   for (const PdfPage& page : pages) {
     cairo_pdf_surface_set_size(surface, page.width, page.height);
@@ -113,39 +91,37 @@ std::string RenderPages(const std::string& path, const std::vector<PdfPage>& pag
 
 }  // namespace
 
-PictureFile::PictureFile(PictureRequest request) : request_(std::move(request)), target_(FinalTarget(request_.path)) {
-  std::vector<char> name(target_.begin(), target_.end());
-  for (const char c : std::string(".XXXXXX")) name.push_back(c);
-  name.push_back('\0');
-  const int fd = mkstemp(name.data());
-  if (fd < 0) {
-    throw PictureFileError("no se puede escribir el dibujo " + request_.path + ": " + std::strerror(errno));
+PictureFile::PictureFile(PictureRequest request) : request_(std::move(request)) {
+  try {
+    file_ = std::make_unique<SafeFile>(request_.path);
+  } catch (const FileWriteError& error) {
+    throw PictureFileError("no se puede escribir el dibujo " + ShownPath(request_.path) + ": " + error.why());
   }
-  // The finished file gets the permissions of any new file, not mkstemp's.
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  close(fd);
-  temporary_ = name.data();
 }
 
-PictureFile::~PictureFile() {
-  if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
-}
+PictureFile::~PictureFile() = default;
 
 std::string PictureFile::Commit(const std::string& svg) {
-  return Finish(request_.format == PictureFormat::Svg ? WriteSvgText(temporary_, svg) : Render(temporary_, svg, request_));
+  if (request_.format == PictureFormat::Svg) return Finish(svg, "");
+  std::string bytes;
+  const std::string reason = Render(bytes, svg, request_);
+  return Finish(bytes, reason);
 }
 
 std::string PictureFile::CommitPages(const std::vector<PdfPage>& pages) {
-  if (request_.format != PictureFormat::Pdf || pages.empty()) return Finish("solo un PDF tiene varias páginas");
-  return Finish(RenderPages(temporary_, pages));
+  if (request_.format != PictureFormat::Pdf || pages.empty()) return Finish("", "solo un PDF tiene varias páginas");
+  std::string bytes;
+  const std::string reason = RenderPages(bytes, pages);
+  return Finish(bytes, reason);
 }
 
-std::string PictureFile::Finish(std::string reason) {
-  if (reason.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) reason = std::strerror(errno);
-  if (!reason.empty()) return "no se pudo escribir el dibujo " + request_.path + ": " + reason;
-  committed_ = true;
+std::string PictureFile::Finish(const std::string& bytes, const std::string& reason) {
+  if (!reason.empty()) return "no se pudo dibujar " + ShownPath(request_.path) + ": " + reason;
+  try {
+    file_->Commit(bytes);
+  } catch (const FileWriteError& error) {
+    return "no se pudo escribir el dibujo " + ShownPath(request_.path) + ": " + error.why();
+  }
   return "";
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// Where a picture goes: its format from the file name's extension, a
-// temporary file beside it opened before any work (so that a path that
-// cannot be written is refused at once), and the SVG rendered into it and
-// renamed over the name asked for only when complete.
-#include <cstdio>
+// Where a picture goes: its format from the file name's extension, the
+// file checked and prepared by the safe writer before any work (so that a
+// path that cannot be written is refused at once), and the SVG rendered in
+// memory and written in place whole, only when complete.
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "files/safe_file.h"
 
 namespace orbitas::pictures {
 
@@ -33,34 +35,33 @@ struct PdfPage {
 
 class PictureFile {
  public:
-  // Creates the temporary file beside request.path. Raises PictureFileError,
-  // naming the path and the system's reason, when it cannot.
+  // Prepares request.path with the safe writer. Raises PictureFileError,
+  // naming the path and why, when it cannot be written (no such folder, a
+  // device, a link of another user's, …).
   explicit PictureFile(PictureRequest request);
-  // Removes the temporary file unless Commit succeeded.
+  // Leaves the file as it was unless Commit succeeded.
   ~PictureFile();
   PictureFile(const PictureFile&) = delete;
   PictureFile& operator=(const PictureFile&) = delete;
 
   const PictureRequest& request() const { return request_; }
 
-  // Writes svg in the request's format and renames the file into place.
-  // Returns an empty string, or a Spanish message saying what failed.
+  // Writes svg in the request's format and puts the file in place. Returns
+  // an empty string, or a Spanish message saying what failed. Call once.
   std::string Commit(const std::string& svg);
 
   // Writes pages, one after another, as one PDF (the request's size
-  // aside: each page has its own) and renames it into place. Returns an
+  // aside: each page has its own) and puts it in place. Returns an
   // empty string, or a Spanish message saying what failed; a request that
   // is not a PDF fails.
   std::string CommitPages(const std::vector<PdfPage>& pages);
 
  private:
-  // Renames the file written into place unless reason says it failed.
-  std::string Finish(std::string reason);
+  // Writes bytes into place unless reason says the drawing failed.
+  std::string Finish(const std::string& bytes, const std::string& reason);
 
   PictureRequest request_;
-  std::string target_;  // the file written: request_.path, or where its links lead
-  std::string temporary_;
-  bool committed_ = false;
+  std::unique_ptr<SafeFile> file_;
 };
 
 }  // namespace orbitas::pictures

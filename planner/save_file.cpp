@@ -2,8 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
-
+#include "files/safe_file.h"
 #include "pictures/picture_file.h"
 
 namespace orbitas::planner {
@@ -13,15 +12,13 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& sugges
 }
 
 bool SaveText(QWidget* parent, const QString& path, const std::string& text) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) ==
-                                             static_cast<qint64>(text.size()) &&
-      file.commit()) {
+  try {
+    WriteFileSafely(path.toStdString(), text);
     return true;
+  } catch (const FileWriteError& error) {
+    QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(error.what()));
+    return false;
   }
-  QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"),
-                       QStringLiteral("No se pudo escribir %1: %2").arg(path, file.errorString()));
-  return false;
 }
 
 void SaveA4Pdf(QWidget* parent, const QString& suggested, const std::string& svg) {

@@ -12,7 +12,7 @@ namespace orbitas::planner {
 // cancel.
 QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
 
-// Writes text to path whole (a temporary file renamed into place); false
+// Writes text to path whole, through the safe writer; false
 // after telling the user why, in a message box.
 bool SaveText(QWidget* parent, const QString& path, const std::string& text);
 

@@ -7,11 +7,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
-#include "session/request_refused.h"
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/safe_file.h"
+#include "files/system_reason.h"
 #include "runtime/shortest_text.h"
+#include "session/request_refused.h"
 
 namespace orbitas {
 namespace {
@@ -65,19 +73,8 @@ std::map<std::string, std::pair<std::string, int>> Entries(const std::string& pa
   return entries;
 }
 
-// Why a file operation failed, in Spanish, for the errors a user can meet.
-std::string Reason(const std::error_code& error) {
-  switch (static_cast<std::errc>(error.value())) {
-    case std::errc::permission_denied: return "no hay permiso";
-    case std::errc::is_a_directory: return "es una carpeta, no un fichero";
-    case std::errc::not_a_directory: return "una parte del camino no es una carpeta";
-    case std::errc::no_space_on_device: return "el disco está lleno";
-    case std::errc::read_only_file_system: return "el sistema de ficheros es de solo lectura";
-    case std::errc::too_many_symbolic_link_levels: return "demasiados enlaces simbólicos";
-    case std::errc::filename_too_long: return "el nombre es demasiado largo";
-    default: return error.message();
-  }
-}
+// Why a file operation failed, in Spanish whatever the locale.
+std::string Reason(const std::error_code& error) { return SystemReason(error.value()); }
 
 [[noreturn]] void Unreadable(const std::string& path, const std::string& why) {
   throw HomeFileError("no se puede leer el lugar de casa, " + path + ": " + why);
@@ -91,8 +88,49 @@ std::string HomePlacePath(const char* xdgConfigHome, const char* home) {
   return "";
 }
 
+namespace {
+
+// The home file's folder locked while it is read or written: the lock file
+// orbitas.conf.lock beside it, held with flock (shared to read, exclusive to
+// write) and released when it closes. A folder where the lock cannot be
+// made (read-only, or missing) is read without it: a write renames a whole
+// file into place, so a reader still sees the old file or the new one.
+class HomeLock {
+ public:
+  HomeLock(const std::string& path, bool exclusive) {
+    const std::string name = path + ".lock";
+    fd_ = open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0 && !exclusive) fd_ = open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd_ < 0) {
+      if (exclusive) throw HomeFileError("no se puede guardar el lugar de casa en " + ShownPath(path) + ": " + SystemReason(errno));
+      return;
+    }
+    while (flock(fd_, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
+    }
+  }
+  ~HomeLock() {
+    if (fd_ >= 0) close(fd_);
+  }
+  HomeLock(const HomeLock&) = delete;
+  HomeLock& operator=(const HomeLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
+std::optional<HomePlace> ReadUnlocked(const std::string& path);
+
+}  // namespace
+
 std::optional<HomePlace> ReadHomePlace(const std::string& path) {
   if (path.empty()) return std::nullopt;
+  const HomeLock lock(path, false);
+  return ReadUnlocked(path);
+}
+
+namespace {
+
+std::optional<HomePlace> ReadUnlocked(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
@@ -117,8 +155,6 @@ std::optional<HomePlace> ReadHomePlace(const std::string& path) {
   return home;
 }
 
-namespace {
-
 // The home file's text for place and zone.
 std::string HomeFileText(const Place& place, const std::string& zone) {
   std::ostringstream text;
@@ -131,50 +167,70 @@ std::string HomeFileText(const Place& place, const std::string& zone) {
   return text.str();
 }
 
-// Writes text to path whole or not at all: into path.nuevo, then renamed
-// over it, the folder made first.
-void WriteWhole(const std::string& path, const std::string& text) {
+// The folder of path, made when missing.
+void MakeFolder(const std::string& path) {
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   std::filesystem::create_directories(folder, error);
-  if (error) throw HomeFileError("no se puede crear la carpeta " + folder.string() + ": " + Reason(error));
-  const std::string temporary = path + ".nuevo";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    if (!out) throw HomeFileError("no se puede escribir " + path + ": " + Reason(std::error_code(errno, std::generic_category())));
-    out << text;
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      throw HomeFileError("no se puede escribir " + path + ": el disco está lleno o no admite más");
+  if (error) throw HomeFileError("no se puede crear la carpeta " + ShownPath(folder.string()) + ": " + Reason(error));
+}
+
+// Keeps a home file that cannot be read beside it, under the first of
+// orbitas.conf.roto, .roto.1, .roto.2, … that is free, so that no earlier
+// one is ever replaced: the file itself moves there, or for a link, a copy
+// of what it leads to (the link stays, to be written through). Returns the
+// name it is kept under.
+std::string KeepBroken(const std::string& path) {
+  struct stat name {};
+  const bool link = lstat(path.c_str(), &name) == 0 && S_ISLNK(name.st_mode);
+  std::string text;
+  if (link) {
+    std::ifstream in(path, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  for (int k = 0; k < 1000; ++k) {
+    const std::string kept = path + ".roto" + (k == 0 ? "" : "." + std::to_string(k));
+    if (!link) {
+      if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0) return kept;
+      if (errno == EEXIST) continue;
+      throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) + ": " + SystemReason(errno));
+    }
+    struct stat taken {};
+    if (lstat(kept.c_str(), &taken) == 0 || errno != ENOENT) continue;
+    try {
+      WriteFileSafely(kept, text);
+      return kept;
+    } catch (const FileWriteError& error) {
+      throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) + ": " + error.why());
     }
   }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
-    throw HomeFileError("no se puede escribir " + path + ": " + Reason(error));
-  }
+  throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) +
+                      ": ya hay mil copias apartadas (" + ShownPath(path) + ".roto…)");
 }
 
 }  // namespace
 
 HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
   if (path.empty()) throw HomeFileError("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
+  MakeFolder(path);
+  const HomeLock lock(path, true);
   HomePlaceWritten written;
   try {
-    written.before = ReadHomePlace(path);
+    written.before = ReadUnlocked(path);
   } catch (const HomeFileError&) {
     // A file that cannot be read is kept beside, never overwritten; a
     // folder in its place is the user's to move.
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-      throw HomeFileError("no se puede guardar el lugar de casa en " + path + ": es una carpeta, no un fichero");
+      throw HomeFileError("no se puede guardar el lugar de casa en " + ShownPath(path) + ": es una carpeta, no un fichero");
     }
-    written.keptBroken = path + ".roto";
-    std::filesystem::rename(path, written.keptBroken, error);
-    if (error) throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + path + ": " + Reason(error));
+    written.keptBroken = KeepBroken(path);
   }
-  WriteWhole(path, HomeFileText(place, zone));
+  try {
+    WriteFileSafely(path, HomeFileText(place, zone));
+  } catch (const FileWriteError& error) {
+    throw HomeFileError(error.what());
+  }
   return written;
 }
 

@@ -29,20 +29,23 @@ struct HomePlace {
   std::string zone;  // the zone saved with it, or empty
 };
 
-// The place saved in path, or none when there is no such file. Raises
-// RequestRefused naming the file (and the line) when it cannot be read or is
-// not as --guardar-lugar writes it.
+// The place saved in path, or none when there is no such file; read under
+// a shared lock (path.lock), so that a save from another process is seen
+// whole or not at all. Raises HomeFileError naming the file (and the line)
+// when it cannot be read or is not as --guardar-lugar writes it.
 std::optional<HomePlace> ReadHomePlace(const std::string& path);
 
 struct HomePlaceWritten {
   std::optional<HomePlace> before;  // the place it replaces, if it could be read
-  std::string keptBroken;           // where a file that could not be read was kept, or empty
+  std::string keptBroken;           // where a file that could not be read was kept, or empty: the front end says so
 };
 
 // Writes place and zone (empty: none) to path, creating its folder, whole
-// or not at all (a new file renamed over the old). A file there that cannot
-// be read as a home place is not lost: it is kept beside, as
-// orbitas.conf.roto (replacing an older one). Raises RequestRefused, in
+// or not at all, through the safe writer (a symbolic link is written
+// through to its target). Saves from several processes at once take turns
+// (an exclusive lock on path.lock). A file there that cannot be read as a
+// home place is never lost: it is kept beside under the first free name of
+// orbitas.conf.roto, orbitas.conf.roto.1, … Raises HomeFileError, in
 // Spanish, with the path and why, when the folder or the file cannot be
 // written (a folder where the file should be, no permission, a full disk).
 HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone);
