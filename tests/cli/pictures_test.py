@@ -15,6 +15,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import xml.etree.ElementTree as ET
 
@@ -318,14 +319,62 @@ class Pictures(unittest.TestCase):
         stop = [t.text for t in root.iter(SVG + "text") if t.get("class") == "detenido"]
         self.assertEqual(stop, ["El cálculo se detuvo: Desbordamiento en Mercurio"])
 
-    def test_a_picture_that_cannot_be_written_leaves_nothing_under_its_name(self):
-        target = self.path("ocupado.svg")
-        os.mkdir(target)  # the name is taken by a folder: the final rename fails
-        r = run("--jd", "2451545", "Marte", "--dibujo", target, check=False)
-        self.assertEqual(r.returncode, 1)
-        self.assertIn("no se pudo escribir el dibujo", r.stderr)
-        self.assertEqual(self.leftovers(), ["ocupado.svg"])
-        self.assertEqual(os.listdir(target), [])
+    def test_what_is_not_a_regular_file_is_refused_before_any_work_and_left_as_it_was(self):
+        os.mkdir(self.path("carpeta.svg"))
+        os.mkfifo(self.path("fifo.svg"))
+        os.symlink(self.path("fifo.svg"), self.path("enlace-fifo.png"))
+        os.symlink(self.path("bucle.svg"), self.path("bucle.svg"))
+        cases = (("carpeta.svg", "es una carpeta"), ("fifo.svg", "FIFO"), ("enlace-fifo.png", "FIFO"),
+                 ("bucle.svg", "enlaces simbólicos"))
+        before = self.leftovers()
+        for name, why in cases:
+            r = run("--jd", "2451545", "Marte", "--dibujo", self.path(name), check=False)
+            self.assertEqual((r.returncode, r.stdout), (2, ""), name)
+            self.assertIn(f"no se puede escribir el dibujo {self.path(name)}: ", r.stderr)
+            self.assertIn(why, r.stderr, name)
+            self.assertNotIn("Uso:", r.stderr, name)
+        self.assertEqual(self.leftovers(), before)
+        self.assertEqual(os.listdir(self.path("carpeta.svg")), [])
+
+    def test_a_picture_through_a_link_rewrites_its_target_and_keeps_the_link_and_the_mode(self):
+        target = self.path("destino.svg")
+        open(target, "w").write("viejo")
+        os.chmod(target, 0o600)
+        os.symlink("destino.svg", self.path("enlace.svg"))
+        run("--jd", "2451545", "Marte", "--dibujo", self.path("enlace.svg"))
+        self.assertTrue(os.path.islink(self.path("enlace.svg")))
+        self.assertEqual(os.stat(target).st_mode & 0o777, 0o600)
+        self.assertTrue(open(target).read().startswith("<?xml"))
+        self.assertEqual(self.leftovers(), ["destino.svg", "enlace.svg"])
+
+    def test_a_table_to_a_closed_pipe_with_a_picture_is_a_failure_that_says_so(self):
+        svg = self.path("tubo.svg")
+        p = subprocess.Popen([CLI, "--desde", "2026-01-01", "--hasta", "2026-12-31", "--paso", "1d", "Marte",
+                              "--dibujo", svg], stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=LOCALE)
+        p.stdout.read(100)
+        p.stdout.close()  # the reader goes away, as "| head -1" does
+        err = p.stderr.read().decode()
+        self.assertEqual(p.wait(timeout=60), 1)
+        self.assertIn(f"el dibujo {svg} no se ha escrito", err)
+        self.assertEqual(self.leftovers(), [])
+        # Without a picture, a closed pipe still ends quietly.
+        p = subprocess.Popen([CLI, "--desde", "2026-01-01", "--hasta", "2026-12-31", "--paso", "1d", "Marte"],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=LOCALE)
+        p.stdout.read(100)
+        p.stdout.close()
+        self.assertEqual((p.wait(timeout=60), p.stderr.read()), (0, b""))
+
+    def test_a_signal_in_the_middle_of_a_long_picture_leaves_nothing_beside_it(self):
+        for signal in (15, 2):
+            pdf = self.path("almanaque.pdf")
+            p = subprocess.Popen([CLI, "--año", "2027", "--lugar", "40.4,-3.7", "--dibujo", pdf, "--almanaque"],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=LOCALE)
+            # The temporary file is made before the work starts.
+            while len(self.leftovers()) == 0 and p.poll() is None:
+                time.sleep(0.005)
+            p.send_signal(signal)
+            self.assertEqual(p.wait(timeout=60), -signal)
+            self.assertEqual(self.leftovers(), [], signal)
 
 
 if __name__ == "__main__":

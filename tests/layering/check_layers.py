@@ -18,6 +18,9 @@ SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/
 LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
+    # The safe writer and the system's reasons in Spanish: below everything
+    # that writes a file or says why a call failed.
+    "files": [],
     "calendar": ["runtime"],
     "ephemeris": ["runtime"],
     "sky/frames": LOW,
@@ -29,29 +32,38 @@ BELOW = {
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
     "sky/stars": LOW + SKY_BASE + ["sky/bodies"],
-    "session": LOW + SKY,
-    "report": LOW + SKY + ["session"],
-    "pictures": LOW + SKY + ["session"],
-    "window": LOW + SKY + ["session"],
-    "app": LOW + SKY + ["session", "window"],
-    "cli": LOW + SKY + ["session", "report", "pictures"],
+    "session": LOW + SKY + ["files"],
+    "report": LOW + SKY + ["session", "files"],
+    "pictures": LOW + SKY + ["session", "files"],
+    "window": LOW + SKY + ["session", "files"],
+    "app": LOW + SKY + ["session", "window", "files"],
+    "cli": LOW + SKY + ["session", "report", "pictures", "files"],
     # The planner asks the runners and shows their answers: never the sky
     # or the method directly.
-    "planner": ["runtime", "calendar", "session", "report", "pictures"],
+    "planner": ["runtime", "calendar", "session", "report", "pictures", "files"],
     "accuracy": LOW + SKY,
-    "bench": LOW + SKY + ["session", "report", "pictures", "cli", "planner"],
+    "bench": LOW + SKY + ["session", "report", "pictures", "cli", "planner", "files"],
 }
 ERFA_FOLDERS = set(SKY) | {"accuracy", "bench"}
 QT_FOLDERS = {"window", "app", "planner", "bench"}
 # The gazetteer is read in one place, below every front end.
 GEONAMES_PLACE = "session/places/"
 FRONT_END_ONLY = [r"\bUsageError\b", r"\bgetenv\s*\(", r"\bsetenv\s*\(", r"fprintf\s*\(\s*stderr"]
-BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures"}
+BELOW_FRONT_END = set(LOW + SKY) | {"session", "report", "pictures", "files"}
+# Every file the program makes is written by files/safe_file: nothing else
+# opens a file for writing, renames one into place or lets a library write
+# to a path of its own.
+FILE_WRITES = re.compile(r"\bstd::ofstream\b|\bfopen\s*\([^;]*\"[wa]|\b(?:std::)?rename\s*\(|\bQSaveFile\b|"
+                         r"\bcairo_pdf_surface_create\s*\(|\bcairo_surface_write_to_png\s*\(|"
+                         r"std::filesystem::(?:rename|copy_file)\b|\bQFile::(?:WriteOnly|Append)\b|\bQIODevice::WriteOnly\b")
+FILE_WRITER = "files/"
+# Files that write only to what is not a user's file: the benchmarks' sink.
+FILE_WRITES_ALLOWED = {"bench/planet_request_bench.cpp"}
 # What the pictures may include: the contents they draw, names, number
 # formats and units; nothing that computes.
 PICTURES_MAY_INCLUDE = {"session/picture_contents.h", "session/chart_contents.h", "session/year_chart_contents.h", "session/almanac_contents.h", "session/body_names.h", "session/names.h",
                         "runtime/number_text.h", "runtime/angle_units.h", "runtime/conversions.h",
-                        "sky/bodies/body.h"}
+                        "sky/bodies/body.h", "files/safe_file.h"}
 # Words that give away Spanish text in a string literal of the sky library,
 # whose texts are codes; the names are session/names.cpp's.
 SPANISH = re.compile(r"[^\x00-\x7f]|\b(de|del|el|la|las|los|no|se|sol|luna|noche|sale|pone|hay|sube|baja|cerca|"
@@ -158,6 +170,9 @@ def check(top):
             if where != CONTACT_NAMES_PLACE:
                 for literal in CONTACT_NAMES.findall(code):
                     faults.append(f"{where}: the contact {literal} written as text outside {CONTACT_NAMES_PLACE}")
+            if not where.startswith(FILE_WRITER) and where not in FILE_WRITES_ALLOWED:
+                for call in FILE_WRITES.findall(re.sub(r"//[^\n]*", "", text)):
+                    faults.append(f"{where}: a file written by {call.strip()} outside the safe writer ({FILE_WRITER})")
             if folder in BELOW_FRONT_END:
                 code = re.sub(r"//[^\n]*", "", text)
                 for pattern in FRONT_END_ONLY:
@@ -188,7 +203,11 @@ def self_test(top):
                   ("sky/bodies/reference.h", "std::optional<Vector> ReferenceAt(Body body, double julianDay);\n"),
                   ("sky/eclipses/eclipses.h", "std::optional<Transit> NextTransitFrom(double after, Body planet);\n"),
                   ("cli/output.cpp", "int Planets(const Night& night) { return 0; }\n"),
-                  ("pictures/orbit_picture.cpp", 'void T() { SvgWriter svg(1, 1, "Órbitas de " + name); }\n')]
+                  ("pictures/orbit_picture.cpp", 'void T() { SvgWriter svg(1, 1, "Órbitas de " + name); }\n'),
+                  ("session/places/home_place.cpp", 'void W() { std::ofstream out("x"); }\n'),
+                  ("pictures/picture_file.cpp", 'void W(cairo_surface_t* s) { cairo_surface_write_to_png(s, "x.png"); }\n'),
+                  ("planner/save_file.cpp", 'void W() { QSaveFile f("x"); }\n'),
+                  ("cli/main.cpp", 'void W() { std::rename("a", "b"); }\n')]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)
