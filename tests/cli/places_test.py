@@ -200,10 +200,12 @@ class HomePlace(unittest.TestCase):
         run("--guardar-lugar", "Lima", config="relativo", home=self.config)  # not absolute: ignored
         self.assertFalse(os.path.exists("relativo"))
 
-    def test_a_malformed_file_is_refused_with_its_line_then_kept_aside_when_replaced(self):
+    def test_a_malformed_file_is_refused_with_its_line_then_kept_aside_under_a_name_of_its_own(self):
         os.makedirs(os.path.dirname(self.file))
-        for text, line in [("[casa]\nlatitud = 40\nlongitud = abc\n", 3), ("latitud = 40\n", 1),
-                           ("[casa]\nlatitud = 40\nlongitud = 3\ncolor = azul\n", 4), ("\x00\xff basura", 1)]:
+        cases = [("[casa]\nlatitud = 40\nlongitud = abc\n", 3), ("latitud = 40\n", 1),
+                 ("[casa]\nlatitud = 40\nlongitud = 3\ncolor = azul\n", 4), ("\x00\xff basura", 1)]
+        kept = [self.file + ".roto" + (f".{k}" if k else "") for k in range(len(cases))]
+        for (text, line), name in zip(cases, kept):
             with self.subTest(text):
                 with open(self.file, "w", encoding="utf-8", errors="surrogateescape") as f:
                     f.write(text)
@@ -212,10 +214,12 @@ class HomePlace(unittest.TestCase):
                 self.assertIn(f"{self.file}:{line}:", r.stderr)
                 saved = run("--guardar-lugar", "Madrid", config=self.config)
                 self.assertEqual(saved.returncode, 0, saved.stderr)
-                self.assertIn(self.file + ".roto", saved.stderr)
-                with open(self.file + ".roto", encoding="utf-8", errors="surrogateescape") as f:
-                    self.assertEqual(f.read(), text, "kept aside as it was")
+                self.assertIn(f"se ha guardado como {name}\n", saved.stderr)
                 self.assertEqual(run("--noche", "2026-12-07", config=self.config).returncode, 0)
+        # No broken file replaced another: each is kept as it was.
+        for (text, _), name in zip(cases, kept):
+            with open(name, encoding="utf-8", errors="surrogateescape") as f:
+                self.assertEqual(f.read(), text, name)
 
     def test_a_folder_in_the_files_place_is_said_never_a_crash(self):
         os.makedirs(self.file)
