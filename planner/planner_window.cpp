@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringListModel>
@@ -23,6 +24,7 @@
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
+#include "planner/settings_check.h"
 #include "planner/svg_view.h"
 #include "planner/year_tab.h"
 #include "session/places/home_place.h"
@@ -120,6 +122,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   }
   StartPlace();
   place_->setFocus();
+  ShowSettingsProblem();
 
   // The gazetteer's names for completion, read off the interface thread
   // once the first night is shown (at once when there is no place yet).
@@ -287,11 +290,29 @@ void PlannerWindow::RefreshCurrentTab() {
 void PlannerWindow::SaveHome() {
   if (!observer_) return;
   try {
-    WriteHomePlace(homePath_, observer_->place, observer_->zone.name());
+    const HomePlaceWritten written = WriteHomePlace(homePath_, observer_->place, observer_->zone.name());
     statusBar()->showMessage(QStringLiteral("Lugar de casa guardado en ") + QString::fromStdString(homePath_), 10000);
+    if (!written.keptBroken.empty()) {
+      // The user's own file was moved aside: say where, so it is not lost.
+      QMessageBox box(QMessageBox::Information, QStringLiteral("Lugar de casa guardado"),
+                      QStringLiteral("El fichero anterior, %1, no se podía leer; se ha guardado aparte como %2.")
+                          .arg(QString::fromStdString(homePath_), QString::fromStdString(written.keptBroken)),
+                      QMessageBox::NoButton, this);
+      box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+      box.exec();
+    }
   } catch (const RequestRefused& refused) {
     ShowProblem(QString::fromUtf8(refused.what()));
   }
+}
+
+void PlannerWindow::ShowSettingsProblem() {
+  settingsProblem_ = SettingsProblem();
+  if (settingsProblem_.isEmpty()) return;
+  auto* warning = new QLabel(settingsProblem_);
+  warning->setAccessibleName(QStringLiteral("Aviso de los ajustes"));
+  warning->setStyleSheet(QStringLiteral("color: #b00020"));
+  statusBar()->addPermanentWidget(warning, 1);
 }
 
 void PlannerWindow::PrintCurrent() {

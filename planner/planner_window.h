@@ -44,6 +44,8 @@ class PlannerWindow : public QMainWindow {
   YearTab* year() const { return year_; }
   QTabWidget* tabs() const { return tabs_; }
   QString problem() const;  // the error shown, or empty
+  // Why the window's settings cannot be saved (shown in the status bar), or empty.
+  const QString& settingsProblem() const { return settingsProblem_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -58,6 +60,7 @@ class PlannerWindow : public QMainWindow {
   void SaveHome();
   void PrintCurrent();
   void ShowProblem(const QString& text);
+  void ShowSettingsProblem();
   QDate NightInProgress() const;
 
   std::string homePath_;
@@ -78,6 +81,7 @@ class PlannerWindow : public QMainWindow {
   ChartTab* chart_;
   YearTab* year_;
   QProgressBar* busy_;
+  QString settingsProblem_;
 };
 
 }  // namespace orbitas::planner

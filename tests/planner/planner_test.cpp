@@ -3,7 +3,10 @@
 // home place, a bad place, and the worker that drops overtaken requests.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QJsonArray>
+#include <QMessageBox>
+#include <QTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -206,6 +209,46 @@ class PlannerTest : public QObject {
     const std::optional<HomePlace> home = ReadHomePlace(HomePath().toStdString());
     QVERIFY(home);
     QCOMPARE(QString::fromStdString(home->zone), QStringLiteral("Europe/Madrid"));
+  }
+
+  // A broken home file is kept aside, and the window says where.
+  void homeSaveOverABrokenFileSaysWhereItWasKept() {
+    QFile broken(HomePath());
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("esto no es un lugar\n");
+    broken.close();
+    QString said, button;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      said = box->text();
+      button = box->buttons().front()->text();
+      box->buttons().front()->click();
+    });
+    for (QPushButton* b : window_->findChildren<QPushButton*>()) {
+      if (b->accessibleName() == QStringLiteral("Guardar como casa")) b->click();
+    }
+    QVERIFY2(said.contains(HomePath() + QStringLiteral(".roto")), qPrintable(said));
+    QCOMPARE(button, QStringLiteral("Aceptar"));
+    QFile kept(HomePath() + QStringLiteral(".roto"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("esto no es un lugar\n"));
+    QVERIFY(ReadHomePlace(HomePath().toStdString()));
+  }
+
+  // Settings that cannot be saved are said in the window, not lost in silence.
+  void settingsThatCannotBeSavedAreSaid() {
+    const QString folder = QFileInfo(QSettings().fileName()).absolutePath();
+    QSettings().sync();
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral(".aparte")));
+    QFile blocker(folder);  // a file where the settings' folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString problem = PlannerWindow(HomePath().toStdString()).settingsProblem();
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(QDir().rename(folder + QStringLiteral(".aparte"), folder));
+    QVERIFY2(problem.contains(QStringLiteral("no se puede crear la carpeta ") + folder), qPrintable(problem));
+    QVERIFY(window_->settingsProblem().isEmpty());
   }
 
   // A home place saved as coordinates starts a new window there, and is
