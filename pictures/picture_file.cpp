@@ -4,6 +4,7 @@
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 
+#include <mutex>
 #include <vector>
 
 
@@ -26,9 +27,26 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
   return CAIRO_STATUS_SUCCESS;
 }
 
+void DropMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// The libraries' own warnings (Pango's, librsvg's) are English lines for a
+// developer, about what the program already reports in Spanish or draws
+// anyway: they are not written to the user's terminal.
+void QuietLibraries() {
+  static std::once_flag quiet;
+  std::call_once(quiet, [] {
+    for (const char* domain : {"Pango", "librsvg", "rsvg", "GdkPixbuf", "cairo", "GLib-GObject", "GLib"}) {
+      g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL |
+                                                           G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG),
+                        DropMessage, nullptr);
+    }
+  });
+}
+
 // Draws svg with librsvg on cr, scaled to width x height; an empty
 // string, or what went wrong.
 std::string DrawSvg(cairo_t* cr, const std::string& svg, int width, int height) {
+  QuietLibraries();
   GError* error = nullptr;
   RsvgHandle* handle =
       rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error);

@@ -1,9 +1,12 @@
 #include "pictures/svg_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orbitas::pictures {
 namespace {
+
+constexpr double MinimumTextSize = 0.5;  // pixels
 
 // A coordinate with two decimals and a point, as SVG wants it whatever the
 // locale.
@@ -82,6 +85,9 @@ void SvgWriter::Polyline(const std::vector<Point>& points, std::string_view stro
 
 void SvgWriter::Text(Point at, std::string_view text, double size, std::string_view anchor, std::string_view fill,
                      std::string_view cssClass, bool bold) {
+  // A picture made very small scales its texts below nothing; a font has
+  // no negative size, so the smallest one stands for them.
+  size = std::max(size, MinimumTextSize);
   text_ += "<text x=\"" + N(at.first) + "\" y=\"" + N(at.second) + "\" font-size=\"" + N(size) + "\"" +
            Attribute("text-anchor", anchor == "start" ? "" : anchor) + Attribute("fill", fill) +
            Attribute("class", cssClass) + (bold ? " font-weight=\"bold\"" : "") + ">" + XmlEscaped(text) +

@@ -364,6 +364,13 @@ class Pictures(unittest.TestCase):
         p.stdout.close()
         self.assertEqual((p.wait(timeout=60), p.stderr.read()), (0, b""))
 
+    def test_the_smallest_pictures_are_drawn_without_the_libraries_warnings(self):
+        for args in (["--carta", "Marte", "2027-01-01"], ["--noche", "2026-12-08", "--lugar", "40,-3"],
+                     ["--desde", "2026-01-01", "--hasta", "2026-02-01", "--paso", "1d", "Marte"]):
+            for size in ("16x16", "16x10000"):
+                r = run(*args, "--dibujo", self.path("t.png"), "--tamaño", size)
+                self.assertEqual(r.stderr, "", (args, size))
+
     def test_a_signal_in_the_middle_of_a_long_picture_leaves_nothing_beside_it(self):
         for signal in (15, 2):
             pdf = self.path("almanaque.pdf")
