@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QTabWidget>
@@ -24,7 +23,7 @@
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
-#include "planner/settings_check.h"
+#include "planner/planner_settings.h"
 #include "planner/svg_view.h"
 #include "planner/year_tab.h"
 #include "session/places/home_place.h"
@@ -106,8 +105,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(date_, &QDateEdit::dateChanged, this, &PlannerWindow::Refresh);
   connect(instrument_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
 
-  QSettings settings;
-  if (!restoreGeometry(settings.value(QStringLiteral("geometria")).toByteArray())) {
+  if (!restoreGeometry(QByteArray::fromBase64(settings_.Value(QStringLiteral("geometria")).toLatin1()))) {
     const QSize room = screen() ? screen()->availableSize() : QSize(1280, 860);
     resize(std::min(1240, room.width() * 19 / 20), std::min(860, room.height() * 19 / 20));
   }
@@ -115,10 +113,10 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
     const QSignalBlocker quiet(date_);
     date_->setDate(NightInProgress());
   }
-  tabs_->setCurrentIndex(std::clamp(settings.value(QStringLiteral("pestaña"), 0).toInt(), 0, TabCount - 1));
+  tabs_->setCurrentIndex(std::clamp(settings_.Value(QStringLiteral("pestana")).toInt(), 0, TabCount - 1));
   {
     const QSignalBlocker quiet(instrument_);
-    instrument_->setCurrentIndex(std::clamp(settings.value(QStringLiteral("instrumento"), 0).toInt(), 0, 2));
+    instrument_->setCurrentIndex(std::clamp(settings_.Value(QStringLiteral("instrumento")).toInt(), 0, 2));
   }
   StartPlace();
   place_->setFocus();
@@ -207,7 +205,7 @@ QWidget* PlannerWindow::TopBar() {
 }
 
 void PlannerWindow::StartPlace() {
-  const QString last = QSettings().value(QStringLiteral("lugar")).toString();
+  const QString last = settings_.Value(QStringLiteral("lugar"));
   if (!last.isEmpty() && ChoosePlace(last)) return;
   try {
     if (const std::optional<HomePlace> home = homePath_.empty() ? std::nullopt : ReadHomePlace(homePath_)) {
@@ -247,9 +245,10 @@ void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QSt
   chosen_->setText(PlaceWords(place) + QStringLiteral(" · ") + QString::fromStdString(zone.name()));
   saveHome_->setEnabled(true);
   problem_->hide();
-  QSettings().setValue(QStringLiteral("lugar"), typed);
+  settings_.SetValue(QStringLiteral("lugar"), typed);
+  settings_.Save();  // said at the start when it cannot be
   if (first) {
-    const QDate remembered = QSettings().value(QStringLiteral("fecha")).toDate();
+    const QDate remembered = QDate::fromString(settings_.Value(QStringLiteral("fecha")), Qt::ISODate);
     const QSignalBlocker quiet(date_);
     date_->setDate(remembered.isValid() ? remembered : NightInProgress());
   }
@@ -307,7 +306,7 @@ void PlannerWindow::SaveHome() {
 }
 
 void PlannerWindow::ShowSettingsProblem() {
-  settingsProblem_ = SettingsProblem();
+  settingsProblem_ = settings_.Problem();
   if (settingsProblem_.isEmpty()) return;
   auto* warning = new QLabel(settingsProblem_);
   warning->setAccessibleName(QStringLiteral("Aviso de los ajustes"));
@@ -335,11 +334,11 @@ void PlannerWindow::ShowProblem(const QString& text) {
 QString PlannerWindow::problem() const { return problem_->isVisible() ? problem_->text() : QString(); }
 
 void PlannerWindow::closeEvent(QCloseEvent* event) {
-  QSettings settings;
-  settings.setValue(QStringLiteral("geometria"), saveGeometry());
-  settings.setValue(QStringLiteral("pestaña"), tabs_->currentIndex());
-  settings.setValue(QStringLiteral("fecha"), date_->date());
-  settings.setValue(QStringLiteral("instrumento"), instrument_->currentIndex());
+  settings_.SetValue(QStringLiteral("geometria"), QString::fromLatin1(saveGeometry().toBase64()));
+  settings_.SetValue(QStringLiteral("pestana"), QString::number(tabs_->currentIndex()));
+  settings_.SetValue(QStringLiteral("fecha"), date_->date().toString(Qt::ISODate));
+  settings_.SetValue(QStringLiteral("instrumento"), QString::number(instrument_->currentIndex()));
+  settings_.Save();  // a folder that cannot be written was said at the start
   event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "planner/observer.h"
+#include "planner/planner_settings.h"
 
 class QComboBox;
 class QDateEdit;
@@ -64,6 +65,7 @@ class PlannerWindow : public QMainWindow {
   QDate NightInProgress() const;
 
   std::string homePath_;
+  PlannerSettings settings_;
   std::optional<Observer> observer_;
   std::vector<bool> stale_;  // one a tab: to be computed again when shown
   Background* background_;

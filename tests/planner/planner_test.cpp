@@ -24,6 +24,7 @@
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
+#include "planner/planner_settings.h"
 #include "planner/planner_window.h"
 #include "planner/svg_view.h"
 #include "planner/year_tab.h"
@@ -72,7 +73,7 @@ class PlannerTest : public QObject {
  private slots:
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+    QFile::remove(PlannerSettings::DefaultPath());
     qputenv("SOURCE_DATE_EPOCH", "1765000000");
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     window_ = std::make_unique<PlannerWindow>(HomePath().toStdString());
@@ -238,8 +239,8 @@ class PlannerTest : public QObject {
 
   // Settings that cannot be saved are said in the window, not lost in silence.
   void settingsThatCannotBeSavedAreSaid() {
-    const QString folder = QFileInfo(QSettings().fileName()).absolutePath();
-    QSettings().sync();
+    const QString folder = QFileInfo(PlannerSettings::DefaultPath()).absolutePath();
+    QDir().mkpath(folder);
     QVERIFY(QDir().rename(folder, folder + QStringLiteral(".aparte")));
     QFile blocker(folder);  // a file where the settings' folder should be
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -251,18 +252,40 @@ class PlannerTest : public QObject {
     QVERIFY(window_->settingsProblem().isEmpty());
   }
 
+  // The tab, date and instrument come back in a new window; the settings'
+  // file kept as a link (in a dotfiles folder) stays a link.
+  void settingsAreRememberedAndALinkStays() {
+    QTemporaryDir dotfiles;
+    const QString path = PlannerSettings::DefaultPath(), target = dotfiles.filePath(QStringLiteral("cielo.conf"));
+    QVERIFY(QFile::rename(path, target));
+    QVERIFY(QFile::link(target, path));
+    {
+      PlannerWindow first(HomePath().toStdString());
+      first.tabs()->setCurrentIndex(3);
+      first.close();
+    }
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(PlannerSettings(target).Value(QStringLiteral("pestana")), QStringLiteral("3"));
+    PlannerWindow second(HomePath().toStdString());
+    QCOMPARE(second.tabs()->currentIndex(), 3);
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::rename(target, path));
+  }
+
   // A home place saved as coordinates starts a new window there, and is
   // typed back so that it reads again.
   void homeCoordinatesStartANewWindow() {
     QTemporaryDir other;
     const std::string path = other.filePath(QStringLiteral("orbitas.conf")).toStdString();
     WriteHomePlace(path, Place(-33.9249, 18.4241, "-33.9249, 18.4241"), "Africa/Johannesburg");
-    QSettings().remove(QStringLiteral("lugar"));
+    PlannerSettings settings;
+    settings.Remove(QStringLiteral("lugar"));
+    QVERIFY(settings.Save().isEmpty());
     PlannerWindow fresh(path);
     QVERIFY(fresh.observer());
     QCOMPARE(fresh.observer()->place.latitude, -33.9249);
     QCOMPARE(QString::fromStdString(fresh.observer()->zone.name()), QStringLiteral("Africa/Johannesburg"));
-    QCOMPARE(QSettings().value(QStringLiteral("lugar")).toString(), QStringLiteral("-33.9249,18.4241"));
+    QCOMPARE(PlannerSettings().Value(QStringLiteral("lugar")), QStringLiteral("-33.9249,18.4241"));
   }
 
   // Only the newest request on a channel is delivered; a failure is told.
