@@ -435,6 +435,7 @@ int Run(const Arguments& args, Output& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setlocale(LC_MESSAGES, "");  // the gazetteer's regions in the user's language
   // A closed pipe is a write error to handle, not a signal that ends the
   // program in the middle of a picture.
   std::signal(SIGPIPE, SIG_IGN);

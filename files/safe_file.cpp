@@ -38,8 +38,10 @@ std::string BaseOf(const std::string& path) {
 }
 
 // A link another user made in a folder everyone may write to and only
-// owners may delete from (the sticky bit, as /tmp): the kernel follows it
-// unless fs.protected_symlinks says otherwise, so the program never does.
+// owners may delete from (the sticky bit, as /tmp): the kernel follows a
+// symbolic one, or lets a hard one be made to a file it should not,
+// unless fs.protected_symlinks and fs.protected_hardlinks say otherwise,
+// so the program never writes through either.
 bool PlantedLink(const std::string& path, const struct stat& link) {
   struct stat folder {};
   if (stat(FolderOf(path).c_str(), &folder) != 0) return false;
@@ -120,6 +122,9 @@ void SafeFile::Prepare() {
   }
   if (!S_ISREG(name.st_mode)) Refuse(KindOf(name.st_mode));
   if (name.st_nlink > 1) {
+    if (PlantedLink(path_, name)) {
+      Refuse("es un enlace duro a un fichero de otro usuario en una carpeta compartida: no se escribe a través");
+    }
     PrepareThrough(false, false);
     return;
   }

@@ -9,8 +9,8 @@
 // - a symbolic link, or a file with other hard links, is written through:
 //   opened as the system opens it, so that the kernel's protections apply,
 //   and rewritten in place, so the link stays and points where it did. A
-//   link that another user left in a shared sticky folder (such as /tmp)
-//   is never followed, whatever the kernel allows;
+//   link that another user left in a shared sticky folder (such as /tmp),
+//   symbolic or hard, is never written through, whatever the kernel allows;
 // - a folder, a device, a FIFO or a socket, at the name or at the end of
 //   its links, is refused, never opened for writing nor replaced;
 // - a temporary file is removed on every failure and on SIGINT, SIGTERM

@@ -119,8 +119,12 @@ TEST_F(SafeFileTest, NeverFollowsALinkAnotherUserPlantedInASharedStickyFolder) {
   chmod(shared.c_str(), 01777);
   const pid_t child = fork();
   if (child == 0) {
-    // The other user (nobody) plants out.svg → the secret.
+    // The other user (nobody) plants out.svg → the secret, and a hard
+    // link of a file of theirs as out.png.
     if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+    const int own = open((shared + "/suyo").c_str(), O_WRONLY | O_CREAT, 0666);
+    if (own < 0 || write(own, "suyo", 4) != 4 || close(own) != 0) _exit(4);
+    if (link((shared + "/suyo").c_str(), (shared + "/out.png").c_str()) != 0) _exit(5);
     _exit(symlink(secret.c_str(), (shared + "/out.svg").c_str()) == 0 ? 0 : 3);
   }
   int status = 0;
@@ -130,6 +134,8 @@ TEST_F(SafeFileTest, NeverFollowsALinkAnotherUserPlantedInASharedStickyFolder) {
   EXPECT_EQ(Text(secret), "mío\n");
   EXPECT_EQ(Mode(secret), 0600u);
   EXPECT_TRUE(fs::is_symlink(shared + "/out.svg"));
+  EXPECT_THROW(WriteFileSafely(shared + "/out.png", "png"), FileWriteError);
+  EXPECT_EQ(Text(shared + "/suyo"), "suyo");
 }
 
 TEST_F(SafeFileTest, AnExistingFileKeepsItsModeAndANewOneGetsTheUmask) {
