@@ -221,6 +221,18 @@ class HomePlace(unittest.TestCase):
             with open(name, encoding="utf-8", errors="surrogateescape") as f:
                 self.assertEqual(f.read(), text, name)
 
+    def test_twenty_saves_at_once_all_succeed_and_move_nothing_aside(self):
+        env = {"PATH": "/usr/bin:/bin", "TZ": "UTC", "LC_ALL": "C", "XDG_CONFIG_HOME": self.config}
+        for attempt in range(3):
+            saves = [subprocess.Popen([CLI, "--guardar-lugar", f"{10 + k}.5,{k}.25"], env=env, stdout=subprocess.PIPE,
+                                      stderr=subprocess.PIPE, text=True) for k in range(20)]
+            results = [(p.wait(timeout=60), p.stderr.read()) for p in saves]
+            for p in saves:
+                p.stdout.close(), p.stderr.close()
+            self.assertEqual([r for r in results if r[0] != 0], [], attempt)
+            self.assertEqual(sorted(os.listdir(os.path.dirname(self.file))), ["orbitas.conf", "orbitas.conf.lock"])
+            self.assertEqual(run("--noche", "2026-12-07", config=self.config).returncode, 0)
+
     def test_a_folder_in_the_files_place_is_said_never_a_crash(self):
         os.makedirs(self.file)
         for args in (["--noche", "2026-12-07"], ["--guardar-lugar", "Madrid"]):
