@@ -6,6 +6,7 @@
 #include <ctime>
 #include <tuple>
 
+#include "cli/command_options.h"
 #include "cli/option_table.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
@@ -431,9 +432,11 @@ Arguments Instant(Given& g) {
 
 }  // namespace
 
-Arguments ParseArguments(const std::vector<std::string>& args) {
-  Given g = Collect(args);
-  if (g.finished) return g.parsed;
+namespace {
+
+// The command the options and values of g ask for, each checked as its
+// own builder checks it.
+Arguments ChooseCommand(Given& g) {
   if (g.size && g.parsed.picture.path.empty()) throw UsageError("--tamaño solo se usa con --dibujo");
   // A PDF is a page a printer takes: A4, landscape, unless --tamaño says.
   pictures::PictureRequest& picture = g.parsed.picture;
@@ -482,6 +485,16 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (g.explain && g.parsed.place) throw UsageError("--lugar no se combina con --explicar");
   if (g.from || g.to || g.step) return Table(g);
   return Instant(g);
+}
+
+}  // namespace
+
+Arguments ParseArguments(const std::vector<std::string>& args) {
+  Given g = Collect(args);
+  if (g.finished) return g.parsed;
+  Arguments parsed = ChooseCommand(g);
+  RequireOptionsOf(parsed.command, g.seen, g.julianDay, parsed.place.has_value(), !parsed.picture.path.empty());
+  return parsed;
 }
 
 }  // namespace orbitas::cli
