@@ -92,6 +92,20 @@ double TimeZone::UtcOf(const CivilTime& local) const {
   return asUtc - static_cast<double>(info.first.offset.count());
 }
 
+TimeZone::Reading TimeZone::ReadingOf(const CivilTime& local) const {
+  if (!zone_) return {};
+  const date::local_seconds instant{Seconds(WholeSeconds(SecondsFromCivil(local)))};
+  const bool afterTable = rule_ && date::sys_seconds{instant.time_since_epoch()} - date::days{1} >= rule_->from;
+  const date::local_info info = afterTable ? rule_->posix.get_info(instant) : zone_->get_info(instant);
+  if (info.result == date::local_info::unique) return {};
+  Reading reading;
+  reading.kind = info.result == date::local_info::nonexistent ? Reading::Kind::Skipped : Reading::Kind::Repeated;
+  reading.before = static_cast<long>(info.first.offset.count());
+  reading.after = static_cast<long>(info.second.offset.count());
+  reading.change = static_cast<double>(info.second.begin.time_since_epoch().count());
+  return reading;
+}
+
 std::string TimeZone::LocalIso(double utcSeconds) const {
   const long offset = OffsetAt(utcSeconds);
   CivilTime local = CivilFromSeconds(std::nearbyint(utcSeconds) + static_cast<double>(offset));

@@ -46,6 +46,18 @@ class TimeZone {
   // the change; a time it repeats, with the first of its two offsets.
   double UtcOf(const CivilTime& local) const;
 
+  // How a local date and time reads in the zone: once (the usual), never
+  // (skipped when the clock goes forward) or twice (repeated when it goes
+  // back). For the last two, the offsets east of UTC before and after the
+  // change, seconds, and the change's instant, UTC seconds. A fixed offset
+  // reads every time once.
+  struct Reading {
+    enum class Kind { Once, Skipped, Repeated } kind = Kind::Once;
+    long before = 0, after = 0;
+    double change = 0.0;
+  };
+  Reading ReadingOf(const CivilTime& local) const;
+
   // "2026-07-01T22:14:05+02:00": the local time of utcSeconds, to the
   // second, with its offset.
   std::string LocalIso(double utcSeconds) const;

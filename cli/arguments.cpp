@@ -23,9 +23,13 @@ namespace {
 
 bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
 
+// Nothing but blanks: what an unset shell variable gives.
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
 std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
   std::vector<Int16> bodies;
   for (const std::string& name : names) {
+    if (Blank(name)) throw UsageError("el nombre de un planeta está vacío");
     if (NamesTheEarth(name)) {
       throw UsageError("la Tierra no es un planeta que se pueda elegir: " + Shown(name));
     }
@@ -42,6 +46,7 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
 
 const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
   if (i + 1 >= args.size()) throw UsageError("falta el valor de " + Shown(args[i]));
+  if (Blank(args[i + 1])) throw UsageError("el valor de " + Shown(args[i]) + " está vacío");
   return args[++i];
 }
 
@@ -152,6 +157,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Explain: given.explain = true; break;
     case OptionId::JulianDay:
       if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
+      if (Blank(args[i + 1])) throw UsageError("el día juliano de --jd está vacío");
       parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
       given.julianDay = true;
       break;
@@ -328,7 +334,7 @@ Arguments Chart(Given& g) {
   if (parsed.picture.path.empty()) throw UsageError("--carta necesita --dibujo FICHERO (.svg, .png o .pdf)");
   parsed.command = Command::Chart;
   parsed.bodies = body;
-  parsed.table.start = ParseBound(g.positional.front());
+  parsed.table.start = ParseBoundIn(g.positional.front(), parsed.zone);
   if (g.field) parsed.chartField = ParseChartField(*g.field);
   return parsed;
 }
@@ -380,6 +386,13 @@ Arguments Eclipses(Given& g) {
   } else {
     CivilTime end = parsed.table.start.civil ? *parsed.table.start.civil : CivilFromJulianDay(parsed.table.start.julianDay);
     end.year += 10;
+    // Never past the reference's span, as a --hasta would not be.
+    if (end.year > 3000 && !(end.year == 3001 && end.month == 1 && end.day == 1 && end.hour == 0 && end.minute == 0)) {
+      end = CivilTime{};
+      end.year = 3001;
+      parsed.notes.push_back("sin --hasta, los eclipses llegan hasta el final del año 3000, donde acaba el alcance "
+                             "de la referencia (" + std::string(ReferenceSpanText) + ")");
+    }
     parsed.table.end = TableInstant{end, 0};
   }
   if (parsed.json) parsed.format = OutputFormat::Json;
@@ -391,8 +404,8 @@ Arguments Table(Given& g) {
   if (!g.from || !g.to || !g.step) throw UsageError("una tabla necesita --desde, --hasta y --paso");
   if (g.julianDay || g.explain) throw UsageError("--desde no se combina con --jd ni --explicar");
   parsed.command = Command::Table;
-  parsed.table.start = ParseBound(*g.from);
-  parsed.table.end = ParseBound(*g.to);
+  parsed.table.start = ParseBoundIn(*g.from, parsed.zone);
+  parsed.table.end = ParseBoundIn(*g.to, parsed.zone);
   const std::optional<double> seconds = ParseStepSeconds(*g.step);
   if (!seconds) throw UsageError("paso no válido: " + Shown(*g.step) + " (un número positivo con d, h, m o s)");
   parsed.table.stepSeconds = *seconds;
@@ -401,6 +414,28 @@ Arguments Table(Given& g) {
   parsed.table.zone = parsed.zone;
   parsed.table.bodies = ParseBodies(g.positional);
   return parsed;
+}
+
+// Six whole values are a local time that must happen once in zone (a
+// fraction is the method's own reading, left to it).
+void RequireSixValuesOnce(const DateTexts& date, const TimeZone& zone) {
+  long values[6];
+  for (std::size_t k = 0; k < 6; ++k) {
+    char* end = nullptr;
+    values[k] = std::strtol(date[k].c_str(), &end, 10);
+    if (end == date[k].c_str() || *end != '\0') return;
+  }
+  if (values[1] < 1 || values[1] > 12 || values[2] < 1 || values[2] > 31 || values[3] < 0 || values[3] > 23 ||
+      values[4] < 0 || values[4] > 59 || values[5] < 0 || values[5] > 59) {
+    return;
+  }
+  CivilTime local;
+  local.year = values[0], local.month = static_cast<int>(values[1]), local.day = static_cast<int>(values[2]);
+  local.hour = static_cast<int>(values[3]), local.minute = static_cast<int>(values[4]);
+  local.second = static_cast<double>(values[5]);
+  std::string typed;
+  for (const std::string& value : date) typed += (typed.empty() ? "" : " ") + value;
+  RequireLocalTimeOnce(local, zone, typed);
 }
 
 // A single instant (or its explanation): the six values, unless --jd, then
@@ -418,8 +453,14 @@ Arguments Instant(Given& g) {
     }
     static constexpr const char* Names[6] = {"el año", "el mes", "el día", "la hora", "el minuto", "el segundo"};
     DateTexts date;
-    for (std::size_t k = 0; k < 6; ++k) date[k] = WholeNumber(g.positional[k], Names[k]);
+    for (std::size_t k = 0; k < 6; ++k) {
+      // The window reads an empty field as 0; a command line's empty value
+      // is an unset variable, not a zero.
+      if (Blank(g.positional[k])) throw UsageError(std::string(Names[k]) + " está vacío: se espera un número");
+      date[k] = WholeNumber(g.positional[k], Names[k]);
+    }
     parsed.date = date;
+    RequireSixValuesOnce(date, parsed.zone);
     names.erase(names.begin(), names.begin() + 6);
   }
   if (g.explain) {

@@ -34,6 +34,7 @@
 #include "pictures/sky_path_picture.h"
 #include "pictures/year_chart_picture.h"
 #include "session/chart_contents.h"
+#include "session/nearest_names.h"
 #include "session/picture_contents.h"
 #include "session/year_chart_contents.h"
 #include "session/runners.h"
@@ -61,6 +62,22 @@ void Complain(const std::string& message) { std::fprintf(stderr, "orbitas-cli: %
 int RefuseUsage(const std::exception& error) {
   std::fprintf(stderr, "orbitas-cli: %s\n\n%s", error.what(), ShortUsageText);
   return ExitUsage;
+}
+
+// Where the method's arithmetic gives out for what (an instant as typed),
+// with the reach it has: the last Julian days at which all eight planets
+// are still computed, found by bisection on the command itself.
+std::string BeyondTheMethod(const std::string& what) {
+  return what + " queda fuera del alcance del método, que con todos los planetas llega del día juliano "
+                "−430546 al 5334693 (años −5891 a 9893)";
+}
+
+// The instant as typed: the Julian day, or the six values.
+std::string TypedInstant(const Arguments& args) {
+  if (!args.date) return "el día juliano " + Shown(args.julianDay);
+  std::string six;
+  for (const std::string& value : *args.date) six += (six.empty() ? "" : " ") + value;
+  return "el instante " + Shown(six);
 }
 
 // The picture's file, opened before any work when one is asked for.
@@ -101,7 +118,7 @@ int RunInstant(const Arguments& args, Output& out) {
   }
   if (outcome.error) {
     out.Flush();
-    Complain(std::string(ErrorMessage(*outcome.error)));
+    Complain(std::string(ErrorMessage(*outcome.error)) + ": " + BeyondTheMethod(TypedInstant(args)));
     return ExitRuntimeError;
   }
   return 0;
@@ -119,7 +136,7 @@ int RunTable(const Arguments& args, Output& out) {
   SkyPathCollector paths(args.table.bodies);
   const std::optional<TableStop> stop =
       WriteTable(plan, args.tableFormat, separator, out, isatty(STDERR_FILENO) == 1, picture ? &paths : nullptr);
-  if (stop) Complain(stop->instant + ": " + stop->message);
+  if (stop) Complain(stop->instant + ": " + stop->message + ": " + BeyondTheMethod("esa fila"));
   if (picture) {
     const PictureRequest& request = picture->request();
     if (!Finish(picture,
@@ -390,7 +407,7 @@ int RunExplain(const Arguments& args, Output& out) {
                     [&out](std::string_view text) { out.Write(text); });
   } catch (const RuntimeError& error) {
     out.Flush();
-    Complain(error.what());
+    Complain(std::string(error.what()) + ": " + BeyondTheMethod(TypedInstant(args)));
     return ExitRuntimeError;
   }
   return 0;

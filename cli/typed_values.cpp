@@ -89,6 +89,31 @@ std::optional<CivilTime> ParseIso(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// "Z", "+02:00" or "-03:30" at the end of a date and time: its offset east
+// of UTC in seconds, and text without it; none when text has no time or
+// no such end.
+std::optional<long> TrailingOffset(std::string_view& text) {
+  if (text.find('T') == std::string_view::npos) return std::nullopt;
+  if (text.back() == 'Z') {
+    text.remove_suffix(1);
+    return 0;
+  }
+  if (text.size() < 6) return std::nullopt;
+  const std::string_view end = text.substr(text.size() - 6);
+  const auto digit = [&](std::size_t i) { return end[i] >= '0' && end[i] <= '9'; };
+  if ((end[0] != '+' && end[0] != '-') || end[3] != ':' || !digit(1) || !digit(2) || !digit(4) || !digit(5)) {
+    return std::nullopt;
+  }
+  const int hours = (end[1] - '0') * 10 + (end[2] - '0'), minutes = (end[4] - '0') * 10 + (end[5] - '0');
+  if (hours > 14 || minutes > 59 || (hours == 14 && minutes > 0)) return std::nullopt;
+  text.remove_suffix(6);
+  return (end[0] == '-' ? -1L : 1L) * (hours * 3600L + minutes * 60L);
+}
+
+}  // namespace
+
 std::optional<TableInstant> ParseTableInstant(std::string_view text) {
   if (text.size() > 2 && (text.substr(0, 2) == "JD" || text.substr(0, 2) == "jd")) {
     const std::string_view number = text.substr(2);
@@ -98,6 +123,12 @@ std::optional<TableInstant> ParseTableInstant(std::string_view text) {
       return std::nullopt;
     }
     return TableInstant{std::nullopt, jd};
+  }
+  // A time with its offset is one instant whatever the zone: a Julian day.
+  if (const std::optional<long> offset = TrailingOffset(text)) {
+    const std::optional<CivilTime> civil = ParseIso(text);
+    if (!civil) return std::nullopt;
+    return TableInstant{std::nullopt, JulianDayFromUnixSeconds(SecondsFromCivil(*civil) - static_cast<double>(*offset))};
   }
   if (const auto civil = ParseIso(text)) return TableInstant{civil, 0.0};
   return std::nullopt;
@@ -176,7 +207,7 @@ TimeZone ParseZone(const std::string& text) {
     const auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
     if (digit(1) && digit(2) && digit(4) && digit(5)) {
       const int hours = (text[1] - '0') * 10 + (text[2] - '0'), minutes = (text[4] - '0') * 10 + (text[5] - '0');
-      if (hours <= 14 && minutes < 60) {
+      if (minutes < 60 && (hours < 14 || (hours == 14 && minutes == 0))) {
         return TimeZone::FixedOffset((text[0] == '-' ? -1 : 1) * (hours * 3600L + minutes * 60L), text);
       }
     }
@@ -229,8 +260,10 @@ TableInstant ParseBound(const std::string& text) {
 }
 
 void RequireReferenceSpan(const TableInstant& bound, const std::string& text) {
+  // The time of day counts: 3001-01-01T12:00 is past the span's end.
   const double jd = bound.civil
-                        ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) + 2440587.5
+                        ? static_cast<double>(DaysFromCivil(bound.civil->year, bound.civil->month, bound.civil->day)) +
+                              2440587.5 + (bound.civil->hour * 3600.0 + bound.civil->minute * 60.0 + bound.civil->second) / 86400.0
                         : bound.julianDay;
   if (!(jd >= ReferenceSpanStart && jd <= ReferenceSpanEnd)) {
     throw UsageError("fecha fuera del alcance de la referencia (" + std::string(ReferenceSpanText) + "): " + Shown(text) +
@@ -238,10 +271,54 @@ void RequireReferenceSpan(const TableInstant& bound, const std::string& text) {
   }
 }
 
+namespace {
+
+std::string OffsetText(long seconds) {
+  char text[32];
+  const long magnitude = seconds < 0 ? -seconds : seconds;
+  std::snprintf(text, sizeof text, "%c%02ld:%02ld", seconds < 0 ? '-' : '+', magnitude / 3600, magnitude % 3600 / 60);
+  return text;
+}
+
+// "02:00": the clock's time at utcSeconds with offset.
+std::string ClockAt(double utcSeconds, long offset) {
+  const std::string iso = IsoText(CivilFromSeconds(utcSeconds + static_cast<double>(offset)));
+  return iso.substr(iso.find('T') + 1, 5);
+}
+
+}  // namespace
+
+void RequireLocalTimeOnce(const CivilTime& local, const TimeZone& zone, const std::string& text) {
+  const TimeZone::Reading reading = zone.ReadingOf(local);
+  const std::string day = IsoText(CivilFromSeconds(reading.change + static_cast<double>(reading.after)));
+  if (reading.kind == TimeZone::Reading::Kind::Skipped) {
+    throw UsageError(Shown(text) + " no existe en " + zone.name() + ": el " + day.substr(0, day.find('T')) +
+                     " el reloj pasa de las " + ClockAt(reading.change, reading.before) + " a las " +
+                     ClockAt(reading.change, reading.after) + " (de " + OffsetText(reading.before) + " a " +
+                     OffsetText(reading.after) + ")");
+  }
+  if (reading.kind == TimeZone::Reading::Kind::Repeated) {
+    // A date and time takes its offset after it; the six values, a fixed --zona.
+    const std::string choice = text.find('T') != std::string::npos
+                                   ? "añada la diferencia, como " + Shown(text) + OffsetText(reading.before)
+                                   : "elija con --zona " + OffsetText(reading.before) + " o --zona " + OffsetText(reading.after);
+    throw UsageError(Shown(text) + " ocurre dos veces en " + zone.name() + " (" + OffsetText(reading.before) + " y " +
+                     OffsetText(reading.after) + ", el reloj vuelve atrás de las " +
+                     ClockAt(reading.change, reading.before) + " a las " + ClockAt(reading.change, reading.after) +
+                     "): " + choice);
+  }
+}
+
+TableInstant ParseBoundIn(const std::string& text, const TimeZone& zone) {
+  const TableInstant bound = ParseBound(text);
+  if (bound.civil && text.find('T') != std::string::npos) RequireLocalTimeOnce(*bound.civil, zone, text);
+  return bound;
+}
+
 TableInstant ReferenceBound(const std::string& text, const TimeZone& zone) {
   const std::string folded = Folded(text);
   const TableInstant bound = folded == "hoy" || folded == "manana" ? TableInstant{Today(zone, folded == "manana" ? 1 : 0), 0}
-                                                                   : ParseBound(text);
+                                                                   : ParseBoundIn(text, zone);
   RequireReferenceSpan(bound, text);
   return bound;
 }

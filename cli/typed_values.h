@@ -18,7 +18,8 @@ namespace orbitas::cli {
 
 // "2026-01-01", "2026-01-01T06:30", "2026-01-01T06:30:15" (seconds may
 // have a fraction), years with a sign and more digits ("-0500-03-01",
-// "+12000-01-01"), or "JD" and a number. No value for anything else,
+// "+12000-01-01"), or "JD" and a number. A time may end with its offset,
+// "Z" or "±HH:MM" (to ±14:00): the instant is then a Julian day (UT). No value for anything else,
 // including dates that do not exist (2026-02-30).
 std::optional<TableInstant> ParseTableInstant(std::string_view text);
 
@@ -63,6 +64,16 @@ CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false
 // A bound of a span: a date (AAAA-MM-DD[THH:MM[:SS]]) or a Julian day
 // (JD...). Raises UsageError, naming text, for anything else.
 TableInstant ParseBound(const std::string& text);
+
+// A local date and time, as typed (text), must happen once in zone: raises
+// UsageError naming text, the zone and the clock's change when the zone
+// skips it (summer time begins) or repeats it (summer time ends; an offset
+// typed after it, "2027-10-31T02:30+02:00", says which).
+void RequireLocalTimeOnce(const CivilTime& local, const TimeZone& zone, const std::string& text);
+
+// ParseBound, and for a date typed with a time, RequireLocalTimeOnce in
+// zone.
+TableInstant ParseBoundIn(const std::string& text, const TimeZone& zone);
 
 // A date whose answer comes from the reference must be in its span
 // (ReferenceSpanStart to ReferenceSpanEnd): raises UsageError, naming text
