@@ -54,6 +54,8 @@ const char* const UsageDetails =
     "PASO es un número positivo con unidad d, h, m o s (10d, 6h, 0.5d). La fila k\n"
     "está en INICIO + k × PASO; FIN se incluye si cae en una fila. Formatos: texto\n"
     "(tabla alineada), csv (RFC 4180, punto decimal), json (una línea JSON por fila).\n"
+    "Una hora que la zona salta o repite al cambiar la hora se rechaza; con su\n"
+    "diferencia detrás (2027-10-31T02:30+02:00, o Z para UTC) es un único instante.\n"
     "\n"
     "--explicar muestra cada valor intermedio del cálculo de un planeta.\n"
     "\n"
