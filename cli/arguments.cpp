@@ -10,7 +10,6 @@
 #include "cli/option_table.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
-#include "runtime/number_text.h"
 #include "session/names.h"
 #include "session/places/home_place.h"
 #include "session/places/place_names.h"
@@ -23,8 +22,6 @@ namespace {
 
 bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
 
-// Nothing but blanks: what an unset shell variable gives.
-bool Blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
 std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
   std::vector<Int16> bodies;
@@ -41,32 +38,12 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
   return bodies;
 }
 
-}  // namespace
-
-
+// The value after the option at i, not blank; i moves on to it.
 const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
   if (i + 1 >= args.size()) throw UsageError("falta el valor de " + Shown(args[i]));
   if (Blank(args[i + 1])) throw UsageError("el valor de " + Shown(args[i]) + " está vacío");
   return args[++i];
 }
-
-// A number as the window reads its fields: Val, where blanks and an empty
-// text are fine, but nothing may be left unread.
-const std::string& WholeNumber(const std::string& text, std::string_view what) {
-  if (ValReadsWhole(text)) return text;
-  std::string message(what);
-  message += " no se lee entero como número: «" + text + "»";
-  const std::size_t comma = text.find(',');
-  if (comma != std::string::npos) {
-    std::string withPoint = text;
-    withPoint[comma] = '.';
-    message += "; el separador decimal es el punto: " + withPoint;
-  }
-  throw UsageError(message);
-}
-
-
-namespace {
 
 // The value after an option whose date may be left out: the next argument
 // unless it is another option or a planet (then "ahora": the night in
@@ -237,6 +214,7 @@ void NeedPlace(Given& g, std::string_view option) {
       throw UsageError(std::string(option) + " necesita --lugar LUGAR (o un lugar de casa guardado con --guardar-lugar)");
     }
     parsed.place = home->place;
+    if (home->repairedText) parsed.notes.push_back(RepairedHomeNote(HomePath()));
   }
   if (!g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
 }
@@ -386,10 +364,7 @@ Arguments Eclipses(Given& g) {
   } else {
     CivilTime end = parsed.table.start.civil ? *parsed.table.start.civil : CivilFromJulianDay(parsed.table.start.julianDay);
     end.year += 10;
-    // Never past the reference's span, as a --hasta would not be.
-    if (end.year > 3000 && !(end.year == 3001 && end.month == 1 && end.day == 1 && end.hour == 0 && end.minute == 0)) {
-      end = CivilTime{};
-      end.year = 3001;
+    if (ClampToReferenceSpan(end)) {
       parsed.notes.push_back("sin --hasta, los eclipses llegan hasta el final del año 3000, donde acaba el alcance "
                              "de la referencia (" + std::string(ReferenceSpanText) + ")");
     }
@@ -416,27 +391,6 @@ Arguments Table(Given& g) {
   return parsed;
 }
 
-// Six whole values are a local time that must happen once in zone (a
-// fraction is the method's own reading, left to it).
-void RequireSixValuesOnce(const DateTexts& date, const TimeZone& zone) {
-  long values[6];
-  for (std::size_t k = 0; k < 6; ++k) {
-    char* end = nullptr;
-    values[k] = std::strtol(date[k].c_str(), &end, 10);
-    if (end == date[k].c_str() || *end != '\0') return;
-  }
-  if (values[1] < 1 || values[1] > 12 || values[2] < 1 || values[2] > 31 || values[3] < 0 || values[3] > 23 ||
-      values[4] < 0 || values[4] > 59 || values[5] < 0 || values[5] > 59) {
-    return;
-  }
-  CivilTime local;
-  local.year = values[0], local.month = static_cast<int>(values[1]), local.day = static_cast<int>(values[2]);
-  local.hour = static_cast<int>(values[3]), local.minute = static_cast<int>(values[4]);
-  local.second = static_cast<double>(values[5]);
-  std::string typed;
-  for (const std::string& value : date) typed += (typed.empty() ? "" : " ") + value;
-  RequireLocalTimeOnce(local, zone, typed);
-}
 
 // A single instant (or its explanation): the six values, unless --jd, then
 // the planets.

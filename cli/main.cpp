@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/method_reach.h"
 #include "session/places/home_place.h"
 #include "calendar/civil_days.h"
 #include "cli/decimal_separator.h"
@@ -35,6 +36,7 @@
 #include "pictures/year_chart_picture.h"
 #include "session/chart_contents.h"
 #include "session/nearest_names.h"
+#include "session/terminal_text.h"
 #include "session/picture_contents.h"
 #include "session/year_chart_contents.h"
 #include "session/runners.h"
@@ -55,29 +57,16 @@ using pictures::PictureFile;
 using pictures::PictureRequest;
 
 // "orbitas-cli: " and the message, on stderr.
-void Complain(const std::string& message) { std::fprintf(stderr, "orbitas-cli: %s\n", message.c_str()); }
+// No control character of a value typed or read ever reaches the terminal.
+void Complain(const std::string& message) {
+  std::fprintf(stderr, "orbitas-cli: %s\n", TerminalSafe(message).c_str());
+}
 
 // A request the program cannot carry out as asked: why, the short usage,
 // and the usage status.
 int RefuseUsage(const std::exception& error) {
-  std::fprintf(stderr, "orbitas-cli: %s\n\n%s", error.what(), ShortUsageText);
+  std::fprintf(stderr, "orbitas-cli: %s\n\n%s", TerminalSafe(error.what()).c_str(), ShortUsageText);
   return ExitUsage;
-}
-
-// Where the method's arithmetic gives out for what (an instant as typed),
-// with the reach it has: the last Julian days at which all eight planets
-// are still computed, found by bisection on the command itself.
-std::string BeyondTheMethod(const std::string& what) {
-  return what + " queda fuera del alcance del método, que con todos los planetas llega del día juliano "
-                "−430546 al 5334693 (años −5891 a 9893)";
-}
-
-// The instant as typed: the Julian day, or the six values.
-std::string TypedInstant(const Arguments& args) {
-  if (!args.date) return "el día juliano " + Shown(args.julianDay);
-  std::string six;
-  for (const std::string& value : *args.date) six += (six.empty() ? "" : " ") + value;
-  return "el instante " + Shown(six);
 }
 
 // The picture's file, opened before any work when one is asked for.
@@ -472,7 +461,7 @@ int main(int argc, char** argv) {
   } catch (const HomeFileError& error) {
     // The home file, not the command line, is at fault: its path and why,
     // without the usage, which would not help.
-    std::fprintf(stderr, "orbitas-cli: %s\n", error.what());
+    Complain(error.what());
     return ExitUsage;
   } catch (const RequestRefused& error) {
     return RefuseUsage(error);

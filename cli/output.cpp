@@ -1,17 +1,22 @@
 #include "cli/output.h"
 
 #include <cerrno>
-#include <cstring>
+
+#include "files/system_reason.h"
+#include "session/terminal_text.h"
 
 namespace orbitas::cli {
 
 void Output::Fail() {
   const int error = errno;
-  throw OutputError("no se pudo escribir en " + name_ + ": " + std::strerror(error), error == EPIPE);
+  throw OutputError("no se pudo escribir en " + name_ + ": " + SystemReason(error), error == EPIPE);
 }
 
-void Output::Write(std::string_view text) {
-  if (text.empty()) return;
+void Output::Write(std::string_view raw) {
+  if (raw.empty()) return;
+  // What a name from a file or the command line holds never drives the
+  // terminal: its control characters are written as escapes.
+  const std::string text = TerminalSafe(raw);
   errno = 0;
   if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) Fail();
 }

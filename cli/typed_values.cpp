@@ -10,6 +10,7 @@
 #include "calendar/civil_days.h"
 #include "cli/option_table.h"
 #include "cli/usage_error.h"
+#include "runtime/number_text.h"
 
 namespace orbitas::cli {
 namespace {
@@ -350,6 +351,56 @@ std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf) 
   if (name == "a4") return pdf ? std::pair{842, 595} : std::pair{1754, 1240};
   if (name == "a3") return pdf ? std::pair{1191, 842} : std::pair{2480, 1754};
   return std::nullopt;
+}
+
+// Nothing but blanks: what an unset shell variable gives.
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+// A number as the window reads its fields: Val, where blanks and an empty
+// text are fine, but nothing may be left unread.
+const std::string& WholeNumber(const std::string& text, std::string_view what) {
+  if (ValReadsWhole(text)) return text;
+  std::string message(what);
+  message += " no se lee entero como número: «" + text + "»";
+  const std::size_t comma = text.find(',');
+  if (comma != std::string::npos) {
+    std::string withPoint = text;
+    withPoint[comma] = '.';
+    message += "; el separador decimal es el punto: " + withPoint;
+  }
+  throw UsageError(message);
+}
+
+// Six whole values are a local time that must happen once in zone (a
+// fraction is the method's own reading, left to it).
+void RequireSixValuesOnce(const DateTexts& date, const TimeZone& zone) {
+  long values[6];
+  for (std::size_t k = 0; k < 6; ++k) {
+    char* end = nullptr;
+    values[k] = std::strtol(date[k].c_str(), &end, 10);
+    if (end == date[k].c_str() || *end != '\0') return;
+  }
+  if (values[1] < 1 || values[1] > 12 || values[2] < 1 || values[2] > 31 || values[3] < 0 || values[3] > 23 ||
+      values[4] < 0 || values[4] > 59 || values[5] < 0 || values[5] > 59) {
+    return;
+  }
+  CivilTime local;
+  local.year = values[0], local.month = static_cast<int>(values[1]), local.day = static_cast<int>(values[2]);
+  local.hour = static_cast<int>(values[3]), local.minute = static_cast<int>(values[4]);
+  local.second = static_cast<double>(values[5]);
+  std::string typed;
+  for (const std::string& value : date) typed += (typed.empty() ? "" : " ") + value;
+  RequireLocalTimeOnce(local, zone, typed);
+}
+
+bool ClampToReferenceSpan(CivilTime& end) {
+  if (end.year < 3001 || (end.year == 3001 && end.month == 1 && end.day == 1 && end.hour == 0 && end.minute == 0 &&
+                          end.second == 0)) {
+    return false;
+  }
+  end = CivilTime{};
+  end.year = 3001;
+  return true;
 }
 
 }  // namespace orbitas::cli

@@ -10,6 +10,7 @@
 
 #include "calendar/civil_time.h"
 #include "pictures/picture_file.h"
+#include "session/instant.h"
 #include "session/runners.h"
 #include "calendar/time_zone.h"
 #include "session/places/place_text.h"
@@ -97,5 +98,22 @@ CivilTime DateOrToday(const std::string& text, const TimeZone& zone, std::string
 // for a PDF page, in pixels at 150 per inch otherwise; none for another
 // text.
 std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf);
+
+// Nothing but blanks: what an unset shell variable gives.
+bool Blank(const std::string& text);
+
+// A number as the window reads its fields: Val, where blanks are fine, but
+// nothing may be left unread. Returns text; raises UsageError naming what
+// ("el año") otherwise, with the point suggested for a comma.
+const std::string& WholeNumber(const std::string& text, std::string_view what);
+
+// Six whole values (year to second) are a local time that must happen once
+// in zone: raises UsageError as RequireLocalTimeOnce. Values with a
+// fraction are the method's own reading and are left to it.
+void RequireSixValuesOnce(const DateTexts& date, const TimeZone& zone);
+
+// end moved back to 3001-01-01T00:00, the end of the reference's span, when
+// it lies past it; true when it was moved.
+bool ClampToReferenceSpan(CivilTime& end);
 
 }  // namespace orbitas::cli

@@ -20,6 +20,7 @@
 #include "files/system_reason.h"
 #include "runtime/shortest_text.h"
 #include "session/request_refused.h"
+#include "session/terminal_text.h"
 
 namespace orbitas {
 namespace {
@@ -81,6 +82,10 @@ std::string Reason(const std::error_code& error) { return SystemReason(error.val
 }
 
 }  // namespace
+
+std::string RepairedHomeNote(const std::string& path) {
+  return "el lugar de casa, " + ShownPath(path) + ", tiene bytes que no son UTF-8 válido: se leen como «\xEF\xBF\xBD»";
+}
 
 std::string HomePlacePath(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome && xdgConfigHome[0] == '/') return std::string(xdgConfigHome) + "/orbitas/orbitas.conf";
@@ -146,7 +151,14 @@ std::optional<HomePlace> ReadUnlocked(const std::string& path) {
   Place& place = home.place;
   place.latitude = Coordinate(path, entries.at("latitud").second, entries.at("latitud").first, 90);
   place.longitude = Coordinate(path, entries.at("longitud").second, entries.at("longitud").first, 180);
-  auto value = [&](const char* key) { return entries.count(key) ? entries.at(key).first : std::string(); };
+  // A name that is not UTF-8 is read with U+FFFD in place of its bad bytes,
+  // and the front end says so.
+  auto value = [&](const char* key) {
+    bool replaced = false;
+    std::string text = entries.count(key) ? ValidUtf8(entries.at(key).first, &replaced) : std::string();
+    home.repairedText = home.repairedText || replaced;
+    return text;
+  };
   place.name = value("nombre"), place.region = value("region"), place.country = value("pais");
   home.zone = value("zona");
   place.zone = home.zone;

@@ -27,7 +27,11 @@ class HomeFileError : public RequestRefused {
 struct HomePlace {
   Place place;       // its text "casa: Madrid, España"
   std::string zone;  // the zone saved with it, or empty
+  bool repairedText = false;  // bytes of its texts that were not UTF-8 are read as U+FFFD
 };
+
+// What a front end says of a home file whose texts were not all UTF-8.
+std::string RepairedHomeNote(const std::string& path);
 
 // The place saved in path, or none when there is no such file; read under
 // a shared lock (path.lock), so that a save from another process is seen

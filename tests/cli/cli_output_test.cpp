@@ -23,7 +23,7 @@ TEST(CliOutput, AFullDiskIsAFailureThatSaysWhatCouldNotBeWritten) {
   for (const char* args : EveryForm) {
     const auto r = RunCommand(std::string("timeout 20 env LC_ALL=C " ORBITAS_CLI " ") + args + " >/dev/full");
     EXPECT_EQ(r.status, 1) << args;
-    EXPECT_NE(r.err.find("no se pudo escribir en la salida estándar: No space left on device"),
+    EXPECT_NE(r.err.find("no se pudo escribir en la salida estándar: el disco está lleno"),
               std::string::npos) << args << "\n" << r.err;
   }
 }
