@@ -1,13 +1,11 @@
 // orbitas-cielo: the planner window, in Spanish, with Qt's own dialogs in
 // Spanish too.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <clocale>
 #include <cstdlib>
 
 #include "planner/planner_window.h"
+#include "planner/qt_spanish.h"
 #include "session/places/home_place.h"
 
 int main(int argc, char** argv) {
@@ -20,11 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Órbitas · Cielo"));
   QApplication::setDesktopFileName(QStringLiteral("orbitas-cielo"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbitas-32.png")));
-  QTranslator qtSpanish;
-  if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtSpanish);
-  }
+  orbitas::planner::InstallQtSpanish();
   orbitas::planner::PlannerWindow window(
       orbitas::HomePlacePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
   window.show();

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 
 #include "session/date_entry.h"
+#include "window/edit_menu.h"
 #include "window/form_layout.h"
 #include "runtime/number_text.h"
 #include "session/planet_request.h"
@@ -126,6 +127,7 @@ void MainForm::CreateControls() {
       field->setAlignment(Qt::AlignCenter);
       field->setAccessibleName(Q(c.accessibleName));
       field->installEventFilter(this);
+      UseSpanishEditMenu(field);
       fields_[static_cast<std::size_t>(c.field)] = field;
       control = field;
     } else {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 
 namespace orbitas {
@@ -28,6 +29,8 @@ void MessageBoxReporter::Report(const std::string& message) {
   auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Órbitas planetarias"),
                               QString::fromStdString(message), QMessageBox::Ok);
   box->setObjectName(QStringLiteral("errorReport"));
+  // The window loads no translation: Qt would write "OK".
+  box->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::ApplicationModal);
   box->setAccessibleDescription(QStringLiteral("Error"));

@@ -1,7 +1,12 @@
 // The planner window on the offscreen platform: each tab's rows against
 // orbitas-cli's own answers for the same place and date, the filters, the
 // home place, a bad place, and the worker that drops overtaken requests.
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QDateEdit>
 #include <QFile>
 #include <QJsonArray>
@@ -17,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "planner/background.h"
@@ -26,6 +32,8 @@
 #include "planner/phenomena_tab.h"
 #include "planner/planner_settings.h"
 #include "planner/planner_window.h"
+#include "planner/qt_spanish.h"
+#include "planner/save_file.h"
 #include "planner/svg_view.h"
 #include "planner/year_tab.h"
 #include "session/places/home_place.h"
@@ -72,6 +80,7 @@ class PlannerTest : public QObject {
 
  private slots:
   void initTestCase() {
+    QVERIFY(InstallQtSpanish());
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(PlannerSettings::DefaultPath());
     qputenv("SOURCE_DATE_EPOCH", "1765000000");
@@ -305,6 +314,63 @@ class PlannerTest : public QObject {
     QCOMPARE(delivered, std::vector<int>{3});
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed.front().front().toString(), QStringLiteral("lugar desconocido"));
+  }
+
+  // Qt's own texts in what open shows (a menu, a dialog), read while it is
+  // open and then closed: menu items without their '&' and shortcut, or
+  // the buttons' texts.
+  static QStringList TextsWhileOpen(const std::function<void()>& open) {
+    QStringList texts;
+    std::function<void()> read = [&] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions()) {
+          if (!action->isSeparator()) texts << action->text().section('\t', 0, 0).remove('&');
+        }
+        menu->close();
+      } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+          if (!button->text().isEmpty()) texts << button->text().remove('&');
+        }
+        dialog->reject();
+      } else {
+        QTimer::singleShot(50, read);
+      }
+    };
+    QTimer::singleShot(50, read);
+    open();
+    for (int k = 0; k < 100 && texts.isEmpty(); ++k) QTest::qWait(50);
+    return texts;
+  }
+
+  void qtsOwnMenusAndButtonsAreInSpanish() {
+    QLineEdit* place = nullptr;
+    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) {
+      if (field->accessibleName() == QStringLiteral("Lugar")) place = field;
+    }
+    QVERIFY(place);
+    auto* date = window_->findChild<QDateEdit*>();
+    auto menuOf = [](QWidget* field) {
+      return [field] {
+        QContextMenuEvent ask(QContextMenuEvent::Mouse, QPoint(4, 4), field->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(field, &ask);
+      };
+    };
+    const QDir nowhere(home_.filePath(QStringLiteral("no-existe")));
+    const struct {
+      const char* what;
+      std::function<void()> open;
+      QStringList expected;
+    } cases[] = {
+        {"place", menuOf(place), {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}},
+        {"date", menuOf(date), {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}},
+        {"box", [&] { SaveText(window_.get(), nowhere.filePath(QStringLiteral("a.csv")), "x"); }, {"Aceptar"}},
+        {"dialog", [&] { AskSavePath(window_.get(), QStringLiteral("Guardar CSV"), home_.path(), QStringLiteral("CSV (*.csv)")); },
+         {"Guardar", "Cancelar"}},
+    };
+    for (const auto& c : cases) {
+      const QStringList texts = TextsWhileOpen(c.open);
+      for (const QString& text : c.expected) QVERIFY2(texts.contains(text), qPrintable(c.what + (": " + texts.join('|'))));
+    }
   }
 
   void cleanupTestCase() { window_.reset(); }

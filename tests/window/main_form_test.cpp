@@ -1,11 +1,16 @@
 // MainForm driven through real key and menu events on the offscreen
 // platform, against the worked examples and orbitas-cli.
+#include <QAbstractButton>
 #include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QProcess>
 #include <QWindow>
 #include <QtTest>
@@ -13,6 +18,7 @@
 
 #include "window/form_layout.h"
 #include "window/main_form.h"
+#include "window/system_seams.h"
 #include "tests/window/test_seams.h"
 
 using namespace orbitas;
@@ -297,6 +303,72 @@ class MainFormTest : public QObject {
                                    .object()["planets"].toArray()[0].toObject()["labels"].toObject();
     QCOMPARE(Text("rv"), labels["rv"].toString());
     QCOMPARE(Text("planetaec"), QString("Coordenadas ecuatoriales de Plutón"));
+  }
+
+  // The menu a right click opens on field, as the user would see it.
+  QMenu* ContextMenuOf(QLineEdit* field) {
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, QPoint(4, 4), field->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(field, &ask);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  }
+
+  void eachDateFieldHasASpanishMenuWithoutShortcutTexts() {
+    Open();
+    const QStringList expected = {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo"};
+    for (int i = 0; i < 6; ++i) {
+      QMenu* menu = ContextMenuOf(form->DateField(i));
+      QVERIFY2(menu, qPrintable(QString("no menu on field %1").arg(i)));
+      QStringList texts;
+      for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        texts << QString(action->text()).remove('&');
+        QVERIFY2(action->shortcut().isEmpty() && !action->text().contains('\t'), qPrintable(action->text()));
+      }
+      QCOMPARE(texts, expected);
+      menu->close();
+    }
+  }
+
+  void theMenusEditsAreEnabledAsTheFieldStands() {
+    struct Case {
+      const char* text;
+      bool allSelected;
+      QStringList enabled;
+    };
+    const Case cases[] = {
+        {"2026", true, {"Cortar", "Copiar", "Eliminar"}},
+        {"2026", false, {"Seleccionar todo"}},
+        {"", false, {}},
+    };
+    Open();
+    for (const Case& c : cases) {
+      QLineEdit* field = form->DateField(0);
+      field->setText(c.text);  // setText leaves nothing to undo
+      if (c.allSelected) field->selectAll(); else field->deselect();
+      QGuiApplication::clipboard()->clear();
+      QMenu* menu = ContextMenuOf(field);
+      QVERIFY(menu);
+      QStringList enabled;
+      for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->isEnabled()) enabled << QString(action->text()).remove('&');
+      }
+      QCOMPARE(enabled, c.enabled);
+      menu->close();
+    }
+  }
+
+  void theErrorBoxsButtonSaysAceptar() {
+    MessageBoxReporter reporter;
+    reporter.Report("Error 6: desbordamiento");
+    QMessageBox* box = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->objectName() == "errorReport") box = qobject_cast<QMessageBox*>(widget);
+    }
+    QVERIFY(box);
+    QStringList texts;
+    for (QAbstractButton* button : box->buttons()) texts << button->text().remove('&');
+    QCOMPARE(texts, QStringList{"Aceptar"});
+    box->close();
   }
 };
 
