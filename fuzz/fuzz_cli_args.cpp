@@ -46,7 +46,7 @@ void CheckValues(const std::string& text) {
   }
   try {
     const TimeZone zone = ParseZone(text);
-    fuzz::Require(std::labs(zone.OffsetAt(0)) <= 15 * 3600, "an offset beyond any zone's");
+    fuzz::Require(std::labs(zone.OffsetAt(0)) <= 14 * 3600, "an offset beyond the ±14:00 its message says");
   } catch (const UsageError&) {
   }
   if (const auto body = ParsePlanet(text)) fuzz::Require(*body >= 1 && *body <= 9 && *body != 3, "a body that is not a planet");
@@ -107,6 +107,26 @@ void CheckPhenomena(const Arguments& parsed) {
   });
 }
 
+// What a command line that is taken may not hold: a blank value (an unset
+// variable), a default span past the reference's, a local time the zone
+// skips or repeats.
+void CheckRefusals(const std::vector<std::string>& args, const Arguments& parsed) {
+  if (parsed.command == Command::Help || parsed.command == Command::Version) return;
+  for (const std::string& arg : args) fuzz::Require(!Blank(arg), "a blank value taken");
+  if (parsed.command == Command::Eclipses && parsed.table.end.civil) {
+    CivilTime end = *parsed.table.end.civil;
+    fuzz::Require(!ClampToReferenceSpan(end), "a span that ends past the reference's");
+  }
+  if (parsed.date) {
+    // RequireSixValuesOnce refuses what the zone skips or repeats.
+    try {
+      RequireSixValuesOnce(*parsed.date, parsed.zone);
+    } catch (const UsageError&) {
+      fuzz::Require(false, "six values the zone skips or repeats taken");
+    }
+  }
+}
+
 // An instant's orbits, drawn in memory.
 void CheckPicture(const Arguments& parsed) {
   const InstantOutcome outcome = ComputeInstant(parsed.date, parsed.julianDay, parsed.bodies, ".");
@@ -121,7 +141,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   CheckValues(text);
   try {
-    const Arguments parsed = ParseArguments(SplitArguments(text));
+    const std::vector<std::string> args = SplitArguments(text);
+    const Arguments parsed = ParseArguments(args);
+    CheckRefusals(args, parsed);
     if (parsed.command == Command::Table) {
       const TablePlan plan(parsed.table);
       fuzz::Require(plan.rows() >= 1 && plan.rows() <= MaxTableRows, "a table outside its limits");
