@@ -16,7 +16,8 @@ void Output::Write(std::string_view raw) {
   if (raw.empty()) return;
   // What a name from a file or the command line holds never drives the
   // terminal: its control characters are written as escapes.
-  const std::string text = TerminalSafe(raw);
+  const std::string escaped = IsTerminalSafe(raw) ? std::string() : TerminalSafe(raw);
+  const std::string_view text = escaped.empty() ? raw : std::string_view(escaped);
   errno = 0;
   if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) Fail();
 }

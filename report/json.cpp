@@ -8,18 +8,35 @@
 
 namespace orbitas::report {
 
-std::string JsonString(std::string_view raw) {
-  // JSON is UTF-8: a byte that is not is written as U+FFFD.
-  const std::string text = ValidUtf8(raw);
-  std::string out = "\"";
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    // DEL and the C1 controls (U+0080 to U+009F, "\xC2\x80" to "\xC2\x9F")
-    // are escaped too, so that no raw control reaches a terminal.
-    if (c == '\x7F' || (c == '\xC2' && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0)) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c == '\x7F' ? 0x7Fu : static_cast<unsigned char>(text[++i]));
-      out += escape;
+namespace {
+
+void Escaped(std::string& out, unsigned code) {
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "\\u%04x", code);
+  out += escape;
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80) {
+      // JSON is UTF-8: a byte that is not is written as U+FFFD; the C1
+      // controls (U+0080 to U+009F) are escaped, as DEL and C0 are below,
+      // so that no raw control reaches a terminal.
+      const std::size_t length = Utf8SequenceAt(text, i);
+      if (length == 0) {
+        out += "\xEF\xBF\xBD";
+      } else if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+        Escaped(out, static_cast<unsigned char>(text[i + 1]));
+      } else {
+        out.append(text.data() + i, length);
+      }
+      i += length == 0 ? 1 : length;
       continue;
     }
     switch (c) {
@@ -29,16 +46,13 @@ std::string JsonString(std::string_view raw) {
       case '\t': out += "\\t"; break;
       case '\r': out += "\\r"; break;
       default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-          out += escape;
-        } else {
-          out += c;
-        }
+        if (c < 0x20 || c == 0x7F) Escaped(out, c);
+        else out += static_cast<char>(c);
     }
+    ++i;
   }
-  return out + "\"";
+  out += '"';
+  return out;
 }
 
 std::string JsonNumber(double x) {
