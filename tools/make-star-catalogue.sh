@@ -14,8 +14,9 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-curl -sSf -o "$work/d3c.tgz" https://registry.npmjs.org/d3-celestial/-/d3-celestial-0.7.35.tgz
-tar -xzf "$work/d3c.tgz" -C "$work"
+# The package through npm's own client, by name and version.
+(cd "$work" && npm pack --silent d3-celestial@0.7.35 > /dev/null)
+tar -xzf "$work"/d3-celestial-0.7.35.tgz -C "$work"
 python3 - "$work/package/data" "$top/sky/tables" <<'PY'
 import json, math, re, sys
 data, out = sys.argv[1], sys.argv[2]
