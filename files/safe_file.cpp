@@ -128,6 +128,12 @@ void SafeFile::Prepare() {
     PrepareThrough(false, false);
     return;
   }
+  // A file the user may write in a folder they may not: rewritten in place,
+  // as the shell's > would, since no temporary file can be made beside it.
+  if (access(FolderOf(path_).c_str(), W_OK) != 0 && access(path_.c_str(), W_OK) == 0) {
+    PrepareThrough(false, false);
+    return;
+  }
   way_ = Way::Replace;
   device_ = name.st_dev, inode_ = name.st_ino;
   PrepareTemporary();

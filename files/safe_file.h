@@ -6,7 +6,8 @@
 // - a new file or a regular one is written into a temporary file made
 //   exclusively, with a unique name, beside it, and renamed into place
 //   (an existing file keeps its mode; a new one gets the user's umask);
-// - a symbolic link, or a file with other hard links, is written through:
+// - a symbolic link, a file with other hard links, or a file the user may
+//   write in a folder they may not, is written through:
 //   opened as the system opens it, so that the kernel's protections apply,
 //   and rewritten in place, so the link stays and points where it did. A
 //   link that another user left in a shared sticky folder (such as /tmp),

@@ -173,6 +173,17 @@ TEST_F(SafeFileTest, ALinkAndAHardLinkAreWrittenThroughAndStayLinks) {
   EXPECT_EQ(Names(), (std::set<std::string>{"dangling", "hard", "link", "made", "target"}));
 }
 
+TEST_F(SafeFileTest, AWritableFileInAFolderThatIsNotIsRewrittenInPlace) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes any folder";
+  Put(At("old"), "viejo");
+  chmod(folder_.c_str(), 0555);
+  EXPECT_NO_THROW(WriteFileSafely(At("old"), "nuevo"));
+  EXPECT_THROW(WriteFileSafely(At("new"), "nuevo"), FileWriteError);
+  chmod(folder_.c_str(), 0755);
+  EXPECT_EQ(Text(At("old")), "nuevo");
+  EXPECT_EQ(Names(), std::set<std::string>{"old"});
+}
+
 TEST_F(SafeFileTest, NothingIsLeftWhenTheWorkFailsBeforeTheFileIsWritten) {
   Put(At("old"), "viejo");
   {
