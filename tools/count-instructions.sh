@@ -19,6 +19,7 @@ csv-rows|--desde 2000-01-01 --hasta 2001-01-01 --paso 1d Marte Venus Júpiter --
 noche|--noche 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid
 ortos|--ortos 2026-12-07 --lugar 40.4168,-3.7038 --zona Europe/Madrid Sol Luna Marte Júpiter Saturno
 fenomenos|--fenomenos --desde 2027-01-01 --hasta 2028-01-01
+fenomenos-lugar|--fenomenos --desde 2027-01-01 --hasta 2028-01-01 --lugar 40.4168,-3.7038 --zona Europe/Madrid
 eclipses|--eclipses --desde 1901-01-01 --hasta 2101-01-01 --formato json
 eclipses-lugar|--eclipses --desde 2000-01-01 --hasta 2050-01-01 --lugar 40.4,-3.7 --formato json
 año|--año 2027 --lugar 40.4,-3.7 --zona Europe/Madrid --dibujo x.svg
