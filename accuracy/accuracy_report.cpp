@@ -33,10 +33,10 @@ using namespace orbitas;
 
 constexpr double Degrees = DegreesPerRadian;
 
-struct Span {
+struct YearSpan {
   int firstYear, lastYear;
 };
-constexpr Span Spans[] = {{1996, 2006}, {1900, 2100}, {1000, 3000}};
+constexpr YearSpan YearSpans[] = {{1996, 2006}, {1900, 2100}, {1000, 3000}};
 constexpr double SampleDays = 10.0;
 constexpr const char* Names[] = {"", "Mercurio", "Venus", "", "Marte", "Júpiter", "Saturno", "Urano", "Neptuno"};
 
@@ -89,7 +89,7 @@ struct Summary {
   double Rms(double sum) const { return std::sqrt(sum / static_cast<double>(samples)); }
 };
 
-std::string SpanTable(const ElementsTable& elements, const Span& span) {
+std::string YearSpanTable(const ElementsTable& elements, const YearSpan& span) {
   std::ostringstream out;
   const double first = JulianDayOfYear(span.firstYear), last = JulianDayOfYear(span.lastYear + 1);
   out << "### " << span.firstYear << "–" << span.lastYear << "\n\n";
@@ -139,7 +139,7 @@ int Check(const ElementsTable& elements, const char* report) {
   std::ifstream in(report);
   std::stringstream text;
   text << in.rdbuf();
-  const std::string expected = SpanTable(elements, Spans[0]);
+  const std::string expected = YearSpanTable(elements, YearSpans[0]);
   if (text.str().find(expected) == std::string::npos) {
     std::fprintf(stderr, "%s no contiene la tabla 1996-2006 que se obtiene ahora:\n%s", report,
                  expected.c_str());
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
   FillElements(elements);
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "--markdown") {
-    for (const Span& span : Spans) std::printf("%s\n", SpanTable(elements, span).c_str());
+    for (const YearSpan& span : YearSpans) std::printf("%s\n", YearSpanTable(elements, span).c_str());
     return 0;
   }
   if (mode == "--plot-data") {

@@ -33,6 +33,12 @@ CivilTime CivilFromJulianDay(double julianDay) {
   return CivilFromSeconds(std::nearbyint(UnixSecondsFromJulianDay(julianDay)));
 }
 
+std::string IsoDate(const CivilTime& t) {
+  std::string iso = IsoText(t);
+  iso.resize(iso.find('T'));
+  return iso;
+}
+
 std::string IsoText(const CivilTime& t) {
   char year[32];
   if (t.year >= 0 && t.year <= 9999) {

@@ -45,4 +45,7 @@ CivilTime CivilFromJulianDay(double julianDay);
 // 0..9999; seconds with a fraction only when they have one.
 std::string IsoText(const CivilTime& t);
 
+// "2026-01-01": the date of IsoText alone.
+std::string IsoDate(const CivilTime& t);
+
 }  // namespace orbitas

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -106,24 +107,80 @@ TimeZone::Reading TimeZone::ReadingOf(const CivilTime& local) const {
   return reading;
 }
 
-std::string TimeZone::LocalIso(double utcSeconds) const {
+LocalTime TimeZone::LocalAt(double utcSeconds) const {
   const long offset = OffsetAt(utcSeconds);
   CivilTime local = CivilFromSeconds(std::nearbyint(utcSeconds) + static_cast<double>(offset));
   local.second = std::floor(local.second + 0.5);
-  char suffix[32];
-  const long magnitude = offset < 0 ? -offset : offset;
-  std::snprintf(suffix, sizeof suffix, "%c%02ld:%02ld", offset < 0 ? '-' : '+', magnitude / 3600,
-                magnitude % 3600 / 60);
-  return IsoText(local) + suffix;
+  return {local, offset};
 }
 
-std::string TimeZone::LocalMinute(double utcSeconds) const {
-  std::string iso = LocalIso(utcSeconds + 30);
-  const std::size_t t = iso.find('T');
-  iso = iso.substr(0, t + 6);
-  iso[t] = ' ';
-  return iso;
+Instant SystemNow() { return Instant::FromUt(JulianDayFromUnixSeconds(static_cast<double>(std::time(nullptr)))); }
+
+Instant TimeZone::InstantOf(const CivilTime& local) const {
+  return Instant::FromUt(JulianDayFromUnixSeconds(UtcOf(local)));
 }
+
+LocalTime TimeZone::ToSecond(const Instant& t) const { return LocalAt(UnixSecondsFromJulianDay(t.ut)); }
+
+LocalTime TimeZone::ToMinute(const Instant& t) const {
+  LocalTime local = LocalAt(UnixSecondsFromJulianDay(t.ut) + 30);
+  local.civil.second = 0;
+  return local;
+}
+
+long TimeZone::OffsetAt(const Instant& t) const { return OffsetAt(UnixSecondsFromJulianDay(t.ut)); }
+
+double TimeZone::ClockHours(const Instant& from, const Instant& to) const {
+  const double at = UnixSecondsFromJulianDay(to.ut), start = UnixSecondsFromJulianDay(from.ut);
+  return (at + static_cast<double>(OffsetAt(at)) - start - static_cast<double>(OffsetAt(start))) / 3600;
+}
+
+std::vector<Instant> TimeZone::WholeHoursFrom(const Instant& from, double hours) const {
+  std::vector<Instant> ticks;
+  const long offset = OffsetAt(UnixSecondsFromJulianDay(from.ut));
+  const double localStart = UnixSecondsFromJulianDay(from.ut) + static_cast<double>(offset);
+  for (double local = std::ceil(localStart / 3600) * 3600; local <= localStart + hours * 3600; local += 3600) {
+    ticks.push_back(Instant::FromUt(JulianDayFromUnixSeconds(local - static_cast<double>(offset))));
+  }
+  return ticks;
+}
+
+CivilTime TimeZone::ClockMoved(const Instant& t, double seconds, double moreSeconds) const {
+  const double utc = UnixSecondsFromJulianDay(t.ut);
+  const double local = utc + static_cast<double>(OffsetAt(utc));
+  return CivilFromSeconds(local + seconds + moreSeconds);
+}
+
+std::string LocalTime::Offset() const {
+  char text[32];
+  const long magnitude = offset < 0 ? -offset : offset;
+  std::snprintf(text, sizeof text, "%c%02ld:%02ld", offset < 0 ? '-' : '+', magnitude / 3600, magnitude % 3600 / 60);
+  return text;
+}
+
+std::string LocalTime::Iso() const { return IsoText(civil) + Offset(); }
+
+std::string LocalTime::Date() const { return IsoDate(civil); }
+
+std::string LocalTime::MonthDay() const {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d-%02d", civil.month, civil.day);
+  return text;
+}
+
+std::string LocalTime::Clock() const {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", civil.hour, civil.minute);
+  return text;
+}
+
+std::string LocalTime::ClockSeconds() const {
+  char text[12];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", civil.hour, civil.minute, static_cast<int>(civil.second));
+  return text;
+}
+
+std::string LocalTime::Minute() const { return Date() + " " + Clock(); }
 
 LocalDay LocalDayOf(const CivilTime& day, const TimeZone& zone, int fromHour) {
   CivilTime date = day;
@@ -135,9 +192,7 @@ LocalDay LocalDayOf(const CivilTime& day, const TimeZone& zone, int fromHour) {
   next.year = following.year;
   next.month = following.month;
   next.day = following.day;
-  const std::string iso = IsoText(date);
-  return {iso.substr(0, iso.find('T')), JulianDayFromUnixSeconds(zone.UtcOf(date)),
-          JulianDayFromUnixSeconds(zone.UtcOf(next))};
+  return {IsoDate(date), {zone.InstantOf(date), zone.InstantOf(next)}};
 }
 
 }  // namespace orbitas

@@ -13,12 +13,28 @@
 #include <vector>
 
 #include "calendar/civil_time.h"
+#include "calendar/instant.h"
 
 namespace date {
 class time_zone;
 }
 
 namespace orbitas {
+
+// A zone's local date and time of an instant, with the offset in force
+// then; each text is written here once, for every writer.
+struct LocalTime {
+  CivilTime civil;  // whole seconds (zero for a time to the minute)
+  long offset = 0;  // seconds east of UTC
+
+  std::string Date() const;          // "2026-12-07"
+  std::string MonthDay() const;      // "12-07"
+  std::string Clock() const;         // "17:50"
+  std::string ClockSeconds() const;  // "17:50:05"
+  std::string Minute() const;        // "2026-12-07 17:50"
+  std::string Iso() const;           // "2026-12-07T17:50:05+01:00"
+  std::string Offset() const;        // "+01:00"
+};
 
 class TimeZone {
  public:
@@ -36,6 +52,34 @@ class TimeZone {
 
   const std::string& name() const { return name_; }
   bool IsUtc() const { return !zone_ && offset_ == 0; }
+
+  // The instant of a local date and time (UT from the zone's offset, TT
+  // from ΔT). A skipped or repeated time is read as UtcOf reads it.
+  Instant InstantOf(const CivilTime& local) const;
+
+  // The local time of t, to the nearest second and to the nearest minute.
+  LocalTime ToSecond(const Instant& t) const;
+  LocalTime ToMinute(const Instant& t) const;
+
+  // The offset east of UTC, seconds, at t.
+  long OffsetAt(const Instant& t) const;
+
+  // The hours the zone's clock moves from `from` to `to` (negative when
+  // `to` is earlier): its hours of the night, across a change of offset.
+  double ClockHours(const Instant& from, const Instant& to) const;
+
+  // The zone's whole hours from `from` for `hours` hours, each with the
+  // offset in force at `from`: a night's hour ticks.
+  std::vector<Instant> WholeHoursFrom(const Instant& from, double hours) const;
+
+  // The zone's clock at t moved on by seconds and then by moreSeconds
+  // (either may be negative), keeping the offset in force at t, not
+  // rounded: which night a moment belongs to.
+  CivilTime ClockMoved(const Instant& t, double seconds, double moreSeconds = 0) const;
+
+  // ToSecond(t).Iso() and ToMinute(t).Minute().
+  std::string LocalIso(const Instant& t) const { return ToSecond(t).Iso(); }
+  std::string LocalMinute(const Instant& t) const { return ToMinute(t).Minute(); }
 
   // The offset east of UTC, seconds, at utcSeconds (seconds since
   // 1970-01-01T00:00:00 UTC).
@@ -58,15 +102,12 @@ class TimeZone {
   };
   Reading ReadingOf(const CivilTime& local) const;
 
-  // "2026-07-01T22:14:05+02:00": the local time of utcSeconds, to the
-  // second, with its offset.
-  std::string LocalIso(double utcSeconds) const;
-
-  // "2026-12-07 17:50": the local time of utcSeconds to the nearest
-  // minute, as an almanac writes it.
-  std::string LocalMinute(double utcSeconds) const;
+  // The local time, to the second, of utcSeconds (since 1970-01-01 UTC):
+  // for the method's table, whose rows step in the seconds of the clock.
+  LocalTime LocalAt(double utcSeconds) const;
 
  private:
+
   std::string name_ = "UTC";
   struct Rule;  // the zone's rule after its last transition
 
@@ -79,7 +120,7 @@ class TimeZone {
 // day, in UT.
 struct LocalDay {
   std::string date;  // "2026-12-07": the local date, ISO 8601
-  double start = 0.0, end = 0.0;  // Julian days (UT) of its first hour and the next day's
+  Span span;         // from its first hour to the next day's
 };
 
 // The local day of date (its time of day is not read) in zone, from

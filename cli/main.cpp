@@ -44,6 +44,7 @@
 #include "report/sky_output.h"
 #include "report/year_output.h"
 #include "cli/table.h"
+#include "cli/typed_values.h"
 #include "files/safe_file.h"
 
 namespace {
@@ -207,11 +208,6 @@ int RunNights(const Arguments& args, Output& out) {
 // come out the same every time, else now.
 report::CalendarFile StampedCalendar() { return report::CalendarFile(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH"))); }
 
-// The Julian day (UT) of a bound given as a date in zone or as a Julian day.
-double BoundJulianDay(const TableInstant& bound, const TimeZone& zone) {
-  return bound.civil ? JulianDayFromUnixSeconds(zone.UtcOf(*bound.civil)) : bound.julianDay;
-}
-
 // How a span command writes what it finds in each format: the text's
 // heading and the CSV's header above, and a row for each thing found.
 template <typename Found>
@@ -223,19 +219,19 @@ struct SpanRows {
   std::string (*calendar)(const Found&, const report::CalendarFile&);
 };
 
-// The span from --desde to --hasta, as Julian days (UT).
-std::pair<double, double> SpanOf(const Arguments& args) {
-  const double start = BoundJulianDay(args.table.start, args.zone), end = BoundJulianDay(args.table.end, args.zone);
-  if (end < start) throw UsageError("el final del intervalo es anterior a su inicio");
-  return {start, end};
+// The span from --desde to --hasta.
+Span SpanOf(const Arguments& args) {
+  const Span span{BoundInstant(args.table.start, args.zone), BoundInstant(args.table.end, args.zone)};
+  if (span.to < span.from) throw UsageError("el final del intervalo es anterior a su inicio");
+  return span;
 }
 
-// Runs a span command: run(start, end, each) hands each thing to each as
+// Runs a span command: run(span, each) hands each thing to each as
 // it is found, and each is written at once in the chosen format, between
 // the format's head and, unless run raises, its foot.
 template <typename Found, typename Run>
 void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, Run&& run) {
-  const auto [start, end] = SpanOf(args);
+  const Span span = SpanOf(args);
   const std::string separator = DecimalSeparatorFromEnvironment();
   const report::CalendarFile calendar = StampedCalendar();
   switch (args.format) {
@@ -244,7 +240,7 @@ void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, 
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
     case OutputFormat::Json: break;
   }
-  run(start, end, [&](const Found& found) {
+  run(span, [&](const Found& found) {
     switch (args.format) {
       case OutputFormat::Text: out.Write(rows.text(found, args.zone, separator)); break;
       case OutputFormat::Csv: out.Write(rows.csv(found, args.zone)); break;
@@ -259,20 +255,26 @@ void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, 
 int RunPhenomena(const Arguments& args, Output& out) {
   const SpanRows<YearEvent> rows{"", report::PhenomenonCsvHeader(), report::YearEventLine, report::YearEventCsvRow,
                                  report::YearEventJson, report::YearEventCalendar};
-  double reached = SpanOf(args).first;
+  Instant reached = SpanOf(args).from;
   try {
-    WriteSpan(args, out, rows, [&](double start, double end, const auto& each) {
-      Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(end - start), "días", 3650, 1);
-      orbitas::RunPhenomena(BodiesOf(args.bodies), !args.namedPlanets, args.moonPhenomena, args.approachLimit, start, end,
-                            args.place, args.zone, each, [&](double day) {
-                              reached = day;
-                              progress.Update(static_cast<std::int64_t>(day - start));
-                            });
+    WriteSpan(args, out, rows, [&](const Span& span, const auto& each) {
+      Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(span.Days()), "días", 3650, 1);
+      YearEventsRequest request;
+      request.planets = BodiesOf(args.bodies);
+      request.sunAndMoon = !args.namedPlanets;
+      request.moon = args.moonPhenomena;
+      request.approachLimit = args.approachLimit;
+      request.span = span;
+      request.place = args.place;
+      request.zone = args.zone;
+      orbitas::RunPhenomena(request, each, [&](const Instant& day) {
+        reached = day;
+        progress.Update(static_cast<std::int64_t>(day.DaysSince(span.from)));
+      });
     });
   } catch (const RuntimeError& error) {
     out.Flush();
-    const std::string date = IsoText(CivilFromJulianDay(reached));
-    Complain(std::string(error.what()) + ": el método no llega más allá del " + date.substr(0, date.find('T')));
+    Complain(std::string(error.what()) + ": el método no llega más allá del " + TimeZone().ToSecond(reached).Date());
     return ExitRuntimeError;
   }
   return 0;
@@ -286,7 +288,7 @@ int RunEclipseList(const Arguments& args, Output& out) {
                                    report::EclipseCsvHeader(), report::EclipseLine, report::EclipseCsvRow,
                                    report::EclipseJson, EclipseCalendar};
   WriteSpan(args, out, rows,
-            [&](double start, double end, const auto& each) { RunEclipses(start, end, args.place, each); });
+            [&](const Span& span, const auto& each) { RunEclipses(span, args.place, each); });
   return 0;
 }
 
@@ -294,7 +296,7 @@ int RunEclipseList(const Arguments& args, Output& out) {
 int RunOneEclipse(const Arguments& args, Output& out) {
   std::optional<PictureFile> picture;
   OpenPicture(args, picture);
-  const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundJulianDay(args.table.start, args.zone), args.place);
+  const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundInstant(args.table.start, args.zone), args.place);
   if (!seen) {
     Complain("no hay ningún eclipse ni tránsito hasta el año 3000");
     return ExitRuntimeError;
@@ -323,7 +325,7 @@ int RunChart(const Arguments& args, Output& out) {
   const std::string separator = DecimalSeparatorFromEnvironment();
   try {
     const FinderChartPicture chart = orbitas::RunChart(
-        BodiesOf({args.bodies.front()}).front(), BoundJulianDay(args.table.start, args.zone), args.chartField, args.place, args.zone,
+        BodiesOf({args.bodies.front()}).front(), BoundInstant(args.table.start, args.zone), args.chartField, args.place, args.zone,
         separator);
     out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
               (chart.horizon.empty() ? "" : chart.horizon + "\n"));

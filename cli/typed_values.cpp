@@ -10,6 +10,7 @@
 #include "calendar/civil_days.h"
 #include "cli/option_table.h"
 #include "cli/usage_error.h"
+#include "session/local_dates.h"
 #include "runtime/number_text.h"
 
 namespace orbitas::cli {
@@ -244,14 +245,13 @@ std::pair<int, int> ParsePictureSize(const std::string& text) {
   throw UsageError("tamaño no válido: " + Shown(text) + " (ANCHOxALTO, de 16 a 10000 píxeles, como 1200x900)");
 }
 
+Instant BoundInstant(const TableInstant& bound, const TimeZone& zone) {
+  return bound.civil ? zone.InstantOf(*bound.civil) : Instant::FromUt(bound.julianDay);
+}
+
 CivilTime Today(const TimeZone& zone, int days, bool nightInProgress) {
-  const std::string now = zone.LocalIso(static_cast<double>(std::time(nullptr)));
-  const CivilTime today = *ParseTableInstant(now.substr(0, 10))->civil;
-  if (nightInProgress && std::stoi(now.substr(11, 2)) < 12) days -= 1;
-  const CivilDate date = CivilFromDays(DaysFromCivil(today.year, today.month, today.day) + days);
-  CivilTime day;
-  day.year = date.year, day.month = date.month, day.day = date.day;
-  return day;
+  const Instant now = SystemNow();
+  return nightInProgress ? NightInProgress(zone, now) : LocalDateAfter(zone, now, days);
 }
 
 TableInstant ParseBound(const std::string& text) {

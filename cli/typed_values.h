@@ -57,9 +57,13 @@ pictures::PictureFormat PictureFormatOf(const std::string& path);
 // "ANCHOxALTO": two whole numbers from 16 to 10000. Raises UsageError.
 std::pair<int, int> ParsePictureSize(const std::string& text);
 
+// The instant of a bound given as a date in zone or as a Julian day (UT).
+// Raises nothing.
+Instant BoundInstant(const TableInstant& bound, const TimeZone& zone);
+
 // The local date of today in zone (or, with days, a day after); with
-// nightInProgress, yesterday's before local noon, whose night is still on.
-// Reads the system clock.
+// nightInProgress, that of the night in progress (NightInProgress). Reads
+// the system clock.
 CivilTime Today(const TimeZone& zone, int days = 0, bool nightInProgress = false);
 
 // A bound of a span: a date (AAAA-MM-DD[THH:MM[:SS]]) or a Julian day

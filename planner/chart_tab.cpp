@@ -89,11 +89,11 @@ void ChartTab::Draw() {
   local.minute = when_->time().minute();
   const QDate date = when_->date();
   local.year = date.year(), local.month = date.month(), local.day = date.day();
-  const double jd = JulianDayFromUnixSeconds(o.zone.UtcOf(local));
+  const Instant at = o.zone.InstantOf(local);
   const Body body = static_cast<Body>(planet_->currentData().toInt());
   const double field = field_->value();
-  background_.Submit(QStringLiteral("carta"), [this, o, jd, body, field] {
-    const FinderChartPicture chart = RunChart(body, jd, field, o.place, o.zone, o.separator);
+  background_.Submit(QStringLiteral("carta"), [this, o, at, body, field] {
+    const FinderChartPicture chart = RunChart(body, at, field, o.place, o.zone, o.separator);
     std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
     std::string heading = "Carta de " + chart.heading + "\n" + chart.methodTitle +
                           (chart.horizon.empty() ? "" : "\n" + chart.horizon) +

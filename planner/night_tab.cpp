@@ -33,7 +33,7 @@ struct NightAnswer {
   report::NightReport report;
   std::vector<report::ViewRow> rows;
   std::string sunAndMoon, chartSvg;
-  double dusk = 0, dawn = 0;  // Julian days (UT): the slider's ends
+  Instant dusk, dawn;  // the slider's ends
 };
 
 namespace {
@@ -60,9 +60,9 @@ std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
   const Night& night = answer->report.night;
   answer->chartSvg = pictures::DrawNight(
       NightPictureOf(night, MethodElements(), answer->place, answer->zone, day.date), o.separator, 1200, 520);
-  answer->dusk = night.sun.set ? night.sun.set->time : night.start;
-  answer->dawn = night.sun.rise ? night.sun.rise->time : night.end;
-  if (answer->dawn <= answer->dusk) answer->dusk = night.start, answer->dawn = night.end;
+  answer->dusk = night.sun.set ? night.sun.set->time : night.span.from;
+  answer->dawn = night.sun.rise ? night.sun.rise->time : night.span.to;
+  if (answer->dawn <= answer->dusk) answer->dusk = night.span.from, answer->dawn = night.span.to;
   return answer;
 }
 
@@ -175,7 +175,7 @@ void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
   model_->SetRows(answer_->rows);
   csv_->setEnabled(true);
   chart_->SetSvg(answer_->chartSvg);
-  const int minutes = static_cast<int>(std::lround((answer_->dawn - answer_->dusk) * 1440));
+  const int minutes = static_cast<int>(std::lround(answer_->dawn.DaysSince(answer_->dusk) * 1440));
   const QSignalBlocker quiet(slider_);
   slider_->setRange(0, std::max(minutes, 0));
   slider_->setSingleStep(5);
@@ -195,8 +195,8 @@ std::optional<Body> NightTab::SelectedBody() const {
 
 void NightTab::DrawDome() {
   if (!answer_) return;
-  const double jd = answer_->dusk + slider_->value() / 1440.0;
-  instant_->setText(QString::fromStdString(answer_->zone.LocalMinute(UnixSecondsFromJulianDay(jd))).mid(11));
+  const double jd = answer_->dusk.ut + slider_->value() / 1440.0;
+  instant_->setText(QString::fromStdString(answer_->zone.ToMinute(Instant::FromUt(jd)).Clock()));
   const std::optional<Body> marked = SelectedBody();
   const Observer o = observer_;
   auto answer = answer_;
@@ -234,8 +234,7 @@ void NightTab::SelectBodyAt(QPointF point) {
 
 void NightTab::ShowNow() {
   if (!answer_) return;
-  const double now = JulianDayFromUnixSeconds(static_cast<double>(QDateTime::currentSecsSinceEpoch()));
-  slider_->setValue(static_cast<int>(std::lround((now - answer_->dusk) * 1440)));
+  slider_->setValue(static_cast<int>(std::lround(SystemNow().DaysSince(answer_->dusk) * 1440)));
 }
 
 }  // namespace orbitas::planner

@@ -20,6 +20,7 @@
 #include "report/view_rows.h"
 #include "report/year_output.h"
 #include "session/event_groups.h"
+#include "session/local_dates.h"
 #include "session/names.h"
 
 namespace orbitas::planner {
@@ -55,12 +56,6 @@ const std::vector<Body> Planets = {Body::Mercury, Body::Venus,  Body::Mars,    B
                                    Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 constexpr Body FilterBodies[] = {Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,  Body::Mars,
                                  Body::Jupiter, Body::Saturn, Body::Uranus,  Body::Neptune, Body::Pluto};
-
-double JulianDayOfNewYear(const TimeZone& zone, int year) {
-  CivilTime first;
-  first.year = year;
-  return JulianDayFromUnixSeconds(zone.UtcOf(first));
-}
 
 }  // namespace
 
@@ -124,9 +119,12 @@ void PhenomenaTab::Refresh(const Observer& o) {
   shownFor_ = shown;
   background_.Submit(QStringLiteral("fenómenos"), [this, o] {
     auto events = std::make_shared<std::vector<YearEvent>>();
-    const double start = JulianDayOfNewYear(o.zone, o.date.year()), end = JulianDayOfNewYear(o.zone, o.date.year() + 1);
-    RunPhenomena(Planets, true, false, 1.0, start, end, o.place, o.zone,
-                 [&](const YearEvent& e) { events->push_back(e); }, {});
+    YearEventsRequest request;
+    request.planets = Planets;
+    request.span = LocalYear(o.zone, o.date.year());
+    request.place = o.place;
+    request.zone = o.zone;
+    RunPhenomena(request, [&](const YearEvent& e) { events->push_back(e); });
     std::vector<report::ViewRow> rows;
     for (const YearEvent& e : *events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
     return [this, events, rows = std::move(rows), o]() mutable {

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 
 #include "planner/background.h"
+#include "session/local_dates.h"
 #include "planner/chart_tab.h"
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
@@ -256,11 +257,8 @@ void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QSt
 }
 
 QDate PlannerWindow::NightInProgress() const {
-  const TimeZone zone = observer_ ? observer_->zone : TimeZone();
-  const QString now = QString::fromStdString(zone.LocalIso(static_cast<double>(QDateTime::currentSecsSinceEpoch())));
-  const QDate today = QDate::fromString(now.left(10), Qt::ISODate);
-  // Before noon the night in progress began yesterday evening.
-  return now.mid(11, 2).toInt() < 12 ? today.addDays(-1) : today;
+  const CivilTime night = orbitas::NightInProgress(observer_ ? observer_->zone : TimeZone(), SystemNow());
+  return QDate(static_cast<int>(night.year), night.month, night.day);
 }
 
 void PlannerWindow::Refresh() {

@@ -24,10 +24,7 @@ std::string ClockText(double hours) {
   return text;
 }
 
-std::string Minute(const TimeZone& zone, double jd) {
-  const std::string m = zone.LocalMinute(UnixSecondsFromJulianDay(jd));
-  return m.substr(m.find(' ') + 1);
-}
+std::string Minute(const TimeZone& zone, const Instant& t) { return zone.ToMinute(t).Clock(); }
 
 std::string Trimmed(std::string line) {
   while (!line.empty() && line.back() == '\n') line.pop_back();
@@ -58,9 +55,10 @@ std::string PlanetLine(const PlanetNight& p, const NightReport& r, std::string_v
   const std::string name(SpanishName(p.body));
   if (!p.best) return name + ": no se ve (" + PlanetNotSeenText(p, r, sep) + ")";
   const SunNight& sun = r.night.sun;
-  const double from = p.visibleFrom->time, to = p.visibleTo->time, margin = 20.0 / 1440;
-  const bool fromDusk = sun.civilDusk && from <= sun.civilDusk->time + margin;
-  const bool toDawn = sun.civilDawn && to >= sun.civilDawn->time - margin;
+  const Instant &from = p.visibleFrom->time, &to = p.visibleTo->time;
+  const double margin = 20.0 / 1440;
+  const bool fromDusk = sun.civilDusk && from.ut <= sun.civilDusk->time.ut + margin;
+  const bool toDawn = sun.civilDawn && to.ut >= sun.civilDawn->time.ut - margin;
   std::string when = fromDusk && toDawn ? "toda la noche"
                      : fromDusk         ? "desde el anochecer hasta las " + Minute(*r.zone, to)
                      : toDawn           ? "desde las " + Minute(*r.zone, from) + " hasta el amanecer"
@@ -80,7 +78,8 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
   AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
       showers{"Lluvias de estrellas", {}};
   for (const YearEvent& e : events) {
-    if (zone.LocalIso(UnixSecondsFromJulianDay(TimeOf(e))).rfind(prefix, 0) != 0) continue;
+    const CivilTime local = zone.ToSecond(TimeOf(e)).civil;
+    if (local.year != year || local.month != month) continue;
     const std::string line = Trimmed(YearEventLine(e, zone, sep));
     if (IsPhase(e)) {
       phases.lines.push_back(line.substr(0, line.find("  (")));

@@ -39,6 +39,15 @@ icaltimetype Utc(std::time_t seconds) {
   return icaltime_from_timet_with_zone(seconds, 0, icaltimezone_get_utc_timezone());
 }
 
+// An instant in UTC, to the nearest second.
+icaltimetype Utc(const Instant& t) {
+  const CivilTime c = TimeZone().ToSecond(t).civil;
+  icaltimetype time = icaltime_null_time();
+  time.year = static_cast<int>(c.year), time.month = c.month, time.day = c.day;
+  time.hour = c.hour, time.minute = c.minute, time.second = static_cast<int>(c.second);
+  return icaltime_set_timezone(&time, icaltimezone_get_utc_timezone());
+}
+
 // The calendar's lines before its first event, or its last line.
 std::string Part(bool head) {
   Component calendar(icalcomponent_new_vcalendar());
@@ -61,10 +70,9 @@ std::string_view UidName(Body body) {
 }
 
 // One event's component: its UID, stamp, start, summary and description.
-std::string EventText(const std::string& uid, std::time_t stamp, double julianDay, const std::string& summary,
+std::string EventText(const std::string& uid, std::time_t stamp, const Instant& start, const std::string& summary,
                       const std::string& description) {
   Component event(icalcomponent_new_vevent());
-  const auto start = static_cast<std::time_t>(std::llround(UnixSecondsFromJulianDay(julianDay)));
   icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
   icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(Utc(stamp)));
   icalcomponent_add_property(event.get(), icalproperty_new_dtstart(Utc(start)));
@@ -92,8 +100,8 @@ std::string PhenomenonUid(const Phenomenon& p) {
 }
 
 std::string CalendarFile::Event(const EclipseSeen& seen) const {
-  const double jd = GreatestOf(seen.event).ut;
-  const CivilTime t = CivilFromJulianDay(jd);
+  const Instant greatest = GreatestOf(seen.event);
+  const CivilTime t = CivilFromJulianDay(greatest.ut);
   char date[32];
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
   std::string what = "transit-" + std::string(UidName(BodyOf(seen.event)));
@@ -105,7 +113,7 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   const std::string here = "desde aquí ";
   if (local.rfind(here, 0) == 0) local = "desde el lugar, " + local.substr(here.size());
   else if (!local.empty()) local = "desde el lugar: " + local;
-  return EventText(what + "-" + date + "@orbitas", stamp_, jd, summary,
+  return EventText(what + "-" + date + "@orbitas", stamp_, greatest, summary,
                    summary + ". " + (local.empty() ? "" : "D" + local.substr(1) + " (horas en UTC). ") +
                        "De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
 }
@@ -117,7 +125,7 @@ std::string CalendarFile::Event(const ShowerPeak& peak) const {
   std::string code(peak.shower->code);
   for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string summary = ShowerDescription(peak, ",");
-  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time.ut, summary,
+  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
                    summary + ". Lista de la IMO; el Sol de la referencia de ERFA, no del método.");
 }
 
@@ -131,9 +139,9 @@ std::string CalendarFile::Event(const Phenomenon& p) const {
                              : error == "sin referencia" ? "sin referencia: ERFA no tiene a " + NameWithArticle(p.body)
                                                          : error + " (referencia de ERFA)";
   if (!p.referenceTime) {
-    return EventText(PhenomenonUid(p), stamp_, p.time, summary, summary + ". Según el método de Órbitas; " + versus + ".");
+    return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary, summary + ". Según el método de Órbitas; " + versus + ".");
   }
-  const std::string method = TimeZone().LocalMinute(UnixSecondsFromJulianDay(p.time));
+  const std::string method = TimeZone().LocalMinute(Instant::FromUt(p.time));
   return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary,
                    summary + ". Instante de la referencia de ERFA; el método de Órbitas da " + method + " UTC (" +
                        error + ").");

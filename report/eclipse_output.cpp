@@ -16,14 +16,10 @@ std::string Number(double x, std::string_view separator, std::string_view patter
   return Format(x, pattern, separator);
 }
 
-double Seconds(double julianDay) { return UnixSecondsFromJulianDay(julianDay); }
-
-// "2027-08-02 12:06" and "12:06:31" in the zone.
-std::string Minute(const TimeZone& zone, double jd) { return zone.LocalMinute(Seconds(jd)); }
-std::string Clock(const TimeZone& zone, double jd) {
-  const std::string iso = zone.LocalIso(Seconds(jd));
-  return iso.substr(iso.find('T') + 1, 8);
-}
+// "2027-08-02 12:06", "12:06:31" and "12:06" (of that second) in the zone.
+std::string Minute(const TimeZone& zone, const Instant& t) { return zone.LocalMinute(t); }
+std::string Clock(const TimeZone& zone, const Instant& t) { return zone.ToSecond(t).ClockSeconds(); }
+std::string ClockMinute(const TimeZone& zone, const Instant& t) { return zone.ToSecond(t).Clock(); }
 // "4 min 38 s", "1 h 12 min".
 std::string Duration(double seconds) {
   const long s = std::lround(seconds);
@@ -59,7 +55,7 @@ std::string LocalSolarWords(const LocalSolarEclipse& l, const TimeZone& zone, st
   if (l.miss == LocalMiss::SunBelowHorizon) return "no se ve desde aquí (el Sol está bajo el horizonte)";
   std::string text = "desde aquí " + std::string(EclipseTypeName(*l.type));
   text += l.duration ? ", " + Duration(*l.duration) : ", magnitud " + Number(l.magnitude, sep);
-  text += ", máximo a las " + Clock(zone, l.Maximum().ut).substr(0, 5) + " con el Sol a " + Number(l.SunAtMaximum().altitude, sep, "#0") + "°";
+  text += ", máximo a las " + ClockMinute(zone, l.Maximum()) + " con el Sol a " + Number(l.SunAtMaximum().altitude, sep, "#0") + "°";
   auto below = [&](Contact kind) {
     const ContactEvent* c = FindContactEvent(l.contacts, kind);
     return c && c->sky->altitude < 0;
@@ -87,7 +83,7 @@ std::string ContactObject(const ContactList& contacts, std::initializer_list<Con
 }
 
 std::string Contacts(const ContactList& contacts, std::initializer_list<Contact> kinds, const TimeZone& zone) {
-  return ContactObject(contacts, kinds, [&](const ContactEvent& c) { return JsonString(zone.LocalIso(Seconds(c.time.ut))); });
+  return ContactObject(contacts, kinds, [&](const ContactEvent& c) { return JsonString(zone.LocalIso(c.time)); });
 }
 
 std::string Altitudes(const ContactList& contacts, std::initializer_list<Contact> kinds) {
@@ -119,7 +115,7 @@ std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
 }
 
 static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  std::string text = Minute(zone, GreatestOf(seen.event).ut) + "  " + Title(seen);
+  std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
             "), gamma " + Number(l->gamma, sep, "#0.0000");
@@ -134,8 +130,8 @@ static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZon
     if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
   } else {
     const Transit& t = std::get<Transit>(seen.event);
-    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + Clock(zone, ContactTime(t.contacts, Contact::T1)->ut).substr(0, 5) +
-            " a " + Clock(zone, ContactTime(t.contacts, Contact::T4)->ut).substr(0, 5);
+    text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + ClockMinute(zone, *ContactTime(t.contacts, Contact::T1)) +
+            " a " + ClockMinute(zone, *ContactTime(t.contacts, Contact::T4));
   }
   return text + "\n";
 }
@@ -163,14 +159,14 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
   if (seen.solar) {
     const LocalSolarEclipse& l = *seen.solar;
     if (!l.type) return ",none,,,";
-    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(Seconds(l.Maximum().ut)) + "," +
+    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(l.Maximum()) + "," +
            Format(l.magnitude, "#0.000", ".") + "," + Format(l.SunAtMaximum().altitude, "#0.0", ".");
   }
   if (seen.lunar) {
     const LocalLunarEclipse& l = *seen.lunar;
     if (!l.visible) return ",none,,,";
     const auto* e = std::get_if<LunarEclipse>(&seen.event);
-    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(Seconds(e->greatest.ut)) + "," +
+    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(e->greatest) + "," +
            Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.MoonAtGreatest().altitude, "#0.0", ".");
   }
   return ",,,,";
@@ -179,12 +175,12 @@ std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
 }  // namespace
 
 std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
-  const double jd = GreatestOf(seen.event).ut;
+  const Instant greatest = GreatestOf(seen.event);
   std::string type = "transit";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
   const std::string description = CsvField(EclipseSummary(seen, "."));
-  return zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + "," + std::string(EclipseKindKey(seen.event)) +
+  return zone.LocalIso(greatest) + "," + TimeZone().LocalIso(greatest) + "," + std::string(EclipseKindKey(seen.event)) +
          "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + LocalCsv(seen, zone) + "\r\n";
 }
 
@@ -233,9 +229,9 @@ std::string TransitJson(const Transit& t, const TimeZone& zone) {
 }  // namespace
 
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
-  const double jd = GreatestOf(seen.event).ut;
-  std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(Seconds(jd))) +
-                     ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(jd))) + ", \"julianDay\": " + JsonNumber(jd) +
+  const Instant greatest = GreatestOf(seen.event);
+  std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(greatest)) +
+                     ", \"utc\": " + JsonString(TimeZone().LocalIso(greatest)) + ", \"julianDay\": " + JsonNumber(greatest.ut) +
                      ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
                      JsonString(EclipseSummary(seen, ".")) + ", \"source\": \"ERFA\"";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) json += LunarJson(*l, seen.lunar, zone);
@@ -246,11 +242,11 @@ std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
 
 namespace {
 
-std::string When(const TimeZone& zone, const std::optional<double>& jd) {
-  if (!jd) return "";
-  std::string iso = zone.LocalIso(Seconds(*jd));
-  iso[iso.find('T')] = ' ';
-  return iso.substr(0, 19);
+// "2027-08-02 12:06:31" in the zone.
+std::string When(const TimeZone& zone, const std::optional<Instant>& t) {
+  if (!t) return "";
+  const LocalTime local = zone.ToSecond(*t);
+  return local.Date() + " " + local.ClockSeconds();
 }
 
 std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std::string_view sep) {
@@ -263,7 +259,7 @@ std::string SkyText(const std::optional<ContactSky>& sky, const char* body, std:
 // in the sky when the contacts are seen from a place.
 std::string ContactRows(const ContactList& contacts, const TimeZone& zone, const char* body, std::string_view sep) {
   std::string text;
-  for (const ContactEvent& c : contacts) text += Row(ContactCaption(c.kind), When(zone, c.time.ut) + SkyText(c.sky, body, sep));
+  for (const ContactEvent& c : contacts) text += Row(ContactCaption(c.kind), When(zone, c.time) + SkyText(c.sky, body, sep));
   return text;
 }
 
@@ -318,12 +314,12 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 }  // namespace
 
 static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
-  const double jd = GreatestOf(seen.event).ut;
-  std::string text = Title(seen) + " del " + When(zone, jd).substr(0, 10) + " (" + zone.name() + ")" +
+  const Instant greatest = GreatestOf(seen.event);
+  std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
                      (place ? " desde " + place->text : "") + "\n";
   text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +
           " s (Espenak y Meeus)\n";
-  text += Row(ContactCaption(Contact::Greatest), When(zone, jd));
+  text += Row(ContactCaption(Contact::Greatest), When(zone, greatest));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);
   if (const auto* t = std::get_if<Transit>(&seen.event)) text += TransitText(*t, zone, sep);

@@ -22,13 +22,9 @@ std::string Number(double x, std::string_view separator, std::string_view patter
 std::string Whole(double x) { return std::to_string(std::lround(x)); }
 
 // "2026-12-07 17:50": local time to the nearest minute.
-std::string Minute(const TimeZone& zone, double julianDay) {
-  return zone.LocalMinute(UnixSecondsFromJulianDay(julianDay));
-}
+std::string Minute(const TimeZone& zone, const Instant& t) { return zone.LocalMinute(t); }
 
-std::string Iso(const TimeZone& zone, double julianDay) {
-  return zone.LocalIso(UnixSecondsFromJulianDay(julianDay));
-}
+std::string Iso(const TimeZone& zone, const Instant& t) { return zone.LocalIso(t); }
 
 std::string Row(std::string_view caption, const std::string& text) {
   return "  " + PadRight(std::string(caption), 30, 1) + text + "\n";
@@ -191,7 +187,7 @@ static std::string SunAndMoonWithHyphens(const NightReport& r, std::string_view 
 
   const MoonNight& m = n.moon;
   // eraMoon98's accuracy is measured over 1950-2100 only.
-  const double year = DecimalYear(n.middle);
+  const double year = DecimalYear(n.middle.ut);
   text += year >= 1950 && year <= 2100
               ? "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n"
               : "\nLuna (de ERFA, eraMoon98, no del método; fuera de 1950-2100 su error no está medido y crece con la "
@@ -260,7 +256,7 @@ std::string PlanetNightJson(const PlanetNight& p, const NightReport& r) {
 std::string NightJson(const NightReport& r) {
   const Night& n = r.night;
   const TimeZone& zone = *r.zone;
-  auto when = [&](const std::optional<double>& jd) { return jd ? JsonString(Iso(zone, *jd)) : std::string("null"); };
+  auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(Iso(zone, *t)) : std::string("null"); };
   auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
   std::string json = "{\"date\": " + JsonString(r.date) + ", \"zone\": " + JsonString(zone.name()) +
                      ", \"latitude\": " + JsonNumber(r.place->latitude) +

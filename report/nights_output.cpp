@@ -12,17 +12,14 @@
 namespace orbitas::report {
 namespace {
 
-std::string Clock(const TimeZone& zone, double jd) {
-  const std::string minute = zone.LocalMinute(UnixSecondsFromJulianDay(jd));
-  return minute.substr(minute.find(' ') + 1);
+std::string Clock(const TimeZone& zone, const Instant& t) { return zone.ToMinute(t).Clock(); }
+
+std::string Iso(const TimeZone& zone, const std::optional<Instant>& t) {
+  return t ? JsonString(zone.LocalIso(*t)) : std::string("null");
 }
 
-std::string Iso(const TimeZone& zone, const std::optional<double>& jd) {
-  return jd ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(*jd))) : std::string("null");
-}
-
-std::optional<double> At(const std::optional<TimedEvent>& event) {
-  return event ? std::optional<double>(event->time) : std::nullopt;
+std::optional<Instant> At(const std::optional<TimedEvent>& event) {
+  return event ? std::optional<Instant>(event->time) : std::nullopt;
 }
 
 // "Saturno 18:20–01:38 (mejor 20:32)" for each planet that can be seen.
@@ -74,9 +71,7 @@ std::string NightSummaryCsvHeader() {
 std::string NightSummaryCsvRow(const NightReport& r) {
   const SunNight& sun = r.night.sun;
   const MoonNight& moon = r.night.moon;
-  auto iso = [&](const std::optional<double>& jd) {
-    return jd ? r.zone->LocalIso(UnixSecondsFromJulianDay(*jd)) : std::string();
-  };
+  auto iso = [&](const std::optional<Instant>& t) { return t ? r.zone->LocalIso(*t) : std::string(); };
   std::string eclipses;
   for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : "; ") + EclipseSummary(e, ".");
   return r.date + "," + iso(At(sun.astronomicalDusk)) + "," + iso(At(sun.astronomicalDawn)) + "," +

@@ -95,8 +95,8 @@ std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
   std::string note = TimeErrorText(p, sep);
-  if (p.referenceTime) note = "el método: " + zone.LocalMinute(UnixSecondsFromJulianDay(p.time)) + ", " + note;
-  return zone.LocalMinute(UnixSecondsFromJulianDay(ListedTime(p))) + "  " + PhenomenonDescription(p, sep) + "  (" +
+  if (p.referenceTime) note = "el método: " + zone.LocalMinute(MethodInstant(p)) + ", " + note;
+  return zone.LocalMinute(ListedTime(p)) + "  " + PhenomenonDescription(p, sep) + "  (" +
          note + ")\n";
 }
 
@@ -111,28 +111,28 @@ std::string PhenomenonCsvHeader() {
 }
 
 std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
-  const double seconds = UnixSecondsFromJulianDay(ListedTime(p));
+  const Instant listed = ListedTime(p);
   const std::optional<double> error = ErrorSeconds(p);
-  return zone.LocalIso(seconds) + "," + TimeZone().LocalIso(seconds) + "," + std::string(PhenomenonKey(p.kind)) + "," +
+  return zone.LocalIso(listed) + "," + TimeZone().LocalIso(listed) + "," + std::string(PhenomenonKey(p.kind)) + "," +
          CsvField(PhenomenonBodies(p)) + "," + CsvField(PhenomenonDescription(p, ".")) + "," +
          (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
-         (error ? Shortest(*error) : "") + "," + zone.LocalIso(UnixSecondsFromJulianDay(p.time)) + "\r\n";
+         (error ? Shortest(*error) : "") + "," + zone.LocalIso(MethodInstant(p)) + "\r\n";
 }
 
 std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
-  const double seconds = UnixSecondsFromJulianDay(ListedTime(p));
+  const Instant listed = ListedTime(p);
   const std::optional<double> error = ErrorSeconds(p);
-  return "{\"instant\": " + JsonString(zone.LocalIso(seconds)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(seconds)) +
-         ", \"julianDay\": " + JsonNumber(ListedTime(p)) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
+  return "{\"instant\": " + JsonString(zone.LocalIso(listed)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(listed)) +
+         ", \"julianDay\": " + JsonNumber(listed.ut) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
          ", \"bodies\": " + JsonString(PhenomenonBodies(p)) +
          ", \"description\": " + JsonString(PhenomenonDescription(p, ".")) +
          ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
          ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
          ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") +
-         ", \"methodInstant\": " + JsonString(zone.LocalIso(UnixSecondsFromJulianDay(p.time))) +
+         ", \"methodInstant\": " + JsonString(zone.LocalIso(MethodInstant(p))) +
          ", \"methodJulianDay\": " + JsonNumber(p.time) +
          ", \"referenceInstant\": " +
-         (p.referenceTime ? JsonString(zone.LocalIso(UnixSecondsFromJulianDay(p.referenceTime->ut))) : "null") +
+         (p.referenceTime ? JsonString(zone.LocalIso(*p.referenceTime)) : "null") +
          ", \"referenceMinimum\": " + (p.referenceMiss ? JsonNumber(*p.referenceMiss) : "null") + "}\n";
 }
 

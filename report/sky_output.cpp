@@ -54,14 +54,12 @@ static std::string RiseSetTextWithHyphens(const RiseSetReport& report, std::stri
   std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone->name() + ") desde " +
                      report.place->text + "\n";
   // The almanac's times, to the minute, as the night writes them.
-  auto when = [&](const std::optional<double>& jd) {
-    return jd ? report.zone->LocalMinute(UnixSecondsFromJulianDay(*jd)) : std::string("—");
-  };
+  auto when = [&](const std::optional<Instant>& t) { return t ? report.zone->LocalMinute(*t) : std::string("—"); };
   for (const PlanetDay& day : report.planets) {
     text += "\n" + std::string(SpanishName(day.body)) + (day.body == Body::Moon ? " (de ERFA, eraMoon98, no del método)" : "") +
             "\n";
     // The Moon is the reference's own: it has no method error to show.
-    auto bar = [&](const std::optional<double>& at, const ErrorBars& error) {
+    auto bar = [&](const std::optional<Instant>& at, const ErrorBars& error) {
       return at && day.body != Body::Moon ? "  " + Minutes(error.Bar(), separator) : std::string();
     };
     text += Row("Sale", when(day.rise) + bar(day.rise, day.riseError));
@@ -82,9 +80,7 @@ std::string RiseSetText(const RiseSetReport& report, std::string_view separator)
 }
 
 std::string RiseSetJson(const RiseSetReport& report) {
-  auto when = [&](const std::optional<double>& jd) {
-    return jd ? JsonString(report.zone->LocalIso(UnixSecondsFromJulianDay(*jd))) : std::string("null");
-  };
+  auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(report.zone->LocalIso(*t)) : std::string("null"); };
   std::string json = "{\"date\": " + JsonString(report.date) + ", \"zone\": " + JsonString(report.zone->name()) +
                      ", \"latitude\": " + JsonNumber(report.place->latitude) +
                      ", \"longitude\": " + JsonNumber(report.place->longitude) + PlaceJson(*report.place) +

@@ -15,15 +15,12 @@ namespace {
 constexpr std::string_view None = "—";
 
 // "21:34": the local time of the night's table, keyed by its instant.
-ViewCell Clock(const TimeZone& zone, double julianDay) {
-  const std::string minute = zone.LocalMinute(UnixSecondsFromJulianDay(julianDay));
-  return {minute.substr(minute.find(' ') + 1), julianDay};
-}
+ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut}; }
 
 ViewCell Degrees(double degrees, std::string_view sep) { return {Format(degrees, "#0.0", sep) + "°", degrees}; }
 
 ViewRow PlanetRow(const PlanetNight& p, const NightReport& r, std::string_view sep) {
-  ViewRow row{{}, p.body, p.best ? p.best->time : 0};
+  ViewRow row{{}, p.body, p.best ? std::optional(p.best->time) : std::nullopt};
   row.cells.push_back({std::string(SpanishName(p.body)), BodyNumber(p.body)});
   row.cells.push_back({Format(p.aspect.magnitude, "#0.0", sep), p.aspect.magnitude});
   row.cells.push_back({std::string(ConstellationName(p.constellation)), std::nullopt});
@@ -57,9 +54,7 @@ ViewRow ShowerRow(const ShowerNight& s, const NightReport& r, std::string_view s
   return row;
 }
 
-ViewCell LocalTime(const TimeZone& zone, double julianDay) {
-  return {zone.LocalMinute(UnixSecondsFromJulianDay(julianDay)), julianDay};
-}
+ViewCell LocalMinute(const TimeZone& zone, const Instant& t) { return {zone.LocalMinute(t), t.ut}; }
 
 }  // namespace
 
@@ -81,12 +76,12 @@ std::vector<ViewRow> NightRows(const NightReport& r, std::string_view sep) {
 std::vector<std::string> YearEventColumns() { return {"Fecha", "Suceso", "Astros", "Según el método", "Error"}; }
 
 ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
-  ViewRow row{{LocalTime(zone, TimeOf(event))}, std::nullopt, TimeOf(event)};
+  ViewRow row{{LocalMinute(zone, TimeOf(event))}, std::nullopt, TimeOf(event)};
   if (const auto* p = std::get_if<Phenomenon>(&event)) {
     row.body = p->body;
     row.cells.push_back({PhenomenonDescription(*p, sep), std::nullopt});
     row.cells.push_back({PhenomenonBodies(*p), std::nullopt});
-    row.cells.push_back(p->referenceTime ? LocalTime(zone, p->time) : ViewCell{std::string(None), std::nullopt});
+    row.cells.push_back(p->referenceTime ? LocalMinute(zone, Instant::FromUt(p->time)) : ViewCell{std::string(None), std::nullopt});
     row.cells.push_back({TimeErrorText(*p, sep), std::nullopt});
   } else if (const auto* e = std::get_if<EclipseSeen>(&event)) {
     row.cells.push_back({EclipseSummary(*e, sep), std::nullopt});
@@ -108,8 +103,8 @@ ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_v
 std::vector<std::string> EclipseColumns() { return {"Fecha", "Suceso", "Desde el lugar"}; }
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  const double jd = GreatestOf(seen.event).ut;
-  ViewRow row{{LocalTime(zone, jd), {EclipseSummary(seen, sep), std::nullopt}}, std::nullopt, jd};
+  const Instant greatest = GreatestOf(seen.event);
+  ViewRow row{{LocalMinute(zone, greatest), {EclipseSummary(seen, sep), std::nullopt}}, std::nullopt, greatest};
   const std::string local = LocalWords(seen, zone, sep);
   row.cells.push_back({local.empty() ? std::string(None) : local, std::nullopt});
   for (ViewCell& cell : row.cells) cell.text = WithMinusSigns(cell.text);

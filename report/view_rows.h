@@ -21,7 +21,7 @@ struct ViewCell {
 struct ViewRow {
   std::vector<ViewCell> cells;  // one a column, in the order of the columns
   std::optional<Body> body;     // the body a row is about, when one is
-  double time = 0;              // Julian day (UT) of the row's moment, or 0
+  std::optional<Instant> time;  // the row's moment, when it has one
 };
 
 // The night's table: one row a planet (visible ones first, by their best

@@ -16,12 +16,10 @@ namespace {
 constexpr std::string_view EclipseAccuracy = "de ERFA, a menos de 10 s del canon de la NASA";
 constexpr std::string_view ShowerAccuracy = "de ERFA: el Sol en la longitud del máximo de la IMO";
 
-double Seconds(double jd) { return UnixSecondsFromJulianDay(jd); }
-
 // The best hour of a peak's night from the place, or null.
 std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZone& zone) {
   if (!night) return "null";
-  return "{\"bestTime\": " + JsonString(zone.LocalIso(Seconds(night->bestTime))) +
+  return "{\"bestTime\": " + JsonString(zone.LocalIso(night->bestTime)) +
          ", \"darkestHour\": " + (night->darkestHour ? "true" : "false") +
          ", \"radiantAltitude\": " + JsonNumber(night->radiantAltitude) + ", \"zhrNow\": " + JsonNumber(night->zhrNow) +
          ", \"limitingMagnitude\": " + JsonNumber(night->limitingMagnitude) +
@@ -32,8 +30,8 @@ std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
   const ShowerPeak& p = seen.peak;
   const MeteorShower& s = *p.shower;
   const Radiant radiant = RadiantAt(s, p.time);
-  return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(Seconds(p.time.ut))) +
-         ", \"utc\": " + JsonString(TimeZone().LocalIso(Seconds(p.time.ut))) + ", \"julianDay\": " + JsonNumber(p.time.ut) +
+  return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(p.time)) +
+         ", \"utc\": " + JsonString(TimeZone().LocalIso(p.time)) + ", \"julianDay\": " + JsonNumber(p.time.ut) +
          ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ".")) +
          ", \"source\": \"ERFA\", \"type\": null, \"code\": " + JsonString(s.code) +
          ", \"name\": " + JsonString(ShowerName(s.code)) + ", \"solarLongitude\": " + JsonNumber(s.peak) +
@@ -58,20 +56,19 @@ std::string ShowerDescription(const ShowerPeak& p, std::string_view sep) {
 
 static std::string YearEventLineWithHyphens(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep);
-  const double jd = TimeOf(event);
+  const Instant jd = TimeOf(event);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return zone.LocalMinute(Seconds(jd)) + "  " + EclipseSummary(*e, sep) + "  (" + std::string(EclipseAccuracy) + ")\n";
+    return zone.LocalMinute(jd) + "  " + EclipseSummary(*e, sep) + "  (" + std::string(EclipseAccuracy) + ")\n";
   }
   const ShowerPeakSeen& seen = std::get<ShowerPeakSeen>(event);
   std::string night;
   if (seen.night) {
-    const std::string best = zone.LocalMinute(Seconds(seen.night->bestTime));
-    night = "; desde el lugar, " + MeteorRateText(seen.night->hourlyRate) + " el " + best.substr(0, best.find(' ')) +
-            " a las " + best.substr(best.find(' ') + 1) +
+    const LocalTime best = zone.ToMinute(seen.night->bestTime);
+    night = "; desde el lugar, " + MeteorRateText(seen.night->hourlyRate) + " el " + best.Date() + " a las " + best.Clock() +
             (seen.night->darkestHour ? " (sin noche cerrada)" : "") + ", magnitud límite " +
             Format(seen.night->limitingMagnitude, "#0.0", sep);
   }
-  return zone.LocalMinute(Seconds(jd)) + "  " + ShowerDescription(seen.peak, sep) + night + "  (" +
+  return zone.LocalMinute(jd) + "  " + ShowerDescription(seen.peak, sep) + night + "  (" +
          std::string(ShowerAccuracy) + ")\n";
 }
 
@@ -81,8 +78,8 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
 
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonCsvRow(*p, zone);
-  const double jd = TimeOf(event);
-  const std::string head = zone.LocalIso(Seconds(jd)) + "," + TimeZone().LocalIso(Seconds(jd)) + ",";
+  const Instant jd = TimeOf(event);
+  const std::string head = zone.LocalIso(jd) + "," + TimeZone().LocalIso(jd) + ",";
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
     return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ".")) + ",,,\r\n";
   }

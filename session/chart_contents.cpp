@@ -16,8 +16,6 @@
 namespace orbitas {
 namespace {
 
-std::string Minute(const TimeZone& zone, double jd) { return zone.LocalMinute(UnixSecondsFromJulianDay(jd)); }
-
 // "4h 20m" for a right ascension, "+20°" or "-5°" for a declination.
 std::string GridLabel(const ChartGridLine& line) {
   if (line.ofRightAscension) {
@@ -32,11 +30,12 @@ std::string GridLabel(const ChartGridLine& line) {
 
 // The catalogue stops at the 8th magnitude: a fainter planet (Pluto 14.5)
 // is said to be beyond its stars; nothing for a planet among them.
-std::string BeyondTheStars(const ElementsTable& elements, Body body, double jd, std::string_view separator) {
+std::string BeyondTheStars(const ElementsTable& elements, Body body, const Instant& at, std::string_view separator) {
   double faintest = 0;
   for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
-  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, jd),
-                                    MethodHeliocentricEquatorial(elements, Body::Earth, jd), Instant::FromUt(jd))
+  // The method's positions read the Julian day as typed.
+  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, at.ut),
+                                    MethodHeliocentricEquatorial(elements, Body::Earth, at.ut), at)
                                .magnitude;
   if (magnitude <= faintest) return "";
   return std::string(SpanishName(body)) + " (magnitud " + Format(magnitude, "#0.0", separator) +
@@ -47,22 +46,22 @@ std::string BeyondTheStars(const ElementsTable& elements, Body body, double jd, 
 
 }  // namespace
 
-FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, double jd, double field,
+FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, const Instant& at, double field,
                                         const std::optional<Place>& place, const TimeZone& zone,
                                         std::string_view separator) {
   FinderChartPicture picture;
-  picture.chart = FinderChartOf(elements, body, Instant::FromUt(jd), field, place);
+  picture.chart = FinderChartOf(elements, body, at, field, place);
   const FinderChart& chart = picture.chart;
   const std::string name(SpanishName(body));
-  picture.heading = name + " · " + Minute(zone, jd) + " (" + zone.name() + ") · en " +
+  picture.heading = name + " · " + zone.LocalMinute(at) + " (" + zone.name() + ") · en " +
                     std::string(ConstellationName(chart.constellation));
   if (place) picture.heading += " · desde " + place->text;
   picture.title = "Carta de " + picture.heading;
   picture.referenceTitle = name + " (ERFA)";
   picture.methodTitle = name + " según el método" +
                         (chart.methodError ? ", ±" + Format(*chart.methodError, "#0.00", separator) + "°" : " (sin referencia)");
-  picture.pathTitle = name + " del " + Minute(zone, jd - 15).substr(0, 10) + " al " +
-                      Minute(zone, jd + 15).substr(0, 10) + (chart.pathFromReference ? " (ERFA)" : " (método)");
+  picture.pathTitle = name + " del " + zone.ToMinute(at.After(-15)).Date() + " al " +
+                      zone.ToMinute(at.After(15)).Date() + (chart.pathFromReference ? " (ERFA)" : " (método)");
   for (const ChartStar& s : chart.stars) {
     const std::string_view proper = StarProperName(*s.star);
     picture.starLabels.push_back(!proper.empty()                                 ? std::string(proper)
@@ -72,9 +71,9 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   }
   for (const ChartFigure& f : chart.figures) picture.figureNames.emplace_back(ConstellationName(f.constellation));
   for (const ChartPathPoint& p : chart.path)
-    picture.tickDates.push_back(p.tick ? Minute(zone, p.julianDay).substr(5, 5) : "");
+    picture.tickDates.push_back(p.tick ? zone.ToMinute(p.time).MonthDay() : "");
   for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
-  picture.beyondStars = BeyondTheStars(elements, body, jd, separator);
+  picture.beyondStars = BeyondTheStars(elements, body, at, separator);
   if (chart.altitude) {
     picture.horizon = "altura " + Format(*chart.altitude, "#0.0", separator) + "°, acimut " +
                       Format(*chart.azimuth, "#0.0", separator) + "°";

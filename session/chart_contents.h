@@ -35,10 +35,10 @@ struct FinderChartPicture {
   std::string beyondStars;
 };
 
-// The finder chart of body at julianDay (days, UT), fieldDegrees across,
+// The finder chart of body at `at`, fieldDegrees across,
 // with the place's horizon if given, its times in zone and its numbers
 // with decimalSeparator. Raises the method's run-time errors.
-FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, double julianDay,
+FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, const Instant& at,
                                         double fieldDegrees, const std::optional<Place>& place, const TimeZone& zone,
                                         std::string_view decimalSeparator);
 

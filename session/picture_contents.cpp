@@ -61,14 +61,10 @@ std::string StoppedText(const InstantOutcome& outcome) {
 }
 
 // The night's whole local hours, as ticks from start.
-std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, double start, double hours) {
+std::vector<std::pair<double, std::string>> HourTicks(const TimeZone& zone, const Instant& start, double hours) {
   std::vector<std::pair<double, std::string>> ticks;
-  const long offset = zone.OffsetAt(UnixSecondsFromJulianDay(start));
-  const double localStart = UnixSecondsFromJulianDay(start) + static_cast<double>(offset);
-  for (double local = std::ceil(localStart / 3600) * 3600; local <= localStart + hours * 3600; local += 3600) {
-    const double jd = JulianDayFromUnixSeconds(local - static_cast<double>(offset));
-    const std::string label = zone.LocalIso(UnixSecondsFromJulianDay(jd));
-    ticks.emplace_back((jd - start) * 24, label.substr(label.find('T') + 1, 5));
+  for (const Instant& hour : zone.WholeHoursFrom(start, hours)) {
+    ticks.emplace_back(hour.DaysSince(start) * 24, zone.ToSecond(hour).Clock());
   }
   return ticks;
 }
@@ -94,13 +90,9 @@ ReferencePath ReferencePathOf(const SkyPath& path) {
 }  // namespace
 
 EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone) {
-  auto clock = [&](double jd) {
-    const std::string iso = zone.LocalIso(UnixSecondsFromJulianDay(jd));
-    return iso.substr(iso.find('T') + 1, 5);
-  };
+  auto clock = [&](const Instant& t) { return zone.ToSecond(t).Clock(); };
   EclipsePicture picture;
-  const double jd = GreatestOf(seen.event).ut;
-  const std::string date = zone.LocalIso(UnixSecondsFromJulianDay(jd)).substr(0, 10);
+  const std::string date = zone.ToSecond(GreatestOf(seen.event)).Date();
   if (const auto* lunar = std::get_if<LunarEclipse>(&seen.event)) {
     const LunarEclipseView view = LunarEclipseViewOf(*lunar);
     picture.title = "Eclipse " + std::string(EclipseTypeName(lunar->type)) + " de Luna del " + date + " (" + zone.name() + ")";
@@ -159,13 +151,13 @@ namespace {
 // The stars and figures of the dome: in daylight none; in twilight those
 // brighter than the naked eye's limit in the sky's brightness then; the
 // figures once the stars that draw them can be seen.
-void AddStars(SkyDome& dome, const Place& place, double jd, double magnitudeLimit) {
+void AddStars(SkyDome& dome, const Place& place, const Instant& at, double magnitudeLimit) {
   const SkyLight light = LightOf(dome.sunAltitude);
   const double visible =
       light == SkyLight::Day     ? -30.0
       : light != SkyLight::Night ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
                                  : 99.0;
-  const StarsAndFigures stars = StarsAndFiguresAbove(place, Instant::FromUt(jd), std::min(magnitudeLimit, visible));
+  const StarsAndFigures stars = StarsAndFiguresAbove(place, at, std::min(magnitudeLimit, visible));
   constexpr double FiguresFromMagnitude = 3.0;
   for (const StarAbove& s : stars.stars) {
     dome.stars.push_back({StarLabel(*s.star), s.star->magnitude < LabelledStarMagnitude, s.star->magnitude,
@@ -183,7 +175,7 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   const double jd = outcome.julianDay;
   const Instant at = Instant::FromUt(jd);
   SkyDome dome;
-  dome.instant = zone.LocalMinute(UnixSecondsFromJulianDay(jd)) + " (" + zone.name() + ")";
+  dome.instant = zone.LocalMinute(at) + " (" + zone.name() + ")";
   dome.place = place.text;
   dome.title = "El cielo desde " + dome.place + " el " + dome.instant;
   dome.heading = "El cielo desde " + dome.place + " · " + dome.instant;
@@ -204,7 +196,7 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   }
   dome.ecliptic = sky.ecliptic;
   if (sky.sun) dome.sunAltitude = sky.sun->altitude;
-  AddStars(dome, place, jd, magnitudeLimit);
+  AddStars(dome, place, at, magnitudeLimit);
   for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));
   return dome;
 }
@@ -281,7 +273,7 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   auto hoursAt = [&](double jd) { return (jd - start) * 24; };
   picture.hours = (curves.end - start) * 24;
   for (const DarknessBand& band : curves.bands) picture.bands.push_back({hoursAt(band.from), hoursAt(band.to), band.darkness});
-  picture.ticks = HourTicks(zone, start, picture.hours);
+  picture.ticks = HourTicks(zone, Instant::FromUt(start), picture.hours);
   std::size_t planet = 0;
   for (const AltitudeCurve& c : curves.curves) {
     NightCurve curve{std::string(SpanishName(c.body)), c.body, {}, {}, {}};
@@ -289,8 +281,8 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
     if (c.body != Body::Moon) {
       while (!night.planets[planet].best) ++planet;
       const PlanetNight& p = night.planets[planet++];
-      curve.visible = {hoursAt(p.visibleFrom->time), hoursAt(p.visibleTo->time)};
-      curve.best = {hoursAt(p.best->time), p.best->altitude};
+      curve.visible = {hoursAt(p.visibleFrom->time.ut), hoursAt(p.visibleTo->time.ut)};
+      curve.best = {hoursAt(p.best->time.ut), p.best->altitude};
     }
     picture.curves.push_back(std::move(curve));
   }

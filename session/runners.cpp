@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "calendar/civil_days.h"
+#include "session/local_dates.h"
 #include "session/request_refused.h"
 
 namespace orbitas {
@@ -17,15 +18,7 @@ const ElementsTable& MethodElements() {
   return elements;
 }
 
-namespace {
-
-// A local day's bounds as instants: its nights and risings are searched in
-// UT, and the reference asked at TT.
-std::pair<Instant, Instant> BoundsOf(const LocalDay& day) {
-  return {Instant::FromUt(day.start), Instant::FromUt(day.end)};
-}
-
-}  // namespace
+Span ReferenceSpan() { return {Instant::FromUt(ReferenceSpanStart), Instant::FromUt(ReferenceSpanEnd)}; }
 
 std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
   std::vector<Body> bodies;
@@ -39,11 +32,10 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
 
 RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day) {
   RiseSetRun run;
-  const auto [start, end] = BoundsOf(day);
   try {
     for (const Body body : bodies) {
-      run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, start, end)
-                                               : ComputePlanetDay(MethodElements(), body, place, start, end));
+      run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.span)
+                                               : ComputePlanetDay(MethodElements(), body, place, day.span));
     }
   } catch (const RuntimeError& error) {
     run.stopped = error;
@@ -52,29 +44,27 @@ RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const
 }
 
 NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
-  const auto [start, end] = BoundsOf(day);
-  NightRun run{ComputeNight(MethodElements(), place, start, end, planets, limits), {}, {}};
+  NightRun run{ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}};
   // Meteors are counted in astronomical darkness, whatever the planets' limit.
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
-  const Instant middle = Instant::FromUt(run.night.middle);
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, start, end, astronomical, middle, {});
-  run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, start, end));
-  RunEclipses(day.start, day.end, place, [&](const EclipseSeen& seen) {
+  const Instant middle = run.night.middle;
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, middle, {});
+  run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, day.span));
+  RunEclipses(day.span, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
   return run;
 }
 
-FinderChartPicture RunChart(Body planet, double julianDay, double fieldDegrees, const std::optional<Place>& place,
+FinderChartPicture RunChart(Body planet, const Instant& at, double fieldDegrees, const std::optional<Place>& place,
                             const TimeZone& zone, std::string_view separator) {
-  return FinderChartPictureOf(MethodElements(), planet, julianDay, fieldDegrees, place, zone, separator);
+  return FinderChartPictureOf(MethodElements(), planet, at, fieldDegrees, place, zone, separator);
 }
 
 Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
                       const NightLimits& limits) {
-  const auto [start, end] = BoundsOf(day);
-  return ComputeNight(MethodElements(), place, start, end, planets, limits);
+  return ComputeNight(MethodElements(), place, day.span, planets, limits);
 }
 
 void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
@@ -93,10 +83,10 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
   }
 }
 
-double TimeOf(const YearEvent& event) {
+Instant TimeOf(const YearEvent& event) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
-  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event).ut;
-  return std::get<ShowerPeakSeen>(event).peak.time.ut;
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
+  return std::get<ShowerPeakSeen>(event).peak.time;
 }
 
 namespace {
@@ -107,9 +97,8 @@ std::optional<ShowerNight> ShowerOnNight(const MeteorShower* shower, const Place
   const LocalDay day = LocalDayOf(date, zone, 12);
   NightLimits astronomical;
   astronomical.sunAltitude = AstronomicalTwilight;
-  const auto [start, end] = BoundsOf(day);
-  const Instant darkest = DarkestInstant(MethodElements(), place, start, end);
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, start, end, astronomical, darkest, {});
+  const Instant darkest = DarkestInstant(MethodElements(), place, day.span);
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, darkest, {});
   const std::vector<ShowerNight> showers = ShowersInTheNight(place, dark.intervals, darkest, darkest, shower);
   if (showers.empty()) return std::nullopt;
   return showers.front();
@@ -122,10 +111,8 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
   // before; a peak in the afternoon or evening is nearer the dark hours of
   // the night before, one in the morning those of the night after: of the
   // two, the night with more meteors.
-  const double utc = UnixSecondsFromJulianDay(peak.time.ut);
-  const double local = utc + static_cast<double>(zone.OffsetAt(utc));
-  const CivilTime date = CivilFromSeconds(local - SecondsPerDay / 2);
-  const CivilTime other = CivilFromSeconds(local - SecondsPerDay / 2 + (date.hour >= 12 ? SecondsPerDay : -SecondsPerDay));
+  const CivilTime date = zone.ClockMoved(peak.time, -SecondsPerDay / 2);
+  const CivilTime other = zone.ClockMoved(peak.time, -SecondsPerDay / 2, date.hour >= 12 ? SecondsPerDay : -SecondsPerDay);
   const std::optional<ShowerNight> a = ShowerOnNight(peak.shower, place, zone, date),
                                    b = ShowerOnNight(peak.shower, place, zone, other);
   if (!a || (b && b->hourlyRate > a->hourlyRate)) return b;
@@ -138,36 +125,35 @@ namespace {
 // their listed instants, and keeps the rest. An event is in [start, end)
 // by the instant it is listed at: one the method found inside it whose
 // true instant falls outside is left out.
-void HandOver(std::vector<YearEvent>& pending, double before, double start, double end,
+void HandOver(std::vector<YearEvent>& pending, double before, const Span& span,
               const std::function<void(const YearEvent&)>& each) {
   std::stable_sort(pending.begin(), pending.end(), [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
-  const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e) >= before; });
+  const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e).ut >= before; });
   for (auto e = pending.begin(); e != kept; ++e) {
-    if (TimeOf(*e) >= start && TimeOf(*e) < end) each(*e);
+    if (span.Contains(TimeOf(*e))) each(*e);
   }
   pending.erase(pending.begin(), kept);
 }
 
 // The eclipses and the showers' peaks in [from, upTo), which only the
 // reference has, added to pending; each peak with its night from place.
-void AddReferenceEvents(std::vector<YearEvent>& pending, Instant from, Instant upTo, const std::optional<Place>& place,
+void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, const std::optional<Place>& place,
                         const TimeZone& zone) {
-  FindEclipses(from, upTo, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
-  FindShowerPeaks(from, upTo, [&](const ShowerPeak& p) {
+  FindEclipses(stretch, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
+  FindShowerPeaks(stretch, [&](const ShowerPeak& p) {
     pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
   });
 }
 
 }  // namespace
 
-void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
-                  const std::optional<Place>& place, const TimeZone& zone,
-                  const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress) {
+void RunPhenomena(const YearEventsRequest& asked, const std::function<void(const YearEvent&)>& each,
+                  const std::function<void(const Instant&)>& progress) {
   PhenomenaRequest request;
-  request.planets = planets;
-  request.sunAndMoon = sunAndMoon;
-  request.moon = moon;
-  request.approachLimit = approachLimit;
+  request.planets = asked.planets;
+  request.sunAndMoon = asked.sunAndMoon;
+  request.moon = asked.moon;
+  request.approachLimit = asked.approachLimit;
   // Each stretch's phenomena wait for the reference's events of the same
   // stretch, to go out together in the order of their listed instants. A
   // phenomenon is listed at the reference's instant, which may stand days
@@ -176,19 +162,18 @@ void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, 
   // next stretch, which might bring an earlier one.
   constexpr double Holdback = 366.0;  // days
   std::vector<YearEvent> pending;
-  double from = start;
-  auto handOver = [&](double before) { HandOver(pending, before, start, end, each); };
-  auto flush = [&](double upTo) {
-    if (sunAndMoon) AddReferenceEvents(pending, Instant::FromUt(from), Instant::FromUt(upTo), place, zone);
-    handOver(upTo >= end ? std::numeric_limits<double>::infinity() : upTo - Holdback);
+  Instant from = asked.span.from;
+  auto handOver = [&](double before) { HandOver(pending, before, asked.span, each); };
+  auto flush = [&](const Instant& upTo) {
+    if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone);
+    handOver(upTo >= asked.span.to ? std::numeric_limits<double>::infinity() : upTo.ut - Holdback);
     from = upTo;
   };
   try {
-    FindPhenomena(MethodElements(), request, Instant::FromUt(start), Instant::FromUt(end),
-                  [&](const Phenomenon& p) { pending.push_back(p); },
-                  [&](double day) {
-                    flush(day);
-                    if (progress) progress(day);
+    FindPhenomena(MethodElements(), request, asked.span, [&](const Phenomenon& p) { pending.push_back(p); },
+                  [&](const Instant& reached) {
+                    flush(reached);
+                    if (progress) progress(reached);
                   });
   } catch (const RuntimeError&) {
     // Everything found before the failure is still handed over.
@@ -209,25 +194,28 @@ EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place) {
 
 }  // namespace
 
-void RunEclipses(double start, double end, const std::optional<Place>& place,
+void RunEclipses(const Span& span, const std::optional<Place>& place,
                  const std::function<void(const EclipseSeen&)>& each) {
-  FindEclipses(Instant::FromUt(start), Instant::FromUt(end), [&](const EclipseEvent& event) { each(Seen(event, place)); });
+  FindEclipses(span, [&](const EclipseEvent& event) { each(Seen(event, place)); });
 }
 
-std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place) {
-  const std::optional<EclipseEvent> event = NextEclipse(Instant::FromUt(after), ReferenceSpanEnd - after);
+std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::optional<Place>& place) {
+  const std::optional<EclipseEvent> event = NextEclipse({after, ReferenceSpan().to});
   if (!event) return std::nullopt;
   return Seen(*event, place);
 }
 
 AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year) {
   const std::vector<Body> planets = BodiesOf({1, 2, 4, 5, 6});
-  CivilTime first, next;
-  first.year = year, next.year = year + 1;
+  CivilTime first;
+  first.year = year;
   AlmanacYear almanac;
-  RunPhenomena(planets, true, false, 1.0, JulianDayFromUnixSeconds(zone.UtcOf(first)),
-               JulianDayFromUnixSeconds(zone.UtcOf(next)), place, zone,
-               [&](const YearEvent& e) { almanac.events.push_back(e); }, {});
+  YearEventsRequest request;
+  request.planets = planets;
+  request.span = LocalYear(zone, year);
+  request.place = place;
+  request.zone = zone;
+  RunPhenomena(request, [&](const YearEvent& e) { almanac.events.push_back(e); });
   NightLimits limits;
   limits.instrument = Instrument::Eye;
   for (int month = 1; month <= 12; ++month) {

@@ -54,15 +54,16 @@ struct EclipseSeen {
 inline constexpr double ReferenceSpanStart = 2086302.5;  // 1000-01-01 (proleptic Gregorian)
 inline constexpr double ReferenceSpanEnd = 2817152.5;    // 3001-01-01
 inline constexpr const char* ReferenceSpanText = "años 1000 a 3000";
+Span ReferenceSpan();
 
-// Every eclipse and transit in [start, end) (Julian days), in time order,
-// each seen from place when given. Raises nothing.
-void RunEclipses(double start, double end, const std::optional<Place>& place,
+// Every eclipse and transit in span, in time order, each seen from place
+// when given. What each raises propagates.
+void RunEclipses(const Span& span, const std::optional<Place>& place,
                  const std::function<void(const EclipseSeen&)>& each);
 
 // The first eclipse or transit after `after`, seen from place when given;
 // none before the end of the reference's span.
-std::optional<EclipseSeen> RunFirstEclipse(double after, const std::optional<Place>& place);
+std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::optional<Place>& place);
 
 // The night that begins on the evening of day (local noon to noon) from
 // place: the Sun, the Moon and the planets, the meteor showers active then,
@@ -89,10 +90,10 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
                const CivilTime& last, const NightLimits& limits,
                const std::function<void(const LocalDay&, const NightRun&)>& each);
 
-// The finder chart of planet at julianDay (UT), fieldDegrees across, from
-// place when given, its times in zone and its numbers with separator.
-// Raises the method's run-time errors.
-FinderChartPicture RunChart(Body planet, double julianDay, double fieldDegrees, const std::optional<Place>& place,
+// The finder chart of planet at `at`, fieldDegrees across, from place
+// when given, its times in zone and its numbers with separator. Raises
+// the method's run-time errors.
+FinderChartPicture RunChart(Body planet, const Instant& at, double fieldDegrees, const std::optional<Place>& place,
                             const TimeZone& zone, std::string_view separator);
 
 // A shower's peak and, for a place, the best hour of the night it falls in
@@ -109,18 +110,27 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
 // One event of the year's list: a phenomenon of the method, or from the
 // reference an eclipse, a transit or a shower's peak.
 using YearEvent = std::variant<Phenomenon, EclipseSeen, ShowerPeakSeen>;
-double TimeOf(const YearEvent& event);
 
-// The phenomena of planets in [start, end) (Julian days), with the Sun's
-// and the Moon's, the eclipses, the transits and the showers' peaks when
-// sunAndMoon; with moon, the Moon's phases and its approaches to planets;
-// closer approaches than approachLimit degrees; each peak
-// with its night from place, in zone, when a place is given. As
-// FindPhenomena: handed over in time order, progress told the day
-// reached, the method's run-time errors raised.
-void RunPhenomena(const std::vector<Body>& planets, bool sunAndMoon, bool moon, double approachLimit, double start, double end,
-                  const std::optional<Place>& place, const TimeZone& zone,
-                  const std::function<void(const YearEvent&)>& each, const std::function<void(double)>& progress);
+// The instant an event is listed at: the reference's when it has it, else
+// the method's (as ListedTime).
+Instant TimeOf(const YearEvent& event);
+
+// The year's events asked for, by name.
+struct YearEventsRequest {
+  std::vector<Body> planets;   // whose phenomena
+  bool sunAndMoon = true;      // the Sun's and the Moon's, the eclipses, the transits and the showers' peaks
+  bool moon = false;           // the Moon's phases and its approaches to the planets, without the rest
+  double approachLimit = 1.0;  // degrees: closer approaches are listed
+  Span span;                   // the events' instants
+  std::optional<Place> place;  // each shower's peak with its night from here
+  TimeZone zone;               // whose nights those are
+};
+
+// The events of request, handed over in time order as FindPhenomena does;
+// progress, when given, told the instant reached; the method's run-time
+// errors raised after what came before them was handed over.
+void RunPhenomena(const YearEventsRequest& request, const std::function<void(const YearEvent&)>& each,
+                  const std::function<void(const Instant&)>& progress = nullptr);
 
 // What the almanac of a year prints beside its chart, from place in zone:
 // the year's events (the five bright planets', the Sun's and the Moon's,

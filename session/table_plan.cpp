@@ -38,7 +38,7 @@ std::string TablePlan::InstantText(std::int64_t k) const {
   if (request_.zone.IsUtc()) return civil() ? IsoText(CivilAt(k)) : IsoText(CivilFromJulianDay(JulianDayAt(k)));
   const double utcSeconds = civil() ? startSeconds_ + static_cast<double>(k) * request_.stepSeconds
                                     : UnixSecondsFromJulianDay(JulianDayAt(k));
-  return request_.zone.LocalIso(utcSeconds);
+  return request_.zone.LocalAt(utcSeconds).Iso();
 }
 
 double TablePlan::JulianDayAt(std::int64_t k) const {

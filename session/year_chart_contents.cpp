@@ -30,11 +30,9 @@ constexpr double JumpHours = 0.75;
 // the clock does.
 struct Clock {
   const TimeZone& zone;
-  double noon;
-  double operator()(double jd) const {
-    const double at = UnixSecondsFromJulianDay(jd), from = UnixSecondsFromJulianDay(noon);
-    return (at + static_cast<double>(zone.OffsetAt(at)) - from - static_cast<double>(zone.OffsetAt(from))) / 3600;
-  }
+  Instant noon;
+  double operator()(double jd) const { return zone.ClockHours(noon, Instant::FromUt(jd)); }
+  double operator()(const Instant& t) const { return zone.ClockHours(noon, t); }
 };
 
 std::optional<ClockSpan> Below(const YearNight& n, std::size_t limit, const Clock& clock) {
@@ -80,29 +78,34 @@ void Extend(YearCurve& curve, int row, const std::optional<double>& hours, bool 
 }
 
 // The row of the night that holds jd, or none outside the year.
-std::optional<int> RowOf(const std::vector<double>& starts, double jd) {
-  const auto after = std::upper_bound(starts.begin(), starts.end(), jd);
+std::optional<int> RowOf(const std::vector<Instant>& starts, const Instant& t) {
+  const auto after = std::upper_bound(starts.begin(), starts.end(), t);
   if (after == starts.begin()) return std::nullopt;
   const int row = static_cast<int>(after - starts.begin()) - 1;
-  if (row + 1 == static_cast<int>(starts.size()) && jd > starts.back() + 1.05) return std::nullopt;
+  if (row + 1 == static_cast<int>(starts.size()) && t.ut > starts.back().ut + 1.05) return std::nullopt;
   return row;
 }
 
 // An event's mark at its instant (the reference's where the list has it).
-void Mark(YearChart& chart, const std::vector<double>& starts, const TimeZone& zone, double jd, std::string kind,
+void Mark(YearChart& chart, const std::vector<Instant>& starts, const TimeZone& zone, const Instant& t, std::string kind,
           std::string what, std::string label) {
-  const std::optional<int> row = RowOf(starts, jd);
+  const std::optional<int> row = RowOf(starts, t);
   if (!row) return;
   const Clock clock{zone, starts[static_cast<std::size_t>(*row)]};
-  chart.marks.push_back({*row, clock(jd), std::move(kind),
-                         what + " " + zone.LocalMinute(UnixSecondsFromJulianDay(jd)), std::move(label)});
+  chart.marks.push_back({*row, clock(t), std::move(kind), what + " " + zone.LocalMinute(t), std::move(label)});
 }
 
 // The year's oppositions and greatest elongations, the showers' peaks and
 // the eclipses seen from the place.
-void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place& place, const TimeZone& zone) {
-  const double start = starts.front(), end = starts.back() + 1;
-  RunPhenomena(ChartPlanets, false, false, 0.01, start, end, std::nullopt, zone, [&](const YearEvent& e) {
+void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place& place, const TimeZone& zone) {
+  const Span year{starts.front(), starts.back().After(1)};
+  YearEventsRequest request;
+  request.planets = ChartPlanets;
+  request.sunAndMoon = false;
+  request.approachLimit = 0.01;
+  request.span = year;
+  request.zone = zone;
+  RunPhenomena(request, [&](const YearEvent& e) {
     const auto* p = std::get_if<Phenomenon>(&e);
     if (!p) return;
     const std::string name(SpanishName(p->body));
@@ -110,18 +113,18 @@ void AddEvents(YearChart& chart, const std::vector<double>& starts, const Place&
     if (p->kind == PhenomenonKind::GreatestEastern || p->kind == PhenomenonKind::GreatestWestern) {
       Mark(chart, starts, zone, TimeOf(e), "elongacion", name + " en su máxima elongación", name + ", máx. elongación");
     }
-  }, {});
-  FindShowerPeaks(Instant::FromUt(start), Instant::FromUt(end), [&](const ShowerPeak& peak) {
+  });
+  FindShowerPeaks(year, [&](const ShowerPeak& peak) {
     if (peak.shower->zhr < 10) return;  // the major showers only
     const std::string name(ShowerName(peak.shower->code));
-    Mark(chart, starts, zone, peak.time.ut, "lluvia", "Máximo de las " + name, name);
+    Mark(chart, starts, zone, peak.time, "lluvia", "Máximo de las " + name, name);
   });
-  RunEclipses(start, end, place, [&](const EclipseSeen& seen) {
+  RunEclipses(year, place, [&](const EclipseSeen& seen) {
     const bool lunar = std::holds_alternative<LunarEclipse>(seen.event);
     const bool seenHere = (seen.solar && seen.solar->type) || (seen.lunar && seen.lunar->visible);
     if (std::holds_alternative<Transit>(seen.event) || !seenHere) return;
     const std::string what = lunar ? "Eclipse de Luna" : "Eclipse de Sol";
-    Mark(chart, starts, zone, GreatestOf(seen.event).ut, "eclipse", what + ", visible desde el lugar", what);
+    Mark(chart, starts, zone, GreatestOf(seen.event), "eclipse", what + ", visible desde el lugar", what);
   });
 }
 
@@ -146,7 +149,7 @@ double LargestMinutes(const ElementsTable& elements, const Place& place, const T
     std::vector<Body> bodies = ChartPlanets;
     bodies.push_back(Body::Sun);
     for (const Body body : bodies) {
-      const PlanetDay d = ComputePlanetDay(elements, body, place, Instant::FromUt(day.start), Instant::FromUt(day.end));
+      const PlanetDay d = ComputePlanetDay(elements, body, place, day.span);
       for (const ErrorBars& bars : {d.riseError, d.setError}) largest = std::max(largest, bars.Bar().value_or(0));
     }
   }
@@ -160,7 +163,7 @@ std::string PlaceWords(const Place& place) {
 // A night's row (its shades and the Moon's hours) and its points on the
 // planets' curves, in the clock's hours of the evening's zone.
 void AddNight(YearChart& chart, int row, const LocalDay& day, const YearNight& n, const TimeZone& zone) {
-  const Clock clock{zone, day.start};
+  const Clock clock{zone, day.span.from};
   YearRow r;
   r.date = day.date;
   for (std::size_t l = 0; l < r.belowSun.size(); ++l) r.belowSun[l] = Below(n, l, clock);
@@ -190,19 +193,20 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     for (const char* kind : Kinds) chart.curves.push_back({body, std::string(SpanishName(body)) + ": " + kind, kind, {}});
   }
   const std::int64_t first = DaysFromCivil(year, 1, 1), last = DaysFromCivil(year + 1, 1, 1);
-  std::vector<double> starts, longitudes;
+  std::vector<Instant> starts;
+  std::vector<double> longitudes;
   for (std::int64_t d = first; d < last; ++d) {
     const int row = static_cast<int>(d - first);
     const CivilDate date = CivilFromDays(d);
     CivilTime evening;
     evening.year = date.year, evening.month = date.month, evening.day = date.day;
     const LocalDay day = LocalDayOf(evening, zone, 12);
-    const YearNight n = ComputeYearNight(elements, place, Instant::FromUt(day.start), Instant::FromUt(day.end), ChartPlanets);
-    starts.push_back(day.start);
+    const YearNight n = ComputeYearNight(elements, place, day.span, ChartPlanets);
+    starts.push_back(day.span.from);
     longitudes.push_back(n.moonLongitudeFromSun);
     AddNight(chart, row, day, n, zone);
-    const long before = zone.OffsetAt(UnixSecondsFromJulianDay(day.start));
-    const long after = zone.OffsetAt(UnixSecondsFromJulianDay(day.end));
+    const long before = zone.OffsetAt(day.span.from);
+    const long after = zone.OffsetAt(day.span.to);
     if (before != after) {
       chart.clockChanges.push_back({row, std::string("cambio de hora: ") + (after > before ? "+" : "−") +
                                              std::to_string(std::labs(after - before) / 3600) + " h"});

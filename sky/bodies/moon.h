@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "sky/frames/horizon.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 

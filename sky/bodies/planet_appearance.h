@@ -3,7 +3,7 @@
 // elongation from the Sun and visual magnitude, from heliocentric vectors
 // of the planet and the Earth.
 #include "sky/bodies/body.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {

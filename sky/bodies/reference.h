@@ -10,7 +10,7 @@
 #include "ephemeris/equatorial.h"
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {

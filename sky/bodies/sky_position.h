@@ -5,7 +5,7 @@
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
 #include "sky/frames/horizon.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {

@@ -6,7 +6,7 @@
 // earth_turning.h, the bodies' sizes in radii.h.
 #include "sky/bodies/body.h"
 #include "sky/frames/physical_constants.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {

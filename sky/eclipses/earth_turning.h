@@ -3,7 +3,7 @@
 // nutation at TT with the rotation angle at UT (taken as UT1), no polar
 // motion, which puts a place in the J2000 frame, a point of that frame on
 // the map, and a direction on a place's horizon.
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 

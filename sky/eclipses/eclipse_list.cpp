@@ -1,5 +1,4 @@
 #include <array>
-#include <limits>
 
 #include "sky/eclipses/eclipses.h"
 #include "sky/frames/physical_constants.h"
@@ -7,20 +6,18 @@
 namespace orbitas {
 namespace {
 
-// The next event of kind k (0 lunar, 1 solar, 2 Mercury, 3 Venus) after
-// `after`, up to end.
-std::optional<EclipseEvent> NextOfKind(int k, double after, double end) {
-  const double within = end - after;
-  if (within <= 0) return std::nullopt;
+// The next event of kind k (0 lunar, 1 solar, 2 Mercury, 3 Venus) in span.
+std::optional<EclipseEvent> NextOfKind(int k, const Span& span) {
+  if (span.Empty()) return std::nullopt;
   switch (k) {
     case 0:
-      if (const auto e = NextLunarEclipse(Instant::FromUt(after), within)) return EclipseEvent(*e);
+      if (const auto e = NextLunarEclipse(span)) return EclipseEvent(*e);
       return std::nullopt;
     case 1:
-      if (const auto e = NextSolarEclipse(Instant::FromUt(after), within)) return EclipseEvent(*e);
+      if (const auto e = NextSolarEclipse(span)) return EclipseEvent(*e);
       return std::nullopt;
     default:
-      if (const auto t = NextTransit(k == 2 ? Body::Mercury : Body::Venus, Instant::FromUt(after), within)) return EclipseEvent(*t);
+      if (const auto t = NextTransit(k == 2 ? Body::Mercury : Body::Venus, span)) return EclipseEvent(*t);
       return std::nullopt;
   }
 }
@@ -49,35 +46,33 @@ Instant GreatestOf(const EclipseEvent& event) {
   return std::visit([](const auto& e) { return e.greatest; }, event);
 }
 
-void FindEclipses(Instant from, Instant to, const std::function<void(const EclipseEvent&)>& each) {
-  const double start = from.ut, end = to.ut;
+void FindEclipses(const Span& span, const std::function<void(const EclipseEvent&)>& each) {
   // One stream for each kind; the earliest goes first, and its stream moves
   // on past it.
   std::array<std::optional<EclipseEvent>, 4> next;
-  for (int k = 0; k < 4; ++k) next[k] = NextOfKind(k, start, end);
+  for (int k = 0; k < 4; ++k) next[k] = NextOfKind(k, span);
   while (true) {
     int first = -1;
-    double earliest = std::numeric_limits<double>::infinity();
     for (int k = 0; k < 4; ++k) {
-      if (next[k] && GreatestOf(*next[k]).ut < earliest) first = k, earliest = GreatestOf(*next[k]).ut;
+      if (next[k] && (first < 0 || GreatestOf(*next[k]) < GreatestOf(*next[first]))) first = k;
     }
-    if (first < 0 || earliest >= end) return;
+    if (first < 0 || !span.Contains(GreatestOf(*next[first]))) return;
+    const Instant earliest = GreatestOf(*next[first]);
     each(*next[first]);
     // Two events of one kind are a month apart or more: the search goes on
     // from a day after this one, past any second finding of it.
-    next[first] = NextOfKind(first, earliest + 1, end);
+    next[first] = NextOfKind(first, {earliest.After(1), span.to});
   }
 }
 
-std::optional<EclipseEvent> NextEclipse(Instant from, double within) {
-  const double after = from.ut;
+std::optional<EclipseEvent> NextEclipse(const Span& span) {
   // An eclipse comes every six months or so: the transits, rare and slow to
   // find, are sought only up to the first eclipse.
   std::optional<EclipseEvent> first;
-  double bound = after + within;
+  Span within = span;
   for (int k = 0; k < 4; ++k) {
-    const std::optional<EclipseEvent> e = NextOfKind(k, after, bound);
-    if (e && GreatestOf(*e).ut < bound) first = e, bound = GreatestOf(*e).ut;
+    const std::optional<EclipseEvent> e = NextOfKind(k, within);
+    if (e && GreatestOf(*e) < within.to) first = e, within.to = GreatestOf(*e);
   }
   return first;
 }

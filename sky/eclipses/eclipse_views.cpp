@@ -16,7 +16,7 @@ constexpr double ArcminutesPerRadian = 60 * DegreesPerRadian;
 
 // b seen from a's direction on the tangent plane at a: x east, y north,
 // arcminutes (gnomonic).
-ViewPoint Offset(double time, const Vector& a, const Vector& b) {
+ViewPoint Offset(const Instant& time, const Vector& a, const Vector& b) {
   const double ra = std::atan2(a[1], a[0]), dec = std::atan2(a[2], std::hypot(a[0], a[1]));
   const Vector east{-std::sin(ra), std::cos(ra), 0};
   const Vector north{-std::sin(dec) * std::cos(ra), -std::sin(dec) * std::sin(ra), std::cos(dec)};
@@ -25,9 +25,8 @@ ViewPoint Offset(double time, const Vector& a, const Vector& b) {
   return {time, Dot(bu, east) / along * ArcminutesPerRadian, Dot(bu, north) / along * ArcminutesPerRadian};
 }
 
-ViewPoint MoonFromShadow(double jd) {
-  const Instant at = Instant::FromUt(jd);
-  return Offset(jd, Negated(ApparentGeocentric(Body::Sun, at)), ApparentGeocentric(Body::Moon, at));
+ViewPoint MoonFromShadow(const Instant& at) {
+  return Offset(at, Negated(ApparentGeocentric(Body::Sun, at)), ApparentGeocentric(Body::Moon, at));
 }
 
 }  // namespace
@@ -41,8 +40,8 @@ LunarEclipseView LunarEclipseViewOf(const LunarEclipse& e, double stepMinutes) {
   view.moon = shadow.moon * ArcminutesPerRadian;
   const double margin = 20.0 / 1440, step = stepMinutes / 1440;
   const double first = ContactTime(e.contacts, Contact::P1)->ut, last = ContactTime(e.contacts, Contact::P4)->ut;
-  for (double t = first - margin; t <= last + margin; t += step) view.path.push_back(MoonFromShadow(t));
-  for (const ContactEvent& c : e.contacts) view.contacts.push_back({c.kind, MoonFromShadow(c.time.ut)});
+  for (double t = first - margin; t <= last + margin; t += step) view.path.push_back(MoonFromShadow(Instant::FromUt(t)));
+  for (const ContactEvent& c : e.contacts) view.contacts.push_back({c.kind, MoonFromShadow(c.time)});
   return view;
 }
 
@@ -62,7 +61,7 @@ SolarEclipseView SolarEclipseViewOf(const LocalSolarEclipse& local, const Place&
       view.moon = Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)) * ArcminutesPerRadian;
       view.sunAltitude = s.altitude;
     }
-    view.moons.push_back({c.kind, {at.ut, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
+    view.moons.push_back({c.kind, {at, dz * std::cos(s.altitude / DegreesPerRadian) * 60, (m.altitude - s.altitude) * 60}});
   }
   return view;
 }

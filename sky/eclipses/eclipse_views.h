@@ -10,7 +10,7 @@
 namespace orbitas {
 
 struct ViewPoint {
-  double time;  // Julian day (UT)
+  Instant time;
   double x, y;  // arcminutes
 };
 

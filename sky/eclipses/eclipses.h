@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "sky/bodies/body.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {
@@ -108,23 +108,26 @@ struct LocalLunarEclipse {
   ContactSky MoonAtGreatest() const { return *FindContactEvent(contacts, Contact::Greatest)->sky; }
 };
 
-// The next eclipse or transit whose greatest instant is after `after`
-// (compared in UT), within `within` days (none beyond). The searches read
+// The first eclipse or transit whose greatest instant is after span.from
+// (compared in UT) and before span.to (none beyond). The searches read
 // the reference at TT and turn the Earth at UT. Raises nothing.
-std::optional<LunarEclipse> NextLunarEclipse(Instant after, double within = 36525);
-std::optional<SolarEclipse> NextSolarEclipse(Instant after, double within = 36525);
-std::optional<Transit> NextTransit(Body planet, Instant after, double within = 36525);
+std::optional<LunarEclipse> NextLunarEclipse(const Span& span);
+std::optional<SolarEclipse> NextSolarEclipse(const Span& span);
+std::optional<Transit> NextTransit(Body planet, const Span& span);
+
+// The century from `after`: the span of a search for the next one.
+inline Span CenturyFrom(const Instant& after) { return Span::Of(after, 36525); }
 
 // One eclipse or transit, and its instant of greatest eclipse.
 using EclipseEvent = std::variant<LunarEclipse, SolarEclipse, Transit>;
 Instant GreatestOf(const EclipseEvent& event);
 
-// Every eclipse and transit whose greatest instant is in [start, end) (in
-// UT), in time order, handed to each as found. Raises nothing.
-void FindEclipses(Instant start, Instant end, const std::function<void(const EclipseEvent&)>& each);
+// Every eclipse and transit whose greatest instant is in span (in UT), in
+// time order, handed to each as found. What each raises propagates.
+void FindEclipses(const Span& span, const std::function<void(const EclipseEvent&)>& each);
 
-// The first eclipse or transit after `after`, within `within` days.
-std::optional<EclipseEvent> NextEclipse(Instant after, double within = 36525);
+// The first eclipse or transit after span.from and before span.to.
+std::optional<EclipseEvent> NextEclipse(const Span& span);
 
 // How an eclipse looks from place. Raises nothing.
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place);

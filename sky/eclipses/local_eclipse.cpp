@@ -7,7 +7,7 @@
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
 #include "sky/eclipses/shadow.h"
-#include "sky/search/toolkit.h"
+#include "sky/search/over_time.h"
 
 namespace orbitas {
 namespace {
@@ -24,8 +24,7 @@ struct Discs {
   DiscCrossing Central() const { return {distance, sun, moonUmbral}; }
 };
 
-Discs DiscsFrom(const Place& place, double jd) {
-  const Instant at = Instant::FromUt(jd);
+Discs DiscsFrom(const Place& place, const Instant& at) {
   const Vector observer = PlaceVector(place, at);
   const Vector sun = Minus(ApparentGeocentric(Body::Sun, at), observer);
   const Vector moon = Minus(ApparentGeocentric(Body::Moon, at), observer);
@@ -44,8 +43,8 @@ double Obscuration(double r, double m, double d) {
   return overlap / (ExactPi * r * r);
 }
 
-ContactSky SunAt(const Place& place, double jd) {
-  const AltitudeAzimuth h = HorizonOf(place, Instant::FromUt(jd), DiscsFrom(place, jd).sunFromPlace);
+ContactSky SunAt(const Place& place, const Instant& at) {
+  const AltitudeAzimuth h = HorizonOf(place, at, DiscsFrom(place, at).sunFromPlace);
   return {h.altitude, h.azimuth};
 }
 
@@ -54,19 +53,19 @@ ContactSky SunAt(const Place& place, double jd) {
 LocalSolarEclipse SolarEclipseFrom(const SolarEclipse& eclipse, const Place& place) {
   constexpr double Reach = 0.25;  // days either side of the greatest eclipse
   LocalSolarEclipse local;
-  const double maximum = BrentMinimum([&](double jd) { return DiscsFrom(place, jd).distance; },
-                                      eclipse.greatest.ut - Reach, eclipse.greatest.ut + Reach, EclipsePrecision);
+  const Instant maximum = LeastWithin([&](const Instant& t) { return DiscsFrom(place, t).distance; },
+                                      Around(eclipse.greatest, Reach, Reach), EclipsePrecision);
   const Discs m = DiscsFrom(place, maximum);
-  local.contacts.push_back({Contact::Greatest, Instant::FromUt(maximum), SunAt(place, maximum)});
+  local.contacts.push_back({Contact::Greatest, maximum, SunAt(place, maximum)});
   if (TouchGap(m.Partial(), Touch::Outer) >= 0) {
     local.miss = LocalMiss::OutsidePenumbra;
     return local;
   }
   auto add = [&](Contact kind, DiscCrossing (Discs::*crossing)() const, Touch touch, bool before) {
-    const auto gap = [&](double jd) { return TouchGap((DiscsFrom(place, jd).*crossing)(), touch); };
-    const std::optional<double> t = FindContact(gap, maximum, Reach, before);
+    const auto gap = [&](const Instant& t) { return TouchGap((DiscsFrom(place, t).*crossing)(), touch); };
+    const std::optional<Instant> t = FindContact(gap, maximum, Reach, before);
     if (!t) return;
-    const ContactEvent event{kind, Instant::FromUt(*t), SunAt(place, *t)};
+    const ContactEvent event{kind, *t, SunAt(place, *t)};
     local.contacts.insert(before ? local.contacts.begin() : local.contacts.end(), event);
   };
   const bool central = TouchGap(m.Central(), Touch::Inner) < 0;

@@ -7,7 +7,7 @@
 #include "sky/bodies/reference.h"
 #include "sky/frames/physical_constants.h"
 #include "sky/frames/ecliptic.h"
-#include "sky/search/toolkit.h"
+#include "sky/search/over_time.h"
 
 namespace orbitas {
 
@@ -29,11 +29,12 @@ inline constexpr double QuickMarginRadians = 30 / ArcsecondsPerRadian;  // 30"
 inline constexpr double QuickMarginKm = 100;
 
 // The first mean new moon (phase 0) or full moon (phase 0.5) from a day
-// before `after` (Julian day), so that a phase just before `after` whose
-// eclipse still reaches it is not passed over.
-inline double NextMeanPhase(double after, double phase) {
-  const double k = std::ceil((after - 1.5 - MeanNewMoonOfJ2000) / SynodicMonth - phase) + phase;
-  return MeanNewMoonOfJ2000 + k * SynodicMonth;
+// before `after`, so that a phase just before `after` whose eclipse still
+// reaches it is not passed over. (The mean lunation is counted in UT, as
+// the searches always have.)
+inline Instant NextMeanPhase(const Instant& after, double phase) {
+  const double k = std::ceil((after.ut - 1.5 - MeanNewMoonOfJ2000) / SynodicMonth - phase) + phase;
+  return Instant::FromUt(MeanNewMoonOfJ2000 + k * SynodicMonth);
 }
 
 // Whether the Moon at a mean phase stands near enough to the ecliptic for
@@ -41,29 +42,29 @@ inline double NextMeanPhase(double after, double phase) {
 // widest eclipse and the 1 degree that the latitude can change in the 14
 // hours between the mean and the true phase. A quick test that spares the
 // full search at two lunations in three.
-inline bool NearTheEcliptic(double meanPhase) {
-  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, Instant::FromUt(meanPhase)), J2000ObliquityRadians);
+inline bool NearTheEcliptic(const Instant& meanPhase) {
+  const Vector moon = EclipticFromEquatorial(*ReferenceGeocentric(Body::Moon, meanPhase), J2000ObliquityRadians);
   return std::fabs(std::asin(moon[2] / Norm(moon))) * DegreesPerRadian < 2.6;
 }
 
 // The eclipse searches' one walk through the lunations. From the first
-// mean phase (0 new moon, 0.5 full moon) of NextMeanPhase(after) for
-// within days, at each phase near the ecliptic: the least of quick(jd)
-// within 1.2 days of it, to RoughPrecision; unless misses(rough) says the
-// quick positions pass too far there for an eclipse, the least of
-// exact(jd) within RefineWindow of that, to EclipsePrecision. Returns
-// eclipseAt(greatest) for the first greatest instant after `after` for
-// which it is not empty; none when the stretch ends first. Times are
-// Julian days (UT); what the functions raise propagates.
+// mean phase (0 new moon, 0.5 full moon) of NextMeanPhase(span.from) up to
+// span.to, at each phase near the ecliptic: the least of quick (a
+// function of an Instant) within 1.2 days of it, to RoughPrecision;
+// unless misses(rough) says the quick positions pass too far there for an
+// eclipse, the least of exact within RefineWindow of that, to
+// EclipsePrecision. Returns eclipseAt(greatest) for the first greatest
+// instant after span.from for which it is not empty; none when the span
+// ends first. What the functions raise propagates.
 template <typename Quick, typename Misses, typename Exact, typename EclipseAt>
-auto NextLunationEclipse(double after, double within, double phase, Quick&& quick, Misses&& misses, Exact&& exact,
-                         EclipseAt&& eclipseAt) -> decltype(eclipseAt(after)) {
-  for (double mean = NextMeanPhase(after, phase); mean < after + within; mean += SynodicMonth) {
+auto NextLunationEclipse(const Span& span, double phase, Quick&& quick, Misses&& misses, Exact&& exact,
+                         EclipseAt&& eclipseAt) -> decltype(eclipseAt(span.from)) {
+  for (Instant mean = NextMeanPhase(span.from, phase); mean < span.to; mean = mean.After(SynodicMonth)) {
     if (!NearTheEcliptic(mean)) continue;
-    const double rough = BrentMinimum(quick, mean - 1.2, mean + 1.2, RoughPrecision);
+    const Instant rough = LeastWithin(quick, Around(mean, 1.2, 1.2), RoughPrecision);
     if (misses(rough)) continue;
-    const double greatest = BrentMinimum(exact, rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
-    if (greatest <= after) continue;
+    const Instant greatest = LeastWithin(exact, Around(rough, RefineWindow, RefineWindow), EclipsePrecision);
+    if (greatest <= span.from) continue;
     if (auto eclipse = eclipseAt(greatest)) return eclipse;
   }
   return std::nullopt;

@@ -6,7 +6,7 @@
 #include "sky/eclipses/earth_turning.h"
 #include "sky/eclipses/radii.h"
 #include "sky/eclipses/lunation.h"
-#include "sky/search/toolkit.h"
+#include "sky/search/over_time.h"
 
 namespace orbitas {
 namespace {
@@ -34,10 +34,10 @@ EarthShadow EarthShadowOf(const Vector& sun, const Vector& moon) {
   return s;
 }
 
-std::optional<double> FindContact(const std::function<double(double)>& gap, double greatest, double reach, bool before) {
+std::optional<Instant> FindContact(const std::function<double(const Instant&)>& gap, const Instant& greatest,
+                                   double reach, bool before) {
   if (gap(greatest) >= 0) return std::nullopt;
-  return before ? FalsePosition(gap, greatest - reach, greatest, EclipsePrecision)
-                : FalsePosition(gap, greatest, greatest + reach, EclipsePrecision);
+  return ZeroWithin(gap, before ? Around(greatest, reach, 0) : Around(greatest, 0, reach), EclipsePrecision);
 }
 
 }  // namespace orbitas

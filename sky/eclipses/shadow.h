@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "calendar/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {
@@ -44,10 +45,11 @@ struct EarthShadow {
 // Raises nothing.
 EarthShadow EarthShadowOf(const Vector& sun, const Vector& moon);
 
-// The instant (Julian day, the scale of gap's argument) at which gap
-// reaches zero on one side of greatest, before it or after it, within
-// reach days, to the eclipse searches' precision; none when gap at
-// greatest is not below zero (that touch never happens). Raises nothing.
-std::optional<double> FindContact(const std::function<double(double)>& gap, double greatest, double reach, bool before);
+// The instant at which gap reaches zero on one side of greatest, before it
+// or after it, within reach days, to the eclipse searches' precision; none
+// when gap at greatest is not below zero (that touch never happens). What
+// gap raises propagates.
+std::optional<Instant> FindContact(const std::function<double(const Instant&)>& gap, const Instant& greatest,
+                                   double reach, bool before);
 
 }  // namespace orbitas

@@ -6,7 +6,7 @@
 #include "sky/eclipses/radii.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
-#include "sky/search/toolkit.h"
+#include "sky/search/over_time.h"
 
 namespace orbitas {
 namespace {
@@ -21,10 +21,9 @@ struct MoonShadow {
   double umbraLength;      // from the Moon to the umbra's vertex
 };
 
-// The Moon's shadow at jd, from the reference's positions or, for a first
-// rough search, the quick ones.
-MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
-  const Instant at = Instant::FromUt(jd);
+// The Moon's shadow at `at`, from the reference's positions or, for a
+// first rough search, the quick ones.
+MoonShadow MoonShadowAt(const Instant& at, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
   const Vector sun = apparent(Body::Sun, at), moon = apparent(Body::Moon, at);
   const Vector sunToMoon = Minus(moon, sun);
   const double length = Norm(sunToMoon);
@@ -41,8 +40,8 @@ MoonShadow MoonShadowAt(double jd, Vector (*apparent)(Body, const Instant&) = Ap
   return s;
 }
 
-double AxisDistance(double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
-  return Norm(MoonShadowAt(jd, apparent).closest);
+double AxisDistance(const Instant& at, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
+  return Norm(MoonShadowAt(at, apparent).closest);
 }
 
 // Where the shadow's axis passes nearest the Earth's limb when it misses
@@ -56,8 +55,8 @@ struct LimbPass {
   double distance;  // km from the axis
 };
 
-LimbPass NearestLimb(const MoonShadow& s, double jd) {
-  const Vector pole = NorthPole(Instant::FromUt(jd));
+LimbPass NearestLimb(const MoonShadow& s, const Instant& at) {
+  const Vector pole = NorthPole(at);
   const double sinD = Dot(pole, s.axis);
   Vector y{}, x{};
   for (int i = 0; i < 3; ++i) y[i] = pole[i] - sinD * s.axis[i];
@@ -75,29 +74,28 @@ LimbPass NearestLimb(const MoonShadow& s, double jd) {
   return pass;
 }
 
-// Total or annular where the axis meets the Earth at jd, if it does.
-std::optional<EclipseType> CentralTypeAt(double jd) {
-  const MoonShadow s = MoonShadowAt(jd);
+// Total or annular where the axis meets the Earth at `at`, if it does.
+std::optional<EclipseType> CentralTypeAt(const Instant& at) {
+  const MoonShadow s = MoonShadowAt(at);
   Hit hit;
-  if (!FirstHit(s.moon, s.axis, Instant::FromUt(jd), hit)) return std::nullopt;
+  if (!FirstHit(s.moon, s.axis, at, hit)) return std::nullopt;
   return Norm(Minus(hit.point, s.moon)) < s.umbraLength ? EclipseType::Total : EclipseType::Annular;
 }
 
 // The first or last instant (before or after greatest) at which the axis
 // touches the Earth.
-double CentralEnd(double greatest, bool before) {
+Instant CentralEnd(const Instant& greatest, bool before) {
   constexpr double Reach = 0.25;  // days: a central path lasts at most some 4 hours
-  auto touches = [](double jd) { return CentralTypeAt(jd).has_value(); };
-  const double a = before ? greatest - Reach : greatest, b = before ? greatest : greatest + Reach;
-  return NarrowChange(touches, a, b, EclipsePrecision);
+  auto touches = [](const Instant& t) { return CentralTypeAt(t).has_value(); };
+  return ChangeWithin(touches, before ? Around(greatest, Reach, 0) : Around(greatest, 0, Reach), EclipsePrecision);
 }
 
 // The type of an eclipse whose axis meets the Earth at greatest: total or
 // annular, or hybrid when it is the other near an end of the central path.
-EclipseType CentralType(double greatest, EclipseType middle) {
+EclipseType CentralType(const Instant& greatest, EclipseType middle) {
   const double margin = 10.0 / SecondsPerDay;
   for (const bool before : {true, false}) {
-    const double end = CentralEnd(greatest, before) + (before ? margin : -margin);
+    const Instant end = CentralEnd(greatest, before).After(before ? margin : -margin);
     const std::optional<EclipseType> there = CentralTypeAt(end);
     if (there && *there != middle) return EclipseType::Hybrid;
   }
@@ -122,15 +120,15 @@ void NonCentral(SolarEclipse& e, const MoonShadow& s, const LimbPass& limb) {
 
 // The solar eclipse whose greatest instant is greatest, if the Moon's
 // penumbra touches the Earth then at all.
-std::optional<SolarEclipse> SolarEclipseAt(double greatest) {
+std::optional<SolarEclipse> SolarEclipseAt(const Instant& greatest) {
   const MoonShadow s = MoonShadowAt(greatest);
   if (Norm(s.closest) >= EarthRadiusKm + s.penumbra) return std::nullopt;
   SolarEclipse e;
-  e.greatest = Instant::FromUt(greatest);
+  e.greatest = greatest;
   const Instant at = e.greatest;
   const double sign = Dot(s.closest, NorthPole(at)) >= 0 ? 1 : -1;
   e.gamma = sign * Norm(s.closest) / EarthRadiusKm;
-  e.deltaT = DeltaTSeconds(greatest);
+  e.deltaT = DeltaTSeconds(greatest.ut);
   Hit hit;
   if (!FirstHit(s.moon, s.axis, at, hit)) {
     NonCentral(e, s, NearestLimb(s, greatest));
@@ -147,13 +145,13 @@ std::optional<SolarEclipse> SolarEclipseAt(double greatest) {
 
 }  // namespace
 
-std::optional<SolarEclipse> NextSolarEclipse(Instant from, double within) {
-  const auto quick = [](double jd) { return AxisDistance(jd, QuickApparentGeocentric); };
-  const auto misses = [](double rough) {
+std::optional<SolarEclipse> NextSolarEclipse(const Span& span) {
+  const auto quick = [](const Instant& t) { return AxisDistance(t, QuickApparentGeocentric); };
+  const auto misses = [](const Instant& rough) {
     const MoonShadow near = MoonShadowAt(rough, QuickApparentGeocentric);
     return Norm(near.closest) >= EarthRadiusKm + near.penumbra + QuickMarginKm;
   };
-  return NextLunationEclipse(from.ut, within, 0, quick, misses, [](double jd) { return AxisDistance(jd); },
+  return NextLunationEclipse(span, 0, quick, misses, [](const Instant& t) { return AxisDistance(t); },
                              SolarEclipseAt);
 }
 

@@ -7,7 +7,7 @@
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"
 #include "sky/eclipses/shadow.h"
-#include "sky/search/toolkit.h"
+#include "sky/search/over_time.h"
 
 namespace orbitas {
 namespace {
@@ -20,31 +20,31 @@ struct Passage {
   bool inFront;                  // nearer than the Sun: an inferior conjunction, not a superior one
 };
 
-// The planet and the Sun at jd, from the reference's positions or, for the
-// walk and a first rough search, as seen from the Earth-Moon barycentre.
-Passage PassageAt(Body planet, double jd, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
-  const Instant at = Instant::FromUt(jd);
+// The planet and the Sun at `at`, from the reference's positions or, for
+// the walk and a first rough search, as seen from the Earth-Moon
+// barycentre.
+Passage PassageAt(Body planet, const Instant& at, Vector (*apparent)(Body, const Instant&) = ApparentGeocentric) {
   const Vector sun = apparent(Body::Sun, at), p = apparent(planet, at);
   return {AngleBetween(sun, p) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
           Semidiameter(PlanetRadiusKm(planet), Norm(p)), Norm(p) < Norm(sun)};
 }
 
 // The contacts before and after greatest, in time order, with it.
-ContactList TransitContacts(Body planet, double greatest) {
+ContactList TransitContacts(Body planet, const Instant& greatest) {
   constexpr double Reach = 0.5;  // days: a transit of Venus lasts at most some 8 hours
   auto gap = [planet](Touch touch) {
-    return [planet, touch](double jd) {
-      const Passage c = PassageAt(planet, jd);
+    return [planet, touch](const Instant& t) {
+      const Passage c = PassageAt(planet, t);
       return TouchGap({c.distance, c.sun, c.planet}, touch);
     };
   };
   ContactList found;
   auto add = [&](Contact kind, Touch touch, bool before) {
-    if (const std::optional<double> t = FindContact(gap(touch), greatest, Reach, before)) found.push_back({kind, Instant::FromUt(*t), std::nullopt});
+    if (const std::optional<Instant> t = FindContact(gap(touch), greatest, Reach, before)) found.push_back({kind, *t, std::nullopt});
   };
   add(Contact::T1, Touch::Outer, true);
   add(Contact::T2, Touch::Inner, true);
-  found.push_back({Contact::Greatest, Instant::FromUt(greatest), std::nullopt});
+  found.push_back({Contact::Greatest, greatest, std::nullopt});
   add(Contact::T3, Touch::Inner, false);
   add(Contact::T4, Touch::Outer, false);
   return found;
@@ -52,22 +52,24 @@ ContactList TransitContacts(Body planet, double greatest) {
 
 // The transit whose planet passes nearest the Sun's centre at greatest,
 // if the discs touch then at all.
-std::optional<Transit> TransitAt(Body planet, double greatest) {
+std::optional<Transit> TransitAt(Body planet, const Instant& greatest) {
   const Passage c = PassageAt(planet, greatest);
   if (!c.inFront || c.distance >= c.sun + c.planet) return std::nullopt;
   Transit t;
   t.body = planet;
-  t.greatest = Instant::FromUt(greatest);
+  t.greatest = greatest;
   t.separation = c.distance * DegreesPerRadian * 3600;
   t.contacts = TransitContacts(planet, greatest);
-  t.deltaT = DeltaTSeconds(greatest);
+  t.deltaT = DeltaTSeconds(greatest.ut);
   return t;
 }
 
 }  // namespace
 
-std::optional<Transit> NextTransit(Body planet, Instant from, double within) {
-  const double after = from.ut;
+std::optional<Transit> NextTransit(Body planet, const Span& span) {
+  // The walk strides over UT Julian days; each passage it looks at is one
+  // Instant.
+  const double after = span.from.ut;
   // Stride through the days while the planet is far from the Sun, then
   // find the least distance near each close passage. How fast the planet
   // can close on the Sun, degrees a day: Venus's 1.6 and Mercury's 4 near
@@ -76,31 +78,31 @@ std::optional<Transit> NextTransit(Body planet, Instant from, double within) {
   const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
   Passage near{};  // the passage where the stride stopped: its last call
   const auto apart = [&](double t) {
-    near = PassageAt(planet, t, BarycentricApparent);
+    near = PassageAt(planet, Instant::FromUt(t), BarycentricApparent);
     return near.distance * DegreesPerRadian;
   };
   double jd = after;
   while (const std::optional<double> close =
-             StrideUntilWithin(apart, jd, after + within, NearDegrees, fastestDegreesPerDay, ShortestStride)) {
+             StrideUntilWithin(apart, jd, span.to.ut, NearDegrees, fastestDegreesPerDay, ShortestStride)) {
     jd = *close;
     // Beyond the Sun (a superior conjunction) there is no transit.
     if (!near.inFront) {
       jd += 3;
       continue;
     }
-    const double rough = BrentMinimum([&](double t) { return PassageAt(planet, t, BarycentricApparent).distance; },
-                                       jd - 1, jd + 2, RoughPrecision);
+    const Instant rough = LeastWithin([&](const Instant& t) { return PassageAt(planet, t, BarycentricApparent).distance; },
+                                      Span{Instant::FromUt(jd - 1), Instant::FromUt(jd + 2)}, RoughPrecision);
     const Passage roughly = PassageAt(planet, rough, BarycentricApparent);
     if (roughly.distance >= roughly.sun + roughly.planet + QuickMarginRadians) {
-      jd = rough + 3;  // past this passage
+      jd = rough.ut + 3;  // past this passage
       continue;
     }
-    const double greatest = BrentMinimum([&](double t) { return PassageAt(planet, t).distance; },
-                                          rough - RefineWindow, rough + RefineWindow, EclipsePrecision);
-    if (greatest > after) {
+    const Instant greatest = LeastWithin([&](const Instant& t) { return PassageAt(planet, t).distance; },
+                                         Around(rough, RefineWindow, RefineWindow), EclipsePrecision);
+    if (greatest > span.from) {
       if (std::optional<Transit> t = TransitAt(planet, greatest)) return t;
     }
-    jd = greatest + 3;  // past this passage
+    jd = greatest.ut + 3;  // past this passage
   }
   return std::nullopt;
 }

@@ -74,7 +74,8 @@ Phenomenon Event(PhenomenonKind kind, double t, Body body, Body other, std::opti
 
 }  // namespace
 
-std::vector<Phenomenon> EventSearch::Conjunctions(Body p, Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::Conjunctions(Body p, const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const bool inner = IsInferior(p);
@@ -110,7 +111,8 @@ std::vector<Phenomenon> EventSearch::Conjunctions(Body p, Instant from, Instant 
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   if (!IsInferior(p)) return found;
@@ -126,7 +128,8 @@ std::vector<Phenomenon> EventSearch::GreatestElongations(Body p, Instant from, I
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Stations(Body p, Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::Stations(Body p, const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   for (const Crossing& r : AngleZeros(LongitudeRate(method_, p), a, b, 1.0, Precision)) {
@@ -140,7 +143,8 @@ std::vector<Phenomenon> EventSearch::Stations(Body p, Instant from, Instant to) 
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Apsides(Body p, Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::Apsides(Body p, const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const ElementsTable& elements = method_.elements();
@@ -177,7 +181,8 @@ double EventSearch::ErrorDays(Body p, Body q, Instant at) const {
   return std::min(MostDays, (error(p) + error(q)) / std::max(rate, (error(p) + error(q)) / MostDays));
 }
 
-std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limit, Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limit, const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const double step = p == Body::Moon ? 1.0 / 6 : 1.0;
@@ -200,7 +205,8 @@ std::vector<Phenomenon> EventSearch::CloseApproaches(Body p, Body q, double limi
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::MoonPhases(Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::MoonPhases(const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const PhenomenonKind kinds[] = {PhenomenonKind::NewMoon, PhenomenonKind::FirstQuarter, PhenomenonKind::FullMoon,
@@ -217,7 +223,8 @@ std::vector<Phenomenon> EventSearch::MoonPhases(Instant from, Instant to) const 
   return found;
 }
 
-std::vector<Phenomenon> EventSearch::Seasons(Instant from, Instant to) const {
+std::vector<Phenomenon> EventSearch::Seasons(const Span& span) const {
+  const auto& [from, to] = span;
   const double a = from.ut, b = to.ut;
   std::vector<Phenomenon> found;
   const PhenomenonKind kinds[] = {PhenomenonKind::MarchEquinox, PhenomenonKind::JuneSolstice,

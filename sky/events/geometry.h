@@ -11,7 +11,7 @@
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/vector.h"
 
 namespace orbitas {

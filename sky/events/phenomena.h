@@ -12,7 +12,7 @@
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 
 namespace orbitas {
 
@@ -57,7 +57,8 @@ struct Phenomenon {
 // The instant a phenomenon stands at in a list or a calendar: the
 // reference's when it has the event (Julian day, UT), the method's
 // otherwise. The method's own instant stays beside it, with its error.
-inline double ListedTime(const Phenomenon& p) { return p.referenceTime ? p.referenceTime->ut : p.time; }
+inline Instant MethodInstant(const Phenomenon& p) { return Instant::FromUt(p.time); }
+inline Instant ListedTime(const Phenomenon& p) { return p.referenceTime ? *p.referenceTime : MethodInstant(p); }
 
 struct PhenomenaRequest {
   std::vector<Body> planets;      // those whose phenomena are wanted
@@ -66,36 +67,30 @@ struct PhenomenaRequest {
   double approachLimit = 1.0;     // degrees: closer approaches than this are listed
 };
 
-// Every phenomenon of request with its time in [start, end) (searched in
-// UT: the method reads it as typed, the reference at TT), handed to each in time order as the search goes, a year at a time, so
-// that memory does not grow with the range. progress, when given, is told
-// the Julian day searched up to, after each stretch. A run-time error of
+// Every phenomenon of request with its time in span (searched in UT: the
+// method reads it as typed, the reference at TT), handed to each in time
+// order as the search goes, a year at a time, so that memory does not
+// grow with the range. progress, when given, is told the instant searched
+// up to, after each stretch. A run-time error of
 // the method propagates after every phenomenon before the first day it
 // fails on has been handed over (and progress told that day).
-void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, Instant start, Instant end,
+void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, const Span& span,
                    const std::function<void(const Phenomenon&)>& each,
-                   const std::function<void(double)>& progress = nullptr);
+                   const std::function<void(const Instant&)>& progress = nullptr);
 
-// The first event of each kind after the instant `after` (searched in
-// UT), or none within `within` days. body is a planet (an apsis: the Earth too);
+// The first event of each kind in span (searched in UT), or none. A
+// century from an instant (SearchHorizonDays) is the usual span. body is a planet (an apsis: the Earth too);
 // close approaches are those under limit degrees. Each raises the
 // method's run-time errors.
 inline constexpr double SearchHorizonDays = 36525.0;  // a century
-std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, Instant after,
-                                         double within = SearchHorizonDays);
-std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, Instant after,
-                                          double within = SearchHorizonDays);
-std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, Instant after,
-                                                 double within = SearchHorizonDays);
-std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, Instant after,
-                                      double within = SearchHorizonDays);
-std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, Instant after,
-                                    double within = SearchHorizonDays);
-std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, Instant after,
-                                            double limit = 1.0, double within = SearchHorizonDays);
-std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, Instant after,
-                                        double within = SearchHorizonDays);
-std::optional<Phenomenon> NextSeason(const ElementsTable& elements, Instant after, double within = SearchHorizonDays);
+std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, const Span& span);
+std::optional<Phenomenon> NextConjunction(const ElementsTable& elements, Body body, const Span& span);
+std::optional<Phenomenon> NextGreatestElongation(const ElementsTable& elements, Body body, const Span& span);
+std::optional<Phenomenon> NextStation(const ElementsTable& elements, Body body, const Span& span);
+std::optional<Phenomenon> NextApsis(const ElementsTable& elements, Body body, const Span& span);
+std::optional<Phenomenon> NextCloseApproach(const ElementsTable& elements, Body body, Body other, double limit, const Span& span);
+std::optional<Phenomenon> NextMoonPhase(const ElementsTable& elements, const Span& span);
+std::optional<Phenomenon> NextSeason(const ElementsTable& elements, const Span& span);
 
 // The method's own quantities that the searches follow, to check them:
 // the geocentric ecliptic longitude of body (a planet, the Sun or the

@@ -63,7 +63,7 @@ SunNight SunEvents(const std::function<double(double)>& sunAltitude, double star
   for (const StateChange<SkyLight>& c : light.changes) {
     lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
     ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
-      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{c.time, MinutesOf(bars, sunAltitude, c.time)};
+      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{Instant::FromUt(c.time), MinutesOf(bars, sunAltitude, c.time)};
     });
   }
   bool belowSaid = false;
@@ -87,8 +87,8 @@ MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double s
     return sky.horizon.altitude - MoonHorizonAltitude(sky.semidiameter);
   };
   for (const Crossing& c : FindCrossings(height, start, end, SamplesPerDay)) {
-    if (c.upward && !moon.rise) moon.rise = c.time;
-    if (!c.upward && !moon.set) moon.set = c.time;
+    if (c.upward && !moon.rise) moon.rise = Instant::FromUt(c.time);
+    if (!c.upward && !moon.set) moon.set = Instant::FromUt(c.time);
   }
   auto sunVector = [&](double jd) {
     const EquatorialCoordinates eq = SunEquatorialAt(elements, jd);
@@ -107,8 +107,9 @@ int CompassPoint(double azimuth) {
   return static_cast<int>(a / 22.5) % 16;
 }
 
-DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, Instant from, Instant to,
+DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
                   const NightLimits& limits, Instant middle, const ErrorBars& sunBars) {
+  const Instant &from = span.from, &to = span.to;
   const double start = from.ut, end = to.ut;
   DarkSky dark{start, end, middle.ut, {}, sunBars, limits};
   auto below = [&](double jd) { return limits.sunAltitude - MethodHorizon(elements, Body::Sun, place, jd).altitude; };
@@ -116,7 +117,8 @@ DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, Instant fro
   return dark;
 }
 
-Instant DarkestInstant(const ElementsTable& elements, const Place& place, Instant start, Instant end) {
+Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span) {
+  const auto& [start, end] = span;
   auto depth = [&](double jd) { return -MethodHorizon(elements, Body::Sun, place, jd).altitude; };
   return Instant::FromUt(FindMaximum(depth, start.ut, end.ut, BestSamples));
 }
@@ -178,14 +180,14 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     // Each end is where the planet's altitude or the Sun's reaches its
     // limit; its error comes from whichever it is.
     auto endOf = [&](double t, bool open) {
-      if (open) return TimedEvent{t, {}};
+      if (open) return TimedEvent{Instant::FromUt(t), {}};
       const bool planetLimits = std::fabs(high(t)) < std::fabs(below(t));
-      return TimedEvent{t, planetLimits ? MinutesOf(p.error, altitude, t) : MinutesOf(dark.sunBars, sunAltitude, t)};
+      return TimedEvent{Instant::FromUt(t), planetLimits ? MinutesOf(p.error, altitude, t) : MinutesOf(dark.sunBars, sunAltitude, t)};
     };
     p.visibleFrom = endOf(chosen->from, !(chosen->from > dark.start));
     p.visibleTo = endOf(chosen->to, !(chosen->to < dark.end));
     const HorizonCoordinates h = MethodHorizon(elements, body, place, bestTime);
-    p.best = BestView{bestTime, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
+    p.best = BestView{best, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
   } else {
     SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
   }
@@ -198,23 +200,24 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
   return p;
 }
 
-Night ComputeNight(const ElementsTable& elements, const Place& place, Instant from, Instant to,
+Night ComputeNight(const ElementsTable& elements, const Place& place, const Span& span,
                    const std::vector<Body>& bodies, const NightLimits& limits) {
+  const Instant &from = span.from, &to = span.to;
   const double start = from.ut, end = to.ut;
   Night night;
-  night.start = start;
-  night.end = end;
+  night.span = span;
   auto sunAltitude = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd).altitude; };
   auto sunError = [&](double jd) { return MethodError(Body::Sun, Instant::FromUt(jd), SunEquatorialAt(elements, jd)); };
   const double provisionalMiddle = (start + end) / 2;
   const ErrorBars sunBars = sunError(provisionalMiddle);
   night.sun = SunEvents(sunAltitude, start, end, sunBars);
-  night.middle = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time
-                     ? (night.sun.set->time + night.sun.rise->time) / 2
-                     : provisionalMiddle;
-  night.sun.error = sunError(night.middle);
-  night.moon = MoonEvents(elements, place, start, end, night.middle);
-  const DarkSky dark = DarkSkyOf(elements, place, from, to, limits, Instant::FromUt(night.middle), sunBars);
+  const double middle = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time
+                            ? (night.sun.set->time.ut + night.sun.rise->time.ut) / 2
+                            : provisionalMiddle;
+  night.middle = Instant::FromUt(middle);
+  night.sun.error = sunError(middle);
+  night.moon = MoonEvents(elements, place, start, end, middle);
+  const DarkSky dark = DarkSkyOf(elements, place, span, limits, night.middle, sunBars);
   for (const Body body : bodies) night.planets.push_back(ComputePlanetNight(elements, body, place, dark));
   return night;
 }

@@ -13,7 +13,7 @@
 #include "sky/bodies/error_bars.h"
 #include "sky/bodies/moon.h"
 #include "sky/bodies/planet_appearance.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/night/twilight.h"
 #include "sky/tables/constellation.h"
@@ -43,7 +43,7 @@ struct NightLimits {
 // An event's time (Julian day, UT) and its error in minutes: the method's
 // error and the reference's bound over the altitude's rate.
 struct TimedEvent {
-  double time = 0.0;
+  Instant time;
   ErrorBars error;  // minutes
 };
 
@@ -76,13 +76,13 @@ struct SunNight {
 };
 
 struct MoonNight {
-  std::optional<double> rise, set;  // Julian days, UT
+  std::optional<Instant> rise, set;
   MoonPhase phase;                  // at the middle of the night
   double altitudeAtMiddle = 0.0;    // degrees, topocentric, geometric
 };
 
 struct BestView {
-  double time = 0.0;      // Julian day, UT
+  Instant time;
   double altitude = 0.0;  // degrees, geometric
   double azimuth = 0.0;   // degrees, from north through east
   int compassPoint = 0;   // of the 16 points, from north (0) through east (4)
@@ -103,8 +103,8 @@ struct PlanetNight {
 };
 
 struct Night {
-  double start = 0.0, end = 0.0;  // the range searched: local noon to local noon
-  double middle = 0.0;            // halfway from sunset to sunrise (or of the range)
+  Span span;      // the range searched: local noon to local noon
+  Instant middle;  // halfway from sunset to sunrise (or of the range)
   SunNight sun;
   MoonNight moon;
   std::vector<PlanetNight> planets;  // in the order asked
@@ -129,13 +129,13 @@ struct DarkSky {
 // The dark sky of the night [start, end] from place (the method's Sun and
 // horizon, at UT), with its middle and the Sun's bars. Raises the method's
 // run-time errors.
-DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, Instant start, Instant end,
+DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
                   const NightLimits& limits, Instant middle, const ErrorBars& sunBars);
 
 // The instant of [start, end] when the method's Sun stands lowest seen
 // from place (searched in UT): the darkest of a night, also of one whose
 // Sun never sets. Raises the method's run-time errors.
-Instant DarkestInstant(const ElementsTable& elements, const Place& place, Instant start, Instant end);
+Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span);
 
 // A planet's visible interval in a night: where it stands above the
 // altitude limit while the sky is dark, the highest such interval with
@@ -148,7 +148,7 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
 // from place, for bodies: the method's positions and horizon at UT, the
 // reference's Moon and error bars at TT. Raises the method's run-time
 // errors (a date beyond its range).
-Night ComputeNight(const ElementsTable& elements, const Place& place, Instant start, Instant end,
+Night ComputeNight(const ElementsTable& elements, const Place& place, const Span& span,
                    const std::vector<Body>& bodies, const NightLimits& limits = {});
 
 // The point of the 16-point compass nearest to azimuth (degrees from north

@@ -13,8 +13,8 @@ int Darkness(double sun) { return static_cast<int>(LightOf(sun)); }
 NightCurves NightCurvesOf(const Night& night, const ElementsTable& elements, const Place& place) {
   NightCurves curves;
   const bool ordered = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time;
-  const double start = ordered ? night.sun.set->time : night.start;
-  const double end = ordered ? night.sun.rise->time : night.end;
+  const double start = ordered ? night.sun.set->time.ut : night.span.from.ut;
+  const double end = ordered ? night.sun.rise->time.ut : night.span.to.ut;
   curves.start = start, curves.end = end;
   constexpr double Step = 5.0 / 1440;  // days
   const int steps = static_cast<int>(std::ceil((end - start) / Step));

@@ -31,7 +31,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   const double julianDay = at.ut;
   ShowerNight s;
   s.shower = &shower;
-  s.bestTime = julianDay;
+  s.bestTime = at;
   const Radiant r = RadiantAt(shower, at);
   const HorizonCoordinates radiant =
       ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);

@@ -11,7 +11,7 @@ namespace orbitas {
 
 struct ShowerNight {
   const MeteorShower* shower = nullptr;
-  double bestTime = 0;           // Julian day (UT): the highest hourly rate in astronomical darkness
+  Instant bestTime;              // the highest hourly rate in astronomical darkness
   bool darkestHour = false;      // no astronomical darkness that night: bestTime is the darkest instant
   double radiantAltitude = 0;    // degrees, then
   double zhrNow = 0;             // the activity profile's ZHR then

@@ -10,6 +10,14 @@
 namespace orbitas {
 namespace {
 
+// A passage the scan found, as an instant.
+std::optional<Instant> InstantOf(const std::optional<double>& ut) {
+  return ut ? std::optional<Instant>(Instant::FromUt(*ut)) : std::nullopt;
+}
+
+}  // namespace
+namespace {
+
 // What did not happen that day, from the scan and what was found.
 void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
   if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
@@ -21,8 +29,8 @@ void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
 
 }  // namespace
 
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, Instant start,
-                           Instant end) {
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& span) {
+  const Instant &start = span.from, &end = span.to;
   const double startJd = start.ut, endJd = end.ut;
   // The Sun's rising and setting are of its upper limb, refracted.
   const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
@@ -36,10 +44,10 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
   PlanetDay day;
   day.body = body;
   const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
-  day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
-  if (day.transit) day.transitAltitude = MethodHorizon(elements, body, place, *day.transit).altitude;
-  if (day.rise) day.riseError = MinutesOf(errorAt(*day.rise), height, *day.rise);
-  if (day.set) day.setError = MinutesOf(errorAt(*day.set), height, *day.set);
+  day.rise = InstantOf(scan.rise), day.transit = InstantOf(scan.transit), day.set = InstantOf(scan.set);
+  if (scan.transit) day.transitAltitude = MethodHorizon(elements, body, place, *scan.transit).altitude;
+  if (scan.rise) day.riseError = MinutesOf(errorAt(*scan.rise), height, *scan.rise);
+  if (scan.set) day.setError = MinutesOf(errorAt(*scan.set), height, *scan.set);
   day.referenceError = ReferenceBoundDegrees(body, Instant::FromUt((startJd + endJd) / 2));
   if (!scan.everAbove || !scan.everBelow) {
     // The verdict's margin, against the bar where the planet comes nearest.
@@ -53,7 +61,8 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
   return day;
 }
 
-PlanetDay ComputeMoonDay(const Place& place, Instant start, Instant end) {
+PlanetDay ComputeMoonDay(const Place& place, const Span& span) {
+  const auto& [start, end] = span;
   const double startJd = start.ut, endJd = end.ut;
   auto sample = [&](double jd) {
     const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
@@ -62,8 +71,8 @@ PlanetDay ComputeMoonDay(const Place& place, Instant start, Instant end) {
   PlanetDay day;
   day.body = Body::Moon;
   const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
-  day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
-  if (day.transit) day.transitAltitude = MoonFrom(place, Instant::FromUt(*day.transit)).horizon.altitude;
+  day.rise = InstantOf(scan.rise), day.transit = InstantOf(scan.transit), day.set = InstantOf(scan.set);
+  if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
   AddMisses(scan, day);
   return day;
 }

@@ -7,7 +7,7 @@
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/bodies/error_bars.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/search/toolkit.h"
 
@@ -24,7 +24,7 @@ enum class DayMiss {
 
 struct PlanetDay {
   Body body = Body::Mercury;
-  std::optional<double> rise, transit, set;  // Julian days (UT)
+  std::optional<Instant> rise, transit, set;
   double transitAltitude = 0.0;              // degrees, when transit
   ErrorBars riseError, setError;             // minutes; none for Pluto
   std::optional<double> referenceError;      // degrees, the reference's own bound at midday
@@ -88,14 +88,13 @@ HorizonPassages FindHorizonPassages(Sample&& sample, double start, double end, i
 // reference's bound turned into time by the rate of change of the altitude
 // there. Raises a run-time error where the method fails.
 // The day's bounds are read in UT, as the method's horizon is.
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, Instant start,
-                           Instant end);
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& day);
 
 // The same for the Sun (the method's, its centre at SunsetAltitude, as
 // almanacs give sunrise and sunset) goes through ComputePlanetDay; the
 // Moon is the reference's (eraMoon98, seen from the place, the top of its
 // disc at the horizon's refraction), so it carries no method error.
 // Raises nothing.
-PlanetDay ComputeMoonDay(const Place& place, Instant start, Instant end);
+PlanetDay ComputeMoonDay(const Place& place, const Span& span);
 
 }  // namespace orbitas

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ephemeris/elements.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {

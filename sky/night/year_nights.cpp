@@ -55,8 +55,9 @@ void SunLimits(const ElementsTable& elements, const Place& place, YearNight& nig
 
 }  // namespace
 
-YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, Instant from, Instant to,
+YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, const Span& span,
                            const std::vector<Body>& planets) {
+  const Instant &from = span.from, &to = span.to;
   const double start = from.ut, end = to.ut;
   YearNight night;
   night.start = start, night.end = end;

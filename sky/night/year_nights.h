@@ -13,7 +13,7 @@
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/frames/horizon.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/night/night.h"
 
@@ -42,7 +42,7 @@ struct YearNight {
 // The night from start to end (a day apart) from place, for planets (the
 // method's positions and horizon at UT; the Sun the method's too; the Moon
 // ERFA's, at TT). Raises the method's run-time errors.
-YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, Instant start, Instant end,
+YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, const Span& span,
                            const std::vector<Body>& planets);
 
 }  // namespace orbitas

@@ -38,7 +38,8 @@ double SolarLongitude(const Instant& at) { return SolarLongitudeOf(*ReferenceGeo
 
 double SolarLongitudeOf(const Vector& sunGeocentric) { return Degrees360(J2000EclipticLongitude(sunGeocentric)); }
 
-void FindShowerPeaks(Instant from, Instant to, const std::function<void(const ShowerPeak&)>& each) {
+void FindShowerPeaks(const Span& span, const std::function<void(const ShowerPeak&)>& each) {
+  const Instant &from = span.from, &to = span.to;
   const double start = from.ut, end = to.ut;
   std::vector<ShowerPeak> peaks;
   for (const MeteorShower& shower : MeteorShowers()) {

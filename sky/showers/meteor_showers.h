@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 
@@ -46,7 +46,7 @@ struct ShowerPeak {
 // The peaks of every shower in [start, end) (compared in UT; the Sun's
 // longitude read from the reference at TT), in time order, handed to
 // each. Raises nothing.
-void FindShowerPeaks(Instant start, Instant end, const std::function<void(const ShowerPeak&)>& each);
+void FindShowerPeaks(const Span& span, const std::function<void(const ShowerPeak&)>& each);
 
 // The zenithal hourly rate of shower when the Sun's J2000 longitude is
 // solarLongitude (degrees): ZHRmax · 10^(−B·|λ − λmax|), with the slope B

@@ -117,7 +117,8 @@ std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, dou
   std::vector<ChartPathPoint> path;
   for (int day = -PathDays; day <= PathDays; ++day) {
     const double t = jd + day;
-    const std::optional<Vector> r = ReferenceGeocentric(body, Instant::FromUt(t));
+    const Instant time = Instant::FromUt(t);
+    const std::optional<Vector> r = ReferenceGeocentric(body, time);
     std::pair<double, double> at;
     if (r) {
       at = RightAscensionDeclination(*r);
@@ -125,7 +126,7 @@ std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, dou
       const EquatorialCoordinates m = MethodEquatorial(elements, body, t);
       at = {m.rightAscensionHours, m.declination};
     }
-    if (const auto point = p.Project(at.first, at.second)) path.push_back({t, *point, day % TickDays == 0});
+    if (const auto point = p.Project(at.first, at.second)) path.push_back({time, *point, day % TickDays == 0});
   }
   return path;
 }
@@ -171,7 +172,7 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, 
   FinderChart chart{};
   chart.field = field;
   chart.body = body;
-  chart.julianDay = jd;
+  chart.instant = at;
   const EquatorialCoordinates method = MethodEquatorial(elements, body, jd);
   const std::optional<Vector> reference = ReferenceGeocentric(body, at);
   const auto [ra, dec] =

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/instant.h"
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
@@ -49,7 +50,7 @@ struct ChartGridLine {
 };
 
 struct ChartPathPoint {
-  double julianDay;  // days, UT
+  Instant time;
   ChartPoint at;
   bool tick;  // every 5 days from the chart's instant
 };
@@ -59,8 +60,8 @@ struct FinderChart {
   double field;      // degrees across the square
   double half;       // chart degrees from the centre to a side: field/2 at the middle of each side
   Body body;
-  double julianDay;  // days, UT
-  // The planet by the reference (ERFA) at julianDay, which the chart is
+  Instant instant;
+  // The planet by the reference (ERFA) at the instant, which the chart is
   // centred on; none where the reference lacks it (Pluto), and then the
   // chart is centred on the method's place.
   std::optional<ChartPoint> reference;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "sky/frames/horizon.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 #include "sky/frames/place.h"
 
 namespace orbitas {

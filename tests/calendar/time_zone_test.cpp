@@ -20,18 +20,18 @@ TEST(TimeZone, MadridInWinterSummerAndOnTheDaySummerTimeBegins) {
     t.year = y, t.month = m, t.day = d, t.hour = h, t.minute = mi;
     return t;
   };
-  EXPECT_EQ(madrid.LocalIso(utc(2026, 1, 15, 11, 0)), "2026-01-15T12:00:00+01:00");
-  EXPECT_EQ(madrid.LocalIso(utc(2026, 7, 15, 10, 0)), "2026-07-15T12:00:00+02:00");
+  EXPECT_EQ(madrid.LocalAt(utc(2026, 1, 15, 11, 0)).Iso(), "2026-01-15T12:00:00+01:00");
+  EXPECT_EQ(madrid.LocalAt(utc(2026, 7, 15, 10, 0)).Iso(), "2026-07-15T12:00:00+02:00");
   EXPECT_EQ(madrid.UtcOf(local(2026, 1, 15, 12, 0)), utc(2026, 1, 15, 11, 0));
   EXPECT_EQ(madrid.UtcOf(local(2026, 7, 15, 12, 0)), utc(2026, 7, 15, 10, 0));
   // 2026-03-29: 02:00 becomes 03:00; the day has 23 hours.
-  EXPECT_EQ(madrid.LocalIso(utc(2026, 3, 29, 1, 0)), "2026-03-29T03:00:00+02:00");
+  EXPECT_EQ(madrid.LocalAt(utc(2026, 3, 29, 1, 0)).Iso(), "2026-03-29T03:00:00+02:00");
   EXPECT_EQ(madrid.UtcOf(local(2026, 3, 30, 0, 0)) - madrid.UtcOf(local(2026, 3, 29, 0, 0)), 23 * 3600.0);
   EXPECT_EQ(madrid.UtcOf(local(2026, 3, 29, 2, 30)), utc(2026, 3, 29, 1, 30));  // in the gap: the old offset
   // 2026-10-25: 03:00 becomes 02:00 again; a repeated time is its first.
   EXPECT_EQ(madrid.UtcOf(local(2026, 10, 25, 2, 30)), utc(2026, 10, 25, 0, 30));
   // Past the database's last transition, the file's rule goes on.
-  EXPECT_EQ(madrid.LocalIso(utc(2100, 7, 1, 10, 0)), "2100-07-01T12:00:00+02:00");
+  EXPECT_EQ(madrid.LocalAt(utc(2100, 7, 1, 10, 0)).Iso(), "2100-07-01T12:00:00+02:00");
   EXPECT_EQ(madrid.UtcOf(local(2100, 3, 28, 2, 30)), utc(2100, 3, 28, 1, 30));
   EXPECT_EQ(madrid.UtcOf(local(2100, 10, 31, 2, 30)), utc(2100, 10, 31, 0, 30));
   EXPECT_EQ(TimeZone::FixedOffset(-12600, "-03:30").UtcOf(local(2026, 1, 1, 0, 0)), utc(2026, 1, 1, 3, 30));

@@ -78,7 +78,7 @@ TEST(StarDrawing, EachStarStandsAtItsAltitudeAndAzimuth) {
 
 TEST(StarDrawing, TheChartPutsThePlanetInTheMiddleNorthUpEastLeft) {
   const FinderChartPicture chart = FinderChartPictureOf(
-      MethodElements(), Body::Uranus, 2461383.375, 20, Place(40.4168, -3.7038), TimeZone{}, ".");
+      MethodElements(), Body::Uranus, Instant::FromUt(2461383.375), 20, Place(40.4168, -3.7038), TimeZone{}, ".");
   const std::string svg = pictures::DrawFinderChart(chart, ".", 1000, 900);
   // The chart's frame: the one rectangle placed on the page.
   const std::size_t frame = svg.find("<rect x=");

@@ -36,29 +36,29 @@ const Place Svalbard{78.2, 15.6, "78.2, 15.6"};
 
 TEST(Night, TheSunAtAnEquinoxRisesDueEastWithinItsError) {
   const ElementsTable e = testing::FilledElements();
-  const Night night = ComputeNight(e, Equator, Ut(Jd(2026, 3, 20, 12)), Ut(Jd(2026, 3, 21, 12)), {});
+  const Night night = ComputeNight(e, Equator, {Ut(Jd(2026, 3, 20, 12)), Ut(Jd(2026, 3, 21, 12))}, {});
   ASSERT_TRUE(night.sun.rise && night.sun.set);
   double azimuth = 0;
-  EXPECT_NEAR(SunAltitude(e, Equator, night.sun.rise->time, &azimuth), SunsetAltitude, 1e-4);
+  EXPECT_NEAR(SunAltitude(e, Equator, night.sun.rise->time.ut, &azimuth), SunsetAltitude, 1e-4);
   // From the equator the Sun rises at 90° less its declination, here under
   // half a degree.
   EXPECT_NEAR(azimuth, 90, 0.5 + *night.sun.error.method);
   // Every twilight happens, in order.
-  const double times[] = {night.sun.set->time,          night.sun.civilDusk->time, night.sun.nauticalDusk->time,
-                          night.sun.astronomicalDusk->time, night.sun.astronomicalDawn->time,
-                          night.sun.nauticalDawn->time, night.sun.civilDawn->time, night.sun.rise->time};
+  const double times[] = {night.sun.set->time.ut,          night.sun.civilDusk->time.ut, night.sun.nauticalDusk->time.ut,
+                          night.sun.astronomicalDusk->time.ut, night.sun.astronomicalDawn->time.ut,
+                          night.sun.nauticalDawn->time.ut, night.sun.civilDawn->time.ut, night.sun.rise->time.ut};
   for (int k = 1; k < 8; ++k) EXPECT_LT(times[k - 1], times[k]) << k;
   EXPECT_TRUE(night.sun.misses.empty());
 }
 
 TEST(Night, ThePolarNightAndThePolarDay) {
   const ElementsTable e = testing::FilledElements();
-  const Night december = ComputeNight(e, Svalbard, Ut(Jd(2026, 12, 7, 11)), Ut(Jd(2026, 12, 8, 11)), {Body::Jupiter});
+  const Night december = ComputeNight(e, Svalbard, {Ut(Jd(2026, 12, 7, 11)), Ut(Jd(2026, 12, 8, 11))}, {Body::Jupiter});
   EXPECT_FALSE(december.sun.set || december.sun.rise || december.sun.civilDusk);
   ASSERT_EQ(december.sun.misses.size(), 1u);
   EXPECT_EQ(SunMissText(december.sun.misses[0]), "el Sol no sale");
   EXPECT_TRUE(december.sun.astronomicalDusk && december.sun.astronomicalDawn);
-  const Night june = ComputeNight(e, Svalbard, Ut(Jd(2026, 6, 21, 10)), Ut(Jd(2026, 6, 22, 10)), {Body::Venus, Body::Mars, Body::Jupiter});
+  const Night june = ComputeNight(e, Svalbard, {Ut(Jd(2026, 6, 21, 10)), Ut(Jd(2026, 6, 22, 10))}, {Body::Venus, Body::Mars, Body::Jupiter});
   EXPECT_FALSE(june.sun.set || june.sun.rise);
   EXPECT_EQ(SunMissText(june.sun.misses.front()), "el Sol no se pone");
   for (const PlanetNight& p : june.planets) {
@@ -71,14 +71,14 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
   const ElementsTable e = testing::FilledElements();
   const NightLimits limits{-6, 10};
   const double start = Jd(2026, 12, 7, 11), end = Jd(2026, 12, 8, 11);
-  const Night night = ComputeNight(e, Madrid, Ut(start), Ut(end),
+  const Night night = ComputeNight(e, Madrid, {Ut(start), Ut(end)},
                                    {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn,
                                     Body::Uranus, Body::Neptune, Body::Pluto},
                                    limits);
   int ends = 0;
   for (const PlanetNight& p : night.planets) {
     if (!p.best) continue;
-    for (const double t : {p.visibleFrom->time, p.visibleTo->time}) {
+    for (const double t : {p.visibleFrom->time.ut, p.visibleTo->time.ut}) {
       const double sun = SunAltitude(e, Madrid, t) - limits.sunAltitude;
       const double planet = MethodHorizon(e, p.body, Madrid, t).altitude - limits.planetAltitude;
       EXPECT_LT(std::min(std::fabs(sun), std::fabs(planet)), 1e-4) << p.body;
@@ -86,7 +86,7 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
       ++ends;
     }
     // The best moment is the highest inside the interval.
-    for (const double t : {p.visibleFrom->time, p.visibleTo->time, (p.visibleFrom->time + p.visibleTo->time) / 2}) {
+    for (const double t : {p.visibleFrom->time.ut, p.visibleTo->time.ut, (p.visibleFrom->time.ut + p.visibleTo->time.ut) / 2}) {
       EXPECT_LE(MethodHorizon(e, p.body, Madrid, t).altitude, p.best->altitude + 1e-6) << p.body;
     }
   }

@@ -24,7 +24,7 @@ std::vector<Phenomenon> Find(const std::vector<Body>& planets, bool sunAndMoon, 
   request.planets = planets;
   request.sunAndMoon = sunAndMoon;
   std::vector<Phenomenon> found;
-  FindPhenomena(e, request, Ut(start), Ut(end), [&](const Phenomenon& p) { found.push_back(p); });
+  FindPhenomena(e, request, {Ut(start), Ut(end)}, [&](const Phenomenon& p) { found.push_back(p); });
   return found;
 }
 
@@ -128,13 +128,13 @@ TEST(Phenomena, ASlowApproachFindsTheReferencesWeeksAwayAndPlutoAloneHasNone) {
   // is some 2.5 degrees off, and the reference's approach comes weeks
   // earlier: the search for it must reach that far.
   const ElementsTable e = testing::FilledElements();
-  const std::optional<Phenomenon> approach = NextCloseApproach(e, Body::Saturn, Body::Neptune, Ut(2461041.5), 1.0, 365);
+  const std::optional<Phenomenon> approach = NextCloseApproach(e, Body::Saturn, Body::Neptune, 1.0, Span::Of(Ut(2461041.5), 365));
   ASSERT_TRUE(approach);
   EXPECT_TRUE(approach->referenceTime || approach->referenceMiss);
   if (approach->referenceTime) {
     EXPECT_GT(std::fabs(approach->time - approach->referenceTime->ut), 10);
   }
-  const std::optional<Phenomenon> pluto = NextCloseApproach(e, Body::Moon, Body::Pluto, Ut(2461041.5), 5.0, 60);
+  const std::optional<Phenomenon> pluto = NextCloseApproach(e, Body::Moon, Body::Pluto, 5.0, Span::Of(Ut(2461041.5), 60));
   ASSERT_TRUE(pluto);
   EXPECT_FALSE(pluto->referenceTime || pluto->referenceMiss);
 }

@@ -22,15 +22,15 @@ TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
   const double start = 2461381.5;  // 2026-12-07T00:00 UT
   for (const Body body : {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn, Body::Uranus,
                           Body::Neptune, Body::Pluto}) {
-    const PlanetDay day = ComputePlanetDay(elements, body, Madrid, Ut(start), Ut(start + 1));
+    const PlanetDay day = ComputePlanetDay(elements, body, Madrid, {Ut(start), Ut(start + 1)});
     ASSERT_TRUE(day.rise && day.set && day.transit) << body << ": " << day.misses.size();
-    for (const double at : {*day.rise, *day.set}) {
+    for (const double at : {day.rise->ut, day.set->ut}) {
       EXPECT_NEAR(MethodHorizon(elements, body, Madrid, at).altitude, HorizonAltitude, 1e-4) << body;
     }
-    const double top = MethodHorizon(elements, body, Madrid, *day.transit).altitude;
+    const double top = MethodHorizon(elements, body, Madrid, day.transit->ut).altitude;
     EXPECT_DOUBLE_EQ(top, day.transitAltitude);
     for (const double minutes : {-10.0, -1.0, 1.0, 10.0}) {
-      EXPECT_GT(top, MethodHorizon(elements, body, Madrid, *day.transit + minutes / 1440).altitude) << body;
+      EXPECT_GT(top, MethodHorizon(elements, body, Madrid, day.transit->ut + minutes / 1440).altitude) << body;
     }
     EXPECT_EQ(day.riseError.method.has_value(), body != Body::Pluto) << "Pluto has no reference";
   }
@@ -39,27 +39,27 @@ TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
 TEST(RiseSet, TheSunByItsUpperLimbAndTheMoonFromThePlaceAsTheNightHasThem) {
   const ElementsTable elements = testing::FilledElements();
   const double start = 2461381.5;  // 2026-12-07T00:00 UT
-  const PlanetDay sun = ComputePlanetDay(elements, Body::Sun, Madrid, Ut(start), Ut(start + 1));
+  const PlanetDay sun = ComputePlanetDay(elements, Body::Sun, Madrid, {Ut(start), Ut(start + 1)});
   ASSERT_TRUE(sun.rise && sun.set);
-  for (const double at : {*sun.rise, *sun.set}) {
+  for (const double at : {sun.rise->ut, sun.set->ut}) {
     EXPECT_NEAR(MethodHorizon(elements, Body::Sun, Madrid, at).altitude, SunsetAltitude, 1e-4) << "not the planets' -0.5667";
   }
-  const PlanetDay moon = ComputeMoonDay(Madrid, Ut(start), Ut(start + 1));
+  const PlanetDay moon = ComputeMoonDay(Madrid, {Ut(start), Ut(start + 1)});
   ASSERT_TRUE(moon.rise && moon.set && moon.transit);
-  for (const double at : {*moon.rise, *moon.set}) {
+  for (const double at : {moon.rise->ut, moon.set->ut}) {
     const MoonSky sky = MoonFrom(Madrid, Instant::FromUt(at));
     EXPECT_NEAR(sky.horizon.altitude, MoonHorizonAltitude(sky.semidiameter), 1e-4);
   }
   EXPECT_FALSE(moon.riseError.method) << "the Moon is the reference's own";
-  EXPECT_NEAR(*moon.set, 2461381.5 + (16 + 22.0 / 60 - 1) / 24, 1.0 / 1440) << "16:22 in Madrid, as the night says";
+  EXPECT_NEAR(moon.set->ut, 2461381.5 + (16 + 22.0 / 60 - 1) / 24, 1.0 / 1440) << "16:22 in Madrid, as the night says";
 }
 
 TEST(RiseSet, ThePolarNightHasPlanetsThatNeverRiseAndOthersThatNeverSet) {
   const ElementsTable elements = testing::FilledElements();
   const Place svalbard{78, 15, "78, 15"};
   const double start = 2461381.5;
-  const PlanetDay pluto = ComputePlanetDay(elements, Body::Pluto, svalbard, Ut(start), Ut(start + 1));
-  const PlanetDay jupiter = ComputePlanetDay(elements, Body::Jupiter, svalbard, Ut(start), Ut(start + 1));
+  const PlanetDay pluto = ComputePlanetDay(elements, Body::Pluto, svalbard, {Ut(start), Ut(start + 1)});
+  const PlanetDay jupiter = ComputePlanetDay(elements, Body::Jupiter, svalbard, {Ut(start), Ut(start + 1)});
   EXPECT_EQ(pluto.misses, std::vector<DayMiss>{DayMiss::NeverRises});
   EXPECT_FALSE(pluto.rise || pluto.set);
   EXPECT_EQ(jupiter.misses, std::vector<DayMiss>{DayMiss::NeverSets});
@@ -73,17 +73,17 @@ TEST(RiseSet, AVerdictNarrowerThanTheErrorSaysSo) {
   const double start = 2461395.5;  // 2026-12-21T00:00 UT
   // Mars never sets, but its lowest point misses the horizon by less
   // than the method's error; Jupiter clears it by degrees.
-  const PlanetDay mars = ComputePlanetDay(elements, Body::Mars, svalbard, Ut(start), Ut(start + 1));
+  const PlanetDay mars = ComputePlanetDay(elements, Body::Mars, svalbard, {Ut(start), Ut(start + 1)});
   EXPECT_EQ(mars.misses, std::vector<DayMiss>{DayMiss::NeverSets});
   ASSERT_TRUE(mars.margin);
   EXPECT_GT(*mars.margin, 0);
   EXPECT_LT(*mars.margin, 0.4);
   EXPECT_TRUE(mars.verdictWithinError);
-  const PlanetDay jupiter = ComputePlanetDay(elements, Body::Jupiter, svalbard, Ut(start), Ut(start + 1));
+  const PlanetDay jupiter = ComputePlanetDay(elements, Body::Jupiter, svalbard, {Ut(start), Ut(start + 1)});
   ASSERT_TRUE(jupiter.margin);
   EXPECT_GT(*jupiter.margin, 2);
   EXPECT_FALSE(jupiter.verdictWithinError);
-  EXPECT_FALSE(ComputePlanetDay(elements, Body::Mars, Madrid, Ut(start), Ut(start + 1)).margin);
+  EXPECT_FALSE(ComputePlanetDay(elements, Body::Mars, Madrid, {Ut(start), Ut(start + 1)}).margin);
 }
 
 TEST(SkyPosition, TheBarIsNeverTighterThanTheReference) {

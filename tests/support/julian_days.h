@@ -1,7 +1,7 @@
 #pragma once
 // A UT date (and time) as a Julian day, as the sky's tests write instants.
 #include "calendar/civil_days.h"
-#include "sky/frames/instant.h"
+#include "calendar/instant.h"
 
 namespace orbitas::testing {
 
