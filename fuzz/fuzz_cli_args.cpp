@@ -71,7 +71,7 @@ void CheckRiseSet(const Arguments& parsed) {
   const RiseSetRun run = RunRiseSet(BodiesOf({parsed.bodies.front()}), *parsed.place, day);
   for (const PlanetDay& planet : run.planets) {
     for (const auto& at : {planet.rise, planet.transit, planet.set}) {
-      fuzz::Require(!at || (*at >= day.start && *at <= day.end), "an event outside its day");
+      fuzz::Require(!at || (*at >= day.span.from && *at <= day.span.to), "an event outside its day");
     }
   }
 }
@@ -86,7 +86,7 @@ void CheckNight(const Arguments& parsed) {
     if (p.best) {
       fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,
                     "a best moment outside its interval");
-      fuzz::Require(p.visibleFrom->time >= day.start && p.visibleTo->time <= day.end, "an interval outside its night");
+      fuzz::Require(p.visibleFrom->time >= day.span.from && p.visibleTo->time <= day.span.to, "an interval outside its night");
     } else {
       fuzz::Require(p.miss != PlanetMiss::None, "no interval and no reason");
     }
@@ -96,14 +96,16 @@ void CheckNight(const Arguments& parsed) {
 // A few days of one planet's phenomena: found in time order, inside the
 // range.
 void CheckPhenomena(const Arguments& parsed) {
-  const double start = parsed.table.start.julianDay, end = parsed.table.end.julianDay;
-  double last = start;
+  YearEventsRequest request;
+  request.planets = BodiesOf({parsed.bodies.front()});
+  request.approachLimit = parsed.approachLimit;
+  request.span = {Instant::FromUt(parsed.table.start.julianDay), Instant::FromUt(parsed.table.end.julianDay)};
+  Instant last = request.span.from;
   fuzz::ResultOrRuntimeError([&] {
-    RunPhenomena(BodiesOf({parsed.bodies.front()}), true, false, parsed.approachLimit, start, end, std::nullopt, TimeZone(),
-                 [&](const YearEvent& e) {
-      fuzz::Require(TimeOf(e) >= last && TimeOf(e) < end, "an event out of order or range");
+    RunPhenomena(request, [&](const YearEvent& e) {
+      fuzz::Require(TimeOf(e) >= last && TimeOf(e) < request.span.to, "an event out of order or range");
       last = TimeOf(e);
-    }, nullptr);
+    });
   });
 }
 
