@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/time_zone.h"
+#include "report/night_output.h"
 #include "session/runners.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/julian_days.h"
@@ -77,6 +78,62 @@ inline ShowerPeak PerseidsPeak() {
   peak.moonIlluminated = 0.25;
   peak.deltaT = 70;
   return peak;
+}
+
+
+inline TimedEvent At(double jd, double method, double reference) { return {jd, ErrorBars{method, reference}}; }
+
+// The night of 2027-01-15 from Madrid (times UT, round by hand): sunset
+// 17:15 and sunrise 07:44 the next morning, the twilights between; the
+// Moon up 11:30 to 22:45, 52 % lit, first quarter; Mars seen 19:30 to
+// 06:00, best at 01:15 at 62.4° due south (azimuth 180.04), magnitude
+// −1.2 in Leo; Venus too near the Sun.
+inline Night MadridNight() {
+  Night n;
+  n.start = Jd(2027, 1, 15, 11, 0, 0);
+  n.end = n.start + 1;
+  n.middle = Jd(2027, 1, 16, 0, 30, 0);
+  n.sun.set = At(Jd(2027, 1, 15, 17, 15, 0), 0.5, 0.1);
+  n.sun.civilDusk = At(Jd(2027, 1, 15, 17, 45, 0), 0.5, 0.1);
+  n.sun.nauticalDusk = At(Jd(2027, 1, 15, 18, 18, 0), 0.5, 0.1);
+  n.sun.astronomicalDusk = At(Jd(2027, 1, 15, 18, 50, 0), 0.5, 0.1);
+  n.sun.astronomicalDawn = At(Jd(2027, 1, 16, 6, 10, 0), 0.5, 0.1);
+  n.sun.nauticalDawn = At(Jd(2027, 1, 16, 6, 42, 0), 0.5, 0.1);
+  n.sun.civilDawn = At(Jd(2027, 1, 16, 7, 14, 0), 0.5, 0.1);
+  n.sun.rise = At(Jd(2027, 1, 16, 7, 44, 0), 0.5, 0.1);
+  n.sun.error = ErrorBars{0.01, 0.001};
+  n.moon.rise = Jd(2027, 1, 15, 11, 30, 0);
+  n.moon.set = Jd(2027, 1, 15, 22, 45, 0);
+  n.moon.phase = MoonPhase{0.52, 7.4, 91, PhaseCode::FirstQuarter};
+  n.moon.altitudeAtMiddle = -10;
+  PlanetNight mars;
+  mars.body = Body::Mars;
+  mars.aspect = PlanetAspect{8.0, 0.99, 165, false, -1.2};
+  mars.instrument = Instrument::Eye;
+  mars.constellation = "Leo";
+  mars.visibleFrom = At(Jd(2027, 1, 15, 19, 30, 0), 1.0, 0.1);
+  mars.visibleTo = At(Jd(2027, 1, 16, 6, 0, 0), 1.0, 0.1);
+  mars.best = BestView{Jd(2027, 1, 16, 1, 15, 0), 62.4, 180.04, 8};
+  mars.error = ErrorBars{0.004, 0.001};
+  PlanetNight venus;
+  venus.body = Body::Venus;
+  venus.aspect = PlanetAspect{20.0, 0.97, 12.5, true, -3.9};
+  venus.constellation = "Cap";
+  venus.miss = PlanetMiss::TooNearTheSun;
+  venus.error = ErrorBars{0.003, 0.001};
+  n.planets = {venus, mars};
+  return n;
+}
+
+// That night's report, in PlusOne() from Madrid, with the default limits
+// and no showers or eclipses.
+inline report::NightReport MadridReport(const Night& night) {
+  report::NightReport r;
+  r.date = "2027-01-15";
+  r.zone = &PlusOne();
+  r.place = &Madrid();
+  r.night = night;
+  return r;
 }
 
 }  // namespace orbitas::testing
