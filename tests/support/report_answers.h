@@ -7,6 +7,7 @@
 
 #include "calendar/time_zone.h"
 #include "report/night_output.h"
+#include "session/instant.h"
 #include "session/runners.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/julian_days.h"
@@ -134,6 +135,41 @@ inline report::NightReport MadridReport(const Night& night) {
   r.place = &Madrid();
   r.night = night;
   return r;
+}
+
+// Mars's outcome of one instant with round numbers, its labels' texts
+// written as the window shows them: the Earth at (−0.25, 0.5, 0.75) AU,
+// r 1.5; Mars at (1.5, −0.5, 0.25), r 1.6; right ascension 22 h 3 m
+// 41.752 s, declination −13° 1′ 24.911″; without a place.
+inline PlanetOutcome MarsOutcome() {
+  PlanetOutcome p;
+  p.body = 4;
+  p.values.earth.x = -0.25, p.values.earth.y = 0.5, p.values.earth.z = 0.75, p.values.earth.radius = 1.5;
+  p.values.planet.x = 1.5, p.values.planet.y = -0.5, p.values.planet.z = 0.25, p.values.planet.radius = 1.6;
+  p.values.equatorial.rightAscensionHours = 22.0616;
+  p.values.equatorial.rightAscensionDeg = 330.924;
+  p.values.equatorial.declination = -13.0236;
+  p.values.equatorial.geoDistance = 1.75;
+  const std::pair<ResultLabel, const char*> texts[] = {
+      {ResultLabel::rhelt, "1.5"}, {ResultLabel::xhelt, "-0.25"}, {ResultLabel::yhelt, "0.5"}, {ResultLabel::zhelt, "0.75"},
+      {ResultLabel::planetahel, "Coordenadas heliocéntricas de Marte"}, {ResultLabel::rhelp, "1.6"},
+      {ResultLabel::xhelp, "1.5"}, {ResultLabel::yhelp, "-0.5"}, {ResultLabel::zhelp, "0.25"},
+      {ResultLabel::planetaec, "Coordenadas ecuatoriales de Marte"}, {ResultLabel::ascrec, "330.924"},
+      {ResultLabel::declin, "-13.0236"}, {ResultLabel::arh, "22"}, {ResultLabel::arm, "3"}, {ResultLabel::ars, "41.752"},
+      {ResultLabel::signo, "-"}, {ResultLabel::dg, "-13"}, {ResultLabel::dam, "1"}, {ResultLabel::das, "24.911"},
+      {ResultLabel::rv, "1.75"}};
+  for (const auto& [label, text] : texts) p.labels.Set(label, text);
+  return p;
+}
+
+// The instant 2027-01-15 12:00 UT (Julian day 2461421), Mars alone.
+inline InstantOutcome MarsInstant() {
+  InstantOutcome o;
+  o.horadec = "12";
+  o.diajuliano = "2461421";
+  o.julianDay = 2461421.0;
+  o.planets = {MarsOutcome()};
+  return o;
 }
 
 }  // namespace orbitas::testing
