@@ -1,0 +1,85 @@
+// An eclipse as the user reads it: a fixed partial lunar eclipse (greatest
+// 04:13 UT, its contacts at round hours) in a zone one hour east of UT, as
+// a list's line, the whole account, JSON, CSV, a summary and a window row.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/eclipse_output.h"
+#include "report/view_rows.h"
+#include "tests/support/report_answers.h"
+
+namespace orbitas {
+namespace {
+
+using testing::PartialLunarEclipse;
+using testing::PlusOne;
+
+TEST(EclipseOutput, LineAndSummary) {
+  // Mistakes: UT for the zone's time (04:13), the partial phase from P1
+  // to P4 (4 h 30 min) for U1 to U4 (1 h 30 min), the magnitudes'
+  // decimals cut, the separator ignored.
+  const EclipseSeen e = PartialLunarEclipse();
+  EXPECT_EQ(report::EclipseLine(e, PlusOne(), ","),
+            "2028-01-12 05:13  Eclipse parcial de Luna, magnitud umbral 0,066 (penumbral 1,024), gamma 0,9817; "
+            "parcial 1 h 30 min\n");
+  EXPECT_EQ(report::EclipseSummary(e, ","), "Eclipse parcial de Luna (magnitud umbral 0,066)");
+  EXPECT_EQ(report::EclipseSummary(e, "."), "Eclipse parcial de Luna (magnitud umbral 0.066)");
+  EXPECT_EQ(report::EclipseKindKey(e.event), "lunar-eclipse");
+  EXPECT_EQ(report::LocalWords(e, PlusOne(), ","), "") << "nothing without a place";
+}
+
+TEST(EclipseOutput, TheWholeAccount) {
+  // Mistakes: the contacts out of time order (greatest not between U1 and
+  // U4), the zone's name left out, ΔT in minutes, seconds dropped.
+  EXPECT_EQ(report::EclipseText(PartialLunarEclipse(), nullptr, PlusOne(), ","),
+            "Eclipse parcial de Luna del 2028-01-12 (CET)\n"
+            "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT 70,0 s (Espenak y Meeus)\n"
+            "  Máximo                  2028-01-12 05:13:00\n"
+            "  Magnitud umbral         0,066\n"
+            "  Magnitud penumbral      1,024\n"
+            "  Gamma                   0,9817\n"
+            "  P1 (penumbra)           2028-01-12 03:00:00\n"
+            "  U1 (parcial)            2028-01-12 04:30:00\n"
+            "  Máximo                  2028-01-12 05:13:00\n"
+            "  U4                      2028-01-12 06:00:00\n"
+            "  P4                      2028-01-12 07:30:00\n"
+            "  Fase parcial            1 h 30 min\n");
+  EXPECT_EQ(report::EclipseListHeading(nullptr, PlusOne()),
+            "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
+            "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n"
+            "Horas en CET.\n\n");
+}
+
+TEST(EclipseOutput, JsonAndCsv) {
+  // Mistakes: the greatest listed among the contacts' keys, a contact in
+  // UTC, the JSON's type in Spanish, the CSV's ΔT without its decimal,
+  // the empty local columns left out (fewer columns than the header).
+  const EclipseSeen e = PartialLunarEclipse();
+  EXPECT_EQ(report::EclipseJson(e, PlusOne()),
+            "{\"kind\": \"lunar-eclipse\", \"instant\": \"2028-01-12T05:13:00+01:00\", \"utc\": \"2028-01-12T04:13:00+00:00\", "
+            "\"julianDay\": 2461782.675694444, \"deltaT\": 70, \"description\": \"Eclipse parcial de Luna (magnitud umbral 0.066)\", "
+            "\"source\": \"ERFA\", \"type\": \"partial\", \"contacts\": {\"P1\": \"2028-01-12T03:00:00+01:00\", "
+            "\"U1\": \"2028-01-12T04:30:00+01:00\", \"U4\": \"2028-01-12T06:00:00+01:00\", \"P4\": \"2028-01-12T07:30:00+01:00\"}, "
+            "\"umbralMagnitude\": 0.066, \"penumbralMagnitude\": 1.024, \"gamma\": 0.9817}\n");
+  EXPECT_EQ(report::EclipseCsvHeader(),
+            "instant,utc,kind,type,description,delta_t_seconds,local_type,local_maximum,local_magnitude,local_altitude\r\n");
+  EXPECT_EQ(report::EclipseCsvRow(e, PlusOne()),
+            "2028-01-12T05:13:00+01:00,2028-01-12T04:13:00+00:00,lunar-eclipse,partial,"
+            "Eclipse parcial de Luna (magnitud umbral 0.066),70.0,,,,\r\n");
+}
+
+TEST(EclipseOutput, WindowRow) {
+  // Mistakes: the place's column left out without a place (a dash is
+  // shown), the row's time not the greatest's.
+  const std::vector<std::string> expected = {"2028-01-12 05:13", "Eclipse parcial de Luna (magnitud umbral 0,066)", "—"};
+  const report::ViewRow row = report::EclipseRow(PartialLunarEclipse(), PlusOne(), ",");
+  std::vector<std::string> cells;
+  for (const report::ViewCell& c : row.cells) cells.push_back(c.text);
+  EXPECT_EQ(cells, expected);
+  EXPECT_EQ(report::EclipseColumns().size(), expected.size());
+  EXPECT_DOUBLE_EQ(row.time, testing::Jd(2028, 1, 12, 4, 13, 0));
+}
+
+}  // namespace
+}  // namespace orbitas
