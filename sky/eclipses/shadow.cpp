@@ -37,7 +37,10 @@ EarthShadow EarthShadowOf(const Vector& sun, const Vector& moon) {
 std::optional<Instant> FindContact(const std::function<double(const Instant&)>& gap, const Instant& greatest,
                                    double reach, bool before) {
   if (gap(greatest) >= 0) return std::nullopt;
-  return ZeroWithin(gap, before ? Around(greatest, reach, 0) : Around(greatest, 0, reach), EclipsePrecision);
+  const Span within = before ? Around(greatest, reach, 0) : Around(greatest, 0, reach);
+  // No change of sign within reach: the touch, if any, is farther away.
+  if (gap(before ? within.from : within.to) < 0) return std::nullopt;
+  return ZeroWithin(gap, within, EclipsePrecision);
 }
 
 }  // namespace orbitas

@@ -78,7 +78,8 @@ TEST(EclipseOutput, WindowRow) {
   for (const report::ViewCell& c : row.cells) cells.push_back(c.text);
   EXPECT_EQ(cells, expected);
   EXPECT_EQ(report::EclipseColumns().size(), expected.size());
-  EXPECT_DOUBLE_EQ(row.time, testing::Jd(2028, 1, 12, 4, 13, 0));
+  ASSERT_TRUE(row.time);
+  EXPECT_DOUBLE_EQ(row.time->ut, testing::Jd(2028, 1, 12, 4, 13, 0));
 }
 
 }  // namespace

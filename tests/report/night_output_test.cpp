@@ -152,9 +152,9 @@ TEST(RiseSetOutput, TextAndJson) {
   r.place = &testing::Madrid();
   PlanetDay mars;
   mars.body = Body::Mars;
-  mars.rise = Jd(2027, 1, 15, 18, 2, 20);
-  mars.transit = Jd(2027, 1, 16, 1, 14, 40);
-  mars.set = Jd(2027, 1, 16, 8, 30, 0);
+  mars.rise = Instant::FromUt(Jd(2027, 1, 15, 18, 2, 20));
+  mars.transit = Instant::FromUt(Jd(2027, 1, 16, 1, 14, 40));
+  mars.set = Instant::FromUt(Jd(2027, 1, 16, 8, 30, 0));
   mars.transitAltitude = 62.4;
   mars.riseError = mars.setError = ErrorBars{0.7, 0.1};
   r.planets = {mars};

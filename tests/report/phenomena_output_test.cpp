@@ -188,7 +188,8 @@ TEST(YearList, WindowRows) {
                                              "2027-02-19 16:41", "error \u22123,0 min"};
   EXPECT_EQ(cells, expected);
   EXPECT_EQ(row.body, Body::Mars);
-  EXPECT_DOUBLE_EQ(row.time, MarsOpposition().referenceTime->ut);
+  ASSERT_TRUE(row.time);
+  EXPECT_DOUBLE_EQ(row.time->ut, MarsOpposition().referenceTime->ut);
 }
 
 }  // namespace

@@ -61,13 +61,13 @@ TEST(EventSearch, ConjunctionsAndOppositionsOf2027) {
   // target 0 and 180 swapped), the reference read at UT for TT (69 s:
   // caught on Mercury), the heliocentric longitude for the geocentric.
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Jupiter, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Jupiter, {a, b}); },
                {{K::Opposition, Jd(2027, 2, 11, 0, 17, 1), 25}, {K::Conjunction, Jd(2027, 8, 31, 7, 34, 43), 25}},
                "Jupiter");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Saturn, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Saturn, {a, b}); },
                {{K::Conjunction, Jd(2027, 4, 7, 17, 16, 49), 25}, {K::Opposition, Jd(2027, 10, 18, 0, 18, 21), 25}},
                "Saturn");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Mars, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Mars, {a, b}); },
                {{K::Opposition, Jd(2027, 2, 19, 15, 44, 2), 5}}, "Mars");
 }
 
@@ -75,7 +75,7 @@ TEST(EventSearch, MercurysConjunctionsOf2027) {
   // Mistakes: inferior and superior swapped (the nearer is inferior), an
   // inner planet given oppositions, one conjunction of a pair lost.
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Mercury, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Conjunctions(Body::Mercury, {a, b}); },
                {{K::SuperiorConjunction, Jd(2027, 1, 1, 16, 50, 36), 3},
                 {K::InferiorConjunction, Jd(2027, 2, 18, 16, 33, 22), 3},
                 {K::SuperiorConjunction, Jd(2027, 4, 28, 21, 9, 48), 3},
@@ -91,7 +91,7 @@ TEST(EventSearch, GreatestElongationsOf2027) {
   // tolerance. Mistakes: east and west swapped (evening is east), the
   // distance from the Sun in longitude for the angle in the sky.
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.GreatestElongations(Body::Mercury, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.GreatestElongations(Body::Mercury, {a, b}); },
                {{K::GreatestEastern, Jd(2027, 2, 3, 6, 20, 8), 20},
                 {K::GreatestWestern, Jd(2027, 3, 17, 6, 56, 57), 20},
                 {K::GreatestEastern, Jd(2027, 5, 28, 10, 1, 57), 20},
@@ -99,7 +99,7 @@ TEST(EventSearch, GreatestElongationsOf2027) {
                 {K::GreatestEastern, Jd(2027, 9, 24, 22, 6, 2), 20},
                 {K::GreatestWestern, Jd(2027, 11, 4, 8, 55, 11), 20}},
                "Mercury");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.GreatestElongations(Body::Venus, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.GreatestElongations(Body::Venus, {a, b}); },
                {{K::GreatestWestern, Jd(2027, 1, 3, 17, 56, 3), 30}}, "Venus");
 }
 
@@ -110,13 +110,13 @@ TEST(EventSearch, StationsOf2027) {
   // begin and end of the retrograde motion swapped, the heliocentric
   // longitude (which never stands still).
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Mars, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Mars, {a, b}); },
                {{K::RetrogradeBegins, Jd(2027, 1, 10, 13, 1, 12), 120}, {K::RetrogradeEnds, Jd(2027, 4, 1, 14, 10, 29), 120}},
                "Mars");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Saturn, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Saturn, {a, b}); },
                {{K::RetrogradeBegins, Jd(2027, 8, 9, 17, 52, 16), 180}, {K::RetrogradeEnds, Jd(2027, 12, 24, 2, 49, 29), 180}},
                "Saturn");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Jupiter, a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Stations(Body::Jupiter, {a, b}); },
                {{K::RetrogradeEnds, Jd(2027, 4, 13, 2, 13, 8), 180}}, "Jupiter");
 }
 
@@ -125,14 +125,14 @@ TEST(EventSearch, MoonPhasesAndSeasonsOf2027) {
   // Sun's geometric for its apparent longitude (20" is 8 minutes), the
   // reference read at UT for TT (69 s).
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant, Instant) { return s.MoonPhases(Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 2, 10))); },
+  ExpectEvents([](const EventSearch& s, Instant, Instant) { return s.MoonPhases({Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 2, 10))}); },
                {{K::NewMoon, Jd(2027, 1, 7, 20, 25, 5), 1},
                 {K::FirstQuarter, Jd(2027, 1, 15, 20, 35, 5), 1},
                 {K::FullMoon, Jd(2027, 1, 22, 12, 17, 50), 1},
                 {K::LastQuarter, Jd(2027, 1, 29, 10, 56, 6), 1},
                 {K::NewMoon, Jd(2027, 2, 6, 15, 56, 47), 1}},
                "the Moon");
-  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Seasons(a, b); },
+  ExpectEvents([](const EventSearch& s, Instant a, Instant b) { return s.Seasons({a, b}); },
                {{K::MarchEquinox, Jd(2027, 3, 20, 20, 24, 43), 1},
                 {K::JuneSolstice, Jd(2027, 6, 21, 14, 10, 33), 1},
                 {K::SeptemberEquinox, Jd(2027, 9, 23, 6, 1, 18), 1},
@@ -144,7 +144,7 @@ TEST(EventSearch, ApsidesOf2027) {
   // Mercury's perihelion and aphelion. Mistakes: the two swapped, the
   // geocentric distance's extrema for the heliocentric one.
   using K = PhenomenonKind;
-  ExpectEvents([](const EventSearch& s, Instant, Instant) { return s.Apsides(Body::Mercury, Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 4, 1))); },
+  ExpectEvents([](const EventSearch& s, Instant, Instant) { return s.Apsides(Body::Mercury, {Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 4, 1))}); },
                {{K::Perihelion, Jd(2027, 2, 6, 7, 43, 6), 60}, {K::Aphelion, Jd(2027, 3, 22, 7, 20, 33), 60}}, "Mercury");
 }
 
@@ -155,13 +155,13 @@ TEST(EventSearch, AStretchHoldsItsStartAndNotItsEnd) {
   const ElementsTable elements = testing::FilledElements();
   const EventSearch events(elements);
   double full = 0;
-  for (const Phenomenon& p : events.MoonPhases(Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 2, 1))))
+  for (const Phenomenon& p : events.MoonPhases({Ut(Jd(2027, 1, 1)), Ut(Jd(2027, 2, 1))}))
     if (p.kind == PhenomenonKind::FullMoon) full = p.time;
   ASSERT_NEAR(full, Jd(2027, 1, 22, 12, 17, 50), 60 * Minute);  // the method's own Sun: within the hour
   const auto fullsIn = [&](double from, double to) {
     events.NewStretch();
     int n = 0;
-    for (const Phenomenon& p : events.MoonPhases(Ut(from), Ut(to))) n += p.kind == PhenomenonKind::FullMoon;
+    for (const Phenomenon& p : events.MoonPhases({Ut(from), Ut(to)})) n += p.kind == PhenomenonKind::FullMoon;
     return n;
   };
   EXPECT_EQ(fullsIn(full - 3, full), 0) << "an event exactly at to is left out";

@@ -16,6 +16,9 @@ namespace {
 using testing::Jd;
 
 constexpr double J = 2451550.09766;  // the mean new moon of 2000-01-06 (Meeus, ch. 49)
+
+// NextMeanPhase from a UT Julian day, as a Julian day.
+double MeanPhaseDay(double after, double phase) { return NextMeanPhase(Instant::FromUt(after), phase).ut; }
 constexpr double S = 29.530588861;   // the mean synodic month
 
 TEST(NextMeanPhase, TheFirstMeanPhaseFromADayAndAHalfBefore) {
@@ -35,15 +38,15 @@ TEST(NextMeanPhase, TheFirstMeanPhaseFromADayAndAHalfBefore) {
       {J + 10 * S + 0.5, 0, J + 10 * S},
       {J - 100 * S + 2, 0, J - 99 * S},
   };
-  for (const auto& r : rows) EXPECT_NEAR(NextMeanPhase(r.after, r.phase), r.expected, 1e-6) << r.after - J << " " << r.phase;
+  for (const auto& r : rows) EXPECT_NEAR(MeanPhaseDay(r.after, r.phase), r.expected, 1e-6) << r.after - J << " " << r.phase;
 }
 
 TEST(NextMeanPhase, WithinFourteenHoursOfTheTrueNewAndFullMoonsOf2027) {
   // True phases (Astronomy Engine): new moon 2027-08-02 10:05 UT, full
   // moon 2027-02-20 23:24 UT. Mistake: the epoch of J2000's mean new moon
   // taken as J2000 itself (12 h off would pass, 1.5 days would not).
-  EXPECT_NEAR(NextMeanPhase(Jd(2027, 8, 1), 0), Jd(2027, 8, 2, 10, 5, 0), 14.0 / 24);
-  EXPECT_NEAR(NextMeanPhase(Jd(2027, 2, 19), 0.5), Jd(2027, 2, 20, 23, 24, 0), 14.0 / 24);
+  EXPECT_NEAR(MeanPhaseDay(Jd(2027, 8, 1), 0), Jd(2027, 8, 2, 10, 5, 0), 14.0 / 24);
+  EXPECT_NEAR(MeanPhaseDay(Jd(2027, 2, 19), 0.5), Jd(2027, 2, 20, 23, 24, 0), 14.0 / 24);
 }
 
 TEST(NearTheEcliptic, EclipseLunationsNearOthersNot) {
@@ -63,7 +66,7 @@ TEST(NearTheEcliptic, EclipseLunationsNearOthersNot) {
       {Jd(2027, 4, 19), 0.5, false}, // −4.80°
       {Jd(2027, 10, 14), 0.5, false} // 4.81°
   };
-  for (const auto& r : rows) EXPECT_EQ(NearTheEcliptic(NextMeanPhase(r.after, r.phase)), r.near) << r.after;
+  for (const auto& r : rows) EXPECT_EQ(NearTheEcliptic(NextMeanPhase(Instant::FromUt(r.after), r.phase)), r.near) << r.after;
 }
 
 // Stand-in positions: the "distance" least a quarter of a day after each
@@ -75,18 +78,18 @@ struct Walk {
   bool miss = false;
 
   std::optional<double> Run(double after, double within) {
-    const auto quick = [](double jd) { return 1 - std::cos(2 * M_PI * (jd - J - 0.25) / S); };
-    const auto misses = [this](double) { return miss; };
-    const auto eclipseAt = [this](double greatest) -> std::optional<double> {
-      asked.push_back(greatest);
+    const auto quick = [](const Instant& t) { return 1 - std::cos(2 * M_PI * (t.ut - J - 0.25) / S); };
+    const auto misses = [this](const Instant&) { return miss; };
+    const auto eclipseAt = [this](const Instant& greatest) -> std::optional<double> {
+      asked.push_back(greatest.ut);
       if (asked.size() <= answers.size() && !answers[asked.size() - 1]) return std::nullopt;
-      return greatest;
+      return greatest.ut;
     };
-    return NextLunationEclipse(after, within, 0, quick, misses, quick, eclipseAt);
+    return NextLunationEclipse(Span::Of(Instant::FromUt(after), within), 0, quick, misses, quick, eclipseAt);
   }
 };
 
-const double August2027 = NextMeanPhase(Jd(2027, 7, 25), 0);  // the eclipse lunation of 2027-08-02
+const double August2027 = MeanPhaseDay(Jd(2027, 7, 25), 0);  // the eclipse lunation of 2027-08-02
 
 TEST(NextLunationEclipse, GreatestOfTheFirstEclipseLunation) {
   // Mistakes: the rough minimum returned without the exact one, or the

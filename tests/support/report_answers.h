@@ -82,7 +82,7 @@ inline ShowerPeak PerseidsPeak() {
 }
 
 
-inline TimedEvent At(double jd, double method, double reference) { return {jd, ErrorBars{method, reference}}; }
+inline TimedEvent At(double jd, double method, double reference) { return {Instant::FromUt(jd), ErrorBars{method, reference}}; }
 
 // The night of 2027-01-15 from Madrid (times UT, round by hand): sunset
 // 17:15 and sunrise 07:44 the next morning, the twilights between; the
@@ -91,9 +91,8 @@ inline TimedEvent At(double jd, double method, double reference) { return {jd, E
 // −1.2 in Leo; Venus too near the Sun.
 inline Night MadridNight() {
   Night n;
-  n.start = Jd(2027, 1, 15, 11, 0, 0);
-  n.end = n.start + 1;
-  n.middle = Jd(2027, 1, 16, 0, 30, 0);
+  n.span = Span::Of(Instant::FromUt(Jd(2027, 1, 15, 11, 0, 0)), 1);
+  n.middle = Instant::FromUt(Jd(2027, 1, 16, 0, 30, 0));
   n.sun.set = At(Jd(2027, 1, 15, 17, 15, 0), 0.5, 0.1);
   n.sun.civilDusk = At(Jd(2027, 1, 15, 17, 45, 0), 0.5, 0.1);
   n.sun.nauticalDusk = At(Jd(2027, 1, 15, 18, 18, 0), 0.5, 0.1);
@@ -103,8 +102,8 @@ inline Night MadridNight() {
   n.sun.civilDawn = At(Jd(2027, 1, 16, 7, 14, 0), 0.5, 0.1);
   n.sun.rise = At(Jd(2027, 1, 16, 7, 44, 0), 0.5, 0.1);
   n.sun.error = ErrorBars{0.01, 0.001};
-  n.moon.rise = Jd(2027, 1, 15, 11, 30, 0);
-  n.moon.set = Jd(2027, 1, 15, 22, 45, 0);
+  n.moon.rise = Instant::FromUt(Jd(2027, 1, 15, 11, 30, 0));
+  n.moon.set = Instant::FromUt(Jd(2027, 1, 15, 22, 45, 0));
   n.moon.phase = MoonPhase{0.52, 7.4, 91, PhaseCode::FirstQuarter};
   n.moon.altitudeAtMiddle = -10;
   PlanetNight mars;
@@ -114,7 +113,7 @@ inline Night MadridNight() {
   mars.constellation = "Leo";
   mars.visibleFrom = At(Jd(2027, 1, 15, 19, 30, 0), 1.0, 0.1);
   mars.visibleTo = At(Jd(2027, 1, 16, 6, 0, 0), 1.0, 0.1);
-  mars.best = BestView{Jd(2027, 1, 16, 1, 15, 0), 62.4, 180.04, 8};
+  mars.best = BestView{Instant::FromUt(Jd(2027, 1, 16, 1, 15, 0)), 62.4, 180.04, 8};
   mars.error = ErrorBars{0.004, 0.001};
   PlanetNight venus;
   venus.body = Body::Venus;
