@@ -16,9 +16,8 @@ std::string Number(double x, std::string_view separator, std::string_view patter
   return Format(x, pattern, separator);
 }
 
-// "2027-08-02 12:06", "12:06:31" and "12:06" (of that second) in the zone.
+// "2027-08-02 12:06" and "12:06" (of the nearest second) in the zone.
 std::string Minute(const TimeZone& zone, const Instant& t) { return zone.LocalMinute(t); }
-std::string Clock(const TimeZone& zone, const Instant& t) { return zone.ToSecond(t).ClockSeconds(); }
 std::string ClockMinute(const TimeZone& zone, const Instant& t) { return zone.ToSecond(t).Clock(); }
 // "4 min 38 s", "1 h 12 min".
 std::string Duration(double seconds) {
