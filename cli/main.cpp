@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,38 +65,53 @@ void Complain(const std::string& message) {
   std::fprintf(stderr, "orbitas-cli: %s\n", TerminalSafe(message).c_str());
 }
 
-// A request the program cannot carry out as asked: why, the short usage,
-// and the usage status.
-int RefuseUsage(const std::exception& error) {
-  std::fprintf(stderr, "orbitas-cli: %s\n\n%s", TerminalSafe(error.what()).c_str(), ShortUsageText);
-  return ExitUsage;
-}
+// What every command is given besides its arguments: the output, the
+// user's decimal separator (read once, at the start), the picture asked
+// for, and what the one error path says after a run-time error of the
+// method (the date or night it could not reach).
+struct Context {
+  Output& out;
+  std::string separator;
+  std::string picturePath;
+  std::optional<PictureFile> picture;
+  std::function<std::string()> beyond;  // ": …", or nothing
+  Instant reached;                      // how far a long search got
+};
 
 // The picture's file, opened before any work when one is asked for.
-void OpenPicture(const Arguments& args, std::optional<PictureFile>& picture) {
-  if (!args.picture.path.empty()) picture.emplace(args.picture);
+void OpenPicture(const Arguments& args, Context& ctx) {
+  if (!args.picture.path.empty()) ctx.picture.emplace(args.picture);
 }
 
 // Draws into the picture's file; false (after saying why) when it could
 // not be written.
-bool Finish(std::optional<PictureFile>& picture, const std::string& svg) {
-  const std::string failure = picture->Commit(svg);
+bool Finish(Context& ctx, const std::string& svg) {
+  const std::string failure = ctx.picture->Commit(svg);
   if (failure.empty()) return true;
   Complain(failure);
   return false;
 }
 
-int RunInstant(const Arguments& args, Output& out) {
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
+int RunHelp(const Arguments&, Context& ctx) {
+  ctx.out.Write(UsageText());
+  return 0;
+}
+
+int RunVersion(const Arguments&, Context& ctx) {
+  ctx.out.Write("orbitas-cli " ORBITAS_VERSION "\n");
+  return 0;
+}
+
+int RunInstant(const Arguments& args, Context& ctx) {
+  const std::string& separator = ctx.separator;
+  OpenPicture(args, ctx);
   const InstantOutcome outcome =
       ComputeInstant(args.date, args.julianDay, args.bodies, separator, args.place, args.zone);
-  out.Write(args.json ? report::InstantAsJson(outcome)
-                      : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
-  if (picture) {
+  ctx.out.Write(args.json ? report::InstantAsJson(outcome)
+                          : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
+  if (ctx.picture) {
     const ElementsTable& elements = MethodElements();
-    const PictureRequest& request = picture->request();
+    const PictureRequest& request = ctx.picture->request();
     // From a place, the sky as seen from there; otherwise the orbits from
     // above.
     const std::string svg =
@@ -104,34 +121,31 @@ int RunInstant(const Arguments& args, Output& out) {
                   request.width, request.height)
             : pictures::DrawOrbits(OrbitPictureOf(outcome, BodiesOf(args.bodies), elements), separator, request.width,
                                    request.height);
-    if (!Finish(picture, svg)) return ExitRuntimeError;
+    if (!Finish(ctx, svg)) return ExitRuntimeError;
   }
   if (outcome.error) {
-    out.Flush();
+    ctx.out.Flush();
     Complain(std::string(ErrorMessage(*outcome.error)) + ": " + BeyondTheMethod(TypedInstant(args)));
     return ExitRuntimeError;
   }
   return 0;
 }
 
-int RunTable(const Arguments& args, Output& out) {
+int RunTable(const Arguments& args, Context& ctx) {
   const TablePlan plan(args.table);  // refuses bad bounds before any output
   if (!args.picture.path.empty() && plan.rows() > MaxPictureRows) {
     throw UsageError("la tabla tiene " + std::to_string(plan.rows()) +
                      " filas y un dibujo admite como mucho 100 000");
   }
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
-  const std::string separator = DecimalSeparatorFromEnvironment();
+  OpenPicture(args, ctx);
   SkyPathCollector paths(args.table.bodies);
-  const std::optional<TableStop> stop =
-      WriteTable(plan, args.tableFormat, separator, out, isatty(STDERR_FILENO) == 1, picture ? &paths : nullptr);
+  const std::optional<TableStop> stop = WriteTable(plan, args.tableFormat, ctx.separator, ctx.out,
+                                                   isatty(STDERR_FILENO) == 1, ctx.picture ? &paths : nullptr);
   if (stop) Complain(stop->instant + ": " + stop->message + ": " + BeyondTheMethod("esa fila"));
-  if (picture) {
-    const PictureRequest& request = picture->request();
-    if (!Finish(picture,
-                pictures::DrawSkyPaths(SkyPathsOf(paths.paths(), paths.stopped()), separator,
-                                       request.width, request.height))) {
+  if (ctx.picture) {
+    const PictureRequest& request = ctx.picture->request();
+    if (!Finish(ctx, pictures::DrawSkyPaths(SkyPathsOf(paths.paths(), paths.stopped()), ctx.separator,
+                                            request.width, request.height))) {
       return ExitRuntimeError;
     }
   }
@@ -139,74 +153,55 @@ int RunTable(const Arguments& args, Output& out) {
 }
 
 // Rising, culmination and setting of each planet on a local date.
-int RunRiseSet(const Arguments& args, Output& out) {
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  const LocalDay day = LocalDayOf(args.localDate, args.zone);
-  RiseSetRun run = orbitas::RunRiseSet(BodiesOf(args.bodies), *args.place, day);
-  const std::optional<RuntimeError>& stopped = run.stopped;
-  report::RiseSetReport riseSet{day.date, &args.zone, &*args.place, std::move(run.planets)};
-  out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, separator));
-  if (stopped) {
-    out.Flush();
-    Complain(stopped->what());
+int RunRiseSet(const Arguments& args, Context& ctx) {
+  const RiseSetAnswer riseSet = orbitas::RunRiseSet(BodiesOf(args.bodies), *args.place, args.zone, args.localDate);
+  ctx.out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, ctx.separator));
+  if (riseSet.stopped) {
+    ctx.out.Flush();
+    Complain(riseSet.stopped->what());
     return ExitRuntimeError;
   }
   return 0;
 }
 
 // What can be seen the night that begins on the evening of a local date.
-int RunNight(const Arguments& args, Output& out) {
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
-  const LocalDay day = LocalDayOf(args.localDate, args.zone, 12);
-  report::NightReport night{day.date, &args.zone, &*args.place, args.limits, {}, {}, {}};
-  try {
-    NightRun run = orbitas::RunNight(BodiesOf(args.bodies), *args.place, day, args.limits);
-    night.night = std::move(run.night);
-    night.showers = std::move(run.showers);
-    night.eclipses = std::move(run.eclipses);
-  } catch (const RuntimeError& error) {
-    Complain(std::string(error.what()) + ": la noche del " + day.date + " queda fuera del alcance del método");
-    return ExitRuntimeError;
-  }
-  out.Write(args.json ? report::NightJson(night) : report::NightText(night, separator));
-  if (picture) {
-    const PictureRequest& request = picture->request();
+int RunNight(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
+  const std::string date = LocalDayOf(args.localDate, args.zone, 12).date;
+  ctx.beyond = [date] { return ": la noche del " + date + " queda fuera del alcance del método"; };
+  const NightAnswer night = orbitas::RunNight(BodiesOf(args.bodies), *args.place, args.zone, args.localDate, args.limits);
+  ctx.beyond = nullptr;
+  ctx.out.Write(args.json ? report::NightJson(night) : report::NightText(night, ctx.separator));
+  if (ctx.picture) {
+    const PictureRequest& request = ctx.picture->request();
     const std::string svg = pictures::DrawNight(
-        NightPictureOf(night.night, MethodElements(), *args.place, args.zone, day.date), separator, request.width,
-        request.height);
-    if (!Finish(picture, svg)) return ExitRuntimeError;
+        NightPictureOf(night.night, MethodElements(), night.place, night.zone, night.date), ctx.separator,
+        request.width, request.height);
+    if (!Finish(ctx, svg)) return ExitRuntimeError;
   }
   return 0;
 }
 
 // Many nights from --desde to --hasta, a line (or row, or object) each.
-int RunNights(const Arguments& args, Output& out) {
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  if (args.format == OutputFormat::Csv) out.Write(report::NightSummaryCsvHeader());
-  try {
-    orbitas::RunNights(BodiesOf(args.bodies), *args.place, args.zone, *args.table.start.civil, *args.table.end.civil, args.limits,
-                       [&](const LocalDay& day, const NightRun& run) {
-                         const report::NightReport night{day.date, &args.zone, &*args.place, args.limits,
-                                                         run.night,  run.showers, run.eclipses};
-                         switch (args.format) {
-                           case OutputFormat::Csv: out.Write(report::NightSummaryCsvRow(night)); break;
-                           case OutputFormat::Json: out.Write(report::NightSummaryJson(night)); break;
-                           default: out.Write(report::NightSummaryLine(night, separator)); break;
-                         }
-                       });
-  } catch (const RuntimeError& error) {
-    out.Flush();
-    Complain(std::string(error.what()) + ": una noche queda fuera del alcance del método");
-    return ExitRuntimeError;
-  }
+int RunNights(const Arguments& args, Context& ctx) {
+  if (args.format == OutputFormat::Csv) ctx.out.Write(report::NightSummaryCsvHeader());
+  ctx.beyond = [] { return std::string(": una noche queda fuera del alcance del método"); };
+  orbitas::RunNights(BodiesOf(args.bodies), *args.place, args.zone, *args.table.start.civil, *args.table.end.civil,
+                     args.limits, [&](const NightAnswer& night) {
+                       switch (args.format) {
+                         case OutputFormat::Csv: ctx.out.Write(report::NightSummaryCsvRow(night)); break;
+                         case OutputFormat::Json: ctx.out.Write(report::NightSummaryJson(night)); break;
+                         default: ctx.out.Write(report::NightSummaryLine(night, ctx.separator)); break;
+                       }
+                     });
   return 0;
 }
 
 // A calendar file stamped with SOURCE_DATE_EPOCH when set, for files that
 // come out the same every time, else now.
-report::CalendarFile StampedCalendar() { return report::CalendarFile(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH"))); }
+report::CalendarFile StampedCalendar() {
+  return report::CalendarFile(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH")));
+}
 
 // How a span command writes what it finds in each format: the text's
 // heading and the CSV's header above, and a row for each thing found.
@@ -230,10 +225,10 @@ Span SpanOf(const Arguments& args) {
 // it is found, and each is written at once in the chosen format, between
 // the format's head and, unless run raises, its foot.
 template <typename Found, typename Run>
-void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, Run&& run) {
+void WriteSpan(const Arguments& args, Context& ctx, const SpanRows<Found>& rows, Run&& run) {
   const Span span = SpanOf(args);
-  const std::string separator = DecimalSeparatorFromEnvironment();
   const report::CalendarFile calendar = StampedCalendar();
+  Output& out = ctx.out;
   switch (args.format) {
     case OutputFormat::Text: out.Write(rows.textHeading); break;
     case OutputFormat::Csv: out.Write(rows.csvHeader); break;
@@ -242,7 +237,7 @@ void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, 
   }
   run(span, [&](const Found& found) {
     switch (args.format) {
-      case OutputFormat::Text: out.Write(rows.text(found, args.zone, separator)); break;
+      case OutputFormat::Text: out.Write(rows.text(found, args.zone, ctx.separator)); break;
       case OutputFormat::Csv: out.Write(rows.csv(found, args.zone)); break;
       case OutputFormat::Json: out.Write(rows.json(found, args.zone)); break;
       case OutputFormat::Ics: out.Write(rows.calendar(found, calendar)); break;
@@ -252,192 +247,180 @@ void WriteSpan(const Arguments& args, Output& out, const SpanRows<Found>& rows, 
 }
 
 // The phenomena from --desde to --hasta, written as they are found.
-int RunPhenomena(const Arguments& args, Output& out) {
+int RunPhenomena(const Arguments& args, Context& ctx) {
   const SpanRows<YearEvent> rows{"", report::PhenomenonCsvHeader(), report::YearEventLine, report::YearEventCsvRow,
                                  report::YearEventJson, report::YearEventCalendar};
-  Instant reached = SpanOf(args).from;
-  try {
-    WriteSpan(args, out, rows, [&](const Span& span, const auto& each) {
-      Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(span.Days()), "días", 3650, 1);
-      YearEventsRequest request;
-      request.planets = BodiesOf(args.bodies);
-      request.sunAndMoon = !args.namedPlanets;
-      request.moon = args.moonPhenomena;
-      request.approachLimit = args.approachLimit;
-      request.span = span;
-      request.place = args.place;
-      request.zone = args.zone;
-      orbitas::RunPhenomena(request, each, [&](const Instant& day) {
-        reached = day;
-        progress.Update(static_cast<std::int64_t>(day.DaysSince(span.from)));
-      });
+  ctx.reached = SpanOf(args).from;
+  ctx.beyond = [&ctx] { return ": el método no llega más allá del " + TimeZone().ToSecond(ctx.reached).Date(); };
+  WriteSpan(args, ctx, rows, [&](const Span& span, const auto& each) {
+    Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(span.Days()), "días", 3650, 1);
+    YearEventsRequest request;
+    request.planets = BodiesOf(args.bodies);
+    request.sunAndMoon = !args.namedPlanets;
+    request.moon = args.moonPhenomena;
+    request.approachLimit = args.approachLimit;
+    request.span = span;
+    request.place = args.place;
+    request.zone = args.zone;
+    orbitas::RunPhenomena(request, each, [&](const Instant& day) {
+      ctx.reached = day;
+      progress.Update(static_cast<std::int64_t>(day.DaysSince(span.from)));
     });
-  } catch (const RuntimeError& error) {
-    out.Flush();
-    Complain(std::string(error.what()) + ": el método no llega más allá del " + TimeZone().ToSecond(reached).Date());
-    return ExitRuntimeError;
-  }
+  });
   return 0;
 }
 
 std::string EclipseCalendar(const EclipseSeen& seen, const report::CalendarFile& calendar) { return calendar.Event(seen); }
 
 // The eclipses and transits from --desde to --hasta, written as found.
-int RunEclipseList(const Arguments& args, Output& out) {
+int RunEclipseList(const Arguments& args, Context& ctx) {
   const SpanRows<EclipseSeen> rows{report::EclipseListHeading(args.place ? &*args.place : nullptr, args.zone),
                                    report::EclipseCsvHeader(), report::EclipseLine, report::EclipseCsvRow,
                                    report::EclipseJson, EclipseCalendar};
-  WriteSpan(args, out, rows,
+  WriteSpan(args, ctx, rows,
             [&](const Span& span, const auto& each) { RunEclipses(span, args.place, each); });
   return 0;
 }
 
 // The first eclipse or transit from a date, in full.
-int RunOneEclipse(const Arguments& args, Output& out) {
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
+int RunOneEclipse(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
   const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundInstant(args.table.start, args.zone), args.place);
   if (!seen) {
     Complain("no hay ningún eclipse ni tránsito hasta el año 3000");
     return ExitRuntimeError;
   }
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  out.Write(args.json ? report::EclipseJson(*seen, args.zone)
-                      : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone, separator));
-  if (!picture) return 0;
+  ctx.out.Write(args.json ? report::EclipseJson(*seen, args.zone)
+                          : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone, ctx.separator));
+  if (!ctx.picture) return 0;
   // The Moon's path is drawn for any place; the Sun's disc as a place sees
   // it, when it sees it; a transit has no picture.
   if (const std::string why = NoEclipsePictureReason(*seen); !why.empty()) {
     Complain(why);
     return ExitRuntimeError;
   }
-  const PictureRequest& request = picture->request();
+  const PictureRequest& request = ctx.picture->request();
   const std::string svg = pictures::DrawEclipse(
-      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), separator, request.width,
+      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), ctx.separator, request.width,
       request.height);
-  return Finish(picture, svg) ? 0 : ExitRuntimeError;
+  return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 
 // A finder chart: one line of what it shows, and the picture.
-int RunChart(const Arguments& args, Output& out) {
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  try {
-    const FinderChartPicture chart = orbitas::RunChart(
-        BodiesOf({args.bodies.front()}).front(), BoundInstant(args.table.start, args.zone), args.chartField, args.place, args.zone,
-        separator);
-    out.Write("Carta de " + chart.heading + "\n" + chart.methodTitle + "\n" +
-              (chart.horizon.empty() ? "" : chart.horizon + "\n"));
-    const PictureRequest& request = picture->request();
-    return Finish(picture, pictures::DrawFinderChart(chart, separator, request.width, request.height))
-               ? 0
-               : ExitRuntimeError;
-  } catch (const RuntimeError& error) {
-    out.Flush();
-    Complain(error.what());
-    return ExitRuntimeError;
-  }
-}
-
-// The almanac's month pages after the chart's: the year's events with
-// the place's showers, and the night of each month's 15th.
-std::vector<pictures::PdfPage> MonthPages(const Arguments& args, const YearChart& chart,
-                                          std::string_view separator) {
-  const AlmanacYear almanac = RunAlmanacYear(*args.place, args.zone, args.year);
-  std::vector<report::NightReport> nights;
-  for (const AlmanacNight& n : almanac.nights) nights.push_back({n.day.date, &args.zone, &*args.place, n.limits, n.night, {}, {}});
-  std::vector<pictures::PdfPage> pages;
-  for (const AlmanacPage& page : report::AlmanacMonths(chart, almanac.events, nights, args.zone, args.year, separator)) {
-    pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
-  }
-  return pages;
+int RunChart(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
+  const FinderChartPicture chart =
+      orbitas::RunChart(BodiesOf({args.bodies.front()}).front(), BoundInstant(args.table.start, args.zone),
+                        args.chartField, args.place, args.zone, ctx.separator);
+  ctx.out.Write(ChartCaption(chart));
+  const PictureRequest& request = ctx.picture->request();
+  return Finish(ctx, pictures::DrawFinderChart(chart, ctx.separator, request.width, request.height)) ? 0
+                                                                                                     : ExitRuntimeError;
 }
 
 // The year at a glance: one line of what it shows, and the picture; with
-// --almanaque, a page a month after it.
-int RunYear(const Arguments& args, Output& out) {
-  std::optional<PictureFile> picture;
-  OpenPicture(args, picture);
-  const std::string separator = DecimalSeparatorFromEnvironment();
-  try {
-    const YearChart chart = YearChartOf(MethodElements(), *args.place, args.zone, args.year);
-    out.Write(chart.title + "\n" + chart.sources + "\n");
-    const PictureRequest& request = picture->request();
-    const std::string svg = pictures::DrawYearChart(chart, separator, request.width, request.height);
-    if (!args.almanac) return Finish(picture, svg) ? 0 : ExitRuntimeError;
-    std::vector<pictures::PdfPage> pages{{svg, request.width, request.height}};
-    for (pictures::PdfPage& page : MonthPages(args, chart, separator)) pages.push_back(std::move(page));
-    const std::string failure = picture->CommitPages(pages);
-    if (failure.empty()) return 0;
-    Complain(failure);
-    return ExitRuntimeError;
-  } catch (const RuntimeError& error) {
-    out.Flush();
-    Complain(error.what());
-    return ExitRuntimeError;
+// --almanaque, a page a month after it: the year's events with the place's
+// showers, and the night of each month's 15th.
+int RunYear(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
+  const YearChart chart = YearChartOf(MethodElements(), *args.place, args.zone, args.year);
+  ctx.out.Write(chart.title + "\n" + chart.sources + "\n");
+  const PictureRequest& request = ctx.picture->request();
+  const std::string svg = pictures::DrawYearChart(chart, ctx.separator, request.width, request.height);
+  if (!args.almanac) return Finish(ctx, svg) ? 0 : ExitRuntimeError;
+  std::vector<pictures::PdfPage> pages{{svg, request.width, request.height}};
+  const AlmanacYear almanac = RunAlmanacYear(*args.place, args.zone, args.year);
+  for (const AlmanacPage& page : report::AlmanacMonths(chart, almanac, ctx.separator)) {
+    pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
   }
+  const std::string failure = ctx.picture->CommitPages(pages);
+  if (failure.empty()) return 0;
+  Complain(failure);
+  return ExitRuntimeError;
 }
 
 // Writes the home place and says where.
-int RunSavePlace(const Arguments& args, Output& out) {
+int RunSavePlace(const Arguments& args, Context& ctx) {
   const HomePlaceWritten written = WriteHomePlace(args.homePath, *args.place, args.savedZone);
   std::string text = "Lugar de casa guardado en " + args.homePath + ": " + args.place->text;
   if (!args.savedZone.empty()) text += ", zona " + args.savedZone;
   if (written.before) text += " (en lugar de " + written.before->place.text.substr(std::string("casa: ").size()) + ")";
-  out.Write(text + "\n");
+  ctx.out.Write(text + "\n");
   if (!written.keptBroken.empty()) {
     Complain("el fichero anterior no se podía leer y se ha guardado como " + written.keptBroken);
   }
   return 0;
 }
 
-int RunExplain(const Arguments& args, Output& out) {
-  try {
-    report::Explain(args.date, args.julianDay, args.bodies.front(), DecimalSeparatorFromEnvironment(),
-                    [&out](std::string_view text) { out.Write(text); });
-  } catch (const RuntimeError& error) {
-    out.Flush();
-    Complain(std::string(error.what()) + ": " + BeyondTheMethod(TypedInstant(args)));
-    return ExitRuntimeError;
+int RunExplain(const Arguments& args, Context& ctx) {
+  ctx.beyond = [what = BeyondTheMethod(TypedInstant(args))] { return ": " + what; };
+  report::Explain(args.date, args.julianDay, args.bodies.front(), ctx.separator,
+                  [&ctx](std::string_view text) { ctx.out.Write(text); });
+  return 0;
+}
+
+// Each command and what runs it: parse, run, write.
+struct CommandEntry {
+  Command command;
+  int (*run)(const Arguments&, Context&);
+};
+constexpr CommandEntry Commands[] = {
+    {Command::Help, RunHelp},         {Command::Version, RunVersion},     {Command::Instant, RunInstant},
+    {Command::Table, RunTable},       {Command::RiseSet, RunRiseSet},     {Command::Night, RunNight},
+    {Command::Nights, RunNights},     {Command::Phenomena, RunPhenomena}, {Command::SavePlace, RunSavePlace},
+    {Command::Eclipses, RunEclipseList}, {Command::Eclipse, RunOneEclipse}, {Command::Chart, RunChart},
+    {Command::Year, RunYear},         {Command::Explain, RunExplain},
+};
+
+int Run(const Arguments& args, Context& ctx) {
+  for (const CommandEntry& entry : Commands) {
+    if (entry.command == args.command) return entry.run(args, ctx);
   }
   return 0;
 }
 
-int Run(const Arguments& args, Output& out) {
-  switch (args.command) {
-    case Command::Help:
-      out.Write(UsageText());
-      return 0;
-    case Command::Version:
-      out.Write("orbitas-cli " ORBITAS_VERSION "\n");
-      return 0;
-    case Command::Instant:
-      return RunInstant(args, out);
-    case Command::Table:
-      return RunTable(args, out);
-    case Command::RiseSet:
-      return RunRiseSet(args, out);
-    case Command::Night:
-      return RunNight(args, out);
-    case Command::Nights:
-      return RunNights(args, out);
-    case Command::Phenomena:
-      return RunPhenomena(args, out);
-    case Command::SavePlace:
-      return RunSavePlace(args, out);
-    case Command::Eclipses:
-      return RunEclipseList(args, out);
-    case Command::Eclipse:
-      return RunOneEclipse(args, out);
-    case Command::Chart:
-      return RunChart(args, out);
-    case Command::Year:
-      return RunYear(args, out);
-    case Command::Explain:
-      return RunExplain(args, out);
+// The one error path: what raised, said once, with its status. A request
+// the program cannot carry out as asked is said with the short usage
+// (status 2); a file at fault without it, since no usage would help; a
+// run-time error of the method with how far it got (status 1).
+int ExitStatusOf(const std::exception_ptr& raised, Context& ctx) {
+  try {
+    std::rethrow_exception(raised);
+  } catch (const UsageError& error) {
+    std::fprintf(stderr, "orbitas-cli: %s\n\n%s", TerminalSafe(error.what()).c_str(), ShortUsageText);
+    return ExitUsage;
+  } catch (const HomeFileError& error) {
+    // The home file, not the command line, is at fault.
+    Complain(error.what());
+    return ExitUsage;
+  } catch (const RequestRefused& error) {
+    std::fprintf(stderr, "orbitas-cli: %s\n\n%s", TerminalSafe(error.what()).c_str(), ShortUsageText);
+    return ExitUsage;
+  } catch (const pictures::PictureFileError& error) {
+    Complain(error.what());
+    return ExitUsage;
+  } catch (const RuntimeError& error) {
+    ctx.out.Flush();
+    Complain(error.what() + (ctx.beyond ? ctx.beyond() : std::string()));
+    return ExitRuntimeError;
+  } catch (const OutputError& error) {
+    // A reader that went away (a closed pipe) wants no more output: that
+    // is no failure, unless a picture was still to be drawn. Anything else
+    // is.
+    if (error.brokenPipe() && ctx.picturePath.empty()) return 0;
+    if (error.brokenPipe()) {
+      Complain("la salida estándar se cerró antes del final: el dibujo " + ShownPath(ctx.picturePath) +
+               " no se ha escrito");
+      return ExitRuntimeError;
+    }
+    Complain(error.what());
+    return ExitRuntimeError;
+  } catch (const std::exception& error) {
+    // Nothing leaves the program as an abort: what no handler above
+    // expected is still said, in a sentence, with a failure's status.
+    Complain(std::string("error inesperado: ") + error.what());
+    return ExitRuntimeError;
   }
-  return 0;
 }
 
 }  // namespace
@@ -450,42 +433,15 @@ int main(int argc, char** argv) {
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   Output out(stdout, "la salida estándar");
-  std::string picturePath;  // the picture asked for, if any
+  Context ctx{out, DecimalSeparatorFromEnvironment(), {}, {}, {}, {}};
   try {
     const Arguments args = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-    picturePath = args.picture.path;
+    ctx.picturePath = args.picture.path;
     for (const std::string& note : args.notes) Complain(note);
-    const int status = Run(args, out);
+    const int status = Run(args, ctx);
     out.Close();
     return status;
-  } catch (const UsageError& error) {
-    return RefuseUsage(error);
-  } catch (const HomeFileError& error) {
-    // The home file, not the command line, is at fault: its path and why,
-    // without the usage, which would not help.
-    Complain(error.what());
-    return ExitUsage;
-  } catch (const RequestRefused& error) {
-    return RefuseUsage(error);
-  } catch (const pictures::PictureFileError& error) {
-    // The file, not the command line, is at fault: no usage would help.
-    Complain(error.what());
-    return ExitUsage;
-  } catch (const OutputError& error) {
-    // A reader that went away (a closed pipe) wants no more output: that
-    // is no failure, unless a picture was still to be drawn. Anything else
-    // is.
-    if (error.brokenPipe() && picturePath.empty()) return 0;
-    if (error.brokenPipe()) {
-      Complain("la salida estándar se cerró antes del final: el dibujo " + ShownPath(picturePath) + " no se ha escrito");
-      return ExitRuntimeError;
-    }
-    Complain(error.what());
-    return ExitRuntimeError;
-  } catch (const std::exception& error) {
-    // Nothing leaves the program as an abort: what no handler above
-    // expected is still said, in a sentence, with a failure's status.
-    Complain(std::string("error inesperado: ") + error.what());
-    return ExitRuntimeError;
+  } catch (...) {
+    return ExitStatusOf(std::current_exception(), ctx);
   }
 }

@@ -68,7 +68,7 @@ std::vector<std::string> SplitArguments(const std::string& text) {
 // One planet's day: its events fall within the day.
 void CheckRiseSet(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone);
-  const RiseSetRun run = RunRiseSet(BodiesOf({parsed.bodies.front()}), *parsed.place, day);
+  const RiseSetAnswer run = RunRiseSet(BodiesOf({parsed.bodies.front()}), *parsed.place, parsed.zone, parsed.localDate);
   for (const PlanetDay& planet : run.planets) {
     for (const auto& at : {planet.rise, planet.transit, planet.set}) {
       fuzz::Require(!at || (*at >= day.span.from && *at <= day.span.to), "an event outside its day");
@@ -81,7 +81,7 @@ void CheckRiseSet(const Arguments& parsed) {
 void CheckNight(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone, 12);
   fuzz::ResultOrRuntimeError([&] {
-    const Night night = RunNight(BodiesOf({parsed.bodies.front()}), *parsed.place, day, parsed.limits).night;
+    const Night night = RunNight(BodiesOf({parsed.bodies.front()}), *parsed.place, parsed.zone, parsed.localDate, parsed.limits).night;
     const PlanetNight& p = night.planets.front();
     if (p.best) {
       fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,

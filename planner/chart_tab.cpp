@@ -18,17 +18,11 @@
 #include "session/names.h"
 
 namespace orbitas::planner {
-namespace {
-
-constexpr Body ChartPlanets[] = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
-                                 Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
-
-}  // namespace
 
 ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
   planet_ = new QComboBox;
   planet_->setAccessibleName(QStringLiteral("Planeta de la carta"));
-  for (Body b : ChartPlanets) planet_->addItem(QString::fromStdString(std::string(SpanishName(b))), static_cast<int>(b));
+  for (Body b : AllPlanets) planet_->addItem(QString::fromStdString(std::string(SpanishName(b))), static_cast<int>(b));
   planet_->setCurrentIndex(3);  // Júpiter
   when_ = new QDateTimeEdit;
   when_->setAccessibleName(QStringLiteral("Fecha y hora de la carta"));
@@ -95,9 +89,8 @@ void ChartTab::Draw() {
   background_.Submit(QStringLiteral("carta"), [this, o, at, body, field] {
     const FinderChartPicture chart = RunChart(body, at, field, o.place, o.zone, o.separator);
     std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
-    std::string heading = "Carta de " + chart.heading + "\n" + chart.methodTitle +
-                          (chart.horizon.empty() ? "" : "\n" + chart.horizon) +
-                          (chart.beyondStars.empty() ? "" : "\n" + chart.beyondStars);
+    std::string heading = ChartCaption(chart);
+    heading.pop_back();  // the label's last line needs no end
     return [this, svg = std::move(svg), heading = std::move(heading)] {
       heading_->setText(QString::fromStdString(heading));
       chart_->SetSvg(svg);

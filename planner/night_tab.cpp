@@ -25,12 +25,10 @@
 
 namespace orbitas::planner {
 
-// Everything one night's run gives the tab, with the place and zone its
-// report points at.
-struct NightAnswer {
-  Place place;
-  TimeZone zone;
-  report::NightReport report;
+// Everything one night's run gives the tab: the answer, and what is
+// shown of it.
+struct NightView {
+  NightAnswer answer;
   std::vector<report::ViewRow> rows;
   std::string sunAndMoon, chartSvg;
   Instant dusk, dawn;  // the slider's ends
@@ -40,30 +38,22 @@ namespace {
 
 constexpr int DomeSize = 760;      // pixels of the dome's square picture
 constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
-const std::vector<Body> Planets = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
-                                   Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
-// The same planets as the method numbers them, for the instant the dome shows.
-const std::vector<Int16> PlanetNumbers = {1, 2, 4, 5, 6, 7, 8, 9};
 
-std::shared_ptr<NightAnswer> ComputeNightAnswer(const Observer& o) {
-  auto answer = std::make_shared<NightAnswer>();
-  answer->place = o.place;
-  answer->zone = o.zone;
-  const LocalDay day = LocalDayOf(o.Civil(), o.zone, 12);
+std::shared_ptr<NightView> ComputeNightView(const Observer& o) {
+  auto view = std::make_shared<NightView>();
   NightLimits limits;
   limits.instrument = o.instrument;
-  NightRun run = RunNight(Planets, answer->place, day, limits);
-  answer->report = {day.date, &answer->zone, &answer->place, limits, std::move(run.night), std::move(run.showers),
-                    std::move(run.eclipses)};
-  answer->rows = report::NightRows(answer->report, o.separator);
-  answer->sunAndMoon = report::SunAndMoonText(answer->report, o.separator);
-  const Night& night = answer->report.night;
-  answer->chartSvg = pictures::DrawNight(
-      NightPictureOf(night, MethodElements(), answer->place, answer->zone, day.date), o.separator, 1200, 520);
-  answer->dusk = night.sun.set ? night.sun.set->time : night.span.from;
-  answer->dawn = night.sun.rise ? night.sun.rise->time : night.span.to;
-  if (answer->dawn <= answer->dusk) answer->dusk = night.span.from, answer->dawn = night.span.to;
-  return answer;
+  view->answer = RunNight(AllPlanets, o.place, o.zone, o.Civil(), limits);
+  const NightAnswer& answer = view->answer;
+  view->rows = report::NightRows(answer, o.separator);
+  view->sunAndMoon = report::SunAndMoonText(answer, o.separator);
+  const Night& night = answer.night;
+  view->chartSvg = pictures::DrawNight(NightPictureOf(night, MethodElements(), answer.place, answer.zone, answer.date),
+                                       o.separator, 1200, 520);
+  view->dusk = night.sun.set ? night.sun.set->time : night.span.from;
+  view->dawn = night.sun.rise ? night.sun.rise->time : night.span.to;
+  if (view->dawn <= view->dusk) view->dusk = night.span.from, view->dawn = night.span.to;
+  return view;
 }
 
 }  // namespace
@@ -155,12 +145,12 @@ std::string NightTab::Csv() const { return ViewCsv(*sorted_); }
 void NightTab::Refresh(const Observer& observer) {
   observer_ = observer;
   background_.Submit(QStringLiteral("noche"), [this, observer] {
-    std::shared_ptr<const NightAnswer> answer = ComputeNightAnswer(observer);
+    std::shared_ptr<const NightView> answer = ComputeNightView(observer);
     return [this, answer] { Show(answer); };
   });
 }
 
-void NightTab::Show(std::shared_ptr<const NightAnswer> answer) {
+void NightTab::Show(std::shared_ptr<const NightView> answer) {
   answer_ = std::move(answer);
   const QString almanac = QString::fromStdString(answer_->sunAndMoon).trimmed();
   const qsizetype moon = almanac.indexOf(QStringLiteral("\nLuna"));
@@ -195,15 +185,13 @@ std::optional<Body> NightTab::SelectedBody() const {
 
 void NightTab::DrawDome() {
   if (!answer_) return;
-  const double jd = answer_->dusk.ut + slider_->value() / 1440.0;
-  instant_->setText(QString::fromStdString(answer_->zone.ToMinute(Instant::FromUt(jd)).Clock()));
+  const Instant at = answer_->dusk.After(slider_->value() / 1440.0);
+  instant_->setText(QString::fromStdString(answer_->answer.zone.ToMinute(at).Clock()));
   const std::optional<Body> marked = SelectedBody();
   const Observer o = observer_;
   auto answer = answer_;
-  background_.Submit(QStringLiteral("cielo"), [this, o, jd, marked, answer] {
-    const InstantOutcome outcome = ComputeInstant(std::nullopt, QString::number(jd, 'f', 6).toStdString(), PlanetNumbers,
-                                                  o.separator, answer->place, answer->zone);
-    SkyDome dome = SkyDomeOf(outcome, MethodElements(), answer->place, answer->zone, DomeStars);
+  background_.Submit(QStringLiteral("cielo"), [this, o, at, marked, answer] {
+    SkyDome dome = RunSkyDome(AllPlanets, at, answer->answer.place, answer->answer.zone, DomeStars);
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
     std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
     return [this, svg = std::move(svg), bodies = dome.bodies] {

@@ -22,7 +22,7 @@ namespace orbitas::planner {
 class Background;
 class RowsModel;
 class SvgView;
-struct NightAnswer;
+struct NightView;
 
 class NightTab : public QWidget {
   Q_OBJECT
@@ -44,7 +44,7 @@ class NightTab : public QWidget {
   void filled();  // the table and the pictures show the latest night
 
  private:
-  void Show(std::shared_ptr<const NightAnswer> answer);
+  void Show(std::shared_ptr<const NightView> answer);
   void DrawDome();
   void SelectBodyAt(QPointF picturePoint);
   std::optional<Body> SelectedBody() const;
@@ -52,7 +52,7 @@ class NightTab : public QWidget {
 
   Background& background_;
   Observer observer_;
-  std::shared_ptr<const NightAnswer> answer_;
+  std::shared_ptr<const NightView> answer_;
   std::vector<DomeBody> domeBodies_;  // where the dome drew each body
   QPlainTextEdit* sun_;
   QPlainTextEdit* moon_;

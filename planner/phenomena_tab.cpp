@@ -52,8 +52,6 @@ class EventFilter : public QSortFilterProxyModel {
 
 namespace {
 
-const std::vector<Body> Planets = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
-                                   Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 constexpr Body FilterBodies[] = {Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,  Body::Mars,
                                  Body::Jupiter, Body::Saturn, Body::Uranus,  Body::Neptune, Body::Pluto};
 
@@ -120,7 +118,7 @@ void PhenomenaTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("fenómenos"), [this, o] {
     auto events = std::make_shared<std::vector<YearEvent>>();
     YearEventsRequest request;
-    request.planets = Planets;
+    request.planets = AllPlanets;
     request.span = LocalYear(o.zone, o.date.year());
     request.place = o.place;
     request.zone = o.zone;

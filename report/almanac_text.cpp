@@ -51,7 +51,7 @@ std::string SunLine(const YearRow& row) {
 }
 
 // "Júpiter: toda la noche, en Géminis, magnitud −2,5".
-std::string PlanetLine(const PlanetNight& p, const NightReport& r, std::string_view sep) {
+std::string PlanetLine(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   const std::string name(SpanishName(p.body));
   if (!p.best) return name + ": no se ve (" + PlanetNotSeenText(p, r, sep) + ")";
   const SunNight& sun = r.night.sun;
@@ -60,15 +60,15 @@ std::string PlanetLine(const PlanetNight& p, const NightReport& r, std::string_v
   const bool fromDusk = sun.civilDusk && from.ut <= sun.civilDusk->time.ut + margin;
   const bool toDawn = sun.civilDawn && to.ut >= sun.civilDawn->time.ut - margin;
   std::string when = fromDusk && toDawn ? "toda la noche"
-                     : fromDusk         ? "desde el anochecer hasta las " + Minute(*r.zone, to)
-                     : toDawn           ? "desde las " + Minute(*r.zone, from) + " hasta el amanecer"
-                                        : "de " + Minute(*r.zone, from) + " a " + Minute(*r.zone, to);
+                     : fromDusk         ? "desde el anochecer hasta las " + Minute(r.zone, to)
+                     : toDawn           ? "desde las " + Minute(r.zone, from) + " hasta el amanecer"
+                                        : "de " + Minute(r.zone, from) + " a " + Minute(r.zone, to);
   return name + ": " + when + ", en " + std::string(ConstellationName(p.constellation)) + ", magnitud " +
          Format(p.aspect.magnitude, "#0.0", sep);
 }
 
 AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearEvent>& events,
-                                const NightReport* night, const TimeZone& zone, int year, std::string_view sep) {
+                                const NightAnswer* night, const TimeZone& zone, int year, std::string_view sep) {
   AlmanacPage page;
   page.title = std::string(Months[month - 1]) + " de " + std::to_string(year) + " · " +
                chart.title.substr(chart.title.find(" desde ") + 7);
@@ -105,13 +105,13 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
 
 }  // namespace
 
-std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const std::vector<YearEvent>& events,
-                                                 const std::vector<NightReport>& midMonth, const TimeZone& zone,
-                                                 int year, std::string_view separator) {
+std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const AlmanacYear& almanac,
+                                       std::string_view separator) {
   std::vector<AlmanacPage> pages;
+  const std::vector<NightAnswer>& midMonth = almanac.nights;
   for (int month = 1; month <= 12; ++month) {
-    const NightReport* night = month <= static_cast<int>(midMonth.size()) ? &midMonth[month - 1] : nullptr;
-    pages.push_back(MonthPage(month, chart, events, night, zone, year, separator));
+    const NightAnswer* night = month <= static_cast<int>(midMonth.size()) ? &midMonth[month - 1] : nullptr;
+    pages.push_back(MonthPage(month, chart, almanac.events, night, almanac.zone, almanac.year, separator));
   }
   return pages;
 }

@@ -14,11 +14,11 @@
 
 namespace orbitas::report {
 
-// One page a month of chart's year: events are the year's list (with the
-// place's showers' nights), midMonth the night of each month's 15th, in
-// order. Numbers with separator. Raises nothing.
-std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const std::vector<YearEvent>& events,
-                                                 const std::vector<NightReport>& midMonth, const TimeZone& zone,
-                                                 int year, std::string_view separator);
+// One page a month of chart's year, from the almanac's year (its list of
+// events with the place's showers' nights, and the night of each month's
+// 15th, in order; a month without its night has no planets' section).
+// Numbers with separator. Raises nothing.
+std::vector<AlmanacPage> AlmanacMonths(const YearChart& chart, const AlmanacYear& almanac,
+                                       std::string_view separator);
 
 }  // namespace orbitas::report

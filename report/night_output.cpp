@@ -75,8 +75,8 @@ namespace {
 // Beyond this error (degrees) the method no longer finds a planet.
 constexpr double MethodLostDegrees = 10;
 
-std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
-  const TimeZone& zone = *r.zone;
+std::string PlanetText(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
+  const TimeZone& zone = r.zone;
   std::string text = std::string(SpanishName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
   if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
   text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
@@ -103,7 +103,7 @@ std::string PlanetText(const PlanetNight& p, const NightReport& r, std::string_v
 
 }  // namespace
 
-std::string PlanetNotSeenText(const PlanetNight& p, const NightReport& r, std::string_view sep) {
+std::string PlanetNotSeenText(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   // Under the midnight sun there is no night at all, not just no darkness.
   const bool midnightSun = std::any_of(r.night.sun.misses.begin(), r.night.sun.misses.end(),
                                        [](const SunMiss& m) { return m.kind == SunMiss::NeverSets; });
@@ -128,13 +128,13 @@ std::string MeteorRateText(double hourlyRate) {
 namespace {
 
 // The active showers, each at its best dark hour, and any eclipse.
-std::string ShowersAndEclipsesText(const NightReport& r, std::string_view sep) {
+std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
   std::string text;
   if (!r.showers.empty()) {
     text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
     for (const ShowerNight& s : r.showers) {
       text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
-              "mejor " + DateAtTime(Minute(*r.zone, s.bestTime)) +
+              "mejor " + DateAtTime(Minute(r.zone, s.bestTime)) +
               (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
               ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, " + MeteorRateText(s.hourlyRate) +
               " (THZ " + Whole(s.shower->zhr) + " en el máximo, " + (s.zhrNow < 0.5 ? std::string("menos de 1") : Whole(s.zhrNow)) +
@@ -144,17 +144,17 @@ std::string ShowersAndEclipsesText(const NightReport& r, std::string_view sep) {
               "\n";
     }
   }
-  for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, *r.zone, sep);
+  for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, r.zone, sep);
   return text;
 }
 
-std::string ShowersJson(const NightReport& r) {
+std::string ShowersJson(const NightAnswer& r) {
   std::string json = ", \"meteorShowers\": [";
   for (std::size_t k = 0; k < r.showers.size(); ++k) {
     const ShowerNight& s = r.showers[k];
     json += std::string(k ? ", " : "") + "{\"code\": " + JsonString(s.shower->code) +
             ", \"name\": " + JsonString(ShowerName(s.shower->code)) +
-            ", \"bestTime\": " + JsonString(Iso(*r.zone, s.bestTime)) +
+            ", \"bestTime\": " + JsonString(Iso(r.zone, s.bestTime)) +
             ", \"darkestHour\": " + (s.darkestHour ? "true" : "false") +
             ", \"radiantAltitude\": " + JsonNumber(s.radiantAltitude) + ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) +
             ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"zhrNow\": " + JsonNumber(s.zhrNow) +
@@ -165,7 +165,7 @@ std::string ShowersJson(const NightReport& r) {
   }
   json += "], \"eclipses\": [";
   for (std::size_t k = 0; k < r.eclipses.size(); ++k) {
-    std::string one = EclipseJson(r.eclipses[k], *r.zone);
+    std::string one = EclipseJson(r.eclipses[k], r.zone);
     one.pop_back();  // its line end
     json += std::string(k ? ", " : "") + one;
   }
@@ -174,9 +174,9 @@ std::string ShowersJson(const NightReport& r) {
 
 }  // namespace
 
-static std::string SunAndMoonWithHyphens(const NightReport& r, std::string_view sep) {
+static std::string SunAndMoonWithHyphens(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
-  const TimeZone& zone = *r.zone;
+  const TimeZone& zone = r.zone;
   std::string text;
   text += "\nSol (del propio método; error " + ErrorText(n.sun.error.Bar(), sep) + ")\n";
   for (const SunRow& row : SunRows) {
@@ -201,14 +201,14 @@ static std::string SunAndMoonWithHyphens(const NightReport& r, std::string_view 
   return text;
 }
 
-std::string SunAndMoonText(const NightReport& r, std::string_view sep) {
+std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
   return WithMinusSigns(SunAndMoonWithHyphens(r, sep));
 }
 
-static std::string NightTextWithHyphens(const NightReport& r, std::string_view sep) {
+static std::string NightTextWithHyphens(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
-  const TimeZone& zone = *r.zone;
-  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place->text + "\n";
+  const TimeZone& zone = r.zone;
+  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place.text + "\n";
   text += SunAndMoonWithHyphens(r, sep);
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
@@ -216,15 +216,15 @@ static std::string NightTextWithHyphens(const NightReport& r, std::string_view s
   return text + ShowersAndEclipsesText(r, sep);
 }
 
-std::string NightText(const NightReport& r, std::string_view sep) {
+std::string NightText(const NightAnswer& r, std::string_view sep) {
   return WithMinusSigns(NightTextWithHyphens(r, sep));
 }
 
 namespace {
 
 // One planet's night as a JSON object.
-std::string PlanetNightJson(const PlanetNight& p, const NightReport& r) {
-  const TimeZone& zone = *r.zone;
+std::string PlanetNightJson(const PlanetNight& p, const NightAnswer& r) {
+  const TimeZone& zone = r.zone;
   auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
   std::string json = "{\"body\": " + std::to_string(BodyNumber(p.body)) +
                      ", \"name\": " + JsonString(SpanishName(p.body)) + ", \"magnitude\": " + JsonNumber(p.aspect.magnitude) +
@@ -253,14 +253,14 @@ std::string PlanetNightJson(const PlanetNight& p, const NightReport& r) {
 
 }  // namespace
 
-std::string NightJson(const NightReport& r) {
+std::string NightJson(const NightAnswer& r) {
   const Night& n = r.night;
-  const TimeZone& zone = *r.zone;
+  const TimeZone& zone = r.zone;
   auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(Iso(zone, *t)) : std::string("null"); };
   auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
   std::string json = "{\"date\": " + JsonString(r.date) + ", \"zone\": " + JsonString(zone.name()) +
-                     ", \"latitude\": " + JsonNumber(r.place->latitude) +
-                     ", \"longitude\": " + JsonNumber(r.place->longitude) + PlaceJson(*r.place) +
+                     ", \"latitude\": " + JsonNumber(r.place.latitude) +
+                     ", \"longitude\": " + JsonNumber(r.place.longitude) + PlaceJson(r.place) +
                      ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
                      ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) +
                      ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) + "}, \"sun\": {";

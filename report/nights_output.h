@@ -11,13 +11,13 @@ namespace orbitas::report {
 
 // One night's line in Spanish: times local, to the minute; numbers with
 // separator.
-std::string NightSummaryLine(const NightReport& night, std::string_view separator);
+std::string NightSummaryLine(const NightAnswer& night, std::string_view separator);
 
 // The CSV's header and one night's row (numbers with ".", times ISO 8601).
 std::string NightSummaryCsvHeader();
-std::string NightSummaryCsvRow(const NightReport& night);
+std::string NightSummaryCsvRow(const NightAnswer& night);
 
 // One night as a JSON object on one line (keys in docs/json.md).
-std::string NightSummaryJson(const NightReport& night);
+std::string NightSummaryJson(const NightAnswer& night);
 
 }  // namespace orbitas::report

@@ -50,11 +50,11 @@ std::string HorizonJson(const SkyPosition& sky) {
          ", \"referenceError\": " + OptionalNumber(sky.error.reference) + "}";
 }
 
-static std::string RiseSetTextWithHyphens(const RiseSetReport& report, std::string_view separator) {
-  std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone->name() + ") desde " +
-                     report.place->text + "\n";
+static std::string RiseSetTextWithHyphens(const RiseSetAnswer& report, std::string_view separator) {
+  std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone.name() + ") desde " +
+                     report.place.text + "\n";
   // The almanac's times, to the minute, as the night writes them.
-  auto when = [&](const std::optional<Instant>& t) { return t ? report.zone->LocalMinute(*t) : std::string("—"); };
+  auto when = [&](const std::optional<Instant>& t) { return t ? report.zone.LocalMinute(*t) : std::string("—"); };
   for (const PlanetDay& day : report.planets) {
     text += "\n" + std::string(SpanishName(day.body)) + (day.body == Body::Moon ? " (de ERFA, eraMoon98, no del método)" : "") +
             "\n";
@@ -75,15 +75,15 @@ static std::string RiseSetTextWithHyphens(const RiseSetReport& report, std::stri
   return text;
 }
 
-std::string RiseSetText(const RiseSetReport& report, std::string_view separator) {
+std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator) {
   return WithMinusSigns(RiseSetTextWithHyphens(report, separator));
 }
 
-std::string RiseSetJson(const RiseSetReport& report) {
-  auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(report.zone->LocalIso(*t)) : std::string("null"); };
-  std::string json = "{\"date\": " + JsonString(report.date) + ", \"zone\": " + JsonString(report.zone->name()) +
-                     ", \"latitude\": " + JsonNumber(report.place->latitude) +
-                     ", \"longitude\": " + JsonNumber(report.place->longitude) + PlaceJson(*report.place) +
+std::string RiseSetJson(const RiseSetAnswer& report) {
+  auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(report.zone.LocalIso(*t)) : std::string("null"); };
+  std::string json = "{\"date\": " + JsonString(report.date) + ", \"zone\": " + JsonString(report.zone.name()) +
+                     ", \"latitude\": " + JsonNumber(report.place.latitude) +
+                     ", \"longitude\": " + JsonNumber(report.place.longitude) + PlaceJson(report.place) +
                      ", \"planets\": [";
   for (std::size_t k = 0; k < report.planets.size(); ++k) {
     const PlanetDay& day = report.planets[k];

@@ -8,6 +8,7 @@
 #include "sky/night/rise_set.h"
 #include "sky/bodies/sky_position.h"
 #include "calendar/time_zone.h"
+#include "session/sky_answers.h"
 
 namespace orbitas::report {
 
@@ -24,15 +25,8 @@ std::string HorizonJson(const SkyPosition& sky);
 // "±0.4°", or "sin referencia" where the method's error is unknown.
 std::string ErrorText(const std::optional<double>& degrees, std::string_view separator);
 
-struct RiseSetReport {
-  std::string date;  // the local date, ISO 8601
-  const TimeZone* zone = nullptr;
-  const Place* place = nullptr;
-  std::vector<PlanetDay> planets;
-};
-
-std::string RiseSetText(const RiseSetReport& report, std::string_view separator);
-std::string RiseSetJson(const RiseSetReport& report);
+std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator);
+std::string RiseSetJson(const RiseSetAnswer& report);
 
 // For a place found by its name, the JSON member that says which one it
 // is: `, "place": {"name", "region", "country", "latitude", "longitude",

@@ -19,15 +19,15 @@ ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t
 
 ViewCell Degrees(double degrees, std::string_view sep) { return {Format(degrees, "#0.0", sep) + "°", degrees}; }
 
-ViewRow PlanetRow(const PlanetNight& p, const NightReport& r, std::string_view sep) {
+ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   ViewRow row{{}, p.body, p.best ? std::optional(p.best->time) : std::nullopt};
   row.cells.push_back({std::string(SpanishName(p.body)), BodyNumber(p.body)});
   row.cells.push_back({Format(p.aspect.magnitude, "#0.0", sep), p.aspect.magnitude});
   row.cells.push_back({std::string(ConstellationName(p.constellation)), std::nullopt});
   if (p.best) {
-    row.cells.push_back(Clock(*r.zone, p.visibleFrom->time));
-    row.cells.push_back(Clock(*r.zone, p.visibleTo->time));
-    row.cells.push_back(Clock(*r.zone, p.best->time));
+    row.cells.push_back(Clock(r.zone, p.visibleFrom->time));
+    row.cells.push_back(Clock(r.zone, p.visibleTo->time));
+    row.cells.push_back(Clock(r.zone, p.best->time));
     row.cells.push_back(Degrees(p.best->altitude, sep));
     row.cells.push_back({AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")",
                          p.best->azimuth});
@@ -41,11 +41,11 @@ ViewRow PlanetRow(const PlanetNight& p, const NightReport& r, std::string_view s
   return row;
 }
 
-ViewRow ShowerRow(const ShowerNight& s, const NightReport& r, std::string_view sep) {
+ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view sep) {
   ViewRow row{{}, std::nullopt, s.bestTime};
   row.cells.push_back({std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + ")", 100});
   for (int k = 0; k < 4; ++k) row.cells.push_back({std::string(None), std::nullopt});
-  row.cells.push_back(Clock(*r.zone, s.bestTime));
+  row.cells.push_back(Clock(r.zone, s.bestTime));
   row.cells.push_back(Degrees(s.radiantAltitude, sep));
   row.cells.push_back({std::string(None), std::nullopt});
   row.cells.push_back({"de ERFA", std::nullopt});
@@ -63,7 +63,7 @@ std::vector<std::string> NightColumns() {
           "Error", "Observaciones"};
 }
 
-std::vector<ViewRow> NightRows(const NightReport& r, std::string_view sep) {
+std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
   std::vector<ViewRow> rows;
   for (const PlanetNight* p : OrderedPlanets(r.night)) rows.push_back(PlanetRow(*p, r, sep));
   for (const ShowerNight& s : r.showers) rows.push_back(ShowerRow(s, r, sep));

@@ -29,7 +29,7 @@ struct ViewRow {
 // to, best time, altitude and azimuth then, the method's error, and what
 // it needs or why it cannot be seen. Times are local, to the minute.
 std::vector<std::string> NightColumns();
-std::vector<ViewRow> NightRows(const NightReport& night, std::string_view separator);
+std::vector<ViewRow> NightRows(const NightAnswer& night, std::string_view separator);
 
 // The year's list: the instant (the reference's when it has one), what
 // happens, the bodies, the method's instant and its error.

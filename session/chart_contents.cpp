@@ -81,4 +81,11 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   return picture;
 }
 
+std::string ChartCaption(const FinderChartPicture& chart) {
+  std::string caption = "Carta de " + chart.heading + "\n" + chart.methodTitle + "\n";
+  for (const std::string* line : {&chart.horizon, &chart.beyondStars})
+    if (!line->empty()) caption += *line + "\n";
+  return caption;
+}
+
 }  // namespace orbitas

@@ -42,4 +42,9 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
                                         double fieldDegrees, const std::optional<Place>& place, const TimeZone& zone,
                                         std::string_view decimalSeparator);
 
+// What a chart shows, in the lines that go above or beside it: "Carta de "
+// and the heading, the method's title, the horizon with a place, and why
+// the stars do not reach a faint planet; each line ends in "\n".
+std::string ChartCaption(const FinderChartPicture& chart);
+
 }  // namespace orbitas

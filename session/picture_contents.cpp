@@ -201,6 +201,21 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   return dome;
 }
 
+SkyDome RunSkyDome(const std::vector<Body>& planets, const Instant& at, const Place& place, const TimeZone& zone,
+                   double magnitudeLimit) {
+  InstantRunner runner(".", place);
+  InstantOutcome outcome;
+  runner.EnterJulianDay(at.ut, outcome);
+  std::vector<Int16> numbers;
+  for (const Body body : planets) numbers.push_back(BodyNumber(body));
+  try {
+    runner.RunPlanets(numbers, outcome);
+  } catch (const RuntimeError& error) {
+    outcome.error = error.kind();
+  }
+  return SkyDomeOf(outcome, runner.elements(), place, zone, magnitudeLimit);
+}
+
 std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
   std::vector<std::size_t> rows;
   double before = 0;

@@ -30,8 +30,10 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
   return bodies;
 }
 
-RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day) {
-  RiseSetRun run;
+RiseSetAnswer RunRiseSet(const std::vector<Body>& bodies, const Place& place, const TimeZone& zone,
+                         const CivilTime& date) {
+  const LocalDay day = LocalDayOf(date, zone);
+  RiseSetAnswer run{day.date, place, zone, {}, {}};
   try {
     for (const Body body : bodies) {
       run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.span)
@@ -43,8 +45,21 @@ RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const
   return run;
 }
 
-NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits) {
-  NightRun run{ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}};
+namespace {
+
+// The night's Sun, Moon and planets of day (local noon to noon), without
+// its showers and eclipses.
+NightAnswer PlanetsNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
+                         const LocalDay& day, const NightLimits& limits) {
+  return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}};
+}
+
+}  // namespace
+
+NightAnswer RunNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
+                     const CivilTime& evening, const NightLimits& limits) {
+  const LocalDay day = LocalDayOf(evening, zone, 12);
+  NightAnswer run = PlanetsNight(planets, place, zone, day, limits);
   // Meteors are counted in astronomical darkness, whatever the planets' limit.
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
@@ -62,14 +77,9 @@ FinderChartPicture RunChart(Body planet, const Instant& at, double fieldDegrees,
   return FinderChartPictureOf(MethodElements(), planet, at, fieldDegrees, place, zone, separator);
 }
 
-Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
-                      const NightLimits& limits) {
-  return ComputeNight(MethodElements(), place, day.span, planets, limits);
-}
-
 void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
-               const std::function<void(const LocalDay&, const NightRun&)>& each) {
+               const std::function<void(const NightAnswer&)>& each) {
   const std::int64_t from = DaysFromCivil(first.year, first.month, first.day);
   const std::int64_t to = DaysFromCivil(last.year, last.month, last.day);
   if (to < from) throw RequestRefused("la última noche es anterior a la primera");
@@ -78,8 +88,7 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
     const CivilDate date = CivilFromDays(d);
     CivilTime evening;
     evening.year = date.year, evening.month = date.month, evening.day = date.day;
-    const LocalDay day = LocalDayOf(evening, zone, 12);
-    each(day, RunNight(planets, place, day, limits));
+    each(RunNight(planets, place, zone, evening, limits));
   }
 }
 
@@ -206,10 +215,12 @@ std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::opti
 }
 
 AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year) {
-  const std::vector<Body> planets = BodiesOf({1, 2, 4, 5, 6});
+  const std::vector<Body>& planets = BrightPlanets;
   CivilTime first;
   first.year = year;
   AlmanacYear almanac;
+  almanac.year = year;
+  almanac.zone = zone;
   YearEventsRequest request;
   request.planets = planets;
   request.span = LocalYear(zone, year);
@@ -222,7 +233,7 @@ AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year) {
     CivilTime fifteenth = first;
     fifteenth.month = month, fifteenth.day = 15;
     const LocalDay day = LocalDayOf(fifteenth, zone, 12);
-    almanac.nights.push_back({day, limits, RunPlanetsNight(planets, place, day, limits)});
+    almanac.nights.push_back(PlanetsNight(planets, place, zone, day, limits));
   }
   return almanac;
 }

@@ -18,6 +18,7 @@
 #include "sky/night/night_showers.h"
 #include "sky/night/rise_set.h"
 #include "session/chart_contents.h"
+#include "session/sky_answers.h"
 #include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
@@ -29,23 +30,12 @@ const ElementsTable& MethodElements();
 // for any other number.
 std::vector<Body> BodiesOf(const std::vector<Int16>& numbers);
 
-struct RiseSetRun {
-  std::vector<PlanetDay> planets;      // those computed, in order
-  std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
-};
-
 // The rising, culmination and setting of each body (a planet, the Sun or
-// the Moon) on day from place.
-RiseSetRun RunRiseSet(const std::vector<Body>& bodies, const Place& place, const LocalDay& day);
-
-
-
-// An eclipse or transit, and how it looks from a place when one is given.
-struct EclipseSeen {
-  EclipseEvent event;
-  std::optional<LocalSolarEclipse> solar;  // a solar eclipse, from the place
-  std::optional<LocalLunarEclipse> lunar;  // a lunar eclipse, from the place
-};
+// the Moon) on the local date `date` (its year, month and day; midnight to
+// midnight in zone) from place. A run-time error stops the rest and is
+// kept in the answer's `stopped`, after the bodies computed before it.
+RiseSetAnswer RunRiseSet(const std::vector<Body>& bodies, const Place& place, const TimeZone& zone,
+                         const CivilTime& date);
 
 // The reference's span: eraPlan94's years 1000 to 3000 (Julian days).
 // Everything whose answer comes from the reference (the eclipses, the
@@ -65,30 +55,21 @@ void RunEclipses(const Span& span, const std::optional<Place>& place,
 // none before the end of the reference's span.
 std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::optional<Place>& place);
 
-// The night that begins on the evening of day (local noon to noon) from
-// place: the Sun, the Moon and the planets, the meteor showers active then,
-// and any eclipse in it as the place sees it. Raises the method's run-time
-// errors.
-struct NightRun {
-  Night night;
-  std::vector<ShowerNight> showers;
-  std::vector<EclipseSeen> eclipses;
-};
-NightRun RunNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day, const NightLimits& limits);
-
-// The same night's Sun, Moon and planets alone, without its showers and
-// eclipses: for an almanac's month. Raises the method's run-time errors.
-Night RunPlanetsNight(const std::vector<Body>& planets, const Place& place, const LocalDay& day,
-                      const NightLimits& limits);
+// The night that begins on the evening of the local date `evening` (its
+// year, month and day; local noon to noon in zone) from place: the Sun,
+// the Moon and the planets, the meteor showers active then, and any
+// eclipse in it as the place sees it. Raises the method's run-time errors.
+NightAnswer RunNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
+                     const CivilTime& evening, const NightLimits& limits);
 
 // Each night from the evening of first to that of last (local dates,
-// inclusive, at most MostNights), as RunNight gives it, handed to each with
-// its local day. Raises RequestRefused for a span backwards or too long,
-// and the method's run-time errors.
+// inclusive, at most MostNights), as RunNight gives it, handed to each.
+// Raises RequestRefused for a span backwards or too long, and the method's
+// run-time errors.
 inline constexpr int MostNights = 366;
 void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
                const CivilTime& last, const NightLimits& limits,
-               const std::function<void(const LocalDay&, const NightRun&)>& each);
+               const std::function<void(const NightAnswer&)>& each);
 
 // The finder chart of planet at `at`, fieldDegrees across, from place
 // when given, its times in zone and its numbers with separator. Raises
@@ -135,16 +116,13 @@ void RunPhenomena(const YearEventsRequest& request, const std::function<void(con
 // What the almanac of a year prints beside its chart, from place in zone:
 // the year's events (the five bright planets', the Sun's and the Moon's,
 // the eclipses and the place's showers) and the night of each month's
-// 15th as the eye sees it (the Sun, the Moon and those planets). Raises
-// the method's run-time errors.
-struct AlmanacNight {
-  LocalDay day;
-  NightLimits limits;
-  Night night;
-};
+// 15th as the eye sees it (the Sun, the Moon and those planets, without
+// showers or eclipses). Raises the method's run-time errors.
 struct AlmanacYear {
+  int year = 0;
+  TimeZone zone;
   std::vector<YearEvent> events;
-  std::vector<AlmanacNight> nights;  // January to December
+  std::vector<NightAnswer> nights;  // January to December
 };
 AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year);
 

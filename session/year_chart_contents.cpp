@@ -15,7 +15,7 @@ namespace orbitas {
 namespace {
 
 // The planets the eye sees: the chart's curves.
-const std::vector<Body> ChartPlanets = {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn};
+const std::vector<Body>& ChartPlanets = BrightPlanets;
 
 // Nearer the Sun than this (degrees) a planet is lost in its glare: its
 // curves are left out.

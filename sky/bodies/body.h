@@ -5,6 +5,7 @@
 // place, and asked what it is rather than compared with numbers.
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "runtime/conversions.h"
 
@@ -35,6 +36,15 @@ constexpr std::optional<Body> BodyFromNumber(Int16 number) {
 // The method's number of a planet or the Earth (1 to 9); 0 for the Sun and
 // 10 for the Moon, which the method does not have.
 constexpr Int16 BodyNumber(Body body) { return static_cast<Int16>(body); }
+
+// The method's planets besides the Earth, Pluto included, in its order:
+// what is shown when no planet is named.
+inline const std::vector<Body> AllPlanets = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+                                             Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+
+// The five planets the eye sees, as a year's chart and an almanac show them.
+inline const std::vector<Body> BrightPlanets = {Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+                                                Body::Saturn};
 
 // A planet of the method, Pluto included, the Earth not.
 constexpr bool IsPlanet(Body body) { return body >= Body::Mercury && body <= Body::Pluto && body != Body::Earth; }

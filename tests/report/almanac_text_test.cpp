@@ -55,7 +55,12 @@ std::vector<YearEvent> Events() {
 }
 
 std::vector<AlmanacPage> Pages() {
-  return report::AlmanacMonths(Chart(), Events(), {testing::MadridReport(testing::MadridNight())}, PlusOne(), 2027, ",");
+  AlmanacYear almanac;
+  almanac.year = 2027;
+  almanac.zone = PlusOne();
+  almanac.events = Events();
+  almanac.nights = {testing::MadridReport(testing::MadridNight())};
+  return report::AlmanacMonths(Chart(), almanac, ",");
 }
 
 std::vector<std::string> Lines(const AlmanacPage& page, const std::string& heading) {

@@ -43,7 +43,7 @@ TEST(NightText, TheAlmanacsPage) {
   // the altitudes, the planets in the order asked (Venus first) rather
   // than the visible first, "matutino" for a planet west of the Sun
   // swapped, the best azimuth 180.04 written 180,1 or 360-wrapped.
-  const report::NightReport r = MadridReport(MadridNight());
+  const NightAnswer r = MadridReport(MadridNight());
   EXPECT_EQ(report::SunAndMoonText(r, ","), SunAndMoon);
   EXPECT_EQ(report::NightText(r, ","),
             std::string("La noche del 2027-01-15 (CET) desde 40.4168, −3.7038\n") + SunAndMoon +
@@ -65,7 +65,7 @@ TEST(NightText, TheAlmanacsPage) {
 // in the reason it is not seen (printf's %.0f, half to even), one line
 // apart. Mistake named: two roundings of one number.
 TEST(NightText, DISABLED_OneElongationOneText) {
-  const report::NightReport r = MadridReport(MadridNight());
+  const NightAnswer r = MadridReport(MadridNight());
   EXPECT_EQ(report::PlanetNotSeenText(r.night.planets[0], r, ","), "demasiado cerca del Sol (elongación 13°)");
 }
 
@@ -109,7 +109,7 @@ TEST(NightsOutput, PlanningLineCsvAndJson) {
   // Mistakes: the dark hours from the civil twilights (18:45–08:14) for
   // the astronomical ones, the Moon's lit fraction as 52 in the CSV, a
   // planet that cannot be seen listed, the en dash for a hyphen.
-  const report::NightReport r = MadridReport(MadridNight());
+  const NightAnswer r = MadridReport(MadridNight());
   EXPECT_EQ(report::NightSummaryLine(r, ","),
             "2027-01-15  oscuro 19:50–07:10; Luna 52 %, sale 12:30, se pone 23:45; Marte 20:30–07:00 (mejor 02:15)\n");
   EXPECT_EQ(report::NightSummaryCsvHeader(), "date,dark_from,dark_to,moon_illuminated,moon_rise,moon_set,planets,showers,eclipses\r\n");
@@ -146,10 +146,10 @@ TEST(NightRows, TheWindowsTable) {
 TEST(RiseSetOutput, TextAndJson) {
   // Mistakes: the culmination's seconds truncated (02:14:40 is 02:15),
   // UT for the zone's time, the JSON's times rounded to the minute.
-  report::RiseSetReport r;
+  RiseSetAnswer r;
   r.date = "2027-01-15";
-  r.zone = &testing::PlusOne();
-  r.place = &testing::Madrid();
+  r.zone = testing::PlusOne();
+  r.place = testing::Madrid();
   PlanetDay mars;
   mars.body = Body::Mars;
   mars.rise = Instant::FromUt(Jd(2027, 1, 15, 18, 2, 20));

@@ -42,7 +42,8 @@ TEST(RunRiseSet, TheSunTheMoonAndMarsFromMadridOnTheSolstice) {
   // on the 21st, outside the local day), the
   // Sun's centre on the horizon for its upper limb with refraction (some
   // 4 minutes), the bodies out of the order asked.
-  const RiseSetRun run = RunRiseSet({Body::Sun, Body::Moon, Body::Mars}, Madrid, LocalDayOf(Date(2027, 6, 21), Summer));
+  const RiseSetAnswer run = RunRiseSet({Body::Sun, Body::Moon, Body::Mars}, Madrid, Summer, Date(2027, 6, 21));
+  EXPECT_EQ(run.date, "2027-06-21");
   ASSERT_FALSE(run.stopped);
   ASSERT_EQ(run.planets.size(), 3u);
   const struct {
@@ -73,7 +74,9 @@ TEST(RunNight, TheSolsticeNightFromMadrid) {
   // astronomical dawn 02:39:45, sunrise 04:44:57 (UT, 21–22 June 2027).
   // Mistakes: the night from midnight to midnight (the evening of the
   // day before), the twilights' altitudes swapped, dusk after dawn.
-  const NightRun run = RunNight({Body::Mars, Body::Jupiter}, Madrid, LocalDayOf(Date(2027, 6, 21), Summer, 12), {});
+  const NightAnswer run = RunNight({Body::Mars, Body::Jupiter}, Madrid, Summer, Date(2027, 6, 21), {});
+  EXPECT_EQ(run.date, "2027-06-21");
+  EXPECT_EQ(run.place.text, Madrid.text) << "the answer keeps its own place";
   const SunNight& sun = run.night.sun;
   ASSERT_TRUE(sun.set && sun.astronomicalDusk && sun.astronomicalDawn && sun.rise);
   const struct {
@@ -99,11 +102,11 @@ TEST(RunNight, ThePerseidsAndTheEclipsesOfTheirNights) {
   // Mistakes: the showers of the wrong date, an eclipse of the next
   // day's daytime counted in the night, the night's end exclusive of its
   // morning.
-  const NightRun perseids = RunNight({}, Madrid, LocalDayOf(Date(2027, 8, 12), Summer, 12), {});
+  const NightAnswer perseids = RunNight({}, Madrid, Summer, Date(2027, 8, 12), {});
   std::set<std::string> codes;
   for (const ShowerNight& s : perseids.showers) codes.insert(std::string(s.shower->code));
   EXPECT_TRUE(codes.count("PER")) << "the Perseids on the night of the 12th";
-  const NightRun lunar = RunNight({}, Madrid, LocalDayOf(Date(2027, 8, 16), Summer, 12), {});
+  const NightAnswer lunar = RunNight({}, Madrid, Summer, Date(2027, 8, 16), {});
   ASSERT_EQ(lunar.eclipses.size(), 1u);
   EXPECT_NEAR(GreatestOf(lunar.eclipses[0].event).ut, Jd(2027, 8, 17, 7, 13, 44), 2 * Minute);
   EXPECT_TRUE(lunar.eclipses[0].lunar) << "seen from the place";
@@ -115,13 +118,13 @@ TEST(RunNights, EachNightOnceAndRefusals) {
   // truncated instead of refused.
   std::vector<std::string> dates;
   RunNights({Body::Mars}, Madrid, Summer, Date(2027, 6, 20), Date(2027, 6, 22), {},
-            [&](const LocalDay& day, const NightRun& run) {
-              dates.push_back(day.date);
-              EXPECT_TRUE(run.night.sun.set) << day.date;
+            [&](const NightAnswer& run) {
+              dates.push_back(run.date);
+              EXPECT_TRUE(run.night.sun.set) << run.date;
             });
   EXPECT_EQ(dates, (std::vector<std::string>{"2027-06-20", "2027-06-21", "2027-06-22"}));
   int calls = 0;
-  const auto count = [&](const LocalDay&, const NightRun&) { ++calls; };
+  const auto count = [&](const NightAnswer&) { ++calls; };
   EXPECT_THROW(RunNights({}, Madrid, Summer, Date(2027, 6, 22), Date(2027, 6, 21), {}, count), RequestRefused);
   EXPECT_THROW(RunNights({}, Madrid, Summer, Date(2027, 1, 1), Date(2028, 1, 2), {}, count), RequestRefused)
       << "367 nights";
@@ -309,7 +312,7 @@ TEST(RunAlmanacYear, TwelveMidMonthNightsAndTheYearsEvents) {
   for (int m = 0; m < 12; ++m) {
     char date[11];
     std::snprintf(date, sizeof date, "2027-%02d-15", m + 1);
-    EXPECT_EQ(year.nights[m].day.date, date);
+    EXPECT_EQ(year.nights[m].date, date);
     EXPECT_EQ(year.nights[m].limits.instrument, Instrument::Eye);
     EXPECT_EQ(year.nights[m].night.planets.size(), 5u) << "the five bright planets";
   }

@@ -127,11 +127,11 @@ inline Night MadridNight() {
 
 // That night's report, in PlusOne() from Madrid, with the default limits
 // and no showers or eclipses.
-inline report::NightReport MadridReport(const Night& night) {
-  report::NightReport r;
+inline NightAnswer MadridReport(const Night& night) {
+  NightAnswer r;
   r.date = "2027-01-15";
-  r.zone = &PlusOne();
-  r.place = &Madrid();
+  r.zone = PlusOne();
+  r.place = Madrid();
   r.night = night;
   return r;
 }

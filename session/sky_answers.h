@@ -1,0 +1,45 @@
+#pragma once
+// The answers of the commands that look at the sky from a place on a
+// local date: each owns the place and the zone its texts name, so a
+// writer, a window or a worker thread may keep it as long as it likes.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/time_zone.h"
+#include "runtime/runtime_error.h"
+#include "sky/eclipses/eclipses.h"
+#include "sky/night/night.h"
+#include "sky/night/night_showers.h"
+#include "sky/night/rise_set.h"
+
+namespace orbitas {
+
+// An eclipse or transit, and how it looks from a place when one is given.
+struct EclipseSeen {
+  EclipseEvent event;
+  std::optional<LocalSolarEclipse> solar;  // a solar eclipse, from the place
+  std::optional<LocalLunarEclipse> lunar;  // a lunar eclipse, from the place
+};
+
+// The night that begins on the evening of a local date.
+struct NightAnswer {
+  std::string date;  // the local date whose evening starts the night, ISO 8601
+  Place place;
+  TimeZone zone;
+  NightLimits limits;
+  Night night;
+  std::vector<ShowerNight> showers;   // the meteor showers active that night
+  std::vector<EclipseSeen> eclipses;  // an eclipse during the night, seen from the place
+};
+
+// The risings, culminations and settings of a local date.
+struct RiseSetAnswer {
+  std::string date;  // the local date, ISO 8601
+  Place place;
+  TimeZone zone;
+  std::vector<PlanetDay> planets;       // those computed, in order
+  std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
+};
+
+}  // namespace orbitas
