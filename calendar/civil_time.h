@@ -37,6 +37,12 @@ inline double JulianDayFromUnixSeconds(double seconds) { return seconds / Second
 double SecondsFromCivil(const CivilTime& t);
 CivilTime CivilFromSeconds(double seconds);
 
+// The UT Julian day of a civil time read at offsetSeconds east of UTC
+// ("2026-12-08T22:00+01:00" is 21:00 UT). Raises nothing.
+inline double JulianDayAtOffset(const CivilTime& t, double offsetSeconds) {
+  return JulianDayFromUnixSeconds(SecondsFromCivil(t) - offsetSeconds);
+}
+
 // The civil date and time of a Julian day, to the nearest second: only to
 // label table rows that start from a Julian day.
 CivilTime CivilFromJulianDay(double julianDay);

@@ -130,7 +130,7 @@ std::optional<TableInstant> ParseTableInstant(std::string_view text) {
   if (const std::optional<long> offset = TrailingOffset(text)) {
     const std::optional<CivilTime> civil = ParseIso(text);
     if (!civil) return std::nullopt;
-    return TableInstant{std::nullopt, JulianDayFromUnixSeconds(SecondsFromCivil(*civil) - static_cast<double>(*offset))};
+    return TableInstant{std::nullopt, JulianDayAtOffset(*civil, static_cast<double>(*offset))};
   }
   if (const auto civil = ParseIso(text)) return TableInstant{civil, 0.0};
   return std::nullopt;

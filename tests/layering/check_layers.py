@@ -80,7 +80,20 @@ INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/ecl
                    "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h",
                    "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h",
                    "sky/events/geometry.h", "sky/events/event_search.h", "sky/events/phenomena.h"}
+# session/ gives its answers and takes its requests with instants and
+# spans; only the method's own request takes the Julian day it is typed as.
+METHODS_OWN_HEADERS = {"session/planet_request.h", "session/instant.h", "session/table_plan.h"}
+# Conversions through Unix seconds belong to calendar/: no front end or
+# writer makes a time out of seconds since 1970, or back.
+UNIX_SECONDS = re.compile(r"\b(UnixSecondsFromJulianDay|JulianDayFromUnixSeconds|UtcOf)\s*\(")
+UNIX_SECONDS_FOLDERS = {"cli", "report", "planner"}
+# An answer owns what it shows: no member of a session/ type points into a
+# caller's objects.
+POINTER_MEMBER = re.compile(r"^\s*(?:const\s+)?[\w:<>]+\s*\*\s*(\w+)\s*(?:=\s*nullptr\s*)?;", re.M)
+STRUCT_BODY = re.compile(r"\b(?:struct|class)\s+(\w+)[^;{()]*\{(.*?)\n\};", re.S)
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
+SESSION_DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t|from|to|day|at|when|instant|first|"
+                                 r"last|utcSeconds|peak|greatest|moment|midnight|middle|startJd|endJd)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
 # place, an instrument, the night's limits, a body). Every other type of
 # sky/ reaches the command line only through session/ and report/.
@@ -167,6 +180,16 @@ def check(top):
                 parameters = "".join(p + ")" for p in re.findall(r"\(([^()]*)\)", code))
                 for name in DOUBLE_TIME.findall(parameters):
                     faults.append(f"{where}: a time as a bare double ({name}) where instants carry their scale")
+            if folder == "session" and where.endswith(".h") and where not in METHODS_OWN_HEADERS:
+                parameters = "".join(p + ")" for p in re.findall(r"\(([^()]*)\)", code))
+                for name in SESSION_DOUBLE_TIME.findall(parameters):
+                    faults.append(f"{where}: a time as a bare double ({name}) in session/, whose times are instants")
+                for struct, body in STRUCT_BODY.findall(code):
+                    for member in POINTER_MEMBER.findall(body):
+                        faults.append(f"{where}: {struct}::{member} points into a caller's objects; an answer owns them")
+            if folder in UNIX_SECONDS_FOLDERS:
+                for call in UNIX_SECONDS.findall(code):
+                    faults.append(f"{where}: {call} outside calendar/: times travel as instants")
             if where != CONTACT_NAMES_PLACE:
                 for literal in CONTACT_NAMES.findall(code):
                     faults.append(f"{where}: the contact {literal} written as text outside {CONTACT_NAMES_PLACE}")
@@ -207,7 +230,12 @@ def self_test(top):
                   ("session/places/home_place.cpp", 'void W() { std::ofstream out("x"); }\n'),
                   ("pictures/picture_file.cpp", 'void W(cairo_surface_t* s) { cairo_surface_write_to_png(s, "x.png"); }\n'),
                   ("planner/save_file.cpp", 'void W() { QSaveFile f("x"); }\n'),
-                  ("cli/main.cpp", 'void W() { std::rename("a", "b"); }\n')]
+                  ("cli/main.cpp", 'void W() { std::rename("a", "b"); }\n'),
+                  ("session/runners.h", "void RunEclipses(double from, double to);\n"),
+                  ("session/sky_answers.h", "struct Held {\n  const TimeZone* zone = nullptr;\n};\n"),
+                  ("cli/typed_values.cpp", "double S(double jd) { return UnixSecondsFromJulianDay(jd); }\n"),
+                  ("report/eclipse_output.cpp", "double J(double s) { return JulianDayFromUnixSeconds(s); }\n"),
+                  ("planner/night_tab.cpp", "double U(const TimeZone& z, const CivilTime& c) { return z.UtcOf(c); }\n")]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)
