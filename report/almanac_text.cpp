@@ -64,7 +64,7 @@ std::string PlanetLine(const PlanetNight& p, const NightAnswer& r, std::string_v
                      : toDawn           ? "desde las " + Minute(r.zone, from) + " hasta el amanecer"
                                         : "de " + Minute(r.zone, from) + " a " + Minute(r.zone, to);
   return name + ": " + when + ", en " + std::string(ConstellationName(p.constellation)) + ", magnitud " +
-         Format(p.aspect.magnitude, "#0.0", sep);
+         SignedNumber(p.aspect.magnitude, "#0.0", sep);
 }
 
 AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearEvent>& events,
@@ -90,11 +90,11 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
   AlmanacSection sun{"El Sol y la noche cada cinco días", {}};
   for (const YearRow& row : chart.rows) {
     const int day = std::stoi(row.date.substr(8, 2));
-    if (row.date.rfind(prefix, 0) == 0 && day % 5 == 1 && day < 30) sun.lines.push_back(WithMinusSigns(SunLine(row)));
+    if (row.date.rfind(prefix, 0) == 0 && day % 5 == 1 && day < 30) sun.lines.push_back(SunLine(row));
   }
   AlmanacSection planets{"Los planetas a mediados de mes (la noche del 15)", {}};
   if (night) {
-    for (const PlanetNight* p : OrderedPlanets(night->night)) planets.lines.push_back(WithMinusSigns(PlanetLine(*p, *night, sep)));
+    for (const PlanetNight* p : OrderedPlanets(night->night)) planets.lines.push_back(PlanetLine(*p, *night, sep));
   }
   for (AlmanacSection* s : {&phases, &happenings, &sun, &planets, &showers}) {
     if (s->lines.empty()) s->lines.push_back("—");

@@ -107,7 +107,7 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   std::string what = "transit-" + std::string(UidName(BodyOf(seen.event)));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) what = "lunar-eclipse-" + std::string(EclipseTypeKey(l->type));
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) what = "solar-eclipse-" + std::string(EclipseTypeKey(s->type));
-  const std::string summary = EclipseSummary(seen, ",");
+  const std::string summary = EclipseSummary(seen, ForFiles(","));
   // From a place: how it is seen there, in UTC like the calendar's times.
   std::string local = LocalWords(seen, TimeZone(), ",");
   const std::string here = "desde aquí ";
@@ -124,7 +124,7 @@ std::string CalendarFile::Event(const ShowerPeak& peak) const {
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
   std::string code(peak.shower->code);
   for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  const std::string summary = ShowerDescription(peak, ",");
+  const std::string summary = ShowerDescription(peak, ForFiles(","));
   return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
                    summary + ". Lista de la IMO; el Sol de la referencia de ERFA, no del método.");
 }
@@ -133,8 +133,8 @@ std::string CalendarFile::Begin() const { return Part(true); }
 std::string CalendarFile::End() const { return Part(false); }
 
 std::string CalendarFile::Event(const Phenomenon& p) const {
-  const std::string summary = PhenomenonDescription(p, ",");
-  const std::string error = TimeErrorText(p, ",");
+  const std::string summary = PhenomenonDescription(p, ForFiles(","));
+  const std::string error = TimeErrorText(p, ForFiles(","));
   const std::string versus = p.referenceTime ? error + " frente a la referencia de ERFA"
                              : error == "sin referencia" ? "sin referencia: ERFA no tiene a " + NameWithArticle(p.body)
                                                          : error + " (referencia de ERFA)";

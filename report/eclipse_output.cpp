@@ -13,7 +13,7 @@ namespace orbitas::report {
 namespace {
 
 std::string Number(double x, std::string_view separator, std::string_view pattern = "#0.000") {
-  return Format(x, pattern, separator);
+  return SignedNumber(x, pattern, separator);
 }
 
 // "2027-08-02 12:06" and "12:06" (of the nearest second) in the zone.
@@ -105,15 +105,15 @@ std::string EclipseListHeading(const Place* place, const TimeZone& zone) {
   return heading + ".\n\n";
 }
 
-std::string EclipseSummary(const EclipseSeen& seen, std::string_view sep) {
+std::string EclipseSummary(const EclipseSeen& seen, const Numerals& number) {
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
-    return Title(seen) + " (magnitud umbral " + Number(l->umbralMagnitude, sep) + ")";
+    return Title(seen) + " (magnitud umbral " + number(l->umbralMagnitude, "#0.000") + ")";
   }
-  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) return Title(seen) + " (magnitud " + Number(s->magnitude, sep) + ")";
-  return Title(seen) + " (a " + Number(std::get<Transit>(seen.event).separation, sep, "#0") + "″ del centro)";
+  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) return Title(seen) + " (magnitud " + number(s->magnitude, "#0.000") + ")";
+  return Title(seen) + " (a " + number(std::get<Transit>(seen.event).separation, "#0") + "″ del centro)";
 }
 
-static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
+std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
   std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
@@ -135,9 +135,6 @@ static std::string EclipseLineWithHyphens(const EclipseSeen& seen, const TimeZon
   return text + "\n";
 }
 
-std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  return WithMinusSigns(EclipseLineWithHyphens(seen, zone, sep));
-}
 
 std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator) {
   if (seen.solar) return LocalSolarWords(*seen.solar, zone, separator);
@@ -178,7 +175,7 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
   std::string type = "transit";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
-  const std::string description = CsvField(EclipseSummary(seen, "."));
+  const std::string description = CsvField(EclipseSummary(seen, ForFiles()));
   return zone.LocalIso(greatest) + "," + TimeZone().LocalIso(greatest) + "," + std::string(EclipseKindKey(seen.event)) +
          "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + LocalCsv(seen, zone) + "\r\n";
 }
@@ -232,7 +229,7 @@ std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
   std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(greatest)) +
                      ", \"utc\": " + JsonString(TimeZone().LocalIso(greatest)) + ", \"julianDay\": " + JsonNumber(greatest.ut) +
                      ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
-                     JsonString(EclipseSummary(seen, ".")) + ", \"source\": \"ERFA\"";
+                     JsonString(EclipseSummary(seen, ForFiles())) + ", \"source\": \"ERFA\"";
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) json += LunarJson(*l, seen.lunar, zone);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) json += SolarJson(*s, seen.solar, zone);
   if (const auto* t = std::get_if<Transit>(&seen.event)) json += TransitJson(*t, zone);
@@ -312,10 +309,10 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 
 }  // namespace
 
-static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
   std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
-                     (place ? " desde " + place->text : "") + "\n";
+                     (place ? " desde " + PlaceText(*place) : "") + "\n";
   text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +
           " s (Espenak y Meeus)\n";
   text += Row(ContactCaption(Contact::Greatest), When(zone, greatest));
@@ -325,8 +322,5 @@ static std::string EclipseTextWithHyphens(const EclipseSeen& seen, const Place* 
   return text;
 }
 
-std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
-  return WithMinusSigns(EclipseTextWithHyphens(seen, place, zone, sep));
-}
 
 }  // namespace orbitas::report

@@ -7,6 +7,7 @@
 
 #include "calendar/time_zone.h"
 #include "session/runners.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 
@@ -37,6 +38,6 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone);
 std::string_view EclipseKindKey(const EclipseEvent& event);
 
 // A short description for a calendar: "Eclipse total de Sol (magnitud 1.080)".
-std::string EclipseSummary(const EclipseSeen& seen, std::string_view separator);
+std::string EclipseSummary(const EclipseSeen& seen, const Numerals& numbers);
 
 }  // namespace orbitas::report

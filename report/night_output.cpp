@@ -16,13 +16,13 @@ namespace orbitas::report {
 namespace {
 
 std::string Number(double x, std::string_view separator, std::string_view pattern = "#0.0") {
-  return Format(x, pattern, separator);
+  return SignedNumber(x, pattern, separator);
 }
 
 std::string Whole(double x) { return std::to_string(std::lround(x)); }
 
 // "2026-12-07 17:50": local time to the nearest minute.
-std::string Minute(const TimeZone& zone, const Instant& t) { return zone.LocalMinute(t); }
+std::string Minute(const TimeZone& zone, const Instant& t) { return DateText(zone.LocalMinute(t)); }
 
 std::string Iso(const TimeZone& zone, const Instant& t) { return zone.LocalIso(t); }
 
@@ -38,7 +38,7 @@ std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumb
 
 std::string ListJson(const std::vector<SunMiss>& misses) {
   std::string json = "[";
-  for (std::size_t k = 0; k < misses.size(); ++k) json += (k ? ", " : "") + JsonString(SunMissText(misses[k]));
+  for (std::size_t k = 0; k < misses.size(); ++k) json += (k ? ", " : "") + JsonString(SunMissText(misses[k], TextFor::Programs));
   return json + "]";
 }
 
@@ -174,7 +174,7 @@ std::string ShowersJson(const NightAnswer& r) {
 
 }  // namespace
 
-static std::string SunAndMoonWithHyphens(const NightAnswer& r, std::string_view sep) {
+std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
   std::string text;
@@ -183,7 +183,7 @@ static std::string SunAndMoonWithHyphens(const NightAnswer& r, std::string_view 
     const std::optional<TimedEvent>& e = n.sun.*row.event;
     if (e) text += Row(row.caption, Minute(zone, e->time) + Minutes(e->error.Bar(), sep));
   }
-  for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss) + ")");
+  for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss, TextFor::People) + ")");
 
   const MoonNight& m = n.moon;
   // eraMoon98's accuracy is measured over 1950-2100 only.
@@ -201,24 +201,18 @@ static std::string SunAndMoonWithHyphens(const NightAnswer& r, std::string_view 
   return text;
 }
 
-std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
-  return WithMinusSigns(SunAndMoonWithHyphens(r, sep));
-}
 
-static std::string NightTextWithHyphens(const NightAnswer& r, std::string_view sep) {
+std::string NightText(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
-  std::string text = "La noche del " + r.date + " (" + zone.name() + ") desde " + r.place.text + "\n";
-  text += SunAndMoonWithHyphens(r, sep);
+  std::string text = "La noche del " + DateText(r.date) + " (" + zone.name() + ") desde " + PlaceText(r.place) + "\n";
+  text += SunAndMoonText(r, sep);
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
   for (const PlanetNight* p : OrderedPlanets(n)) text += "\n" + PlanetText(*p, r, sep);
   return text + ShowersAndEclipsesText(r, sep);
 }
 
-std::string NightText(const NightAnswer& r, std::string_view sep) {
-  return WithMinusSigns(NightTextWithHyphens(r, sep));
-}
 
 namespace {
 

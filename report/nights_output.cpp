@@ -50,7 +50,7 @@ std::string ShowerRates(const NightAnswer& r, std::string_view joiner) {
 std::string NightSummaryLine(const NightAnswer& r, std::string_view sep) {
   const SunNight& sun = r.night.sun;
   const MoonNight& moon = r.night.moon;
-  std::string text = r.date + "  ";
+  std::string text = DateText(r.date) + "  ";
   text += sun.astronomicalDusk && sun.astronomicalDawn
               ? "oscuro " + Clock(r.zone, sun.astronomicalDusk->time) + "–" + Clock(r.zone, sun.astronomicalDawn->time)
               : "sin noche cerrada";
@@ -60,8 +60,8 @@ std::string NightSummaryLine(const NightAnswer& r, std::string_view sep) {
   const std::string planets = VisiblePlanets(r, ", "), showers = ShowerRates(r, ", ");
   text += "; " + (planets.empty() ? std::string("ningún planeta visible") : planets);
   if (!showers.empty()) text += "; meteoros: " + showers;
-  for (const EclipseSeen& e : r.eclipses) text += "; " + EclipseSummary(e, sep);
-  return WithMinusSigns(text) + "\n";
+  for (const EclipseSeen& e : r.eclipses) text += "; " + EclipseSummary(e, ForPeople(sep));
+  return text + "\n";
 }
 
 std::string NightSummaryCsvHeader() {
@@ -73,7 +73,7 @@ std::string NightSummaryCsvRow(const NightAnswer& r) {
   const MoonNight& moon = r.night.moon;
   auto iso = [&](const std::optional<Instant>& t) { return t ? r.zone.LocalIso(*t) : std::string(); };
   std::string eclipses;
-  for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : "; ") + EclipseSummary(e, ".");
+  for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : "; ") + EclipseSummary(e, ForFiles());
   return r.date + "," + iso(At(sun.astronomicalDusk)) + "," + iso(At(sun.astronomicalDawn)) + "," +
          Format(moon.phase.illuminated, "#0.00", ".") + "," + iso(moon.rise) + "," + iso(moon.set) + "," +
          CsvField(VisiblePlanets(r, "; ")) + "," + CsvField(ShowerRates(r, "; ")) + "," + CsvField(eclipses) + "\r\n";
@@ -95,7 +95,7 @@ std::string NightSummaryJson(const NightAnswer& r) {
                ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) + ", \"bestTime\": " + Iso(r.zone, s.bestTime) + "}";
   }
   std::string eclipses;
-  for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : ", ") + JsonString(EclipseSummary(e, "."));
+  for (const EclipseSeen& e : r.eclipses) eclipses += (eclipses.empty() ? "" : ", ") + JsonString(EclipseSummary(e, ForFiles()));
   return "{\"date\": " + JsonString(r.date) + ", \"darkFrom\": " + Iso(r.zone, At(sun.astronomicalDusk)) +
          ", \"darkTo\": " + Iso(r.zone, At(sun.astronomicalDawn)) + ", \"moon\": {\"illuminated\": " +
          JsonNumber(moon.phase.illuminated) + ", \"rise\": " + Iso(r.zone, moon.rise) + ", \"set\": " +

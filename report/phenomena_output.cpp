@@ -19,12 +19,12 @@ std::string Capitalized(std::string text) {
   return text;
 }
 
-std::string Value(const Phenomenon& p, std::string_view separator) {
+std::string Value(const Phenomenon& p, const Numerals& number) {
   if (!p.value) return "";
   switch (p.unit) {
-    case PhenomenonUnit::Degrees: return Format(*p.value, "#0.0", separator) + "°";
-    case PhenomenonUnit::AstronomicalUnits: return Format(*p.value, "#0.0000", separator) + " UA";
-    case PhenomenonUnit::Magnitude: return "magnitud " + Format(*p.value, "#0.0", separator);
+    case PhenomenonUnit::Degrees: return number(*p.value, "#0.0") + "°";
+    case PhenomenonUnit::AstronomicalUnits: return number(*p.value, "#0.0000") + " UA";
+    case PhenomenonUnit::Magnitude: return "magnitud " + number(*p.value, "#0.0");
     case PhenomenonUnit::None: break;
   }
   return "";
@@ -52,8 +52,8 @@ std::optional<double> ErrorSeconds(const Phenomenon& p) {
 
 }  // namespace
 
-std::string PhenomenonDescription(const Phenomenon& p, std::string_view sep) {
-  const std::string name = Capitalized(Name(p.body)), value = Value(p, sep);
+std::string PhenomenonDescription(const Phenomenon& p, const Numerals& numbers) {
+  const std::string name = Capitalized(Name(p.body)), value = Value(p, numbers);
   switch (p.kind) {
     case PhenomenonKind::Opposition: return name + " en oposición (" + value + ")";
     case PhenomenonKind::Conjunction: return name + " en conjunción con el Sol (a " + value + ")";
@@ -78,25 +78,25 @@ std::string PhenomenonDescription(const Phenomenon& p, std::string_view sep) {
   return name;
 }
 
-std::string TimeErrorText(const Phenomenon& p, std::string_view sep) {
+std::string TimeErrorText(const Phenomenon& p, const Numerals& number) {
   const std::optional<double> seconds = ErrorSeconds(p);
   if (!seconds) {
-    if (p.referenceMiss) return "en la referencia no bajan de " + Format(*p.referenceMiss, "#0.0", sep) + "°";
+    if (p.referenceMiss) return "en la referencia no bajan de " + number(*p.referenceMiss, "#0.0") + "°";
     const bool hasReference =
         HasReference(p.body) && (p.kind != PhenomenonKind::CloseApproach || HasReference(p.other));
     return hasReference ? "la referencia no lo tiene cerca" : "sin referencia";
   }
   const double minutes = *seconds / 60;
-  const std::string sign = *seconds < 0 ? "-" : "+";
-  if (std::fabs(minutes) < 90) return "error " + sign + Format(std::fabs(minutes), "#0.0", sep) + " min";
-  if (std::fabs(minutes) < 48 * 60) return "error " + sign + Format(std::fabs(minutes) / 60, "#0.0", sep) + " h";
-  return "error " + sign + Format(std::fabs(minutes) / 1440, "#0.0", sep) + " días";
+  const std::string sign(*seconds < 0 ? number.Minus() : "+");
+  if (std::fabs(minutes) < 90) return "error " + sign + number(std::fabs(minutes), "#0.0") + " min";
+  if (std::fabs(minutes) < 48 * 60) return "error " + sign + number(std::fabs(minutes) / 60, "#0.0") + " h";
+  return "error " + sign + number(std::fabs(minutes) / 1440, "#0.0") + " días";
 }
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
-  std::string note = TimeErrorText(p, sep);
+  std::string note = TimeErrorText(p, ForPeople(sep));
   if (p.referenceTime) note = "el método: " + zone.LocalMinute(MethodInstant(p)) + ", " + note;
-  return zone.LocalMinute(ListedTime(p)) + "  " + PhenomenonDescription(p, sep) + "  (" +
+  return zone.LocalMinute(ListedTime(p)) + "  " + PhenomenonDescription(p, ForPeople(sep)) + "  (" +
          note + ")\n";
 }
 
@@ -114,7 +114,7 @@ std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
   const Instant listed = ListedTime(p);
   const std::optional<double> error = ErrorSeconds(p);
   return zone.LocalIso(listed) + "," + TimeZone().LocalIso(listed) + "," + std::string(PhenomenonKey(p.kind)) + "," +
-         CsvField(PhenomenonBodies(p)) + "," + CsvField(PhenomenonDescription(p, ".")) + "," +
+         CsvField(PhenomenonBodies(p)) + "," + CsvField(PhenomenonDescription(p, ForFiles())) + "," +
          (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
          (error ? Shortest(*error) : "") + "," + zone.LocalIso(MethodInstant(p)) + "\r\n";
 }
@@ -125,7 +125,7 @@ std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
   return "{\"instant\": " + JsonString(zone.LocalIso(listed)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(listed)) +
          ", \"julianDay\": " + JsonNumber(listed.ut) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
          ", \"bodies\": " + JsonString(PhenomenonBodies(p)) +
-         ", \"description\": " + JsonString(PhenomenonDescription(p, ".")) +
+         ", \"description\": " + JsonString(PhenomenonDescription(p, ForFiles())) +
          ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
          ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
          ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") +

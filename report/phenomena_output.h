@@ -7,18 +7,20 @@
 
 #include "sky/events/phenomena.h"
 #include "calendar/time_zone.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 
-// "Marte en oposición (magnitud -1,2)": what happens, in Spanish.
-std::string PhenomenonDescription(const Phenomenon& p, std::string_view separator);
+// "Marte en oposición (magnitud −1,2)": what happens, in Spanish, its
+// numbers as numbers says (for people, or "-1.2" for files).
+std::string PhenomenonDescription(const Phenomenon& p, const Numerals& numbers);
 
 // "error +2,3 h": the method's instant less the reference's, in minutes,
 // hours or days as suits; "sin referencia" where there is none.
-std::string TimeErrorText(const Phenomenon& p, std::string_view separator);
+std::string TimeErrorText(const Phenomenon& p, const Numerals& numbers);
 
-// "2027-02-19 16:03  Marte en oposición (magnitud -1,2)  error +2,3 h":
-// the local time to the minute in zone.
+// "2027-02-19 16:03  Marte en oposición (magnitud −1,2)  error +2,3 h":
+// the local time to the minute in zone, for people.
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view separator);
 
 // The CSV header and a row (RFC 4180, decimal point): instant (local ISO

@@ -50,11 +50,13 @@ std::string HorizonJson(const SkyPosition& sky) {
          ", \"referenceError\": " + OptionalNumber(sky.error.reference) + "}";
 }
 
-static std::string RiseSetTextWithHyphens(const RiseSetAnswer& report, std::string_view separator) {
-  std::string text = "Salida, culminación y puesta el " + report.date + " (" + report.zone.name() + ") desde " +
-                     report.place.text + "\n";
+std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator) {
+  std::string text = "Salida, culminación y puesta el " + DateText(report.date) + " (" + report.zone.name() +
+                     ") desde " + PlaceText(report.place) + "\n";
   // The almanac's times, to the minute, as the night writes them.
-  auto when = [&](const std::optional<Instant>& t) { return t ? report.zone.LocalMinute(*t) : std::string("—"); };
+  auto when = [&](const std::optional<Instant>& t) {
+    return t ? DateText(report.zone.LocalMinute(*t)) : std::string("—");
+  };
   for (const PlanetDay& day : report.planets) {
     text += "\n" + std::string(SpanishName(day.body)) + (day.body == Body::Moon ? " (de ERFA, eraMoon98, no del método)" : "") +
             "\n";
@@ -64,20 +66,18 @@ static std::string RiseSetTextWithHyphens(const RiseSetAnswer& report, std::stri
     };
     text += Row("Sale", when(day.rise) + bar(day.rise, day.riseError));
     text += Row("Culmina", when(day.transit) +
-                               (day.transit ? "  altura " + Format(day.transitAltitude, "#0.0", separator) + "°" : ""));
+                               (day.transit ? "  altura " + SignedNumber(day.transitAltitude, "#0.0", separator) + "°" : ""));
     text += Row("Se pone", when(day.set) + bar(day.set, day.setError));
     if (!day.misses.empty()) text += Row("", "(" + DayMissesText(day.misses) + ")");
     if (day.verdictWithinError) {
-      text += Row("", "(al límite: se queda a " + Number(std::fabs(*day.margin), separator) +
+      text += Row("", "(al límite: se queda a " + SignedNumber(std::fabs(*day.margin), "#0.0###", separator) +
                           "° del horizonte, menos que el error del método; quizá sí)");
     }
   }
   return text;
 }
 
-std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator) {
-  return WithMinusSigns(RiseSetTextWithHyphens(report, separator));
-}
+
 
 std::string RiseSetJson(const RiseSetAnswer& report) {
   auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(report.zone.LocalIso(*t)) : std::string("null"); };

@@ -46,18 +46,27 @@ std::string DateAtTime(const std::string& localMinute) {
   return localMinute.substr(0, space) + " a las " + localMinute.substr(space + 1);
 }
 
-std::string WithMinusSigns(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const bool beforeDigit = i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9';
-    const unsigned char before = i > 0 ? static_cast<unsigned char>(text[i - 1]) : ' ';
-    const bool afterWord = std::isalnum(before) || before >= 0x80;
-    if (c == '-' && beforeDigit && !afterWord) out += "\u2212";
-    else out += c;
+std::string SignedNumber(double x, std::string_view pattern, std::string_view separator) {
+  std::string text = Format(x, pattern, separator);
+  if (!text.empty() && text[0] == '-') text.replace(0, 1, "\u2212");
+  return text;
+}
+
+std::string DateText(std::string iso) {
+  if (!iso.empty() && iso[0] == '-') iso.replace(0, 1, "\u2212");
+  return iso;
+}
+
+std::string PlaceText(const Place& place) {
+  // A place's text holds no hyphen but its coordinates' signs, each at the
+  // start of a number: "37.3828, -5.9732", "Sevilla (…; 37.3828, -5.9732)".
+  std::string text;
+  for (std::size_t i = 0; i < place.text.size(); ++i) {
+    const char c = place.text[i];
+    const bool startsNumber = i == 0 || place.text[i - 1] == ' ' || place.text[i - 1] == '(';
+    text += c == '-' && startsNumber ? std::string("\u2212") : std::string(1, c);
   }
-  return out;
+  return text;
 }
 
 std::string CsvField(std::string_view text) {

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/number_text.h"
+#include "sky/frames/place.h"
+
 namespace orbitas::report {
 
 // The number of characters of UTF-8 text.
@@ -31,10 +34,33 @@ std::string AzimuthText(double degrees, std::string_view separator);
 // "2026-12-08 a las 18:20" for a local minute written "2026-12-08 18:20".
 std::string DateAtTime(const std::string& localMinute);
 
-// text with the minus sign (U+2212) for every negative number's hyphen:
-// a '-' before a digit that does not follow a digit or a letter (so dates,
-// "1950-2100" and "Púppidas-Vélidas" keep theirs). Raises nothing.
-std::string WithMinusSigns(std::string_view text);
+// x as people read it: Format(x, pattern, separator) with the minus sign
+// (U+2212) for its hyphen. CSV and JSON keep Format's. Raises nothing.
+std::string SignedNumber(double x, std::string_view pattern, std::string_view separator);
+
+// An ISO date ("-0500-03-01"), or a date and time, as people read it: a
+// year before 1 BC with the minus sign. Raises nothing.
+std::string DateText(std::string iso);
+
+// The place as people read it in a heading: its text with its
+// coordinates' signs as minus signs. Raises nothing.
+std::string PlaceText(const Place& place);
+
+// How a text shared by the writers writes its numbers: with a decimal
+// separator, and a negative one with the minus sign (for people) or the
+// hyphen (for CSV, JSON and calendar files, which programs read).
+struct Numerals {
+  std::string_view separator = ".";
+  bool minusSign = false;
+  // x with pattern, as Format writes it but for the sign. Raises nothing.
+  std::string operator()(double x, std::string_view pattern) const {
+    return minusSign ? SignedNumber(x, pattern, separator) : Format(x, pattern, separator);
+  }
+  // "−" or "-", for a sign written apart from its number.
+  std::string_view Minus() const { return minusSign ? "\u2212" : "-"; }
+};
+constexpr Numerals ForPeople(std::string_view separator) { return {separator, true}; }
+constexpr Numerals ForFiles(std::string_view separator = ".") { return {separator, false}; }
 
 // text as one CSV field: quoted, with its quotes doubled, when it holds a
 // comma, a quote or a line break (RFC 4180); as it is otherwise.

@@ -17,12 +17,12 @@ constexpr std::string_view None = "—";
 // "21:34": the local time of the night's table, keyed by its instant.
 ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut}; }
 
-ViewCell Degrees(double degrees, std::string_view sep) { return {Format(degrees, "#0.0", sep) + "°", degrees}; }
+ViewCell Degrees(double degrees, std::string_view sep) { return {SignedNumber(degrees, "#0.0", sep) + "°", degrees}; }
 
 ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   ViewRow row{{}, p.body, p.best ? std::optional(p.best->time) : std::nullopt};
   row.cells.push_back({std::string(SpanishName(p.body)), BodyNumber(p.body)});
-  row.cells.push_back({Format(p.aspect.magnitude, "#0.0", sep), p.aspect.magnitude});
+  row.cells.push_back({SignedNumber(p.aspect.magnitude, "#0.0", sep), p.aspect.magnitude});
   row.cells.push_back({std::string(ConstellationName(p.constellation)), std::nullopt});
   if (p.best) {
     row.cells.push_back(Clock(r.zone, p.visibleFrom->time));
@@ -54,7 +54,7 @@ ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view s
   return row;
 }
 
-ViewCell LocalMinute(const TimeZone& zone, const Instant& t) { return {zone.LocalMinute(t), t.ut}; }
+ViewCell LocalMinute(const TimeZone& zone, const Instant& t) { return {DateText(zone.LocalMinute(t)), t.ut}; }
 
 }  // namespace
 
@@ -67,9 +67,6 @@ std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
   std::vector<ViewRow> rows;
   for (const PlanetNight* p : OrderedPlanets(r.night)) rows.push_back(PlanetRow(*p, r, sep));
   for (const ShowerNight& s : r.showers) rows.push_back(ShowerRow(s, r, sep));
-  for (ViewRow& row : rows) {
-    for (ViewCell& cell : row.cells) cell.text = WithMinusSigns(cell.text);
-  }
   return rows;
 }
 
@@ -79,24 +76,23 @@ ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_v
   ViewRow row{{LocalMinute(zone, TimeOf(event))}, std::nullopt, TimeOf(event)};
   if (const auto* p = std::get_if<Phenomenon>(&event)) {
     row.body = p->body;
-    row.cells.push_back({PhenomenonDescription(*p, sep), std::nullopt});
+    row.cells.push_back({PhenomenonDescription(*p, ForPeople(sep)), std::nullopt});
     row.cells.push_back({PhenomenonBodies(*p), std::nullopt});
     row.cells.push_back(p->referenceTime ? LocalMinute(zone, Instant::FromUt(p->time)) : ViewCell{std::string(None), std::nullopt});
-    row.cells.push_back({TimeErrorText(*p, sep), std::nullopt});
+    row.cells.push_back({TimeErrorText(*p, ForPeople(sep)), std::nullopt});
   } else if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    row.cells.push_back({EclipseSummary(*e, sep), std::nullopt});
+    row.cells.push_back({EclipseSummary(*e, ForPeople(sep)), std::nullopt});
     const auto* transit = std::get_if<Transit>(&e->event);
     row.cells.push_back({transit ? std::string(SpanishName(transit->body)) + ", Sol" : "Sol, Luna", std::nullopt});
     row.cells.push_back({std::string(None), std::nullopt});
     row.cells.push_back({"de ERFA, a menos de 10 s del canon de la NASA", std::nullopt});
   } else {
     const ShowerPeakSeen& s = std::get<ShowerPeakSeen>(event);
-    row.cells.push_back({ShowerDescription(s.peak, sep), std::nullopt});
+    row.cells.push_back({ShowerDescription(s.peak, ForPeople(sep)), std::nullopt});
     row.cells.push_back({std::string(None), std::nullopt});
     row.cells.push_back({std::string(None), std::nullopt});
     row.cells.push_back({"de ERFA", std::nullopt});
   }
-  for (ViewCell& cell : row.cells) cell.text = WithMinusSigns(cell.text);
   return row;
 }
 
@@ -104,10 +100,9 @@ std::vector<std::string> EclipseColumns() { return {"Fecha", "Suceso", "Desde el
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
-  ViewRow row{{LocalMinute(zone, greatest), {EclipseSummary(seen, sep), std::nullopt}}, std::nullopt, greatest};
+  ViewRow row{{LocalMinute(zone, greatest), {EclipseSummary(seen, ForPeople(sep)), std::nullopt}}, std::nullopt, greatest};
   const std::string local = LocalWords(seen, zone, sep);
   row.cells.push_back({local.empty() ? std::string(None) : local, std::nullopt});
-  for (ViewCell& cell : row.cells) cell.text = WithMinusSigns(cell.text);
   return row;
 }
 

@@ -32,7 +32,7 @@ std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
   const Radiant radiant = RadiantAt(s, p.time);
   return "{\"kind\": \"meteor-shower\", \"instant\": " + JsonString(zone.LocalIso(p.time)) +
          ", \"utc\": " + JsonString(TimeZone().LocalIso(p.time)) + ", \"julianDay\": " + JsonNumber(p.time.ut) +
-         ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ".")) +
+         ", \"deltaT\": " + JsonNumber(p.deltaT) + ", \"description\": " + JsonString(ShowerDescription(p, ForFiles())) +
          ", \"source\": \"ERFA\", \"type\": null, \"code\": " + JsonString(s.code) +
          ", \"name\": " + JsonString(ShowerName(s.code)) + ", \"solarLongitude\": " + JsonNumber(s.peak) +
          ", \"zhr\": " + JsonNumber(s.zhr) + ", \"radiant\": {\"ra\": " + JsonNumber(radiant.rightAscension) +
@@ -48,17 +48,17 @@ std::string EclipseBodies(const EclipseSeen& e) {
 
 }  // namespace
 
-std::string ShowerDescription(const ShowerPeak& p, std::string_view sep) {
+std::string ShowerDescription(const ShowerPeak& p, const Numerals& number) {
   return "Máximo de las " + std::string(ShowerName(p.shower->code)) + " (" + std::string(p.shower->code) +
-         "): THZ " + Format(p.shower->zhr, "#0", sep) + ", la Luna iluminada al " +
-         Format(p.moonIlluminated * 100, "#0", sep) + " %";
+         "): THZ " + number(p.shower->zhr, "#0") + ", la Luna iluminada al " + number(p.moonIlluminated * 100, "#0") +
+         " %";
 }
 
-static std::string YearEventLineWithHyphens(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
+std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep);
   const Instant jd = TimeOf(event);
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return zone.LocalMinute(jd) + "  " + EclipseSummary(*e, sep) + "  (" + std::string(EclipseAccuracy) + ")\n";
+    return zone.LocalMinute(jd) + "  " + EclipseSummary(*e, ForPeople(sep)) + "  (" + std::string(EclipseAccuracy) + ")\n";
   }
   const ShowerPeakSeen& seen = std::get<ShowerPeakSeen>(event);
   std::string night;
@@ -66,14 +66,10 @@ static std::string YearEventLineWithHyphens(const YearEvent& event, const TimeZo
     const LocalTime best = zone.ToMinute(seen.night->bestTime);
     night = "; desde el lugar, " + MeteorRateText(seen.night->hourlyRate) + " el " + best.Date() + " a las " + best.Clock() +
             (seen.night->darkestHour ? " (sin noche cerrada)" : "") + ", magnitud límite " +
-            Format(seen.night->limitingMagnitude, "#0.0", sep);
+            SignedNumber(seen.night->limitingMagnitude, "#0.0", sep);
   }
-  return zone.LocalMinute(jd) + "  " + ShowerDescription(seen.peak, sep) + night + "  (" +
+  return zone.LocalMinute(jd) + "  " + ShowerDescription(seen.peak, ForPeople(sep)) + night + "  (" +
          std::string(ShowerAccuracy) + ")\n";
-}
-
-std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
-  return WithMinusSigns(YearEventLineWithHyphens(event, zone, sep));
 }
 
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
@@ -81,10 +77,10 @@ std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
   const Instant jd = TimeOf(event);
   const std::string head = zone.LocalIso(jd) + "," + TimeZone().LocalIso(jd) + ",";
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ".")) + ",,,\r\n";
+    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ForFiles())) + ",,,\r\n";
   }
   const ShowerPeak& s = std::get<ShowerPeakSeen>(event).peak;
-  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ".")) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
+  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ForFiles())) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
 }
 
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {

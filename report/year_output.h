@@ -8,11 +8,12 @@
 #include "calendar/time_zone.h"
 #include "report/calendar_file.h"
 #include "session/runners.h"
+#include "report/text_layout.h"
 
 namespace orbitas::report {
 
 // "Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 0 %".
-std::string ShowerDescription(const ShowerPeak& peak, std::string_view separator);
+std::string ShowerDescription(const ShowerPeak& peak, const Numerals& numbers);
 
 // One event: a method phenomenon with its error and the reference's time;
 // an event of the reference with the reference's own accuracy.

@@ -80,12 +80,15 @@ std::string DayMissesText(const std::vector<DayMiss>& misses) {
   return text;
 }
 
-std::string SunMissText(const SunMiss& miss) {
+std::string SunMissText(const SunMiss& miss, TextFor reader) {
+  // A person reads the minus sign; a program the hyphen it parses.
+  const std::string degrees = Degrees(miss.altitude);
+  const std::string shown = reader == TextFor::People && degrees[0] == '-' ? "\u2212" + degrees.substr(1) : degrees;
   switch (miss.kind) {
     case SunMiss::NeverSets: return "el Sol no se pone";
     case SunMiss::NeverRises: return "el Sol no sale";
-    case SunMiss::NeverBelow: return "el Sol no baja de " + Degrees(miss.altitude) + "°";
-    case SunMiss::NeverAbove: return "el Sol no sube de " + Degrees(miss.altitude) + "°";
+    case SunMiss::NeverBelow: return "el Sol no baja de " + shown + "°";
+    case SunMiss::NeverAbove: return "el Sol no sube de " + shown + "°";
   }
   return "";
 }

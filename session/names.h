@@ -40,9 +40,13 @@ std::string_view CompassName(int point);
 // sale; no culmina ese día".
 std::string DayMissesText(const std::vector<DayMiss>& misses);
 
+// Who reads a text: a person, who reads a negative number with the minus
+// sign (U+2212), or a program (CSV, JSON), which parses the hyphen.
+enum class TextFor { People, Programs };
+
 // Why a night lacks an event of the Sun: "el Sol no se pone", "el Sol no
-// baja de -12°".
-std::string SunMissText(const SunMiss& miss);
+// baja de −12°" (for people; "-12°" for programs).
+std::string SunMissText(const SunMiss& miss, TextFor reader);
 
 // Why a planet has no visible interval, with the night's limits: "no hay
 // noche cerrada", "demasiado cerca del Sol (elongación 13°)", "no sube a

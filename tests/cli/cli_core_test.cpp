@@ -41,14 +41,6 @@ TEST(NightText, AzimuthsRunFromZeroTo359Point9) {
   EXPECT_EQ(report::DateAtTime("2026-12-08 18:20"), "2026-12-08 a las 18:20");
 }
 
-TEST(NightText, OneMinusSignForNegativeNumbersNotForDatesNorNames) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"magnitud -2.2", "magnitud \u22122.2"},          {"(-6,0°)", "(\u22126,0°)"},
-      {"2026-12-08 a las 18:20", "2026-12-08 a las 18:20"}, {"entre 1950-2100", "entre 1950-2100"},
-      {"Púppidas-Vélidas", "Púppidas-Vélidas"},          {"α-Capricórnidas", "α-Capricórnidas"},
-      {"40.4168, -3.7038", "40.4168, \u22123.7038"},     {"error -9.7 h", "error \u22129.7 h"}};
-  for (const auto& [text, expected] : cases) EXPECT_EQ(report::WithMinusSigns(text), expected) << text;
-}
 
 TEST(Arguments, EachFormAndItsMistakes) {
   struct Case {

@@ -91,6 +91,10 @@ UNIX_SECONDS_FOLDERS = {"cli", "report", "planner"}
 # caller's objects.
 POINTER_MEMBER = re.compile(r"^\s*(?:const\s+)?[\w:<>]+\s*\*\s*(\w+)\s*(?:=\s*nullptr\s*)?;", re.M)
 STRUCT_BODY = re.compile(r"\b(?:struct|class)\s+(\w+)[^;{()]*\{(.*?)\n\};", re.S)
+# A text is written once, its minus signs with its numbers: no writer
+# rewrites what it wrote.
+REWRITING_PASS = re.compile(r"\b(WithMinusSigns|WithHyphens|\w+WithHyphens)\s*\(")
+WRITERS = {"report", "pictures", "cli", "planner", "window"}
 DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t)\b\s*[,)=]")
 SESSION_DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t|from|to|day|at|when|instant|first|"
                                  r"last|utcSeconds|peak|greatest|moment|midnight|middle|startJd|endJd)\b\s*[,)=]")
@@ -187,6 +191,9 @@ def check(top):
                 for struct, body in STRUCT_BODY.findall(code):
                     for member in POINTER_MEMBER.findall(body):
                         faults.append(f"{where}: {struct}::{member} points into a caller's objects; an answer owns them")
+            if folder in WRITERS:
+                for call in REWRITING_PASS.findall(code):
+                    faults.append(f"{where}: {call} rewrites a written text; write it once")
             if folder in UNIX_SECONDS_FOLDERS:
                 for call in UNIX_SECONDS.findall(code):
                     faults.append(f"{where}: {call} outside calendar/: times travel as instants")
@@ -235,7 +242,8 @@ def self_test(top):
                   ("session/sky_answers.h", "struct Held {\n  const TimeZone* zone = nullptr;\n};\n"),
                   ("cli/typed_values.cpp", "double S(double jd) { return UnixSecondsFromJulianDay(jd); }\n"),
                   ("report/eclipse_output.cpp", "double J(double s) { return JulianDayFromUnixSeconds(s); }\n"),
-                  ("planner/night_tab.cpp", "double U(const TimeZone& z, const CivilTime& c) { return z.UtcOf(c); }\n")]
+                  ("planner/night_tab.cpp", "double U(const TimeZone& z, const CivilTime& c) { return z.UtcOf(c); }\n"),
+                  ("report/view_rows.cpp", "std::string S(std::string t) { return WithMinusSigns(t); }\n")]
         missed = []
         for path, line in plants:
             target = os.path.join(copy, path)

@@ -23,8 +23,8 @@ TEST(EclipseOutput, LineAndSummary) {
   EXPECT_EQ(report::EclipseLine(e, PlusOne(), ","),
             "2028-01-12 05:13  Eclipse parcial de Luna, magnitud umbral 0,066 (penumbral 1,024), gamma 0,9817; "
             "parcial 1 h 30 min\n");
-  EXPECT_EQ(report::EclipseSummary(e, ","), "Eclipse parcial de Luna (magnitud umbral 0,066)");
-  EXPECT_EQ(report::EclipseSummary(e, "."), "Eclipse parcial de Luna (magnitud umbral 0.066)");
+  EXPECT_EQ(report::EclipseSummary(e, report::ForPeople(",")), "Eclipse parcial de Luna (magnitud umbral 0,066)");
+  EXPECT_EQ(report::EclipseSummary(e, report::ForFiles()), "Eclipse parcial de Luna (magnitud umbral 0.066)");
   EXPECT_EQ(report::EclipseKindKey(e.event), "lunar-eclipse");
   EXPECT_EQ(report::LocalWords(e, PlusOne(), ","), "") << "nothing without a place";
 }

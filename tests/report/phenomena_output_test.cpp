@@ -30,19 +30,21 @@ YearEvent Shower() { return ShowerPeakSeen{PerseidsPeak(), std::nullopt}; }
 TEST(PhenomenonText, WordsErrorAndLine) {
   // Mistakes: the error as reference − method (+3), UT for the zone's
   // time (15:44), the method's instant listed first, "." in the text
-  // when the user asked for ",", the separator applied to the ISO date.
+  // when the user asked for ",", the separator applied to the ISO date,
+  // a hyphen for people's minus or the minus sign in a file.
   const Phenomenon mars = MarsOpposition();
-  EXPECT_EQ(report::PhenomenonDescription(mars, ","), "Marte en oposición (magnitud -1,2)");
-  EXPECT_EQ(report::PhenomenonDescription(mars, "."), "Marte en oposición (magnitud -1.2)");
-  EXPECT_EQ(report::TimeErrorText(mars, ","), "error -3,0 min");
+  EXPECT_EQ(report::PhenomenonDescription(mars, report::ForPeople(",")), "Marte en oposición (magnitud \u22121,2)");
+  EXPECT_EQ(report::PhenomenonDescription(mars, report::ForFiles()), "Marte en oposición (magnitud -1.2)");
+  EXPECT_EQ(report::TimeErrorText(mars, report::ForPeople(",")), "error \u22123,0 min");
+  EXPECT_EQ(report::TimeErrorText(mars, report::ForFiles(",")), "error -3,0 min");
   EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ","),
-            "2027-02-19 16:44  Marte en oposición (magnitud -1,2)  (el método: 2027-02-19 16:41, error -3,0 min)\n");
+            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (el método: 2027-02-19 16:41, error \u22123,0 min)\n");
   // A close approach: both bodies, the degrees to a tenth, a zero error
   // signed +, and the local date past midnight (23:30 UT is 00:30 on the 11th).
   const Phenomenon venus = VenusAndJupiter();
   EXPECT_EQ(report::PhenomenonBodies(venus), "Venus, Júpiter");
-  EXPECT_EQ(report::PhenomenonDescription(venus, ","), "Venus a 0,5° de Júpiter");
-  EXPECT_EQ(report::TimeErrorText(venus, ","), "error +0,0 min");
+  EXPECT_EQ(report::PhenomenonDescription(venus, report::ForPeople(",")), "Venus a 0,5° de Júpiter");
+  EXPECT_EQ(report::TimeErrorText(venus, report::ForPeople(",")), "error +0,0 min");
   EXPECT_EQ(report::PhenomenonLine(venus, PlusOne(), ","),
             "2027-08-11 00:30  Venus a 0,5° de Júpiter  (el método: 2027-08-11 00:30, error +0,0 min)\n");
 }
@@ -117,7 +119,7 @@ TEST(YearList, LinesWithMinusSignsAndTheReferencesAccuracy) {
             "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (el método: 2027-02-19 16:41, error \u22123,0 min)\n");
   EXPECT_EQ(report::YearEventLine(YearEvent{PartialLunarEclipse()}, PlusOne(), ","),
             "2028-01-12 05:13  Eclipse parcial de Luna (magnitud umbral 0,066)  (de ERFA, a menos de 10 s del canon de la NASA)\n");
-  EXPECT_EQ(report::ShowerDescription(PerseidsPeak(), ","), "Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %");
+  EXPECT_EQ(report::ShowerDescription(PerseidsPeak(), report::ForPeople(",")), "Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %");
   EXPECT_EQ(report::YearEventLine(Shower(), PlusOne(), ","),
             "2027-08-13 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %  "
             "(de ERFA: el Sol en la longitud del máximo de la IMO)\n");

@@ -73,23 +73,48 @@ TEST(TextLayout, SexagesimalAndAzimuthTexts) {
   EXPECT_EQ(DateAtTime("2026-12-08 18:20"), "2026-12-08 a las 18:20");
 }
 
-TEST(TextLayout, MinusSignsOnlyForNegativeNumbers) {
-  // Mistakes: the hyphens of dates, ranges and names turned too, a
-  // leading '-' missed, a '-' before a letter turned.
+TEST(TextLayout, MinusSignsWrittenWithTheNumberForPeopleOnly) {
+  // Mistakes: a file's number given the minus sign (a spreadsheet no
+  // longer reads it), a negative number left with the hyphen for people,
+  // the separator lost, a positive number or zero given a sign.
+  const struct {
+    double x;
+    const char* pattern;
+    Numerals numbers;
+    std::string_view out;
+  } rows[] = {
+      {-1.23, "#0.0", ForPeople(","), "\u22121,2"}, {-1.23, "#0.0", ForFiles(), "-1.2"},
+      {-1.23, "#0.0", ForFiles(","), "-1,2"},      {1.23, "#0.0", ForPeople(","), "1,2"},
+      {0, "#0.000", ForPeople("."), "0.000"},      {-12, "#0", ForPeople("."), "\u221212"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(r.numbers(r.x, r.pattern), r.out) << r.x << " " << r.pattern;
+  EXPECT_EQ(SignedNumber(-0.5, "#0.0", ","), "\u22120,5");
+  EXPECT_EQ(ForPeople(",").Minus(), "\u2212");
+  EXPECT_EQ(ForFiles().Minus(), "-");
+}
+
+TEST(TextLayout, DatesAndPlacesKeepTheirHyphensButNotTheirSigns) {
+  // Mistakes: the hyphens between a date's fields turned, a hyphenated
+  // name turned ("Saint-Étienne", "Castilla-La Mancha"), a coordinate's
+  // sign left as a hyphen, the first of two coordinates missed.
   const struct {
     std::string_view in, out;
-  } rows[] = {
-      {"-1,2", "\u22121,2"},
-      {"magnitud -1,2", "magnitud \u22121,2"},
-      {"(-3,0 min)", "(\u22123,0 min)"},
-      {"2027-02-19", "2027-02-19"},
-      {"1950-2100", "1950-2100"},
-      {"Púppidas-Vélidas", "Púppidas-Vélidas"},
-      {"a-5", "a-5"},
-      {"- x", "- x"},
-      {"−2", "−2"},
+  } dates[] = {{"2027-02-19", "2027-02-19"}, {"2027-02-19 21:30", "2027-02-19 21:30"}, {"-0500-03-01", "\u22120500-03-01"}};
+  for (const auto& d : dates) EXPECT_EQ(DateText(std::string(d.in)), d.out) << d.in;
+  const struct {
+    std::string_view in, out;
+  } places[] = {
+      {"40.4168, -3.7038", "40.4168, \u22123.7038"},
+      {"-33.4489, -70.6693", "\u221233.4489, \u221270.6693"},
+      {"Saint-Étienne (Auvergne-Rhône-Alpes, Francia; 45.4340, 4.3900)",
+       "Saint-Étienne (Auvergne-Rhône-Alpes, Francia; 45.4340, 4.3900)"},
+      {"Sevilla (Andalusia, España; 37.3828, -5.9732)", "Sevilla (Andalusia, España; 37.3828, \u22125.9732)"},
   };
-  for (const auto& r : rows) EXPECT_EQ(WithMinusSigns(r.in), r.out) << r.in;
+  for (const auto& p : places) {
+    Place place;
+    place.text = std::string(p.in);
+    EXPECT_EQ(PlaceText(place), p.out) << p.in;
+  }
 }
 
 TEST(TextLayout, CsvFieldQuotesOnlyWhenNeeded) {

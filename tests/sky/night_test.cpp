@@ -56,11 +56,11 @@ TEST(Night, ThePolarNightAndThePolarDay) {
   const Night december = ComputeNight(e, Svalbard, {Ut(Jd(2026, 12, 7, 11)), Ut(Jd(2026, 12, 8, 11))}, {Body::Jupiter});
   EXPECT_FALSE(december.sun.set || december.sun.rise || december.sun.civilDusk);
   ASSERT_EQ(december.sun.misses.size(), 1u);
-  EXPECT_EQ(SunMissText(december.sun.misses[0]), "el Sol no sale");
+  EXPECT_EQ(SunMissText(december.sun.misses[0], TextFor::People), "el Sol no sale");
   EXPECT_TRUE(december.sun.astronomicalDusk && december.sun.astronomicalDawn);
   const Night june = ComputeNight(e, Svalbard, {Ut(Jd(2026, 6, 21, 10)), Ut(Jd(2026, 6, 22, 10))}, {Body::Venus, Body::Mars, Body::Jupiter});
   EXPECT_FALSE(june.sun.set || june.sun.rise);
-  EXPECT_EQ(SunMissText(june.sun.misses.front()), "el Sol no se pone");
+  EXPECT_EQ(SunMissText(june.sun.misses.front(), TextFor::People), "el Sol no se pone");
   for (const PlanetNight& p : june.planets) {
     EXPECT_FALSE(p.best) << p.body;
     EXPECT_EQ(PlanetMissText(p, {}), "no hay noche cerrada") << p.body;
