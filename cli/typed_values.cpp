@@ -117,7 +117,7 @@ std::optional<long> TrailingOffset(std::string_view& text) {
 }  // namespace
 
 std::optional<TableInstant> ParseTableInstant(std::string_view text) {
-  if (text.size() > 2 && (text.substr(0, 2) == "JD" || text.substr(0, 2) == "jd")) {
+  if (text.size() > 2 && (text.starts_with("JD") || text.starts_with("jd"))) {
     const std::string_view number = text.substr(2);
     double jd = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), jd);
@@ -281,19 +281,21 @@ std::string OffsetText(long seconds) {
   return text;
 }
 
-// "02:00": the clock's time at utcSeconds with offset.
-std::string ClockAt(double utcSeconds, long offset) {
-  const std::string iso = IsoText(CivilFromSeconds(utcSeconds + static_cast<double>(offset)));
-  return iso.substr(iso.find('T') + 1, 5);
+// The clock's reading at utcSeconds with offset.
+LocalTime ReadingAt(double utcSeconds, long offset) {
+  return {CivilFromSeconds(utcSeconds + static_cast<double>(offset)), offset};
 }
+
+// "02:00": the clock's time at utcSeconds with offset.
+std::string ClockAt(double utcSeconds, long offset) { return ReadingAt(utcSeconds, offset).Clock(); }
 
 }  // namespace
 
 void RequireLocalTimeOnce(const CivilTime& local, const TimeZone& zone, const std::string& text) {
   const TimeZone::Reading reading = zone.ReadingOf(local);
-  const std::string day = IsoText(CivilFromSeconds(reading.change + static_cast<double>(reading.after)));
+  const std::string day = ReadingAt(reading.change, reading.after).Date();
   if (reading.kind == TimeZone::Reading::Kind::Skipped) {
-    throw UsageError(Shown(text) + " no existe en " + zone.name() + ": el " + day.substr(0, day.find('T')) +
+    throw UsageError(Shown(text) + " no existe en " + zone.name() + ": el " + day +
                      " el reloj pasa de las " + ClockAt(reading.change, reading.before) + " a las " +
                      ClockAt(reading.change, reading.after) + " (de " + OffsetText(reading.before) + " a " +
                      OffsetText(reading.after) + ")");

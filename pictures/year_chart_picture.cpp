@@ -83,9 +83,7 @@ void DrawAxes(SvgWriter& svg, const Plot& p, const YearChart& c, double font) {
   static constexpr const char* Months[] = {"ene", "feb", "mar", "abr", "may", "jun",
                                            "jul", "ago", "sep", "oct", "nov", "dic"};
   for (std::size_t r = 0; r < c.rows.size(); ++r) {
-    const std::string& date = c.rows[r].date;
-    if (date.size() < 10) continue;
-    const int day = std::stoi(date.substr(8, 2)), month = std::stoi(date.substr(5, 2));
+    const int day = c.rows[r].civil.day, month = c.rows[r].civil.month;
     if (day == 1 || day == 15) svg.Line({p.left, p.Y(r)}, {p.left + p.width, p.Y(r)}, "#9aa3b0", day == 1 ? 0.5 : 0.2);
     if (day == 1) {
       svg.Text({p.left - font * 0.3, p.Y(r) + font * 0.7}, "1 " + std::string(Months[month - 1]), font * 0.65, "end",

@@ -39,7 +39,7 @@ bool IsPhase(const YearEvent& e) {
 
 // "día 1: puesta del Sol 17:58, noche cerrada de 19:35 a 06:57, salida 08:34".
 std::string SunLine(const YearRow& row) {
-  const std::string day = "día " + std::to_string(std::stoi(row.date.substr(8, 2))) + ": ";
+  const std::string day = "día " + std::to_string(row.civil.day) + ": ";
   const auto& sun = row.belowSun[0];
   const auto& dark = row.belowSun[3];
   if (!sun) return day + "el Sol no se pone";
@@ -73,24 +73,21 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
   page.title = std::string(Months[month - 1]) + " de " + std::to_string(year) + " · " +
                chart.title.substr(chart.title.find(" desde ") + 7);
   page.subtitle = "Horas del reloj local. Los sucesos a la hora de la referencia (ERFA), con la del método y su error.";
-  char prefix[24];  // room for any int year
-  std::snprintf(prefix, sizeof prefix, "%04d-%02d", year, month);
   AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
       showers{"Lluvias de estrellas", {}};
   for (const YearEvent& e : events) {
     const CivilTime local = zone.ToSecond(TimeOf(e)).civil;
     if (local.year != year || local.month != month) continue;
-    const std::string line = Trimmed(YearEventLine(e, zone, sep));
     if (IsPhase(e)) {
-      phases.lines.push_back(line.substr(0, line.find("  (")));
+      phases.lines.push_back(zone.LocalMinute(TimeOf(e)) + "  " + PhenomenonDescription(std::get<Phenomenon>(e), ForPeople(sep)));
     } else {
-      (std::holds_alternative<ShowerPeakSeen>(e) ? showers : happenings).lines.push_back(line);
+      (std::holds_alternative<ShowerPeakSeen>(e) ? showers : happenings).lines.push_back(Trimmed(YearEventLine(e, zone, sep)));
     }
   }
   AlmanacSection sun{"El Sol y la noche cada cinco días", {}};
   for (const YearRow& row : chart.rows) {
-    const int day = std::stoi(row.date.substr(8, 2));
-    if (row.date.rfind(prefix, 0) == 0 && day % 5 == 1 && day < 30) sun.lines.push_back(SunLine(row));
+    const int day = row.civil.day;
+    if (row.civil.year == year && row.civil.month == month && day % 5 == 1 && day < 30) sun.lines.push_back(SunLine(row));
   }
   AlmanacSection planets{"Los planetas a mediados de mes (la noche del 15)", {}};
   if (night) {

@@ -95,8 +95,8 @@ std::string TimeErrorText(const Phenomenon& p, const Numerals& number) {
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
   std::string note = TimeErrorText(p, ForPeople(sep));
-  if (p.referenceTime) note = "el método: " + zone.LocalMinute(MethodInstant(p)) + ", " + note;
-  return zone.LocalMinute(ListedTime(p)) + "  " + PhenomenonDescription(p, ForPeople(sep)) + "  (" +
+  if (p.referenceTime) note = "el método: " + DateText(zone.LocalMinute(MethodInstant(p))) + ", " + note;
+  return DateText(zone.LocalMinute(ListedTime(p))) + "  " + PhenomenonDescription(p, ForPeople(sep)) + "  (" +
          note + ")\n";
 }
 

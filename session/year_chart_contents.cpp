@@ -162,10 +162,12 @@ std::string PlaceWords(const Place& place) {
 
 // A night's row (its shades and the Moon's hours) and its points on the
 // planets' curves, in the clock's hours of the evening's zone.
-void AddNight(YearChart& chart, int row, const LocalDay& day, const YearNight& n, const TimeZone& zone) {
+void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& day, const YearNight& n,
+              const TimeZone& zone) {
   const Clock clock{zone, day.span.from};
   YearRow r;
   r.date = day.date;
+  r.civil = date;
   for (std::size_t l = 0; l < r.belowSun.size(); ++l) r.belowSun[l] = Below(n, l, clock);
   r.moonlit = Moonlit(n, r.belowSun[0], clock);
   r.moonIlluminated = n.moonIlluminated;
@@ -204,7 +206,7 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     const YearNight n = ComputeYearNight(elements, place, day.span, ChartPlanets);
     starts.push_back(day.span.from);
     longitudes.push_back(n.moonLongitudeFromSun);
-    AddNight(chart, row, day, n, zone);
+    AddNight(chart, row, date, day, n, zone);
     const long before = zone.OffsetAt(day.span.from);
     const long after = zone.OffsetAt(day.span.to);
     if (before != after) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/civil_days.h"
 #include "calendar/time_zone.h"
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
@@ -21,6 +22,7 @@ using ClockSpan = std::pair<double, double>;
 
 struct YearRow {
   std::string date;  // "2027-01-01": the local date whose evening starts the night
+  CivilDate civil;   // the same date in numbers
   // Below each of the Sun's limits (sunset, -6, -12, -18 degrees): from
   // dusk to dawn; the whole row when the Sun stays below, none when it
   // stays above.

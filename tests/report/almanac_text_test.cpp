@@ -22,6 +22,8 @@ double Clock(int h, int m) { return (h < 12 ? h + 24 : h) - 12 + m / 60.0; }
 YearRow Row(const char* date, std::optional<ClockSpan> sun, std::optional<ClockSpan> dark) {
   YearRow r;
   r.date = date;
+  r.civil = {std::stoi(std::string(date).substr(0, 4)), std::stoi(std::string(date).substr(5, 2)),
+             std::stoi(std::string(date).substr(8, 2))};
   r.belowSun[0] = sun;
   r.belowSun[3] = dark;
   return r;
