@@ -7,6 +7,7 @@
 #include "report/text_layout.h"
 #include "report/year_output.h"
 #include "runtime/number_text.h"
+#include "runtime/shortest_text.h"
 #include "session/names.h"
 
 namespace orbitas::report {
@@ -14,54 +15,88 @@ namespace {
 
 constexpr std::string_view None = "—";
 
-// "21:34": the local time of the night's table, keyed by its instant.
-ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut}; }
+std::string Shortest(double x) {
+  char buffer[ShortestMaxLength];
+  return std::string(buffer, WriteShortest(x, buffer));
+}
 
-ViewCell Degrees(double degrees, std::string_view sep) { return {SignedNumber(degrees, "#0.0", sep) + "°", degrees}; }
+// A row's cells by column, each "—" until it is set.
+template <typename Column>
+class Cells {
+ public:
+  Cells() : cells_(static_cast<std::size_t>(Column::Count), ViewCell{std::string(None), std::nullopt, ""}) {}
+  Cells& Set(Column column, ViewCell cell) {
+    cells_[static_cast<std::size_t>(column)] = std::move(cell);
+    return *this;
+  }
+  std::vector<ViewCell> Take() { return std::move(cells_); }
+
+ private:
+  std::vector<ViewCell> cells_;
+};
+
+// A text that sorts as itself (or by key) and goes to a file as it is.
+ViewCell Text(std::string text, std::optional<double> key = std::nullopt) {
+  std::string value = text;
+  return {std::move(text), key, std::move(value)};
+}
+
+// A number shown with its unit, and given to a file as the number alone.
+ViewCell Number(double x, std::string_view pattern, std::string_view sep, std::string_view unit = "") {
+  return {SignedNumber(x, pattern, sep) + std::string(unit), x, Shortest(x)};
+}
+
+// "21:34": the local time of the night's table, keyed by its instant.
+ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut, zone.LocalIso(t)}; }
+
+// "2027-02-19 21:34": a local date and time, keyed by its instant.
+ViewCell LocalMinute(const TimeZone& zone, const Instant& t) {
+  return {DateText(zone.LocalMinute(t)), t.ut, zone.LocalIso(t)};
+}
 
 ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
-  ViewRow row{{}, p.body, p.best ? std::optional(p.best->time) : std::nullopt};
-  row.cells.push_back({std::string(SpanishName(p.body)), BodyNumber(p.body)});
-  row.cells.push_back({SignedNumber(p.aspect.magnitude, "#0.0", sep), p.aspect.magnitude});
-  row.cells.push_back({std::string(ConstellationName(p.constellation)), std::nullopt});
+  Cells<NightColumn> cells;
+  cells.Set(NightColumn::Body, Text(std::string(SpanishName(p.body)), BodyNumber(p.body)))
+      .Set(NightColumn::Magnitude, Number(p.aspect.magnitude, "#0.0", sep))
+      .Set(NightColumn::Constellation, Text(std::string(ConstellationName(p.constellation))));
   if (p.best) {
-    row.cells.push_back(Clock(r.zone, p.visibleFrom->time));
-    row.cells.push_back(Clock(r.zone, p.visibleTo->time));
-    row.cells.push_back(Clock(r.zone, p.best->time));
-    row.cells.push_back(Degrees(p.best->altitude, sep));
-    row.cells.push_back({AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")",
-                         p.best->azimuth});
-  } else {
-    for (int k = 0; k < 5; ++k) row.cells.push_back({std::string(None), std::nullopt});
+    cells.Set(NightColumn::VisibleFrom, Clock(r.zone, p.visibleFrom->time))
+        .Set(NightColumn::VisibleTo, Clock(r.zone, p.visibleTo->time))
+        .Set(NightColumn::BestTime, Clock(r.zone, p.best->time))
+        .Set(NightColumn::Altitude, Number(p.best->altitude, "#0.0", sep, "°"))
+        .Set(NightColumn::Azimuth,
+             {AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")",
+              p.best->azimuth, Shortest(p.best->azimuth)});
   }
   const std::optional<double> error = p.error.Bar();
-  row.cells.push_back({ErrorText(error, sep), error});
-  row.cells.push_back({p.best ? std::string(InstrumentWords(p.instrument)) : "No se ve: " + PlanetNotSeenText(p, r, sep),
-                       std::nullopt});
-  return row;
+  cells.Set(NightColumn::Error, {ErrorText(error, sep), error, error ? Shortest(*error) : ""})
+      .Set(NightColumn::Notes, Text(p.best ? std::string(InstrumentWords(p.instrument))
+                                          : "No se ve: " + PlanetNotSeenText(p, r, sep)));
+  return {cells.Take(), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};
 }
 
 ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view sep) {
-  ViewRow row{{}, std::nullopt, s.bestTime};
-  row.cells.push_back({std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + ")", 100});
-  for (int k = 0; k < 4; ++k) row.cells.push_back({std::string(None), std::nullopt});
-  row.cells.push_back(Clock(r.zone, s.bestTime));
-  row.cells.push_back(Degrees(s.radiantAltitude, sep));
-  row.cells.push_back({std::string(None), std::nullopt});
-  row.cells.push_back({"de ERFA", std::nullopt});
-  row.cells.push_back({"lluvia de estrellas: " + MeteorRateText(s.hourlyRate) + (s.darkestHour ? " (sin noche cerrada)" : ""),
-                       s.hourlyRate});
-  return row;
+  Cells<NightColumn> cells;
+  cells.Set(NightColumn::Body, Text(std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + ")", 100))
+      .Set(NightColumn::BestTime, Clock(r.zone, s.bestTime))
+      .Set(NightColumn::Altitude, Number(s.radiantAltitude, "#0.0", sep, "°"))
+      .Set(NightColumn::Error, Text("de ERFA"))
+      .Set(NightColumn::Notes, {"lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +
+                                    (s.darkestHour ? " (sin noche cerrada)" : ""),
+                                s.hourlyRate, Shortest(s.hourlyRate)});
+  return {cells.Take(), std::nullopt, s.bestTime, std::nullopt};
 }
 
-ViewCell LocalMinute(const TimeZone& zone, const Instant& t) { return {DateText(zone.LocalMinute(t)), t.ut}; }
+template <std::size_t N>
+std::vector<std::string> Headings(const std::array<std::string_view, N>& headings) {
+  return {headings.begin(), headings.end()};
+}
 
 }  // namespace
 
-std::vector<std::string> NightColumns() {
-  return {"Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta", "Mejor hora", "Altura", "Acimut",
-          "Error", "Observaciones"};
-}
+std::vector<std::string> NightColumns() { return Headings(NightHeadings); }
+std::vector<std::string> YearEventColumns() { return Headings(EventHeadings); }
+std::vector<std::string> EclipseColumns() { return Headings(EclipseHeadings); }
 
 std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
   std::vector<ViewRow> rows;
@@ -70,40 +105,38 @@ std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
   return rows;
 }
 
-std::vector<std::string> YearEventColumns() { return {"Fecha", "Suceso", "Astros", "Según el método", "Error"}; }
-
 ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
-  ViewRow row{{LocalMinute(zone, TimeOf(event))}, std::nullopt, TimeOf(event)};
+  Cells<EventColumn> cells;
+  cells.Set(EventColumn::Date, LocalMinute(zone, TimeOf(event)));
+  std::optional<Body> body;
   if (const auto* p = std::get_if<Phenomenon>(&event)) {
-    row.body = p->body;
-    row.cells.push_back({PhenomenonDescription(*p, ForPeople(sep)), std::nullopt});
-    row.cells.push_back({PhenomenonBodies(*p), std::nullopt});
-    row.cells.push_back(p->referenceTime ? LocalMinute(zone, Instant::FromUt(p->time)) : ViewCell{std::string(None), std::nullopt});
-    row.cells.push_back({TimeErrorText(*p, ForPeople(sep)), std::nullopt});
+    body = p->body;
+    cells.Set(EventColumn::Event, Text(PhenomenonDescription(*p, ForPeople(sep))))
+        .Set(EventColumn::Bodies, Text(PhenomenonBodies(*p)))
+        .Set(EventColumn::Error, Text(TimeErrorText(*p, ForPeople(sep))));
+    if (p->referenceTime) cells.Set(EventColumn::MethodTime, LocalMinute(zone, MethodInstant(*p)));
   } else if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    row.cells.push_back({EclipseSummary(*e, ForPeople(sep)), std::nullopt});
     const auto* transit = std::get_if<Transit>(&e->event);
-    row.cells.push_back({transit ? std::string(SpanishName(transit->body)) + ", Sol" : "Sol, Luna", std::nullopt});
-    row.cells.push_back({std::string(None), std::nullopt});
-    row.cells.push_back({"de ERFA, a menos de 10 s del canon de la NASA", std::nullopt});
+    cells.Set(EventColumn::Event, Text(EclipseSummary(*e, ForPeople(sep))))
+        .Set(EventColumn::Bodies, Text(transit ? std::string(SpanishName(transit->body)) + ", Sol" : "Sol, Luna"))
+        .Set(EventColumn::Error, Text("de ERFA, a menos de 10 s del canon de la NASA"));
   } else {
     const ShowerPeakSeen& s = std::get<ShowerPeakSeen>(event);
-    row.cells.push_back({ShowerDescription(s.peak, ForPeople(sep)), std::nullopt});
-    row.cells.push_back({std::string(None), std::nullopt});
-    row.cells.push_back({std::string(None), std::nullopt});
-    row.cells.push_back({"de ERFA", std::nullopt});
+    cells.Set(EventColumn::Event, Text(ShowerDescription(s.peak, ForPeople(sep))))
+        .Set(EventColumn::Error, Text("de ERFA"));
   }
-  return row;
+  return {cells.Take(), body, TimeOf(event), event};
 }
-
-std::vector<std::string> EclipseColumns() { return {"Fecha", "Suceso", "Desde el lugar"}; }
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
-  ViewRow row{{LocalMinute(zone, greatest), {EclipseSummary(seen, ForPeople(sep)), std::nullopt}}, std::nullopt, greatest};
-  const std::string local = LocalWords(seen, zone, sep);
-  row.cells.push_back({local.empty() ? std::string(None) : local, std::nullopt});
-  return row;
+  Cells<EclipseColumn> cells;
+  cells.Set(EclipseColumn::Date, LocalMinute(zone, greatest))
+      .Set(EclipseColumn::Event, Text(EclipseSummary(seen, ForPeople(sep))));
+  if (const std::string local = LocalWords(seen, zone, sep); !local.empty()) {
+    cells.Set(EclipseColumn::FromPlace, Text(local));
+  }
+  return {cells.Take(), std::nullopt, greatest, YearEvent(seen)};
 }
 
 }  // namespace orbitas::report

@@ -1,8 +1,11 @@
 #pragma once
 // The lists a window shows as tables: the night's planets and showers, the
-// year's events and the eclipses, a row each with its cells' texts (the
-// same words and numbers as the command line's texts) and the values they
-// sort by.
+// year's events and the eclipses. Each table is a list of columns (an enum
+// with each column's Spanish heading); each row holds, for every column,
+// the text shown (the same words and numbers as the command line's texts),
+// the value it sorts by and the value a CSV or JSON file takes, and the
+// answer it comes from, so a window reads its rows and nothing beside them.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,31 +17,48 @@
 namespace orbitas::report {
 
 struct ViewCell {
-  std::string text;
+  std::string text;           // as shown, for people
   std::optional<double> key;  // the order of the column when it is not the text's
+  std::string value;          // for a file: a number as the shortest text that reads back, an
+                              // instant in ISO 8601 with its offset, else the text
 };
 
 struct ViewRow {
-  std::vector<ViewCell> cells;  // one a column, in the order of the columns
-  std::optional<Body> body;     // the body a row is about, when one is
-  std::optional<Instant> time;  // the row's moment, when it has one
+  std::vector<ViewCell> cells;       // one a column, in the order of the columns
+  std::optional<Body> body;          // the body a row is about, when one is
+  std::optional<Instant> time;       // the row's moment, when it has one
+  std::optional<YearEvent> source;   // the event or eclipse a row shows, when it shows one
 };
 
 // The night's table: one row a planet (visible ones first, by their best
-// time) and one a meteor shower: magnitude, constellation, visible from and
-// to, best time, altitude and azimuth then, the method's error, and what
-// it needs or why it cannot be seen. Times are local, to the minute.
-std::vector<std::string> NightColumns();
-std::vector<ViewRow> NightRows(const NightAnswer& night, std::string_view separator);
+// time) and one a meteor shower. Times are local, to the minute.
+enum class NightColumn {
+  Body, Magnitude, Constellation, VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Error, Notes, Count
+};
+inline constexpr std::array<std::string_view, static_cast<std::size_t>(NightColumn::Count)> NightHeadings = {
+    "Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta", "Mejor hora", "Altura", "Acimut",
+    "Error", "Observaciones"};
 
 // The year's list: the instant (the reference's when it has one), what
 // happens, the bodies, the method's instant and its error.
-std::vector<std::string> YearEventColumns();
-ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_view separator);
+enum class EventColumn { Date, Event, Bodies, MethodTime, Error, Count };
+inline constexpr std::array<std::string_view, static_cast<std::size_t>(EventColumn::Count)> EventHeadings = {
+    "Fecha", "Suceso", "Astros", "Según el método", "Error"};
 
 // The eclipses and transits: the instant of greatest eclipse, the event,
 // and how the place sees it.
+enum class EclipseColumn { Date, Event, FromPlace, Count };
+inline constexpr std::array<std::string_view, static_cast<std::size_t>(EclipseColumn::Count)> EclipseHeadings = {
+    "Fecha", "Suceso", "Desde el lugar"};
+
+// The headings of a table, in its columns' order.
+std::vector<std::string> NightColumns();
+std::vector<std::string> YearEventColumns();
 std::vector<std::string> EclipseColumns();
+
+// The rows, numbers with separator. Raise nothing.
+std::vector<ViewRow> NightRows(const NightAnswer& night, std::string_view separator);
+ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_view separator);
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
 
 }  // namespace orbitas::report

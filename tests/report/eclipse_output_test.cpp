@@ -80,6 +80,13 @@ TEST(EclipseOutput, WindowRow) {
   EXPECT_EQ(report::EclipseColumns().size(), expected.size());
   ASSERT_TRUE(row.time);
   EXPECT_DOUBLE_EQ(row.time->ut, testing::Jd(2028, 1, 12, 4, 13, 0));
+  // The row holds the eclipse it shows, so a window needs no list beside
+  // its rows; a file takes the instant with its offset.
+  ASSERT_TRUE(row.source);
+  ASSERT_TRUE(std::holds_alternative<EclipseSeen>(*row.source));
+  EXPECT_DOUBLE_EQ(GreatestOf(std::get<EclipseSeen>(*row.source).event).ut, row.time->ut);
+  EXPECT_EQ(row.cells[static_cast<std::size_t>(report::EclipseColumn::Date)].value, "2028-01-12T05:13:00+01:00");
+  EXPECT_EQ(row.cells[static_cast<std::size_t>(report::EclipseColumn::FromPlace)].value, "");
 }
 
 }  // namespace

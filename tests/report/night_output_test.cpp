@@ -143,6 +143,43 @@ TEST(NightRows, TheWindowsTable) {
   EXPECT_EQ(rows[0].body, Body::Mars);
 }
 
+TEST(NightRows, EachCellsValueForAFileAndItsSortKey) {
+  // Mistakes: a file given the shown text ("−1,2", "62,4°") that a
+  // spreadsheet cannot read, the minus sign or the comma in a file's
+  // number, a time without its offset, a sort key left out (the column
+  // sorted as text: "−3,9" after "−1,2"), a dash written into a file.
+  const std::vector<report::ViewRow> rows = report::NightRows(MadridReport(MadridNight()), ",");
+  ASSERT_EQ(rows.size(), 2u);
+  const auto cell = [&](std::size_t row, report::NightColumn column) {
+    return rows[row].cells[static_cast<std::size_t>(column)];
+  };
+  const struct {
+    std::size_t row;
+    report::NightColumn column;
+    std::string value;
+    std::optional<double> key;
+  } cases[] = {
+      {0, report::NightColumn::Magnitude, "-1.2", -1.2},
+      {0, report::NightColumn::VisibleFrom, "2027-01-15T20:30:00+01:00", testing::Jd(2027, 1, 15, 19, 30, 0)},
+      {0, report::NightColumn::Altitude, "62.4", 62.4},
+      {0, report::NightColumn::Azimuth, "180.04", 180.04},
+      {0, report::NightColumn::Error, "0.004", 0.004},
+      {1, report::NightColumn::Magnitude, "-3.9", -3.9},
+      {1, report::NightColumn::BestTime, "", std::nullopt},
+      {1, report::NightColumn::Constellation, "Capricornio", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const report::ViewCell found = cell(c.row, c.column);
+    EXPECT_EQ(found.value, c.value) << c.row << " " << static_cast<int>(c.column);
+    ASSERT_EQ(found.key.has_value(), c.key.has_value()) << c.row << " " << static_cast<int>(c.column);
+    if (c.key) {
+      EXPECT_NEAR(*found.key, *c.key, 1e-9) << c.row << " " << static_cast<int>(c.column);
+    }
+  }
+  EXPECT_EQ(report::NightColumns().size(), static_cast<std::size_t>(report::NightColumn::Count));
+  EXPECT_EQ(report::NightColumns()[static_cast<std::size_t>(report::NightColumn::Notes)], "Observaciones");
+}
+
 TEST(RiseSetOutput, TextAndJson) {
   // Mistakes: the culmination's seconds truncated (02:14:40 is 02:15),
   // UT for the zone's time, the JSON's times rounded to the minute.
