@@ -92,6 +92,25 @@ bool Finish(Context& ctx, const std::string& svg) {
   return false;
 }
 
+// What a command of the sky asks, from its arguments: its bodies, place,
+// zone, local date, limits and options by name. Each command sets the
+// instants it takes (an instant, a span), read from its bounds.
+SkyRequest RequestOf(const Arguments& args) {
+  SkyRequest request;
+  request.bodies = BodiesOf(args.bodies);
+  request.place = args.place;
+  request.zone = args.zone;
+  request.date = args.localDate;
+  request.year = args.year;
+  request.limits = args.limits;
+  request.chartField = args.chartField;
+  request.faintestStar = args.magnitudeLimit;
+  request.sunAndMoon = !args.namedPlanets;
+  request.moon = args.moonPhenomena;
+  request.approachLimit = args.approachLimit;
+  return request;
+}
+
 int RunHelp(const Arguments&, Context& ctx) {
   ctx.out.Write(UsageText());
   return 0;
@@ -111,16 +130,16 @@ int RunInstant(const Arguments& args, Context& ctx) {
                           : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
   if (ctx.picture) {
     const ElementsTable& elements = MethodElements();
-    const PictureRequest& request = ctx.picture->request();
+    const PictureRequest& size = ctx.picture->request();
     // From a place, the sky as seen from there; otherwise the orbits from
     // above.
     const std::string svg =
         args.place && !outcome.error
             ? pictures::DrawSkyDome(
                   SkyDomeOf(outcome, elements, *args.place, args.zone, args.magnitudeLimit), separator,
-                  request.width, request.height)
-            : pictures::DrawOrbits(OrbitPictureOf(outcome, BodiesOf(args.bodies), elements), separator, request.width,
-                                   request.height);
+                  size.width, size.height)
+            : pictures::DrawOrbits(OrbitPictureOf(outcome, BodiesOf(args.bodies), elements), separator, size.width,
+                                   size.height);
     if (!Finish(ctx, svg)) return ExitRuntimeError;
   }
   if (outcome.error) {
@@ -143,9 +162,9 @@ int RunTable(const Arguments& args, Context& ctx) {
                                                    isatty(STDERR_FILENO) == 1, ctx.picture ? &paths : nullptr);
   if (stop) Complain(stop->instant + ": " + stop->message + ": " + BeyondTheMethod("esa fila"));
   if (ctx.picture) {
-    const PictureRequest& request = ctx.picture->request();
+    const PictureRequest& size = ctx.picture->request();
     if (!Finish(ctx, pictures::DrawSkyPaths(SkyPathsOf(paths.paths(), paths.stopped()), ctx.separator,
-                                            request.width, request.height))) {
+                                            size.width, size.height))) {
       return ExitRuntimeError;
     }
   }
@@ -154,7 +173,7 @@ int RunTable(const Arguments& args, Context& ctx) {
 
 // Rising, culmination and setting of each planet on a local date.
 int RunRiseSet(const Arguments& args, Context& ctx) {
-  const RiseSetAnswer riseSet = orbitas::RunRiseSet(BodiesOf(args.bodies), *args.place, args.zone, args.localDate);
+  const RiseSetAnswer riseSet = orbitas::RunRiseSet(RequestOf(args));
   ctx.out.Write(args.json ? report::RiseSetJson(riseSet) : report::RiseSetText(riseSet, ctx.separator));
   if (riseSet.stopped) {
     ctx.out.Flush();
@@ -169,14 +188,14 @@ int RunNight(const Arguments& args, Context& ctx) {
   OpenPicture(args, ctx);
   const std::string date = LocalDayOf(args.localDate, args.zone, 12).date;
   ctx.beyond = [date] { return ": la noche del " + date + " queda fuera del alcance del método"; };
-  const NightAnswer night = orbitas::RunNight(BodiesOf(args.bodies), *args.place, args.zone, args.localDate, args.limits);
+  const NightAnswer night = orbitas::RunNight(RequestOf(args));
   ctx.beyond = nullptr;
   ctx.out.Write(args.json ? report::NightJson(night) : report::NightText(night, ctx.separator));
   if (ctx.picture) {
-    const PictureRequest& request = ctx.picture->request();
+    const PictureRequest& size = ctx.picture->request();
     const std::string svg = pictures::DrawNight(
         NightPictureOf(night.night, MethodElements(), night.place, night.zone, night.date), ctx.separator,
-        request.width, request.height);
+        size.width, size.height);
     if (!Finish(ctx, svg)) return ExitRuntimeError;
   }
   return 0;
@@ -186,8 +205,10 @@ int RunNight(const Arguments& args, Context& ctx) {
 int RunNights(const Arguments& args, Context& ctx) {
   if (args.format == OutputFormat::Csv) ctx.out.Write(report::NightSummaryCsvHeader());
   ctx.beyond = [] { return std::string(": una noche queda fuera del alcance del método"); };
-  orbitas::RunNights(BodiesOf(args.bodies), *args.place, args.zone, *args.table.start.civil, *args.table.end.civil,
-                     args.limits, [&](const NightAnswer& night) {
+  SkyRequest request = RequestOf(args);
+  request.date = *args.table.start.civil;
+  request.lastDate = *args.table.end.civil;
+  orbitas::RunNights(request, [&](const NightAnswer& night) {
                        switch (args.format) {
                          case OutputFormat::Csv: ctx.out.Write(report::NightSummaryCsvRow(night)); break;
                          case OutputFormat::Json: ctx.out.Write(report::NightSummaryJson(night)); break;
@@ -254,14 +275,8 @@ int RunPhenomena(const Arguments& args, Context& ctx) {
   ctx.beyond = [&ctx] { return ": el método no llega más allá del " + TimeZone().ToSecond(ctx.reached).Date(); };
   WriteSpan(args, ctx, rows, [&](const Span& span, const auto& each) {
     Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(span.Days()), "días", 3650, 1);
-    YearEventsRequest request;
-    request.planets = BodiesOf(args.bodies);
-    request.sunAndMoon = !args.namedPlanets;
-    request.moon = args.moonPhenomena;
-    request.approachLimit = args.approachLimit;
+    SkyRequest request = RequestOf(args);
     request.span = span;
-    request.place = args.place;
-    request.zone = args.zone;
     orbitas::RunPhenomena(request, each, [&](const Instant& day) {
       ctx.reached = day;
       progress.Update(static_cast<std::int64_t>(day.DaysSince(span.from)));
@@ -278,14 +293,20 @@ int RunEclipseList(const Arguments& args, Context& ctx) {
                                    report::EclipseCsvHeader(), report::EclipseLine, report::EclipseCsvRow,
                                    report::EclipseJson, EclipseCalendar};
   WriteSpan(args, ctx, rows,
-            [&](const Span& span, const auto& each) { RunEclipses(span, args.place, each); });
+            [&](const Span& span, const auto& each) {
+              SkyRequest request = RequestOf(args);
+              request.span = span;
+              RunEclipses(request, each);
+            });
   return 0;
 }
 
 // The first eclipse or transit from a date, in full.
 int RunOneEclipse(const Arguments& args, Context& ctx) {
   OpenPicture(args, ctx);
-  const std::optional<EclipseSeen> seen = RunFirstEclipse(BoundInstant(args.table.start, args.zone), args.place);
+  SkyRequest request = RequestOf(args);
+  request.at = BoundInstant(args.table.start, args.zone);
+  const std::optional<EclipseSeen> seen = RunFirstEclipse(request);
   if (!seen) {
     Complain("no hay ningún eclipse ni tránsito hasta el año 3000");
     return ExitRuntimeError;
@@ -299,22 +320,22 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
     Complain(why);
     return ExitRuntimeError;
   }
-  const PictureRequest& request = ctx.picture->request();
+  const PictureRequest& size = ctx.picture->request();
   const std::string svg = pictures::DrawEclipse(
-      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), ctx.separator, request.width,
-      request.height);
+      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), ctx.separator, size.width,
+      size.height);
   return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 
 // A finder chart: one line of what it shows, and the picture.
 int RunChart(const Arguments& args, Context& ctx) {
   OpenPicture(args, ctx);
-  const FinderChartPicture chart =
-      orbitas::RunChart(BodiesOf({args.bodies.front()}).front(), BoundInstant(args.table.start, args.zone),
-                        args.chartField, args.place, args.zone, ctx.separator);
+  SkyRequest request = RequestOf(args);
+  request.at = BoundInstant(args.table.start, args.zone);
+  const FinderChartPicture chart = orbitas::RunChart(request, ctx.separator);
   ctx.out.Write(ChartCaption(chart));
-  const PictureRequest& request = ctx.picture->request();
-  return Finish(ctx, pictures::DrawFinderChart(chart, ctx.separator, request.width, request.height)) ? 0
+  const PictureRequest& size = ctx.picture->request();
+  return Finish(ctx, pictures::DrawFinderChart(chart, ctx.separator, size.width, size.height)) ? 0
                                                                                                      : ExitRuntimeError;
 }
 
@@ -323,13 +344,14 @@ int RunChart(const Arguments& args, Context& ctx) {
 // showers, and the night of each month's 15th.
 int RunYear(const Arguments& args, Context& ctx) {
   OpenPicture(args, ctx);
-  const YearChart chart = YearChartOf(MethodElements(), *args.place, args.zone, args.year);
+  const SkyRequest request = RequestOf(args);
+  const YearChart chart = RunYearChart(request);
   ctx.out.Write(chart.title + "\n" + chart.sources + "\n");
-  const PictureRequest& request = ctx.picture->request();
-  const std::string svg = pictures::DrawYearChart(chart, ctx.separator, request.width, request.height);
+  const PictureRequest& size = ctx.picture->request();
+  const std::string svg = pictures::DrawYearChart(chart, ctx.separator, size.width, size.height);
   if (!args.almanac) return Finish(ctx, svg) ? 0 : ExitRuntimeError;
-  std::vector<pictures::PdfPage> pages{{svg, request.width, request.height}};
-  const AlmanacYear almanac = RunAlmanacYear(*args.place, args.zone, args.year);
+  std::vector<pictures::PdfPage> pages{{svg, size.width, size.height}};
+  const AlmanacYear almanac = RunAlmanacYear(request);
   for (const AlmanacPage& page : report::AlmanacMonths(chart, almanac, ctx.separator)) {
     pages.push_back({pictures::DrawAlmanacPage(page, 595, 842), 595, 842});
   }

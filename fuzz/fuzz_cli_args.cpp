@@ -68,7 +68,12 @@ std::vector<std::string> SplitArguments(const std::string& text) {
 // One planet's day: its events fall within the day.
 void CheckRiseSet(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone);
-  const RiseSetAnswer run = RunRiseSet(BodiesOf({parsed.bodies.front()}), *parsed.place, parsed.zone, parsed.localDate);
+  SkyRequest request;
+  request.bodies = BodiesOf({parsed.bodies.front()});
+  request.place = parsed.place;
+  request.zone = parsed.zone;
+  request.date = parsed.localDate;
+  const RiseSetAnswer run = RunRiseSet(request);
   for (const PlanetDay& planet : run.planets) {
     for (const auto& at : {planet.rise, planet.transit, planet.set}) {
       fuzz::Require(!at || (*at >= day.span.from && *at <= day.span.to), "an event outside its day");
@@ -81,7 +86,13 @@ void CheckRiseSet(const Arguments& parsed) {
 void CheckNight(const Arguments& parsed) {
   const LocalDay day = LocalDayOf(parsed.localDate, parsed.zone, 12);
   fuzz::ResultOrRuntimeError([&] {
-    const Night night = RunNight(BodiesOf({parsed.bodies.front()}), *parsed.place, parsed.zone, parsed.localDate, parsed.limits).night;
+    SkyRequest request;
+    request.bodies = BodiesOf({parsed.bodies.front()});
+    request.place = parsed.place;
+    request.zone = parsed.zone;
+    request.date = parsed.localDate;
+    request.limits = parsed.limits;
+    const Night night = RunNight(request).night;
     const PlanetNight& p = night.planets.front();
     if (p.best) {
       fuzz::Require(p.visibleFrom->time <= p.best->time && p.best->time <= p.visibleTo->time,
@@ -96,8 +107,8 @@ void CheckNight(const Arguments& parsed) {
 // A few days of one planet's phenomena: found in time order, inside the
 // range.
 void CheckPhenomena(const Arguments& parsed) {
-  YearEventsRequest request;
-  request.planets = BodiesOf({parsed.bodies.front()});
+  SkyRequest request;
+  request.bodies = BodiesOf({parsed.bodies.front()});
   request.approachLimit = parsed.approachLimit;
   request.span = {Instant::FromUt(parsed.table.start.julianDay), Instant::FromUt(parsed.table.end.julianDay)};
   Instant last = request.span.from;

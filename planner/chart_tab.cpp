@@ -87,7 +87,11 @@ void ChartTab::Draw() {
   const Body body = static_cast<Body>(planet_->currentData().toInt());
   const double field = field_->value();
   background_.Submit(QStringLiteral("carta"), [this, o, at, body, field] {
-    const FinderChartPicture chart = RunChart(body, at, field, o.place, o.zone, o.separator);
+    SkyRequest request = o.Request();
+    request.bodies = {body};
+    request.at = at;
+    request.chartField = field;
+    const FinderChartPicture chart = RunChart(request, o.separator);
     std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
     std::string heading = ChartCaption(chart);
     heading.pop_back();  // the label's last line needs no end

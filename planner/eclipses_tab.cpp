@@ -72,7 +72,9 @@ void EclipsesTab::Refresh(const Observer& o) {
   observer_ = o;
   background_.Submit(QStringLiteral("eclipses"), [this, o] {
     auto eclipses = std::make_shared<std::vector<EclipseSeen>>();
-    RunEclipses(Span::Of(o.zone.InstantOf(o.Civil()), SpanYears * 365.25), o.place, [&](const EclipseSeen& seen) { eclipses->push_back(seen); });
+    SkyRequest request = o.Request();
+    request.span = Span::Of(o.zone.InstantOf(o.Civil()), SpanYears * 365.25);
+    RunEclipses(request, [&](const EclipseSeen& seen) { eclipses->push_back(seen); });
     std::vector<report::ViewRow> rows;
     for (const EclipseSeen& seen : *eclipses) rows.push_back(report::EclipseRow(seen, o.zone, o.separator));
     return [this, eclipses, rows = std::move(rows)]() mutable {

@@ -41,9 +41,7 @@ constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
 
 std::shared_ptr<NightView> ComputeNightView(const Observer& o) {
   auto view = std::make_shared<NightView>();
-  NightLimits limits;
-  limits.instrument = o.instrument;
-  view->answer = RunNight(AllPlanets, o.place, o.zone, o.Civil(), limits);
+  view->answer = RunNight(o.Request());
   const NightAnswer& answer = view->answer;
   view->rows = report::NightRows(answer, o.separator);
   view->sunAndMoon = report::SunAndMoonText(answer, o.separator);
@@ -191,7 +189,10 @@ void NightTab::DrawDome() {
   const Observer o = observer_;
   auto answer = answer_;
   background_.Submit(QStringLiteral("cielo"), [this, o, at, marked, answer] {
-    SkyDome dome = RunSkyDome(AllPlanets, at, answer->answer.place, answer->answer.zone, DomeStars);
+    SkyRequest request = o.Request();
+    request.at = at;
+    request.faintestStar = DomeStars;
+    SkyDome dome = RunSkyDome(request);
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
     std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
     return [this, svg = std::move(svg), bodies = dome.bodies] {

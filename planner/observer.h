@@ -21,6 +21,20 @@ struct Observer {
     civil.year = date.year(), civil.month = date.month(), civil.day = date.day(), civil.hour = hour;
     return civil;
   }
+
+  // What the tabs ask of the sky: the eight planets from the place, in the
+  // zone, on the date, with the instrument. Each tab sets the instants it
+  // takes.
+  SkyRequest Request() const {
+    SkyRequest request;
+    request.bodies = AllPlanets;
+    request.place = place;
+    request.zone = zone;
+    request.date = Civil();
+    request.year = date.year();
+    request.limits.instrument = instrument;
+    return request;
+  }
 };
 
 }  // namespace orbitas::planner

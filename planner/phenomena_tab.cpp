@@ -117,11 +117,8 @@ void PhenomenaTab::Refresh(const Observer& o) {
   shownFor_ = shown;
   background_.Submit(QStringLiteral("fenómenos"), [this, o] {
     auto events = std::make_shared<std::vector<YearEvent>>();
-    YearEventsRequest request;
-    request.planets = AllPlanets;
+    SkyRequest request = o.Request();
     request.span = LocalYear(o.zone, o.date.year());
-    request.place = o.place;
-    request.zone = o.zone;
     RunPhenomena(request, [&](const YearEvent& e) { events->push_back(e); });
     std::vector<report::ViewRow> rows;
     for (const YearEvent& e : *events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));

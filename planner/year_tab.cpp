@@ -34,7 +34,7 @@ const std::string& YearTab::Svg() const { return chart_->svg(); }
 
 void YearTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("año"), [this, o] {
-    const YearChart chart = YearChartOf(MethodElements(), o.place, o.zone, o.date.year());
+    const YearChart chart = RunYearChart(o.Request());
     std::string svg = pictures::DrawYearChart(chart, o.separator, A4Width, A4Height);
     return [this, svg = std::move(svg)] {
       chart_->SetSvg(svg);

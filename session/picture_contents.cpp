@@ -201,19 +201,19 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   return dome;
 }
 
-SkyDome RunSkyDome(const std::vector<Body>& planets, const Instant& at, const Place& place, const TimeZone& zone,
-                   double magnitudeLimit) {
+SkyDome RunSkyDome(const SkyRequest& request) {
+  const Place& place = PlaceOf(request);
   InstantRunner runner(".", place);
   InstantOutcome outcome;
-  runner.EnterJulianDay(at.ut, outcome);
+  runner.EnterJulianDay(request.at.ut, outcome);
   std::vector<Int16> numbers;
-  for (const Body body : planets) numbers.push_back(BodyNumber(body));
+  for (const Body body : request.bodies) numbers.push_back(BodyNumber(body));
   try {
     runner.RunPlanets(numbers, outcome);
   } catch (const RuntimeError& error) {
     outcome.error = error.kind();
   }
-  return SkyDomeOf(outcome, runner.elements(), place, zone, magnitudeLimit);
+  return SkyDomeOf(outcome, runner.elements(), place, request.zone, request.faintestStar);
 }
 
 std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {

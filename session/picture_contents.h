@@ -207,12 +207,12 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Bod
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
                   const TimeZone& zone, double magnitudeLimit = 5.0);
 
-// The whole sky from place at `at` as SkyDomeOf draws it, its planets
-// computed by the method's requests for `at` directly (as the
-// calculator's would be for that Julian day). A planet the method cannot
-// compute there, and those after it, are left out. Raises nothing.
-SkyDome RunSkyDome(const std::vector<Body>& planets, const Instant& at, const Place& place, const TimeZone& zone,
-                   double magnitudeLimit = 5.0);
+// The whole sky from the request's place at its `at`, as SkyDomeOf draws
+// it with stars down to its faintestStar: its bodies (planets) computed by
+// the method's requests for `at` directly (as the calculator's would be
+// for that Julian day). A planet the method cannot compute there, and
+// those after it, are left out. Raises RequestRefused without a place.
+SkyDome RunSkyDome(const SkyRequest& request);
 
 // The paths of a table's rows, with their stationary rows and the
 // ecliptic.

@@ -18,6 +18,11 @@ const ElementsTable& MethodElements() {
   return elements;
 }
 
+const Place& PlaceOf(const SkyRequest& request) {
+  if (!request.place) throw RequestRefused("hace falta un lugar");
+  return *request.place;
+}
+
 Span ReferenceSpan() { return {Instant::FromUt(ReferenceSpanStart), Instant::FromUt(ReferenceSpanEnd)}; }
 
 std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
@@ -30,10 +35,11 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
   return bodies;
 }
 
-RiseSetAnswer RunRiseSet(const std::vector<Body>& bodies, const Place& place, const TimeZone& zone,
-                         const CivilTime& date) {
-  const LocalDay day = LocalDayOf(date, zone);
-  RiseSetAnswer run{day.date, place, zone, {}, {}};
+RiseSetAnswer RunRiseSet(const SkyRequest& request) {
+  const Place& place = PlaceOf(request);
+  const LocalDay day = LocalDayOf(request.date, request.zone);
+  RiseSetAnswer run{day.date, place, request.zone, {}, {}};
+  const std::vector<Body>& bodies = request.bodies;
   try {
     for (const Body body : bodies) {
       run.planets.push_back(body == Body::Moon ? ComputeMoonDay(place, day.span)
@@ -54,32 +60,38 @@ NightAnswer PlanetsNight(const std::vector<Body>& planets, const Place& place, c
   return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}};
 }
 
+// The eclipses and transits of span, each seen from place when given.
+void EclipsesIn(const Span& span, const std::optional<Place>& place,
+                const std::function<void(const EclipseSeen&)>& each);
+
 }  // namespace
 
-NightAnswer RunNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
-                     const CivilTime& evening, const NightLimits& limits) {
-  const LocalDay day = LocalDayOf(evening, zone, 12);
-  NightAnswer run = PlanetsNight(planets, place, zone, day, limits);
+NightAnswer RunNight(const SkyRequest& request) {
+  const Place& place = PlaceOf(request);
+  const NightLimits& limits = request.limits;
+  const LocalDay day = LocalDayOf(request.date, request.zone, 12);
+  NightAnswer run = PlanetsNight(request.bodies, place, request.zone, day, limits);
   // Meteors are counted in astronomical darkness, whatever the planets' limit.
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
   const Instant middle = run.night.middle;
   const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, middle, {});
   run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, day.span));
-  RunEclipses(day.span, place, [&](const EclipseSeen& seen) {
+  EclipsesIn(day.span, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
   return run;
 }
 
-FinderChartPicture RunChart(Body planet, const Instant& at, double fieldDegrees, const std::optional<Place>& place,
-                            const TimeZone& zone, std::string_view separator) {
-  return FinderChartPictureOf(MethodElements(), planet, at, fieldDegrees, place, zone, separator);
+FinderChartPicture RunChart(const SkyRequest& request, std::string_view separator) {
+  if (request.bodies.empty()) throw RequestRefused("la carta necesita un planeta");
+  return FinderChartPictureOf(MethodElements(), request.bodies.front(), request.at, request.chartField, request.place,
+                              request.zone, separator);
 }
 
-void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
-               const CivilTime& last, const NightLimits& limits,
-               const std::function<void(const NightAnswer&)>& each) {
+void RunNights(const SkyRequest& request, const std::function<void(const NightAnswer&)>& each) {
+  PlaceOf(request);
+  const CivilTime &first = request.date, &last = request.lastDate;
   const std::int64_t from = DaysFromCivil(first.year, first.month, first.day);
   const std::int64_t to = DaysFromCivil(last.year, last.month, last.day);
   if (to < from) throw RequestRefused("la última noche es anterior a la primera");
@@ -88,7 +100,9 @@ void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZ
     const CivilDate date = CivilFromDays(d);
     CivilTime evening;
     evening.year = date.year, evening.month = date.month, evening.day = date.day;
-    each(RunNight(planets, place, zone, evening, limits));
+    SkyRequest night = request;
+    night.date = evening;
+    each(RunNight(night));
   }
 }
 
@@ -156,10 +170,10 @@ void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, co
 
 }  // namespace
 
-void RunPhenomena(const YearEventsRequest& asked, const std::function<void(const YearEvent&)>& each,
+void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEvent&)>& each,
                   const std::function<void(const Instant&)>& progress) {
   PhenomenaRequest request;
-  request.planets = asked.planets;
+  request.planets = asked.bodies;
   request.sunAndMoon = asked.sunAndMoon;
   request.moon = asked.moon;
   request.approachLimit = asked.approachLimit;
@@ -201,28 +215,35 @@ EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place) {
   return seen;
 }
 
-}  // namespace
-
-void RunEclipses(const Span& span, const std::optional<Place>& place,
-                 const std::function<void(const EclipseSeen&)>& each) {
+void EclipsesIn(const Span& span, const std::optional<Place>& place,
+                const std::function<void(const EclipseSeen&)>& each) {
   FindEclipses(span, [&](const EclipseEvent& event) { each(Seen(event, place)); });
 }
 
-std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::optional<Place>& place) {
-  const std::optional<EclipseEvent> event = NextEclipse({after, ReferenceSpan().to});
-  if (!event) return std::nullopt;
-  return Seen(*event, place);
+}  // namespace
+
+void RunEclipses(const SkyRequest& request, const std::function<void(const EclipseSeen&)>& each) {
+  EclipsesIn(request.span, request.place, each);
 }
 
-AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year) {
+std::optional<EclipseSeen> RunFirstEclipse(const SkyRequest& request) {
+  const std::optional<EclipseEvent> event = NextEclipse({request.at, ReferenceSpan().to});
+  if (!event) return std::nullopt;
+  return Seen(*event, request.place);
+}
+
+AlmanacYear RunAlmanacYear(const SkyRequest& asked) {
+  const Place& place = PlaceOf(asked);
+  const TimeZone& zone = asked.zone;
+  const int year = asked.year;
   const std::vector<Body>& planets = BrightPlanets;
   CivilTime first;
   first.year = year;
   AlmanacYear almanac;
   almanac.year = year;
   almanac.zone = zone;
-  YearEventsRequest request;
-  request.planets = planets;
+  SkyRequest request;
+  request.bodies = planets;
   request.span = LocalYear(zone, year);
   request.place = place;
   request.zone = zone;

@@ -1,9 +1,10 @@
 #pragma once
-// One runner for each of orbitas-cli's commands that look at the sky from
-// a place or over a range: the risings of a day, the night, and the year's
-// phenomena (instants, tables and explanations run InstantRunner). Each
-// takes its bodies as Body (the front end turns a typed planet into one,
-// with BodiesOf), and fills the elements table once for all.
+// One runner for each command that looks at the sky from a place or over
+// a range: the risings of a day, the night, the year's events, the
+// eclipses, a chart and the almanac (instants, tables and explanations run
+// InstantRunner). Each takes one SkyRequest, its bodies as Body (the front
+// end turns a typed planet into one, with BodiesOf), and gives one value
+// that owns what it shows; the elements table is filled once for all.
 #include <functional>
 #include <optional>
 #include <variant>
@@ -19,6 +20,7 @@
 #include "sky/night/rise_set.h"
 #include "session/chart_contents.h"
 #include "session/sky_answers.h"
+#include "session/sky_request.h"
 #include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
@@ -30,12 +32,12 @@ const ElementsTable& MethodElements();
 // for any other number.
 std::vector<Body> BodiesOf(const std::vector<Int16>& numbers);
 
-// The rising, culmination and setting of each body (a planet, the Sun or
-// the Moon) on the local date `date` (its year, month and day; midnight to
-// midnight in zone) from place. A run-time error stops the rest and is
-// kept in the answer's `stopped`, after the bodies computed before it.
-RiseSetAnswer RunRiseSet(const std::vector<Body>& bodies, const Place& place, const TimeZone& zone,
-                         const CivilTime& date);
+// The rising, culmination and setting of each of the request's bodies (a
+// planet, the Sun or the Moon) on its local `date` (midnight to midnight in
+// its zone) from its place. A run-time error stops the rest and is kept in
+// the answer's `stopped`, after the bodies computed before it. Raises
+// RequestRefused without a place.
+RiseSetAnswer RunRiseSet(const SkyRequest& request);
 
 // The reference's span: eraPlan94's years 1000 to 3000 (Julian days).
 // Everything whose answer comes from the reference (the eclipses, the
@@ -46,36 +48,32 @@ inline constexpr double ReferenceSpanEnd = 2817152.5;    // 3001-01-01
 inline constexpr const char* ReferenceSpanText = "años 1000 a 3000";
 Span ReferenceSpan();
 
-// Every eclipse and transit in span, in time order, each seen from place
-// when given. What each raises propagates.
-void RunEclipses(const Span& span, const std::optional<Place>& place,
-                 const std::function<void(const EclipseSeen&)>& each);
+// Every eclipse and transit in the request's span, in time order, each
+// seen from its place when it has one. What each raises propagates.
+void RunEclipses(const SkyRequest& request, const std::function<void(const EclipseSeen&)>& each);
 
-// The first eclipse or transit after `after`, seen from place when given;
-// none before the end of the reference's span.
-std::optional<EclipseSeen> RunFirstEclipse(const Instant& after, const std::optional<Place>& place);
+// The first eclipse or transit after the request's `at`, seen from its
+// place when it has one; none before the end of the reference's span.
+std::optional<EclipseSeen> RunFirstEclipse(const SkyRequest& request);
 
-// The night that begins on the evening of the local date `evening` (its
-// year, month and day; local noon to noon in zone) from place: the Sun,
-// the Moon and the planets, the meteor showers active then, and any
-// eclipse in it as the place sees it. Raises the method's run-time errors.
-NightAnswer RunNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
-                     const CivilTime& evening, const NightLimits& limits);
+// The night that begins on the evening of the request's local `date`
+// (local noon to noon in its zone) from its place, within its limits: the
+// Sun, the Moon and its bodies (planets), the meteor showers active then,
+// and any eclipse in it as the place sees it. Raises RequestRefused
+// without a place, and the method's run-time errors.
+NightAnswer RunNight(const SkyRequest& request);
 
-// Each night from the evening of first to that of last (local dates,
-// inclusive, at most MostNights), as RunNight gives it, handed to each.
-// Raises RequestRefused for a span backwards or too long, and the method's
-// run-time errors.
+// Each night from the evening of the request's `date` to that of its
+// `lastDate` (inclusive, at most MostNights), as RunNight gives it, handed
+// to each. Raises RequestRefused for a span backwards or too long or
+// without a place, and the method's run-time errors.
 inline constexpr int MostNights = 366;
-void RunNights(const std::vector<Body>& planets, const Place& place, const TimeZone& zone, const CivilTime& first,
-               const CivilTime& last, const NightLimits& limits,
-               const std::function<void(const NightAnswer&)>& each);
+void RunNights(const SkyRequest& request, const std::function<void(const NightAnswer&)>& each);
 
-// The finder chart of planet at `at`, fieldDegrees across, from place
-// when given, its times in zone and its numbers with separator. Raises
-// the method's run-time errors.
-FinderChartPicture RunChart(Body planet, const Instant& at, double fieldDegrees, const std::optional<Place>& place,
-                            const TimeZone& zone, std::string_view separator);
+// The finder chart of the request's first body at its `at`, chartField
+// degrees across, from its place when it has one, its times in its zone
+// and its numbers with separator. Raises the method's run-time errors.
+FinderChartPicture RunChart(const SkyRequest& request, std::string_view separator);
 
 // A shower's peak and, for a place, the best hour of the night it falls in
 // (the local night, noon to noon, that holds the peak).
@@ -96,24 +94,17 @@ using YearEvent = std::variant<Phenomenon, EclipseSeen, ShowerPeakSeen>;
 // the method's (as ListedTime).
 Instant TimeOf(const YearEvent& event);
 
-// The year's events asked for, by name.
-struct YearEventsRequest {
-  std::vector<Body> planets;   // whose phenomena
-  bool sunAndMoon = true;      // the Sun's and the Moon's, the eclipses, the transits and the showers' peaks
-  bool moon = false;           // the Moon's phases and its approaches to the planets, without the rest
-  double approachLimit = 1.0;  // degrees: closer approaches are listed
-  Span span;                   // the events' instants
-  std::optional<Place> place;  // each shower's peak with its night from here
-  TimeZone zone;               // whose nights those are
-};
-
-// The events of request, handed over in time order as FindPhenomena does;
-// progress, when given, told the instant reached; the method's run-time
-// errors raised after what came before them was handed over.
-void RunPhenomena(const YearEventsRequest& request, const std::function<void(const YearEvent&)>& each,
+// The events of the request's span (its bodies' phenomena, and as its
+// sunAndMoon, moon and approachLimit say the others; each shower's peak
+// with its night from the place, in the zone's nights, when it has one),
+// handed over in time order as FindPhenomena does; progress, when given,
+// told the instant reached; the method's run-time errors raised after what
+// came before them was handed over.
+void RunPhenomena(const SkyRequest& request, const std::function<void(const YearEvent&)>& each,
                   const std::function<void(const Instant&)>& progress = nullptr);
 
-// What the almanac of a year prints beside its chart, from place in zone:
+// What the almanac of the request's year prints beside its chart, from
+// its place in its zone (RequestRefused without one):
 // the year's events (the five bright planets', the Sun's and the Moon's,
 // the eclipses and the place's showers) and the night of each month's
 // 15th as the eye sees it (the Sun, the Moon and those planets, without
@@ -124,6 +115,6 @@ struct AlmanacYear {
   std::vector<YearEvent> events;
   std::vector<NightAnswer> nights;  // January to December
 };
-AlmanacYear RunAlmanacYear(const Place& place, const TimeZone& zone, int year);
+AlmanacYear RunAlmanacYear(const SkyRequest& request);
 
 }  // namespace orbitas

@@ -99,8 +99,8 @@ void Mark(YearChart& chart, const std::vector<Instant>& starts, const TimeZone& 
 // the eclipses seen from the place.
 void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place& place, const TimeZone& zone) {
   const Span year{starts.front(), starts.back().After(1)};
-  YearEventsRequest request;
-  request.planets = ChartPlanets;
+  SkyRequest request;
+  request.bodies = ChartPlanets;
   request.sunAndMoon = false;
   request.approachLimit = 0.01;
   request.span = year;
@@ -119,7 +119,8 @@ void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place
     const std::string name(ShowerName(peak.shower->code));
     Mark(chart, starts, zone, peak.time, "lluvia", "Máximo de las " + name, name);
   });
-  RunEclipses(year, place, [&](const EclipseSeen& seen) {
+  request.place = place;
+  RunEclipses(request, [&](const EclipseSeen& seen) {
     const bool lunar = std::holds_alternative<LunarEclipse>(seen.event);
     const bool seenHere = (seen.solar && seen.solar->type) || (seen.lunar && seen.lunar->visible);
     if (std::holds_alternative<Transit>(seen.event) || !seenHere) return;
@@ -220,6 +221,10 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     std::erase_if(curve.pieces, [](const auto& piece) { return piece.size() < 2; });
   }
   return chart;
+}
+
+YearChart RunYearChart(const SkyRequest& request) {
+  return YearChartOf(MethodElements(), PlaceOf(request), request.zone, request.year);
 }
 
 }  // namespace orbitas

@@ -11,6 +11,7 @@
 
 #include "calendar/civil_days.h"
 #include "calendar/time_zone.h"
+#include "session/sky_request.h"
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
@@ -58,5 +59,10 @@ struct YearChart {
 // The chart of year from place in zone. Raises the method's run-time
 // errors (a year beyond its range).
 YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year);
+
+// The chart of the request's year from its place in its zone, with the
+// method's elements: the year command's answer. Raises RequestRefused
+// without a place, and as YearChartOf.
+YearChart RunYearChart(const SkyRequest& request);
 
 }  // namespace orbitas

@@ -33,6 +33,37 @@ CivilTime Date(int year, int month, int day) {
   return t;
 }
 
+// A request of bodies from place in zone on a local date.
+SkyRequest Asked(std::vector<Body> bodies, std::optional<Place> place, const TimeZone& zone, CivilTime date = {}) {
+  SkyRequest request;
+  request.bodies = std::move(bodies);
+  request.place = std::move(place);
+  request.zone = zone;
+  request.date = date;
+  return request;
+}
+
+// A request of the eclipses of span, seen from place when given.
+SkyRequest Within(const Span& span, std::optional<Place> place) {
+  SkyRequest request = Asked({}, std::move(place), TimeZone());
+  request.span = span;
+  return request;
+}
+
+// A request of the first eclipse after `at`, seen from place when given.
+SkyRequest After(const Instant& at, std::optional<Place> place) {
+  SkyRequest request = Asked({}, std::move(place), TimeZone());
+  request.at = at;
+  return request;
+}
+
+// A request of the nights from the evening of first to that of last.
+SkyRequest Nights(std::vector<Body> bodies, CivilTime first, CivilTime last) {
+  SkyRequest request = Asked(std::move(bodies), Madrid, Summer, first);
+  request.lastDate = last;
+  return request;
+}
+
 TEST(RunRiseSet, TheSunTheMoonAndMarsFromMadridOnTheSolstice) {
   // Astronomy Engine, within the local day 2027-06-21 CEST (20 June
   // 22:00 to 21 June 22:00 UT): the Sun rises 04:44:44, culminates
@@ -42,7 +73,7 @@ TEST(RunRiseSet, TheSunTheMoonAndMarsFromMadridOnTheSolstice) {
   // on the 21st, outside the local day), the
   // Sun's centre on the horizon for its upper limb with refraction (some
   // 4 minutes), the bodies out of the order asked.
-  const RiseSetAnswer run = RunRiseSet({Body::Sun, Body::Moon, Body::Mars}, Madrid, Summer, Date(2027, 6, 21));
+  const RiseSetAnswer run = RunRiseSet(Asked({Body::Sun, Body::Moon, Body::Mars}, Madrid, Summer, Date(2027, 6, 21)));
   EXPECT_EQ(run.date, "2027-06-21");
   ASSERT_FALSE(run.stopped);
   ASSERT_EQ(run.planets.size(), 3u);
@@ -74,7 +105,7 @@ TEST(RunNight, TheSolsticeNightFromMadrid) {
   // astronomical dawn 02:39:45, sunrise 04:44:57 (UT, 21–22 June 2027).
   // Mistakes: the night from midnight to midnight (the evening of the
   // day before), the twilights' altitudes swapped, dusk after dawn.
-  const NightAnswer run = RunNight({Body::Mars, Body::Jupiter}, Madrid, Summer, Date(2027, 6, 21), {});
+  const NightAnswer run = RunNight(Asked({Body::Mars, Body::Jupiter}, Madrid, Summer, Date(2027, 6, 21)));
   EXPECT_EQ(run.date, "2027-06-21");
   EXPECT_EQ(run.place.text, Madrid.text) << "the answer keeps its own place";
   const SunNight& sun = run.night.sun;
@@ -102,11 +133,11 @@ TEST(RunNight, ThePerseidsAndTheEclipsesOfTheirNights) {
   // Mistakes: the showers of the wrong date, an eclipse of the next
   // day's daytime counted in the night, the night's end exclusive of its
   // morning.
-  const NightAnswer perseids = RunNight({}, Madrid, Summer, Date(2027, 8, 12), {});
+  const NightAnswer perseids = RunNight(Asked({}, Madrid, Summer, Date(2027, 8, 12)));
   std::set<std::string> codes;
   for (const ShowerNight& s : perseids.showers) codes.insert(std::string(s.shower->code));
   EXPECT_TRUE(codes.count("PER")) << "the Perseids on the night of the 12th";
-  const NightAnswer lunar = RunNight({}, Madrid, Summer, Date(2027, 8, 16), {});
+  const NightAnswer lunar = RunNight(Asked({}, Madrid, Summer, Date(2027, 8, 16)));
   ASSERT_EQ(lunar.eclipses.size(), 1u);
   EXPECT_NEAR(GreatestOf(lunar.eclipses[0].event).ut, Jd(2027, 8, 17, 7, 13, 44), 2 * Minute);
   EXPECT_TRUE(lunar.eclipses[0].lunar) << "seen from the place";
@@ -117,7 +148,7 @@ TEST(RunNights, EachNightOnceAndRefusals) {
   // the nights' dates in UT, a backwards or too long span run or
   // truncated instead of refused.
   std::vector<std::string> dates;
-  RunNights({Body::Mars}, Madrid, Summer, Date(2027, 6, 20), Date(2027, 6, 22), {},
+  RunNights(Nights({Body::Mars}, Date(2027, 6, 20), Date(2027, 6, 22)),
             [&](const NightAnswer& run) {
               dates.push_back(run.date);
               EXPECT_TRUE(run.night.sun.set) << run.date;
@@ -125,11 +156,11 @@ TEST(RunNights, EachNightOnceAndRefusals) {
   EXPECT_EQ(dates, (std::vector<std::string>{"2027-06-20", "2027-06-21", "2027-06-22"}));
   int calls = 0;
   const auto count = [&](const NightAnswer&) { ++calls; };
-  EXPECT_THROW(RunNights({}, Madrid, Summer, Date(2027, 6, 22), Date(2027, 6, 21), {}, count), RequestRefused);
-  EXPECT_THROW(RunNights({}, Madrid, Summer, Date(2027, 1, 1), Date(2028, 1, 2), {}, count), RequestRefused)
+  EXPECT_THROW(RunNights(Nights({}, Date(2027, 6, 22), Date(2027, 6, 21)), count), RequestRefused);
+  EXPECT_THROW(RunNights(Nights({}, Date(2027, 1, 1), Date(2028, 1, 2)), count), RequestRefused)
       << "367 nights";
   EXPECT_EQ(calls, 0) << "refused before any night";
-  RunNights({}, Madrid, Summer, Date(2027, 6, 21), Date(2027, 6, 21), {}, count);
+  RunNights(Nights({}, Date(2027, 6, 21), Date(2027, 6, 21)), count);
   EXPECT_EQ(calls, 1) << "a single night";
 }
 
@@ -149,7 +180,7 @@ TEST(RunEclipses, TheFiveEclipsesOf2027InOrder) {
   // Mistakes: an eclipse lost (a lunation skipped), the list out of time
   // order (solar and lunar searches not merged), a transit invented.
   std::vector<EclipseSeen> found;
-  RunEclipses(Days(Jd(2027, 1, 1), Jd(2028, 1, 1)), std::nullopt, [&](const EclipseSeen& e) { found.push_back(e); });
+  RunEclipses(Within(Days(Jd(2027, 1, 1), Jd(2028, 1, 1)), std::nullopt), [&](const EclipseSeen& e) { found.push_back(e); });
   ASSERT_EQ(found.size(), std::size(Eclipses2027));
   for (std::size_t k = 0; k < found.size(); ++k) {
     EXPECT_NEAR(GreatestOf(found[k].event).ut, Eclipses2027[k].greatest, 2 * Minute) << k;
@@ -162,14 +193,14 @@ TEST(RunEclipses, TheFiveEclipsesOf2027InOrder) {
 // runner finds it.
 double AugustGreatest() {
   double greatest = 0;
-  RunEclipses(Days(Jd(2027, 8, 1), Jd(2027, 8, 3)), std::nullopt,
+  RunEclipses(Within(Days(Jd(2027, 8, 1), Jd(2027, 8, 3)), std::nullopt),
               [&](const EclipseSeen& e) { greatest = GreatestOf(e.event).ut; });
   return greatest;
 }
 
 int EclipsesIn(double start, double end) {
   int n = 0;
-  RunEclipses(Days(start, end), Madrid, [&](const EclipseSeen& e) {
+  RunEclipses(Within(Days(start, end), Madrid), [&](const EclipseSeen& e) {
     ++n;
     EXPECT_TRUE(e.solar) << "seen from Madrid";
   });
@@ -214,10 +245,10 @@ TEST(RunEclipses, DISABLED_AnEclipseExactlyAtStartIsIn) {
 TEST(RunFirstEclipse, TheNextOneAfterAnInstant) {
   // Mistakes: an eclipse at `after` itself returned, the search from the
   // year's start rather than from `after`.
-  const std::optional<EclipseSeen> first = RunFirstEclipse(Instant::FromUt(Jd(2027, 1, 1)), std::nullopt);
+  const std::optional<EclipseSeen> first = RunFirstEclipse(After(Instant::FromUt(Jd(2027, 1, 1)), std::nullopt));
   ASSERT_TRUE(first);
   EXPECT_NEAR(GreatestOf(first->event).ut, Eclipses2027[0].greatest, 2 * Minute);
-  const std::optional<EclipseSeen> next = RunFirstEclipse(Instant::FromUt(GreatestOf(first->event).ut), Madrid);
+  const std::optional<EclipseSeen> next = RunFirstEclipse(After(Instant::FromUt(GreatestOf(first->event).ut), Madrid));
   ASSERT_TRUE(next);
   EXPECT_NEAR(GreatestOf(next->event).ut, Eclipses2027[1].greatest, 2 * Minute);
   EXPECT_TRUE(next->lunar) << "seen from the place";
@@ -231,8 +262,8 @@ struct Kinds {
 Kinds Phenomena(bool sunAndMoon, bool moon, double limit) {
   Kinds k;
   double last = 0;
-  YearEventsRequest request;
-  request.planets = {Body::Mars, Body::Jupiter};
+  SkyRequest request;
+  request.bodies = {Body::Mars, Body::Jupiter};
   request.sunAndMoon = sunAndMoon;
   request.moon = moon;
   request.approachLimit = limit;
@@ -307,7 +338,11 @@ TEST(PeakNight, ThePerseidsFromMadrid) {
 TEST(RunAlmanacYear, TwelveMidMonthNightsAndTheYearsEvents) {
   // Mistakes: eleven or thirteen nights, a night of the 14th or 16th, the
   // months out of order, the events unsorted, the eclipses left out.
-  const AlmanacYear year = RunAlmanacYear(Madrid, Summer, 2027);
+  const AlmanacYear year = RunAlmanacYear([] {
+    SkyRequest request = Asked({}, Madrid, Summer);
+    request.year = 2027;
+    return request;
+  }());
   ASSERT_EQ(year.nights.size(), 12u);
   for (int m = 0; m < 12; ++m) {
     char date[11];
