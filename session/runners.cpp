@@ -227,7 +227,9 @@ void RunEclipses(const SkyRequest& request, const std::function<void(const Eclip
 }
 
 std::optional<EclipseSeen> RunFirstEclipse(const SkyRequest& request) {
-  const std::optional<EclipseEvent> event = NextEclipse({request.at, ReferenceSpan().to});
+  // The first after `at`: one exactly at it is the one the user has seen.
+  std::optional<EclipseEvent> event = NextEclipse({request.at, ReferenceSpan().to});
+  if (event && GreatestOf(*event) == request.at) event = NextEclipse({request.at.After(1), ReferenceSpan().to});
   if (!event) return std::nullopt;
   return Seen(*event, request.place);
 }

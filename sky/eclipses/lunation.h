@@ -49,22 +49,26 @@ inline bool NearTheEcliptic(const Instant& meanPhase) {
 
 // The eclipse searches' one walk through the lunations. From the first
 // mean phase (0 new moon, 0.5 full moon) of NextMeanPhase(span.from) up to
-// span.to, at each phase near the ecliptic: the least of quick (a
-// function of an Instant) within 1.2 days of it, to RoughPrecision;
-// unless misses(rough) says the quick positions pass too far there for an
-// eclipse, the least of exact within RefineWindow of that, to
-// EclipsePrecision. Returns eclipseAt(greatest) for the first greatest
-// instant after span.from for which it is not empty; none when the span
-// ends first. What the functions raise propagates.
+// 1.5 days past span.to (the true phase stands up to 14 hours from the
+// mean one, either way), at each phase near the ecliptic: the least of
+// quick (a function of an Instant) within 1.2 days of it, to
+// RoughPrecision; unless misses(rough) says the quick positions pass too
+// far there for an eclipse, the least of exact within RefineWindow of
+// that, to EclipsePrecision. Returns eclipseAt(greatest) for the first
+// greatest instant within span (half-open: span.from is in, span.to is
+// not) for which it is not empty; none when the span ends first. What the
+// functions raise propagates.
 template <typename Quick, typename Misses, typename Exact, typename EclipseAt>
 auto NextLunationEclipse(const Span& span, double phase, Quick&& quick, Misses&& misses, Exact&& exact,
                          EclipseAt&& eclipseAt) -> decltype(eclipseAt(span.from)) {
-  for (Instant mean = NextMeanPhase(span.from, phase); mean < span.to; mean = mean.After(SynodicMonth)) {
+  const Instant lastMean = span.to.After(1.5);
+  for (Instant mean = NextMeanPhase(span.from, phase); mean < lastMean; mean = mean.After(SynodicMonth)) {
     if (!NearTheEcliptic(mean)) continue;
     const Instant rough = LeastWithin(quick, Around(mean, 1.2, 1.2), RoughPrecision);
     if (misses(rough)) continue;
     const Instant greatest = LeastWithin(exact, Around(rough, RefineWindow, RefineWindow), EclipsePrecision);
-    if (greatest <= span.from) continue;
+    if (greatest < span.from) continue;
+    if (!(greatest < span.to)) return std::nullopt;
     if (auto eclipse = eclipseAt(greatest)) return eclipse;
   }
   return std::nullopt;

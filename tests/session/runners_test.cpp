@@ -218,26 +218,18 @@ TEST(RunEclipses, BoundsOfTheSpan) {
   EXPECT_EQ(EclipsesIn(greatest + second, greatest + 1), 0);
 }
 
-// Disabled: an eclipse whose greatest instant is exactly `start` is left
-// out, though the span is [start, end): the lunation walk skips every
-// greatest <= after (sky/eclipses/lunation.h), which suits "the next
-// eclipse after" and not a span's first instant. Mistake named: a
-// half-open span searched as an open one.
-// Disabled: a span that holds the greatest instant but ends before the
-// lunation's mean phase misses the eclipse: the walk stops at the first
-// mean phase at or past `after + within`, and the true phase stands up to
-// 14 hours from the mean one. Greatest of 2027-08-02 at 10:06 UT, its mean
-// new moon 2.6 hours later: a span of a second around the greatest, or
-// any ending before 12:40 UT, finds nothing; so may a night (noon to
-// noon) whose morning holds an eclipse. Mistake named: the end tested on
-// the mean phase instead of the greatest.
-TEST(RunEclipses, DISABLED_ANarrowSpanAroundTheGreatestHoldsIt) {
+// A span that holds the greatest instant but ends before the lunation's
+// mean phase (2027-08-02: greatest at 10:06 UT, its mean new moon 2.6
+// hours later), and one that starts exactly at it. Mistakes: the end
+// tested on the mean phase instead of the greatest, a half-open span
+// searched as an open one.
+TEST(RunEclipses, ANarrowSpanAroundTheGreatestHoldsIt) {
   const double greatest = AugustGreatest(), second = 1.0 / 86400;
   EXPECT_EQ(EclipsesIn(greatest - second, greatest + second), 1);
   EXPECT_EQ(EclipsesIn(greatest - 1, greatest + 1.0 / 24), 1);
 }
 
-TEST(RunEclipses, DISABLED_AnEclipseExactlyAtStartIsIn) {
+TEST(RunEclipses, AnEclipseExactlyAtStartIsIn) {
   const double greatest = AugustGreatest();
   EXPECT_EQ(EclipsesIn(greatest, greatest + 1), 1);
 }
