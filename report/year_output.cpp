@@ -75,12 +75,14 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonCsvRow(*p, zone);
   const Instant jd = TimeOf(event);
+  // Every row holds the header's nine fields: the reference's events have
+  // no value, unit, error or method's instant of their own to give.
   const std::string head = zone.LocalIso(jd) + "," + TimeZone().LocalIso(jd) + ",";
   if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ForFiles())) + ",,,\r\n";
+    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ForFiles())) + ",,,,\r\n";
   }
   const ShowerPeak& s = std::get<ShowerPeakSeen>(event).peak;
-  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ForFiles())) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,\r\n";
+  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ForFiles())) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,,\r\n";
 }
 
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {

@@ -1,5 +1,6 @@
 #include "session/names.h"
 
+#include <cmath>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -97,11 +98,9 @@ std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits)
   switch (planet.miss) {
     case PlanetMiss::None: return "";
     case PlanetMiss::NoDarkness: return "no hay noche cerrada";
-    case PlanetMiss::TooNearTheSun: {
-      char text[64];
-      std::snprintf(text, sizeof text, "demasiado cerca del Sol (elongación %.0f°)", planet.aspect.elongation);
-      return text;
-    }
+    case PlanetMiss::TooNearTheSun:
+      // Rounded as the planet's line rounds it, half away from zero.
+      return "demasiado cerca del Sol (elongación " + std::to_string(std::lround(planet.aspect.elongation)) + "°)";
     case PlanetMiss::TooLow: return "no sube a " + Degrees(limits.planetAltitude) + "° de noche";
     case PlanetMiss::NeedsBinoculars: return "necesita prismáticos";
     case PlanetMiss::NeedsTelescope: return "necesita telescopio";

@@ -94,7 +94,7 @@ TEST(AlmanacText, JanuarysPage) {
                      "día 16: el Sol no sale"}));
   EXPECT_EQ(Lines(january, "Los planetas a mediados de mes (la noche del 15)"),
             (Strings{"Marte: de 20:30 a 07:00, en Leo, magnitud \u22121,2",
-                     "Venus: no se ve (demasiado cerca del Sol (elongación 12°))"}));
+                     "Venus: no se ve (demasiado cerca del Sol (elongación 13°))"}));
   EXPECT_EQ(Lines(january, "Lluvias de estrellas"), Strings{"—"});
 }
 
