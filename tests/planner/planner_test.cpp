@@ -84,7 +84,8 @@ T* Named(QWidget* window, const QString& name) {
 bool Choose(PlannerWindow& window, const QString& text) {
   QSignalSpy answered(&window, &PlannerWindow::placeAnswered);
   window.ChoosePlace(text);
-  return answered.wait(20000) && answered.back().front().toBool();
+  if (answered.isEmpty() && !answered.wait(20000)) return false;
+  return answered.back().front().toBool();
 }
 
 }  // namespace
@@ -412,8 +413,8 @@ class PlannerTest : public QObject {
   // Work overtaken while it runs sees its ticket say so and stops: neither
   // its answer nor its failure comes out, and the newer request runs and
   // delivers; one overtaken while it waits behind another channel never
-  // starts. A ticket never set, the stop taken for a failure ("error
-  // inesperado"), or a late failure told, each fails here.
+  // starts. A ticket never set, a failure told without asking whether it
+  // was overtaken, or waiting work started although overtaken, fails here.
   void overtakenWorkIsToldAndStops() {
     Background background;
     QSignalSpy failed(&background, &Background::failed);
