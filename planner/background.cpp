@@ -8,7 +8,15 @@ Background::Background(QObject* parent) : QObject(parent) { pool_.setMaxThreadCo
 
 Background::~Background() {
   pool_.clear();
+  // A long search left running would hold the window's closing up.
+  for (auto& [name, channel] : channels_) {
+    if (channel.overtaken) channel.overtaken->store(true);
+  }
   pool_.waitForDone();
+}
+
+void Background::Submit(const QString& name, WholeWork work, int priority) {
+  Submit(name, [work = std::move(work)](const Ticket&) { return work(); }, priority);
 }
 
 void Background::Submit(const QString& name, Work work, int priority) {
@@ -17,6 +25,7 @@ void Background::Submit(const QString& name, Work work, int priority) {
   channel.priority = priority;
   if (channel.running) {
     channel.pending = std::move(work);
+    channel.overtaken->store(true);
     return;
   }
   Start(name, std::move(work));
@@ -25,13 +34,18 @@ void Background::Submit(const QString& name, Work work, int priority) {
 void Background::Start(const QString& name, Work work) {
   Channel& channel = channels_[name];
   channel.running = true;
+  channel.overtaken = std::make_shared<std::atomic<bool>>(false);
   if (++running_ == 1) emit busyChanged(true);
   const quint64 generation = channel.generation;
-  pool_.start(QRunnable::create([this, name, generation, work = std::move(work)] {
+  pool_.start(QRunnable::create([this, name, generation, ticket = Ticket(channel.overtaken), work = std::move(work)] {
     Delivery delivery;
     QString failure;
     try {
-      delivery = work();
+      // Overtaken while it waited behind another channel's work: not worth starting.
+      ticket.StopIfOvertaken();
+      delivery = work(ticket);
+    } catch (const Overtaken&) {
+      // Dropped in Finished, as any overtaken answer.
     } catch (const std::exception& error) {
       failure = QString::fromUtf8(error.what());
     } catch (...) {
@@ -46,6 +60,7 @@ void Background::Start(const QString& name, Work work) {
 void Background::Finished(const QString& name, quint64 generation, const Delivery& delivery, const QString& failure) {
   Channel& channel = channels_[name];
   channel.running = false;
+  channel.overtaken.reset();
   if (generation == channel.generation) {
     if (!failure.isEmpty()) {
       emit failed(failure);

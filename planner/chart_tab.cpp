@@ -86,12 +86,13 @@ void ChartTab::Draw() {
   const Instant at = o.zone.InstantOf(local);
   const Body body = static_cast<Body>(planet_->currentData().toInt());
   const double field = field_->value();
-  background_.Submit(QStringLiteral("carta"), [this, o, at, body, field] {
+  background_.Submit(QStringLiteral("carta"), [this, o, at, body, field](const Background::Ticket& ticket) {
     SkyRequest request = o.Request();
     request.bodies = {body};
     request.at = at;
     request.chartField = field;
     const FinderChartPicture chart = RunChart(request, o.separator);
+    ticket.StopIfOvertaken();
     std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
     std::string heading = ChartCaption(chart);
     heading.pop_back();  // the label's last line needs no end

@@ -69,15 +69,18 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
 const std::string& EclipsesTab::PictureSvg() const { return picture_->svg(); }
 
 void EclipsesTab::Refresh(const Observer& o) {
-  observer_ = o;
-  background_.Submit(QStringLiteral("eclipses"), [this, o] {
+  background_.Submit(QStringLiteral("eclipses"), [this, o](const Background::Ticket& ticket) {
     auto eclipses = std::make_shared<std::vector<EclipseSeen>>();
     SkyRequest request = o.Request();
     request.span = Span::Of(o.zone.InstantOf(o.Civil()), SpanYears * 365.25);
-    RunEclipses(request, [&](const EclipseSeen& seen) { eclipses->push_back(seen); });
+    RunEclipses(request, [&](const EclipseSeen& seen) {
+      ticket.StopIfOvertaken();  // another place or date: the rest of the ten years is not wanted
+      eclipses->push_back(seen);
+    });
     std::vector<report::ViewRow> rows;
     for (const EclipseSeen& seen : *eclipses) rows.push_back(report::EclipseRow(seen, o.zone, o.separator));
-    return [this, eclipses, rows = std::move(rows)]() mutable {
+    return [this, o, eclipses, rows = std::move(rows)]() mutable {
+      observer_ = o;  // the list's, for its details and its CSV
       eclipses_ = eclipses;
       model_->SetRows(std::move(rows));
       details_->clear();
@@ -100,15 +103,21 @@ std::string EclipsesTab::Csv() const {
 void EclipsesTab::ShowChosen() {
   const QModelIndexList chosen = table_->selectionModel()->selectedRows();
   if (chosen.isEmpty() || !eclipses_) return;
-  const EclipseSeen& seen = (*eclipses_)[static_cast<std::size_t>(chosen.front().row())];
-  const Observer& o = observer_;
-  details_->setPlainText(QString::fromStdString(report::EclipseText(seen, &o.place, o.zone, o.separator)));
-  // A transit has no picture, nor a solar eclipse the place does not see.
-  if (!HasEclipsePicture(seen)) {
-    picture_->SetSvg({});
-    return;
-  }
-  picture_->SetSvg(pictures::DrawEclipse(EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700));
+  // Copies: a new list may replace this one while the work runs.
+  const EclipseSeen seen = (*eclipses_)[static_cast<std::size_t>(chosen.front().row())];
+  const Observer o = observer_;
+  // Ahead of the tabs' waiting work: a click wants its answer now.
+  background_.Submit(QStringLiteral("eclipse"), [this, seen, o] {
+    std::string text = report::EclipseText(seen, &o.place, o.zone, o.separator);
+    // A transit has no picture, nor a solar eclipse the place does not see.
+    std::string svg = HasEclipsePicture(seen)
+                          ? pictures::DrawEclipse(EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700)
+                          : std::string();
+    return [this, text = std::move(text), svg = std::move(svg)] {
+      details_->setPlainText(QString::fromStdString(text));
+      picture_->SetSvg(svg);
+    };
+  }, 1);
 }
 
 }  // namespace orbitas::planner

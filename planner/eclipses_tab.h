@@ -24,18 +24,24 @@ class EclipsesTab : public QWidget {
  public:
   EclipsesTab(Background& background, QWidget* parent = nullptr);
 
+  // Interface thread; returns at once. The list of the ten years from
+  // observer's date, searched on the worker (a newer call stops an older
+  // search); the first row is then chosen, and its text and picture drawn
+  // on the worker too. filled is emitted with the list. Raises nothing.
   void Refresh(const Observer& observer);
 
   // The CSV of the list, as `--eclipses --formato csv` writes it.
   std::string Csv() const;
   QTableView* table() const { return table_; }
+  // The chosen eclipse's picture as shown, or empty (a transit, a solar
+  // eclipse not seen from the place, none chosen yet). Interface thread.
   const std::string& PictureSvg() const;
 
  signals:
   void filled();
 
  private:
-  void ShowChosen();
+  void ShowChosen();  // the chosen row's text and picture, drawn on the worker
 
   Background& background_;
   Observer observer_;

@@ -39,12 +39,14 @@ namespace {
 constexpr int DomeSize = 760;      // pixels of the dome's square picture
 constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
 
-std::shared_ptr<NightView> ComputeNightView(const Observer& o) {
+// On the worker; leaves by the ticket when overtaken.
+std::shared_ptr<NightView> ComputeNightView(const Observer& o, const Background::Ticket& ticket) {
   auto view = std::make_shared<NightView>();
   view->answer = RunNight(o.Request());
   const NightAnswer& answer = view->answer;
   view->rows = report::NightRows(answer, o.separator);
   view->sunAndMoon = report::SunAndMoonText(answer, o.separator);
+  ticket.StopIfOvertaken();  // the chart is the slow half
   const Night& night = answer.night;
   view->chartSvg = pictures::DrawNight(NightPictureOf(night, MethodElements(), answer.place, answer.zone, answer.date),
                                        o.separator, 1200, 520);
@@ -142,8 +144,8 @@ std::string NightTab::Csv() const { return ViewCsv(*sorted_); }
 
 void NightTab::Refresh(const Observer& observer) {
   observer_ = observer;
-  background_.Submit(QStringLiteral("noche"), [this, observer] {
-    std::shared_ptr<const NightView> answer = ComputeNightView(observer);
+  background_.Submit(QStringLiteral("noche"), [this, observer](const Background::Ticket& ticket) {
+    std::shared_ptr<const NightView> answer = ComputeNightView(observer, ticket);
     return [this, answer] { Show(answer); };
   });
 }
@@ -188,11 +190,14 @@ void NightTab::DrawDome() {
   const std::optional<Body> marked = SelectedBody();
   const Observer o = observer_;
   auto answer = answer_;
-  background_.Submit(QStringLiteral("cielo"), [this, o, at, marked, answer] {
+  background_.Submit(QStringLiteral("cielo"), [this, o, at, marked, answer](const Background::Ticket& ticket) {
     SkyRequest request = o.Request();
+    request.place = answer->answer.place;  // the night's, whatever the observer is now
+    request.zone = answer->answer.zone;
     request.at = at;
     request.faintestStar = DomeStars;
     SkyDome dome = RunSkyDome(request);
+    ticket.StopIfOvertaken();  // the slider has moved on: draw only where it stops
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
     std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
     return [this, svg = std::move(svg), bodies = dome.bodies] {

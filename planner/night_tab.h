@@ -31,7 +31,9 @@ class NightTab : public QWidget {
   NightTab(Background& background, QWidget* parent = nullptr);
   ~NightTab() override;
 
-  // Computes the night of observer, off the interface thread.
+  // Interface thread; returns at once. Computes the night of observer on
+  // the worker (a newer call drops an older one before its chart is
+  // drawn); filled is emitted with it. Raises nothing.
   void Refresh(const Observer& observer);
 
   // The picture the print and save actions take: the altitude chart.

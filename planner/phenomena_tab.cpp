@@ -115,11 +115,13 @@ void PhenomenaTab::Refresh(const Observer& o) {
     return;
   }
   shownFor_ = shown;
-  background_.Submit(QStringLiteral("fenómenos"), [this, o] {
+  background_.Submit(QStringLiteral("fenómenos"), [this, o](const Background::Ticket& ticket) {
     auto events = std::make_shared<std::vector<YearEvent>>();
     SkyRequest request = o.Request();
     request.span = LocalYear(o.zone, o.date.year());
-    RunPhenomena(request, [&](const YearEvent& e) { events->push_back(e); });
+    // Each stretch searched is a step at which another year or place stops the search.
+    RunPhenomena(request, [&](const YearEvent& e) { events->push_back(e); },
+                 [&](const Instant&) { ticket.StopIfOvertaken(); });
     std::vector<report::ViewRow> rows;
     for (const YearEvent& e : *events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
     return [this, events, rows = std::move(rows), o]() mutable {

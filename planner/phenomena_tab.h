@@ -25,7 +25,10 @@ class PhenomenaTab : public QWidget {
  public:
   PhenomenaTab(Background& background, QWidget* parent = nullptr);
 
-  // The phenomena of the year of observer's date, off the interface thread.
+  // Interface thread; returns at once. The phenomena of the year of
+  // observer's date, searched on the worker (a newer call stops an older
+  // search between its stretches); filled is emitted with them. Raises
+  // nothing.
   void Refresh(const Observer& observer);
 
   // The calendar file of the whole year, as `--fenomenos --formato ics`

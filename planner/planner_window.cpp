@@ -119,20 +119,17 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
     const QSignalBlocker quiet(instrument_);
     instrument_->setCurrentIndex(std::clamp(settings_.Value(QStringLiteral("instrumento")).toInt(), 0, 2));
   }
+  // The gazetteer's names for completion, read off the interface thread
+  // once the first night is shown (at once when there is no place to show).
+  connect(night_, &NightTab::filled, this, &PlannerWindow::LoadPlaceNames, Qt::SingleShotConnection);
   StartPlace();
   place_->setFocus();
   ShowSettingsProblem();
-
-  // The gazetteer's names for completion, read off the interface thread
-  // once the first night is shown (at once when there is no place yet).
-  if (observer_) {
-    connect(night_, &NightTab::filled, this, &PlannerWindow::LoadPlaceNames, Qt::SingleShotConnection);
-  } else {
-    LoadPlaceNames();
-  }
 }
 
 void PlannerWindow::LoadPlaceNames() {
+  if (namesAsked_) return;
+  namesAsked_ = true;
   background_->Submit(QStringLiteral("nombres"), [this] {
     QStringList names;
     for (const std::string& name : PlaceCompletions()) names << QString::fromStdString(name);
@@ -207,7 +204,14 @@ QWidget* PlannerWindow::TopBar() {
 
 void PlannerWindow::StartPlace() {
   const QString last = settings_.Value(QStringLiteral("lugar"));
-  if (!last.isEmpty() && ChoosePlace(last)) return;
+  if (last.isEmpty()) {
+    StartFromHome();
+  } else {
+    LookUpPlace(last, true);  // the home place if it no longer reads
+  }
+}
+
+void PlannerWindow::StartFromHome() {
   try {
     if (const std::optional<HomePlace> home = homePath_.empty() ? std::nullopt : ReadHomePlace(homePath_)) {
       const std::optional<TimeZone> zone = TimeZone::Named(home->zone.empty() ? home->place.zone : home->zone);
@@ -218,22 +222,35 @@ void PlannerWindow::StartPlace() {
   } catch (const RequestRefused& refused) {
     ShowProblem(QString::fromUtf8(refused.what()));
   }
+  LoadPlaceNames();  // no night to wait for
 }
 
-bool PlannerWindow::ChoosePlace(const QString& text) {
-  try {
-    const TypedPlace typed = PlaceFromText(text.trimmed().toStdString());
-    // Coordinates bring no zone: the nearest city's.
-    const std::string zoneName = typed.place.zone.empty()
-                                     ? NearestCity(typed.place.latitude, typed.place.longitude).zone
-                                     : typed.place.zone;
-    SetPlace(typed.place, TimeZone::Named(zoneName).value_or(TimeZone()), text.trimmed());
-    if (!typed.othersNote.empty()) statusBar()->showMessage(QString::fromStdString(typed.othersNote), 15000);
-    return true;
-  } catch (const RequestRefused& refused) {
-    ShowProblem(QString::fromUtf8(refused.what()));
-    return false;
-  }
+void PlannerWindow::ChoosePlace(const QString& text) { LookUpPlace(text, false); }
+
+void PlannerWindow::LookUpPlace(const QString& text, bool starting) {
+  const QString typed = text.trimmed();
+  // Ahead of the tabs' waiting work: the user is waiting on this one.
+  background_->Submit(QStringLiteral("lugar"), [this, typed, starting]() -> Background::Delivery {
+    try {
+      const TypedPlace found = PlaceFromText(typed.toStdString());
+      // Coordinates bring no zone: the nearest city's.
+      const std::string zoneName = found.place.zone.empty()
+                                       ? NearestCity(found.place.latitude, found.place.longitude).zone
+                                       : found.place.zone;
+      const TimeZone zone = TimeZone::Named(zoneName).value_or(TimeZone());
+      return [this, found, zone, typed] {
+        SetPlace(found.place, zone, typed);
+        if (!found.othersNote.empty()) statusBar()->showMessage(QString::fromStdString(found.othersNote), 15000);
+        emit placeAnswered(true);
+      };
+    } catch (const RequestRefused& refused) {
+      return [this, why = QString::fromUtf8(refused.what()), starting] {
+        ShowProblem(why);
+        if (starting && !observer_) StartFromHome();
+        emit placeAnswered(false);
+      };
+    }
+  }, 1);
 }
 
 void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QString& typed) {

@@ -34,9 +34,10 @@ class PlannerWindow : public QMainWindow {
   explicit PlannerWindow(std::string homePath, QWidget* parent = nullptr);
   ~PlannerWindow() override;
 
-  // Reads the place typed in "Lugar"; true when it is a place, else the
-  // reason is shown in the window.
-  bool ChoosePlace(const QString& text);
+  // Interface thread; returns at once. Looks the place typed in "Lugar"
+  // up on the worker (the gazetteer is large); the window then takes it, or
+  // shows why it is none, and placeAnswered says which. Raises nothing.
+  void ChoosePlace(const QString& text);
   const std::optional<Observer>& observer() const { return observer_; }
   NightTab* night() const { return night_; }
   PhenomenaTab* phenomena() const { return phenomena_; }
@@ -48,12 +49,19 @@ class PlannerWindow : public QMainWindow {
   // Why the window's settings cannot be saved (shown in the status bar), or empty.
   const QString& settingsProblem() const { return settingsProblem_; }
 
+ signals:
+  // The newest place asked for by ChoosePlace was taken (true) or refused,
+  // its reason shown (false). Interface thread.
+  void placeAnswered(bool taken);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* TopBar();
   void StartPlace();
+  void StartFromHome();
+  void LookUpPlace(const QString& text, bool starting);
   void LoadPlaceNames();
   void SetPlace(const Place& place, const TimeZone& zone, const QString& typed);
   void Refresh();
@@ -84,6 +92,7 @@ class PlannerWindow : public QMainWindow {
   YearTab* year_;
   QProgressBar* busy_;
   QString settingsProblem_;
+  bool namesAsked_ = false;
 };
 
 }  // namespace orbitas::planner

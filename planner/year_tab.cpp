@@ -33,8 +33,9 @@ YearTab::YearTab(Background& background, QWidget* parent) : QWidget(parent), bac
 const std::string& YearTab::Svg() const { return chart_->svg(); }
 
 void YearTab::Refresh(const Observer& o) {
-  background_.Submit(QStringLiteral("año"), [this, o] {
+  background_.Submit(QStringLiteral("año"), [this, o](const Background::Ticket& ticket) {
     const YearChart chart = RunYearChart(o.Request());
+    ticket.StopIfOvertaken();
     std::string svg = pictures::DrawYearChart(chart, o.separator, A4Width, A4Height);
     return [this, svg = std::move(svg)] {
       chart_->SetSvg(svg);

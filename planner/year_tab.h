@@ -19,8 +19,11 @@ class YearTab : public QWidget {
  public:
   YearTab(Background& background, QWidget* parent = nullptr);
 
+  // Interface thread; returns at once. The chart of the year of
+  // observer's date, drawn on the worker (a newer call drops an older one
+  // before it draws); filled is emitted with it. Raises nothing.
   void Refresh(const Observer& observer);
-  const std::string& Svg() const;
+  const std::string& Svg() const;  // the chart shown, or empty
 
  signals:
   void filled();

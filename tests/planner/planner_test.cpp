@@ -1,10 +1,12 @@
 // The planner window on the offscreen platform: each tab's rows against
 // orbitas-cli's own answers for the same place and date, the filters, the
-// home place, a bad place, and the worker that drops overtaken requests.
+// home place, a bad place, and the worker that drops overtaken requests,
+// tells the running one so, and answers the window through its event loop.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QDateEdit>
@@ -14,7 +16,9 @@
 #include <QTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -22,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
+#include <clocale>
 #include <functional>
 #include <memory>
 
@@ -66,6 +71,23 @@ QString Minute(const QString& iso) {
   return time.addSecs(30).toString(QStringLiteral("HH:mm"));
 }
 
+// The window's child of type T by its accessible name, or its description.
+template <typename T>
+T* Named(QWidget* window, const QString& name) {
+  for (T* child : window->findChildren<T*>()) {
+    if (child->accessibleName() == name || child->accessibleDescription() == name) return child;
+  }
+  return nullptr;
+}
+
+// Chooses text as the place and waits for the window's answer: whether it took it.
+bool Choose(PlannerWindow& window, const QString& text) {
+  QSignalSpy answered(&window, &PlannerWindow::placeAnswered);
+  window.ChoosePlace(text);
+  if (answered.isEmpty() && !answered.wait(20000)) return false;
+  return answered.back().front().toBool();
+}
+
 }  // namespace
 
 class PlannerTest : public QObject {
@@ -80,6 +102,9 @@ class PlannerTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // As orbitas-cielo's main: Qt took the whole locale from LANG, but the
+    // library's texts and files write and read numbers with a point.
+    std::setlocale(LC_NUMERIC, "C");
     QVERIFY(InstallQtSpanish());
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(PlannerSettings::DefaultPath());
@@ -88,7 +113,7 @@ class PlannerTest : public QObject {
     window_ = std::make_unique<PlannerWindow>(HomePath().toStdString());
     window_->show();
     QSignalSpy night(window_->night(), &NightTab::filled);
-    QVERIFY(window_->ChoosePlace(QStringLiteral("Sevilla")));
+    QVERIFY(Choose(*window_, QStringLiteral("Sevilla")));
     window_->findChild<QDateEdit*>()->setDate(date_);
     QVERIFY(night.wait(20000));
     while (night.wait(2000)) {
@@ -181,8 +206,39 @@ class PlannerTest : public QObject {
     QCOMPARE(ours, cli.mid(0, ours.size()));
     QVERIFY(cli.size() - ours.size() <= 1);
     window_->eclipses()->table()->selectRow(0);
-    QVERIFY(!window_->eclipses()->PictureSvg().empty() ||
-            Cell(window_->eclipses()->table(), 0, 1).contains(QStringLiteral("tránsito")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->eclipses()->PictureSvg().empty() ||
+                                 Cell(window_->eclipses()->table(), 0, 1).contains(QStringLiteral("tránsito")),
+                             10000);
+  }
+
+  // A row chosen has its text, the command line's --eclipse for its date,
+  // and its picture, drawn on the worker: drawing on the interface thread
+  // fails at "not yet", drawing another row's (or for another place) at
+  // the comparison, and leaving the picture out after it.
+  void chosenEclipseIsDrawnOnTheWorker() {
+    QTableView* table = window_->eclipses()->table();
+    auto* details = Named<QPlainTextEdit>(window_->eclipses(), QStringLiteral("Circunstancias del eclipse elegido"));
+    QVERIFY(details);
+    int lunar = -1;
+    for (int row = 2; row < table->model()->rowCount() && lunar < 0; ++row) {
+      if (Cell(table, row, 1).contains(QStringLiteral("de Luna"))) lunar = row;
+    }
+    QVERIFY(lunar > 1);
+    // The circumstances below the heading, whose region's name is in the
+    // language of each process's own locale.
+    const auto belowHeading = [](const QString& text) { return text.trimmed().section(QLatin1Char('\n'), 1); };
+    const QString expected = belowHeading(QString::fromUtf8(
+        Cli({"--eclipse", Cell(table, lunar, 0).left(10), "--lugar", "Sevilla"})));
+    QVERIFY(!expected.isEmpty());
+    QTRY_VERIFY(!window_->eclipses()->PictureSvg().empty() || !details->toPlainText().isEmpty());
+    table->selectRow(lunar - 1);
+    table->selectRow(lunar);
+    QVERIFY(belowHeading(details->toPlainText()) != expected);  // not yet: the worker draws it
+    QTRY_COMPARE_WITH_TIMEOUT(belowHeading(details->toPlainText()), expected, 10000);
+    QVERIFY(details->toPlainText().startsWith(QStringLiteral("Eclipse ")));
+    QVERIFY(window_->eclipses()->PictureSvg().find("<svg") != std::string::npos);
+    QTRY_VERIFY_WITH_TIMEOUT(!Named<QProgressBar>(window_.get(), QStringLiteral("Calculando"))->isVisible(), 20000);
+    QCOMPARE(belowHeading(details->toPlainText()), expected);  // the row before it came and went unseen
   }
 
   void chartIsDrawn() {
@@ -204,9 +260,33 @@ class PlannerTest : public QObject {
 
   // A name the gazetteer lacks keeps the place and says what it might be.
   void badPlaceIsToldWithSuggestions() {
-    QVERIFY(!window_->ChoosePlace(QStringLiteral("Sevila")));
+    QVERIFY(!Choose(*window_, QStringLiteral("Sevila")));
     QVERIFY2(window_->problem().contains(QStringLiteral("Sevilla")), qPrintable(window_->problem()));
     QCOMPARE(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Sevilla"));
+  }
+
+  // A place typed and entered is looked up on the worker: the key press
+  // returns with the old place still shown (a lookup on the interface thread
+  // fails here), and the new one comes through the event loop (one whose
+  // answer is never delivered fails there).
+  void enteredPlaceIsLookedUpOffTheInterfaceThread() {
+    auto* place = Named<QLineEdit>(window_.get(), QStringLiteral("Lugar"));
+    auto* chosen = Named<QLabel>(window_.get(), QStringLiteral("Lugar elegido"));
+    QVERIFY(place && chosen);
+    const QString before = chosen->text();
+    QVERIFY2(before.startsWith(QStringLiteral("Sevilla (")), qPrintable(before));
+    QSignalSpy answered(window_.get(), &PlannerWindow::placeAnswered);
+    place->setText(QStringLiteral("Madrid"));
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(chosen->text(), before);
+    QCOMPARE(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Sevilla"));
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Madrid"), 20000);
+    QVERIFY2(chosen->text().startsWith(QStringLiteral("Madrid (")), qPrintable(chosen->text()));
+    QVERIFY(chosen->text().endsWith(QStringLiteral(" · Europe/Madrid")));
+    QCOMPARE(answered.size(), 1);
+    QVERIFY(answered.front().front().toBool());
+    QVERIFY(Choose(*window_, QStringLiteral("Sevilla")));
+    QCOMPARE(chosen->text(), before);
   }
 
   void homePlaceIsSaved() {
@@ -297,6 +377,25 @@ class PlannerTest : public QObject {
     QCOMPARE(PlannerSettings().Value(QStringLiteral("lugar")), QStringLiteral("-33.9249,18.4241"));
   }
 
+  // A last place that no longer reads falls back to the home place once the
+  // worker says so (a fallback still waiting on a synchronous answer never
+  // comes).
+  void unreadableLastPlaceFallsBackToHome() {
+    QTemporaryDir other;
+    const std::string path = other.filePath(QStringLiteral("orbitas.conf")).toStdString();
+    WriteHomePlace(path, Place(-33.9249, 18.4241, "-33.9249, 18.4241"), "Africa/Johannesburg");
+    PlannerSettings settings;
+    settings.SetValue(QStringLiteral("lugar"), QStringLiteral("Sevila"));
+    QVERIFY(settings.Save().isEmpty());
+    PlannerWindow fresh(path);
+    fresh.show();
+    QVERIFY(!fresh.observer());
+    QTRY_VERIFY_WITH_TIMEOUT(fresh.observer(), 20000);
+    QCOMPARE(fresh.observer()->place.latitude, -33.9249);
+    QCOMPARE(QString::fromStdString(fresh.observer()->zone.name()), QStringLiteral("Africa/Johannesburg"));
+    QVERIFY(fresh.problem().isEmpty());
+  }
+
   // Only the newest request on a channel is delivered; a failure is told.
   void newerRequestsReplaceOlderOnes() {
     Background background;
@@ -314,6 +413,53 @@ class PlannerTest : public QObject {
     QCOMPARE(delivered, std::vector<int>{3});
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed.front().front().toString(), QStringLiteral("lugar desconocido"));
+  }
+
+  // Work overtaken while it runs sees its ticket say so and stops: neither
+  // its answer nor its failure comes out, and the newer request runs and
+  // delivers; one overtaken while it waits behind another channel never
+  // starts. A ticket never set, a failure told without asking whether it
+  // was overtaken, or waiting work started although overtaken, fails here.
+  void overtakenWorkIsToldAndStops() {
+    Background background;
+    QSignalSpy failed(&background, &Background::failed);
+    std::vector<int> delivered;
+    std::atomic<bool> running{false}, told{false}, late{false};
+    std::atomic<int> waitedRuns{0};
+    const auto untilOvertaken = [](const Background::Ticket& ticket) {
+      for (int k = 0; k < 10000 && !ticket.overtaken(); ++k) QThread::msleep(1);
+      return ticket.overtaken();
+    };
+    background.Submit(QStringLiteral("c"), [&](const Background::Ticket& ticket) -> Background::Delivery {
+      running = true;
+      told = untilOvertaken(ticket);
+      ticket.StopIfOvertaken();
+      return [&] { delivered.push_back(1); };
+    });
+    QTRY_VERIFY(running);
+    background.Submit(QStringLiteral("w"), [&](const Background::Ticket&) -> Background::Delivery {
+      ++waitedRuns;
+      return [&] { delivered.push_back(10); };
+    });
+    background.Submit(QStringLiteral("w"), [&] { return [&] { delivered.push_back(20); }; });
+    background.Submit(QStringLiteral("c"), [&] { return [&] { delivered.push_back(2); }; });
+    QTRY_VERIFY(!background.busy());
+    QVERIFY(told);
+    QCOMPARE(waitedRuns.load(), 0);
+    QCOMPARE(delivered, (std::vector<int>{2, 20}));
+
+    running = false;
+    background.Submit(QStringLiteral("d"), [&](const Background::Ticket& ticket) -> Background::Delivery {
+      running = true;
+      late = untilOvertaken(ticket);
+      throw RequestRefused("demasiado tarde");
+    });
+    QTRY_VERIFY(running);
+    background.Submit(QStringLiteral("d"), [&] { return [&] { delivered.push_back(3); }; });
+    QTRY_VERIFY(!background.busy());
+    QVERIFY(late);
+    QCOMPARE(delivered, (std::vector<int>{2, 20, 3}));
+    QCOMPARE(failed.size(), 0);
   }
 
   // Qt's own texts in what open shows (a menu, a dialog), read while it is
