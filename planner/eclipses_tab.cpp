@@ -70,18 +70,17 @@ const std::string& EclipsesTab::PictureSvg() const { return picture_->svg(); }
 
 void EclipsesTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("eclipses"), [this, o](const Background::Ticket& ticket) {
-    auto eclipses = std::make_shared<std::vector<EclipseSeen>>();
+    std::vector<EclipseSeen> eclipses;
     SkyRequest request = o.Request();
     request.span = Span::Of(o.zone.InstantOf(o.Civil()), SpanYears * 365.25);
     RunEclipses(request, [&](const EclipseSeen& seen) {
       ticket.StopIfOvertaken();  // another place or date: the rest of the ten years is not wanted
-      eclipses->push_back(seen);
+      eclipses.push_back(seen);
     });
     std::vector<report::ViewRow> rows;
-    for (const EclipseSeen& seen : *eclipses) rows.push_back(report::EclipseRow(seen, o.zone, o.separator));
-    return [this, o, eclipses, rows = std::move(rows)]() mutable {
+    for (const EclipseSeen& seen : eclipses) rows.push_back(report::EclipseRow(seen, o.zone, o.separator));
+    return [this, o, rows = std::move(rows)]() mutable {
       observer_ = o;  // the list's, for its details and its CSV
-      eclipses_ = eclipses;
       model_->SetRows(std::move(rows));
       details_->clear();
       picture_->SetSvg({});
@@ -94,17 +93,19 @@ void EclipsesTab::Refresh(const Observer& o) {
 
 std::string EclipsesTab::Csv() const {
   std::string text = report::EclipseCsvHeader();
-  if (eclipses_) {
-    for (const EclipseSeen& seen : *eclipses_) text += report::EclipseCsvRow(seen, observer_.zone);
+  for (const report::ViewRow& row : model_->rows()) {
+    if (row.source) text += report::EclipseCsvRow(std::get<EclipseSeen>(*row.source), observer_.zone);
   }
   return text;
 }
 
 void EclipsesTab::ShowChosen() {
   const QModelIndexList chosen = table_->selectionModel()->selectedRows();
-  if (chosen.isEmpty() || !eclipses_) return;
+  if (chosen.isEmpty()) return;
+  const report::ViewRow& row = model_->row(chosen.front().row());
+  if (!row.source) return;
   // Copies: a new list may replace this one while the work runs.
-  const EclipseSeen seen = (*eclipses_)[static_cast<std::size_t>(chosen.front().row())];
+  const EclipseSeen seen = std::get<EclipseSeen>(*row.source);
   const Observer o = observer_;
   // Ahead of the tabs' waiting work: a click wants its answer now.
   background_.Submit(QStringLiteral("eclipse"), [this, seen, o] {

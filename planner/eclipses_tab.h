@@ -45,7 +45,6 @@ class EclipsesTab : public QWidget {
 
   Background& background_;
   Observer observer_;
-  std::shared_ptr<const std::vector<EclipseSeen>> eclipses_;
   RowsModel* model_;
   QTableView* table_;
   QPlainTextEdit* details_;

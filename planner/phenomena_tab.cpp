@@ -25,20 +25,21 @@
 
 namespace orbitas::planner {
 
-// The rows of the chosen kind and body.
+// The rows of the chosen kind and body, read from each row's event.
 class EventFilter : public QSortFilterProxyModel {
  public:
   using QSortFilterProxyModel::QSortFilterProxyModel;
 
-  void Choose(const std::vector<YearEvent>* events, int group, int body) {
-    events_ = events, group_ = group, body_ = body;
+  void Choose(int group, int body) {
+    group_ = group, body_ = body;
     invalidateFilter();
   }
 
  protected:
   bool filterAcceptsRow(int row, const QModelIndex&) const override {
-    if (!events_ || row >= static_cast<int>(events_->size())) return true;
-    const YearEvent& event = (*events_)[static_cast<std::size_t>(row)];
+    const auto* rows = static_cast<const RowsModel*>(sourceModel());
+    if (row >= rows->rowCount() || !rows->row(row).source) return true;
+    const YearEvent& event = *rows->row(row).source;
     if (group_ >= 0 && GroupOf(event) != EventGroups[static_cast<std::size_t>(group_)]) return false;
     if (body_ < 0) return true;
     const std::vector<Body> bodies = BodiesOfEvent(event);
@@ -46,7 +47,6 @@ class EventFilter : public QSortFilterProxyModel {
   }
 
  private:
-  const std::vector<YearEvent>* events_ = nullptr;
   int group_ = -1, body_ = -1;  // -1: all
 };
 
@@ -99,7 +99,7 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
   layout->addWidget(table_, 1);
 
   const auto refilter = [this] {
-    filter_->Choose(events_.get(), kind_->currentData().toInt(), body_->currentData().toInt());
+    filter_->Choose(kind_->currentData().toInt(), body_->currentData().toInt());
   };
   connect(kind_, &QComboBox::currentIndexChanged, this, refilter);
   connect(body_, &QComboBox::currentIndexChanged, this, refilter);
@@ -110,33 +110,32 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
 void PhenomenaTab::Refresh(const Observer& o) {
   // Another night of the same year and place has the same list.
   const std::string shown = std::to_string(o.date.year()) + " " + o.place.text + " " + o.zone.name() + " " + o.separator;
-  if (events_ && shown == shownFor_) {
+  if (listed_ && shown == shownFor_) {
     emit filled();
     return;
   }
   shownFor_ = shown;
   background_.Submit(QStringLiteral("fenómenos"), [this, o](const Background::Ticket& ticket) {
-    auto events = std::make_shared<std::vector<YearEvent>>();
+    std::vector<YearEvent> events;
     SkyRequest request = o.Request();
     request.span = LocalYear(o.zone, o.date.year());
     // Each stretch searched is a step at which another year or place stops the search.
-    RunPhenomena(request, [&](const YearEvent& e) { events->push_back(e); },
+    RunPhenomena(request, [&](const YearEvent& e) { events.push_back(e); },
                  [&](const Instant&) { ticket.StopIfOvertaken(); });
     std::vector<report::ViewRow> rows;
-    for (const YearEvent& e : *events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
-    return [this, events, rows = std::move(rows), o]() mutable {
+    for (const YearEvent& e : events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
+    return [this, rows = std::move(rows), o]() mutable {
       separator_ = o.separator;
-      filter_->Choose(nullptr, -1, -1);
       model_->SetRows(std::move(rows));
-      Show(events, o.zone);
+      Show(o.zone);
     };
   });
 }
 
-void PhenomenaTab::Show(std::shared_ptr<const std::vector<YearEvent>> events, const TimeZone& zone) {
-  events_ = std::move(events);
+void PhenomenaTab::Show(const TimeZone& zone) {
+  listed_ = true;
   zone_ = zone;
-  filter_->Choose(events_.get(), kind_->currentData().toInt(), body_->currentData().toInt());
+  filter_->Choose(kind_->currentData().toInt(), body_->currentData().toInt());
   calendar_->setEnabled(true);
   csv_->setEnabled(true);
   emit filled();
@@ -145,17 +144,17 @@ void PhenomenaTab::Show(std::shared_ptr<const std::vector<YearEvent>> events, co
 std::string PhenomenaTab::Calendar() const {
   const report::CalendarFile calendar(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH")));
   std::string text = calendar.Begin();
-  if (events_) {
-    for (const YearEvent& e : *events_) text += report::YearEventCalendar(e, calendar);
+  for (const report::ViewRow& row : model_->rows()) {
+    if (row.source) text += report::YearEventCalendar(*row.source, calendar);
   }
   return text + calendar.End();
 }
 
 std::string PhenomenaTab::Csv() const {
   std::string text = report::PhenomenonCsvHeader();
-  for (int row = 0; events_ && row < filter_->rowCount(); ++row) {
-    const int source = filter_->mapToSource(filter_->index(row, 0)).row();
-    text += report::YearEventCsvRow((*events_)[static_cast<std::size_t>(source)], zone_);
+  for (int row = 0; row < filter_->rowCount(); ++row) {
+    const report::ViewRow& shown = model_->row(filter_->mapToSource(filter_->index(row, 0)).row());
+    if (shown.source) text += report::YearEventCsvRow(*shown.source, zone_);
   }
   return text;
 }

@@ -41,12 +41,12 @@ class PhenomenaTab : public QWidget {
   void filled();
 
  private:
-  void Show(std::shared_ptr<const std::vector<YearEvent>> events, const TimeZone& zone);
+  void Show(const TimeZone& zone);
   void ExportCalendar();
   void ExportCsv();
 
   Background& background_;
-  std::shared_ptr<const std::vector<YearEvent>> events_;
+  bool listed_ = false;  // a year's list is shown
   TimeZone zone_;
   std::string separator_;
   std::string shownFor_;  // the year, place, zone and separator of the list shown

@@ -34,6 +34,8 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
       return QString::fromStdString(cell.text);
     case SortRole:
       return cell.key ? QVariant(*cell.key) : QVariant(QString::fromStdString(cell.text));
+    case ValueRole:
+      return QString::fromStdString(cell.value);
     default:
       return {};
   }
@@ -74,7 +76,7 @@ std::string ViewCsv(const QAbstractItemModel& model) {
   };
   line([&](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
   for (int row = 0; row < model.rowCount(); ++row) {
-    line([&](int column) { return model.data(model.index(row, column)).toString(); });
+    line([&](int column) { return model.data(model.index(row, column), RowsModel::ValueRole).toString(); });
   }
   return csv;
 }

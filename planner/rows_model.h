@@ -1,6 +1,8 @@
 #pragma once
 // A table of the report's rows for a view: each cell's text, sorted by its
-// key where it has one (SortRole), and the row's body.
+// key where it has one (SortRole), its value for a file (ValueRole), and
+// each row's event or eclipse (row(k).source): a tab reads its rows here
+// and keeps no list beside them.
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <string>
@@ -15,6 +17,7 @@ class RowsModel : public QAbstractTableModel {
 
  public:
   static constexpr int SortRole = Qt::UserRole + 1;
+  static constexpr int ValueRole = Qt::UserRole + 2;
 
   explicit RowsModel(std::vector<std::string> columns, QObject* parent = nullptr);
 
@@ -41,7 +44,9 @@ void FitColumns(QTableView* table, int stretch);
 QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch);
 
 // The rows of model as the view shows them (after sorting and filtering),
-// with its headers, as CSV (RFC 4180, CRLF line ends).
+// with its headers, as CSV (RFC 4180, CRLF line ends): each cell's value
+// for a file (ValueRole: numbers with a point and a hyphen, instants in
+// ISO 8601), which a spreadsheet reads as numbers and times.
 std::string ViewCsv(const QAbstractItemModel& model);
 
 }  // namespace orbitas::planner

@@ -142,13 +142,20 @@ class PlannerTest : public QObject {
     }
   }
 
-  // The night's CSV: a header and a row each, quoted as every CSV of the
-  // program (a comma in "0,8" quoted), in the table's order.
+  // The night's CSV: a header and a row each, in the table's order, its
+  // numbers as a spreadsheet reads them (a point and a hyphen, not the
+  // "−0,8" shown) and its times in ISO 8601. Mistakes: the shown texts
+  // written, a row out of the table's order.
   void nightTableExportsAsShown() {
     const QStringList lines = QString::fromStdString(window_->night()->Csv()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), window_->night()->table()->model()->rowCount() + 1);
     QVERIFY(lines.front().startsWith(QStringLiteral("Astro,Magnitud,Constelación")));
-    QVERIFY2(lines[1].startsWith(Cell(window_->night()->table(), 0, 0) + ",\""), qPrintable(lines[1]));
+    QVERIFY2(lines[1].startsWith(Cell(window_->night()->table(), 0, 0) + ","), qPrintable(lines[1]));
+    bool number = false;
+    const double magnitude = lines[1].section(QLatin1Char(','), 1, 1).toDouble(&number);
+    QVERIFY2(number, qPrintable(lines[1]));
+    QCOMPARE(QString::number(magnitude, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')).replace(QLatin1Char('-'), QChar(0x2212)),
+             Cell(window_->night()->table(), 0, 1));
   }
 
   // A row chosen rings its body on the dome; sorting by magnitude puts the
