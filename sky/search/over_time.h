@@ -7,8 +7,8 @@
 
 namespace orbitas {
 
-// The stretch from `before` days before t to `after` days after it.
-inline Span Around(const Instant& t, double before, double after) { return {t.After(-before), t.After(after)}; }
+// The stretch from daysBefore days before t to daysAfter days after it.
+inline Span Around(const Instant& t, double daysBefore, double daysAfter) { return {t.After(-daysBefore), t.After(daysAfter)}; }
 
 // f of the instant at a UT Julian day: what the toolkit's finders follow.
 template <typename F>
