@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "session/request_refused.h"
+#include "session/picture_contents.h"
 #include "session/runners.h"
+#include "session/year_chart_contents.h"
 #include "tests/support/julian_days.h"
 
 namespace orbitas {
@@ -351,6 +353,60 @@ TEST(RunAlmanacYear, TwelveMidMonthNightsAndTheYearsEvents) {
     eclipses += std::holds_alternative<EclipseSeen>(year.events[k]);
   }
   EXPECT_EQ(eclipses, 5);
+}
+
+TEST(SkyRequest, TheCommandsOfAPlaceRefuseARequestWithoutOne) {
+  // Mistakes: a missing place dereferenced (a crash) or taken as 0°, 0°
+  // (an answer for the Gulf of Guinea), the refusal not in Spanish.
+  SkyRequest request = Asked({Body::Mars}, std::nullopt, Summer, Date(2027, 6, 21));
+  request.year = 2027;
+  const std::function<void()> commands[] = {
+      [&] { RunRiseSet(request); },
+      [&] { RunNight(request); },
+      [&] { RunNights(request, [](const NightAnswer&) {}); },
+      [&] { RunAlmanacYear(request); },
+      [&] { RunSkyDome(request); },
+      [&] { RunYearChart(request); },
+  };
+  for (std::size_t k = 0; k < std::size(commands); ++k) {
+    try {
+      commands[k]();
+      ADD_FAILURE() << k << ": no refusal";
+    } catch (const RequestRefused& refused) {
+      EXPECT_STREQ(refused.what(), "hace falta un lugar") << k;
+    }
+  }
+  // The span commands and the chart do without one.
+  request.span = Days(Jd(2027, 8, 1), Jd(2027, 8, 3));
+  int eclipses = 0;
+  RunEclipses(request, [&](const EclipseSeen& e) { eclipses += !e.solar && !e.lunar; });
+  EXPECT_EQ(eclipses, 1);
+}
+
+TEST(RunSkyDome, TheRequestsPlanetsAtItsInstantWithTheSunAndTheMoon) {
+  // Mistakes: the bodies out of the order asked, a planet left out, the
+  // instant read in the zone's clock instead of UT (the Sun two hours
+  // off: at 12:00 UT on the solstice it culminates over Madrid at 73°,
+  // at 10:00 UT it stands near 56°), the faintest star ignored.
+  SkyRequest request = Asked({Body::Venus, Body::Mars}, Madrid, Summer);
+  request.at = Instant::FromUt(Jd(2027, 6, 21, 12, 15, 0));
+  request.faintestStar = 2.0;
+  const SkyDome dome = RunSkyDome(request);
+  std::vector<Body> bodies;
+  for (const DomeBody& b : dome.bodies) bodies.push_back(b.body);
+  ASSERT_GE(bodies.size(), 3u);
+  EXPECT_EQ(bodies[0], Body::Venus);
+  EXPECT_EQ(bodies[1], Body::Mars);
+  const auto sun = std::find_if(dome.bodies.begin(), dome.bodies.end(), [](const DomeBody& b) { return b.body == Body::Sun; });
+  ASSERT_NE(sun, dome.bodies.end());
+  EXPECT_NEAR(sun->altitude, 73.0, 1.0);
+  // At night (01:00 CEST) the stars down to the faintest asked for.
+  request.at = Instant::FromUt(Jd(2027, 6, 21, 23, 0, 0));
+  const SkyDome night = RunSkyDome(request);
+  ASSERT_FALSE(night.stars.empty());
+  for (const DomeStar& star : night.stars) EXPECT_LE(star.magnitude, 2.0) << star.name;
+  request.faintestStar = 4.0;
+  EXPECT_GT(RunSkyDome(request).stars.size(), night.stars.size());
 }
 
 }  // namespace
