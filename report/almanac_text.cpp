@@ -57,8 +57,8 @@ std::string PlanetLine(const PlanetNight& p, const NightAnswer& r, std::string_v
   const SunNight& sun = r.night.sun;
   const Instant &from = p.visibleFrom->time, &to = p.visibleTo->time;
   const double margin = 20.0 / 1440;
-  const bool fromDusk = sun.civilDusk && from.ut <= sun.civilDusk->time.ut + margin;
-  const bool toDawn = sun.civilDawn && to.ut >= sun.civilDawn->time.ut - margin;
+  const bool fromDusk = sun.civilDusk && from <= sun.civilDusk->time.After(margin);
+  const bool toDawn = sun.civilDawn && to >= sun.civilDawn->time.After(-margin);
   std::string when = fromDusk && toDawn ? "toda la noche"
                      : fromDusk         ? "desde el anochecer hasta las " + Minute(r.zone, to)
                      : toDawn           ? "desde las " + Minute(r.zone, from) + " hasta el amanecer"

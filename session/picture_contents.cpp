@@ -286,6 +286,7 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   const NightCurves curves = NightCurvesOf(night, elements, place);
   const double start = curves.start;
   auto hoursAt = [&](double jd) { return (jd - start) * 24; };
+  auto hoursOf = [&](const Instant& t) { return hoursAt(t.ut); };
   picture.hours = (curves.end - start) * 24;
   for (const DarknessBand& band : curves.bands) picture.bands.push_back({hoursAt(band.from), hoursAt(band.to), band.darkness});
   picture.ticks = HourTicks(zone, Instant::FromUt(start), picture.hours);
@@ -296,8 +297,8 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
     if (c.body != Body::Moon) {
       while (!night.planets[planet].best) ++planet;
       const PlanetNight& p = night.planets[planet++];
-      curve.visible = {hoursAt(p.visibleFrom->time.ut), hoursAt(p.visibleTo->time.ut)};
-      curve.best = {hoursAt(p.best->time.ut), p.best->altitude};
+      curve.visible = {hoursOf(p.visibleFrom->time), hoursOf(p.visibleTo->time)};
+      curve.best = {hoursOf(p.best->time), p.best->altitude};
     }
     picture.curves.push_back(std::move(curve));
   }

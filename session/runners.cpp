@@ -1,7 +1,6 @@
 #include "session/runners.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "calendar/civil_days.h"
 #include "session/local_dates.h"
@@ -144,14 +143,14 @@ std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place,
 
 namespace {
 
-// Hands over the pending events listed before `before`, in the order of
-// their listed instants, and keeps the rest. An event is in [start, end)
+// Hands over the pending events listed before `before` (all of them
+// without it), in the order of their listed instants, and keeps the rest. An event is in [start, end)
 // by the instant it is listed at: one the method found inside it whose
 // true instant falls outside is left out.
-void HandOver(std::vector<YearEvent>& pending, double before, const Span& span,
+void HandOver(std::vector<YearEvent>& pending, const std::optional<Instant>& before, const Span& span,
               const std::function<void(const YearEvent&)>& each) {
   std::stable_sort(pending.begin(), pending.end(), [](const YearEvent& a, const YearEvent& b) { return TimeOf(a) < TimeOf(b); });
-  const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return TimeOf(e).ut >= before; });
+  const auto kept = std::find_if(pending.begin(), pending.end(), [&](const YearEvent& e) { return before && TimeOf(e) >= *before; });
   for (auto e = pending.begin(); e != kept; ++e) {
     if (span.Contains(TimeOf(*e))) each(*e);
   }
@@ -186,10 +185,10 @@ void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEv
   constexpr double Holdback = 366.0;  // days
   std::vector<YearEvent> pending;
   Instant from = asked.span.from;
-  auto handOver = [&](double before) { HandOver(pending, before, asked.span, each); };
+  auto handOver = [&](const std::optional<Instant>& before) { HandOver(pending, before, asked.span, each); };
   auto flush = [&](const Instant& upTo) {
     if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone);
-    handOver(upTo >= asked.span.to ? std::numeric_limits<double>::infinity() : upTo.ut - Holdback);
+    handOver(upTo >= asked.span.to ? std::nullopt : std::optional<Instant>(upTo.After(-Holdback)));
     from = upTo;
   };
   try {
@@ -200,7 +199,7 @@ void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEv
                   });
   } catch (const RuntimeError&) {
     // Everything found before the failure is still handed over.
-    handOver(std::numeric_limits<double>::infinity());
+    handOver(std::nullopt);
     throw;
   }
 }

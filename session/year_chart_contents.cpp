@@ -82,7 +82,7 @@ std::optional<int> RowOf(const std::vector<Instant>& starts, const Instant& t) {
   const auto after = std::upper_bound(starts.begin(), starts.end(), t);
   if (after == starts.begin()) return std::nullopt;
   const int row = static_cast<int>(after - starts.begin()) - 1;
-  if (row + 1 == static_cast<int>(starts.size()) && t.ut > starts.back().ut + 1.05) return std::nullopt;
+  if (row + 1 == static_cast<int>(starts.size()) && t > starts.back().After(1.05)) return std::nullopt;
   return row;
 }
 
