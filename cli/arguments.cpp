@@ -34,7 +34,10 @@ std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
     if (!body) throw UsageError("planeta desconocido: " + Shown(name));
     bodies.push_back(*body);
   }
-  if (bodies.empty()) bodies = {1, 2, 4, 5, 6, 7, 8, 9};
+  // None named: every planet, in the method's order.
+  if (bodies.empty()) {
+    for (const Body planet : AllPlanets) bodies.push_back(BodyNumber(planet));
+  }
   return bodies;
 }
 
