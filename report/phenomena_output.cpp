@@ -4,6 +4,7 @@
 
 #include "session/names.h"
 #include "calendar/civil_time.h"
+#include "report/event_columns.h"
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "runtime/number_text.h"
@@ -30,6 +31,8 @@ std::string Value(const Phenomenon& p, const Numerals& number) {
   return "";
 }
 
+}  // namespace
+
 std::string_view UnitKey(PhenomenonUnit unit) {
   switch (unit) {
     case PhenomenonUnit::Degrees: return "degrees";
@@ -40,17 +43,10 @@ std::string_view UnitKey(PhenomenonUnit unit) {
   return "";
 }
 
-std::string Shortest(double x) {
-  char buffer[ShortestMaxLength];
-  return std::string(buffer, WriteShortest(x, buffer));
-}
-
 std::optional<double> ErrorSeconds(const Phenomenon& p) {
   if (!p.referenceTime) return std::nullopt;
   return std::round((p.time - p.referenceTime->ut) * SecondsPerDay);
 }
-
-}  // namespace
 
 std::string PhenomenonDescription(const Phenomenon& p, const Numerals& numbers) {
   const std::string name = Capitalized(Name(p.body)), value = Value(p, numbers);
@@ -106,34 +102,10 @@ std::string PhenomenonBodies(const Phenomenon& p) {
   return bodies;
 }
 
-std::string PhenomenonCsvHeader() {
-  return "instant,utc,kind,bodies,description,value,unit,error_seconds,method_instant\r\n";
-}
+std::string PhenomenonCsvHeader() { return EventCsvHeader(); }
 
-std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) {
-  const Instant listed = ListedTime(p);
-  const std::optional<double> error = ErrorSeconds(p);
-  return zone.LocalIso(listed) + "," + TimeZone().LocalIso(listed) + "," + std::string(PhenomenonKey(p.kind)) + "," +
-         CsvField(PhenomenonBodies(p)) + "," + CsvField(PhenomenonDescription(p, ForFiles())) + "," +
-         (p.value ? Shortest(*p.value) : "") + "," + std::string(UnitKey(p.unit)) + "," +
-         (error ? Shortest(*error) : "") + "," + zone.LocalIso(MethodInstant(p)) + "\r\n";
-}
+std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) { return EventCsvRow(YearEvent{p}, zone); }
 
-std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
-  const Instant listed = ListedTime(p);
-  const std::optional<double> error = ErrorSeconds(p);
-  return "{\"instant\": " + JsonString(zone.LocalIso(listed)) + ", \"utc\": " + JsonString(TimeZone().LocalIso(listed)) +
-         ", \"julianDay\": " + JsonNumber(listed.ut) + ", \"kind\": " + JsonString(PhenomenonKey(p.kind)) +
-         ", \"bodies\": " + JsonString(PhenomenonBodies(p)) +
-         ", \"description\": " + JsonString(PhenomenonDescription(p, ForFiles())) +
-         ", \"value\": " + (p.value ? JsonNumber(*p.value) : "null") +
-         ", \"unit\": " + (p.unit == PhenomenonUnit::None ? "null" : JsonString(UnitKey(p.unit))) +
-         ", \"errorSeconds\": " + (error ? JsonNumber(*error) : "null") +
-         ", \"methodInstant\": " + JsonString(zone.LocalIso(MethodInstant(p))) +
-         ", \"methodJulianDay\": " + JsonNumber(p.time) +
-         ", \"referenceInstant\": " +
-         (p.referenceTime ? JsonString(zone.LocalIso(*p.referenceTime)) : "null") +
-         ", \"referenceMinimum\": " + (p.referenceMiss ? JsonNumber(*p.referenceMiss) : "null") + "}\n";
-}
+std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) { return EventFieldsJson(YearEvent{p}, zone); }
 
 }  // namespace orbitas::report

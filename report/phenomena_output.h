@@ -31,6 +31,14 @@ std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone);
 // One JSON object on one line (keys in docs/json.md).
 std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone);
 
+// The unit's key in CSV and JSON ("degrees", "au", "magnitude"; "" for
+// none).
+std::string_view UnitKey(PhenomenonUnit unit);
+
+// The method's instant less the reference's, in whole seconds; none
+// without the reference's.
+std::optional<double> ErrorSeconds(const Phenomenon& p);
+
 // The bodies' Spanish names, "Marte" or "Luna, Marte".
 std::string PhenomenonBodies(const Phenomenon& p);
 

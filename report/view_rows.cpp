@@ -2,6 +2,7 @@
 
 #include "calendar/julian_day.h"
 #include "report/eclipse_output.h"
+#include "report/event_columns.h"
 #include "report/phenomena_output.h"
 #include "report/sky_output.h"
 #include "report/text_layout.h"
@@ -15,10 +16,6 @@ namespace {
 
 constexpr std::string_view None = "—";
 
-std::string Shortest(double x) {
-  char buffer[ShortestMaxLength];
-  return std::string(buffer, WriteShortest(x, buffer));
-}
 
 // A row's cells by column, each "—" until it is set.
 template <typename Column>
@@ -43,7 +40,7 @@ ViewCell Text(std::string text, std::optional<double> key = std::nullopt) {
 
 // A number shown with its unit, and given to a file as the number alone.
 ViewCell Number(double x, std::string_view pattern, std::string_view sep, std::string_view unit = "") {
-  return {SignedNumber(x, pattern, sep) + std::string(unit), x, Shortest(x)};
+  return {SignedNumber(x, pattern, sep) + std::string(unit), x, ShortestText(x)};
 }
 
 // "21:34": the local time of the night's table, keyed by its instant.
@@ -66,10 +63,10 @@ ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view s
         .Set(NightColumn::Altitude, Number(p.best->altitude, "#0.0", sep, "°"))
         .Set(NightColumn::Azimuth,
              {AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")",
-              p.best->azimuth, Shortest(p.best->azimuth)});
+              p.best->azimuth, ShortestText(p.best->azimuth)});
   }
   const std::optional<double> error = p.error.Bar();
-  cells.Set(NightColumn::Error, {ErrorText(error, sep), error, error ? Shortest(*error) : ""})
+  cells.Set(NightColumn::Error, {ErrorText(error, sep), error, error ? ShortestText(*error) : ""})
       .Set(NightColumn::Notes, Text(p.best ? std::string(InstrumentWords(p.instrument))
                                           : "No se ve: " + PlanetNotSeenText(p, r, sep)));
   return {cells.Take(), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};
@@ -83,7 +80,7 @@ ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view s
       .Set(NightColumn::Error, Text("de ERFA"))
       .Set(NightColumn::Notes, {"lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +
                                     (s.darkestHour ? " (sin noche cerrada)" : ""),
-                                s.hourlyRate, Shortest(s.hourlyRate)});
+                                s.hourlyRate, ShortestText(s.hourlyRate)});
   return {cells.Take(), std::nullopt, s.bestTime, std::nullopt};
 }
 
@@ -95,7 +92,11 @@ std::vector<std::string> Headings(const std::array<std::string_view, N>& heading
 }  // namespace
 
 std::vector<std::string> NightColumns() { return Headings(NightHeadings); }
-std::vector<std::string> YearEventColumns() { return Headings(EventHeadings); }
+std::vector<std::string> YearEventColumns() {
+  std::vector<std::string> headings;
+  for (const EventField field : EventViewFields) headings.emplace_back(EventFields[static_cast<std::size_t>(field)].heading);
+  return headings;
+}
 std::vector<std::string> EclipseColumns() { return Headings(EclipseHeadings); }
 
 std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
@@ -106,26 +107,13 @@ std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
 }
 
 ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
-  Cells<EventColumn> cells;
-  cells.Set(EventColumn::Date, LocalMinute(zone, TimeOf(event)));
-  std::optional<Body> body;
-  if (const auto* p = std::get_if<Phenomenon>(&event)) {
-    body = p->body;
-    cells.Set(EventColumn::Event, Text(PhenomenonDescription(*p, ForPeople(sep))))
-        .Set(EventColumn::Bodies, Text(PhenomenonBodies(*p)))
-        .Set(EventColumn::Error, Text(TimeErrorText(*p, ForPeople(sep))));
-    if (p->referenceTime) cells.Set(EventColumn::MethodTime, LocalMinute(zone, MethodInstant(*p)));
-  } else if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    const auto* transit = std::get_if<Transit>(&e->event);
-    cells.Set(EventColumn::Event, Text(EclipseSummary(*e, ForPeople(sep))))
-        .Set(EventColumn::Bodies, Text(transit ? std::string(SpanishName(transit->body)) + ", Sol" : "Sol, Luna"))
-        .Set(EventColumn::Error, Text("de ERFA, a menos de 10 s del canon de la NASA"));
-  } else {
-    const ShowerPeakSeen& s = std::get<ShowerPeakSeen>(event);
-    cells.Set(EventColumn::Event, Text(ShowerDescription(s.peak, ForPeople(sep))))
-        .Set(EventColumn::Error, Text("de ERFA"));
+  std::vector<ViewCell> cells;
+  for (const EventField field : EventViewFields) {
+    EventCell cell = EventCellOf(event, field, zone, sep);
+    cells.push_back({std::move(cell.text), cell.key, std::move(cell.file)});
   }
-  return {cells.Take(), body, TimeOf(event), event};
+  const auto* p = std::get_if<Phenomenon>(&event);
+  return {std::move(cells), p ? std::optional(p->body) : std::nullopt, TimeOf(event), event};
 }
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {

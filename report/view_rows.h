@@ -39,11 +39,9 @@ inline constexpr std::array<std::string_view, static_cast<std::size_t>(NightColu
     "Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta", "Mejor hora", "Altura", "Acimut",
     "Error", "Observaciones"};
 
-// The year's list: the instant (the reference's when it has one), what
-// happens, the bodies, the method's instant and its error.
-enum class EventColumn { Date, Event, Bodies, MethodTime, Error, Count };
-inline constexpr std::array<std::string_view, static_cast<std::size_t>(EventColumn::Count)> EventHeadings = {
-    "Fecha", "Suceso", "Astros", "Según el método", "Error"};
+// The year's list (report/event_columns.h, EventViewFields): the instant
+// (the reference's when it has one), what happens, the bodies, the
+// method's instant and its error.
 
 // The eclipses and transits: the instant of greatest eclipse, the event,
 // and how the place sees it.

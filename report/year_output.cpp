@@ -2,6 +2,7 @@
 
 #include "calendar/civil_time.h"
 #include "report/eclipse_output.h"
+#include "report/event_columns.h"
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "report/night_output.h"
@@ -41,11 +42,6 @@ std::string ShowerJson(const ShowerPeakSeen& seen, const TimeZone& zone) {
          "}\n";
 }
 
-std::string EclipseBodies(const EclipseSeen& e) {
-  if (const auto* t = std::get_if<Transit>(&e.event)) return std::string(SpanishName(t->body)) + ", Sol";
-  return "Sol, Luna";
-}
-
 }  // namespace
 
 std::string ShowerDescription(const ShowerPeak& p, const Numerals& number) {
@@ -72,18 +68,7 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
          std::string(ShowerAccuracy) + ")\n";
 }
 
-std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) {
-  if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonCsvRow(*p, zone);
-  const Instant jd = TimeOf(event);
-  // Every row holds the header's nine fields: the reference's events have
-  // no value, unit, error or method's instant of their own to give.
-  const std::string head = zone.LocalIso(jd) + "," + TimeZone().LocalIso(jd) + ",";
-  if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return head + std::string(EclipseKindKey(e->event)) + "," + CsvField(EclipseBodies(*e)) + "," + CsvField(EclipseSummary(*e, ForFiles())) + ",,,,\r\n";
-  }
-  const ShowerPeak& s = std::get<ShowerPeakSeen>(event).peak;
-  return head + "meteor-shower,," + CsvField(ShowerDescription(s, ForFiles())) + "," + Format(s.shower->zhr, "#0", ".") + ",zhr,,\r\n";
-}
+std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) { return EventCsvRow(event, zone); }
 
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonJson(*p, zone);

@@ -6,6 +6,7 @@
 // from libfmt's Dragonbox.
 
 #include <cstddef>
+#include <string>
 
 namespace orbitas {
 
@@ -16,5 +17,11 @@ inline constexpr std::size_t ShortestMaxLength = 24;
 // room for ShortestMaxLength bytes; returns the number of bytes written.
 // Cannot fail for a finite x; writes "inf", "-inf" or "nan" otherwise.
 std::size_t WriteShortest(double x, char* out);
+
+// The same text as a string. Raises nothing.
+inline std::string ShortestText(double x) {
+  char buffer[ShortestMaxLength];
+  return std::string(buffer, WriteShortest(x, buffer));
+}
 
 }  // namespace orbitas

@@ -33,10 +33,6 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::string Shortest(double x) {
-  char buffer[ShortestMaxLength];
-  return std::string(buffer, WriteShortest(x, buffer));
-}
 
 [[noreturn]] void Malformed(const std::string& path, int line, const std::string& why) {
   throw HomeFileError(path + ":" + std::to_string(line) + ": " + why +
@@ -162,7 +158,7 @@ std::optional<HomePlace> ReadUnlocked(const std::string& path) {
   place.name = value("nombre"), place.region = value("region"), place.country = value("pais");
   home.zone = value("zona");
   place.zone = home.zone;
-  place.text = "casa: " + (place.name.empty() ? Shortest(place.latitude) + ", " + Shortest(place.longitude)
+  place.text = "casa: " + (place.name.empty() ? ShortestText(place.latitude) + ", " + ShortestText(place.longitude)
                                               : place.name + (place.country.empty() ? "" : ", " + place.country));
   return home;
 }
@@ -174,7 +170,7 @@ std::string HomeFileText(const Place& place, const std::string& zone) {
   if (!place.name.empty()) {
     text << "nombre = " << place.name << "\nregion = " << place.region << "\npais = " << place.country << "\n";
   }
-  text << "latitud = " << Shortest(place.latitude) << "\nlongitud = " << Shortest(place.longitude) << "\n";
+  text << "latitud = " << ShortestText(place.latitude) << "\nlongitud = " << ShortestText(place.longitude) << "\n";
   if (!zone.empty()) text << "zona = " << zone << "\n";
   return text.str();
 }

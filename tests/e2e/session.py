@@ -34,7 +34,7 @@ def run(*args, timeout=10):
     return r.stdout
 
 
-def wait_for(pred, what, timeout=5.0):
+def wait_for(pred, what, timeout=15.0):
     end = time.monotonic() + timeout
     while True:
         value = pred()

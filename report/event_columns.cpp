@@ -1,0 +1,153 @@
+#include "report/event_columns.h"
+
+#include "report/eclipse_output.h"
+#include "report/json.h"
+#include "report/phenomena_output.h"
+#include "report/text_layout.h"
+#include "report/year_output.h"
+#include "runtime/number_text.h"
+#include "runtime/shortest_text.h"
+#include "session/names.h"
+
+namespace orbitas::report {
+namespace {
+
+constexpr std::string_view None = "—";
+
+// A column with nothing to give.
+EventCell Empty() { return {std::string(None), std::nullopt, "", "null"}; }
+
+// A text that is also its own value.
+EventCell Text(std::string people, std::string file) {
+  std::string json = JsonString(file);
+  return {std::move(people), std::nullopt, std::move(file), std::move(json)};
+}
+
+// An instant: the local minute for people, sorted by the instant, and the
+// ISO 8601 text with the offset for a file.
+EventCell When(const Instant& t, const TimeZone& zone) {
+  std::string iso = zone.LocalIso(t);
+  std::string json = JsonString(iso);
+  return {DateText(zone.LocalMinute(t)), t.ut, std::move(iso), std::move(json)};
+}
+
+EventCell Number(const std::optional<double>& x) {
+  if (!x) return Empty();
+  return {ShortestText(*x), *x, ShortestText(*x), JsonNumber(*x)};
+}
+
+EventCell OfPhenomenon(const Phenomenon& p, EventField field, const TimeZone& zone, std::string_view sep) {
+  const Instant listed = ListedTime(p);
+  switch (field) {
+    case EventField::Instant: return When(listed, zone);
+    case EventField::Utc: return When(listed, TimeZone());
+    case EventField::JulianDay: return {"", listed.ut, ShortestText(listed.ut), JsonNumber(listed.ut)};
+    case EventField::Kind: return Text(std::string(PhenomenonKey(p.kind)), std::string(PhenomenonKey(p.kind)));
+    case EventField::Bodies: return Text(PhenomenonBodies(p), PhenomenonBodies(p));
+    case EventField::Description:
+      return Text(PhenomenonDescription(p, ForPeople(sep)), PhenomenonDescription(p, ForFiles()));
+    case EventField::Value: return Number(p.value);
+    case EventField::Unit: {
+      EventCell unit = Text(std::string(UnitKey(p.unit)), std::string(UnitKey(p.unit)));
+      if (p.unit == PhenomenonUnit::None) unit.json = "null";
+      return unit;
+    }
+    case EventField::ErrorSeconds: {
+      EventCell error = Number(ErrorSeconds(p));
+      error.text = TimeErrorText(p, ForPeople(sep));
+      return error;
+    }
+    case EventField::MethodInstant: {
+      EventCell method = When(MethodInstant(p), zone);
+      if (!p.referenceTime) method.text = std::string(None);  // listed at the method's instant already
+      return method;
+    }
+    case EventField::MethodJulianDay: return Number(p.time);
+    case EventField::ReferenceInstant: return p.referenceTime ? When(*p.referenceTime, zone) : Empty();
+    case EventField::ReferenceMinimum: return Number(p.referenceMiss);
+    case EventField::Count: break;
+  }
+  return Empty();
+}
+
+std::string EclipseBodiesText(const EclipseSeen& e) {
+  if (const auto* t = std::get_if<Transit>(&e.event)) return std::string(SpanishName(t->body)) + ", Sol";
+  return "Sol, Luna";
+}
+
+EventCell OfEclipse(const EclipseSeen& e, EventField field, const TimeZone& zone, std::string_view sep) {
+  const Instant greatest = GreatestOf(e.event);
+  switch (field) {
+    case EventField::Instant: return When(greatest, zone);
+    case EventField::Utc: return When(greatest, TimeZone());
+    case EventField::Kind: return Text(std::string(EclipseKindKey(e.event)), std::string(EclipseKindKey(e.event)));
+    case EventField::Bodies: return Text(EclipseBodiesText(e), EclipseBodiesText(e));
+    case EventField::Description: return Text(EclipseSummary(e, ForPeople(sep)), EclipseSummary(e, ForFiles()));
+    case EventField::ErrorSeconds: {
+      EventCell error = Empty();
+      error.text = "de ERFA, a menos de 10 s del canon de la NASA";
+      return error;
+    }
+    default: return Empty();
+  }
+}
+
+EventCell OfShower(const ShowerPeakSeen& s, EventField field, const TimeZone& zone, std::string_view sep) {
+  const ShowerPeak& peak = s.peak;
+  switch (field) {
+    case EventField::Instant: return When(peak.time, zone);
+    case EventField::Utc: return When(peak.time, TimeZone());
+    case EventField::Kind: return Text("meteor-shower", "meteor-shower");
+    case EventField::Bodies: return {std::string(None), std::nullopt, "", "null"};
+    case EventField::Description: return Text(ShowerDescription(peak, ForPeople(sep)), ShowerDescription(peak, ForFiles()));
+    case EventField::Value: {
+      const std::string zhr = Format(peak.shower->zhr, "#0", ".");
+      return {zhr, peak.shower->zhr, zhr, JsonNumber(peak.shower->zhr)};
+    }
+    case EventField::Unit: return Text("zhr", "zhr");
+    case EventField::ErrorSeconds: {
+      EventCell error = Empty();
+      error.text = "de ERFA";
+      return error;
+    }
+    default: return Empty();
+  }
+}
+
+}  // namespace
+
+EventCell EventCellOf(const YearEvent& event, EventField field, const TimeZone& zone, std::string_view separator) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return OfPhenomenon(*p, field, zone, separator);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return OfEclipse(*e, field, zone, separator);
+  return OfShower(std::get<ShowerPeakSeen>(event), field, zone, separator);
+}
+
+std::string EventCsvHeader() {
+  std::string header;
+  for (const EventFieldName& name : EventFields) {
+    if (!name.csv.empty()) header += (header.empty() ? "" : ",") + std::string(name.csv);
+  }
+  return header + "\r\n";
+}
+
+std::string EventCsvRow(const YearEvent& event, const TimeZone& zone) {
+  std::string row;
+  bool first = true;
+  for (std::size_t k = 0; k < EventFields.size(); ++k) {
+    if (EventFields[k].csv.empty()) continue;
+    row += (first ? "" : ",") + CsvField(EventCellOf(event, static_cast<EventField>(k), zone, ".").file);
+    first = false;
+  }
+  return row + "\r\n";
+}
+
+std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone) {
+  std::string json = "{";
+  for (std::size_t k = 0; k < EventFields.size(); ++k) {
+    json += (k ? ", " : "") + JsonString(EventFields[k].json) + ": " +
+            EventCellOf(event, static_cast<EventField>(k), zone, ".").json;
+  }
+  return json + "}\n";
+}
+
+}  // namespace orbitas::report

@@ -1,0 +1,71 @@
+#pragma once
+// The year's list of events as one list of columns, shared by every
+// writer: the window's table, the CSV rows and the phenomena's JSON. Each
+// column has its Spanish heading (when the window shows it), its CSV
+// header (when the CSV has it) and its JSON key; every event gives each
+// column its text for people, its sort key and its value for a file.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/time_zone.h"
+#include "session/runners.h"
+
+namespace orbitas::report {
+
+enum class EventField {
+  Instant, Utc, JulianDay, Kind, Bodies, Description, Value, Unit, ErrorSeconds, MethodInstant, MethodJulianDay,
+  ReferenceInstant, ReferenceMinimum, Count
+};
+
+struct EventFieldName {
+  std::string_view heading;  // the window's, or "" where it does not show it
+  std::string_view csv;      // the CSV header's, or "" where the CSV has no such column
+  std::string_view json;     // the phenomena's JSON key
+};
+
+inline constexpr std::array<EventFieldName, static_cast<std::size_t>(EventField::Count)> EventFields = {{
+    {"Fecha", "instant", "instant"},
+    {"", "utc", "utc"},
+    {"", "", "julianDay"},
+    {"", "kind", "kind"},
+    {"Astros", "bodies", "bodies"},
+    {"Suceso", "description", "description"},
+    {"", "value", "value"},
+    {"", "unit", "unit"},
+    {"Error", "error_seconds", "errorSeconds"},
+    {"Según el método", "method_instant", "methodInstant"},
+    {"", "", "methodJulianDay"},
+    {"", "", "referenceInstant"},
+    {"", "", "referenceMinimum"},
+}};
+
+// The window's columns, in their order.
+inline constexpr std::array<EventField, 5> EventViewFields = {EventField::Instant, EventField::Description,
+                                                              EventField::Bodies, EventField::MethodInstant,
+                                                              EventField::ErrorSeconds};
+
+// One event's column: the text people read (numbers with separator, "—"
+// where it has none), the value it sorts by when not its text, the value
+// for a CSV field (unquoted; "" where it has none) and the JSON literal
+// ("null" where it has none).
+struct EventCell {
+  std::string text;
+  std::optional<double> key;
+  std::string file;
+  std::string json;
+};
+
+// field of event, its times in zone. Raises nothing.
+EventCell EventCellOf(const YearEvent& event, EventField field, const TimeZone& zone, std::string_view separator);
+
+// The CSV header of the year's list and an event's row (RFC 4180, CRLF):
+// the columns with a CSV header, in order, every row with all of them.
+std::string EventCsvHeader();
+std::string EventCsvRow(const YearEvent& event, const TimeZone& zone);
+
+// A phenomenon as one JSON object on one line: every column by its key.
+std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone);
+
+}  // namespace orbitas::report
