@@ -31,9 +31,11 @@ EventCell When(const Instant& t, const TimeZone& zone) {
   return {DateText(zone.LocalMinute(t)), t.ut, std::move(iso), std::move(json)};
 }
 
+// A number: its shortest text, for people with the minus sign.
 EventCell Number(const std::optional<double>& x) {
   if (!x) return Empty();
-  return {ShortestText(*x), *x, ShortestText(*x), JsonNumber(*x)};
+  const std::string people = *x < 0 ? "\u2212" + ShortestText(-*x) : ShortestText(*x);
+  return {people, *x, ShortestText(*x), JsonNumber(*x)};
 }
 
 EventCell OfPhenomenon(const Phenomenon& p, EventField field, const TimeZone& zone, std::string_view sep) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "report/calendar_file.h"
+#include "report/event_columns.h"
 #include "report/phenomena_output.h"
 #include "report/view_rows.h"
 #include "report/year_output.h"
@@ -148,6 +149,47 @@ int CsvFieldCount(const std::string& row) {
     else if (c == ',' && !quoted) ++fields;
   }
   return fields;
+}
+
+TEST(EventColumns, OneColumnForEveryWriter) {
+  // Mistakes: a column given one value in the CSV and another in the
+  // window (the error's seconds against its words), a file's number with
+  // the minus sign or a person's with the hyphen, an instant without its
+  // offset, the window's headings out of step with its cells, a column
+  // the JSON lacks.
+  const YearEvent mars{MarsOpposition()};
+  const struct {
+    report::EventField field;
+    std::string text, file, json;
+    std::optional<double> key;
+  } rows[] = {
+      {report::EventField::Instant, "2027-02-19 16:44", "2027-02-19T16:44:00+01:00", "\"2027-02-19T16:44:00+01:00\"",
+       testing::Jd(2027, 2, 19, 15, 44, 0)},
+      {report::EventField::Value, "\u22121.24", "-1.24", "-1.24", -1.24},
+      {report::EventField::Description, "Marte en oposición (magnitud \u22121,2)", "Marte en oposición (magnitud -1.2)",
+       "\"Marte en oposición (magnitud -1.2)\"", std::nullopt},
+      {report::EventField::ErrorSeconds, "error \u22123,0 min", "-180", "-180", -180},
+      {report::EventField::ReferenceMinimum, "—", "", "null", std::nullopt},
+  };
+  for (const auto& r : rows) {
+    const report::EventCell cell = report::EventCellOf(mars, r.field, PlusOne(), ",");
+    EXPECT_EQ(cell.text, r.text) << static_cast<int>(r.field);
+    EXPECT_EQ(cell.file, r.file) << static_cast<int>(r.field);
+    EXPECT_EQ(cell.json, r.json) << static_cast<int>(r.field);
+    EXPECT_EQ(cell.key, r.key) << static_cast<int>(r.field);
+  }
+  const std::vector<std::string> headings = report::YearEventColumns();
+  const report::ViewRow row = report::YearEventRow(mars, PlusOne(), ",");
+  ASSERT_EQ(row.cells.size(), headings.size());
+  for (std::size_t k = 0; k < headings.size(); ++k) {
+    const report::EventField field = report::EventViewFields[k];
+    EXPECT_EQ(headings[k], report::EventFields[static_cast<std::size_t>(field)].heading);
+    EXPECT_EQ(row.cells[k].text, report::EventCellOf(mars, field, PlusOne(), ",").text) << k;
+  }
+  const std::string json = report::PhenomenonJson(MarsOpposition(), PlusOne());
+  for (const report::EventFieldName& name : report::EventFields) {
+    EXPECT_NE(json.find("\"" + std::string(name.json) + "\": "), std::string::npos) << name.json;
+  }
 }
 
 TEST(YearList, EveryRowHasTheHeadersColumns) {
