@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/civil_time.h"
+#include "report/event_columns.h"
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "runtime/number_text.h"
@@ -142,43 +143,9 @@ std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::strin
   return "";
 }
 
-std::string EclipseCsvHeader() {
-  return "instant,utc,kind,type,description,delta_t_seconds,local_type,local_maximum,local_magnitude,local_altitude\r\n";
-}
+std::string EclipseCsvHeader() { return EclipseColumnsCsvHeader(); }
 
-namespace {
-
-// The local circumstances' columns: from a place, the type seen there
-// ("none" when not seen), the local maximum, the magnitude there and the
-// Sun's or the Moon's altitude then; empty without a place.
-std::string LocalCsv(const EclipseSeen& seen, const TimeZone& zone) {
-  if (seen.solar) {
-    const LocalSolarEclipse& l = *seen.solar;
-    if (!l.type) return ",none,,,";
-    return "," + std::string(EclipseTypeKey(*l.type)) + "," + zone.LocalIso(l.Maximum()) + "," +
-           Format(l.magnitude, "#0.000", ".") + "," + Format(l.SunAtMaximum().altitude, "#0.0", ".");
-  }
-  if (seen.lunar) {
-    const LocalLunarEclipse& l = *seen.lunar;
-    if (!l.visible) return ",none,,,";
-    const auto* e = std::get_if<LunarEclipse>(&seen.event);
-    return "," + std::string(EclipseTypeKey(e->type)) + "," + zone.LocalIso(e->greatest) + "," +
-           Format(e->umbralMagnitude, "#0.000", ".") + "," + Format(l.MoonAtGreatest().altitude, "#0.0", ".");
-  }
-  return ",,,,";
-}
-
-}  // namespace
-
-std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
-  const Instant greatest = GreatestOf(seen.event);
-  std::string type = "transit";
-  if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
-  if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
-  const std::string description = CsvField(EclipseSummary(seen, ForFiles()));
-  return zone.LocalIso(greatest) + "," + TimeZone().LocalIso(greatest) + "," + std::string(EclipseKindKey(seen.event)) +
-         "," + type + "," + description + "," + Format(DeltaTOf(seen.event), "#0.0", ".") + LocalCsv(seen, zone) + "\r\n";
-}
+std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) { return EclipseColumnsCsvRow(seen, zone); }
 
 namespace {
 

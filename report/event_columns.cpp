@@ -152,4 +152,84 @@ std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone) {
   return json + "}\n";
 }
 
+namespace {
+
+// A number to a pattern: for people with the minus sign and separator,
+// for a file with the point.
+EventCell Formatted(double x, std::string_view pattern, std::string_view sep) {
+  return {SignedNumber(x, pattern, sep), x, Format(x, pattern, "."), JsonNumber(x)};
+}
+
+// The local columns of an eclipse seen from a place.
+EventCell LocalCell(const EclipseSeen& seen, EclipseField field, const TimeZone& zone, std::string_view sep) {
+  if (!seen.solar && !seen.lunar) return Empty();
+  const bool visible = seen.solar ? seen.solar->type.has_value() : seen.lunar->visible;
+  if (!visible) return field == EclipseField::LocalType ? Text("none", "none") : Empty();
+  if (seen.solar) {
+    const LocalSolarEclipse& l = *seen.solar;
+    switch (field) {
+      case EclipseField::LocalType: return Text(std::string(EclipseTypeKey(*l.type)), std::string(EclipseTypeKey(*l.type)));
+      case EclipseField::LocalMaximum: return When(l.Maximum(), zone);
+      case EclipseField::LocalMagnitude: return Formatted(l.magnitude, "#0.000", sep);
+      case EclipseField::LocalAltitude: return Formatted(l.SunAtMaximum().altitude, "#0.0", sep);
+      default: return Empty();
+    }
+  }
+  const auto& e = std::get<LunarEclipse>(seen.event);
+  switch (field) {
+    case EclipseField::LocalType: return Text(std::string(EclipseTypeKey(e.type)), std::string(EclipseTypeKey(e.type)));
+    case EclipseField::LocalMaximum: return When(e.greatest, zone);
+    case EclipseField::LocalMagnitude: return Formatted(e.umbralMagnitude, "#0.000", sep);
+    case EclipseField::LocalAltitude: return Formatted(seen.lunar->MoonAtGreatest().altitude, "#0.0", sep);
+    default: return Empty();
+  }
+}
+
+}  // namespace
+
+EventCell EclipseCellOf(const EclipseSeen& seen, EclipseField field, const TimeZone& zone, std::string_view separator) {
+  const Instant greatest = GreatestOf(seen.event);
+  switch (field) {
+    case EclipseField::Instant: return When(greatest, zone);
+    case EclipseField::Utc: return When(greatest, TimeZone());
+    case EclipseField::Kind: return Text(std::string(EclipseKindKey(seen.event)), std::string(EclipseKindKey(seen.event)));
+    case EclipseField::Type: {
+      std::string type = "transit";
+      if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
+      if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
+      return Text(type, type);
+    }
+    case EclipseField::Description:
+      return Text(EclipseSummary(seen, ForPeople(separator)), EclipseSummary(seen, ForFiles()));
+    case EclipseField::DeltaT:
+      return Formatted(std::visit([](const auto& e) { return e.deltaT; }, seen.event), "#0.0", separator);
+    case EclipseField::FromPlace: {
+      const std::string local = LocalWords(seen, zone, separator);
+      return local.empty() ? Empty() : Text(local, local);
+    }
+    case EclipseField::Count: break;
+    default: return LocalCell(seen, field, zone, separator);
+  }
+  return Empty();
+}
+
+std::string EclipseColumnsCsvHeader() {
+  std::string header;
+  for (const EventFieldName& name : EclipseFields) {
+    if (!name.csv.empty()) header += (header.empty() ? "" : ",") + std::string(name.csv);
+  }
+  return header + "\r\n";
+}
+
+std::string EclipseColumnsCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
+  std::string row;
+  bool first = true;
+  for (std::size_t k = 0; k < EclipseFields.size(); ++k) {
+    if (EclipseFields[k].csv.empty()) continue;
+    row += (first ? "" : ",") + CsvField(EclipseCellOf(seen, static_cast<EclipseField>(k), zone, ".").file);
+    first = false;
+  }
+  return row + "\r\n";
+}
+
 }  // namespace orbitas::report

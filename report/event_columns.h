@@ -1,9 +1,10 @@
 #pragma once
-// The year's list of events as one list of columns, shared by every
-// writer: the window's table, the CSV rows and the phenomena's JSON. Each
-// column has its Spanish heading (when the window shows it), its CSV
-// header (when the CSV has it) and its JSON key; every event gives each
-// column its text for people, its sort key and its value for a file.
+// The year's list of events, and the list of eclipses, each as one list
+// of columns shared by its writers: the window's table, the CSV rows and
+// (for the phenomena) the JSON. Each column has its Spanish heading (when
+// the window shows it), its CSV header (when the CSV has it) and its JSON
+// key; every row gives each column its text for people, its sort key and
+// its value for a file.
 #include <array>
 #include <optional>
 #include <string>
@@ -67,5 +68,39 @@ std::string EventCsvRow(const YearEvent& event, const TimeZone& zone);
 
 // A phenomenon as one JSON object on one line: every column by its key.
 std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone);
+
+// The eclipses and transits, one a row.
+enum class EclipseField {
+  Instant, Utc, Kind, Type, Description, DeltaT, LocalType, LocalMaximum, LocalMagnitude, LocalAltitude, FromPlace,
+  Count
+};
+
+inline constexpr std::array<EventFieldName, static_cast<std::size_t>(EclipseField::Count)> EclipseFields = {{
+    {"Fecha", "instant", ""},
+    {"", "utc", ""},
+    {"", "kind", ""},
+    {"", "type", ""},
+    {"Suceso", "description", ""},
+    {"", "delta_t_seconds", ""},
+    {"", "local_type", ""},
+    {"", "local_maximum", ""},
+    {"", "local_magnitude", ""},
+    {"", "local_altitude", ""},
+    {"Desde el lugar", "", ""},
+}};
+
+// The window's columns, in their order.
+inline constexpr std::array<EclipseField, 3> EclipseViewFields = {EclipseField::Instant, EclipseField::Description,
+                                                                  EclipseField::FromPlace};
+
+// field of seen, its times in zone: the local columns from the place the
+// eclipse was seen from ("none" where it is not seen there; empty
+// without a place). Raises nothing.
+EventCell EclipseCellOf(const EclipseSeen& seen, EclipseField field, const TimeZone& zone, std::string_view separator);
+
+// The eclipses' CSV header and a row (RFC 4180, CRLF), from the columns
+// with a CSV header.
+std::string EclipseColumnsCsvHeader();
+std::string EclipseColumnsCsvRow(const EclipseSeen& seen, const TimeZone& zone);
 
 }  // namespace orbitas::report

@@ -46,11 +46,6 @@ ViewCell Number(double x, std::string_view pattern, std::string_view sep, std::s
 // "21:34": the local time of the night's table, keyed by its instant.
 ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut, zone.LocalIso(t)}; }
 
-// "2027-02-19 21:34": a local date and time, keyed by its instant.
-ViewCell LocalMinute(const TimeZone& zone, const Instant& t) {
-  return {DateText(zone.LocalMinute(t)), t.ut, zone.LocalIso(t)};
-}
-
 ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   Cells<NightColumn> cells;
   cells.Set(NightColumn::Body, Text(std::string(SpanishName(p.body)), BodyNumber(p.body)))
@@ -97,7 +92,11 @@ std::vector<std::string> YearEventColumns() {
   for (const EventField field : EventViewFields) headings.emplace_back(EventFields[static_cast<std::size_t>(field)].heading);
   return headings;
 }
-std::vector<std::string> EclipseColumns() { return Headings(EclipseHeadings); }
+std::vector<std::string> EclipseColumns() {
+  std::vector<std::string> headings;
+  for (const EclipseField field : EclipseViewFields) headings.emplace_back(EclipseFields[static_cast<std::size_t>(field)].heading);
+  return headings;
+}
 
 std::vector<ViewRow> NightRows(const NightAnswer& r, std::string_view sep) {
   std::vector<ViewRow> rows;
@@ -117,14 +116,12 @@ ViewRow YearEventRow(const YearEvent& event, const TimeZone& zone, std::string_v
 }
 
 ViewRow EclipseRow(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  const Instant greatest = GreatestOf(seen.event);
-  Cells<EclipseColumn> cells;
-  cells.Set(EclipseColumn::Date, LocalMinute(zone, greatest))
-      .Set(EclipseColumn::Event, Text(EclipseSummary(seen, ForPeople(sep))));
-  if (const std::string local = LocalWords(seen, zone, sep); !local.empty()) {
-    cells.Set(EclipseColumn::FromPlace, Text(local));
+  std::vector<ViewCell> cells;
+  for (const EclipseField field : EclipseViewFields) {
+    EventCell cell = EclipseCellOf(seen, field, zone, sep);
+    cells.push_back({std::move(cell.text), cell.key, std::move(cell.file)});
   }
-  return {cells.Take(), std::nullopt, greatest, YearEvent(seen)};
+  return {std::move(cells), std::nullopt, GreatestOf(seen.event), YearEvent(seen)};
 }
 
 }  // namespace orbitas::report

@@ -43,11 +43,8 @@ inline constexpr std::array<std::string_view, static_cast<std::size_t>(NightColu
 // (the reference's when it has one), what happens, the bodies, the
 // method's instant and its error.
 
-// The eclipses and transits: the instant of greatest eclipse, the event,
-// and how the place sees it.
-enum class EclipseColumn { Date, Event, FromPlace, Count };
-inline constexpr std::array<std::string_view, static_cast<std::size_t>(EclipseColumn::Count)> EclipseHeadings = {
-    "Fecha", "Suceso", "Desde el lugar"};
+// The eclipses and transits (report/event_columns.h, EclipseViewFields):
+// the instant of greatest eclipse, the event, and how the place sees it.
 
 // The headings of a table, in its columns' order.
 std::vector<std::string> NightColumns();

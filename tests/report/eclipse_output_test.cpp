@@ -85,8 +85,8 @@ TEST(EclipseOutput, WindowRow) {
   ASSERT_TRUE(row.source);
   ASSERT_TRUE(std::holds_alternative<EclipseSeen>(*row.source));
   EXPECT_DOUBLE_EQ(GreatestOf(std::get<EclipseSeen>(*row.source).event).ut, row.time->ut);
-  EXPECT_EQ(row.cells[static_cast<std::size_t>(report::EclipseColumn::Date)].value, "2028-01-12T05:13:00+01:00");
-  EXPECT_EQ(row.cells[static_cast<std::size_t>(report::EclipseColumn::FromPlace)].value, "");
+  EXPECT_EQ(row.cells[0].value, "2028-01-12T05:13:00+01:00");  // Fecha
+  EXPECT_EQ(row.cells[2].value, "");                           // Desde el lugar, without a place
 }
 
 }  // namespace
