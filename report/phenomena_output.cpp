@@ -90,10 +90,12 @@ std::string TimeErrorText(const Phenomenon& p, const Numerals& number) {
 }
 
 std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
-  std::string note = TimeErrorText(p, ForPeople(sep));
-  if (p.referenceTime) note = "el método: " + DateText(zone.LocalMinute(MethodInstant(p))) + ", " + note;
-  return DateText(zone.LocalMinute(ListedTime(p))) + "  " + PhenomenonDescription(p, ForPeople(sep)) + "  (" +
-         note + ")\n";
+  // The year list's columns, as people read them.
+  const YearEvent event{p};
+  const auto text = [&](EventField field) { return EventCellOf(event, field, zone, sep).text; };
+  std::string note = text(EventField::ErrorSeconds);
+  if (p.referenceTime) note = "el método: " + text(EventField::MethodInstant) + ", " + note;
+  return text(EventField::Instant) + "  " + text(EventField::Description) + "  (" + note + ")\n";
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {

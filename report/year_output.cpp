@@ -52,10 +52,10 @@ std::string ShowerDescription(const ShowerPeak& p, const Numerals& number) {
 
 std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep);
-  const Instant jd = TimeOf(event);
-  if (const auto* e = std::get_if<EclipseSeen>(&event)) {
-    return zone.LocalMinute(jd) + "  " + EclipseSummary(*e, ForPeople(sep)) + "  (" + std::string(EclipseAccuracy) + ")\n";
-  }
+  // The year list's columns, as people read them.
+  const auto text = [&](EventField field) { return EventCellOf(event, field, zone, sep).text; };
+  const std::string head = text(EventField::Instant) + "  " + text(EventField::Description);
+  if (std::holds_alternative<EclipseSeen>(event)) return head + "  (" + std::string(EclipseAccuracy) + ")\n";
   const ShowerPeakSeen& seen = std::get<ShowerPeakSeen>(event);
   std::string night;
   if (seen.night) {
@@ -64,8 +64,7 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
             (seen.night->darkestHour ? " (sin noche cerrada)" : "") + ", magnitud límite " +
             SignedNumber(seen.night->limitingMagnitude, "#0.0", sep);
   }
-  return zone.LocalMinute(jd) + "  " + ShowerDescription(seen.peak, ForPeople(sep)) + night + "  (" +
-         std::string(ShowerAccuracy) + ")\n";
+  return head + night + "  (" + std::string(ShowerAccuracy) + ")\n";
 }
 
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) { return EventCsvRow(event, zone); }
