@@ -81,10 +81,6 @@ class TimeZone {
   std::string LocalIso(const Instant& t) const { return ToSecond(t).Iso(); }
   std::string LocalMinute(const Instant& t) const { return ToMinute(t).Minute(); }
 
-  // The offset east of UTC, seconds, at utcSeconds (seconds since
-  // 1970-01-01T00:00:00 UTC).
-  long OffsetAt(double utcSeconds) const;
-
   // The UTC seconds of a local date and time. A time that the zone skips
   // (the hour lost when summer time begins) is read with the offset before
   // the change; a time it repeats, with the first of its two offsets.
@@ -107,6 +103,10 @@ class TimeZone {
   LocalTime LocalAt(double utcSeconds) const;
 
  private:
+  // The offset east of UTC, seconds, at utcSeconds (seconds since
+  // 1970-01-01T00:00:00 UTC).
+  long OffsetAt(double utcSeconds) const;
+
 
   std::string name_ = "UTC";
   struct Rule;  // the zone's rule after its last transition
