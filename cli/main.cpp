@@ -422,7 +422,13 @@ int ExitStatusOf(const std::exception_ptr& raised, Context& ctx) {
     Complain(error.what());
     return ExitUsage;
   } catch (const RuntimeError& error) {
-    ctx.out.Flush();
+    // What was written before the error goes out first; a reader gone
+    // meanwhile is said as any closed output is.
+    try {
+      ctx.out.Flush();
+    } catch (const OutputError&) {
+      return ExitStatusOf(std::current_exception(), ctx);
+    }
     Complain(error.what() + (ctx.beyond ? ctx.beyond() : std::string()));
     return ExitRuntimeError;
   } catch (const OutputError& error) {
