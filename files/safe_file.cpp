@@ -1,6 +1,8 @@
 #include "files/safe_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,18 +160,47 @@ void SafeFile::Refuse(const std::string& why) const {
   throw FileWriteError(ShownPath(path_), why);
 }
 
+namespace {
+
+// SIGINT, SIGTERM and SIGHUP held back while it lives: one that came
+// between making a temporary file and remembering it would leave the file
+// behind. A signal held back is taken when the guard goes.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &before_);
+  }
+  ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
+}  // namespace
+
 // A new file beside the target, created exclusively with the mode any new
 // file gets (0666 less the umask), remembered for the signals.
 void SafeFile::PrepareTemporary() {
   const std::string folder = FolderOf(path_);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name = folder + "/." + BaseOf(path_) + "." + UniqueSuffix() + ".nuevo";
-    fd_ = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-      temporary_ = name;
-      slot_ = RememberTemporary(name);
-      return;
+    int error = 0;
+    {
+      const SignalsHeld held;
+      fd_ = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      error = errno;
+      if (fd_ >= 0) {
+        temporary_ = name;
+        slot_ = RememberTemporary(name);
+      }
     }
+    if (fd_ >= 0) return;
+    errno = error;
     if (errno == EEXIST) continue;
     if (errno == ENOENT) Refuse("no existe la carpeta " + ShownPath(folder));
     if (errno == EACCES) Refuse("no hay permiso para escribir en la carpeta " + ShownPath(folder));
