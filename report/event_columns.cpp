@@ -77,14 +77,15 @@ std::string EclipseBodiesText(const EclipseSeen& e) {
   return "Sol, Luna";
 }
 
+// An eclipse in the year's list: the columns it shares with the eclipses'
+// list are that list's.
 EventCell OfEclipse(const EclipseSeen& e, EventField field, const TimeZone& zone, std::string_view sep) {
-  const Instant greatest = GreatestOf(e.event);
   switch (field) {
-    case EventField::Instant: return When(greatest, zone);
-    case EventField::Utc: return When(greatest, TimeZone());
-    case EventField::Kind: return Text(std::string(EclipseKindKey(e.event)), std::string(EclipseKindKey(e.event)));
+    case EventField::Instant: return EclipseCellOf(e, EclipseField::Instant, zone, sep);
+    case EventField::Utc: return EclipseCellOf(e, EclipseField::Utc, zone, sep);
+    case EventField::Kind: return EclipseCellOf(e, EclipseField::Kind, zone, sep);
     case EventField::Bodies: return Text(EclipseBodiesText(e), EclipseBodiesText(e));
-    case EventField::Description: return Text(EclipseSummary(e, ForPeople(sep)), EclipseSummary(e, ForFiles()));
+    case EventField::Description: return EclipseCellOf(e, EclipseField::Description, zone, sep);
     case EventField::ErrorSeconds: {
       EventCell error = Empty();
       error.text = "de ERFA, a menos de 10 s del canon de la NASA";
@@ -116,6 +117,29 @@ EventCell OfShower(const ShowerPeakSeen& s, EventField field, const TimeZone& zo
   }
 }
 
+// A CSV header from a column list: the columns that have one, in order.
+template <std::size_t N>
+std::string CsvHeaderOf(const std::array<EventFieldName, N>& names) {
+  std::string header;
+  for (const EventFieldName& name : names) {
+    if (!name.csv.empty()) header += (header.empty() ? "" : ",") + std::string(name.csv);
+  }
+  return header + "\r\n";
+}
+
+// A CSV row of the same columns, each cell's file value as one field.
+template <std::size_t N, typename CellOf>
+std::string CsvRowOf(const std::array<EventFieldName, N>& names, CellOf&& cellOf) {
+  std::string row;
+  bool first = true;
+  for (std::size_t k = 0; k < N; ++k) {
+    if (names[k].csv.empty()) continue;
+    row += (first ? "" : ",") + CsvField(cellOf(k).file);
+    first = false;
+  }
+  return row + "\r\n";
+}
+
 }  // namespace
 
 EventCell EventCellOf(const YearEvent& event, EventField field, const TimeZone& zone, std::string_view separator) {
@@ -124,23 +148,10 @@ EventCell EventCellOf(const YearEvent& event, EventField field, const TimeZone& 
   return OfShower(std::get<ShowerPeakSeen>(event), field, zone, separator);
 }
 
-std::string EventCsvHeader() {
-  std::string header;
-  for (const EventFieldName& name : EventFields) {
-    if (!name.csv.empty()) header += (header.empty() ? "" : ",") + std::string(name.csv);
-  }
-  return header + "\r\n";
-}
+std::string EventCsvHeader() { return CsvHeaderOf(EventFields); }
 
 std::string EventCsvRow(const YearEvent& event, const TimeZone& zone) {
-  std::string row;
-  bool first = true;
-  for (std::size_t k = 0; k < EventFields.size(); ++k) {
-    if (EventFields[k].csv.empty()) continue;
-    row += (first ? "" : ",") + CsvField(EventCellOf(event, static_cast<EventField>(k), zone, ".").file);
-    first = false;
-  }
-  return row + "\r\n";
+  return CsvRowOf(EventFields, [&](std::size_t k) { return EventCellOf(event, static_cast<EventField>(k), zone, "."); });
 }
 
 std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone) {
@@ -213,23 +224,10 @@ EventCell EclipseCellOf(const EclipseSeen& seen, EclipseField field, const TimeZ
   return Empty();
 }
 
-std::string EclipseColumnsCsvHeader() {
-  std::string header;
-  for (const EventFieldName& name : EclipseFields) {
-    if (!name.csv.empty()) header += (header.empty() ? "" : ",") + std::string(name.csv);
-  }
-  return header + "\r\n";
-}
+std::string EclipseColumnsCsvHeader() { return CsvHeaderOf(EclipseFields); }
 
 std::string EclipseColumnsCsvRow(const EclipseSeen& seen, const TimeZone& zone) {
-  std::string row;
-  bool first = true;
-  for (std::size_t k = 0; k < EclipseFields.size(); ++k) {
-    if (EclipseFields[k].csv.empty()) continue;
-    row += (first ? "" : ",") + CsvField(EclipseCellOf(seen, static_cast<EclipseField>(k), zone, ".").file);
-    first = false;
-  }
-  return row + "\r\n";
+  return CsvRowOf(EclipseFields, [&](std::size_t k) { return EclipseCellOf(seen, static_cast<EclipseField>(k), zone, "."); });
 }
 
 }  // namespace orbitas::report
