@@ -401,6 +401,17 @@ int Run(const Arguments& args, Context& ctx) {
   return 0;
 }
 
+// What was written so far, flushed; the error that stopped it (a reader
+// gone), if any, for the error path to say.
+std::exception_ptr FlushedOrClosed(Context& ctx) {
+  try {
+    ctx.out.Flush();
+    return nullptr;
+  } catch (...) {
+    return std::current_exception();
+  }
+}
+
 // The one error path: what raised, said once, with its status. A request
 // the program cannot carry out as asked is said with the short usage
 // (status 2); a file at fault without it, since no usage would help; a
@@ -424,11 +435,7 @@ int ExitStatusOf(const std::exception_ptr& raised, Context& ctx) {
   } catch (const RuntimeError& error) {
     // What was written before the error goes out first; a reader gone
     // meanwhile is said as any closed output is.
-    try {
-      ctx.out.Flush();
-    } catch (const OutputError&) {
-      return ExitStatusOf(std::current_exception(), ctx);
-    }
+    if (const std::exception_ptr closed = FlushedOrClosed(ctx)) return ExitStatusOf(closed, ctx);
     Complain(error.what() + (ctx.beyond ? ctx.beyond() : std::string()));
     return ExitRuntimeError;
   } catch (const OutputError& error) {

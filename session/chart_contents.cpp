@@ -33,9 +33,8 @@ std::string GridLabel(const ChartGridLine& line) {
 std::string BeyondTheStars(const ElementsTable& elements, Body body, const Instant& at, std::string_view separator) {
   double faintest = 0;
   for (const Star& s : StarCatalogue()) faintest = std::max(faintest, s.magnitude);
-  // The method's positions read the Julian day as typed.
-  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, at.ut),
-                                    MethodHeliocentricEquatorial(elements, Body::Earth, at.ut), at)
+  const double magnitude = AspectOf(body, MethodHeliocentricEquatorial(elements, body, at),
+                                    MethodHeliocentricEquatorial(elements, Body::Earth, at), at)
                                .magnitude;
   if (magnitude <= faintest) return "";
   return std::string(SpanishName(body)) + " (magnitud " + Format(magnitude, "#0.0", separator) +

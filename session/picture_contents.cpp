@@ -284,16 +284,17 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   NightPicture picture;
   picture.title = "La noche del " + date + " desde " + place.text + " (" + zone.name() + ")";
   const NightCurves curves = NightCurvesOf(night, elements, place);
-  const double start = curves.start;
-  auto hoursAt = [&](double jd) { return (jd - start) * 24; };
-  auto hoursOf = [&](const Instant& t) { return hoursAt(t.ut); };
-  picture.hours = (curves.end - start) * 24;
-  for (const DarknessBand& band : curves.bands) picture.bands.push_back({hoursAt(band.from), hoursAt(band.to), band.darkness});
-  picture.ticks = HourTicks(zone, Instant::FromUt(start), picture.hours);
+  const Instant& start = curves.drawn.from;
+  auto hoursOf = [&](const Instant& t) { return t.DaysSince(start) * 24; };
+  picture.hours = curves.drawn.Days() * 24;
+  for (const DarknessBand& band : curves.bands) {
+    picture.bands.push_back({hoursOf(band.span.from), hoursOf(band.span.to), band.darkness});
+  }
+  picture.ticks = HourTicks(zone, start, picture.hours);
   std::size_t planet = 0;
   for (const AltitudeCurve& c : curves.curves) {
     NightCurve curve{std::string(SpanishName(c.body)), c.body, {}, {}, {}};
-    for (const auto& [jd, altitude] : c.points) curve.points.emplace_back(hoursAt(jd), altitude);
+    for (const auto& [t, altitude] : c.points) curve.points.emplace_back(hoursOf(t), altitude);
     if (c.body != Body::Moon) {
       while (!night.planets[planet].best) ++planet;
       const PlanetNight& p = night.planets[planet++];

@@ -26,19 +26,18 @@ constexpr double GlareDegrees = 12;
 constexpr double JumpHours = 0.75;
 
 // Clock hours from the noon that starts a night: the local clock's
-// reading at jd less its reading at noon, so that the curves jump where
+// reading at t less its reading at noon, so that the curves jump where
 // the clock does.
 struct Clock {
   const TimeZone& zone;
   Instant noon;
-  double operator()(double jd) const { return zone.ClockHours(noon, Instant::FromUt(jd)); }
   double operator()(const Instant& t) const { return zone.ClockHours(noon, t); }
 };
 
 std::optional<ClockSpan> Below(const YearNight& n, std::size_t limit, const Clock& clock) {
   if (n.alwaysBelow[limit]) return ClockSpan{0, 24};
-  const std::optional<double>& dusk = n.dusk[limit];
-  const std::optional<double>& dawn = n.dawn[limit];
+  const std::optional<Instant>& dusk = n.dusk[limit];
+  const std::optional<Instant>& dawn = n.dawn[limit];
   if (dusk && dawn && *dusk < *dawn) return ClockSpan{clock(*dusk), clock(*dawn)};
   if (dusk && !dawn) return ClockSpan{clock(*dusk), 24};
   if (dawn && !dusk) return ClockSpan{0, clock(*dawn)};
@@ -49,7 +48,7 @@ std::optional<ClockSpan> Below(const YearNight& n, std::size_t limit, const Cloc
 std::vector<ClockSpan> Moonlit(const YearNight& n, const std::optional<ClockSpan>& dark, const Clock& clock) {
   if (!dark) return {};
   std::vector<ClockSpan> up;
-  const std::optional<double> rise = n.moon.rise, set = n.moon.set;
+  const std::optional<Instant> rise = n.moon.rise, set = n.moon.set;
   if (rise && set && *rise < *set) up.push_back({clock(*rise), clock(*set)});
   if (rise && set && *set < *rise) up = {{0, clock(*set)}, {clock(*rise), 24}};
   if (rise && !set) up.push_back({clock(*rise), 24});
@@ -176,7 +175,7 @@ void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& 
   for (std::size_t p = 0; p < ChartPlanets.size(); ++p) {
     const bool glare = n.elongations[p] < GlareDegrees;
     const BodyCrossings& c = n.planets[p];
-    const std::optional<double> times[] = {c.rise, c.transit, c.set};
+    const std::optional<Instant> times[] = {c.rise, c.transit, c.set};
     for (int k = 0; k < 3; ++k) {
       Extend(chart.curves[p * 3 + k], row, times[k] ? std::optional<double>(clock(*times[k])) : std::nullopt, glare);
     }

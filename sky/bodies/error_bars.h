@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "calendar/civil_days.h"
+#include "calendar/instant.h"
 
 namespace orbitas {
 
@@ -30,15 +31,14 @@ struct ErrorBars {
   }
 };
 
-// An angular error (degrees) at time turned into minutes by the rate of
-// curve (degrees, as a function of the Julian day) there: each bar over
-// the degrees the curve moves in a minute. None where the curve stands
-// still.
+// An angular error (degrees) at `at` turned into minutes by the rate of
+// curve (degrees, as a function of the instant) there: each bar over the
+// degrees the curve moves in a minute. None where the curve stands still.
 template <typename F>
-ErrorBars MinutesOf(const ErrorBars& degrees, F&& curve, double time) {
+ErrorBars MinutesOf(const ErrorBars& degrees, F&& curve, const Instant& at) {
   constexpr double HalfMinute = 30 / SecondsPerDay;  // days
   if (!degrees.method && !degrees.reference) return {};
-  const double rate = std::fabs(curve(time + HalfMinute) - curve(time - HalfMinute));  // degrees a minute
+  const double rate = std::fabs(curve(at.After(HalfMinute)) - curve(at.After(-HalfMinute)));  // degrees a minute
   if (!(rate > 0)) return {};
   ErrorBars minutes;
   if (degrees.method) minutes.method = *degrees.method / rate;

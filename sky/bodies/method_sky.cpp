@@ -5,28 +5,28 @@
 
 namespace orbitas {
 
-EquatorialCoordinates SunEquatorialAt(const ElementsTable& elements, double julianDay) {
+EquatorialCoordinates SunEquatorialAt(const ElementsTable& elements, const Instant& at) {
   const HeliocentricPosition earth =
-      ComputeHeliocentricPosition(EarthRow(elements), julianDay, EpochOffset(elements), elements);
+      ComputeHeliocentricPosition(EarthRow(elements), at.ut, EpochOffset(elements), elements);
   const HeliocentricPosition sun{};  // the Sun at the origin of the heliocentric frame
   EquatorialCoordinates eq{};
   ComputeEquatorialCoordinates(earth, sun, eq);
   return eq;
 }
 
-EquatorialCoordinates MethodEquatorial(const ElementsTable& elements, Body body, double julianDay) {
-  if (body == Body::Sun) return SunEquatorialAt(elements, julianDay);
-  return PlanetEquatorialAt(elements, BodyNumber(body), julianDay);
+EquatorialCoordinates MethodEquatorial(const ElementsTable& elements, Body body, const Instant& at) {
+  if (body == Body::Sun) return SunEquatorialAt(elements, at);
+  return PlanetEquatorialAt(elements, BodyNumber(body), at.ut);
 }
 
-HorizonCoordinates MethodHorizon(const ElementsTable& elements, Body body, const Place& place, double julianDay) {
-  const EquatorialCoordinates eq = MethodEquatorial(elements, body, julianDay);
-  return ComputeHorizon(julianDay, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
+HorizonCoordinates MethodHorizon(const ElementsTable& elements, Body body, const Place& place, const Instant& at) {
+  const EquatorialCoordinates eq = MethodEquatorial(elements, body, at);
+  return ComputeHorizon(at, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
 }
 
-Vector MethodHeliocentricEquatorial(const ElementsTable& elements, Body body, double julianDay) {
+Vector MethodHeliocentricEquatorial(const ElementsTable& elements, Body body, const Instant& at) {
   const ElementRow row = body == Body::Earth ? EarthRow(elements) : BodyRow(elements, BodyNumber(body));
-  const HeliocentricPosition p = ComputeHeliocentricPosition(row, julianDay, EpochOffset(elements), elements);
+  const HeliocentricPosition p = ComputeHeliocentricPosition(row, at.ut, EpochOffset(elements), elements);
   return MethodEquatorialFromEcliptic(p.x, p.y, p.z);
 }
 

@@ -16,9 +16,8 @@ namespace {
 
 constexpr double MoonRadiusMetres = 1737400.0;
 
-// The reference's Moon at Julian day julianDay (UT), for the phase, whose
-// Sun is the method's and has no time scale.
-Vector MoonGeocentric(double julianDay) { return *ReferenceGeocentric(Body::Moon, Instant::FromUt(julianDay)); }
+// The reference's Moon at `at`, for the phase.
+Vector MoonGeocentric(const Instant& at) { return *ReferenceGeocentric(Body::Moon, at); }
 
 }  // namespace
 
@@ -43,7 +42,7 @@ MoonSky MoonFrom(const Place& place, const Instant& at) {
   for (int i = 0; i < 3; ++i) topocentric[i] = sky.geocentric[i] - observer[i];
   double ra = 0, dec = 0;
   eraC2s(topocentric, &ra, &dec);
-  sky.horizon = ComputeHorizon(at.ut, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
+  sky.horizon = ComputeHorizon(at, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
                                place.longitude);
   sky.semidiameter = std::asin(MoonRadiusMetres / (eraPm(topocentric) * MetresPerAu)) * DegreesPerRadian;
   return sky;
@@ -65,22 +64,23 @@ double MoonIlluminated(const Vector& moon, const Vector& sun) {
   return (1 + std::clamp(dot / norms, -1.0, 1.0)) / 2;
 }
 
-MoonPhase MoonPhaseAt(Instant at, const std::function<Vector(double)>& sunGeocentric) {
+MoonPhase MoonPhaseAt(const Instant& at, const std::function<Vector(const Instant&)>& sunGeocentric) {
   const double julianDay = at.ut;
   MoonPhase phase;
-  const Vector moon = MoonGeocentric(julianDay), sun = sunGeocentric(julianDay);
+  const Vector moon = MoonGeocentric(at), sun = sunGeocentric(at);
   phase.illuminated = MoonIlluminated(moon, sun);
   phase.longitudeFromSun = LongitudeFromSun(moon, sun);
   phase.code = PhaseOf(phase.longitudeFromSun);
   // The last new moon: about longitudeFromSun / 12.19 days ago. The
   // difference, taken in -180..180, passes zero upwards there.
   const double guess = julianDay - phase.longitudeFromSun / 12.190749;
-  auto signedDifference = [&](double jd) {
-    return Wrapped(LongitudeFromSun(MoonGeocentric(jd), sunGeocentric(jd)));
+  auto signedDifference = [&](const Instant& t) {
+    return Wrapped(LongitudeFromSun(MoonGeocentric(t), sunGeocentric(t)));
   };
+  const Span around{Instant::FromUt(guess - 2.5), Instant::FromUt(std::min(guess + 2.5, julianDay))};
   double newMoon = guess;
-  for (const Crossing& c : FindCrossings(signedDifference, guess - 2.5, std::min(guess + 2.5, julianDay), 60)) {
-    if (c.upward && c.time <= julianDay) newMoon = c.time;
+  for (const Crossing& c : FindCrossings(signedDifference, around, 60)) {
+    if (c.upward && c.time <= at) newMoon = c.time.ut;
   }
   phase.ageDays = julianDay - newMoon;
   return phase;

@@ -40,12 +40,11 @@ struct MoonPhase {
   PhaseCode code = PhaseCode::New;
 };
 
-// The phase at `at`, with the Sun given by sunGeocentric(jd) (AU, J2000
-// equatorial, jd a UT Julian day): the method's Sun; the reference's Moon
-// at TT. The age is the time since the
-// Moon's longitude last equalled the Sun's, found by bisection. Raises
-// what sunGeocentric raises.
-MoonPhase MoonPhaseAt(Instant at, const std::function<Vector(double)>& sunGeocentric);
+// The phase at `at`, with the Sun given by sunGeocentric of an instant
+// (AU, J2000 equatorial): the method's Sun; the reference's Moon at TT.
+// The age (days) is the time since the Moon's longitude last equalled the
+// Sun's, found by bisection. Raises what sunGeocentric raises.
+MoonPhase MoonPhaseAt(const Instant& at, const std::function<Vector(const Instant&)>& sunGeocentric);
 
 // The phase of the Moon's longitude less the Sun's (degrees, 0..360).
 PhaseCode PhaseOf(double longitudeFromSun);

@@ -6,7 +6,7 @@ namespace orbitas {
 
 SkyPosition PlanetInSky(Instant at, Body body, const EquatorialCoordinates& eq, const Place& place) {
   SkyPosition sky;
-  sky.horizon = ComputeHorizon(at.ut, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
+  sky.horizon = ComputeHorizon(at, eq.rightAscensionHours, eq.declination, place.latitude, place.longitude);
   sky.error = MethodError(body, at, eq);
   return sky;
 }

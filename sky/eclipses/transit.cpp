@@ -67,9 +67,6 @@ std::optional<Transit> TransitAt(Body planet, const Instant& greatest) {
 }  // namespace
 
 std::optional<Transit> NextTransit(Body planet, const Span& span) {
-  // The walk strides over UT Julian days; each passage it looks at is one
-  // Instant.
-  const double after = span.from.ut;
   // Stride through the days while the planet is far from the Sun, then
   // find the least distance near each close passage. How fast the planet
   // can close on the Sun, degrees a day: Venus's 1.6 and Mercury's 4 near
@@ -77,24 +74,23 @@ std::optional<Transit> NextTransit(Body planet, const Span& span) {
   constexpr double NearDegrees = 2.0, ShortestStride = 0.5;  // degrees, days
   const double fastestDegreesPerDay = planet == Body::Mercury ? 4.5 : 2.0;
   Passage near{};  // the passage where the stride stopped: its last call
-  const auto apart = [&](double t) {
-    near = PassageAt(planet, Instant::FromUt(t), BarycentricApparent);
+  const auto apart = [&](const Instant& t) {
+    near = PassageAt(planet, t, BarycentricApparent);
     return near.distance * DegreesPerRadian;
   };
-  double jd = after;
-  while (const std::optional<double> close =
-             StrideUntilWithin(apart, jd, span.to.ut, NearDegrees, fastestDegreesPerDay, ShortestStride)) {
-    jd = *close;
+  Instant walked = span.from;
+  while (const std::optional<Instant> close = StrideUntilWithin(apart, {walked, span.to}, NearDegrees,
+                                                                fastestDegreesPerDay, ShortestStride)) {
     // Beyond the Sun (a superior conjunction) there is no transit.
     if (!near.inFront) {
-      jd += 3;
+      walked = close->After(3);
       continue;
     }
     const Instant rough = LeastWithin([&](const Instant& t) { return PassageAt(planet, t, BarycentricApparent).distance; },
-                                      Span{Instant::FromUt(jd - 1), Instant::FromUt(jd + 2)}, RoughPrecision);
+                                      Around(*close, 1, 2), RoughPrecision);
     const Passage roughly = PassageAt(planet, rough, BarycentricApparent);
     if (roughly.distance >= roughly.sun + roughly.planet + QuickMarginRadians) {
-      jd = rough.ut + 3;  // past this passage
+      walked = rough.After(3);  // past this passage
       continue;
     }
     const Instant greatest = LeastWithin([&](const Instant& t) { return PassageAt(planet, t).distance; },
@@ -102,7 +98,7 @@ std::optional<Transit> NextTransit(Body planet, const Span& span) {
     if (greatest > span.from) {
       if (std::optional<Transit> t = TransitAt(planet, greatest)) return t;
     }
-    jd = greatest.ut + 3;  // past this passage
+    walked = greatest.After(3);  // past this passage
   }
   return std::nullopt;
 }

@@ -8,18 +8,18 @@
 
 namespace orbitas {
 
-PrecessedDirection PrecessFromJ2000(double julianDay, double rightAscensionHours, double declinationDegrees) {
+PrecessedDirection PrecessFromJ2000(const Instant& at, double rightAscensionHours, double declinationDegrees) {
   double j2000[3], ofDate[3], precession[3][3];
   eraS2c(rightAscensionHours / HoursPerRadian, declinationDegrees / DegreesPerRadian, j2000);
-  eraPmat06(julianDay, 0.0, precession);
+  eraPmat06(at.ut, 0.0, precession);
   eraRxp(precession, j2000, ofDate);
   double ra = 0, dec = 0;
   eraC2s(ofDate, &ra, &dec);
   return {eraAnp(ra), dec};
 }
 
-double LocalSiderealTime(double julianDay, double longitudeDegrees) {
-  const double gmst = eraGmst06(julianDay, 0.0, julianDay, 0.0);  // UT1 = UTC, TT = UT
+double LocalSiderealTime(const Instant& at, double longitudeDegrees) {
+  const double gmst = eraGmst06(at.ut, 0.0, at.ut, 0.0);  // UT1 = UTC, TT = UT
   return eraAnp(gmst + longitudeDegrees / DegreesPerRadian) * HoursPerRadian;
 }
 
@@ -38,16 +38,16 @@ double Refraction(double altitude) {
          (LowestRefractedAltitude - RefractionEndAltitude);
 }
 
-HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,
+HorizonCoordinates ComputeHorizon(const Instant& at, double rightAscensionHours, double declinationDegrees,
                                   double latitudeDegrees, double longitudeDegrees) {
   HorizonCoordinates h{};
   // J2000 to the mean equator and equinox of the date.
-  const PrecessedDirection ofDate = PrecessFromJ2000(julianDay, rightAscensionHours, declinationDegrees);
+  const PrecessedDirection ofDate = PrecessFromJ2000(at, rightAscensionHours, declinationDegrees);
   const double ra = ofDate.rightAscension, dec = ofDate.declination;
   h.rightAscensionOfDate = ra * HoursPerRadian;
   h.declinationOfDate = dec * DegreesPerRadian;
 
-  h.localSiderealTime = LocalSiderealTime(julianDay, longitudeDegrees);
+  h.localSiderealTime = LocalSiderealTime(at, longitudeDegrees);
   const double hourAngle = eraAnpm(h.localSiderealTime / HoursPerRadian - ra);
   h.hourAngle = hourAngle * HoursPerRadian;
   double azimuth = 0, elevation = 0;

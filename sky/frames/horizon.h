@@ -6,6 +6,7 @@
 // the method's Julian day, and the precession's TT taken equal to UT (the
 // minute or so between them moves the equinox by well under an
 // arcsecond).
+#include "calendar/instant.h"
 
 namespace orbitas {
 
@@ -31,27 +32,29 @@ struct HorizonCoordinates {
 };
 
 // The horizon coordinates of the direction (rightAscensionHours, hours;
-// declinationDegrees, degrees; J2000 frame) at julianDay (days, UT) from
+// declinationDegrees, degrees; J2000 frame) at `at` (its UT) from
 // the place at latitudeDegrees (north positive, -90..90) and
 // longitudeDegrees (east positive). Plain double arithmetic; raises
 // nothing.
-HorizonCoordinates ComputeHorizon(double julianDay, double rightAscensionHours, double declinationDegrees,
+HorizonCoordinates ComputeHorizon(const Instant& at, double rightAscensionHours, double declinationDegrees,
                                   double latitudeDegrees, double longitudeDegrees);
 
 // A direction of the J2000 frame (rightAscensionHours, hours;
-// declinationDegrees, degrees) on the mean equator and equinox of
-// julianDay (days, TT; dates before J2000 too), IAU 2006 precession:
+// declinationDegrees, degrees) on the mean equator and equinox of `at`
+// (precessed to its UT Julian day, as the horizon above is; dates before
+// J2000 too), IAU 2006 precession:
 // right ascension in radians, 0 <= RA < 2 pi, and declination in radians.
 // Raises nothing.
 struct PrecessedDirection {
   double rightAscension;  // radians
   double declination;     // radians
 };
-PrecessedDirection PrecessFromJ2000(double julianDay, double rightAscensionHours, double declinationDegrees);
+PrecessedDirection PrecessFromJ2000(const Instant& at, double rightAscensionHours, double declinationDegrees);
 
-// The local mean sidereal time, hours (0..24), at julianDay (UT) and
-// longitudeDegrees (east positive): ERFA's eraGmst06 plus the longitude.
-double LocalSiderealTime(double julianDay, double longitudeDegrees);
+// The local mean sidereal time, hours (0..24), at `at` (its UT, also
+// standing for TT) and longitudeDegrees (east positive): ERFA's eraGmst06
+// plus the longitude.
+double LocalSiderealTime(const Instant& at, double longitudeDegrees);
 
 // Standard refraction, degrees, for a geometric altitude in degrees:
 // Sæmundsson's formula R = 1.02' / tan(h + 10.3 / (h + 5.11)) (10 °C,

@@ -16,25 +16,25 @@ constexpr int BestSamples = 24;
 // Closer to the Sun than this, a planet high only by day is "too near".
 constexpr double NearTheSunDegrees = 30;
 
-// The intervals of [start, end] in which f > 0, from its crossings.
-std::vector<Interval> PositiveIntervals(const std::function<double(double)>& f, double start, double end) {
-  std::vector<Interval> intervals;
-  double from = start;
-  bool inside = f(start) > 0;
-  for (const Crossing& c : FindCrossings(f, start, end, SamplesPerDay)) {
+// The stretches of span in which f > 0, from its crossings.
+std::vector<Span> PositiveIntervals(const OfTime& f, const Span& span) {
+  std::vector<Span> intervals;
+  Instant from = span.from;
+  bool inside = f(span.from) > 0;
+  for (const Crossing& c : FindCrossings(f, span, SamplesPerDay)) {
     if (c.upward && !inside) from = c.time, inside = true;
     else if (!c.upward && inside) intervals.push_back({from, c.time}), inside = false;
   }
-  if (inside) intervals.push_back({from, end});
+  if (inside) intervals.push_back({from, span.to});
   return intervals;
 }
 
 // The intersections of two lists of intervals, each in time order.
-std::vector<Interval> Intersect(const std::vector<Interval>& a, const std::vector<Interval>& b) {
-  std::vector<Interval> both;
-  for (const Interval& x : a) {
-    for (const Interval& y : b) {
-      const double from = std::max(x.from, y.from), to = std::min(x.to, y.to);
+std::vector<Span> Intersect(const std::vector<Span>& a, const std::vector<Span>& b) {
+  std::vector<Span> both;
+  for (const Span& x : a) {
+    for (const Span& y : b) {
+      const Instant from = std::max(x.from, y.from), to = std::min(x.to, y.to);
       if (to > from) both.push_back({from, to});
     }
   }
@@ -53,17 +53,16 @@ std::optional<double> MagnitudeError(Body body, Instant at, double magnitude) {
 // Sunset, sunrise and the twilights' dusks and dawns from the changes of
 // the sky's light: the first time the Sun goes down through each limit
 // and the last time it comes back up; and the limits it never crosses.
-SunNight SunEvents(const std::function<double(double)>& sunAltitude, double start, double end,
-                   const ErrorBars& bars) {
+SunNight SunEvents(const OfTime& sunAltitude, const Span& span, const ErrorBars& bars) {
   SunNight sun;
   std::optional<TimedEvent>* const dusks[] = {&sun.set, &sun.civilDusk, &sun.nauticalDusk, &sun.astronomicalDusk};
   std::optional<TimedEvent>* const dawns[] = {&sun.rise, &sun.civilDawn, &sun.nauticalDawn, &sun.astronomicalDawn};
-  const auto light = FindStateChanges([&](double jd) { return LightOf(sunAltitude(jd)); }, start, end, SamplesPerDay);
+  const auto light = FindStateChanges([&](const Instant& t) { return LightOf(sunAltitude(t)); }, span, SamplesPerDay);
   SkyLight lightest = light.first, darkest = light.first;
   for (const StateChange<SkyLight>& c : light.changes) {
     lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
     ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
-      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{Instant::FromUt(c.time), MinutesOf(bars, sunAltitude, c.time)};
+      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{c.time, MinutesOf(bars, sunAltitude, c.time)};
     });
   }
   bool belowSaid = false;
@@ -80,21 +79,20 @@ SunNight SunEvents(const std::function<double(double)>& sunAltitude, double star
   return sun;
 }
 
-MoonNight MoonEvents(const ElementsTable& elements, const Place& place, double start, double end, double middle) {
+MoonNight MoonEvents(const ElementsTable& elements, const Place& place, const Span& span, const Instant& atMiddle) {
   MoonNight moon;
-  auto height = [&](double jd) {
-    const MoonSky sky = MoonFrom(place, Instant::FromUt(jd));
+  auto height = [&](const Instant& t) {
+    const MoonSky sky = MoonFrom(place, t);
     return sky.horizon.altitude - MoonHorizonAltitude(sky.semidiameter);
   };
-  for (const Crossing& c : FindCrossings(height, start, end, SamplesPerDay)) {
-    if (c.upward && !moon.rise) moon.rise = Instant::FromUt(c.time);
-    if (!c.upward && !moon.set) moon.set = Instant::FromUt(c.time);
+  for (const Crossing& c : FindCrossings(height, span, SamplesPerDay)) {
+    if (c.upward && !moon.rise) moon.rise = c.time;
+    if (!c.upward && !moon.set) moon.set = c.time;
   }
-  auto sunVector = [&](double jd) {
-    const EquatorialCoordinates eq = SunEquatorialAt(elements, jd);
+  auto sunVector = [&](const Instant& t) {
+    const EquatorialCoordinates eq = SunEquatorialAt(elements, t);
     return Vector{eq.x, eq.y, eq.z};
   };
-  const Instant atMiddle = Instant::FromUt(middle);
   moon.phase = MoonPhaseAt(atMiddle, sunVector);
   moon.altitudeAtMiddle = MoonFrom(place, atMiddle).horizon.altitude;
   return moon;
@@ -109,18 +107,15 @@ int CompassPoint(double azimuth) {
 
 DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
                   const NightLimits& limits, Instant middle, const ErrorBars& sunBars) {
-  const Instant &from = span.from, &to = span.to;
-  const double start = from.ut, end = to.ut;
-  DarkSky dark{start, end, middle.ut, {}, sunBars, limits};
-  auto below = [&](double jd) { return limits.sunAltitude - MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  dark.intervals = PositiveIntervals(below, start, end);
+  DarkSky dark{span, middle, {}, sunBars, limits};
+  auto below = [&](const Instant& t) { return limits.sunAltitude - MethodHorizon(elements, Body::Sun, place, t).altitude; };
+  dark.intervals = PositiveIntervals(below, span);
   return dark;
 }
 
 Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span) {
-  const auto& [start, end] = span;
-  auto depth = [&](double jd) { return -MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  return Instant::FromUt(FindMaximum(depth, start.ut, end.ut, BestSamples));
+  auto depth = [&](const Instant& t) { return -MethodHorizon(elements, Body::Sun, place, t).altitude; };
+  return FindMaximum(depth, span, BestSamples);
 }
 
 namespace {
@@ -128,12 +123,13 @@ namespace {
 // The visible interval where the planet stands highest and the instant it
 // is highest there; none, and the night's middle, when there is none.
 template <typename Altitude>
-std::pair<std::optional<Interval>, double> HighestVisible(Altitude&& altitude, const std::vector<Interval>& visible,
-                                                          double middle) {
-  double bestTime = middle, bestAltitude = -90;
-  std::optional<Interval> chosen;
-  for (const Interval& v : visible) {
-    const double t = FindMaximum(altitude, v.from, v.to, BestSamples);
+std::pair<std::optional<Span>, Instant> HighestVisible(Altitude&& altitude, const std::vector<Span>& visible,
+                                                       const Instant& middle) {
+  Instant bestTime = middle;
+  double bestAltitude = -90;
+  std::optional<Span> chosen;
+  for (const Span& v : visible) {
+    const Instant t = FindMaximum(altitude, v, BestSamples);
     const double a = altitude(t);
     if (!chosen || a > bestAltitude) chosen = v, bestTime = t, bestAltitude = a;
   }
@@ -150,8 +146,8 @@ void SayWhyNotVisible(PlanetNight& p, const DarkSky& dark, Altitude&& altitude, 
     return;
   }
   double highestDark = -90;
-  for (const Interval& d : dark.intervals) {
-    highestDark = std::max(highestDark, altitude(FindMaximum(altitude, d.from, d.to, BestSamples)));
+  for (const Span& d : dark.intervals) {
+    highestDark = std::max(highestDark, altitude(FindMaximum(altitude, d, BestSamples)));
   }
   p.margin = highestDark - dark.limits.planetAltitude;
   p.verdictWithinError = p.error.Covers(*p.margin);
@@ -163,30 +159,29 @@ void SayWhyNotVisible(PlanetNight& p, const DarkSky& dark, Altitude&& altitude, 
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark) {
   PlanetNight p;
   p.body = body;
-  auto altitude = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude; };
-  auto high = [&](double jd) { return altitude(jd) - dark.limits.planetAltitude; };
-  auto sunAltitude = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  auto below = [&](double jd) { return dark.limits.sunAltitude - sunAltitude(jd); };
-  const std::vector<Interval> highIntervals = PositiveIntervals(high, dark.start, dark.end);
-  const auto [chosen, bestTime] = HighestVisible(altitude, Intersect(dark.intervals, highIntervals), dark.middle);
-  const EquatorialCoordinates eq = MethodEquatorial(elements, body, bestTime);
-  const Instant best = Instant::FromUt(bestTime);
+  auto altitude = [&](const Instant& t) { return MethodHorizon(elements, body, place, t).altitude; };
+  auto high = [&](const Instant& t) { return altitude(t) - dark.limits.planetAltitude; };
+  auto sunAltitude = [&](const Instant& t) { return MethodHorizon(elements, Body::Sun, place, t).altitude; };
+  auto below = [&](const Instant& t) { return dark.limits.sunAltitude - sunAltitude(t); };
+  const std::vector<Span> highIntervals = PositiveIntervals(high, dark.night);
+  const auto [chosen, best] = HighestVisible(altitude, Intersect(dark.intervals, highIntervals), dark.middle);
+  const EquatorialCoordinates eq = MethodEquatorial(elements, body, best);
   p.error = MethodError(body, best, eq);
-  p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, bestTime),
-                      MethodHeliocentricEquatorial(elements, Body::Earth, bestTime), best);
+  p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, best),
+                      MethodHeliocentricEquatorial(elements, Body::Earth, best), best);
   p.magnitudeError = MagnitudeError(body, best, p.aspect.magnitude);
   p.constellation = ConstellationAt(eq.rightAscensionHours, eq.declination);
   if (chosen) {
     // Each end is where the planet's altitude or the Sun's reaches its
     // limit; its error comes from whichever it is.
-    auto endOf = [&](double t, bool open) {
-      if (open) return TimedEvent{Instant::FromUt(t), {}};
+    auto endOf = [&](const Instant& t, bool open) {
+      if (open) return TimedEvent{t, {}};
       const bool planetLimits = std::fabs(high(t)) < std::fabs(below(t));
-      return TimedEvent{Instant::FromUt(t), planetLimits ? MinutesOf(p.error, altitude, t) : MinutesOf(dark.sunBars, sunAltitude, t)};
+      return TimedEvent{t, planetLimits ? MinutesOf(p.error, altitude, t) : MinutesOf(dark.sunBars, sunAltitude, t)};
     };
-    p.visibleFrom = endOf(chosen->from, !(chosen->from > dark.start));
-    p.visibleTo = endOf(chosen->to, !(chosen->to < dark.end));
-    const HorizonCoordinates h = MethodHorizon(elements, body, place, bestTime);
+    p.visibleFrom = endOf(chosen->from, !(chosen->from > dark.night.from));
+    p.visibleTo = endOf(chosen->to, !(chosen->to < dark.night.to));
+    const HorizonCoordinates h = MethodHorizon(elements, body, place, best);
     p.best = BestView{best, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
   } else {
     SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
@@ -202,21 +197,18 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
 
 Night ComputeNight(const ElementsTable& elements, const Place& place, const Span& span,
                    const std::vector<Body>& bodies, const NightLimits& limits) {
-  const Instant &from = span.from, &to = span.to;
-  const double start = from.ut, end = to.ut;
   Night night;
   night.span = span;
-  auto sunAltitude = [&](double jd) { return MethodHorizon(elements, Body::Sun, place, jd).altitude; };
-  auto sunError = [&](double jd) { return MethodError(Body::Sun, Instant::FromUt(jd), SunEquatorialAt(elements, jd)); };
-  const double provisionalMiddle = (start + end) / 2;
+  auto sunAltitude = [&](const Instant& t) { return MethodHorizon(elements, Body::Sun, place, t).altitude; };
+  auto sunError = [&](const Instant& t) { return MethodError(Body::Sun, t, SunEquatorialAt(elements, t)); };
+  const Instant provisionalMiddle = Instant::FromUt((span.from.ut + span.to.ut) / 2);
   const ErrorBars sunBars = sunError(provisionalMiddle);
-  night.sun = SunEvents(sunAltitude, start, end, sunBars);
-  const double middle = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time
-                            ? (night.sun.set->time.ut + night.sun.rise->time.ut) / 2
-                            : provisionalMiddle;
-  night.middle = Instant::FromUt(middle);
-  night.sun.error = sunError(middle);
-  night.moon = MoonEvents(elements, place, start, end, middle);
+  night.sun = SunEvents(sunAltitude, span, sunBars);
+  night.middle = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time
+                     ? Instant::FromUt((night.sun.set->time.ut + night.sun.rise->time.ut) / 2)
+                     : provisionalMiddle;
+  night.sun.error = sunError(night.middle);
+  night.moon = MoonEvents(elements, place, span, night.middle);
   const DarkSky dark = DarkSkyOf(elements, place, span, limits, night.middle, sunBars);
   for (const Body body : bodies) night.planets.push_back(ComputePlanetNight(elements, body, place, dark));
   return night;

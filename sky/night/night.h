@@ -110,29 +110,25 @@ struct Night {
   std::vector<PlanetNight> planets;  // in the order asked
 };
 
-// A stretch of time, Julian days (UT).
-struct Interval {
-  double from, to;
-};
-
 // The dark part of a night, shared by every planet's search: the
-// intervals in which the Sun is below the limit, and the bars of the
-// Sun's error that the ends of a visible interval carry when the Sun
+// stretches in which the Sun is below the limit, and the bars of the
+// Sun's error that the ends of a visible stretch carry when the Sun
 // bounds them.
 struct DarkSky {
-  double start, end, middle;  // the night searched, and its middle
-  std::vector<Interval> intervals;
-  ErrorBars sunBars;          // degrees
+  Span night;                  // the night searched
+  Instant middle;              // and its middle
+  std::vector<Span> intervals;  // in time order
+  ErrorBars sunBars;           // degrees
   NightLimits limits;
 };
 
-// The dark sky of the night [start, end] from place (the method's Sun and
+// The dark sky of the night span from place (the method's Sun and
 // horizon, at UT), with its middle and the Sun's bars. Raises the method's
 // run-time errors.
 DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
                   const NightLimits& limits, Instant middle, const ErrorBars& sunBars);
 
-// The instant of [start, end] when the method's Sun stands lowest seen
+// The instant of span when the method's Sun stands lowest seen
 // from place (searched in UT): the darkest of a night, also of one whose
 // Sun never sets. Raises the method's run-time errors.
 Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span);
@@ -144,7 +140,7 @@ Instant DarkestInstant(const ElementsTable& elements, const Place& place, const 
 // Raises the method's run-time errors.
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark);
 
-// The night between start and end (local noon and the next local noon)
+// The night of span (local noon to the next local noon)
 // from place, for bodies: the method's positions and horizon at UT, the
 // reference's Moon and error bars at TT. Raises the method's run-time
 // errors (a date beyond its range).

@@ -18,17 +18,17 @@ namespace orbitas {
 int Darkness(double sunAltitude);
 
 struct DarknessBand {
-  double from, to;  // Julian days (UT)
+  Span span;
   int darkness;
 };
 
 struct AltitudeCurve {
   Body body;
-  std::vector<std::pair<double, double>> points;  // (Julian day, altitude in degrees, geometric)
+  std::vector<std::pair<Instant, double>> points;  // (instant, altitude in degrees, geometric)
 };
 
 struct NightCurves {
-  double start, end;  // Julian days: the span drawn
+  Span drawn;
   std::vector<DarknessBand> bands;
   std::vector<AltitudeCurve> curves;  // the planets with a visible interval, then the Moon
 };

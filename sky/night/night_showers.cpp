@@ -28,13 +28,12 @@ double Separation(double altitude1, double azimuth1, double altitude2, double az
 }  // namespace
 
 ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at) {
-  const double julianDay = at.ut;
   ShowerNight s;
   s.shower = &shower;
   s.bestTime = at;
   const Radiant r = RadiantAt(shower, at);
   const HorizonCoordinates radiant =
-      ComputeHorizon(julianDay, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
+      ComputeHorizon(at, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
   s.radiantAltitude = radiant.altitude;
   // The reference's Sun, once: the activity, the Moon's light and the
   // Sun's height all need it.
@@ -45,7 +44,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   s.moonIlluminated = MoonIlluminated(moon.geocentric, sun);
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
   const auto [sunRa, sunDec] = RightAscensionDeclination(sun);
-  const double sunAltitude = ComputeHorizon(julianDay, sunRa, sunDec, place.latitude, place.longitude).altitude;
+  const double sunAltitude = ComputeHorizon(at, sunRa, sunDec, place.latitude, place.longitude).altitude;
   double sky = DarkSkyBrightness(zenithDistance) + TwilightSkyBrightness(sunAltitude);
   if (s.moonUp) {
     const double phaseAngle = std::acos(std::clamp(2 * s.moonIlluminated - 1, -1.0, 1.0)) * DegreesPerRadian;
@@ -59,16 +58,16 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   return s;
 }
 
-std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
+std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Span>& astronomicalDark,
                                            Instant middle, Instant darkest, const MeteorShower* only) {
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
     if ((only && &shower != only) || !ShowerActive(shower, middle)) continue;
-    auto rate = [&](double jd) { return ShowerAt(shower, place, Instant::FromUt(jd)).hourlyRate; };
+    auto rate = [&](const Instant& t) { return ShowerAt(shower, place, t).hourlyRate; };
     ShowerNight best = ShowerAt(shower, place, darkest);
     best.darkestHour = astronomicalDark.empty();
-    for (const Interval& i : astronomicalDark) {
-      const ShowerNight s = ShowerAt(shower, place, Instant::FromUt(FindMaximum(rate, i.from, i.to, BestSamples)));
+    for (const Span& i : astronomicalDark) {
+      const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i, BestSamples));
       if (&i == &astronomicalDark.front() || s.hourlyRate > best.hourlyRate) best = s;
     }
     showers.push_back(best);

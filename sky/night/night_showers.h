@@ -32,7 +32,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
 // highest hourly rate within astronomicalDark (the Sun below −18°,
 // searched in UT), or at darkest (the Sun lowest) when that is empty;
 // only `only` when it is given. Raises nothing.
-std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Interval>& astronomicalDark,
+std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Span>& astronomicalDark,
                                            Instant middle, Instant darkest, const MeteorShower* only = nullptr);
 
 }  // namespace orbitas

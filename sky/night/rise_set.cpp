@@ -10,14 +10,6 @@
 namespace orbitas {
 namespace {
 
-// A passage the scan found, as an instant.
-std::optional<Instant> InstantOf(const std::optional<double>& ut) {
-  return ut ? std::optional<Instant>(Instant::FromUt(*ut)) : std::nullopt;
-}
-
-}  // namespace
-namespace {
-
 // What did not happen that day, from the scan and what was found.
 void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
   if (!scan.everAbove) day.misses.push_back(DayMiss::NeverRises);
@@ -30,30 +22,28 @@ void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
 }  // namespace
 
 PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& span) {
-  const Instant &start = span.from, &end = span.to;
-  const double startJd = start.ut, endJd = end.ut;
   // The Sun's rising and setting are of its upper limb, refracted.
   const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
-  auto height = [&](double jd) { return MethodHorizon(elements, body, place, jd).altitude - limit; };
-  auto sample = [&](double jd) {
-    const HorizonCoordinates h = MethodHorizon(elements, body, place, jd);
+  auto height = [&](const Instant& t) { return MethodHorizon(elements, body, place, t).altitude - limit; };
+  auto sample = [&](const Instant& t) {
+    const HorizonCoordinates h = MethodHorizon(elements, body, place, t);
     return HeightAndHour{h.altitude - limit, h.hourAngle};
   };
-  auto errorAt = [&](double jd) { return MethodError(body, Instant::FromUt(jd), MethodEquatorial(elements, body, jd)); };
+  auto errorAt = [&](const Instant& t) { return MethodError(body, t, MethodEquatorial(elements, body, t)); };
 
   PlanetDay day;
   day.body = body;
-  const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
-  day.rise = InstantOf(scan.rise), day.transit = InstantOf(scan.transit), day.set = InstantOf(scan.set);
+  const HorizonPassages scan = FindHorizonPassages(sample, span, SamplesPerDay, Millisecond);
+  day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
   if (scan.transit) day.transitAltitude = MethodHorizon(elements, body, place, *scan.transit).altitude;
   if (scan.rise) day.riseError = MinutesOf(errorAt(*scan.rise), height, *scan.rise);
   if (scan.set) day.setError = MinutesOf(errorAt(*scan.set), height, *scan.set);
-  day.referenceError = ReferenceBoundDegrees(body, Instant::FromUt((startJd + endJd) / 2));
+  day.referenceError = ReferenceBoundDegrees(body, Instant::FromUt((span.from.ut + span.to.ut) / 2));
   if (!scan.everAbove || !scan.everBelow) {
     // The verdict's margin, against the bar where the planet comes nearest.
     const double sign = scan.everAbove ? 1 : -1;  // never sets: the lowest point
-    auto away = [&](double jd) { return -sign * height(jd); };
-    const double nearest = FindMaximum(away, startJd, endJd, SamplesPerDay);
+    auto away = [&](const Instant& t) { return -sign * height(t); };
+    const Instant nearest = FindMaximum(away, span, SamplesPerDay);
     day.margin = height(nearest);
     day.verdictWithinError = errorAt(nearest).Covers(*day.margin);
   }
@@ -62,16 +52,14 @@ PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place
 }
 
 PlanetDay ComputeMoonDay(const Place& place, const Span& span) {
-  const auto& [start, end] = span;
-  const double startJd = start.ut, endJd = end.ut;
-  auto sample = [&](double jd) {
-    const MoonSky moon = MoonFrom(place, Instant::FromUt(jd));
+  auto sample = [&](const Instant& t) {
+    const MoonSky moon = MoonFrom(place, t);
     return HeightAndHour{moon.horizon.altitude - MoonHorizonAltitude(moon.semidiameter), moon.horizon.hourAngle};
   };
   PlanetDay day;
   day.body = Body::Moon;
-  const HorizonPassages scan = FindHorizonPassages(sample, startJd, endJd, SamplesPerDay, Millisecond);
-  day.rise = InstantOf(scan.rise), day.transit = InstantOf(scan.transit), day.set = InstantOf(scan.set);
+  const HorizonPassages scan = FindHorizonPassages(sample, span, SamplesPerDay, Millisecond);
+  day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
   if (day.transit) day.transitAltitude = MoonFrom(place, *day.transit).horizon.altitude;
   AddMisses(scan, day);
   return day;

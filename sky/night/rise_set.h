@@ -45,43 +45,46 @@ struct HeightAndHour {
 
 // The first rising and setting (height through zero, up or down) and the
 // first upper transit (hour angle through zero going up) of a body in
-// [start, end] (Julian days, UT), and whether it stood above or below at
-// any sample; sample(jd) gives its HeightAndHour. Found from `samples`
-// equal steps, each change narrowed below precision (days). What sample
-// raises propagates.
+// span, its end included, and whether it stood above or below at any
+// sample; sample(t), of an Instant, gives its HeightAndHour. Found from
+// `samples` equal steps, each change narrowed below precision (days). What
+// sample raises propagates.
 struct HorizonPassages {
-  std::optional<double> rise, transit, set;
+  std::optional<Instant> rise, transit, set;
   bool everAbove = false, everBelow = false;
 };
 
 template <typename Sample>
-HorizonPassages FindHorizonPassages(Sample&& sample, double start, double end, int samples, double precision) {
+HorizonPassages FindHorizonPassages(Sample&& sample, const Span& span, int samples, double precision) {
   HorizonPassages found;
+  auto at = [&](double ut) { return sample(Instant::FromUt(ut)); };
+  const double start = span.from.ut, end = span.to.ut;
   double previous = start;
-  HeightAndHour before = sample(start);
+  HeightAndHour before = at(start);
   found.everAbove = before.height > 0, found.everBelow = before.height <= 0;
-  auto below = [&](double jd) { return sample(jd).height < 0; };
-  auto east = [&](double jd) { return sample(jd).hourAngle < 0; };
+  auto below = [&](double ut) { return at(ut).height < 0; };
+  auto east = [&](double ut) { return at(ut).hourAngle < 0; };
+  auto narrowed = [&](auto& side, double a, double b) { return Instant::FromUt(NarrowChange(side, a, b, precision)); };
   for (int k = 1; k <= samples; ++k) {
-    const double jd = start + (end - start) * k / samples;
-    const HeightAndHour now = sample(jd);
+    const double ut = start + (end - start) * k / samples;
+    const HeightAndHour now = at(ut);
     found.everAbove = found.everAbove || now.height > 0;
     found.everBelow = found.everBelow || now.height <= 0;
-    if (!found.rise && before.height <= 0 && now.height > 0) found.rise = NarrowChange(below, previous, jd, precision);
-    if (!found.set && before.height > 0 && now.height <= 0) found.set = NarrowChange(below, previous, jd, precision);
+    if (!found.rise && before.height <= 0 && now.height > 0) found.rise = narrowed(below, previous, ut);
+    if (!found.set && before.height > 0 && now.height <= 0) found.set = narrowed(below, previous, ut);
     // The upper transit: the hour angle passes 0 going up (not the jump
     // from +12 h to -12 h at the lower one).
     if (!found.transit && before.hourAngle < 0 && now.hourAngle >= 0 && now.hourAngle - before.hourAngle < 6) {
-      found.transit = NarrowChange(east, previous, jd, precision);
+      found.transit = narrowed(east, previous, ut);
     }
-    previous = jd;
+    previous = ut;
     before = now;
   }
   return found;
 }
 
 // The first rising, upper transit (hour angle 0) and setting of body in
-// [startJd, endJd) (Julian days, UT) from place, each to within a
+// span from place, each to within a
 // millisecond.
 // Rising and setting are where the geometric altitude crosses
 // HorizonAltitude. Their errors are the method's angular error and the

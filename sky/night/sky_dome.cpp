@@ -9,12 +9,11 @@
 namespace orbitas {
 
 SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, Instant at) {
-  const double jd = at.ut;
   SunMoonAndEcliptic dome;
   try {
-    const HorizonCoordinates sun = MethodHorizon(elements, Body::Sun, place, jd);
+    const HorizonCoordinates sun = MethodHorizon(elements, Body::Sun, place, at);
     dome.sun = DomeSun{sun.altitude, sun.azimuth};
-    const EquatorialCoordinates sunEq = SunEquatorialAt(elements, jd);
+    const EquatorialCoordinates sunEq = SunEquatorialAt(elements, at);
     const Vector sunVector{sunEq.x, sunEq.y, sunEq.z};
     const MoonSky moon = MoonFrom(place, at);
     dome.moon = DomeMoon{moon.horizon.altitude, moon.horizon.azimuth, MoonIlluminated(moon.geocentric, sunVector),
@@ -24,7 +23,7 @@ SunMoonAndEcliptic SkyDomeAt(const ElementsTable& elements, const Place& place, 
   }
   for (int k = 0; k <= 360; k += 2) {
     const EquatorialDirection e = EclipticPoint(k * ExactPi / 180, J2000ObliquityRadians);
-    const HorizonCoordinates h = ComputeHorizon(jd, e.rightAscension, e.declination, place.latitude, place.longitude);
+    const HorizonCoordinates h = ComputeHorizon(at, e.rightAscension, e.declination, place.latitude, place.longitude);
     dome.ecliptic.emplace_back(h.altitude, h.azimuth);
   }
   return dome;

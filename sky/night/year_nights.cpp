@@ -18,12 +18,12 @@ constexpr int Samples = 48;
 constexpr double Precision = 30.0 / SecondsPerDay;
 
 template <typename Horizon>
-BodyCrossings Crossings(Horizon&& horizon, double start, double end, double limit) {
-  auto sample = [&](double jd) {
-    const HorizonCoordinates h = horizon(jd);
+BodyCrossings Crossings(Horizon&& horizon, const Span& span, double limit) {
+  auto sample = [&](const Instant& t) {
+    const HorizonCoordinates h = horizon(t);
     return HeightAndHour{h.altitude - limit, h.hourAngle};
   };
-  const HorizonPassages found = FindHorizonPassages(sample, start, end, Samples, Precision);
+  const HorizonPassages found = FindHorizonPassages(sample, span, Samples, Precision);
   return {found.rise, found.transit, found.set};
 }
 
@@ -38,13 +38,13 @@ double Separation(const HorizonCoordinates& a, const HorizonCoordinates& b) {
 }
 
 void SunLimits(const ElementsTable& elements, const Place& place, YearNight& night) {
-  auto light = [&](double jd) { return LightOf(MethodHorizon(elements, Body::Sun, place, jd).altitude); };
-  const StateChanges<SkyLight> found = FindStateChanges(light, night.start, night.end, Samples, Precision);
+  auto light = [&](const Instant& t) { return LightOf(MethodHorizon(elements, Body::Sun, place, t).altitude); };
+  const StateChanges<SkyLight> found = FindStateChanges(light, night.span, Samples, Precision);
   SkyLight lightest = found.first, darkest = found.first;
   for (const StateChange<SkyLight>& c : found.changes) {
     lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
     ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
-      std::optional<double>& first = down ? night.dusk[k] : night.dawn[k];
+      std::optional<Instant>& first = down ? night.dusk[k] : night.dawn[k];
       if (!first) first = c.time;
     });
   }
@@ -57,29 +57,27 @@ void SunLimits(const ElementsTable& elements, const Place& place, YearNight& nig
 
 YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, const Span& span,
                            const std::vector<Body>& planets) {
-  const Instant &from = span.from, &to = span.to;
-  const double start = from.ut, end = to.ut;
   YearNight night;
-  night.start = start, night.end = end;
+  night.span = span;
   SunLimits(elements, place, night);
-  const double middle = (start + end) / 2;
+  const Instant middle = Instant::FromUt((span.from.ut + span.to.ut) / 2);
   const HorizonCoordinates sunAtMiddle = MethodHorizon(elements, Body::Sun, place, middle);
   for (const Body body : planets) {
-    auto horizon = [&](double jd) { return MethodHorizon(elements, body, place, jd); };
-    night.planets.push_back(Crossings(horizon, start, end, HorizonAltitude));
+    auto horizon = [&](const Instant& t) { return MethodHorizon(elements, body, place, t); };
+    night.planets.push_back(Crossings(horizon, span, HorizonAltitude));
     night.elongations.push_back(Separation(horizon(middle), sunAtMiddle));
   }
-  auto moon = [&](double jd) {
-    MoonSky sky = MoonFrom(place, Instant::FromUt(jd));
+  auto moon = [&](const Instant& t) {
+    MoonSky sky = MoonFrom(place, t);
     sky.horizon.altitude -= MoonHorizonAltitude(sky.semidiameter) - HorizonAltitude;
     return sky.horizon;
   };
-  night.moon = Crossings(moon, start, end, HorizonAltitude);
-  auto sunVector = [&](double jd) {
-    const EquatorialCoordinates eq = SunEquatorialAt(elements, jd);
+  night.moon = Crossings(moon, span, HorizonAltitude);
+  auto sunVector = [&](const Instant& t) {
+    const EquatorialCoordinates eq = SunEquatorialAt(elements, t);
     return Vector{eq.x, eq.y, eq.z};
   };
-  const MoonPhase phase = MoonPhaseAt(Instant::FromUt(middle), sunVector);
+  const MoonPhase phase = MoonPhaseAt(middle, sunVector);
   night.moonIlluminated = phase.illuminated;
   night.moonLongitudeFromSun = phase.longitudeFromSun;
   return night;

@@ -19,18 +19,18 @@
 
 namespace orbitas {
 
-// When a body rises, culminates (hour angle 0) and sets in a night, Julian
-// days (UT); each absent when it does not happen in the night.
+// When a body rises, culminates (hour angle 0) and sets in a night; each
+// absent when it does not happen in the night.
 struct BodyCrossings {
-  std::optional<double> rise, transit, set;
+  std::optional<Instant> rise, transit, set;
 };
 
 struct YearNight {
-  double start = 0.0, end = 0.0;  // Julian days (UT): local noon and the next local noon
+  Span span;  // local noon to the next local noon
   // For each altitude of TwilightLimits: when the Sun goes below it in
   // the evening and comes back above it in the morning, and whether it
   // stays below it all night (polar night) or above it (midnight sun).
-  std::array<std::optional<double>, 4> dusk, dawn;
+  std::array<std::optional<Instant>, 4> dusk, dawn;
   std::array<bool, 4> alwaysBelow{}, alwaysAbove{};
   std::vector<BodyCrossings> planets;  // one a planet, in the order asked
   std::vector<double> elongations;     // degrees from the Sun at midnight, one a planet
@@ -39,7 +39,7 @@ struct YearNight {
   double moonLongitudeFromSun = 0.0;   // degrees, 0..360: 0 new, 180 full
 };
 
-// The night from start to end (a day apart) from place, for planets (the
+// The night of span (a day) from place, for planets (the
 // method's positions and horizon at UT; the Sun the method's too; the Moon
 // ERFA's, at TT). Raises the method's run-time errors.
 YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, const Span& span,

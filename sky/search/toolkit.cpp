@@ -5,21 +5,36 @@
 
 namespace orbitas {
 
-std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, double start, double end,
-                                    int samples) {
+namespace {
+
+// f of the instant at a UT Julian day: what the steps and the narrowing
+// follow.
+auto OfJulianDay(const OfTime& f) {
+  return [&f](double ut) { return f(Instant::FromUt(ut)); };
+}
+
+Crossing CrossingAt(double ut, bool upward) { return {Instant::FromUt(ut), upward}; }
+
+}  // namespace
+
+std::vector<Crossing> FindCrossings(const OfTime& of, const Span& span, int samples) {
+  const auto f = OfJulianDay(of);
+  const double start = span.from.ut, end = span.to.ut;
   std::vector<Crossing> crossings;
   double previous = start, previousValue = f(start);
   for (int k = 1; k <= samples; ++k) {
     const double t = start + (end - start) * k / samples;
     const double value = f(t);
-    if ((previousValue <= 0) != (value <= 0)) crossings.push_back({Bisect(f, previous, t), value > 0});
+    if ((previousValue <= 0) != (value <= 0)) crossings.push_back(CrossingAt(Bisect(f, previous, t), value > 0));
     previous = t;
     previousValue = value;
   }
   return crossings;
 }
 
-double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples) {
+Instant FindMaximum(const OfTime& of, const Span& span, int samples) {
+  const auto f = OfJulianDay(of);
+  const double start = span.from.ut, end = span.to.ut;
   int best = 0;
   double bestValue = f(start);
   for (int k = 1; k <= samples; ++k) {
@@ -31,9 +46,9 @@ double FindMaximum(const std::function<double(double)>& f, double start, double 
                                       std::min(end, start + (best + 1) * step), Millisecond);
   // An end of the range can be the largest (a body still rising when the
   // range closes).
-  if (f(start) >= f(middle) && f(start) >= f(end)) return start;
-  if (f(end) >= f(middle)) return end;
-  return middle;
+  if (f(start) >= f(middle) && f(start) >= f(end)) return span.from;
+  if (f(end) >= f(middle)) return span.to;
+  return Instant::FromUt(middle);
 }
 
 double Wrapped(double value, double halfTurn) {
@@ -43,24 +58,26 @@ double Wrapped(double value, double halfTurn) {
   return d;
 }
 
-std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double from, double to, double step,
-                                 double precision) {
+std::vector<Crossing> AngleZeros(const OfTime& of, const Span& span, double step, double precision) {
+  const auto f = OfJulianDay(of);
+  const double from = span.from.ut, to = span.to.ut;
   std::vector<Crossing> roots;
   double a = from - step, fa = f(a);
   for (double b = a + step; a < to; a = b, b += step) {
     const double fb = f(b);
     if ((fa < 0) != (fb < 0) && std::fabs(fb - fa) < 90) {
       const double t = Bisect(f, a, b, precision);
-      if (t >= from && t < to) roots.push_back({t, fb > fa});
+      if (t >= from && t < to) roots.push_back(CrossingAt(t, fb > fa));
     }
     fa = fb;
   }
   return roots;
 }
 
-std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(double)>& f,
-                                                    const std::vector<double>& targets, double from, double to,
-                                                    double step, double precision) {
+std::vector<std::vector<Crossing>> AngleZerosOfEach(const OfTime& of, const std::vector<double>& targets,
+                                                    const Span& span, double step, double precision) {
+  const auto f = OfJulianDay(of);
+  const double from = span.from.ut, to = span.to.ut;
   std::vector<std::vector<Crossing>> roots(targets.size());
   double a = from - step, fa = f(a);
   for (double b = a + step; a < to; a = b, b += step) {
@@ -70,7 +87,7 @@ std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(d
       if ((x < 0) != (y < 0) && std::fabs(y - x) < 90) {
         const double target = targets[k];
         const double t = Bisect([&](double u) { return Wrapped(f(u) - target); }, a, b, precision);
-        if (t >= from && t < to) roots[k].push_back({t, y > x});
+        if (t >= from && t < to) roots[k].push_back(CrossingAt(t, y > x));
       }
     }
     fa = fb;
@@ -78,17 +95,18 @@ std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(d
   return roots;
 }
 
-std::vector<double> LocalExtrema(const std::function<double(double)>& g, double from, double to, double step,
-                                 bool maxima, double precision) {
+std::vector<Instant> LocalExtrema(const OfTime& of, const Span& span, double step, bool maxima, double precision) {
+  const auto g = OfJulianDay(of);
+  const double from = span.from.ut, to = span.to.ut;
   const double sign = maxima ? 1 : -1;
   auto h = [&](double t) { return sign * g(t); };
-  std::vector<double> found;
+  std::vector<Instant> found;
   double t0 = from - 2 * step, h0 = h(t0), t1 = t0 + step, h1 = h(t1);
   while (t1 < to + step) {
     const double t2 = t1 + step, h2 = h(t2);
     if (h1 > h0 && h1 >= h2) {
       const double t = GoldenSection(h, t0, t2, precision);
-      if (t >= from && t < to) found.push_back(t);
+      if (t >= from && t < to) found.push_back(Instant::FromUt(t));
     }
     t0 = t1, h0 = h1, t1 = t2, h1 = h2;
   }
@@ -99,8 +117,8 @@ namespace {
 
 // Regula falsi on [a, b], where f changes sign, halving the weight of an
 // end that stays, and halving the bracket when a step barely moves.
-double RegulaFalsi(const std::function<double(double)>& f, double a, double fa, double b, double fb,
-                   double precision) {
+template <typename F>
+double RegulaFalsi(const F& f, double a, double fa, double b, double fb, double precision) {
   int stayed = 0;
   while (b - a > precision) {
     const double c = (a * fb - b * fa) / (fb - fa), fc = f(c);
@@ -130,8 +148,10 @@ double FalsePosition(const std::function<double(double)>& f, double a, double b,
   return RegulaFalsi(f, a, f(a), b, f(b), precision);
 }
 
-std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
-                                  double precision, std::optional<bool> upward) {
+std::optional<Instant> NearestRoot(const OfTime& of, const Instant& near, double step, double window,
+                                   double precision, std::optional<bool> upward) {
+  const auto f = OfJulianDay(of);
+  const double t = near.ut;
   const double f0 = f(t);
   double leftT = t, leftF = f0, rightT = t, rightF = f0;
   for (double d = step; d <= window + step / 2; d += step) {
@@ -143,14 +163,16 @@ std::optional<double> NearestRoot(const std::function<double(double)>& f, double
       nearT = u, nearF = fu;
       if ((fa < 0) == (fb < 0) || std::fabs(fb - fa) >= 90) continue;
       if (upward && (fb > fa) != *upward) continue;
-      return RegulaFalsi(f, a, fa, b, fb, precision);
+      return Instant::FromUt(RegulaFalsi(f, a, fa, b, fb, precision));
     }
   }
   return std::nullopt;
 }
 
-std::optional<double> NearestExtremum(const std::function<double(double)>& g, double t, double step,
-                                      double window, bool maxima, double precision) {
+std::optional<Instant> NearestExtremum(const OfTime& of, const Instant& near, double step, double window,
+                                       bool maxima, double precision) {
+  const auto g = OfJulianDay(of);
+  const double t = near.ut;
   const double sign = maxima ? 1 : -1;
   auto h = [&](double u) { return sign * g(u); };
   double here = t, hHere = h(t);
@@ -164,14 +186,16 @@ std::optional<double> NearestExtremum(const std::function<double(double)>& g, do
       if (std::fabs(here - t) > window) return std::nullopt;
     }
   }
-  return GoldenSection(h, here - step, here + step, precision);
+  return Instant::FromUt(GoldenSection(h, here - step, here + step, precision));
 }
 
-std::optional<double> StrideUntilWithin(const std::function<double(double)>& g, double start, double end,
-                                        double near, double fastest, double shortest) {
-  for (double t = start; t < end;) {
-    const double apart = g(t);
-    if (apart <= near) return t;
+std::optional<Instant> StrideUntilWithin(const OfTime& of, const Span& span, double near, double fastest,
+                                         double shortest) {
+  const double end = span.to.ut;
+  for (double t = span.from.ut; t < end;) {
+    const Instant at = Instant::FromUt(t);
+    const double apart = of(at);
+    if (apart <= near) return at;
     t += std::max(shortest, (apart - near) / fastest);
   }
   return std::nullopt;

@@ -1,8 +1,11 @@
 #pragma once
 // The search toolkit behind every event the sky library finds: a scan for
 // changes of sign or of a state, bisection, golden sections, regula falsi, and the wrap
-// of an angle. Times are Julian days; each finder takes the function to
-// follow and the stretch of time to follow it over.
+// of an angle. The narrowing steps (Bisect, GoldenSection, BrentMinimum,
+// NarrowChange, FalsePosition) work on a plain number line; the finders
+// follow a function of an Instant over a Span, stepping and narrowing its
+// UT Julian day, and hand the function each time tried as one Instant,
+// its ΔT worked out once there. Steps, windows and precisions are days.
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "calendar/civil_days.h"
+#include "calendar/instant.h"
 
 namespace orbitas {
 
@@ -116,7 +120,7 @@ double NarrowChange(State&& state, double a, double b, double precision = Millis
 // A change of a state, and the states either side of it.
 template <typename Value>
 struct StateChange {
-  double time;  // Julian day
+  Instant time;
   Value before, after;
 };
 
@@ -138,29 +142,32 @@ constexpr Value NextLevel(Value level, bool up) {
   }
 }
 
-// Every change of state in [start, end]: state (a flag, or an enum of
-// ordered levels) is sampled at `samples` equal steps and each change
-// between two samples is narrowed below precision (days) by NarrowChange;
-// a change of several levels between two samples is narrowed at each
-// level it passes, between the same two samples. The step must be shorter
-// than the shortest stretch of any one state: a state that comes and goes
-// between two samples is not seen (the rough period Skyfield's
-// find_discrete asks for). What state raises propagates.
+// Every change of state in span, its end included: state (a function of
+// an Instant: a flag, or an enum of ordered levels) is sampled at `samples`
+// equal steps and each change between two samples is narrowed below
+// precision (days) by NarrowChange; a change of several levels between two
+// samples is narrowed at each level it passes, between the same two
+// samples. The step must be shorter than the shortest stretch of any one
+// state: a state that comes and goes between two samples is not seen (the
+// rough period Skyfield's find_discrete asks for). What state raises
+// propagates.
 template <typename State>
-auto FindStateChanges(State&& state, double start, double end, int samples, double precision = Millisecond)
-    -> StateChanges<decltype(state(start))> {
-  using Value = decltype(state(start));
-  StateChanges<Value> found{state(start), {}};
+auto FindStateChanges(State&& state, const Span& span, int samples, double precision = Millisecond)
+    -> StateChanges<decltype(state(span.from))> {
+  using Value = decltype(state(span.from));
+  auto at = [&](double ut) { return state(Instant::FromUt(ut)); };
+  const double start = span.from.ut, end = span.to.ut;
+  StateChanges<Value> found{at(start), {}};
   double previous = start;
   Value previousState = found.first;
   for (int k = 1; k <= samples; ++k) {
     const double t = start + (end - start) * k / samples;
-    const Value now = state(t);
+    const Value now = at(t);
     const bool up = previousState < now;
     for (Value level = previousState; level != now; level = NextLevel(level, up)) {
-      // Whether the state at jd is still on this level's side of the next.
-      auto side = [&](double jd) { return up ? !(level < state(jd)) : !(state(jd) < level); };
-      found.changes.push_back({NarrowChange(side, previous, t, precision), level, NextLevel(level, up)});
+      // Whether the state at ut is still on this level's side of the next.
+      auto side = [&](double ut) { return up ? !(level < at(ut)) : !(at(ut) < level); };
+      found.changes.push_back({Instant::FromUt(NarrowChange(side, previous, t, precision)), level, NextLevel(level, up)});
     }
     previous = t;
     previousState = now;
@@ -168,21 +175,25 @@ auto FindStateChanges(State&& state, double start, double end, int samples, doub
   return found;
 }
 
+// A quantity a finder follows, as a function of the instant.
+using OfTime = std::function<double(const Instant&)>;
+
 struct Crossing {
-  double time;   // Julian day
-  bool upward;   // f goes from <= 0 to > 0
+  Instant time;
+  bool upward;  // f goes from <= 0 to > 0
 };
 
-// Every crossing of zero by f in [start, end], in time order: f is sampled
-// at `samples` equal steps and each change of sign is bisected. Crossings
-// closer together than a step may be missed. What f raises propagates.
-std::vector<Crossing> FindCrossings(const std::function<double(double)>& f, double start, double end,
-                                    int samples);
+// Every crossing of zero by f in span, its end included, in time order: f
+// is sampled at `samples` equal steps and each change of sign is bisected
+// to a millisecond. Crossings closer together than a step may be missed.
+// What f raises propagates.
+std::vector<Crossing> FindCrossings(const OfTime& f, const Span& span, int samples);
 
-// The time in [start, end] where f is largest: the largest of `samples`
-// equal steps, then narrowed by golden sections to a millisecond around
-// it. An end of the range is returned when it is the largest.
-double FindMaximum(const std::function<double(double)>& f, double start, double end, int samples);
+// The instant in span, its end included, where f is largest: the largest
+// of `samples` equal steps, then narrowed by golden sections to a
+// millisecond around it. An end of the span is returned when it is the
+// largest. What f raises propagates.
+Instant FindMaximum(const OfTime& f, const Span& span, int samples);
 
 // degrees brought into [0, 360) by whole turns (fmod, then a turn added
 // to what is negative). Raises nothing.
@@ -195,52 +206,52 @@ inline double Degrees360(double degrees) {
 // 180, hours with 12.
 double Wrapped(double value, double halfTurn = 180);
 
-// The zeros of f, an angle in degrees (-180..180], in [from, to): f is
-// sampled every step (from one step before from) and each change of sign
+// The zeros of f, an angle in degrees (-180..180], in span: f is sampled
+// every step (days, from one step before the span) and each change of sign
 // that is not the jump at ±180 degrees is bisected below precision (days).
 // A touch of zero without a change of sign is no zero.
-std::vector<Crossing> AngleZeros(const std::function<double(double)>& f, double from, double to, double step,
-                                 double precision);
+std::vector<Crossing> AngleZeros(const OfTime& f, const Span& span, double step, double precision);
 
-// AngleZeros of f - target for each of targets at once, from one set of
-// samples of f: the result's k-th list is for targets[k].
-std::vector<std::vector<Crossing>> AngleZerosOfEach(const std::function<double(double)>& f,
-                                                    const std::vector<double>& targets, double from, double to,
-                                                    double step, double precision);
+// AngleZeros of f - target for each of targets (degrees) at once, from one
+// set of samples of f: the result's k-th list is for targets[k].
+std::vector<std::vector<Crossing>> AngleZerosOfEach(const OfTime& f, const std::vector<double>& targets,
+                                                    const Span& span, double step, double precision);
 
-// The local maxima (or minima) of g with their time in [from, to): g is
-// sampled every step and each sample higher than the one before and not
-// lower than the one after is narrowed by golden sections below precision.
-std::vector<double> LocalExtrema(const std::function<double(double)>& g, double from, double to, double step,
-                                 bool maxima, double precision);
+// The instants in span of the local maxima (or minima) of g: g is sampled
+// every step (days) and each sample higher than the one before and not
+// lower than the one after is narrowed by golden sections below precision
+// (days).
+std::vector<Instant> LocalExtrema(const OfTime& g, const Span& span, double step, bool maxima, double precision);
 
-// The zero of f (an angle, degrees, -180..180) nearest to t, looking out
-// from t in steps of step on both sides, at most window days away; with
-// upward, only a crossing in that direction. Narrowed below precision by
-// regula falsi (Illinois), which needs a handful of costly evaluations
-// where bisection needs twenty. None when there is no zero in the window.
-std::optional<double> NearestRoot(const std::function<double(double)>& f, double t, double step, double window,
-                                  double precision, std::optional<bool> upward = std::nullopt);
+// The zero of f (an angle, degrees, -180..180) nearest to near, looking
+// out from it in steps of step on both sides, at most window days away;
+// with upward, only a crossing in that direction. Narrowed below precision
+// (days) by regula falsi (Illinois), which needs a handful of costly
+// evaluations where bisection needs twenty. None when there is no zero in
+// the window.
+std::optional<Instant> NearestRoot(const OfTime& f, const Instant& near, double step, double window,
+                                   double precision, std::optional<bool> upward = std::nullopt);
 
 // The zero of f in [a, b], where f changes sign, narrowed below precision
 // (days) by regula falsi (Illinois): a handful of evaluations where
 // bisection needs twenty. What f raises propagates.
 double FalsePosition(const std::function<double(double)>& f, double a, double b, double precision);
 
-// The local maximum (or minimum) of g nearest to t: uphill from t in steps
-// of step until it turns, at most window days away, then narrowed by golden
-// sections below precision. None when it keeps climbing past the window.
-std::optional<double> NearestExtremum(const std::function<double(double)>& g, double t, double step,
-                                      double window, bool maxima, double precision);
+// The local maximum (or minimum) of g nearest to near: uphill from it in
+// steps of step (days) until it turns, at most window days away, then
+// narrowed by golden sections below precision (days). None when it keeps
+// climbing past the window.
+std::optional<Instant> NearestExtremum(const OfTime& g, const Instant& near, double step, double window,
+                                       bool maxima, double precision);
 
-// The first time from start (days), before end, at which g (an angle,
-// degrees, that changes by at most fastest degrees a day) is at most near:
-// strides of (g - near) / fastest days, which cannot pass over such a
-// time, and never shorter than shortest (days), which can pass over a dip
-// below near briefer than that. None when g stays above near until end;
-// otherwise the time found is the last g was called at, so that g may
+// The first instant of span at which g (an angle, degrees, that changes by
+// at most fastest degrees a day) is at most near (degrees): strides of
+// (g - near) / fastest days, which cannot pass over such an instant, and
+// never shorter than shortest (days), which can pass over a dip below near
+// briefer than that. None when g stays above near until the span's end;
+// otherwise the instant found is the last g was called at, so that g may
 // keep what it computed there. What g raises propagates.
-std::optional<double> StrideUntilWithin(const std::function<double(double)>& g, double start, double end,
-                                        double near, double fastest, double shortest);
+std::optional<Instant> StrideUntilWithin(const OfTime& g, const Span& span, double near, double fastest,
+                                         double shortest);
 
 }  // namespace orbitas

@@ -113,17 +113,17 @@ bool Inside(const ChartPoint& at, double half) { return std::fabs(at.first) <= h
 
 // The planet's path, a point a day, from the reference where it has the
 // planet, else from the method.
-std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, double jd, const ChartProjection& p) {
+std::vector<ChartPathPoint> PathOf(const ElementsTable& elements, Body body, const Instant& at,
+                                   const ChartProjection& p) {
   std::vector<ChartPathPoint> path;
   for (int day = -PathDays; day <= PathDays; ++day) {
-    const double t = jd + day;
-    const Instant time = Instant::FromUt(t);
+    const Instant time = at.After(day);
     const std::optional<Vector> r = ReferenceGeocentric(body, time);
     std::pair<double, double> at;
     if (r) {
       at = RightAscensionDeclination(*r);
     } else {
-      const EquatorialCoordinates m = MethodEquatorial(elements, body, t);
+      const EquatorialCoordinates m = MethodEquatorial(elements, body, time);
       at = {m.rightAscensionHours, m.declination};
     }
     if (const auto point = p.Project(at.first, at.second)) path.push_back({time, *point, day % TickDays == 0});
@@ -168,12 +168,11 @@ std::optional<ChartPoint> ChartProjection::Project(double ra, double dec) const 
 
 FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, double field,
                           const std::optional<Place>& place) {
-  const double jd = at.ut;
   FinderChart chart{};
   chart.field = field;
   chart.body = body;
   chart.instant = at;
-  const EquatorialCoordinates method = MethodEquatorial(elements, body, jd);
+  const EquatorialCoordinates method = MethodEquatorial(elements, body, at);
   const std::optional<Vector> reference = ReferenceGeocentric(body, at);
   const auto [ra, dec] =
       reference ? RightAscensionDeclination(*reference) : std::pair{method.rightAscensionHours, method.declination};
@@ -186,12 +185,12 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, 
   chart.methodError = MethodError(body, at, method).Bar();
   chart.constellation = ConstellationAt(ra, dec);
   chart.pathFromReference = reference.has_value();
-  chart.path = PathOf(elements, body, jd, chart.projection);
+  chart.path = PathOf(elements, body, at, chart.projection);
   StarsAndFigures(chart);
   chart.borders = Borders(chart.projection, chart.half);
   chart.grid = Grid(chart.projection, field, chart.half);
   if (place) {
-    const HorizonCoordinates h = MethodHorizon(elements, body, *place, jd);
+    const HorizonCoordinates h = MethodHorizon(elements, body, *place, at);
     const double hourAngle = h.hourAngle / HoursPerRadian, lat = place->latitude / DegreesPerRadian;
     const double decOfDate = h.declinationOfDate / DegreesPerRadian;
     chart.altitude = h.altitude;

@@ -65,7 +65,7 @@ struct FinderChart {
   // centred on; none where the reference lacks it (Pluto), and then the
   // chart is centred on the method's place.
   std::optional<ChartPoint> reference;
-  ChartPoint method;                    // the method's place at julianDay
+  ChartPoint method;                    // the method's place at the instant
   std::optional<double> methodError;    // degrees: the method's error bar there
   std::vector<ChartPathPoint> path;     // 15 days either side, a point a day
   bool pathFromReference;               // the path is the reference's (else the method's)

@@ -70,7 +70,7 @@ std::span<const FigureLine> ConstellationFigures() {
 }
 
 HorizonCoordinates StarHorizon(const Star& star, const Place& place, Instant at) {
-  return ComputeHorizon(at.ut, star.rightAscension, star.declination, place.latitude, place.longitude);
+  return ComputeHorizon(at, star.rightAscension, star.declination, place.latitude, place.longitude);
 }
 
 }  // namespace orbitas

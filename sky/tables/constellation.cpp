@@ -32,7 +32,7 @@ std::string_view ConstellationAtB1875(double rightAscensionHours, double declina
 }
 
 std::string_view ConstellationAt(double rightAscensionHours, double declinationDegrees) {
-  const PrecessedDirection ofB1875 = PrecessFromJ2000(B1875, rightAscensionHours, declinationDegrees);
+  const PrecessedDirection ofB1875 = PrecessFromJ2000(Instant::FromUt(B1875), rightAscensionHours, declinationDegrees);
   return ConstellationAtB1875(ofB1875.rightAscension * HoursPerRadian, ofB1875.declination * DegreesPerRadian);
 }
 

@@ -28,7 +28,7 @@ TEST(FinderChart, CentredOnThePlanetWithEastLeftAndNorthUp) {
     ASSERT_TRUE(chart.reference);
     EXPECT_EQ(*chart.reference, (ChartPoint{0, 0}));
     // The method's place stands off by the method's own error.
-    const EquatorialCoordinates m = MethodEquatorial(MethodElements(), c.body, c.jd);
+    const EquatorialCoordinates m = MethodEquatorial(MethodElements(), c.body, Instant::FromUt(c.jd));
     const double error = *MethodError(c.body, Instant::FromUt(c.jd), m).method;
     EXPECT_NEAR(std::hypot(chart.method.first, chart.method.second), error, 1e-3 * error + 1e-9);
     // Every star inside the square, east (larger right ascension) at
@@ -62,7 +62,7 @@ TEST(FinderChart, TheZenithArrowPointsAtTheZenith) {
     // The zenith: right ascension the local sidereal time, declination the
     // latitude (of the date; precession since 2000 moves it by a third of
     // a degree, not enough to turn the arrow).
-    const auto zenith = chart.projection.Project(LocalSiderealTime(jd, madrid.longitude), madrid.latitude);
+    const auto zenith = chart.projection.Project(LocalSiderealTime(Instant::FromUt(jd), madrid.longitude), madrid.latitude);
     ASSERT_TRUE(zenith);
     const double angle = std::atan2(zenith->first, zenith->second);
     EXPECT_NEAR(std::remainder(angle - *chart.zenithAngle, 2 * ExactPi), 0, 0.03) << jd;

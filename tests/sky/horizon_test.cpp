@@ -9,7 +9,7 @@
 namespace orbitas {
 namespace {
 
-constexpr double Day = 2461382.25;  // 2026-12-07T18:00 UT
+const Instant Day = Instant::FromUt(2461382.25);  // 2026-12-07T18:00 UT
 
 // The J2000 right ascension (hours) that stands at hour angle `hours` from
 // the place at Day: two corrections for the precession.
@@ -37,7 +37,7 @@ TEST(Horizon, OnTheMeridianSouthOrNorthOfTheZenith) {
 
 TEST(Horizon, EqualHourAnglesEastAndWestMirrorTheAzimuth) {
   // At J2000 itself, where precession leaves the declination as it is.
-  constexpr double J2000 = 2451545.0;
+  const Instant J2000 = Instant::FromUt(2451545.0);
   for (const double hours : {0.5, 3.0, 7.25}) {
     const double lst = LocalSiderealTime(J2000, 2);
     const HorizonCoordinates west = ComputeHorizon(J2000, std::fmod(lst - hours + 24, 24), 15, 40.4, 2);

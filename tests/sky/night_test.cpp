@@ -24,8 +24,8 @@ using testing::Jd;
 using testing::Ut;
 
 double SunAltitude(const ElementsTable& e, const Place& p, double jd, double* azimuth = nullptr) {
-  const EquatorialCoordinates eq = SunEquatorialAt(e, jd);
-  const HorizonCoordinates h = ComputeHorizon(jd, eq.rightAscensionHours, eq.declination, p.latitude, p.longitude);
+  const EquatorialCoordinates eq = SunEquatorialAt(e, Ut(jd));
+  const HorizonCoordinates h = ComputeHorizon(Ut(jd), eq.rightAscensionHours, eq.declination, p.latitude, p.longitude);
   if (azimuth) *azimuth = h.azimuth;
   return h.altitude;
 }
@@ -80,14 +80,14 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
     if (!p.best) continue;
     for (const double t : {p.visibleFrom->time.ut, p.visibleTo->time.ut}) {
       const double sun = SunAltitude(e, Madrid, t) - limits.sunAltitude;
-      const double planet = MethodHorizon(e, p.body, Madrid, t).altitude - limits.planetAltitude;
+      const double planet = MethodHorizon(e, p.body, Madrid, Ut(t)).altitude - limits.planetAltitude;
       EXPECT_LT(std::min(std::fabs(sun), std::fabs(planet)), 1e-4) << p.body;
       EXPECT_LE(sun, 1e-4) << "the Sun must not be above its limit inside";
       ++ends;
     }
     // The best moment is the highest inside the interval.
     for (const double t : {p.visibleFrom->time.ut, p.visibleTo->time.ut, (p.visibleFrom->time.ut + p.visibleTo->time.ut) / 2}) {
-      EXPECT_LE(MethodHorizon(e, p.body, Madrid, t).altitude, p.best->altitude + 1e-6) << p.body;
+      EXPECT_LE(MethodHorizon(e, p.body, Madrid, Ut(t)).altitude, p.best->altitude + 1e-6) << p.body;
     }
   }
   EXPECT_GE(ends, 12);
@@ -95,8 +95,8 @@ TEST(Night, AVisibleIntervalEndsWhereTheSunOrThePlanetReachesItsLimit) {
 
 TEST(Moon, PhasesOnKnownDates) {
   const ElementsTable e = testing::FilledElements();
-  auto sun = [&](double jd) {
-    const EquatorialCoordinates eq = SunEquatorialAt(e, jd);
+  auto sun = [&](const Instant& t) {
+    const EquatorialCoordinates eq = SunEquatorialAt(e, t);
     return std::array<double, 3>{eq.x, eq.y, eq.z};
   };
   // The total lunar eclipse of 2026-03-03 (about 11:34 UT): full.
@@ -116,7 +116,7 @@ TEST(Moon, SeenFromTheSurfaceItStandsLowerByItsParallax) {
   const auto& g = moon.geocentric;
   ra = std::atan2(g[1], g[0]) * 12 / ExactPi;
   dec = std::atan2(g[2], std::hypot(g[0], g[1])) * 180 / ExactPi;
-  const HorizonCoordinates geocentric = ComputeHorizon(jd, ra < 0 ? ra + 24 : ra, dec, Madrid.latitude, Madrid.longitude);
+  const HorizonCoordinates geocentric = ComputeHorizon(Ut(jd), ra < 0 ? ra + 24 : ra, dec, Madrid.latitude, Madrid.longitude);
   // The horizontal parallax (about 0.95°) times the cosine of the altitude.
   const double parallax = geocentric.altitude - moon.horizon.altitude;
   EXPECT_NEAR(parallax, 0.95 * std::cos(geocentric.altitude * ExactPi / 180), 0.05);

@@ -31,22 +31,24 @@ std::vector<Phenomenon> Find(const std::vector<Body>& planets, bool sunAndMoon, 
 TEST(Crossings, ZerosWhereTheSignChangesAndOnlyThere) {
   // sin(t) degrees scaled to ±100: zeros at multiples of pi; a wrap from
   // +179 to -179 is no zero; a touch of zero without a change is none.
-  const auto wave = [](double t) { return 100 * std::sin(t); };
-  const std::vector<Crossing> zeros = AngleZeros(wave, 1, 10, 0.3, 1e-9);
+  // The toolkit's time is any UT Julian day; these are small ones.
+  const auto stretch = [](double a, double b) { return Span{Ut(a), Ut(b)}; };
+  const auto wave = [](const Instant& t) { return 100 * std::sin(t.ut); };
+  const std::vector<Crossing> zeros = AngleZeros(wave, stretch(1, 10), 0.3, 1e-9);
   ASSERT_EQ(zeros.size(), 3u);
   for (int k = 0; k < 3; ++k) {
-    EXPECT_NEAR(zeros[k].time, M_PI * (k + 1), 1e-8);
+    EXPECT_NEAR(zeros[k].time.ut, M_PI * (k + 1), 1e-8);
     EXPECT_EQ(zeros[k].upward, k % 2 == 1);
   }
-  const auto ramp = [](double t) { return Wrapped(40 * t); };  // wraps at t = 4.5, 13.5
-  const std::vector<Crossing> rampZeros = AngleZeros(ramp, 0.5, 10, 0.25, 1e-9);
+  const auto ramp = [](const Instant& t) { return Wrapped(40 * t.ut); };  // wraps at t = 4.5, 13.5
+  const std::vector<Crossing> rampZeros = AngleZeros(ramp, stretch(0.5, 10), 0.25, 1e-9);
   ASSERT_EQ(rampZeros.size(), 1u);
-  EXPECT_NEAR(rampZeros[0].time, 9, 1e-8);
-  EXPECT_TRUE(AngleZeros([](double t) { return (t - 2) * (t - 2); }, 0, 4, 0.1, 1e-9).empty());
-  const std::vector<double> peaks = LocalExtrema(wave, 0, 10, 0.3, true, 1e-9);
+  EXPECT_NEAR(rampZeros[0].time.ut, 9, 1e-8);
+  EXPECT_TRUE(AngleZeros([](const Instant& t) { return (t.ut - 2) * (t.ut - 2); }, stretch(0, 4), 0.1, 1e-9).empty());
+  const std::vector<Instant> peaks = LocalExtrema(wave, stretch(0, 10), 0.3, true, 1e-9);
   ASSERT_EQ(peaks.size(), 2u);
-  EXPECT_NEAR(peaks[0], M_PI / 2, 1e-6);
-  EXPECT_NEAR(peaks[1], 5 * M_PI / 2, 1e-6);
+  EXPECT_NEAR(peaks[0].ut, M_PI / 2, 1e-6);
+  EXPECT_NEAR(peaks[1].ut, 5 * M_PI / 2, 1e-6);
 }
 
 TEST(Phenomena, OppositionsOfMarsAreNeverCloserThanTheyCanBeAndOppositeTheSun) {

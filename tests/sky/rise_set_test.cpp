@@ -24,13 +24,13 @@ TEST(RiseSet, RisingAndSettingAtTheHorizonAltitudeAndCulminationAtTheTop) {
                           Body::Neptune, Body::Pluto}) {
     const PlanetDay day = ComputePlanetDay(elements, body, Madrid, {Ut(start), Ut(start + 1)});
     ASSERT_TRUE(day.rise && day.set && day.transit) << body << ": " << day.misses.size();
-    for (const double at : {day.rise->ut, day.set->ut}) {
+    for (const Instant& at : {*day.rise, *day.set}) {
       EXPECT_NEAR(MethodHorizon(elements, body, Madrid, at).altitude, HorizonAltitude, 1e-4) << body;
     }
-    const double top = MethodHorizon(elements, body, Madrid, day.transit->ut).altitude;
+    const double top = MethodHorizon(elements, body, Madrid, *day.transit).altitude;
     EXPECT_DOUBLE_EQ(top, day.transitAltitude);
     for (const double minutes : {-10.0, -1.0, 1.0, 10.0}) {
-      EXPECT_GT(top, MethodHorizon(elements, body, Madrid, day.transit->ut + minutes / 1440).altitude) << body;
+      EXPECT_GT(top, MethodHorizon(elements, body, Madrid, day.transit->After(minutes / 1440)).altitude) << body;
     }
     EXPECT_EQ(day.riseError.method.has_value(), body != Body::Pluto) << "Pluto has no reference";
   }
@@ -41,7 +41,7 @@ TEST(RiseSet, TheSunByItsUpperLimbAndTheMoonFromThePlaceAsTheNightHasThem) {
   const double start = 2461381.5;  // 2026-12-07T00:00 UT
   const PlanetDay sun = ComputePlanetDay(elements, Body::Sun, Madrid, {Ut(start), Ut(start + 1)});
   ASSERT_TRUE(sun.rise && sun.set);
-  for (const double at : {sun.rise->ut, sun.set->ut}) {
+  for (const Instant& at : {*sun.rise, *sun.set}) {
     EXPECT_NEAR(MethodHorizon(elements, Body::Sun, Madrid, at).altitude, SunsetAltitude, 1e-4) << "not the planets' -0.5667";
   }
   const PlanetDay moon = ComputeMoonDay(Madrid, {Ut(start), Ut(start + 1)});

@@ -53,7 +53,7 @@ TEST(Searches, BrentFindsSmoothKinkedAndEdgeMinima) {
 
 TEST(Searches, StridesStopAtTheFirstTimeWithinReachAndNeverPastTheEnd) {
   // A distance closing at 2 degrees a day to 0 at day 10, then opening.
-  const auto vee = [](double t) { return 2 * std::fabs(t - 10); };
+  const auto vee = [](const Instant& t) { return 2 * std::fabs(t.ut - 10); };
   const struct {
     double start, end, near, shortest;
     std::optional<double> found;
@@ -65,7 +65,11 @@ TEST(Searches, StridesStopAtTheFirstTimeWithinReachAndNeverPastTheEnd) {
       {0, 30, 1, 12, std::nullopt},    // a dip briefer than the shortest stride is passed over
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StrideUntilWithin(vee, c.start, c.end, c.near, 2, c.shortest), c.found) << c.start << " " << c.near;
+    const std::optional<Instant> found = StrideUntilWithin(vee, {Ut(c.start), Ut(c.end)}, c.near, 2, c.shortest);
+    EXPECT_EQ(found.has_value(), c.found.has_value()) << c.start << " " << c.near;
+    if (found && c.found) {
+      EXPECT_EQ(found->ut, *c.found) << c.start << " " << c.near;
+    }
   }
 }
 
@@ -76,7 +80,7 @@ TEST(Searches, ChangesOfLightAreFoundAtEveryLimitEvenSeveralBetweenTwoSamples) {
   EXPECT_EQ(LightOf(-5.99), SkyLight::Civil);
   EXPECT_EQ(LightOf(-18), SkyLight::Night);
   auto altitude = [](double t) { return t < 2 ? 10 - 20 * t : -30 + 20 * (t - 2); };
-  const auto found = FindStateChanges([&](double t) { return LightOf(altitude(t)); }, 0, 4, 4);
+  const auto found = FindStateChanges([&](const Instant& t) { return LightOf(altitude(t.ut)); }, {Ut(0), Ut(4)}, 4);
   EXPECT_EQ(found.first, SkyLight::Day);
   ASSERT_EQ(found.changes.size(), 8u);
   for (std::size_t k = 0; k < 4; ++k) {
@@ -84,9 +88,9 @@ TEST(Searches, ChangesOfLightAreFoundAtEveryLimitEvenSeveralBetweenTwoSamples) {
     const StateChange<SkyLight>& up = found.changes[7 - k];
     EXPECT_EQ(static_cast<int>(down.before), static_cast<int>(k));
     EXPECT_EQ(static_cast<int>(down.after), static_cast<int>(k + 1));
-    EXPECT_NEAR(down.time, (10 - TwilightLimits[k]) / 20, Millisecond);
+    EXPECT_NEAR(down.time.ut, (10 - TwilightLimits[k]) / 20, Millisecond);
     EXPECT_EQ(static_cast<int>(up.after), static_cast<int>(k));
-    EXPECT_NEAR(up.time, 2 + (TwilightLimits[k] + 30) / 20, Millisecond);
+    EXPECT_NEAR(up.time.ut, 2 + (TwilightLimits[k] + 30) / 20, Millisecond);
   }
 }
 

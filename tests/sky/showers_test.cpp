@@ -105,14 +105,14 @@ TEST(Showers, ThePerseidsOnTheNightOfTheirPeakFromMadrid) {
   const DarkSky dark = DarkSkyOf(e, madrid, {Ut(start), Ut(end)}, astronomical, Ut((start + end) / 2), {});
   ASSERT_EQ(dark.intervals.size(), 1u);
   const std::vector<ShowerNight> showers =
-      ShowersInTheNight(madrid, dark.intervals, Ut(dark.middle), DarkestInstant(e, madrid, {Ut(start), Ut(end)}));
+      ShowersInTheNight(madrid, dark.intervals, dark.middle, DarkestInstant(e, madrid, {Ut(start), Ut(end)}));
   const auto perseids = std::find_if(showers.begin(), showers.end(), [](const ShowerNight& s) { return s.shower->code == "PER"; });
   ASSERT_NE(perseids, showers.end());
   EXPECT_FALSE(perseids->darkestHour);
   // The radiant climbs all night, so the best hour is the end of astronomical
   // darkness (within the minutes the reference Sun, whose twilight begins
   // to light the sky, stands from the method's), not civil dawn.
-  EXPECT_NEAR(perseids->bestTime.ut, dark.intervals.front().to, 5.0 / 1440);
+  EXPECT_NEAR(perseids->bestTime.ut, dark.intervals.front().to.ut, 5.0 / 1440);
   EXPECT_GT(perseids->radiantAltitude, 55);
   EXPECT_NEAR(perseids->hourlyRate,
               perseids->zhrNow * std::sin(perseids->radiantAltitude * ExactPi / 180) /
@@ -120,7 +120,7 @@ TEST(Showers, ThePerseidsOnTheNightOfTheirPeakFromMadrid) {
   EXPECT_GT(perseids->zhrNow, 90) << "within a day of the peak";
   EXPECT_FALSE(perseids->moonUp) << "the Moon is new: the total eclipse of that day";
   EXPECT_NEAR(perseids->limitingMagnitude, 6.4, 0.1) << "a dark site's sky, high up";
-  for (const ShowerNight& s : showers) EXPECT_TRUE(ShowerActive(*s.shower, Instant::FromUt(dark.middle))) << s.shower->code;
+  for (const ShowerNight& s : showers) EXPECT_TRUE(ShowerActive(*s.shower, dark.middle)) << s.shower->code;
 }
 
 const MeteorShower& Shower(std::string_view code) {
