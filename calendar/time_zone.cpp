@@ -103,7 +103,9 @@ TimeZone::Reading TimeZone::ReadingOf(const CivilTime& local) const {
   reading.kind = info.result == date::local_info::nonexistent ? Reading::Kind::Skipped : Reading::Kind::Repeated;
   reading.before = static_cast<long>(info.first.offset.count());
   reading.after = static_cast<long>(info.second.offset.count());
-  reading.change = static_cast<double>(info.second.begin.time_since_epoch().count());
+  const double change = static_cast<double>(info.second.begin.time_since_epoch().count());
+  reading.clockBefore = {CivilFromSeconds(change + static_cast<double>(reading.before)), reading.before};
+  reading.clockAfter = {CivilFromSeconds(change + static_cast<double>(reading.after)), reading.after};
   return reading;
 }
 

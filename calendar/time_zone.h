@@ -54,7 +54,8 @@ class TimeZone {
   bool IsUtc() const { return !zone_ && offset_ == 0; }
 
   // The instant of a local date and time (UT from the zone's offset, TT
-  // from ΔT). A skipped or repeated time is read as UtcOf reads it.
+  // from ΔT). A time the zone skips is read with the offset before the
+  // change; a time it repeats, with the first of its two offsets.
   Instant InstantOf(const CivilTime& local) const;
 
   // The local time of t, to the nearest second and to the nearest minute.
@@ -81,25 +82,29 @@ class TimeZone {
   std::string LocalIso(const Instant& t) const { return ToSecond(t).Iso(); }
   std::string LocalMinute(const Instant& t) const { return ToMinute(t).Minute(); }
 
-  // The UTC seconds of a local date and time. A time that the zone skips
-  // (the hour lost when summer time begins) is read with the offset before
-  // the change; a time it repeats, with the first of its two offsets.
-  double UtcOf(const CivilTime& local) const;
-
   // How a local date and time reads in the zone: once (the usual), never
   // (skipped when the clock goes forward) or twice (repeated when it goes
   // back). For the last two, the offsets east of UTC before and after the
-  // change, seconds, and the change's instant, UTC seconds. A fixed offset
-  // reads every time once.
+  // change, seconds, and what the clock reads at the change with each: the
+  // hour it leaves and the hour it shows. A fixed offset reads every time
+  // once.
   struct Reading {
     enum class Kind { Once, Skipped, Repeated } kind = Kind::Once;
     long before = 0, after = 0;
-    double change = 0.0;
+    LocalTime clockBefore, clockAfter;
   };
   Reading ReadingOf(const CivilTime& local) const;
 
-  // The local time, to the second, of utcSeconds (since 1970-01-01 UTC):
-  // for the method's table, whose rows step in the seconds of the clock.
+  // The method's own clock: its table steps its rows in the seconds of the
+  // clock, and its typed date is read as the clock reads it. Every other
+  // time is an Instant.
+  //
+  // The UTC seconds (since 1970-01-01) of a local date and time. A time
+  // that the zone skips (the hour lost when summer time begins) is read
+  // with the offset before the change; a time it repeats, with the first
+  // of its two offsets.
+  double UtcOf(const CivilTime& local) const;
+  // The local time, to the second, of utcSeconds (since 1970-01-01 UTC).
   LocalTime LocalAt(double utcSeconds) const;
 
  private:

@@ -281,23 +281,15 @@ std::string OffsetText(long seconds) {
   return text;
 }
 
-// The clock's reading at utcSeconds with offset.
-LocalTime ReadingAt(double utcSeconds, long offset) {
-  return {CivilFromSeconds(utcSeconds + static_cast<double>(offset)), offset};
-}
-
-// "02:00": the clock's time at utcSeconds with offset.
-std::string ClockAt(double utcSeconds, long offset) { return ReadingAt(utcSeconds, offset).Clock(); }
-
 }  // namespace
 
 void RequireLocalTimeOnce(const CivilTime& local, const TimeZone& zone, const std::string& text) {
   const TimeZone::Reading reading = zone.ReadingOf(local);
-  const std::string day = ReadingAt(reading.change, reading.after).Date();
+  const std::string day = reading.clockAfter.Date();
   if (reading.kind == TimeZone::Reading::Kind::Skipped) {
     throw UsageError(Shown(text) + " no existe en " + zone.name() + ": el " + day +
-                     " el reloj pasa de las " + ClockAt(reading.change, reading.before) + " a las " +
-                     ClockAt(reading.change, reading.after) + " (de " + OffsetText(reading.before) + " a " +
+                     " el reloj pasa de las " + reading.clockBefore.Clock() + " a las " +
+                     reading.clockAfter.Clock() + " (de " + OffsetText(reading.before) + " a " +
                      OffsetText(reading.after) + ")");
   }
   if (reading.kind == TimeZone::Reading::Kind::Repeated) {
@@ -307,7 +299,7 @@ void RequireLocalTimeOnce(const CivilTime& local, const TimeZone& zone, const st
                                    : "elija con --zona " + OffsetText(reading.before) + " o --zona " + OffsetText(reading.after);
     throw UsageError(Shown(text) + " ocurre dos veces en " + zone.name() + " (" + OffsetText(reading.before) + " y " +
                      OffsetText(reading.after) + ", el reloj vuelve atrás de las " +
-                     ClockAt(reading.change, reading.before) + " a las " + ClockAt(reading.change, reading.after) +
+                     reading.clockBefore.Clock() + " a las " + reading.clockAfter.Clock() +
                      "): " + choice);
   }
 }

@@ -19,10 +19,15 @@ TIME_PARAMETER = re.compile(
     r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t|from|to|day|midnight|middle|darkest|noon|when|at|date|"
     r"startJd|endJd|first|last|utcSeconds|instant|peak|greatest|moment)\b\s*[,)=]")
 TIME_RESULT = re.compile(r"\b(?:double|std::optional<double>)\s+(?:[A-Z]\w*::)?(TimeOf|\w*JulianDay\w*|\w*Instant\w*|"
-                         r"Next\w*|Find\w*|\w*Time)\s*\(")
+                         r"Next\w*|Find\w*|\w*Time|\w*UtcOf)\s*\(")
+# A sidereal time is an angle (hours), not an instant.
+NOT_TIMES = {"LocalSiderealTime (result)"}
 DECLARATION = re.compile(r"\b([A-Z]\w*)\s*\(([^()]*(?:\([^()]*\)[^()]*)*)\)\s*(const)?\s*(override)?\s*[;{]")
 
 METHODS_OWN = ("session/planet_request.h", "session/instant.h", "session/table_plan.h", "cli/table.h")
+# The method's own clock in the zone: its table steps in the clock's
+# seconds, and its typed date is read as the clock reads it.
+METHODS_OWN_CLOCK = {("calendar/time_zone.h", "UtcOf (result)"), ("calendar/time_zone.h", "LocalAt")}
 # The method's table steps its rows in the clock's seconds.
 METHODS_OWN_SOURCES = ("session/table_plan.cpp",)
 
@@ -68,8 +73,9 @@ def count_pattern(top, folders, pattern, skip=()):
 def bare_times_in_headers(top):
     """Declarations in headers whose parameters or result are a time as a
     double. The method's own are excepted: ephemeris/, its calendar (the
-    Julian day of the typed date, ΔT of a Julian day) and its request (the
-    instant and the table, whose Julian days are the method's as typed)."""
+    Julian day of the typed date, ΔT of a Julian day), its request (the
+    instant and the table, whose Julian days are the method's as typed)
+    and its clock in the zone."""
     found = []
     for path in files_under(top, [d for d in CODE if d != "ephemeris"], (".h",)):
         rel = os.path.relpath(path, top)
@@ -77,13 +83,17 @@ def bare_times_in_headers(top):
             continue
         if rel in METHODS_OWN:
             continue
-        code = without_comments(open(path, encoding="utf-8").read())
-        for m in DECLARATION.finditer(code):
-            if TIME_PARAMETER.search(m.group(2) + ")"):
-                found.append(f"{rel}: {m.group(1)}")
-        for m in TIME_RESULT.finditer(code):
-            found.append(f"{rel}: {m.group(1)} (result)")
+        code = without_private_sections(without_comments(open(path, encoding="utf-8").read()))
+        names = [m.group(1) for m in DECLARATION.finditer(code) if TIME_PARAMETER.search(m.group(2) + ")")]
+        names += [f"{m.group(1)} (result)" for m in TIME_RESULT.finditer(code)]
+        found += [f"{rel}: {name}" for name in names if name not in NOT_TIMES and (rel, name) not in METHODS_OWN_CLOCK]
     return found
+
+
+def without_private_sections(code):
+    """A class's private members are no one's interface: what follows
+    `private:` up to the next access label or the class's end is dropped."""
+    return re.sub(r"\bprivate:.*?(?=\bpublic:|\bprotected:|\n};)", "", code, flags=re.S)
 
 
 def error_paths(top):
