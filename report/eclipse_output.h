@@ -19,7 +19,8 @@ std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::strin
 std::string EclipseListHeading(const Place* place, const TimeZone& zone);
 
 // "2027-08-02 12:06  Eclipse total de Sol, magnitud 1,080 …" and, seen
-// from a place, how it looks there.
+// from a place, how it looks there: the instant and the place's words are
+// the list's columns (report/event_columns.h).
 std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
 
 // Every contact, magnitude and duration, and with a place its local
@@ -27,7 +28,8 @@ std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::stri
 std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone,
                         std::string_view separator);
 
-// One JSON object on one line (keys in docs/json.md).
+// One JSON object on one line (keys in docs/json.md): the list's columns
+// with a JSON key, then the contacts and what the place sees.
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone);
 
 // The CSV header and a row (RFC 4180, decimal point).
