@@ -95,7 +95,7 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
   return "transit";
 }
 
-std::string EclipseListHeading(const Place* place, const TimeZone& zone) {
+std::string EclipseListHeading(const std::optional<Place>& place, const TimeZone& zone) {
   std::string heading = "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
                         "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n";
   heading += "Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
@@ -276,7 +276,8 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 
 }  // namespace
 
-std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+std::string EclipseText(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone,
+                        std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
   std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
                      (place ? " desde " + PlaceText(*place) : "") + "\n";
