@@ -289,7 +289,7 @@ std::string EclipseCalendar(const EclipseSeen& seen, const report::CalendarFile&
 
 // The eclipses and transits from --desde to --hasta, written as found.
 int RunEclipseList(const Arguments& args, Context& ctx) {
-  const SpanRows<EclipseSeen> rows{report::EclipseListHeading(args.place ? &*args.place : nullptr, args.zone),
+  const SpanRows<EclipseSeen> rows{report::EclipseListHeading(args.place, args.zone),
                                    report::EclipseCsvHeader(), report::EclipseLine, report::EclipseCsvRow,
                                    report::EclipseJson, EclipseCalendar};
   WriteSpan(args, ctx, rows,
@@ -312,7 +312,7 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
     return ExitRuntimeError;
   }
   ctx.out.Write(args.json ? report::EclipseJson(*seen, args.zone)
-                          : report::EclipseText(*seen, args.place ? &*args.place : nullptr, args.zone, ctx.separator));
+                          : report::EclipseText(*seen, args.place, args.zone, ctx.separator));
   if (!ctx.picture) return 0;
   // The Moon's path is drawn for any place; the Sun's disc as a place sees
   // it, when it sees it; a transit has no picture.

@@ -109,7 +109,7 @@ void EclipsesTab::ShowChosen() {
   const Observer o = observer_;
   // Ahead of the tabs' waiting work: a click wants its answer now.
   background_.Submit(QStringLiteral("eclipse"), [this, seen, o] {
-    std::string text = report::EclipseText(seen, &o.place, o.zone, o.separator);
+    std::string text = report::EclipseText(seen, o.place, o.zone, o.separator);
     // A transit has no picture, nor a solar eclipse the place does not see.
     std::string svg = HasEclipsePicture(seen)
                           ? pictures::DrawEclipse(EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700)

@@ -17,8 +17,7 @@ std::string Number(double x, std::string_view separator, std::string_view patter
   return SignedNumber(x, pattern, separator);
 }
 
-// "2027-08-02 12:06" and "12:06" (of the nearest second) in the zone.
-std::string Minute(const TimeZone& zone, const Instant& t) { return zone.LocalMinute(t); }
+// "12:06" (of the nearest second) in the zone.
 std::string ClockMinute(const TimeZone& zone, const Instant& t) { return zone.ToSecond(t).Clock(); }
 // "4 min 38 s", "1 h 12 min".
 std::string Duration(double seconds) {
@@ -46,8 +45,6 @@ std::string Title(const EclipseSeen& seen) {
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) return "Eclipse " + std::string(EclipseTypeName(s->type)) + " de Sol";
   return "Tránsito de " + std::string(SpanishName(std::get<Transit>(seen.event).body)) + " por el Sol";
 }
-
-double DeltaTOf(const EclipseEvent& event) { return std::visit([](const auto& e) { return e.deltaT; }, event); }
 
 // What the place sees of a solar eclipse, in a few words.
 std::string LocalSolarWords(const LocalSolarEclipse& l, const TimeZone& zone, std::string_view sep) {
@@ -98,7 +95,7 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
   return "transit";
 }
 
-std::string EclipseListHeading(const Place* place, const TimeZone& zone) {
+std::string EclipseListHeading(const std::optional<Place>& place, const TimeZone& zone) {
   std::string heading = "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
                         "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n";
   heading += "Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
@@ -114,25 +111,27 @@ std::string EclipseSummary(const EclipseSeen& seen, const Numerals& number) {
   return Title(seen) + " (a " + number(std::get<Transit>(seen.event).separation, "#0") + "″ del centro)";
 }
 
+// The instant and how the place sees it are the list's columns; the
+// numbers between them, each kind's own.
 std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {
-  std::string text = Minute(zone, GreatestOf(seen.event)) + "  " + Title(seen);
+  std::string text = EclipseCellOf(seen, EclipseField::Instant, zone, sep).text + "  " + Title(seen);
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) {
     text += ", magnitud umbral " + Number(l->umbralMagnitude, sep) + " (penumbral " + Number(l->penumbralMagnitude, sep) +
             "), gamma " + Number(l->gamma, sep, "#0.0000");
     if (const auto total = SecondsBetween(l->contacts, Contact::U2, Contact::U3)) text += "; total " + Duration(*total);
     if (const auto partial = SecondsBetween(l->contacts, Contact::U1, Contact::U4)) text += "; parcial " + Duration(*partial);
-    if (seen.lunar) text += "; " + LocalLunarWords(*seen.lunar, sep);
   } else if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) {
     text += ", magnitud " + Number(s->magnitude, sep) + ", gamma " + Number(s->gamma, sep, "#0.0000") + "; máximo en " +
             Degrees(s->latitude, sep, 'N', 'S') + ", " + Degrees(s->longitude, sep, 'E', 'O');
     if (s->centralDuration) text += ", " + Duration(*s->centralDuration);
     if (!s->central && s->type != EclipseType::Partial) text += ", no central";
-    if (seen.solar) text += "; " + LocalSolarWords(*seen.solar, zone, sep);
   } else {
     const Transit& t = std::get<Transit>(seen.event);
     text += ", a " + Number(t.separation, sep, "#0") + "″ de su centro; de " + ClockMinute(zone, *ContactTime(t.contacts, Contact::T1)) +
             " a " + ClockMinute(zone, *ContactTime(t.contacts, Contact::T4));
   }
+  const EventCell local = EclipseCellOf(seen, EclipseField::FromPlace, zone, sep);
+  if (!local.file.empty()) text += "; " + local.text;
   return text + "\n";
 }
 
@@ -150,8 +149,7 @@ std::string EclipseCsvRow(const EclipseSeen& seen, const TimeZone& zone) { retur
 namespace {
 
 std::string LunarJson(const LunarEclipse& e, const std::optional<LocalLunarEclipse>& local, const TimeZone& zone) {
-  std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) +
-                     ", \"contacts\": " + Contacts(e.contacts, {Contact::P1, Contact::U1, Contact::U2, Contact::U3, Contact::U4, Contact::P4}, zone) +
+  std::string json = ", \"contacts\": " + Contacts(e.contacts, {Contact::P1, Contact::U1, Contact::U2, Contact::U3, Contact::U4, Contact::P4}, zone) +
                      ", \"umbralMagnitude\": " + JsonNumber(e.umbralMagnitude) +
                      ", \"penumbralMagnitude\": " + JsonNumber(e.penumbralMagnitude) + ", \"gamma\": " + JsonNumber(e.gamma);
   if (local) {
@@ -164,7 +162,7 @@ std::string LunarJson(const LunarEclipse& e, const std::optional<LocalLunarEclip
 }
 
 std::string SolarJson(const SolarEclipse& e, const std::optional<LocalSolarEclipse>& local, const TimeZone& zone) {
-  std::string json = ", \"type\": " + JsonString(EclipseTypeKey(e.type)) + ", \"contacts\": {}" +
+  std::string json = std::string(", \"contacts\": {}") +
                      ", \"gamma\": " + JsonNumber(e.gamma) + ", \"magnitude\": " + JsonNumber(e.magnitude) +
                      ", \"latitude\": " + JsonNumber(e.latitude) + ", \"longitude\": " + JsonNumber(e.longitude) +
                      ", \"centralDuration\": " + (e.centralDuration ? JsonNumber(*e.centralDuration) : "null") +
@@ -185,18 +183,20 @@ std::string SolarJson(const SolarEclipse& e, const std::optional<LocalSolarEclip
 }
 
 std::string TransitJson(const Transit& t, const TimeZone& zone) {
-  return ", \"type\": null, \"contacts\": " + Contacts(t.contacts, {Contact::T1, Contact::T2, Contact::T3, Contact::T4}, zone) +
+  return ", \"contacts\": " + Contacts(t.contacts, {Contact::T1, Contact::T2, Contact::T3, Contact::T4}, zone) +
          ", \"bodies\": " + JsonString(SpanishName(t.body)) + ", \"separation\": " + JsonNumber(t.separation);
 }
 
 }  // namespace
 
+// The columns of the eclipses' list come first, each by its key; then the
+// contacts and numbers of each kind of event, and what the place sees.
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone) {
-  const Instant greatest = GreatestOf(seen.event);
-  std::string json = "{\"kind\": " + JsonString(EclipseKindKey(seen.event)) + ", \"instant\": " + JsonString(zone.LocalIso(greatest)) +
-                     ", \"utc\": " + JsonString(TimeZone().LocalIso(greatest)) + ", \"julianDay\": " + JsonNumber(greatest.ut) +
-                     ", \"deltaT\": " + JsonNumber(DeltaTOf(seen.event)) + ", \"description\": " +
-                     JsonString(EclipseSummary(seen, ForFiles())) + ", \"source\": \"ERFA\"";
+  std::string json = "{";
+  for (const EclipseField field : EclipseJsonFields) {
+    json += (json.size() > 1 ? ", " : "") + JsonString(EclipseFields[static_cast<std::size_t>(field)].json) + ": " +
+            EclipseCellOf(seen, field, zone, ".").json;
+  }
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) json += LunarJson(*l, seen.lunar, zone);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) json += SolarJson(*s, seen.solar, zone);
   if (const auto* t = std::get_if<Transit>(&seen.event)) json += TransitJson(*t, zone);
@@ -276,11 +276,13 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 
 }  // namespace
 
-std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone, std::string_view sep) {
+std::string EclipseText(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone,
+                        std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
   std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
                      (place ? " desde " + PlaceText(*place) : "") + "\n";
-  text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " + Number(DeltaTOf(seen.event), sep, "#0.0") +
+  text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " +
+          EclipseCellOf(seen, EclipseField::DeltaT, zone, sep).text +
           " s (Espenak y Meeus)\n";
   text += Row(ContactCaption(Contact::Greatest), When(zone, greatest));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);

@@ -2,6 +2,7 @@
 // Eclipses and transits as orbitas-cli writes them: one line each for a
 // list, the whole account of one, a JSON object, a CSV row. Times in the
 // zone; all from the reference (ERFA at UT + ΔT), which the texts say.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,23 +12,26 @@
 
 namespace orbitas::report {
 
-// The heading of a list: where the positions come from.
 // How the place sees the event, in a few words ("desde aquí parcial,
 // magnitud 0,938, ..."), or nothing without a place or for a transit.
 std::string LocalWords(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
 
-std::string EclipseListHeading(const Place* place, const TimeZone& zone);
+// The heading of a list: where the positions come from, the zone of its
+// times and, with a place, that each is seen from it.
+std::string EclipseListHeading(const std::optional<Place>& place, const TimeZone& zone);
 
 // "2027-08-02 12:06  Eclipse total de Sol, magnitud 1,080 …" and, seen
-// from a place, how it looks there.
+// from a place, how it looks there: the instant and the place's words are
+// the list's columns (report/event_columns.h).
 std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view separator);
 
-// Every contact, magnitude and duration, and with a place its local
-// circumstances.
-std::string EclipseText(const EclipseSeen& seen, const Place* place, const TimeZone& zone,
+// Every contact, magnitude and duration, and with a place (the one seen
+// was seen from) its local circumstances.
+std::string EclipseText(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone,
                         std::string_view separator);
 
-// One JSON object on one line (keys in docs/json.md).
+// One JSON object on one line (keys in docs/json.md): the list's columns
+// with a JSON key, then the contacts and what the place sees.
 std::string EclipseJson(const EclipseSeen& seen, const TimeZone& zone);
 
 // The CSV header and a row (RFC 4180, decimal point).

@@ -203,17 +203,23 @@ EventCell EclipseCellOf(const EclipseSeen& seen, EclipseField field, const TimeZ
   switch (field) {
     case EclipseField::Instant: return When(greatest, zone);
     case EclipseField::Utc: return When(greatest, TimeZone());
+    case EclipseField::JulianDay: return Number(greatest.ut);
     case EclipseField::Kind: return Text(std::string(EclipseKindKey(seen.event)), std::string(EclipseKindKey(seen.event)));
     case EclipseField::Type: {
-      std::string type = "transit";
-      if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) type = EclipseTypeKey(l->type);
-      if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) type = EclipseTypeKey(s->type);
+      if (std::holds_alternative<Transit>(seen.event)) {
+        EventCell type = Text("transit", "transit");
+        type.json = "null";  // a transit has no type of eclipse
+        return type;
+      }
+      const auto* l = std::get_if<LunarEclipse>(&seen.event);
+      const std::string type(EclipseTypeKey(l ? l->type : std::get<SolarEclipse>(seen.event).type));
       return Text(type, type);
     }
     case EclipseField::Description:
       return Text(EclipseSummary(seen, ForPeople(separator)), EclipseSummary(seen, ForFiles()));
     case EclipseField::DeltaT:
       return Formatted(std::visit([](const auto& e) { return e.deltaT; }, seen.event), "#0.0", separator);
+    case EclipseField::Source: return Text("ERFA", "ERFA");
     case EclipseField::FromPlace: {
       const std::string local = LocalWords(seen, zone, separator);
       return local.empty() ? Empty() : Text(local, local);

@@ -71,17 +71,19 @@ std::string EventFieldsJson(const YearEvent& event, const TimeZone& zone);
 
 // The eclipses and transits, one a row.
 enum class EclipseField {
-  Instant, Utc, Kind, Type, Description, DeltaT, LocalType, LocalMaximum, LocalMagnitude, LocalAltitude, FromPlace,
-  Count
+  Instant, Utc, JulianDay, Kind, Type, Description, DeltaT, Source, LocalType, LocalMaximum, LocalMagnitude,
+  LocalAltitude, FromPlace, Count
 };
 
 inline constexpr std::array<EventFieldName, static_cast<std::size_t>(EclipseField::Count)> EclipseFields = {{
-    {"Fecha", "instant", ""},
-    {"", "utc", ""},
-    {"", "kind", ""},
-    {"", "type", ""},
-    {"Suceso", "description", ""},
-    {"", "delta_t_seconds", ""},
+    {"Fecha", "instant", "instant"},
+    {"", "utc", "utc"},
+    {"", "", "julianDay"},
+    {"", "kind", "kind"},
+    {"", "type", "type"},
+    {"Suceso", "description", "description"},
+    {"", "delta_t_seconds", "deltaT"},
+    {"", "", "source"},
     {"", "local_type", ""},
     {"", "local_maximum", ""},
     {"", "local_magnitude", ""},
@@ -89,13 +91,20 @@ inline constexpr std::array<EventFieldName, static_cast<std::size_t>(EclipseFiel
     {"Desde el lugar", "", ""},
 }};
 
+// The JSON's columns, in their order: those with a JSON key. What the
+// place sees goes in the JSON's own nested objects, not in columns.
+inline constexpr std::array<EclipseField, 8> EclipseJsonFields = {
+    EclipseField::Kind,   EclipseField::Instant,     EclipseField::Utc,    EclipseField::JulianDay,
+    EclipseField::DeltaT, EclipseField::Description, EclipseField::Source, EclipseField::Type};
+
 // The window's columns, in their order.
 inline constexpr std::array<EclipseField, 3> EclipseViewFields = {EclipseField::Instant, EclipseField::Description,
                                                                   EclipseField::FromPlace};
 
 // field of seen, its times in zone: the local columns from the place the
 // eclipse was seen from ("none" where it is not seen there; empty
-// without a place). Raises nothing.
+// without a place). A transit's type is "transit" for a file and null in
+// the JSON. Raises nothing.
 EventCell EclipseCellOf(const EclipseSeen& seen, EclipseField field, const TimeZone& zone, std::string_view separator);
 
 // The eclipses' CSV header and a row (RFC 4180, CRLF), from the columns

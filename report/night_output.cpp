@@ -7,6 +7,7 @@
 #include "calendar/civil_time.h"
 #include "calendar/julian_day.h"
 #include "report/json.h"
+#include "report/night_columns.h"
 #include "runtime/number_text.h"
 #include "report/eclipse_output.h"
 #include "report/sky_output.h"
@@ -75,29 +76,34 @@ namespace {
 // Beyond this error (degrees) the method no longer finds a planet.
 constexpr double MethodLostDegrees = 10;
 
+// A planet's lines: the values are its columns' (report/night_columns.h),
+// in the words around them.
 std::string PlanetText(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
-  const TimeZone& zone = r.zone;
-  std::string text = std::string(SpanishName(p.body)) + ": magnitud " + Number(p.aspect.magnitude, sep);
-  if (p.magnitudeError && *p.magnitudeError >= 0.05) text += " (±" + Number(*p.magnitudeError, sep) + ")";
-  text += ", " + Whole(p.aspect.illuminated * 100) + " % iluminado, a " + Whole(p.aspect.elongation) + "° del Sol (" +
-          (p.aspect.eastOfSun ? "vespertino" : "matutino") + "), en " + std::string(ConstellationName(p.constellation)) + " (" +
-          std::string(p.constellation) + "), " + std::string(InstrumentWords(p.instrument)) +
+  const auto cell = [&](PlanetField field) { return PlanetCellOf(p, field, r, sep); };
+  const EventCell magnitudeError = cell(PlanetField::MagnitudeError);
+  std::string text = cell(PlanetField::Name).text + ": magnitud " + cell(PlanetField::Magnitude).text;
+  if (magnitudeError.key && *magnitudeError.key >= 0.05) text += " (±" + magnitudeError.text + ")";
+  text += ", " + cell(PlanetField::Illuminated).text + " iluminado, a " + cell(PlanetField::Elongation).text + " del Sol (" +
+          cell(PlanetField::Side).text + "), en " + cell(PlanetField::Constellation).text + " (" +
+          cell(PlanetField::ConstellationAbbr).text + "), " + cell(PlanetField::Instrument).text +
           // What it would need: a planet that cannot be seen tonight is not "seen with" anything.
           (p.best ? "" : " cuando se pueda ver") + "\n";
   // Past ten degrees the method points at another part of the sky.
-  if (p.error.method && *p.error.method > MethodLostDegrees) {
+  const EventCell methodError = cell(PlanetField::MethodError);
+  if (methodError.key && *methodError.key > MethodLostDegrees) {
     text += "  El método ya no encuentra a " + NameWithArticle(p.body) + " en esta fecha: su dirección está a " +
-            Number(*p.error.method, sep, "#0") + "° de la de ERFA\n";
+            methodError.text + " de la de ERFA\n";
   }
-  if (p.best) {
-    text += "  Visible de " + Minute(zone, p.visibleFrom->time) + Minutes(p.visibleFrom->error.Bar(), sep) + " a " +
-            Minute(zone, p.visibleTo->time) + Minutes(p.visibleTo->error.Bar(), sep) + "\n";
-    text += "  Mejor: " + DateAtTime(Minute(zone, p.best->time)) + ", altura " + Number(p.best->altitude, sep) +
-            "°, acimut " + AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")  " +
-            ErrorText(p.error.Bar(), sep) + "\n";
-  } else {
-    text += "  No se ve: " + PlanetNotSeenText(p, r, sep) + "\n";
-  }
+  if (!p.best) return text + "  " + cell(PlanetField::Notes).text + "\n";
+  // "  ±1,0 min" after a time, when it has an error.
+  const auto minutes = [&](PlanetField field) {
+    const EventCell error = cell(field);
+    return error.key ? "  ±" + error.text + " min" : std::string();
+  };
+  text += "  Visible de " + cell(PlanetField::VisibleFrom).text + minutes(PlanetField::VisibleFromError) + " a " +
+          cell(PlanetField::VisibleTo).text + minutes(PlanetField::VisibleToError) + "\n";
+  text += "  Mejor: " + DateAtTime(cell(PlanetField::BestTime).text) + ", altura " + cell(PlanetField::Altitude).text +
+          ", acimut " + cell(PlanetField::Azimuth).text + "  " + cell(PlanetField::Error).text + "\n";
   return text;
 }
 
@@ -214,39 +220,6 @@ std::string NightText(const NightAnswer& r, std::string_view sep) {
 }
 
 
-namespace {
-
-// One planet's night as a JSON object.
-std::string PlanetNightJson(const PlanetNight& p, const NightAnswer& r) {
-  const TimeZone& zone = r.zone;
-  auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
-  std::string json = "{\"body\": " + std::to_string(BodyNumber(p.body)) +
-                     ", \"name\": " + JsonString(SpanishName(p.body)) + ", \"magnitude\": " + JsonNumber(p.aspect.magnitude) +
-                     ", \"magnitudeError\": " + OptionalNumber(p.magnitudeError) +
-                     ", \"illuminated\": " + JsonNumber(p.aspect.illuminated) +
-                     ", \"elongation\": " + JsonNumber(p.aspect.elongation) +
-                     ", \"side\": " + JsonString(p.aspect.eastOfSun ? "vespertino" : "matutino") +
-                     ", \"constellation\": " + JsonString(ConstellationName(p.constellation)) +
-                     ", \"constellationAbbr\": " + JsonString(p.constellation) +
-                     ", \"instrument\": " + JsonString(InstrumentCode(p.instrument)) + ", \"visible\": ";
-  if (p.best) {
-    json += "{\"from\": " + event(p.visibleFrom) + ", \"to\": " + event(p.visibleTo) +
-            ", \"fromError\": " + OptionalNumber(p.visibleFrom->error.Bar()) +
-            ", \"toError\": " + OptionalNumber(p.visibleTo->error.Bar()) + "}, \"best\": {\"time\": " +
-            JsonString(Iso(zone, p.best->time)) + ", \"altitude\": " + JsonNumber(p.best->altitude) +
-            ", \"azimuth\": " + JsonNumber(p.best->azimuth) +
-            ", \"direction\": " + JsonString(CompassName(p.best->compassPoint)) + "}";
-  } else {
-    json += "null, \"best\": null";
-  }
-  return json + ", \"reason\": " + (p.miss == PlanetMiss::None ? std::string("null") : JsonString(PlanetMissText(p, r.limits))) +
-         ", \"margin\": " + OptionalNumber(p.margin) +
-         ", \"methodError\": " + OptionalNumber(p.error.method) +
-         ", \"referenceError\": " + OptionalNumber(p.error.reference) + "}";
-}
-
-}  // namespace
-
 std::string NightJson(const NightAnswer& r) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
@@ -276,7 +249,7 @@ std::string NightJson(const NightAnswer& r) {
   json += ", \"planets\": [";
   bool first = true;
   for (const PlanetNight* p : OrderedPlanets(n)) {
-    json += std::string(first ? "" : ", ") + PlanetNightJson(*p, r);
+    json += std::string(first ? "" : ", ") + PlanetFieldsJson(*p, r);
     first = false;
   }
   return json + "]" + ShowersJson(r) + "}\n";

@@ -46,25 +46,31 @@ ViewCell Number(double x, std::string_view pattern, std::string_view sep, std::s
 // "21:34": the local time of the night's table, keyed by its instant.
 ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut, zone.LocalIso(t)}; }
 
+// Each of the window's night columns is the planets' column in its place
+// (a shower's row fills the same columns).
+constexpr bool Is(NightColumn column, PlanetField field) {
+  return NightViewFields[static_cast<std::size_t>(column)] == field;
+}
+static_assert(NightViewFields.size() == static_cast<std::size_t>(NightColumn::Count));
+static_assert(Is(NightColumn::Body, PlanetField::Name) && Is(NightColumn::Magnitude, PlanetField::Magnitude) &&
+              Is(NightColumn::Constellation, PlanetField::Constellation) &&
+              Is(NightColumn::VisibleFrom, PlanetField::VisibleFrom) && Is(NightColumn::VisibleTo, PlanetField::VisibleTo) &&
+              Is(NightColumn::BestTime, PlanetField::BestTime) && Is(NightColumn::Altitude, PlanetField::Altitude) &&
+              Is(NightColumn::Azimuth, PlanetField::Azimuth) && Is(NightColumn::Error, PlanetField::Error) &&
+              Is(NightColumn::Notes, PlanetField::Notes));
+
+// The hour of a local minute ("20:30" of "2027-01-15 20:30"): the night's
+// table leaves its date to the tab.
+std::string Hour(const std::string& minute) { return minute.substr(minute.rfind(' ') + 1); }
+
 ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
-  Cells<NightColumn> cells;
-  cells.Set(NightColumn::Body, Text(std::string(SpanishName(p.body)), BodyNumber(p.body)))
-      .Set(NightColumn::Magnitude, Number(p.aspect.magnitude, "#0.0", sep))
-      .Set(NightColumn::Constellation, Text(std::string(ConstellationName(p.constellation))));
-  if (p.best) {
-    cells.Set(NightColumn::VisibleFrom, Clock(r.zone, p.visibleFrom->time))
-        .Set(NightColumn::VisibleTo, Clock(r.zone, p.visibleTo->time))
-        .Set(NightColumn::BestTime, Clock(r.zone, p.best->time))
-        .Set(NightColumn::Altitude, Number(p.best->altitude, "#0.0", sep, "°"))
-        .Set(NightColumn::Azimuth,
-             {AzimuthText(p.best->azimuth, sep) + "° (" + std::string(CompassName(p.best->compassPoint)) + ")",
-              p.best->azimuth, ShortestText(p.best->azimuth)});
+  std::vector<ViewCell> cells;
+  for (const PlanetField field : NightViewFields) {
+    EventCell cell = PlanetCellOf(p, field, r, sep);
+    const bool time = field == PlanetField::VisibleFrom || field == PlanetField::VisibleTo || field == PlanetField::BestTime;
+    cells.push_back({time ? Hour(cell.text) : std::move(cell.text), cell.key, std::move(cell.file)});
   }
-  const std::optional<double> error = p.error.Bar();
-  cells.Set(NightColumn::Error, {ErrorText(error, sep), error, error ? ShortestText(*error) : ""})
-      .Set(NightColumn::Notes, Text(p.best ? std::string(InstrumentWords(p.instrument))
-                                          : "No se ve: " + PlanetNotSeenText(p, r, sep)));
-  return {cells.Take(), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};
+  return {std::move(cells), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};
 }
 
 ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view sep) {
@@ -79,14 +85,13 @@ ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view s
   return {cells.Take(), std::nullopt, s.bestTime, std::nullopt};
 }
 
-template <std::size_t N>
-std::vector<std::string> Headings(const std::array<std::string_view, N>& headings) {
-  return {headings.begin(), headings.end()};
-}
-
 }  // namespace
 
-std::vector<std::string> NightColumns() { return Headings(NightHeadings); }
+std::vector<std::string> NightColumns() {
+  std::vector<std::string> headings;
+  for (const PlanetField field : NightViewFields) headings.emplace_back(PlanetFields[static_cast<std::size_t>(field)].heading);
+  return headings;
+}
 std::vector<std::string> YearEventColumns() {
   std::vector<std::string> headings;
   for (const EventField field : EventViewFields) headings.emplace_back(EventFields[static_cast<std::size_t>(field)].heading);

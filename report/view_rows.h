@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/night_columns.h"
 #include "report/night_output.h"
 #include "session/runners.h"
 
@@ -31,13 +32,12 @@ struct ViewRow {
 };
 
 // The night's table: one row a planet (visible ones first, by their best
-// time) and one a meteor shower. Times are local, to the minute.
+// time) and one a meteor shower. Times are local, to the minute, the hour
+// alone. The columns are the planets' (report/night_columns.h,
+// NightViewFields, whose headings they take); a shower fills those it has.
 enum class NightColumn {
   Body, Magnitude, Constellation, VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Error, Notes, Count
 };
-inline constexpr std::array<std::string_view, static_cast<std::size_t>(NightColumn::Count)> NightHeadings = {
-    "Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta", "Mejor hora", "Altura", "Acimut",
-    "Error", "Observaciones"};
 
 // The year's list (report/event_columns.h, EventViewFields): the instant
 // (the reference's when it has one), what happens, the bodies, the

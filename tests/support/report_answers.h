@@ -70,6 +70,33 @@ inline EclipseSeen PartialLunarEclipse() {
   return EclipseSeen{e, std::nullopt, std::nullopt};
 }
 
+// That eclipse seen from a place where the Moon is 30° up at greatest and
+// 10° higher at each contact before it (lower after): visible.
+inline EclipseSeen PartialLunarEclipseSeen() {
+  EclipseSeen seen = PartialLunarEclipse();
+  LocalLunarEclipse local;
+  local.contacts = std::get<LunarEclipse>(seen.event).contacts;
+  const double altitudes[] = {50, 40, 30, 20, 10};
+  for (std::size_t k = 0; k < local.contacts.size(); ++k) local.contacts[k].sky = ContactSky{altitudes[k], 200};
+  local.visible = true;
+  seen.lunar = local;
+  return seen;
+}
+
+// A transit of Mercury, greatest 2032-11-13 08:54:00 UT, 60″ from the
+// Sun's centre, its T1 to T4 from 06:41 to 11:07 UT.
+inline EclipseSeen MercuryTransit() {
+  Transit t;
+  t.body = Body::Mercury;
+  t.greatest = Instant::FromUt(Jd(2032, 11, 13, 8, 54, 0));
+  t.separation = 60;
+  t.deltaT = 72;
+  const Contact kinds[] = {Contact::T1, Contact::T2, Contact::Greatest, Contact::T3, Contact::T4};
+  const double minutes[] = {6 * 60 + 41, 6 * 60 + 43, 8 * 60 + 54, 11 * 60 + 5, 11 * 60 + 7};
+  for (int k = 0; k < 5; ++k) t.contacts.push_back({kinds[k], Instant::FromUt(Jd(2032, 11, 13, minutes[k] / 60)), std::nullopt});
+  return EclipseSeen{t, std::nullopt, std::nullopt};
+}
+
 // The Perseids' peak, 2027-08-13 07:00 UT, the Moon 25 % lit.
 inline ShowerPeak PerseidsPeak() {
   ShowerPeak peak;

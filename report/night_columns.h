@@ -1,0 +1,75 @@
+#pragma once
+// The night's planets as one list of columns shared by their writers: the
+// window's table, the almanac's lines and the JSON. Each column has its
+// Spanish heading (when the window shows it) and its JSON key (when the
+// JSON has it, with the object it sits in); every planet gives each column
+// a cell (report/event_columns.h): its text for people, its sort key, its
+// value for a file and its JSON literal.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "report/event_columns.h"
+#include "session/sky_answers.h"
+
+namespace orbitas::report {
+
+// In the JSON's order.
+enum class PlanetField {
+  Body, Name, Magnitude, MagnitudeError, Illuminated, Elongation, Side, Constellation, ConstellationAbbr, Instrument,
+  VisibleFrom, VisibleTo, VisibleFromError, VisibleToError, BestTime, Altitude, Azimuth, Direction, Reason, Margin,
+  MethodError, ReferenceError, Error, Notes, Count
+};
+
+struct PlanetFieldName {
+  std::string_view heading;  // the window's, or "" where it does not show it
+  std::string_view json;     // the JSON key, or "" where the JSON has no such member
+  std::string_view object;   // the JSON object the member sits in, or "" for the planet's own
+};
+
+inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetField::Count)> PlanetFields = {{
+    {"", "body", ""},
+    {"Astro", "name", ""},
+    {"Magnitud", "magnitude", ""},
+    {"", "magnitudeError", ""},
+    {"", "illuminated", ""},
+    {"", "elongation", ""},
+    {"", "side", ""},
+    {"Constelación", "constellation", ""},
+    {"", "constellationAbbr", ""},
+    {"", "instrument", ""},
+    {"Visible desde", "from", "visible"},
+    {"Visible hasta", "to", "visible"},
+    {"", "fromError", "visible"},
+    {"", "toError", "visible"},
+    {"Mejor hora", "time", "best"},
+    {"Altura", "altitude", "best"},
+    {"Acimut", "azimuth", "best"},
+    {"", "direction", "best"},
+    {"", "reason", ""},
+    {"", "margin", ""},
+    {"", "methodError", ""},
+    {"", "referenceError", ""},
+    {"Error", "", ""},
+    {"Observaciones", "", ""},
+}};
+
+// The window's columns, in their order (report/view_rows.h, NightColumn).
+inline constexpr std::array<PlanetField, 10> NightViewFields = {
+    PlanetField::Name,     PlanetField::Magnitude, PlanetField::Constellation, PlanetField::VisibleFrom,
+    PlanetField::VisibleTo, PlanetField::BestTime, PlanetField::Altitude,      PlanetField::Azimuth,
+    PlanetField::Error,    PlanetField::Notes};
+
+// field of planet, a planet of night, its times local to the minute
+// ("2027-01-15 20:30", sorted by the instant) and its numbers with
+// separator. The visible span and the best moment have nothing ("—",
+// null) for a planet that cannot be seen. Raises nothing.
+EventCell PlanetCellOf(const PlanetNight& planet, PlanetField field, const NightAnswer& night,
+                       std::string_view separator);
+
+// The planet as one JSON object, without a line end: every column with a
+// key, in order; those of one object together in it, the object null when
+// none of them has a value. Raises nothing.
+std::string PlanetFieldsJson(const PlanetNight& planet, const NightAnswer& night);
+
+}  // namespace orbitas::report
