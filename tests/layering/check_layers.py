@@ -79,7 +79,9 @@ INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/ecl
                    "sky/stars/star_dome.h", "sky/stars/finder_chart.h", "sky/night/sky_dome.h",
                    "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h",
                    "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h",
-                   "sky/events/geometry.h", "sky/events/event_search.h", "sky/events/phenomena.h"}
+                   "sky/events/geometry.h", "sky/events/event_search.h", "sky/events/phenomena.h",
+                   "sky/frames/horizon.h", "sky/bodies/method_sky.h", "sky/bodies/error_bars.h",
+                   "sky/night/night_curves.h"}
 # session/ gives its answers and takes its requests with instants and
 # spans; only the method's own request takes the Julian day it is typed as.
 METHODS_OWN_HEADERS = {"session/planet_request.h", "session/instant.h", "session/table_plan.h"}
