@@ -369,7 +369,9 @@ class PlannerTest : public QObject {
   }
 
   // A home place saved as coordinates starts a new window there, and is
-  // typed back so that it reads again.
+  // typed back so that it reads again. The file is read on the worker: the
+  // window is up without a place (a read on the interface thread fails at
+  // "not yet") and takes it when placeAnswered says so.
   void homeCoordinatesStartANewWindow() {
     QTemporaryDir other;
     const std::string path = other.filePath(QStringLiteral("orbitas.conf")).toStdString();
@@ -378,10 +380,49 @@ class PlannerTest : public QObject {
     settings.Remove(QStringLiteral("lugar"));
     QVERIFY(settings.Save().isEmpty());
     PlannerWindow fresh(path);
+    QSignalSpy answered(&fresh, &PlannerWindow::placeAnswered);
+    QVERIFY(!fresh.observer());
+    QVERIFY(answered.wait(20000));
+    QCOMPARE(answered.size(), 1);
+    QVERIFY(answered.front().front().toBool());
     QVERIFY(fresh.observer());
     QCOMPARE(fresh.observer()->place.latitude, -33.9249);
     QCOMPARE(QString::fromStdString(fresh.observer()->zone.name()), QStringLiteral("Africa/Johannesburg"));
     QCOMPARE(PlannerSettings().Value(QStringLiteral("lugar")), QStringLiteral("-33.9249,18.4241"));
+  }
+
+  // Without a remembered place, a broken home file is said in the problem
+  // line and no home file asks for a place; the window then waits for one,
+  // and the gazetteer's names for completion come all the same (they wait
+  // for a first night that never comes, if not asked for here).
+  void brokenOrMissingHomeIsSaid() {
+    QTemporaryDir other;
+    const QString path = other.filePath(QStringLiteral("orbitas.conf"));
+    QFile broken(path);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("esto no es un lugar\n");
+    broken.close();
+    PlannerSettings settings;
+    settings.Remove(QStringLiteral("lugar"));
+    QVERIFY(settings.Save().isEmpty());
+    const struct {
+      bool present;
+      QString said;
+    } cases[] = {{true, path}, {false, QStringLiteral("Escriba un lugar: ")}};
+    for (const auto& c : cases) {
+      if (!c.present) QVERIFY(QFile::remove(path));
+      PlannerWindow fresh(path.toStdString());
+      fresh.show();
+      QSignalSpy answered(&fresh, &PlannerWindow::placeAnswered);
+      QVERIFY(fresh.problem().isEmpty());  // not yet: the worker reads the file
+      QVERIFY(answered.wait(20000));
+      QVERIFY(!answered.front().front().toBool());
+      QVERIFY(!fresh.observer());
+      QVERIFY2(fresh.problem().contains(c.said), qPrintable(fresh.problem()));
+      auto* place = Named<QLineEdit>(&fresh, QStringLiteral("Lugar"));
+      QVERIFY(place);
+      QTRY_VERIFY_WITH_TIMEOUT(place->completer(), 30000);
+    }
   }
 
   // A last place that no longer reads falls back to the home place once the
