@@ -162,13 +162,13 @@ std::string PhenomenaTab::Csv() const {
 void PhenomenaTab::ExportCalendar() {
   const QString path = AskSavePath(this, QStringLiteral("Exportar al calendario"), QStringLiteral("fenomenos.ics"),
                                    QStringLiteral("Calendario (*.ics)"));
-  if (!path.isEmpty()) SaveText(this, path, Calendar());
+  if (!path.isEmpty()) SaveText(background_, this, path, Calendar());
 }
 
 void PhenomenaTab::ExportCsv() {
   const QString path =
       AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("fenomenos.csv"), QStringLiteral("CSV (*.csv)"));
-  if (!path.isEmpty()) SaveText(this, path, Csv());
+  if (!path.isEmpty()) SaveText(background_, this, path, Csv());
 }
 
 }  // namespace orbitas::planner

@@ -45,6 +45,6 @@ void YearTab::Refresh(const Observer& o) {
   });
 }
 
-void YearTab::SavePdf() { SaveA4Pdf(this, QStringLiteral("año.pdf"), chart_->svg()); }
+void YearTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("año.pdf"), chart_->svg()); }
 
 }  // namespace orbitas::planner

@@ -1,7 +1,8 @@
 // The planner window on the offscreen platform: each tab's rows against
 // orbitas-cli's own answers for the same place and date, the filters, the
-// home place, a bad place, and the worker that drops overtaken requests,
-// tells the running one so, and answers the window through its event loop.
+// home place (read on the worker), a bad place, the files written on the
+// worker, and the worker that drops overtaken requests, tells the running
+// one so, and answers the window through its event loop.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QDateEdit>
 #include <QFile>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QTimer>
@@ -263,6 +265,52 @@ class PlannerTest : public QObject {
     const std::string& svg = window_->year()->Svg();
     QVERIFY(svg.find("El año 2026 desde Sevilla") != std::string::npos);
     QVERIFY(svg.find("<title>Júpiter: salida</title>") != std::string::npos);
+  }
+
+  // The year's PDF is drawn and written on the worker: the button's click
+  // returns with the file not yet there (drawn on the interface thread, it
+  // would be), and the file comes whole, one page of the PDF the command
+  // line writes.
+  void yearPdfIsWrittenOnTheWorker() {
+    const QString path = home_.filePath(QStringLiteral("año.pdf"));
+    std::function<void()> choose = [&] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, which takes the name
+      } else {
+        QTimer::singleShot(50, choose);
+      }
+    };
+    QTimer::singleShot(50, choose);
+    auto* save = Named<QPushButton>(window_->year(), QStringLiteral("Guardar el año en PDF"));
+    QVERIFY(save);
+    save->click();
+    QVERIFY(!QFile::exists(path));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 1000, 20000);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+  }
+
+  // A list's CSV or calendar is written on the worker too, whole: with
+  // the worker held busy the file is not there yet (written on the
+  // interface thread, it would be), and it comes once the worker is free.
+  void textIsWrittenOnTheWorker() {
+    Background background;
+    std::atomic<bool> release{false};
+    background.Submit(QStringLiteral("ocupado"), [&] {
+      while (!release) QThread::msleep(1);
+      return [] {};
+    });
+    const QString path = home_.filePath(QStringLiteral("lista.csv"));
+    SaveText(background, window_.get(), path, "a,b\r\n");
+    QTest::qWait(50);
+    QVERIFY(!QFile::exists(path));
+    release = true;
+    QTRY_VERIFY_WITH_TIMEOUT(!background.busy(), 20000);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("a,b\r\n"));
   }
 
   // A name the gazetteer lacks keeps the place and says what it might be.
@@ -550,6 +598,7 @@ class PlannerTest : public QObject {
       };
     };
     const QDir nowhere(home_.filePath(QStringLiteral("no-existe")));
+    Background background;
     const struct {
       const char* what;
       std::function<void()> open;
@@ -557,7 +606,7 @@ class PlannerTest : public QObject {
     } cases[] = {
         {"place", menuOf(place), {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}},
         {"date", menuOf(date), {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}},
-        {"box", [&] { SaveText(window_.get(), nowhere.filePath(QStringLiteral("a.csv")), "x"); }, {"Aceptar"}},
+        {"box", [&] { SaveText(background, window_.get(), nowhere.filePath(QStringLiteral("a.csv")), "x"); }, {"Aceptar"}},
         {"dialog", [&] { AskSavePath(window_.get(), QStringLiteral("Guardar CSV"), home_.path(), QStringLiteral("CSV (*.csv)")); },
          {"Guardar", "Cancelar"}},
     };
