@@ -1,10 +1,12 @@
-// The planner window's three speeds, on this machine (not run by the
-// tests): the window shown, each tab filled for Sevilla, and the dome
-// redrawn while the slider moves. Run it on the offscreen platform:
+// The planner window's speeds, on this machine (not run by the tests):
+// the window shown, each tab filled for Sevilla, the dome redrawn while
+// the slider moves, and how soon an overtaken year's search gives way to
+// the newest. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/bench/planner_timings
 #include <QApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
@@ -13,12 +15,16 @@
 #include <clocale>
 #include <cstdio>
 
+#include "planner/background.h"
 #include "planner/chart_tab.h"
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
+#include "planner/planner_settings.h"
 #include "planner/planner_window.h"
 #include "planner/svg_view.h"
+#include "session/local_dates.h"
+#include "session/runners.h"
 
 using namespace orbitas::planner;
 
@@ -42,6 +48,38 @@ SvgView* Dome(NightTab* night) {
   return nullptr;
 }
 
+// A year's search overtaken part way: milliseconds from the newer
+// request on its channel to that one's delivery (it does nothing), for
+// several moments into the search; and the search alone.
+void OvertakenYears(orbitas::SkyRequest year, const orbitas::TimeZone& zone) {
+  Background background;
+  year.span = orbitas::LocalYear(zone, 2027);
+  for (const int into : {20, 60, 100, 140, 180}) {
+    background.Submit(QStringLiteral("año"), [&](const Background::Ticket& ticket) {
+      orbitas::RunPhenomena(year, [](const orbitas::YearEvent&) {},
+                            [&](const orbitas::PhenomenaProgress&) { ticket.StopIfOvertaken(); });
+      return Background::Delivery([] {});
+    });
+    QTest::qWait(into);
+    bool delivered = false;
+    QElapsedTimer given;
+    given.start();
+    background.Submit(QStringLiteral("año"), [&] { return [&] { delivered = true; }; });
+    while (!delivered) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    std::printf("a year's search overtaken %d ms in gives way in %.1f ms\n", into,
+                static_cast<double>(given.nsecsElapsed()) / 1e6);
+  }
+  bool done = false;
+  QElapsedTimer whole;
+  whole.start();
+  background.Submit(QStringLiteral("año"), [&] {
+    orbitas::RunPhenomena(year, [](const orbitas::YearEvent&) {});
+    return [&] { done = true; };
+  });
+  while (!done) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  std::printf("the year's search, not overtaken: %.0f ms\n", static_cast<double>(whole.nsecsElapsed()) / 1e6);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +88,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   QStandardPaths::setTestModeEnabled(true);
+  QFile::remove(PlannerSettings::DefaultPath());  // a tab or place left by the tests would be timed instead
   PlannerWindow window({});
   window.show();
   QApplication::processEvents();
@@ -86,5 +125,7 @@ int main(int argc, char** argv) {
   const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
   std::printf("dome while the slider moves: %.1f frames a second (%d frames in %.2f s)\n", Frames / seconds, Frames,
               seconds);
+
+  OvertakenYears(window.observer()->Request(), window.observer()->zone);
   return 0;
 }

@@ -277,9 +277,9 @@ int RunPhenomena(const Arguments& args, Context& ctx) {
     Progress progress(isatty(STDERR_FILENO) == 1, static_cast<std::int64_t>(span.Days()), "días", 3650, 1);
     SkyRequest request = RequestOf(args);
     request.span = span;
-    orbitas::RunPhenomena(request, each, [&](const Instant& day) {
-      ctx.reached = day;
-      progress.Update(static_cast<std::int64_t>(day.DaysSince(span.from)));
+    orbitas::RunPhenomena(request, each, [&](const auto& told) {
+      ctx.reached = told.reached;
+      progress.Update(static_cast<std::int64_t>(told.done * span.Days()));
     });
   });
   return 0;

@@ -104,6 +104,6 @@ void ChartTab::Draw() {
   });
 }
 
-void ChartTab::SavePdf() { SaveA4Pdf(this, QStringLiteral("carta.pdf"), chart_->svg()); }
+void ChartTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("carta.pdf"), chart_->svg()); }
 
 }  // namespace orbitas::planner

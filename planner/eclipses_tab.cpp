@@ -62,7 +62,7 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   connect(csv_, &QPushButton::clicked, this, [this] {
     const QString path = AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("eclipses.csv"),
                                      QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty()) SaveText(this, path, Csv());
+    if (!path.isEmpty()) SaveText(background_, this, path, Csv());
   });
 }
 

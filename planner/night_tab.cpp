@@ -132,7 +132,7 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   connect(csv_, &QPushButton::clicked, this, [this] {
     const QString path =
         AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("noche.csv"), QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty()) SaveText(this, path, Csv());
+    if (!path.isEmpty()) SaveText(background_, this, path, Csv());
   });
 }
 

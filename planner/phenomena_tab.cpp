@@ -119,9 +119,9 @@ void PhenomenaTab::Refresh(const Observer& o) {
     std::vector<YearEvent> events;
     SkyRequest request = o.Request();
     request.span = LocalYear(o.zone, o.date.year());
-    // Each stretch searched is a step at which another year or place stops the search.
+    // Each search inside the year is a step at which another year or place stops it.
     RunPhenomena(request, [&](const YearEvent& e) { events.push_back(e); },
-                 [&](const Instant&) { ticket.StopIfOvertaken(); });
+                 [&](const PhenomenaProgress&) { ticket.StopIfOvertaken(); });
     std::vector<report::ViewRow> rows;
     for (const YearEvent& e : events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
     return [this, rows = std::move(rows), o]() mutable {
@@ -162,13 +162,13 @@ std::string PhenomenaTab::Csv() const {
 void PhenomenaTab::ExportCalendar() {
   const QString path = AskSavePath(this, QStringLiteral("Exportar al calendario"), QStringLiteral("fenomenos.ics"),
                                    QStringLiteral("Calendario (*.ics)"));
-  if (!path.isEmpty()) SaveText(this, path, Calendar());
+  if (!path.isEmpty()) SaveText(background_, this, path, Calendar());
 }
 
 void PhenomenaTab::ExportCsv() {
   const QString path =
       AskSavePath(this, QStringLiteral("Exportar CSV"), QStringLiteral("fenomenos.csv"), QStringLiteral("CSV (*.csv)"));
-  if (!path.isEmpty()) SaveText(this, path, Csv());
+  if (!path.isEmpty()) SaveText(background_, this, path, Csv());
 }
 
 }  // namespace orbitas::planner

@@ -212,17 +212,30 @@ void PlannerWindow::StartPlace() {
 }
 
 void PlannerWindow::StartFromHome() {
-  try {
-    if (const std::optional<HomePlace> home = homePath_.empty() ? std::nullopt : ReadHomePlace(homePath_)) {
-      const std::optional<TimeZone> zone = TimeZone::Named(home->zone.empty() ? home->place.zone : home->zone);
-      SetPlace(home->place, zone.value_or(TimeZone()), PlaceTyped(home->place));
-      return;
+  // On the lookups' channel: a place entered meanwhile overtakes it.
+  background_->Submit(QStringLiteral("lugar"), [this, path = homePath_]() -> Background::Delivery {
+    try {
+      if (const std::optional<HomePlace> home = path.empty() ? std::nullopt : ReadHomePlace(path)) {
+        const TimeZone zone =
+            TimeZone::Named(home->zone.empty() ? home->place.zone : home->zone).value_or(TimeZone());
+        return [this, place = home->place, zone] {
+          SetPlace(place, zone, PlaceTyped(place));
+          emit placeAnswered(true);
+        };
+      }
+      return [this] {
+        StartWithoutPlace(QStringLiteral("Escriba un lugar: el nombre de una ciudad, como Sevilla, o sus coordenadas."));
+      };
+    } catch (const RequestRefused& refused) {
+      return [this, why = QString::fromUtf8(refused.what())] { StartWithoutPlace(why); };
     }
-    ShowProblem(QStringLiteral("Escriba un lugar: el nombre de una ciudad, como Sevilla, o sus coordenadas."));
-  } catch (const RequestRefused& refused) {
-    ShowProblem(QString::fromUtf8(refused.what()));
-  }
+  }, 1);
+}
+
+void PlannerWindow::StartWithoutPlace(const QString& why) {
+  ShowProblem(why);
   LoadPlaceNames();  // no night to wait for
+  emit placeAnswered(false);
 }
 
 void PlannerWindow::ChoosePlace(const QString& text) { LookUpPlace(text, false); }
@@ -246,7 +259,11 @@ void PlannerWindow::LookUpPlace(const QString& text, bool starting) {
     } catch (const RequestRefused& refused) {
       return [this, why = QString::fromUtf8(refused.what()), starting] {
         ShowProblem(why);
-        if (starting && !observer_) StartFromHome();
+        if (starting && !observer_) {
+          StartFromHome();
+        } else if (!observer_) {
+          LoadPlaceNames();  // still no place, so no night to wait for (entered before the start's answer, it overtook it)
+        }
         emit placeAnswered(false);
       };
     }

@@ -50,8 +50,11 @@ class PlannerWindow : public QMainWindow {
   const QString& settingsProblem() const { return settingsProblem_; }
 
  signals:
-  // The newest place asked for by ChoosePlace was taken (true) or refused,
-  // its reason shown (false). Interface thread.
+  // The place the window starts with, or the newest asked for by
+  // ChoosePlace, was taken (true) or refused, its reason shown (false). At
+  // the start a remembered place that no longer reads is refused, and the
+  // home place is answered after it (false without one: the window then
+  // asks for a place). Interface thread.
   void placeAnswered(bool taken);
 
  protected:
@@ -60,7 +63,12 @@ class PlannerWindow : public QMainWindow {
  private:
   QWidget* TopBar();
   void StartPlace();
+  // Reads the home place on the worker; the window then takes it, or
+  // says why there is none (StartWithoutPlace).
   void StartFromHome();
+  // Shows why there is no place yet, loads the names for completion (no
+  // night to wait for) and answers placeAnswered(false).
+  void StartWithoutPlace(const QString& why);
   void LookUpPlace(const QString& text, bool starting);
   void LoadPlaceNames();
   void SetPlace(const Place& place, const TimeZone& zone, const QString& typed);

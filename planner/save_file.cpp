@@ -2,6 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+#include "planner/background.h"
 #include "files/safe_file.h"
 #include "pictures/picture_file.h"
 
@@ -11,27 +15,49 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& sugges
   return QFileDialog::getSaveFileName(parent, title, suggested, filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
-bool SaveText(QWidget* parent, const QString& path, const std::string& text) {
-  try {
-    WriteFileSafely(path.toStdString(), text);
-    return true;
-  } catch (const FileWriteError& error) {
-    QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(error.what()));
-    return false;
-  }
+namespace {
+
+// Runs write on background's worker; the failure it returns (empty: none)
+// is told over parent once the delivery is done. Each file has a channel of
+// its own: a save to another file overtakes nothing.
+void WriteOnWorker(Background& background, QWidget* parent, const QString& path, std::function<std::string()> write) {
+  background.Submit(QStringLiteral("guardar ") + path, [parent, write = std::move(write)] {
+    const std::string failure = write();
+    return [parent, failure] {
+      if (failure.empty()) return;
+      // After the delivery: a box's own event loop inside it would hold up the worker's bookkeeping (and its busy bar).
+      QTimer::singleShot(0, parent, [parent, failure] {
+        QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
+      });
+    };
+  }, 1);
 }
 
-void SaveA4Pdf(QWidget* parent, const QString& suggested, const std::string& svg) {
+}  // namespace
+
+void SaveText(Background& background, QWidget* parent, const QString& path, const std::string& text) {
+  WriteOnWorker(background, parent, path, [path = path.toStdString(), text] {
+    try {
+      WriteFileSafely(path, text);
+      return std::string();
+    } catch (const FileWriteError& error) {
+      return std::string(error.what());
+    }
+  });
+}
+
+void SaveA4Pdf(Background& background, QWidget* parent, const QString& suggested, const std::string& svg) {
   const QString path = AskSavePath(parent, QStringLiteral("Guardar PDF"), suggested, QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
-  std::string failure;
-  try {
-    pictures::PictureFile file({path.toStdString(), pictures::PictureFormat::Pdf, A4Width, A4Height});
-    failure = file.Commit(svg);
-  } catch (const pictures::PictureFileError& error) {
-    failure = error.what();
-  }
-  if (!failure.empty()) QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
+  // librsvg and cairo take a while over a whole page.
+  WriteOnWorker(background, parent, path, [path = path.toStdString(), svg] {
+    try {
+      pictures::PictureFile file({path, pictures::PictureFormat::Pdf, A4Width, A4Height});
+      return file.Commit(svg);
+    } catch (const pictures::PictureFileError& error) {
+      return std::string(error.what());
+    }
+  });
 }
 
 }  // namespace orbitas::planner

@@ -1,6 +1,6 @@
 #pragma once
-// Asking where to save, and saving whole or not at all, with a Spanish
-// message in the window when it fails.
+// Asking where to save, and saving whole or not at all on the worker,
+// with a Spanish message in the window when it fails.
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -12,14 +12,19 @@ namespace orbitas::planner {
 // cancel.
 QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
 
-// Writes text to path whole, through the safe writer; false
-// after telling the user why, in a message box.
-bool SaveText(QWidget* parent, const QString& path, const std::string& text);
+class Background;
 
-// Asks where to save svg as the command line's own PDF, one A4 landscape
-// page (842 x 595 points), suggested as its name; tells the user in a
-// message box when it cannot be written.
-void SaveA4Pdf(QWidget* parent, const QString& suggested, const std::string& svg);
+// Interface thread; returns at once. Writes text to path whole, through
+// the safe writer, on background's worker; tells the user why in a
+// message box over parent when it cannot be written. Raises nothing.
+void SaveText(Background& background, QWidget* parent, const QString& path, const std::string& text);
+
+// Interface thread; returns once the user has chosen. Asks where to save
+// svg as the command line's own PDF, one A4 landscape page (842 x 595
+// points), suggested as its name, and draws and writes it on background's
+// worker; tells the user in a message box over parent when it cannot be
+// written. Raises nothing.
+void SaveA4Pdf(Background& background, QWidget* parent, const QString& suggested, const std::string& svg);
 
 // The A4 landscape page of the planner's printable pictures, points.
 inline constexpr int A4Width = 842, A4Height = 595;

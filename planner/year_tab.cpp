@@ -34,7 +34,8 @@ const std::string& YearTab::Svg() const { return chart_->svg(); }
 
 void YearTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("año"), [this, o](const Background::Ticket& ticket) {
-    const YearChart chart = RunYearChart(o.Request());
+    // Each night and each search of the year's events is a step at which another year or place stops it.
+    const YearChart chart = RunYearChart(o.Request(), [&](double) { ticket.StopIfOvertaken(); });
     ticket.StopIfOvertaken();
     std::string svg = pictures::DrawYearChart(chart, o.separator, A4Width, A4Height);
     return [this, svg = std::move(svg)] {
@@ -44,6 +45,6 @@ void YearTab::Refresh(const Observer& o) {
   });
 }
 
-void YearTab::SavePdf() { SaveA4Pdf(this, QStringLiteral("año.pdf"), chart_->svg()); }
+void YearTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("año.pdf"), chart_->svg()); }
 
 }  // namespace orbitas::planner

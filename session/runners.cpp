@@ -159,10 +159,15 @@ void HandOver(std::vector<YearEvent>& pending, const std::optional<Instant>& bef
 
 // The eclipses and the showers' peaks in [from, upTo), which only the
 // reference has, added to pending; each peak with its night from place.
+// step is called before the eclipses and before each peak's night (a
+// year's nights of the peaks from a place take longer than any one of
+// the method's searches).
 void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, const std::optional<Place>& place,
-                        const TimeZone& zone) {
+                        const TimeZone& zone, const std::function<void()>& step) {
+  step();
   FindEclipses(stretch, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
   FindShowerPeaks(stretch, [&](const ShowerPeak& p) {
+    step();
     pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
   });
 }
@@ -170,7 +175,7 @@ void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, co
 }  // namespace
 
 void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEvent&)>& each,
-                  const std::function<void(const Instant&)>& progress) {
+                  const std::function<void(const PhenomenaProgress&)>& progress) {
   PhenomenaRequest request;
   request.planets = asked.bodies;
   request.sunAndMoon = asked.sunAndMoon;
@@ -186,16 +191,22 @@ void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEv
   std::vector<YearEvent> pending;
   Instant from = asked.span.from;
   auto handOver = [&](const std::optional<Instant>& before) { HandOver(pending, before, asked.span, each); };
-  auto flush = [&](const Instant& upTo) {
-    if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone);
+  auto flush = [&](const PhenomenaProgress& told) {
+    const Instant upTo = told.reached;
+    // The stretch's own searches are done, its reference's events not yet.
+    const PhenomenaProgress waiting{from, told.done};
+    const auto step = [&] {
+      if (progress) progress(waiting);
+    };
+    if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone, step);
     handOver(upTo >= asked.span.to ? std::nullopt : std::optional<Instant>(upTo.After(-Holdback)));
     from = upTo;
   };
   try {
     FindPhenomena(MethodElements(), request, asked.span, [&](const Phenomenon& p) { pending.push_back(p); },
-                  [&](const Instant& reached) {
-                    flush(reached);
-                    if (progress) progress(reached);
+                  [&](const PhenomenaProgress& told) {
+                    if (told.reached > from) flush(told);  // a stretch ended
+                    if (progress) progress(told);
                   });
   } catch (const RuntimeError&) {
     // Everything found before the failure is still handed over.

@@ -98,10 +98,14 @@ Instant TimeOf(const YearEvent& event);
 // sunAndMoon, moon and approachLimit say the others; each shower's peak
 // with its night from the place, in the zone's nights, when it has one),
 // handed over in time order as FindPhenomena does; progress, when given,
-// told the instant reached; the method's run-time errors raised after what
-// came before them was handed over.
+// told how far the search has come as FindPhenomena tells it, and again
+// before the reference's events of each stretch and each shower's night
+// (`reached` not yet moved), where it may raise to stop the search; the
+// events listed near `reached` may wait for the next stretch. The
+// method's run-time errors raised after what came before them was handed
+// over.
 void RunPhenomena(const SkyRequest& request, const std::function<void(const YearEvent&)>& each,
-                  const std::function<void(const Instant&)>& progress = nullptr);
+                  const std::function<void(const PhenomenaProgress&)>& progress = nullptr);
 
 // What the almanac of the request's year prints beside its chart, from
 // its place in its zone (RequestRefused without one):

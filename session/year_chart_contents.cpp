@@ -21,6 +21,10 @@ const std::vector<Body>& ChartPlanets = BrightPlanets;
 // curves are left out.
 constexpr double GlareDegrees = 12;
 
+// The share of the chart's work that is its nights (the rest is the
+// year's events), as measured: about 310 of 360 ms.
+constexpr double NightsShare = 0.85;
+
 // A curve breaks where it jumps more than this (hours) from one night to
 // the next: at a change of the clock, or where the event leaves the night.
 constexpr double JumpHours = 0.75;
@@ -96,7 +100,8 @@ void Mark(YearChart& chart, const std::vector<Instant>& starts, const TimeZone& 
 
 // The year's oppositions and greatest elongations, the showers' peaks and
 // the eclipses seen from the place.
-void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place& place, const TimeZone& zone) {
+void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place& place, const TimeZone& zone,
+               const std::function<void(double)>& progress) {
   const Span year{starts.front(), starts.back().After(1)};
   SkyRequest request;
   request.bodies = ChartPlanets;
@@ -112,6 +117,8 @@ void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place
     if (p->kind == PhenomenonKind::GreatestEastern || p->kind == PhenomenonKind::GreatestWestern) {
       Mark(chart, starts, zone, TimeOf(e), "elongacion", name + " en su máxima elongación", name + ", máx. elongación");
     }
+  }, [&](const PhenomenaProgress& told) {
+    if (progress) progress(told.done);
   });
   FindShowerPeaks(year, [&](const ShowerPeak& peak) {
     if (peak.shower->zhr < 10) return;  // the major showers only
@@ -184,7 +191,8 @@ void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& 
 
 }  // namespace
 
-YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year) {
+YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year,
+                      const std::function<void(double)>& progress) {
   YearChart chart;
   chart.title = "El año " + std::to_string(year) + " desde " + PlaceWords(place) + " · " + zone.name();
   const long minutes = std::lround(std::ceil(LargestMinutes(elements, place, zone, year)));
@@ -207,6 +215,7 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     starts.push_back(day.span.from);
     longitudes.push_back(n.moonLongitudeFromSun);
     AddNight(chart, row, date, day, n, zone);
+    if (progress) progress(NightsShare * static_cast<double>(d + 1 - first) / static_cast<double>(last - first));
     const long before = zone.OffsetAt(day.span.from);
     const long after = zone.OffsetAt(day.span.to);
     if (before != after) {
@@ -215,15 +224,17 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     }
   }
   AddPhases(chart, longitudes);
-  AddEvents(chart, starts, place, zone);
+  AddEvents(chart, starts, place, zone, [&](double done) {
+    if (progress) progress(NightsShare + (1 - NightsShare) * done);
+  });
   for (YearCurve& curve : chart.curves) {
     std::erase_if(curve.pieces, [](const auto& piece) { return piece.size() < 2; });
   }
   return chart;
 }
 
-YearChart RunYearChart(const SkyRequest& request) {
-  return YearChartOf(MethodElements(), PlaceOf(request), request.zone, request.year);
+YearChart RunYearChart(const SkyRequest& request, const std::function<void(double)>& progress) {
+  return YearChartOf(MethodElements(), PlaceOf(request), request.zone, request.year, progress);
 }
 
 }  // namespace orbitas

@@ -5,6 +5,7 @@
 // curves (left out where the planet is too near the Sun), the Moon's
 // lit hours and phases, and the year's events at their dates.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,13 +57,17 @@ struct YearChart {
   std::vector<std::pair<int, std::string>> clockChanges;  // (row, "cambio de hora: +1 h")
 };
 
-// The chart of year from place in zone. Raises the method's run-time
-// errors (a year beyond its range).
-YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year);
+// The chart of year from place in zone. progress, when given, is told the
+// share of the work done (0 to 1) after each night and between the
+// searches of the year's events, where it may raise to stop the work
+// (what it raises propagates, unless it is a RuntimeError). Raises the
+// method's run-time errors (a year beyond its range).
+YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year,
+                      const std::function<void(double)>& progress = nullptr);
 
 // The chart of the request's year from its place in its zone, with the
 // method's elements: the year command's answer. Raises RequestRefused
 // without a place, and as YearChartOf.
-YearChart RunYearChart(const SkyRequest& request);
+YearChart RunYearChart(const SkyRequest& request, const std::function<void(double)>& progress = nullptr);
 
 }  // namespace orbitas

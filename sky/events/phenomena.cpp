@@ -11,43 +11,92 @@ namespace {
 
 constexpr double YearDays = 365.25;
 
-// Every event of request in span: each kind's search in turn, then in
-// time order.
-std::vector<Phenomenon> Merged(const EventSearch& search, const PhenomenaRequest& request, const Span& span) {
-  search.NewStretch();
-  std::vector<Phenomenon> found;
-  auto add = [&found](std::vector<Phenomenon> events) { found.insert(found.end(), events.begin(), events.end()); };
+using Search = std::function<std::vector<Phenomenon>()>;
+
+// The searches of request over span, each one kind of event for one body
+// or pair, in the order their events are merged.
+std::vector<Search> SearchesOf(const EventSearch& search, const PhenomenaRequest& request, const Span& span) {
+  std::vector<Search> searches;
+  const auto add = [&searches](Search s) { searches.push_back(std::move(s)); };
   for (const Body p : request.planets) {
-    add(search.Conjunctions(p, span));
-    add(search.GreatestElongations(p, span));
-    add(search.Stations(p, span));
-    add(search.Apsides(p, span));
+    add([&search, p, span] { return search.Conjunctions(p, span); });
+    add([&search, p, span] { return search.GreatestElongations(p, span); });
+    add([&search, p, span] { return search.Stations(p, span); });
+    add([&search, p, span] { return search.Apsides(p, span); });
   }
+  const double limit = request.approachLimit;
   for (std::size_t i = 0; i < request.planets.size(); ++i) {
+    const Body p = request.planets[i];
     for (std::size_t j = i + 1; j < request.planets.size(); ++j) {
-      add(search.CloseApproaches(request.planets[i], request.planets[j], request.approachLimit, span));
+      const Body q = request.planets[j];
+      add([&search, p, q, limit, span] { return search.CloseApproaches(p, q, limit, span); });
     }
     if (request.sunAndMoon || request.moon) {
-      add(search.CloseApproaches(Body::Moon, request.planets[i], request.approachLimit, span));
+      add([&search, p, limit, span] { return search.CloseApproaches(Body::Moon, p, limit, span); });
     }
   }
-  if (request.sunAndMoon || request.moon) add(search.MoonPhases(span));
+  if (request.sunAndMoon || request.moon) add([&search, span] { return search.MoonPhases(span); });
   if (request.sunAndMoon) {
-    add(search.Apsides(Body::Earth, span));
-    add(search.Seasons(span));
+    add([&search, span] { return search.Apsides(Body::Earth, span); });
+    add([&search, span] { return search.Seasons(span); });
+  }
+  return searches;
+}
+
+// Every event of request in span: each search in turn, then in time
+// order. step, when given, is told the share of the searches done after
+// each but the last.
+std::vector<Phenomenon> Merged(const EventSearch& search, const PhenomenaRequest& request, const Span& span,
+                               const std::function<void(double)>& step) {
+  search.NewStretch();
+  const std::vector<Search> searches = SearchesOf(search, request, span);
+  std::vector<Phenomenon> found;
+  for (std::size_t k = 0; k < searches.size(); ++k) {
+    const std::vector<Phenomenon> events = searches[k]();
+    found.insert(found.end(), events.begin(), events.end());
+    if (step && k + 1 < searches.size()) step(static_cast<double>(k + 1) / static_cast<double>(searches.size()));
   }
   std::sort(found.begin(), found.end(), [](const Phenomenon& x, const Phenomenon& y) { return x.time < y.time; });
   return found;
 }
 
+// Tells progress how far the search of a span has come, never backwards
+// (a stretch that failed is searched again in halves).
+class ProgressTeller {
+ public:
+  ProgressTeller(const Span& span, const std::function<void(const PhenomenaProgress&)>& progress)
+      : span_(span), progress_(progress) {
+    told_.reached = span.from;
+  }
+
+  // Inside stretch, with share of its searches done.
+  void Within(const Span& stretch, double share) {
+    if (!progress_) return;
+    const double done = (stretch.from.DaysSince(span_.from) + share * stretch.Days()) / span_.Days();
+    told_.done = std::clamp(done, told_.done, 1.0);
+    progress_(told_);
+  }
+
+  // At the end of stretch, everything found in it handed over.
+  void Ended(const Span& stretch) {
+    told_.reached = stretch.to;
+    Within(stretch, 1.0);
+  }
+
+ private:
+  Span span_;
+  const std::function<void(const PhenomenaProgress&)>& progress_;
+  PhenomenaProgress told_;
+};
+
 // One stretch: searched whole, or, where the method fails inside it, in
 // halves down to a day, so that everything before the failure is handed
-// over first. progress hears the end of each stretch searched.
+// over first. progress hears of each search done and each stretch ended.
 void Stretch(const EventSearch& search, const PhenomenaRequest& request, const Span& span,
-             const std::function<void(const Phenomenon&)>& each, const std::function<void(const Instant&)>& progress) {
+             const std::function<void(const Phenomenon&)>& each, ProgressTeller& progress) {
   std::vector<Phenomenon> found;
   try {
-    found = Merged(search, request, span);
+    found = Merged(search, request, span, [&](double share) { progress.Within(span, share); });
   } catch (const RuntimeError&) {
     if (span.Days() <= 1) throw;
     const Instant middle = Instant::FromUt((span.from.ut + span.to.ut) / 2);
@@ -56,7 +105,7 @@ void Stretch(const EventSearch& search, const PhenomenaRequest& request, const S
     return;
   }
   for (const Phenomenon& p : found) each(p);
-  if (progress) progress(span.to);
+  progress.Ended(span);
 }
 
 // The year's stretch from a within span.
@@ -91,9 +140,10 @@ std::vector<Phenomenon> OfKind(std::vector<Phenomenon> found, PhenomenonKind kin
 
 void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, const Span& span,
                    const std::function<void(const Phenomenon&)>& each,
-                   const std::function<void(const Instant&)>& progress) {
+                   const std::function<void(const PhenomenaProgress&)>& progress) {
   const EventSearch search(elements);
-  for (Instant a = span.from; a < span.to; a = a.After(YearDays)) Stretch(search, request, YearFrom(a, span), each, progress);
+  ProgressTeller teller(span, progress);
+  for (Instant a = span.from; a < span.to; a = a.After(YearDays)) Stretch(search, request, YearFrom(a, span), each, teller);
 }
 
 std::optional<Phenomenon> NextOpposition(const ElementsTable& elements, Body body, const Span& span) {

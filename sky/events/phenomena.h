@@ -67,16 +67,29 @@ struct PhenomenaRequest {
   double approachLimit = 1.0;     // degrees: closer approaches than this are listed
 };
 
+// How far a search of the phenomena has come.
+struct PhenomenaProgress {
+  // The end of the last stretch searched: every phenomenon before it has
+  // been handed over.
+  Instant reached;
+  // The share of the span searched, 0 to 1, counting the searches done
+  // (one kind of event for one body or pair) in the stretch under way.
+  double done = 0;
+};
+
 // Every phenomenon of request with its time in span (searched in UT: the
 // method reads it as typed, the reference at TT), handed to each in time
 // order as the search goes, a year at a time, so that memory does not
-// grow with the range. progress, when given, is told the instant searched
-// up to, after each stretch. A run-time error of
-// the method propagates after every phenomenon before the first day it
-// fails on has been handed over (and progress told that day).
+// grow with the range. progress, when given, is told how far it has come
+// at the end of each stretch and between the searches inside one (a few
+// dozen a year), where it may raise to stop the search; what it raises
+// propagates as it is, unless it is a RuntimeError (taken for the
+// method's). A run-time error of the method propagates after every
+// phenomenon before the first day it fails on has been handed over (and
+// progress told that day).
 void FindPhenomena(const ElementsTable& elements, const PhenomenaRequest& request, const Span& span,
                    const std::function<void(const Phenomenon&)>& each,
-                   const std::function<void(const Instant&)>& progress = nullptr);
+                   const std::function<void(const PhenomenaProgress&)>& progress = nullptr);
 
 // The first event of each kind in span (searched in UT), or none. A
 // century from an instant (SearchHorizonDays) is the usual span. body is a planet (an apsis: the Earth too);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -381,6 +382,100 @@ TEST(SkyRequest, TheCommandsOfAPlaceRefuseARequestWithoutOne) {
   int eclipses = 0;
   RunEclipses(request, [&](const EclipseSeen& e) { eclipses += !e.solar && !e.lunar; });
   EXPECT_EQ(eclipses, 1);
+}
+
+// An event as a line of its every number, to compare two runs exactly.
+std::string Written(const YearEvent& event) {
+  char line[256];
+  if (const auto* p = std::get_if<Phenomenon>(&event)) {
+    std::snprintf(line, sizeof line, "%d %.17g %d %d %.17g %.17g %.17g", static_cast<int>(p->kind), p->time,
+                  static_cast<int>(p->body), static_cast<int>(p->other), p->value.value_or(-1),
+                  p->referenceTime ? p->referenceTime->ut : -1, p->referenceMiss.value_or(-1));
+  } else if (const auto* e = std::get_if<EclipseSeen>(&event)) {
+    std::snprintf(line, sizeof line, "eclipse %zu %.17g", e->event.index(), GreatestOf(e->event).ut);
+  } else {
+    const ShowerPeakSeen& s = std::get<ShowerPeakSeen>(event);
+    const std::string_view code = s.peak.shower->code;
+    std::snprintf(line, sizeof line, "shower %.*s %.17g %.17g", static_cast<int>(code.size()), code.data(),
+                  s.peak.time.ut, s.night ? s.night->hourlyRate : -1);
+  }
+  return line;
+}
+
+// The planner's year (every planet, the Sun and the Moon, from a place).
+SkyRequest PlannersYear() {
+  SkyRequest request = Asked(AllPlanets, Madrid, Summer);
+  request.span = Days(Jd(2027, 1, 1), Jd(2028, 1, 1));
+  return request;
+}
+
+TEST(RunPhenomena, AYearsSearchCanStopInsideItsFirstMonth) {
+  // The planner stops an overtaken search where its progress is told.
+  // Told between the year's searches, the first time comes within the
+  // first month's share of the work, before anything is handed over.
+  // Mistakes: progress told only at the end of the year's stretch (the
+  // search cannot stop until its whole year is done), `reached` moved
+  // before the stretch ends.
+  struct Stop {};
+  const SkyRequest request = PlannersYear();
+  std::vector<PhenomenaProgress> told;
+  int handed = 0;
+  EXPECT_THROW(RunPhenomena(request, [&](const YearEvent&) { ++handed; },
+                            [&](const PhenomenaProgress& p) {
+                              told.push_back(p);
+                              throw Stop{};
+                            }),
+               Stop);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_GT(told.front().done, 0.0);
+  EXPECT_LT(told.front().done, 1.0 / 12);
+  EXPECT_EQ(told.front().reached, request.span.from);
+  EXPECT_EQ(handed, 0);
+}
+
+TEST(RunPhenomena, ProgressToldInsideTheYearChangesNoEventNorItsOrder) {
+  // Mistakes: a search left out or run twice between the steps, the
+  // events merged in another order, the reference's events of a stretch
+  // added at a step inside it; progress told less than monthly, going
+  // backwards, or not ending whole.
+  const SkyRequest request = PlannersYear();
+  std::vector<std::string> quiet, told;
+  RunPhenomena(request, [&](const YearEvent& e) { quiet.push_back(Written(e)); });
+  std::vector<double> done;
+  RunPhenomena(request, [&](const YearEvent& e) { told.push_back(Written(e)); },
+               [&](const PhenomenaProgress& p) { done.push_back(p.done); });
+  ASSERT_GT(quiet.size(), 100u);
+  EXPECT_EQ(told, quiet);
+  EXPECT_GT(done.size(), 12u);
+  EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
+  EXPECT_DOUBLE_EQ(done.back(), 1.0);
+}
+
+TEST(RunYearChart, ProgressIsToldEachNightAndCanStopTheChartInItsFirstMonth) {
+  // The planner's year tab stops an overtaken chart where its progress is
+  // told. Mistakes: progress told only at the end (or only in the events'
+  // search, after the nights), its share going backwards or not ending
+  // whole, a chart told its progress unlike one that is not.
+  struct Stop {};
+  SkyRequest request = Asked(AllPlanets, Madrid, Summer);
+  request.year = 2027;
+  double first = -1;
+  EXPECT_THROW(RunYearChart(request, [&](double done) {
+                 first = done;
+                 throw Stop{};
+               }),
+               Stop);
+  EXPECT_GT(first, 0.0);
+  EXPECT_LT(first, 1.0 / 12);
+  std::vector<double> told;
+  const YearChart chart = RunYearChart(request, [&](double done) { told.push_back(done); });
+  EXPECT_GT(told.size(), 365u);
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_DOUBLE_EQ(told.back(), 1.0);
+  const YearChart quiet = RunYearChart(request);
+  ASSERT_EQ(chart.marks.size(), quiet.marks.size());
+  for (std::size_t k = 0; k < chart.marks.size(); ++k) EXPECT_EQ(chart.marks[k].text, quiet.marks[k].text);
+  EXPECT_EQ(chart.rows.size(), quiet.rows.size());
 }
 
 TEST(RunSkyDome, TheRequestsPlanetsAtItsInstantWithTheSunAndTheMoon) {

@@ -141,5 +141,37 @@ TEST(Phenomena, ASlowApproachFindsTheReferencesWeeksAwayAndPlutoAloneHasNone) {
   EXPECT_FALSE(pluto->referenceTime || pluto->referenceMiss);
 }
 
+TEST(Phenomena, ProgressIsToldBetweenTheSearchesOfEachStretch) {
+  // Two years' stretches of three planets with the Sun and the Moon:
+  // progress told after each search but the last of a stretch and at its
+  // end, its share never backwards and ending whole; `reached` moves only
+  // at a stretch's end, when everything found before it has been handed
+  // over. Mistakes: progress told only at the stretches' ends, `reached`
+  // moved inside a stretch, the share counted from the stretch's start.
+  const ElementsTable e = testing::FilledElements();
+  PhenomenaRequest request;
+  request.planets = {Body::Mars, Body::Jupiter, Body::Saturn};
+  const Span span{Ut(2461406.5), Ut(2462136.5)};  // 730 days from 2027-01-01
+  std::vector<Phenomenon> found;
+  std::vector<PhenomenaProgress> told;
+  FindPhenomena(e, request, span, [&](const Phenomenon& p) { found.push_back(p); },
+                [&](const PhenomenaProgress& p) {
+                  told.push_back(p);
+                  if (told.size() > 1 && p.reached == told[told.size() - 2].reached) return;
+                  for (const Phenomenon& f : found) EXPECT_LT(f.time, p.reached.ut);
+                });
+  // Per stretch: four searches a planet, three pairs, three Moon's
+  // approaches, the phases, the Earth's apsides and the seasons.
+  const std::size_t searches = 4 * 3 + 3 + 3 + 3;
+  ASSERT_EQ(told.size(), 2 * searches);
+  for (std::size_t k = 1; k < told.size(); ++k) EXPECT_GE(told[k].done, told[k - 1].done);
+  EXPECT_DOUBLE_EQ(told.back().done, 1.0);
+  EXPECT_EQ(told[searches - 2].reached, span.from);
+  EXPECT_NEAR(told[searches - 1].reached.ut, span.from.ut + 365.25, 1e-9);
+  EXPECT_NEAR(told[searches - 1].done, 365.25 / 730, 1e-12);
+  EXPECT_EQ(told.back().reached, span.to);
+  EXPECT_GT(found.size(), 50u);
+}
+
 }  // namespace
 }  // namespace orbitas
