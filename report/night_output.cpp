@@ -8,6 +8,7 @@
 #include "calendar/julian_day.h"
 #include "report/json.h"
 #include "report/night_columns.h"
+#include "report/shower_columns.h"
 #include "runtime/number_text.h"
 #include "report/eclipse_output.h"
 #include "report/sky_output.h"
@@ -133,22 +134,26 @@ std::string MeteorRateText(double hourlyRate) {
 
 namespace {
 
+// A shower's line: the values are its columns' (report/shower_columns.h),
+// in the words around them.
+std::string ShowerText(const ShowerNight& s, const TimeZone& zone, std::string_view sep) {
+  const auto cell = [&](ShowerField field) { return ShowerCellOf(s, field, zone, sep); };
+  const auto yes = [&](ShowerField field) { return cell(field).json == "true"; };
+  return "  " + cell(ShowerField::Shower).text + ": mejor " + DateAtTime(cell(ShowerField::BestTime).text) +
+         (yes(ShowerField::DarkestHour) ? " (no hay noche cerrada: la hora más oscura)" : "") + ", radiante a " +
+         cell(ShowerField::RadiantDegrees).text + ", " + cell(ShowerField::HourlyRate).text + " (THZ " +
+         cell(ShowerField::Zhr).text + " en el máximo, " + cell(ShowerField::ZhrNow).text +
+         " esta noche; magnitud límite " + cell(ShowerField::LimitingMagnitude).text + "); la Luna " +
+         cell(ShowerField::MoonUp).text +
+         (yes(ShowerField::MoonUp) ? ", iluminada al " + cell(ShowerField::MoonIlluminated).text : "") + "\n";
+}
+
 // The active showers, each at its best dark hour, and any eclipse.
 std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
   std::string text;
   if (!r.showers.empty()) {
     text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
-    for (const ShowerNight& s : r.showers) {
-      text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
-              "mejor " + DateAtTime(Minute(r.zone, s.bestTime)) +
-              (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
-              ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, " + MeteorRateText(s.hourlyRate) +
-              " (THZ " + Whole(s.shower->zhr) + " en el máximo, " + (s.zhrNow < 0.5 ? std::string("menos de 1") : Whole(s.zhrNow)) +
-              " esta noche; magnitud límite " +
-              Number(s.limitingMagnitude, sep, "#0.0") + "); la Luna " +
-              (s.moonUp ? "sobre el horizonte, iluminada al " + Whole(s.moonIlluminated * 100) + " %" : "bajo el horizonte") +
-              "\n";
-    }
+    for (const ShowerNight& s : r.showers) text += ShowerText(s, r.zone, sep);
   }
   for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, r.zone, sep);
   return text;
@@ -157,17 +162,7 @@ std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
 std::string ShowersJson(const NightAnswer& r) {
   std::string json = ", \"meteorShowers\": [";
   for (std::size_t k = 0; k < r.showers.size(); ++k) {
-    const ShowerNight& s = r.showers[k];
-    json += std::string(k ? ", " : "") + "{\"code\": " + JsonString(s.shower->code) +
-            ", \"name\": " + JsonString(ShowerName(s.shower->code)) +
-            ", \"bestTime\": " + JsonString(Iso(r.zone, s.bestTime)) +
-            ", \"darkestHour\": " + (s.darkestHour ? "true" : "false") +
-            ", \"radiantAltitude\": " + JsonNumber(s.radiantAltitude) + ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) +
-            ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"zhrNow\": " + JsonNumber(s.zhrNow) +
-            ", \"populationIndex\": " + JsonNumber(s.shower->populationIndex) +
-            ", \"limitingMagnitude\": " + JsonNumber(s.limitingMagnitude) +
-            ", \"moonIlluminated\": " + JsonNumber(s.moonIlluminated) +
-            ", \"moonUp\": " + (s.moonUp ? "true" : "false") + "}";
+    json += std::string(k ? ", " : "") + ShowerFieldsJson(r.showers[k], r.zone);
   }
   json += "], \"eclipses\": [";
   for (std::size_t k = 0; k < r.eclipses.size(); ++k) {
