@@ -1,9 +1,9 @@
 // Each table's column list against its writers: every column of the
 // year's list, the eclipses' list, the night's planets and its meteor
-// showers gives one value that the window's row, the CSV, the JSON and
-// the text lines all show, and its text for people, its value for a file
-// and its JSON literal say the same thing. Fixed answers from
-// tests/support/report_answers.h.
+// showers, and every field of the night's Sun and Moon, gives one value
+// that the window's row, the CSV, the JSON and the text lines all show,
+// and its text for people, its value for a file and its JSON literal say
+// the same thing. Fixed answers from tests/support/report_answers.h.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,6 +19,7 @@
 #include "report/night_columns.h"
 #include "report/night_output.h"
 #include "report/shower_columns.h"
+#include "report/sun_moon_fields.h"
 #include "report/text_layout.h"
 #include "report/view_rows.h"
 #include "tests/support/report_answers.h"
@@ -30,7 +31,9 @@ using report::EclipseField;
 using report::EventCell;
 using report::EventField;
 using report::PlanetField;
+using report::MoonField;
 using report::ShowerField;
+using report::SunEvent;
 
 template <typename Field>
 std::size_t At(Field field) {
@@ -187,6 +190,25 @@ TEST(ColumnLists, EachNameOnceAndEveryNamedColumnWritten) {
   std::size_t headed = 0;
   for (const auto& f : report::ShowerFields) headed += !f.heading.empty();
   EXPECT_EQ(shown, headed);
+
+  // The Sun's and the Moon's labels and keys once, every field with a key.
+  json.clear(), headings.clear();
+  for (const auto& f : report::SunEvents) json.push_back(f.json), headings.push_back(f.label);
+  once(json, "sun json"), once(headings, "sun labels");
+  json.clear(), headings.clear();
+  for (const auto& f : report::MoonFields) json.push_back(f.json), headings.push_back(f.label);
+  once(json, "moon json"), once(headings, "moon labels");
+  for (const auto& f : report::SunEvents) EXPECT_FALSE(f.json.empty() || f.label.empty()) << f.json;
+  for (const auto& f : report::MoonFields) EXPECT_FALSE(f.json.empty()) << f.label;
+}
+
+// The Madrid night without its sunrise (the Sun's error at it unknown as
+// well) and without the Moon's rise: fields with nothing.
+Night MadridNightWithout() {
+  Night n = testing::MadridNight();
+  n.sun.rise.reset();
+  n.moon.rise.reset();
+  return n;
 }
 
 TEST(ColumnLists, EveryCellSaysOneValue) {
@@ -219,6 +241,18 @@ TEST(ColumnLists, EveryCellSaysOneValue) {
       const auto field = static_cast<PlanetField>(k);
       ExpectCellAgrees(report::PlanetCellOf(p, field, night, "."), field == PlanetField::Instrument, false,
                        report::PlanetCellOf(p, PlanetField::Name, night, ".").text + " " + std::string(report::PlanetFields[k].json));
+    }
+  }
+  for (const Night& n : {testing::MadridNight(), MadridNightWithout()}) {
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const auto event = static_cast<SunEvent>(k);
+      const std::string where = "sun " + std::string(report::SunEvents[k].json);
+      ExpectCellAgrees(report::SunEventCellOf(n.sun, event, testing::PlusOne()), false, false, where);
+      ExpectCellAgrees(report::SunEventErrorCellOf(n.sun, event, "."), false, false, where + " error");
+    }
+    for (std::size_t k = 0; k < report::MoonFields.size(); ++k) {
+      ExpectCellAgrees(report::MoonCellOf(n.moon, static_cast<MoonField>(k), testing::PlusOne(), "."), false, false,
+                       "moon " + std::string(report::MoonFields[k].json));
     }
   }
   // The showers' words are checked against their values below.
@@ -533,6 +567,77 @@ TEST(ColumnLists, TheNightsWritersShowTheShowersColumns) {
     EXPECT_FALSE(row.body);
     ASSERT_TRUE(row.time);
     EXPECT_EQ(row.time->ut, s.bestTime.ut);
+  }
+}
+
+TEST(ColumnLists, TheNightsSunAndMoonBlocksShowTheirFields) {
+  // Mistakes: the almanac's block and the JSON each writing a time or a
+  // number of the Sun or the Moon their own way, an event the Sun does not
+  // reach given a row, its error a number in the JSON, the Moon's members
+  // out of the list's order.
+  for (const Night& night : {testing::MadridNight(), MadridNightWithout()}) {
+    const NightAnswer r = testing::MadridReport(night);
+    const std::string text = report::SunAndMoonText(r, ",");
+    const std::string json = report::NightJson(r);
+    SCOPED_TRACE(text);
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const auto event = static_cast<SunEvent>(k);
+      const EventCell time = report::SunEventCellOf(night.sun, event, r.zone);
+      const EventCell error = report::SunEventErrorCellOf(night.sun, event, ",");
+      const std::string label(report::SunEvents[k].label);
+      const std::size_t row = text.find("\n  " + label + " ");
+      EXPECT_EQ(row != std::string::npos, !time.file.empty()) << label;
+      if (row != std::string::npos) {
+        const std::string line = text.substr(row + 1, text.find('\n', row + 1) - row - 1);
+        const std::string end = time.text + (error.key ? "  ±" + error.text + " min" : "");
+        EXPECT_EQ(line.substr(line.size() - std::min(line.size(), end.size())), end) << line;
+      }
+    }
+    const std::string sun = "\"sun\": {" + report::SunEventsJson(night.sun, r.zone) + ", \"reasons\": ";
+    EXPECT_NE(json.find(sun), std::string::npos) << sun;
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const std::string value = report::SunEventCellOf(night.sun, static_cast<SunEvent>(k), r.zone).json;
+      const std::size_t found = MemberAt(sun, report::SunEvents[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::SunEvents[k].json << " in " << sun;
+      at = found;
+    }
+    at = sun.find("\"eventErrors\": {");
+    ASSERT_NE(at, std::string::npos);
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const std::string value = report::SunEventErrorCellOf(night.sun, static_cast<SunEvent>(k), ".").json;
+      const std::size_t found = MemberAt(sun, report::SunEvents[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::SunEvents[k].json << " error in " << sun;
+      at = found;
+    }
+
+    const std::string moon = "\"moon\": " + report::MoonFieldsJson(night.moon, r.zone) + ", \"planets\": ";
+    EXPECT_NE(json.find(moon), std::string::npos) << moon;
+    at = 0;
+    for (std::size_t k = 0; k < report::MoonFields.size(); ++k) {
+      const std::string value = report::MoonCellOf(night.moon, static_cast<MoonField>(k), r.zone, ".").json;
+      const std::size_t found = MemberAt(moon, report::MoonFields[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::MoonFields[k].json << " in " << moon;
+      at = found;
+    }
+    // The almanac's rows: each field with a label its own, the phase with
+    // the lit fraction and the age in its words.
+    const auto cell = [&](MoonField f) { return report::MoonCellOf(night.moon, f, r.zone, ","); };
+    const auto row = [&](MoonField f) {
+      const std::string label(report::MoonFields[At(f)].label);
+      const std::size_t from = text.find("\n  " + label + " ");
+      return from == std::string::npos ? std::string() : text.substr(from + 1, text.find('\n', from + 1) - from - 1);
+    };
+    EXPECT_NE(row(MoonField::Rise).find(cell(MoonField::Rise).text), std::string::npos);
+    EXPECT_EQ(row(MoonField::Rise).find("(no sale esta noche)") != std::string::npos, !night.moon.rise);
+    EXPECT_NE(row(MoonField::Set).find(cell(MoonField::Set).text), std::string::npos);
+    EXPECT_NE(row(MoonField::PhaseName).find(cell(MoonField::PhaseName).text + ", " + cell(MoonField::Illuminated).text +
+                                              " iluminada, edad " + cell(MoonField::AgeDays).text + " días"),
+              std::string::npos)
+        << row(MoonField::PhaseName);
+    const std::string altitude = row(MoonField::AltitudeAtMiddle);
+    EXPECT_EQ(altitude.substr(altitude.size() - std::min(altitude.size(), cell(MoonField::AltitudeAtMiddle).text.size())),
+              cell(MoonField::AltitudeAtMiddle).text);
   }
 }
 

@@ -125,6 +125,34 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
   EXPECT_EQ(rows[3].cells[9].value, "0.3");
 }
 
+TEST(NightJson, WhatTheSunAndTheMoonDoNotDo) {
+  // Mistakes: an event the Sun does not reach given a row, or left out of
+  // the JSON rather than null (its error too); the Moon's rise that is
+  // not there written as a time.
+  Night night = MadridNight();
+  night.sun.rise.reset();
+  night.moon.rise.reset();
+  const NightAnswer r = MadridReport(night);
+  const std::string text = report::SunAndMoonText(r, ",");
+  EXPECT_EQ(text.find("Salida del Sol"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          2027-01-16 08:14  ±0,5 min\n\nLuna"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Sale                          — (no sale esta noche)\n"
+                      "  Se pone                       2027-01-15 23:45\n"),
+            std::string::npos)
+      << text;
+  const std::string json = report::NightJson(r);
+  EXPECT_NE(json.find("\"civilDawn\": \"2027-01-16T08:14:00+01:00\", \"rise\": null, \"eventErrors\": {\"set\": 0.5, "
+                      "\"civilDusk\": 0.5, \"nauticalDusk\": 0.5, \"astronomicalDusk\": 0.5, \"astronomicalDawn\": 0.5, "
+                      "\"nauticalDawn\": 0.5, \"civilDawn\": 0.5, \"rise\": null}, \"reasons\": [], "),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"moon\": {\"rise\": null, \"set\": \"2027-01-15T23:45:00+01:00\", \"illuminated\": 0.52, "
+                      "\"ageDays\": 7.4, \"phaseName\": \"cuarto creciente\", \"altitudeAtMidnight\": -10, "
+                      "\"source\": \"eraMoon98\"}, \"planets\": ["),
+            std::string::npos)
+      << json;
+}
+
 TEST(NightJson, OneObject) {
   // Mistakes: times without the zone's offset, the azimuth rounded as the
   // text is, an empty list of showers left out, the errors in degrees for
