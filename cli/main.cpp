@@ -127,7 +127,7 @@ int RunInstant(const Arguments& args, Context& ctx) {
   const InstantOutcome outcome =
       ComputeInstant(args.date, args.julianDay, args.bodies, separator, args.place, args.zone);
   ctx.out.Write(args.json ? report::InstantAsJson(outcome)
-                          : report::InstantAsText(outcome, args.place ? &*args.place : nullptr, separator));
+                          : report::InstantAsText(outcome, args.place, separator));
   if (ctx.picture) {
     const ElementsTable& elements = MethodElements();
     const PictureRequest& size = ctx.picture->request();
@@ -321,9 +321,8 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
     return ExitRuntimeError;
   }
   const PictureRequest& size = ctx.picture->request();
-  const std::string svg = pictures::DrawEclipse(
-      EclipsePictureOf(*seen, args.place ? &*args.place : nullptr, args.zone), ctx.separator, size.width,
-      size.height);
+  const std::string svg =
+      pictures::DrawEclipse(EclipsePictureOf(*seen, args.place, args.zone), ctx.separator, size.width, size.height);
   return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 

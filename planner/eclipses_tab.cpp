@@ -112,7 +112,7 @@ void EclipsesTab::ShowChosen() {
     std::string text = report::EclipseText(seen, o.place, o.zone, o.separator);
     // A transit has no picture, nor a solar eclipse the place does not see.
     std::string svg = HasEclipsePicture(seen)
-                          ? pictures::DrawEclipse(EclipsePictureOf(seen, &o.place, o.zone), o.separator, 900, 700)
+                          ? pictures::DrawEclipse(EclipsePictureOf(seen, o.place, o.zone), o.separator, 900, 700)
                           : std::string();
     return [this, text = std::move(text), svg = std::move(svg)] {
       details_->setPlainText(QString::fromStdString(text));

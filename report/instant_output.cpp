@@ -47,7 +47,7 @@ std::string EquatorialBlock(const PlanetOutcome& p) {
 
 }  // namespace
 
-std::string InstantAsText(const InstantOutcome& outcome, const Place* place, std::string_view separator) {
+std::string InstantAsText(const InstantOutcome& outcome, const std::optional<Place>& place, std::string_view separator) {
   std::string text;
   if (outcome.horadec) text += "Hora decimal: " + *outcome.horadec + "\n";
   if (outcome.diajuliano) text += "Día juliano:  " + *outcome.diajuliano + "\n";

@@ -1,6 +1,8 @@
 #pragma once
 // The outcome of one instant as the command line prints it.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "session/instant.h"
 
@@ -11,7 +13,7 @@ namespace orbitas::report {
 // printed once. Only blocks whose labels were all written are printed.
 // With a place, each complete planet is followed by its horizon block
 // (numbers with separator).
-std::string InstantAsText(const InstantOutcome& outcome, const Place* place = nullptr,
+std::string InstantAsText(const InstantOutcome& outcome, const std::optional<Place>& place = std::nullopt,
                           std::string_view separator = ".");
 
 // One JSON object: "horadec", "diajuliano" (label texts or null),

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/column_cells.h"
 #include "report/json.h"
 #include "report/night_output.h"
 #include "report/sky_output.h"
@@ -12,53 +13,22 @@
 namespace orbitas::report {
 namespace {
 
-constexpr std::string_view None = "—";
-
-EventCell Empty() { return {std::string(None), std::nullopt, "", "null"}; }
-
-// A text that is also its own value; sorted by key when given.
-EventCell Text(std::string text, std::optional<double> key = std::nullopt) {
-  std::string json = JsonString(text);
-  std::string file = text;
-  return {std::move(text), key, std::move(file), std::move(json)};
-}
-
-// A number to a pattern with its unit for people, alone for a file.
-EventCell Number(const std::optional<double>& x, std::string_view pattern, std::string_view sep,
-                 std::string_view unit = "") {
-  if (!x) return Empty();
-  return {SignedNumber(*x, pattern, sep) + std::string(unit), *x, ShortestText(*x), JsonNumber(*x)};
-}
-
-// A number rounded to a whole for people ("99 %", "165°").
-EventCell Whole(double x, double scale, std::string_view unit) {
-  return {std::to_string(std::lround(x * scale)) + std::string(unit), x, ShortestText(x), JsonNumber(x)};
-}
-
-// "2027-01-15 20:30" in the zone, sorted by the instant; ISO 8601 with the
-// offset for a file.
-EventCell Minute(const TimeZone& zone, const Instant& t) {
-  std::string iso = zone.LocalIso(t);
-  std::string json = JsonString(iso);
-  return {DateText(zone.LocalMinute(t)), t.ut, std::move(iso), std::move(json)};
-}
-
 // The columns of the visible span and of the best moment, for a planet
 // that is seen.
 EventCell SeenCell(const PlanetNight& p, PlanetField field, const TimeZone& zone, std::string_view sep) {
   const BestView& best = *p.best;
   switch (field) {
-    case PlanetField::VisibleFrom: return Minute(zone, p.visibleFrom->time);
-    case PlanetField::VisibleTo: return Minute(zone, p.visibleTo->time);
-    case PlanetField::VisibleFromError: return Number(p.visibleFrom->error.Bar(), "#0.0", sep);
-    case PlanetField::VisibleToError: return Number(p.visibleTo->error.Bar(), "#0.0", sep);
-    case PlanetField::BestTime: return Minute(zone, best.time);
-    case PlanetField::Altitude: return Number(best.altitude, "#0.0", sep, "°");
+    case PlanetField::VisibleFrom: return MinuteCell(zone, p.visibleFrom->time);
+    case PlanetField::VisibleTo: return MinuteCell(zone, p.visibleTo->time);
+    case PlanetField::VisibleFromError: return NumberCell(p.visibleFrom->error.Bar(), "#0.0", sep);
+    case PlanetField::VisibleToError: return NumberCell(p.visibleTo->error.Bar(), "#0.0", sep);
+    case PlanetField::BestTime: return MinuteCell(zone, best.time);
+    case PlanetField::Altitude: return NumberCell(best.altitude, "#0.0", sep, "°");
     case PlanetField::Azimuth:
       return {AzimuthText(best.azimuth, sep) + "° (" + std::string(CompassName(best.compassPoint)) + ")", best.azimuth,
               ShortestText(best.azimuth), JsonNumber(best.azimuth)};
-    case PlanetField::Direction: return Text(std::string(CompassName(best.compassPoint)));
-    default: return Empty();
+    case PlanetField::Direction: return TextCell(std::string(CompassName(best.compassPoint)));
+    default: return EmptyCell();
   }
 }
 
@@ -71,14 +41,14 @@ EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswe
       const std::string number = std::to_string(BodyNumber(p.body));
       return {number, body, number, number};
     }
-    case PlanetField::Name: return Text(std::string(SpanishName(p.body)), body);
-    case PlanetField::Magnitude: return Number(p.aspect.magnitude, "#0.0", sep);
-    case PlanetField::MagnitudeError: return Number(p.magnitudeError, "#0.0", sep);
-    case PlanetField::Illuminated: return Whole(p.aspect.illuminated, 100, " %");
-    case PlanetField::Elongation: return Whole(p.aspect.elongation, 1, "°");
-    case PlanetField::Side: return Text(p.aspect.eastOfSun ? "vespertino" : "matutino");
-    case PlanetField::Constellation: return Text(std::string(ConstellationName(p.constellation)));
-    case PlanetField::ConstellationAbbr: return Text(std::string(p.constellation));
+    case PlanetField::Name: return TextCell(std::string(SpanishName(p.body)), body);
+    case PlanetField::Magnitude: return NumberCell(p.aspect.magnitude, "#0.0", sep);
+    case PlanetField::MagnitudeError: return NumberCell(p.magnitudeError, "#0.0", sep);
+    case PlanetField::Illuminated: return WholeCell(p.aspect.illuminated, 100, " %");
+    case PlanetField::Elongation: return WholeCell(p.aspect.elongation, 1, "°");
+    case PlanetField::Side: return TextCell(p.aspect.eastOfSun ? "vespertino" : "matutino");
+    case PlanetField::Constellation: return TextCell(std::string(ConstellationName(p.constellation)));
+    case PlanetField::ConstellationAbbr: return TextCell(std::string(p.constellation));
     case PlanetField::Instrument: {
       const std::string code(InstrumentCode(p.instrument));
       return {std::string(InstrumentWords(p.instrument)), std::nullopt, code, JsonString(code)};
@@ -90,23 +60,23 @@ EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswe
     case PlanetField::BestTime:
     case PlanetField::Altitude:
     case PlanetField::Azimuth:
-    case PlanetField::Direction: return p.best ? SeenCell(p, field, r.zone, sep) : Empty();
-    case PlanetField::Reason: return p.miss == PlanetMiss::None ? Empty() : Text(PlanetMissText(p, r.limits));
-    case PlanetField::Margin: return Number(p.margin, "#0.0", sep, "°");
+    case PlanetField::Direction: return p.best ? SeenCell(p, field, r.zone, sep) : EmptyCell();
+    case PlanetField::Reason: return p.miss == PlanetMiss::None ? EmptyCell() : TextCell(PlanetMissText(p, r.limits));
+    case PlanetField::Margin: return NumberCell(p.margin, "#0.0", sep, "°");
     // Whole degrees: the almanac says them only when the method has lost the planet.
-    case PlanetField::MethodError: return Number(p.error.method, "#0", sep, "°");
-    case PlanetField::ReferenceError: return Number(p.error.reference, "#0", sep, "°");
+    case PlanetField::MethodError: return NumberCell(p.error.method, "#0", sep, "°");
+    case PlanetField::ReferenceError: return NumberCell(p.error.reference, "#0", sep, "°");
     case PlanetField::Error: {
       const std::optional<double> error = p.error.Bar();
-      EventCell cell = Number(error, "#0.0", sep);
+      EventCell cell = NumberCell(error, "#0.0", sep);
       cell.text = ErrorText(error, sep);
       return cell;
     }
     case PlanetField::Notes:
-      return Text(p.best ? std::string(InstrumentWords(p.instrument)) : "No se ve: " + PlanetNotSeenText(p, r, sep));
+      return TextCell(p.best ? std::string(InstrumentWords(p.instrument)) : "No se ve: " + PlanetNotSeenText(p, r, sep));
     case PlanetField::Count: break;
   }
-  return Empty();
+  return EmptyCell();
 }
 
 std::string PlanetFieldsJson(const PlanetNight& p, const NightAnswer& r) {

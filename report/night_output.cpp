@@ -8,6 +8,8 @@
 #include "calendar/julian_day.h"
 #include "report/json.h"
 #include "report/night_columns.h"
+#include "report/shower_columns.h"
+#include "report/sun_moon_fields.h"
 #include "runtime/number_text.h"
 #include "report/eclipse_output.h"
 #include "report/sky_output.h"
@@ -20,44 +22,15 @@ std::string Number(double x, std::string_view separator, std::string_view patter
   return SignedNumber(x, pattern, separator);
 }
 
-std::string Whole(double x) { return std::to_string(std::lround(x)); }
-
-// "2026-12-07 17:50": local time to the nearest minute.
-std::string Minute(const TimeZone& zone, const Instant& t) { return DateText(zone.LocalMinute(t)); }
-
-std::string Iso(const TimeZone& zone, const Instant& t) { return zone.LocalIso(t); }
-
 std::string Row(std::string_view caption, const std::string& text) {
   return "  " + PadRight(std::string(caption), 30, 1) + text + "\n";
 }
-
-std::string Minutes(const std::optional<double>& minutes, std::string_view separator) {
-  return minutes ? "  ±" + Number(*minutes, separator) + " min" : "";
-}
-
-std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumber(*x) : "null"; }
 
 std::string ListJson(const std::vector<SunMiss>& misses) {
   std::string json = "[";
   for (std::size_t k = 0; k < misses.size(); ++k) json += (k ? ", " : "") + JsonString(SunMissText(misses[k], TextFor::Programs));
   return json + "]";
 }
-
-struct SunRow {
-  const char* caption;
-  const char* key;
-  std::optional<TimedEvent> SunNight::*event;
-};
-constexpr SunRow SunRows[] = {
-    {"Puesta del Sol", "set", &SunNight::set},
-    {"Anochecer civil (−6°)", "civilDusk", &SunNight::civilDusk},
-    {"Anochecer náutico (−12°)", "nauticalDusk", &SunNight::nauticalDusk},
-    {"Anochecer astronómico (−18°)", "astronomicalDusk", &SunNight::astronomicalDusk},
-    {"Amanecer astronómico (−18°)", "astronomicalDawn", &SunNight::astronomicalDawn},
-    {"Amanecer náutico (−12°)", "nauticalDawn", &SunNight::nauticalDawn},
-    {"Amanecer civil (−6°)", "civilDawn", &SunNight::civilDawn},
-    {"Salida del Sol", "rise", &SunNight::rise},
-};
 
 }  // namespace
 
@@ -133,22 +106,26 @@ std::string MeteorRateText(double hourlyRate) {
 
 namespace {
 
+// A shower's line: the values are its columns' (report/shower_columns.h),
+// in the words around them.
+std::string ShowerText(const ShowerNight& s, const TimeZone& zone, std::string_view sep) {
+  const auto cell = [&](ShowerField field) { return ShowerCellOf(s, field, zone, sep); };
+  const auto yes = [&](ShowerField field) { return cell(field).json == "true"; };
+  return "  " + cell(ShowerField::Shower).text + ": mejor " + DateAtTime(cell(ShowerField::BestTime).text) +
+         (yes(ShowerField::DarkestHour) ? " (no hay noche cerrada: la hora más oscura)" : "") + ", radiante a " +
+         cell(ShowerField::RadiantDegrees).text + ", " + cell(ShowerField::HourlyRate).text + " (THZ " +
+         cell(ShowerField::Zhr).text + " en el máximo, " + cell(ShowerField::ZhrNow).text +
+         " esta noche; magnitud límite " + cell(ShowerField::LimitingMagnitude).text + "); la Luna " +
+         cell(ShowerField::MoonUp).text +
+         (yes(ShowerField::MoonUp) ? ", iluminada al " + cell(ShowerField::MoonIlluminated).text : "") + "\n";
+}
+
 // The active showers, each at its best dark hour, and any eclipse.
 std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
   std::string text;
   if (!r.showers.empty()) {
     text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
-    for (const ShowerNight& s : r.showers) {
-      text += "  " + std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + "): " +
-              "mejor " + DateAtTime(Minute(r.zone, s.bestTime)) +
-              (s.darkestHour ? " (no hay noche cerrada: la hora más oscura)" : "") +
-              ", radiante a " + Number(s.radiantAltitude, sep, "#0") + "°, " + MeteorRateText(s.hourlyRate) +
-              " (THZ " + Whole(s.shower->zhr) + " en el máximo, " + (s.zhrNow < 0.5 ? std::string("menos de 1") : Whole(s.zhrNow)) +
-              " esta noche; magnitud límite " +
-              Number(s.limitingMagnitude, sep, "#0.0") + "); la Luna " +
-              (s.moonUp ? "sobre el horizonte, iluminada al " + Whole(s.moonIlluminated * 100) + " %" : "bajo el horizonte") +
-              "\n";
-    }
+    for (const ShowerNight& s : r.showers) text += ShowerText(s, r.zone, sep);
   }
   for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, r.zone, sep);
   return text;
@@ -157,17 +134,7 @@ std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
 std::string ShowersJson(const NightAnswer& r) {
   std::string json = ", \"meteorShowers\": [";
   for (std::size_t k = 0; k < r.showers.size(); ++k) {
-    const ShowerNight& s = r.showers[k];
-    json += std::string(k ? ", " : "") + "{\"code\": " + JsonString(s.shower->code) +
-            ", \"name\": " + JsonString(ShowerName(s.shower->code)) +
-            ", \"bestTime\": " + JsonString(Iso(r.zone, s.bestTime)) +
-            ", \"darkestHour\": " + (s.darkestHour ? "true" : "false") +
-            ", \"radiantAltitude\": " + JsonNumber(s.radiantAltitude) + ", \"hourlyRate\": " + JsonNumber(s.hourlyRate) +
-            ", \"zhr\": " + JsonNumber(s.shower->zhr) + ", \"zhrNow\": " + JsonNumber(s.zhrNow) +
-            ", \"populationIndex\": " + JsonNumber(s.shower->populationIndex) +
-            ", \"limitingMagnitude\": " + JsonNumber(s.limitingMagnitude) +
-            ", \"moonIlluminated\": " + JsonNumber(s.moonIlluminated) +
-            ", \"moonUp\": " + (s.moonUp ? "true" : "false") + "}";
+    json += std::string(k ? ", " : "") + ShowerFieldsJson(r.showers[k], r.zone);
   }
   json += "], \"eclipses\": [";
   for (std::size_t k = 0; k < r.eclipses.size(); ++k) {
@@ -185,9 +152,11 @@ std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
   const TimeZone& zone = r.zone;
   std::string text;
   text += "\nSol (del propio método; error " + ErrorText(n.sun.error.Bar(), sep) + ")\n";
-  for (const SunRow& row : SunRows) {
-    const std::optional<TimedEvent>& e = n.sun.*row.event;
-    if (e) text += Row(row.caption, Minute(zone, e->time) + Minutes(e->error.Bar(), sep));
+  // Each event the Sun reaches, its error after it ("  ±0,5 min").
+  for (std::size_t k = 0; k < SunEvents.size(); ++k) {
+    const EventCell time = SunEventCellOf(n.sun, static_cast<SunEvent>(k), zone);
+    const EventCell error = SunEventErrorCellOf(n.sun, static_cast<SunEvent>(k), sep);
+    if (!time.file.empty()) text += Row(SunEvents[k].label, time.text + (error.key ? "  ±" + error.text + " min" : ""));
   }
   for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss, TextFor::People) + ")");
 
@@ -198,11 +167,17 @@ std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
               ? "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n"
               : "\nLuna (de ERFA, eraMoon98, no del método; fuera de 1950-2100 su error no está medido y crece con la "
                 "distancia a esos años)\n";
-  text += Row("Sale", m.rise ? Minute(zone, *m.rise) : "— (no sale esta noche)");
-  text += Row("Se pone", m.set ? Minute(zone, *m.set) : "— (no se pone esta noche)");
-  text += Row("Fase", std::string(PhaseName(m.phase.code)) + ", " + Whole(m.phase.illuminated * 100) + " % iluminada, " +
-                          "edad " + Number(m.phase.ageDays, sep) + " días");
-  text += Row("Altura a mitad de la noche", Number(m.altitudeAtMiddle, sep) + "°");
+  // The fields in the words around them (report/sun_moon_fields.h).
+  const auto cell = [&](MoonField field) { return MoonCellOf(m, field, zone, sep); };
+  const auto row = [&](MoonField field, const std::string& value) {
+    return Row(MoonFields[static_cast<std::size_t>(field)].label, value);
+  };
+  const EventCell rise = cell(MoonField::Rise), set = cell(MoonField::Set);
+  text += row(MoonField::Rise, rise.text + (rise.file.empty() ? " (no sale esta noche)" : ""));
+  text += row(MoonField::Set, set.text + (set.file.empty() ? " (no se pone esta noche)" : ""));
+  text += row(MoonField::PhaseName, cell(MoonField::PhaseName).text + ", " + cell(MoonField::Illuminated).text +
+                                        " iluminada, edad " + cell(MoonField::AgeDays).text + " días");
+  text += row(MoonField::AltitudeAtMiddle, cell(MoonField::AltitudeAtMiddle).text);
 
   return text;
 }
@@ -223,29 +198,16 @@ std::string NightText(const NightAnswer& r, std::string_view sep) {
 std::string NightJson(const NightAnswer& r) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
-  auto when = [&](const std::optional<Instant>& t) { return t ? JsonString(Iso(zone, *t)) : std::string("null"); };
-  auto event = [&](const std::optional<TimedEvent>& e) { return e ? JsonString(Iso(zone, e->time)) : std::string("null"); };
   std::string json = "{\"date\": " + JsonString(r.date) + ", \"zone\": " + JsonString(zone.name()) +
                      ", \"latitude\": " + JsonNumber(r.place.latitude) +
                      ", \"longitude\": " + JsonNumber(r.place.longitude) + PlaceJson(r.place) +
                      ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
                      ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) +
                      ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) + "}, \"sun\": {";
-  std::string errors;
-  for (const SunRow& row : SunRows) {
-    const std::optional<TimedEvent>& e = n.sun.*row.event;
-    json += JsonString(row.key) + ": " + event(e) + ", ";
-    errors += std::string(errors.empty() ? "" : ", ") + JsonString(row.key) + ": " +
-              OptionalNumber(e ? e->error.Bar() : std::nullopt);
-  }
-  json += "\"eventErrors\": {" + errors + "}, \"reasons\": " + ListJson(n.sun.misses) +
+  json += SunEventsJson(n.sun, zone) + ", \"reasons\": " + ListJson(n.sun.misses) +
           ", \"methodError\": " + JsonNumber(*n.sun.error.method) +
           ", \"referenceError\": " + JsonNumber(*n.sun.error.reference) + "}";
-  const MoonNight& m = n.moon;
-  json += ", \"moon\": {\"rise\": " + when(m.rise) + ", \"set\": " + when(m.set) +
-          ", \"illuminated\": " + JsonNumber(m.phase.illuminated) + ", \"ageDays\": " + JsonNumber(m.phase.ageDays) +
-          ", \"phaseName\": " + JsonString(PhaseName(m.phase.code)) +
-          ", \"altitudeAtMidnight\": " + JsonNumber(m.altitudeAtMiddle) + ", \"source\": \"eraMoon98\"}";
+  json += ", \"moon\": " + MoonFieldsJson(n.moon, zone);
   json += ", \"planets\": [";
   bool first = true;
   for (const PlanetNight* p : OrderedPlanets(n)) {

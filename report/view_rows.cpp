@@ -4,47 +4,16 @@
 #include "report/eclipse_output.h"
 #include "report/event_columns.h"
 #include "report/phenomena_output.h"
+#include "report/shower_columns.h"
 #include "report/sky_output.h"
 #include "report/text_layout.h"
 #include "report/year_output.h"
 #include "runtime/number_text.h"
-#include "runtime/shortest_text.h"
-#include "session/names.h"
 
 namespace orbitas::report {
 namespace {
 
 constexpr std::string_view None = "—";
-
-
-// A row's cells by column, each "—" until it is set.
-template <typename Column>
-class Cells {
- public:
-  Cells() : cells_(static_cast<std::size_t>(Column::Count), ViewCell{std::string(None), std::nullopt, ""}) {}
-  Cells& Set(Column column, ViewCell cell) {
-    cells_[static_cast<std::size_t>(column)] = std::move(cell);
-    return *this;
-  }
-  std::vector<ViewCell> Take() { return std::move(cells_); }
-
- private:
-  std::vector<ViewCell> cells_;
-};
-
-// A text that sorts as itself (or by key) and goes to a file as it is.
-ViewCell Text(std::string text, std::optional<double> key = std::nullopt) {
-  std::string value = text;
-  return {std::move(text), key, std::move(value)};
-}
-
-// A number shown with its unit, and given to a file as the number alone.
-ViewCell Number(double x, std::string_view pattern, std::string_view sep, std::string_view unit = "") {
-  return {SignedNumber(x, pattern, sep) + std::string(unit), x, ShortestText(x)};
-}
-
-// "21:34": the local time of the night's table, keyed by its instant.
-ViewCell Clock(const TimeZone& zone, const Instant& t) { return {zone.ToMinute(t).Clock(), t.ut, zone.LocalIso(t)}; }
 
 // Each of the window's night columns is the planets' column in its place
 // (a shower's row fills the same columns).
@@ -58,6 +27,20 @@ static_assert(Is(NightColumn::Body, PlanetField::Name) && Is(NightColumn::Magnit
               Is(NightColumn::BestTime, PlanetField::BestTime) && Is(NightColumn::Altitude, PlanetField::Altitude) &&
               Is(NightColumn::Azimuth, PlanetField::Azimuth) && Is(NightColumn::Error, PlanetField::Error) &&
               Is(NightColumn::Notes, PlanetField::Notes));
+
+// A shower fills the window's night columns whose headings are its own.
+constexpr bool ShowerFillsItsHeadings() {
+  for (std::size_t k = 0; k < ShowerViewFields.size(); ++k) {
+    const std::optional<ShowerField> field = ShowerViewFields[k];
+    const std::string_view heading = PlanetFields[static_cast<std::size_t>(NightViewFields[k])].heading;
+    if (field && ShowerFields[static_cast<std::size_t>(*field)].heading != heading) return false;
+  }
+  std::size_t headed = 0, shown = 0;
+  for (const ShowerFieldName& name : ShowerFields) headed += !name.heading.empty();
+  for (const std::optional<ShowerField>& field : ShowerViewFields) shown += field.has_value();
+  return headed == shown;
+}
+static_assert(ShowerViewFields.size() == static_cast<std::size_t>(NightColumn::Count) && ShowerFillsItsHeadings());
 
 // The hour of a local minute ("20:30" of "2027-01-15 20:30"): the night's
 // table leaves its date to the tab.
@@ -73,16 +56,19 @@ ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view s
   return {std::move(cells), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};
 }
 
+// A shower's row: its columns in those of the night it fills
+// (report/shower_columns.h, ShowerViewFields), "—" in the others.
 ViewRow ShowerRow(const ShowerNight& s, const NightAnswer& r, std::string_view sep) {
-  Cells<NightColumn> cells;
-  cells.Set(NightColumn::Body, Text(std::string(ShowerName(s.shower->code)) + " (" + std::string(s.shower->code) + ")", 100))
-      .Set(NightColumn::BestTime, Clock(r.zone, s.bestTime))
-      .Set(NightColumn::Altitude, Number(s.radiantAltitude, "#0.0", sep, "°"))
-      .Set(NightColumn::Error, Text("de ERFA"))
-      .Set(NightColumn::Notes, {"lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +
-                                    (s.darkestHour ? " (sin noche cerrada)" : ""),
-                                s.hourlyRate, ShortestText(s.hourlyRate)});
-  return {cells.Take(), std::nullopt, s.bestTime, std::nullopt};
+  std::vector<ViewCell> cells;
+  for (const std::optional<ShowerField>& field : ShowerViewFields) {
+    if (!field) {
+      cells.push_back({std::string(None), std::nullopt, ""});
+      continue;
+    }
+    EventCell cell = ShowerCellOf(s, *field, r.zone, sep);
+    cells.push_back({*field == ShowerField::BestTime ? Hour(cell.text) : std::move(cell.text), cell.key, std::move(cell.file)});
+  }
+  return {std::move(cells), std::nullopt, s.bestTime, std::nullopt};
 }
 
 }  // namespace

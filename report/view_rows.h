@@ -34,7 +34,8 @@ struct ViewRow {
 // The night's table: one row a planet (visible ones first, by their best
 // time) and one a meteor shower. Times are local, to the minute, the hour
 // alone. The columns are the planets' (report/night_columns.h,
-// NightViewFields, whose headings they take); a shower fills those it has.
+// NightViewFields, whose headings they take); a shower fills those it has
+// (report/shower_columns.h, ShowerViewFields).
 enum class NightColumn {
   Body, Magnitude, Constellation, VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Error, Notes, Count
 };

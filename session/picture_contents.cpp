@@ -89,7 +89,7 @@ ReferencePath ReferencePathOf(const SkyPath& path) {
 
 }  // namespace
 
-EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone) {
+EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone) {
   auto clock = [&](const Instant& t) { return zone.ToSecond(t).Clock(); };
   EclipsePicture picture;
   const std::string date = zone.ToSecond(GreatestOf(seen.event)).Date();

@@ -182,9 +182,9 @@ struct EclipsePicture {
   double obscuration = 0;
 };
 
-// The picture of a lunar eclipse, or of a solar one from place (which it
-// then needs). Raises nothing.
-EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const Place* place, const TimeZone& zone);
+// The picture of a lunar eclipse, or of a solar one from place (the one
+// seen was seen from, which it then needs). Raises nothing.
+EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone);
 
 // Whether EclipsePictureOf has a picture of seen: a lunar eclipse always, a
 // solar one when its place sees it, a transit never.

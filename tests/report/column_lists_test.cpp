@@ -1,5 +1,6 @@
 // Each table's column list against its writers: every column of the
-// year's list, the eclipses' list and the night's planets gives one value
+// year's list, the eclipses' list, the night's planets and its meteor
+// showers, and every field of the night's Sun and Moon, gives one value
 // that the window's row, the CSV, the JSON and the text lines all show,
 // and its text for people, its value for a file and its JSON literal say
 // the same thing. Fixed answers from tests/support/report_answers.h.
@@ -17,6 +18,8 @@
 #include "report/json.h"
 #include "report/night_columns.h"
 #include "report/night_output.h"
+#include "report/shower_columns.h"
+#include "report/sun_moon_fields.h"
 #include "report/text_layout.h"
 #include "report/view_rows.h"
 #include "tests/support/report_answers.h"
@@ -28,6 +31,9 @@ using report::EclipseField;
 using report::EventCell;
 using report::EventField;
 using report::PlanetField;
+using report::MoonField;
+using report::ShowerField;
+using report::SunEvent;
 
 template <typename Field>
 std::size_t At(Field field) {
@@ -167,6 +173,42 @@ TEST(ColumnLists, EachNameOnceAndEveryNamedColumnWritten) {
   shown = 0;
   for (const auto& f : report::PlanetFields) shown += !f.heading.empty();
   EXPECT_EQ(shown, report::NightViewFields.size());
+
+  // The showers' keys and headings once; each heading is the one of the
+  // window's column the shower fills there.
+  json.clear(), headings.clear();
+  for (const auto& f : report::ShowerFields) json.push_back(f.json), headings.push_back(f.heading);
+  once(json, "shower json"), once(headings, "shower headings");
+  ASSERT_EQ(report::ShowerViewFields.size(), report::NightViewFields.size());
+  shown = 0;
+  for (std::size_t k = 0; k < report::ShowerViewFields.size(); ++k) {
+    if (!report::ShowerViewFields[k]) continue;
+    ++shown;
+    EXPECT_EQ(report::ShowerFields[At(*report::ShowerViewFields[k])].heading,
+              report::PlanetFields[At(report::NightViewFields[k])].heading);
+  }
+  std::size_t headed = 0;
+  for (const auto& f : report::ShowerFields) headed += !f.heading.empty();
+  EXPECT_EQ(shown, headed);
+
+  // The Sun's and the Moon's labels and keys once, every field with a key.
+  json.clear(), headings.clear();
+  for (const auto& f : report::SunEvents) json.push_back(f.json), headings.push_back(f.label);
+  once(json, "sun json"), once(headings, "sun labels");
+  json.clear(), headings.clear();
+  for (const auto& f : report::MoonFields) json.push_back(f.json), headings.push_back(f.label);
+  once(json, "moon json"), once(headings, "moon labels");
+  for (const auto& f : report::SunEvents) EXPECT_FALSE(f.json.empty() || f.label.empty()) << f.json;
+  for (const auto& f : report::MoonFields) EXPECT_FALSE(f.json.empty()) << f.label;
+}
+
+// The Madrid night without its sunrise (the Sun's error at it unknown as
+// well) and without the Moon's rise: fields with nothing.
+Night MadridNightWithout() {
+  Night n = testing::MadridNight();
+  n.sun.rise.reset();
+  n.moon.rise.reset();
+  return n;
 }
 
 TEST(ColumnLists, EveryCellSaysOneValue) {
@@ -200,6 +242,114 @@ TEST(ColumnLists, EveryCellSaysOneValue) {
       ExpectCellAgrees(report::PlanetCellOf(p, field, night, "."), field == PlanetField::Instrument, false,
                        report::PlanetCellOf(p, PlanetField::Name, night, ".").text + " " + std::string(report::PlanetFields[k].json));
     }
+  }
+  for (const Night& n : {testing::MadridNight(), MadridNightWithout()}) {
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const auto event = static_cast<SunEvent>(k);
+      const std::string where = "sun " + std::string(report::SunEvents[k].json);
+      ExpectCellAgrees(report::SunEventCellOf(n.sun, event, testing::PlusOne()), false, false, where);
+      ExpectCellAgrees(report::SunEventErrorCellOf(n.sun, event, "."), false, false, where + " error");
+    }
+    for (std::size_t k = 0; k < report::MoonFields.size(); ++k) {
+      ExpectCellAgrees(report::MoonCellOf(n.moon, static_cast<MoonField>(k), testing::PlusOne(), "."), false, false,
+                       "moon " + std::string(report::MoonFields[k].json));
+    }
+  }
+  // The showers' words are checked against their values below.
+  const std::set<ShowerField> showerWords = {ShowerField::DarkestHour, ShowerField::HourlyRate, ShowerField::ZhrNow,
+                                             ShowerField::MoonUp, ShowerField::Shower, ShowerField::Notes};
+  for (const ShowerNight& s : {testing::PerseidsNight(), testing::GeminidsTwilight()}) {
+    for (std::size_t k = 0; k < report::ShowerFields.size(); ++k) {
+      const auto field = static_cast<ShowerField>(k);
+      ExpectCellAgrees(report::ShowerCellOf(s, field, testing::PlusOne(), "."), showerWords.count(field) > 0, false,
+                       std::string(s.shower->code) + " column " + std::to_string(k));
+    }
+  }
+}
+
+// How a shower column's text for people reads the JSON value it shows.
+enum class Reads { Number, Itself, Minute, YesNo, Rate, AtLeastOne, RateNote };
+
+TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
+  // Mistakes: a text from another value than the JSON's (the profile's ZHR
+  // for the peak's, the Moon's lit fraction for its being up), the words
+  // for yes where the JSON says false, the almanac's whole degrees of the
+  // radiant or the window's rate from a value of their own.
+  const struct {
+    ShowerField field;
+    ShowerField valueOf;  // the column with the JSON key whose value the text shows
+    Reads reads;
+    const char* yes;
+    const char* no;
+  } columns[] = {
+      {ShowerField::Code, ShowerField::Code, Reads::Itself, "", ""},
+      {ShowerField::Name, ShowerField::Name, Reads::Itself, "", ""},
+      {ShowerField::BestTime, ShowerField::BestTime, Reads::Minute, "", ""},
+      {ShowerField::DarkestHour, ShowerField::DarkestHour, Reads::YesNo, "sí", "no"},
+      {ShowerField::RadiantAltitude, ShowerField::RadiantAltitude, Reads::Number, "", ""},
+      {ShowerField::HourlyRate, ShowerField::HourlyRate, Reads::Rate, "", ""},
+      {ShowerField::Zhr, ShowerField::Zhr, Reads::Number, "", ""},
+      {ShowerField::ZhrNow, ShowerField::ZhrNow, Reads::AtLeastOne, "", ""},
+      {ShowerField::PopulationIndex, ShowerField::PopulationIndex, Reads::Number, "", ""},
+      {ShowerField::LimitingMagnitude, ShowerField::LimitingMagnitude, Reads::Number, "", ""},
+      {ShowerField::MoonIlluminated, ShowerField::MoonIlluminated, Reads::Number, "", ""},
+      {ShowerField::MoonUp, ShowerField::MoonUp, Reads::YesNo, "sobre el horizonte", "bajo el horizonte"},
+      {ShowerField::RadiantDegrees, ShowerField::RadiantAltitude, Reads::Number, "", ""},
+      {ShowerField::Notes, ShowerField::HourlyRate, Reads::RateNote, "", ""},
+  };
+  // Every column with a key is read here.
+  std::set<ShowerField> read;
+  for (const auto& c : columns) read.insert(c.field);
+  for (std::size_t k = 0; k < report::ShowerFields.size(); ++k) {
+    if (!report::ShowerFields[k].json.empty()) {
+      EXPECT_EQ(read.count(static_cast<ShowerField>(k)), 1u) << k;
+    }
+  }
+  const TimeZone& zone = testing::PlusOne();
+  for (const ShowerNight& s : {testing::PerseidsNight(), testing::GeminidsTwilight()}) {
+    const auto cell = [&](ShowerField f) { return report::ShowerCellOf(s, f, zone, "."); };
+    for (const auto& c : columns) {
+      const EventCell shown = cell(c.field);
+      const EventCell value = cell(c.valueOf);
+      SCOPED_TRACE(std::string(s.shower->code) + " " + std::to_string(At(c.field)) + ": \"" + shown.text + "\", json " +
+                   value.json);
+      ASSERT_FALSE(report::ShowerFields[At(c.valueOf)].json.empty());
+      const double number = std::strtod(value.json.c_str(), nullptr);
+      // A column that shows another's value gives a file that value too.
+      EXPECT_EQ(shown.file, value.file);
+      switch (c.reads) {
+        case Reads::Itself: EXPECT_EQ(report::JsonString(shown.text), value.json); break;
+        case Reads::Minute:
+          ASSERT_TRUE(IsIsoInstant(value.file));
+          EXPECT_EQ(report::JsonString(value.file), value.json);
+          EXPECT_EQ(shown.text, report::DateText(MinuteOf(value.file)));
+          break;
+        case Reads::YesNo:
+          ASSERT_TRUE(value.json == "true" || value.json == "false");
+          EXPECT_EQ(shown.text, value.json == "true" ? c.yes : c.no);
+          break;
+        case Reads::Rate: EXPECT_EQ(shown.text, report::MeteorRateText(number)); break;
+        case Reads::RateNote:
+          EXPECT_EQ(shown.text, "lluvia de estrellas: " + report::MeteorRateText(number) +
+                                    (cell(ShowerField::DarkestHour).json == "true" ? " (sin noche cerrada)" : ""));
+          break;
+        case Reads::AtLeastOne:
+          if (number < 0.5) {
+            EXPECT_EQ(shown.text, "menos de 1");
+            break;
+          }
+          [[fallthrough]];
+        case Reads::Number: {
+          const std::optional<Shown> n = ShownNumber(shown.text);
+          ASSERT_TRUE(n) << "no number in the text";
+          EXPECT_NEAR(n->value, number, n->half);
+          ASSERT_TRUE(shown.key);
+          EXPECT_DOUBLE_EQ(*shown.key, number) << "sorted by another value";
+          break;
+        }
+      }
+    }
+    EXPECT_EQ(cell(ShowerField::Shower).text, cell(ShowerField::Name).text + " (" + cell(ShowerField::Code).text + ")");
   }
 }
 
@@ -337,6 +487,157 @@ TEST(ColumnLists, TheNightsWritersShowThePlanetsColumns) {
       EXPECT_EQ(rows[n].cells[k].value, expected.file) << headings[k];
       EXPECT_EQ(rows[n].cells[k].key.has_value(), expected.key.has_value()) << headings[k];
     }
+  }
+}
+
+TEST(ColumnLists, TheNightsWritersShowTheShowersColumns) {
+  // Mistakes: the almanac's line, the JSON and the window each writing a
+  // shower's value their own way (the radiant rounded from another value,
+  // the Moon's words where the JSON says it is down), a JSON member
+  // written beside its column, a shower's row filling a planet's column.
+  NightAnswer r = testing::MadridReport(testing::MadridNight());
+  r.showers = {testing::PerseidsNight(), testing::GeminidsTwilight()};
+  const std::string text = report::NightText(r, ",");
+  const std::string nightJson = report::NightJson(r);
+  const std::vector<report::ViewRow> rows = report::NightRows(r, ",");
+  const std::size_t planets = report::OrderedPlanets(r.night).size();
+  ASSERT_EQ(rows.size(), planets + r.showers.size());
+  // The columns the almanac's line says, after which words; the Moon's
+  // lit fraction only when it is up.
+  const struct {
+    ShowerField field;
+    const char* before;
+  } inText[] = {
+      {ShowerField::Shower, "\n  "},
+      {ShowerField::RadiantDegrees, ", radiante a "},
+      {ShowerField::HourlyRate, "°, "},
+      {ShowerField::Zhr, " (THZ "},
+      {ShowerField::ZhrNow, " en el máximo, "},
+      {ShowerField::LimitingMagnitude, "; magnitud límite "},
+      {ShowerField::MoonUp, "; la Luna "},
+      {ShowerField::MoonIlluminated, " horizonte, iluminada al "},
+  };
+  for (std::size_t n = 0; n < r.showers.size(); ++n) {
+    const ShowerNight& s = r.showers[n];
+    const auto cell = [&](ShowerField f, std::string_view sep) { return report::ShowerCellOf(s, f, r.zone, sep); };
+    const std::string name = cell(ShowerField::Shower, ",").text;
+    SCOPED_TRACE(name);
+    const std::size_t from = text.find("\n  " + name + ": mejor ");
+    ASSERT_NE(from, std::string::npos) << text;
+    const std::string line = text.substr(from, text.find('\n', from + 1) - from);
+    for (const auto& t : inText) {
+      const bool said = t.field != ShowerField::MoonIlluminated || cell(ShowerField::MoonUp, ",").json == "true";
+      EXPECT_EQ(line.find(t.before + cell(t.field, ",").text) != std::string::npos, said) << At(t.field) << " in " << line;
+    }
+    EXPECT_NE(line.find(": mejor " + report::DateAtTime(cell(ShowerField::BestTime, ",").text)), std::string::npos);
+    EXPECT_EQ(line.find("(no hay noche cerrada: la hora más oscura)") != std::string::npos,
+              cell(ShowerField::DarkestHour, ",").json == "true");
+
+    const std::string json = report::ShowerFieldsJson(s, r.zone);
+    EXPECT_NE(nightJson.find(json), std::string::npos);
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < report::ShowerFields.size(); ++k) {
+      const report::ShowerFieldName& f = report::ShowerFields[k];
+      if (f.json.empty()) continue;
+      const std::string value = cell(static_cast<ShowerField>(k), ".").json;
+      const std::size_t found = MemberAt(json, f.json, value, at);
+      ASSERT_NE(found, std::string::npos) << f.json << ": " << value << " in " << json;
+      EXPECT_EQ(found, at == 0 ? 1 : at) << "the columns in their order, nothing between";
+      at = found + report::JsonString(f.json).size() + 2 + value.size() + 2;
+    }
+    EXPECT_EQ(at, json.size() + 1) << "nothing after the columns";
+
+    const report::ViewRow& row = rows[planets + n];
+    ASSERT_EQ(row.cells.size(), report::ShowerViewFields.size());
+    for (std::size_t k = 0; k < row.cells.size(); ++k) {
+      const std::optional<ShowerField> field = report::ShowerViewFields[k];
+      if (!field) {
+        EXPECT_EQ(row.cells[k].text, "—") << k;
+        EXPECT_EQ(row.cells[k].value, "") << k;
+        EXPECT_FALSE(row.cells[k].key) << k;
+        continue;
+      }
+      const EventCell expected = cell(*field, ",");
+      // The best time's hour: the almanac's minute without its date.
+      const std::string shown = *field == ShowerField::BestTime ? expected.text.substr(11) : expected.text;
+      EXPECT_EQ(row.cells[k].text, shown) << k;
+      EXPECT_EQ(row.cells[k].value, expected.file) << k;
+      EXPECT_EQ(row.cells[k].key.has_value(), expected.key.has_value()) << k;
+    }
+    EXPECT_FALSE(row.body);
+    ASSERT_TRUE(row.time);
+    EXPECT_EQ(row.time->ut, s.bestTime.ut);
+  }
+}
+
+TEST(ColumnLists, TheNightsSunAndMoonBlocksShowTheirFields) {
+  // Mistakes: the almanac's block and the JSON each writing a time or a
+  // number of the Sun or the Moon their own way, an event the Sun does not
+  // reach given a row, its error a number in the JSON, the Moon's members
+  // out of the list's order.
+  for (const Night& night : {testing::MadridNight(), MadridNightWithout()}) {
+    const NightAnswer r = testing::MadridReport(night);
+    const std::string text = report::SunAndMoonText(r, ",");
+    const std::string json = report::NightJson(r);
+    SCOPED_TRACE(text);
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const auto event = static_cast<SunEvent>(k);
+      const EventCell time = report::SunEventCellOf(night.sun, event, r.zone);
+      const EventCell error = report::SunEventErrorCellOf(night.sun, event, ",");
+      const std::string label(report::SunEvents[k].label);
+      const std::size_t row = text.find("\n  " + label + " ");
+      EXPECT_EQ(row != std::string::npos, !time.file.empty()) << label;
+      if (row != std::string::npos) {
+        const std::string line = text.substr(row + 1, text.find('\n', row + 1) - row - 1);
+        const std::string end = time.text + (error.key ? "  ±" + error.text + " min" : "");
+        EXPECT_EQ(line.substr(line.size() - std::min(line.size(), end.size())), end) << line;
+      }
+    }
+    const std::string sun = "\"sun\": {" + report::SunEventsJson(night.sun, r.zone) + ", \"reasons\": ";
+    EXPECT_NE(json.find(sun), std::string::npos) << sun;
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const std::string value = report::SunEventCellOf(night.sun, static_cast<SunEvent>(k), r.zone).json;
+      const std::size_t found = MemberAt(sun, report::SunEvents[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::SunEvents[k].json << " in " << sun;
+      at = found;
+    }
+    at = sun.find("\"eventErrors\": {");
+    ASSERT_NE(at, std::string::npos);
+    for (std::size_t k = 0; k < report::SunEvents.size(); ++k) {
+      const std::string value = report::SunEventErrorCellOf(night.sun, static_cast<SunEvent>(k), ".").json;
+      const std::size_t found = MemberAt(sun, report::SunEvents[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::SunEvents[k].json << " error in " << sun;
+      at = found;
+    }
+
+    const std::string moon = "\"moon\": " + report::MoonFieldsJson(night.moon, r.zone) + ", \"planets\": ";
+    EXPECT_NE(json.find(moon), std::string::npos) << moon;
+    at = 0;
+    for (std::size_t k = 0; k < report::MoonFields.size(); ++k) {
+      const std::string value = report::MoonCellOf(night.moon, static_cast<MoonField>(k), r.zone, ".").json;
+      const std::size_t found = MemberAt(moon, report::MoonFields[k].json, value, at);
+      ASSERT_NE(found, std::string::npos) << report::MoonFields[k].json << " in " << moon;
+      at = found;
+    }
+    // The almanac's rows: each field with a label its own, the phase with
+    // the lit fraction and the age in its words.
+    const auto cell = [&](MoonField f) { return report::MoonCellOf(night.moon, f, r.zone, ","); };
+    const auto row = [&](MoonField f) {
+      const std::string label(report::MoonFields[At(f)].label);
+      const std::size_t from = text.find("\n  " + label + " ");
+      return from == std::string::npos ? std::string() : text.substr(from + 1, text.find('\n', from + 1) - from - 1);
+    };
+    EXPECT_NE(row(MoonField::Rise).find(cell(MoonField::Rise).text), std::string::npos);
+    EXPECT_EQ(row(MoonField::Rise).find("(no sale esta noche)") != std::string::npos, !night.moon.rise);
+    EXPECT_NE(row(MoonField::Set).find(cell(MoonField::Set).text), std::string::npos);
+    EXPECT_NE(row(MoonField::PhaseName).find(cell(MoonField::PhaseName).text + ", " + cell(MoonField::Illuminated).text +
+                                              " iluminada, edad " + cell(MoonField::AgeDays).text + " días"),
+              std::string::npos)
+        << row(MoonField::PhaseName);
+    const std::string altitude = row(MoonField::AltitudeAtMiddle);
+    EXPECT_EQ(altitude.substr(altitude.size() - std::min(altitude.size(), cell(MoonField::AltitudeAtMiddle).text.size())),
+              cell(MoonField::AltitudeAtMiddle).text);
   }
 }
 

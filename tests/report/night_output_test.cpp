@@ -79,6 +79,80 @@ TEST(NightText, MeteorRatesInWords) {
   for (const auto& r : rows) EXPECT_EQ(report::MeteorRateText(r.rate), r.words) << r.rate;
 }
 
+TEST(NightText, TheShowersLinesJsonAndRows) {
+  // Mistakes: the radiant's altitude to a tenth in the almanac (it says
+  // whole degrees) or whole in the window, "menos de 1" for a ZHR of the
+  // night above half of one, the Moon's lit fraction said when it is
+  // down, the darkest hour's words left out, the JSON's yes and no as
+  // strings, a shower's row filling the magnitude or the azimuth.
+  NightAnswer r = MadridReport(MadridNight());
+  r.showers = {testing::PerseidsNight(), testing::GeminidsTwilight()};
+  const std::string text = report::NightText(r, ",");
+  const std::string showers =
+      "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n"
+      "  Perseidas (PER): mejor 2027-08-13 a las 04:12, radiante a 58°, unos 42 meteoros por hora (THZ 100 en el "
+      "máximo, 88 esta noche; magnitud límite 6,1); la Luna sobre el horizonte, iluminada al 25 %\n"
+      "  Gemínidas (GEM): mejor 2027-06-22 a las 00:40 (no hay noche cerrada: la hora más oscura), radiante a 4°, "
+      "menos de un meteoro por hora (THZ 150 en el máximo, menos de 1 esta noche; magnitud límite 5,8); la Luna bajo "
+      "el horizonte\n";
+  ASSERT_GE(text.size(), showers.size());
+  EXPECT_EQ(text.substr(text.size() - showers.size()), showers);
+  EXPECT_NE(report::NightJson(r).find(
+                "\"meteorShowers\": [{\"code\": \"PER\", \"name\": \"Perseidas\", \"bestTime\": \"2027-08-13T04:12:00+01:00\", "
+                "\"darkestHour\": false, \"radiantAltitude\": 58.46, \"hourlyRate\": 41.7, \"zhr\": 100, \"zhrNow\": 88.4, "
+                "\"populationIndex\": 2.2, \"limitingMagnitude\": 6.14, \"moonIlluminated\": 0.25, \"moonUp\": true}, "
+                "{\"code\": \"GEM\", \"name\": \"Gemínidas\", \"bestTime\": \"2027-06-22T00:40:00+01:00\", "
+                "\"darkestHour\": true, \"radiantAltitude\": 4.4, \"hourlyRate\": 0.3, \"zhr\": 150, \"zhrNow\": 0.41, "
+                "\"populationIndex\": 2.6, \"limitingMagnitude\": 5.84, \"moonIlluminated\": 0.9, \"moonUp\": false}], "
+                "\"eclipses\": []}\n"),
+            std::string::npos)
+      << report::NightJson(r);
+  const std::vector<report::ViewRow> rows = report::NightRows(r, ",");
+  ASSERT_EQ(rows.size(), 4u);
+  const std::vector<std::vector<std::string>> shown = {
+      {"Perseidas (PER)", "—", "—", "—", "—", "04:12", "58,5°", "—", "de ERFA",
+       "lluvia de estrellas: unos 42 meteoros por hora"},
+      {"Gemínidas (GEM)", "—", "—", "—", "—", "00:40", "4,4°", "—", "de ERFA",
+       "lluvia de estrellas: menos de un meteoro por hora (sin noche cerrada)"}};
+  for (std::size_t n = 0; n < shown.size(); ++n) {
+    const report::ViewRow& row = rows[2 + n];
+    ASSERT_EQ(row.cells.size(), shown[n].size());
+    for (std::size_t k = 0; k < row.cells.size(); ++k) EXPECT_EQ(row.cells[k].text, shown[n][k]) << n << " " << k;
+  }
+  EXPECT_EQ(rows[2].cells[0].key.value_or(0), 100) << "after the planets";
+  EXPECT_EQ(rows[2].cells[5].value, "2027-08-13T04:12:00+01:00");
+  EXPECT_EQ(rows[2].cells[6].value, "58.46");
+  EXPECT_EQ(rows[3].cells[9].value, "0.3");
+}
+
+TEST(NightJson, WhatTheSunAndTheMoonDoNotDo) {
+  // Mistakes: an event the Sun does not reach given a row, or left out of
+  // the JSON rather than null (its error too); the Moon's rise that is
+  // not there written as a time.
+  Night night = MadridNight();
+  night.sun.rise.reset();
+  night.moon.rise.reset();
+  const NightAnswer r = MadridReport(night);
+  const std::string text = report::SunAndMoonText(r, ",");
+  EXPECT_EQ(text.find("Salida del Sol"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          2027-01-16 08:14  ±0,5 min\n\nLuna"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Sale                          — (no sale esta noche)\n"
+                      "  Se pone                       2027-01-15 23:45\n"),
+            std::string::npos)
+      << text;
+  const std::string json = report::NightJson(r);
+  EXPECT_NE(json.find("\"civilDawn\": \"2027-01-16T08:14:00+01:00\", \"rise\": null, \"eventErrors\": {\"set\": 0.5, "
+                      "\"civilDusk\": 0.5, \"nauticalDusk\": 0.5, \"astronomicalDusk\": 0.5, \"astronomicalDawn\": 0.5, "
+                      "\"nauticalDawn\": 0.5, \"civilDawn\": 0.5, \"rise\": null}, \"reasons\": [], "),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"moon\": {\"rise\": null, \"set\": \"2027-01-15T23:45:00+01:00\", \"illuminated\": 0.52, "
+                      "\"ageDays\": 7.4, \"phaseName\": \"cuarto creciente\", \"altitudeAtMidnight\": -10, "
+                      "\"source\": \"eraMoon98\"}, \"planets\": ["),
+            std::string::npos)
+      << json;
+}
+
 TEST(NightJson, OneObject) {
   // Mistakes: times without the zone's offset, the azimuth rounded as the
   // text is, an empty list of showers left out, the errors in degrees for

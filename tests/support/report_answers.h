@@ -4,11 +4,13 @@
 // night, each with round numbers whose text is known by hand. When the
 // answers' types change, this file is what changes.
 #include <string>
+#include <string_view>
 
 #include "calendar/time_zone.h"
 #include "report/night_output.h"
 #include "session/instant.h"
 #include "session/runners.h"
+#include "sky/night/night_showers.h"
 #include "sky/showers/meteor_showers.h"
 #include "tests/support/julian_days.h"
 
@@ -97,17 +99,54 @@ inline EclipseSeen MercuryTransit() {
   return EclipseSeen{t, std::nullopt, std::nullopt};
 }
 
+// The working list's shower of code ("PER"), or null.
+inline const MeteorShower* ShowerOf(std::string_view code) {
+  for (const MeteorShower& s : MeteorShowers())
+    if (s.code == code) return &s;
+  return nullptr;
+}
+
 // The Perseids' peak, 2027-08-13 07:00 UT, the Moon 25 % lit.
 inline ShowerPeak PerseidsPeak() {
   ShowerPeak peak;
-  for (const MeteorShower& s : MeteorShowers())
-    if (s.code == "PER") peak.shower = &s;
+  peak.shower = ShowerOf("PER");
   peak.time = Instant::FromUt(Jd(2027, 8, 13, 7, 0, 0));
   peak.moonIlluminated = 0.25;
   peak.deltaT = 70;
   return peak;
 }
 
+// The Perseids (ZHR 100 at the peak, r 2.2) seen in a dark night: best at
+// 2027-08-13 03:12 UT with the radiant 58.46° up, a ZHR of 88.4 then,
+// limiting magnitude 6.14 and 41.7 meteors an hour; the Moon up, 25 % lit.
+inline ShowerNight PerseidsNight() {
+  ShowerNight s;
+  s.shower = ShowerOf("PER");
+  s.bestTime = Instant::FromUt(Jd(2027, 8, 13, 3, 12, 0));
+  s.radiantAltitude = 58.46;
+  s.zhrNow = 88.4;
+  s.limitingMagnitude = 6.14;
+  s.hourlyRate = 41.7;
+  s.moonIlluminated = 0.25;
+  s.moonUp = true;
+  return s;
+}
+
+// The Geminids (ZHR 150, r 2.6) in a night without darkness, at its
+// darkest hour, 2027-06-21 23:40 UT: the radiant 4.4° up, a ZHR of 0.41,
+// limiting magnitude 5.84 and 0.3 of a meteor an hour; the Moon down.
+inline ShowerNight GeminidsTwilight() {
+  ShowerNight s;
+  s.shower = ShowerOf("GEM");
+  s.bestTime = Instant::FromUt(Jd(2027, 6, 21, 23, 40, 0));
+  s.darkestHour = true;
+  s.radiantAltitude = 4.4;
+  s.zhrNow = 0.41;
+  s.limitingMagnitude = 5.84;
+  s.hourlyRate = 0.3;
+  s.moonIlluminated = 0.9;
+  return s;
+}
 
 inline TimedEvent At(double jd, double method, double reference) { return {Instant::FromUt(jd), ErrorBars{method, reference}}; }
 
