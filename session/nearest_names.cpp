@@ -10,7 +10,17 @@ namespace orbitas {
 std::string Folded(std::string_view text) {
   std::string folded;
   if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
-    const std::string copy(text);
+    // GLib writes ø as "oe", as Danish does without the letter; a person
+    // typing Tromsø without it writes "Tromso".
+    std::string copy;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+      if (text.compare(k, 2, "\xC3\xB8") == 0 || text.compare(k, 2, "\xC3\x98") == 0) {
+        copy += text[k + 1] == '\xB8' ? 'o' : 'O';
+        ++k;
+      } else {
+        copy += text[k];
+      }
+    }
     // Transliteration by GLib's own tables, independent of the user's locale.
     gchar* ascii = g_str_to_ascii(copy.c_str(), "C");
     folded = ascii;

@@ -38,7 +38,7 @@ constexpr Exonym Exonyms[] = {
     {"lerida", "Lleida", "ES"},            {"orense", "Ourense", "ES"},           {"san sebastian", "Donostia / San Sebastian", "ES"},
     {"vitoria", "Vitoria-Gasteiz", "ES"},  {"castellon de la plana", "Castellon", "ES"}, {"castellon", "Castellon", "ES"},
     {"las palmas", "Las Palmas de Gran Canaria", "ES"}, {"palma de mallorca", "Palma", "ES"}, {"iruna", "Pamplona", "ES"},
-    {"ciudad de mexico", "Mexico City", "MX"}, {"nueva york", "New York", "US"}, {"londres", "London", "GB"},
+    {"ciudad de mexico", "Mexico City", "MX"}, {"mexico", "Mexico City", "MX"}, {"nueva york", "New York", "US"}, {"londres", "London", "GB"},
     {"lisboa", "Lisbon", "PT"},            {"oporto", "Porto", "PT"},             
     {"roma", "Rome", "IT"},                {"milan", "Milan", "IT"},              {"napoles", "Naples", "IT"},
     {"florencia", "Florence", "IT"},       {"venecia", "Venice", "IT"},           {"turin", "Turin", "IT"},
@@ -110,6 +110,28 @@ struct Candidate {
   unsigned population;
 };
 
+// The indices of the cities whose name, in the user's language or the
+// database's own, folds to folded.
+std::vector<gint> CitiesFoldedAs(const std::string& folded) {
+  // Read once a process: some 24,000 names, each folded twice.
+  static const std::vector<std::pair<std::string, gint>> names = [] {
+    std::vector<std::pair<std::string, gint>> all;
+    for (gint k = 0, count = geonames_get_n_cities(); k < count; ++k) {
+      const City city(geonames_get_city(k));
+      const std::string name = Folded(geonames_city_get_name(city.get()));
+      const std::string own = Folded(UntranslatedName(city.get()));
+      all.emplace_back(name, k);
+      if (own != name) all.emplace_back(own, k);
+    }
+    return all;
+  }();
+  std::vector<gint> found;
+  for (const auto& [name, k] : names) {
+    if (name == folded && (found.empty() || found.back() != k)) found.push_back(k);
+  }
+  return found;
+}
+
 // The cities whose name is query, folded, in the country code (any when
 // empty), most populous first; with near, the others the database found.
 std::vector<Candidate> Cities(const std::string& query, std::string_view code, std::vector<std::string>* near) {
@@ -138,6 +160,17 @@ std::vector<Candidate> Cities(const std::string& query, std::string_view code, s
     }
   }
   g_free(indices);
+  // The database's own search does not fold every letter as a person
+  // types it ("Tromso" for Tromsø, "Lodz" for Łódź): every city's folded
+  // name is compared when it found none.
+  if (found.empty()) {
+    for (const gint k : CitiesFoldedAs(Folded(query))) {
+      City city(geonames_get_city(k));
+      if (!code.empty() && code != geonames_city_get_country_code(city.get())) continue;
+      const unsigned population = geonames_city_get_population(city.get());
+      found.push_back({std::move(city), population});
+    }
+  }
   std::stable_sort(found.begin(), found.end(),
                    [](const Candidate& a, const Candidate& b) { return a.population > b.population; });
   return found;
