@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <tuple>
+#include <utility>
 
 #include "cli/command_options.h"
 #include "cli/option_table.h"
@@ -21,7 +22,6 @@ namespace orbitas::cli {
 namespace {
 
 bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
-
 
 std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
   std::vector<Int16> bodies;
@@ -66,16 +66,16 @@ std::string HomePath() { return HomePlacePath(std::getenv("XDG_CONFIG_HOME"), st
 
 // A place by its coordinates or its name; the other places of that name go
 // to notes.
-Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes) {
+Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes, std::string* zoneNote = nullptr) {
   try {
     TypedPlace typedPlace = PlaceFromText(typed);
     if (!typedPlace.othersNote.empty()) notes.push_back(std::move(typedPlace.othersNote));
+    if (zoneNote) *zoneNote = std::move(typedPlace.zoneNote);
     return std::move(typedPlace.place);
   } catch (const RequestRefused& refused) {
     throw UsageError(refused.what());
   }
 }
-
 
 // What the command line gave, before the command is chosen.
 struct Given {
@@ -86,7 +86,16 @@ struct Given {
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
   std::vector<std::string> positional;
   std::vector<const OptionSpec*> seen;  // the options given, each once
+  std::string zoneNote;                 // how coordinates got their zone, said when --zona does not give one
 };
+
+// The place's own zone unless --zona gave one; for coordinates, the
+// nearest city's, said once.
+void TakePlaceZone(Given& g) {
+  if (!g.parsed.place || g.zone || g.parsed.place->zone.empty()) return;
+  g.parsed.zone = ParseZone(g.parsed.place->zone);
+  if (!g.zoneNote.empty()) g.parsed.notes.push_back(std::exchange(g.zoneNote, "") + "; otra con --zona");
+}
 
 // One option (and its value) into given.
 void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, std::size_t& i, Given& given) {
@@ -111,7 +120,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       given.sizeText = Value(args, i);
       given.size = true;
       break;
-    case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes); break;
+    case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes, &given.zoneNote); break;
     case OptionId::SavePlace: given.savePlace = Value(args, i); break;
     case OptionId::Instrument: given.instrument = Value(args, i); break;
     case OptionId::MagnitudeLimit: given.magnitudeLimit = Value(args, i); break;
@@ -179,7 +188,7 @@ Arguments Phenomena(Given& g) {
   }
   // A place gives each shower's peak the best hour of its night there, in
   // the place's zone unless --zona says otherwise.
-  if (parsed.place && !g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
+  TakePlaceZone(g);
   parsed.command = Command::Phenomena;
   if (g.from) {
     parsed.table.start = ReferenceBound(*g.from, parsed.zone);
@@ -219,7 +228,7 @@ void NeedPlace(Given& g, std::string_view option) {
     parsed.place = home->place;
     if (home->repairedText) parsed.notes.push_back(RepairedHomeNote(HomePath()));
   }
-  if (!g.zone && !parsed.place->zone.empty()) parsed.zone = ParseZone(parsed.place->zone);
+  TakePlaceZone(g);
 }
 
 Arguments Night(Given& g) {
@@ -291,15 +300,9 @@ Arguments SavePlace(Given& g) {
     throw UsageError("--guardar-lugar solo se combina con --zona");
   }
   parsed.command = Command::SavePlace;
-  parsed.place = PlaceNamed(*g.savePlace, parsed.notes);
+  parsed.place = PlaceNamed(*g.savePlace, parsed.notes, &g.zoneNote);
   parsed.savedZone = g.zone ? parsed.zone.name() : parsed.place->zone;
-  // Coordinates bring no zone: the nearest city's, said so.
-  if (parsed.savedZone.empty()) {
-    const Place city = NearestCity(parsed.place->latitude, parsed.place->longitude);
-    parsed.savedZone = city.zone;
-    parsed.notes.push_back("zona " + city.zone + ", la de la ciudad más cercana: " + city.name + " (" + city.region +
-                           ", " + city.country + "); otra con --zona");
-  }
+  if (!g.zone && !g.zoneNote.empty()) parsed.notes.push_back(g.zoneNote + "; otra con --zona");
   parsed.homePath = HomePath();
   return parsed;
 }
@@ -394,7 +397,6 @@ Arguments Table(Given& g) {
   return parsed;
 }
 
-
 // A single instant (or its explanation): the six values, unless --jd, then
 // the planets.
 Arguments Instant(Given& g) {
@@ -471,7 +473,7 @@ Arguments ChooseCommand(Given& g) {
     g.parsed.magnitudeLimit = ParseMagnitudeLimit(*g.magnitudeLimit);
   }
   if (g.savePlace) return SavePlace(g);
-  if (g.parsed.place && !g.zone && !g.parsed.place->zone.empty()) g.parsed.zone = ParseZone(g.parsed.place->zone);
+  TakePlaceZone(g);
   if (g.field && !g.chart) throw UsageError("--campo solo se usa con --carta");
   if (g.chart) return Chart(g);
   if (g.almanac && !g.year) throw UsageError("--almanaque solo se usa con --año");

@@ -245,15 +245,13 @@ void PlannerWindow::LookUpPlace(const QString& text, bool starting) {
   // Ahead of the tabs' waiting work: the user is waiting on this one.
   background_->Submit(QStringLiteral("lugar"), [this, typed, starting]() -> Background::Delivery {
     try {
+      // Coordinates come with the nearest city's zone, as on the command line.
       const TypedPlace found = PlaceFromText(typed.toStdString());
-      // Coordinates bring no zone: the nearest city's.
-      const std::string zoneName = found.place.zone.empty()
-                                       ? NearestCity(found.place.latitude, found.place.longitude).zone
-                                       : found.place.zone;
-      const TimeZone zone = TimeZone::Named(zoneName).value_or(TimeZone());
+      const TimeZone zone = TimeZone::Named(found.place.zone).value_or(TimeZone());
       return [this, found, zone, typed] {
         SetPlace(found.place, zone, typed);
-        if (!found.othersNote.empty()) statusBar()->showMessage(QString::fromStdString(found.othersNote), 15000);
+        const std::string note = found.othersNote.empty() ? found.zoneNote : found.othersNote;
+        if (!note.empty()) statusBar()->showMessage(QString::fromStdString(note), 15000);
         emit placeAnswered(true);
       };
     } catch (const RequestRefused& refused) {

@@ -121,22 +121,36 @@ Place ParsePlace(const std::string& typed) {
   return place;
 }
 
+namespace {
+
+// Coordinates with the zone of the city nearest to them: the clock people
+// keep there, where UTC would put every time hours off.
+TypedPlace WithNearestZone(Place place) {
+  const Place city = NearestCity(place.latitude, place.longitude);
+  place.zone = city.zone;
+  return {std::move(place), {},
+          "zona " + city.zone + ", la de la ciudad más cercana: " + city.name + " (" + city.region + ", " +
+              city.country + ")"};
+}
+
+}  // namespace
+
 TypedPlace PlaceFromText(const std::string& typed) {
   const std::string text = WithHyphens(typed);
   const bool letters = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) || c >= 0x80; });
   const bool digits = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-  if (!letters) return {ParsePlace(text), {}};
+  if (!letters) return WithNearestZone(ParsePlace(text));
   if (digits) {
-    if (const std::optional<Place> place = ParseSexagesimalPlace(text)) return {*place, {}};
+    if (const std::optional<Place> place = ParseSexagesimalPlace(text)) return WithNearestZone(*place);
     // Numbers that read wrong ("inf,0", "1e308,0") are said as numbers.
-    if (text.find_first_not_of("0123456789.,+-eEinfaINFA ") == std::string::npos) return {ParsePlace(text), {}};
+    if (text.find_first_not_of("0123456789.,+-eEinfaINFA ") == std::string::npos) return WithNearestZone(ParsePlace(text));
     throw RequestRefused("lugar no válido: «" + Shown(text) +
                          "» (un nombre, como Madrid; LAT,LON en grados decimales, como 40.4168,-3.7038; o con minutos "
                          "y hemisferio, como 40°25′N,3°42′O)");
   }
   FoundPlace found = FindPlaceByName(text);
   std::string note = found.others.empty() ? std::string() : OthersNote(text, found);
-  return {std::move(found.place), std::move(note)};
+  return {std::move(found.place), std::move(note), {}};
 }
 
 }  // namespace orbitas

@@ -28,11 +28,16 @@ std::optional<Place> ParseSexagesimalPlace(const std::string& text);
 struct TypedPlace {
   Place place;
   std::string othersNote;  // the other cities of that name and how to choose one, or empty
+  // For coordinates, which bring no zone: the zone given them, the nearest
+  // city's, said in a sentence ("hora de Europe/Madrid, la de la ciudad más
+  // cercana: Sevilla (Andalusia, España)"); empty for a city.
+  std::string zoneNote;
 };
 
-// The place text names: coordinates in either form, else a city of the
-// gazetteer (FindPlaceByName). Raises RequestRefused, in Spanish, naming
-// the text, with the nearest names when no city matches.
+// The place text names: coordinates in either form, with the zone of the
+// gazetteer's nearest city, else a city of the gazetteer
+// (FindPlaceByName), with its own. Raises RequestRefused, in Spanish,
+// naming the text, with the nearest names when no city matches.
 TypedPlace PlaceFromText(const std::string& text);
 
 }  // namespace orbitas

@@ -58,6 +58,13 @@ class PlacesByName(unittest.TestCase):
             ("Ciudad de México", f"desde Ciudad de México ({region('Mexico City')}, México; 19.4285, \u221299.1277)", None),
             ("Reykjavík", f"(Atlantic/Reykjavik) desde Re", None),
             ("Tromsø", "(Europe/Oslo) desde Tromsø (Troms og Finnmark, Noruega; 69.6489, 18.9551)", None),
+            # Typed without the letters a keyboard lacks: ø as o, ł as l.
+            ("Tromso", "(Europe/Oslo) desde Tromsø (Troms og Finnmark, Noruega; 69.6489, 18.9551)", None),
+            ("Lodz", "(Europe/Warsaw) desde Lodz (", None),
+            ("Malmo", "(Europe/Stockholm) desde Malm", None),
+            # México alone is the capital, not the town in the Philippines.
+            ("México", f"(America/Mexico_City) desde México ({region('Mexico City')}, México; 19.4285, \u221299.1277)", None),
+            ("México, Filipinas", "(Asia/Manila) desde M", None),
         ]
         for typed, expected, offered in cases:
             with self.subTest(typed):
@@ -73,6 +80,16 @@ class PlacesByName(unittest.TestCase):
         self.assertIn("(America/Bogota)", first)
         first, _ = heading("--ortos", "2026-12-07", "--lugar", "Bogotá", "--zona", "UTC", "Marte")
         self.assertIn("(UTC)", first)
+
+    def test_coordinates_bring_the_nearest_citys_zone_said_once(self):
+        # Sevilla's sunset in UTC would be an hour early on every line.
+        r = run("--noche", "2026-12-14", "--lugar", "37.38,-5.97", "Marte")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("(Europe/Madrid) desde 37.38, \u22125.97", r.stdout.split("\n")[0])
+        self.assertEqual(r.stderr.count("zona Europe/Madrid, la de la ciudad más cercana: "), 1, r.stderr)
+        r = run("--noche", "2026-12-14", "--lugar", "37.38,-5.97", "--zona", "UTC", "Marte")
+        self.assertIn("(UTC)", r.stdout.split("\n")[0])
+        self.assertNotIn("más cercana", r.stderr)
 
     def test_json_says_which_place_and_coordinates_add_nothing(self):
         night = json.loads(run("--noche", "2026-12-07", "--lugar", "Quito", "Marte", "--json").stdout)
