@@ -1,6 +1,8 @@
 #include "report/sky_output.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "session/body_names.h"
 #include "session/names.h"
@@ -64,10 +66,23 @@ std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator)
     auto bar = [&](const std::optional<Instant>& at, const ErrorBars& error) {
       return at && day.body != Body::Moon ? "  " + Minutes(error.Bar(), separator) : std::string();
     };
-    text += Row("Sale", when(day.rise) + bar(day.rise, day.riseError));
-    text += Row("Culmina", when(day.transit) +
-                               (day.transit ? "  altura " + SignedNumber(day.transitAltitude, "#0.0", separator) + "°" : ""));
-    text += Row("Se pone", when(day.set) + bar(day.set, day.setError));
+    // Those that happen, in the order they happen that day (a body that
+    // rises late in the evening culminates and sets earlier the same day);
+    // what does not happen keeps its place.
+    struct Passage {
+      std::optional<Instant> at;
+      std::string row;
+    };
+    std::vector<Passage> passages = {
+        {day.rise, Row("Sale", when(day.rise) + bar(day.rise, day.riseError))},
+        {day.transit, Row("Culmina", when(day.transit) + (day.transit ? "  altura " + SignedNumber(day.transitAltitude, "#0.0", separator) + "°" : ""))},
+        {day.set, Row("Se pone", when(day.set) + bar(day.set, day.setError))}};
+    std::vector<Passage> happening;
+    for (const Passage& p : passages) {
+      if (p.at) happening.push_back(p);
+    }
+    std::stable_sort(happening.begin(), happening.end(), [](const Passage& a, const Passage& b) { return *a.at < *b.at; });
+    for (std::size_t k = 0, next = 0; k < passages.size(); ++k) text += passages[k].at ? happening[next++].row : passages[k].row;
     if (!day.misses.empty()) text += Row("", "(" + DayMissesText(day.misses) + ")");
     if (day.verdictWithinError) {
       text += Row("", "(al límite: se queda a " + SignedNumber(std::fabs(*day.margin), "#0.0###", separator) +

@@ -279,6 +279,21 @@ TEST(RiseSetOutput, TextAndJson) {
             "[{\"body\": 4, \"name\": \"Marte\", \"rise\": \"2027-01-15T19:02:20+01:00\", \"transit\": \"2027-01-16T02:14:40+01:00\", "
             "\"set\": \"2027-01-16T09:30:00+01:00\", \"transitAltitude\": 62.4, \"riseError\": 0.7, \"setError\": 0.7, "
             "\"referenceError\": null, \"reason\": null, \"margin\": null}]}\n");
+  // Saturn in December: it sets after midnight, rises in the afternoon
+  // and culminates in the evening of the same local day; listed in that
+  // order, and a passage that does not happen keeps its place.
+  PlanetDay saturn;
+  saturn.body = Body::Saturn;
+  saturn.set = Instant::FromUt(Jd(2027, 1, 15, 1, 30, 0));
+  saturn.rise = Instant::FromUt(Jd(2027, 1, 15, 12, 0, 0));
+  saturn.transit = Instant::FromUt(Jd(2027, 1, 15, 18, 0, 0));
+  PlanetDay low = saturn;
+  low.rise.reset();
+  r.planets = {saturn, low};
+  const std::string text = report::RiseSetText(r, ",");
+  const auto set = text.find("Se pone"), rise = text.find("Sale"), transit = text.find("Culmina");
+  EXPECT_TRUE(set < rise && rise < transit) << text;
+  EXPECT_NE(text.find("  Sale             —\n  Se pone          2027-01-15 02:30"), std::string::npos) << text;
   EXPECT_EQ(report::ErrorText(0.4, ","), "±0,4°");
   EXPECT_EQ(report::ErrorText(std::nullopt, ","), "sin referencia");
   EXPECT_EQ(report::PlaceJson(testing::Madrid()), "") << "a place by its coordinates has no name to say";
