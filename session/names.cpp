@@ -102,6 +102,7 @@ std::string PlanetMissText(const PlanetNight& planet, const NightLimits& limits)
       // Rounded as the planet's line rounds it, half away from zero.
       return "demasiado cerca del Sol (elongación " + std::to_string(std::lround(planet.aspect.elongation)) + "°)";
     case PlanetMiss::TooLow: return "no sube a " + Degrees(limits.planetAltitude) + "° de noche";
+    case PlanetMiss::OnlyAMoment: return "pasa de " + Degrees(limits.planetAltitude) + "° de noche solo un instante";
     case PlanetMiss::NeedsBinoculars: return "necesita prismáticos";
     case PlanetMiss::NeedsTelescope: return "necesita telescopio";
   }

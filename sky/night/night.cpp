@@ -15,6 +15,9 @@ namespace {
 constexpr int BestSamples = 24;
 // Closer to the Sun than this, a planet high only by day is "too near".
 constexpr double NearTheSunDegrees = 30;
+// A planet above its limit in the dark for less than this is not visible:
+// its interval would read "from 18:37 to 18:37".
+constexpr double ShortestVisibleDays = 1.0 / 1440;
 
 // The stretches of span in which f > 0, from its crossings.
 std::vector<Span> PositiveIntervals(const OfTime& f, const Span& span) {
@@ -164,7 +167,11 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
   auto sunAltitude = [&](const Instant& t) { return MethodHorizon(elements, Body::Sun, place, t).altitude; };
   auto below = [&](const Instant& t) { return dark.limits.sunAltitude - sunAltitude(t); };
   const std::vector<Span> highIntervals = PositiveIntervals(high, dark.night);
-  const auto [chosen, best] = HighestVisible(altitude, Intersect(dark.intervals, highIntervals), dark.middle);
+  std::vector<Span> visible = Intersect(dark.intervals, highIntervals);
+  const bool anyAtAll = !visible.empty();
+  std::erase_if(visible, [](const Span& v) { return v.Days() < ShortestVisibleDays; });
+  const bool onlyAMoment = anyAtAll && visible.empty();
+  const auto [chosen, best] = HighestVisible(altitude, visible, dark.middle);
   const EquatorialCoordinates eq = MethodEquatorial(elements, body, best);
   p.error = MethodError(body, best, eq);
   p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, best),
@@ -185,6 +192,7 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     p.best = BestView{best, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
   } else {
     SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
+    if (onlyAMoment) p.miss = PlanetMiss::OnlyAMoment, p.margin.reset(), p.verdictWithinError = false;
   }
   p.instrument = InstrumentFor(p.aspect.magnitude);
   if (p.best && p.instrument > dark.limits.instrument) {

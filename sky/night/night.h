@@ -61,6 +61,7 @@ enum class PlanetMiss {
   NoDarkness,      // the Sun never goes below the darkness limit
   TooNearTheSun,   // high enough only by day, within 30 degrees of the Sun
   TooLow,          // never above the altitude limit while it is dark
+  OnlyAMoment,     // above the limit in the dark for less than a minute
   NeedsBinoculars, // high in the dark, but fainter than the eye sees
   NeedsTelescope,  // high in the dark, but fainter than binoculars show
 };

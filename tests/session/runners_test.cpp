@@ -128,6 +128,22 @@ TEST(RunNight, TheSolsticeNightFromMadrid) {
   EXPECT_TRUE(run.eclipses.empty()) << "no eclipse on 2027-06-21";
 }
 
+TEST(RunNight, APlanetAboveItsLimitForAnInstantIsNotVisible) {
+  // Sevilla, 2027-12-08: Mars sinks through 10° just as the Sun reaches
+  // -6°, a few seconds apart. Mistake: a visible interval "from 18:37 to
+  // 18:37".
+  const Place sevilla(37.3828, -5.9732, "37.3828, -5.9732");
+  const NightAnswer run = RunNight(Asked({Body::Mars, Body::Jupiter}, sevilla, TimeZone::FixedOffset(3600, "CET"),
+                                         Date(2027, 12, 8)));
+  const PlanetNight& mars = run.night.planets[0];
+  EXPECT_FALSE(mars.best);
+  EXPECT_EQ(mars.miss, PlanetMiss::OnlyAMoment);
+  EXPECT_FALSE(mars.margin) << "no altitude short of the limit to say";
+  const PlanetNight& jupiter = run.night.planets[1];
+  ASSERT_TRUE(jupiter.visibleFrom && jupiter.visibleTo);
+  EXPECT_GT(jupiter.visibleTo->time.DaysSince(jupiter.visibleFrom->time), Minute) << "a real interval stays";
+}
+
 TEST(RunNight, ThePerseidsAndTheEclipsesOfTheirNights) {
   // The Perseids are active on 12–13 August (IMO); the total solar
   // eclipse of 2027-08-02 (greatest 10:06:34 UT, Astronomy Engine) falls
