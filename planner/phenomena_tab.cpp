@@ -80,7 +80,7 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
   filter_ = new EventFilter(this);
   filter_->setSourceModel(model_);
   filter_->setSortRole(RowsModel::SortRole);
-  table_ = SortableRowsTable(filter_, QStringLiteral("Fenómenos del año"), 1);
+  table_ = SortableRowsTable(filter_, QStringLiteral("Fenómenos de los doce meses"), 1);
 
   auto* bar = new QHBoxLayout;
   auto* kindLabel = new QLabel(QStringLiteral("&Tipo:"));
@@ -108,8 +108,10 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
 }
 
 void PhenomenaTab::Refresh(const Observer& o) {
-  // Another night of the same year and place has the same list.
-  const std::string shown = std::to_string(o.date.year()) + " " + o.place.text + " " + o.zone.name() + " " + o.separator;
+  // Another night of the same month and place has the same list: the
+  // twelve months from the chosen date's.
+  const std::string shown = std::to_string(o.date.year()) + "-" + std::to_string(o.date.month()) + " " + o.place.text +
+                            " " + o.zone.name() + " " + o.separator;
   if (listed_ && shown == shownFor_) {
     emit filled();
     return;
@@ -118,7 +120,7 @@ void PhenomenaTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("fenómenos"), [this, o](const Background::Ticket& ticket) {
     std::vector<YearEvent> events;
     SkyRequest request = o.Request();
-    request.span = LocalYear(o.zone, o.date.year());
+    request.span = LocalMonths(o.zone, o.date.year(), o.date.month(), 12);
     // Each search inside the year is a step at which another year or place stops it.
     RunPhenomena(request, [&](const YearEvent& e) { events.push_back(e); },
                  [&](const PhenomenaProgress&) { ticket.StopIfOvertaken(); });
@@ -144,8 +146,10 @@ void PhenomenaTab::Show(const TimeZone& zone) {
 std::string PhenomenaTab::Calendar() const {
   const report::CalendarFile calendar(report::CalendarStamp(std::getenv("SOURCE_DATE_EPOCH")));
   std::string text = calendar.Begin();
-  for (const report::ViewRow& row : model_->rows()) {
-    if (row.source) text += report::YearEventCalendar(*row.source, calendar);
+  // What the filter shows, as the CSV.
+  for (int row = 0; row < filter_->rowCount(); ++row) {
+    const report::ViewRow& shown = model_->row(filter_->mapToSource(filter_->index(row, 0)).row());
+    if (shown.source) text += report::YearEventCalendar(*shown.source, calendar);
   }
   return text + calendar.End();
 }

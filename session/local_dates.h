@@ -19,4 +19,8 @@ CivilTime NightInProgress(const TimeZone& zone, const Instant& now);
 // Raises nothing.
 Span LocalYear(const TimeZone& zone, std::int64_t year);
 
+// count local months in zone from the first midnight of month (1..12) of
+// year: twelve of them are the year ahead of a date. Raises nothing.
+Span LocalMonths(const TimeZone& zone, std::int64_t year, int month, int count);
+
 }  // namespace orbitas

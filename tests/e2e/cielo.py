@@ -7,6 +7,7 @@ exports the year's calendar through the file dialog and compares it with
 orbitas-cli's, and prints the finder chart to a PDF file through the print
 dialog."""
 import argparse
+import datetime
 import json
 import os
 import re
@@ -15,6 +16,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zoneinfo
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import a11y  # noqa: E402
@@ -101,14 +103,14 @@ def main():
         print(f"tonight: {len(rows)} rows agree with orbitas-cli --noche --json")
 
         # Every tab, by its keys.
-        for number, name in ((2, "Fenómenos del año"), (3, "Eclipses y tránsitos de los próximos diez años"),
+        for number, name in ((2, "Fenómenos de los doce meses"), (3, "Eclipses y tránsitos de los próximos diez años"),
                              (4, "Carta de localización"), (5, "El año de un vistazo"), (1, "Planetas y lluvias de estrellas de esta noche")):
             key(f"ctrl+{number}")
             wait_for(lambda: name in named(acc), f"the tab showing {name}", 20)
 
         # The year's calendar through the file dialog, byte for byte the command line's.
         key("ctrl+2")
-        phenomena = wait_for(lambda: named(acc).get("Fenómenos del año"), "the phenomena table")
+        phenomena = wait_for(lambda: named(acc).get("Fenómenos de los doce meses"), "the phenomena table")
         wait_for(lambda: table_rows(phenomena) or None, "the year's rows", 30)
         click(named(acc)["Exportar al calendario"])
         dialog = wait_window("Exportar al calendario")
@@ -119,8 +121,12 @@ def main():
         type_text(path)
         key("Return")
         wait_for(lambda: os.path.exists(path), "the calendar file", 10)
-        year = subprocess.run([args.cli, "--fenomenos", "--desde", f"{time.localtime().tm_year}-01-01", "--hasta",
-                               f"{time.localtime().tm_year + 1}-01-01", "--lugar", "Sevilla", "--formato", "ics"],
+        # The twelve months from the month of the night in progress in Sevilla.
+        now = datetime.datetime.now(zoneinfo.ZoneInfo("Europe/Madrid"))
+        night = (now - datetime.timedelta(hours=12)).date()
+        first, last = night.replace(day=1), datetime.date(night.year + 1, night.month, 1)
+        year = subprocess.run([args.cli, "--fenomenos", "--desde", first.isoformat(), "--hasta", last.isoformat(),
+                               "--lugar", "Sevilla", "--formato", "ics"],
                               env=env, capture_output=True, check=True).stdout
         assert open(path, "rb").read() == year, "the exported calendar differs from orbitas-cli's"
         print(f"calendar: {len(year)} bytes, the same as orbitas-cli --fenomenos --formato ics")

@@ -184,7 +184,9 @@ class PlannerTest : public QObject {
     QSignalSpy filled(window_->phenomena(), &PhenomenaTab::filled);
     window_->tabs()->setCurrentIndex(1);
     QVERIFY(filled.wait(30000));
-    const QByteArray cli = Cli({"--fenomenos", "--desde", "2026-01-01", "--hasta", "2027-01-01", "--lugar", "Sevilla",
+    // The twelve months from the chosen date's (2026-12-08): next year's
+    // January is there in December.
+    const QByteArray cli = Cli({"--fenomenos", "--desde", "2026-12-01", "--hasta", "2027-12-01", "--lugar", "Sevilla",
                                 "--formato", "ics"});
     QCOMPARE(QByteArray::fromStdString(window_->phenomena()->Calendar()), cli);
     QList<QComboBox*> combos = window_->phenomena()->findChildren<QComboBox*>();
@@ -197,6 +199,14 @@ class PlannerTest : public QObject {
     combos[1]->setCurrentText(QStringLiteral("Marte"));
     QVERIFY(table->model()->rowCount() > 0 && table->model()->rowCount() < all / 4);
     for (int row = 0; row < table->model()->rowCount(); ++row) QVERIFY(Cell(table, row, 2).contains(QStringLiteral("Marte")));
+    // The calendar holds what the filter shows, not the whole year.
+    const std::string marsOnly = window_->phenomena()->Calendar();
+    const auto events = [](const std::string& ics) {
+      int n = 0;
+      for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos; at = ics.find("BEGIN:VEVENT", at + 1)) ++n;
+      return n;
+    };
+    QCOMPARE(events(marsOnly), table->model()->rowCount());
     combos[1]->setCurrentIndex(0);
     QCOMPARE(table->model()->rowCount(), all);
   }
