@@ -13,6 +13,7 @@
 
 #include "session/request_refused.h"
 #include "session/picture_contents.h"
+#include "session/local_dates.h"
 #include "session/runners.h"
 #include "session/year_chart_contents.h"
 #include "tests/support/julian_days.h"
@@ -126,6 +127,26 @@ TEST(RunNight, TheSolsticeNightFromMadrid) {
   ASSERT_EQ(run.night.planets.size(), 2u);
   EXPECT_EQ(run.night.planets[0].body, Body::Mars);
   EXPECT_TRUE(run.eclipses.empty()) << "no eclipse on 2027-06-21";
+}
+
+TEST(LocalMonths, TwelveMonthsFromAMonthCrossTheYear) {
+  // Mistakes: December + 12 read as month 24, or as this year's month 12;
+  // the zone's offset ignored at either end.
+  const TimeZone madrid = *TimeZone::Named("Europe/Madrid");
+  const struct {
+    std::int64_t year;
+    int month, count;
+    double from, to;  // UT Julian days
+  } cases[] = {
+      {2026, 12, 12, Jd(2026, 11, 30, 23), Jd(2027, 11, 30, 23)},
+      {2026, 1, 1, Jd(2025, 12, 31, 23), Jd(2026, 1, 31, 23)},
+      {2026, 6, 12, Jd(2026, 5, 31, 22), Jd(2027, 5, 31, 22)},  // summer time at both ends
+  };
+  for (const auto& c : cases) {
+    const Span months = LocalMonths(madrid, c.year, c.month, c.count);
+    EXPECT_NEAR(months.from.ut, c.from, 1e-9) << c.year << "-" << c.month;
+    EXPECT_NEAR(months.to.ut, c.to, 1e-9) << c.year << "-" << c.month;
+  }
 }
 
 TEST(RunNight, APlanetAboveItsLimitForAnInstantIsNotVisible) {
