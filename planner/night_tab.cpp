@@ -171,8 +171,11 @@ void NightTab::Show(std::shared_ptr<const NightView> answer) {
   slider_->setSingleStep(5);
   slider_->setPageStep(60);
   slider_->setEnabled(true);
-  // The darkest moment first: halfway through the night.
-  slider_->setValue(minutes / 2);
+  // Now, when the night shown is under way; its dusk before it, and for
+  // any other night.
+  const Instant now = SystemNow();
+  const bool underWay = answer_->dusk <= now && now <= answer_->dawn;
+  slider_->setValue(underWay ? static_cast<int>(std::lround(now.DaysSince(answer_->dusk) * 1440)) : 0);
   DrawDome();
   emit filled();
 }

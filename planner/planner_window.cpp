@@ -281,9 +281,9 @@ void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QSt
   settings_.SetValue(QStringLiteral("lugar"), typed);
   settings_.Save();  // said at the start when it cannot be
   if (first) {
-    const QDate remembered = QDate::fromString(settings_.Value(QStringLiteral("fecha")), Qt::ISODate);
+    // A planner opens on tonight, whatever night was last looked at.
     const QSignalBlocker quiet(date_);
-    date_->setDate(remembered.isValid() ? remembered : NightInProgress());
+    date_->setDate(NightInProgress());
   }
   Refresh();
 }
@@ -366,7 +366,6 @@ QString PlannerWindow::problem() const { return problem_->isVisible() ? problem_
 void PlannerWindow::closeEvent(QCloseEvent* event) {
   settings_.SetValue(QStringLiteral("geometria"), QString::fromLatin1(saveGeometry().toBase64()));
   settings_.SetValue(QStringLiteral("pestana"), QString::number(tabs_->currentIndex()));
-  settings_.SetValue(QStringLiteral("fecha"), date_->date().toString(Qt::ISODate));
   settings_.SetValue(QStringLiteral("instrumento"), QString::number(instrument_->currentIndex()));
   settings_.Save();  // a folder that cannot be written was said at the start
   event->accept();

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSlider>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +38,7 @@
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
+#include "session/local_dates.h"
 #include "planner/planner_settings.h"
 #include "planner/planner_window.h"
 #include "planner/qt_spanish.h"
@@ -161,9 +163,12 @@ class PlannerTest : public QObject {
   }
 
   // A row chosen rings its body on the dome; sorting by magnitude puts the
-  // brightest first.
+  // brightest first. A night other than tonight opens at its dusk.
   void chosenRowIsRingedAndColumnsSort() {
     QTableView* table = window_->night()->table();
+    const QSlider* slider = window_->night()->findChild<QSlider*>();
+    QVERIFY(slider);
+    QCOMPARE(slider->value(), 0);
     table->sortByColumn(1, Qt::AscendingOrder);
     QCOMPARE(Cell(table, 0, 0), QStringLiteral("Venus"));
     SvgView* dome = nullptr;
@@ -172,7 +177,7 @@ class PlannerTest : public QObject {
     }
     QVERIFY(dome);
     for (int row = 0; row < table->model()->rowCount(); ++row) {
-      if (Cell(table, row, 0) == QStringLiteral("Júpiter")) table->selectRow(row);  // up at midnight
+      if (Cell(table, row, 0) == QStringLiteral("Saturno")) table->selectRow(row);  // up at dusk
     }
     QTRY_VERIFY_WITH_TIMEOUT(dome->svg().find("#ffd54a") != std::string::npos, 10000);
     table->sortByColumn(-1, Qt::AscendingOrder);
@@ -436,6 +441,7 @@ class PlannerTest : public QObject {
     WriteHomePlace(path, Place(-33.9249, 18.4241, "-33.9249, 18.4241"), "Africa/Johannesburg");
     PlannerSettings settings;
     settings.Remove(QStringLiteral("lugar"));
+    settings.SetValue(QStringLiteral("fecha"), QStringLiteral("2027-03-01"));  // an older version's last date
     QVERIFY(settings.Save().isEmpty());
     PlannerWindow fresh(path);
     QSignalSpy answered(&fresh, &PlannerWindow::placeAnswered);
@@ -447,6 +453,10 @@ class PlannerTest : public QObject {
     QCOMPARE(fresh.observer()->place.latitude, -33.9249);
     QCOMPARE(QString::fromStdString(fresh.observer()->zone.name()), QStringLiteral("Africa/Johannesburg"));
     QCOMPARE(PlannerSettings().Value(QStringLiteral("lugar")), QStringLiteral("-33.9249,18.4241"));
+    // It opens on tonight (Cape Town's night in progress), not on a date
+    // looked at before.
+    const CivilTime tonight = orbitas::NightInProgress(*TimeZone::Named("Africa/Johannesburg"), SystemNow());
+    QCOMPARE(fresh.findChild<QDateEdit*>()->date(), QDate(static_cast<int>(tonight.year), tonight.month, tonight.day));
   }
 
   // Without a remembered place, a broken home file is said in the problem
