@@ -111,6 +111,10 @@ namespace {
 std::string ShowerText(const ShowerNight& s, const TimeZone& zone, std::string_view sep) {
   const auto cell = [&](ShowerField field) { return ShowerCellOf(s, field, zone, sep); };
   const auto yes = [&](ShowerField field) { return cell(field).json == "true"; };
+  if (s.radiantHighest) {
+    return "  " + cell(ShowerField::Shower).text + ": no se ve esta noche, el radiante no sale (no pasa de " +
+           cell(ShowerField::RadiantHighest).text + ")\n";
+  }
   return "  " + cell(ShowerField::Shower).text + ": mejor " + DateAtTime(cell(ShowerField::BestTime).text) +
          (yes(ShowerField::DarkestHour) ? " (no hay noche cerrada: la hora más oscura)" : "") + ", radiante a " +
          cell(ShowerField::RadiantDegrees).text + ", " + cell(ShowerField::HourlyRate).text + " (THZ " +

@@ -33,10 +33,12 @@ EventCell ShowerCellOf(const ShowerNight& s, ShowerField field, const TimeZone& 
     case ShowerField::LimitingMagnitude: return NumberCell(s.limitingMagnitude, "#0.0", sep);
     case ShowerField::MoonIlluminated: return WholeCell(s.moonIlluminated, 100, " %");
     case ShowerField::MoonUp: return YesNoCell(s.moonUp, "sobre el horizonte", "bajo el horizonte");
+    case ShowerField::RadiantHighest: return NumberCell(s.radiantHighest, "#0", sep, "°");
     case ShowerField::Shower: return TextCell(name + " (" + std::string(s.shower->code) + ")", AfterThePlanets);
     case ShowerField::RadiantDegrees: return NumberCell(s.radiantAltitude, "#0", sep, "°");
     case ShowerField::Error: return TextCell("de ERFA");
     case ShowerField::Notes:
+      if (s.radiantHighest) return WordedCell(s.hourlyRate, "lluvia de estrellas: no se ve, el radiante no sale");
       return WordedCell(s.hourlyRate, "lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +
                                           (s.darkestHour ? " (sin noche cerrada)" : ""));
     case ShowerField::Count: break;

@@ -21,7 +21,7 @@ namespace orbitas::report {
 // The JSON's first, in its order; then the columns only people read.
 enum class ShowerField {
   Code, Name, BestTime, DarkestHour, RadiantAltitude, HourlyRate, Zhr, ZhrNow, PopulationIndex, LimitingMagnitude,
-  MoonIlluminated, MoonUp, Shower, RadiantDegrees, Error, Notes, Count
+  MoonIlluminated, MoonUp, RadiantHighest, Shower, RadiantDegrees, Error, Notes, Count
 };
 
 struct ShowerFieldName {
@@ -42,6 +42,7 @@ inline constexpr std::array<ShowerFieldName, static_cast<std::size_t>(ShowerFiel
     {"", "limitingMagnitude"},
     {"", "moonIlluminated"},
     {"", "moonUp"},
+    {"", "radiantHighest"},
     {"Astro", ""},
     {"", ""},
     {"Error", ""},

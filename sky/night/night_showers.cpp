@@ -70,6 +70,13 @@ std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector
       const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i, BestSamples));
       if (&i == &astronomicalDark.front() || s.hourlyRate > best.hourlyRate) best = s;
     }
+    if (best.radiantAltitude <= 0) {
+      // No rate to choose an hour by: how high the radiant comes at all.
+      auto radiant = [&](const Instant& t) { return ShowerAt(shower, place, t).radiantAltitude; };
+      double highest = best.radiantAltitude;
+      for (const Span& i : astronomicalDark) highest = std::max(highest, radiant(FindMaximum(radiant, i, BestSamples)));
+      if (highest <= 0) best.radiantHighest = highest;
+    }
     showers.push_back(best);
   }
   return showers;

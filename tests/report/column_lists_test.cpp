@@ -268,7 +268,7 @@ TEST(ColumnLists, EveryCellSaysOneValue) {
 }
 
 // How a shower column's text for people reads the JSON value it shows.
-enum class Reads { Number, Itself, Minute, YesNo, Rate, AtLeastOne, RateNote };
+enum class Reads { Number, Itself, Minute, YesNo, Rate, AtLeastOne, RateNote, NumberOrNone };
 
 TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
   // Mistakes: a text from another value than the JSON's (the profile's ZHR
@@ -295,6 +295,7 @@ TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
       {ShowerField::MoonIlluminated, ShowerField::MoonIlluminated, Reads::Number, "", ""},
       {ShowerField::MoonUp, ShowerField::MoonUp, Reads::YesNo, "sobre el horizonte", "bajo el horizonte"},
       {ShowerField::RadiantDegrees, ShowerField::RadiantAltitude, Reads::Number, "", ""},
+      {ShowerField::RadiantHighest, ShowerField::RadiantHighest, Reads::NumberOrNone, "", ""},
       {ShowerField::Notes, ShowerField::HourlyRate, Reads::RateNote, "", ""},
   };
   // Every column with a key is read here.
@@ -306,7 +307,9 @@ TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
     }
   }
   const TimeZone& zone = testing::PlusOne();
-  for (const ShowerNight& s : {testing::PerseidsNight(), testing::GeminidsTwilight()}) {
+  ShowerNight belowAllNight = testing::PerseidsNight();
+  belowAllNight.radiantAltitude = -61.2, belowAllNight.hourlyRate = 0, belowAllNight.radiantHighest = -40.4;
+  for (const ShowerNight& s : {testing::PerseidsNight(), testing::GeminidsTwilight(), belowAllNight}) {
     const auto cell = [&](ShowerField f) { return report::ShowerCellOf(s, f, zone, "."); };
     for (const auto& c : columns) {
       const EventCell shown = cell(c.field);
@@ -330,12 +333,22 @@ TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
           break;
         case Reads::Rate: EXPECT_EQ(shown.text, report::MeteorRateText(number)); break;
         case Reads::RateNote:
+          if (cell(ShowerField::RadiantHighest).json != "null") {
+            EXPECT_EQ(shown.text, "lluvia de estrellas: no se ve, el radiante no sale");
+            break;
+          }
           EXPECT_EQ(shown.text, "lluvia de estrellas: " + report::MeteorRateText(number) +
                                     (cell(ShowerField::DarkestHour).json == "true" ? " (sin noche cerrada)" : ""));
           break;
         case Reads::AtLeastOne:
           if (number < 0.5) {
             EXPECT_EQ(shown.text, "menos de 1");
+            break;
+          }
+          [[fallthrough]];
+        case Reads::NumberOrNone:
+          if (value.json == "null") {
+            EXPECT_EQ(shown.text, "—");
             break;
           }
           [[fallthrough]];

@@ -100,10 +100,10 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
   EXPECT_NE(report::NightJson(r).find(
                 "\"meteorShowers\": [{\"code\": \"PER\", \"name\": \"Perseidas\", \"bestTime\": \"2027-08-13T04:12:00+01:00\", "
                 "\"darkestHour\": false, \"radiantAltitude\": 58.46, \"hourlyRate\": 41.7, \"zhr\": 100, \"zhrNow\": 88.4, "
-                "\"populationIndex\": 2.2, \"limitingMagnitude\": 6.14, \"moonIlluminated\": 0.25, \"moonUp\": true}, "
+                "\"populationIndex\": 2.2, \"limitingMagnitude\": 6.14, \"moonIlluminated\": 0.25, \"moonUp\": true, \"radiantHighest\": null}, "
                 "{\"code\": \"GEM\", \"name\": \"Gemínidas\", \"bestTime\": \"2027-06-22T00:40:00+01:00\", "
                 "\"darkestHour\": true, \"radiantAltitude\": 4.4, \"hourlyRate\": 0.3, \"zhr\": 150, \"zhrNow\": 0.41, "
-                "\"populationIndex\": 2.6, \"limitingMagnitude\": 5.84, \"moonIlluminated\": 0.9, \"moonUp\": false}], "
+                "\"populationIndex\": 2.6, \"limitingMagnitude\": 5.84, \"moonIlluminated\": 0.9, \"moonUp\": false, \"radiantHighest\": null}], "
                 "\"eclipses\": []}\n"),
             std::string::npos)
       << report::NightJson(r);

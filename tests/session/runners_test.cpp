@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -163,6 +164,21 @@ TEST(RunNight, APlanetAboveItsLimitForAnInstantIsNotVisible) {
   const PlanetNight& jupiter = run.night.planets[1];
   ASSERT_TRUE(jupiter.visibleFrom && jupiter.visibleTo);
   EXPECT_GT(jupiter.visibleTo->time.DaysSince(jupiter.visibleFrom->time), Minute) << "a real interval stays";
+}
+
+TEST(RunNight, AShowerWhoseRadiantNeverRisesIsNotSeen) {
+  // Tromsø in December: the Puppids-Velids' radiant, near −45°, never
+  // rises at 70° north; the Geminids' stands high. Mistake: "best at
+  // 16:57, radiant at −60°", a best hour for a shower no one sees.
+  const Place tromso(69.6489, 18.9551, "69.6489, 18.9551");
+  const NightAnswer run = RunNight(Asked({}, tromso, TimeZone::FixedOffset(3600, "CET"), Date(2026, 12, 14)));
+  std::map<std::string, const ShowerNight*> showers;
+  for (const ShowerNight& s : run.showers) showers[std::string(s.shower->code)] = &s;
+  ASSERT_TRUE(showers.count("PUP") && showers.count("GEM"));
+  ASSERT_TRUE(showers["PUP"]->radiantHighest);
+  EXPECT_LT(*showers["PUP"]->radiantHighest, -10);
+  EXPECT_GE(*showers["PUP"]->radiantHighest, showers["PUP"]->radiantAltitude) << "the highest of the night";
+  EXPECT_FALSE(showers["GEM"]->radiantHighest);
 }
 
 TEST(RunNight, ThePerseidsAndTheEclipsesOfTheirNights) {
