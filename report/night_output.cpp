@@ -112,7 +112,7 @@ std::string ShowerText(const ShowerNight& s, const TimeZone& zone, std::string_v
   const auto cell = [&](ShowerField field) { return ShowerCellOf(s, field, zone, sep); };
   const auto yes = [&](ShowerField field) { return cell(field).json == "true"; };
   if (s.radiantHighest) {
-    return "  " + cell(ShowerField::Shower).text + ": no se ve esta noche, el radiante no sale (no pasa de " +
+    return "  " + cell(ShowerField::Shower).text + ": no se ve esta noche: de noche cerrada su radiante no sale (no pasa de " +
            cell(ShowerField::RadiantHighest).text + ")\n";
   }
   return "  " + cell(ShowerField::Shower).text + ": mejor " + DateAtTime(cell(ShowerField::BestTime).text) +

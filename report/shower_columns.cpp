@@ -38,7 +38,7 @@ EventCell ShowerCellOf(const ShowerNight& s, ShowerField field, const TimeZone& 
     case ShowerField::RadiantDegrees: return NumberCell(s.radiantAltitude, "#0", sep, "°");
     case ShowerField::Error: return TextCell("de ERFA");
     case ShowerField::Notes:
-      if (s.radiantHighest) return WordedCell(s.hourlyRate, "lluvia de estrellas: no se ve, el radiante no sale");
+      if (s.radiantHighest) return WordedCell(s.hourlyRate, "lluvia de estrellas: no se ve, su radiante no sale de noche cerrada");
       return WordedCell(s.hourlyRate, "lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +
                                           (s.darkestHour ? " (sin noche cerrada)" : ""));
     case ShowerField::Count: break;

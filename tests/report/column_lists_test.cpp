@@ -334,7 +334,7 @@ TEST(ColumnLists, EachShowerColumnsTextSaysItsJsonValue) {
         case Reads::Rate: EXPECT_EQ(shown.text, report::MeteorRateText(number)); break;
         case Reads::RateNote:
           if (cell(ShowerField::RadiantHighest).json != "null") {
-            EXPECT_EQ(shown.text, "lluvia de estrellas: no se ve, el radiante no sale");
+            EXPECT_EQ(shown.text, "lluvia de estrellas: no se ve, su radiante no sale de noche cerrada");
             break;
           }
           EXPECT_EQ(shown.text, "lluvia de estrellas: " + report::MeteorRateText(number) +
