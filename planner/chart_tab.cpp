@@ -16,6 +16,7 @@
 #include "planner/svg_view.h"
 #include "session/chart_contents.h"
 #include "session/names.h"
+#include "session/runners.h"
 
 namespace orbitas::planner {
 
@@ -60,7 +61,7 @@ ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), b
   layout->addWidget(heading_);
   layout->addWidget(chart_, 1);
 
-  connect(planet_, &QComboBox::currentIndexChanged, this, &ChartTab::Draw);
+  connect(planet_, &QComboBox::currentIndexChanged, this, &ChartTab::StartAtTheBestMoment);
   connect(when_, &QDateTimeEdit::dateTimeChanged, this, &ChartTab::Draw);
   connect(field_, &QDoubleSpinBox::valueChanged, this, &ChartTab::Draw);
   connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, chart_->svg()); });
@@ -71,10 +72,27 @@ const std::string& ChartTab::Svg() const { return chart_->svg(); }
 
 void ChartTab::Refresh(const Observer& observer) {
   observer_ = observer;
-  const QSignalBlocker quiet(when_);
-  // The chart of the night: at ten in the evening of its date.
-  when_->setDateTime(QDateTime(observer.date, QTime(22, 0)));
-  Draw();
+  StartAtTheBestMoment();
+}
+
+void ChartTab::StartAtTheBestMoment() {
+  const Observer o = observer_;
+  const Body body = static_cast<Body>(planet_->currentData().toInt());
+  background_.Submit(QStringLiteral("carta"), [this, o, body](const Background::Ticket& ticket) {
+    SkyRequest request = o.Request();
+    request.bodies = {body};
+    const NightAnswer night = RunNight(request);
+    ticket.StopIfOvertaken();
+    const PlanetNight& planet = night.night.planets.front();
+    const LocalTime best = o.zone.ToMinute(planet.best ? planet.best->time : night.night.middle);
+    const QDateTime when(QDate(static_cast<int>(best.civil.year), best.civil.month, best.civil.day),
+                         QTime(best.civil.hour, best.civil.minute));
+    return [this, when] {
+      const QSignalBlocker quiet(when_);
+      when_->setDateTime(when);
+      Draw();
+    };
+  });
 }
 
 void ChartTab::Draw() {

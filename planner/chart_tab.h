@@ -24,8 +24,10 @@ class ChartTab : public QWidget {
   ChartTab(Background& background, QWidget* parent = nullptr);
 
   // Interface thread; returns at once. The chart of the chosen planet for
-  // observer, drawn on the worker (a newer call drops an older one before
-  // it draws); filled is emitted with it. Raises nothing.
+  // observer at the planet's best moment of the night (the night's middle
+  // when it cannot be seen), found and drawn on the worker (a newer call
+  // drops an older one before it draws); filled is emitted with it. Raises
+  // nothing.
   void Refresh(const Observer& observer);
   const std::string& Svg() const;  // the chart shown, or empty
 
@@ -34,6 +36,7 @@ class ChartTab : public QWidget {
 
  private:
   void Draw();
+  void StartAtTheBestMoment();
   void SavePdf();
 
   Background& background_;

@@ -46,12 +46,6 @@ std::string DateAtTime(const std::string& localMinute) {
   return localMinute.substr(0, space) + " a las " + localMinute.substr(space + 1);
 }
 
-std::string SignedNumber(double x, std::string_view pattern, std::string_view separator) {
-  std::string text = Format(x, pattern, separator);
-  if (!text.empty() && text[0] == '-') text.replace(0, 1, "\u2212");
-  return text;
-}
-
 std::string DateText(std::string iso) {
   if (!iso.empty() && iso[0] == '-') iso.replace(0, 1, "\u2212");
   return iso;

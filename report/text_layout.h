@@ -34,10 +34,6 @@ std::string AzimuthText(double degrees, std::string_view separator);
 // "2026-12-08 a las 18:20" for a local minute written "2026-12-08 18:20".
 std::string DateAtTime(const std::string& localMinute);
 
-// x as people read it: Format(x, pattern, separator) with the minus sign
-// (U+2212) for its hyphen. CSV and JSON keep Format's. Raises nothing.
-std::string SignedNumber(double x, std::string_view pattern, std::string_view separator);
-
 // An ISO date ("-0500-03-01"), or a date and time, as people read it: a
 // year before 1 BC with the minus sign. Raises nothing.
 std::string DateText(std::string iso);

@@ -275,4 +275,10 @@ std::string Format(const LocalDateTime& now, std::string_view pattern) {
   return buffer;
 }
 
+std::string SignedNumber(double x, std::string_view pattern, std::string_view separator) {
+  std::string text = Format(x, pattern, separator);
+  if (!text.empty() && text[0] == '-') text.replace(0, 1, "\u2212");
+  return text;
+}
+
 }  // namespace orbitas

@@ -53,6 +53,11 @@ std::size_t WriteCStr(double x, std::string_view decimalSeparator, char* out);
 // pattern of another shape (a programming error, not a run-time error).
 std::string Format(double x, std::string_view pattern, std::string_view decimalSeparator = ".");
 
+// x as people read it: Format(x, pattern, separator) with the minus sign
+// (U+2212) for its hyphen; files (CSV, JSON) keep Format's. Raises what
+// Format raises.
+std::string SignedNumber(double x, std::string_view pattern, std::string_view separator);
+
 // Format(x, pattern) written into out, of `capacity` bytes; returns the
 // number of bytes written. Throws std::length_error when the text does not
 // fit.

@@ -74,7 +74,8 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
   picture.beyondStars = BeyondTheStars(elements, body, at, separator);
   if (chart.altitude) {
-    picture.horizon = "altura " + Format(*chart.altitude, "#0.0", separator) + "°, acimut " +
+    picture.horizon = (*chart.altitude > 0 ? "" : "bajo el horizonte a esa hora: ") + std::string("altura ") +
+                      SignedNumber(*chart.altitude, "#0.0", separator) + "°, acimut " +
                       Format(*chart.azimuth, "#0.0", separator) + "°";
   }
   return picture;

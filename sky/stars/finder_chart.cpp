@@ -197,8 +197,10 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, 
     chart.azimuth = h.azimuth;
     // The parallactic angle: from the celestial north through east to the
     // zenith, seen from the planet.
-    chart.zenithAngle = std::atan2(std::sin(hourAngle),
-                                   std::tan(lat) * std::cos(decOfDate) - std::sin(decOfDate) * std::cos(hourAngle));
+    if (h.altitude > 0) {
+      chart.zenithAngle = std::atan2(std::sin(hourAngle),
+                                     std::tan(lat) * std::cos(decOfDate) - std::sin(decOfDate) * std::cos(hourAngle));
+    }
   }
   return chart;
 }

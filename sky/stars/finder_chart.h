@@ -75,8 +75,9 @@ struct FinderChart {
   std::vector<std::vector<ChartPoint>> borders;  // the IAU boundaries within the field, in pieces
   std::vector<ChartGridLine> grid;
   // With a place: the planet's horizon coordinates by the method, degrees,
-  // and the position angle of the zenith from it (radians, from north
-  // through east).
+  // and, while it is above the horizon, the position angle of the zenith
+  // from it (radians, from north through east): below it, no way up is
+  // worth an arrow.
   std::optional<double> altitude, azimuth, zenithAngle;
 };
 
