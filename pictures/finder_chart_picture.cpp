@@ -267,7 +267,8 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   (void)separator;  // the numbers' texts come with the contents
   const double font = FontSize(std::min(width, height));
   SvgWriter svg(width, height, c.title);
-  const double side = std::min(width - 8 * font, height - 7.5 * font);
+  // Below the chart: the scale and the key, then two lines of words.
+  const double side = std::min(width - 8 * font, height - 9.2 * font);
   const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.8 * font}, c.heading, FittedSize(c.heading, font * 1.0, width - 2 * font), "middle", InkColour,
@@ -293,10 +294,12 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
     svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),
              "middle", "#7a2a00");
   }
-  if (c.chart.zenithAngle) {
-    DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font});
-    svg.Text({f.left + f.side, below + font * 1.2}, c.horizon, font * 0.7, "end", "#000000");
-  }
+  if (c.chart.zenithAngle) DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font});
+  // Said on the page itself, so that a printed or saved chart keeps them:
+  // where the planet stands, and what the cross and its circle are.
+  if (!c.horizon.empty()) svg.Text({f.left + f.side, below + font * 2.3}, c.horizon, font * 0.7, "end", "#000000");
+  svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
+           std::string(BodyColour(c.chart.body)));
   return svg.Finish();
 }
 
