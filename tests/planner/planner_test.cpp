@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonArray>
@@ -270,6 +271,15 @@ class PlannerTest : public QObject {
     window_->tabs()->setCurrentIndex(3);
     QVERIFY(filled.wait(20000));
     QVERIFY(window_->chart()->Svg().find("Júpiter") != std::string::npos);
+    // It opens at Jupiter's best moment of the night, as the night gives it.
+    const QJsonObject night = QJsonDocument::fromJson(Cli({"--noche", date_.toString(Qt::ISODate), "--lugar", "Sevilla",
+                                                           "Júpiter", "--json"})).object();
+    const QString best = night["planets"].toArray()[0].toObject()["best"].toObject()["time"].toString();
+    const QDateTimeEdit* when = window_->chart()->findChild<QDateTimeEdit*>();
+    // To the nearest minute, as the night's text shows it.
+    const QDateTime nearest = QDateTime::fromString(best.left(19), Qt::ISODate).addSecs(30);
+    QCOMPARE(when->dateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm")), nearest.toString(QStringLiteral("yyyy-MM-ddTHH:mm")));
+    QVERIFY2(window_->chart()->Svg().find("Hacia el cénit") != std::string::npos, "high in the sky: the way up shown");
   }
 
   // The year's tab draws the command line's chart of the same year.

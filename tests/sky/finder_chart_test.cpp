@@ -69,5 +69,19 @@ TEST(FinderChart, TheZenithArrowPointsAtTheZenith) {
   }
 }
 
+TEST(FinderChart, BelowTheHorizonNoWayUpIsDrawn) {
+  // Jupiter from Madrid on 2026-12-08 at 21:00 UT is some 15° below the
+  // horizon, at 05:00 UT high in the south. Mistake: an arrow to the
+  // zenith for a planet no one can see.
+  const Place madrid(40.4168, -3.7038);
+  const FinderChart low = FinderChartOf(MethodElements(), Body::Jupiter, Instant::FromUt(2461383.375), 20, madrid);
+  ASSERT_TRUE(low.altitude);
+  EXPECT_LT(*low.altitude, 0);
+  EXPECT_FALSE(low.zenithAngle);
+  const FinderChart high = FinderChartOf(MethodElements(), Body::Jupiter, Instant::FromUt(2461383.7083), 20, madrid);
+  EXPECT_GT(*high.altitude, 30);
+  EXPECT_TRUE(high.zenithAngle);
+}
+
 }  // namespace
 }  // namespace orbitas
