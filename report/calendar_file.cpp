@@ -70,12 +70,14 @@ std::string_view UidName(Body body) {
 }
 
 // One event's component: its UID, stamp, start, summary and description.
+// An end, when given, makes it last until then.
 std::string EventText(const std::string& uid, std::time_t stamp, const Instant& start, const std::string& summary,
-                      const std::string& description) {
+                      const std::string& description, const std::optional<Instant>& end = std::nullopt) {
   Component event(icalcomponent_new_vevent());
   icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
   icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(Utc(stamp)));
   icalcomponent_add_property(event.get(), icalproperty_new_dtstart(Utc(start)));
+  if (end) icalcomponent_add_property(event.get(), icalproperty_new_dtend(Utc(*end)));
   icalcomponent_add_property(event.get(), icalproperty_new_summary(summary.c_str()));
   icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
   icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -100,6 +102,9 @@ std::string PhenomenonUid(const Phenomenon& p) {
 }
 
 std::string CalendarFile::Event(const EclipseSeen& seen) const {
+  // From a place, what it sees: from its first contact there to its last,
+  // under its kind there; nothing for one it does not see.
+  if (!SeenFromThePlace(seen)) return "";
   const Instant greatest = GreatestOf(seen.event);
   const CivilTime t = CivilFromJulianDay(greatest.ut);
   char date[32];
@@ -107,15 +112,18 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   std::string what = "transit-" + std::string(UidName(BodyOf(seen.event)));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) what = "lunar-eclipse-" + std::string(EclipseTypeKey(l->type));
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) what = "solar-eclipse-" + std::string(EclipseTypeKey(s->type));
-  const std::string summary = EclipseSummary(seen, ForFiles(","));
+  const std::string summary = PlaceEclipseSummary(seen, ForFiles(","));
   // From a place: how it is seen there, in UTC like the calendar's times.
   std::string local = LocalWords(seen, TimeZone(), ",");
   const std::string here = "desde aquí ";
   if (local.rfind(here, 0) == 0) local = "desde el lugar, " + local.substr(here.size());
   else if (!local.empty()) local = "desde el lugar: " + local;
-  return EventText(what + "-" + date + "@orbitas", stamp_, greatest, summary,
-                   summary + ". " + (local.empty() ? "" : "D" + local.substr(1) + " (horas en UTC). ") +
-                       "De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.");
+  const std::string description =
+      EclipseSummary(seen, ForFiles(",")) + ". " + (local.empty() ? "" : "D" + local.substr(1) + " (horas en UTC). ") +
+      "De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.";
+  if (!seen.solar && !seen.lunar) return EventText(what + "-" + date + "@orbitas", stamp_, greatest, summary, description);
+  const Span seenThere = SeenSpan(seen);
+  return EventText(what + "-" + date + "@orbitas", stamp_, seenThere.from, summary, description, seenThere.to);
 }
 
 std::string CalendarFile::Event(const ShowerPeak& peak) const {

@@ -30,7 +30,9 @@ class CalendarFile {
   // One VEVENT.
   std::string Event(const Phenomenon& p) const;
   // One VEVENT for an eclipse or transit, at its greatest instant; its UID
-  // from its kind, type (or planet) and UTC date.
+  // from its kind, type (or planet) and UTC date. From a place, from its
+  // first contact there to its last, under the kind seen there; nothing
+  // (an empty text) for one the place does not see.
   std::string Event(const EclipseSeen& seen) const;
   // One VEVENT for a shower's peak; its UID from its IMO code and UTC date.
   std::string Event(const ShowerPeak& peak) const;

@@ -111,6 +111,16 @@ std::string EclipseSummary(const EclipseSeen& seen, const Numerals& number) {
   return Title(seen) + " (a " + number(std::get<Transit>(seen.event).separation, "#0") + "″ del centro)";
 }
 
+std::string PlaceEclipseSummary(const EclipseSeen& seen, const Numerals& number) {
+  if (!seen.solar && !seen.lunar) return EclipseSummary(seen, number);
+  if (!SeenFromThePlace(seen)) return EclipseSummary(seen, number) + ": no se ve desde el lugar";
+  if (seen.solar) {
+    return "Eclipse " + std::string(EclipseTypeName(*seen.solar->type)) + " de Sol desde el lugar (magnitud " +
+           number(seen.solar->magnitude, "#0.000") + ")";
+  }
+  return EclipseSummary(seen, number);
+}
+
 // The instant and how the place sees it are the list's columns; the
 // numbers between them, each kind's own.
 std::string EclipseLine(const EclipseSeen& seen, const TimeZone& zone, std::string_view sep) {

@@ -44,4 +44,10 @@ std::string_view EclipseKindKey(const EclipseEvent& event);
 // A short description for a calendar: "Eclipse total de Sol (magnitud 1.080)".
 std::string EclipseSummary(const EclipseSeen& seen, const Numerals& numbers);
 
+// The same as the place sees it, when seen has a place: a solar eclipse
+// by its local kind and magnitude ("Eclipse parcial de Sol desde el lugar
+// (magnitud 0.979)"), one the place does not see said so ("…: no se ve
+// desde el lugar"); EclipseSummary without a place.
+std::string PlaceEclipseSummary(const EclipseSeen& seen, const Numerals& numbers);
+
 }  // namespace orbitas::report

@@ -77,15 +77,17 @@ std::string EclipseBodiesText(const EclipseSeen& e) {
   return "Sol, Luna";
 }
 
-// An eclipse in the year's list: the columns it shares with the eclipses'
-// list are that list's.
+// An eclipse in the year's list: its kind as the eclipses' list has it;
+// from a place, its instant and words the place's (the local maximum and
+// kind of a solar eclipse, and one it does not see said so).
 EventCell OfEclipse(const EclipseSeen& e, EventField field, const TimeZone& zone, std::string_view sep) {
   switch (field) {
-    case EventField::Instant: return EclipseCellOf(e, EclipseField::Instant, zone, sep);
-    case EventField::Utc: return EclipseCellOf(e, EclipseField::Utc, zone, sep);
+    case EventField::Instant: return When(ListedInstant(e), zone);
+    case EventField::Utc: return When(ListedInstant(e), TimeZone());
     case EventField::Kind: return EclipseCellOf(e, EclipseField::Kind, zone, sep);
     case EventField::Bodies: return Text(EclipseBodiesText(e), EclipseBodiesText(e));
-    case EventField::Description: return EclipseCellOf(e, EclipseField::Description, zone, sep);
+    case EventField::Description:
+      return Text(PlaceEclipseSummary(e, ForPeople(sep)), PlaceEclipseSummary(e, ForFiles()));
     case EventField::ErrorSeconds: {
       EventCell error = Empty();
       error.text = "de ERFA, a menos de 10 s del canon de la NASA";

@@ -107,7 +107,7 @@ void RunNights(const SkyRequest& request, const std::function<void(const NightAn
 
 Instant TimeOf(const YearEvent& event) {
   if (const auto* p = std::get_if<Phenomenon>(&event)) return ListedTime(*p);
-  if (const auto* e = std::get_if<EclipseSeen>(&event)) return GreatestOf(e->event);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return ListedInstant(*e);
   return std::get<ShowerPeakSeen>(event).peak.time;
 }
 
@@ -157,15 +157,18 @@ void HandOver(std::vector<YearEvent>& pending, const std::optional<Instant>& bef
   pending.erase(pending.begin(), kept);
 }
 
+EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place);
+
 // The eclipses and the showers' peaks in [from, upTo), which only the
-// reference has, added to pending; each peak with its night from place.
+// reference has, added to pending: each eclipse as place sees it, each
+// peak with its night from place.
 // step is called before the eclipses and before each peak's night (a
 // year's nights of the peaks from a place take longer than any one of
 // the method's searches).
 void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, const std::optional<Place>& place,
                         const TimeZone& zone, const std::function<void()>& step) {
   step();
-  FindEclipses(stretch, [&](const EclipseEvent& e) { pending.push_back(EclipseSeen{e, {}, {}}); });
+  FindEclipses(stretch, [&](const EclipseEvent& e) { pending.push_back(Seen(e, place)); });
   FindShowerPeaks(stretch, [&](const ShowerPeak& p) {
     step();
     pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});

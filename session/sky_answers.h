@@ -22,6 +22,34 @@ struct EclipseSeen {
   std::optional<LocalLunarEclipse> lunar;  // a lunar eclipse, from the place
 };
 
+// Whether the place sees any of it: a solar eclipse with a kind there, a
+// lunar one above the horizon at some contact; true without a place.
+inline bool SeenFromThePlace(const EclipseSeen& seen) {
+  if (seen.solar) return seen.solar->type.has_value();
+  if (seen.lunar) return seen.lunar->visible;
+  return true;
+}
+
+// The instant an eclipse is listed at: the place's own maximum of a solar
+// eclipse it sees, else the greatest instant (a lunar eclipse's is the
+// same everywhere).
+inline Instant ListedInstant(const EclipseSeen& seen) {
+  if (seen.solar && seen.solar->type) return seen.solar->Maximum();
+  return GreatestOf(seen.event);
+}
+
+// The stretch of it the place sees: a solar eclipse's local first to last
+// contact, a lunar eclipse's or a transit's own first to last (the same
+// everywhere). Raises nothing.
+inline Span SeenSpan(const EclipseSeen& seen) {
+  const ContactList* contacts = nullptr;
+  if (seen.solar && seen.solar->type) contacts = &seen.solar->contacts;
+  if (const auto* lunar = std::get_if<LunarEclipse>(&seen.event)) contacts = &lunar->contacts;
+  if (const auto* transit = std::get_if<Transit>(&seen.event)) contacts = &transit->contacts;
+  if (!contacts || contacts->empty()) return {GreatestOf(seen.event), GreatestOf(seen.event)};
+  return {contacts->front().time, contacts->back().time};
+}
+
 // The night that begins on the evening of a local date.
 struct NightAnswer {
   std::string date;  // the local date whose evening starts the night, ISO 8601

@@ -128,10 +128,11 @@ void AddEvents(YearChart& chart, const std::vector<Instant>& starts, const Place
   request.place = place;
   RunEclipses(request, [&](const EclipseSeen& seen) {
     const bool lunar = std::holds_alternative<LunarEclipse>(seen.event);
-    const bool seenHere = (seen.solar && seen.solar->type) || (seen.lunar && seen.lunar->visible);
-    if (std::holds_alternative<Transit>(seen.event) || !seenHere) return;
+    if (std::holds_alternative<Transit>(seen.event) || !SeenFromThePlace(seen)) return;
     const std::string what = lunar ? "Eclipse de Luna" : "Eclipse de Sol";
-    Mark(chart, starts, zone, GreatestOf(seen.event), "eclipse", what + ", visible desde el lugar", what);
+    // At the place's own maximum: a solar eclipse's there is not the
+    // shadow's greatest.
+    Mark(chart, starts, zone, ListedInstant(seen), "eclipse", what + ", visible desde el lugar", what);
   });
 }
 

@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "report/calendar_file.h"
 #include "report/eclipse_output.h"
+#include "report/year_output.h"
+#include "session/runners.h"
 #include "report/view_rows.h"
 #include "tests/support/report_answers.h"
 
@@ -87,6 +90,48 @@ TEST(EclipseOutput, WindowRow) {
   EXPECT_DOUBLE_EQ(GreatestOf(std::get<EclipseSeen>(*row.source).event).ut, row.time->ut);
   EXPECT_EQ(row.cells[0].value, "2028-01-12T05:13:00+01:00");  // Fecha
   EXPECT_EQ(row.cells[2].value, "");                           // Desde el lugar, without a place
+}
+
+}  // namespace
+}  // namespace orbitas
+namespace orbitas {
+namespace {
+
+// The eclipse of 2027-08-02 in the year's events from a place.
+YearEvent EclipseOfAugust2027From(const Place& place) {
+  SkyRequest request;
+  request.place = place;
+  request.zone = TimeZone::FixedOffset(7200, "CEST");
+  request.span = {Instant::FromUt(testing::Jd(2027, 8, 1, 0)), Instant::FromUt(testing::Jd(2027, 8, 4, 0))};
+  request.sunAndMoon = true;
+  std::optional<YearEvent> eclipse;
+  RunPhenomena(request, [&](const YearEvent& e) {
+    if (std::holds_alternative<EclipseSeen>(e)) eclipse = e;
+  });
+  EXPECT_TRUE(eclipse);
+  return *eclipse;
+}
+
+TEST(YearsEclipse, FromAPlaceItIsThePlaces) {
+  // Sevilla sees it partial (0.979), its maximum at 08:47:20 UT and its
+  // last contact at 09:59:48 UT, before the shadow's greatest (10:06:31
+  // UT). Mistakes: the total eclipse at the global maximum listed for
+  // Sevilla, a calendar entry that starts when it is over there.
+  const TimeZone zone = TimeZone::FixedOffset(7200, "CEST");
+  const YearEvent sevilla = EclipseOfAugust2027From(Place(37.3828, -5.9732, "37.3828, -5.9732"));
+  const report::ViewRow row = report::YearEventRow(sevilla, zone, ",");
+  EXPECT_EQ(row.cells[0].text, "2027-08-02 10:47");
+  const std::string csv = report::YearEventCsvRow(sevilla, zone);
+  EXPECT_NE(csv.find("Eclipse parcial de Sol desde el lugar (magnitud 0.979)"), std::string::npos) << csv;
+  const report::CalendarFile calendar(report::CalendarStamp("1765000000"));
+  const std::string ics = report::YearEventCalendar(sevilla, calendar);
+  EXPECT_NE(ics.find("DTSTART:20270802T074120Z"), std::string::npos) << ics;
+  EXPECT_NE(ics.find("DTEND:20270802T095948Z"), std::string::npos) << ics;
+  EXPECT_NE(ics.find("SUMMARY:Eclipse parcial de Sol desde el lugar"), std::string::npos) << ics;
+  // Buenos Aires does not see it: the list says so, the calendar leaves it out.
+  const YearEvent buenosAires = EclipseOfAugust2027From(Place(-34.6037, -58.3816, "-34.6037, -58.3816"));
+  EXPECT_NE(report::YearEventCsvRow(buenosAires, zone).find("no se ve desde el lugar"), std::string::npos);
+  EXPECT_EQ(report::YearEventCalendar(buenosAires, calendar), "");
 }
 
 }  // namespace
