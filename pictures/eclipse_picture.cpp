@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
@@ -64,7 +65,37 @@ void DrawLunar(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double f
   DrawMarks(svg, e, f, font, true);
 }
 
+// The sky behind the Sun: a day's blue that darkens with the part of the
+// Sun covered, slowly at first (a half-covered Sun still lights the day)
+// and to night's at totality.
+std::string SkyColour(double depth) {
+  constexpr int Day[] = {0x5b, 0x86, 0xc5}, Night[] = {0x0b, 0x1a, 0x33};
+  const double t = std::pow(std::clamp(depth, 0.0, 1.0), 4);
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<int>(std::lround(Day[0] + (Night[0] - Day[0]) * t)),
+                static_cast<int>(std::lround(Day[1] + (Night[1] - Day[1]) * t)),
+                static_cast<int>(std::lround(Day[2] + (Night[2] - Day[2]) * t)));
+  return text;
+}
+
+// A disc as a path, for the corona's translucent rings.
+std::string DiscPath(Point c, double r) {
+  return "M " + Format(c.first - r, "#0.00") + " " + Format(c.second, "#0.00") + " a " + Format(r, "#0.00") + " " +
+         Format(r, "#0.00") + " 0 1 0 " + Format(2 * r, "#0.00") + " 0 a " + Format(r, "#0.00") + " " +
+         Format(r, "#0.00") + " 0 1 0 " + Format(-2 * r, "#0.00") + " 0 Z";
+}
+
+// The corona of a total eclipse: pale light fading out to two solar radii
+// around the Moon's dark disc.
+void DrawCorona(SvgWriter& svg, const EclipsePicture& e, const Frame& f) {
+  svg.Open("corona", "corona", "La corona del Sol, en la totalidad");
+  for (int k = 6; k >= 1; --k) svg.Path(DiscPath(f.centre, e.sun * f.scale * (1 + k / 6.0)), "#f4f1e0", 0.12);
+  svg.Close();
+}
+
 void DrawSolar(SvgWriter& svg, const EclipsePicture& e, const Frame& f, double font, int width, int height) {
+  svg.Rect({0, 0}, width, height, SkyColour(e.depth), "");
+  if (e.total) DrawCorona(svg, e, f);
   if (e.horizon) {
     const double y = f.At(0, -*e.horizon).second;
     svg.Open("horizonte", "horizonte", "El horizonte");
@@ -96,7 +127,10 @@ void DrawSliverNote(SvgWriter& svg, const EclipsePicture& e, const Frame& f, dou
 std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int width, int height) {
   const double font = FontSize(height);
   SvgWriter svg(width, height, e.title);
-  svg.Rect({0, 0}, width, height, "#0b1a33", "");
+  svg.Rect({0, 0}, width, height, "#0b1a33", "");  // the night of a lunar eclipse; a solar one draws its own sky
+  const Frame f = FrameOf(e, width, height, font);
+  if (e.lunar) DrawLunar(svg, e, f, font);
+  else DrawSolar(svg, e, f, font, width, height);
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.6 * font}, e.title, FittedSize(e.title, font * 1.1, width - 2 * font), "middle", "#ffffff", "",
            true);
@@ -104,11 +138,8 @@ std::string DrawEclipse(const EclipsePicture& e, std::string_view separator, int
                                        : "Tal como se ve mirando al Sol: el cénit arriba, y la izquierda y la derecha "
                                          "como en el cielo";
   svg.Text({width / 2.0, 2.9 * font}, subtitle, FittedSize(subtitle, font * 0.8, width - 2 * font, false), "middle",
-           "#c8d0e0");
+           "#e8ecf4");
   svg.Close();
-  const Frame f = FrameOf(e, width, height, font);
-  if (e.lunar) DrawLunar(svg, e, f, font);
-  else DrawSolar(svg, e, f, font, width, height);
   DrawSliverNote(svg, e, f, font, width, height, separator);
   return svg.Finish();
 }

@@ -116,6 +116,8 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const std::optional<Pla
         {std::string(ContactName(c.kind)), clock(c.at.time) + below, c.kind == Contact::Greatest, c.at.x, c.at.y});
   }
   if (view.sunAltitude < 5) picture.horizon = view.sunAltitude * 60;
+  picture.depth = local.type == EclipseType::Total ? 1.0 : local.obscuration;
+  picture.total = local.type == EclipseType::Total;
   if (local.type == EclipseType::Partial) {
     for (const EclipseMark& m : picture.marks) {
       if (m.greatest) picture.sliver = std::max(0.0, picture.sun + std::hypot(m.x, m.y) - picture.moon);

@@ -180,6 +180,11 @@ struct EclipsePicture {
   // at the maximum (0 for none) and the part of its disc covered, 0..1.
   double sliver = 0;
   double obscuration = 0;
+  // A solar eclipse from the place: the part of the Sun's disc covered at
+  // the maximum (0..1, 1 at totality), which darkens the sky, and whether
+  // it is total there, when the corona shows.
+  double depth = 0;
+  bool total = false;
 };
 
 // The picture of a lunar eclipse, or of a solar one from place (the one
