@@ -9,6 +9,7 @@
 
 #include "cli/command_options.h"
 #include "cli/option_table.h"
+#include "cli/place_arguments.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
 #include "session/names.h"
@@ -59,22 +60,6 @@ std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
     return "ahora";
   }
   return args[++i];
-}
-
-// The home place's file, from this process's environment.
-std::string HomePath() { return HomePlacePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
-
-// A place by its coordinates or its name; the other places of that name go
-// to notes.
-Place PlaceNamed(const std::string& typed, std::vector<std::string>& notes, std::string* zoneNote = nullptr) {
-  try {
-    TypedPlace typedPlace = PlaceFromText(typed);
-    if (!typedPlace.othersNote.empty()) notes.push_back(std::move(typedPlace.othersNote));
-    if (zoneNote) *zoneNote = std::move(typedPlace.zoneNote);
-    return std::move(typedPlace.place);
-  } catch (const RequestRefused& refused) {
-    throw UsageError(refused.what());
-  }
 }
 
 // What the command line gave, before the command is chosen.
@@ -326,11 +311,22 @@ Arguments Chart(Given& g) {
 // --año AÑO [--lugar LUGAR] --dibujo FICHERO: the year at a glance.
 Arguments Year(Given& g) {
   Arguments& parsed = g.parsed;
-  if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.format ||
-      g.eclipses || g.eclipse || g.chart || !g.positional.empty()) {
-    throw UsageError("--año solo se combina con --lugar, --zona, --dibujo y --tamaño");
+  if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.eclipses ||
+      g.eclipse || g.chart || !g.positional.empty()) {
+    throw UsageError("--año solo se combina con --lugar, --zona, --dibujo, --tamaño y --formato csv|json");
   }
-  if (parsed.picture.path.empty()) throw UsageError("--año necesita --dibujo FICHERO (.svg, .png o .pdf)");
+  // Its picture, or its numbers for other programs.
+  if (parsed.json) parsed.format = OutputFormat::Json;
+  const bool numbers = g.format || parsed.json;
+  if (numbers && parsed.format != OutputFormat::Csv && parsed.format != OutputFormat::Json) {
+    throw UsageError("--año da sus números con --formato csv o json, y su dibujo con --dibujo");
+  }
+  if (numbers && (!parsed.picture.path.empty() || g.almanac)) {
+    throw UsageError("--año da o su dibujo (--dibujo, --almanaque) o sus números (--formato csv|json), no ambos");
+  }
+  if (!numbers && parsed.picture.path.empty()) {
+    throw UsageError("--año necesita --dibujo FICHERO (.svg, .png o .pdf), o --formato csv|json para sus números");
+  }
   const std::string& text = *g.year;
   const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
   const int year = digits ? std::stoi(text) : 0;

@@ -32,7 +32,7 @@ const CommandOptions Table[] = {
     {Command::Eclipses, "--eclipses", {O::Eclipses}, {O::From, O::To, O::Place, O::Zone, O::Format, O::Json}},
     {Command::Eclipse, "--eclipse", {O::Eclipse}, {O::Place, O::Zone, O::Json, O::Format, O::Picture, O::Size}},
     {Command::Chart, "--carta", {O::Chart}, {O::Place, O::Zone, O::Field, O::Picture, O::Size}},
-    {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac}},
+    {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac, O::Format, O::Json}},
 };
 
 bool Among(O id, std::initializer_list<O> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }

@@ -44,6 +44,7 @@
 #include "session/runners.h"
 #include "session/request_refused.h"
 #include "report/sky_output.h"
+#include "report/year_nights_output.h"
 #include "report/year_output.h"
 #include "cli/table.h"
 #include "cli/typed_values.h"
@@ -342,8 +343,17 @@ int RunChart(const Arguments& args, Context& ctx) {
 // --almanaque, a page a month after it: the year's events with the place's
 // showers, and the night of each month's 15th.
 int RunYear(const Arguments& args, Context& ctx) {
-  OpenPicture(args, ctx);
   const SkyRequest request = RequestOf(args);
+  if (args.picture.path.empty()) {
+    // The chart's numbers, a record a night.
+    const bool json = args.format == OutputFormat::Json;
+    if (!json) ctx.out.Write(report::YearNightsCsvHeader());
+    RunYearNights(request, [&](const YearNightAnswer& night) {
+      ctx.out.Write(json ? report::YearNightJson(night, request.zone) : report::YearNightCsvRow(night, request.zone));
+    });
+    return 0;
+  }
+  OpenPicture(args, ctx);
   const YearChart chart = RunYearChart(request);
   ctx.out.Write(chart.title + "\n" + chart.sources + "\n");
   const PictureRequest& size = ctx.picture->request();

@@ -34,7 +34,7 @@ const std::array<OptionSpec, 28> Options = {{
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta (de ERFA)"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
     {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
-    {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página"},
+    {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
     {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},
     {OptionId::Field, "--campo", "", "GRADOS", "con --carta, el campo de la carta, de 2 a 90 (20)"},
     {OptionId::PlanetLimit, "--altura-minima", "", "GRADOS", "con --noche, altura mínima de un planeta (10)"},

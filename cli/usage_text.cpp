@@ -19,6 +19,7 @@ const char* const ShortUsageText =
     "  orbitas-cli --eclipse FECHA|hoy [--lugar LUGAR] [--zona ZONA] [--json]\n"
     "  orbitas-cli --carta PLANETA FECHA [--lugar LUGAR] [--zona ZONA] [--campo GRADOS] --dibujo FICHERO\n"
     "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --dibujo FICHERO [--almanaque]\n"
+    "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --formato csv|json\n"
     "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
     "  ... [--lugar LUGAR] [--zona ZONA] [--dibujo FICHERO.svg|.png|.pdf [--tamaño ANCHOxALTO]]\n"
     "Más ayuda: orbitas-cli --help\n";
@@ -40,6 +41,7 @@ const char* const UsageForms =
     "  orbitas-cli --eclipse FECHA|hoy [--lugar LUGAR] [--zona ZONA] [--json]\n"
     "  orbitas-cli --carta PLANETA FECHA [--lugar LUGAR] [--zona ZONA] [--campo GRADOS] --dibujo FICHERO\n"
     "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --dibujo FICHERO [--almanaque]\n"
+    "  orbitas-cli --año AÑO [--lugar LUGAR] [--zona ZONA] --formato csv|json\n"
     "  orbitas-cli --guardar-lugar LUGAR [--zona ZONA]\n"
     "  orbitas-cli --help | --version\n"
     "\n";
@@ -130,6 +132,7 @@ const char* const UsageDetails =
     "  orbitas-cli 2026 12 8 6 30 0 --lugar Madrid --dibujo cielo.png\n"
     "  orbitas-cli --carta Urano 2026-12-08T22:00 --lugar Madrid --dibujo carta-urano.png\n"
     "  orbitas-cli --año 2027 --lugar Madrid --dibujo año.pdf --almanaque\n"
+    "  orbitas-cli --año 2027 --lugar Sevilla --formato csv\n"
     "  orbitas-cli --version\n";
 
 std::string UsageText() { return std::string(UsageForms) + OptionsHelp() + "\n" + UsageDetails; }

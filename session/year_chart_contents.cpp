@@ -238,4 +238,18 @@ YearChart RunYearChart(const SkyRequest& request, const std::function<void(doubl
   return YearChartOf(MethodElements(), PlaceOf(request), request.zone, request.year, progress);
 }
 
+const std::vector<Body>& YearChartPlanets() { return ChartPlanets; }
+
+void RunYearNights(const SkyRequest& request, const std::function<void(const YearNightAnswer&)>& each) {
+  const Place place = PlaceOf(request);
+  const std::int64_t first = DaysFromCivil(request.year, 1, 1), last = DaysFromCivil(request.year + 1, 1, 1);
+  for (std::int64_t d = first; d < last; ++d) {
+    const CivilDate date = CivilFromDays(d);
+    CivilTime evening;
+    evening.year = date.year, evening.month = date.month, evening.day = date.day;
+    const LocalDay day = LocalDayOf(evening, request.zone, 12);
+    each({day.date, ComputeYearNight(MethodElements(), place, day.span, ChartPlanets)});
+  }
+}
+
 }  // namespace orbitas

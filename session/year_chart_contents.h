@@ -16,6 +16,7 @@
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
 #include "sky/frames/place.h"
+#include "sky/night/year_nights.h"
 
 namespace orbitas {
 
@@ -69,5 +70,21 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
 // method's elements: the year command's answer. Raises RequestRefused
 // without a place, and as YearChartOf.
 YearChart RunYearChart(const SkyRequest& request, const std::function<void(double)>& progress = nullptr);
+
+// One night of the year at a glance, as numbers: its local date and the
+// chart's planets, in the order of YearChartPlanets().
+struct YearNightAnswer {
+  std::string date;  // the local date whose evening starts the night, ISO 8601
+  YearNight night;
+};
+
+// The planets the year at a glance follows: those the eye sees.
+const std::vector<Body>& YearChartPlanets();
+
+// Each night of request.year (local noon to local noon, from its first
+// evening to its last) from request's place in its zone, in order, as the
+// chart computes them (to half a minute). Raises RequestRefused without a
+// place, and the method's run-time errors.
+void RunYearNights(const SkyRequest& request, const std::function<void(const YearNightAnswer&)>& each);
 
 }  // namespace orbitas

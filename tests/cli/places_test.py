@@ -299,6 +299,46 @@ class TonightAndInstruments(unittest.TestCase):
         self.assertIn("Visible de", binoculars)
 
 
+class YearInNumbers(unittest.TestCase):
+    """--año --formato csv|json: the year chart's numbers, a record a night.
+    Mistakes: a night missing or twice, a column shifted, the chart's times
+    in UTC, an event that does not happen written as another's."""
+
+    def test_a_record_a_night_that_agrees_with_the_night_itself(self):
+        r = run("--año", "2027", "--lugar", "Sevilla", "--formato", "csv")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        lines = r.stdout.splitlines()  # CRLF, read back as lines
+        header = lines[0].split(",")
+        self.assertEqual(len(lines), 1 + 365)
+        self.assertEqual(header[:2], ["date", "sunset"])
+        self.assertTrue(all(len(line.split(",")) == len(header) for line in lines))
+        solstice = dict(zip(header, next(l for l in lines if l.startswith("2027-06-21,")).split(",")))
+        night = json.loads(run("--noche", "2027-06-21", "--lugar", "Sevilla", "--json").stdout)
+        for key, theirs in (("sunset", night["sun"]["set"]), ("sunrise", night["sun"]["rise"]),
+                            ("astronomical_dusk", night["sun"]["astronomicalDusk"])):
+            ours = datetime.datetime.fromisoformat(solstice[key])
+            self.assertLess(abs((ours - datetime.datetime.fromisoformat(theirs)).total_seconds()), 60, key)
+        self.assertTrue(solstice["sunset"].endswith("+02:00"), "the zone's summer time")
+
+    def test_json_a_night_a_line_and_the_midnight_sun_has_no_sunset(self):
+        r = run("--año", "2027", "--lugar", "Tromsø", "--json")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        nights = [json.loads(line) for line in r.stdout.splitlines()]
+        self.assertEqual(len(nights), 365)
+        self.assertEqual(nights[0]["date"], "2027-01-01")
+        june = next(n for n in nights if n["date"] == "2027-06-21")
+        self.assertIsNone(june["sunset"])
+        self.assertIsNone(june["sunrise"])
+        self.assertIsNotNone(nights[0]["civilDusk"], "in January the Sun does not rise, but it comes near")
+
+    def test_its_picture_or_its_numbers(self):
+        for args, said in ((["--formato", "texto"], "csv o json"),
+                           (["--formato", "csv", "--dibujo", "x.svg"], "no ambos"), ([], "--formato csv|json")):
+            r = run("--año", "2027", "--lugar", "Sevilla", *args)
+            self.assertEqual(r.returncode, 2)
+            self.assertIn(said, r.stderr)
+
+
 if __name__ == "__main__":
     CLI = sys.argv[sys.argv.index("--cli") + 1]
     del sys.argv[1:]

@@ -118,7 +118,8 @@ class JsonSchema(unittest.TestCase):
                 ["--fenomenos", "--desde", "2027-07-01", "--hasta", "2027-09-01", "--formato", "json"],
                 ["--eclipses", "--desde", "2016-01-01", "--hasta", "2028-01-01", "--lugar", "36.53,-6.29",
                  "--formato", "json"],
-                ["--eclipse", "2027-07-01", "--lugar", "36.0139,-5.6070", "--json"]]
+                ["--eclipse", "2027-07-01", "--lugar", "36.0139,-5.6070", "--json"],
+                ["--año", "2027", "--lugar", "69.6489,18.9551", "--zona", "Europe/Oslo", "--formato", "json"]]
         for args in runs:
             lines = [l for l in cli(*args).stdout.splitlines() if l.strip()]
             self.assertTrue(lines, args)
