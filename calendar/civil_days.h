@@ -9,6 +9,7 @@
 namespace orbitas {
 
 inline constexpr double SecondsPerDay = 86400.0;
+inline constexpr double MinutesPerDay = 1440.0;
 // The Julian day of 1970-01-01T00:00:00.
 inline constexpr double UnixEpochJulianDay = 2440587.5;
 

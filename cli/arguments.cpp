@@ -89,6 +89,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Help: parsed.command = Command::Help, given.finished = true; break;
     case OptionId::Version: parsed.command = Command::Version, given.finished = true; break;
     case OptionId::Json: parsed.json = true; break;
+    case OptionId::Method: parsed.method = true; break;
     case OptionId::From: given.from = Value(args, i); break;
     case OptionId::To: given.to = Value(args, i); break;
     case OptionId::Step: given.step = Value(args, i); break;

@@ -21,6 +21,7 @@ enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nig
 struct Arguments {
   Command command = Command::Instant;
   bool json = false;
+  bool method = false;            // --metodo: the method's answer beside the sky's
   std::optional<DateTexts> date;  // the six values, when no Julian day is given
   std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named

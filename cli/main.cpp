@@ -109,6 +109,8 @@ SkyRequest RequestOf(const Arguments& args) {
   request.sunAndMoon = !args.namedPlanets;
   request.moon = args.moonPhenomena;
   request.approachLimit = args.approachLimit;
+  // The JSON always carries the method's answer; the text, with --metodo.
+  request.withMethod = args.method || args.json;
   return request;
 }
 
@@ -270,8 +272,9 @@ void WriteSpan(const Arguments& args, Context& ctx, const SpanRows<Found>& rows,
 
 // The phenomena from --desde to --hasta, written as they are found.
 int RunPhenomena(const Arguments& args, Context& ctx) {
-  const SpanRows<YearEvent> rows{"", report::PhenomenonCsvHeader(), report::YearEventLine, report::YearEventCsvRow,
-                                 report::YearEventJson, report::YearEventCalendar};
+  const SpanRows<YearEvent> rows{"", report::PhenomenonCsvHeader(),
+                                 args.method ? report::YearEventLineWithMethod : report::YearEventLine,
+                                 report::YearEventCsvRow, report::YearEventJson, report::YearEventCalendar};
   ctx.reached = SpanOf(args).from;
   ctx.beyond = [&ctx] { return ": el método no llega más allá del " + TimeZone().ToSecond(ctx.reached).Date(); };
   WriteSpan(args, ctx, rows, [&](const Span& span, const auto& each) {

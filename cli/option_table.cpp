@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 28> Options = {{
+const std::array<OptionSpec, 29> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -29,9 +29,9 @@ const std::array<OptionSpec, 28> Options = {{
     {OptionId::Night, "--noche", "", "[FECHA]", "qué se ve la noche que empieza esa tarde (hoy): Sol, Luna, planetas"},
     {OptionId::Instrument, "--instrumento", "", "TIPO", "con --noche, ojo, prismaticos o telescopio (telescopio)",
      C::Instruments},
-    {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta, con el error del método"},
+    {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta"},
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
-    {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta (de ERFA)"},
+    {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
     {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
     {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
@@ -43,6 +43,7 @@ const std::array<OptionSpec, 28> Options = {{
     {OptionId::MagnitudeLimit, "--magnitud-limite", "", "MAG",
      "con --lugar y --dibujo de un instante, estrellas hasta MAG (5)"},
     {OptionId::Size, "--tamaño", "", "ANCHOxALTO", "tamaño del dibujo en píxeles (1200x900)"},
+    {OptionId::Method, "--metodo", "", "", "con --noche, --ortos y --fenomenos, además lo que da el método de Kepler"},
     {OptionId::Help, "--help", "", "", "esta ayuda"},
     {OptionId::Version, "--version", "", "", "la versión del programa"},
 }};

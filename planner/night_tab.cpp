@@ -163,6 +163,8 @@ void NightTab::Show(std::shared_ptr<const NightView> answer) {
   }
   sun_->setMinimumWidth(widest + 2 * sun_->frameWidth() + 12);
   model_->SetRows(answer_->rows);
+  // The method's column only when asked to compare.
+  table_->setColumnHidden(static_cast<int>(report::NightColumn::Method), !answer_->answer.method);
   csv_->setEnabled(true);
   chart_->SetSvg(answer_->chartSvg);
   const int minutes = static_cast<int>(std::lround(answer_->dawn.DaysSince(answer_->dusk) * 1440));

@@ -15,6 +15,7 @@ struct Observer {
   QDate date;  // the local date whose evening starts the night
   Instrument instrument = Instrument::Eye;
   std::string separator = ",";
+  bool compareWithMethod = false;  // "Comparar con el método": the method's answer beside the sky's
 
   CivilTime Civil(int hour = 0) const {
     CivilTime civil;
@@ -33,6 +34,7 @@ struct Observer {
     request.date = Civil();
     request.year = date.year();
     request.limits.instrument = instrument;
+    request.withMethod = compareWithMethod;
     return request;
   }
 };

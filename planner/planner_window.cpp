@@ -88,12 +88,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(background_, &Background::busyChanged, busy_, &QWidget::setVisible);
   connect(background_, &Background::failed, this, &PlannerWindow::ShowProblem);
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
-  QAction* print = file->addAction(QStringLiteral("&Imprimir…"), this, &PlannerWindow::PrintCurrent);
-  print->setShortcut(QKeySequence::Print);
-  file->addSeparator();
-  QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
-  quit->setShortcut(QKeySequence::Quit);
+  Menus();
 
   // Ctrl+1 to Ctrl+5 go to the tabs, as in other tabbed programs.
   for (int tab = 0; tab < TabCount; ++tab) {
@@ -288,6 +283,41 @@ void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QSt
   Refresh();
 }
 
+void PlannerWindow::Menus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
+  QAction* print = file->addAction(QStringLiteral("&Imprimir…"), this, &PlannerWindow::PrintCurrent);
+  print->setShortcut(QKeySequence::Print);
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence::Quit);
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&Ver"));
+  compare_ = view->addAction(QStringLiteral("Comparar con el &método"));
+  compare_->setCheckable(true);
+  compare_->setChecked(settings_.Value(QStringLiteral("comparar_metodo")) == QStringLiteral("1"));
+  compare_->setToolTip(QStringLiteral("Muestra junto a cada planeta lo que da el método de Kepler y cuánto se aparta"));
+  connect(compare_, &QAction::toggled, this, [this](bool on) {
+    settings_.SetValue(QStringLiteral("comparar_metodo"), on ? QStringLiteral("1") : QStringLiteral("0"));
+    Refresh();
+  });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+  help->addAction(QStringLiteral("Acerca de las &cifras"), this, &PlannerWindow::AboutTheFigures);
+}
+
+void PlannerWindow::AboutTheFigures() {
+  QMessageBox::information(
+      this, QStringLiteral("Acerca de las cifras"),
+      QStringLiteral("Las horas y posiciones de esta ventana son las del cielo tal como se ve desde el lugar: "
+                     "el Sol, la Luna y los planetas de las efemérides de ERFA (IAU SOFA), en su lugar aparente "
+                     "(tiempo de luz, aberración, precesión y nutación), con 34′ de refracción en el horizonte; "
+                     "Plutón, de sus elementos orbitales medios. Las estrellas son del catálogo Hipparcos, las "
+                     "constelaciones de los límites de la IAU y las lluvias de estrellas de la lista de la IMO.\n\n"
+                     "«Ver › Comparar con el método» añade a cada planeta lo que da el método de Kepler de Órbitas "
+                     "planetarias, con elementos medios fijos, y cuánto se aparta."));
+  activateWindow();
+}
+
 QDate PlannerWindow::NightInProgress() const {
   const CivilTime night = orbitas::NightInProgress(observer_ ? observer_->zone : TimeZone(), SystemNow());
   return QDate(static_cast<int>(night.year), night.month, night.day);
@@ -298,6 +328,7 @@ void PlannerWindow::Refresh() {
   observer_->date = date_->date();
   observer_->instrument = static_cast<Instrument>(instrument_->currentData().toInt());
   observer_->separator = QLocale().decimalPoint().toStdString();
+  observer_->compareWithMethod = compare_->isChecked();
   std::fill(stale_.begin(), stale_.end(), true);
   RefreshCurrentTab();
 }

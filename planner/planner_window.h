@@ -9,6 +9,7 @@
 #include "planner/observer.h"
 #include "planner/planner_settings.h"
 
+class QAction;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -78,11 +79,14 @@ class PlannerWindow : public QMainWindow {
   void PrintCurrent();
   void ShowProblem(const QString& text);
   void ShowSettingsProblem();
+  void Menus();
+  void AboutTheFigures();
   QDate NightInProgress() const;
 
   std::string homePath_;
   PlannerSettings settings_;
   std::optional<Observer> observer_;
+  QAction* compare_ = nullptr;  // "Comparar con el método"
   std::vector<bool> stale_;  // one a tab: to be computed again when shown
   Background* background_;
   QLineEdit* place_;

@@ -72,7 +72,7 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
   AlmanacPage page;
   page.title = std::string(Months[month - 1]) + " de " + std::to_string(year) + " · " +
                chart.title.substr(chart.title.find(" desde ") + 7);
-  page.subtitle = "Horas del reloj local. Los sucesos a la hora de la referencia (ERFA), con la del método y su error.";
+  page.subtitle = "Horas del reloj local.";
   AlmanacSection phases{"Fases de la Luna", {}}, happenings{"Fenómenos y eclipses", {}},
       showers{"Lluvias de estrellas", {}};
   for (const YearEvent& e : events) {

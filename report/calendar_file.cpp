@@ -119,8 +119,7 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   if (local.rfind(here, 0) == 0) local = "desde el lugar, " + local.substr(here.size());
   else if (!local.empty()) local = "desde el lugar: " + local;
   const std::string description =
-      EclipseSummary(seen, ForFiles(",")) + ". " + (local.empty() ? "" : "D" + local.substr(1) + " (horas en UTC). ") +
-      "De la referencia de ERFA (eraMoon98, eraEpv00, eraPlan94) en UT + ΔT, no del método.";
+      EclipseSummary(seen, ForFiles(",")) + "." + (local.empty() ? "" : " D" + local.substr(1) + " (horas en UTC).");
   if (!seen.solar && !seen.lunar) return EventText(what + "-" + date + "@orbitas", stamp_, greatest, summary, description);
   const Span seenThere = SeenSpan(seen);
   return EventText(what + "-" + date + "@orbitas", stamp_, seenThere.from, summary, description, seenThere.to);
@@ -134,7 +133,7 @@ std::string CalendarFile::Event(const ShowerPeak& peak) const {
   for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string summary = ShowerDescription(peak, ForFiles(","));
   return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
-                   summary + ". Lista de la IMO; el Sol de la referencia de ERFA, no del método.");
+                   summary + ". Lista de la IMO.");
 }
 
 std::string CalendarFile::Begin() const { return Part(true); }
@@ -142,17 +141,7 @@ std::string CalendarFile::End() const { return Part(false); }
 
 std::string CalendarFile::Event(const Phenomenon& p) const {
   const std::string summary = PhenomenonDescription(p, ForFiles(","));
-  const std::string error = TimeErrorText(p, ForFiles(","));
-  const std::string versus = p.referenceTime ? error + " frente a la referencia de ERFA"
-                             : error == "sin referencia" ? "sin referencia: ERFA no tiene a " + NameWithArticle(p.body)
-                                                         : error + " (referencia de ERFA)";
-  if (!p.referenceTime) {
-    return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary, summary + ". Según el método de Órbitas; " + versus + ".");
-  }
-  const std::string method = TimeZone().LocalMinute(Instant::FromUt(p.time));
-  return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary,
-                   summary + ". Instante de la referencia de ERFA; el método de Órbitas da " + method + " UTC (" +
-                       error + ").");
+  return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary, summary + ".");
 }
 
 std::time_t CalendarStamp(const char* sourceDateEpoch) {

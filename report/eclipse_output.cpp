@@ -96,9 +96,7 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
 }
 
 std::string EclipseListHeading(const std::optional<Place>& place, const TimeZone& zone) {
-  std::string heading = "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
-                        "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n";
-  heading += "Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
+  std::string heading = "Eclipses y tránsitos. Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
   if (place) heading += "; cómo se ve cada uno desde " + place->text;
   return heading + ".\n\n";
 }
@@ -291,9 +289,6 @@ std::string EclipseText(const EclipseSeen& seen, const std::optional<Place>& pla
   const Instant greatest = GreatestOf(seen.event);
   std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
                      (place ? " desde " + PlaceText(*place) : "") + "\n";
-  text += "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT " +
-          EclipseCellOf(seen, EclipseField::DeltaT, zone, sep).text +
-          " s (Espenak y Meeus)\n";
   text += Row(ContactCaption(Contact::Greatest), When(zone, greatest));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);

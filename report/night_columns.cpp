@@ -4,6 +4,7 @@
 
 #include "report/column_cells.h"
 #include "report/json.h"
+#include "report/method_beside.h"
 #include "report/night_output.h"
 #include "report/sky_output.h"
 #include "report/text_layout.h"
@@ -20,14 +21,35 @@ EventCell SeenCell(const PlanetNight& p, PlanetField field, const TimeZone& zone
   switch (field) {
     case PlanetField::VisibleFrom: return MinuteCell(zone, p.visibleFrom->time);
     case PlanetField::VisibleTo: return MinuteCell(zone, p.visibleTo->time);
-    case PlanetField::VisibleFromError: return NumberCell(p.visibleFrom->error.Bar(), "#0.0", sep);
-    case PlanetField::VisibleToError: return NumberCell(p.visibleTo->error.Bar(), "#0.0", sep);
     case PlanetField::BestTime: return MinuteCell(zone, best.time);
     case PlanetField::Altitude: return NumberCell(best.altitude, "#0.0", sep, "°");
     case PlanetField::Azimuth:
       return {AzimuthText(best.azimuth, sep) + "° (" + std::string(CompassName(best.compassPoint)) + ")", best.azimuth,
               ShortestText(best.azimuth), JsonNumber(best.azimuth)};
     case PlanetField::Direction: return TextCell(std::string(CompassName(best.compassPoint)));
+    default: return EmptyCell();
+  }
+}
+
+// The method's columns, from its answer for the same planet.
+EventCell MethodCell(const PlanetNight& p, PlanetField field, const NightAnswer& r, std::string_view sep) {
+  const MethodPlanetNight* method = MethodBeside(r, p.body);
+  if (!method) return EmptyCell();
+  const PlanetNight& m = method->planet;
+  const std::optional<double> difference =
+      m.best && p.best ? std::optional(m.best->time.DaysSince(p.best->time) * MinutesPerDay) : std::nullopt;
+  switch (field) {
+    case PlanetField::MethodVisibleFrom: return m.visibleFrom ? MinuteCell(r.zone, m.visibleFrom->time) : EmptyCell();
+    case PlanetField::MethodVisibleTo: return m.visibleTo ? MinuteCell(r.zone, m.visibleTo->time) : EmptyCell();
+    case PlanetField::MethodBestTime: return m.best ? MinuteCell(r.zone, m.best->time) : EmptyCell();
+    case PlanetField::MethodBestDifference: return NumberCell(difference, "#0", sep, " min");
+    case PlanetField::MethodConstellation: return TextCell(std::string(ConstellationName(m.constellation)));
+    case PlanetField::MethodError: return NumberCell(method->error, "#0.0##", sep, "°");
+    case PlanetField::MethodSummary: {
+      EventCell cell = TextCell(MethodNightWords(m, difference, method->error, r.zone, sep));
+      cell.key = difference;
+      return cell;
+    }
     default: return EmptyCell();
   }
 }
@@ -43,7 +65,6 @@ EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswe
     }
     case PlanetField::Name: return TextCell(std::string(SpanishName(p.body)), body);
     case PlanetField::Magnitude: return NumberCell(p.aspect.magnitude, "#0.0", sep);
-    case PlanetField::MagnitudeError: return NumberCell(p.magnitudeError, "#0.0", sep);
     case PlanetField::Illuminated: return WholeCell(p.aspect.illuminated, 100, " %");
     case PlanetField::Elongation: return WholeCell(p.aspect.elongation, 1, "°");
     case PlanetField::Side: return TextCell(p.aspect.eastOfSun ? "vespertino" : "matutino");
@@ -55,23 +76,19 @@ EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswe
     }
     case PlanetField::VisibleFrom:
     case PlanetField::VisibleTo:
-    case PlanetField::VisibleFromError:
-    case PlanetField::VisibleToError:
     case PlanetField::BestTime:
     case PlanetField::Altitude:
     case PlanetField::Azimuth:
     case PlanetField::Direction: return p.best ? SeenCell(p, field, r.zone, sep) : EmptyCell();
     case PlanetField::Reason: return p.miss == PlanetMiss::None ? EmptyCell() : TextCell(PlanetMissText(p, r.limits));
     case PlanetField::Margin: return NumberCell(p.margin, "#0.0", sep, "°");
-    // Whole degrees: the almanac says them only when the method has lost the planet.
-    case PlanetField::MethodError: return NumberCell(p.error.method, "#0", sep, "°");
-    case PlanetField::ReferenceError: return NumberCell(p.error.reference, "#0", sep, "°");
-    case PlanetField::Error: {
-      const std::optional<double> error = p.error.Bar();
-      EventCell cell = NumberCell(error, "#0.0", sep);
-      cell.text = ErrorText(error, sep);
-      return cell;
-    }
+    case PlanetField::MethodVisibleFrom:
+    case PlanetField::MethodVisibleTo:
+    case PlanetField::MethodBestTime:
+    case PlanetField::MethodBestDifference:
+    case PlanetField::MethodConstellation:
+    case PlanetField::MethodError:
+    case PlanetField::MethodSummary: return MethodCell(p, field, r, sep);
     case PlanetField::Notes:
       return TextCell(p.best ? std::string(InstrumentWords(p.instrument)) : "No se ve: " + PlanetNotSeenText(p, r, sep));
     case PlanetField::Count: break;

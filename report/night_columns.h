@@ -16,9 +16,11 @@ namespace orbitas::report {
 
 // In the JSON's order.
 enum class PlanetField {
-  Body, Name, Magnitude, MagnitudeError, Illuminated, Elongation, Side, Constellation, ConstellationAbbr, Instrument,
-  VisibleFrom, VisibleTo, VisibleFromError, VisibleToError, BestTime, Altitude, Azimuth, Direction, Reason, Margin,
-  MethodError, ReferenceError, Error, Notes, Count
+  Body, Name, Magnitude, Illuminated, Elongation, Side, Constellation, ConstellationAbbr, Instrument,
+  VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Direction, Reason, Margin,
+  // The method's answer beside the sky's, when the night carries it.
+  MethodVisibleFrom, MethodVisibleTo, MethodBestTime, MethodBestDifference, MethodConstellation, MethodError,
+  MethodSummary, Notes, Count
 };
 
 struct PlanetFieldName {
@@ -31,7 +33,6 @@ inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetFiel
     {"", "body", ""},
     {"Astro", "name", ""},
     {"Magnitud", "magnitude", ""},
-    {"", "magnitudeError", ""},
     {"", "illuminated", ""},
     {"", "elongation", ""},
     {"", "side", ""},
@@ -40,17 +41,19 @@ inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetFiel
     {"", "instrument", ""},
     {"Visible desde", "from", "visible"},
     {"Visible hasta", "to", "visible"},
-    {"", "fromError", "visible"},
-    {"", "toError", "visible"},
     {"Mejor hora", "time", "best"},
     {"Altura", "altitude", "best"},
     {"Acimut", "azimuth", "best"},
     {"", "direction", "best"},
     {"", "reason", ""},
     {"", "margin", ""},
-    {"", "methodError", ""},
-    {"", "referenceError", ""},
-    {"Error", "", ""},
+    {"", "visibleFrom", "method"},
+    {"", "visibleTo", "method"},
+    {"", "bestTime", "method"},
+    {"", "bestTimeDifference", "method"},  // minutes, the method's less the sky's
+    {"", "constellation", "method"},
+    {"", "error", "method"},               // degrees from the true direction at its best time
+    {"Según el método", "", ""},
     {"Observaciones", "", ""},
 }};
 
@@ -58,7 +61,7 @@ inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetFiel
 inline constexpr std::array<PlanetField, 10> NightViewFields = {
     PlanetField::Name,     PlanetField::Magnitude, PlanetField::Constellation, PlanetField::VisibleFrom,
     PlanetField::VisibleTo, PlanetField::BestTime, PlanetField::Altitude,      PlanetField::Azimuth,
-    PlanetField::Error,    PlanetField::Notes};
+    PlanetField::MethodSummary, PlanetField::Notes};
 
 // field of planet, a planet of night, its times local to the minute
 // ("2027-01-15 20:30", sorted by the instant) and its numbers with

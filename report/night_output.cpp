@@ -7,12 +7,14 @@
 #include "calendar/civil_time.h"
 #include "calendar/julian_day.h"
 #include "report/json.h"
+#include "report/method_beside.h"
 #include "report/night_columns.h"
 #include "report/shower_columns.h"
 #include "report/sun_moon_fields.h"
 #include "runtime/number_text.h"
 #include "report/eclipse_output.h"
 #include "report/sky_output.h"
+#include "report/sources.h"
 #include "report/text_layout.h"
 
 namespace orbitas::report {
@@ -46,38 +48,21 @@ std::vector<const PlanetNight*> OrderedPlanets(const Night& night) {
 
 namespace {
 
-// Beyond this error (degrees) the method no longer finds a planet.
-constexpr double MethodLostDegrees = 10;
-
 // A planet's lines: the values are its columns' (report/night_columns.h),
 // in the words around them.
 std::string PlanetText(const PlanetNight& p, const NightAnswer& r, std::string_view sep) {
   const auto cell = [&](PlanetField field) { return PlanetCellOf(p, field, r, sep); };
-  const EventCell magnitudeError = cell(PlanetField::MagnitudeError);
   std::string text = cell(PlanetField::Name).text + ": magnitud " + cell(PlanetField::Magnitude).text;
-  if (magnitudeError.key && *magnitudeError.key >= 0.05) text += " (±" + magnitudeError.text + ")";
   text += ", " + cell(PlanetField::Illuminated).text + " iluminado, a " + cell(PlanetField::Elongation).text + " del Sol (" +
           cell(PlanetField::Side).text + "), en " + cell(PlanetField::Constellation).text + " (" +
           cell(PlanetField::ConstellationAbbr).text + "), " + cell(PlanetField::Instrument).text +
           // What it would need: a planet that cannot be seen tonight is not "seen with" anything.
           (p.best ? "" : " cuando se pueda ver") + "\n";
-  // Past ten degrees the method points at another part of the sky.
-  const EventCell methodError = cell(PlanetField::MethodError);
-  if (methodError.key && *methodError.key > MethodLostDegrees) {
-    text += "  El método ya no encuentra a " + NameWithArticle(p.body) + " en esta fecha: su dirección está a " +
-            methodError.text + " de la de ERFA\n";
-  }
-  if (!p.best) return text + "  " + cell(PlanetField::Notes).text + "\n";
-  // "  ±1,0 min" after a time, when it has an error.
-  const auto minutes = [&](PlanetField field) {
-    const EventCell error = cell(field);
-    return error.key ? "  ±" + error.text + " min" : std::string();
-  };
-  text += "  Visible de " + cell(PlanetField::VisibleFrom).text + minutes(PlanetField::VisibleFromError) + " a " +
-          cell(PlanetField::VisibleTo).text + minutes(PlanetField::VisibleToError) + "\n";
+  if (!p.best) return text + "  " + cell(PlanetField::Notes).text + "\n" + MethodPlanetNightLine(p, r, sep);
+  text += "  Visible de " + cell(PlanetField::VisibleFrom).text + " a " + cell(PlanetField::VisibleTo).text + "\n";
   text += "  Mejor: " + DateAtTime(cell(PlanetField::BestTime).text) + ", altura " + cell(PlanetField::Altitude).text +
-          ", acimut " + cell(PlanetField::Azimuth).text + "  " + cell(PlanetField::Error).text + "\n";
-  return text;
+          ", acimut " + cell(PlanetField::Azimuth).text + "\n";
+  return text + MethodPlanetNightLine(p, r, sep);
 }
 
 }  // namespace
@@ -88,12 +73,7 @@ std::string PlanetNotSeenText(const PlanetNight& p, const NightAnswer& r, std::s
                                        [](const SunMiss& m) { return m.kind == SunMiss::NeverSets; });
   std::string text = p.miss == PlanetMiss::NoDarkness && midnightSun ? std::string("el Sol no se pone")
                                                                      : PlanetMissText(p, r.limits);
-  if (p.margin) {
-    text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
-    if (p.verdictWithinError) {
-      text += " (a " + Number(-*p.margin, sep) + "° del límite, dentro del error del método: quizá sí se vea)";
-    }
-  }
+  if (p.margin) text += "; de noche no pasa de " + Number(r.limits.planetAltitude + *p.margin, sep) + "°";
   return text;
 }
 
@@ -155,22 +135,16 @@ std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
   std::string text;
-  text += "\nSol (del propio método; error " + ErrorText(n.sun.error.Bar(), sep) + ")\n";
-  // Each event the Sun reaches, its error after it ("  ±0,5 min").
+  text += "\nSol\n";
   for (std::size_t k = 0; k < SunEvents.size(); ++k) {
     const EventCell time = SunEventCellOf(n.sun, static_cast<SunEvent>(k), zone);
-    const EventCell error = SunEventErrorCellOf(n.sun, static_cast<SunEvent>(k), sep);
-    if (!time.file.empty()) text += Row(SunEvents[k].label, time.text + (error.key ? "  ±" + error.text + " min" : ""));
+    if (!time.file.empty()) text += Row(SunEvents[k].label, time.text);
   }
   for (const SunMiss& miss : n.sun.misses) text += Row("", "(" + SunMissText(miss, TextFor::People) + ")");
+  text += MethodSunLine(r, sep);
 
   const MoonNight& m = n.moon;
-  // eraMoon98's accuracy is measured over 1950-2100 only.
-  const double year = DecimalYear(n.middle.ut);
-  text += year >= 1950 && year <= 2100
-              ? "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n"
-              : "\nLuna (de ERFA, eraMoon98, no del método; fuera de 1950-2100 su error no está medido y crece con la "
-                "distancia a esos años)\n";
+  text += "\nLuna\n";
   // The fields in the words around them (report/sun_moon_fields.h).
   const auto cell = [&](MoonField field) { return MoonCellOf(m, field, zone, sep); };
   const auto row = [&](MoonField field, const std::string& value) {
@@ -195,7 +169,7 @@ std::string NightText(const NightAnswer& r, std::string_view sep) {
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
   for (const PlanetNight* p : OrderedPlanets(n)) text += "\n" + PlanetText(*p, r, sep);
-  return text + ShowersAndEclipsesText(r, sep);
+  return text + ShowersAndEclipsesText(r, sep) + SourcesLine();
 }
 
 
@@ -208,9 +182,7 @@ std::string NightJson(const NightAnswer& r) {
                      ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
                      ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) +
                      ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) + "}, \"sun\": {";
-  json += SunEventsJson(n.sun, zone) + ", \"reasons\": " + ListJson(n.sun.misses) +
-          ", \"methodError\": " + JsonNumber(*n.sun.error.method) +
-          ", \"referenceError\": " + JsonNumber(*n.sun.error.reference) + "}";
+  json += SunEventsJson(n.sun, zone) + ", \"reasons\": " + ListJson(n.sun.misses) + MethodSunJson(r) + "}";
   json += ", \"moon\": " + MoonFieldsJson(n.moon, zone);
   json += ", \"planets\": [";
   bool first = true;
@@ -218,7 +190,7 @@ std::string NightJson(const NightAnswer& r) {
     json += std::string(first ? "" : ", ") + PlanetFieldsJson(*p, r);
     first = false;
   }
-  return json + "]" + ShowersJson(r) + "}\n";
+  return json + "]" + ShowersJson(r) + ", \"sources\": " + SourcesJson() + "}\n";
 }
 
 }  // namespace orbitas::report

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "session/names.h"
+#include "calendar/civil_days.h"
 #include "calendar/civil_time.h"
 #include "report/event_columns.h"
+#include "report/method_beside.h"
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "runtime/number_text.h"
@@ -89,13 +91,18 @@ std::string TimeErrorText(const Phenomenon& p, const Numerals& number) {
   return "error " + sign + number(std::fabs(minutes) / 1440, "#0.0") + " días";
 }
 
-std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep) {
+std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view sep, bool withMethod) {
   // The year list's columns, as people read them.
   const YearEvent event{p};
   const auto text = [&](EventField field) { return EventCellOf(event, field, zone, sep).text; };
-  std::string note = text(EventField::ErrorSeconds);
-  if (p.referenceTime) note = "el método: " + text(EventField::MethodInstant) + ", " + note;
-  return text(EventField::Instant) + "  " + text(EventField::Description) + "  (" + note + ")\n";
+  std::string line = text(EventField::Instant) + "  " + text(EventField::Description);
+  if (withMethod && p.referenceTime) {
+    line += "  (según el método de Kepler: " + text(EventField::MethodInstant) + ", " +
+            DifferenceWords(MethodInstant(p).DaysSince(*p.referenceTime) * MinutesPerDay, sep) + ")";
+  } else if (withMethod) {
+    line += "  (solo según el método de Kepler)";
+  }
+  return line + "\n";
 }
 
 std::string PhenomenonBodies(const Phenomenon& p) {

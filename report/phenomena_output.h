@@ -21,7 +21,8 @@ std::string TimeErrorText(const Phenomenon& p, const Numerals& numbers);
 
 // "2027-02-19 16:03  Marte en oposición (magnitud −1,2)  error +2,3 h":
 // the local time to the minute in zone, for people.
-std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view separator);
+std::string PhenomenonLine(const Phenomenon& p, const TimeZone& zone, std::string_view separator,
+                           bool withMethod = false);
 
 // The CSV header and a row (RFC 4180, decimal point): instant (local ISO
 // 8601), utc, kind, bodies, description, value, unit, error_seconds.

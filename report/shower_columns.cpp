@@ -36,7 +36,6 @@ EventCell ShowerCellOf(const ShowerNight& s, ShowerField field, const TimeZone& 
     case ShowerField::RadiantHighest: return NumberCell(s.radiantHighest, "#0", sep, "°");
     case ShowerField::Shower: return TextCell(name + " (" + std::string(s.shower->code) + ")", AfterThePlanets);
     case ShowerField::RadiantDegrees: return NumberCell(s.radiantAltitude, "#0", sep, "°");
-    case ShowerField::Error: return TextCell("de ERFA");
     case ShowerField::Notes:
       if (s.radiantHighest) return WordedCell(s.hourlyRate, "lluvia de estrellas: no se ve, su radiante no sale de noche cerrada");
       return WordedCell(s.hourlyRate, "lluvia de estrellas: " + MeteorRateText(s.hourlyRate) +

@@ -21,7 +21,7 @@ namespace orbitas::report {
 // The JSON's first, in its order; then the columns only people read.
 enum class ShowerField {
   Code, Name, BestTime, DarkestHour, RadiantAltitude, HourlyRate, Zhr, ZhrNow, PopulationIndex, LimitingMagnitude,
-  MoonIlluminated, MoonUp, RadiantHighest, Shower, RadiantDegrees, Error, Notes, Count
+  MoonIlluminated, MoonUp, RadiantHighest, Shower, RadiantDegrees, Notes, Count
 };
 
 struct ShowerFieldName {
@@ -45,7 +45,6 @@ inline constexpr std::array<ShowerFieldName, static_cast<std::size_t>(ShowerFiel
     {"", "radiantHighest"},
     {"Astro", ""},
     {"", ""},
-    {"Error", ""},
     {"Observaciones", ""},
 }};
 
@@ -54,7 +53,7 @@ inline constexpr std::array<ShowerFieldName, static_cast<std::size_t>(ShowerFiel
 // nothing to say (its magnitude, its visible span, its azimuth).
 inline constexpr std::array<std::optional<ShowerField>, 10> ShowerViewFields = {
     ShowerField::Shower,   std::nullopt,                 std::nullopt, std::nullopt,       std::nullopt,
-    ShowerField::BestTime, ShowerField::RadiantAltitude, std::nullopt, ShowerField::Error, ShowerField::Notes};
+    ShowerField::BestTime, ShowerField::RadiantAltitude, std::nullopt, std::nullopt,       ShowerField::Notes};
 
 // field of shower, its time local to the minute in zone ("2027-08-13
 // 03:12", sorted by the instant) and its numbers with separator. The

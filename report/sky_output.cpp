@@ -8,7 +8,9 @@
 #include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
+#include "report/method_beside.h"
 #include "runtime/number_text.h"
+#include "report/sources.h"
 #include "report/text_layout.h"
 
 namespace orbitas::report {
@@ -19,10 +21,6 @@ std::string Row(std::string_view caption, const std::string& text) {
 }
 
 std::string Number(double x, std::string_view separator) { return Format(x, "#0.0###", separator); }
-
-std::string Minutes(const std::optional<double>& minutes, std::string_view separator) {
-  return minutes ? "±" + Format(*minutes, "#0.0", separator) + " min" : "sin referencia";
-}
 
 std::string OptionalNumber(const std::optional<double>& x) { return x ? JsonNumber(*x) : "null"; }
 
@@ -60,12 +58,7 @@ std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator)
     return t ? DateText(report.zone.LocalMinute(*t)) : std::string("—");
   };
   for (const PlanetDay& day : report.planets) {
-    text += "\n" + std::string(SpanishName(day.body)) + (day.body == Body::Moon ? " (de ERFA, eraMoon98, no del método)" : "") +
-            "\n";
-    // The Moon is the reference's own: it has no method error to show.
-    auto bar = [&](const std::optional<Instant>& at, const ErrorBars& error) {
-      return at && day.body != Body::Moon ? "  " + Minutes(error.Bar(), separator) : std::string();
-    };
+    text += "\n" + std::string(SpanishName(day.body)) + "\n";
     // Those that happen, in the order they happen that day (a body that
     // rises late in the evening culminates and sets earlier the same day);
     // what does not happen keeps its place.
@@ -74,9 +67,9 @@ std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator)
       std::string row;
     };
     std::vector<Passage> passages = {
-        {day.rise, Row("Sale", when(day.rise) + bar(day.rise, day.riseError))},
+        {day.rise, Row("Sale", when(day.rise))},
         {day.transit, Row("Culmina", when(day.transit) + (day.transit ? "  altura " + SignedNumber(day.transitAltitude, "#0.0", separator) + "°" : ""))},
-        {day.set, Row("Se pone", when(day.set) + bar(day.set, day.setError))}};
+        {day.set, Row("Se pone", when(day.set))}};
     std::vector<Passage> happening;
     for (const Passage& p : passages) {
       if (p.at) happening.push_back(p);
@@ -84,12 +77,9 @@ std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator)
     std::stable_sort(happening.begin(), happening.end(), [](const Passage& a, const Passage& b) { return *a.at < *b.at; });
     for (std::size_t k = 0, next = 0; k < passages.size(); ++k) text += passages[k].at ? happening[next++].row : passages[k].row;
     if (!day.misses.empty()) text += Row("", "(" + DayMissesText(day.misses) + ")");
-    if (day.verdictWithinError) {
-      text += Row("", "(al límite: se queda a " + SignedNumber(std::fabs(*day.margin), "#0.0###", separator) +
-                          "° del horizonte, menos que el error del método; quizá sí)");
-    }
+    text += MethodDayLine(day, report, separator);
   }
-  return text;
+  return text + SourcesLine();
 }
 
 
@@ -106,12 +96,11 @@ std::string RiseSetJson(const RiseSetAnswer& report) {
     json += "{\"body\": " + std::to_string(BodyNumber(day.body)) + ", \"name\": " + JsonString(SpanishName(day.body)) +
             ", \"rise\": " + when(day.rise) + ", \"transit\": " + when(day.transit) + ", \"set\": " + when(day.set) +
             ", \"transitAltitude\": " + (day.transit ? JsonNumber(day.transitAltitude) : "null") +
-            ", \"riseError\": " + OptionalNumber(day.riseError.method) + ", \"setError\": " + OptionalNumber(day.setError.method) +
-            ", \"referenceError\": " + OptionalNumber(day.referenceError) +
+            MethodDayJson(day, report) +
             ", \"reason\": " + (day.misses.empty() ? "null" : JsonString(DayMissesText(day.misses))) +
             ", \"margin\": " + OptionalNumber(day.margin) + "}";
   }
-  return json + "]}\n";
+  return json + "], \"sources\": " + SourcesJson() + "}\n";
 }
 
 std::string PlaceJson(const Place& place) {

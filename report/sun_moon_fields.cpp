@@ -36,19 +36,11 @@ EventCell SunEventCellOf(const SunNight& sun, SunEvent event, const TimeZone& zo
   return MaybeMinute(e ? std::optional(e->time) : std::nullopt, zone);
 }
 
-EventCell SunEventErrorCellOf(const SunNight& sun, SunEvent event, std::string_view sep) {
-  const std::optional<TimedEvent>& e = EventOf(sun, event);
-  return NumberCell(e ? e->error.Bar() : std::nullopt, "#0.0", sep);
-}
-
 std::string SunEventsJson(const SunNight& sun, const TimeZone& zone) {
-  std::string json, errors;
+  std::string json;
   for (std::size_t k = 0; k < SunEvents.size(); ++k) {
-    const auto event = static_cast<SunEvent>(k);
-    Member(json, SunEvents[k].json, SunEventCellOf(sun, event, zone).json);
-    Member(errors, SunEvents[k].json, SunEventErrorCellOf(sun, event, ".").json);
+    Member(json, SunEvents[k].json, SunEventCellOf(sun, static_cast<SunEvent>(k), zone).json);
   }
-  Member(json, "eventErrors", "{" + errors + "}");
   return json;
 }
 

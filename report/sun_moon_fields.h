@@ -41,13 +41,8 @@ inline constexpr std::array<NightFieldName, static_cast<std::size_t>(SunEvent::C
 // Sun does not reach it that night. Raises nothing.
 EventCell SunEventCellOf(const SunNight& sun, SunEvent event, const TimeZone& zone);
 
-// The error of event of sun, minutes, to a tenth with separator; nothing
-// when the event or its error is missing. Raises nothing.
-EventCell SunEventErrorCellOf(const SunNight& sun, SunEvent event, std::string_view separator);
-
 // The Sun's events as JSON members, without braces: each event's instant
-// by its key, then "eventErrors", an object of each event's error by the
-// same key. Raises nothing.
+// by its key. Raises nothing.
 std::string SunEventsJson(const SunNight& sun, const TimeZone& zone);
 
 // The Moon's fields, in the JSON's order.

@@ -25,7 +25,7 @@ static_assert(Is(NightColumn::Body, PlanetField::Name) && Is(NightColumn::Magnit
               Is(NightColumn::Constellation, PlanetField::Constellation) &&
               Is(NightColumn::VisibleFrom, PlanetField::VisibleFrom) && Is(NightColumn::VisibleTo, PlanetField::VisibleTo) &&
               Is(NightColumn::BestTime, PlanetField::BestTime) && Is(NightColumn::Altitude, PlanetField::Altitude) &&
-              Is(NightColumn::Azimuth, PlanetField::Azimuth) && Is(NightColumn::Error, PlanetField::Error) &&
+              Is(NightColumn::Azimuth, PlanetField::Azimuth) && Is(NightColumn::Method, PlanetField::MethodSummary) &&
               Is(NightColumn::Notes, PlanetField::Notes));
 
 // A shower fills the window's night columns whose headings are its own.

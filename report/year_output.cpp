@@ -13,10 +13,6 @@
 namespace orbitas::report {
 namespace {
 
-// How close the reference's eclipses come to NASA's canons.
-constexpr std::string_view EclipseAccuracy = "de ERFA, a menos de 10 s del canon de la NASA";
-constexpr std::string_view ShowerAccuracy = "de ERFA: el Sol en la longitud del máximo de la IMO";
-
 // The best hour of a peak's night from the place, or null.
 std::string PeakNightJson(const std::optional<ShowerNight>& night, const TimeZone& zone) {
   if (!night) return "null";
@@ -55,7 +51,7 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
   // The year list's columns, as people read them.
   const auto text = [&](EventField field) { return EventCellOf(event, field, zone, sep).text; };
   const std::string head = text(EventField::Instant) + "  " + text(EventField::Description);
-  if (std::holds_alternative<EclipseSeen>(event)) return head + "  (" + std::string(EclipseAccuracy) + ")\n";
+  if (std::holds_alternative<EclipseSeen>(event)) return head + "\n";
   const ShowerPeakSeen& seen = std::get<ShowerPeakSeen>(event);
   std::string night;
   if (seen.night) {
@@ -64,7 +60,12 @@ std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::str
             (seen.night->darkestHour ? " (sin noche cerrada)" : "") + ", magnitud límite " +
             SignedNumber(seen.night->limitingMagnitude, "#0.0", sep);
   }
-  return head + night + "  (" + std::string(ShowerAccuracy) + ")\n";
+  return head + night + "\n";
+}
+
+std::string YearEventLineWithMethod(const YearEvent& event, const TimeZone& zone, std::string_view sep) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return PhenomenonLine(*p, zone, sep, true);
+  return YearEventLine(event, zone, sep);
 }
 
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone) { return EventCsvRow(event, zone); }

@@ -18,6 +18,9 @@ std::string ShowerDescription(const ShowerPeak& peak, const Numerals& numbers);
 // One event: a method phenomenon with its error and the reference's time;
 // an event of the reference with the reference's own accuracy.
 std::string YearEventLine(const YearEvent& event, const TimeZone& zone, std::string_view separator);
+// The same with the method's instant beside a phenomenon's, and how far it
+// is ("según el método de Kepler: …, 47 min después"), as --metodo asks.
+std::string YearEventLineWithMethod(const YearEvent& event, const TimeZone& zone, std::string_view separator);
 std::string YearEventCsvRow(const YearEvent& event, const TimeZone& zone);
 std::string YearEventJson(const YearEvent& event, const TimeZone& zone);
 std::string YearEventCalendar(const YearEvent& event, const CalendarFile& calendar);

@@ -4,6 +4,7 @@
 
 #include "calendar/civil_days.h"
 #include "session/local_dates.h"
+#include "session/method_answers.h"
 #include "session/request_refused.h"
 
 namespace orbitas {
@@ -37,7 +38,7 @@ std::vector<Body> BodiesOf(const std::vector<Int16>& numbers) {
 RiseSetAnswer RunRiseSet(const SkyRequest& request) {
   const Place& place = PlaceOf(request);
   const LocalDay day = LocalDayOf(request.date, request.zone);
-  RiseSetAnswer run{day.date, place, request.zone, {}, {}};
+  RiseSetAnswer run{day.date, place, request.zone, {}, {}, {}};
   const std::vector<Body>& bodies = request.bodies;
   try {
     for (const Body body : bodies) {
@@ -47,6 +48,7 @@ RiseSetAnswer RunRiseSet(const SkyRequest& request) {
   } catch (const RuntimeError& error) {
     run.stopped = error;
   }
+  if (request.withMethod) run.method = MethodDaysOf(MethodElements(), place, day.span, bodies);
   return run;
 }
 
@@ -56,7 +58,7 @@ namespace {
 // its showers and eclipses.
 NightAnswer PlanetsNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
                          const LocalDay& day, const NightLimits& limits) {
-  return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}};
+  return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}, {}};
 }
 
 // The eclipses and transits of span, each seen from place when given.
@@ -74,11 +76,12 @@ NightAnswer RunNight(const SkyRequest& request) {
   NightLimits astronomical = limits;
   astronomical.sunAltitude = AstronomicalTwilight;
   const Instant middle = run.night.middle;
-  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, middle, {});
+  const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, middle);
   run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, day.span));
   EclipsesIn(day.span, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
+  if (request.withMethod) run.method = MethodNightOf(MethodElements(), place, day.span, request.bodies, limits);
   return run;
 }
 

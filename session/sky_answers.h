@@ -50,6 +50,23 @@ inline Span SeenSpan(const EclipseSeen& seen) {
   return {contacts->front().time, contacts->back().time};
 }
 
+// The method's answer for a planet, set beside the sky's when asked: the
+// same question worked out in the method's sky, and how far the method's
+// direction is from the true one (degrees, at its best time or its
+// culmination; none for Pluto, which has no other source).
+struct MethodPlanetNight {
+  PlanetNight planet;
+  std::optional<double> error;
+};
+struct MethodNight {
+  SunNight sun;                            // the night's Sun by the method
+  std::vector<MethodPlanetNight> planets;  // in the night's order
+};
+struct MethodPlanetDay {
+  PlanetDay day;
+  std::optional<double> error;
+};
+
 // The night that begins on the evening of a local date.
 struct NightAnswer {
   std::string date;  // the local date whose evening starts the night, ISO 8601
@@ -59,6 +76,7 @@ struct NightAnswer {
   Night night;
   std::vector<ShowerNight> showers;   // the meteor showers active that night
   std::vector<EclipseSeen> eclipses;  // an eclipse during the night, seen from the place
+  std::optional<MethodNight> method;  // the method's night, when asked
 };
 
 // The risings, culminations and settings of a local date.
@@ -68,6 +86,23 @@ struct RiseSetAnswer {
   TimeZone zone;
   std::vector<PlanetDay> planets;       // those computed, in order
   std::optional<RuntimeError> stopped;  // the run-time error that stopped the rest
+  std::vector<MethodPlanetDay> method;  // the method's days of the Sun and the planets, when asked
 };
+
+// The method's answer for body beside a night or a day, or null where it
+// has none (not asked, or the Moon). Raises nothing.
+inline const MethodPlanetNight* MethodBeside(const NightAnswer& answer, Body body) {
+  if (!answer.method) return nullptr;
+  for (const MethodPlanetNight& m : answer.method->planets) {
+    if (m.planet.body == body) return &m;
+  }
+  return nullptr;
+}
+inline const MethodPlanetDay* MethodBeside(const RiseSetAnswer& answer, Body body) {
+  for (const MethodPlanetDay& m : answer.method) {
+    if (m.day.body == body) return &m;
+  }
+  return nullptr;
+}
 
 }  // namespace orbitas

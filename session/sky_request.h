@@ -31,6 +31,9 @@ struct SkyRequest {
   bool sunAndMoon = true;
   bool moon = false;
   double approachLimit = 1.0;
+  // The method's answer beside the sky's (--metodo, the JSON's "method",
+  // the planner's "Comparar con el método"): nights and days only.
+  bool withMethod = false;
 };
 
 // The request's place; raises RequestRefused ("hace falta un lugar") when

@@ -146,24 +146,6 @@ void AddPhases(YearChart& chart, const std::vector<double>& longitudes) {
   }
 }
 
-// The largest error (minutes) of the Sun's and the planets' risings and
-// settings on the 15th of each month: the chart's own accuracy.
-double LargestMinutes(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year) {
-  double largest = 0;
-  for (int month = 1; month <= 12; ++month) {
-    CivilTime fifteenth;
-    fifteenth.year = year, fifteenth.month = month, fifteenth.day = 15;
-    const LocalDay day = LocalDayOf(fifteenth, zone, 12);
-    std::vector<Body> bodies = ChartPlanets;
-    bodies.push_back(Body::Sun);
-    for (const Body body : bodies) {
-      const PlanetDay d = ComputePlanetDay(elements, body, place, day.span);
-      for (const ErrorBars& bars : {d.riseError, d.setError}) largest = std::max(largest, bars.Bar().value_or(0));
-    }
-  }
-  return largest;
-}
-
 std::string PlaceWords(const Place& place) {
   return place.name.empty() ? place.text : place.name + (place.country.empty() ? "" : " (" + place.country + ")");
 }
@@ -196,9 +178,7 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
                       const std::function<void(double)>& progress) {
   YearChart chart;
   chart.title = "El año " + std::to_string(year) + " desde " + PlaceWords(place) + " · " + zone.name();
-  const long minutes = std::lround(std::ceil(LargestMinutes(elements, place, zone, year)));
-  chart.sources = "El Sol y los planetas, del propio método (a " + std::to_string(minutes) +
-                  " min como mucho de la referencia en el año); la Luna y los sucesos, de ERFA; horas del reloj local";
+  chart.sources = "Horas del reloj local. Fuentes: el Sol, la Luna, los planetas y los sucesos, de ERFA (IAU SOFA)";
   static constexpr const char* Kinds[] = {"salida", "paso", "puesta"};
   for (const Body body : ChartPlanets) {
     for (const char* kind : Kinds) chart.curves.push_back({body, std::string(SpanishName(body)) + ": " + kind, kind, {}});

@@ -8,7 +8,7 @@ packages="g++ cmake make libgtest-dev libgmock-dev qt6-base-dev qt6-qpa-plugins
   xvfb x11-utils x11-apps xdotool xclip imagemagick dbus at-spi2-core
   gir1.2-atspi-2.0 python3-gi python3-xlib appstream desktop-file-utils dpkg-dev
   librsvg2-dev libcairo2-dev poppler-utils lintian mandoc python3-jsonschema tzdata liberfa-dev gnuplot-nox libbenchmark-dev clang-14 libclang-rt-14-dev
-  libhowardhinnant-date-dev libical-dev python3-icalendar libgeonames-dev iso-codes curl ca-certificates
+  libhowardhinnant-date-dev libical-dev python3-icalendar libgeonames-dev iso-codes curl ca-certificates python3-ephem
   qt6-svg-dev qt6-translations-l10n"
 
 missing=""

@@ -1,14 +1,12 @@
 #pragma once
 // The error an answer carries: the method's own error against the
 // reference, and the reference's own bound, below which no error can be
-// told. The bar printed beside an answer is the larger of the two. The
-// same type carries angles (degrees) and times (minutes).
+// told. The bar given beside the method's answer is the larger of the two,
+// in degrees.
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include "calendar/civil_days.h"
-#include "calendar/instant.h"
 
 namespace orbitas {
 
@@ -30,20 +28,5 @@ struct ErrorBars {
     return bar && std::fabs(margin) < *bar;
   }
 };
-
-// An angular error (degrees) at `at` turned into minutes by the rate of
-// curve (degrees, as a function of the instant) there: each bar over the
-// degrees the curve moves in a minute. None where the curve stands still.
-template <typename F>
-ErrorBars MinutesOf(const ErrorBars& degrees, F&& curve, const Instant& at) {
-  constexpr double HalfMinute = 30 / SecondsPerDay;  // days
-  if (!degrees.method && !degrees.reference) return {};
-  const double rate = std::fabs(curve(at.After(HalfMinute)) - curve(at.After(-HalfMinute)));  // degrees a minute
-  if (!(rate > 0)) return {};
-  ErrorBars minutes;
-  if (degrees.method) minutes.method = *degrees.method / rate;
-  if (degrees.reference) minutes.reference = *degrees.reference / rate;
-  return minutes;
-}
 
 }  // namespace orbitas

@@ -7,6 +7,7 @@
 
 #include "runtime/angle_units.h"
 #include "sky/bodies/reference.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/frames/ecliptic.h"
 #include "sky/frames/physical_constants.h"
 #include "sky/search/toolkit.h"
@@ -24,27 +25,13 @@ Vector MoonGeocentric(const Instant& at) { return *ReferenceGeocentric(Body::Moo
 MoonSky MoonFrom(const Place& place, const Instant& at) {
   MoonSky sky;
   sky.geocentric = *ReferenceGeocentric(Body::Moon, at);
-  // The place on the Earth, turned by the sidereal time to the equator of
-  // the date, then back to J2000: the sidereal time and the precession at
-  // UT, as the method's horizon turns the sky (ERFA asks TT for both; ΔT
-  // moves the place by some 30 metres, a thousandth of the Moon's
-  // parallax), so that the Moon and the planets share one horizon.
-  double terrestrial[3];
-  eraGd2gc(1, place.longitude / DegreesPerRadian, place.latitude / DegreesPerRadian, 0.0, terrestrial);
-  const double theta = eraGmst06(at.ut, 0.0, at.ut, 0.0);
-  double ofDate[3] = {(terrestrial[0] * std::cos(theta) - terrestrial[1] * std::sin(theta)) / MetresPerAu,
-                      (terrestrial[0] * std::sin(theta) + terrestrial[1] * std::cos(theta)) / MetresPerAu,
-                      terrestrial[2] / MetresPerAu};
-  double precession[3][3], observer[3];
-  eraPmat06(at.ut, 0.0, precession);
-  eraTrxp(precession, ofDate, observer);
-  double topocentric[3];
-  for (int i = 0; i < 3; ++i) topocentric[i] = sky.geocentric[i] - observer[i];
-  double ra = 0, dec = 0;
-  eraC2s(topocentric, &ra, &dec);
-  sky.horizon = ComputeHorizon(at, eraAnp(ra) * HoursPerRadian, dec * DegreesPerRadian, place.latitude,
-                               place.longitude);
-  sky.semidiameter = std::asin(MoonRadiusMetres / (eraPm(topocentric) * MetresPerAu)) * DegreesPerRadian;
+  // Seen from the place: the Moon stands up to a degree lower than from
+  // the Earth's centre.
+  const Vector observer = PlaceVector(place, at);
+  Vector topocentric{};
+  for (int i = 0; i < 3; ++i) topocentric[i] = sky.geocentric[i] * KilometresPerAu - observer[i];
+  sky.horizon = TurnedHorizon(place, at, topocentric);
+  sky.semidiameter = std::asin(MoonRadiusMetres / (Norm(topocentric) * 1000)) * DegreesPerRadian;
   return sky;
 }
 

@@ -19,7 +19,7 @@ struct MoonSky {
 };
 
 // The Moon at the instant (the reference's Moon at its TT, the Earth
-// turned by the sidereal time of its UT) from place, on the WGS84
+// turned as earth_turning.h turns it) from place, on the WGS84
 // ellipsoid at sea level. Raises nothing.
 MoonSky MoonFrom(const Place& place, const Instant& at);
 

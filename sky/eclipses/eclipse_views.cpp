@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "runtime/angle_units.h"
-#include "sky/eclipses/apparent.h"
-#include "sky/eclipses/earth_turning.h"
+#include "sky/bodies/apparent.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/eclipses/radii.h"
 #include "sky/eclipses/shadow.h"
 #include "sky/search/toolkit.h"

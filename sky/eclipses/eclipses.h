@@ -2,7 +2,7 @@
 // Eclipses of the Moon and the Sun and transits of Mercury and Venus, from
 // the reference (the method has no Moon, and its Sun is 0.4 degrees off):
 // ERFA's eraMoon98 and eraEpv00 (with eraPlan94 for the planets) at
-// UT + ΔT, as apparent positions (sky/eclipses/apparent.h). Each search
+// UT + ΔT, as apparent positions (sky/bodies/apparent.h). Each search
 // returns the next event after an instant, or none within a span. Times
 // are Julian days (UT).
 #include <functional>

@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "calendar/delta_t.h"
-#include "sky/eclipses/apparent.h"
-#include "sky/eclipses/earth_turning.h"
+#include "sky/bodies/apparent.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/eclipses/radii.h"
 #include "sky/eclipses/eclipses.h"
 #include "sky/eclipses/lunation.h"

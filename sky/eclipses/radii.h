@@ -1,11 +1,11 @@
 #pragma once
 // The sizes that eclipses and transits are measured with: the Earth's
-// ellipsoid, the Sun's and the Moon's radii, and the semidiameter a
+// ellipsoid (sky/frames/physical_constants.h), the Sun's and the Moon's radii, and the semidiameter a
 // sphere shows from a distance.
+#include "sky/frames/physical_constants.h"
+
 namespace orbitas {
 
-inline constexpr double EarthRadiusKm = 6378.137;       // equatorial (WGS84)
-inline constexpr double EarthFlattening = 1 / 298.257223563;
 inline constexpr double SunRadiusKm = 696000.0;         // 959.63" at 1 AU
 // The Moon's radius over the Earth's: the mean (IAU) for the penumbral
 // contacts and magnitudes, a smaller one for total and annular phases,

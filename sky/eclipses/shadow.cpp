@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "sky/eclipses/apparent.h"
-#include "sky/eclipses/earth_turning.h"
+#include "sky/bodies/apparent.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/eclipses/radii.h"
 #include "sky/eclipses/lunation.h"
 #include "sky/search/over_time.h"

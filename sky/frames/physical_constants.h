@@ -12,6 +12,8 @@ inline constexpr double MetresPerAu = ERFA_DAU;                    // the IAU 20
 inline constexpr double KilometresPerAu = ERFA_DAU / 1000.0;
 inline constexpr double SpeedOfLightKmPerSecond = ERFA_CMPS / 1000.0;
 inline constexpr double ArcsecondsPerRadian = ERFA_DR2AS;
+inline constexpr double EarthRadiusKm = 6378.137;  // equatorial (WGS84)
+inline constexpr double EarthFlattening = 1 / 298.257223563;
 
 static_assert(SecondsPerDay == ERFA_DAYSEC, "the calendar's day is ERFA's");
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sky/bodies/method_sky.h"
-#include "sky/bodies/reference.h"
+#include "sky/bodies/seen_sky.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -44,19 +43,10 @@ std::vector<Span> Intersect(const std::vector<Span>& a, const std::vector<Span>&
   return both;
 }
 
-// The same aspect from the reference's vectors: how far the method's
-// geometry moves the magnitude.
-std::optional<double> MagnitudeError(Body body, Instant at, double magnitude) {
-  const std::optional<Vector> planet = ReferenceHeliocentric(body, at);
-  if (!planet) return std::nullopt;
-  const PlanetAspect reference = AspectOf(body, *planet, *ReferenceHeliocentric(Body::Earth, at), at);
-  return std::fabs(reference.magnitude - magnitude);
-}
-
 // Sunset, sunrise and the twilights' dusks and dawns from the changes of
 // the sky's light: the first time the Sun goes down through each limit
 // and the last time it comes back up; and the limits it never crosses.
-SunNight SunEvents(const OfTime& sunAltitude, const Span& span, const ErrorBars& bars) {
+SunNight SunEvents(const OfTime& sunAltitude, const Span& span) {
   SunNight sun;
   std::optional<TimedEvent>* const dusks[] = {&sun.set, &sun.civilDusk, &sun.nauticalDusk, &sun.astronomicalDusk};
   std::optional<TimedEvent>* const dawns[] = {&sun.rise, &sun.civilDawn, &sun.nauticalDawn, &sun.astronomicalDawn};
@@ -65,7 +55,7 @@ SunNight SunEvents(const OfTime& sunAltitude, const Span& span, const ErrorBars&
   for (const StateChange<SkyLight>& c : light.changes) {
     lightest = std::min(lightest, c.after), darkest = std::max(darkest, c.after);
     ForEachLimitCrossed(c.before, c.after, [&](std::size_t k, bool down) {
-      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{c.time, MinutesOf(bars, sunAltitude, c.time)};
+      if (!down || !*dusks[k]) *(down ? dusks[k] : dawns[k]) = TimedEvent{c.time};
     });
   }
   bool belowSaid = false;
@@ -93,7 +83,7 @@ MoonNight MoonEvents(const ElementsTable& elements, const Place& place, const Sp
     if (!c.upward && !moon.set) moon.set = c.time;
   }
   auto sunVector = [&](const Instant& t) {
-    const EquatorialCoordinates eq = SunEquatorialAt(elements, t);
+    const EquatorialCoordinates eq = SeenEquatorial(elements, Body::Sun, t);
     return Vector{eq.x, eq.y, eq.z};
   };
   moon.phase = MoonPhaseAt(atMiddle, sunVector);
@@ -109,15 +99,17 @@ int CompassPoint(double azimuth) {
 }
 
 DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
-                  const NightLimits& limits, Instant middle, const ErrorBars& sunBars) {
-  DarkSky dark{span, middle, {}, sunBars, limits};
-  auto below = [&](const Instant& t) { return limits.sunAltitude - MethodHorizon(elements, Body::Sun, place, t).altitude; };
+                  const NightLimits& limits, Instant middle, SkyModel model) {
+  DarkSky dark{span, middle, {}, limits, model};
+  auto below = [&](const Instant& t) {
+    return limits.sunAltitude - HorizonIn(model, elements, Body::Sun, place, t).altitude;
+  };
   dark.intervals = PositiveIntervals(below, span);
   return dark;
 }
 
 Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span) {
-  auto depth = [&](const Instant& t) { return -MethodHorizon(elements, Body::Sun, place, t).altitude; };
+  auto depth = [&](const Instant& t) { return -SeenHorizon(elements, Body::Sun, place, t).altitude; };
   return FindMaximum(depth, span, BestSamples);
 }
 
@@ -153,7 +145,6 @@ void SayWhyNotVisible(PlanetNight& p, const DarkSky& dark, Altitude&& altitude, 
     highestDark = std::max(highestDark, altitude(FindMaximum(altitude, d, BestSamples)));
   }
   p.margin = highestDark - dark.limits.planetAltitude;
-  p.verdictWithinError = p.error.Covers(*p.margin);
   p.miss = highByDay && p.aspect.elongation < NearTheSunDegrees ? PlanetMiss::TooNearTheSun : PlanetMiss::TooLow;
 }
 
@@ -162,37 +153,26 @@ void SayWhyNotVisible(PlanetNight& p, const DarkSky& dark, Altitude&& altitude, 
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark) {
   PlanetNight p;
   p.body = body;
-  auto altitude = [&](const Instant& t) { return MethodHorizon(elements, body, place, t).altitude; };
+  const SkyModel model = dark.model;
+  auto altitude = [&](const Instant& t) { return HorizonIn(model, elements, body, place, t).altitude; };
   auto high = [&](const Instant& t) { return altitude(t) - dark.limits.planetAltitude; };
-  auto sunAltitude = [&](const Instant& t) { return MethodHorizon(elements, Body::Sun, place, t).altitude; };
-  auto below = [&](const Instant& t) { return dark.limits.sunAltitude - sunAltitude(t); };
   const std::vector<Span> highIntervals = PositiveIntervals(high, dark.night);
   std::vector<Span> visible = Intersect(dark.intervals, highIntervals);
   const bool anyAtAll = !visible.empty();
   std::erase_if(visible, [](const Span& v) { return v.Days() < ShortestVisibleDays; });
   const bool onlyAMoment = anyAtAll && visible.empty();
   const auto [chosen, best] = HighestVisible(altitude, visible, dark.middle);
-  const EquatorialCoordinates eq = MethodEquatorial(elements, body, best);
-  p.error = MethodError(body, best, eq);
-  p.aspect = AspectOf(body, MethodHeliocentricEquatorial(elements, body, best),
-                      MethodHeliocentricEquatorial(elements, Body::Earth, best), best);
-  p.magnitudeError = MagnitudeError(body, best, p.aspect.magnitude);
+  const EquatorialCoordinates eq = EquatorialIn(model, elements, body, best);
+  p.aspect = AspectIn(model, elements, body, best);
   p.constellation = ConstellationAt(eq.rightAscensionHours, eq.declination);
   if (chosen) {
-    // Each end is where the planet's altitude or the Sun's reaches its
-    // limit; its error comes from whichever it is.
-    auto endOf = [&](const Instant& t, bool open) {
-      if (open) return TimedEvent{t, {}};
-      const bool planetLimits = std::fabs(high(t)) < std::fabs(below(t));
-      return TimedEvent{t, planetLimits ? MinutesOf(p.error, altitude, t) : MinutesOf(dark.sunBars, sunAltitude, t)};
-    };
-    p.visibleFrom = endOf(chosen->from, !(chosen->from > dark.night.from));
-    p.visibleTo = endOf(chosen->to, !(chosen->to < dark.night.to));
-    const HorizonCoordinates h = MethodHorizon(elements, body, place, best);
+    p.visibleFrom = TimedEvent{chosen->from};
+    p.visibleTo = TimedEvent{chosen->to};
+    const HorizonCoordinates h = HorizonIn(model, elements, body, place, best);
     p.best = BestView{best, h.altitude, h.azimuth, CompassPoint(h.azimuth)};
   } else {
     SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
-    if (onlyAMoment) p.miss = PlanetMiss::OnlyAMoment, p.margin.reset(), p.verdictWithinError = false;
+    if (onlyAMoment) p.miss = PlanetMiss::OnlyAMoment, p.margin.reset();
   }
   p.instrument = InstrumentFor(p.aspect.magnitude);
   if (p.best && p.instrument > dark.limits.instrument) {
@@ -204,20 +184,17 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
 }
 
 Night ComputeNight(const ElementsTable& elements, const Place& place, const Span& span,
-                   const std::vector<Body>& bodies, const NightLimits& limits) {
+                   const std::vector<Body>& bodies, const NightLimits& limits, SkyModel model) {
   Night night;
   night.span = span;
-  auto sunAltitude = [&](const Instant& t) { return MethodHorizon(elements, Body::Sun, place, t).altitude; };
-  auto sunError = [&](const Instant& t) { return MethodError(Body::Sun, t, SunEquatorialAt(elements, t)); };
+  auto sunAltitude = [&](const Instant& t) { return HorizonIn(model, elements, Body::Sun, place, t).altitude; };
   const Instant provisionalMiddle = Instant::FromUt((span.from.ut + span.to.ut) / 2);
-  const ErrorBars sunBars = sunError(provisionalMiddle);
-  night.sun = SunEvents(sunAltitude, span, sunBars);
+  night.sun = SunEvents(sunAltitude, span);
   night.middle = night.sun.set && night.sun.rise && night.sun.rise->time > night.sun.set->time
                      ? Instant::FromUt((night.sun.set->time.ut + night.sun.rise->time.ut) / 2)
                      : provisionalMiddle;
-  night.sun.error = sunError(night.middle);
   night.moon = MoonEvents(elements, place, span, night.middle);
-  const DarkSky dark = DarkSkyOf(elements, place, span, limits, night.middle, sunBars);
+  const DarkSky dark = DarkSkyOf(elements, place, span, limits, night.middle, model);
   for (const Body body : bodies) night.planets.push_back(ComputePlanetNight(elements, body, place, dark));
   return night;
 }

@@ -3,16 +3,16 @@
 // begin and end; the Moon's rising, setting and phase; and for each planet
 // its brightness, phase, elongation and constellation, and the exact
 // interval in which it stands high enough in a dark enough sky, with its
-// best moment. Each answer carries the method's own error.
+// best moment: in the sky as it is seen, or in the method's.
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
-#include "sky/bodies/error_bars.h"
 #include "sky/bodies/moon.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/bodies/seen_sky.h"
 #include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/night/twilight.h"
@@ -40,11 +40,9 @@ struct NightLimits {
   Instrument instrument = Instrument::Telescope;  // what the observer has: fainter planets are not visible
 };
 
-// An event's time (Julian day, UT) and its error in minutes: the method's
-// error and the reference's bound over the altitude's rate.
+// An event's time.
 struct TimedEvent {
   Instant time;
-  ErrorBars error;  // minutes
 };
 
 // A limit of the Sun's altitude that the night never crosses: the Sun
@@ -73,7 +71,6 @@ struct SunNight {
   std::optional<TimedEvent> set, civilDusk, nauticalDusk, astronomicalDusk, astronomicalDawn, nauticalDawn,
       civilDawn, rise;
   std::vector<SunMiss> misses;  // why an event is absent
-  ErrorBars error;              // degrees, at the middle of the night
 };
 
 struct MoonNight {
@@ -93,14 +90,11 @@ struct PlanetNight {
   Body body = Body::Mercury;
   PlanetAspect aspect;                    // at the best time, or the middle of the night
   Instrument instrument = Instrument::Eye;  // what its magnitude needs
-  std::optional<double> magnitudeError;   // how far the reference's geometry moves the magnitude
   std::string_view constellation;         // IAU abbreviation
   std::optional<TimedEvent> visibleFrom, visibleTo;
   std::optional<BestView> best;
   PlanetMiss miss = PlanetMiss::None;     // why there is no interval
   std::optional<double> margin;           // degrees by which TooLow misses the limit
-  bool verdictWithinError = false;        // margin smaller than the method's error
-  ErrorBars error;                        // degrees; none for Pluto
 };
 
 struct Night {
@@ -112,41 +106,38 @@ struct Night {
 };
 
 // The dark part of a night, shared by every planet's search: the
-// stretches in which the Sun is below the limit, and the bars of the
-// Sun's error that the ends of a visible stretch carry when the Sun
-// bounds them.
+// stretches in which the Sun is below the limit, in the sky of model.
 struct DarkSky {
   Span night;                  // the night searched
   Instant middle;              // and its middle
   std::vector<Span> intervals;  // in time order
-  ErrorBars sunBars;           // degrees
   NightLimits limits;
+  SkyModel model = SkyModel::Seen;
 };
 
-// The dark sky of the night span from place (the method's Sun and
-// horizon, at UT), with its middle and the Sun's bars. Raises the method's
-// run-time errors.
+// The dark sky of the night span from place in the sky of model, with its
+// middle. Raises the method's run-time errors.
 DarkSky DarkSkyOf(const ElementsTable& elements, const Place& place, const Span& span,
-                  const NightLimits& limits, Instant middle, const ErrorBars& sunBars);
+                  const NightLimits& limits, Instant middle, SkyModel model = SkyModel::Seen);
 
-// The instant of span when the method's Sun stands lowest seen
-// from place (searched in UT): the darkest of a night, also of one whose
-// Sun never sets. Raises the method's run-time errors.
+// The instant of span when the Sun stands lowest seen from place: the
+// darkest of a night, also of one whose Sun never sets. Raises nothing.
 Instant DarkestInstant(const ElementsTable& elements, const Place& place, const Span& span);
 
 // A planet's visible interval in a night: where it stands above the
 // altitude limit while the sky is dark, the highest such interval with
-// its best moment, or why there is none; with its aspect, constellation
-// and the method's error at the best moment (or the middle of the night).
-// Raises the method's run-time errors.
+// its best moment, or why there is none; with its aspect and
+// constellation at the best moment (or the middle of the night), all in
+// the dark sky's model. Raises the method's run-time errors.
 PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const Place& place, const DarkSky& dark);
 
-// The night of span (local noon to the next local noon)
-// from place, for bodies: the method's positions and horizon at UT, the
-// reference's Moon and error bars at TT. Raises the method's run-time
-// errors (a date beyond its range).
+// The night of span (local noon to the next local noon) from place, for
+// bodies, in the sky of model (the Moon is always the seen one). Raises
+// the method's run-time errors (Pluto, or the method's sky, beyond its
+// range).
 Night ComputeNight(const ElementsTable& elements, const Place& place, const Span& span,
-                   const std::vector<Body>& bodies, const NightLimits& limits = {});
+                   const std::vector<Body>& bodies, const NightLimits& limits = {},
+                   SkyModel model = SkyModel::Seen);
 
 // The point of the 16-point compass nearest to azimuth (degrees from north
 // through east): 0 for north, 4 for east, 8 for south, 12 for west.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sky/bodies/method_sky.h"
+#include "sky/bodies/seen_sky.h"
 #include "sky/bodies/moon.h"
 
 namespace orbitas {
@@ -20,7 +20,7 @@ NightCurves NightCurvesOf(const Night& night, const ElementsTable& elements, con
   const int steps = static_cast<int>(std::ceil((end - start) / Step));
   for (int k = 0; k <= steps; ++k) {
     const double jd = std::min(start + k * Step, end);
-    const int level = Darkness(MethodHorizon(elements, Body::Sun, place, Instant::FromUt(jd)).altitude);
+    const int level = Darkness(SeenHorizon(elements, Body::Sun, place, Instant::FromUt(jd)).altitude);
     const Instant from = Instant::FromUt(std::max(start, jd - Step / 2)), to = Instant::FromUt(std::min(end, jd + Step / 2));
     if (!curves.bands.empty() && curves.bands.back().darkness == level) curves.bands.back().span.to = to;
     else curves.bands.push_back({{from, to}, level});
@@ -36,7 +36,7 @@ NightCurves NightCurvesOf(const Night& night, const ElementsTable& elements, con
   for (const PlanetNight& p : night.planets) {
     if (!p.best) continue;
     curves.curves.push_back(
-        curve(p.body, [&](const Instant& t) { return MethodHorizon(elements, p.body, place, t).altitude; }));
+        curve(p.body, [&](const Instant& t) { return SeenHorizon(elements, p.body, place, t).altitude; }));
   }
   curves.curves.push_back(curve(Body::Moon, [&](const Instant& t) { return MoonFrom(place, t).horizon.altitude; }));
   return curves;

@@ -6,6 +6,7 @@
 #include "runtime/angle_units.h"
 #include "sky/bodies/moon.h"
 #include "sky/bodies/reference.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/frames/horizon.h"
 #include "sky/frames/vector.h"
 #include "sky/night/sky_brightness.h"
@@ -32,8 +33,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   s.shower = &shower;
   s.bestTime = at;
   const Radiant r = RadiantAt(shower, at);
-  const HorizonCoordinates radiant =
-      ComputeHorizon(at, r.rightAscension / 15, r.declination, place.latitude, place.longitude);
+  const HorizonCoordinates radiant = TurnedHorizonOf(place, at, r.rightAscension / 15, r.declination);
   s.radiantAltitude = radiant.altitude;
   // The reference's Sun, once: the activity, the Moon's light and the
   // Sun's height all need it.
@@ -44,7 +44,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   s.moonIlluminated = MoonIlluminated(moon.geocentric, sun);
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
   const auto [sunRa, sunDec] = RightAscensionDeclination(sun);
-  const double sunAltitude = ComputeHorizon(at, sunRa, sunDec, place.latitude, place.longitude).altitude;
+  const double sunAltitude = TurnedHorizonOf(place, at, sunRa, sunDec).altitude;
   double sky = DarkSkyBrightness(zenithDistance) + TwilightSkyBrightness(sunAltitude);
   if (s.moonUp) {
     const double phaseAngle = std::acos(std::clamp(2 * s.moonIlluminated - 1, -1.0, 1.0)) * DegreesPerRadian;

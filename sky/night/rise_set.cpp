@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "sky/bodies/method_sky.h"
 #include "sky/bodies/moon.h"
-#include "sky/bodies/reference.h"
+#include "sky/bodies/seen_sky.h"
 #include "sky/search/toolkit.h"
 
 namespace orbitas {
@@ -21,31 +20,27 @@ void AddMisses(const HorizonPassages& scan, PlanetDay& day) {
 
 }  // namespace
 
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& span) {
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& span,
+                           SkyModel model) {
   // The Sun's rising and setting are of its upper limb, refracted.
   const double limit = body == Body::Sun ? SunsetAltitude : HorizonAltitude;
-  auto height = [&](const Instant& t) { return MethodHorizon(elements, body, place, t).altitude - limit; };
+  auto height = [&](const Instant& t) { return HorizonIn(model, elements, body, place, t).altitude - limit; };
   auto sample = [&](const Instant& t) {
-    const HorizonCoordinates h = MethodHorizon(elements, body, place, t);
+    const HorizonCoordinates h = HorizonIn(model, elements, body, place, t);
     return HeightAndHour{h.altitude - limit, h.hourAngle};
   };
-  auto errorAt = [&](const Instant& t) { return MethodError(body, t, MethodEquatorial(elements, body, t)); };
 
   PlanetDay day;
   day.body = body;
   const HorizonPassages scan = FindHorizonPassages(sample, span, SamplesPerDay, Millisecond);
   day.rise = scan.rise, day.transit = scan.transit, day.set = scan.set;
-  if (scan.transit) day.transitAltitude = MethodHorizon(elements, body, place, *scan.transit).altitude;
-  if (scan.rise) day.riseError = MinutesOf(errorAt(*scan.rise), height, *scan.rise);
-  if (scan.set) day.setError = MinutesOf(errorAt(*scan.set), height, *scan.set);
-  day.referenceError = ReferenceBoundDegrees(body, Instant::FromUt((span.from.ut + span.to.ut) / 2));
+  if (scan.transit) day.transitAltitude = HorizonIn(model, elements, body, place, *scan.transit).altitude;
   if (!scan.everAbove || !scan.everBelow) {
-    // The verdict's margin, against the bar where the planet comes nearest.
+    // How near it comes to rising or setting.
     const double sign = scan.everAbove ? 1 : -1;  // never sets: the lowest point
     auto away = [&](const Instant& t) { return -sign * height(t); };
     const Instant nearest = FindMaximum(away, span, SamplesPerDay);
     day.margin = height(nearest);
-    day.verdictWithinError = errorAt(nearest).Covers(*day.margin);
   }
   AddMisses(scan, day);
   return day;

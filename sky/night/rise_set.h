@@ -1,12 +1,13 @@
 #pragma once
 // When a planet rises, culminates and sets on one local day, found by
-// following the method's own positions through the day.
+// following its positions through the day: in the sky as it is seen, or
+// in the method's.
 #include <optional>
 #include <vector>
 
 #include "ephemeris/elements.h"
 #include "sky/bodies/body.h"
-#include "sky/bodies/error_bars.h"
+#include "sky/bodies/seen_sky.h"
 #include "calendar/instant.h"
 #include "sky/frames/place.h"
 #include "sky/search/toolkit.h"
@@ -26,15 +27,11 @@ struct PlanetDay {
   Body body = Body::Mercury;
   std::optional<Instant> rise, transit, set;
   double transitAltitude = 0.0;              // degrees, when transit
-  ErrorBars riseError, setError;             // minutes; none for Pluto
-  std::optional<double> referenceError;      // degrees, the reference's own bound at midday
   std::vector<DayMiss> misses;               // what did not happen that day
   // For NeverRises and NeverSets: how near the planet comes to the rising
   // altitude (degrees: its highest height below it, negative, or its
-  // lowest above it), and whether that is within the bar, so that the true
-  // planet may rise or set after all.
+  // lowest above it).
   std::optional<double> margin;
-  bool verdictWithinError = false;
 };
 
 // A body's height above its rising altitude (degrees) and its hour angle
@@ -83,21 +80,18 @@ HorizonPassages FindHorizonPassages(Sample&& sample, const Span& span, int sampl
   return found;
 }
 
-// The first rising, upper transit (hour angle 0) and setting of body in
-// span from place, each to within a
-// millisecond.
-// Rising and setting are where the geometric altitude crosses
-// HorizonAltitude. Their errors are the method's angular error and the
-// reference's bound turned into time by the rate of change of the altitude
-// there. Raises a run-time error where the method fails.
-// The day's bounds are read in UT, as the method's horizon is.
-PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& day);
+// The first rising, upper transit (hour angle 0) and setting of body (the
+// Sun or a planet) in span from place, in the sky of model, each to within
+// a millisecond. Rising and setting are where the geometric altitude
+// crosses HorizonAltitude (the centre of a planet at the horizon's 34' of
+// refraction), for the Sun SunsetAltitude (its upper limb), as almanacs
+// give them. Raises the method's run-time errors (Pluto, or the method's
+// sky, beyond its range).
+PlanetDay ComputePlanetDay(const ElementsTable& elements, Body body, const Place& place, const Span& day,
+                           SkyModel model = SkyModel::Seen);
 
-// The same for the Sun (the method's, its centre at SunsetAltitude, as
-// almanacs give sunrise and sunset) goes through ComputePlanetDay; the
-// Moon is the reference's (eraMoon98, seen from the place, the top of its
-// disc at the horizon's refraction), so it carries no method error.
-// Raises nothing.
+// The same for the Moon (seen from the place, the top of its disc at the
+// horizon's refraction). Raises nothing.
 PlanetDay ComputeMoonDay(const Place& place, const Span& span);
 
 }  // namespace orbitas

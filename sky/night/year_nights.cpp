@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "sky/bodies/method_sky.h"
+#include "sky/bodies/seen_sky.h"
 #include "sky/bodies/moon.h"
 #include "sky/frames/horizon.h"
 #include "sky/night/rise_set.h"
@@ -38,7 +38,7 @@ double Separation(const HorizonCoordinates& a, const HorizonCoordinates& b) {
 }
 
 void SunLimits(const ElementsTable& elements, const Place& place, YearNight& night) {
-  auto light = [&](const Instant& t) { return LightOf(MethodHorizon(elements, Body::Sun, place, t).altitude); };
+  auto light = [&](const Instant& t) { return LightOf(SeenHorizon(elements, Body::Sun, place, t).altitude); };
   const StateChanges<SkyLight> found = FindStateChanges(light, night.span, Samples, Precision);
   SkyLight lightest = found.first, darkest = found.first;
   for (const StateChange<SkyLight>& c : found.changes) {
@@ -61,9 +61,9 @@ YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, co
   night.span = span;
   SunLimits(elements, place, night);
   const Instant middle = Instant::FromUt((span.from.ut + span.to.ut) / 2);
-  const HorizonCoordinates sunAtMiddle = MethodHorizon(elements, Body::Sun, place, middle);
+  const HorizonCoordinates sunAtMiddle = SeenHorizon(elements, Body::Sun, place, middle);
   for (const Body body : planets) {
-    auto horizon = [&](const Instant& t) { return MethodHorizon(elements, body, place, t); };
+    auto horizon = [&](const Instant& t) { return SeenHorizon(elements, body, place, t); };
     night.planets.push_back(Crossings(horizon, span, HorizonAltitude));
     night.elongations.push_back(Separation(horizon(middle), sunAtMiddle));
   }
@@ -74,7 +74,7 @@ YearNight ComputeYearNight(const ElementsTable& elements, const Place& place, co
   };
   night.moon = Crossings(moon, span, HorizonAltitude);
   auto sunVector = [&](const Instant& t) {
-    const EquatorialCoordinates eq = SunEquatorialAt(elements, t);
+    const EquatorialCoordinates eq = SeenEquatorial(elements, Body::Sun, t);
     return Vector{eq.x, eq.y, eq.z};
   };
   const MoonPhase phase = MoonPhaseAt(middle, sunVector);

@@ -8,6 +8,7 @@
 
 #include "runtime/angle_units.h"
 #include "sky/bodies/method_sky.h"
+#include "sky/bodies/seen_sky.h"
 #include "sky/bodies/reference.h"
 #include "sky/frames/horizon.h"
 #include "sky/search/toolkit.h"
@@ -190,7 +191,7 @@ FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, 
   chart.borders = Borders(chart.projection, chart.half);
   chart.grid = Grid(chart.projection, field, chart.half);
   if (place) {
-    const HorizonCoordinates h = MethodHorizon(elements, body, *place, at);
+    const HorizonCoordinates h = SeenHorizon(elements, body, *place, at);
     const double hourAngle = h.hourAngle / HoursPerRadian, lat = place->latitude / DegreesPerRadian;
     const double decOfDate = h.declinationOfDate / DegreesPerRadian;
     chart.altitude = h.altitude;

@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "sky/frames/earth_turning.h"
+
 namespace orbitas {
 namespace {
 
@@ -70,7 +72,7 @@ std::span<const FigureLine> ConstellationFigures() {
 }
 
 HorizonCoordinates StarHorizon(const Star& star, const Place& place, Instant at) {
-  return ComputeHorizon(at, star.rightAscension, star.declination, place.latitude, place.longitude);
+  return TurnedHorizonOf(place, at, star.rightAscension, star.declination);
 }
 
 }  // namespace orbitas

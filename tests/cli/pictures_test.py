@@ -232,15 +232,17 @@ class Pictures(unittest.TestCase):
 
     def test_the_dome_shows_the_sky_it_is_day_twilight_or_night(self):
         counts = {}
-        for hour in ("12", "18", "19", "22"):
-            svg = self.path(f"d{hour}.svg")
-            run("2026", "12", "15", hour, "0", "0", "--lugar", "40.4,-3.7", "--zona", "Europe/Madrid", "--dibujo", svg)
-            root = ET.parse(svg).getroot()
-            counts[hour] = len(groups(root, "estrella"))
-        self.assertEqual(counts["12"], 0, "no stars in daylight")
-        self.assertEqual(counts["18"], 0, "none in bright civil twilight either")
-        self.assertGreater(counts["19"], 0, "they come out as the Sun sinks")
-        self.assertLess(counts["19"], counts["22"], "fewer in twilight than at night")
+        # Sunset in Madrid is at 17:49: at 17:55 the Sun is a degree down.
+        for name, hour, minute in (("day", "12", "0"), ("dusk", "17", "55"), ("twilight", "19", "0"),
+                                   ("night", "22", "0")):
+            svg = self.path(f"d{name}.svg")
+            run("2026", "12", "15", hour, minute, "0", "--lugar", "40.4,-3.7", "--zona", "Europe/Madrid",
+                "--dibujo", svg)
+            counts[name] = len(groups(ET.parse(svg).getroot(), "estrella"))
+        self.assertEqual(counts["day"], 0, "no stars in daylight")
+        self.assertEqual(counts["dusk"], 0, "none in bright civil twilight either")
+        self.assertGreater(counts["twilight"], 0, "they come out as the Sun sinks")
+        self.assertLess(counts["twilight"], counts["night"], "fewer in twilight than at night")
 
     def test_a_chart_says_when_its_planet_is_fainter_than_its_stars(self):
         for planet, beyond in (("Urano", False), ("Neptuno", False), ("Plutón", True)):

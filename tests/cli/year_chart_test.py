@@ -117,7 +117,7 @@ class YearChart(unittest.TestCase):
             december = subprocess.run(["pdftotext", "-f", "13", "-l", "13", pdf, "-"], capture_output=True,
                                       text=True).stdout
         for words in ("Diciembre de 2027", "Fases de la Luna", "Luna llena", "Gemínidas", "puesta del Sol",
-                      "Júpiter", "(el método:"):
+                      "Júpiter", "Horas del reloj local."):
             self.assertIn(words, december)
 
     def test_bad_requests_are_refused_naming_the_value(self):

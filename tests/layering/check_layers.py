@@ -74,7 +74,7 @@ CONTACT_NAMES = re.compile(r'"(P[14]|U[1-4]|C[1-4]|T[1-4]|maximum|Máximo)(?:"| 
 CONTACT_NAMES_PLACE = "session/names.cpp"
 # The rooms of the sky whose times are instants on a named scale: no
 # parameter there is a bare double time.
-INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/eclipses/apparent.h", "sky/eclipses/earth_turning.h",
+INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/bodies/apparent.h", "sky/frames/earth_turning.h",
                    "sky/eclipses/eclipses.h", "sky/showers/meteor_showers.h", "sky/stars/stars.h",
                    "sky/stars/star_dome.h", "sky/stars/finder_chart.h", "sky/night/sky_dome.h",
                    "sky/night/night_showers.h", "sky/bodies/sky_position.h", "sky/bodies/planet_appearance.h",

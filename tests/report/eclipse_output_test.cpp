@@ -37,7 +37,6 @@ TEST(EclipseOutput, TheWholeAccount) {
   // U4), the zone's name left out, ΔT in minutes, seconds dropped.
   EXPECT_EQ(report::EclipseText(PartialLunarEclipse(), std::nullopt, PlusOne(), ","),
             "Eclipse parcial de Luna del 2028-01-12 (CET)\n"
-            "  De ERFA (eraMoon98, eraEpv00, eraPlan94), no del método; ΔT 70,0 s (Espenak y Meeus)\n"
             "  Máximo                  2028-01-12 05:13:00\n"
             "  Magnitud umbral         0,066\n"
             "  Magnitud penumbral      1,024\n"
@@ -49,9 +48,7 @@ TEST(EclipseOutput, TheWholeAccount) {
             "  P4                      2028-01-12 07:30:00\n"
             "  Fase parcial            1 h 30 min\n");
   EXPECT_EQ(report::EclipseListHeading(std::nullopt, PlusOne()),
-            "Eclipses y tránsitos de la referencia (ERFA: eraMoon98, eraEpv00, eraPlan94), no del método;\n"
-            "los astros calculados en UT + ΔT; el máximo, a menos de 10 s de los cánones de la NASA.\n"
-            "Horas en CET.\n\n");
+            "Eclipses y tránsitos. Horas en CET.\n\n");
 }
 
 TEST(EclipseOutput, JsonAndCsv) {

@@ -11,6 +11,7 @@
 #include "report/night_output.h"
 #include "report/nights_output.h"
 #include "report/sky_output.h"
+#include "report/sources.h"
 #include "report/view_rows.h"
 #include "tests/support/report_answers.h"
 
@@ -22,16 +23,16 @@ using testing::MadridNight;
 using testing::MadridReport;
 
 const char* const SunAndMoon =
-    "\nSol (del propio método; error ±0,01°)\n"
-    "  Puesta del Sol                2027-01-15 18:15  ±0,5 min\n"
-    "  Anochecer civil (−6°)         2027-01-15 18:45  ±0,5 min\n"
-    "  Anochecer náutico (−12°)      2027-01-15 19:18  ±0,5 min\n"
-    "  Anochecer astronómico (−18°)  2027-01-15 19:50  ±0,5 min\n"
-    "  Amanecer astronómico (−18°)   2027-01-16 07:10  ±0,5 min\n"
-    "  Amanecer náutico (−12°)       2027-01-16 07:42  ±0,5 min\n"
-    "  Amanecer civil (−6°)          2027-01-16 08:14  ±0,5 min\n"
-    "  Salida del Sol                2027-01-16 08:44  ±0,5 min\n"
-    "\nLuna (de ERFA, eraMoon98, no del método: entre 1950 y 2100, 3″ de error típico y 18″ como mucho)\n"
+    "\nSol\n"
+    "  Puesta del Sol                2027-01-15 18:15\n"
+    "  Anochecer civil (−6°)         2027-01-15 18:45\n"
+    "  Anochecer náutico (−12°)      2027-01-15 19:18\n"
+    "  Anochecer astronómico (−18°)  2027-01-15 19:50\n"
+    "  Amanecer astronómico (−18°)   2027-01-16 07:10\n"
+    "  Amanecer náutico (−12°)       2027-01-16 07:42\n"
+    "  Amanecer civil (−6°)          2027-01-16 08:14\n"
+    "  Salida del Sol                2027-01-16 08:44\n"
+    "\nLuna\n"
     "  Sale                          2027-01-15 12:30\n"
     "  Se pone                       2027-01-15 23:45\n"
     "  Fase                          cuarto creciente, 52 % iluminada, edad 7,4 días\n"
@@ -49,11 +50,27 @@ TEST(NightText, TheAlmanacsPage) {
             std::string("La noche del 2027-01-15 (CET) desde 40.4168, −3.7038\n") + SunAndMoon +
                 "\nPlanetas (visibles con el Sol bajo −6,0° y el planeta sobre 10,0°)\n"
                 "\nMarte: magnitud −1,2, 99 % iluminado, a 165° del Sol (matutino), en Leo (Leo), a simple vista\n"
-                "  Visible de 2027-01-15 20:30  ±1,0 min a 2027-01-16 07:00  ±1,0 min\n"
-                "  Mejor: 2027-01-16 a las 02:15, altura 62,4°, acimut 180,0° (S)  ±0,004°\n"
+                "  Visible de 2027-01-15 20:30 a 2027-01-16 07:00\n"
+                "  Mejor: 2027-01-16 a las 02:15, altura 62,4°, acimut 180,0° (S)\n"
                 "\nVenus: magnitud −3,9, 97 % iluminado, a 13° del Sol (vespertino), en Capricornio (Cap), "
                 "a simple vista cuando se pueda ver\n"
-                "  No se ve: demasiado cerca del Sol (elongación 13°)\n");
+                "  No se ve: demasiado cerca del Sol (elongación 13°)\n" +
+                report::SourcesLine());
+  // With the method beside (--metodo): a line under the Sun and under
+  // each planet, in the zone's clock. Mistakes: the method's times in UT,
+  // a difference's sign turned, the method's constellation left out when
+  // it differs, a line for a planet the method was not asked for.
+  NightAnswer compared = r;
+  compared.method = testing::MadridMethodNight();
+  const std::string text = report::NightText(compared, ",");
+  for (const char* line : {
+           "  Salida del Sol                2027-01-16 08:44\n  Según el método de Kepler: se pone a las 18:17, 2 min "
+           "después; no anochece (−18°); no amanece (−18°); sale a las 08:44, a la vez\n",
+           "(S)\n  Según el método de Kepler: visible de 20:32 a 06:50, mejor a las 02:06 (9 min antes), a 2,5° del "
+           "sitio real; en Cáncer\n",
+           "(elongación 13°)\n  Según el método de Kepler: no se ve, a 0,7° del sitio real\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\nin " << text;
+  }
   const std::vector<const PlanetNight*> order = report::OrderedPlanets(r.night);
   ASSERT_EQ(order.size(), 2u);
   EXPECT_EQ(order[0]->body, Body::Mars);
@@ -94,7 +111,7 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
       "máximo, 88 esta noche; magnitud límite 6,1); la Luna sobre el horizonte, iluminada al 25 %\n"
       "  Gemínidas (GEM): mejor 2027-06-22 a las 00:40 (no hay noche cerrada: la hora más oscura), radiante a 4°, "
       "menos de un meteoro por hora (THZ 150 en el máximo, menos de 1 esta noche; magnitud límite 5,8); la Luna bajo "
-      "el horizonte\n";
+      "el horizonte\n" + report::SourcesLine();
   ASSERT_GE(text.size(), showers.size());
   EXPECT_EQ(text.substr(text.size() - showers.size()), showers);
   EXPECT_NE(report::NightJson(r).find(
@@ -104,15 +121,15 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
                 "{\"code\": \"GEM\", \"name\": \"Gemínidas\", \"bestTime\": \"2027-06-22T00:40:00+01:00\", "
                 "\"darkestHour\": true, \"radiantAltitude\": 4.4, \"hourlyRate\": 0.3, \"zhr\": 150, \"zhrNow\": 0.41, "
                 "\"populationIndex\": 2.6, \"limitingMagnitude\": 5.84, \"moonIlluminated\": 0.9, \"moonUp\": false, \"radiantHighest\": null}], "
-                "\"eclipses\": []}\n"),
+                "\"eclipses\": [], \"sources\": "),
             std::string::npos)
       << report::NightJson(r);
   const std::vector<report::ViewRow> rows = report::NightRows(r, ",");
   ASSERT_EQ(rows.size(), 4u);
   const std::vector<std::vector<std::string>> shown = {
-      {"Perseidas (PER)", "—", "—", "—", "—", "04:12", "58,5°", "—", "de ERFA",
+      {"Perseidas (PER)", "—", "—", "—", "—", "04:12", "58,5°", "—", "—",
        "lluvia de estrellas: unos 42 meteoros por hora"},
-      {"Gemínidas (GEM)", "—", "—", "—", "—", "00:40", "4,4°", "—", "de ERFA",
+      {"Gemínidas (GEM)", "—", "—", "—", "—", "00:40", "4,4°", "—", "—",
        "lluvia de estrellas: menos de un meteoro por hora (sin noche cerrada)"}};
   for (std::size_t n = 0; n < shown.size(); ++n) {
     const report::ViewRow& row = rows[2 + n];
@@ -135,15 +152,14 @@ TEST(NightJson, WhatTheSunAndTheMoonDoNotDo) {
   const NightAnswer r = MadridReport(night);
   const std::string text = report::SunAndMoonText(r, ",");
   EXPECT_EQ(text.find("Salida del Sol"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          2027-01-16 08:14  ±0,5 min\n\nLuna"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          2027-01-16 08:14\n\nLuna"), std::string::npos) << text;
   EXPECT_NE(text.find("\n  Sale                          — (no sale esta noche)\n"
                       "  Se pone                       2027-01-15 23:45\n"),
             std::string::npos)
       << text;
   const std::string json = report::NightJson(r);
-  EXPECT_NE(json.find("\"civilDawn\": \"2027-01-16T08:14:00+01:00\", \"rise\": null, \"eventErrors\": {\"set\": 0.5, "
-                      "\"civilDusk\": 0.5, \"nauticalDusk\": 0.5, \"astronomicalDusk\": 0.5, \"astronomicalDawn\": 0.5, "
-                      "\"nauticalDawn\": 0.5, \"civilDawn\": 0.5, \"rise\": null}, \"reasons\": [], "),
+  EXPECT_NE(json.find("\"civilDawn\": \"2027-01-16T08:14:00+01:00\", \"rise\": null, \"reasons\": [], "
+                      "\"method\": null}"),
             std::string::npos)
       << json;
   EXPECT_NE(json.find("\"moon\": {\"rise\": null, \"set\": \"2027-01-15T23:45:00+01:00\", \"illuminated\": 0.52, "
@@ -162,20 +178,33 @@ TEST(NightJson, OneObject) {
       "{\"date\": \"2027-01-15\", \"zone\": \"CET\", \"latitude\": 40.4168, \"longitude\": -3.7038, "
       "\"limits\": {\"sunAltitude\": -6, \"planetAltitude\": 10, \"instrument\": \"telescopio\"}, "
       "\"sun\": {\"set\": \"2027-01-15T18:15:00+01:00\", ",
-      "\"rise\": \"2027-01-16T08:44:00+01:00\", \"eventErrors\": {\"set\": 0.5, ",
-      "\"reasons\": [], \"methodError\": 0.01, \"referenceError\": 0.001}, "
+      "\"rise\": \"2027-01-16T08:44:00+01:00\", \"reasons\": [], \"method\": null}, "
       "\"moon\": {\"rise\": \"2027-01-15T12:30:00+01:00\", \"set\": \"2027-01-15T23:45:00+01:00\", \"illuminated\": 0.52, "
       "\"ageDays\": 7.4, \"phaseName\": \"cuarto creciente\", \"altitudeAtMidnight\": -10, \"source\": \"eraMoon98\"}, ",
-      "{\"body\": 4, \"name\": \"Marte\", \"magnitude\": -1.2, \"magnitudeError\": null, \"illuminated\": 0.99, "
+      "{\"body\": 4, \"name\": \"Marte\", \"magnitude\": -1.2, \"illuminated\": 0.99, "
       "\"elongation\": 165, \"side\": \"matutino\", \"constellation\": \"Leo\", \"constellationAbbr\": \"Leo\", "
-      "\"instrument\": \"ojo\", \"visible\": {\"from\": \"2027-01-15T20:30:00+01:00\", \"to\": \"2027-01-16T07:00:00+01:00\", "
-      "\"fromError\": 1, \"toError\": 1}, \"best\": {\"time\": \"2027-01-16T02:15:00+01:00\", \"altitude\": 62.4, "
+      "\"instrument\": \"ojo\", \"visible\": {\"from\": \"2027-01-15T20:30:00+01:00\", \"to\": \"2027-01-16T07:00:00+01:00\"}, "
+      "\"best\": {\"time\": \"2027-01-16T02:15:00+01:00\", \"altitude\": 62.4, "
       "\"azimuth\": 180.04, \"direction\": \"S\"}, \"reason\": null,",
       "\"visible\": null, \"best\": null, \"reason\": \"demasiado cerca del Sol (elongación 13°)\"",
-      "\"meteorShowers\": [], \"eclipses\": []}",
+      "\"meteorShowers\": [], \"eclipses\": [], \"sources\": [",
   };
   for (const char* piece : pieces) EXPECT_NE(json.find(piece), std::string::npos) << piece << "\nin " << json;
   EXPECT_LT(json.find("\"Marte\""), json.find("\"Venus\"")) << "the visible planet first";
+  // The method's object on each planet and on the Sun. Mistakes: minutes
+  // for the difference given in days, its sign turned, the Sun's method
+  // events under the sky's keys.
+  NightAnswer compared = MadridReport(MadridNight());
+  compared.method = testing::MadridMethodNight();
+  const std::string beside = report::NightJson(compared);
+  for (const char* piece : {
+           "\"method\": {\"visibleFrom\": \"2027-01-15T20:32:00+01:00\", \"visibleTo\": \"2027-01-16T06:50:00+01:00\", "
+           "\"bestTime\": \"2027-01-16T02:06:00+01:00\", \"bestTimeDifference\": -9",
+           "\"constellation\": \"Cáncer\", \"error\": 2.5}",
+           "\"method\": {\"set\": \"2027-01-15T18:17:00+01:00\", \"civilDusk\": null",
+           "\"differences\": {\"set\": 1.99999", "\"rise\": 0}}"}) {
+    EXPECT_NE(beside.find(piece), std::string::npos) << piece << "\nin " << beside;
+  }
 }
 
 TEST(NightsOutput, PlanningLineCsvAndJson) {
@@ -200,13 +229,13 @@ TEST(NightRows, TheWindowsTable) {
   // Mistakes: a cell out of its column, dates in the hour cells, the
   // hyphen in the magnitude, an empty cell where a dash is shown.
   const std::vector<std::string> columns = {"Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta",
-                                            "Mejor hora", "Altura", "Acimut", "Error", "Observaciones"};
+                                            "Mejor hora", "Altura", "Acimut", "Según el método", "Observaciones"};
   EXPECT_EQ(report::NightColumns(), columns);
   const std::vector<report::ViewRow> rows = report::NightRows(MadridReport(MadridNight()), ",");
   ASSERT_EQ(rows.size(), 2u);
   const std::vector<std::vector<std::string>> expected = {
-      {"Marte", "\u22121,2", "Leo", "20:30", "07:00", "02:15", "62,4°", "180,0° (S)", "±0,004°", "a simple vista"},
-      {"Venus", "\u22123,9", "Capricornio", "—", "—", "—", "—", "—", "±0,003°",
+      {"Marte", "\u22121,2", "Leo", "20:30", "07:00", "02:15", "62,4°", "180,0° (S)", "—", "a simple vista"},
+      {"Venus", "\u22123,9", "Capricornio", "—", "—", "—", "—", "—", "—",
        "No se ve: demasiado cerca del Sol (elongación 13°)"}};
   for (std::size_t k = 0; k < rows.size(); ++k) {
     std::vector<std::string> cells;
@@ -214,6 +243,18 @@ TEST(NightRows, TheWindowsTable) {
     EXPECT_EQ(cells, expected[k]) << k;
   }
   EXPECT_EQ(rows[0].body, Body::Mars);
+  // Compared with the method: its night in the column, sorted by how far
+  // its best time is. Mistakes: the difference's sign turned (the method's
+  // best is nine minutes earlier), UT in the column, Venus's row taking
+  // Mars's answer.
+  NightAnswer compared = MadridReport(MadridNight());
+  compared.method = testing::MadridMethodNight();
+  const std::vector<report::ViewRow> beside = report::NightRows(compared, ",");
+  const auto method = static_cast<std::size_t>(report::NightColumn::Method);
+  EXPECT_EQ(beside[0].cells[method].text, "de 20:32 a 06:50, mejor a las 02:06 (9 min antes), a 2,5° del sitio real");
+  ASSERT_TRUE(beside[0].cells[method].key);
+  EXPECT_NEAR(*beside[0].cells[method].key, -9, 1e-6);
+  EXPECT_EQ(beside[1].cells[method].text, "no se ve, a 0,7° del sitio real");
 }
 
 TEST(NightRows, EachCellsValueForAFileAndItsSortKey) {
@@ -236,7 +277,6 @@ TEST(NightRows, EachCellsValueForAFileAndItsSortKey) {
       {0, report::NightColumn::VisibleFrom, "2027-01-15T20:30:00+01:00", testing::Jd(2027, 1, 15, 19, 30, 0)},
       {0, report::NightColumn::Altitude, "62.4", 62.4},
       {0, report::NightColumn::Azimuth, "180.04", 180.04},
-      {0, report::NightColumn::Error, "0.004", 0.004},
       {1, report::NightColumn::Magnitude, "-3.9", -3.9},
       {1, report::NightColumn::BestTime, "", std::nullopt},
       {1, report::NightColumn::Constellation, "Capricornio", std::nullopt},
@@ -266,19 +306,39 @@ TEST(RiseSetOutput, TextAndJson) {
   mars.transit = Instant::FromUt(Jd(2027, 1, 16, 1, 14, 40));
   mars.set = Instant::FromUt(Jd(2027, 1, 16, 8, 30, 0));
   mars.transitAltitude = 62.4;
-  mars.riseError = mars.setError = ErrorBars{0.7, 0.1};
   r.planets = {mars};
+  const std::string sources = report::SourcesLine();
   EXPECT_EQ(report::RiseSetText(r, ","),
             "Salida, culminación y puesta el 2027-01-15 (CET) desde 40.4168, −3.7038\n\n"
             "Marte\n"
-            "  Sale             2027-01-15 19:02  ±0,7 min\n"
+            "  Sale             2027-01-15 19:02\n"
             "  Culmina          2027-01-16 02:15  altura 62,4°\n"
-            "  Se pone          2027-01-16 09:30  ±0,7 min\n");
-  EXPECT_EQ(report::RiseSetJson(r),
+            "  Se pone          2027-01-16 09:30\n" + sources);
+  const std::string json = report::RiseSetJson(r);
+  EXPECT_EQ(json.substr(0, json.find(", \"sources\": ")),
             "{\"date\": \"2027-01-15\", \"zone\": \"CET\", \"latitude\": 40.4168, \"longitude\": -3.7038, \"planets\": "
             "[{\"body\": 4, \"name\": \"Marte\", \"rise\": \"2027-01-15T19:02:20+01:00\", \"transit\": \"2027-01-16T02:14:40+01:00\", "
-            "\"set\": \"2027-01-16T09:30:00+01:00\", \"transitAltitude\": 62.4, \"riseError\": 0.7, \"setError\": 0.7, "
-            "\"referenceError\": null, \"reason\": null, \"margin\": null}]}\n");
+            "\"set\": \"2027-01-16T09:30:00+01:00\", \"transitAltitude\": 62.4, \"method\": null, \"reason\": null, "
+            "\"margin\": null}]");
+  EXPECT_EQ(json.substr(json.find(", \"sources\": ")), ", \"sources\": " + report::SourcesJson() + "}\n");
+  // Beside the method's: it rises 6 minutes earlier, culminates at the
+  // same minute and never sets that day. Mistakes: the difference's sign
+  // turned, seconds lost from the JSON's minutes, a setting the method
+  // does not have said as a time.
+  PlanetDay method = mars;
+  method.rise = mars.rise->After(-6.0 / 1440);
+  method.transit = mars.transit->After(10.0 / 86400);
+  method.set.reset();
+  r.method = {{method, 2.5}};
+  const std::string beside = report::RiseSetText(r, ",");
+  EXPECT_NE(beside.find("  Se pone          2027-01-16 09:30\n  Según el método de Kepler: sale a las 18:56, 6 min antes; "
+                        "culmina a las 02:15, a la vez; no se pone (a 2,5° del sitio real)\n"),
+            std::string::npos)
+      << beside;
+  EXPECT_NE(report::RiseSetJson(r).find("\"method\": {\"rise\": \"2027-01-15T18:56:20+01:00\", \"transit\": "
+                                        "\"2027-01-16T02:14:50+01:00\", \"set\": null, \"riseDifference\": -6"),
+            std::string::npos);
+  r.method.clear();
   // Saturn in December: it sets after midnight, rises in the afternoon
   // and culminates in the evening of the same local day; listed in that
   // order, and a passage that does not happen keeps its place.
@@ -295,7 +355,6 @@ TEST(RiseSetOutput, TextAndJson) {
   EXPECT_TRUE(set < rise && rise < transit) << text;
   EXPECT_NE(text.find("  Sale             —\n  Se pone          2027-01-15 02:30"), std::string::npos) << text;
   EXPECT_EQ(report::ErrorText(0.4, ","), "±0,4°");
-  EXPECT_EQ(report::ErrorText(std::nullopt, ","), "sin referencia");
   EXPECT_EQ(report::PlaceJson(testing::Madrid()), "") << "a place by its coordinates has no name to say";
 }
 

@@ -38,16 +38,18 @@ TEST(PhenomenonText, WordsErrorAndLine) {
   EXPECT_EQ(report::PhenomenonDescription(mars, report::ForFiles()), "Marte en oposición (magnitud -1.2)");
   EXPECT_EQ(report::TimeErrorText(mars, report::ForPeople(",")), "error \u22123,0 min");
   EXPECT_EQ(report::TimeErrorText(mars, report::ForFiles(",")), "error -3,0 min");
-  EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ","),
-            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (el método: 2027-02-19 16:41, error \u22123,0 min)\n");
+  EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ","), "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)\n");
+  EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ",", true),
+            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (según el método de Kepler: 2027-02-19 16:41, "
+            "3 min antes)\n");
   // A close approach: both bodies, the degrees to a tenth, a zero error
   // signed +, and the local date past midnight (23:30 UT is 00:30 on the 11th).
   const Phenomenon venus = VenusAndJupiter();
   EXPECT_EQ(report::PhenomenonBodies(venus), "Venus, Júpiter");
   EXPECT_EQ(report::PhenomenonDescription(venus, report::ForPeople(",")), "Venus a 0,5° de Júpiter");
   EXPECT_EQ(report::TimeErrorText(venus, report::ForPeople(",")), "error +0,0 min");
-  EXPECT_EQ(report::PhenomenonLine(venus, PlusOne(), ","),
-            "2027-08-11 00:30  Venus a 0,5° de Júpiter  (el método: 2027-08-11 00:30, error +0,0 min)\n");
+  EXPECT_EQ(report::PhenomenonLine(venus, PlusOne(), ",", true),
+            "2027-08-11 00:30  Venus a 0,5° de Júpiter  (según el método de Kepler: 2027-08-11 00:30, a la vez)\n");
 }
 
 TEST(PhenomenonCsv, HeaderAndRows) {
@@ -85,9 +87,7 @@ TEST(PhenomenonCalendar, UidAndEvent) {
   EXPECT_EQ(Calendar.Event(MarsOpposition()),
             "BEGIN:VEVENT\r\nUID:opposition-marte-20270219@orbitas\r\nDTSTAMP:20270115T080000Z\r\n"
             "DTSTART:20270219T154400Z\r\nSUMMARY:Marte en oposición (magnitud -1\\,2)\r\n"
-            "DESCRIPTION:Marte en oposición (magnitud -1\\,2). Instante de la \r\n"
-            " referencia de ERFA\\; el método de Órbitas da 2027-02-19 15:41 UTC \r\n"
-            " (error -3\\,0 min).\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
+            "DESCRIPTION:Marte en oposición (magnitud -1\\,2).\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
   EXPECT_EQ(Calendar.Begin(), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Órbitas//orbitas-cli//ES\r\n"
                               "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\n");
   EXPECT_EQ(Calendar.End(), "END:VCALENDAR\r\n");
@@ -101,29 +101,29 @@ TEST(PhenomenonCalendar, ShowerAndEclipseEvents) {
             "DTSTART:20270813T070000Z\r\n"
             "SUMMARY:Máximo de las Perseidas (PER): THZ 100\\, la Luna iluminada al 25 \r\n %\r\n"
             "DESCRIPTION:Máximo de las Perseidas (PER): THZ 100\\, la Luna iluminada \r\n"
-            " al 25 %. Lista de la IMO\\; el Sol de la referencia de ERFA\\, no del \r\n método.\r\n"
+            " al 25 %. Lista de la IMO.\r\n"
             "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
   EXPECT_EQ(Calendar.Event(PartialLunarEclipse()),
             "BEGIN:VEVENT\r\nUID:lunar-eclipse-partial-20280112@orbitas\r\nDTSTAMP:20270115T080000Z\r\n"
             "DTSTART:20280112T041300Z\r\nSUMMARY:Eclipse parcial de Luna (magnitud umbral 0\\,066)\r\n"
-            "DESCRIPTION:Eclipse parcial de Luna (magnitud umbral 0\\,066). De la \r\n"
-            " referencia de ERFA (eraMoon98\\, eraEpv00\\, eraPlan94) en UT + ΔT\\, no \r\n del método.\r\n"
+            "DESCRIPTION:Eclipse parcial de Luna (magnitud umbral 0\\,066).\r\n"
             "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n");
   EXPECT_EQ(report::YearEventCalendar(YearEvent{MarsOpposition()}, Calendar), Calendar.Event(MarsOpposition()));
 }
 
-TEST(YearList, LinesWithMinusSignsAndTheReferencesAccuracy) {
+TEST(YearList, LinesWithMinusSignsInTheObserversWords) {
   // Mistakes: the hyphen left in a negative number of the year's text
-  // (U+2212 wanted), the eclipse's accuracy said of the method, the
-  // shower's peak in UT.
+  // (U+2212 wanted), where the numbers come from said on every line, the
+  // shower's peak in UT, the method's instant without --metodo.
   EXPECT_EQ(report::YearEventLine(YearEvent{MarsOpposition()}, PlusOne(), ","),
-            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (el método: 2027-02-19 16:41, error \u22123,0 min)\n");
+            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)\n");
+  EXPECT_EQ(report::YearEventLineWithMethod(YearEvent{MarsOpposition()}, PlusOne(), ","),
+            report::PhenomenonLine(MarsOpposition(), PlusOne(), ",", true));
   EXPECT_EQ(report::YearEventLine(YearEvent{PartialLunarEclipse()}, PlusOne(), ","),
-            "2028-01-12 05:13  Eclipse parcial de Luna (magnitud umbral 0,066)  (de ERFA, a menos de 10 s del canon de la NASA)\n");
+            "2028-01-12 05:13  Eclipse parcial de Luna (magnitud umbral 0,066)\n");
   EXPECT_EQ(report::ShowerDescription(PerseidsPeak(), report::ForPeople(",")), "Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %");
   EXPECT_EQ(report::YearEventLine(Shower(), PlusOne(), ","),
-            "2027-08-13 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %  "
-            "(de ERFA: el Sol en la longitud del máximo de la IMO)\n");
+            "2027-08-13 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %\n");
 }
 
 TEST(YearList, CsvRowsOfTheReferencesEvents) {

@@ -151,12 +151,12 @@ TEST(LocalMonths, TwelveMonthsFromAMonthCrossTheYear) {
 }
 
 TEST(RunNight, APlanetAboveItsLimitForAnInstantIsNotVisible) {
-  // Sevilla, 2027-12-08: Mars sinks through 10° just as the Sun reaches
+  // Sevilla, 2027-12-09: Mars sinks through 10° just as the Sun reaches
   // -6°, a few seconds apart. Mistake: a visible interval "from 18:37 to
   // 18:37".
   const Place sevilla(37.3828, -5.9732, "37.3828, -5.9732");
   const NightAnswer run = RunNight(Asked({Body::Mars, Body::Jupiter}, sevilla, TimeZone::FixedOffset(3600, "CET"),
-                                         Date(2027, 12, 8)));
+                                         Date(2027, 12, 9)));
   const PlanetNight& mars = run.night.planets[0];
   EXPECT_FALSE(mars.best);
   EXPECT_EQ(mars.miss, PlanetMiss::OnlyAMoment);

@@ -148,7 +148,7 @@ inline ShowerNight GeminidsTwilight() {
   return s;
 }
 
-inline TimedEvent At(double jd, double method, double reference) { return {Instant::FromUt(jd), ErrorBars{method, reference}}; }
+inline TimedEvent At(double jd) { return {Instant::FromUt(jd)}; }
 
 // The night of 2027-01-15 from Madrid (times UT, round by hand): sunset
 // 17:15 and sunrise 07:44 the next morning, the twilights between; the
@@ -159,15 +159,14 @@ inline Night MadridNight() {
   Night n;
   n.span = Span::Of(Instant::FromUt(Jd(2027, 1, 15, 11, 0, 0)), 1);
   n.middle = Instant::FromUt(Jd(2027, 1, 16, 0, 30, 0));
-  n.sun.set = At(Jd(2027, 1, 15, 17, 15, 0), 0.5, 0.1);
-  n.sun.civilDusk = At(Jd(2027, 1, 15, 17, 45, 0), 0.5, 0.1);
-  n.sun.nauticalDusk = At(Jd(2027, 1, 15, 18, 18, 0), 0.5, 0.1);
-  n.sun.astronomicalDusk = At(Jd(2027, 1, 15, 18, 50, 0), 0.5, 0.1);
-  n.sun.astronomicalDawn = At(Jd(2027, 1, 16, 6, 10, 0), 0.5, 0.1);
-  n.sun.nauticalDawn = At(Jd(2027, 1, 16, 6, 42, 0), 0.5, 0.1);
-  n.sun.civilDawn = At(Jd(2027, 1, 16, 7, 14, 0), 0.5, 0.1);
-  n.sun.rise = At(Jd(2027, 1, 16, 7, 44, 0), 0.5, 0.1);
-  n.sun.error = ErrorBars{0.01, 0.001};
+  n.sun.set = At(Jd(2027, 1, 15, 17, 15, 0));
+  n.sun.civilDusk = At(Jd(2027, 1, 15, 17, 45, 0));
+  n.sun.nauticalDusk = At(Jd(2027, 1, 15, 18, 18, 0));
+  n.sun.astronomicalDusk = At(Jd(2027, 1, 15, 18, 50, 0));
+  n.sun.astronomicalDawn = At(Jd(2027, 1, 16, 6, 10, 0));
+  n.sun.nauticalDawn = At(Jd(2027, 1, 16, 6, 42, 0));
+  n.sun.civilDawn = At(Jd(2027, 1, 16, 7, 14, 0));
+  n.sun.rise = At(Jd(2027, 1, 16, 7, 44, 0));
   n.moon.rise = Instant::FromUt(Jd(2027, 1, 15, 11, 30, 0));
   n.moon.set = Instant::FromUt(Jd(2027, 1, 15, 22, 45, 0));
   n.moon.phase = MoonPhase{0.52, 7.4, 91, PhaseCode::FirstQuarter};
@@ -177,18 +176,32 @@ inline Night MadridNight() {
   mars.aspect = PlanetAspect{8.0, 0.99, 165, false, -1.2};
   mars.instrument = Instrument::Eye;
   mars.constellation = "Leo";
-  mars.visibleFrom = At(Jd(2027, 1, 15, 19, 30, 0), 1.0, 0.1);
-  mars.visibleTo = At(Jd(2027, 1, 16, 6, 0, 0), 1.0, 0.1);
+  mars.visibleFrom = At(Jd(2027, 1, 15, 19, 30, 0));
+  mars.visibleTo = At(Jd(2027, 1, 16, 6, 0, 0));
   mars.best = BestView{Instant::FromUt(Jd(2027, 1, 16, 1, 15, 0)), 62.4, 180.04, 8};
-  mars.error = ErrorBars{0.004, 0.001};
   PlanetNight venus;
   venus.body = Body::Venus;
   venus.aspect = PlanetAspect{20.0, 0.97, 12.5, true, -3.9};
   venus.constellation = "Cap";
   venus.miss = PlanetMiss::TooNearTheSun;
-  venus.error = ErrorBars{0.003, 0.001};
   n.planets = {venus, mars};
   return n;
+}
+
+// The same night by the method: the Sun sets two minutes later (17:17);
+// Mars is seen 19:32 to 05:50, best at 01:06 (nine minutes earlier), 2.5°
+// from its true place, in Cancer; Venus still too near the Sun.
+inline MethodNight MadridMethodNight() {
+  MethodNight m;
+  m.sun.set = At(Jd(2027, 1, 15, 17, 17, 0));
+  m.sun.rise = At(Jd(2027, 1, 16, 7, 44, 0));
+  PlanetNight mars = MadridNight().planets[1];
+  mars.visibleFrom = At(Jd(2027, 1, 15, 19, 32, 0));
+  mars.visibleTo = At(Jd(2027, 1, 16, 5, 50, 0));
+  mars.best = BestView{Instant::FromUt(Jd(2027, 1, 16, 1, 6, 0)), 61.0, 179.0, 8};
+  mars.constellation = "Cnc";
+  m.planets = {{MadridNight().planets[0], 0.7}, {mars, 2.5}};
+  return m;
 }
 
 // That night's report, in PlusOne() from Madrid, with the default limits

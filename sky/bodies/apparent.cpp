@@ -1,4 +1,4 @@
-#include "sky/eclipses/apparent.h"
+#include "sky/bodies/apparent.h"
 
 #include <erfa.h>
 

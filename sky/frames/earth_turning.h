@@ -1,9 +1,12 @@
 #pragma once
-// The Earth's turning for eclipses and transits: IAU 2000B precession and
-// nutation at TT with the rotation angle at UT (taken as UT1), no polar
-// motion, which puts a place in the J2000 frame, a point of that frame on
-// the map, and a direction on a place's horizon.
+// The Earth's turning, one for every horizon and every eclipse: IAU 2000B
+// precession and nutation at TT with the rotation angle at UT (taken as
+// UT1), no polar motion, which puts a place in the J2000 frame, a point of
+// that frame on the map, and a direction on a place's horizon. (The
+// method's own horizon, precession alone with the mean sidereal time, is
+// ComputeHorizon in horizon.h.)
 #include "calendar/instant.h"
+#include "sky/frames/horizon.h"
 #include "sky/frames/place.h"
 #include "sky/frames/vector.h"
 
@@ -41,5 +44,18 @@ struct AltitudeAzimuth {
   double altitude, azimuth;
 };
 AltitudeAzimuth HorizonOf(const Place& place, const Instant& at, const Vector& fromPlace);
+
+// The whole horizon of that direction: right ascension and declination of
+// the true equator and equinox of the date, the apparent local sidereal
+// time, the hour angle (-12..12 h, west positive), the azimuth, and the
+// geometric altitude with the standard refraction beside it. fromPlace is
+// any length. Raises nothing.
+HorizonCoordinates TurnedHorizon(const Place& place, const Instant& at, const Vector& fromPlace);
+
+// The same for a direction of the J2000 frame given as right ascension
+// (hours) and declination (degrees): a star, a radiant, a point of the
+// ecliptic, too far for the place's parallax. Raises nothing.
+HorizonCoordinates TurnedHorizonOf(const Place& place, const Instant& at, double rightAscensionHours,
+                                   double declinationDegrees);
 
 }  // namespace orbitas
