@@ -69,6 +69,7 @@ struct Given {
   bool zone = false, eclipses = false, almanac = false;
   std::optional<std::string> eclipse, sizeText;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
+  std::optional<std::string> sky, homeSky;  // --cielo, and the sky saved with the home place
   std::vector<std::string> positional;
   std::vector<const OptionSpec*> seen;  // the options given, each once
   std::string zoneNote;                 // how coordinates got their zone, said when --zona does not give one
@@ -109,6 +110,7 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes, &given.zoneNote); break;
     case OptionId::SavePlace: given.savePlace = Value(args, i); break;
     case OptionId::Instrument: given.instrument = Value(args, i); break;
+    case OptionId::Sky: given.sky = Value(args, i); break;
     case OptionId::MagnitudeLimit: given.magnitudeLimit = Value(args, i); break;
     case OptionId::Chart:
       if (i + 1 >= args.size() || IsOption(args[i + 1])) throw UsageError("--carta necesita un PLANETA y una FECHA");
@@ -212,6 +214,7 @@ void NeedPlace(Given& g, std::string_view option) {
       throw UsageError(std::string(option) + " necesita --lugar LUGAR (o un lugar de casa guardado con --guardar-lugar)");
     }
     parsed.place = home->place;
+    if (!home->sky.empty()) g.homeSky = home->sky;
     if (home->repairedText) parsed.notes.push_back(RepairedHomeNote(HomePath()));
   }
   TakePlaceZone(g);
@@ -241,14 +244,7 @@ Arguments Night(Given& g) {
   }
   if (g.planetLimit) parsed.limits.planetAltitude = ParseAltitude(*g.planetLimit, "--altura-minima");
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
-  if (g.instrument) {
-    const std::optional<Instrument> instrument = InstrumentOfCode(Folded(*g.instrument));
-    if (!instrument) {
-      throw UsageError("instrumento desconocido: " + Shown(*g.instrument) + " (" + SpanishList(InstrumentNames()) + ")" +
-                       InstrumentSuggestion(*g.instrument));
-    }
-    parsed.limits.instrument = *instrument;
-  }
+  if (g.instrument) parsed.limits.instrument = ParseInstrument(*g.instrument);
   parsed.bodies = ParseBodies(g.positional);
   return parsed;
 }
@@ -283,7 +279,7 @@ Arguments SavePlace(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || parsed.place ||
       !parsed.picture.path.empty() || !g.positional.empty()) {
-    throw UsageError("--guardar-lugar solo se combina con --zona");
+    throw UsageError("--guardar-lugar solo se combina con --zona y --cielo");
   }
   parsed.command = Command::SavePlace;
   parsed.place = PlaceNamed(*g.savePlace, parsed.notes, &g.zoneNote);
@@ -491,6 +487,9 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (g.finished) return g.parsed;
   Arguments parsed = ChooseCommand(g);
   RequireOptionsOf(parsed.command, g.seen, g.julianDay, parsed.place.has_value(), !parsed.picture.path.empty());
+  // The sky's darkness: --cielo, else the one saved with the home place.
+  if (g.sky) parsed.limits.sky = ParseSky(*g.sky), parsed.savedSky = std::string(SkyCode(parsed.limits.sky));
+  else if (g.homeSky) parsed.limits.sky = SkyOfCode(*g.homeSky).value_or(SkyDarkness::Rural);
   return parsed;
 }
 

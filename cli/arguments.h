@@ -42,6 +42,7 @@ struct Arguments {
   bool namedPlanets = false;      // planets were named: only their phenomena
   std::string homePath;           // --guardar-lugar: the file to write
   std::string savedZone;          // --guardar-lugar: the zone to save with the place, or empty
+  std::string savedSky;           // --cielo's code, saved with the place by --guardar-lugar; or empty
   std::vector<std::string> notes; // what orbitas-cli says on stderr besides: the other places of that name
 };
 

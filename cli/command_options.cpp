@@ -25,15 +25,15 @@ const CommandOptions Table[] = {
     {Command::RiseSet, "--ortos", {O::RiseSet}, {O::Place, O::Zone, O::Json, O::Format, O::Method}},
     {Command::Night, "--noche", {O::Night},
      {O::Place, O::Zone, O::Json, O::Format, O::PlanetLimit, O::SunLimit, O::Instrument, O::Picture, O::Size,
-      O::Method}},
+      O::Method, O::Sky}},
     {Command::Nights, "--noche --desde --hasta", {O::Night, O::From, O::To},
-     {O::Place, O::Zone, O::Json, O::Format, O::PlanetLimit, O::SunLimit, O::Instrument, O::Method}},
-    {Command::Phenomena, "--fenomenos", {O::Phenomena}, {O::From, O::To, O::Place, O::Zone, O::Json, O::Format, O::Separation, O::Method}},
-    {Command::SavePlace, "--guardar-lugar", {O::SavePlace}, {O::Zone}},
+     {O::Place, O::Zone, O::Json, O::Format, O::PlanetLimit, O::SunLimit, O::Instrument, O::Method, O::Sky}},
+    {Command::Phenomena, "--fenomenos", {O::Phenomena}, {O::From, O::To, O::Place, O::Zone, O::Json, O::Format, O::Separation, O::Method, O::Sky}},
+    {Command::SavePlace, "--guardar-lugar", {O::SavePlace}, {O::Zone, O::Sky}},
     {Command::Eclipses, "--eclipses", {O::Eclipses}, {O::From, O::To, O::Place, O::Zone, O::Format, O::Json}},
     {Command::Eclipse, "--eclipse", {O::Eclipse}, {O::Place, O::Zone, O::Json, O::Format, O::Picture, O::Size}},
     {Command::Chart, "--carta", {O::Chart}, {O::Place, O::Zone, O::Field, O::Picture, O::Size}},
-    {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac, O::Format, O::Json}},
+    {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac, O::Format, O::Json, O::Sky}},
 };
 
 bool Among(O id, std::initializer_list<O> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }

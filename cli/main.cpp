@@ -375,9 +375,10 @@ int RunYear(const Arguments& args, Context& ctx) {
 
 // Writes the home place and says where.
 int RunSavePlace(const Arguments& args, Context& ctx) {
-  const HomePlaceWritten written = WriteHomePlace(args.homePath, *args.place, args.savedZone);
+  const HomePlaceWritten written = WriteHomePlace(args.homePath, *args.place, args.savedZone, args.savedSky);
   std::string text = "Lugar de casa guardado en " + args.homePath + ": " + args.place->text;
   if (!args.savedZone.empty()) text += ", zona " + args.savedZone;
+  if (!args.savedSky.empty()) text += ", cielo " + args.savedSky;
   if (written.before) text += " (en lugar de " + written.before->place.text.substr(std::string("casa: ").size()) + ")";
   ctx.out.Write(text + "\n");
   if (!written.keptBroken.empty()) {

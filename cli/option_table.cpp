@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 29> Options = {{
+const std::array<OptionSpec, 30> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -29,6 +29,10 @@ const std::array<OptionSpec, 29> Options = {{
     {OptionId::Night, "--noche", "", "[FECHA]", "qué se ve la noche que empieza esa tarde (hoy): Sol, Luna, planetas"},
     {OptionId::Instrument, "--instrumento", "", "TIPO", "con --noche, ojo, prismaticos o telescopio (telescopio)",
      C::Instruments},
+    {OptionId::Sky, "--cielo", "", "CIELO",
+     "con --noche, --fenomenos, --año y --guardar-lugar, cuán oscuro es: oscuro, rural, suburbano, urbano o ciudad "
+     "(rural, o el guardado con el lugar de casa)",
+     C::Skies},
     {OptionId::Phenomena, "--fenomenos", "", "", "los fenómenos de --desde a --hasta"},
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta"},

@@ -11,6 +11,8 @@
 #include "cli/option_table.h"
 #include "cli/usage_error.h"
 #include "session/local_dates.h"
+#include "session/names.h"
+#include "session/nearest_names.h"
 #include "runtime/number_text.h"
 
 namespace orbitas::cli {
@@ -395,6 +397,24 @@ bool ClampToReferenceSpan(CivilTime& end) {
   end = CivilTime{};
   end.year = 3001;
   return true;
+}
+
+Instrument ParseInstrument(const std::string& text) {
+  const std::optional<Instrument> instrument = InstrumentOfCode(Folded(text));
+  if (!instrument) {
+    throw UsageError("instrumento desconocido: " + Shown(text) + " (" + SpanishList(InstrumentNames()) + ")" +
+                     InstrumentSuggestion(text));
+  }
+  return *instrument;
+}
+
+SkyDarkness ParseSky(const std::string& text) {
+  const std::optional<SkyDarkness> sky = SkyOfCode(Folded(text));
+  if (!sky) {
+    throw UsageError("cielo desconocido: " + Shown(text) + " (" + SpanishList(SkyNames()) + ")" +
+                     Suggestion(text, SkyNames()));
+  }
+  return *sky;
 }
 
 }  // namespace orbitas::cli

@@ -106,6 +106,12 @@ std::optional<std::pair<int, int>> PaperSize(const std::string& text, bool pdf);
 // Nothing but blanks: what an unset shell variable gives.
 bool Blank(const std::string& text);
 
+// The instrument (--instrumento) and the sky's darkness (--cielo) the user
+// typed, with or without accents; raise UsageError naming the text, the
+// choices and the nearest when it is none of them.
+Instrument ParseInstrument(const std::string& text);
+SkyDarkness ParseSky(const std::string& text);
+
 // A number as the window reads its fields: Val, where blanks are fine, but
 // nothing may be left unread. Returns text; raises UsageError naming what
 // ("el año") otherwise, with the point suggested for a comma.

@@ -14,6 +14,7 @@ struct Observer {
   TimeZone zone;
   QDate date;  // the local date whose evening starts the night
   Instrument instrument = Instrument::Eye;
+  SkyDarkness sky = SkyDarkness::Rural;
   std::string separator = ",";
   bool compareWithMethod = false;  // "Comparar con el método": the method's answer beside the sky's
 
@@ -34,6 +35,7 @@ struct Observer {
     request.date = Civil();
     request.year = date.year();
     request.limits.instrument = instrument;
+    request.limits.sky = sky;
     request.withMethod = compareWithMethod;
     return request;
   }

@@ -20,6 +20,7 @@
 
 #include "planner/background.h"
 #include "session/local_dates.h"
+#include "session/names.h"
 #include "planner/chart_tab.h"
 #include "planner/eclipses_tab.h"
 #include "planner/night_tab.h"
@@ -100,6 +101,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(tabs_, &QTabWidget::currentChanged, this, &PlannerWindow::RefreshCurrentTab);
   connect(date_, &QDateEdit::dateChanged, this, &PlannerWindow::Refresh);
   connect(instrument_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
+  connect(sky_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
 
   if (!restoreGeometry(QByteArray::fromBase64(settings_.Value(QStringLiteral("geometria")).toLatin1()))) {
     const QSize room = screen() ? screen()->availableSize() : QSize(1280, 860);
@@ -113,6 +115,11 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   {
     const QSignalBlocker quiet(instrument_);
     instrument_->setCurrentIndex(std::clamp(settings_.Value(QStringLiteral("instrumento")).toInt(), 0, 2));
+  }
+  {
+    const QSignalBlocker quiet(sky_);
+    const QString saved = settings_.Value(QStringLiteral("cielo"));
+    sky_->setCurrentIndex(saved.isEmpty() ? static_cast<int>(SkyDarkness::Rural) : std::clamp(saved.toInt(), 0, 4));
   }
   // The gazetteer's names for completion, read off the interface thread
   // once the first night is shown (at once when there is no place to show).
@@ -164,6 +171,14 @@ QWidget* PlannerWindow::TopBar() {
   instrument_->addItem(QStringLiteral("a simple vista"), static_cast<int>(Instrument::Eye));
   instrument_->addItem(QStringLiteral("prismáticos"), static_cast<int>(Instrument::Binoculars));
   instrument_->addItem(QStringLiteral("telescopio"), static_cast<int>(Instrument::Telescope));
+  sky_ = new QComboBox;
+  sky_->setAccessibleName(QStringLiteral("Cielo"));
+  for (const SkyDarkness sky :
+       {SkyDarkness::Dark, SkyDarkness::Rural, SkyDarkness::Suburban, SkyDarkness::Urban, SkyDarkness::City}) {
+    sky_->addItem(QString::fromUtf8(SkyCode(sky).data(), static_cast<int>(SkyCode(sky).size())), static_cast<int>(sky));
+    sky_->setItemData(sky_->count() - 1, QString::fromStdString(SkyWords(sky, QLocale().decimalPoint().toStdString())),
+                      Qt::ToolTipRole);
+  }
   problem_ = new QLabel;
   problem_->setAccessibleDescription(QStringLiteral("Aviso"));
   problem_->setWordWrap(true);
@@ -179,6 +194,8 @@ QWidget* PlannerWindow::TopBar() {
   dateLabel->setBuddy(date_);
   auto* instrumentLabel = new QLabel(QStringLiteral("&Instrumento:"));
   instrumentLabel->setBuddy(instrument_);
+  auto* skyLabel = new QLabel(QStringLiteral("Ciel&o:"));
+  skyLabel->setBuddy(sky_);
   grid->addWidget(placeLabel, 0, 0);
   grid->addWidget(place_, 0, 1);
   grid->addWidget(saveHome_, 0, 2);
@@ -187,8 +204,10 @@ QWidget* PlannerWindow::TopBar() {
   grid->addWidget(today_, 0, 5);
   grid->addWidget(instrumentLabel, 0, 6);
   grid->addWidget(instrument_, 0, 7);
-  grid->addWidget(chosen_, 1, 1, 1, 7);
-  grid->addWidget(problem_, 2, 1, 1, 7);
+  grid->addWidget(skyLabel, 0, 8);
+  grid->addWidget(sky_, 0, 9);
+  grid->addWidget(chosen_, 1, 1, 1, 9);
+  grid->addWidget(problem_, 2, 1, 1, 9);
   grid->setColumnStretch(1, 1);
 
   connect(place_, &QLineEdit::returnPressed, this, [this] { ChoosePlace(place_->text()); });
@@ -213,7 +232,12 @@ void PlannerWindow::StartFromHome() {
       if (const std::optional<HomePlace> home = path.empty() ? std::nullopt : ReadHomePlace(path)) {
         const TimeZone zone =
             TimeZone::Named(home->zone.empty() ? home->place.zone : home->zone).value_or(TimeZone());
-        return [this, place = home->place, zone] {
+        return [this, place = home->place, zone, sky = SkyOfCode(home->sky)] {
+          // The sky saved with the home place is the home's.
+          if (sky) {
+            const QSignalBlocker quiet(sky_);
+            sky_->setCurrentIndex(static_cast<int>(*sky));
+          }
           SetPlace(place, zone, PlaceTyped(place));
           emit placeAnswered(true);
         };
@@ -327,6 +351,7 @@ void PlannerWindow::Refresh() {
   if (!observer_) return;
   observer_->date = date_->date();
   observer_->instrument = static_cast<Instrument>(instrument_->currentData().toInt());
+  observer_->sky = static_cast<SkyDarkness>(sky_->currentData().toInt());
   observer_->separator = QLocale().decimalPoint().toStdString();
   observer_->compareWithMethod = compare_->isChecked();
   std::fill(stale_.begin(), stale_.end(), true);
@@ -350,7 +375,8 @@ void PlannerWindow::RefreshCurrentTab() {
 void PlannerWindow::SaveHome() {
   if (!observer_) return;
   try {
-    const HomePlaceWritten written = WriteHomePlace(homePath_, observer_->place, observer_->zone.name());
+    const HomePlaceWritten written = WriteHomePlace(homePath_, observer_->place, observer_->zone.name(),
+                                                    std::string(SkyCode(observer_->sky)));
     statusBar()->showMessage(QStringLiteral("Lugar de casa guardado en ") + QString::fromStdString(homePath_), 10000);
     if (!written.keptBroken.empty()) {
       // The user's own file was moved aside: say where, so it is not lost.
@@ -398,6 +424,7 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
   settings_.SetValue(QStringLiteral("geometria"), QString::fromLatin1(saveGeometry().toBase64()));
   settings_.SetValue(QStringLiteral("pestana"), QString::number(tabs_->currentIndex()));
   settings_.SetValue(QStringLiteral("instrumento"), QString::number(instrument_->currentIndex()));
+  settings_.SetValue(QStringLiteral("cielo"), QString::number(sky_->currentIndex()));
   settings_.Save();  // a folder that cannot be written was said at the start
   event->accept();
 }

@@ -87,6 +87,7 @@ class PlannerWindow : public QMainWindow {
   PlannerSettings settings_;
   std::optional<Observer> observer_;
   QAction* compare_ = nullptr;  // "Comparar con el método"
+  QComboBox* sky_ = nullptr;    // how dark the sky is
   std::vector<bool> stale_;  // one a tab: to be computed again when shown
   Background* background_;
   QLineEdit* place_;

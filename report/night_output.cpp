@@ -108,7 +108,9 @@ std::string ShowerText(const ShowerNight& s, const TimeZone& zone, std::string_v
 std::string ShowersAndEclipsesText(const NightAnswer& r, std::string_view sep) {
   std::string text;
   if (!r.showers.empty()) {
-    text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n";
+    text += "\nLluvias de estrellas activas (lista de la IMO; a simple vista bajo un " +
+            SkyWords(r.limits.sky, sep).substr(0, SkyWords(r.limits.sky, sep).find(" (")) +
+            ", a la hora en que más se ven)\n";
     for (const ShowerNight& s : r.showers) text += ShowerText(s, r.zone, sep);
   }
   for (const EclipseSeen& e : r.eclipses) text += "\nEsta noche: " + EclipseLine(e, r.zone, sep);
@@ -165,6 +167,9 @@ std::string NightText(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
   std::string text = "La noche del " + DateText(r.date) + " (" + zone.name() + ") desde " + PlaceText(r.place) + "\n";
+  std::string sky = SkyWords(r.limits.sky, sep);
+  sky[0] = 'C';
+  text += sky + ".\n";
   text += SunAndMoonText(r, sep);
   text += "\nPlanetas (visibles con el Sol bajo " + Number(r.limits.sunAltitude, sep) + "° y el planeta sobre " +
           Number(r.limits.planetAltitude, sep) + "°)\n";
@@ -181,7 +186,9 @@ std::string NightJson(const NightAnswer& r) {
                      ", \"longitude\": " + JsonNumber(r.place.longitude) + PlaceJson(r.place) +
                      ", \"limits\": {\"sunAltitude\": " + JsonNumber(r.limits.sunAltitude) +
                      ", \"planetAltitude\": " + JsonNumber(r.limits.planetAltitude) +
-                     ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) + "}, \"sun\": {";
+                     ", \"instrument\": " + JsonString(InstrumentCode(r.limits.instrument)) +
+                     ", \"sky\": " + JsonString(SkyCode(r.limits.sky)) +
+                     ", \"limitingMagnitude\": " + JsonNumber(ZenithLimitingMagnitude(r.limits.sky)) + "}, \"sun\": {";
   json += SunEventsJson(n.sun, zone) + ", \"reasons\": " + ListJson(n.sun.misses) + MethodSunJson(r) + "}";
   json += ", \"moon\": " + MoonFieldsJson(n.moon, zone);
   json += ", \"planets\": [";

@@ -8,6 +8,7 @@
 #include "session/body_names.h"
 #include "session/name_table.h"
 #include "session/nearest_names.h"
+#include "runtime/number_text.h"
 
 namespace orbitas {
 namespace {
@@ -190,6 +191,27 @@ std::string InstrumentSuggestion(std::string_view typed) {
   }
   return Suggestion(typed, InstrumentNames());
 }
+
+std::string_view SkyCode(SkyDarkness sky) {
+  static constexpr std::string_view Codes[] = {"oscuro", "rural", "suburbano", "urbano", "ciudad"};
+  return Codes[static_cast<int>(sky)];
+}
+
+std::string SkyWords(SkyDarkness sky, std::string_view separator) {
+  const std::string name = sky == SkyDarkness::City ? "cielo de ciudad" : "cielo " + std::string(SkyCode(sky));
+  return name + " (clase " + std::to_string(BortleClass(sky)) + " de Bortle): a simple vista, estrellas hasta la magnitud " +
+         Format(ZenithLimitingMagnitude(sky), "#0.0", separator);
+}
+
+std::optional<SkyDarkness> SkyOfCode(std::string_view code) {
+  for (const SkyDarkness sky :
+       {SkyDarkness::Dark, SkyDarkness::Rural, SkyDarkness::Suburban, SkyDarkness::Urban, SkyDarkness::City}) {
+    if (code == SkyCode(sky)) return sky;
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> SkyNames() { return {"oscuro", "rural", "suburbano", "urbano", "ciudad"}; }
 
 std::string_view PhenomenonKey(PhenomenonKind kind) {
   static constexpr std::string_view Keys[] = {

@@ -72,6 +72,16 @@ std::vector<std::string> InstrumentNames();
 // "simple vista") or a near misspelling; nothing when none is near.
 std::string InstrumentSuggestion(std::string_view typed);
 
+// The sky's darkness as the user types it and the JSON writes it
+// ("oscuro", "rural", "suburbano", "urbano", "ciudad"), in words for a
+// text ("cielo suburbano (clase 5 de Bortle): a simple vista, estrellas
+// hasta la magnitud 5,8", with separator), the class of a code (none for
+// another text) and the codes in order. Raise nothing.
+std::string_view SkyCode(SkyDarkness sky);
+std::string SkyWords(SkyDarkness sky, std::string_view separator);
+std::optional<SkyDarkness> SkyOfCode(std::string_view code);
+std::vector<std::string> SkyNames();
+
 // An eclipse's type in Spanish, agreeing with "eclipse" ("total",
 // "parcial", "penumbral", "anular", "híbrido"), and as JSON writes it
 // ("total", "partial", ...).

@@ -77,7 +77,8 @@ NightAnswer RunNight(const SkyRequest& request) {
   astronomical.sunAltitude = AstronomicalTwilight;
   const Instant middle = run.night.middle;
   const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, middle);
-  run.showers = ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, day.span));
+  run.showers =
+      ShowersInTheNight(place, dark.intervals, middle, DarkestInstant(MethodElements(), place, day.span), limits.sky);
   EclipsesIn(day.span, place, [&](const EclipseSeen& seen) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
@@ -118,28 +119,30 @@ namespace {
 
 // shower at its best hour in the local night (noon to noon) of date.
 std::optional<ShowerNight> ShowerOnNight(const MeteorShower* shower, const Place& place, const TimeZone& zone,
-                                         const CivilTime& date) {
+                                         const CivilTime& date, SkyDarkness sky) {
   const LocalDay day = LocalDayOf(date, zone, 12);
   NightLimits astronomical;
   astronomical.sunAltitude = AstronomicalTwilight;
   const Instant darkest = DarkestInstant(MethodElements(), place, day.span);
   const DarkSky dark = DarkSkyOf(MethodElements(), place, day.span, astronomical, darkest, {});
-  const std::vector<ShowerNight> showers = ShowersInTheNight(place, dark.intervals, darkest, darkest, shower);
+  const std::vector<ShowerNight> showers =
+      ShowersInTheNight(place, dark.intervals, darkest, darkest, sky, shower);
   if (showers.empty()) return std::nullopt;
   return showers.front();
 }
 
 }  // namespace
 
-std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone) {
+std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone,
+                                     SkyDarkness sky) {
   // The local night that holds the peak began on the date of half a day
   // before; a peak in the afternoon or evening is nearer the dark hours of
   // the night before, one in the morning those of the night after: of the
   // two, the night with more meteors.
   const CivilTime date = zone.ClockMoved(peak.time, -SecondsPerDay / 2);
   const CivilTime other = zone.ClockMoved(peak.time, -SecondsPerDay / 2, date.hour >= 12 ? SecondsPerDay : -SecondsPerDay);
-  const std::optional<ShowerNight> a = ShowerOnNight(peak.shower, place, zone, date),
-                                   b = ShowerOnNight(peak.shower, place, zone, other);
+  const std::optional<ShowerNight> a = ShowerOnNight(peak.shower, place, zone, date, sky),
+                                   b = ShowerOnNight(peak.shower, place, zone, other, sky);
   if (!a || (b && b->hourlyRate > a->hourlyRate)) return b;
   return a;
 }
@@ -169,12 +172,12 @@ EclipseSeen Seen(const EclipseEvent& event, const std::optional<Place>& place);
 // year's nights of the peaks from a place take longer than any one of
 // the method's searches).
 void AddReferenceEvents(std::vector<YearEvent>& pending, const Span& stretch, const std::optional<Place>& place,
-                        const TimeZone& zone, const std::function<void()>& step) {
+                        const TimeZone& zone, SkyDarkness sky, const std::function<void()>& step) {
   step();
   FindEclipses(stretch, [&](const EclipseEvent& e) { pending.push_back(Seen(e, place)); });
   FindShowerPeaks(stretch, [&](const ShowerPeak& p) {
     step();
-    pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone) : std::nullopt});
+    pending.push_back(ShowerPeakSeen{p, place ? PeakNight(p, *place, zone, sky) : std::nullopt});
   });
 }
 
@@ -204,7 +207,7 @@ void RunPhenomena(const SkyRequest& asked, const std::function<void(const YearEv
     const auto step = [&] {
       if (progress) progress(waiting);
     };
-    if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone, step);
+    if (asked.sunAndMoon) AddReferenceEvents(pending, {from, upTo}, asked.place, asked.zone, asked.limits.sky, step);
     handOver(upTo >= asked.span.to ? std::nullopt : std::optional<Instant>(upTo.After(-Holdback)));
     from = upTo;
   };

@@ -84,7 +84,8 @@ struct ShowerPeakSeen {
 
 // The best hour of the night of peak from place, in zone's nights. Raises
 // the method's run-time errors.
-std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone);
+std::optional<ShowerNight> PeakNight(const ShowerPeak& peak, const Place& place, const TimeZone& zone,
+                                     SkyDarkness sky = SkyDarkness::Rural);
 
 // One event of the year's list: a phenomenon of the method, or from the
 // reference an eclipse, a transit or a shower's peak.

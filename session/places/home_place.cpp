@@ -25,7 +25,7 @@
 namespace orbitas {
 namespace {
 
-constexpr const char* Keys[] = {"nombre", "region", "pais", "latitud", "longitud", "zona"};
+constexpr const char* Keys[] = {"nombre", "region", "pais", "latitud", "longitud", "zona", "cielo"};
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t\r");
@@ -157,14 +157,15 @@ std::optional<HomePlace> ReadUnlocked(const std::string& path) {
   };
   place.name = value("nombre"), place.region = value("region"), place.country = value("pais");
   home.zone = value("zona");
+  home.sky = value("cielo");
   place.zone = home.zone;
   place.text = "casa: " + (place.name.empty() ? ShortestText(place.latitude) + ", " + ShortestText(place.longitude)
                                               : place.name + (place.country.empty() ? "" : ", " + place.country));
   return home;
 }
 
-// The home file's text for place and zone.
-std::string HomeFileText(const Place& place, const std::string& zone) {
+// The home file's text for place, zone and sky.
+std::string HomeFileText(const Place& place, const std::string& zone, const std::string& sky) {
   std::ostringstream text;
   text << "# Órbitas: el lugar de casa, escrito por orbitas-cli --guardar-lugar.\n[casa]\n";
   if (!place.name.empty()) {
@@ -172,6 +173,7 @@ std::string HomeFileText(const Place& place, const std::string& zone) {
   }
   text << "latitud = " << ShortestText(place.latitude) << "\nlongitud = " << ShortestText(place.longitude) << "\n";
   if (!zone.empty()) text << "zona = " << zone << "\n";
+  if (!sky.empty()) text << "cielo = " << sky << "\n";
   return text.str();
 }
 
@@ -218,7 +220,8 @@ std::string KeepBroken(const std::string& path) {
 
 }  // namespace
 
-HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone) {
+HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone,
+                                const std::string& sky) {
   if (path.empty()) throw HomeFileError("no se sabe dónde guardar el lugar: ni XDG_CONFIG_HOME ni HOME están definidas");
   MakeFolder(path);
   const HomeLock lock(path, true);
@@ -235,7 +238,7 @@ HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, con
     written.keptBroken = KeepBroken(path);
   }
   try {
-    WriteFileSafely(path, HomeFileText(place, zone));
+    WriteFileSafely(path, HomeFileText(place, zone, sky));
   } catch (const FileWriteError& error) {
     throw HomeFileError(error.what());
   }

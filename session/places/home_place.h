@@ -27,6 +27,7 @@ class HomeFileError : public RequestRefused {
 struct HomePlace {
   Place place;       // its text "casa: Madrid, España"
   std::string zone;  // the zone saved with it, or empty
+  std::string sky;   // the sky's darkness saved with it ("rural", session/names.h SkyCode), or empty
   bool repairedText = false;  // bytes of its texts that were not UTF-8 are read as U+FFFD
 };
 
@@ -44,7 +45,7 @@ struct HomePlaceWritten {
   std::string keptBroken;           // where a file that could not be read was kept, or empty: the front end says so
 };
 
-// Writes place and zone (empty: none) to path, creating its folder, whole
+// Writes place, zone and sky (empty: none) to path, creating its folder, whole
 // or not at all, through the safe writer (a symbolic link is written
 // through to its target). Saves from several processes at once take turns
 // (an exclusive lock on path.lock). A file there that cannot be read as a
@@ -52,6 +53,7 @@ struct HomePlaceWritten {
 // orbitas.conf.roto, orbitas.conf.roto.1, … Raises HomeFileError, in
 // Spanish, with the path and why, when the folder or the file cannot be
 // written (a folder where the file should be, no permission, a full disk).
-HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone);
+HomePlaceWritten WriteHomePlace(const std::string& path, const Place& place, const std::string& zone,
+                                const std::string& sky = "");
 
 }  // namespace orbitas

@@ -174,7 +174,7 @@ PlanetNight ComputePlanetNight(const ElementsTable& elements, Body body, const P
     SayWhyNotVisible(p, dark, altitude, !highIntervals.empty());
     if (onlyAMoment) p.miss = PlanetMiss::OnlyAMoment, p.margin.reset();
   }
-  p.instrument = InstrumentFor(p.aspect.magnitude);
+  p.instrument = InstrumentFor(p.aspect.magnitude, dark.limits.sky);
   if (p.best && p.instrument > dark.limits.instrument) {
     // Above the horizon in the dark, but too faint for what the observer has.
     p.best.reset(), p.visibleFrom.reset(), p.visibleTo.reset();

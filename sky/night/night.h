@@ -15,29 +15,32 @@
 #include "sky/bodies/seen_sky.h"
 #include "calendar/instant.h"
 #include "sky/frames/place.h"
+#include "sky/night/sky_brightness.h"
 #include "sky/night/twilight.h"
 #include "sky/tables/constellation.h"
 
 namespace orbitas {
 
-// What a planet needs to be seen, by its magnitude: the eye to
-// EyeMagnitudeLimit, binoculars to BinocularMagnitudeLimit, a telescope
-// beyond.
+// What a planet needs to be seen, by its magnitude and the sky: the eye
+// to the sky's zenith limiting magnitude (sky_brightness.h), binoculars
+// (10×50) some BinocularGain magnitudes fainter, a telescope beyond.
 enum class Instrument { Eye, Binoculars, Telescope };
-inline constexpr double EyeMagnitudeLimit = 6.0;
-inline constexpr double BinocularMagnitudeLimit = 9.0;
+inline constexpr double BinocularGain = 3.0;
 
-// The least instrument that shows magnitude (visual). Raises nothing.
-constexpr Instrument InstrumentFor(double magnitude) {
-  return magnitude <= EyeMagnitudeLimit         ? Instrument::Eye
-         : magnitude <= BinocularMagnitudeLimit ? Instrument::Binoculars
-                                                : Instrument::Telescope;
+// The least instrument that shows magnitude (visual) under sky. Raises
+// nothing.
+inline Instrument InstrumentFor(double magnitude, SkyDarkness sky = SkyDarkness::Rural) {
+  const double eye = ZenithLimitingMagnitude(sky);
+  return magnitude <= eye                   ? Instrument::Eye
+         : magnitude <= eye + BinocularGain ? Instrument::Binoculars
+                                            : Instrument::Telescope;
 }
 
 struct NightLimits {
   double sunAltitude = -6.0;     // degrees: the Sun's centre below this is dark enough
   double planetAltitude = 10.0;  // degrees: a planet above this (geometric) is high enough
   Instrument instrument = Instrument::Telescope;  // what the observer has: fainter planets are not visible
+  SkyDarkness sky = SkyDarkness::Rural;           // how dark the sky is: what the eye and binoculars reach
 };
 
 // An event's time.

@@ -28,7 +28,7 @@ double Separation(double altitude1, double azimuth1, double altitude2, double az
 
 }  // namespace
 
-ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at) {
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at, SkyDarkness darkness) {
   ShowerNight s;
   s.shower = &shower;
   s.bestTime = at;
@@ -45,7 +45,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
   const double zenithDistance = std::clamp(90 - radiant.altitude, 0.0, 90.0);
   const auto [sunRa, sunDec] = RightAscensionDeclination(sun);
   const double sunAltitude = TurnedHorizonOf(place, at, sunRa, sunDec).altitude;
-  double sky = DarkSkyBrightness(zenithDistance) + TwilightSkyBrightness(sunAltitude);
+  double sky = MoonlessSkyBrightness(darkness, zenithDistance) + TwilightSkyBrightness(sunAltitude);
   if (s.moonUp) {
     const double phaseAngle = std::acos(std::clamp(2 * s.moonIlluminated - 1, -1.0, 1.0)) * DegreesPerRadian;
     const double separation = Separation(moon.horizon.altitude, moon.horizon.azimuth, radiant.altitude, radiant.azimuth);
@@ -59,20 +59,21 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
 }
 
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Span>& astronomicalDark,
-                                           Instant middle, Instant darkest, const MeteorShower* only) {
+                                           Instant middle, Instant darkest, SkyDarkness sky,
+                                           const MeteorShower* only) {
   std::vector<ShowerNight> showers;
   for (const MeteorShower& shower : MeteorShowers()) {
     if ((only && &shower != only) || !ShowerActive(shower, middle)) continue;
-    auto rate = [&](const Instant& t) { return ShowerAt(shower, place, t).hourlyRate; };
-    ShowerNight best = ShowerAt(shower, place, darkest);
+    auto rate = [&](const Instant& t) { return ShowerAt(shower, place, t, sky).hourlyRate; };
+    ShowerNight best = ShowerAt(shower, place, darkest, sky);
     best.darkestHour = astronomicalDark.empty();
     for (const Span& i : astronomicalDark) {
-      const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i, BestSamples));
+      const ShowerNight s = ShowerAt(shower, place, FindMaximum(rate, i, BestSamples), sky);
       if (&i == &astronomicalDark.front() || s.hourlyRate > best.hourlyRate) best = s;
     }
     if (best.radiantAltitude <= 0) {
       // No rate to choose an hour by: how high the radiant comes at all.
-      auto radiant = [&](const Instant& t) { return ShowerAt(shower, place, t).radiantAltitude; };
+      auto radiant = [&](const Instant& t) { return ShowerAt(shower, place, t, sky).radiantAltitude; };
       double highest = best.radiantAltitude;
       for (const Span& i : astronomicalDark) highest = std::max(highest, radiant(FindMaximum(radiant, i, BestSamples)));
       if (highest <= 0) best.radiantHighest = highest;

@@ -28,9 +28,10 @@ struct ShowerNight {
 // What a naked-eye observer at place sees of shower at `at` (the horizon
 // at at.ut, the reference's Sun and Moon at at.tt):
 // the profile's ZHR for the reference Sun's longitude, the radiant's
-// altitude, the limiting magnitude at the radiant for a dark site's sky
-// and the Moon's light, and the hourly rate they give. Raises nothing.
-ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at);
+// altitude, the limiting magnitude at the radiant under sky (its class's
+// moonless brightness, twilight and the Moon's light), and the hourly rate
+// they give. Raises nothing.
+ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at, SkyDarkness sky = SkyDarkness::Rural);
 
 // The showers active at middle, in the order of the list, each at its
 // highest hourly rate within astronomicalDark (the Sun below −18°,
@@ -38,6 +39,7 @@ ShowerNight ShowerAt(const MeteorShower& shower, const Place& place, Instant at)
 // only `only` when it is given; one whose radiant never rises in the dark
 // says how high it comes (radiantHighest). Raises nothing.
 std::vector<ShowerNight> ShowersInTheNight(const Place& place, const std::vector<Span>& astronomicalDark,
-                                           Instant middle, Instant darkest, const MeteorShower* only = nullptr);
+                                           Instant middle, Instant darkest, SkyDarkness sky = SkyDarkness::Rural,
+                                           const MeteorShower* only = nullptr);
 
 }  // namespace orbitas

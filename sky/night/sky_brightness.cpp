@@ -47,4 +47,38 @@ double NakedEyeLimitingMagnitude(double nanolamberts) {
   return -16.57 - 2.5 * std::log10(c1 * root * root);
 }
 
+double ZenithLimitingMagnitude(SkyDarkness sky) {
+  switch (sky) {
+    case SkyDarkness::Dark: return 7.3;
+    case SkyDarkness::Rural: return 6.8;
+    case SkyDarkness::Suburban: return 5.8;
+    case SkyDarkness::Urban: return 4.8;
+    case SkyDarkness::City: return 4.4;  // 4.3 would fall where the rods give way to the cones
+  }
+  return 6.8;
+}
+
+int BortleClass(SkyDarkness sky) {
+  constexpr int Classes[] = {2, 3, 5, 7, 8};
+  return Classes[static_cast<int>(sky)];
+}
+
+double SkyBrightnessForLimit(double magnitude) {
+  const double threshold = std::pow(10.0, -(magnitude + 16.57) / 2.5);  // foot-candles
+  const auto solve = [&](double c1, double c2) {
+    const double root = std::sqrt(threshold / c1) - 1;
+    return root > 0 ? root * root / c2 : 0.0;
+  };
+  // The rods below 1480 nL, the cones above; between the two branches'
+  // limits at 1480 nL (4.30 and 4.21) the boundary itself.
+  const double rods = solve(std::pow(10.0, -9.8), std::pow(10.0, -1.9));
+  if (rods < 1480) return rods;
+  return std::max(solve(std::pow(10.0, -8.35), std::pow(10.0, -5.9)), 1480.0);
+}
+
+double MoonlessSkyBrightness(SkyDarkness sky, double zenithDistance) {
+  return SkyBrightnessForLimit(ZenithLimitingMagnitude(sky)) * DarkSkyBrightness(zenithDistance) /
+         DarkSkyBrightness(0);
+}
+
 }  // namespace orbitas

@@ -8,6 +8,20 @@
 // never sinks below −18°.
 namespace orbitas {
 
+// How dark the observer's sky is, by Bortle's scale (J. E. Bortle, "Gauging
+// Light Pollution: The Bortle Dark-Sky Scale", Sky & Telescope, February
+// 2001): a dark site (class 2), a rural sky (3), a suburban one (5), the
+// edge of a town (7) and a city (8).
+enum class SkyDarkness { Dark, Rural, Suburban, Urban, City };
+
+// The naked-eye limiting magnitude at the zenith on a moonless night for
+// each class, the middle of Bortle's range: 7.3, 6.8, 5.8, 4.8 and 4.4.
+// Raises nothing.
+double ZenithLimitingMagnitude(SkyDarkness sky);
+
+// The Bortle class of each (2, 3, 5, 7, 8). Raises nothing.
+int BortleClass(SkyDarkness sky);
+
 // A dark site's sky at the zenith, V magnitudes per square arcsecond
 // (Krisciunas and Schaefer's moonless Mauna Kea, 21.587), and the V band's
 // extinction, magnitudes per airmass (theirs, 0.172).
@@ -26,6 +40,12 @@ double Nanolamberts(double surfaceMagnitude);
 // zenith's brightness, brighter by the path through the air and dimmer by
 // its extinction. Raises nothing.
 double DarkSkyBrightness(double zenithDistance);
+
+// The moonless sky of the class sky at zenith distance z (degrees),
+// nanolamberts: a zenith as bright as gives that class's limiting
+// magnitude by NakedEyeLimitingMagnitude, brightening towards the
+// horizon as DarkSkyBrightness does. Raises nothing.
+double MoonlessSkyBrightness(SkyDarkness sky, double zenithDistance);
 
 // The sky of twilight with the Sun at sunAltitude (degrees), nanolamberts,
 // the same everywhere in the sky: none with the Sun below −18°, then
@@ -47,5 +67,9 @@ double MoonlitSkyBrightness(double phaseAngle, double separation, double moonZen
 // 10^−5.9 above), m = −16.57 − 2.5 log10 I. A dark site gives 6.4, a sky
 // lit by the full Moon 4 to 5. Raises nothing.
 double NakedEyeLimitingMagnitude(double nanolamberts);
+
+// Its inverse: the sky's brightness (nanolamberts) against which the naked
+// eye's faintest star is of magnitude m. Raises nothing.
+double SkyBrightnessForLimit(double magnitude);
 
 }  // namespace orbitas

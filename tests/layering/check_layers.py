@@ -101,9 +101,10 @@ DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t
 SESSION_DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t|from|to|day|at|when|instant|first|"
                                  r"last|utcSeconds|peak|greatest|moment|midnight|middle|startJd|endJd)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
-# place, an instrument, the night's limits, a body). Every other type of
-# sky/ reaches the command line only through session/ and report/.
-CLI_MAY_NAME = {"Place", "Instrument", "NightLimits", "Body"}
+# place, an instrument, the sky's darkness, the night's limits, a body).
+# Every other type of sky/ reaches the command line only through session/
+# and report/.
+CLI_MAY_NAME = {"Place", "Instrument", "SkyDarkness", "NightLimits", "Body"}
 SKY_TYPE = re.compile(r"^\s*(?:struct|class|enum class|enum|using)\s+([A-Z]\w*)", re.M)
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)

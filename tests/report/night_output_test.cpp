@@ -47,7 +47,9 @@ TEST(NightText, TheAlmanacsPage) {
   const NightAnswer r = MadridReport(MadridNight());
   EXPECT_EQ(report::SunAndMoonText(r, ","), SunAndMoon);
   EXPECT_EQ(report::NightText(r, ","),
-            std::string("La noche del 2027-01-15 (CET) desde 40.4168, −3.7038\n") + SunAndMoon +
+            std::string("La noche del 2027-01-15 (CET) desde 40.4168, −3.7038\n"
+                        "Cielo rural (clase 3 de Bortle): a simple vista, estrellas hasta la magnitud 6,8.\n") +
+                SunAndMoon +
                 "\nPlanetas (visibles con el Sol bajo −6,0° y el planeta sobre 10,0°)\n"
                 "\nMarte: magnitud −1,2, 99 % iluminado, a 165° del Sol (matutino), en Leo (Leo), a simple vista\n"
                 "  Visible de 2027-01-15 20:30 a 2027-01-16 07:00\n"
@@ -106,7 +108,7 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
   r.showers = {testing::PerseidsNight(), testing::GeminidsTwilight()};
   const std::string text = report::NightText(r, ",");
   const std::string showers =
-      "\nLluvias de estrellas activas (lista de la IMO; a simple vista, a la hora en que más se ven)\n"
+      "\nLluvias de estrellas activas (lista de la IMO; a simple vista bajo un cielo rural, a la hora en que más se ven)\n"
       "  Perseidas (PER): mejor 2027-08-13 a las 04:12, radiante a 58°, unos 42 meteoros por hora (THZ 100 en el "
       "máximo, 88 esta noche; magnitud límite 6,1); la Luna sobre el horizonte, iluminada al 25 %\n"
       "  Gemínidas (GEM): mejor 2027-06-22 a las 00:40 (no hay noche cerrada: la hora más oscura), radiante a 4°, "
@@ -176,7 +178,8 @@ TEST(NightJson, OneObject) {
   const std::string json = report::NightJson(MadridReport(MadridNight()));
   const char* const pieces[] = {
       "{\"date\": \"2027-01-15\", \"zone\": \"CET\", \"latitude\": 40.4168, \"longitude\": -3.7038, "
-      "\"limits\": {\"sunAltitude\": -6, \"planetAltitude\": 10, \"instrument\": \"telescopio\"}, "
+      "\"limits\": {\"sunAltitude\": -6, \"planetAltitude\": 10, \"instrument\": \"telescopio\", \"sky\": \"rural\", "
+      "\"limitingMagnitude\": 6.8}, "
       "\"sun\": {\"set\": \"2027-01-15T18:15:00+01:00\", ",
       "\"rise\": \"2027-01-16T08:44:00+01:00\", \"reasons\": [], \"method\": null}, "
       "\"moon\": {\"rise\": \"2027-01-15T12:30:00+01:00\", \"set\": \"2027-01-15T23:45:00+01:00\", \"illuminated\": 0.52, "

@@ -181,6 +181,36 @@ TEST(RunNight, AShowerWhoseRadiantNeverRisesIsNotSeen) {
   EXPECT_FALSE(showers["GEM"]->radiantHighest);
 }
 
+TEST(RunNight, TheGeminidsUnderEachSky) {
+  // Sevilla on the Geminids' night of 2026-12-13, the Moon down: the
+  // darker the sky, the fainter the limit at the radiant and the more
+  // meteors; Uranus (5.6) a naked-eye planet from the country, not from
+  // a town. Mistakes: --cielo ignored by the rates, the sky's limit
+  // applied without the radiant's height, the planets' instruments left
+  // at one fixed limit.
+  const Place sevilla(37.3828, -5.9732, "37.3828, -5.9732");
+  double previousRate = 1e9;
+  for (const SkyDarkness sky :
+       {SkyDarkness::Dark, SkyDarkness::Rural, SkyDarkness::Suburban, SkyDarkness::Urban, SkyDarkness::City}) {
+    SkyRequest request = Asked({Body::Uranus}, sevilla, TimeZone::FixedOffset(3600, "CET"), Date(2026, 12, 13));
+    request.limits.sky = sky;
+    request.limits.instrument = Instrument::Eye;
+    const NightAnswer run = RunNight(request);
+    const auto geminids = std::find_if(run.showers.begin(), run.showers.end(),
+                                       [](const ShowerNight& s) { return s.shower->code == std::string_view("GEM"); });
+    ASSERT_NE(geminids, run.showers.end());
+    EXPECT_LT(geminids->hourlyRate, previousRate) << static_cast<int>(sky);
+    EXPECT_LE(geminids->limitingMagnitude, ZenithLimitingMagnitude(sky) + 1e-9);
+    EXPECT_GT(geminids->limitingMagnitude, ZenithLimitingMagnitude(sky) - 0.2) << "the radiant stands high";
+    previousRate = geminids->hourlyRate;
+    const bool town = sky == SkyDarkness::Urban || sky == SkyDarkness::City;
+    EXPECT_EQ(run.night.planets[0].best.has_value(), !town) << static_cast<int>(sky);
+    if (town) {
+      EXPECT_EQ(run.night.planets[0].miss, PlanetMiss::NeedsBinoculars);
+    }
+  }
+}
+
 TEST(RunNight, ThePerseidsAndTheEclipsesOfTheirNights) {
   // The Perseids are active on 12–13 August (IMO); the total solar
   // eclipse of 2027-08-02 (greatest 10:06:34 UT, Astronomy Engine) falls

@@ -13,6 +13,7 @@
 #include "sky/bodies/moon.h"
 #include "sky/night/night.h"
 #include "sky/night/rise_set.h"
+#include "sky/night/sky_brightness.h"
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/seen_sky.h"
 #include "session/names.h"
@@ -178,13 +179,39 @@ TEST(Aspect, VenusGreatestElongationOfAugust2026AndSaturnsRingsEdgeOnIn2025) {
   EXPECT_NEAR(a.magnitude, 5 * std::log10(r * d) - 8.914 + 0.026 * a.phaseAngle, 0.08);
 }
 
-TEST(Night, EachInstrumentReachesItsMagnitudeAndNoFurther) {
+TEST(Night, EachInstrumentReachesItsMagnitudeUnderItsSkyAndNoFurther) {
+  // The eye reaches the sky's zenith limit, 10×50s three magnitudes more.
+  // Mistakes: one limit for every sky, the binoculars' gain from the old
+  // fixed 6, the dark sky's limit used for a city.
   const struct {
     double magnitude;
+    SkyDarkness sky;
     Instrument needs;
-  } cases[] = {{-4.8, Instrument::Eye},        {6.0, Instrument::Eye},         {6.0001, Instrument::Binoculars},
-               {9.0, Instrument::Binoculars}, {9.0001, Instrument::Telescope}, {14.5, Instrument::Telescope}};
-  for (const auto& c : cases) EXPECT_EQ(InstrumentFor(c.magnitude), c.needs) << c.magnitude;
+  } cases[] = {{-4.8, SkyDarkness::City, Instrument::Eye},         {6.8, SkyDarkness::Rural, Instrument::Eye},
+               {6.8001, SkyDarkness::Rural, Instrument::Binoculars}, {9.8, SkyDarkness::Rural, Instrument::Binoculars},
+               {9.8001, SkyDarkness::Rural, Instrument::Telescope},  {5.6, SkyDarkness::Suburban, Instrument::Eye},
+               {5.6, SkyDarkness::Urban, Instrument::Binoculars},    {7.7, SkyDarkness::Dark, Instrument::Binoculars},
+               {7.7, SkyDarkness::City, Instrument::Telescope},      {14.5, SkyDarkness::Dark, Instrument::Telescope}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(InstrumentFor(c.magnitude, c.sky), c.needs) << c.magnitude << " " << static_cast<int>(c.sky);
+  }
+}
+
+TEST(Night, EachSkyShowsItsOwnLimitAtTheZenith) {
+  // Bortle's classes, darkest first: the moonless zenith's brightness gives
+  // back the class's naked-eye limit, and the sky brightens towards the
+  // horizon. Mistakes: the inverse taken on the cones' branch (the city
+  // at 4 nL), the classes out of order, a flat sky.
+  double previous = 0;
+  for (const SkyDarkness sky :
+       {SkyDarkness::Dark, SkyDarkness::Rural, SkyDarkness::Suburban, SkyDarkness::Urban, SkyDarkness::City}) {
+    const double zenith = MoonlessSkyBrightness(sky, 0);
+    EXPECT_NEAR(NakedEyeLimitingMagnitude(zenith), ZenithLimitingMagnitude(sky), 1e-9) << static_cast<int>(sky);
+    EXPECT_GT(zenith, previous);
+    EXPECT_GT(MoonlessSkyBrightness(sky, 80), 2 * zenith);
+    previous = zenith;
+  }
+  EXPECT_EQ(BortleClass(SkyDarkness::Suburban), 5);
 }
 
 }  // namespace
