@@ -82,6 +82,13 @@ long TimeZone::OffsetAt(double utcSeconds) const {
   return static_cast<long>(zone_->get_info(instant).offset.count());
 }
 
+std::string TimeZone::AbbreviationAt(const Instant& t) const {
+  if (!zone_) return name_;
+  const date::sys_seconds instant{Seconds(WholeSeconds(UnixSecondsFromJulianDay(t.ut)))};
+  if (rule_ && instant >= rule_->from) return rule_->posix.get_info(instant).abbrev;
+  return zone_->get_info(instant).abbrev;
+}
+
 double TimeZone::UtcOf(const CivilTime& local) const {
   const double asUtc = SecondsFromCivil(local);
   if (!zone_) return asUtc - static_cast<double>(offset_);

@@ -47,6 +47,11 @@ class TimeZone {
   // value when the database has no such zone.
   static std::optional<TimeZone> Named(const std::string& name);
 
+  // The zone's abbreviation at instant t, as its clocks are named then
+  // ("CET", "CEST"; "-03" where the database has no letters for it); a
+  // fixed offset's name. Raises nothing.
+  std::string AbbreviationAt(const Instant& t) const;
+
   // Every zone name of the system's database, in its order.
   static const std::vector<std::string>& DatabaseNames();
 

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 
 #include "planner/background.h"
+#include "session/clock_words.h"
 #include "session/local_dates.h"
 #include "session/names.h"
 #include "planner/chart_tab.h"
@@ -294,7 +295,7 @@ void PlannerWindow::SetPlace(const Place& place, const TimeZone& zone, const QSt
   o.zone = zone;
   observer_ = o;
   place_->setText(typed);
-  chosen_->setText(PlaceWords(place) + QStringLiteral(" · ") + QString::fromStdString(zone.name()));
+  chosen_->setText(PlaceWords(place) + QStringLiteral(" · ") + QString::fromStdString(ClockWords(zone, SystemNow())));
   saveHome_->setEnabled(true);
   problem_->hide();
   settings_.SetValue(QStringLiteral("lugar"), typed);

@@ -8,6 +8,7 @@
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "runtime/number_text.h"
+#include "session/clock_words.h"
 #include "session/names.h"
 
 namespace orbitas::report {
@@ -96,7 +97,7 @@ std::string_view EclipseKindKey(const EclipseEvent& event) {
 }
 
 std::string EclipseListHeading(const std::optional<Place>& place, const TimeZone& zone) {
-  std::string heading = "Eclipses y tránsitos. Horas en " + (zone.IsUtc() ? std::string("UT") : zone.name());
+  std::string heading = "Eclipses y tránsitos, en " + ClockWords(zone);
   if (place) heading += "; cómo se ve cada uno desde " + place->text;
   return heading + ".\n\n";
 }
@@ -287,8 +288,8 @@ std::string TransitText(const Transit& t, const TimeZone& zone, std::string_view
 std::string EclipseText(const EclipseSeen& seen, const std::optional<Place>& place, const TimeZone& zone,
                         std::string_view sep) {
   const Instant greatest = GreatestOf(seen.event);
-  std::string text = Title(seen) + " del " + zone.ToSecond(greatest).Date() + " (" + zone.name() + ")" +
-                     (place ? " desde " + PlaceText(*place) : "") + "\n";
+  std::string text = Title(seen) + " del " + DateWithWeekday(zone.ToSecond(greatest).Date()) +
+                     (place ? " desde " + PlaceText(*place) : "") + ", " + ClockWords(zone, greatest) + "\n";
   text += Row(ContactCaption(Contact::Greatest), When(zone, greatest));
   if (const auto* l = std::get_if<LunarEclipse>(&seen.event)) text += LunarText(*l, seen.lunar, zone, sep);
   if (const auto* s = std::get_if<SolarEclipse>(&seen.event)) text += SolarText(*s, seen.solar, zone, sep);

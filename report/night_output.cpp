@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/clock_words.h"
 #include "session/names.h"
 #include "calendar/civil_time.h"
 #include "calendar/julian_day.h"
@@ -166,7 +167,8 @@ std::string SunAndMoonText(const NightAnswer& r, std::string_view sep) {
 std::string NightText(const NightAnswer& r, std::string_view sep) {
   const Night& n = r.night;
   const TimeZone& zone = r.zone;
-  std::string text = "La noche del " + DateText(r.date) + " (" + zone.name() + ") desde " + PlaceText(r.place) + "\n";
+  std::string text = "La noche del " + DateWithWeekday(r.date) + " desde " + PlaceText(r.place) + ", " +
+                     ClockWords(zone, n.middle) + "\n";
   std::string sky = SkyWords(r.limits.sky, sep);
   sky[0] = 'C';
   text += sky + ".\n";

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "session/body_names.h"
+#include "session/clock_words.h"
 #include "session/names.h"
 #include "calendar/civil_time.h"
 #include "report/json.h"
@@ -51,8 +52,8 @@ std::string HorizonJson(const SkyPosition& sky) {
 }
 
 std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator) {
-  std::string text = "Salida, culminación y puesta el " + DateText(report.date) + " (" + report.zone.name() +
-                     ") desde " + PlaceText(report.place) + "\n";
+  std::string text = "Salida, culminación y puesta el " + DateWithWeekday(report.date) + " desde " +
+                     PlaceText(report.place) + ", " + ClockWordsOn(report.zone, report.date) + "\n";
   // The almanac's times, to the minute, as the night writes them.
   auto when = [&](const std::optional<Instant>& t) {
     return t ? DateText(report.zone.LocalMinute(*t)) : std::string("—");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/clock_words.h"
 #include "calendar/civil_days.h"
 #include "calendar/civil_time.h"
 #include "ephemeris/angles.h"
@@ -95,7 +96,8 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const std::optional<Pla
   const std::string date = zone.ToSecond(GreatestOf(seen.event)).Date();
   if (const auto* lunar = std::get_if<LunarEclipse>(&seen.event)) {
     const LunarEclipseView view = LunarEclipseViewOf(*lunar);
-    picture.title = "Eclipse " + std::string(EclipseTypeName(lunar->type)) + " de Luna del " + date + " (" + zone.name() + ")";
+    picture.title = "Eclipse " + std::string(EclipseTypeName(lunar->type)) + " de Luna del " + DateWithWeekday(date) + ", " +
+                    ClockWords(zone, GreatestOf(seen.event));
     picture.umbra = view.umbra, picture.penumbra = view.penumbra, picture.moon = view.moon;
     for (const ViewPoint& p : view.path) picture.path.emplace_back(p.x, p.y);
     for (const ContactPoint& c : view.contacts) {
@@ -107,7 +109,7 @@ EclipsePicture EclipsePictureOf(const EclipseSeen& seen, const std::optional<Pla
   const SolarEclipseView view = SolarEclipseViewOf(local, *place);
   picture.lunar = false;
   picture.title = "Eclipse " + std::string(EclipseTypeName(local.type.value_or(EclipseType::Partial))) + " de Sol del " +
-                  date + " desde " + place->text + " (" + zone.name() + ")";
+                  DateWithWeekday(date) + " desde " + place->text + ", " + ClockWords(zone, GreatestOf(seen.event));
   picture.sun = view.sun, picture.moon = view.moon;
   for (const ContactPoint& c : view.moons) {
     const ContactEvent* sun = FindContactEvent(local.contacts, c.kind);
@@ -177,7 +179,7 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   const double jd = outcome.julianDay;
   const Instant at = Instant::FromUt(jd);
   SkyDome dome;
-  dome.instant = zone.LocalMinute(at) + " (" + zone.name() + ")";
+  dome.instant = zone.LocalMinute(at) + ", " + ClockWords(zone, at);
   dome.place = place.text;
   dome.title = "El cielo desde " + dome.place + " el " + dome.instant;
   dome.heading = "El cielo desde " + dome.place + " · " + dome.instant;
@@ -284,7 +286,7 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
 NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, const Place& place,
                             const TimeZone& zone, const std::string& date) {
   NightPicture picture;
-  picture.title = "La noche del " + date + " desde " + place.text + " (" + zone.name() + ")";
+  picture.title = "La noche del " + DateWithWeekday(date) + " desde " + place.text + ", " + ClockWordsOn(zone, date);
   const NightCurves curves = NightCurvesOf(night, elements, place);
   const Instant& start = curves.drawn.from;
   auto hoursOf = [&](const Instant& t) { return t.DaysSince(start) * 24; };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/clock_words.h"
 #include "calendar/civil_days.h"
 #include "calendar/civil_time.h"
 #include "session/names.h"
@@ -177,7 +178,7 @@ void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& 
 YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year,
                       const std::function<void(double)>& progress) {
   YearChart chart;
-  chart.title = "El año " + std::to_string(year) + " desde " + PlaceWords(place) + " · " + zone.name();
+  chart.title = "El año " + std::to_string(year) + " desde " + PlaceWords(place) + " · " + ClockWords(zone);
   chart.sources = "Horas del reloj local. Fuentes: el Sol, la Luna, los planetas y los sucesos, de ERFA (IAU SOFA)";
   static constexpr const char* Kinds[] = {"salida", "paso", "puesta"};
   for (const Body body : ChartPlanets) {

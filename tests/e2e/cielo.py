@@ -86,7 +86,7 @@ def main():
         time.sleep(1.0)
         key("Down", "Return")
         wait_for(lambda: "Sevilla" in described(acc).get("Lugar elegido", "") and
-                 "Europe/Madrid" in described(acc).get("Lugar elegido", ""), "Sevilla chosen", 10)
+                 "hora de Madrid" in described(acc).get("Lugar elegido", ""), "Sevilla chosen", 10)
 
         # Tonight's table against the command line's JSON for the same night.
         table = w["Planetas y lluvias de estrellas de esta noche"]

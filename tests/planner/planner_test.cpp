@@ -362,7 +362,7 @@ class PlannerTest : public QObject {
     QCOMPARE(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Sevilla"));
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window_->observer()->place.name), QStringLiteral("Madrid"), 20000);
     QVERIFY2(chosen->text().startsWith(QStringLiteral("Madrid (")), qPrintable(chosen->text()));
-    QVERIFY(chosen->text().endsWith(QStringLiteral(" · Europe/Madrid")));
+    QVERIFY(chosen->text().contains(QStringLiteral(" · hora de Madrid (")));
     QCOMPARE(answered.size(), 1);
     QVERIFY(answered.front().front().toBool());
     QVERIFY(Choose(*window_, QStringLiteral("Sevilla")));

@@ -36,7 +36,7 @@ TEST(EclipseOutput, TheWholeAccount) {
   // Mistakes: the contacts out of time order (greatest not between U1 and
   // U4), the zone's name left out, ΔT in minutes, seconds dropped.
   EXPECT_EQ(report::EclipseText(PartialLunarEclipse(), std::nullopt, PlusOne(), ","),
-            "Eclipse parcial de Luna del 2028-01-12 (CET)\n"
+            "Eclipse parcial de Luna del mié 12 ene 2028, hora CET\n"
             "  Máximo                  2028-01-12 05:13:00\n"
             "  Magnitud umbral         0,066\n"
             "  Magnitud penumbral      1,024\n"
@@ -48,7 +48,7 @@ TEST(EclipseOutput, TheWholeAccount) {
             "  P4                      2028-01-12 07:30:00\n"
             "  Fase parcial            1 h 30 min\n");
   EXPECT_EQ(report::EclipseListHeading(std::nullopt, PlusOne()),
-            "Eclipses y tránsitos. Horas en CET.\n\n");
+            "Eclipses y tránsitos, en hora CET.\n\n");
 }
 
 TEST(EclipseOutput, JsonAndCsv) {

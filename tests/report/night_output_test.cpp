@@ -47,7 +47,7 @@ TEST(NightText, TheAlmanacsPage) {
   const NightAnswer r = MadridReport(MadridNight());
   EXPECT_EQ(report::SunAndMoonText(r, ","), SunAndMoon);
   EXPECT_EQ(report::NightText(r, ","),
-            std::string("La noche del 2027-01-15 (CET) desde 40.4168, −3.7038\n"
+            std::string("La noche del vie 15 ene 2027 desde 40.4168, −3.7038, hora CET\n"
                         "Cielo rural (clase 3 de Bortle): a simple vista, estrellas hasta la magnitud 6,8.\n") +
                 SunAndMoon +
                 "\nPlanetas (visibles con el Sol bajo −6,0° y el planeta sobre 10,0°)\n"
@@ -312,7 +312,7 @@ TEST(RiseSetOutput, TextAndJson) {
   r.planets = {mars};
   const std::string sources = report::SourcesLine();
   EXPECT_EQ(report::RiseSetText(r, ","),
-            "Salida, culminación y puesta el 2027-01-15 (CET) desde 40.4168, −3.7038\n\n"
+            "Salida, culminación y puesta el vie 15 ene 2027 desde 40.4168, −3.7038, hora CET\n\n"
             "Marte\n"
             "  Sale             2027-01-15 19:02\n"
             "  Culmina          2027-01-16 02:15  altura 62,4°\n"
