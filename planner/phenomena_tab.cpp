@@ -108,10 +108,16 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
 }
 
 void PhenomenaTab::Refresh(const Observer& o) {
-  // Another night of the same month and place has the same list: the
+  // The method's instant and how far it is, only when asked to compare.
+  for (std::size_t k = 0; k < report::EventViewFields.size(); ++k) {
+    const report::EventField field = report::EventViewFields[k];
+    const bool method = field == report::EventField::MethodInstant || field == report::EventField::ErrorSeconds;
+    if (method) table_->setColumnHidden(static_cast<int>(k), !o.compareWithMethod);
+  }
+  // Another night of the same month, place and sky has the same list: the
   // twelve months from the chosen date's.
   const std::string shown = std::to_string(o.date.year()) + "-" + std::to_string(o.date.month()) + " " + o.place.text +
-                            " " + o.zone.name() + " " + o.separator;
+                            " " + o.zone.name() + " " + o.separator + " " + std::string(SkyCode(o.sky));
   if (listed_ && shown == shownFor_) {
     emit filled();
     return;

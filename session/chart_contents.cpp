@@ -57,11 +57,10 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
                     std::string(ConstellationName(chart.constellation));
   if (place) picture.heading += " · desde " + place->text;
   picture.title = "Carta de " + picture.heading;
-  picture.referenceTitle = name + " (ERFA)";
-  picture.methodTitle = name + " según el método" +
-                        (chart.methodError ? ", ±" + Format(*chart.methodError, "#0.00", separator) + "°" : " (sin referencia)");
-  picture.pathTitle = name + " del " + zone.ToMinute(at.After(-15)).Date() + " al " +
-                      zone.ToMinute(at.After(15)).Date() + (chart.pathFromReference ? " (ERFA)" : " (método)");
+  picture.referenceTitle = name;
+  picture.methodTitle = name + " según el método de Kepler" +
+                        (chart.methodError ? ", a " + Format(*chart.methodError, "#0.00", separator) + "° como mucho" : "");
+  picture.pathTitle = name + " del " + zone.ToMinute(at.After(-15)).Date() + " al " + zone.ToMinute(at.After(15)).Date();
   for (const ChartStar& s : chart.stars) {
     const std::string_view proper = StarProperName(*s.star);
     picture.starLabels.push_back(!proper.empty()                                 ? std::string(proper)

@@ -4,6 +4,7 @@
 // worker, and the worker that drops overtaken requests, tells the running
 // one so, and answers the window through its event loop.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -43,6 +44,7 @@
 #include "planner/planner_settings.h"
 #include "planner/planner_window.h"
 #include "planner/qt_spanish.h"
+#include "report/view_rows.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
 #include "planner/year_tab.h"
@@ -145,6 +147,52 @@ class PlannerTest : public QObject {
         QVERIFY2(Cell(table, row, 9).startsWith(QStringLiteral("No se ve: ")), qPrintable(Cell(table, row, 9)));
       }
     }
+  }
+
+  // "Ver > Comparar con el método" shows the night's method column and the
+  // year's method columns, and hides them again; the sky's box sets what
+  // the eye reaches. Mistakes: the column shown without the method's
+  // answer (all dashes), the toggle not redoing the night, the sky box
+  // ignored by the tab.
+  void comparingWithTheMethodAndTheSky() {
+    QAction* compare = nullptr;
+    for (QAction* a : window_->findChildren<QAction*>()) {
+      if (a->text() == QStringLiteral("Comparar con el &método")) compare = a;
+    }
+    QVERIFY(compare && compare->isCheckable() && !compare->isChecked());
+    QTableView* table = window_->night()->table();
+    const int method = static_cast<int>(report::NightColumn::Method);
+    QVERIFY(table->isColumnHidden(method));
+    QSignalSpy night(window_->night(), &NightTab::filled);
+    compare->trigger();
+    QVERIFY(night.wait(20000));
+    QVERIFY(!table->isColumnHidden(method));
+    bool answered = false;
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      answered = answered || Cell(table, row, method).contains(QStringLiteral("del sitio real"));
+    }
+    QVERIFY(answered);
+    compare->trigger();
+    QVERIFY(night.wait(20000));
+    QVERIFY(table->isColumnHidden(method));
+
+    QComboBox* sky = nullptr;
+    for (QComboBox* box : window_->findChildren<QComboBox*>()) {
+      if (box->accessibleName() == QStringLiteral("Cielo")) sky = box;
+    }
+    QVERIFY(sky);
+    QCOMPARE(sky->currentText(), QStringLiteral("rural"));
+    sky->setCurrentIndex(sky->findText(QStringLiteral("ciudad")));
+    QVERIFY(night.wait(20000));
+    bool uranusNeedsBinoculars = false;
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      if (Cell(table, row, 0) == QStringLiteral("Urano")) {
+        uranusNeedsBinoculars = Cell(table, row, 9).contains(QStringLiteral("prismáticos"));
+      }
+    }
+    QVERIFY(uranusNeedsBinoculars);
+    sky->setCurrentIndex(sky->findText(QStringLiteral("rural")));
+    QVERIFY(night.wait(20000));
   }
 
   // The night's CSV: a header and a row each, in the table's order, its
