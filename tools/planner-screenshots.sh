@@ -16,7 +16,7 @@ $build/planner/orbitas-cielo &
 app=\$!
 sleep 3
 w=\$(xdotool search --onlyvisible --name "Cielo" | head -1)
-xdotool windowmove --sync \$w 0 0 windowsize --sync \$w 1280 860 windowfocus --sync \$w
+xdotool windowmove --sync \$w 0 0 windowsize --sync \$w 1366 768 windowfocus --sync \$w
 xdotool type --delay 40 "Sevilla"; sleep 1; xdotool key Down Return; sleep 2
 xdotool key ctrl+1; sleep 3; import -window \$w $docs/cielo-noche.png
 xdotool key ctrl+2; sleep 5; import -window \$w $docs/cielo-fenomenos.png
@@ -27,7 +27,7 @@ kill \$app
 SCRIPT
 chmod +x "$work/shots.sh"
 RUNDIR=$work
-Xvfb -displayfd 3 -screen 0 1280x860x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.025; done
 DISPLAY=:$(cat "$work/display") dbus-run-session -- "$work/shots.sh"
