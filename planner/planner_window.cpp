@@ -163,7 +163,7 @@ QWidget* PlannerWindow::TopBar() {
   date_ = new QDateEdit;
   date_->setAccessibleName(QStringLiteral("Fecha"));
   date_->setCalendarPopup(true);
-  date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  date_->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));  // "mié 9 dic 2026": the night by its weekday
   date_->setDateRange(QDate(1000, 1, 1), QDate(2999, 12, 31));
   today_ = new QPushButton(QStringLiteral("&Hoy"));
   today_->setAccessibleName(QStringLiteral("Hoy"));
