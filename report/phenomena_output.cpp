@@ -115,6 +115,15 @@ std::string PhenomenonCsvHeader() { return EventCsvHeader(); }
 
 std::string PhenomenonCsvRow(const Phenomenon& p, const TimeZone& zone) { return EventCsvRow(YearEvent{p}, zone); }
 
-std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) { return EventFieldsJson(YearEvent{p}, zone); }
+std::string PhenomenonJson(const Phenomenon& p, const TimeZone& zone) {
+  // The method's answer beside the event's, as the nights carry theirs:
+  // its instant and how far it is (minutes, the method's less the listed).
+  std::string json = EventFieldsJson(YearEvent{p}, zone);
+  const std::string difference =
+      p.referenceTime ? JsonNumber(MethodInstant(p).DaysSince(*p.referenceTime) * MinutesPerDay) : "null";
+  json.erase(json.size() - 2);  // "}\n"
+  return json + ", \"method\": {\"instant\": " + JsonString(zone.LocalIso(MethodInstant(p))) +
+         ", \"difference\": " + difference + "}}\n";
+}
 
 }  // namespace orbitas::report

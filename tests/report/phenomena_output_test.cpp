@@ -68,8 +68,14 @@ TEST(PhenomenonCsv, HeaderAndRows) {
 TEST(PhenomenonJson, OneObject) {
   // Mistakes: the Julian day of the method's instant for the reference's
   // (2461456.1534722224), the value rounded as the text is (-1.2), an
-  // absent reference minimum left out instead of null.
-  EXPECT_EQ(report::PhenomenonJson(MarsOpposition(), PlusOne()),
+  // absent reference minimum left out instead of null, the method's
+  // difference with its sign turned (it is three minutes earlier).
+  const std::string json = report::PhenomenonJson(MarsOpposition(), PlusOne());
+  const std::size_t method = json.find(", \"method\": ");
+  ASSERT_NE(method, std::string::npos) << json;
+  const std::string beside = ", \"method\": {\"instant\": \"2027-02-19T16:41:00+01:00\", \"difference\": -2.9999";
+  EXPECT_EQ(json.compare(method, beside.size(), beside), 0) << json;
+  EXPECT_EQ(json.substr(0, method) + "}\n",
             "{\"instant\": \"2027-02-19T16:44:00+01:00\", \"utc\": \"2027-02-19T15:44:00+00:00\", "
             "\"julianDay\": 2461456.1555555556, \"kind\": \"opposition\", \"bodies\": \"Marte\", "
             "\"description\": \"Marte en oposición (magnitud -1.2)\", \"value\": -1.24, \"unit\": \"magnitude\", "
