@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "session/clock_words.h"
 #include "calendar/civil_time.h"
 #include "report/phenomena_output.h"
 #include "report/text_layout.h"
@@ -79,7 +80,7 @@ AlmanacPage MonthPage(int month, const YearChart& chart, const std::vector<YearE
     const CivilTime local = zone.ToSecond(TimeOf(e)).civil;
     if (local.year != year || local.month != month) continue;
     if (IsPhase(e)) {
-      phases.lines.push_back(zone.LocalMinute(TimeOf(e)) + "  " + PhenomenonDescription(std::get<Phenomenon>(e), ForPeople(sep)));
+      phases.lines.push_back(MinuteWithWeekday(zone, TimeOf(e)) + "  " + PhenomenonDescription(std::get<Phenomenon>(e), ForPeople(sep)));
     } else {
       (std::holds_alternative<ShowerPeakSeen>(e) ? showers : happenings).lines.push_back(Trimmed(YearEventLine(e, zone, sep)));
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "session/clock_words.h"
 #include "report/json.h"
 #include "report/text_layout.h"
 #include "runtime/shortest_text.h"
@@ -31,7 +32,7 @@ EventCell WholeCell(double x, double scale, std::string_view unit) {
 EventCell MinuteCell(const TimeZone& zone, const Instant& t) {
   std::string iso = zone.LocalIso(t);
   std::string json = JsonString(iso);
-  return {DateText(zone.LocalMinute(t)), t.ut, std::move(iso), std::move(json)};
+  return {MinuteWithWeekday(zone, t), t.ut, std::move(iso), std::move(json)};
 }
 
 EventCell YesNoCell(bool yes, std::string_view yesWords, std::string_view noWords) {

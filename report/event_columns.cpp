@@ -1,5 +1,6 @@
 #include "report/event_columns.h"
 
+#include "session/clock_words.h"
 #include "report/eclipse_output.h"
 #include "report/json.h"
 #include "report/phenomena_output.h"
@@ -28,7 +29,7 @@ EventCell Text(std::string people, std::string file) {
 EventCell When(const Instant& t, const TimeZone& zone) {
   std::string iso = zone.LocalIso(t);
   std::string json = JsonString(iso);
-  return {DateText(zone.LocalMinute(t)), t.ut, std::move(iso), std::move(json)};
+  return {MinuteWithWeekday(zone, t), t.ut, std::move(iso), std::move(json)};
 }
 
 // A number: its shortest text, for people with the minus sign.

@@ -56,7 +56,7 @@ std::string RiseSetText(const RiseSetAnswer& report, std::string_view separator)
                      PlaceText(report.place) + ", " + ClockWordsOn(report.zone, report.date) + "\n";
   // The almanac's times, to the minute, as the night writes them.
   auto when = [&](const std::optional<Instant>& t) {
-    return t ? DateText(report.zone.LocalMinute(*t)) : std::string("—");
+    return t ? MinuteWithWeekday(report.zone, *t) : std::string("—");
   };
   for (const PlanetDay& day : report.planets) {
     text += "\n" + std::string(SpanishName(day.body)) + "\n";

@@ -41,7 +41,8 @@ std::string AzimuthText(double degrees, std::string_view separator) {
 }
 
 std::string DateAtTime(const std::string& localMinute) {
-  const std::size_t space = localMinute.find(' ');
+  // The clock is the last word: "lun 14 dic 2026 18:07", "2026-12-14 18:07".
+  const std::size_t space = localMinute.rfind(' ');
   if (space == std::string::npos) return localMinute;
   return localMinute.substr(0, space) + " a las " + localMinute.substr(space + 1);
 }

@@ -31,7 +31,8 @@ std::string DegreesMinutesSeconds(const std::string& sign, const std::string& de
 // rounds to 360,0 is north, 0,0. Raises nothing.
 std::string AzimuthText(double degrees, std::string_view separator);
 
-// "2026-12-08 a las 18:20" for a local minute written "2026-12-08 18:20".
+// "lun 8 dic 2026 a las 18:20" for a local minute written "lun 8 dic 2026
+// 18:20": the clock, its last word, after "a las".
 std::string DateAtTime(const std::string& localMinute);
 
 // An ISO date ("-0500-03-01"), or a date and time, as people read it: a

@@ -53,7 +53,7 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   picture.chart = FinderChartOf(elements, body, at, field, place);
   const FinderChart& chart = picture.chart;
   const std::string name(SpanishName(body));
-  picture.heading = name + " · " + zone.LocalMinute(at) + ", " + ClockWords(zone, at) + " · en " +
+  picture.heading = name + " · " + MinuteWithWeekday(zone, at) + ", " + ClockWords(zone, at) + " · en " +
                     std::string(ConstellationName(chart.constellation));
   if (place) picture.heading += " · desde " + place->text;
   picture.title = "Carta de " + picture.heading;

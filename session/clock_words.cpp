@@ -69,6 +69,11 @@ std::string DateWithWeekday(const std::string& iso) {
   return std::string(weekday) + " " + std::to_string(day) + " " + std::string(Months[month - 1]) + " " + yearText;
 }
 
+std::string MinuteWithWeekday(const TimeZone& zone, const Instant& t) {
+  const LocalTime local = zone.ToMinute(t);
+  return DateWithWeekday(local.Date()) + " " + local.Clock();
+}
+
 std::string ClockWords(const TimeZone& zone) {
   if (zone.IsUtc()) return "UT";
   const std::string& name = zone.name();

@@ -14,6 +14,10 @@ namespace orbitas {
 // nothing.
 std::string DateWithWeekday(const std::string& iso);
 
+// The local minute of t in zone with its weekday: "lun 14 dic 2026 18:07".
+// Raises nothing.
+std::string MinuteWithWeekday(const TimeZone& zone, const Instant& t);
+
 // A zone named as a clock at instant at: "hora de Madrid (CET)", "hora
 // de Buenos Aires (UTC−3)" (a city's usual Spanish name where it has
 // one: "hora de Ciudad de México (CST)"), "UT" for UTC, "hora CET" or

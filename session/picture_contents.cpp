@@ -179,7 +179,7 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   const double jd = outcome.julianDay;
   const Instant at = Instant::FromUt(jd);
   SkyDome dome;
-  dome.instant = zone.LocalMinute(at) + ", " + ClockWords(zone, at);
+  dome.instant = MinuteWithWeekday(zone, at) + ", " + ClockWords(zone, at);
   dome.place = place.text;
   dome.title = "El cielo desde " + dome.place + " el " + dome.instant;
   dome.heading = "El cielo desde " + dome.place + " · " + dome.instant;

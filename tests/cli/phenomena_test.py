@@ -86,9 +86,9 @@ class Phenomena(unittest.TestCase):
             kinds.add(l["bodies"] if l["referenceInstant"] is None else "with reference")
         self.assertEqual(kinds, {"Plutón", "with reference"})
         text = run("--desde", "2026-03-20", "--hasta", "2026-03-21").stdout
-        self.assertIn("2026-03-20 14:46  Equinoccio de marzo\n", text)
+        self.assertIn("vie 20 mar 2026 14:46  Equinoccio de marzo\n", text)
         beside = run("--desde", "2026-03-20", "--hasta", "2026-03-21", "--metodo").stdout
-        self.assertIn(f"2026-03-20 14:46  Equinoccio de marzo  (según el método de Kepler: 2026-03-20 05:04, "
+        self.assertIn(f"vie 20 mar 2026 14:46  Equinoccio de marzo  (según el método de Kepler: vie 20 mar 2026 05:04, "
                       f"9{SEP}7 h antes)", beside)
 
     def test_csv_and_json_lines_say_the_same(self):

@@ -41,7 +41,7 @@ YearChart Chart() {
   return c;
 }
 
-// The new moon of 2027-01-07 20:25 UT; a close approach at 23:30 UT on
+// The new moon of jue 7 ene 2027 20:25 UT; a close approach at 23:30 UT on
 // 31 January, which is 1 February in the zone; Mars's opposition; the
 // Perseids' peak.
 std::vector<YearEvent> Events() {
@@ -86,7 +86,7 @@ TEST(AlmanacText, JanuarysPage) {
   for (const AlmanacSection& s : january.sections) headings.push_back(s.heading);
   EXPECT_EQ(headings, (Strings{"Fases de la Luna", "Fenómenos y eclipses", "El Sol y la noche cada cinco días",
                                "Los planetas a mediados de mes (la noche del 15)", "Lluvias de estrellas"}));
-  EXPECT_EQ(Lines(january, "Fases de la Luna"), Strings{"2027-01-07 21:25  Luna nueva"});
+  EXPECT_EQ(Lines(january, "Fases de la Luna"), Strings{"jue 7 ene 2027 21:25  Luna nueva"});
   EXPECT_EQ(Lines(january, "Fenómenos y eclipses"), Strings{"—"});
   EXPECT_EQ(Lines(january, "El Sol y la noche cada cinco días"),
             (Strings{"día 1: puesta del Sol 17:58, noche cerrada de 19:35 a 06:57, salida 08:34",
@@ -104,12 +104,12 @@ TEST(AlmanacText, EventsGoToTheirLocalMonth) {
   // phenomena, a month without its night given planets' lines.
   const std::vector<AlmanacPage> pages = Pages();
   EXPECT_EQ(Lines(pages[1], "Fenómenos y eclipses"),
-            (Strings{"2027-02-01 00:30  Venus a 0,5° de Júpiter", "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)"}));
+            (Strings{"lun 1 feb 2027 00:30  Venus a 0,5° de Júpiter", "vie 19 feb 2027 16:44  Marte en oposición (magnitud \u22121,2)"}));
   EXPECT_EQ(Lines(pages[1], "El Sol y la noche cada cinco días"),
             Strings{"día 1: puesta del Sol 18:25, noche cerrada de 20:00 a 06:45, salida 08:20"});
   EXPECT_EQ(Lines(pages[1], "Los planetas a mediados de mes (la noche del 15)"), Strings{"—"});
   EXPECT_EQ(Lines(pages[7], "Lluvias de estrellas"),
-            Strings{"2027-08-13 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %"});
+            Strings{"vie 13 ago 2027 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %"});
   EXPECT_EQ(Lines(pages[7], "Fenómenos y eclipses"), Strings{"—"});
   EXPECT_EQ(pages[11].title, "Diciembre de 2027 · Madrid (España) · CET");
 }

@@ -24,7 +24,7 @@ TEST(EclipseOutput, LineAndSummary) {
   // decimals cut, the separator ignored.
   const EclipseSeen e = PartialLunarEclipse();
   EXPECT_EQ(report::EclipseLine(e, PlusOne(), ","),
-            "2028-01-12 05:13  Eclipse parcial de Luna, magnitud umbral 0,066 (penumbral 1,024), gamma 0,9817; "
+            "mié 12 ene 2028 05:13  Eclipse parcial de Luna, magnitud umbral 0,066 (penumbral 1,024), gamma 0,9817; "
             "parcial 1 h 30 min\n");
   EXPECT_EQ(report::EclipseSummary(e, report::ForPeople(",")), "Eclipse parcial de Luna (magnitud umbral 0,066)");
   EXPECT_EQ(report::EclipseSummary(e, report::ForFiles()), "Eclipse parcial de Luna (magnitud umbral 0.066)");
@@ -72,7 +72,7 @@ TEST(EclipseOutput, JsonAndCsv) {
 TEST(EclipseOutput, WindowRow) {
   // Mistakes: the place's column left out without a place (a dash is
   // shown), the row's time not the greatest's.
-  const std::vector<std::string> expected = {"2028-01-12 05:13", "Eclipse parcial de Luna (magnitud umbral 0,066)", "—"};
+  const std::vector<std::string> expected = {"mié 12 ene 2028 05:13", "Eclipse parcial de Luna (magnitud umbral 0,066)", "—"};
   const report::ViewRow row = report::EclipseRow(PartialLunarEclipse(), PlusOne(), ",");
   std::vector<std::string> cells;
   for (const report::ViewCell& c : row.cells) cells.push_back(c.text);
@@ -117,7 +117,7 @@ TEST(YearsEclipse, FromAPlaceItIsThePlaces) {
   const TimeZone zone = TimeZone::FixedOffset(7200, "CEST");
   const YearEvent sevilla = EclipseOfAugust2027From(Place(37.3828, -5.9732, "37.3828, -5.9732"));
   const report::ViewRow row = report::YearEventRow(sevilla, zone, ",");
-  EXPECT_EQ(row.cells[0].text, "2027-08-02 10:47");
+  EXPECT_EQ(row.cells[0].text, "lun 2 ago 2027 10:47");
   const std::string csv = report::YearEventCsvRow(sevilla, zone);
   EXPECT_NE(csv.find("Eclipse parcial de Sol desde el lugar (magnitud 0.979)"), std::string::npos) << csv;
   const report::CalendarFile calendar(report::CalendarStamp("1765000000"));

@@ -24,17 +24,17 @@ using testing::MadridReport;
 
 const char* const SunAndMoon =
     "\nSol\n"
-    "  Puesta del Sol                2027-01-15 18:15\n"
-    "  Anochecer civil (−6°)         2027-01-15 18:45\n"
-    "  Anochecer náutico (−12°)      2027-01-15 19:18\n"
-    "  Anochecer astronómico (−18°)  2027-01-15 19:50\n"
-    "  Amanecer astronómico (−18°)   2027-01-16 07:10\n"
-    "  Amanecer náutico (−12°)       2027-01-16 07:42\n"
-    "  Amanecer civil (−6°)          2027-01-16 08:14\n"
-    "  Salida del Sol                2027-01-16 08:44\n"
+    "  Puesta del Sol                vie 15 ene 2027 18:15\n"
+    "  Anochecer civil (−6°)         vie 15 ene 2027 18:45\n"
+    "  Anochecer náutico (−12°)      vie 15 ene 2027 19:18\n"
+    "  Anochecer astronómico (−18°)  vie 15 ene 2027 19:50\n"
+    "  Amanecer astronómico (−18°)   sáb 16 ene 2027 07:10\n"
+    "  Amanecer náutico (−12°)       sáb 16 ene 2027 07:42\n"
+    "  Amanecer civil (−6°)          sáb 16 ene 2027 08:14\n"
+    "  Salida del Sol                sáb 16 ene 2027 08:44\n"
     "\nLuna\n"
-    "  Sale                          2027-01-15 12:30\n"
-    "  Se pone                       2027-01-15 23:45\n"
+    "  Sale                          vie 15 ene 2027 12:30\n"
+    "  Se pone                       vie 15 ene 2027 23:45\n"
     "  Fase                          cuarto creciente, 52 % iluminada, edad 7,4 días\n"
     "  Altura a mitad de la noche    −10,0°\n";
 
@@ -52,8 +52,8 @@ TEST(NightText, TheAlmanacsPage) {
                 SunAndMoon +
                 "\nPlanetas (visibles con el Sol bajo −6,0° y el planeta sobre 10,0°)\n"
                 "\nMarte: magnitud −1,2, 99 % iluminado, a 165° del Sol (matutino), en Leo (Leo), a simple vista\n"
-                "  Visible de 2027-01-15 20:30 a 2027-01-16 07:00\n"
-                "  Mejor: 2027-01-16 a las 02:15, altura 62,4°, acimut 180,0° (S)\n"
+                "  Visible de vie 15 ene 2027 20:30 a sáb 16 ene 2027 07:00\n"
+                "  Mejor: sáb 16 ene 2027 a las 02:15, altura 62,4°, acimut 180,0° (S)\n"
                 "\nVenus: magnitud −3,9, 97 % iluminado, a 13° del Sol (vespertino), en Capricornio (Cap), "
                 "a simple vista cuando se pueda ver\n"
                 "  No se ve: demasiado cerca del Sol (elongación 13°)\n" +
@@ -66,7 +66,7 @@ TEST(NightText, TheAlmanacsPage) {
   compared.method = testing::MadridMethodNight();
   const std::string text = report::NightText(compared, ",");
   for (const char* line : {
-           "  Salida del Sol                2027-01-16 08:44\n  Según el método de Kepler: se pone a las 18:17, 2 min "
+           "  Salida del Sol                sáb 16 ene 2027 08:44\n  Según el método de Kepler: se pone a las 18:17, 2 min "
            "después; no anochece (−18°); no amanece (−18°); sale a las 08:44, a la vez\n",
            "(S)\n  Según el método de Kepler: visible de 20:32 a 06:50, mejor a las 02:06 (9 min antes), a 2,5° del "
            "sitio real; en Cáncer\n",
@@ -109,9 +109,9 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
   const std::string text = report::NightText(r, ",");
   const std::string showers =
       "\nLluvias de estrellas activas (lista de la IMO; a simple vista bajo un cielo rural, a la hora en que más se ven)\n"
-      "  Perseidas (PER): mejor 2027-08-13 a las 04:12, radiante a 58°, unos 42 meteoros por hora (THZ 100 en el "
+      "  Perseidas (PER): mejor vie 13 ago 2027 a las 04:12, radiante a 58°, unos 42 meteoros por hora (THZ 100 en el "
       "máximo, 88 esta noche; magnitud límite 6,1); la Luna sobre el horizonte, iluminada al 25 %\n"
-      "  Gemínidas (GEM): mejor 2027-06-22 a las 00:40 (no hay noche cerrada: la hora más oscura), radiante a 4°, "
+      "  Gemínidas (GEM): mejor mar 22 jun 2027 a las 00:40 (no hay noche cerrada: la hora más oscura), radiante a 4°, "
       "menos de un meteoro por hora (THZ 150 en el máximo, menos de 1 esta noche; magnitud límite 5,8); la Luna bajo "
       "el horizonte\n" + report::SourcesLine();
   ASSERT_GE(text.size(), showers.size());
@@ -154,9 +154,9 @@ TEST(NightJson, WhatTheSunAndTheMoonDoNotDo) {
   const NightAnswer r = MadridReport(night);
   const std::string text = report::SunAndMoonText(r, ",");
   EXPECT_EQ(text.find("Salida del Sol"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          2027-01-16 08:14\n\nLuna"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  Amanecer civil (−6°)          sáb 16 ene 2027 08:14\n\nLuna"), std::string::npos) << text;
   EXPECT_NE(text.find("\n  Sale                          — (no sale esta noche)\n"
-                      "  Se pone                       2027-01-15 23:45\n"),
+                      "  Se pone                       vie 15 ene 2027 23:45\n"),
             std::string::npos)
       << text;
   const std::string json = report::NightJson(r);
@@ -314,9 +314,9 @@ TEST(RiseSetOutput, TextAndJson) {
   EXPECT_EQ(report::RiseSetText(r, ","),
             "Salida, culminación y puesta el vie 15 ene 2027 desde 40.4168, −3.7038, hora CET\n\n"
             "Marte\n"
-            "  Sale             2027-01-15 19:02\n"
-            "  Culmina          2027-01-16 02:15  altura 62,4°\n"
-            "  Se pone          2027-01-16 09:30\n" + sources);
+            "  Sale             vie 15 ene 2027 19:02\n"
+            "  Culmina          sáb 16 ene 2027 02:15  altura 62,4°\n"
+            "  Se pone          sáb 16 ene 2027 09:30\n" + sources);
   const std::string json = report::RiseSetJson(r);
   EXPECT_EQ(json.substr(0, json.find(", \"sources\": ")),
             "{\"date\": \"2027-01-15\", \"zone\": \"CET\", \"latitude\": 40.4168, \"longitude\": -3.7038, \"planets\": "
@@ -334,7 +334,7 @@ TEST(RiseSetOutput, TextAndJson) {
   method.set.reset();
   r.method = {{method, 2.5}};
   const std::string beside = report::RiseSetText(r, ",");
-  EXPECT_NE(beside.find("  Se pone          2027-01-16 09:30\n  Según el método de Kepler: sale a las 18:56, 6 min antes; "
+  EXPECT_NE(beside.find("  Se pone          sáb 16 ene 2027 09:30\n  Según el método de Kepler: sale a las 18:56, 6 min antes; "
                         "culmina a las 02:15, a la vez; no se pone (a 2,5° del sitio real)\n"),
             std::string::npos)
       << beside;
@@ -356,7 +356,7 @@ TEST(RiseSetOutput, TextAndJson) {
   const std::string text = report::RiseSetText(r, ",");
   const auto set = text.find("Se pone"), rise = text.find("Sale"), transit = text.find("Culmina");
   EXPECT_TRUE(set < rise && rise < transit) << text;
-  EXPECT_NE(text.find("  Sale             —\n  Se pone          2027-01-15 02:30"), std::string::npos) << text;
+  EXPECT_NE(text.find("  Sale             —\n  Se pone          vie 15 ene 2027 02:30"), std::string::npos) << text;
   EXPECT_EQ(report::ErrorText(0.4, ","), "±0,4°");
   EXPECT_EQ(report::PlaceJson(testing::Madrid()), "") << "a place by its coordinates has no name to say";
 }

@@ -38,9 +38,9 @@ TEST(PhenomenonText, WordsErrorAndLine) {
   EXPECT_EQ(report::PhenomenonDescription(mars, report::ForFiles()), "Marte en oposición (magnitud -1.2)");
   EXPECT_EQ(report::TimeErrorText(mars, report::ForPeople(",")), "error \u22123,0 min");
   EXPECT_EQ(report::TimeErrorText(mars, report::ForFiles(",")), "error -3,0 min");
-  EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ","), "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)\n");
+  EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ","), "vie 19 feb 2027 16:44  Marte en oposición (magnitud \u22121,2)\n");
   EXPECT_EQ(report::PhenomenonLine(mars, PlusOne(), ",", true),
-            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)  (según el método de Kepler: 2027-02-19 16:41, "
+            "vie 19 feb 2027 16:44  Marte en oposición (magnitud \u22121,2)  (según el método de Kepler: vie 19 feb 2027 16:41, "
             "3 min antes)\n");
   // A close approach: both bodies, the degrees to a tenth, a zero error
   // signed +, and the local date past midnight (23:30 UT is 00:30 on the 11th).
@@ -49,7 +49,7 @@ TEST(PhenomenonText, WordsErrorAndLine) {
   EXPECT_EQ(report::PhenomenonDescription(venus, report::ForPeople(",")), "Venus a 0,5° de Júpiter");
   EXPECT_EQ(report::TimeErrorText(venus, report::ForPeople(",")), "error +0,0 min");
   EXPECT_EQ(report::PhenomenonLine(venus, PlusOne(), ",", true),
-            "2027-08-11 00:30  Venus a 0,5° de Júpiter  (según el método de Kepler: 2027-08-11 00:30, a la vez)\n");
+            "mié 11 ago 2027 00:30  Venus a 0,5° de Júpiter  (según el método de Kepler: mié 11 ago 2027 00:30, a la vez)\n");
 }
 
 TEST(PhenomenonCsv, HeaderAndRows) {
@@ -122,14 +122,14 @@ TEST(YearList, LinesWithMinusSignsInTheObserversWords) {
   // (U+2212 wanted), where the numbers come from said on every line, the
   // shower's peak in UT, the method's instant without --metodo.
   EXPECT_EQ(report::YearEventLine(YearEvent{MarsOpposition()}, PlusOne(), ","),
-            "2027-02-19 16:44  Marte en oposición (magnitud \u22121,2)\n");
+            "vie 19 feb 2027 16:44  Marte en oposición (magnitud \u22121,2)\n");
   EXPECT_EQ(report::YearEventLineWithMethod(YearEvent{MarsOpposition()}, PlusOne(), ","),
             report::PhenomenonLine(MarsOpposition(), PlusOne(), ",", true));
   EXPECT_EQ(report::YearEventLine(YearEvent{PartialLunarEclipse()}, PlusOne(), ","),
-            "2028-01-12 05:13  Eclipse parcial de Luna (magnitud umbral 0,066)\n");
+            "mié 12 ene 2028 05:13  Eclipse parcial de Luna (magnitud umbral 0,066)\n");
   EXPECT_EQ(report::ShowerDescription(PerseidsPeak(), report::ForPeople(",")), "Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %");
   EXPECT_EQ(report::YearEventLine(Shower(), PlusOne(), ","),
-            "2027-08-13 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %\n");
+            "vie 13 ago 2027 08:00  Máximo de las Perseidas (PER): THZ 100, la Luna iluminada al 25 %\n");
 }
 
 TEST(YearList, CsvRowsOfTheReferencesEvents) {
@@ -169,7 +169,7 @@ TEST(EventColumns, OneColumnForEveryWriter) {
     std::string text, file, json;
     std::optional<double> key;
   } rows[] = {
-      {report::EventField::Instant, "2027-02-19 16:44", "2027-02-19T16:44:00+01:00", "\"2027-02-19T16:44:00+01:00\"",
+      {report::EventField::Instant, "vie 19 feb 2027 16:44", "2027-02-19T16:44:00+01:00", "\"2027-02-19T16:44:00+01:00\"",
        testing::Jd(2027, 2, 19, 15, 44, 0)},
       {report::EventField::Value, "\u22121.24", "-1.24", "-1.24", -1.24},
       {report::EventField::Description, "Marte en oposición (magnitud \u22121,2)", "Marte en oposición (magnitud -1.2)",
@@ -230,8 +230,8 @@ TEST(YearList, WindowRows) {
   const report::ViewRow row = report::YearEventRow(YearEvent{MarsOpposition()}, PlusOne(), ",");
   std::vector<std::string> cells;
   for (const report::ViewCell& c : row.cells) cells.push_back(c.text);
-  const std::vector<std::string> expected = {"2027-02-19 16:44", "Marte en oposición (magnitud \u22121,2)", "Marte",
-                                             "2027-02-19 16:41", "error \u22123,0 min"};
+  const std::vector<std::string> expected = {"vie 19 feb 2027 16:44", "Marte en oposición (magnitud \u22121,2)", "Marte",
+                                             "vie 19 feb 2027 16:41", "error \u22123,0 min"};
   EXPECT_EQ(cells, expected);
   EXPECT_EQ(row.body, Body::Mars);
   ASSERT_TRUE(row.time);

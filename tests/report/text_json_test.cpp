@@ -70,6 +70,7 @@ TEST(TextLayout, SexagesimalAndAzimuthTexts) {
   } rows[] = {{0, "0,0"}, {12.34, "12,3"}, {12.36, "12,4"}, {359.94, "359,9"}, {359.96, "0,0"}, {180, "180,0"}};
   for (const auto& r : rows) EXPECT_EQ(AzimuthText(r.degrees, ","), r.text) << r.degrees;
   EXPECT_EQ(AzimuthText(12.34, "."), "12.3");
+  EXPECT_EQ(DateAtTime("mar 8 dic 2026 18:20"), "mar 8 dic 2026 a las 18:20");
   EXPECT_EQ(DateAtTime("2026-12-08 18:20"), "2026-12-08 a las 18:20");
 }
 
@@ -99,7 +100,7 @@ TEST(TextLayout, DatesAndPlacesKeepTheirHyphensButNotTheirSigns) {
   // sign left as a hyphen, the first of two coordinates missed.
   const struct {
     std::string_view in, out;
-  } dates[] = {{"2027-02-19", "2027-02-19"}, {"2027-02-19 21:30", "2027-02-19 21:30"}, {"-0500-03-01", "\u22120500-03-01"}};
+  } dates[] = {{"2027-02-19", "2027-02-19"}, {"vie 19 feb 2027 21:30", "vie 19 feb 2027 21:30"}, {"-0500-03-01", "\u22120500-03-01"}};
   for (const auto& d : dates) EXPECT_EQ(DateText(std::string(d.in)), d.out) << d.in;
   const struct {
     std::string_view in, out;
