@@ -44,6 +44,7 @@
 #include "planner/planner_settings.h"
 #include "planner/planner_window.h"
 #include "planner/qt_spanish.h"
+#include "planner/rows_model.h"
 #include "report/view_rows.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
@@ -301,7 +302,8 @@ class PlannerTest : public QObject {
     // language of each process's own locale.
     const auto belowHeading = [](const QString& text) { return text.trimmed().section(QLatin1Char('\n'), 1); };
     const QString expected = belowHeading(QString::fromUtf8(
-        Cli({"--eclipse", Cell(table, lunar, 0).left(10), "--lugar", "Sevilla"})));
+        Cli({"--eclipse", table->model()->index(lunar, 0).data(RowsModel::ValueRole).toString().left(10), "--lugar",
+             "Sevilla"})));
     QVERIFY(!expected.isEmpty());
     QTRY_VERIFY(!window_->eclipses()->PictureSvg().empty() || !details->toPlainText().isEmpty());
     table->selectRow(lunar - 1);
