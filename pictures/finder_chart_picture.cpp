@@ -13,6 +13,9 @@
 namespace orbitas::pictures {
 namespace {
 
+// The smallest of the chart's texts, in text heights: the path's dates.
+constexpr double SmallestText = 0.55;
+
 // The chart's square on the page: chart degrees to pixels, east on the
 // left and north up.
 struct Frame {
@@ -57,14 +60,14 @@ std::optional<Box> FirstFree(std::initializer_list<Box> boxes, std::vector<Box>&
 }
 
 
-void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font) {
+void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, const Palette& p) {
   svg.Open("reticula", "reticula", "Ascensión recta y declinación (J2000)");
   for (std::size_t k = 0; k < c.chart.grid.size(); ++k) {
     const ChartGridLine& line = c.chart.grid[k];
     for (const auto& piece : line.pieces) {
       std::vector<Point> points;
       for (const ChartPoint& p : piece) points.push_back(f.At(p));
-      svg.Polyline(points, ChartGridColour, 0.6);
+      svg.Polyline(points, p.chartGrid, 0.6);
     }
     // The label where the line meets the bottom (right ascension) or the
     // right side (declination) of the frame.
@@ -76,24 +79,23 @@ void DrawGrid(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doubl
       }
     if (!best) continue;
     if (line.ofRightAscension && best->second > f.top + f.side - font) {
-      svg.Text({best->first, f.top + f.side + font * 0.9}, c.gridLabels[k], font * 0.6, "middle", "#555555");
+      svg.Text({best->first, f.top + f.side + font * 0.9}, c.gridLabels[k], font * 0.6, "middle", p.mutedInk);
     } else if (!line.ofRightAscension && best->first > f.left + f.side - font) {
       svg.Text({f.left + f.side + font * 0.2, best->second + font * 0.2}, c.gridLabels[k], font * 0.6, "start",
-               "#555555");
+               p.mutedInk);
     }
   }
   svg.Close();
 }
 
-void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken) {
+void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken,
+                 const Palette& p) {
   svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
   for (std::size_t k = 0; k < c.chart.figures.size(); ++k) {
     const ChartFigure& figure = c.chart.figures[k];
     svg.Open("", "figura", c.figureNames[k]);
     for (const auto& [a, b] : figure.lines)
-      if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, ChartFigureColour, 0.9);
-    // The constellation's name near the middle of its figure, off the
-    // stars' names.
+      if (const auto part = Clipped(f, f.At(a), f.At(b))) svg.Line(part->first, part->second, p.chartFigures, 0.9);
     // The constellation's name near the middle of its figure, else at the
     // middle of one of its lines, off the stars' names.
     const double w = TextWidth(c.figureNames[k], font * 0.75), h = font * 0.8;
@@ -102,7 +104,7 @@ void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, do
     for (const Point& at : places) {
       const Box box{at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2};
       if (FirstFree({box}, taken, f)) {
-        svg.Text({at.first, box.bottom - font * 0.15}, c.figureNames[k], font * 0.75, "middle", "#4d6f99", "", true);
+        svg.Text({at.first, box.bottom - font * 0.15}, c.figureNames[k], font * 0.75, "middle", p.chartFigureNames, "", true);
         break;
       }
     }
@@ -111,12 +113,12 @@ void DrawFigures(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, do
   svg.Close();
 }
 
-void DrawBorders(SvgWriter& svg, const Frame& f, const FinderChartPicture& c) {
+void DrawBorders(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, const Palette& p) {
   svg.Open("limites", "limites", "Los límites de las constelaciones (UAI)");
   for (const auto& piece : c.chart.borders) {
     std::vector<Point> points;
     for (const ChartPoint& p : piece) points.push_back(f.At(p));
-    svg.Polyline(points, ChartBorderColour, 0.8, "", "", "5 3");
+    svg.Polyline(points, p.chartBorders, 0.8, "", "", "5 3");
   }
   svg.Close();
 }
@@ -153,23 +155,23 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
 }
 
 void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font,
-               const std::vector<std::optional<Box>>& labels) {
+               const std::vector<std::optional<Box>>& labels, const Palette& p) {
   svg.Open("estrellas", "estrellas", "Las estrellas del campo");
   for (std::size_t k = c.chart.stars.size(); k-- > 0;) {
     const ChartStar& s = c.chart.stars[k];
     const Point at = f.At(s.at);
     const double r = StarRadius(s.star->magnitude, font, ChartStars);
     svg.Open("", "estrella", c.starTitles[k]);
-    // A white ring keeps a dot apart from the lines under it.
-    svg.Circle(at, r, "#000000", "#ffffff", std::max(0.6, r * 0.35));
+    // A ring of the paper keeps a dot apart from the lines under it.
+    svg.Circle(at, r, p.chartStar, p.chartStarRing, std::max(0.6, r * 0.35));
     if (labels[k]) {
       const Box& box = *labels[k];
-      svg.Text({box.left, box.bottom - font * 0.15}, c.starLabels[k], font * 0.62, "start", "#222222");
+      svg.Text({box.left, box.bottom - font * 0.15}, c.starLabels[k], font * 0.62, "start", p.chartStarNames);
       // A name set off on a diagonal gets a leader to its star.
       if (box.left > at.first + r + font * 0.5) {
         svg.Line({at.first + r, at.second + (box.top < at.second ? -r : r)},
                  {box.left - font * 0.1, box.top < at.second ? box.bottom - font * 0.2 : box.top + font * 0.2},
-                 "#666666", 0.5);
+                 p.chartLeaders, 0.5);
       }
     }
     svg.Close();
@@ -177,9 +179,10 @@ void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doub
   svg.Close();
 }
 
-void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken) {
+void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken,
+                const Palette& p) {
   const FinderChart& chart = c.chart;
-  const std::string colour(BodyColour(chart.body));
+  const std::string colour(BodyColour(chart.body, p));
   std::vector<Point> path;
   for (const ChartPathPoint& p : chart.path) path.push_back(f.At(p.at));
   svg.Open("camino", "camino", c.pathTitle);
@@ -209,74 +212,96 @@ void DrawPlanet(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, dou
   if (chart.reference) {
     const Point at = f.At(*chart.reference);
     svg.Open("referencia", "referencia", c.referenceTitle);
-    svg.Circle(at, font * 0.32, colour, "#000000", 1.0);
+    svg.Circle(at, font * 0.32, colour, p.chartInk, 1.0);
     svg.Text({at.first, at.second + font * 1.1}, c.referenceTitle.substr(0, c.referenceTitle.find(' ')), font * 0.8,
-             "middle", "#000000", "", true);
+             "middle", p.chartInk, "", true);
     svg.Close();
   }
 }
 
 // A bar of a round number of degrees, about a fifth of the field.
-void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at, std::string_view separator) {
+void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at, std::string_view separator, const Palette& p) {
   const double field = 2 * f.half;
   double degrees = 1;
   for (const double d : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0})
     if (d <= field / 5) degrees = d;
   const double length = degrees * f.Scale();
   svg.Open("escala", "escala", "Escala: " + Format(degrees, "#0.#", separator) + "°");
-  svg.Line(at, {at.first + length, at.second}, "#000000", 1.5);
-  svg.Line({at.first, at.second - font * 0.25}, {at.first, at.second + font * 0.25}, "#000000", 1.2);
-  svg.Line({at.first + length, at.second - font * 0.25}, {at.first + length, at.second + font * 0.25}, "#000000", 1.2);
+  svg.Line(at, {at.first + length, at.second}, p.chartInk, 1.5);
+  svg.Line({at.first, at.second - font * 0.25}, {at.first, at.second + font * 0.25}, p.chartInk, 1.2);
+  svg.Line({at.first + length, at.second - font * 0.25}, {at.first + length, at.second + font * 0.25}, p.chartInk,
+           1.2);
   svg.Text({at.first + length / 2, at.second - font * 0.4}, Format(degrees, "#0.#", separator) + "°", font * 0.7, "middle",
-           "#000000");
+           p.chartInk);
   svg.Close();
 }
 
-void DrawMagnitudeKey(SvgWriter& svg, double font, Point at) {
+void DrawMagnitudeKey(SvgWriter& svg, double font, Point at, const Palette& p) {
   svg.Open("magnitudes", "magnitudes", "Magnitudes de las estrellas");
   double x = at.first;
-  svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", "#000000");
+  svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", p.chartInk);
   x += font * 4.2;
   for (int m = 0; m <= 8; ++m) {
     const double r = StarRadius(m, font, ChartStars);
-    svg.Circle({x, at.second}, r, "#000000");
-    svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", "#000000");
+    svg.Circle({x, at.second}, r, p.chartInk);
+    svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", p.chartInk);
     x += font * 1.4;
   }
   svg.Close();
 }
 
-void DrawZenith(SvgWriter& svg, const FinderChartPicture& c, double font, Point at) {
+void DrawZenith(SvgWriter& svg, const FinderChartPicture& c, double font, Point at, const Palette& p) {
   const double q = *c.chart.zenithAngle, length = font * 2.2;
   // North up and east left: a position angle q points to (-sin q, -cos q).
   const Point tip{at.first - length * std::sin(q), at.second - length * std::cos(q)};
   svg.Open("cenit", "cenit", "Hacia el cénit; " + c.horizon);
-  svg.Line(at, tip, "#000000", 1.4);
+  svg.Line(at, tip, p.chartInk, 1.4);
   const double back = std::atan2(at.second - tip.second, at.first - tip.first);
   for (const double side : {-0.45, 0.45}) {
     svg.Line(tip, {tip.first + font * 0.6 * std::cos(back + side), tip.second + font * 0.6 * std::sin(back + side)},
-             "#000000", 1.4);
+             p.chartInk, 1.4);
   }
-  svg.Text({at.first, at.second + font * 1.2}, "cénit", font * 0.7, "middle", "#000000");
+  svg.Text({at.first, at.second + font * 1.2}, "cénit", font * 0.7, "middle", p.chartInk);
   svg.Close();
+}
+
+// Under the chart: the scale, the magnitudes' key, where the planet
+// stands and what the cross and its circle are; above it what the stars
+// leave out, and beside it the arrow to the zenith. Said on the page
+// itself, so that a printed or saved chart keeps them.
+void DrawFooter(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, int width,
+                std::string_view separator, const Palette& p) {
+  const double below = f.top + f.side + 2.6 * font;
+  DrawScale(svg, f, font, {f.left, below + font}, separator, p);
+  DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6}, p);
+  if (!c.beyondStars.empty()) {
+    svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),
+             "middle", p.beyondStars);
+  }
+  if (c.chart.zenithAngle) DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font}, p);
+  if (!c.horizon.empty()) svg.Text({f.left + f.side, below + font * 2.3}, c.horizon, font * 0.7, "end", p.chartInk);
+  svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
+           BodyColour(c.chart.body, p));
 }
 
 }  // namespace
 
-std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separator, int width, int height) {
-  (void)separator;  // the numbers' texts come with the contents
-  const double font = FontSize(std::min(width, height));
-  SvgWriter svg(width, height, c.title);
+std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separator, int width, int height,
+                            const PictureStyle& style) {
+  const Palette& p = *style.palette;
+  const double font = FloorFont(FontSize(std::min(width, height)), SmallestText, style);
+  SvgWriter svg(width, height, c.title, p.paper);
+  svg.SetSmallestText(style.smallestText);
   // Below the chart: the scale and the key, then two lines of words.
   const double side = std::min(width - 8 * font, height - 9.2 * font);
   const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
   svg.Open("titulo", "titulo", "");
-  svg.Text({width / 2.0, 1.8 * font}, c.heading, FittedSize(c.heading, font * 1.0, width - 2 * font), "middle", InkColour,
+  svg.Text({width / 2.0, 1.8 * font}, c.heading, FittedSize(c.heading, font * 1.0, width - 2 * font), "middle", p.ink,
            "", true);
   svg.Close();
-  svg.Rect({f.left, f.top}, f.side, f.side, "#ffffff", "#000000");
-  DrawGrid(svg, f, c, font);
-  DrawBorders(svg, f, c);
+  svg.Rect({f.left, f.top}, f.side, f.side, p.chartPaper, p.chartInk);
+  DrawGrid(svg, f, c, font, p);
+  DrawBorders(svg, f, c, p);
   // The planet's name and dates are placed first, then the stars' names
   // where they leave room.
   std::vector<Box> taken;
@@ -284,22 +309,10 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   taken.push_back({planet.first - 2.5 * font, planet.second + 0.3 * font, planet.first + 2.5 * font,
                    planet.second + 1.4 * font});
   const std::vector<std::optional<Box>> labels = PlaceStarLabels(f, c, font, taken);
-  DrawFigures(svg, f, c, font, taken);
-  DrawStars(svg, f, c, font, labels);
-  DrawPlanet(svg, f, c, font, taken);
-  const double below = f.top + f.side + 2.6 * font;
-  DrawScale(svg, f, font, {f.left, below + font}, separator);
-  DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6});
-  if (!c.beyondStars.empty()) {
-    svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),
-             "middle", "#7a2a00");
-  }
-  if (c.chart.zenithAngle) DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font});
-  // Said on the page itself, so that a printed or saved chart keeps them:
-  // where the planet stands, and what the cross and its circle are.
-  if (!c.horizon.empty()) svg.Text({f.left + f.side, below + font * 2.3}, c.horizon, font * 0.7, "end", "#000000");
-  svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
-           std::string(BodyColour(c.chart.body)));
+  DrawFigures(svg, f, c, font, taken, p);
+  DrawStars(svg, f, c, font, labels, p);
+  DrawPlanet(svg, f, c, font, taken, p);
+  DrawFooter(svg, f, c, font, width, separator, p);
   return svg.Finish();
 }
 

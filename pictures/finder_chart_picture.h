@@ -9,13 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "pictures/picture_style.h"
 #include "session/chart_contents.h"
 
 namespace orbitas::pictures {
 
-// The SVG of the chart, width x height pixels; decimalSeparator is the
-// user's.
+// The SVG of the chart, width x height pixels, in style's colours and with
+// no text under its smallestText; decimalSeparator is the user's. Raises
+// nothing.
 std::string DrawFinderChart(const FinderChartPicture& chart, std::string_view decimalSeparator, int width,
-                            int height);
+                            int height, const PictureStyle& style = {});
 
 }  // namespace orbitas::pictures

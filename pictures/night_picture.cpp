@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::string_view BandNames[] = {"día", "crepúsculo civil", "crepúsculo náutico",
                                           "crepúsculo astronómico", "noche cerrada"};
-constexpr std::string_view MoonColour = "#9a9a9a";
+
+// The smallest of the chart's texts, in text heights: the axes' numbers.
+constexpr double SmallestText = 0.75;
 
 struct Frame {
   double left, top, width, height, hours;
@@ -21,30 +23,30 @@ struct Frame {
   double Y(double altitude) const { return top + (90 - altitude) / 90 * height; }  // 0° at the bottom
 };
 
-void DrawBands(SvgWriter& svg, const Frame& f, const std::vector<NightBand>& bands) {
+void DrawBands(SvgWriter& svg, const Frame& f, const std::vector<NightBand>& bands, const Palette& c) {
   svg.Open("bandas", "bandas", "La oscuridad del cielo");
   for (const NightBand& b : bands) {
     const int level = std::clamp(b.darkness, 0, 4);
     svg.Open("", "banda", std::string(BandNames[level]));
-    svg.Rect({f.X(b.from), f.top}, f.X(b.to) - f.X(b.from), f.height, std::string(NightShades[level]), "");
+    svg.Rect({f.X(b.from), f.top}, f.X(b.to) - f.X(b.from), f.height, c.nightShades[level], "");
     svg.Close();
   }
   svg.Close();
 }
 
-void DrawAxes(SvgWriter& svg, const Frame& f, const NightPicture& night, double font) {
+void DrawAxes(SvgWriter& svg, const Frame& f, const NightPicture& night, double font, const Palette& c) {
   svg.Open("ejes", "ejes", "Altura y hora local");
   for (int altitude = 0; altitude <= 90; altitude += 15) {
-    svg.Line({f.left, f.Y(altitude)}, {f.left + f.width, f.Y(altitude)}, "#8a9ab8", 0.5, "2 4");
+    svg.Line({f.left, f.Y(altitude)}, {f.left + f.width, f.Y(altitude)}, c.altitudeLines, 0.5, "2 4");
     svg.Text({f.left - font * 0.4, f.Y(altitude) + font * 0.35}, std::to_string(altitude) + "°", font * 0.75, "end",
-             InkColour);
+             c.ink);
   }
-  svg.Line({f.left, f.Y(night.limit)}, {f.left + f.width, f.Y(night.limit)}, "#e0c060", 1, "6 3");
+  svg.Line({f.left, f.Y(night.limit)}, {f.left + f.width, f.Y(night.limit)}, c.altitudeLimit, 1, "6 3");
   for (const auto& [at, label] : night.ticks) {
-    svg.Line({f.X(at), f.top + f.height}, {f.X(at), f.top + f.height + font * 0.4}, InkColour, 1);
-    svg.Text({f.X(at), f.top + f.height + font * 1.4}, label, font * 0.75, "middle", InkColour);
+    svg.Line({f.X(at), f.top + f.height}, {f.X(at), f.top + f.height + font * 0.4}, c.ink, 1);
+    svg.Text({f.X(at), f.top + f.height + font * 1.4}, label, font * 0.75, "middle", c.ink);
   }
-  svg.Rect({f.left, f.top}, f.width, f.height, "none", InkColour);
+  svg.Rect({f.left, f.top}, f.width, f.height, "none", c.ink);
   svg.Close();
 }
 
@@ -74,7 +76,8 @@ void DrawAltitudes(SvgWriter& svg, const Frame& f, const NightCurve& c, const st
 
 // The name where the curve is highest, kept inside the frame and off the
 // names already written (labels).
-void DrawName(SvgWriter& svg, const Frame& f, const NightCurve& c, double font, std::vector<Point>& labels) {
+void DrawName(SvgWriter& svg, const Frame& f, const NightCurve& c, double font, std::vector<Point>& labels,
+              std::string_view fill) {
   const auto top = std::max_element(c.points.begin(), c.points.end(),
                                     [](const auto& a, const auto& b) { return a.second < b.second; });
   if (top == c.points.end() || top->second < 0) return;
@@ -87,34 +90,37 @@ void DrawName(SvgWriter& svg, const Frame& f, const NightCurve& c, double font, 
     }
   }
   labels.push_back(at);
-  svg.Text(at, c.name, font * 0.8, "middle", "#ffffff");
+  svg.Text(at, c.name, font * 0.8, "middle", fill);
 }
 
 }  // namespace
 
-std::string DrawNight(const NightPicture& night, std::string_view separator, int width, int height) {
-  const double font = FontSize(height);
-  SvgWriter svg(width, height, night.title);
+std::string DrawNight(const NightPicture& night, std::string_view separator, int width, int height,
+                      const PictureStyle& style) {
+  const Palette& p = *style.palette;
+  const double font = FloorFont(FontSize(height), SmallestText, style);
+  SvgWriter svg(width, height, night.title, p.paper);
+  svg.SetSmallestText(style.smallestText);
   const Frame f{4.0 * font, 3.5 * font, width - 5.5 * font, height - 7.5 * font, std::max(night.hours, 1.0)};
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.8 * font}, night.title, FittedSize(night.title, font * 1.1, width - 2 * font), "middle",
-           InkColour, "", true);
+           p.ink, "", true);
   svg.Close();
-  DrawBands(svg, f, night.bands);
-  DrawAxes(svg, f, night, font);
+  DrawBands(svg, f, night.bands, p);
+  DrawAxes(svg, f, night, font, p);
   svg.Open("curvas", "curvas", "La altura de cada astro");
   std::vector<Point> labels;
   for (const NightCurve& c : night.curves) {
-    const std::string colour(c.body == Body::Moon ? MoonColour : BodyColour(c.body));
+    const std::string colour(c.body == Body::Moon ? p.moon : BodyColour(c.body, p));
     svg.Open("", "astro", c.name);
     DrawAltitudes(svg, f, c, colour);
     if (c.best) {
       const Point at{f.X(c.best->first), f.Y(c.best->second)};
       svg.Open("", "mejor", c.name + ": mejor momento, altura " + Format(c.best->second, "#0.0", separator) + "°");
-      svg.Circle(at, font * 0.45, colour, "#ffffff", 1.5);
+      svg.Circle(at, font * 0.45, colour, p.bodyRim, 1.5);
       svg.Close();
     }
-    DrawName(svg, f, c, font, labels);
+    DrawName(svg, f, c, font, labels, p.curveNames);
     svg.Close();
   }
   svg.Close();

@@ -6,12 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "pictures/picture_style.h"
 #include "session/picture_contents.h"
 
 namespace orbitas::pictures {
 
-// The SVG of the picture, width x height pixels; decimalSeparator is the
-// user's.
-std::string DrawNight(const NightPicture& night, std::string_view decimalSeparator, int width, int height);
+// The SVG of the picture, width x height pixels, in style's colours and
+// with no text under its smallestText; decimalSeparator is the user's.
+// Raises nothing.
+std::string DrawNight(const NightPicture& night, std::string_view decimalSeparator, int width, int height,
+                      const PictureStyle& style = {});
 
 }  // namespace orbitas::pictures

@@ -47,8 +47,8 @@ std::string P(double x) {
 
 // The Moon's disc: dark, with its lit part as the two arcs of the limb and
 // the terminator (an ellipse of half-width |1 - 2k| times the radius).
-void DrawMoon(SvgWriter& svg, Point at, double radius, double lit, bool waxing) {
-  svg.Circle(at, radius, "#3a3a3a", InkColour, 0.8);
+void DrawMoon(SvgWriter& svg, Point at, double radius, double lit, bool waxing, const Palette& c) {
+  svg.Circle(at, radius, c.moonDark, c.ink, 0.8);
   const double x = at.first, top = at.second - radius, bottom = at.second + radius;
   const double terminator = std::fabs(1 - 2 * lit) * radius;
   // The limb on the lit side, then the terminator back, bulging towards
@@ -58,7 +58,7 @@ void DrawMoon(SvgWriter& svg, Point at, double radius, double lit, bool waxing) 
   const std::string d = "M " + P(x) + " " + P(top) + " A " + P(radius) + " " + P(radius) + " 0 0 " +
                         std::to_string(limbSweep) + " " + P(x) + " " + P(bottom) + " A " + P(terminator) + " " +
                         P(radius) + " 0 0 " + std::to_string(terminatorSweep) + " " + P(x) + " " + P(top) + " Z";
-  svg.Path(d, "#f2f0e6");
+  svg.Path(d, c.moonLit);
 }
 
 struct Placed {
@@ -67,15 +67,11 @@ struct Placed {
   double radius;
 };
 
-// The sky's colour by the Sun's altitude: day blue with the Sun up, night
-// blue below -18 degrees, and the twilight's blend between.
-std::string SkyColour(double sunAltitude) {
-  constexpr double Day[] = {0x6f, 0xa8, 0xdc}, Night[] = {0x0b, 0x1a, 0x33};
+// The sky's colour by the Sun's altitude: the day's with the Sun up, the
+// night's below -18 degrees, and the twilight's blend between.
+std::string SkyColour(double sunAltitude, const Palette& c) {
   const double t = std::clamp((sunAltitude + 18) / (18 - 0.8333), 0.0, 1.0);
-  char colour[8];
-  std::snprintf(colour, sizeof colour, "#%02x%02x%02x", static_cast<int>(Night[0] + t * (Day[0] - Night[0])),
-                static_cast<int>(Night[1] + t * (Day[1] - Night[1])), static_cast<int>(Night[2] + t * (Day[2] - Night[2])));
-  return colour;
+  return Blend(c.domeNightSky, c.domeDaySky, t, true);
 }
 
 // The altitude circles' labels, just east of north on each circle.
@@ -95,39 +91,41 @@ std::vector<GridLabel> GridLabels(const Dome& d, double font, std::string_view s
   return labels;
 }
 
-void DrawGrid(SvgWriter& svg, const Dome& d, double font, const std::vector<GridLabel>& labels, double sunAltitude) {
+void DrawGrid(SvgWriter& svg, const Dome& d, double font, const std::vector<GridLabel>& labels, double sunAltitude,
+              const Palette& c) {
   svg.Open("reticula", "reticula", "Horizonte y alturas de 30° y 60°");
-  svg.Circle(d.centre, d.radius, SkyColour(sunAltitude), InkColour, 1.5);
-  for (const double altitude : {30.0, 60.0}) svg.Circle(d.centre, (90 - altitude) / 90 * d.radius, "none", "#4a5a78", 0.8);
-  for (const GridLabel& label : labels) DrawLabel(svg, label.box, label.text, font * GridLabelSize, "#8a9ab8");
+  svg.Circle(d.centre, d.radius, SkyColour(sunAltitude, c), c.ink, 1.5);
+  for (const double altitude : {30.0, 60.0})
+    svg.Circle(d.centre, (90 - altitude) / 90 * d.radius, "none", c.domeCircles, 0.8);
+  for (const GridLabel& label : labels) DrawLabel(svg, label.box, label.text, font * GridLabelSize, c.domeCircleLabels);
   svg.Close();
 }
 
-void DrawCompass(SvgWriter& svg, const Dome& d, double font, const std::vector<std::string>& points) {
+void DrawCompass(SvgWriter& svg, const Dome& d, double font, const std::vector<std::string>& points, const Palette& c) {
   svg.Open("rumbos", "rumbos", "Los 16 rumbos");
   for (int k = 0; k < 16; ++k) {
     const double azimuth = 22.5 * k;
     const bool main = k % 4 == 0;
-    svg.Line(d.At(0, azimuth), d.At(main ? -3 : -1.5, azimuth), InkColour, main ? 1.5 : 0.8);
+    svg.Line(d.At(0, azimuth), d.At(main ? -3 : -1.5, azimuth), c.ink, main ? 1.5 : 0.8);
     const Point at = d.At(main ? -9 : -7.5, azimuth);
     svg.Text({at.first, at.second + font * 0.35}, points[static_cast<std::size_t>(k)], main ? font : font * 0.7,
-             "middle", InkColour, "", main);
+             "middle", c.ink, "", main);
   }
   svg.Close();
 }
 
-void DrawEcliptic(SvgWriter& svg, const Dome& d, const std::vector<std::pair<double, double>>& ecliptic) {
+void DrawEcliptic(SvgWriter& svg, const Dome& d, const std::vector<std::pair<double, double>>& ecliptic, const Palette& c) {
   svg.Open("ecliptica", "ecliptica", "Eclíptica");
   std::vector<Point> piece;
   for (const auto& [altitude, azimuth] : ecliptic) {
     if (altitude < 0) {
-      if (piece.size() > 1) svg.Polyline(piece, "#d9b54a", 1.2, "", "", "6 4");
+      if (piece.size() > 1) svg.Polyline(piece, c.ecliptic, 1.2, "", "", "6 4");
       piece.clear();
       continue;
     }
     piece.push_back(d.At(altitude, azimuth));
   }
-  if (piece.size() > 1) svg.Polyline(piece, "#d9b54a", 1.2, "", "", "6 4");
+  if (piece.size() > 1) svg.Polyline(piece, c.ecliptic, 1.2, "", "", "6 4");
   svg.Close();
 }
 
@@ -186,7 +184,7 @@ BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const st
   return layout;
 }
 
-void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::string_view separator) {
+void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::string_view separator, const Palette& c) {
   svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
   for (std::size_t k = 0; k < layout.placed.size(); ++k) {
     const Placed& p = layout.placed[k];
@@ -196,16 +194,16 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
                               (IsPlanet(b.body) ? ", magnitud " + Format(b.magnitude, "#0.0", separator) : "");
     svg.Open("", "astro", title);
     if (b.body == Body::Sun) {
-      svg.Circle(p.at, p.radius, std::string(SunColour), InkColour, 1);
+      svg.Circle(p.at, p.radius, c.sun, c.ink, 1);
     } else if (b.body == Body::Moon) {
-      DrawMoon(svg, p.at, p.radius, b.illuminated, b.waxing);
+      DrawMoon(svg, p.at, p.radius, b.illuminated, b.waxing, c);
     } else {
-      svg.Circle(p.at, p.radius, std::string(BodyColour(b.body)), "#ffffff", 0.8);
+      svg.Circle(p.at, p.radius, BodyColour(b.body, c), c.bodyRim, 0.8);
     }
-    if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", "#ffd54a", 2);
+    if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", c.chosenRing, 2);
     if (const std::optional<Box>& chosen = layout.labels[k]) {
       svg.Text({(chosen->left + chosen->right) / 2, chosen->bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
-               "#ffffff");
+               c.domeNames);
     }
     svg.Close();
   }
@@ -213,25 +211,26 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
 }
 
 // A light tint by the colour index: blue-white hot stars, orange cool ones.
-const char* StarColour(double colourIndex) {
-  if (colourIndex < 0.0) return "#d6e4ff";
-  if (colourIndex < 0.5) return "#ffffff";
-  if (colourIndex < 1.0) return "#fff3d9";
-  return "#ffdcb8";
+std::string_view StarColour(double colourIndex, const Palette& c) {
+  if (colourIndex < 0.0) return c.stars[0];
+  if (colourIndex < 0.5) return c.stars[1];
+  if (colourIndex < 1.0) return c.stars[2];
+  return c.stars[3];
 }
 
 
-void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
+void DrawFigures(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken,
+                 const Palette& c) {
   svg.Open("figuras", "figuras", "Las figuras de las constelaciones");
   for (const DomeFigure& f : dome.figures) {
     svg.Open("", "figura", f.name);
     for (const auto& [from, to] : f.lines)
-      svg.Line(d.At(from.first, from.second), d.At(to.first, to.second), "#3f5f8f", 0.7);
+      svg.Line(d.At(from.first, from.second), d.At(to.first, to.second), c.figures, 0.7);
     // The name centred on its place, where it stays inside the horizon.
     const Point at = d.At(f.labelAltitude, f.labelAzimuth);
     const double size = font * 0.6, w = LabelWidth(f.name, size), h = LabelHeight(size);
     const Box box{at.first - w / 2, at.second - h / 2, at.first + w / 2, at.second + h / 2};
-    if (d.Inside(box) && TakeIfFree(box, taken)) DrawLabel(svg, box, f.name, size, "#7f9cc8");
+    if (d.Inside(box) && TakeIfFree(box, taken)) DrawLabel(svg, box, f.name, size, c.figureNames);
     svg.Close();
   }
   svg.Close();
@@ -271,7 +270,7 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
 }
 
 void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, std::string_view separator,
-               const std::vector<std::optional<Box>>& names) {
+               const std::vector<std::optional<Box>>& names, const Palette& c) {
   svg.Open("estrellas", "estrellas", "Las estrellas sobre el horizonte");
   // The faintest first, so that a bright star is never under a faint one.
   for (std::size_t k = dome.stars.size(); k-- > 0;) {
@@ -281,16 +280,16 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
                                  Format(s.azimuth, "#0.0", separator) + "°");
     const Point at = d.At(s.altitude, s.azimuth);
     const double radius = StarRadius(s.magnitude, font, DomeStars);
-    svg.Circle(at, radius, StarColour(s.colourIndex));
+    svg.Circle(at, radius, StarColour(s.colourIndex, c));
     if (names[k]) {
       const Box& box = *names[k];
-      DrawLabel(svg, box, s.name, font * 0.65, "#e8e4d0");
+      DrawLabel(svg, box, s.name, font * 0.65, c.starNames);
       // A name set off on a diagonal gets a leader from its star.
       const Point near{std::clamp(at.first, box.left, box.right), std::clamp(at.second, box.top, box.bottom)};
       const double apart = std::hypot(near.first - at.first, near.second - at.second);
       if (apart > radius + font * 0.6) {
         const double ux = (near.first - at.first) / apart, uy = (near.second - at.second) / apart;
-        svg.Line({at.first + ux * (radius + 1), at.second + uy * (radius + 1)}, near, "#9a9680", 0.6);
+        svg.Line({at.first + ux * (radius + 1), at.second + uy * (radius + 1)}, near, c.leaders, 0.6);
       }
     }
     svg.Close();
@@ -298,43 +297,52 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
   svg.Close();
 }
 
+// The smallest of the dome's texts, in text heights: the figures' names.
+constexpr double SmallestText = 0.6;
+
+// The dome's text height for a picture height pixels high in style.
+double DomeFont(int height, const PictureStyle& style) { return FloorFont(FontSize(height), SmallestText, style); }
+
 // The dome of a picture width x height pixels: under the title, as large
 // as the picture allows with room for the compass's names.
-Dome DomeOf(int width, int height) {
-  const double font = FontSize(height);
+Dome DomeOf(int width, int height, double font) {
   return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
 }
 
 }  // namespace
 
-std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height) {
+std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height,
+                                                     const PictureStyle& style) {
   if (altitude < 0) return std::nullopt;
-  return DomeOf(width, height).At(altitude, azimuth);
+  return DomeOf(width, height, DomeFont(height, style)).At(altitude, azimuth);
 }
 
-std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height) {
-  const double font = FontSize(height);
-  SvgWriter svg(width, height, dome.title);
-  const Dome d = DomeOf(width, height);
+std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height,
+                        const PictureStyle& style) {
+  const Palette& c = *style.palette;
+  const double font = DomeFont(height, style);
+  SvgWriter svg(width, height, dome.title, c.paper);
+  svg.SetSmallestText(style.smallestText);
+  const Dome d = DomeOf(width, height, font);
   svg.Open("titulo", "titulo", "");
   // A long place name shrinks the title to fit the width.
   const std::string& heading = dome.heading;
   const double headingWidth = 0.6 * font * 1.1 * static_cast<double>(heading.size());
   svg.Text({width / 2.0, 1.6 * font}, heading, font * 1.1 * std::min(1.0, 0.95 * width / headingWidth), "middle",
-           InkColour, "", true);
+           c.ink, "", true);
   svg.Close();
   const std::vector<GridLabel> grid = GridLabels(d, font, separator);
-  DrawGrid(svg, d, font, grid, dome.sunAltitude);
-  DrawCompass(svg, d, font, dome.compassPoints);
-  DrawEcliptic(svg, d, dome.ecliptic);
+  DrawGrid(svg, d, font, grid, dome.sunAltitude, c);
+  DrawCompass(svg, d, font, dome.compassPoints, c);
+  DrawEcliptic(svg, d, dome.ecliptic, c);
   // The planets' names are placed first; the stars' and the figures' keep
   // off them, and everything is drawn under the planets.
   BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
-  DrawFigures(svg, d, dome, font, taken);
-  DrawStars(svg, d, dome, font, separator, starNames);
-  DrawBodies(svg, layout, font, separator);
+  DrawFigures(svg, d, dome, font, taken, c);
+  DrawStars(svg, d, dome, font, separator, starNames, c);
+  DrawBodies(svg, layout, font, separator, c);
   return svg.Finish();
 }
 

@@ -9,17 +9,22 @@
 #include <utility>
 #include <string_view>
 
+#include "pictures/picture_style.h"
 #include "session/picture_contents.h"
 
 namespace orbitas::pictures {
 
-// The SVG of the dome, width x height pixels. Bodies below the horizon are
-// left out. decimalSeparator is the user's.
-std::string DrawSkyDome(const SkyDome& dome, std::string_view decimalSeparator, int width, int height);
+// The SVG of the dome, width x height pixels, in style's colours and with
+// no text under its smallestText (the dome then grows its texts, and
+// leaves out the names that no longer find room). Bodies below the
+// horizon are left out. decimalSeparator is the user's. Raises nothing.
+std::string DrawSkyDome(const SkyDome& dome, std::string_view decimalSeparator, int width, int height,
+                        const PictureStyle& style = {});
 
 // Where DrawSkyDome puts a body at altitude and azimuth (degrees) in a
-// picture width x height pixels: (x, y) in pixels from the top left; none
-// below the horizon. Raises nothing.
-std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height);
+// picture width x height pixels drawn in style: (x, y) in pixels from the
+// top left; none below the horizon. Raises nothing.
+std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height,
+                                                     const PictureStyle& style = {});
 
 }  // namespace orbitas::pictures

@@ -36,12 +36,12 @@ std::string XmlEscaped(std::string_view text) {
   return out;
 }
 
-SvgWriter::SvgWriter(int width, int height, std::string_view title) {
+SvgWriter::SvgWriter(int width, int height, std::string_view title, std::string_view paper) {
   text_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
           std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
           std::to_string(width) + " " + std::to_string(height) +
           "\" font-family=\"DejaVu Sans, sans-serif\" role=\"img\" lang=\"es\">\n<title>" + XmlEscaped(title) +
-          "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+          "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"" + XmlEscaped(paper) + "\"/>\n";
 }
 
 void SvgWriter::Open(std::string_view id, std::string_view cssClass, std::string_view title) {
@@ -86,8 +86,9 @@ void SvgWriter::Polyline(const std::vector<Point>& points, std::string_view stro
 void SvgWriter::Text(Point at, std::string_view text, double size, std::string_view anchor, std::string_view fill,
                      std::string_view cssClass, bool bold) {
   // A picture made very small scales its texts below nothing; a font has
-  // no negative size, so the smallest one stands for them.
-  size = std::max(size, MinimumTextSize);
+  // no negative size, so the smallest one stands for them; a reader who
+  // asked for a least size gets it whatever the picture's own sizing.
+  size = std::max({size, MinimumTextSize, smallestText_});
   text_ += "<text x=\"" + N(at.first) + "\" y=\"" + N(at.second) + "\" font-size=\"" + N(size) + "\"" +
            Attribute("text-anchor", anchor == "start" ? "" : anchor) + Attribute("fill", fill) +
            Attribute("class", cssClass) + (bold ? " font-weight=\"bold\"" : "") + ">" + XmlEscaped(text) +

@@ -13,9 +13,13 @@ using Point = std::pair<double, double>;  // x, y in pixels, y downwards
 
 class SvgWriter {
  public:
-  // A document of width x height pixels on a white background; title is
-  // the document's own <title>.
-  SvgWriter(int width, int height, std::string_view title);
+  // A document of width x height pixels on a background of paper
+  // ("#rrggbb"); title is the document's own <title>.
+  SvgWriter(int width, int height, std::string_view title, std::string_view paper = "#ffffff");
+
+  // Every text written after this is at least pixels high (0, the
+  // default: only the writer's own least size). Raises nothing.
+  void SetSmallestText(double pixels) { smallestText_ = pixels; }
 
   // <g> with an optional id and class, and a <title> when title is not
   // empty; Close ends the innermost open group.
@@ -41,6 +45,7 @@ class SvgWriter {
  private:
   std::string text_;
   int open_ = 0;
+  double smallestText_ = 0;
 };
 
 // text with &, <, > and " escaped for XML.

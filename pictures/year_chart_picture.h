@@ -7,12 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "pictures/picture_style.h"
 #include "session/year_chart_contents.h"
 
 namespace orbitas::pictures {
 
-// The SVG of the chart, width x height pixels (points for a PDF); numbers
-// with decimalSeparator. Raises nothing.
-std::string DrawYearChart(const YearChart& chart, std::string_view decimalSeparator, int width, int height);
+// The SVG of the chart, width x height pixels (points for a PDF), in
+// style's colours and with no text under its smallestText; numbers with
+// decimalSeparator. Raises nothing.
+std::string DrawYearChart(const YearChart& chart, std::string_view decimalSeparator, int width, int height,
+                          const PictureStyle& style = {});
 
 }  // namespace orbitas::pictures
