@@ -12,6 +12,7 @@
 #include "calendar/civil_time.h"
 #include "pictures/finder_chart_picture.h"
 #include "planner/background.h"
+#include "planner/drawn_picture.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
 #include "session/chart_contents.h"
@@ -38,6 +39,7 @@ ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), b
   heading_->setAccessibleDescription(QStringLiteral("Lo que muestra la carta"));
   heading_->setWordWrap(true);
   chart_ = new SvgView(QStringLiteral("Carta de localización"));
+  picture_ = new DrawnPicture(background_, QStringLiteral("carta"), chart_, this);
   print_ = new QPushButton(QStringLiteral("&Imprimir…"));
   print_->setAccessibleName(QStringLiteral("Imprimir la carta"));
   pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
@@ -64,11 +66,13 @@ ChartTab::ChartTab(Background& background, QWidget* parent) : QWidget(parent), b
   connect(planet_, &QComboBox::currentIndexChanged, this, &ChartTab::StartAtTheBestMoment);
   connect(when_, &QDateTimeEdit::dateTimeChanged, this, &ChartTab::Draw);
   connect(field_, &QDoubleSpinBox::valueChanged, this, &ChartTab::Draw);
-  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, chart_->svg()); });
+  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, Svg()); });
   connect(pdf_, &QPushButton::clicked, this, &ChartTab::SavePdf);
 }
 
-const std::string& ChartTab::Svg() const { return chart_->svg(); }
+const std::string& ChartTab::Svg() const { return picture_->printable(); }
+
+void ChartTab::SetLook(const PictureLook& look) { picture_->SetLook(look); }
 
 void ChartTab::Refresh(const Observer& observer) {
   observer_ = observer;
@@ -104,24 +108,29 @@ void ChartTab::Draw() {
   const Instant at = o.zone.InstantOf(local);
   const Body body = static_cast<Body>(planet_->currentData().toInt());
   const double field = field_->value();
-  background_.Submit(QStringLiteral("carta"), [this, o, at, body, field](const Background::Ticket& ticket) {
+  const DrawnPicture::Target target = picture_->target();
+  background_.Submit(QStringLiteral("carta"), [this, o, at, body, field, target](const Background::Ticket& ticket) {
     SkyRequest request = o.Request();
     request.bodies = {body};
     request.at = at;
     request.chartField = field;
     const FinderChartPicture chart = RunChart(request, o.separator);
     ticket.StopIfOvertaken();
-    std::string svg = pictures::DrawFinderChart(chart, o.separator, A4Width, A4Height);
+    DrawnPicture::Drawn drawn = DrawnPicture::DrawBoth(
+        [chart, sep = o.separator](int width, int height, const pictures::PictureStyle& style) {
+          return pictures::DrawFinderChart(chart, sep, width, height, style);
+        },
+        target);
     std::string heading = ChartCaption(chart);
     heading.pop_back();  // the label's last line needs no end
-    return [this, svg = std::move(svg), heading = std::move(heading)] {
+    return [this, drawn = std::move(drawn), heading = std::move(heading)]() mutable {
       heading_->setText(QString::fromStdString(heading));
-      chart_->SetSvg(svg);
+      picture_->Show(std::move(drawn));
       emit filled();
     };
   });
 }
 
-void ChartTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("carta.pdf"), chart_->svg()); }
+void ChartTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("carta.pdf"), Svg()); }
 
 }  // namespace orbitas::planner

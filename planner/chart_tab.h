@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "planner/observer.h"
+#include "planner/picture_look.h"
 
 class QComboBox;
 class QDateTimeEdit;
@@ -15,6 +16,7 @@ class QPushButton;
 namespace orbitas::planner {
 
 class Background;
+class DrawnPicture;
 class SvgView;
 
 class ChartTab : public QWidget {
@@ -29,7 +31,11 @@ class ChartTab : public QWidget {
   // drops an older one before it draws); filled is emitted with it. Raises
   // nothing.
   void Refresh(const Observer& observer);
-  const std::string& Svg() const;  // the chart shown, or empty
+  // The chart as it prints (A4, day colours), or empty.
+  const std::string& Svg() const;
+  // The chart shown, drawn at its size in look.
+  void SetLook(const PictureLook& look);
+  SvgView* view() const { return chart_; }
 
  signals:
   void filled();
@@ -46,6 +52,7 @@ class ChartTab : public QWidget {
   QDoubleSpinBox* field_;
   QLabel* heading_;
   SvgView* chart_;
+  DrawnPicture* picture_;
   QPushButton* print_;
   QPushButton* pdf_;
 };

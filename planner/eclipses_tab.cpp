@@ -11,6 +11,7 @@
 #include "calendar/civil_time.h"
 #include "pictures/eclipse_picture.h"
 #include "planner/background.h"
+#include "planner/drawn_picture.h"
 #include "planner/rows_model.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
@@ -39,6 +40,7 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   details_->setLineWrapMode(QPlainTextEdit::NoWrap);
   details_->setAccessibleName(QStringLiteral("Circunstancias del eclipse elegido"));
   picture_ = new SvgView(QStringLiteral("Dibujo del eclipse elegido"));
+  drawn_ = new DrawnPicture(background_, QStringLiteral("eclipse"), picture_, this);
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de los eclipses"));
   csv_->setEnabled(false);
@@ -66,7 +68,9 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   });
 }
 
-const std::string& EclipsesTab::PictureSvg() const { return picture_->svg(); }
+const std::string& EclipsesTab::PictureSvg() const { return drawn_->printable(); }
+
+void EclipsesTab::SetLook(const PictureLook& look) { drawn_->SetLook(look); }
 
 void EclipsesTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("eclipses"), [this, o](const Background::Ticket& ticket) {
@@ -83,7 +87,7 @@ void EclipsesTab::Refresh(const Observer& o) {
       observer_ = o;  // the list's, for its details and its CSV
       model_->SetRows(std::move(rows));
       details_->clear();
-      picture_->SetSvg({});
+      drawn_->Clear();
       csv_->setEnabled(true);
       if (model_->rowCount() > 0) table_->selectRow(0);  // the next one, in full
       emit filled();
@@ -108,15 +112,26 @@ void EclipsesTab::ShowChosen() {
   const EclipseSeen seen = std::get<EclipseSeen>(*row.source);
   const Observer o = observer_;
   // Ahead of the tabs' waiting work: a click wants its answer now.
-  background_.Submit(QStringLiteral("eclipse"), [this, seen, o] {
+  const DrawnPicture::Target target = drawn_->target();
+  background_.Submit(QStringLiteral("eclipse"), [this, seen, o, target] {
     std::string text = report::EclipseText(seen, o.place, o.zone, o.separator);
     // A transit has no picture, nor a solar eclipse the place does not see.
-    std::string svg = HasEclipsePicture(seen)
-                          ? pictures::DrawEclipse(EclipsePictureOf(seen, o.place, o.zone), o.separator, 900, 700)
-                          : std::string();
-    return [this, text = std::move(text), svg = std::move(svg)] {
+    std::optional<DrawnPicture::Drawn> drawn;
+    if (HasEclipsePicture(seen)) {
+      drawn = DrawnPicture::DrawBoth(
+          [picture = EclipsePictureOf(seen, o.place, o.zone), sep = o.separator](int width, int height,
+                                                                                   const pictures::PictureStyle& style) {
+            return pictures::DrawEclipse(picture, sep, width, height, style);
+          },
+          target);
+    }
+    return [this, text = std::move(text), drawn = std::move(drawn)]() mutable {
       details_->setPlainText(QString::fromStdString(text));
-      picture_->SetSvg(svg);
+      if (drawn) {
+        drawn_->Show(std::move(*drawn));
+      } else {
+        drawn_->Clear();
+      }
     };
   }, 1);
 }

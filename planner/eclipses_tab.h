@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "planner/observer.h"
+#include "planner/picture_look.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +17,7 @@ namespace orbitas::planner {
 
 class Background;
 class RowsModel;
+class DrawnPicture;
 class SvgView;
 
 class EclipsesTab : public QWidget {
@@ -33,9 +35,13 @@ class EclipsesTab : public QWidget {
   // The CSV of the list, as `--eclipses --formato csv` writes it.
   std::string Csv() const;
   QTableView* table() const { return table_; }
-  // The chosen eclipse's picture as shown, or empty (a transit, a solar
-  // eclipse not seen from the place, none chosen yet). Interface thread.
+  // The chosen eclipse's picture as it prints (A4, day colours), or empty
+  // (a transit, a solar eclipse not seen from the place, none chosen yet).
+  // Interface thread.
   const std::string& PictureSvg() const;
+  // The picture shown, drawn at its size in look.
+  void SetLook(const PictureLook& look);
+  SvgView* view() const { return picture_; }
 
  signals:
   void filled();
@@ -49,6 +55,7 @@ class EclipsesTab : public QWidget {
   QTableView* table_;
   QPlainTextEdit* details_;
   SvgView* picture_;
+  DrawnPicture* drawn_;
   QPushButton* csv_;
 };
 

@@ -1,15 +1,16 @@
 #include "planner/night_tab.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -17,11 +18,15 @@
 #include "pictures/night_picture.h"
 #include "pictures/sky_dome_picture.h"
 #include "planner/background.h"
+#include "planner/picture_style_of.h"
 #include "planner/rows_model.h"
 #include "planner/save_file.h"
+#include "planner/sun_moon_panel.h"
 #include "planner/svg_view.h"
 #include "report/view_rows.h"
+#include "session/clock_words.h"
 #include "session/instant.h"
+#include "report/text_layout.h"
 
 namespace orbitas::planner {
 
@@ -30,104 +35,68 @@ namespace orbitas::planner {
 struct NightView {
   NightAnswer answer;
   std::vector<report::ViewRow> rows;
-  std::string sunAndMoon, chartSvg;
+  NightPicture chart;  // drawn again at each minute chosen
   Instant dusk, dawn;  // the slider's ends
 };
 
 namespace {
 
-constexpr int DomeSize = 760;      // pixels of the dome's square picture
 constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
 
 // On the worker; leaves by the ticket when overtaken.
 std::shared_ptr<NightView> ComputeNightView(const Observer& o, const Background::Ticket& ticket) {
   auto view = std::make_shared<NightView>();
-  view->answer = RunNight(o.Request());
+  SkyRequest request = o.Request();
+  request.withPassages = true;
+  view->answer = RunNight(request);
   const NightAnswer& answer = view->answer;
   view->rows = report::NightRows(answer, o.separator);
-  view->sunAndMoon = report::SunAndMoonText(answer, o.separator);
-  ticket.StopIfOvertaken();  // the chart is the slow half
+  ticket.StopIfOvertaken();  // the chart's curves are the slow half
   const Night& night = answer.night;
-  view->chartSvg = pictures::DrawNight(NightPictureOf(night, MethodElements(), answer.place, answer.zone, answer.date),
-                                       o.separator, 1200, 520);
+  view->chart = NightPictureOf(night, MethodElements(), answer.place, answer.zone, answer.date);
   view->dusk = night.sun.set ? night.sun.set->time : night.span.from;
   view->dawn = night.sun.rise ? night.sun.rise->time : night.span.to;
   if (view->dawn <= view->dusk) view->dusk = night.span.from, view->dawn = night.span.to;
   return view;
 }
 
+// A body on the dome as a screen reader says it: "Marte, altura 35°,
+// acimut 120°".
+QString DomeBodyWords(const DomeBody& b) {
+  const QLocale locale;
+  return QString::fromStdString(b.name) + QStringLiteral(", altura ") + locale.toString(b.altitude, 'f', 0) +
+         QStringLiteral("°, acimut ") + locale.toString(b.azimuth, 'f', 0) + QStringLiteral("°");
+}
+
+// A picture's size as shown: the widget's, at least a little.
+QSize Shown(const QWidget* view) { return view->size().expandedTo(QSize(160, 120)); }
+
 }  // namespace
 
 NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
-  // The Sun's block and the Moon's side by side, in the texts' columns.
-  for (QPlainTextEdit** block : {&sun_, &moon_}) {
-    *block = new QPlainTextEdit;
-    (*block)->setReadOnly(true);
-    (*block)->setLineWrapMode(QPlainTextEdit::NoWrap);
-    (*block)->setFont(QFont(QStringLiteral("monospace"), 8));
-    (*block)->setMaximumHeight(150);
-  }
-  sun_->setAccessibleName(QStringLiteral("El Sol esta noche"));
-  moon_->setAccessibleName(QStringLiteral("La Luna esta noche"));
-
-  model_ = new RowsModel(report::NightColumns(), this);
-  sorted_ = new QSortFilterProxyModel(this);
-  sorted_->setSourceModel(model_);
-  sorted_->setSortRole(RowsModel::SortRole);
-  table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"), 9);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-
-  dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
-  slider_ = new QSlider(Qt::Horizontal);
-  slider_->setAccessibleName(QStringLiteral("Hora del cielo"));
-  slider_->setEnabled(false);
-  instant_ = new QLabel;
-  instant_->setAccessibleDescription(QStringLiteral("Hora del dibujo"));
-  csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
-  csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
-  csv_->setEnabled(false);
-  now_ = new QPushButton(QStringLiteral("&Ahora"));
-  now_->setAccessibleName(QStringLiteral("Ahora"));
-  chart_ = new SvgView(QStringLiteral("Altura de los astros durante la noche"));
-
-  auto* left = new QWidget;
-  auto* leftLayout = new QVBoxLayout(left);
-  leftLayout->setContentsMargins(0, 0, 0, 0);
-  auto* almanac = new QHBoxLayout;
-  almanac->addWidget(sun_);
-  almanac->addWidget(moon_, 1);
-  leftLayout->addLayout(almanac);
-  leftLayout->addWidget(table_, 1);
-  auto* exportRow = new QHBoxLayout;
-  exportRow->addStretch(1);
-  exportRow->addWidget(csv_);
-  leftLayout->addLayout(exportRow);
-  auto* right = new QWidget;
-  auto* rightLayout = new QVBoxLayout(right);
-  rightLayout->setContentsMargins(0, 0, 0, 0);
-  rightLayout->addWidget(dome_, 1);
-  auto* sliderRow = new QHBoxLayout;
-  sliderRow->addWidget(slider_, 1);
-  sliderRow->addWidget(instant_);
-  sliderRow->addWidget(now_);
-  rightLayout->addLayout(sliderRow);
-  auto* top = new QSplitter(Qt::Horizontal);
-  top->addWidget(left);
-  top->addWidget(right);
-  top->setStretchFactor(0, 3);
-  top->setStretchFactor(1, 2);
-  auto* whole = new QSplitter(Qt::Vertical);
-  whole->addWidget(top);
-  whole->addWidget(chart_);
-  whole->setStretchFactor(0, 3);
-  whole->setStretchFactor(1, 1);
+  auto* sides = new QSplitter(Qt::Horizontal);
+  sides->setObjectName(QStringLiteral("noche-lados"));
+  sides->setChildrenCollapsible(false);
+  sides->addWidget(TableSide());
+  sides->addWidget(DomeSide());
+  sides->setStretchFactor(0, 5);
+  sides->setStretchFactor(1, 3);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(whole);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(sides);
 
-  connect(slider_, &QSlider::valueChanged, this, &NightTab::DrawDome);
-  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawDome);
+  redraw_ = new QTimer(this);
+  redraw_->setSingleShot(true);
+  redraw_->setInterval(120);
+  connect(redraw_, &QTimer::timeout, this, &NightTab::DrawPictures);
+  connect(dome_, &SvgView::resized, redraw_, qOverload<>(&QTimer::start));
+  connect(chart_, &SvgView::resized, redraw_, qOverload<>(&QTimer::start));
+  connect(slider_, &QSlider::valueChanged, this, &NightTab::DrawPictures);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawPictures);
   connect(dome_, &SvgView::clicked, this, &NightTab::SelectBodyAt);
   connect(now_, &QPushButton::clicked, this, &NightTab::ShowNow);
+  connect(print_, &QPushButton::clicked, this, &NightTab::PrintNight);
+  connect(pdf_, &QPushButton::clicked, this, &NightTab::SaveNightPdf);
   // The table as shown (sorted), with the same quoting as every CSV the program writes.
   connect(csv_, &QPushButton::clicked, this, [this] {
     const QString path =
@@ -136,9 +105,77 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   });
 }
 
+QWidget* NightTab::TableSide() {
+  panel_ = new SunMoonPanel;
+  model_ = new RowsModel(report::NightColumns(), this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(RowsModel::SortRole);
+  table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"),
+                             static_cast<int>(report::NightColumn::Notes));
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
+  csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
+  csv_->setEnabled(false);
+  print_ = new QPushButton(QStringLiteral("Imprimir la &noche…"));
+  print_->setAccessibleName(QStringLiteral("Imprimir la noche"));
+  print_->setEnabled(false);
+  pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
+  pdf_->setAccessibleName(QStringLiteral("Guardar la noche en PDF"));
+  pdf_->setEnabled(false);
+  chart_ = new SvgView(QStringLiteral("Altura de los astros durante la noche"));
+  chart_->setMinimumSize(300, 150);
+
+  auto* upper = new QWidget;
+  auto* upperLayout = new QVBoxLayout(upper);
+  upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->addWidget(panel_);
+  upperLayout->addWidget(table_, 1);
+  auto* exportRow = new QHBoxLayout;
+  exportRow->addStretch(1);
+  exportRow->addWidget(csv_);
+  exportRow->addWidget(print_);
+  exportRow->addWidget(pdf_);
+  upperLayout->addLayout(exportRow);
+  auto* side = new QSplitter(Qt::Vertical);
+  side->setObjectName(QStringLiteral("noche-tabla"));
+  side->setChildrenCollapsible(false);
+  side->addWidget(upper);
+  side->addWidget(chart_);
+  side->setStretchFactor(0, 5);
+  side->setStretchFactor(1, 3);
+  side->setSizes({430, 210});  // until the user moves it (the window remembers)
+  return side;
+}
+
+QWidget* NightTab::DomeSide() {
+  dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
+  dome_->setMinimumSize(160, 160);
+  slider_ = new QSlider(Qt::Horizontal);
+  slider_->setAccessibleName(QStringLiteral("Hora del cielo"));
+  slider_->setEnabled(false);
+  instant_ = new QLabel;
+  instant_->setAccessibleName(QStringLiteral("Hora del dibujo"));
+  now_ = new QPushButton(QStringLiteral("&Ahora"));
+  now_->setAccessibleName(QStringLiteral("Ahora"));
+  auto* side = new QWidget;
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(dome_, 1);
+  auto* sliderRow = new QHBoxLayout;
+  sliderRow->addWidget(slider_, 1);
+  sliderRow->addWidget(instant_);
+  sliderRow->addWidget(now_);
+  layout->addLayout(sliderRow);
+  return side;
+}
+
 NightTab::~NightTab() = default;
 
 const std::string& NightTab::ChartSvg() const { return chart_->svg(); }
+const std::string& NightTab::DomeSvg() const { return dome_->svg(); }
+const NightAnswer* NightTab::answer() const { return answer_ ? &answer_->answer : nullptr; }
+QString NightTab::ShownMinute() const { return instant_->text(); }
 
 std::string NightTab::Csv() const { return ViewCsv(*sorted_); }
 
@@ -150,23 +187,19 @@ void NightTab::Refresh(const Observer& observer) {
   });
 }
 
+void NightTab::SetLook(const PictureLook& look) {
+  look_ = look;
+  DrawPictures();
+}
+
 void NightTab::Show(std::shared_ptr<const NightView> answer) {
   answer_ = std::move(answer);
-  const QString almanac = QString::fromStdString(answer_->sunAndMoon).trimmed();
-  const qsizetype moon = almanac.indexOf(QStringLiteral("\nLuna"));
-  sun_->setPlainText(almanac.left(moon).trimmed());
-  moon_->setPlainText(moon < 0 ? QString() : almanac.mid(moon).trimmed());
-  // The Sun's block as wide as its longest line: its times are what it is for.
-  int widest = 0;
-  for (const QString& line : sun_->toPlainText().split('\n')) {
-    widest = std::max(widest, sun_->fontMetrics().horizontalAdvance(line));
-  }
-  sun_->setMinimumWidth(widest + 2 * sun_->frameWidth() + 12);
-  model_->SetRows(answer_->rows);
-  // The method's column only when asked to compare.
+  panel_->Show(answer_->answer, observer_.separator);
+  // The method's column only when asked to compare (before the rows: the
+  // columns are fitted to what is shown).
   table_->setColumnHidden(static_cast<int>(report::NightColumn::Method), !answer_->answer.method);
+  model_->SetRows(answer_->rows);
   csv_->setEnabled(true);
-  chart_->SetSvg(answer_->chartSvg);
   const int minutes = static_cast<int>(std::lround(answer_->dawn.DaysSince(answer_->dusk) * 1440));
   const QSignalBlocker quiet(slider_);
   slider_->setRange(0, std::max(minutes, 0));
@@ -178,7 +211,7 @@ void NightTab::Show(std::shared_ptr<const NightView> answer) {
   const Instant now = SystemNow();
   const bool underWay = answer_->dusk <= now && now <= answer_->dawn;
   slider_->setValue(underWay ? static_cast<int>(std::lround(now.DaysSince(answer_->dusk) * 1440)) : 0);
-  DrawDome();
+  DrawPictures();
   emit filled();
 }
 
@@ -188,14 +221,17 @@ std::optional<Body> NightTab::SelectedBody() const {
   return model_->row(sorted_->mapToSource(chosen.front()).row()).body;
 }
 
-void NightTab::DrawDome() {
+void NightTab::DrawPictures() {
   if (!answer_) return;
   const Instant at = answer_->dusk.After(slider_->value() / 1440.0);
   instant_->setText(QString::fromStdString(answer_->answer.zone.ToMinute(at).Clock()));
   const std::optional<Body> marked = SelectedBody();
   const Observer o = observer_;
+  const QSize domeSize = Shown(dome_), chartSize = Shown(chart_);
+  const int side = std::min(domeSize.width(), domeSize.height());
+  const pictures::PictureStyle style = PictureStyleOf(look_);
   auto answer = answer_;
-  background_.Submit(QStringLiteral("cielo"), [this, o, at, marked, answer](const Background::Ticket& ticket) {
+  background_.Submit(QStringLiteral("cielo"), [=, this](const Background::Ticket& ticket) {
     SkyRequest request = o.Request();
     request.place = answer->answer.place;  // the night's, whatever the observer is now
     request.zone = answer->answer.zone;
@@ -204,10 +240,35 @@ void NightTab::DrawDome() {
     SkyDome dome = RunSkyDome(request);
     ticket.StopIfOvertaken();  // the slider has moved on: draw only where it stops
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
-    std::string svg = pictures::DrawSkyDome(dome, o.separator, DomeSize, DomeSize);
-    return [this, svg = std::move(svg), bodies = dome.bodies] {
-      domeBodies_ = bodies;
-      dome_->SetSvg(svg);
+    SkyDome shown = dome;
+    shown.heading.clear();  // the tab says the place, and the slider the minute
+    std::string domeSvg = pictures::DrawSkyDome(shown, o.separator, side, side, style);
+    NightPicture chart = answer->chart;
+    chart.markedHour = at.DaysSince(chart.start) * 24;
+    chart.markedLabel = answer->answer.zone.ToMinute(at).Clock();
+    NightPicture shownChart = chart;
+    shownChart.title.clear();  // the tab says whose night it is
+    std::string chartSvg = pictures::DrawNight(shownChart, o.separator, chartSize.width(), chartSize.height(), style);
+    auto shownDome = std::make_shared<const SkyDome>(std::move(dome));
+    auto printedChart = std::make_shared<const NightPicture>(std::move(chart));
+    return [this, side, domeSvg = std::move(domeSvg), chartSvg = std::move(chartSvg), shownDome, printedChart] {
+      shownDome_ = shownDome;
+      shownChart_ = printedChart;
+      domeBodies_ = shownDome->bodies;
+      print_->setEnabled(true);
+      pdf_->setEnabled(true);
+      domeSide_ = side;
+      dome_->SetSvg(domeSvg);
+      chart_->SetSvg(chartSvg);
+      std::vector<SvgView::Item> items;
+      for (const DomeBody& b : domeBodies_) {
+        const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_);
+        if (!at) continue;
+        items.push_back({DomeBodyWords(b),
+                         QRectF(at->first - 8, at->second - 8, 16, 16)});
+      }
+      dome_->SetItems(std::move(items));
+      emit drawn();
     };
   });
 }
@@ -217,7 +278,7 @@ void NightTab::SelectBodyAt(QPointF point) {
   std::optional<Body> nearest;
   double best = 30;
   for (const DomeBody& b : domeBodies_) {
-    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, DomeSize, DomeSize);
+    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_);
     if (!at) continue;
     const double distance = std::hypot(at->first - point.x(), at->second - point.y());
     if (distance < best) best = distance, nearest = b.body;
@@ -229,6 +290,51 @@ void NightTab::SelectBodyAt(QPointF point) {
       return;
     }
   }
+}
+
+NightPage NightTab::Page() const {
+  NightPage page;
+  if (!answer_ || !shownDome_) return page;
+  const NightAnswer& night = answer_->answer;
+  page.title = QStringLiteral("La noche del ") + QString::fromStdString(DateWithWeekday(night.date)) +
+               QStringLiteral(" desde ") + QString::fromStdString(report::PlaceText(night.place));
+  page.sunAndMoon = panel_->Lines();
+  for (int column = 0; column < sorted_->columnCount(); ++column) {
+    if (!table_->isColumnHidden(column)) page.headings << sorted_->headerData(column, Qt::Horizontal, RowsModel::ValueRole).toString();
+  }
+  for (int row = 0; row < sorted_->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < sorted_->columnCount(); ++column) {
+      if (!table_->isColumnHidden(column)) cells << sorted_->index(row, column).data().toString();
+    }
+    page.rows.push_back(cells);
+  }
+  page.domeCaption = QStringLiteral("El cielo a las ") + instant_->text();
+  page.dome = *shownDome_;
+  for (DomeBody& b : page.dome.bodies) b.marked = false;  // the page is the whole night's, not a row's
+  page.chart = *shownChart_;
+  page.separator = observer_.separator;
+  return page;
+}
+
+void NightTab::PrintNight() {
+  NightPage page = Page();
+  if (page.rows.empty()) return;
+  background_.Submit(QStringLiteral("imprimir la noche"), [this, page] {
+    NightPagePictures pictures = DrawNightPagePictures(page);
+    return [this, page, pictures = std::move(pictures)] {
+      // After the delivery: the dialog's own event loop must not hold up the worker's bookkeeping.
+      QTimer::singleShot(0, this, [this, page, pictures] { PrintNightPage(this, page, pictures); });
+    };
+  }, 1);
+}
+
+void NightTab::SaveNightPdf() {
+  if (!shownDome_) return;
+  const QString path = AskSavePath(this, QStringLiteral("Guardar PDF"), QStringLiteral("noche.pdf"),
+                                   QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  SaveMade(background_, this, path, [page = Page()] { return NightPagePdf(page).toStdString(); });
 }
 
 void NightTab::ShowNow() {

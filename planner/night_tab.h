@@ -1,26 +1,33 @@
 #pragma once
-// "Esta noche": the Sun's and the Moon's lines, a sortable table of the
-// planets and the active meteor showers, the sky dome for an instant of
-// the night (a slider from dusk to dawn, "Ahora") with the chosen row's
-// body ringed, and the night's altitude chart.
+// "Esta noche": the Sun and the Moon at a glance, a sortable table of the
+// planets (with their rising, culmination and setting) and the active
+// meteor showers, the sky dome for an instant of the night (a slider from
+// dusk to dawn, "Ahora") with the chosen row's body ringed, and the
+// night's altitude chart with a line at that instant. The pictures are
+// drawn at the size they are shown, with no text smaller than the
+// window's.
 #include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "planner/night_page.h"
 #include "planner/observer.h"
+#include "planner/picture_look.h"
 #include "session/picture_contents.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QSortFilterProxyModel;
+class QSplitter;
 class QTableView;
+class QTimer;
 
 namespace orbitas::planner {
 
 class Background;
 class RowsModel;
+class SunMoonPanel;
 class SvgView;
 struct NightView;
 
@@ -35,29 +42,54 @@ class NightTab : public QWidget {
   // the worker (a newer call drops an older one before its chart is
   // drawn); filled is emitted with it. Raises nothing.
   void Refresh(const Observer& observer);
+  // Draws the pictures again in look (the night's colours, the smallest
+  // text). Interface thread; raises nothing.
+  void SetLook(const PictureLook& look);
 
-  // The picture the print and save actions take: the altitude chart.
+  // The pictures as shown: the altitude chart and the dome at the chosen
+  // minute.
   const std::string& ChartSvg() const;
+  const std::string& DomeSvg() const;
   QTableView* table() const { return table_; }
+  SunMoonPanel* sunAndMoon() const { return panel_; }
+  SvgView* dome() const { return dome_; }
+  // The night shown, or null before the first.
+  const NightAnswer* answer() const;
+  // The minute the dome shows, as the label under it reads it.
+  QString ShownMinute() const;
   // The table as shown, as CSV (the button "Exportar CSV…" writes it).
   std::string Csv() const;
+  // Tonight's page as shown (the table's order and columns, the dome's
+  // minute), for printing. Interface thread; raises nothing.
+  NightPage Page() const;
+  // "Imprimir la noche…": the page drawn on the worker, then the system's
+  // print dialog (A4 portrait). "Guardar PDF…": asks where, then draws and
+  // writes it on the worker. Interface thread; return at once.
+  void PrintNight();
+  void SaveNightPdf();
 
  signals:
   void filled();  // the table and the pictures show the latest night
+  void drawn();   // the dome and the chart show the chosen minute
 
  private:
+  QWidget* TableSide();
+  QWidget* DomeSide();
   void Show(std::shared_ptr<const NightView> answer);
-  void DrawDome();
+  void DrawPictures();
   void SelectBodyAt(QPointF picturePoint);
   std::optional<Body> SelectedBody() const;
   void ShowNow();
 
   Background& background_;
   Observer observer_;
+  PictureLook look_;
   std::shared_ptr<const NightView> answer_;
+  std::shared_ptr<const SkyDome> shownDome_;      // the dome drawn, at its minute
+  std::shared_ptr<const NightPicture> shownChart_;  // the chart drawn, its minute marked
   std::vector<DomeBody> domeBodies_;  // where the dome drew each body
-  QPlainTextEdit* sun_;
-  QPlainTextEdit* moon_;
+  int domeSide_ = 0;                  // pixels of the dome as drawn
+  SunMoonPanel* panel_;
   RowsModel* model_;
   QSortFilterProxyModel* sorted_;
   QTableView* table_;
@@ -66,7 +98,10 @@ class NightTab : public QWidget {
   QLabel* instant_;
   QPushButton* now_;
   QPushButton* csv_;
+  QPushButton* print_;
+  QPushButton* pdf_;
   SvgView* chart_;
+  QTimer* redraw_;  // a resize redraws the pictures once it settles
 };
 
 }  // namespace orbitas::planner

@@ -13,12 +13,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QTabWidget>
 
 #include "planner/background.h"
+#include "planner/focus_back.h"
+#include "planner/help_dialogs.h"
+#include "planner/night_mode.h"
 #include "session/clock_words.h"
 #include "session/local_dates.h"
 #include "session/names.h"
@@ -91,6 +96,8 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(background_, &Background::failed, this, &PlannerWindow::ShowProblem);
 
   Menus();
+  RestoreSplitters();
+  ApplyLook();
 
   // Ctrl+1 to Ctrl+5 go to the tabs, as in other tabbed programs.
   for (int tab = 0; tab < TabCount; ++tab) {
@@ -160,6 +167,9 @@ QWidget* PlannerWindow::TopBar() {
   saveHome_ = new QPushButton(QStringLiteral("&Guardar como casa"));
   saveHome_->setAccessibleName(QStringLiteral("Guardar como casa"));
   saveHome_->setEnabled(false);
+  home_ = new QPushButton(QStringLiteral("Ca&sa"));
+  home_->setAccessibleName(QStringLiteral("Volver al lugar de casa"));
+  home_->setToolTip(QStringLiteral("Vuelve al lugar guardado como casa"));
   date_ = new QDateEdit;
   date_->setAccessibleName(QStringLiteral("Fecha"));
   date_->setCalendarPopup(true);
@@ -200,19 +210,26 @@ QWidget* PlannerWindow::TopBar() {
   grid->addWidget(placeLabel, 0, 0);
   grid->addWidget(place_, 0, 1);
   grid->addWidget(saveHome_, 0, 2);
-  grid->addWidget(dateLabel, 0, 3);
-  grid->addWidget(date_, 0, 4);
-  grid->addWidget(today_, 0, 5);
-  grid->addWidget(instrumentLabel, 0, 6);
-  grid->addWidget(instrument_, 0, 7);
-  grid->addWidget(skyLabel, 0, 8);
-  grid->addWidget(sky_, 0, 9);
-  grid->addWidget(chosen_, 1, 1, 1, 9);
-  grid->addWidget(problem_, 2, 1, 1, 9);
+  grid->addWidget(home_, 0, 3);
+  grid->addWidget(dateLabel, 0, 4);
+  grid->addWidget(date_, 0, 5);
+  grid->addWidget(today_, 0, 6);
+  grid->addWidget(instrumentLabel, 0, 7);
+  grid->addWidget(instrument_, 0, 8);
+  grid->addWidget(skyLabel, 0, 9);
+  grid->addWidget(sky_, 0, 10);
+  grid->addWidget(chosen_, 1, 1, 1, 10);
+  grid->addWidget(problem_, 2, 1, 1, 10);
   grid->setColumnStretch(1, 1);
 
   connect(place_, &QLineEdit::returnPressed, this, [this] { ChoosePlace(place_->text()); });
   connect(saveHome_, &QPushButton::clicked, this, &PlannerWindow::SaveHome);
+  connect(home_, &QPushButton::clicked, this, &PlannerWindow::StartFromHome);
+  // The clear button Qt adds to the field, named for screen readers.
+  for (QToolButton* clear : place_->findChildren<QToolButton*>()) {
+    clear->setAccessibleName(QStringLiteral("Borrar el lugar"));
+    clear->setToolTip(QStringLiteral("Borrar el lugar"));
+  }
   connect(today_, &QPushButton::clicked, this, [this] { date_->setDate(NightInProgress()); });
   return bar;
 }
@@ -312,6 +329,9 @@ void PlannerWindow::Menus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
   QAction* print = file->addAction(QStringLiteral("&Imprimir…"), this, &PlannerWindow::PrintCurrent);
   print->setShortcut(QKeySequence::Print);
+  QAction* printNight = file->addAction(QStringLiteral("Imprimir la &noche…"), night_, &NightTab::PrintNight);
+  printNight->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  file->addAction(QStringLiteral("Guardar la noche en &PDF…"), night_, &NightTab::SaveNightPdf);
   file->addSeparator();
   QAction* quit = file->addAction(QStringLiteral("&Salir"), this, &QWidget::close);
   quit->setShortcut(QKeySequence::Quit);
@@ -326,11 +346,64 @@ void PlannerWindow::Menus() {
     Refresh();
   });
 
+  nightMode_ = view->addAction(QStringLiteral("Modo &nocturno"));
+  nightMode_->setCheckable(true);
+  nightMode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  nightMode_->setToolTip(QStringLiteral("Toda la ventana en rojo oscuro sobre negro, para no perder la adaptación a la oscuridad"));
+  connect(nightMode_, &QAction::toggled, this, &PlannerWindow::SetNightMode);
+  nightMode_->setChecked(settings_.Value(QStringLiteral("modo_nocturno")) == QStringLiteral("1"));
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+  QAction* manual = help->addAction(QStringLiteral("&Manual"), this, [this] { ShowManual(this); });
+  manual->setShortcut(QKeySequence::HelpContents);
+  help->addAction(QStringLiteral("&Atajos de teclado"), this, [this] {
+    ShowShortcuts(this, Shortcuts(*this, {{QStringLiteral("Ctrl+1 … Ctrl+6"), QStringLiteral("Ir a cada pestaña")},
+                                         {QStringLiteral("Tab, Mayús+Tab"), QStringLiteral("Al control siguiente o al anterior")},
+                                         {QStringLiteral("Flechas"), QStringLiteral("Dentro de una tabla: de fila en fila")},
+                                         {QStringLiteral("Ctrl+D"), QStringLiteral("Añadir la fila elegida a Mi lista")},
+                                         {QStringLiteral("Supr"), QStringLiteral("En Mi lista: quitar la fila elegida")}}));
+  });
+  help->addSeparator();
   help->addAction(QStringLiteral("Acerca de las &cifras"), this, &PlannerWindow::AboutTheFigures);
+  help->addAction(QStringLiteral("Acerca de Órbitas · &Cielo"), this, [this] { ShowAbout(this); });
+}
+
+void PlannerWindow::SetNightMode(bool on) {
+  ApplyNightMode(on);
+  settings_.SetValue(QStringLiteral("modo_nocturno"), on ? QStringLiteral("1") : QStringLiteral("0"));
+  ApplyLook();
+}
+
+void PlannerWindow::ApplyLook() {
+  if (!night_) return;  // the menus come before the tabs' first look
+  PictureLook look;
+  look.night = nightMode_ && nightMode_->isChecked();
+  // No text on a picture under the window's own, and never under 8 points.
+  look.smallestText = std::max<double>(QFontInfo(font()).pixelSize(), 8.0 * logicalDpiY() / 72.0);
+  night_->SetLook(look);
+  eclipses_->SetLook(look);
+  chart_->SetLook(look);
+  year_->SetLook(look);
+}
+
+void PlannerWindow::RestoreSplitters() {
+  for (QSplitter* splitter : findChildren<QSplitter*>()) {
+    if (splitter->objectName().isEmpty()) continue;
+    const QString saved = settings_.Value(QStringLiteral("divisor_") + splitter->objectName());
+    if (!saved.isEmpty()) splitter->restoreState(QByteArray::fromBase64(saved.toLatin1()));
+  }
+}
+
+void PlannerWindow::SaveSplitters() {
+  for (QSplitter* splitter : findChildren<QSplitter*>()) {
+    if (splitter->objectName().isEmpty()) continue;
+    settings_.SetValue(QStringLiteral("divisor_") + splitter->objectName(),
+                       QString::fromLatin1(splitter->saveState().toBase64()));
+  }
 }
 
 void PlannerWindow::AboutTheFigures() {
+  const FocusBack back(this);
   QMessageBox::information(
       this, QStringLiteral("Acerca de las cifras"),
       QStringLiteral("Las horas y posiciones de esta ventana son las del cielo tal como se ve desde el lugar: "
@@ -340,7 +413,6 @@ void PlannerWindow::AboutTheFigures() {
                      "constelaciones de los límites de la IAU y las lluvias de estrellas de la lista de la IMO.\n\n"
                      "«Ver › Comparar con el método» añade a cada planeta lo que da el método de Kepler de Órbitas "
                      "planetarias, con elementos medios fijos, y cuánto se aparta."));
-  activateWindow();
 }
 
 QDate PlannerWindow::NightInProgress() const {
@@ -381,6 +453,7 @@ void PlannerWindow::SaveHome() {
     statusBar()->showMessage(QStringLiteral("Lugar de casa guardado en ") + QString::fromStdString(homePath_), 10000);
     if (!written.keptBroken.empty()) {
       // The user's own file was moved aside: say where, so it is not lost.
+      const FocusBack back(this);
       QMessageBox box(QMessageBox::Information, QStringLiteral("Lugar de casa guardado"),
                       QStringLiteral("El fichero anterior, %1, no se podía leer; se ha guardado aparte como %2.")
                           .arg(QString::fromStdString(homePath_), QString::fromStdString(written.keptBroken)),
@@ -404,7 +477,7 @@ void PlannerWindow::ShowSettingsProblem() {
 
 void PlannerWindow::PrintCurrent() {
   switch (tabs_->currentIndex()) {
-    case TonightTab: PrintSvg(this, night_->ChartSvg()); break;
+    case TonightTab: night_->PrintNight(); break;
     case EclipsesTabIndex:
       if (!eclipses_->PictureSvg().empty()) PrintSvg(this, eclipses_->PictureSvg());
       break;
@@ -426,6 +499,7 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
   settings_.SetValue(QStringLiteral("pestana"), QString::number(tabs_->currentIndex()));
   settings_.SetValue(QStringLiteral("instrumento"), QString::number(instrument_->currentIndex()));
   settings_.SetValue(QStringLiteral("cielo"), QString::number(sky_->currentIndex()));
+  SaveSplitters();
   settings_.Save();  // a folder that cannot be written was said at the start
   event->accept();
 }

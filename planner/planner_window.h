@@ -41,6 +41,7 @@ class PlannerWindow : public QMainWindow {
   void ChoosePlace(const QString& text);
   const std::optional<Observer>& observer() const { return observer_; }
   NightTab* night() const { return night_; }
+  QAction* nightMode() const { return nightMode_; }
   PhenomenaTab* phenomena() const { return phenomena_; }
   EclipsesTab* eclipses() const { return eclipses_; }
   ChartTab* chart() const { return chart_; }
@@ -81,18 +82,26 @@ class PlannerWindow : public QMainWindow {
   void ShowSettingsProblem();
   void Menus();
   void AboutTheFigures();
+  // The pictures' look for night mode and the window's font, to every tab.
+  void ApplyLook();
+  void SetNightMode(bool on);
+  // The splitters as the user left them, by their names.
+  void RestoreSplitters();
+  void SaveSplitters();
   QDate NightInProgress() const;
 
   std::string homePath_;
   PlannerSettings settings_;
   std::optional<Observer> observer_;
   QAction* compare_ = nullptr;  // "Comparar con el método"
+  QAction* nightMode_ = nullptr;  // "Modo nocturno"
   QComboBox* sky_ = nullptr;    // how dark the sky is
   std::vector<bool> stale_;  // one a tab: to be computed again when shown
   Background* background_;
   QLineEdit* place_;
   QLabel* chosen_;
   QPushButton* saveHome_;
+  QPushButton* home_;  // "Casa": back to the home place
   QDateEdit* date_;
   QPushButton* today_;
   QComboBox* instrument_;

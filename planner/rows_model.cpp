@@ -1,6 +1,9 @@
 #include "planner/rows_model.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <cstdlib>
 
 #include "report/text_layout.h"
 
@@ -41,18 +44,61 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+namespace {
+
+// A heading of two words or more in two lines, broken at the space
+// nearest its middle ("Visible\ndesde"): the columns stay as narrow as
+// their times.
+QString TwoLines(QString heading) {
+  int best = -1;
+  for (int k = heading.indexOf(QLatin1Char(' ')); k >= 0; k = heading.indexOf(QLatin1Char(' '), k + 1)) {
+    if (best < 0 || std::abs(2 * k - heading.size()) < std::abs(2 * best - heading.size())) best = k;
+  }
+  if (best >= 0) heading[best] = QLatin1Char('\n');
+  return heading;
+}
+
+}  // namespace
+
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-  return QString::fromStdString(columns_[static_cast<std::size_t>(section)]);
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  const QString heading = QString::fromStdString(columns_[static_cast<std::size_t>(section)]);
+  switch (role) {
+    case Qt::DisplayRole: return TwoLines(heading);
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+    case ValueRole: return heading;
+    default: return {};
+  }
 }
 
 void FitColumns(QTableView* table, int stretch) {
   QHeaderView* header = table->horizontalHeader();
-  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(QHeaderView::Interactive);
   header->setSectionResizeMode(stretch, QHeaderView::Stretch);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->verticalHeader()->hide();
-  table->setWordWrap(false);
+  // Long texts wrap rather than be cut: the columns stay narrow enough for
+  // the whole table to show without scrolling sideways.
+  table->setWordWrap(true);
+  table->setTextElideMode(Qt::ElideNone);
+  // Tab goes on to the next control; the arrows move inside the table.
+  table->setTabKeyNavigation(false);
+  const auto fit = [table, stretch] {
+    const int widest = table->fontMetrics().averageCharWidth() * 13;
+    const int least = table->fontMetrics().averageCharWidth() * 20;  // the stretched column's
+    int sum = least;
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+      if (column == stretch || table->isColumnHidden(column)) continue;
+      table->resizeColumnToContents(column);
+      if (table->columnWidth(column) > widest) table->setColumnWidth(column, widest);
+      sum += table->columnWidth(column);
+    }
+    table->setMinimumWidth(sum + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
+    table->resizeRowsToContents();
+  };
+  QObject::connect(table->model(), &QAbstractItemModel::modelReset, table, fit);
+  QObject::connect(header, &QHeaderView::sectionCountChanged, table, fit);
 }
 
 QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch) {
@@ -74,7 +120,7 @@ std::string ViewCsv(const QAbstractItemModel& model) {
     }
     csv += "\r\n";
   };
-  line([&](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
+  line([&](int column) { return model.headerData(column, Qt::Horizontal, RowsModel::ValueRole).toString(); });
   for (int row = 0; row < model.rowCount(); ++row) {
     line([&](int column) { return model.data(model.index(row, column), RowsModel::ValueRole).toString(); });
   }

@@ -35,8 +35,9 @@ class RowsModel : public QAbstractTableModel {
   std::vector<report::ViewRow> rows_;
 };
 
-// A table's columns as wide as their texts, stretch taking the room left,
-// one line a row.
+// A table's columns as wide as their texts, stretch taking the room left
+// (its texts wrapped, never cut), headings of two words in two lines; Tab
+// leaves the table, the arrows move in it.
 void FitColumns(QTableView* table, int stretch);
 
 // A table of whole rows over model, sortable by a click on a heading and
@@ -44,7 +45,7 @@ void FitColumns(QTableView* table, int stretch);
 QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch);
 
 // The rows of model as the view shows them (after sorting and filtering),
-// with its headers, as CSV (RFC 4180, CRLF line ends): each cell's value
+// with its headings in one line, as CSV (RFC 4180, CRLF line ends): each cell's value
 // for a file (ValueRole: numbers with a point and a hyphen, instants in
 // ISO 8601), which a spreadsheet reads as numbers and times.
 std::string ViewCsv(const QAbstractItemModel& model);

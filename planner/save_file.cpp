@@ -6,12 +6,14 @@
 #include <functional>
 
 #include "planner/background.h"
+#include "planner/focus_back.h"
 #include "files/safe_file.h"
 #include "pictures/picture_file.h"
 
 namespace orbitas::planner {
 
 QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+  const FocusBack back(parent);
   return QFileDialog::getSaveFileName(parent, title, suggested, filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
@@ -27,6 +29,7 @@ void WriteOnWorker(Background& background, QWidget* parent, const QString& path,
       if (failure.empty()) return;
       // After the delivery: a box's own event loop inside it would hold up the worker's bookkeeping (and its busy bar).
       QTimer::singleShot(0, parent, [parent, failure] {
+        const FocusBack back(parent);
         QMessageBox::warning(parent, QStringLiteral("No se pudo guardar"), QString::fromStdString(failure));
       });
     };
@@ -39,6 +42,17 @@ void SaveText(Background& background, QWidget* parent, const QString& path, cons
   WriteOnWorker(background, parent, path, [path = path.toStdString(), text] {
     try {
       WriteFileSafely(path, text);
+      return std::string();
+    } catch (const FileWriteError& error) {
+      return std::string(error.what());
+    }
+  });
+}
+
+void SaveMade(Background& background, QWidget* parent, const QString& path, std::function<std::string()> make) {
+  WriteOnWorker(background, parent, path, [path = path.toStdString(), make = std::move(make)] {
+    try {
+      WriteFileSafely(path, make());
       return std::string();
     } catch (const FileWriteError& error) {
       return std::string(error.what());

@@ -3,6 +3,7 @@
 // with a Spanish message in the window when it fails.
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 namespace orbitas::planner {
@@ -18,6 +19,12 @@ class Background;
 // the safe writer, on background's worker; tells the user why in a
 // message box over parent when it cannot be written. Raises nothing.
 void SaveText(Background& background, QWidget* parent, const QString& path, const std::string& text);
+
+// Interface thread; returns at once. Makes the file's bytes with make on
+// background's worker and writes them to path whole, through the safe
+// writer; tells the user why in a message box over parent when they
+// cannot be written. make raises nothing. Raises nothing.
+void SaveMade(Background& background, QWidget* parent, const QString& path, std::function<std::string()> make);
 
 // Interface thread; returns once the user has chosen. Asks where to save
 // svg as the command line's own PDF, one A4 landscape page (842 x 595

@@ -1,10 +1,14 @@
 #include "planner/svg_view.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "planner/focus_back.h"
+#include "planner/svg_view_accessible.h"
 
 namespace orbitas::planner {
 namespace {
@@ -20,6 +24,7 @@ QRectF Fitted(const QSizeF& picture, const QRectF& area) {
 }  // namespace
 
 SvgView::SvgView(const QString& accessibleName, QWidget* parent) : QWidget(parent) {
+  InstallSvgViewAccessibility();
   setAccessibleName(accessibleName);
   setMinimumSize(200, 150);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -31,11 +36,39 @@ void SvgView::SetSvg(const std::string& svg) {
   update();
 }
 
+void SvgView::SetStale(bool stale) {
+  if (stale_ == stale) return;
+  stale_ = stale;
+  setAccessibleDescription(stale ? QStringLiteral("Calculando…") : QString());
+  update();
+}
+
+void SvgView::SetItems(std::vector<Item> items) {
+  items_ = std::move(items);
+  QAccessibleEvent changed(this, QAccessible::ObjectReorder);
+  QAccessible::updateAccessibility(&changed);
+}
+
+QRect SvgView::ItemRect(int k) const {
+  const QRectF area = PictureRect();
+  const QSizeF picture = renderer_.viewBoxF().size();
+  if (k < 0 || k >= static_cast<int>(items_.size()) || picture.isEmpty()) return {};
+  const QRectF& r = items_[static_cast<std::size_t>(k)].rect;
+  const double sx = area.width() / picture.width(), sy = area.height() / picture.height();
+  return QRectF(area.x() + r.x() * sx, area.y() + r.y() * sy, r.width() * sx, r.height() * sy).toAlignedRect();
+}
+
+void SvgView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit resized();
+}
+
 QRectF SvgView::PictureRect() const { return Fitted(renderer_.viewBoxF().size(), rect()); }
 
 void SvgView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().base());
+  if (stale_) painter.setOpacity(0.3);
   if (renderer_.isValid()) renderer_.render(&painter, PictureRect());
 }
 
@@ -51,6 +84,7 @@ void PrintSvg(QWidget* parent, const std::string& svg) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                                     QPageLayout::Millimeter));
+  const FocusBack back(parent);
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Imprimir"));
   if (dialog.exec() != QDialog::Accepted) return;

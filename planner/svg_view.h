@@ -1,10 +1,13 @@
 #pragma once
 // One of the program's SVG pictures, scaled to the widget with its shape
-// kept; a click is told in the picture's own pixels.
+// kept; a click is told in the picture's own pixels. What the picture
+// draws can be named for screen readers: each item is then an accessible
+// child of the view, with its name and where it is drawn.
 #include <QPointF>
 #include <QSvgRenderer>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace orbitas::planner {
 
@@ -14,8 +17,23 @@ class SvgView : public QWidget {
  public:
   SvgView(const QString& accessibleName, QWidget* parent = nullptr);
 
+  // A drawn thing, for screen readers: its name ("Marte, altura 35°,
+  // acimut 120°") and where it is, in the picture's pixels.
+  struct Item {
+    QString name;
+    QRectF rect;
+  };
+
   void SetSvg(const std::string& svg);
+  // The items the picture shows now (none before the first). Raises nothing.
+  void SetItems(std::vector<Item> items);
+  const std::vector<Item>& items() const { return items_; }
+  // Where item k is shown, in the widget's pixels.
+  QRect ItemRect(int k) const;
   const std::string& svg() const { return svg_; }
+  // Greyed while a newer picture is computed: never shown as current.
+  void SetStale(bool stale);
+  bool stale() const { return stale_; }
 
   // Where the picture is drawn in the widget.
   QRectF PictureRect() const;
@@ -24,14 +42,18 @@ class SvgView : public QWidget {
 
  signals:
   void clicked(QPointF picturePoint);
+  void resized();  // the picture is shown at another size
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QSvgRenderer renderer_;
   std::string svg_;
+  std::vector<Item> items_;
+  bool stale_ = false;
 };
 
 // Prints svg on one page of the printer the user chooses in the system's

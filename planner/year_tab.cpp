@@ -6,6 +6,7 @@
 
 #include "pictures/year_chart_picture.h"
 #include "planner/background.h"
+#include "planner/drawn_picture.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
 #include "session/runners.h"
@@ -15,6 +16,7 @@ namespace orbitas::planner {
 
 YearTab::YearTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
   chart_ = new SvgView(QStringLiteral("El año de un vistazo"));
+  picture_ = new DrawnPicture(background_, QStringLiteral("año"), chart_, this);
   print_ = new QPushButton(QStringLiteral("&Imprimir…"));
   print_->setAccessibleName(QStringLiteral("Imprimir el año"));
   pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
@@ -26,25 +28,34 @@ YearTab::YearTab(Background& background, QWidget* parent) : QWidget(parent), bac
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(chart_, 1);
-  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, chart_->svg()); });
+  connect(print_, &QPushButton::clicked, this, [this] { PrintSvg(this, Svg()); });
   connect(pdf_, &QPushButton::clicked, this, &YearTab::SavePdf);
 }
 
-const std::string& YearTab::Svg() const { return chart_->svg(); }
+const std::string& YearTab::Svg() const { return picture_->printable(); }
+
+void YearTab::SetLook(const PictureLook& look) { picture_->SetLook(look); }
 
 void YearTab::Refresh(const Observer& o) {
-  background_.Submit(QStringLiteral("año"), [this, o](const Background::Ticket& ticket) {
+  // The year shown until the new one is drawn is greyed: never taken for it.
+  picture_->SetStale(true);
+  const DrawnPicture::Target target = picture_->target();
+  background_.Submit(QStringLiteral("año"), [this, o, target](const Background::Ticket& ticket) {
     // Each night and each search of the year's events is a step at which another year or place stops it.
     const YearChart chart = RunYearChart(o.Request(), [&](double) { ticket.StopIfOvertaken(); });
     ticket.StopIfOvertaken();
-    std::string svg = pictures::DrawYearChart(chart, o.separator, A4Width, A4Height);
-    return [this, svg = std::move(svg)] {
-      chart_->SetSvg(svg);
+    DrawnPicture::Drawn drawn = DrawnPicture::DrawBoth(
+        [chart, sep = o.separator](int width, int height, const pictures::PictureStyle& style) {
+          return pictures::DrawYearChart(chart, sep, width, height, style);
+        },
+        target);
+    return [this, drawn = std::move(drawn)]() mutable {
+      picture_->Show(std::move(drawn));
       emit filled();
     };
   });
 }
 
-void YearTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("año.pdf"), chart_->svg()); }
+void YearTab::SavePdf() { SaveA4Pdf(background_, this, QStringLiteral("año.pdf"), Svg()); }
 
 }  // namespace orbitas::planner

@@ -5,12 +5,14 @@
 #include <QWidget>
 
 #include "planner/observer.h"
+#include "planner/picture_look.h"
 
 class QPushButton;
 
 namespace orbitas::planner {
 
 class Background;
+class DrawnPicture;
 class SvgView;
 
 class YearTab : public QWidget {
@@ -23,7 +25,11 @@ class YearTab : public QWidget {
   // observer's date, drawn on the worker (a newer call drops an older one
   // before it draws); filled is emitted with it. Raises nothing.
   void Refresh(const Observer& observer);
-  const std::string& Svg() const;  // the chart shown, or empty
+  // The chart as it prints (A4, day colours), or empty.
+  const std::string& Svg() const;
+  // The chart shown, drawn at its size in look.
+  void SetLook(const PictureLook& look);
+  SvgView* view() const { return chart_; }
 
  signals:
   void filled();
@@ -33,6 +39,7 @@ class YearTab : public QWidget {
 
   Background& background_;
   SvgView* chart_;
+  DrawnPicture* picture_;
   QPushButton* print_;
   QPushButton* pdf_;
 };

@@ -54,6 +54,17 @@ EventCell MethodCell(const PlanetNight& p, PlanetField field, const NightAnswer&
   }
 }
 
+// The rising, culmination or setting of p in the night's span, when the
+// night carries them.
+EventCell PassageCell(const PlanetNight& p, PlanetField field, const NightAnswer& r) {
+  for (const PlanetDay& day : r.passages) {
+    if (day.body != p.body) continue;
+    const std::optional<Instant>& at = field == PlanetField::Rise ? day.rise : field == PlanetField::Set ? day.set : day.transit;
+    return at ? MinuteCell(r.zone, *at) : EmptyCell();
+  }
+  return EmptyCell();
+}
+
 }  // namespace
 
 EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswer& r, std::string_view sep) {
@@ -74,6 +85,9 @@ EventCell PlanetCellOf(const PlanetNight& p, PlanetField field, const NightAnswe
       const std::string code(InstrumentCode(p.instrument));
       return {std::string(InstrumentWords(p.instrument)), std::nullopt, code, JsonString(code)};
     }
+    case PlanetField::Rise:
+    case PlanetField::Transit:
+    case PlanetField::Set: return PassageCell(p, field, r);
     case PlanetField::VisibleFrom:
     case PlanetField::VisibleTo:
     case PlanetField::BestTime:

@@ -17,6 +17,9 @@ namespace orbitas::report {
 // In the JSON's order.
 enum class PlanetField {
   Body, Name, Magnitude, Illuminated, Elongation, Side, Constellation, ConstellationAbbr, Instrument,
+  // The night's first rising, culmination and setting (the window's, when
+  // the night carries them: NightAnswer::passages).
+  Rise, Transit, Set,
   VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Direction, Reason, Margin,
   // The method's answer beside the sky's, when the night carries it.
   MethodVisibleFrom, MethodVisibleTo, MethodBestTime, MethodBestDifference, MethodConstellation, MethodError,
@@ -39,6 +42,9 @@ inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetFiel
     {"Constelación", "constellation", ""},
     {"", "constellationAbbr", ""},
     {"", "instrument", ""},
+    {"Sale", "", ""},
+    {"Culmina", "", ""},
+    {"Se pone", "", ""},
     {"Visible desde", "from", "visible"},
     {"Visible hasta", "to", "visible"},
     {"Mejor hora", "time", "best"},
@@ -58,12 +64,15 @@ inline constexpr std::array<PlanetFieldName, static_cast<std::size_t>(PlanetFiel
 }};
 
 // The window's columns, in their order (report/view_rows.h, NightColumn).
-inline constexpr std::array<PlanetField, 10> NightViewFields = {
-    PlanetField::Name,     PlanetField::Magnitude, PlanetField::Constellation, PlanetField::VisibleFrom,
-    PlanetField::VisibleTo, PlanetField::BestTime, PlanetField::Altitude,      PlanetField::Azimuth,
-    PlanetField::MethodSummary, PlanetField::Notes};
+inline constexpr std::array<PlanetField, 13> NightViewFields = {
+    PlanetField::Name,          PlanetField::Magnitude, PlanetField::Constellation, PlanetField::Rise,
+    PlanetField::Transit,       PlanetField::Set,       PlanetField::VisibleFrom,   PlanetField::VisibleTo,
+    PlanetField::BestTime,      PlanetField::Altitude,  PlanetField::Azimuth,       PlanetField::MethodSummary,
+    PlanetField::Notes};
 
 // field of planet, a planet of night, its times local to the minute
+// (the rising, culmination and setting nothing, "—", when the night does
+// not carry them or the planet does not reach them)
 // ("2027-01-15 20:30", sorted by the instant) and its numbers with
 // separator. The visible span and the best moment have nothing ("—",
 // null) for a planet that cannot be seen. Raises nothing.

@@ -51,9 +51,11 @@ inline constexpr std::array<ShowerFieldName, static_cast<std::size_t>(ShowerFiel
 // The window's night columns (report/view_rows.h, NightColumn), in their
 // order: the shower's column each shows, or none where a shower has
 // nothing to say (its magnitude, its visible span, its azimuth).
-inline constexpr std::array<std::optional<ShowerField>, 10> ShowerViewFields = {
-    ShowerField::Shower,   std::nullopt,                 std::nullopt, std::nullopt,       std::nullopt,
-    ShowerField::BestTime, ShowerField::RadiantAltitude, std::nullopt, std::nullopt,       ShowerField::Notes};
+inline constexpr std::array<std::optional<ShowerField>, 13> ShowerViewFields = {
+    ShowerField::Shower,   std::nullopt, std::nullopt,          std::nullopt,
+    std::nullopt,          std::nullopt, std::nullopt,          std::nullopt,
+    ShowerField::BestTime, ShowerField::RadiantAltitude, std::nullopt, std::nullopt,
+    ShowerField::Notes};
 
 // field of shower, its time local to the minute in zone ("2027-08-13
 // 03:12", sorted by the instant) and its numbers with separator. The

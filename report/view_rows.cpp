@@ -22,7 +22,8 @@ constexpr bool Is(NightColumn column, PlanetField field) {
 }
 static_assert(NightViewFields.size() == static_cast<std::size_t>(NightColumn::Count));
 static_assert(Is(NightColumn::Body, PlanetField::Name) && Is(NightColumn::Magnitude, PlanetField::Magnitude) &&
-              Is(NightColumn::Constellation, PlanetField::Constellation) &&
+              Is(NightColumn::Constellation, PlanetField::Constellation) && Is(NightColumn::Rise, PlanetField::Rise) &&
+              Is(NightColumn::Transit, PlanetField::Transit) && Is(NightColumn::Set, PlanetField::Set) &&
               Is(NightColumn::VisibleFrom, PlanetField::VisibleFrom) && Is(NightColumn::VisibleTo, PlanetField::VisibleTo) &&
               Is(NightColumn::BestTime, PlanetField::BestTime) && Is(NightColumn::Altitude, PlanetField::Altitude) &&
               Is(NightColumn::Azimuth, PlanetField::Azimuth) && Is(NightColumn::Method, PlanetField::MethodSummary) &&
@@ -50,7 +51,9 @@ ViewRow PlanetRow(const PlanetNight& p, const NightAnswer& r, std::string_view s
   std::vector<ViewCell> cells;
   for (const PlanetField field : NightViewFields) {
     EventCell cell = PlanetCellOf(p, field, r, sep);
-    const bool time = field == PlanetField::VisibleFrom || field == PlanetField::VisibleTo || field == PlanetField::BestTime;
+    const bool time = field == PlanetField::VisibleFrom || field == PlanetField::VisibleTo ||
+                      field == PlanetField::BestTime || field == PlanetField::Rise || field == PlanetField::Transit ||
+                      field == PlanetField::Set;
     cells.push_back({time ? Hour(cell.text) : std::move(cell.text), cell.key, std::move(cell.file)});
   }
   return {std::move(cells), p.body, p.best ? std::optional(p.best->time) : std::nullopt, std::nullopt};

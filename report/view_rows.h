@@ -37,7 +37,7 @@ struct ViewRow {
 // NightViewFields, whose headings they take); a shower fills those it has
 // (report/shower_columns.h, ShowerViewFields).
 enum class NightColumn {
-  Body, Magnitude, Constellation, VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Method, Notes, Count
+  Body, Magnitude, Constellation, Rise, Transit, Set, VisibleFrom, VisibleTo, BestTime, Altitude, Azimuth, Method, Notes, Count
 };
 
 // The year's list (report/event_columns.h, EventViewFields): the instant

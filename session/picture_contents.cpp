@@ -289,6 +289,7 @@ NightPicture NightPictureOf(const Night& night, const ElementsTable& elements, c
   picture.title = "La noche del " + DateWithWeekday(date) + " desde " + place.text + ", " + ClockWordsOn(zone, date);
   const NightCurves curves = NightCurvesOf(night, elements, place);
   const Instant& start = curves.drawn.from;
+  picture.start = start;
   auto hoursOf = [&](const Instant& t) { return t.DaysSince(start) * 24; };
   picture.hours = curves.drawn.Days() * 24;
   for (const DarknessBand& band : curves.bands) {

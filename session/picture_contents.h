@@ -149,6 +149,7 @@ struct NightCurve {
 
 struct NightPicture {
   std::string title;   // "La noche del 2026-12-07 desde 40.4168, -3.7038 (Europe/Madrid)"
+  Instant start;       // the instant drawn at hour 0
   double hours = 12;   // the span drawn
   std::vector<std::pair<double, std::string>> ticks;  // (hours from the start, "19:00")
   std::vector<NightBand> bands;

@@ -58,7 +58,7 @@ namespace {
 // its showers and eclipses.
 NightAnswer PlanetsNight(const std::vector<Body>& planets, const Place& place, const TimeZone& zone,
                          const LocalDay& day, const NightLimits& limits) {
-  return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}, {}};
+  return {day.date, place, zone, limits, ComputeNight(MethodElements(), place, day.span, planets, limits), {}, {}, {}, {}};
 }
 
 // The eclipses and transits of span, each seen from place when given.
@@ -83,6 +83,9 @@ NightAnswer RunNight(const SkyRequest& request) {
     if (!std::holds_alternative<Transit>(seen.event)) run.eclipses.push_back(seen);
   });
   if (request.withMethod) run.method = MethodNightOf(MethodElements(), place, day.span, request.bodies, limits);
+  if (request.withPassages) {
+    for (const Body body : request.bodies) run.passages.push_back(ComputePlanetDay(MethodElements(), body, place, day.span));
+  }
   return run;
 }
 

@@ -77,6 +77,10 @@ struct NightAnswer {
   std::vector<ShowerNight> showers;   // the meteor showers active that night
   std::vector<EclipseSeen> eclipses;  // an eclipse during the night, seen from the place
   std::optional<MethodNight> method;  // the method's night, when asked
+  // Each planet's first rising, culmination and setting in the night's
+  // span (local noon to noon), in the order of night.planets; empty unless
+  // asked (SkyRequest::withPassages).
+  std::vector<PlanetDay> passages;
 };
 
 // The risings, culminations and settings of a local date.

@@ -34,6 +34,9 @@ struct SkyRequest {
   // The method's answer beside the sky's (--metodo, the JSON's "method",
   // the planner's "Comparar con el método"): nights and days only.
   bool withMethod = false;
+  // Each planet's rising, culmination and setting beside its night (the
+  // planner's table): nights only.
+  bool withPassages = false;
 };
 
 // The request's place; raises RequestRefused ("hace falta un lugar") when

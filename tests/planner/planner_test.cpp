@@ -69,6 +69,11 @@ QByteArray Cli(const QStringList& args) {
   return cli.readAllStandardOutput();
 }
 
+// The night table's columns the tests read.
+constexpr int BestTime = static_cast<int>(orbitas::report::NightColumn::BestTime);
+constexpr int Notes = static_cast<int>(orbitas::report::NightColumn::Notes);
+constexpr int Rise = static_cast<int>(orbitas::report::NightColumn::Rise);
+
 QString Cell(const QTableView* table, int row, int column) {
   return table->model()->data(table->model()->index(row, column)).toString();
 }
@@ -143,11 +148,42 @@ class PlannerTest : public QObject {
       QCOMPARE(Cell(table, row, 1), QString(magnitude).replace('.', ',').replace('-', QChar(0x2212)));
       QCOMPARE(Cell(table, row, 2), p["constellation"].toString());
       if (p["best"].isObject()) {
-        QCOMPARE(Cell(table, row, 5), Minute(p["best"].toObject()["time"].toString()));
+        QCOMPARE(Cell(table, row, BestTime), Minute(p["best"].toObject()["time"].toString()));
       } else {
-        QVERIFY2(Cell(table, row, 9).startsWith(QStringLiteral("No se ve: ")), qPrintable(Cell(table, row, 9)));
+        QVERIFY2(Cell(table, row, Notes).startsWith(QStringLiteral("No se ve: ")), qPrintable(Cell(table, row, Notes)));
       }
     }
+  }
+
+  // Each planet's rising, culmination and setting are the first of each
+  // from the night's noon on, as --ortos gives them for that day and the
+  // next. Mistakes: the local day's events instead of the night's (an
+  // evening planet's morning rising), rising and setting swapped.
+  void nightTableHasEachPlanetsRiseCulminationAndSet() {
+    QMap<QString, QList<QStringList>> days;  // name -> per day, its rise, transit and set (ISO)
+    for (const QDate day : {date_, date_.addDays(1)}) {
+      const QJsonObject json = QJsonDocument::fromJson(Cli({"--ortos", day.toString(Qt::ISODate), "--lugar", "Sevilla", "--json"})).object();
+      for (const QJsonValue p : json["planets"].toArray()) {
+        const QJsonObject o = p.toObject();
+        days[o["name"].toString()].append({o["rise"].toString(), o["transit"].toString(), o["set"].toString()});
+      }
+    }
+    const QString noon = date_.toString(Qt::ISODate) + QStringLiteral("T12:00:00");
+    const QTableView* table = window_->night()->table();
+    int checked = 0;
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      const QString name = Cell(table, row, 0);
+      if (!days.contains(name)) continue;  // a shower
+      for (int event = 0; event < 3; ++event) {
+        QString first;
+        for (const QStringList& day : days[name]) {
+          if (first.isEmpty() && !day[event].isEmpty() && day[event].left(19) >= noon) first = day[event];
+        }
+        QCOMPARE(Cell(table, row, Rise + event), first.isEmpty() ? QStringLiteral("—") : Minute(first));
+        ++checked;
+      }
+    }
+    QCOMPARE(checked, 24);  // the eight planets --ortos gives
   }
 
   // "Ver > Comparar con el método" shows the night's method column and the
@@ -188,7 +224,7 @@ class PlannerTest : public QObject {
     bool uranusNeedsBinoculars = false;
     for (int row = 0; row < table->model()->rowCount(); ++row) {
       if (Cell(table, row, 0) == QStringLiteral("Urano")) {
-        uranusNeedsBinoculars = Cell(table, row, 9).contains(QStringLiteral("prismáticos"));
+        uranusNeedsBinoculars = Cell(table, row, Notes).contains(QStringLiteral("prismáticos"));
       }
     }
     QVERIFY(uranusNeedsBinoculars);

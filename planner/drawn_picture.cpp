@@ -1,0 +1,75 @@
+#include "planner/drawn_picture.h"
+
+#include <QTimer>
+
+#include "planner/background.h"
+#include "planner/picture_style_of.h"
+#include "planner/save_file.h"
+#include "planner/svg_view.h"
+
+namespace orbitas::planner {
+
+DrawnPicture::DrawnPicture(Background& background, const QString& channel, SvgView* view, QObject* parent)
+    : QObject(parent), background_(background), channel_(channel + QStringLiteral(" (dibujo)")), view_(view) {
+  // A resize redraws once it settles, not at every step of a drag.
+  auto* settle = new QTimer(this);
+  settle->setSingleShot(true);
+  settle->setInterval(120);
+  connect(settle, &QTimer::timeout, this, &DrawnPicture::Redraw);
+  connect(view_, &SvgView::resized, settle, qOverload<>(&QTimer::start));
+}
+
+DrawnPicture::Target DrawnPicture::target() const {
+  return {view_->size().expandedTo(QSize(160, 120)), PictureStyleOf(look_)};
+}
+
+DrawnPicture::Drawn DrawnPicture::DrawBoth(Draw draw, const Target& target) {
+  Drawn drawn;
+  drawn.shown = draw(target.size.width(), target.size.height(), target.style);
+  drawn.printable = draw(A4Width, A4Height, pictures::PictureStyle{});
+  drawn.size = target.size;
+  drawn.draw = std::move(draw);
+  return drawn;
+}
+
+void DrawnPicture::Show(Drawn drawn) {
+  ++generation_;
+  draw_ = std::move(drawn.draw);
+  printable_ = std::move(drawn.printable);
+  drawnSize_ = drawn.size;
+  view_->SetSvg(drawn.shown);
+  view_->SetStale(false);
+  // Resized or restyled while it was drawn: once more, at the size now.
+  if (drawnSize_ != target().size) Redraw();
+}
+
+void DrawnPicture::Clear() {
+  ++generation_;
+  draw_ = nullptr;
+  printable_.clear();
+  view_->SetSvg({});
+  view_->SetStale(false);
+}
+
+void DrawnPicture::SetLook(const PictureLook& look) {
+  look_ = look;
+  Redraw();
+}
+
+void DrawnPicture::SetStale(bool stale) { view_->SetStale(stale); }
+
+void DrawnPicture::Redraw() {
+  if (!draw_) return;
+  const Target now = target();
+  background_.Submit(channel_, [this, draw = draw_, now, generation = generation_] {
+    std::string svg = draw(now.size.width(), now.size.height(), now.style);
+    return [this, svg = std::move(svg), now, generation] {
+      if (generation != generation_) return;  // a newer picture came meanwhile
+      drawnSize_ = now.size;
+      view_->SetSvg(svg);
+      emit redrawn();
+    };
+  }, 1);
+}
+
+}  // namespace orbitas::planner

@@ -1,0 +1,132 @@
+#include "planner/night_page.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QTextDocument>
+
+#include "pictures/night_picture.h"
+#include "pictures/sky_dome_picture.h"
+#include "planner/focus_back.h"
+
+namespace orbitas::planner {
+namespace {
+
+// Points of the pictures as printed: the dome's side, the chart's size.
+constexpr int DomeSide = 250;
+constexpr int ChartWidth = 523, ChartHeight = 190;
+constexpr double SmallestText = 8;  // points
+
+// The table and the Sun and Moon as one small document in dark ink.
+QString TableHtml(const NightPage& page) {
+  QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='2' border='1' "
+                                "style='border-collapse: collapse; border-color: #888'><tr>");
+  for (const QString& heading : page.headings) html += QStringLiteral("<th align='left'>") + heading.toHtmlEscaped() + "</th>";
+  html += QStringLiteral("</tr>");
+  for (const QStringList& row : page.rows) {
+    html += QStringLiteral("<tr>");
+    for (const QString& cell : row) html += QStringLiteral("<td>") + cell.toHtmlEscaped() + "</td>";
+    html += QStringLiteral("</tr>");
+  }
+  return html + QStringLiteral("</table>");
+}
+
+QString SunAndMoonHtml(const NightPage& page) {
+  // Two columns: the Sun's eight times, then the Moon.
+  const qsizetype half = std::min<qsizetype>(8, page.sunAndMoon.size());
+  QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='1'><tr><td width='50%'>");
+  for (qsizetype k = 0; k < page.sunAndMoon.size(); ++k) {
+    if (k == half) html += QStringLiteral("</td><td>");
+    html += page.sunAndMoon[k].toHtmlEscaped() + QStringLiteral("<br>");
+  }
+  return html + QStringLiteral("</td></tr></table>");
+}
+
+// Draws document's HTML at the top of area, as wide as it; returns its height.
+double PaintHtml(QPainter& painter, const QRectF& area, const QString& html, double points) {
+  QTextDocument document;
+  QFont font = document.defaultFont();
+  font.setPointSizeF(points);
+  document.setDefaultFont(font);
+  document.setDocumentMargin(0);
+  document.setHtml(html);
+  document.setTextWidth(area.width());
+  painter.save();
+  painter.translate(area.topLeft());
+  document.drawContents(&painter, QRectF(0, 0, area.width(), area.height()));
+  painter.restore();
+  return document.size().height();
+}
+
+void PaintSvg(QPainter& painter, const std::string& svg, const QRectF& where) {
+  QSvgRenderer renderer(QByteArray::fromStdString(svg));
+  if (renderer.isValid()) renderer.render(&painter, where);
+}
+
+}  // namespace
+
+NightPagePictures DrawNightPagePictures(const NightPage& page) {
+  pictures::PictureStyle style;
+  style.smallestText = SmallestText;
+  return {pictures::DrawSkyDome(page.dome, page.separator, DomeSide, DomeSide, style),
+          pictures::DrawNight(page.chart, page.separator, ChartWidth, ChartHeight, style)};
+}
+
+void PaintNightPage(QPainter& painter, const QRectF& area, const NightPage& page, const NightPagePictures& pictures) {
+  painter.setPen(Qt::black);
+  double y = area.top();
+  y += PaintHtml(painter, QRectF(area.left(), y, area.width(), 40),
+                 QStringLiteral("<b>") + page.title.toHtmlEscaped() + QStringLiteral("</b>"), 12) + 6;
+  y += PaintHtml(painter, QRectF(area.left(), y, area.width(), 120), SunAndMoonHtml(page), 8.5) + 8;
+  // The pictures take what the table leaves, at most their own size.
+  const double room = area.bottom() - y;
+  const double table = PaintHtml(painter, QRectF(area.left(), y, area.width(), room), TableHtml(page), 7.5);
+  y += table + 10;
+  const double left = area.bottom() - y;
+  const double scale = std::min(1.0, left / (DomeSide + 14 + ChartHeight));
+  const double side = DomeSide * scale;
+  PaintHtml(painter, QRectF(area.left(), y, area.width(), 14), page.domeCaption.toHtmlEscaped(), 8);
+  PaintSvg(painter, pictures.dome, QRectF(area.left() + (area.width() - side) / 2, y + 12, side, side));
+  y += 14 + side + 4;
+  PaintSvg(painter, pictures.chart, QRectF(area.left(), y, ChartWidth * scale, ChartHeight * scale));
+}
+
+void PrintNightPage(QWidget* parent, const NightPage& page, const NightPagePictures& pictures) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("noche"));
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
+                                    QPageLayout::Point));
+  const FocusBack back(parent);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Imprimir la noche"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter painter(&printer);
+  const double perPoint = printer.resolution() / 72.0;
+  painter.scale(perPoint, perPoint);
+  PaintNightPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPoints().size()), page, pictures);
+}
+
+QByteArray NightPagePdf(const NightPage& page) {
+  const NightPagePictures pictures = DrawNightPagePictures(page);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(page.title);
+    pdf.setCreator(QStringLiteral("Órbitas · Cielo"));
+    pdf.setResolution(72);  // a pixel is a point
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
+                                  QPageLayout::Point));
+    QPainter painter(&pdf);
+    PaintNightPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPoints().size()), page, pictures);
+  }
+  return bytes;
+}
+
+}  // namespace orbitas::planner
