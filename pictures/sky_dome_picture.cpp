@@ -18,6 +18,9 @@ namespace {
 struct Dome {
   Point centre;
   double radius;  // pixels at the horizon
+  // The picture's own text height, which sizes the dots and the marks:
+  // texts grown for a reader keep them as they were.
+  double mark;
 
   // The zenith at the centre, altitude falling linearly to the rim; east
   // on the left, as the sky is seen from below.
@@ -173,7 +176,7 @@ BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const st
   for (const DomeBody& b : dome.bodies) {
     if (b.altitude < 0) continue;
     const double radius =
-        b.body == Body::Sun ? font * 0.8 : b.body == Body::Moon ? font * 0.7 : DotRadius(b.magnitude, font);
+        b.body == Body::Sun ? d.mark * 0.8 : b.body == Body::Moon ? d.mark * 0.7 : DotRadius(b.magnitude, d.mark);
     layout.placed.push_back({&b, d.At(b.altitude, b.azimuth), radius});
   }
   for (const Placed& p : layout.placed) {
@@ -184,7 +187,8 @@ BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const st
   return layout;
 }
 
-void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::string_view separator, const Palette& c) {
+void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, double mark, std::string_view separator,
+                const Palette& c) {
   svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
   for (std::size_t k = 0; k < layout.placed.size(); ++k) {
     const Placed& p = layout.placed[k];
@@ -200,7 +204,7 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
     } else {
       svg.Circle(p.at, p.radius, BodyColour(b.body, c), c.bodyRim, 0.8);
     }
-    if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", c.chosenRing, 2);
+    if (b.marked) svg.Circle(p.at, p.radius + mark * 0.45, "none", c.chosenRing, 2);
     if (const std::optional<Box>& chosen = layout.labels[k]) {
       svg.Text({(chosen->left + chosen->right) / 2, chosen->bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
                c.domeNames);
@@ -245,7 +249,7 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
     const DomeStar& s = dome.stars[k];
     if (!s.labelled) continue;
     const Point at = d.At(s.altitude, s.azimuth);
-    const double gap = StarRadius(s.magnitude, font, DomeStars) + font * 0.2, h = LabelHeight(font * 0.65);
+    const double gap = StarRadius(s.magnitude, d.mark, DomeStars) + font * 0.2, h = LabelHeight(font * 0.65);
     const double w = LabelWidth(s.name, font * 0.65);
     // To the right, else to the left, below or above; where the planets'
     // names crowd it (Regulus beside Mars and Jupiter), a little off on a
@@ -279,7 +283,7 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
                                  Format(s.altitude, "#0.0", separator) + "°, acimut " +
                                  Format(s.azimuth, "#0.0", separator) + "°");
     const Point at = d.At(s.altitude, s.azimuth);
-    const double radius = StarRadius(s.magnitude, font, DomeStars);
+    const double radius = StarRadius(s.magnitude, d.mark, DomeStars);
     svg.Circle(at, radius, StarColour(s.colourIndex, c));
     if (names[k]) {
       const Box& box = *names[k];
@@ -306,7 +310,7 @@ double DomeFont(int height, const PictureStyle& style) { return FloorFont(FontSi
 // The dome of a picture width x height pixels: under the title, as large
 // as the picture allows with room for the compass's names.
 Dome DomeOf(int width, int height, double font) {
-  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font, FontSize(height)};
 }
 
 }  // namespace
@@ -342,7 +346,7 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
-  DrawBodies(svg, layout, font, separator, c);
+  DrawBodies(svg, layout, font, d.mark, separator, c);
   return svg.Finish();
 }
 
