@@ -154,6 +154,11 @@ struct NightPicture {
   std::vector<NightBand> bands;
   std::vector<NightCurve> curves;
   double limit = 10;   // the planets' altitude limit, degrees
+  // A minute the chart follows (the planner's clock or a chosen row): a
+  // vertical line at markedHour (hours from the span's start, 0..hours)
+  // with markedLabel ("23:40") at its top; none without it.
+  std::optional<double> markedHour;
+  std::string markedLabel;
 };
 
 // An eclipse as a picture: for the Moon, its path through the Earth's
