@@ -301,6 +301,58 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
   svg.Close();
 }
 
+// A radiant's mark, in text heights: a ring with rays round it.
+constexpr double RadiantRing = 0.28, RadiantReach = 0.75, RadiantNameSize = 0.65;
+
+// Where each radiant above the horizon goes and where its name does, by
+// the label placer, inside the horizon and off everything in taken (the
+// marks kept first, then the names one by one); taken gets them all.
+struct RadiantLayout {
+  std::vector<std::pair<const DomeRadiant*, Point>> marks;
+  std::vector<std::optional<Box>> names;  // one a mark
+};
+
+RadiantLayout PlaceRadiants(const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
+  RadiantLayout layout;
+  const Box frame{d.centre.first - d.radius, d.centre.second - d.radius, d.centre.first + d.radius,
+                  d.centre.second + d.radius};
+  LabelPlacer placer(frame, [&d](const Box& box) { return d.Inside(box); });
+  for (const Box& box : taken) placer.Keep(box);
+  const double reach = d.mark * RadiantReach, size = font * RadiantNameSize;
+  for (const DomeRadiant& r : dome.radiants) {
+    if (r.altitude < 0) continue;
+    const Point at = d.At(r.altitude, r.azimuth);
+    layout.marks.push_back({&r, at});
+    placer.Keep({at.first - reach, at.second - reach, at.first + reach, at.second + reach});
+  }
+  for (const auto& [r, at] : layout.marks) {
+    layout.names.push_back(placer.Beside(at, LabelWidth(r->name, size), LabelHeight(size), reach + font * 0.15));
+  }
+  taken = placer.taken();
+  return layout;
+}
+
+void DrawRadiants(SvgWriter& svg, const RadiantLayout& layout, double font, double mark, std::string_view separator,
+                  const Palette& c) {
+  if (layout.marks.empty()) return;
+  svg.Open("radiantes", "radiantes", "Los radiantes de las lluvias de estrellas activas");
+  for (std::size_t k = 0; k < layout.marks.size(); ++k) {
+    const auto& [r, at] = layout.marks[k];
+    svg.Open("", "radiante", "Radiante de las " + r->name + " (" + r->code + "): altura " +
+                                 Format(r->altitude, "#0.0", separator) + "°, acimut " +
+                                 Format(r->azimuth, "#0.0", separator) + "°");
+    svg.Circle(at, mark * RadiantRing, "none", c.radiant, 1.2);
+    for (int ray = 0; ray < 8; ++ray) {
+      const double a = ray * ExactPi / 4, dx = std::cos(a), dy = std::sin(a);
+      const double from = mark * (RadiantRing + 0.14), to = mark * RadiantReach;
+      svg.Line({at.first + from * dx, at.second + from * dy}, {at.first + to * dx, at.second + to * dy}, c.radiant, 1);
+    }
+    if (layout.names[k]) DrawLabel(svg, *layout.names[k], r->name, font * RadiantNameSize, c.radiant);
+    svg.Close();
+  }
+  svg.Close();
+}
+
 // The smallest of the dome's texts, in text heights: the figures' names.
 constexpr double SmallestText = 0.6;
 
@@ -339,13 +391,16 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   DrawGrid(svg, d, font, grid, dome.sunAltitude, c);
   DrawCompass(svg, d, font, dome.compassPoints, c);
   DrawEcliptic(svg, d, dome.ecliptic, c);
-  // The planets' names are placed first; the stars' and the figures' keep
-  // off them, and everything is drawn under the planets.
+  // The planets' names are placed first, then the radiants'; the stars'
+  // and the figures' keep off them, and everything is drawn under the
+  // planets.
   BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
+  const RadiantLayout radiants = PlaceRadiants(d, dome, font, taken);
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
+  DrawRadiants(svg, radiants, font, d.mark, separator, c);
   DrawBodies(svg, layout, font, d.mark, separator, c);
   return svg.Finish();
 }
