@@ -21,6 +21,9 @@ constexpr double SmallestText = 0.55;
 struct Frame {
   double left, top, side;  // pixels
   double half;             // chart degrees from the centre to a side
+  // The chart's own text height, which sizes the stars' dots: texts grown
+  // for a reader keep the field as it was.
+  double mark;
 
   double Scale() const { return side / (2 * half); }
   Point At(const ChartPoint& p) const {
@@ -130,7 +133,7 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
                                                 std::vector<Box>& taken) {
   for (const ChartStar& s : c.chart.stars) {
     const Point at = f.At(s.at);
-    const double r = StarRadius(s.star->magnitude, font, ChartStars);
+    const double r = StarRadius(s.star->magnitude, f.mark, ChartStars);
     taken.push_back({at.first - r, at.second - r, at.first + r, at.second + r});
   }
   std::vector<std::optional<Box>> labels(c.chart.stars.size());
@@ -138,7 +141,7 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
   for (std::size_t k = 0; k < c.chart.stars.size(); ++k) {
     if (c.starLabels[k].empty()) continue;
     const Point at = f.At(c.chart.stars[k].at);
-    const double r = StarRadius(c.chart.stars[k].star->magnitude, font, ChartStars) + font * 0.12;
+    const double r = StarRadius(c.chart.stars[k].star->magnitude, f.mark, ChartStars) + font * 0.12;
     const double w = TextWidth(c.starLabels[k], size);
     // A star's own dot is in taken: the boxes start just clear of it.
     // In a cluster (the Pleiades) the name may stand a little off, on a
@@ -160,7 +163,7 @@ void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, doub
   for (std::size_t k = c.chart.stars.size(); k-- > 0;) {
     const ChartStar& s = c.chart.stars[k];
     const Point at = f.At(s.at);
-    const double r = StarRadius(s.star->magnitude, font, ChartStars);
+    const double r = StarRadius(s.star->magnitude, f.mark, ChartStars);
     svg.Open("", "estrella", c.starTitles[k]);
     // A ring of the paper keeps a dot apart from the lines under it.
     svg.Circle(at, r, p.chartStar, p.chartStarRing, std::max(0.6, r * 0.35));
@@ -236,16 +239,17 @@ void DrawScale(SvgWriter& svg, const Frame& f, double font, Point at, std::strin
   svg.Close();
 }
 
-void DrawMagnitudeKey(SvgWriter& svg, double font, Point at, const Palette& p) {
+// The dots of the magnitudes 0 to 8, step pixels apart.
+void DrawMagnitudeKey(SvgWriter& svg, const Frame& f, double font, Point at, double step, const Palette& p) {
   svg.Open("magnitudes", "magnitudes", "Magnitudes de las estrellas");
   double x = at.first;
   svg.Text({x, at.second + font * 0.25}, "Magnitud", font * 0.7, "start", p.chartInk);
   x += font * 4.2;
   for (int m = 0; m <= 8; ++m) {
-    const double r = StarRadius(m, font, ChartStars);
+    const double r = StarRadius(m, f.mark, ChartStars);
     svg.Circle({x, at.second}, r, p.chartInk);
     svg.Text({x, at.second + font * 1.1}, std::to_string(m), font * 0.6, "middle", p.chartInk);
-    x += font * 1.4;
+    x += step;
   }
   svg.Close();
 }
@@ -269,17 +273,21 @@ void DrawZenith(SvgWriter& svg, const FinderChartPicture& c, double font, Point 
 // stands and what the cross and its circle are; above it what the stars
 // leave out, and beside it the arrow to the zenith. Said on the page
 // itself, so that a printed or saved chart keeps them.
-void DrawFooter(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, int width,
+// Texts grown for a reader (grown) keep the key within the chart's width
+// and the place's line clear of the key's numbers.
+void DrawFooter(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font, int width, bool grown,
                 std::string_view separator, const Palette& p) {
   const double below = f.top + f.side + 2.6 * font;
   DrawScale(svg, f, font, {f.left, below + font}, separator, p);
-  DrawMagnitudeKey(svg, font, {f.left + f.side * 0.3, below + font * 0.6}, p);
+  const double step = grown ? std::min(font * 1.4, (f.side * 0.7 - font * 4.2) / 8) : font * 1.4;
+  DrawMagnitudeKey(svg, f, font, {f.left + f.side * 0.3, below + font * 0.6}, step, p);
   if (!c.beyondStars.empty()) {
     svg.Text({width / 2.0, 2.65 * font}, c.beyondStars, FittedSize(c.beyondStars, font * 0.75, width - 2 * font, false),
              "middle", p.beyondStars);
   }
   if (c.chart.zenithAngle) DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font}, p);
-  if (!c.horizon.empty()) svg.Text({f.left + f.side, below + font * 2.3}, c.horizon, font * 0.7, "end", p.chartInk);
+  const double horizonLine = below + font * (grown ? 2.45 : 2.3);
+  if (!c.horizon.empty()) svg.Text({f.left + f.side, horizonLine}, c.horizon, font * 0.7, "end", p.chartInk);
   svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
            BodyColour(c.chart.body, p));
 }
@@ -289,12 +297,12 @@ void DrawFooter(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, dou
 std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separator, int width, int height,
                             const PictureStyle& style) {
   const Palette& p = *style.palette;
-  const double font = FloorFont(FontSize(std::min(width, height)), SmallestText, style);
+  const double own = FontSize(std::min(width, height)), font = FloorFont(own, SmallestText, style);
   SvgWriter svg(width, height, c.title, p.paper);
   svg.SetSmallestText(style.smallestText);
   // Below the chart: the scale and the key, then two lines of words.
   const double side = std::min(width - 8 * font, height - 9.2 * font);
-  const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half};
+  const Frame f{(width - side) / 2 - font, 3 * font, side, c.chart.half, own};
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.8 * font}, c.heading, FittedSize(c.heading, font * 1.0, width - 2 * font), "middle", p.ink,
            "", true);
@@ -312,7 +320,7 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   DrawFigures(svg, f, c, font, taken, p);
   DrawStars(svg, f, c, font, labels, p);
   DrawPlanet(svg, f, c, font, taken, p);
-  DrawFooter(svg, f, c, font, width, separator, p);
+  DrawFooter(svg, f, c, font, width, font > own, separator, p);
   return svg.Finish();
 }
 

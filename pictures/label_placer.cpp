@@ -6,7 +6,7 @@ std::optional<Box> LabelPlacer::First(std::initializer_list<Box> candidates) {
   for (const Box& box : candidates) {
     const bool inside = box.left >= frame_.left && box.right <= frame_.right && box.top >= frame_.top &&
                         box.bottom <= frame_.bottom;
-    if (inside && TakeIfFree(box, taken_)) return box;
+    if (inside && (!holds_ || holds_(box)) && TakeIfFree(box, taken_)) return box;
   }
   return std::nullopt;
 }

@@ -4,8 +4,10 @@
 // dots and marks kept, and the names placed): no two names overlap and
 // none runs past the frame. A name with no free place is left out; what
 // it names keeps its title in the picture.
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "pictures/label_box.h"
@@ -17,6 +19,9 @@ namespace orbitas::pictures {
 class LabelPlacer {
  public:
   explicit LabelPlacer(const Box& frame) : frame_(frame) {}
+  // The same, where a place must besides be one that holds accepts (the
+  // dome's names stay inside its round horizon).
+  LabelPlacer(const Box& frame, std::function<bool(const Box&)> holds) : frame_(frame), holds_(std::move(holds)) {}
 
   // Something drawn that names keep off (a dot, a mark, a fixed text).
   void Keep(const Box& box) { taken_.push_back(box); }
@@ -34,6 +39,7 @@ class LabelPlacer {
 
  private:
   Box frame_;
+  std::function<bool(const Box&)> holds_;
   std::vector<Box> taken_;
 };
 

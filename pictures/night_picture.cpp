@@ -93,6 +93,22 @@ void DrawName(SvgWriter& svg, const Frame& f, const NightCurve& c, double font, 
   svg.Text(at, c.name, font * 0.8, "middle", fill);
 }
 
+// The minute the chart follows, a line across the plot with its time
+// above it; nothing without one or outside the span.
+void DrawMarkedHour(SvgWriter& svg, const Frame& f, const NightPicture& night, double font, const Palette& c) {
+  if (!night.markedHour || *night.markedHour < 0 || *night.markedHour > f.hours) return;
+  const double x = f.X(*night.markedHour);
+  svg.Open("minuto", "minuto", night.markedLabel);
+  svg.Line({x, f.top}, {x, f.top + f.height}, c.marker, 1.5);
+  if (!night.markedLabel.empty()) {
+    const double size = font * SmallestText;
+    const double half = TextWidth(night.markedLabel, size) / 2;
+    svg.Text({std::clamp(x, f.left + half, f.left + f.width - half), f.top - font * 0.3}, night.markedLabel, size,
+             "middle", c.marker, "", true);
+  }
+  svg.Close();
+}
+
 }  // namespace
 
 std::string DrawNight(const NightPicture& night, std::string_view separator, int width, int height,
@@ -124,6 +140,7 @@ std::string DrawNight(const NightPicture& night, std::string_view separator, int
     svg.Close();
   }
   svg.Close();
+  DrawMarkedHour(svg, f, night, font, p);
   return svg.Finish();
 }
 

@@ -2,7 +2,8 @@
 // One night from a place: the altitude of each planet and of the Moon
 // against local time, from sunset to sunrise, over bands of the sky's
 // darkness (day, civil, nautical and astronomical twilight, night); the
-// visible interval of each planet drawn thicker and its best moment marked.
+// visible interval of each planet drawn thicker and its best moment marked;
+// and the minute it follows, when it has one, as a line across it.
 #include <string>
 #include <string_view>
 

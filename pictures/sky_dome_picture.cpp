@@ -18,6 +18,9 @@ namespace {
 struct Dome {
   Point centre;
   double radius;  // pixels at the horizon
+  // The picture's own text height, which sizes the dots and the marks:
+  // texts grown for a reader keep them as they were.
+  double mark;
 
   // The zenith at the centre, altitude falling linearly to the rim; east
   // on the left, as the sky is seen from below.
@@ -173,7 +176,7 @@ BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const st
   for (const DomeBody& b : dome.bodies) {
     if (b.altitude < 0) continue;
     const double radius =
-        b.body == Body::Sun ? font * 0.8 : b.body == Body::Moon ? font * 0.7 : DotRadius(b.magnitude, font);
+        b.body == Body::Sun ? d.mark * 0.8 : b.body == Body::Moon ? d.mark * 0.7 : DotRadius(b.magnitude, d.mark);
     layout.placed.push_back({&b, d.At(b.altitude, b.azimuth), radius});
   }
   for (const Placed& p : layout.placed) {
@@ -184,7 +187,8 @@ BodyLayout PlaceBodies(const Dome& d, const SkyDome& dome, double font, const st
   return layout;
 }
 
-void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::string_view separator, const Palette& c) {
+void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, double mark, std::string_view separator,
+                const Palette& c) {
   svg.Open("astros", "astros", "El Sol, la Luna y los planetas sobre el horizonte");
   for (std::size_t k = 0; k < layout.placed.size(); ++k) {
     const Placed& p = layout.placed[k];
@@ -200,7 +204,7 @@ void DrawBodies(SvgWriter& svg, const BodyLayout& layout, double font, std::stri
     } else {
       svg.Circle(p.at, p.radius, BodyColour(b.body, c), c.bodyRim, 0.8);
     }
-    if (b.marked) svg.Circle(p.at, p.radius + font * 0.45, "none", c.chosenRing, 2);
+    if (b.marked) svg.Circle(p.at, p.radius + mark * 0.45, "none", c.chosenRing, 2);
     if (const std::optional<Box>& chosen = layout.labels[k]) {
       svg.Text({(chosen->left + chosen->right) / 2, chosen->bottom - font * 0.9 * 0.2}, b.name, font * 0.8, "middle",
                c.domeNames);
@@ -245,7 +249,7 @@ std::vector<std::optional<Box>> PlaceStarNames(const Dome& d, const SkyDome& dom
     const DomeStar& s = dome.stars[k];
     if (!s.labelled) continue;
     const Point at = d.At(s.altitude, s.azimuth);
-    const double gap = StarRadius(s.magnitude, font, DomeStars) + font * 0.2, h = LabelHeight(font * 0.65);
+    const double gap = StarRadius(s.magnitude, d.mark, DomeStars) + font * 0.2, h = LabelHeight(font * 0.65);
     const double w = LabelWidth(s.name, font * 0.65);
     // To the right, else to the left, below or above; where the planets'
     // names crowd it (Regulus beside Mars and Jupiter), a little off on a
@@ -279,7 +283,7 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
                                  Format(s.altitude, "#0.0", separator) + "°, acimut " +
                                  Format(s.azimuth, "#0.0", separator) + "°");
     const Point at = d.At(s.altitude, s.azimuth);
-    const double radius = StarRadius(s.magnitude, font, DomeStars);
+    const double radius = StarRadius(s.magnitude, d.mark, DomeStars);
     svg.Circle(at, radius, StarColour(s.colourIndex, c));
     if (names[k]) {
       const Box& box = *names[k];
@@ -297,6 +301,58 @@ void DrawStars(SvgWriter& svg, const Dome& d, const SkyDome& dome, double font, 
   svg.Close();
 }
 
+// A radiant's mark, in text heights: a ring with rays round it.
+constexpr double RadiantRing = 0.28, RadiantReach = 0.75, RadiantNameSize = 0.65;
+
+// Where each radiant above the horizon goes and where its name does, by
+// the label placer, inside the horizon and off everything in taken (the
+// marks kept first, then the names one by one); taken gets them all.
+struct RadiantLayout {
+  std::vector<std::pair<const DomeRadiant*, Point>> marks;
+  std::vector<std::optional<Box>> names;  // one a mark
+};
+
+RadiantLayout PlaceRadiants(const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
+  RadiantLayout layout;
+  const Box frame{d.centre.first - d.radius, d.centre.second - d.radius, d.centre.first + d.radius,
+                  d.centre.second + d.radius};
+  LabelPlacer placer(frame, [&d](const Box& box) { return d.Inside(box); });
+  for (const Box& box : taken) placer.Keep(box);
+  const double reach = d.mark * RadiantReach, size = font * RadiantNameSize;
+  for (const DomeRadiant& r : dome.radiants) {
+    if (r.altitude < 0) continue;
+    const Point at = d.At(r.altitude, r.azimuth);
+    layout.marks.push_back({&r, at});
+    placer.Keep({at.first - reach, at.second - reach, at.first + reach, at.second + reach});
+  }
+  for (const auto& [r, at] : layout.marks) {
+    layout.names.push_back(placer.Beside(at, LabelWidth(r->name, size), LabelHeight(size), reach + font * 0.15));
+  }
+  taken = placer.taken();
+  return layout;
+}
+
+void DrawRadiants(SvgWriter& svg, const RadiantLayout& layout, double font, double mark, std::string_view separator,
+                  const Palette& c) {
+  if (layout.marks.empty()) return;
+  svg.Open("radiantes", "radiantes", "Los radiantes de las lluvias de estrellas activas");
+  for (std::size_t k = 0; k < layout.marks.size(); ++k) {
+    const auto& [r, at] = layout.marks[k];
+    svg.Open("", "radiante", "Radiante de las " + r->name + " (" + r->code + "): altura " +
+                                 Format(r->altitude, "#0.0", separator) + "°, acimut " +
+                                 Format(r->azimuth, "#0.0", separator) + "°");
+    svg.Circle(at, mark * RadiantRing, "none", c.radiant, 1.2);
+    for (int ray = 0; ray < 8; ++ray) {
+      const double a = ray * ExactPi / 4, dx = std::cos(a), dy = std::sin(a);
+      const double from = mark * (RadiantRing + 0.14), to = mark * RadiantReach;
+      svg.Line({at.first + from * dx, at.second + from * dy}, {at.first + to * dx, at.second + to * dy}, c.radiant, 1);
+    }
+    if (layout.names[k]) DrawLabel(svg, *layout.names[k], r->name, font * RadiantNameSize, c.radiant);
+    svg.Close();
+  }
+  svg.Close();
+}
+
 // The smallest of the dome's texts, in text heights: the figures' names.
 constexpr double SmallestText = 0.6;
 
@@ -306,7 +362,7 @@ double DomeFont(int height, const PictureStyle& style) { return FloorFont(FontSi
 // The dome of a picture width x height pixels: under the title, as large
 // as the picture allows with room for the compass's names.
 Dome DomeOf(int width, int height, double font) {
-  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font};
+  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font, FontSize(height)};
 }
 
 }  // namespace
@@ -335,14 +391,17 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   DrawGrid(svg, d, font, grid, dome.sunAltitude, c);
   DrawCompass(svg, d, font, dome.compassPoints, c);
   DrawEcliptic(svg, d, dome.ecliptic, c);
-  // The planets' names are placed first; the stars' and the figures' keep
-  // off them, and everything is drawn under the planets.
+  // The planets' names are placed first, then the radiants'; the stars'
+  // and the figures' keep off them, and everything is drawn under the
+  // planets.
   BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
+  const RadiantLayout radiants = PlaceRadiants(d, dome, font, taken);
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
-  DrawBodies(svg, layout, font, separator, c);
+  DrawRadiants(svg, radiants, font, d.mark, separator, c);
+  DrawBodies(svg, layout, font, d.mark, separator, c);
   return svg.Finish();
 }
 

@@ -3,7 +3,8 @@
 // the zenith at the centre, the horizon a circle, north at the top and
 // east on the left, with the 16 points of the compass, circles of
 // altitude every 30 degrees, the ecliptic, and the Sun, the Moon (with its
-// lit part) and the planets, each a dot sized by its magnitude.
+// lit part) and the planets, each a dot sized by its magnitude; and the
+// radiants of the meteor showers active then, each a ring with rays.
 #include <optional>
 #include <string>
 #include <utility>

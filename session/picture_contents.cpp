@@ -16,6 +16,7 @@
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/reference.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/frames/ecliptic.h"
 #include "sky/frames/horizon.h"
 #include "sky/frames/vector.h"
@@ -28,6 +29,7 @@
 #include "sky/stars/stars.h"
 #include "sky/eclipses/eclipse_views.h"
 #include "sky/search/toolkit.h"
+#include "sky/showers/meteor_showers.h"
 
 namespace orbitas {
 namespace {
@@ -205,6 +207,17 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   return dome;
 }
 
+std::vector<DomeRadiant> DomeRadiantsAt(const Place& place, const Instant& at) {
+  std::vector<DomeRadiant> radiants;
+  for (const MeteorShower& shower : MeteorShowers()) {
+    if (!ShowerActive(shower, at)) continue;
+    const Radiant r = RadiantAt(shower, at);
+    const HorizonCoordinates h = TurnedHorizonOf(place, at, r.rightAscension / 15, r.declination);
+    radiants.push_back({std::string(ShowerName(shower.code)), std::string(shower.code), h.altitude, h.azimuth});
+  }
+  return radiants;
+}
+
 SkyDome RunSkyDome(const SkyRequest& request) {
   const Place& place = PlaceOf(request);
   InstantRunner runner(".", place);
@@ -217,7 +230,9 @@ SkyDome RunSkyDome(const SkyRequest& request) {
   } catch (const RuntimeError& error) {
     outcome.error = error.kind();
   }
-  return SkyDomeOf(outcome, runner.elements(), place, request.zone, request.faintestStar);
+  SkyDome dome = SkyDomeOf(outcome, runner.elements(), place, request.zone, request.faintestStar);
+  dome.radiants = DomeRadiantsAt(place, request.at);
+  return dome;
 }
 
 std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {

@@ -62,6 +62,14 @@ struct DomeFigure {
   double labelAltitude = 0, labelAzimuth = 0;  // degrees
 };
 
+// The radiant of a meteor shower active at the dome's instant.
+struct DomeRadiant {
+  std::string name;       // the shower's Spanish name, as the night's rows give it: "Gemínidas"
+  std::string code;       // the IMO's three letters: "GEM"
+  double altitude = 0;    // degrees, geometric
+  double azimuth = 0;     // degrees, from north through east
+};
+
 // Stars brighter than this carry their name on the dome.
 inline constexpr double LabelledStarMagnitude = 1.5;
 
@@ -73,6 +81,7 @@ struct SkyDome {
   std::vector<DomeBody> bodies;
   std::vector<DomeStar> stars;      // brightest first
   std::vector<DomeFigure> figures;
+  std::vector<DomeRadiant> radiants;  // RunSkyDome's: the showers active then, below the horizon too
   std::vector<std::pair<double, double>> ecliptic;  // (altitude, azimuth), degrees, in order
   std::vector<std::string> compassPoints;           // the 16 points' names from north through east
   // The Sun's altitude (degrees; -90 when it is not known): the sky is
@@ -155,6 +164,11 @@ struct NightPicture {
   std::vector<NightBand> bands;
   std::vector<NightCurve> curves;
   double limit = 10;   // the planets' altitude limit, degrees
+  // A minute the chart follows (the planner's clock or a chosen row): a
+  // vertical line at markedHour (hours from the span's start, 0..hours)
+  // with markedLabel ("23:40") at its top; none without it.
+  std::optional<double> markedHour;
+  std::string markedLabel;
 };
 
 // An eclipse as a picture: for the Moon, its path through the Earth's
@@ -217,8 +231,16 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
 // it with stars down to its faintestStar: its bodies (planets) computed by
 // the method's requests for `at` directly (as the calculator's would be
 // for that Julian day). A planet the method cannot compute there, and
-// those after it, are left out. Raises RequestRefused without a place.
+// those after it, are left out. With them, the radiants of the meteor
+// showers active at `at` (the Sun within their activity, as the night's
+// rows count them), in the list's order. Raises RequestRefused without a
+// place.
 SkyDome RunSkyDome(const SkyRequest& request);
+
+// The radiants of the meteor showers active at `at` (ShowerActive), each
+// moved by its daily drift to `at` and turned to place's horizon as the
+// dome's stars are, in the order of MeteorShowers(). Raises nothing.
+std::vector<DomeRadiant> DomeRadiantsAt(const Place& place, const Instant& at);
 
 // The paths of a table's rows, with their stationary rows and the
 // ecliptic.
