@@ -251,7 +251,8 @@ void NightTab::DrawPictures() {
     std::string chartSvg = pictures::DrawNight(shownChart, o.separator, chartSize.width(), chartSize.height(), style);
     auto shownDome = std::make_shared<const SkyDome>(std::move(dome));
     auto printedChart = std::make_shared<const NightPicture>(std::move(chart));
-    return [this, side, domeSvg = std::move(domeSvg), chartSvg = std::move(chartSvg), shownDome, printedChart] {
+    return [this, side, style, domeSvg = std::move(domeSvg), chartSvg = std::move(chartSvg), shownDome, printedChart] {
+      domeStyle_ = style;
       shownDome_ = shownDome;
       shownChart_ = printedChart;
       domeBodies_ = shownDome->bodies;
@@ -262,7 +263,7 @@ void NightTab::DrawPictures() {
       chart_->SetSvg(chartSvg);
       std::vector<SvgView::Item> items;
       for (const DomeBody& b : domeBodies_) {
-        const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_);
+        const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_);
         if (!at) continue;
         items.push_back({DomeBodyWords(b),
                          QRectF(at->first - 8, at->second - 8, 16, 16)});
@@ -278,7 +279,7 @@ void NightTab::SelectBodyAt(QPointF point) {
   std::optional<Body> nearest;
   double best = 30;
   for (const DomeBody& b : domeBodies_) {
-    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_);
+    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_);
     if (!at) continue;
     const double distance = std::hypot(at->first - point.x(), at->second - point.y());
     if (distance < best) best = distance, nearest = b.body;

@@ -12,6 +12,7 @@
 
 #include "planner/night_page.h"
 #include "planner/observer.h"
+#include "pictures/picture_style.h"
 #include "planner/picture_look.h"
 #include "session/picture_contents.h"
 
@@ -89,6 +90,7 @@ class NightTab : public QWidget {
   std::shared_ptr<const NightPicture> shownChart_;  // the chart drawn, its minute marked
   std::vector<DomeBody> domeBodies_;  // where the dome drew each body
   int domeSide_ = 0;                  // pixels of the dome as drawn
+  pictures::PictureStyle domeStyle_;  // and its style
   SunMoonPanel* panel_;
   RowsModel* model_;
   QSortFilterProxyModel* sorted_;
