@@ -47,10 +47,17 @@ ListTab::ListTab(Background& background, QString path, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::SelectedClicked);
   FitColumns(table_, static_cast<int>(ListColumn::Note));
-  // Enter, or a double click anywhere on a row, edits its note.
-  connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-    table_->edit(model_->index(index.row(), static_cast<int>(ListColumn::Note)));
-  });
+  // Enter, or a double click anywhere on a row, edits its note (F2 too, as in any table).
+  const auto editNote = [this] {
+    const QModelIndex current = table_->currentIndex();
+    if (current.isValid()) table_->edit(model_->index(current.row(), static_cast<int>(ListColumn::Note)));
+  };
+  connect(table_, &QAbstractItemView::doubleClicked, this, editNote);
+  auto* enter = new QAction(table_);
+  enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  enter->setShortcutContext(Qt::WidgetShortcut);  // the table's own: not while a note is being typed
+  connect(enter, &QAction::triggered, this, editNote);
+  table_->addAction(enter);
   connect(model_, &ListModel::noteEdited, this, &ListTab::SetNote);
 
   auto* removing = new QAction(QStringLiteral("&Quitar de Mi lista"), table_);
