@@ -15,7 +15,7 @@ namespace {
 
 // Each column's share of the page's width: the name, the kind, the best
 // moment, altitude, azimuth, what the night says, the note.
-constexpr double Shares[] = {0.16, 0.11, 0.17, 0.07, 0.07, 0.2, 0.22};
+constexpr double Shares[] = {0.16, 0.11, 0.17, 0.08, 0.08, 0.19, 0.21};
 
 QPageLayout A4Portrait() {
   return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
