@@ -23,8 +23,7 @@ const report::ViewRow* NightRowOf(const ListItem& item, const ListNight& night) 
   for (const report::ViewRow& row : night.rows) {
     const bool shower = !row.body && !row.source;
     if (item.kind == ListKind::Planet && row.body && row.body == item.body()) return &row;
-    if (item.kind == ListKind::Shower && shower && !row.cells.empty() &&
-        QString::fromStdString(row.cells.front().text).toLower().toStdString() == item.id) {
+    if (item.kind == ListKind::Shower && shower && !row.cells.empty() && ShowerId(row.cells.front().text) == item.id) {
       return &row;
     }
   }

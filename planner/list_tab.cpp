@@ -140,9 +140,7 @@ bool ListTab::Add(const ListItem& item) {
   }
   items_.push_back(item);
   Show();
-  Save();
-  if (message_.startsWith(QStringLiteral("Mi lista no se puede guardar"))) return true;
-  Tell(QStringLiteral("Añadido a Mi lista: ") + name);
+  if (Save()) Tell(QStringLiteral("Añadido a Mi lista: ") + name);
   return true;
 }
 
@@ -153,8 +151,7 @@ void ListTab::RemoveChosen() {
   const QString name = QString::fromStdString(items_[item].name);
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(item));
   Show();
-  Save();
-  if (!message_.startsWith(QStringLiteral("Mi lista no se puede guardar"))) Tell(QStringLiteral("Quitado de Mi lista: ") + name);
+  if (Save()) Tell(QStringLiteral("Quitado de Mi lista: ") + name);
 }
 
 void ListTab::SetNote(std::size_t index, const QString& note) {
@@ -163,10 +160,11 @@ void ListTab::SetNote(std::size_t index, const QString& note) {
   Save();
 }
 
-void ListTab::Save() {
+bool ListTab::Save() {
   // A small file, written whole at once, so that no change is lost when the window closes.
   const QString problem = WriteList(path_, items_);
   if (!problem.isEmpty()) Tell(problem);
+  return problem.isEmpty();
 }
 
 void ListTab::Tell(const QString& text) {

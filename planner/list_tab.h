@@ -69,7 +69,7 @@ class ListTab : public QWidget {
  private:
   void Buttons();  // the buttons below the table, and what they do
   void Show();
-  void Save();
+  bool Save();  // false when it could not be saved, and said
   void Tell(const QString& text);
 
   Background& background_;

@@ -107,6 +107,15 @@ std::optional<Body> ListItem::body() const {
   return std::nullopt;
 }
 
+std::string ShowerId(const std::string& name) {
+  const QString text = QString::fromStdString(name).trimmed();
+  const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+  if (open >= 0 && text.endsWith(QLatin1Char(')')) && text.size() - open > 2) {
+    return text.mid(open + 1, text.size() - open - 2).toLower().toStdString();
+  }
+  return text.toLower().replace(QLatin1Char(' '), QLatin1Char('-')).toStdString();
+}
+
 ListItem ItemOfRow(const report::ViewRow& row) {
   ListItem item;
   const auto cell = [&](int column) {
@@ -126,8 +135,11 @@ ListItem ItemOfRow(const report::ViewRow& row) {
     item.entry = report::EntryOf(*row.source);
     if (!item.entry) {
       // An eclipse the place does not see is still a date to keep.
-      const std::string id = Lower(item.name) + "-" + ShortestText(TimeOf(*row.source).ut);
-      item.entry = report::CalendarEntry{id + "@orbitas", TimeOf(*row.source), std::nullopt, item.name, item.name + "."};
+      const Instant at = TimeOf(*row.source);
+      std::string date = TimeZone().ToSecond(at).Date();
+      date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
+      const std::string id = QString::fromStdString(item.name).toLower().replace(QLatin1Char(' '), QLatin1Char('-')).toStdString();
+      item.entry = report::CalendarEntry{id + "-" + date + "@orbitas", at, std::nullopt, item.name, item.name + "."};
     }
     item.id = item.entry->uid;
   } else if (row.body) {
@@ -137,7 +149,7 @@ ListItem ItemOfRow(const report::ViewRow& row) {
   } else {
     item.kind = ListKind::Shower;
     item.name = cell(0);
-    item.id = Lower(item.name);
+    item.id = ShowerId(item.name);
   }
   return item;
 }

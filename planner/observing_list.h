@@ -25,8 +25,8 @@ QString KindName(ListKind kind);
 
 struct ListItem {
   ListKind kind = ListKind::Planet;
-  // What it is, the same every time it is added: a body's or a shower's
-  // name in lower case ("marte", "gemínidas"), an event's calendar UID.
+  // What it is, the same every time it is added: a body's name in lower
+  // case ("marte"), a shower's ShowerId ("gem"), an event's calendar UID.
   std::string id;
   std::string name;                     // as the table shows it: "Marte", "Oposición de Marte"
   std::optional<report::CalendarEntry> entry;  // an event's or an eclipse's, with its instant
@@ -35,6 +35,11 @@ struct ListItem {
   // The body of a planet's (or the Moon's) item, from its id. Raises nothing.
   std::optional<Body> body() const;
 };
+
+// A shower's id from its name in the night's table: its IMO code in lower
+// case ("gem" of "Gemínidas (GEM)"), or the name in lower case with
+// hyphens for its spaces when it has none. Raises nothing.
+std::string ShowerId(const std::string& name);
 
 // The item a table's row shows: the row's event or eclipse (with its
 // calendar entry, named as its table's column of what happens names it),

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
+#include <functional>
 #include <memory>
 
 #include "planner/background.h"
@@ -112,15 +113,20 @@ class ObservingListTest : public QObject {
   // second Ctrl+D on it adds nothing. Mistakes: the key caught by another
   // tab's table, the sorted row mistaken for the model's, a duplicate.
   void addingFromEachTab() {
+    // The night's last row is a shower: the Gemínidas are active in December.
+    const auto last = [](QTableView* table) { return table->model()->rowCount() - 1; };
+    const auto first = [](QTableView*) { return 0; };
     const struct {
       int tab;
       QTableView* table;
       QObject* tabWidget;
+      std::function<int(QTableView*)> row;
       ListKind kind;
     } cases[] = {
-        {0, window_->night()->table(), window_->night(), ListKind::Planet},
-        {1, window_->phenomena()->table(), window_->phenomena(), ListKind::Event},
-        {2, window_->eclipses()->table(), window_->eclipses(), ListKind::Eclipse},
+        {0, window_->night()->table(), window_->night(), first, ListKind::Planet},
+        {0, window_->night()->table(), window_->night(), last, ListKind::Shower},
+        {1, window_->phenomena()->table(), window_->phenomena(), first, ListKind::Event},
+        {2, window_->eclipses()->table(), window_->eclipses(), first, ListKind::Eclipse},
     };
     for (const auto& c : cases) {
       QSignalSpy filled(c.tabWidget, SIGNAL(filled()));
@@ -128,12 +134,15 @@ class ObservingListTest : public QObject {
       if (c.table->model()->rowCount() == 0) QVERIFY(filled.wait(120000));
       QVERIFY(c.table->model()->rowCount() > 0);
       c.table->setFocus();
-      c.table->selectRow(0);
+      c.table->selectRow(c.row(c.table));
       const std::size_t before = list()->items().size();
       QTest::keyClick(c.table, Qt::Key_D, Qt::ControlModifier);
       QCOMPARE(list()->items().size(), before + 1);
       const ListItem& added = list()->items().back();
       QCOMPARE(added.kind, c.kind);
+      QCOMPARE(list()->table()->model()->rowCount(), static_cast<int>(before + 1));
+      QVERIFY(list()->table()->model()->match(list()->table()->model()->index(0, 0), Qt::DisplayRole,
+                                              QString::fromStdString(added.name), 1, Qt::MatchExactly).size() == 1);
       QCOMPARE(window_->statusBar()->currentMessage(),
                QStringLiteral("Añadido a Mi lista: ") + QString::fromStdString(added.name));
       QTest::keyClick(c.table, Qt::Key_D, Qt::ControlModifier);
