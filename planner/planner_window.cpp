@@ -29,6 +29,8 @@
 #include "session/names.h"
 #include "planner/chart_tab.h"
 #include "planner/eclipses_tab.h"
+#include "planner/list_actions.h"
+#include "planner/list_tab.h"
 #include "planner/night_tab.h"
 #include "planner/phenomena_tab.h"
 #include "planner/planner_settings.h"
@@ -42,7 +44,7 @@
 namespace orbitas::planner {
 namespace {
 
-enum Tab { TonightTab, PhenomenaTabIndex, EclipsesTabIndex, ChartTabIndex, YearTabIndex, TabCount };
+enum Tab { TonightTab, PhenomenaTabIndex, EclipsesTabIndex, ChartTabIndex, YearTabIndex, ListTabIndex, TabCount };
 
 // "Sevilla (Andalucía, España)": a found city as the window names it; the
 // coordinates of one that was typed so.
@@ -79,6 +81,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   tabs_->addTab(eclipses_, QStringLiteral("&Eclipses"));
   tabs_->addTab(chart_, QStringLiteral("Ca&rta"));
   tabs_->addTab(year_, QStringLiteral("A&ño"));
+  list_ = AddListTab(*tabs_, *background_, {night_->table(), phenomena_->table(), eclipses_->table()});
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -99,7 +102,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   RestoreSplitters();
   ApplyLook();
 
-  // Ctrl+1 to Ctrl+5 go to the tabs, as in other tabbed programs.
+  // Ctrl+1 to Ctrl+6 go to the tabs, as in other tabbed programs.
   for (int tab = 0; tab < TabCount; ++tab) {
     auto* go = new QAction(this);
     go->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)));
@@ -441,6 +444,7 @@ void PlannerWindow::RefreshCurrentTab() {
     case EclipsesTabIndex: eclipses_->Refresh(*observer_); break;
     case ChartTabIndex: chart_->Refresh(*observer_); break;
     case YearTabIndex: year_->Refresh(*observer_); break;
+    case ListTabIndex: list_->Refresh(*observer_); break;
     default: break;
   }
 }
@@ -483,6 +487,7 @@ void PlannerWindow::PrintCurrent() {
       break;
     case ChartTabIndex: PrintSvg(this, chart_->Svg()); break;
     case YearTabIndex: PrintSvg(this, year_->Svg()); break;
+    case ListTabIndex: list_->Print(); break;
     default: break;
   }
 }

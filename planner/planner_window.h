@@ -23,6 +23,7 @@ namespace orbitas::planner {
 class Background;
 class ChartTab;
 class EclipsesTab;
+class ListTab;
 class NightTab;
 class PhenomenaTab;
 class YearTab;
@@ -46,6 +47,7 @@ class PlannerWindow : public QMainWindow {
   EclipsesTab* eclipses() const { return eclipses_; }
   ChartTab* chart() const { return chart_; }
   YearTab* year() const { return year_; }
+  ListTab* list() const { return list_; }
   QTabWidget* tabs() const { return tabs_; }
   QString problem() const;  // the error shown, or empty
   // Why the window's settings cannot be saved (shown in the status bar), or empty.
@@ -112,6 +114,7 @@ class PlannerWindow : public QMainWindow {
   EclipsesTab* eclipses_;
   ChartTab* chart_;
   YearTab* year_;
+  ListTab* list_;
   QProgressBar* busy_;
   QString settingsProblem_;
   bool namesAsked_ = false;

@@ -101,10 +101,10 @@ std::string PhenomenonUid(const Phenomenon& p) {
   return std::string(PhenomenonKey(p.kind)) + "-" + bodies + "-" + date + "@orbitas";
 }
 
-std::string CalendarFile::Event(const EclipseSeen& seen) const {
+std::optional<CalendarEntry> EntryOf(const EclipseSeen& seen) {
   // From a place, what it sees: from its first contact there to its last,
   // under its kind there; nothing for one it does not see.
-  if (!SeenFromThePlace(seen)) return "";
+  if (!SeenFromThePlace(seen)) return std::nullopt;
   const Instant greatest = GreatestOf(seen.event);
   const CivilTime t = CivilFromJulianDay(greatest.ut);
   char date[32];
@@ -120,29 +120,59 @@ std::string CalendarFile::Event(const EclipseSeen& seen) const {
   else if (!local.empty()) local = "desde el lugar: " + local;
   const std::string description =
       EclipseSummary(seen, ForFiles(",")) + "." + (local.empty() ? "" : " D" + local.substr(1) + " (horas en UTC).");
-  if (!seen.solar && !seen.lunar) return EventText(what + "-" + date + "@orbitas", stamp_, greatest, summary, description);
+  const std::string uid = what + "-" + date + "@orbitas";
+  if (!seen.solar && !seen.lunar) return CalendarEntry{uid, greatest, std::nullopt, summary, description};
   const Span seenThere = SeenSpan(seen);
-  return EventText(what + "-" + date + "@orbitas", stamp_, seenThere.from, summary, description, seenThere.to);
+  return CalendarEntry{uid, seenThere.from, seenThere.to, summary, description};
 }
 
-std::string CalendarFile::Event(const ShowerPeak& peak) const {
+CalendarEntry EntryOf(const ShowerPeak& peak) {
   const CivilTime t = CivilFromJulianDay(peak.time.ut);
   char date[32];
   std::snprintf(date, sizeof date, "%04lld%02d%02d", static_cast<long long>(t.year), t.month, t.day);
   std::string code(peak.shower->code);
   for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string summary = ShowerDescription(peak, ForFiles(","));
-  return EventText("meteor-shower-" + code + "-" + date + "@orbitas", stamp_, peak.time, summary,
-                   summary + ". Lista de la IMO.");
+  return {"meteor-shower-" + code + "-" + date + "@orbitas", peak.time, std::nullopt, summary,
+          summary + ". Lista de la IMO."};
 }
+
+CalendarEntry EntryOf(const Phenomenon& p) {
+  const std::string summary = PhenomenonDescription(p, ForFiles(","));
+  return {PhenomenonUid(p), ListedTime(p), std::nullopt, summary, summary + "."};
+}
+
+std::optional<CalendarEntry> EntryOf(const YearEvent& event) {
+  if (const auto* p = std::get_if<Phenomenon>(&event)) return EntryOf(*p);
+  if (const auto* e = std::get_if<EclipseSeen>(&event)) return EntryOf(*e);
+  return EntryOf(std::get<ShowerPeakSeen>(event).peak);
+}
+
+CalendarEntry BestTimeEntry(const std::string& id, const std::string& name, const std::string& nightDate,
+                            const Instant& best, const std::string& description) {
+  std::string date;
+  for (const char c : nightDate) {
+    if (c != '-') date += c;
+  }
+  return {"mejor-" + id + "-" + date + "@orbitas", best, std::nullopt, name + ": mejor momento de la noche",
+          description};
+}
+
+std::string CalendarFile::Event(const CalendarEntry& entry) const {
+  return EventText(entry.uid, stamp_, entry.start, entry.summary, entry.description, entry.end);
+}
+
+std::string CalendarFile::Event(const EclipseSeen& seen) const {
+  const std::optional<CalendarEntry> entry = EntryOf(seen);
+  return entry ? Event(*entry) : std::string();
+}
+
+std::string CalendarFile::Event(const ShowerPeak& peak) const { return Event(EntryOf(peak)); }
 
 std::string CalendarFile::Begin() const { return Part(true); }
 std::string CalendarFile::End() const { return Part(false); }
 
-std::string CalendarFile::Event(const Phenomenon& p) const {
-  const std::string summary = PhenomenonDescription(p, ForFiles(","));
-  return EventText(PhenomenonUid(p), stamp_, ListedTime(p), summary, summary + ".");
-}
+std::string CalendarFile::Event(const Phenomenon& p) const { return Event(EntryOf(p)); }
 
 std::time_t CalendarStamp(const char* sourceDateEpoch) {
   return sourceDateEpoch ? static_cast<std::time_t>(std::atoll(sourceDateEpoch)) : std::time(nullptr);

@@ -117,6 +117,22 @@ TEST(PhenomenonCalendar, ShowerAndEclipseEvents) {
   EXPECT_EQ(report::YearEventCalendar(YearEvent{MarsOpposition()}, Calendar), Calendar.Event(MarsOpposition()));
 }
 
+TEST(PhenomenonCalendar, EntriesKeptAndWrittenLater) {
+  // An entry kept (as the planner's list keeps it) is written as the event
+  // itself; a best time's UID is the item's and the night's date. Mistakes:
+  // the entry's end lost, the night's date with its hyphens in the UID.
+  for (const YearEvent& event : {YearEvent{MarsOpposition()}, Shower(), YearEvent{PartialLunarEclipse()}}) {
+    const std::optional<report::CalendarEntry> entry = report::EntryOf(event);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(Calendar.Event(*entry), report::YearEventCalendar(event, Calendar));
+  }
+  const report::CalendarEntry best = report::BestTimeEntry("marte", "Marte", "2027-02-19", Instant::FromUt(2461456.1),
+                                                           "Altura 50°.");
+  EXPECT_EQ(best.uid, "mejor-marte-20270219@orbitas");
+  EXPECT_EQ(best.summary, "Marte: mejor momento de la noche");
+  EXPECT_NE(Calendar.Event(best).find("UID:mejor-marte-20270219@orbitas\r\n"), std::string::npos);
+}
+
 TEST(YearList, LinesWithMinusSignsInTheObserversWords) {
   // Mistakes: the hyphen left in a negative number of the year's text
   // (U+2212 wanted), where the numbers come from said on every line, the

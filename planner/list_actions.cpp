@@ -1,0 +1,43 @@
+#include "planner/list_actions.h"
+
+#include <QAbstractProxyModel>
+#include <QAction>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "planner/list_tab.h"
+#include "planner/rows_model.h"
+
+namespace orbitas::planner {
+
+QAction* InstallListAction(QTableView* table, ListTab* list) {
+  auto* add = new QAction(QStringLiteral("Añadir a Mi &lista"), table);
+  add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(add, &QAction::triggered, list, [table, list] {
+    const QModelIndexList chosen = table->selectionModel()->selectedRows();
+    if (chosen.isEmpty()) return;
+    // Through the tab's sorting and filtering, to the row itself.
+    QModelIndex index = chosen.front();
+    const QAbstractItemModel* model = table->model();
+    while (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(model)) {
+      index = proxy->mapToSource(index);
+      model = proxy->sourceModel();
+    }
+    const auto* rows = qobject_cast<const RowsModel*>(model);
+    if (!rows || !index.isValid()) return;
+    list->Add(ItemOfRow(rows->row(index.row())));
+  });
+  table->addAction(add);
+  table->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return add;
+}
+
+ListTab* AddListTab(QTabWidget& tabs, Background& background, std::initializer_list<QTableView*> tables) {
+  auto* list = new ListTab(background);
+  tabs.addTab(list, QStringLiteral("Mi &lista"));
+  for (QTableView* table : tables) InstallListAction(table, list);
+  return list;
+}
+
+}  // namespace orbitas::planner
