@@ -1,14 +1,13 @@
 #include "planner/list_page.h"
 
 #include <QAbstractItemModel>
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPageLayout>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <vector>
+
+#include "planner/a4_pages.h"
 
 namespace orbitas::planner {
 namespace {
@@ -16,10 +15,6 @@ namespace {
 // Each column's share of the page's width: the name, the kind, the best
 // moment, altitude, azimuth, what the night says, the note.
 constexpr double Shares[] = {0.16, 0.11, 0.17, 0.08, 0.08, 0.19, 0.21};
-
-QPageLayout A4Portrait() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-}
 
 // One line of the table from y: its cells wrapped in their columns, the
 // heading's shaded. Returns the line's height.
@@ -84,29 +79,11 @@ void PaintListPages(QPagedPaintDevice& device, const QString& title, const QAbst
 }
 
 QByteArray ListPdf(const QString& title, const QAbstractItemModel& model) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadWrite);  // in memory: the file is written by the safe writer
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setPageLayout(A4Portrait());
-    pdf.setResolution(300);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Órbitas · Cielo"));
-    PaintListPages(pdf, title, model);
-  }
-  return bytes;
+  return A4PortraitPdf(title, 300, [&](QPagedPaintDevice& pdf) { PaintListPages(pdf, title, model); });
 }
 
 void PrintList(QWidget* parent, const QString& title, const QAbstractItemModel& model) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(A4Portrait());
-  printer.setColorMode(QPrinter::GrayScale);
-  printer.setDocName(title);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Imprimir"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  PaintListPages(printer, title, model);
+  PrintA4Portrait(parent, title, true, [&](QPagedPaintDevice& printer) { PaintListPages(printer, title, model); });
 }
 
 }  // namespace orbitas::planner

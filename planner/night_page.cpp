@@ -1,18 +1,13 @@
 #include "planner/night_page.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSvgRenderer>
 #include <QTextDocument>
 
 #include "pictures/night_picture.h"
 #include "pictures/sky_dome_picture.h"
-#include "planner/focus_back.h"
+#include "planner/a4_pages.h"
 
 namespace orbitas::planner {
 namespace {
@@ -97,36 +92,20 @@ void PaintNightPage(QPainter& painter, const QRectF& area, const NightPage& page
 }
 
 void PrintNightPage(QWidget* parent, const NightPage& page, const NightPagePictures& pictures) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("noche"));
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
-                                    QPageLayout::Point));
-  const FocusBack back(parent);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Imprimir la noche"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  QPainter painter(&printer);
-  const double perPoint = printer.resolution() / 72.0;
-  painter.scale(perPoint, perPoint);
-  PaintNightPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPoints().size()), page, pictures);
+  PrintA4Portrait(parent, QStringLiteral("noche"), false, [&](QPagedPaintDevice& printer) {
+    QPainter painter(&printer);
+    const double perPoint = printer.logicalDpiX() / 72.0;
+    painter.scale(perPoint, perPoint);
+    PaintNightPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPoints().size()), page, pictures);
+  });
 }
 
 QByteArray NightPagePdf(const NightPage& page) {
   const NightPagePictures pictures = DrawNightPagePictures(page);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setTitle(page.title);
-    pdf.setCreator(QStringLiteral("Órbitas · Cielo"));
-    pdf.setResolution(72);  // a pixel is a point
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
-                                  QPageLayout::Point));
-    QPainter painter(&pdf);
+  return A4PortraitPdf(page.title, 72, [&](QPagedPaintDevice& pdf) {
+    QPainter painter(&pdf);  // at 72 dots an inch, a dot is a point
     PaintNightPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPoints().size()), page, pictures);
-  }
-  return bytes;
+  });
 }
 
 }  // namespace orbitas::planner

@@ -120,7 +120,10 @@ std::string ViewCsv(const QAbstractItemModel& model) {
     }
     csv += "\r\n";
   };
-  line([&](int column) { return model.headerData(column, Qt::Horizontal, RowsModel::ValueRole).toString(); });
+  line([&](int column) {
+    const QVariant heading = model.headerData(column, Qt::Horizontal, RowsModel::ValueRole);
+    return heading.isValid() ? heading.toString() : model.headerData(column, Qt::Horizontal).toString();
+  });
   for (int row = 0; row < model.rowCount(); ++row) {
     line([&](int column) { return model.data(model.index(row, column), RowsModel::ValueRole).toString(); });
   }

@@ -1,0 +1,29 @@
+#pragma once
+// The planner's printed pages: A4 portrait with 15 mm margins, as a PDF
+// made in memory (the safe writer then writes it) or on the printer the
+// user chooses.
+#include <QByteArray>
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace orbitas::planner {
+
+// A4 portrait, margins of 15 mm.
+QPageLayout A4Portrait();
+
+// Pages painted by paint on an A4 portrait PDF writer at resolution (dots
+// per inch), titled title, as the PDF's bytes. Any thread; raises what
+// paint raises.
+QByteArray A4PortraitPdf(const QString& title, int resolution, const std::function<void(QPagedPaintDevice&)>& paint);
+
+// Asks for a printer in the system's print dialog (A4 portrait; in greys
+// when grey), named title, then paints on it; the focus comes back after.
+// Interface thread; returns once printed or cancelled. Raises nothing.
+void PrintA4Portrait(QWidget* parent, const QString& title, bool grey,
+                     const std::function<void(QPagedPaintDevice&)>& paint);
+
+}  // namespace orbitas::planner
