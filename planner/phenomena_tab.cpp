@@ -123,7 +123,13 @@ void PhenomenaTab::Refresh(const Observer& o) {
     return;
   }
   shownFor_ = shown;
-  background_.Submit(QStringLiteral("fenómenos"), [this, o](const Background::Ticket& ticket) {
+  if (const std::shared_ptr<const std::vector<report::ViewRow>> kept = kept_.Find(shown)) {
+    separator_ = o.separator;
+    model_->SetRows(*kept);
+    Show(o.zone);
+    return;
+  }
+  background_.Submit(QStringLiteral("fenómenos"), [this, o, shown](const Background::Ticket& ticket) {
     std::vector<YearEvent> events;
     SkyRequest request = o.Request();
     request.span = LocalMonths(o.zone, o.date.year(), o.date.month(), 12);
@@ -132,9 +138,11 @@ void PhenomenaTab::Refresh(const Observer& o) {
                  [&](const PhenomenaProgress&) { ticket.StopIfOvertaken(); });
     std::vector<report::ViewRow> rows;
     for (const YearEvent& e : events) rows.push_back(report::YearEventRow(e, o.zone, o.separator));
-    return [this, rows = std::move(rows), o]() mutable {
+    auto kept = std::make_shared<const std::vector<report::ViewRow>>(std::move(rows));
+    return [this, kept, shown, o] {
+      kept_.Keep(shown, kept);
       separator_ = o.separator;
-      model_->SetRows(std::move(rows));
+      model_->SetRows(*kept);
       Show(o.zone);
     };
   });

@@ -7,7 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "planner/kept_answers.h"
 #include "planner/observer.h"
+#include "report/view_rows.h"
 
 class QComboBox;
 class QPushButton;
@@ -50,6 +52,7 @@ class PhenomenaTab : public QWidget {
   TimeZone zone_;
   std::string separator_;
   std::string shownFor_;  // the year, place, zone and separator of the list shown
+  KeptAnswers<std::vector<report::ViewRow>> kept_;  // the last lists shown, by the same
   RowsModel* model_;
   EventFilter* filter_;
   QComboBox* kind_;

@@ -40,16 +40,20 @@ void YearTab::Refresh(const Observer& o) {
   // The year shown until the new one is drawn is greyed: never taken for it.
   picture_->SetStale(true);
   const DrawnPicture::Target target = picture_->target();
-  background_.Submit(QStringLiteral("año"), [this, o, target](const Background::Ticket& ticket) {
+  const std::string key = std::to_string(o.date.year()) + " " + o.place.text + " " + o.zone.name() + " " + o.separator;
+  std::shared_ptr<const YearChart> kept = kept_.Find(key);
+  background_.Submit(QStringLiteral("año"), [this, o, target, key, kept](const Background::Ticket& ticket) {
     // Each night and each search of the year's events is a step at which another year or place stops it.
-    const YearChart chart = RunYearChart(o.Request(), [&](double) { ticket.StopIfOvertaken(); });
+    std::shared_ptr<const YearChart> chart =
+        kept ? kept : std::make_shared<const YearChart>(RunYearChart(o.Request(), [&](double) { ticket.StopIfOvertaken(); }));
     ticket.StopIfOvertaken();
     DrawnPicture::Drawn drawn = DrawnPicture::DrawBoth(
         [chart, sep = o.separator](int width, int height, const pictures::PictureStyle& style) {
-          return pictures::DrawYearChart(chart, sep, width, height, style);
+          return pictures::DrawYearChart(*chart, sep, width, height, style);
         },
         target);
-    return [this, drawn = std::move(drawn)]() mutable {
+    return [this, key, chart, drawn = std::move(drawn)]() mutable {
+      kept_.Keep(key, chart);
       picture_->Show(std::move(drawn));
       emit filled();
     };

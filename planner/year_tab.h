@@ -4,8 +4,10 @@
 // dialog, or saved as the command line's own PDF.
 #include <QWidget>
 
+#include "planner/kept_answers.h"
 #include "planner/observer.h"
 #include "planner/picture_look.h"
+#include "session/year_chart_contents.h"
 
 class QPushButton;
 
@@ -38,6 +40,7 @@ class YearTab : public QWidget {
   void SavePdf();
 
   Background& background_;
+  KeptAnswers<YearChart> kept_;
   SvgView* chart_;
   DrawnPicture* picture_;
   QPushButton* print_;

@@ -1,7 +1,9 @@
 #include "session/year_chart_contents.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <future>
 
 #include "session/clock_words.h"
 #include "calendar/civil_days.h"
@@ -173,6 +175,34 @@ void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& 
   }
 }
 
+// The nights of days, in order, two at a time: the later half on a thread
+// of its own (the sky library keeps its caches per thread), the earlier
+// here, telling progress (0..1) of its share. When progress raises, the
+// other half stops at its next night and the exception goes on.
+std::vector<YearNight> NightsOf(const ElementsTable& elements, const Place& place, const std::vector<LocalDay>& days,
+                                const std::function<void(double)>& progress) {
+  std::vector<YearNight> nights(days.size());
+  const std::size_t half = days.size() / 2;
+  std::atomic<bool> stop = false;
+  auto later = std::async(std::launch::async, [&] {
+    for (std::size_t k = half; k < days.size() && !stop; ++k) {
+      nights[k] = ComputeYearNight(elements, place, days[k].span, ChartPlanets);
+    }
+  });
+  try {
+    for (std::size_t k = 0; k < half; ++k) {
+      nights[k] = ComputeYearNight(elements, place, days[k].span, ChartPlanets);
+      progress(static_cast<double>(k + 1) / static_cast<double>(half));
+    }
+  } catch (...) {
+    stop = true;
+    later.wait();
+    throw;
+  }
+  later.get();  // what the other half raised
+  return nights;
+}
+
 }  // namespace
 
 YearChart YearChartOf(const ElementsTable& elements, const Place& place, const TimeZone& zone, int year,
@@ -185,24 +215,29 @@ YearChart YearChartOf(const ElementsTable& elements, const Place& place, const T
     for (const char* kind : Kinds) chart.curves.push_back({body, std::string(SpanishName(body)) + ": " + kind, kind, {}});
   }
   const std::int64_t first = DaysFromCivil(year, 1, 1), last = DaysFromCivil(year + 1, 1, 1);
+  std::vector<CivilDate> dates;
+  std::vector<LocalDay> days;
+  for (std::int64_t d = first; d < last; ++d) {
+    dates.push_back(CivilFromDays(d));
+    CivilTime evening;
+    evening.year = dates.back().year, evening.month = dates.back().month, evening.day = dates.back().day;
+    days.push_back(LocalDayOf(evening, zone, 12));
+  }
+  const std::vector<YearNight> nights = NightsOf(elements, place, days, [&](double done) {
+    if (progress) progress(NightsShare * done);
+  });
   std::vector<Instant> starts;
   std::vector<double> longitudes;
-  for (std::int64_t d = first; d < last; ++d) {
-    const int row = static_cast<int>(d - first);
-    const CivilDate date = CivilFromDays(d);
-    CivilTime evening;
-    evening.year = date.year, evening.month = date.month, evening.day = date.day;
-    const LocalDay day = LocalDayOf(evening, zone, 12);
-    const YearNight n = ComputeYearNight(elements, place, day.span, ChartPlanets);
+  for (std::size_t row = 0; row < days.size(); ++row) {
+    const LocalDay& day = days[row];
     starts.push_back(day.span.from);
-    longitudes.push_back(n.moonLongitudeFromSun);
-    AddNight(chart, row, date, day, n, zone);
-    if (progress) progress(NightsShare * static_cast<double>(d + 1 - first) / static_cast<double>(last - first));
+    longitudes.push_back(nights[row].moonLongitudeFromSun);
+    AddNight(chart, static_cast<int>(row), dates[row], day, nights[row], zone);
     const long before = zone.OffsetAt(day.span.from);
     const long after = zone.OffsetAt(day.span.to);
     if (before != after) {
-      chart.clockChanges.push_back({row, std::string("cambio de hora: ") + (after > before ? "+" : "−") +
-                                             std::to_string(std::labs(after - before) / 3600) + " h"});
+      chart.clockChanges.push_back({static_cast<int>(row), std::string("cambio de hora: ") + (after > before ? "+" : "−") +
+                                                               std::to_string(std::labs(after - before) / 3600) + " h"});
     }
   }
   AddPhases(chart, longitudes);
