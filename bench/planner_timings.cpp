@@ -82,6 +82,25 @@ void OvertakenYears(orbitas::SkyRequest year, const orbitas::TimeZone& zone) {
   std::printf("the year's search, not overtaken: %.0f ms\n", static_cast<double>(whole.nsecsElapsed()) / 1e6);
 }
 
+// Another year: each tab's answer computed anew, then the first year's
+// again, which the tabs keep.
+void AnotherYearAndBack(PlannerWindow& window) {
+  QDateEdit* date = window.findChild<QDateEdit*>();
+  NightTab* night = window.night();
+  const QDate first = date->date();
+  for (const auto& [when, words] : {std::pair(first.addYears(1), "another year"), std::pair(first, "cached")}) {
+    std::printf("Año, %s: %.0f ms\n", words,
+                TimeUntil(window.year(), &YearTab::filled, [&, when = when] { date->setDate(when); }));
+    std::printf("Fenómenos, %s: %.0f ms\n", words, TimeUntil(window.phenomena(), &PhenomenaTab::filled,
+                                                             [&] { window.tabs()->setCurrentIndex(1); }));
+    std::printf("Eclipses, %s: %.0f ms\n", words, TimeUntil(window.eclipses(), &EclipsesTab::filled,
+                                                            [&] { window.tabs()->setCurrentIndex(2); }));
+    std::printf("Esta noche, %s: %.0f ms\n", words,
+                TimeUntil(night, &NightTab::filled, [&] { window.tabs()->setCurrentIndex(0); }));
+    window.tabs()->setCurrentIndex(4);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,20 +130,7 @@ int main(int argc, char** argv) {
               TimeUntil(window.chart(), &ChartTab::filled, [&] { window.tabs()->setCurrentIndex(3); }));
   std::printf("Año filled: %.0f ms\n",
               TimeUntil(window.year(), &YearTab::filled, [&] { window.tabs()->setCurrentIndex(4); }));
-  // Another year: each tab's answer computed anew, then the first year's
-  // again, which the tabs keep.
-  const QDate first = date->date();
-  for (const auto& [when, words] : {std::pair(first.addYears(1), "another year"), std::pair(first, "cached")}) {
-    std::printf("Año, %s: %.0f ms\n", words,
-                TimeUntil(window.year(), &YearTab::filled, [&, when = when] { date->setDate(when); }));
-    std::printf("Fenómenos, %s: %.0f ms\n", words, TimeUntil(window.phenomena(), &PhenomenaTab::filled,
-                                                             [&] { window.tabs()->setCurrentIndex(1); }));
-    std::printf("Eclipses, %s: %.0f ms\n", words, TimeUntil(window.eclipses(), &EclipsesTab::filled,
-                                                            [&] { window.tabs()->setCurrentIndex(2); }));
-    std::printf("Esta noche, %s: %.0f ms\n", words,
-                TimeUntil(night, &NightTab::filled, [&] { window.tabs()->setCurrentIndex(0); }));
-    window.tabs()->setCurrentIndex(4);
-  }
+  AnotherYearAndBack(window);
   window.tabs()->setCurrentIndex(0);
 
   // The slider moved a step at a time, each dome computed and painted

@@ -5,7 +5,9 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
 
+#include "planner/background.h"
 #include "planner/focus_back.h"
 
 namespace orbitas::planner {
@@ -29,17 +31,28 @@ QByteArray A4PortraitPdf(const QString& title, int resolution, const std::functi
   return bytes;
 }
 
-void PrintA4Portrait(QWidget* parent, const QString& title, bool grey,
-                     const std::function<void(QPagedPaintDevice&)>& paint) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(A4Portrait());
-  if (grey) printer.setColorMode(QPrinter::GrayScale);
-  printer.setDocName(title);
-  const FocusBack back(parent);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Imprimir"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  paint(printer);
+void PrintA4Portrait(QWidget* parent, const QString& title, bool grey, std::function<void(QPagedPaintDevice&)> paint,
+                     Background* background) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setPageLayout(A4Portrait());
+  if (grey) printer->setColorMode(QPrinter::GrayScale);
+  printer->setDocName(title);
+  {
+    const FocusBack back(parent);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle(QStringLiteral("Imprimir"));
+    if (dialog.exec() != QDialog::Accepted) return;
+  }
+  if (!background) {
+    paint(*printer);
+    return;
+  }
+  // A printer may be painted on from another thread: the page's drawing
+  // keeps the window answering.
+  background->Submit(QStringLiteral("imprimir"), [printer, paint = std::move(paint)] {
+    paint(*printer);
+    return [printer] {};  // the printer goes with the last copy, here
+  }, 1);
 }
 
 }  // namespace orbitas::planner

@@ -20,10 +20,14 @@ QPageLayout A4Portrait();
 // paint raises.
 QByteArray A4PortraitPdf(const QString& title, int resolution, const std::function<void(QPagedPaintDevice&)>& paint);
 
+class Background;
+
 // Asks for a printer in the system's print dialog (A4 portrait; in greys
-// when grey), named title, then paints on it; the focus comes back after.
-// Interface thread; returns once printed or cancelled. Raises nothing.
-void PrintA4Portrait(QWidget* parent, const QString& title, bool grey,
-                     const std::function<void(QPagedPaintDevice&)>& paint);
+// when grey), named title, then paints on it: here, or on background's
+// worker when given (paint then holds copies of what it draws); the focus
+// comes back after the dialog. Interface thread; returns once the user has
+// chosen. Raises nothing.
+void PrintA4Portrait(QWidget* parent, const QString& title, bool grey, std::function<void(QPagedPaintDevice&)> paint,
+                     Background* background = nullptr);
 
 }  // namespace orbitas::planner

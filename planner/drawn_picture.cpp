@@ -20,12 +20,13 @@ DrawnPicture::DrawnPicture(Background& background, const QString& channel, SvgVi
 }
 
 DrawnPicture::Target DrawnPicture::target() const {
-  return {view_->size().expandedTo(QSize(160, 120)), PictureStyleOf(look_)};
+  return {view_->size().expandedTo(QSize(160, 120)), PictureStyleOf(look_), view_->devicePixelRatioF()};
 }
 
 DrawnPicture::Drawn DrawnPicture::DrawBoth(Draw draw, const Target& target) {
   Drawn drawn;
   drawn.shown = draw(target.size.width(), target.size.height(), target.style);
+  drawn.raster = Rasterized(drawn.shown, target.pixelRatio);
   drawn.printable = draw(A4Width, A4Height, pictures::PictureStyle{});
   drawn.size = target.size;
   drawn.draw = std::move(draw);
@@ -37,7 +38,7 @@ void DrawnPicture::Show(Drawn drawn) {
   draw_ = std::move(drawn.draw);
   printable_ = std::move(drawn.printable);
   drawnSize_ = drawn.size;
-  view_->SetSvg(drawn.shown);
+  view_->SetSvg(drawn.shown, drawn.raster);
   view_->SetStale(false);
   // Resized or restyled while it was drawn: once more, at the size now.
   if (drawnSize_ != target().size) Redraw();
@@ -63,10 +64,11 @@ void DrawnPicture::Redraw() {
   const Target now = target();
   background_.Submit(channel_, [this, draw = draw_, now, generation = generation_] {
     std::string svg = draw(now.size.width(), now.size.height(), now.style);
-    return [this, svg = std::move(svg), now, generation] {
+    SvgView::Raster raster = Rasterized(svg, now.pixelRatio);
+    return [this, svg = std::move(svg), raster = std::move(raster), now, generation] {
       if (generation != generation_) return;  // a newer picture came meanwhile
       drawnSize_ = now.size;
-      view_->SetSvg(svg);
+      view_->SetSvg(svg, raster);
       emit redrawn();
     };
   }, 1);

@@ -9,11 +9,11 @@
 
 #include "pictures/picture_style.h"
 #include "planner/picture_look.h"
+#include "planner/svg_view.h"
 
 namespace orbitas::planner {
 
 class Background;
-class SvgView;
 
 class DrawnPicture : public QObject {
   Q_OBJECT
@@ -27,10 +27,12 @@ class DrawnPicture : public QObject {
   struct Target {
     QSize size;
     pictures::PictureStyle style;
+    double pixelRatio = 1;  // the screen's device pixels to a pixel
   };
   struct Drawn {
     Draw draw;
     std::string shown, printable;
+    SvgView::Raster raster;  // shown, drawn to pixels
     QSize size;
   };
 

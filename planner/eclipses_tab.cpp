@@ -37,7 +37,7 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   details_ = new QPlainTextEdit;
   details_->setReadOnly(true);
   details_->setFont(QFont(QStringLiteral("monospace"), 8));
-  details_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  details_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // never cut: a long line goes on below
   details_->setAccessibleName(QStringLiteral("Circunstancias del eclipse elegido"));
   picture_ = new SvgView(QStringLiteral("Dibujo del eclipse elegido"));
   drawn_ = new DrawnPicture(background_, QStringLiteral("eclipse"), picture_, this);
@@ -121,7 +121,10 @@ void EclipsesTab::ShowChosen() {
       drawn = DrawnPicture::DrawBoth(
           [picture = EclipsePictureOf(seen, o.place, o.zone), sep = o.separator](int width, int height,
                                                                                    const pictures::PictureStyle& style) {
-            return pictures::DrawEclipse(picture, sep, width, height, style);
+            // On screen the tab's list names the eclipse: its title would not fit the window's text.
+            EclipsePicture drawn = picture;
+            if (style.smallestText > 0) drawn.title.clear();
+            return pictures::DrawEclipse(drawn, sep, width, height, style);
           },
           target);
     }

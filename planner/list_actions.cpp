@@ -35,7 +35,7 @@ QAction* InstallListAction(QTableView* table, ListTab* list) {
 
 ListTab* AddListTab(QTabWidget& tabs, Background& background, std::initializer_list<QTableView*> tables) {
   auto* list = new ListTab(background);
-  tabs.addTab(list, QStringLiteral("Mi &lista"));
+  tabs.addTab(list, QStringLiteral("&Mi lista"));  // L is the place field's
   for (QTableView* table : tables) InstallListAction(table, list);
   return list;
 }

@@ -91,13 +91,13 @@ void PaintNightPage(QPainter& painter, const QRectF& area, const NightPage& page
   PaintSvg(painter, pictures.chart, QRectF(area.left(), y, ChartWidth * scale, ChartHeight * scale));
 }
 
-void PrintNightPage(QWidget* parent, const NightPage& page, const NightPagePictures& pictures) {
-  PrintA4Portrait(parent, QStringLiteral("noche"), false, [&](QPagedPaintDevice& printer) {
+void PrintNightPage(QWidget* parent, Background& background, const NightPage& page, const NightPagePictures& pictures) {
+  PrintA4Portrait(parent, QStringLiteral("noche"), false, [page, pictures](QPagedPaintDevice& printer) {
     QPainter painter(&printer);
     const double perPoint = printer.logicalDpiX() / 72.0;
     painter.scale(perPoint, perPoint);
     PaintNightPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPoints().size()), page, pictures);
-  });
+  }, &background);
 }
 
 QByteArray NightPagePdf(const NightPage& page) {

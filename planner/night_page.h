@@ -41,7 +41,9 @@ void PaintNightPage(QPainter& painter, const QRectF& area, const NightPage& page
 // Asks for a printer in the system's print dialog (A4 portrait) and prints
 // page on one sheet; the focus comes back after. Interface thread; raises
 // nothing.
-void PrintNightPage(QWidget* parent, const NightPage& page, const NightPagePictures& pictures);
+// The page is painted on background's worker.
+class Background;
+void PrintNightPage(QWidget* parent, Background& background, const NightPage& page, const NightPagePictures& pictures);
 
 // The page as a one-page A4 portrait PDF. Any thread; raises nothing.
 QByteArray NightPagePdf(const NightPage& page);

@@ -112,12 +112,12 @@ QWidget* NightTab::TableSide() {
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(RowsModel::SortRole);
   table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"),
-                             static_cast<int>(report::NightColumn::Notes));
+                             static_cast<int>(report::NightColumn::Notes), 13);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
   csv_->setEnabled(false);
-  print_ = new QPushButton(QStringLiteral("Imprimir la &noche…"));
+  print_ = new QPushButton(QStringLiteral("Imprimir la noche…"));  // Ctrl+Shift+P in the menu
   print_->setAccessibleName(QStringLiteral("Imprimir la noche"));
   print_->setEnabled(false);
   pdf_ = new QPushButton(QStringLiteral("Guardar &PDF…"));
@@ -229,6 +229,7 @@ void NightTab::DrawPictures() {
   const Observer o = observer_;
   const QSize domeSize = Shown(dome_), chartSize = Shown(chart_);
   const int side = std::min(domeSize.width(), domeSize.height());
+  const double pixelRatio = dome_->devicePixelRatioF();
   const pictures::PictureStyle style = PictureStyleOf(look_);
   auto answer = answer_;
   background_.Submit(QStringLiteral("cielo"), [=, this](const Background::Ticket& ticket) {
@@ -249,9 +250,11 @@ void NightTab::DrawPictures() {
     NightPicture shownChart = chart;
     shownChart.title.clear();  // the tab says whose night it is
     std::string chartSvg = pictures::DrawNight(shownChart, o.separator, chartSize.width(), chartSize.height(), style);
+    SvgView::Raster domeRaster = Rasterized(domeSvg, pixelRatio), chartRaster = Rasterized(chartSvg, pixelRatio);
     auto shownDome = std::make_shared<const SkyDome>(std::move(dome));
     auto printedChart = std::make_shared<const NightPicture>(std::move(chart));
-    return [this, side, style, domeSvg = std::move(domeSvg), chartSvg = std::move(chartSvg), shownDome, printedChart] {
+    return [this, side, style, domeSvg = std::move(domeSvg), chartSvg = std::move(chartSvg), shownDome, printedChart,
+            domeRaster = std::move(domeRaster), chartRaster = std::move(chartRaster)] {
       domeStyle_ = style;
       shownDome_ = shownDome;
       shownChart_ = printedChart;
@@ -259,8 +262,8 @@ void NightTab::DrawPictures() {
       print_->setEnabled(true);
       pdf_->setEnabled(true);
       domeSide_ = side;
-      dome_->SetSvg(domeSvg);
-      chart_->SetSvg(chartSvg);
+      dome_->SetSvg(domeSvg, domeRaster);
+      chart_->SetSvg(chartSvg, chartRaster);
       std::vector<SvgView::Item> items;
       for (const DomeBody& b : domeBodies_) {
         const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_);
@@ -325,7 +328,7 @@ void NightTab::PrintNight() {
     NightPagePictures pictures = DrawNightPagePictures(page);
     return [this, page, pictures = std::move(pictures)] {
       // After the delivery: the dialog's own event loop must not hold up the worker's bookkeeping.
-      QTimer::singleShot(0, this, [this, page, pictures] { PrintNightPage(this, page, pictures); });
+      QTimer::singleShot(0, this, [this, page, pictures] { PrintNightPage(this, background_, page, pictures); });
     };
   }, 1);
 }

@@ -81,6 +81,11 @@ PhenomenaTab::PhenomenaTab(Background& background, QWidget* parent) : QWidget(pa
   filter_->setSourceModel(model_);
   filter_->setSortRole(RowsModel::SortRole);
   table_ = SortableRowsTable(filter_, QStringLiteral("Fenómenos de los doce meses"), 1);
+  // A year's few hundred rows, one line each (the event's words fit the
+  // width left): no row's height to measure when a year comes in.
+  table_->setWordWrap(false);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
 
   auto* bar = new QHBoxLayout;
   auto* kindLabel = new QLabel(QStringLiteral("&Tipo:"));

@@ -359,7 +359,7 @@ void PlannerWindow::Menus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("Ay&uda"));
   QAction* manual = help->addAction(QStringLiteral("&Manual"), this, [this] { ShowManual(this); });
   manual->setShortcut(QKeySequence::HelpContents);
-  help->addAction(QStringLiteral("&Atajos de teclado"), this, [this] {
+  help->addAction(QStringLiteral("A&tajos de teclado"), this, [this] {
     ShowShortcuts(this, Shortcuts(*this, {{QStringLiteral("Ctrl+1 … Ctrl+6"), QStringLiteral("Ir a cada pestaña")},
                                          {QStringLiteral("Tab, Mayús+Tab"), QStringLiteral("Al control siguiente o al anterior")},
                                          {QStringLiteral("Flechas"), QStringLiteral("Dentro de una tabla: de fila en fila")},
@@ -368,7 +368,7 @@ void PlannerWindow::Menus() {
   });
   help->addSeparator();
   help->addAction(QStringLiteral("Acerca de las &cifras"), this, &PlannerWindow::AboutTheFigures);
-  help->addAction(QStringLiteral("Acerca de Órbitas · &Cielo"), this, [this] { ShowAbout(this); });
+  help->addAction(QStringLiteral("&Acerca de Órbitas · Cielo"), this, [this] { ShowAbout(this); });
 }
 
 void PlannerWindow::SetNightMode(bool on) {

@@ -72,7 +72,7 @@ QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int rol
   }
 }
 
-void FitColumns(QTableView* table, int stretch) {
+void FitColumns(QTableView* table, int stretch, int widestChars) {
   QHeaderView* header = table->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Interactive);
   header->setSectionResizeMode(stretch, QHeaderView::Stretch);
@@ -84,8 +84,8 @@ void FitColumns(QTableView* table, int stretch) {
   table->setTextElideMode(Qt::ElideNone);
   // Tab goes on to the next control; the arrows move inside the table.
   table->setTabKeyNavigation(false);
-  const auto fit = [table, stretch] {
-    const int widest = table->fontMetrics().averageCharWidth() * 13;
+  const auto fit = [table, stretch, widestChars] {
+    const int widest = widestChars > 0 ? table->fontMetrics().averageCharWidth() * widestChars : QWIDGETSIZE_MAX;
     const int least = table->fontMetrics().averageCharWidth() * 20;  // the stretched column's
     int sum = least;
     for (int column = 0; column < table->model()->columnCount(); ++column) {
@@ -95,20 +95,19 @@ void FitColumns(QTableView* table, int stretch) {
       sum += table->columnWidth(column);
     }
     table->setMinimumWidth(sum + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
-    table->resizeRowsToContents();
   };
   QObject::connect(table->model(), &QAbstractItemModel::modelReset, table, fit);
   QObject::connect(header, &QHeaderView::sectionCountChanged, table, fit);
 }
 
-QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch) {
+QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch, int widestChars) {
   auto* table = new QTableView;
   table->setModel(model);
   table->setSortingEnabled(true);
   table->sortByColumn(-1, Qt::AscendingOrder);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setAccessibleName(accessibleName);
-  FitColumns(table, stretch);
+  FitColumns(table, stretch, widestChars);
   return table;
 }
 

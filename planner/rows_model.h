@@ -35,14 +35,16 @@ class RowsModel : public QAbstractTableModel {
   std::vector<report::ViewRow> rows_;
 };
 
-// A table's columns as wide as their texts, stretch taking the room left
-// (its texts wrapped, never cut), headings of two words in two lines; Tab
-// leaves the table, the arrows move in it.
-void FitColumns(QTableView* table, int stretch);
+// A table's columns as wide as their texts (at most widestChars average
+// characters when given, their texts then wrapped), stretch taking the
+// room left (its texts wrapped, never cut), headings of two words in two
+// lines; Tab leaves the table, the arrows move in it.
+void FitColumns(QTableView* table, int stretch, int widestChars = 0);
 
 // A table of whole rows over model, sortable by a click on a heading and
 // shown first in the model's order, its columns fitted (FitColumns).
-QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch);
+QTableView* SortableRowsTable(QAbstractItemModel* model, const QString& accessibleName, int stretch,
+                              int widestChars = 0);
 
 // The rows of model as the view shows them (after sorting and filtering),
 // with its headings in one line, as CSV (RFC 4180, CRLF line ends): each cell's value

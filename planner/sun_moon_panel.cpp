@@ -44,8 +44,8 @@ bool MoonUpAt(const MoonNight& m, const Instant& t) {
   return m.altitudeAtMiddle > 0;
 }
 
-// How the Moon lights the dark hours (astronomical night, else from
-// sunset to sunrise): "La Luna alumbra hasta las 23:06; luego, sin Luna".
+}  // namespace
+
 QString MoonLightWords(const NightAnswer& night) {
   const SunNight& sun = night.night.sun;
   const MoonNight& m = night.night.moon;
@@ -64,8 +64,6 @@ QString MoonLightWords(const NightAnswer& night) {
   if (upAtDusk || upAtDawn) return QStringLiteral("La Luna alumbra toda la noche");
   return QStringLiteral("Noche sin Luna");
 }
-
-}  // namespace
 
 MoonDisc::MoonDisc(QWidget* parent) : QWidget(parent) {
   setFixedSize(44, 44);

@@ -16,6 +16,13 @@ class QLabel;
 
 namespace orbitas::planner {
 
+// How the Moon lights the night's dark hours (astronomical night, else
+// from sunset to sunrise), its clock times in night's zone: "La Luna
+// alumbra hasta las 23:06; luego, noche sin Luna", "La Luna alumbra de 01:10
+// a 05:40", "Noche sin Luna hasta las 03:12, cuando sale", "La Luna alumbra
+// toda la noche", "Noche sin Luna". Raises nothing.
+QString MoonLightWords(const NightAnswer& night);
+
 // The Moon's disc with its lit part, the lit side west (on the right, as
 // from the northern hemisphere) while it waxes.
 class MoonDisc : public QWidget {

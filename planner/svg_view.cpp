@@ -32,7 +32,18 @@ SvgView::SvgView(const QString& accessibleName, QWidget* parent) : QWidget(paren
 
 void SvgView::SetSvg(const std::string& svg) {
   svg_ = svg;
+  image_ = QImage();
   renderer_.load(QByteArray::fromStdString(svg));
+  picture_ = renderer_.viewBoxF().size();
+  loaded_ = true;
+  update();
+}
+
+void SvgView::SetSvg(const std::string& svg, const Raster& raster) {
+  svg_ = svg;
+  image_ = raster.image;
+  picture_ = raster.picture;
+  loaded_ = false;  // parsed only if it must be painted from the SVG
   update();
 }
 
@@ -51,7 +62,7 @@ void SvgView::SetItems(std::vector<Item> items) {
 
 QRect SvgView::ItemRect(int k) const {
   const QRectF area = PictureRect();
-  const QSizeF picture = renderer_.viewBoxF().size();
+  const QSizeF picture = picture_;
   if (k < 0 || k >= static_cast<int>(items_.size()) || picture.isEmpty()) return {};
   const QRectF& r = items_[static_cast<std::size_t>(k)].rect;
   const double sx = area.width() / picture.width(), sy = area.height() / picture.height();
@@ -63,21 +74,43 @@ void SvgView::resizeEvent(QResizeEvent* event) {
   emit resized();
 }
 
-QRectF SvgView::PictureRect() const { return Fitted(renderer_.viewBoxF().size(), rect()); }
+QRectF SvgView::PictureRect() const { return Fitted(picture_, rect()); }
 
 void SvgView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().base());
   if (stale_) painter.setOpacity(0.3);
+  // The picture drawn on the worker, scaled until the one for a new size
+  // comes; the SVG itself only when there is no such image.
+  if (!image_.isNull()) {
+    painter.drawImage(PictureRect(), image_);
+    return;
+  }
+  if (!loaded_) {
+    renderer_.load(QByteArray::fromStdString(svg_));
+    loaded_ = true;
+  }
   if (renderer_.isValid()) renderer_.render(&painter, PictureRect());
 }
 
 void SvgView::mousePressEvent(QMouseEvent* event) {
   const QRectF area = PictureRect();
-  const QSizeF picture = renderer_.viewBoxF().size();
+  const QSizeF picture = picture_;
   if (!area.contains(event->position()) || picture.isEmpty()) return;
   const QPointF p = event->position() - area.topLeft();
   emit clicked({p.x() * picture.width() / area.width(), p.y() * picture.height() / area.height()});
+}
+
+SvgView::Raster Rasterized(const std::string& svg, double pixelRatio) {
+  QSvgRenderer renderer(QByteArray::fromStdString(svg));
+  const QSizeF picture = renderer.viewBoxF().size();
+  if (!renderer.isValid() || picture.isEmpty()) return {};
+  QImage image((picture * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(pixelRatio);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter, QRectF(QPointF(0, 0), picture));
+  return {std::move(image), picture};
 }
 
 void PrintSvg(QWidget* parent, const std::string& svg) {

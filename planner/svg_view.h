@@ -3,6 +3,7 @@
 // kept; a click is told in the picture's own pixels. What the picture
 // draws can be named for screen readers: each item is then an accessible
 // child of the view, with its name and where it is drawn.
+#include <QImage>
 #include <QPointF>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -24,7 +25,17 @@ class SvgView : public QWidget {
     QRectF rect;
   };
 
+  // A picture drawn to pixels off the interface thread (Rasterized): the
+  // image, and the picture's own size in pixels.
+  struct Raster {
+    QImage image;
+    QSizeF picture;
+  };
+
   void SetSvg(const std::string& svg);
+  // svg, shown as raster (painting it then costs the interface thread
+  // nothing but a copy of pixels).
+  void SetSvg(const std::string& svg, const Raster& raster);
   // The items the picture shows now (none before the first). Raises nothing.
   void SetItems(std::vector<Item> items);
   const std::vector<Item>& items() const { return items_; }
@@ -51,10 +62,18 @@ class SvgView : public QWidget {
 
  private:
   QSvgRenderer renderer_;
+  bool loaded_ = true;  // renderer_ holds svg_
   std::string svg_;
+  QImage image_;
+  QSizeF picture_;
   std::vector<Item> items_;
   bool stale_ = false;
 };
+
+// svg drawn to an image of its own size times pixelRatio (the screen's
+// device pixels to a pixel). Any thread; raises nothing (an empty raster
+// for what does not read as SVG).
+SvgView::Raster Rasterized(const std::string& svg, double pixelRatio);
 
 // Prints svg on one page of the printer the user chooses in the system's
 // print dialog (A4, landscape by default), scaled to the page.

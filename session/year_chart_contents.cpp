@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <future>
 
@@ -177,29 +178,39 @@ void AddNight(YearChart& chart, int row, const CivilDate& date, const LocalDay& 
 
 // The nights of days, in order, two at a time: the later half on a thread
 // of its own (the sky library keeps its caches per thread), the earlier
-// here, telling progress (0..1) of its share. When progress raises, the
-// other half stops at its next night and the exception goes on.
+// here, telling progress (0..1) here as each night of either half is done.
+// When progress raises, the other half stops at its next night and the
+// exception goes on.
 std::vector<YearNight> NightsOf(const ElementsTable& elements, const Place& place, const std::vector<LocalDay>& days,
                                 const std::function<void(double)>& progress) {
   std::vector<YearNight> nights(days.size());
   const std::size_t half = days.size() / 2;
   std::atomic<bool> stop = false;
+  std::atomic<std::size_t> done = 0;
   auto later = std::async(std::launch::async, [&] {
     for (std::size_t k = half; k < days.size() && !stop; ++k) {
       nights[k] = ComputeYearNight(elements, place, days[k].span, ChartPlanets);
+      ++done;
     }
   });
+  std::size_t told = 0;
+  const auto tell = [&] {
+    for (; told < done; ++told) progress(static_cast<double>(told + 1) / static_cast<double>(days.size()));
+  };
   try {
     for (std::size_t k = 0; k < half; ++k) {
       nights[k] = ComputeYearNight(elements, place, days[k].span, ChartPlanets);
-      progress(static_cast<double>(k + 1) / static_cast<double>(half));
+      ++done;
+      tell();
     }
+    while (later.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) tell();
+    later.get();  // what the other half raised
+    tell();
   } catch (...) {
     stop = true;
-    later.wait();
+    if (later.valid()) later.wait();
     throw;
   }
-  later.get();  // what the other half raised
   return nights;
 }
 

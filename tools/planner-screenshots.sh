@@ -1,6 +1,7 @@
 #!/bin/bash
-# The five tabs of orbitas-cielo for Sevilla on the night in progress, as
-# docs/cielo-*.png: a private X server, a private configuration, real keys.
+# The six tabs of orbitas-cielo for Sevilla on the night in progress, by
+# day and in night mode, as docs/cielo-*.png and docs/cielo-*-nocturno.png:
+# a private X server at 1366x768, a private configuration, real keys.
 # Usage: tools/planner-screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -10,19 +11,26 @@ trap 'rm -rf "$work"' EXIT
 cat >"$work/shots.sh" <<SCRIPT
 #!/bin/bash
 set -e
-export HOME=$work XDG_CONFIG_HOME=$work/config LANG=es_ES.UTF-8 LC_ALL=
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data LANG=es_ES.UTF-8 LC_ALL=
 mkdir -p \$XDG_CONFIG_HOME/orbitas
 $build/planner/orbitas-cielo &
 app=\$!
 sleep 3
 w=\$(xdotool search --onlyvisible --name "Cielo" | head -1)
 xdotool windowmove --sync \$w 0 0 windowsize --sync \$w 1366 768 windowfocus --sync \$w
-xdotool type --delay 40 "Sevilla"; sleep 1; xdotool key Down Return; sleep 2
-xdotool key ctrl+1; sleep 3; import -window \$w $docs/cielo-noche.png
-xdotool key ctrl+2; sleep 5; import -window \$w $docs/cielo-fenomenos.png
-xdotool key ctrl+3; sleep 3; xdotool mousemove 300 221 click 1; sleep 2; import -window \$w $docs/cielo-eclipses.png
-xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta.png
-xdotool key ctrl+5; sleep 4; import -window \$w $docs/cielo-ano.png
+xdotool type --delay 40 "Sevilla"; sleep 1; xdotool key Down Return; sleep 3
+# Two things for Mi lista: the first planet tonight and the first eclipse.
+xdotool key ctrl+1; sleep 2; xdotool mousemove 60 212 click 1; sleep 1; xdotool key ctrl+d
+xdotool key ctrl+3; sleep 3; xdotool mousemove 60 190 click 1; sleep 1; xdotool key ctrl+d
+for mode in "" -nocturno; do
+  xdotool key ctrl+1; sleep 3; xdotool mousemove 60 230 click 1; sleep 2; import -window \$w $docs/cielo-noche\$mode.png
+  xdotool key ctrl+2; sleep 4; import -window \$w $docs/cielo-fenomenos\$mode.png
+  xdotool key ctrl+3; sleep 3; import -window \$w $docs/cielo-eclipses\$mode.png
+  xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta\$mode.png
+  xdotool key ctrl+5; sleep 4; import -window \$w $docs/cielo-ano\$mode.png
+  xdotool key ctrl+6; sleep 2; import -window \$w $docs/cielo-lista\$mode.png
+  xdotool key ctrl+n; sleep 2
+done
 kill \$app
 SCRIPT
 chmod +x "$work/shots.sh"

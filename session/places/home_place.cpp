@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/keep_aside.h"
 #include "files/safe_file.h"
 #include "files/system_reason.h"
 #include "runtime/shortest_text.h"
@@ -191,31 +192,11 @@ void MakeFolder(const std::string& path) {
 // of what it leads to (the link stays, to be written through). Returns the
 // name it is kept under.
 std::string KeepBroken(const std::string& path) {
-  struct stat name {};
-  const bool link = lstat(path.c_str(), &name) == 0 && S_ISLNK(name.st_mode);
-  std::string text;
-  if (link) {
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    return KeepAside(path);
+  } catch (const FileWriteError& error) {
+    throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) + ": " + error.why());
   }
-  for (int k = 0; k < 1000; ++k) {
-    const std::string kept = path + ".roto" + (k == 0 ? "" : "." + std::to_string(k));
-    if (!link) {
-      if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0) return kept;
-      if (errno == EEXIST) continue;
-      throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) + ": " + SystemReason(errno));
-    }
-    struct stat taken {};
-    if (lstat(kept.c_str(), &taken) == 0 || errno != ENOENT) continue;
-    try {
-      WriteFileSafely(kept, text);
-      return kept;
-    } catch (const FileWriteError& error) {
-      throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) + ": " + error.why());
-    }
-  }
-  throw HomeFileError("no se puede apartar el lugar de casa que no se lee, " + ShownPath(path) +
-                      ": ya hay mil copias apartadas (" + ShownPath(path) + ".roto…)");
 }
 
 }  // namespace

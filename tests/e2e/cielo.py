@@ -99,7 +99,7 @@ def main():
             assert row[2] == planet["constellation"], (row, planet["constellation"])
             if planet["best"]:
                 best = planet["best"]["time"]
-                assert abs(int(row[5][:2]) * 60 + int(row[5][3:]) - (int(best[11:13]) * 60 + int(best[14:16]))) <= 1, (row, best)
+                assert abs(int(row[8][:2]) * 60 + int(row[8][3:]) - (int(best[11:13]) * 60 + int(best[14:16]))) <= 1, (row, best)
         print(f"tonight: {len(rows)} rows agree with orbitas-cli --noche --json")
 
         # Every tab, by its keys.

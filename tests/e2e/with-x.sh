@@ -7,7 +7,7 @@
 #              clients, so parallel runs stay apart.
 set -u
 RUNDIR=$(mktemp -d /tmp/orbitas-x.XXXXXX); chmod 700 "$RUNDIR"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$RUNDIR/display" 2>"$RUNDIR/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 ${ORBITAS_X_SCREEN:-1024x768x24} -nolisten tcp -noreset 3>"$RUNDIR/display" 2>"$RUNDIR/xvfb.log" &
 XPID=$!
 for _ in $(seq 200); do [ -s "$RUNDIR/display" ] && break; sleep 0.025; done
 if [ ! -s "$RUNDIR/display" ]; then

@@ -36,7 +36,7 @@ inline SkyDome MadridDome(int year, int month, int day, double utHour) {
 }
 
 // The night of 2026-12-13 from Madrid as the planner draws it.
-inline NightPicture MadridNight() {
+inline NightPicture MadridNightChart() {
   const SkyRequest request = MadridAsks(2026, 12, 13, 22);
   const NightAnswer night = RunNight(request);
   return NightPictureOf(night.night, MethodElements(), MadridPlace, Cet, night.date);

@@ -41,7 +41,7 @@ const SkyDome& GeminidsDome() {
 }
 
 const NightPicture& GeminidsNight() {
-  static const NightPicture night = testing::MadridNight();
+  static const NightPicture night = testing::MadridNightChart();
   return night;
 }
 

@@ -105,7 +105,7 @@ class ObservingListTest : public QObject {
     while (night.wait(2000)) {
     }
     QCOMPARE(window_->tabs()->count(), 6);
-    QCOMPARE(window_->tabs()->tabText(ListTabIndex), QStringLiteral("Mi &lista"));
+    QCOMPARE(window_->tabs()->tabText(ListTabIndex), QStringLiteral("&Mi lista"));
     QVERIFY(list()->items().empty());
   }
 

@@ -51,23 +51,15 @@
 #include "planner/year_tab.h"
 #include "session/places/home_place.h"
 #include "session/request_refused.h"
+#include "tests/planner/cli_answers.h"
 
 using namespace orbitas;
 using namespace orbitas::planner;
 
-namespace {
+using orbitas::testing::Cli;
+using orbitas::testing::Minute;
 
-// orbitas-cli's standard output for args, in the Spanish locale.
-QByteArray Cli(const QStringList& args) {
-  QProcess cli;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
-  env.remove(QStringLiteral("LC_ALL"));
-  cli.setProcessEnvironment(env);
-  cli.start(QStringLiteral(ORBITAS_CLI), args);
-  if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("orbitas-cli failed: %s", cli.readAllStandardError().constData());
-  return cli.readAllStandardOutput();
-}
+namespace {
 
 // The night table's columns the tests read.
 constexpr int BestTime = static_cast<int>(orbitas::report::NightColumn::BestTime);
@@ -76,12 +68,6 @@ constexpr int Rise = static_cast<int>(orbitas::report::NightColumn::Rise);
 
 QString Cell(const QTableView* table, int row, int column) {
   return table->model()->data(table->model()->index(row, column)).toString();
-}
-
-// "20:37": an ISO 8601 local time rounded to the minute, as the table shows it.
-QString Minute(const QString& iso) {
-  QTime time = QTime::fromString(iso.mid(11, 8), QStringLiteral("HH:mm:ss"));
-  return time.addSecs(30).toString(QStringLiteral("HH:mm"));
 }
 
 // The window's child of type T by its accessible name, or its description.

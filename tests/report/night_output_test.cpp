@@ -129,9 +129,9 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
   const std::vector<report::ViewRow> rows = report::NightRows(r, ",");
   ASSERT_EQ(rows.size(), 4u);
   const std::vector<std::vector<std::string>> shown = {
-      {"Perseidas (PER)", "—", "—", "—", "—", "04:12", "58,5°", "—", "—",
+      {"Perseidas (PER)", "—", "—", "—", "—", "—", "—", "—", "04:12", "58,5°", "—", "—",
        "lluvia de estrellas: unos 42 meteoros por hora"},
-      {"Gemínidas (GEM)", "—", "—", "—", "—", "00:40", "4,4°", "—", "—",
+      {"Gemínidas (GEM)", "—", "—", "—", "—", "—", "—", "—", "00:40", "4,4°", "—", "—",
        "lluvia de estrellas: menos de un meteoro por hora (sin noche cerrada)"}};
   for (std::size_t n = 0; n < shown.size(); ++n) {
     const report::ViewRow& row = rows[2 + n];
@@ -139,9 +139,10 @@ TEST(NightText, TheShowersLinesJsonAndRows) {
     for (std::size_t k = 0; k < row.cells.size(); ++k) EXPECT_EQ(row.cells[k].text, shown[n][k]) << n << " " << k;
   }
   EXPECT_EQ(rows[2].cells[0].key.value_or(0), 100) << "after the planets";
-  EXPECT_EQ(rows[2].cells[5].value, "2027-08-13T04:12:00+01:00");
-  EXPECT_EQ(rows[2].cells[6].value, "58.46");
-  EXPECT_EQ(rows[3].cells[9].value, "0.3");
+  const auto at = [](report::NightColumn column) { return static_cast<std::size_t>(column); };
+  EXPECT_EQ(rows[2].cells[at(report::NightColumn::BestTime)].value, "2027-08-13T04:12:00+01:00");
+  EXPECT_EQ(rows[2].cells[at(report::NightColumn::Altitude)].value, "58.46");
+  EXPECT_EQ(rows[3].cells[at(report::NightColumn::Notes)].value, "0.3");
 }
 
 TEST(NightJson, WhatTheSunAndTheMoonDoNotDo) {
@@ -230,15 +231,26 @@ TEST(NightsOutput, PlanningLineCsvAndJson) {
 
 TEST(NightRows, TheWindowsTable) {
   // Mistakes: a cell out of its column, dates in the hour cells, the
-  // hyphen in the magnitude, an empty cell where a dash is shown.
-  const std::vector<std::string> columns = {"Astro", "Magnitud", "Constelación", "Visible desde", "Visible hasta",
-                                            "Mejor hora", "Altura", "Acimut", "Según el método", "Observaciones"};
+  // hyphen in the magnitude, an empty cell where a dash is shown, the
+  // rising and the setting swapped, another planet's passages taken.
+  const std::vector<std::string> columns = {"Astro",         "Magnitud",     "Constelación", "Sale",
+                                            "Culmina",       "Se pone",      "Visible desde", "Visible hasta",
+                                            "Mejor hora",    "Altura",       "Acimut",       "Según el método",
+                                            "Observaciones"};
   EXPECT_EQ(report::NightColumns(), columns);
-  const std::vector<report::ViewRow> rows = report::NightRows(MadridReport(MadridNight()), ",");
+  NightAnswer night = MadridReport(MadridNight());
+  PlanetDay mars;
+  mars.body = Body::Mars;
+  mars.rise = Instant::FromUt(Jd(2027, 1, 15, 12, 5, 0));
+  mars.transit = Instant::FromUt(Jd(2027, 1, 16, 1, 10, 0));
+  mars.set = Instant::FromUt(Jd(2027, 1, 16, 8, 20, 0));
+  night.passages = {mars};
+  const std::vector<report::ViewRow> rows = report::NightRows(night, ",");
   ASSERT_EQ(rows.size(), 2u);
   const std::vector<std::vector<std::string>> expected = {
-      {"Marte", "\u22121,2", "Leo", "20:30", "07:00", "02:15", "62,4°", "180,0° (S)", "—", "a simple vista"},
-      {"Venus", "\u22123,9", "Capricornio", "—", "—", "—", "—", "—", "—",
+      {"Marte", "\u22121,2", "Leo", "13:05", "02:10", "09:20", "20:30", "07:00", "02:15", "62,4°", "180,0° (S)", "—",
+       "a simple vista"},
+      {"Venus", "\u22123,9", "Capricornio", "—", "—", "—", "—", "—", "—", "—", "—", "—",
        "No se ve: demasiado cerca del Sol (elongación 13°)"}};
   for (std::size_t k = 0; k < rows.size(); ++k) {
     std::vector<std::string> cells;
