@@ -42,9 +42,18 @@ void DrawAxes(SvgWriter& svg, const Frame& f, const NightPicture& night, double 
              c.ink);
   }
   svg.Line({f.left, f.Y(night.limit)}, {f.left + f.width, f.Y(night.limit)}, c.altitudeLimit, 1, "6 3");
-  for (const auto& [at, label] : night.ticks) {
+  // Every hour's tick; its time under every one, or every second or
+  // third when the times would touch.
+  double widest = 0;
+  for (const auto& [at, label] : night.ticks) widest = std::max(widest, TextWidth(label, font * 0.75));
+  const double apart = night.ticks.size() > 1 ? f.X(night.ticks[1].first) - f.X(night.ticks[0].first) : f.width;
+  const std::size_t every = apart > 0 ? static_cast<std::size_t>(std::ceil(widest * 1.3 / apart)) : 1;
+  for (std::size_t k = 0; k < night.ticks.size(); ++k) {
+    const auto& [at, label] = night.ticks[k];
     svg.Line({f.X(at), f.top + f.height}, {f.X(at), f.top + f.height + font * 0.4}, c.ink, 1);
-    svg.Text({f.X(at), f.top + f.height + font * 1.4}, label, font * 0.75, "middle", c.ink);
+    if (k % std::max<std::size_t>(every, 1) == 0) {
+      svg.Text({f.X(at), f.top + f.height + font * 1.4}, label, font * 0.75, "middle", c.ink);
+    }
   }
   svg.Rect({f.left, f.top}, f.width, f.height, "none", c.ink);
   svg.Close();
@@ -117,7 +126,9 @@ std::string DrawNight(const NightPicture& night, std::string_view separator, int
   const double font = FloorFont(FontSize(height), SmallestText, style);
   SvgWriter svg(width, height, night.title, p.paper);
   svg.SetSmallestText(style.smallestText);
-  const Frame f{4.0 * font, 3.5 * font, width - 5.5 * font, height - 7.5 * font, std::max(night.hours, 1.0)};
+  // Without a title (the window names the night) the plot takes its room.
+  const double top = night.title.empty() ? 2.0 * font : 3.5 * font;
+  const Frame f{4.0 * font, top, width - 5.5 * font, height - top - 4.0 * font, std::max(night.hours, 1.0)};
   svg.Open("titulo", "titulo", "");
   svg.Text({width / 2.0, 1.8 * font}, night.title, FittedSize(night.title, font * 1.1, width - 2 * font), "middle",
            p.ink, "", true);

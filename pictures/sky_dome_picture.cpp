@@ -359,18 +359,20 @@ constexpr double SmallestText = 0.6;
 // The dome's text height for a picture height pixels high in style.
 double DomeFont(int height, const PictureStyle& style) { return FloorFont(FontSize(height), SmallestText, style); }
 
-// The dome of a picture width x height pixels: under the title, as large
-// as the picture allows with room for the compass's names.
-Dome DomeOf(int width, int height, double font) {
-  return {{width / 2.0, height / 2.0 + 1.2 * font}, std::min(width, height) / 2.0 - 4.2 * font, FontSize(height)};
+// The dome of a picture width x height pixels: under the title (when it
+// has one), as large as the picture allows with room for the compass's
+// names.
+Dome DomeOf(int width, int height, double font, bool titled) {
+  const double below = titled ? 1.2 * font : 0, margin = titled ? 4.2 * font : 2.6 * font;
+  return {{width / 2.0, height / 2.0 + below}, std::min(width, height) / 2.0 - margin, FontSize(height)};
 }
 
 }  // namespace
 
 std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height,
-                                                     const PictureStyle& style) {
+                                                     const PictureStyle& style, bool titled) {
   if (altitude < 0) return std::nullopt;
-  return DomeOf(width, height, DomeFont(height, style)).At(altitude, azimuth);
+  return DomeOf(width, height, DomeFont(height, style), titled).At(altitude, azimuth);
 }
 
 std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int width, int height,
@@ -379,7 +381,7 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   const double font = DomeFont(height, style);
   SvgWriter svg(width, height, dome.title, c.paper);
   svg.SetSmallestText(style.smallestText);
-  const Dome d = DomeOf(width, height, font);
+  const Dome d = DomeOf(width, height, font, !dome.heading.empty());
   svg.Open("titulo", "titulo", "");
   // A long place name shrinks the title to fit the width.
   const std::string& heading = dome.heading;

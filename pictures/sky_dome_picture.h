@@ -23,9 +23,11 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view decimalSeparator, 
                         const PictureStyle& style = {});
 
 // Where DrawSkyDome puts a body at altitude and azimuth (degrees) in a
-// picture width x height pixels drawn in style: (x, y) in pixels from the
-// top left; none below the horizon. Raises nothing.
+// picture width x height pixels drawn in style, of a dome with a heading
+// (titled) or without one (the dome then takes the heading's room too):
+// (x, y) in pixels from the top left; none below the horizon. Raises
+// nothing.
 std::optional<std::pair<double, double>> DomePointOf(double altitude, double azimuth, int width, int height,
-                                                     const PictureStyle& style = {});
+                                                     const PictureStyle& style = {}, bool titled = true);
 
 }  // namespace orbitas::pictures

@@ -1,6 +1,7 @@
 #include "planner/night_tab.h"
 
 #include <QDateTime>
+#include <QFontInfo>
 #include <QLocale>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -74,11 +75,13 @@ QSize Shown(const QWidget* view) { return view->size().expandedTo(QSize(160, 120
 }  // namespace
 
 NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), background_(background) {
-  auto* sides = new QSplitter(Qt::Horizontal);
+  sides_ = new QSplitter(Qt::Horizontal);
+  auto* sides = sides_;
   sides->setObjectName(QStringLiteral("noche-lados"));
   sides->setChildrenCollapsible(false);
   sides->addWidget(TableSide());
-  sides->addWidget(DomeSide());
+  domePane_ = DomeSide();
+  sides->addWidget(domePane_);
   sides->setStretchFactor(0, 5);
   sides->setStretchFactor(1, 3);
   auto* layout = new QVBoxLayout(this);
@@ -112,7 +115,7 @@ QWidget* NightTab::TableSide() {
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(RowsModel::SortRole);
   table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"),
-                             static_cast<int>(report::NightColumn::Notes), 13);
+                             static_cast<int>(report::NightColumn::Notes), 12);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
@@ -141,7 +144,12 @@ QWidget* NightTab::TableSide() {
   side->setObjectName(QStringLiteral("noche-tabla"));
   side->setChildrenCollapsible(false);
   side->addWidget(upper);
-  side->addWidget(chart_);
+  below_ = new QSplitter(Qt::Horizontal);
+  below_->setObjectName(QStringLiteral("noche-grafica"));
+  below_->setChildrenCollapsible(false);
+  below_->addWidget(chart_);
+  below_->setStretchFactor(0, 2);  // the chart wider than the dome beside it (narrow windows)
+  side->addWidget(below_);
   side->setStretchFactor(0, 5);
   side->setStretchFactor(1, 3);
   side->setSizes({430, 210});  // until the user moves it (the window remembers)
@@ -150,7 +158,7 @@ QWidget* NightTab::TableSide() {
 
 QWidget* NightTab::DomeSide() {
   dome_ = new SvgView(QStringLiteral("El cielo a la hora elegida"));
-  dome_->setMinimumSize(160, 160);
+  dome_->setMinimumSize(250, 250);  // smaller, its compass and names would crowd it
   slider_ = new QSlider(Qt::Horizontal);
   slider_->setAccessibleName(QStringLiteral("Hora del cielo"));
   slider_->setEnabled(false);
@@ -171,6 +179,20 @@ QWidget* NightTab::DomeSide() {
 }
 
 NightTab::~NightTab() = default;
+
+void NightTab::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Narrow (a 1024-pixel screen): the table across the whole tab, and the
+  // dome beside the chart under it; wide: the dome the tab's height, beside
+  // both.
+  const bool narrow = width() < NarrowWidth;
+  if (narrow == (domePane_->parentWidget() == below_)) return;
+  if (narrow) {
+    below_->addWidget(domePane_);
+  } else {
+    sides_->addWidget(domePane_);
+  }
+}
 
 const std::string& NightTab::ChartSvg() const { return chart_->svg(); }
 const std::string& NightTab::DomeSvg() const { return dome_->svg(); }
@@ -231,6 +253,9 @@ void NightTab::DrawPictures() {
   const int side = std::min(domeSize.width(), domeSize.height());
   const double pixelRatio = dome_->devicePixelRatioF();
   const pictures::PictureStyle style = PictureStyleOf(look_);
+  // The chart's labels at least the window's own text.
+  pictures::PictureStyle chartStyle = style;
+  chartStyle.smallestText = std::max<double>(style.smallestText, QFontInfo(font()).pixelSize());
   auto answer = answer_;
   background_.Submit(QStringLiteral("cielo"), [=, this](const Background::Ticket& ticket) {
     SkyRequest request = o.Request();
@@ -249,7 +274,7 @@ void NightTab::DrawPictures() {
     chart.markedLabel = answer->answer.zone.ToMinute(at).Clock();
     NightPicture shownChart = chart;
     shownChart.title.clear();  // the tab says whose night it is
-    std::string chartSvg = pictures::DrawNight(shownChart, o.separator, chartSize.width(), chartSize.height(), style);
+    std::string chartSvg = pictures::DrawNight(shownChart, o.separator, chartSize.width(), chartSize.height(), chartStyle);
     SvgView::Raster domeRaster = Rasterized(domeSvg, pixelRatio), chartRaster = Rasterized(chartSvg, pixelRatio);
     auto shownDome = std::make_shared<const SkyDome>(std::move(dome));
     auto printedChart = std::make_shared<const NightPicture>(std::move(chart));
@@ -266,7 +291,7 @@ void NightTab::DrawPictures() {
       chart_->SetSvg(chartSvg, chartRaster);
       std::vector<SvgView::Item> items;
       for (const DomeBody& b : domeBodies_) {
-        const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_);
+        const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_, false);
         if (!at) continue;
         items.push_back({DomeBodyWords(b),
                          QRectF(at->first - 8, at->second - 8, 16, 16)});
@@ -282,7 +307,7 @@ void NightTab::SelectBodyAt(QPointF point) {
   std::optional<Body> nearest;
   double best = 30;
   for (const DomeBody& b : domeBodies_) {
-    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_);
+    const auto at = pictures::DomePointOf(b.altitude, b.azimuth, domeSide_, domeSide_, domeStyle_, false);
     if (!at) continue;
     const double distance = std::hypot(at->first - point.x(), at->second - point.y());
     if (distance < best) best = distance, nearest = b.body;

@@ -74,6 +74,8 @@ class NightTab : public QWidget {
   void drawn();   // the dome and the chart show the chosen minute
 
  private:
+  static constexpr int NarrowWidth = 1180;  // pixels: under it the dome goes beside the chart
+  void resizeEvent(QResizeEvent* event) override;
   QWidget* TableSide();
   QWidget* DomeSide();
   void Show(std::shared_ptr<const NightView> answer);
@@ -91,6 +93,9 @@ class NightTab : public QWidget {
   std::vector<DomeBody> domeBodies_;  // where the dome drew each body
   int domeSide_ = 0;                  // pixels of the dome as drawn
   pictures::PictureStyle domeStyle_;  // and its style
+  QSplitter* sides_;   // the table's side and, when wide, the dome's
+  QSplitter* below_;   // the chart and, when narrow, the dome
+  QWidget* domePane_;  // the dome, its slider and "Ahora"
   SunMoonPanel* panel_;
   RowsModel* model_;
   QSortFilterProxyModel* sorted_;

@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -99,7 +100,6 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(background_, &Background::failed, this, &PlannerWindow::ShowProblem);
 
   Menus();
-  RestoreSplitters();
   ApplyLook();
 
   // Ctrl+1 to Ctrl+6 go to the tabs, as in other tabbed programs.
@@ -118,6 +118,7 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
     const QSize room = screen() ? screen()->availableSize() : QSize(1280, 860);
     resize(std::min(1240, room.width() * 19 / 20), std::min(860, room.height() * 19 / 20));
   }
+  RestoreSplitters();  // at the window's own size, so that none is shared out again
   {
     const QSignalBlocker quiet(date_);
     date_->setDate(NightInProgress());
@@ -217,12 +218,18 @@ QWidget* PlannerWindow::TopBar() {
   grid->addWidget(dateLabel, 0, 4);
   grid->addWidget(date_, 0, 5);
   grid->addWidget(today_, 0, 6);
-  grid->addWidget(instrumentLabel, 0, 7);
-  grid->addWidget(instrument_, 0, 8);
-  grid->addWidget(skyLabel, 0, 9);
-  grid->addWidget(sky_, 0, 10);
-  grid->addWidget(chosen_, 1, 1, 1, 10);
-  grid->addWidget(problem_, 2, 1, 1, 10);
+  // The observer's instrument and sky under the date, beside the place
+  // chosen: the bar fits a window 1024 pixels wide.
+  grid->addWidget(chosen_, 1, 1, 1, 3);
+  auto* observing = new QHBoxLayout;
+  observing->addWidget(instrumentLabel);
+  observing->addWidget(instrument_);
+  observing->addSpacing(12);
+  observing->addWidget(skyLabel);
+  observing->addWidget(sky_);
+  observing->addStretch(1);
+  grid->addLayout(observing, 1, 4, 1, 3);
+  grid->addWidget(problem_, 2, 1, 1, 6);
   grid->setColumnStretch(1, 1);
 
   connect(place_, &QLineEdit::returnPressed, this, [this] { ChoosePlace(place_->text()); });
@@ -381,8 +388,9 @@ void PlannerWindow::ApplyLook() {
   if (!night_) return;  // the menus come before the tabs' first look
   PictureLook look;
   look.night = nightMode_ && nightMode_->isChecked();
-  // No text on a picture under the window's own, and never under 8 points.
-  look.smallestText = std::max<double>(QFontInfo(font()).pixelSize(), 8.0 * logicalDpiY() / 72.0);
+  // No text on a picture under 8 points (the night's chart: under the
+  // window's own text).
+  look.smallestText = 8.0 * logicalDpiY() / 72.0;
   night_->SetLook(look);
   eclipses_->SetLook(look);
   chart_->SetLook(look);

@@ -75,6 +75,7 @@ QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int rol
 void FitColumns(QTableView* table, int stretch, int widestChars) {
   QHeaderView* header = table->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Interactive);
+  header->setHighlightSections(false);  // a bold heading would outgrow its column
   header->setSectionResizeMode(stretch, QHeaderView::Stretch);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->verticalHeader()->hide();
@@ -86,7 +87,7 @@ void FitColumns(QTableView* table, int stretch, int widestChars) {
   table->setTabKeyNavigation(false);
   const auto fit = [table, stretch, widestChars] {
     const int widest = widestChars > 0 ? table->fontMetrics().averageCharWidth() * widestChars : QWIDGETSIZE_MAX;
-    const int least = table->fontMetrics().averageCharWidth() * 20;  // the stretched column's
+    const int least = table->fontMetrics().averageCharWidth() * 14;  // the stretched column's
     int sum = least;
     for (int column = 0; column < table->model()->columnCount(); ++column) {
       if (column == stretch || table->isColumnHidden(column)) continue;
