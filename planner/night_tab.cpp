@@ -189,6 +189,7 @@ void NightTab::resizeEvent(QResizeEvent* event) {
   if (narrow == (domePane_->parentWidget() == below_)) return;
   if (narrow) {
     below_->addWidget(domePane_);
+    below_->setSizes({width() * 3 / 5, width() * 2 / 5});
   } else {
     sides_->addWidget(domePane_);
   }

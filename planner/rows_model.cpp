@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
+#include <algorithm>
 #include <cstdlib>
 
 #include "report/text_layout.h"
@@ -92,7 +93,12 @@ void FitColumns(QTableView* table, int stretch, int widestChars) {
     for (int column = 0; column < table->model()->columnCount(); ++column) {
       if (column == stretch || table->isColumnHidden(column)) continue;
       table->resizeColumnToContents(column);
-      if (table->columnWidth(column) > widest) table->setColumnWidth(column, widest);
+      // Narrowed to widest, never under its heading's longest line.
+      int heading = 0;
+      for (const QString& line : table->model()->headerData(column, Qt::Horizontal).toString().split(QLatin1Char('\n'))) {
+        heading = std::max(heading, table->horizontalHeader()->fontMetrics().horizontalAdvance(line) + 14);
+      }
+      if (table->columnWidth(column) > std::max(widest, heading)) table->setColumnWidth(column, std::max(widest, heading));
       sum += table->columnWidth(column);
     }
     table->setMinimumWidth(sum + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
