@@ -66,7 +66,8 @@ std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
 struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
-  bool zone = false, eclipses = false, almanac = false;
+  bool zone = false, eclipses = false, almanac = false, everything = false;
+  std::optional<std::string> tour, aperture, objects, types;
   std::optional<std::string> eclipse, sizeText;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
   std::optional<std::string> sky, homeSky;  // --cielo, and the sky saved with the home place
@@ -127,6 +128,11 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
       break;
     case OptionId::RiseSet: given.riseSet = OptionalDate(args, i); break;
     case OptionId::Night: given.night = OptionalDate(args, i); break;
+    case OptionId::Tour: given.tour = OptionalDate(args, i); break;
+    case OptionId::Aperture: given.aperture = Value(args, i); break;
+    case OptionId::Objects: given.objects = Value(args, i); break;
+    case OptionId::Type: given.types = Value(args, i); break;
+    case OptionId::Everything: given.everything = true; break;
     case OptionId::PlanetLimit: given.planetLimit = Value(args, i); break;
     case OptionId::SunLimit: given.sunLimit = Value(args, i); break;
     case OptionId::Phenomena: given.phenomena = true; break;
@@ -246,6 +252,33 @@ Arguments Night(Given& g) {
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
   if (g.instrument) parsed.limits.instrument = ParseInstrument(*g.instrument);
   parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+// --recorrido [FECHA]: tonight's tour, with its objects and instrument.
+Arguments Tour(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.night || g.riseSet) throw UsageError("--recorrido no se combina con --noche ni --ortos");
+  if (g.from || g.to || g.step || g.julianDay || g.explain) {
+    throw UsageError("--recorrido es una noche: no se combina con --desde, --hasta, --paso, --jd ni --explicar");
+  }
+  NeedPlace(g, "--recorrido");
+  parsed.command = Command::Tour;
+  parsed.localDate = DateOrToday(*g.tour, parsed.zone, "--recorrido");
+  RequireReferenceSpan(TableInstant{parsed.localDate, 0}, *g.tour);
+  TourChoice& tour = parsed.tour;
+  tour.conditions.instrument = g.instrument ? ParseInstrument(*g.instrument) : Instrument::Eye;
+  if (g.aperture) {
+    if (tour.conditions.instrument != Instrument::Telescope)
+      throw UsageError("--apertura es la de un telescopio: va con --instrumento telescopio");
+    tour.conditions.aperture = ParseAperture(*g.aperture);
+  }
+  if (g.objects) tour.catalogue = ParseTourCatalogue(*g.objects);
+  if (g.types) tour.types = ParseDeepSkyTypes(*g.types);
+  tour.withUnseen = g.everything;
+  // The planets are always the tour's: every one the eye or the instrument may show.
+  if (!g.positional.empty()) throw UsageError("--recorrido no lleva planetas: " + Shown(g.positional.front()));
+  parsed.bodies = ParseBodies({});
   return parsed;
 }
 
@@ -445,7 +478,10 @@ Arguments ChooseCommand(Given& g) {
     throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
   }
   if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
-  if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
+  if (g.instrument && !g.night && !g.tour) throw UsageError("--instrumento solo se usa con --noche o --recorrido");
+  if ((g.aperture || g.objects || g.types || g.everything) && !g.tour) {
+    throw UsageError("--apertura, --objetos, --tipo y --todos solo se usan con --recorrido");
+  }
   // --json is --formato json: another format beside it is one of the two unused.
   if (g.parsed.json && g.format && g.parsed.format != OutputFormat::Json) {
     throw UsageError("--json y --formato " + std::string(FormatName(g.parsed.format)) + " no se combinan");
@@ -473,6 +509,7 @@ Arguments ChooseCommand(Given& g) {
   if (g.year) return Year(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
+  if (g.tour) return Tour(g);
   if (g.night) return Night(g);
   if (g.riseSet) return RiseSet(g);
   if (g.explain && g.parsed.place) throw UsageError("--lugar no se combina con --explicar");
