@@ -59,4 +59,10 @@ Arguments ParseArguments(const std::vector<std::string>& args);
 std::string UsageText();
 extern const char* const ShortUsageText;
 
+// What a command of the sky asks, from its arguments: its bodies, place,
+// zone, local date, limits and options by name. Each command sets the
+// instants it takes (an instant, a span), read from its bounds. Raises
+// nothing.
+SkyRequest RequestOf(const Arguments& args);
+
 }  // namespace orbitas::cli

@@ -421,7 +421,7 @@ SkyDarkness ParseSky(const std::string& text) {
 
 double ParseAperture(const std::string& text) {
   if (const auto value = DecimalIn(text, 20, 2000)) return *value;
-  throw UsageError("abertura no válida: «" + Shown(text) + "» (milímetros de 20 a 2000, como 150)");
+  throw UsageError("apertura no válida: «" + Shown(text) + "» (milímetros de 20 a 2000, como 150)");
 }
 
 TourCatalogue ParseTourCatalogue(const std::string& text) {
