@@ -188,7 +188,7 @@ std::string TourText(const TourAnswer& a, std::string_view sep) {
   if (a.unseenObjects > 0 && !a.choice.withUnseen)
     text += "\n" + std::to_string(a.unseenObjects) + " objetos de cielo profundo no se verán esta noche; " +
             "--todos los lista con el motivo.\n";
-  return text + SourcesLine();
+  return text + SourcesLine(true);
 }
 
 std::string TourCsv(const TourAnswer& a) {
@@ -216,7 +216,7 @@ std::string TourJson(const TourAnswer& a) {
                      ", \"leastAltitude\": " + JsonNumber(c.leastAltitude) + ", \"stops\": [";
   const std::vector<TourCells> cells = TourCellsOf(a, ForFiles());
   for (std::size_t i = 0; i < cells.size(); ++i) json += (i ? ", " : "") + StopJson(a, a.stops[i], cells[i]);
-  return json + "], \"unseen\": " + std::to_string(a.unseenObjects) + ", \"sources\": " + SourcesJson() + "}\n";
+  return json + "], \"unseen\": " + std::to_string(a.unseenObjects) + ", \"sources\": " + SourcesJson(true) + "}\n";
 }
 
 }  // namespace orbitas::report
