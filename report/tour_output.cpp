@@ -91,6 +91,8 @@ TourCells DeepSkyCells(const TourAnswer& a, const TourStop& stop, const Numerals
   SetRating(c, stop.rating);
   c.reason = ReasonWords(n, a.choice.conditions, sep.separator);
   c.reasonCode = std::string(ReasonCode(n.reason));
+  // A circumpolar object never sets here: worth saying beside the reason.
+  if (n.circumpolar) c.reason += c.reason.empty() ? "circumpolar" : "; circumpolar";
   return c;
 }
 
