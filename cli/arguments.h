@@ -16,7 +16,7 @@
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year, Tour };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year, Tour, Map };
 
 
 struct Arguments {
