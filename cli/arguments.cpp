@@ -141,12 +141,14 @@ Arguments Map(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.eclipse || g.eclipses || g.night || g.riseSet || g.tour || g.from || g.to || g.step || g.julianDay ||
       !g.positional.empty()) {
-    throw UsageError("--mapa FECHA solo se combina con --lugar, --zona y --formato");
+    throw UsageError("--mapa FECHA solo se combina con --lugar, --zona, --formato, --dibujo y --region");
   }
   if (g.format && parsed.format != OutputFormat::Text && parsed.format != OutputFormat::GeoJson &&
       parsed.format != OutputFormat::Kml) {
     throw UsageError("--mapa se escribe como texto, geojson o kml, no " + std::string(FormatName(parsed.format)));
   }
+  if (g.region && parsed.picture.path.empty()) throw UsageError("--region es la del dibujo: va con --dibujo");
+  if (g.region) parsed.mapRegion = ParseMapRegion(*g.region);
   parsed.command = Command::Map;
   parsed.table.start = ReferenceBound(*g.map, parsed.zone);
   return parsed;

@@ -30,6 +30,7 @@
 #include "cli/progress.h"
 #include "cli/output.h"
 #include "pictures/almanac_picture.h"
+#include "pictures/eclipse_map_picture.h"
 #include "pictures/eclipse_picture.h"
 #include "pictures/finder_chart_picture.h"
 #include "pictures/night_picture.h"
@@ -334,6 +335,7 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
 // The first eclipse from a date on the map: its path in words, or its
 // lines as GeoJSON or KML.
 int RunEclipseMap(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
   SkyRequest request = RequestOf(args);
   request.at = BoundInstant(args.table.start, args.zone);
   const EclipseMapAnswer map = orbitas::RunEclipseMap(request);
@@ -342,7 +344,11 @@ int RunEclipseMap(const Arguments& args, Context& ctx) {
     case OutputFormat::Kml: ctx.out.Write(report::EclipseMapKml(map)); break;
     default: ctx.out.Write(report::EclipseMapText(map, ctx.separator)); break;
   }
-  return 0;
+  if (!ctx.picture) return 0;
+  const PictureRequest& size = ctx.picture->request();
+  const std::string svg = pictures::DrawEclipseMap(EclipseMapPictureOf(map, args.mapRegion, ctx.separator),
+                                                   ctx.separator, size.width, size.height);
+  return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 
 // A finder chart: one line of what it shows, and the picture.

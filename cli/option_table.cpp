@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 36> Options = {{
+const std::array<OptionSpec, 37> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -49,6 +49,8 @@ const std::array<OptionSpec, 36> Options = {{
     {OptionId::Map, "--mapa", "", "FECHA",
      "el primer eclipse desde FECHA sobre la Tierra: su franja y, con --lugar, lo más cerca para verlo total; "
      "--formato geojson o kml para otros programas"},
+    {OptionId::Region, "--region", "", "REGIÓN",
+     "con --mapa y --dibujo, mundo, auto (la franja junto al lugar, si no se dice) o LAT1,LON1,LAT2,LON2"},
     {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
     {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
     {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},
