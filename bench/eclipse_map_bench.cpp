@@ -6,7 +6,7 @@
 #include "calendar/time_zone.h"
 #include "pictures/eclipse_map_picture.h"
 #include "session/eclipse_map.h"
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "session/instant.h"
 #include "session/runners.h"
 #include "session/table_plan.h"
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 #include "session/tour.h"
 
 namespace orbitas::cli {

@@ -12,7 +12,7 @@
 #include "pictures/picture_file.h"
 #include "session/instant.h"
 #include "session/runners.h"
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 #include "session/tour.h"
 #include "calendar/time_zone.h"
 #include "session/places/place_text.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "pictures/picture_style.h"
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 
 namespace orbitas::pictures {
 

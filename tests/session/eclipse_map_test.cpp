@@ -7,7 +7,7 @@
 
 #include "pictures/eclipse_map_picture.h"
 #include "session/eclipse_map.h"
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 
 namespace orbitas {
 namespace {

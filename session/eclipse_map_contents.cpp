@@ -1,4 +1,4 @@
-#include "session/eclipse_map_picture.h"
+#include "session/eclipse_map_contents.h"
 
 #include <algorithm>
 #include <cmath>
