@@ -99,6 +99,7 @@ bool Finish(Context& ctx, const std::string& svg) {
 SkyRequest RequestOf(const Arguments& args) {
   SkyRequest request;
   request.bodies = BodiesOf(args.bodies);
+  request.deepSky = args.deepSky;
   request.place = args.place;
   request.zone = args.zone;
   request.date = args.localDate;

@@ -37,7 +37,7 @@ const std::array<OptionSpec, 30> Options = {{
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
-    {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
+    {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta (o el objeto: M31)"},
     {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
     {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},
     {OptionId::Field, "--campo", "", "GRADOS", "con --carta, el campo de la carta, de 2 a 90 (20)"},
