@@ -290,24 +290,20 @@ Arguments SavePlace(Given& g) {
   return parsed;
 }
 
-// --carta PLANETA|OBJETO FECHA [--campo GRADOS] --dibujo FICHERO.
+// --carta PLANETA|OBJETO FECHA [--campo GRADOS] --dibujo FICHERO; OBJETO: "M31", "NGC 869", "C14".
 Arguments Chart(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.format) {
     throw UsageError("--carta solo se combina con --lugar, --zona, --campo, --dibujo y --tamaño");
   }
   if (g.positional.size() != 1) throw UsageError("--carta necesita un PLANETA y una FECHA");
-  // A planet, else a deep-sky object ("M31", "NGC 869", "C14").
   const std::string& name = *g.chart;
   const bool planet = Blank(name) || NamesTheEarth(name) || ParsePlanet(name);
-  if (!planet && !DeepSkyObjectCalled(name)) {
-    throw UsageError("--carta no conoce ese planeta ni ese objeto de cielo profundo: " + Shown(name));
-  }
-  const std::vector<Int16> body = planet ? ParseBodies({name}) : std::vector<Int16>{};
+  if (!planet && !DeepSkyObjectCalled(name)) throw UsageError("--carta no conoce ese planeta ni ese objeto de cielo profundo: " + Shown(name));
+  if (planet) parsed.bodies = ParseBodies({name});
+  else parsed.deepSky = {name};
   if (parsed.picture.path.empty()) throw UsageError("--carta necesita --dibujo FICHERO (.svg, .png o .pdf)");
   parsed.command = Command::Chart;
-  parsed.bodies = body;
-  if (!planet) parsed.deepSky = {name};
   parsed.table.start = ParseBoundIn(g.positional.front(), parsed.zone);
   if (g.field) parsed.chartField = ParseChartField(*g.field);
   return parsed;

@@ -189,7 +189,8 @@ DeepSkyLayout PlaceDeepSky(const Frame& f, const FinderChartPicture& c, double f
   }
   for (std::size_t k = 0; k < layout.marks.size(); ++k) {
     const DeepSkyMark& m = layout.marks[k];
-    const double gap = std::min(m.major / 2, least * 3) + font * 0.15;
+    // Clear of the mark, however large.
+    const double gap = (DeepSkyBox(m).right - m.at.first) + font * 0.15;
     layout.names.push_back(placer.Beside(m.at, LabelWidth(c.deepSkyLabels[k], size), LabelHeight(size), gap));
   }
   taken = placer.taken();

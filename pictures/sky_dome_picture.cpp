@@ -383,7 +383,8 @@ DeepSkyLayout PlaceDeepSky(const Dome& d, const SkyDome& dome, double font, std:
   const double size = font * DeepSkyNameSize;
   for (std::size_t k = 0; k < dome.deepSky.size(); ++k) {
     const DeepSkyMark& m = layout.marks[k];
-    const double gap = std::min(m.major / 2, least * 2) + font * 0.15;
+    // Clear of the mark, however large.
+    const double gap = (DeepSkyBox(m).right - m.at.first) + font * 0.15;
     layout.names.push_back(placer.Beside(m.at, LabelWidth(dome.deepSky[k].id, size), LabelHeight(size), gap));
   }
   taken = placer.taken();

@@ -229,7 +229,7 @@ void PlaceDeepSky(const SkyPaths& sky, const Window& w, double font, LabelPlacer
     const std::optional<DeepSkyMark>& m = layout.deepSky[k];
     layout.deepSkyNames.push_back(m ? placer.Beside(m->at, LabelWidth(sky.deepSky[k].id, font * DeepSkySize),
                                                     LabelHeight(font * DeepSkySize),
-                                                    std::min(m->major / 2, font) + font * 0.15)
+                                                    DeepSkyBox(*m).right - m->at.first + font * 0.15)
                                     : std::nullopt);
   }
 }
