@@ -50,6 +50,16 @@ Box DeepSkyBox(const DeepSkyMark& m) {
   return {m.at.first - h, m.at.second - h, m.at.first + h, m.at.second + h};
 }
 
+Box DeepSkyKept(const DeepSkyMark& m, double least) {
+  const double keep = std::min(m.major / 2, least);
+  return {m.at.first - keep, m.at.second - keep, m.at.first + keep, m.at.second + keep};
+}
+
+std::optional<Box> DeepSkyName(const DeepSkyMark& m, std::string_view id, double size, LabelPlacer& placer) {
+  const double gap = DeepSkyBox(m).right - m.at.first + size * 0.25;
+  return placer.Beside(m.at, LabelWidth(id, size), LabelHeight(size), gap);
+}
+
 void DrawDeepSkyMark(SvgWriter& svg, const DeepSkyMark& m, std::string_view colour, double width, bool ringed,
                      std::string_view ringColour) {
   const double r = m.major / 2;

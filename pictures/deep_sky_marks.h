@@ -8,7 +8,10 @@
 // small one stays visible.
 #include <string_view>
 
+#include <optional>
+
 #include "pictures/label_box.h"
+#include "pictures/label_placer.h"
 #include "pictures/svg_writer.h"
 #include "session/picture_contents.h"
 
@@ -31,6 +34,16 @@ DeepSkyMark DeepSkyMarkOf(DeepSkyType type, Point at, double majorPixels, double
 
 // The box the mark takes, for the label placer. Raises nothing.
 Box DeepSkyBox(const DeepSkyMark& mark);
+
+// The room a mark keeps from the names placed after it: its middle, at
+// most least pixels either side, so that names may lie over a large
+// object's edge but never over a small one. Raises nothing.
+Box DeepSkyKept(const DeepSkyMark& mark, double least);
+
+// Where the object's id (a text size pixels high) goes beside its mark,
+// clear of the whole mark, by placer; none where there is no room.
+// Raises nothing.
+std::optional<Box> DeepSkyName(const DeepSkyMark& mark, std::string_view id, double size, LabelPlacer& placer);
 
 // Draws the mark in colour with lines width pixels wide, and a ring of
 // ringColour round it when ringed (the object the user chose). Raises

@@ -164,8 +164,8 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
 }
 
 // The deep-sky objects' marks at their size on the chart (at least
-// DeepSkyLeast text heights across) and their ids beside them, placed
-// before the stars' names; a large object keeps only its middle clear.
+// DeepSkyLeast text heights across) and their ids beside them: the
+// chart's own object's before the stars' names, the others' after.
 constexpr double DeepSkyLeast = 0.6, DeepSkyNameSize = 0.66;
 
 struct DeepSkyLayout {
@@ -173,28 +173,32 @@ struct DeepSkyLayout {
   std::vector<std::optional<Box>> names;  // the same
 };
 
-DeepSkyLayout PlaceDeepSky(const Frame& f, const FinderChartPicture& c, double font, std::vector<Box>& taken) {
+// The marks, each keeping its middle in taken.
+DeepSkyLayout DeepSkyMarks(const Frame& f, const FinderChartPicture& c, std::vector<Box>& taken) {
   DeepSkyLayout layout;
-  LabelPlacer placer({f.left, f.top, f.left + f.side, f.top + f.side});
-  for (const Box& box : taken) placer.Keep(box);
-  const double least = f.mark * DeepSkyLeast, size = font * DeepSkyNameSize;
+  const double least = f.mark * DeepSkyLeast;
   for (const ChartDeepSky& d : c.chart.deepSky) {
     const double q = d.angle / DegreesPerRadian;
     const Point direction = d.object->positionAngle >= 0 ? Point{-std::sin(q), -std::cos(q)} : Point{0, 0};
     layout.marks.push_back(
         DeepSkyMarkOf(d.object->type, f.At(d.at), d.majorAxis * f.Scale(), d.minorAxis * f.Scale(), direction, least));
-    const DeepSkyMark& m = layout.marks.back();
-    const double keep = std::min(m.major / 2, least);
-    placer.Keep({m.at.first - keep, m.at.second - keep, m.at.first + keep, m.at.second + keep});
+    taken.push_back(DeepSkyKept(layout.marks.back(), least));
   }
+  layout.names.resize(layout.marks.size());
+  return layout;
+}
+
+// The ids of the objects that centred (the chart's own object) or the
+// others, off everything in taken, which gets them.
+void NameDeepSky(const Frame& f, const FinderChartPicture& c, double font, bool centred, DeepSkyLayout& layout,
+                 std::vector<Box>& taken) {
+  LabelPlacer placer({f.left, f.top, f.left + f.side, f.top + f.side});
+  for (const Box& box : taken) placer.Keep(box);
   for (std::size_t k = 0; k < layout.marks.size(); ++k) {
-    const DeepSkyMark& m = layout.marks[k];
-    // Clear of the mark, however large.
-    const double gap = (DeepSkyBox(m).right - m.at.first) + font * 0.15;
-    layout.names.push_back(placer.Beside(m.at, LabelWidth(c.deepSkyLabels[k], size), LabelHeight(size), gap));
+    if ((c.chart.deepSky[k].object == c.chart.object) != centred) continue;
+    layout.names[k] = DeepSkyName(layout.marks[k], c.deepSkyLabels[k], font * DeepSkyNameSize, placer);
   }
   taken = placer.taken();
-  return layout;
 }
 
 void DrawDeepSky(SvgWriter& svg, const FinderChartPicture& c, const DeepSkyLayout& layout, double font,
@@ -367,8 +371,9 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   svg.Rect({f.left, f.top}, f.side, f.side, p.chartPaper, p.chartInk);
   DrawGrid(svg, f, c, font, p);
   DrawBorders(svg, f, c, p);
-  // The planet's name and dates are placed first, then the deep-sky
-  // objects' ids, then the stars' names where they leave room.
+  // The planet's name and dates are placed first (or the chart's object's
+  // id), then the stars' names, then the other deep-sky objects' ids where
+  // they leave room.
   std::vector<Box> taken;
   const Point planet = f.At(c.chart.reference ? *c.chart.reference : c.chart.method);
   if (!c.chart.object) {
@@ -376,8 +381,10 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
                      planet.second + 1.4 * font});
   }
   KeepStarDots(f, c, taken);
-  const DeepSkyLayout deepSky = PlaceDeepSky(f, c, font, taken);
+  DeepSkyLayout deepSky = DeepSkyMarks(f, c, taken);
+  NameDeepSky(f, c, font, true, deepSky, taken);
   const std::vector<std::optional<Box>> labels = PlaceStarLabels(f, c, font, taken);
+  NameDeepSky(f, c, font, false, deepSky, taken);
   DrawFigures(svg, f, c, font, taken, p);
   DrawDeepSky(svg, c, deepSky, font, p);
   DrawStars(svg, f, c, font, labels, p);

@@ -355,7 +355,8 @@ void DrawRadiants(SvgWriter& svg, const RadiantLayout& layout, double font, doub
 }
 
 // The deep-sky objects' marks, at least DeepSkyLeast text heights across,
-// and their ids, placed after the stars' names and kept off every name.
+// and their ids, placed last: off every name, the constellations' too
+// (which, one place each, would otherwise be lost to a mark).
 constexpr double DeepSkyLeast = 0.55, DeepSkyNameSize = 0.6;
 
 struct DeepSkyLayout {
@@ -363,32 +364,30 @@ struct DeepSkyLayout {
   std::vector<std::optional<Box>> names;  // the same
 };
 
-DeepSkyLayout PlaceDeepSky(const Dome& d, const SkyDome& dome, double font, std::vector<Box>& taken) {
+// The marks, each keeping its middle in taken.
+DeepSkyLayout DeepSkyMarks(const Dome& d, const SkyDome& dome, std::vector<Box>& taken) {
   DeepSkyLayout layout;
-  const Box frame{d.centre.first - d.radius, d.centre.second - d.radius, d.centre.first + d.radius,
-                  d.centre.second + d.radius};
-  LabelPlacer placer(frame, [&d](const Box& box) { return d.Inside(box); });
-  for (const Box& box : taken) placer.Keep(box);
   const double perDegree = d.radius / 90, least = d.mark * DeepSkyLeast;
   for (const DomeDeepSky& o : dome.deepSky) {
     const Point at = d.At(o.altitude, o.azimuth), axis = d.At(o.axisAltitude, o.axisAzimuth);
     const Point direction = o.hasAngle ? Point{axis.first - at.first, axis.second - at.second} : Point{0, 0};
     layout.marks.push_back(DeepSkyMarkOf(o.type, at, o.majorAxis / 60 * perDegree, o.minorAxis / 60 * perDegree,
                                          direction, least));
-    const Box box = DeepSkyBox(layout.marks.back());
-    // A large object keeps only its middle: names may lie over its edge.
-    const double keep = std::min((box.right - box.left) / 2, least);
-    placer.Keep({at.first - keep, at.second - keep, at.first + keep, at.second + keep});
+    taken.push_back(DeepSkyKept(layout.marks.back(), least));
   }
-  const double size = font * DeepSkyNameSize;
+  return layout;
+}
+
+// The ids, inside the horizon and off everything in taken, which gets them.
+void NameDeepSky(const Dome& d, const SkyDome& dome, double font, DeepSkyLayout& layout, std::vector<Box>& taken) {
+  const Box frame{d.centre.first - d.radius, d.centre.second - d.radius, d.centre.first + d.radius,
+                  d.centre.second + d.radius};
+  LabelPlacer placer(frame, [&d](const Box& box) { return d.Inside(box); });
+  for (const Box& box : taken) placer.Keep(box);
   for (std::size_t k = 0; k < dome.deepSky.size(); ++k) {
-    const DeepSkyMark& m = layout.marks[k];
-    // Clear of the mark, however large.
-    const double gap = (DeepSkyBox(m).right - m.at.first) + font * 0.15;
-    layout.names.push_back(placer.Beside(m.at, LabelWidth(dome.deepSky[k].id, size), LabelHeight(size), gap));
+    layout.names.push_back(DeepSkyName(layout.marks[k], dome.deepSky[k].id, font * DeepSkyNameSize, placer));
   }
   taken = placer.taken();
-  return layout;
 }
 
 void DrawDeepSky(SvgWriter& svg, const SkyDome& dome, const DeepSkyLayout& layout, double font, const Palette& c) {
@@ -444,15 +443,16 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   DrawGrid(svg, d, font, grid, dome.sunAltitude, c);
   DrawCompass(svg, d, font, dome.compassPoints, c);
   DrawEcliptic(svg, d, dome.ecliptic, c);
-  // The planets' names are placed first, then the radiants'; the stars',
-  // the deep-sky objects' and the figures' keep off them, and everything is drawn under the
+  // The planets' names are placed first, then the radiants', the stars',
+  // the figures' and the deep-sky objects', each off those before it, and everything is drawn under the
   // planets.
   BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
   const RadiantLayout radiants = PlaceRadiants(d, dome, font, taken);
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
-  const DeepSkyLayout deepSky = PlaceDeepSky(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken, c);
+  DeepSkyLayout deepSky = DeepSkyMarks(d, dome, taken);
+  NameDeepSky(d, dome, font, deepSky, taken);
   DrawDeepSky(svg, dome, deepSky, font, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
   DrawRadiants(svg, radiants, font, d.mark, separator, c);

@@ -210,7 +210,7 @@ Layout PathPoints(const SkyPaths& sky, const Window& w, double font, LabelPlacer
 // room.
 constexpr double DeepSkyLeast = 0.5, DeepSkySize = 0.6;
 
-void PlaceDeepSky(const SkyPaths& sky, const Window& w, double font, LabelPlacer& placer, Layout& layout) {
+void KeepDeepSky(const SkyPaths& sky, const Window& w, double font, LabelPlacer& placer, Layout& layout) {
   const double perDec = w.height / (w.decHigh - w.decLow), perRa = w.width / ((w.raHigh - w.raLow) * 15);
   for (const BackgroundDeepSky& o : sky.deepSky) {
     const Point at{w.X(o.rightAscension), w.Y(o.declination)};
@@ -222,15 +222,14 @@ void PlaceDeepSky(const SkyPaths& sky, const Window& w, double font, LabelPlacer
     const Point direction = o.positionAngle >= 0 ? Point{-std::sin(q) / cosDec * perRa, -std::cos(q) * perDec} : Point{0, 0};
     layout.deepSky.push_back(DeepSkyMarkOf(o.type, at, o.majorAxis / 60 * perDec, o.minorAxis / 60 * perDec, direction,
                                            font * DeepSkyLeast));
-    const double keep = std::min(layout.deepSky.back()->major / 2, font * DeepSkyLeast);
-    placer.Keep({at.first - keep, at.second - keep, at.first + keep, at.second + keep});
+    placer.Keep(DeepSkyKept(*layout.deepSky.back(), font * DeepSkyLeast));
   }
+}
+
+void NameDeepSky(const SkyPaths& sky, double font, LabelPlacer& placer, Layout& layout) {
   for (std::size_t k = 0; k < sky.deepSky.size(); ++k) {
     const std::optional<DeepSkyMark>& m = layout.deepSky[k];
-    layout.deepSkyNames.push_back(m ? placer.Beside(m->at, LabelWidth(sky.deepSky[k].id, font * DeepSkySize),
-                                                    LabelHeight(font * DeepSkySize),
-                                                    DeepSkyBox(*m).right - m->at.first + font * 0.15)
-                                    : std::nullopt);
+    layout.deepSkyNames.push_back(m ? DeepSkyName(*m, sky.deepSky[k].id, font * DeepSkySize, placer) : std::nullopt);
   }
 }
 
@@ -265,14 +264,16 @@ Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
     l.referenceName = beside(l.reference.back(), std::string(SpanishName(sky.paths[p].body)) + " (ERFA)", ReferenceSize,
                              false, 6);
   }
-  PlaceDeepSky(sky, w, font, placer, layout);
-  // The bright stars' names last, where the paths' names left room.
+  // The bright stars' names, where the paths' names left room, then the
+  // deep-sky objects' marks and ids.
   for (const BackgroundStar& s : sky.stars) {
     const Point at{w.X(s.rightAscension), w.Y(s.declination)};
     layout.starNames.push_back(w.Holds(s.declination, at) && StarNamed(s)
                                    ? beside(at, s.name, StarSize, false, StarDot(s.magnitude, font) + 3)
                                    : std::nullopt);
   }
+  KeepDeepSky(sky, w, font, placer, layout);
+  NameDeepSky(sky, font, placer, layout);
   return layout;
 }
 
