@@ -390,12 +390,15 @@ void NameDeepSky(const Dome& d, const SkyDome& dome, double font, DeepSkyLayout&
   taken = placer.taken();
 }
 
-void DrawDeepSky(SvgWriter& svg, const SkyDome& dome, const DeepSkyLayout& layout, double font, const Palette& c) {
+void DrawDeepSky(SvgWriter& svg, const SkyDome& dome, const DeepSkyLayout& layout, double font,
+                 std::string_view separator, const Palette& c) {
   if (dome.deepSky.empty()) return;
   svg.Open("cielo-profundo", "cielo-profundo", "Los objetos de cielo profundo sobre el horizonte");
   for (std::size_t k = 0; k < dome.deepSky.size(); ++k) {
     const DomeDeepSky& o = dome.deepSky[k];
-    svg.Open("", "objeto", o.title);
+    svg.Open("", "objeto", DeepSkyObjectTitle(o.naming, o.magnitude, o.majorAxis, o.minorAxis, separator) +
+                               ", altura " + Format(o.altitude, "#0.0", separator) + "°, acimut " +
+                               Format(o.azimuth, "#0.0", separator) + "°");
     DrawDeepSkyMark(svg, layout.marks[k], c.domeDeepSky, 1, o.id == dome.markedDeepSky, c.chosenRing);
     if (layout.names[k]) DrawLabel(svg, *layout.names[k], o.id, font * DeepSkyNameSize, c.domeDeepSky);
     svg.Close();
@@ -453,7 +456,7 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   DrawFigures(svg, d, dome, font, taken, c);
   DeepSkyLayout deepSky = DeepSkyMarks(d, dome, taken);
   NameDeepSky(d, dome, font, deepSky, taken);
-  DrawDeepSky(svg, dome, deepSky, font, c);
+  DrawDeepSky(svg, dome, deepSky, font, separator, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
   DrawRadiants(svg, radiants, font, d.mark, separator, c);
   DrawBodies(svg, layout, font, d.mark, separator, c);

@@ -348,7 +348,8 @@ void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, const 
     svg.Open("cielo-profundo", "cielo-profundo", "Los objetos Messier y Caldwell más brillantes");
     for (std::size_t k = 0; k < sky.deepSky.size(); ++k) {
       if (!layout.deepSky[k]) continue;
-      svg.Open("", "objeto", sky.deepSky[k].title);
+      const BackgroundDeepSky& o = sky.deepSky[k];
+      svg.Open("", "objeto", DeepSkyObjectTitle(o.naming, o.magnitude, o.majorAxis, o.minorAxis, separator));
       DrawDeepSkyMark(svg, *layout.deepSky[k], DayPalette.chartDeepSky, 1);
       if (layout.deepSkyNames[k]) {
         DrawLabel(svg, *layout.deepSkyNames[k], sky.deepSky[k].id, font * DeepSkySize, DayPalette.chartDeepSky);

@@ -44,18 +44,26 @@ std::string DeepSkyHeading(const DeepSkyObject& object) {
   return std::string(object.id) + (name.empty() ? "" : " · " + std::string(name));
 }
 
-std::string DeepSkyTitle(const DeepSkyObject& o, std::string_view separator) {
+std::string DeepSkyNaming(const DeepSkyObject& o) {
   const std::string_view name = DeepSkySpanishName(o.id);
-  std::string title(o.id);
-  if (!name.empty()) title += ", " + std::string(name);
-  if (!o.designation.empty() && o.designation != o.id) title += " (" + std::string(o.designation) + ")";
-  title += ": " + std::string(DeepSkyKindWord(o.type));
-  if (o.HasMagnitude()) title += ", magnitud " + Format(o.magnitude, "#0.0", separator);
-  if (o.majorAxis > 0) {
-    title += ", " + Format(o.majorAxis, "#0.#", separator) + "′";
-    if (o.minorAxis > 0 && o.minorAxis != o.majorAxis) title += " × " + Format(o.minorAxis, "#0.#", separator) + "′";
+  std::string naming(o.id);
+  if (!name.empty()) naming += ", " + std::string(name);
+  if (!o.designation.empty() && o.designation != o.id) naming += " (" + std::string(o.designation) + ")";
+  return naming + ": " + std::string(DeepSkyKindWord(o.type));
+}
+
+std::string DeepSkyNumbers(double magnitude, double major, double minor, std::string_view separator) {
+  std::string numbers;
+  if (magnitude < NoMagnitude) numbers += ", magnitud " + Format(magnitude, "#0.0", separator);
+  if (major > 0) {
+    numbers += ", " + Format(major, "#0.#", separator) + "′";
+    if (minor > 0 && minor != major) numbers += " × " + Format(minor, "#0.#", separator) + "′";
   }
-  return title;
+  return numbers;
+}
+
+std::string DeepSkyTitle(const DeepSkyObject& o, std::string_view separator) {
+  return DeepSkyNaming(o) + DeepSkyNumbers(o.magnitude, o.majorAxis, o.minorAxis, separator);
 }
 
 const DeepSkyObject* DeepSkyObjectCalled(std::string_view text) { return DeepSkyObjectNamed(text); }

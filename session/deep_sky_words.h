@@ -27,6 +27,13 @@ std::string DeepSkyHeading(const DeepSkyObject& object);
 // numbers in decimalSeparator. Raises nothing.
 std::string DeepSkyTitle(const DeepSkyObject& object, std::string_view decimalSeparator);
 
+// The title's parts: "M31, Galaxia de Andrómeda (NGC 224): galaxia", and
+// ", magnitud 3.4, 177.8′ × 69.7′" (magnitude NoMagnitude and axes 0 left
+// out; minor 0 or the major's for a round one), in decimalSeparator.
+// Raises nothing.
+std::string DeepSkyNaming(const DeepSkyObject& object);
+std::string DeepSkyNumbers(double magnitude, double majorAxis, double minorAxis, std::string_view decimalSeparator);
+
 // Whether text names an object of the catalogue ("M31", "NGC 869",
 // "c14"), as DeepSkyObjectNamed reads it; the object or nullptr. Raises
 // nothing.

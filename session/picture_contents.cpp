@@ -192,11 +192,8 @@ void AddDeepSky(SkyDome& dome, const Place& place, const Instant& at, const std:
   const std::vector<const DeepSkyObject*> objects = MessierAndCaldwell(limit, extra);
   for (const DeepSkyAbove& a : DeepSkyObjectsAbove(objects, place, at)) {
     const DeepSkyObject& o = *a.object;
-    dome.deepSky.push_back({std::string(o.id),
-                            DeepSkyTitle(o, ".") + ", altura " + Format(a.altitude, "#0.0") + "°, acimut " +
-                                Format(a.azimuth, "#0.0") + "°",
-                            o.type, a.altitude, a.azimuth, a.axisAltitude, a.axisAzimuth, o.majorAxis, o.MinorOrMajor(),
-                            o.positionAngle >= 0});
+    dome.deepSky.push_back({std::string(o.id), DeepSkyNaming(o), o.type, o.magnitude, a.altitude, a.azimuth,
+                            a.axisAltitude, a.axisAzimuth, o.majorAxis, o.MinorOrMajor(), o.positionAngle >= 0});
   }
 }
 
@@ -262,6 +259,11 @@ SkyDome RunSkyDome(const SkyRequest& request) {
   return dome;
 }
 
+std::string DeepSkyObjectTitle(std::string_view naming, double magnitude, double major, double minor,
+                               std::string_view separator) {
+  return std::string(naming) + DeepSkyNumbers(magnitude, major, minor, separator);
+}
+
 std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
   std::vector<std::size_t> rows;
   double before = 0;
@@ -323,8 +325,8 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
     for (const auto& [from, to] : f.lines) sky.figures.back().lines.push_back({from, to});
   }
   for (const DeepSkyObject* o : MessierAndCaldwell(PathDeepSkyMagnitude)) {
-    sky.deepSky.push_back({std::string(o->id), DeepSkyTitle(*o, "."), o->type, o->rightAscension, o->declination,
-                           o->majorAxis, o->MinorOrMajor(), o->positionAngle});
+    sky.deepSky.push_back({std::string(o->id), DeepSkyNaming(*o), o->type, o->magnitude, o->rightAscension,
+                           o->declination, o->majorAxis, o->MinorOrMajor(), o->positionAngle});
   }
   return sky;
 }

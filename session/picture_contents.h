@@ -75,8 +75,9 @@ struct DomeRadiant {
 // size (never below a least size) and angle, and named by its id.
 struct DomeDeepSky {
   std::string id;     // written beside it: "M31", "C14", "NGC 869"
-  std::string title;  // "M31, Galaxia de Andrómeda (NGC 224): galaxia, magnitud 3.4, 190′ × 60′, altura 71.3°, acimut 60.2°"
+  std::string naming;  // "M31, Galaxia de Andrómeda (NGC 224): galaxia": DeepSkyObjectTitle's start
   DeepSkyType type = DeepSkyType::Galaxy;
+  double magnitude = NoMagnitude;            // visual; NoMagnitude when none
   double altitude = 0, azimuth = 0;          // degrees, geometric; azimuth from north through east
   double axisAltitude = 0, axisAzimuth = 0;  // degrees: the point one degree along its major axis
   double majorAxis = 0, minorAxis = 0;       // arcminutes; minor the major for a round one, both 0 when unknown
@@ -154,8 +155,9 @@ struct BackgroundFigure {
 // A deep-sky object behind the paths, J2000.
 struct BackgroundDeepSky {
   std::string id;             // "M44"
-  std::string title;          // DeepSkyTitle: "M44, Pesebre (NGC 2632): cúmulo abierto, magnitud 3.1, 95′"
+  std::string naming;         // "M44, Pesebre (NGC 2632): cúmulo abierto": DeepSkyObjectTitle's start
   DeepSkyType type = DeepSkyType::OpenCluster;
+  double magnitude = NoMagnitude;  // visual; NoMagnitude when none
   double rightAscension = 0;  // hours
   double declination = 0;     // degrees
   double majorAxis = 0, minorAxis = 0;  // arcminutes; minor the major for a round one
@@ -285,6 +287,14 @@ SkyDome RunSkyDome(const SkyRequest& request);
 // moved by its daily drift to `at` and turned to place's horizon as the
 // dome's stars are, in the order of MeteorShowers(). Raises nothing.
 std::vector<DomeRadiant> DomeRadiantsAt(const Place& place, const Instant& at);
+
+// What a picture says of a deep-sky object on hovering it: naming (a
+// DomeDeepSky's or BackgroundDeepSky's) and its numbers in
+// decimalSeparator, "M31, Galaxia de Andrómeda (NGC 224): galaxia,
+// magnitud 3,4, 177,8′ × 69,7′" (magnitude NoMagnitude and axes 0 left
+// out). Raises nothing.
+std::string DeepSkyObjectTitle(std::string_view naming, double magnitude, double majorAxis, double minorAxis,
+                               std::string_view decimalSeparator);
 
 // The paths of a table's rows, with their stationary rows and the
 // ecliptic.

@@ -151,5 +151,13 @@ TEST(DeepSkyDrawing, TheDomeRingsTheChosenObjectWhereItStands) {
   }
 }
 
+// The titles' numbers follow the user's decimal separator, as the
+// planets' do: numbers fixed in session/ with a point would not.
+TEST(DeepSkyDrawing, TheDomesTitlesUseTheUsersSeparator) {
+  const std::string svg = pictures::DrawSkyDome(RunSkyDome(SevillaAsks(20.0)), ",", 800, 800);
+  const std::string m31 = GroupOf(svg, "M31");
+  EXPECT_NE(m31.find("magnitud 3,4, 177,8′ × 69,7′, altura 83,6°"), std::string::npos) << m31.substr(0, 200);
+}
+
 }  // namespace
 }  // namespace orbitas
