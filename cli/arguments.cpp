@@ -13,6 +13,7 @@
 #include "cli/place_arguments.h"
 #include "cli/planet_names.h"
 #include "cli/typed_values.h"
+#include "session/deep_sky_words.h"
 #include "session/names.h"
 #include "session/places/home_place.h"
 #include "session/places/place_names.h"
@@ -194,17 +195,20 @@ Arguments SavePlace(Given& g) {
   return parsed;
 }
 
-// --carta PLANETA FECHA [--campo GRADOS] --dibujo FICHERO.
+// --carta PLANETA|OBJETO FECHA [--campo GRADOS] --dibujo FICHERO; OBJETO: "M31", "NGC 869", "C14".
 Arguments Chart(Given& g) {
   Arguments& parsed = g.parsed;
   if (g.from || g.to || g.step || g.julianDay || g.explain || g.riseSet || g.night || g.phenomena || g.format) {
     throw UsageError("--carta solo se combina con --lugar, --zona, --campo, --dibujo y --tamaño");
   }
   if (g.positional.size() != 1) throw UsageError("--carta necesita un PLANETA y una FECHA");
-  const std::vector<Int16> body = ParseBodies({*g.chart});
+  const std::string& name = *g.chart;
+  const bool planet = Blank(name) || NamesTheEarth(name) || ParsePlanet(name);
+  if (!planet && !DeepSkyObjectCalled(name)) throw UsageError("--carta no conoce ese planeta ni ese objeto de cielo profundo: " + Shown(name));
+  if (planet) parsed.bodies = ParseBodies({name});
+  else parsed.deepSky = {name};
   if (parsed.picture.path.empty()) throw UsageError("--carta necesita --dibujo FICHERO (.svg, .png o .pdf)");
   parsed.command = Command::Chart;
-  parsed.bodies = body;
   parsed.table.start = ParseBoundIn(g.positional.front(), parsed.zone);
   if (g.field) parsed.chartField = ParseChartField(*g.field);
   return parsed;

@@ -27,6 +27,7 @@ struct Arguments {
   std::optional<DateTexts> date;  // the six values, when no Julian day is given
   std::string julianDay;          // the text after --jd, read whole by Val
   std::vector<Int16> bodies;      // the chosen planets; all eight when none is named
+  std::vector<std::string> deepSky;  // --carta's deep-sky object ("M31"), when it names no planet
   TableRequest table;             // --from, --to, --step
   OutputFormat format = OutputFormat::Text;                     // --formato
   report::TableFormat tableFormat = report::TableFormat::Text;  // a table's

@@ -51,7 +51,7 @@ const std::array<OptionSpec, 37> Options = {{
      "--formato geojson o kml para otros programas"},
     {OptionId::Region, "--region", "", "REGIÓN",
      "con --mapa y --dibujo, mundo, auto (la franja junto al lugar, si no se dice) o LAT1,LON1,LAT2,LON2"},
-    {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
+    {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta (o el objeto: M31)"},
     {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
     {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},
     {OptionId::Field, "--campo", "", "GRADOS", "con --carta, el campo de la carta, de 2 a 90 (20)"},

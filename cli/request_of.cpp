@@ -8,6 +8,7 @@ namespace orbitas::cli {
 SkyRequest RequestOf(const Arguments& args) {
   SkyRequest request;
   request.bodies = BodiesOf(args.bodies);
+  request.deepSky = args.deepSky;
   request.place = args.place;
   request.zone = args.zone;
   request.date = args.localDate;

@@ -4,10 +4,13 @@
 #include <cmath>
 #include <optional>
 
+#include "pictures/deep_sky_marks.h"
 #include "pictures/label_box.h"
+#include "pictures/label_placer.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
 #include "pictures/text_fit.h"
+#include "runtime/angle_units.h"
 #include "runtime/number_text.h"
 
 namespace orbitas::pictures {
@@ -129,13 +132,16 @@ void DrawBorders(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, co
 // Where each star's label goes, brightest first: to its right, else to
 // its left, above or below, never over another label or a dot; none
 // where there is no room.
-std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChartPicture& c, double font,
-                                                std::vector<Box>& taken) {
+void KeepStarDots(const Frame& f, const FinderChartPicture& c, std::vector<Box>& taken) {
   for (const ChartStar& s : c.chart.stars) {
     const Point at = f.At(s.at);
     const double r = StarRadius(s.star->magnitude, f.mark, ChartStars);
     taken.push_back({at.first - r, at.second - r, at.first + r, at.second + r});
   }
+}
+
+std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChartPicture& c, double font,
+                                                std::vector<Box>& taken) {
   std::vector<std::optional<Box>> labels(c.chart.stars.size());
   const double size = font * 0.62, h = size * 1.0;
   for (std::size_t k = 0; k < c.chart.stars.size(); ++k) {
@@ -155,6 +161,57 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
                           taken, f);
   }
   return labels;
+}
+
+// The deep-sky objects' marks at their size on the chart (at least
+// DeepSkyLeast text heights across) and their ids beside them: the
+// chart's own object's before the stars' names, the others' after.
+constexpr double DeepSkyLeast = 0.6, DeepSkyNameSize = 0.66;
+
+struct DeepSkyLayout {
+  std::vector<DeepSkyMark> marks;         // one an object of the chart's deepSky
+  std::vector<std::optional<Box>> names;  // the same
+};
+
+// The marks, each keeping its middle in taken.
+DeepSkyLayout DeepSkyMarks(const Frame& f, const FinderChartPicture& c, std::vector<Box>& taken) {
+  DeepSkyLayout layout;
+  const double least = f.mark * DeepSkyLeast;
+  for (const ChartDeepSky& d : c.chart.deepSky) {
+    const double q = d.angle / DegreesPerRadian;
+    const Point direction = d.object->positionAngle >= 0 ? Point{-std::sin(q), -std::cos(q)} : Point{0, 0};
+    layout.marks.push_back(
+        DeepSkyMarkOf(d.object->type, f.At(d.at), d.majorAxis * f.Scale(), d.minorAxis * f.Scale(), direction, least));
+    taken.push_back(DeepSkyKept(layout.marks.back(), least));
+  }
+  layout.names.resize(layout.marks.size());
+  return layout;
+}
+
+// The ids of the objects that centred (the chart's own object) or the
+// others, off everything in taken, which gets them.
+void NameDeepSky(const Frame& f, const FinderChartPicture& c, double font, bool centred, DeepSkyLayout& layout,
+                 std::vector<Box>& taken) {
+  LabelPlacer placer({f.left, f.top, f.left + f.side, f.top + f.side});
+  for (const Box& box : taken) placer.Keep(box);
+  for (std::size_t k = 0; k < layout.marks.size(); ++k) {
+    if ((c.chart.deepSky[k].object == c.chart.object) != centred) continue;
+    layout.names[k] = DeepSkyName(layout.marks[k], c.deepSkyLabels[k], font * DeepSkyNameSize, placer);
+  }
+  taken = placer.taken();
+}
+
+void DrawDeepSky(SvgWriter& svg, const FinderChartPicture& c, const DeepSkyLayout& layout, double font,
+                 const Palette& p) {
+  if (layout.marks.empty()) return;
+  svg.Open("cielo-profundo", "cielo-profundo", "Los objetos de cielo profundo del campo");
+  for (std::size_t k = 0; k < layout.marks.size(); ++k) {
+    svg.Open("", "objeto", c.deepSkyTitles[k]);
+    DrawDeepSkyMark(svg, layout.marks[k], p.chartDeepSky, 1.2);
+    if (layout.names[k]) DrawLabel(svg, *layout.names[k], c.deepSkyLabels[k], font * DeepSkyNameSize, p.chartDeepSky);
+    svg.Close();
+  }
+  svg.Close();
 }
 
 void DrawStars(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, double font,
@@ -288,8 +345,12 @@ void DrawFooter(SvgWriter& svg, const Frame& f, const FinderChartPicture& c, dou
   if (c.chart.zenithAngle) DrawZenith(svg, c, font, {f.left + f.side + 3.5 * font, f.top + 3 * font}, p);
   const double horizonLine = below + font * (grown ? 2.45 : 2.3);
   if (!c.horizon.empty()) svg.Text({f.left + f.side, horizonLine}, c.horizon, font * 0.7, "end", p.chartInk);
-  svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
-           BodyColour(c.chart.body, p));
+  if (c.chart.object) {
+    svg.Text({f.left + f.side, below + font * 3.2}, c.methodTitle, font * 0.7, "end", p.chartDeepSky);
+  } else {
+    svg.Text({f.left + f.side, below + font * 3.2}, "Cruz y círculo: " + c.methodTitle, font * 0.7, "end",
+             BodyColour(c.chart.body, p));
+  }
 }
 
 }  // namespace
@@ -310,16 +371,24 @@ std::string DrawFinderChart(const FinderChartPicture& c, std::string_view separa
   svg.Rect({f.left, f.top}, f.side, f.side, p.chartPaper, p.chartInk);
   DrawGrid(svg, f, c, font, p);
   DrawBorders(svg, f, c, p);
-  // The planet's name and dates are placed first, then the stars' names
-  // where they leave room.
+  // The planet's name and dates are placed first (or the chart's object's
+  // id), then the stars' names, then the other deep-sky objects' ids where
+  // they leave room.
   std::vector<Box> taken;
   const Point planet = f.At(c.chart.reference ? *c.chart.reference : c.chart.method);
-  taken.push_back({planet.first - 2.5 * font, planet.second + 0.3 * font, planet.first + 2.5 * font,
-                   planet.second + 1.4 * font});
+  if (!c.chart.object) {
+    taken.push_back({planet.first - 2.5 * font, planet.second + 0.3 * font, planet.first + 2.5 * font,
+                     planet.second + 1.4 * font});
+  }
+  KeepStarDots(f, c, taken);
+  DeepSkyLayout deepSky = DeepSkyMarks(f, c, taken);
+  NameDeepSky(f, c, font, true, deepSky, taken);
   const std::vector<std::optional<Box>> labels = PlaceStarLabels(f, c, font, taken);
+  NameDeepSky(f, c, font, false, deepSky, taken);
   DrawFigures(svg, f, c, font, taken, p);
+  DrawDeepSky(svg, c, deepSky, font, p);
   DrawStars(svg, f, c, font, labels, p);
-  DrawPlanet(svg, f, c, font, taken, p);
+  if (!c.chart.object) DrawPlanet(svg, f, c, font, taken, p);
   DrawFooter(svg, f, c, font, width, font > own, separator, p);
   return svg.Finish();
 }

@@ -5,7 +5,9 @@
 // over a month with a date every 5 days, the reference's and the method's
 // places with the method's error as a circle, a scale bar, a magnitude key
 // and, with a place, the planet's altitude and azimuth and an arrow
-// towards the zenith.
+// towards the zenith; the deep-sky objects of the field at their size and
+// angle (deep_sky_marks.h). A chart of a deep-sky object has no path and
+// no planet's places: the object's title stands under it instead.
 #include <string>
 #include <string_view>
 

@@ -60,6 +60,9 @@ struct Palette {
   // from new to full, the full and new moons' marks, and the clock changes.
   std::string_view moonHours, newMoonShade, fullMoonShade;
   std::string_view fullMoon, markRim, clockChange, yearGrid;
+  // The deep-sky objects' marks and ids: on the dome's sky, and on the
+  // finder chart's paper (the paths' picture, on white, takes the day's).
+  std::string_view domeDeepSky, chartDeepSky;
 };
 
 inline constexpr Palette DayPalette{
@@ -76,7 +79,8 @@ inline constexpr Palette DayPalette{
     "#f4f1e0", "#2e3b2a", "#9ab08a", "#ffffff", "#e8ecf4", "#ffe9a0",
     "#ffffff", "#000000", "#c8cdd6", "#7d9cc0", "#4d6f99", "#9a8f80", "#000000", "#ffffff", "#222222", "#666666",
     "#7a2a00",
-    "#efe3a0", "#282828", "#ffffff", "#ffffff", "#ffffff", "#b00020", "#9aa3b0"};
+    "#efe3a0", "#282828", "#ffffff", "#ffffff", "#ffffff", "#b00020", "#9aa3b0",
+    "#a8d8b0", "#a0306a"};
 
 inline constexpr Palette NightPalette{
     "#000000", "#c03020", "#802018", "#3a0a06",
@@ -92,7 +96,8 @@ inline constexpr Palette NightPalette{
     "#301008", "#140402", "#603018", "#c03020", "#a02818", "#d05030",
     "#000000", "#c03020", "#3a0a06", "#601810", "#802018", "#4a1410", "#c03020", "#000000", "#a02818", "#601810",
     "#b03020",
-    "#401008", "#200404", "#c04030", "#000000", "#000000", "#ff3020", "#3a0a06"};
+    "#401008", "#200404", "#c04030", "#000000", "#000000", "#ff3020", "#3a0a06",
+    "#b04030", "#a03020"};
 
 // The colour of a planet or the Earth in palette; palette's [0] (in the
 // day's, black) for the others. Raises nothing.

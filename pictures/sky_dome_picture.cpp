@@ -7,6 +7,7 @@
 
 #include "runtime/angle_units.h"
 #include "runtime/number_text.h"
+#include "pictures/deep_sky_marks.h"
 #include "pictures/label_box.h"
 #include "pictures/picture_style.h"
 #include "pictures/label_placer.h"
@@ -353,6 +354,58 @@ void DrawRadiants(SvgWriter& svg, const RadiantLayout& layout, double font, doub
   svg.Close();
 }
 
+// The deep-sky objects' marks, at least DeepSkyLeast text heights across,
+// and their ids, placed last: off every name, the constellations' too
+// (which, one place each, would otherwise be lost to a mark).
+constexpr double DeepSkyLeast = 0.55, DeepSkyNameSize = 0.6;
+
+struct DeepSkyLayout {
+  std::vector<DeepSkyMark> marks;         // one an object of the dome's deepSky
+  std::vector<std::optional<Box>> names;  // the same
+};
+
+// The marks, each keeping its middle in taken.
+DeepSkyLayout DeepSkyMarks(const Dome& d, const SkyDome& dome, std::vector<Box>& taken) {
+  DeepSkyLayout layout;
+  const double perDegree = d.radius / 90, least = d.mark * DeepSkyLeast;
+  for (const DomeDeepSky& o : dome.deepSky) {
+    const Point at = d.At(o.altitude, o.azimuth), axis = d.At(o.axisAltitude, o.axisAzimuth);
+    const Point direction = o.hasAngle ? Point{axis.first - at.first, axis.second - at.second} : Point{0, 0};
+    layout.marks.push_back(DeepSkyMarkOf(o.type, at, o.majorAxis / 60 * perDegree, o.minorAxis / 60 * perDegree,
+                                         direction, least));
+    taken.push_back(DeepSkyKept(layout.marks.back(), least));
+  }
+  return layout;
+}
+
+// The ids, inside the horizon and off everything in taken, which gets them.
+void NameDeepSky(const Dome& d, const SkyDome& dome, double font, DeepSkyLayout& layout, std::vector<Box>& taken) {
+  const Box frame{d.centre.first - d.radius, d.centre.second - d.radius, d.centre.first + d.radius,
+                  d.centre.second + d.radius};
+  LabelPlacer placer(frame, [&d](const Box& box) { return d.Inside(box); });
+  for (const Box& box : taken) placer.Keep(box);
+  for (std::size_t k = 0; k < dome.deepSky.size(); ++k) {
+    layout.names.push_back(DeepSkyName(layout.marks[k], dome.deepSky[k].id, font * DeepSkyNameSize, placer));
+  }
+  taken = placer.taken();
+}
+
+void DrawDeepSky(SvgWriter& svg, const SkyDome& dome, const DeepSkyLayout& layout, double font,
+                 std::string_view separator, const Palette& c) {
+  if (dome.deepSky.empty()) return;
+  svg.Open("cielo-profundo", "cielo-profundo", "Los objetos de cielo profundo sobre el horizonte");
+  for (std::size_t k = 0; k < dome.deepSky.size(); ++k) {
+    const DomeDeepSky& o = dome.deepSky[k];
+    svg.Open("", "objeto", DeepSkyObjectTitle(o.naming, o.magnitude, o.majorAxis, o.minorAxis, separator) +
+                               ", altura " + Format(o.altitude, "#0.0", separator) + "°, acimut " +
+                               Format(o.azimuth, "#0.0", separator) + "°");
+    DrawDeepSkyMark(svg, layout.marks[k], c.domeDeepSky, 1, o.id == dome.markedDeepSky, c.chosenRing);
+    if (layout.names[k]) DrawLabel(svg, *layout.names[k], o.id, font * DeepSkyNameSize, c.domeDeepSky);
+    svg.Close();
+  }
+  svg.Close();
+}
+
 // The smallest of the dome's texts, in text heights: the figures' names.
 constexpr double SmallestText = 0.6;
 
@@ -393,14 +446,17 @@ std::string DrawSkyDome(const SkyDome& dome, std::string_view separator, int wid
   DrawGrid(svg, d, font, grid, dome.sunAltitude, c);
   DrawCompass(svg, d, font, dome.compassPoints, c);
   DrawEcliptic(svg, d, dome.ecliptic, c);
-  // The planets' names are placed first, then the radiants'; the stars'
-  // and the figures' keep off them, and everything is drawn under the
+  // The planets' names are placed first, then the radiants', the stars',
+  // the figures' and the deep-sky objects', each off those before it, and everything is drawn under the
   // planets.
   BodyLayout layout = PlaceBodies(d, dome, font, grid);
   std::vector<Box> taken = layout.taken;
   const RadiantLayout radiants = PlaceRadiants(d, dome, font, taken);
   const std::vector<std::optional<Box>> starNames = PlaceStarNames(d, dome, font, taken);
   DrawFigures(svg, d, dome, font, taken, c);
+  DeepSkyLayout deepSky = DeepSkyMarks(d, dome, taken);
+  NameDeepSky(d, dome, font, deepSky, taken);
+  DrawDeepSky(svg, dome, deepSky, font, separator, c);
   DrawStars(svg, d, dome, font, separator, starNames, c);
   DrawRadiants(svg, radiants, font, d.mark, separator, c);
   DrawBodies(svg, layout, font, d.mark, separator, c);

@@ -3,8 +3,10 @@
 // the zenith at the centre, the horizon a circle, north at the top and
 // east on the left, with the 16 points of the compass, circles of
 // altitude every 30 degrees, the ecliptic, and the Sun, the Moon (with its
-// lit part) and the planets, each a dot sized by its magnitude; and the
-// radiants of the meteor showers active then, each a ring with rays.
+// lit part) and the planets, each a dot sized by its magnitude; the
+// radiants of the meteor showers active then, each a ring with rays; and
+// the deep-sky objects by their marks (deep_sky_marks.h), at their size
+// on the dome or a least size, the chosen one ringed.
 #include <optional>
 #include <string>
 #include <utility>

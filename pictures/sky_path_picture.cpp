@@ -5,7 +5,9 @@
 #include <array>
 
 #include "session/names.h"
+#include "runtime/angle_units.h"
 #include "runtime/number_text.h"
+#include "pictures/deep_sky_marks.h"
 #include "pictures/label_placer.h"
 #include "pictures/picture_style.h"
 #include "pictures/svg_writer.h"
@@ -167,6 +169,8 @@ struct PathLabels {
 struct Layout {
   std::vector<PathLabels> paths;               // one a path
   std::vector<std::optional<Box>> starNames;   // one a background star
+  std::vector<std::optional<DeepSkyMark>> deepSky;  // one a background object: its mark, inside the plot
+  std::vector<std::optional<Box>> deepSkyNames;     // the same: its id
 };
 
 constexpr double DateDot = 3.5, StationaryDot = 6;
@@ -200,6 +204,35 @@ Layout PathPoints(const SkyPaths& sky, const Window& w, double font, LabelPlacer
   return layout;
 }
 
+// The deep-sky objects inside the plot, at their size (by the scale of
+// declination, at least DeepSkyLeast text heights) with the major axis
+// along its position angle, and their ids where the paths' names leave
+// room.
+constexpr double DeepSkyLeast = 0.5, DeepSkySize = 0.6;
+
+void KeepDeepSky(const SkyPaths& sky, const Window& w, double font, LabelPlacer& placer, Layout& layout) {
+  const double perDec = w.height / (w.decHigh - w.decLow), perRa = w.width / ((w.raHigh - w.raLow) * 15);
+  for (const BackgroundDeepSky& o : sky.deepSky) {
+    const Point at{w.X(o.rightAscension), w.Y(o.declination)};
+    if (!w.Holds(o.declination, at)) {
+      layout.deepSky.emplace_back();
+      continue;
+    }
+    const double q = o.positionAngle / DegreesPerRadian, cosDec = std::max(std::cos(o.declination / DegreesPerRadian), 0.05);
+    const Point direction = o.positionAngle >= 0 ? Point{-std::sin(q) / cosDec * perRa, -std::cos(q) * perDec} : Point{0, 0};
+    layout.deepSky.push_back(DeepSkyMarkOf(o.type, at, o.majorAxis / 60 * perDec, o.minorAxis / 60 * perDec, direction,
+                                           font * DeepSkyLeast));
+    placer.Keep(DeepSkyKept(*layout.deepSky.back(), font * DeepSkyLeast));
+  }
+}
+
+void NameDeepSky(const SkyPaths& sky, double font, LabelPlacer& placer, Layout& layout) {
+  for (std::size_t k = 0; k < sky.deepSky.size(); ++k) {
+    const std::optional<DeepSkyMark>& m = layout.deepSky[k];
+    layout.deepSkyNames.push_back(m ? DeepSkyName(*m, sky.deepSky[k].id, font * DeepSkySize, placer) : std::nullopt);
+  }
+}
+
 Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
   LabelPlacer placer({w.left, w.top, w.left + w.width, w.top + w.height});
   Layout layout = PathPoints(sky, w, font, placer);
@@ -231,13 +264,16 @@ Layout PlaceLabels(const SkyPaths& sky, const Window& w, double font) {
     l.referenceName = beside(l.reference.back(), std::string(SpanishName(sky.paths[p].body)) + " (ERFA)", ReferenceSize,
                              false, 6);
   }
-  // The bright stars' names last, where the paths' names left room.
+  // The bright stars' names, where the paths' names left room, then the
+  // deep-sky objects' marks and ids.
   for (const BackgroundStar& s : sky.stars) {
     const Point at{w.X(s.rightAscension), w.Y(s.declination)};
     layout.starNames.push_back(w.Holds(s.declination, at) && StarNamed(s)
                                    ? beside(at, s.name, StarSize, false, StarDot(s.magnitude, font) + 3)
                                    : std::nullopt);
   }
+  KeepDeepSky(sky, w, font, placer, layout);
+  NameDeepSky(sky, font, placer, layout);
   return layout;
 }
 
@@ -308,6 +344,20 @@ void DrawBackground(SvgWriter& svg, const Window& w, const SkyPaths& sky, const 
     svg.Close();
   }
   svg.Close();
+  if (std::any_of(layout.deepSky.begin(), layout.deepSky.end(), [](const auto& m) { return m.has_value(); })) {
+    svg.Open("cielo-profundo", "cielo-profundo", "Los objetos Messier y Caldwell más brillantes");
+    for (std::size_t k = 0; k < sky.deepSky.size(); ++k) {
+      if (!layout.deepSky[k]) continue;
+      const BackgroundDeepSky& o = sky.deepSky[k];
+      svg.Open("", "objeto", DeepSkyObjectTitle(o.naming, o.magnitude, o.majorAxis, o.minorAxis, separator));
+      DrawDeepSkyMark(svg, *layout.deepSky[k], DayPalette.chartDeepSky, 1);
+      if (layout.deepSkyNames[k]) {
+        DrawLabel(svg, *layout.deepSkyNames[k], sky.deepSky[k].id, font * DeepSkySize, DayPalette.chartDeepSky);
+      }
+      svg.Close();
+    }
+    svg.Close();
+  }
   svg.Open("estrellas", "estrellas", "Las estrellas hasta la magnitud 5");
   for (std::size_t k = 0; k < sky.stars.size(); ++k) {
     const BackgroundStar& s = sky.stars[k];

@@ -3,7 +3,9 @@
 // declination at each row, joined in order, right ascension growing to the
 // left as on the sky seen from the northern hemisphere, the ecliptic for
 // reference, dates along the path, and each stationary point (where the
-// right ascension turns back) marked "estacionario" with its date.
+// right ascension turns back) marked "estacionario" with its date; behind
+// them the stars, the figures and the Messier and Caldwell objects to
+// PathDeepSkyMagnitude by their marks (deep_sky_marks.h).
 #include <string>
 #include <string_view>
 

@@ -63,6 +63,15 @@ void SvgWriter::Circle(Point c, double radius, std::string_view fill, std::strin
            (strokeWidth > 0 ? " stroke-width=\"" + N(strokeWidth) + "\"" : "") + "/>\n";
 }
 
+void SvgWriter::Ellipse(Point c, double rx, double ry, double rotation, std::string_view fill, std::string_view stroke,
+                        double strokeWidth, std::string_view dash) {
+  text_ += "<ellipse cx=\"" + N(c.first) + "\" cy=\"" + N(c.second) + "\" rx=\"" + N(rx) + "\" ry=\"" + N(ry) + "\"" +
+           (rotation != 0 ? " transform=\"rotate(" + N(rotation) + " " + N(c.first) + " " + N(c.second) + ")\"" : "") +
+           Attribute("fill", fill) + Attribute("stroke", stroke) +
+           (strokeWidth > 0 ? " stroke-width=\"" + N(strokeWidth) + "\"" : "") + Attribute("stroke-dasharray", dash) +
+           "/>\n";
+}
+
 void SvgWriter::Line(Point a, Point b, std::string_view stroke, double width, std::string_view dash) {
   text_ += "<line x1=\"" + N(a.first) + "\" y1=\"" + N(a.second) + "\" x2=\"" + N(b.first) + "\" y2=\"" +
            N(b.second) + "\"" + Attribute("stroke", stroke) + " stroke-width=\"" + N(width) + "\"" +

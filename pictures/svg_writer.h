@@ -28,6 +28,11 @@ class SvgWriter {
 
   void Circle(Point centre, double radius, std::string_view fill, std::string_view stroke = "none",
               double strokeWidth = 0);
+  // An ellipse of semi-axes rx (along x before turning) and ry, turned
+  // clockwise on the page by rotation degrees about its centre (an SVG
+  // rotate() when rotation is not 0), stroked with an optional dash.
+  void Ellipse(Point centre, double rx, double ry, double rotation, std::string_view fill, std::string_view stroke,
+               double strokeWidth, std::string_view dash = "");
   void Line(Point from, Point to, std::string_view stroke, double width, std::string_view dash = "");
   // A polyline of the points in order, with an optional title and class.
   void Polyline(const std::vector<Point>& points, std::string_view stroke, double width,

@@ -7,10 +7,12 @@
 #include "session/clock_words.h"
 #include "calendar/civil_time.h"
 #include "runtime/number_text.h"
+#include "session/deep_sky_words.h"
 #include "session/names.h"
 #include "session/star_names.h"
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/deep_sky/deep_sky_dome.h"
 #include "sky/night/night.h"
 #include "sky/stars/stars.h"
 
@@ -44,6 +46,33 @@ std::string BeyondTheStars(const ElementsTable& elements, Body body, const Insta
          " y una carta más profunda";
 }
 
+// The texts every chart has: the stars', the figures', the grid's and the
+// deep-sky objects' (which it gets here, with their labels).
+void FieldTexts(FinderChartPicture& picture, std::string_view separator) {
+  FinderChart& chart = picture.chart;
+  chart.deepSky = DeepSkyInField(ChartObjects(ChartDeepSkyMagnitude), chart.projection, chart.half);
+  for (const ChartStar& s : chart.stars) {
+    const std::string_view proper = StarProperName(*s.star);
+    picture.starLabels.push_back(!proper.empty()                                 ? std::string(proper)
+                                 : s.star->magnitude <= LetteredStarMagnitude ? std::string(s.star->bayer)
+                                                                              : "");
+    picture.starTitles.push_back(StarLabel(*s.star) + ": magnitud " + Format(s.star->magnitude, "#0.0", separator));
+  }
+  for (const ChartFigure& f : chart.figures) picture.figureNames.emplace_back(ConstellationName(f.constellation));
+  for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
+  for (const ChartDeepSky& d : chart.deepSky) {
+    picture.deepSkyLabels.emplace_back(d.object->id);
+    picture.deepSkyTitles.push_back(DeepSkyTitle(*d.object, separator));
+  }
+}
+
+std::string HorizonText(const FinderChart& chart, std::string_view separator) {
+  if (!chart.altitude) return "";
+  return (*chart.altitude > 0 ? "" : "bajo el horizonte a esa hora: ") + std::string("altura ") +
+         SignedNumber(*chart.altitude, "#0.0", separator) + "°, acimut " + Format(*chart.azimuth, "#0.0", separator) +
+         "°";
+}
+
 }  // namespace
 
 FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body, const Instant& at, double field,
@@ -61,23 +90,27 @@ FinderChartPicture FinderChartPictureOf(const ElementsTable& elements, Body body
   picture.methodTitle = name + " según el método de Kepler" +
                         (chart.methodError ? ", a " + Format(*chart.methodError, "#0.00", separator) + "° como mucho" : "");
   picture.pathTitle = name + " del " + zone.ToMinute(at.After(-15)).Date() + " al " + zone.ToMinute(at.After(15)).Date();
-  for (const ChartStar& s : chart.stars) {
-    const std::string_view proper = StarProperName(*s.star);
-    picture.starLabels.push_back(!proper.empty()                                 ? std::string(proper)
-                                 : s.star->magnitude <= LetteredStarMagnitude ? std::string(s.star->bayer)
-                                                                              : "");
-    picture.starTitles.push_back(StarLabel(*s.star) + ": magnitud " + Format(s.star->magnitude, "#0.0", separator));
-  }
-  for (const ChartFigure& f : chart.figures) picture.figureNames.emplace_back(ConstellationName(f.constellation));
   for (const ChartPathPoint& p : chart.path)
     picture.tickDates.push_back(p.tick ? zone.ToMinute(p.time).MonthDay() : "");
-  for (const ChartGridLine& line : chart.grid) picture.gridLabels.push_back(GridLabel(line));
+  FieldTexts(picture, separator);
   picture.beyondStars = BeyondTheStars(elements, body, at, separator);
-  if (chart.altitude) {
-    picture.horizon = (*chart.altitude > 0 ? "" : "bajo el horizonte a esa hora: ") + std::string("altura ") +
-                      SignedNumber(*chart.altitude, "#0.0", separator) + "°, acimut " +
-                      Format(*chart.azimuth, "#0.0", separator) + "°";
-  }
+  picture.horizon = HorizonText(chart, separator);
+  return picture;
+}
+
+FinderChartPicture ObjectChartPictureOf(const DeepSkyObject& object, const Instant& at, double field,
+                                        const std::optional<Place>& place, const TimeZone& zone,
+                                        std::string_view separator) {
+  FinderChartPicture picture;
+  picture.chart = FinderChartAround(object.rightAscension, object.declination, at, field, place);
+  picture.chart.object = &object;
+  picture.heading = DeepSkyHeading(object) + " · " + MinuteWithWeekday(zone, at) + ", " + ClockWords(zone, at) +
+                    " · en " + std::string(ConstellationName(picture.chart.constellation));
+  if (place) picture.heading += " · desde " + place->text;
+  picture.title = "Carta de " + picture.heading;
+  picture.methodTitle = DeepSkyTitle(object, separator);
+  FieldTexts(picture, separator);
+  picture.horizon = HorizonText(picture.chart, separator);
   return picture;
 }
 

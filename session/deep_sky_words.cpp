@@ -28,11 +28,46 @@ constexpr std::string_view TypeCodes[] = {"galaxy",        "openCluster",      "
 
 }  // namespace
 
-std::string_view DeepSkySpanishName(const DeepSkyObject& object) {
+std::string_view DeepSkySpanishName(std::string_view id) {
   for (const SpanishRow& r : SpanishRows)
-    if (r.id == object.id) return r.name;
+    if (r.id == id) return r.name;
   return {};
 }
+
+std::string_view DeepSkySpanishName(const DeepSkyObject& object) { return DeepSkySpanishName(object.id); }
+
+std::string_view DeepSkyKindWord(DeepSkyType type) {
+  return type == DeepSkyType::DiffuseNebula ? "nebulosa" : DeepSkyTypeWords(type);
+}
+
+std::string DeepSkyHeading(const DeepSkyObject& object) {
+  const std::string_view name = DeepSkySpanishName(object.id);
+  return std::string(object.id) + (name.empty() ? "" : " · " + std::string(name));
+}
+
+std::string DeepSkyNaming(const DeepSkyObject& o) {
+  const std::string_view name = DeepSkySpanishName(o.id);
+  std::string naming(o.id);
+  if (!name.empty()) naming += ", " + std::string(name);
+  if (!o.designation.empty() && o.designation != o.id) naming += " (" + std::string(o.designation) + ")";
+  return naming + ": " + std::string(DeepSkyKindWord(o.type));
+}
+
+std::string DeepSkyNumbers(double magnitude, double major, double minor, std::string_view separator) {
+  std::string numbers;
+  if (magnitude < NoMagnitude) numbers += ", magnitud " + Format(magnitude, "#0.0", separator);
+  if (major > 0) {
+    numbers += ", " + Format(major, "#0.#", separator) + "′";
+    if (minor > 0 && minor != major) numbers += " × " + Format(minor, "#0.#", separator) + "′";
+  }
+  return numbers;
+}
+
+std::string DeepSkyTitle(const DeepSkyObject& o, std::string_view separator) {
+  return DeepSkyNaming(o) + DeepSkyNumbers(o.magnitude, o.majorAxis, o.minorAxis, separator);
+}
+
+const DeepSkyObject* DeepSkyObjectCalled(std::string_view text) { return DeepSkyObjectNamed(text); }
 
 std::string DeepSkyTitle(const DeepSkyObject& object) {
   const std::string_view name = DeepSkySpanishName(object);

@@ -12,8 +12,9 @@
 namespace orbitas {
 
 // The object's usual Spanish name ("Galaxia de Andrómeda"), or "" when it
-// has none. Raises nothing.
+// has none; also by its id ("M31"). Raises nothing.
 std::string_view DeepSkySpanishName(const DeepSkyObject& object);
+std::string_view DeepSkySpanishName(std::string_view id);
 
 // How a list names it: "M31 Galaxia de Andrómeda", "NGC 7009", "C14 Doble
 // Cúmulo de Perseo (h)". Raises nothing.
@@ -50,6 +51,24 @@ std::string ReasonWords(const DeepSkyNight& night, const DeepSkyConditions& cond
 // The JSON code of a reason ("moonlight", "lightPollution", ...; "" for
 // none). Raises nothing.
 std::string_view ReasonCode(DeepSkyReason reason);
+
+// How the pictures name an object. Its kind in a word or two: "galaxia",
+// "cúmulo abierto", "cúmulo globular", "nebulosa planetaria", "nebulosa",
+// "nebulosa oscura", "resto de supernova", "asterismo", "estrella doble".
+// A heading: "M31 · Galaxia de Andrómeda", or the id alone. What a picture
+// says on hovering it: "M31, Galaxia de Andrómeda (NGC 224): galaxia,
+// magnitud 3,4, 177,8′ × 69,7′", numbers in decimalSeparator, made of
+// DeepSkyNaming's and DeepSkyNumbers' parts (magnitude NoMagnitude and
+// axes 0 left out; minor 0 or the major's for a round one). Raise nothing.
+std::string_view DeepSkyKindWord(DeepSkyType type);
+std::string DeepSkyHeading(const DeepSkyObject& object);
+std::string DeepSkyTitle(const DeepSkyObject& object, std::string_view decimalSeparator);
+std::string DeepSkyNaming(const DeepSkyObject& object);
+std::string DeepSkyNumbers(double magnitude, double majorAxis, double minorAxis, std::string_view decimalSeparator);
+
+// The object text names ("M31", "NGC 869", "c14"), as DeepSkyObjectNamed
+// reads it, or nullptr. Raises nothing.
+const DeepSkyObject* DeepSkyObjectCalled(std::string_view text);
 
 // The instrument with its aperture: "a simple vista", "con prismáticos
 // 10×50", "con un telescopio de 150 mm". Raises nothing.

@@ -4,10 +4,12 @@
 #include <cmath>
 
 #include "session/clock_words.h"
+#include "session/deep_sky_words.h"
 #include "calendar/civil_days.h"
 #include "calendar/civil_time.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/equatorial.h"
+#include "runtime/number_text.h"
 #include "runtime/runtime_error.h"
 #include "session/body_names.h"
 #include "session/names.h"
@@ -16,6 +18,7 @@
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/reference.h"
 #include "sky/bodies/planet_appearance.h"
+#include "sky/deep_sky/deep_sky_dome.h"
 #include "sky/frames/earth_turning.h"
 #include "sky/frames/ecliptic.h"
 #include "sky/frames/horizon.h"
@@ -157,12 +160,17 @@ namespace {
 // The stars and figures of the dome: in daylight none; in twilight those
 // brighter than the naked eye's limit in the sky's brightness then; the
 // figures once the stars that draw them can be seen.
+// The faintest star the naked eye sees with the Sun at sunAltitude
+// (degrees): none by day, the twilight's limit, any at night.
+double VisibleMagnitude(double sunAltitude) {
+  const SkyLight light = LightOf(sunAltitude);
+  return light == SkyLight::Day     ? -30.0
+         : light != SkyLight::Night ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(sunAltitude))
+                                    : 99.0;
+}
+
 void AddStars(SkyDome& dome, const Place& place, const Instant& at, double magnitudeLimit) {
-  const SkyLight light = LightOf(dome.sunAltitude);
-  const double visible =
-      light == SkyLight::Day     ? -30.0
-      : light != SkyLight::Night ? NakedEyeLimitingMagnitude(DarkSkyBrightness(0) + TwilightSkyBrightness(dome.sunAltitude))
-                                 : 99.0;
+  const double visible = VisibleMagnitude(dome.sunAltitude);
   const StarsAndFigures stars = StarsAndFiguresAbove(place, at, std::min(magnitudeLimit, visible));
   constexpr double FiguresFromMagnitude = 3.0;
   for (const StarAbove& s : stars.stars) {
@@ -174,10 +182,25 @@ void AddStars(SkyDome& dome, const Place& place, const Instant& at, double magni
   }
 }
 
+// The deep-sky objects of the dome: the Messier and Caldwell ones to
+// DomeDeepSkyMagnitude, in twilight only those a magnitude brighter than
+// its stars (a patch of light fades before a point), and those named,
+// whatever the sky.
+void AddDeepSky(SkyDome& dome, const Place& place, const Instant& at, const std::vector<std::string>& named) {
+  const double limit = std::min(DomeDeepSkyMagnitude, VisibleMagnitude(dome.sunAltitude) - 1);
+  const std::vector<std::string_view> extra(named.begin(), named.end());
+  const std::vector<const DeepSkyObject*> objects = MessierAndCaldwell(limit, extra);
+  for (const DeepSkyAbove& a : DeepSkyObjectsAbove(objects, place, at)) {
+    const DeepSkyObject& o = *a.object;
+    dome.deepSky.push_back({std::string(o.id), DeepSkyNaming(o), o.type, o.magnitude, a.altitude, a.azimuth,
+                            a.axisAltitude, a.axisAzimuth, o.majorAxis, o.MinorOrMajor(), o.positionAngle >= 0});
+  }
+}
+
 }  // namespace
 
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
-                  const TimeZone& zone, double magnitudeLimit) {
+                  const TimeZone& zone, double magnitudeLimit, const std::vector<std::string>& deepSky) {
   const double jd = outcome.julianDay;
   const Instant at = Instant::FromUt(jd);
   SkyDome dome;
@@ -203,6 +226,7 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
   dome.ecliptic = sky.ecliptic;
   if (sky.sun) dome.sunAltitude = sky.sun->altitude;
   AddStars(dome, place, at, magnitudeLimit);
+  AddDeepSky(dome, place, at, deepSky);
   for (int k = 0; k < 16; ++k) dome.compassPoints.emplace_back(CompassName(k));
   return dome;
 }
@@ -230,9 +254,14 @@ SkyDome RunSkyDome(const SkyRequest& request) {
   } catch (const RuntimeError& error) {
     outcome.error = error.kind();
   }
-  SkyDome dome = SkyDomeOf(outcome, runner.elements(), place, request.zone, request.faintestStar);
+  SkyDome dome = SkyDomeOf(outcome, runner.elements(), place, request.zone, request.faintestStar, request.deepSky);
   dome.radiants = DomeRadiantsAt(place, request.at);
   return dome;
+}
+
+std::string DeepSkyObjectTitle(std::string_view naming, double magnitude, double major, double minor,
+                               std::string_view separator) {
+  return std::string(naming) + DeepSkyNumbers(magnitude, major, minor, separator);
 }
 
 std::vector<std::size_t> StationaryRows(const std::vector<SkyPoint>& points) {
@@ -267,7 +296,7 @@ std::string PathsTitle(const std::vector<SkyPath>& paths) {
 
 SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
   const std::string title = PathsTitle(paths);
-  SkyPaths sky{title, std::move(paths), {}, {}, {}, stopped.empty() ? "" : "La tabla se detuvo: " + stopped, {}, {}, {}};
+  SkyPaths sky{title, std::move(paths), {}, {}, {}, stopped.empty() ? "" : "La tabla se detuvo: " + stopped, {}, {}, {}, {}};
   for (const SkyPath& path : sky.paths) {
     sky.reference.push_back(ReferencePathOf(path));
     sky.stationary.push_back(StationaryRows(path.points));
@@ -294,6 +323,10 @@ SkyPaths SkyPathsOf(std::vector<SkyPath> paths, std::string stopped) {
     const std::string name(ConstellationName(f.constellation));
     if (sky.figures.empty() || sky.figures.back().name != name) sky.figures.push_back({name, {}});
     for (const auto& [from, to] : f.lines) sky.figures.back().lines.push_back({from, to});
+  }
+  for (const DeepSkyObject* o : MessierAndCaldwell(PathDeepSkyMagnitude)) {
+    sky.deepSky.push_back({std::string(o->id), DeepSkyNaming(*o), o->type, o->magnitude, o->rightAscension,
+                           o->declination, o->majorAxis, o->MinorOrMajor(), o->positionAngle});
   }
   return sky;
 }

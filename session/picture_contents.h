@@ -12,6 +12,7 @@
 #include "ephemeris/heliocentric.h"
 #include "session/instant.h"
 #include "session/runners.h"
+#include "sky/deep_sky/deep_sky_catalogue.h"
 #include "sky/night/night.h"
 
 namespace orbitas {
@@ -70,8 +71,26 @@ struct DomeRadiant {
   double azimuth = 0;     // degrees, from north through east
 };
 
+// A deep-sky object above the dome's horizon, drawn by its kind at its
+// size (never below a least size) and angle, and named by its id.
+struct DomeDeepSky {
+  std::string id;     // written beside it: "M31", "C14", "NGC 869"
+  std::string naming;  // "M31, Galaxia de Andrómeda (NGC 224): galaxia": DeepSkyObjectTitle's start
+  DeepSkyType type = DeepSkyType::Galaxy;
+  double magnitude = NoMagnitude;            // visual; NoMagnitude when none
+  double altitude = 0, azimuth = 0;          // degrees, geometric; azimuth from north through east
+  double axisAltitude = 0, axisAzimuth = 0;  // degrees: the point one degree along its major axis
+  double majorAxis = 0, minorAxis = 0;       // arcminutes; minor the major for a round one, both 0 when unknown
+  bool hasAngle = false;                     // the catalogue gives the major axis's position angle
+};
+
 // Stars brighter than this carry their name on the dome.
 inline constexpr double LabelledStarMagnitude = 1.5;
+
+// The Messier and Caldwell objects of this magnitude or brighter stand on
+// the eye's dome on a dark night: some sixty, which leave its stars and
+// names legible; in twilight only those the eye still sees.
+inline constexpr double DomeDeepSkyMagnitude = 7.0;
 
 struct SkyDome {
   std::string title;     // the document's: "El cielo desde Madrid el …"
@@ -88,6 +107,14 @@ struct SkyDome {
   // drawn as day, twilight or night by it, and only the stars the naked
   // eye sees then are in stars.
   double sunAltitude = -90;
+  // Above the horizon: the Messier and Caldwell objects to
+  // DomeDeepSkyMagnitude the sky then shows, and those the caller named,
+  // in that order.
+  std::vector<DomeDeepSky> deepSky;
+  // The id of the deep-sky object drawn ringed ("M31": the one the user
+  // chose), or empty; the caller sets it, and names the object among the
+  // dome's so that it is there whatever its magnitude.
+  std::string markedDeepSky;
 };
 
 struct SkyPoint {
@@ -125,8 +152,22 @@ struct BackgroundFigure {
   std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> lines;  // (RA hours, Dec degrees) ends
 };
 
-// Stars of this magnitude or brighter stand behind the paths.
+// A deep-sky object behind the paths, J2000.
+struct BackgroundDeepSky {
+  std::string id;             // "M44"
+  std::string naming;         // "M44, Pesebre (NGC 2632): cúmulo abierto": DeepSkyObjectTitle's start
+  DeepSkyType type = DeepSkyType::OpenCluster;
+  double magnitude = NoMagnitude;  // visual; NoMagnitude when none
+  double rightAscension = 0;  // hours
+  double declination = 0;     // degrees
+  double majorAxis = 0, minorAxis = 0;  // arcminutes; minor the major for a round one
+  double positionAngle = -1;  // degrees from north through east; -1 when none
+};
+
+// Stars of this magnitude or brighter stand behind the paths, and the
+// Messier and Caldwell objects of PathDeepSkyMagnitude or brighter.
 inline constexpr double PathStarMagnitude = 5.0;
+inline constexpr double PathDeepSkyMagnitude = 7.0;
 
 // A path's rows where the right ascension turns back, and the ecliptic in
 // the method's frame, for the picture of paths across the sky, with the
@@ -141,6 +182,7 @@ struct SkyPaths {
   std::vector<ReferencePath> reference;              // for each path
   std::vector<BackgroundStar> stars;                 // the whole sky to PathStarMagnitude
   std::vector<BackgroundFigure> figures;             // every constellation's
+  std::vector<BackgroundDeepSky> deepSky;            // the whole sky's to PathDeepSkyMagnitude
 };
 
 struct NightBand {
@@ -222,10 +264,13 @@ OrbitPicture OrbitPictureOf(const InstantOutcome& outcome, const std::vector<Bod
 
 // The whole sky from place at the instant of outcome: its planets, with
 // the Sun, the Moon and the ecliptic, the stars of magnitude
-// magnitudeLimit or brighter and the constellation figures. Bodies the
-// method could not compute are left out.
+// magnitudeLimit or brighter and the constellation figures, and the
+// deep-sky objects the sky then shows (DomeDeepSkyMagnitude) with those of
+// deepSky (designations, as DeepSkyObjectNamed reads them; unknown ones
+// are skipped) whatever their magnitude. Bodies the method could not
+// compute are left out.
 SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, const Place& place,
-                  const TimeZone& zone, double magnitudeLimit = 5.0);
+                  const TimeZone& zone, double magnitudeLimit = 5.0, const std::vector<std::string>& deepSky = {});
 
 // The whole sky from the request's place at its `at`, as SkyDomeOf draws
 // it with stars down to its faintestStar: its bodies (planets) computed by
@@ -233,7 +278,8 @@ SkyDome SkyDomeOf(const InstantOutcome& outcome, const ElementsTable& elements, 
 // for that Julian day). A planet the method cannot compute there, and
 // those after it, are left out. With them, the radiants of the meteor
 // showers active at `at` (the Sun within their activity, as the night's
-// rows count them), in the list's order. Raises RequestRefused without a
+// rows count them), in the list's order; the deep-sky objects of
+// request.deepSky beside the dome's own. Raises RequestRefused without a
 // place.
 SkyDome RunSkyDome(const SkyRequest& request);
 
@@ -241,6 +287,14 @@ SkyDome RunSkyDome(const SkyRequest& request);
 // moved by its daily drift to `at` and turned to place's horizon as the
 // dome's stars are, in the order of MeteorShowers(). Raises nothing.
 std::vector<DomeRadiant> DomeRadiantsAt(const Place& place, const Instant& at);
+
+// What a picture says of a deep-sky object on hovering it: naming (a
+// DomeDeepSky's or BackgroundDeepSky's) and its numbers in
+// decimalSeparator, "M31, Galaxia de Andrómeda (NGC 224): galaxia,
+// magnitud 3,4, 177,8′ × 69,7′" (magnitude NoMagnitude and axes 0 left
+// out). Raises nothing.
+std::string DeepSkyObjectTitle(std::string_view naming, double magnitude, double majorAxis, double minorAxis,
+                               std::string_view decimalSeparator);
 
 // The paths of a table's rows, with their stationary rows and the
 // ecliptic.

@@ -6,6 +6,7 @@
 #include "session/local_dates.h"
 #include "session/method_answers.h"
 #include "session/request_refused.h"
+#include "sky/deep_sky/deep_sky_catalogue.h"
 
 namespace orbitas {
 
@@ -90,7 +91,12 @@ NightAnswer RunNight(const SkyRequest& request) {
 }
 
 FinderChartPicture RunChart(const SkyRequest& request, std::string_view separator) {
-  if (request.bodies.empty()) throw RequestRefused("la carta necesita un planeta");
+  if (request.bodies.empty() && !request.deepSky.empty()) {
+    const DeepSkyObject* object = DeepSkyObjectNamed(request.deepSky.front());
+    if (!object) throw RequestRefused("objeto de cielo profundo desconocido: " + request.deepSky.front());
+    return ObjectChartPictureOf(*object, request.at, request.chartField, request.place, request.zone, separator);
+  }
+  if (request.bodies.empty()) throw RequestRefused("la carta necesita un planeta o un objeto de cielo profundo");
   return FinderChartPictureOf(MethodElements(), request.bodies.front(), request.at, request.chartField, request.place,
                               request.zone, separator);
 }

@@ -72,7 +72,10 @@ void RunNights(const SkyRequest& request, const std::function<void(const NightAn
 
 // The finder chart of the request's first body at its `at`, chartField
 // degrees across, from its place when it has one, its times in its zone
-// and its numbers with separator. Raises the method's run-time errors.
+// and its numbers with separator; without a body, the chart of the
+// deep-sky object its deepSky names first. Raises the method's run-time
+// errors, and RequestRefused for neither a body nor an object, or an
+// object the catalogue does not know.
 FinderChartPicture RunChart(const SkyRequest& request, std::string_view separator);
 
 // A shower's peak and, for a place, the best hour of the night it falls in

@@ -2,6 +2,7 @@
 // What a command asks of the sky, by name: the one request every runner
 // takes. Each runner reads the fields its command needs and says which.
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calendar/civil_time.h"
@@ -25,6 +26,9 @@ struct SkyRequest {
   NightLimits limits;          // the instrument and the altitudes a planet is seen within
   double chartField = 10.0;    // degrees across a finder chart
   double faintestStar = 5.0;   // the magnitude of the faintest stars drawn on a dome
+  // Deep-sky objects by designation ("M31", "NGC 869"): a dome draws them
+  // beside its own; a chart without a planet is centred on the first.
+  std::vector<std::string> deepSky;
   // The year's events: the Sun's and the Moon's with the eclipses, the
   // transits and the showers' peaks (sunAndMoon); the Moon's phases and
   // approaches alone (moon); approaches closer than approachLimit degrees.

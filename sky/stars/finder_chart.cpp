@@ -10,6 +10,8 @@
 #include "sky/bodies/method_sky.h"
 #include "sky/bodies/seen_sky.h"
 #include "sky/bodies/reference.h"
+#include "sky/frames/apparent_direction.h"
+#include "sky/frames/earth_turning.h"
 #include "sky/frames/horizon.h"
 #include "sky/search/toolkit.h"
 #include "sky/stars/star_field.h"
@@ -167,42 +169,64 @@ std::optional<ChartPoint> ChartProjection::Project(double ra, double dec) const 
                     k * (std::cos(d0) * std::sin(d) - std::sin(d0) * std::cos(d) * std::cos(a))};
 }
 
+namespace {
+
+// The field about (ra hours, dec degrees): its projection, stars,
+// figures, boundaries and grid.
+void FieldAbout(FinderChart& chart, double ra, double dec, double field) {
+  chart.field = field;
+  chart.projection = {ra, dec};
+  // The half-width, in chart degrees, that puts the middle of each side
+  // field/2 from the centre.
+  chart.half = 2 * std::tan(field / 4 / DegreesPerRadian) * DegreesPerRadian;
+  chart.constellation = ConstellationAt(ra, dec);
+  StarsAndFigures(chart);
+  chart.borders = Borders(chart.projection, chart.half);
+  chart.grid = Grid(chart.projection, field, chart.half);
+}
+
+// The centre's horizon from place: altitude, azimuth and, while above
+// the horizon, the parallactic angle, from the celestial north through
+// east to the zenith, seen from the centre.
+void HorizonOfCentre(FinderChart& chart, const HorizonCoordinates& h, const Place& place) {
+  const double hourAngle = h.hourAngle / HoursPerRadian, lat = place.latitude / DegreesPerRadian;
+  const double decOfDate = h.declinationOfDate / DegreesPerRadian;
+  chart.altitude = h.altitude;
+  chart.azimuth = h.azimuth;
+  if (h.altitude > 0) {
+    chart.zenithAngle =
+        std::atan2(std::sin(hourAngle), std::tan(lat) * std::cos(decOfDate) - std::sin(decOfDate) * std::cos(hourAngle));
+  }
+}
+
+}  // namespace
+
 FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, double field,
                           const std::optional<Place>& place) {
   FinderChart chart{};
-  chart.field = field;
   chart.body = body;
   chart.instant = at;
   const EquatorialCoordinates method = MethodEquatorial(elements, body, at);
   const std::optional<Vector> reference = ReferenceGeocentric(body, at);
   const auto [ra, dec] =
       reference ? RightAscensionDeclination(*reference) : std::pair{method.rightAscensionHours, method.declination};
-  chart.projection = {ra, dec};
-  // The half-width, in chart degrees, that puts the middle of each side
-  // field/2 from the centre.
-  chart.half = 2 * std::tan(field / 4 / DegreesPerRadian) * DegreesPerRadian;
+  FieldAbout(chart, ra, dec, field);
   if (reference) chart.reference = ChartPoint{0, 0};
   chart.method = *chart.projection.Project(method.rightAscensionHours, method.declination);
   chart.methodError = MethodError(body, at, method).Bar();
-  chart.constellation = ConstellationAt(ra, dec);
   chart.pathFromReference = reference.has_value();
   chart.path = PathOf(elements, body, at, chart.projection);
-  StarsAndFigures(chart);
-  chart.borders = Borders(chart.projection, chart.half);
-  chart.grid = Grid(chart.projection, field, chart.half);
-  if (place) {
-    const HorizonCoordinates h = SeenHorizon(elements, body, *place, at);
-    const double hourAngle = h.hourAngle / HoursPerRadian, lat = place->latitude / DegreesPerRadian;
-    const double decOfDate = h.declinationOfDate / DegreesPerRadian;
-    chart.altitude = h.altitude;
-    chart.azimuth = h.azimuth;
-    // The parallactic angle: from the celestial north through east to the
-    // zenith, seen from the planet.
-    if (h.altitude > 0) {
-      chart.zenithAngle = std::atan2(std::sin(hourAngle),
-                                     std::tan(lat) * std::cos(decOfDate) - std::sin(decOfDate) * std::cos(hourAngle));
-    }
-  }
+  if (place) HorizonOfCentre(chart, SeenHorizon(elements, body, *place, at), *place);
+  return chart;
+}
+
+FinderChart FinderChartAround(double ra, double dec, Instant at, double field, const std::optional<Place>& place) {
+  FinderChart chart{};
+  chart.instant = at;
+  FieldAbout(chart, ra, dec, field);
+  chart.method = ChartPoint{0, 0};
+  chart.pathFromReference = false;
+  if (place) HorizonOfCentre(chart, TurnedHorizon(*place, at, AberratedDirection(ra, dec, at)), *place);
   return chart;
 }
 

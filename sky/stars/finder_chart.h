@@ -4,7 +4,9 @@
 // the plane tangent at the field's centre, in degrees at the centre's
 // scale: x grows towards the east, y towards the north (the picture draws
 // east on the left, as the sky is seen). Directions are in the J2000 frame,
-// the catalogue's and the method's own.
+// the catalogue's and the method's own. A chart may instead be centred on
+// a fixed direction (a deep-sky object): it then has no path and no
+// method's place.
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -17,6 +19,8 @@
 #include "sky/stars/stars.h"
 
 namespace orbitas {
+
+struct DeepSkyObject;  // sky/deep_sky/deep_sky_catalogue.h
 
 using ChartPoint = std::pair<double, double>;  // (x, y), degrees on the chart
 
@@ -55,6 +59,18 @@ struct ChartPathPoint {
   bool tick;  // every 5 days from the chart's instant
 };
 
+// A deep-sky object in the field (deep_sky_dome.h's DeepSkyInField).
+struct ChartDeepSky {
+  const DeepSkyObject* object;
+  ChartPoint at;  // chart degrees
+  // The axes as drawn on the chart, chart degrees (the minor one the major
+  // one for a round object; both 0 when the catalogue gives no size), and
+  // the major axis's angle on the chart, degrees from the chart's north
+  // (+y) through its east (+x): the position angle turned by the
+  // projection's meridian convergence.
+  double majorAxis, minorAxis, angle;
+};
+
 struct FinderChart {
   ChartProjection projection;
   double field;      // degrees across the square
@@ -79,6 +95,12 @@ struct FinderChart {
   // from it (radians, from north through east): below it, no way up is
   // worth an arrow.
   std::optional<double> altitude, azimuth, zenithAngle;
+  // The deep-sky objects in the field (filled by whoever knows which to
+  // show), and the object the chart is centred on, or nullptr for a
+  // planet's chart: then body, reference, method, methodError and path
+  // mean nothing (the path is empty).
+  std::vector<ChartDeepSky> deepSky;
+  const DeepSkyObject* object = nullptr;
 };
 
 // The finder chart of body (a planet) at `at`, fieldDegrees across (2 to
@@ -88,5 +110,14 @@ struct FinderChart {
 // the planet.
 FinderChart FinderChartOf(const ElementsTable& elements, Body body, Instant at, double fieldDegrees,
                           const std::optional<Place>& place);
+
+// The finder chart centred on the fixed direction (rightAscensionHours,
+// hours; declinationDegrees, degrees; J2000), fieldDegrees across (2 to
+// 90), with the horizon of place if given: the direction with the annual
+// aberration, turned by the Earth's precession, nutation and rotation at
+// `at` (its TT and UT). No path, no reference, and method at the centre.
+// Raises nothing.
+FinderChart FinderChartAround(double rightAscensionHours, double declinationDegrees, Instant at, double fieldDegrees,
+                              const std::optional<Place>& place);
 
 }  // namespace orbitas
