@@ -33,7 +33,7 @@ BELOW = {
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
     "sky/stars": LOW + SKY_BASE + ["sky/bodies"],
-    "sky/deep_sky": LOW + SKY_BASE + ["sky/bodies", "sky/night"],
+    "sky/deep_sky": LOW + SKY_BASE + ["sky/bodies", "sky/night", "sky/stars"],
     "session": LOW + SKY + ["files"],
     "report": LOW + SKY + ["session", "files"],
     "pictures": LOW + SKY + ["session", "files"],
