@@ -110,6 +110,8 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawPictures);
   connect(tour_, &TourView::chosen, this, &NightTab::ShowTourStop);
   connect(tables_, &QTabWidget::currentChanged, this, &NightTab::DrawPictures);  // the ring follows the page shown
+  connect(tables_, &QTabWidget::currentChanged, this, [this] { summary_->setVisible(TourShown()); });
+  connect(tour_, &TourView::summaryChanged, summary_, &QLabel::setText);
   connect(dome_, &SvgView::clicked, this, &NightTab::SelectBodyAt);
   connect(now_, &QPushButton::clicked, this, &NightTab::ShowNow);
   connect(print_, &QPushButton::clicked, this, &NightTab::PrintNight);
@@ -156,6 +158,10 @@ QWidget* NightTab::TableSide() {
   upperLayout->addWidget(panel_);
   upperLayout->addWidget(tables_, 1);
   auto* exportRow = new QHBoxLayout;
+  summary_ = new QLabel;  // the tour's stops shown, beside the buttons while its page is
+  summary_->setAccessibleName(QStringLiteral("Paradas del recorrido"));
+  summary_->setVisible(false);
+  exportRow->addWidget(summary_);
   exportRow->addStretch(1);
   exportRow->addWidget(csv_);
   exportRow->addWidget(print_);

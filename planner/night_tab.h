@@ -113,6 +113,7 @@ class NightTab : public QWidget {
   QTableView* table_;
   QTabWidget* tables_;  // the planets' table and the tour
   TourView* tour_;
+  QLabel* summary_;     // the tour's stops shown, under it
   SvgView* dome_;
   QSlider* slider_;
   QLabel* instant_;

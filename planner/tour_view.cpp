@@ -29,6 +29,10 @@ class TourFilterModel : public QSortFilterProxyModel {
     invalidateFilter();
   }
   const TourFilter& filter() const { return filter_; }
+  // A text cut short by its column is shown whole in its tooltip.
+  QVariant data(const QModelIndex& index, int role) const override {
+    return QSortFilterProxyModel::data(index, role == Qt::ToolTipRole ? static_cast<int>(Qt::DisplayRole) : role);
+  }
   const TourRow* RowAt(int sourceRow) const {
     if (!rows_ || sourceRow < 0 || static_cast<std::size_t>(sourceRow) >= rows_->size()) return nullptr;
     return &(*rows_)[static_cast<std::size_t>(sourceRow)];
@@ -70,7 +74,7 @@ TourView::TourView(Background& background, QWidget* parent) : QWidget(parent), b
   filtered_->setSourceModel(model_);
   filtered_->setSortRole(RowsModel::SortRole);
   table_ = SortableRowsTable(filtered_, QStringLiteral("Recorrido de esta noche"),
-                             static_cast<int>(TourColumn::Reason), 26);
+                             static_cast<int>(TourColumn::Reason), 32);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   // One line a row, its height fixed: the tour has hundreds of rows, and
   // rows of their texts' own heights are laid out all at once, too long for
@@ -107,29 +111,21 @@ QWidget* TourView::Filters() {
   aperture_->setSuffix(QStringLiteral(" mm"));
   aperture_->setEnabled(false);
   aperture_->setKeyboardTracking(false);  // typing "200" computes once, not for "2" and "20"
-  count_ = new QLabel;
-  count_->setAccessibleName(QStringLiteral("Paradas del recorrido"));
 
   auto* box = new QWidget;
-  auto* rows = new QVBoxLayout(box);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->setSpacing(2);
-  auto* first = new QHBoxLayout;
+  auto* first = new QHBoxLayout(box);
+  first->setContentsMargins(0, 0, 0, 0);
   first->addWidget(LabelFor(QStringLiteral("&Qué ver:"), category_));
   first->addWidget(category_);
   first->addWidget(LabelFor(QStringLiteral("Ca&tálogo:"), catalogue_));
   first->addWidget(catalogue_);
   first->addWidget(LabelFor(QStringLiteral("Dificultad:"), ratings_));
   first->addWidget(ratings_);
+  first->addSpacing(8);
+  first->addWidget(LabelFor(QStringLiteral("Instrumento:"), instrument_));
+  first->addWidget(instrument_);
+  first->addWidget(aperture_);
   first->addStretch(1);
-  auto* second = new QHBoxLayout;
-  second->addWidget(LabelFor(QStringLiteral("Instrumento:"), instrument_));
-  second->addWidget(instrument_);
-  second->addWidget(aperture_);
-  second->addSpacing(12);
-  second->addWidget(count_, 1);
-  rows->addLayout(first);
-  rows->addLayout(second);
   for (QComboBox* filter : {category_, catalogue_, ratings_}) {
     connect(filter, &QComboBox::currentIndexChanged, this, &TourView::FilterChanged);
   }
@@ -224,9 +220,7 @@ void TourView::Show(std::shared_ptr<const TourAnswer> answer, std::shared_ptr<co
   emit filled();
 }
 
-void TourView::Count() {
-  count_->setText(Summary());
-}
+void TourView::Count() { emit summaryChanged(Summary()); }
 
 QString TourView::Summary() const {
   if (!answer_) return QStringLiteral("Calculando el recorrido…");

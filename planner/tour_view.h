@@ -13,7 +13,6 @@
 #include "planner/tour_rows.h"
 
 class QComboBox;
-class QLabel;
 class QSpinBox;
 class QTableView;
 
@@ -60,13 +59,14 @@ class TourView : public QWidget {
   // printed page. Raises nothing.
   QStringList Headings() const;
   std::vector<QStringList> ShownTexts(std::size_t most) const;
-  // "Recorrido a simple vista: 23 de 140 paradas", as the label above says it.
+  // "Recorrido a simple vista: 23 de 140 paradas": the stops shown of all.
   QString Summary() const;
 
  signals:
   void filled();                    // the table shows the latest tour
   void chosen();                    // another row (or none) is chosen
   void instrumentChosen(Instrument instrument, double aperture);  // the user chose another
+  void summaryChanged(const QString& summary);  // Summary() is now summary
 
  private:
   QWidget* Filters();
@@ -85,7 +85,6 @@ class TourView : public QWidget {
   QComboBox* ratings_;
   QComboBox* instrument_;
   QSpinBox* aperture_;
-  QLabel* count_;
   RowsModel* model_;
   TourFilterModel* filtered_;
   QTableView* table_;
