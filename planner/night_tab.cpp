@@ -138,8 +138,9 @@ QWidget* NightTab::TableSide() {
   tables_->setObjectName(QStringLiteral("noche-paginas"));
   tables_->setAccessibleName(QStringLiteral("Tablas de esta noche"));
   tables_->setDocumentMode(true);
-  tables_->addTab(table_, QStringLiteral("Planetas y lluvias"));
-  tables_->addTab(tour_, QStringLiteral("Recorri&do"));  // Alt+D, as the tab bar's other letters
+  // Alt+Y and Alt+D: the letters the window's other words leave free.
+  tables_->addTab(table_, QStringLiteral("Planetas &y lluvias"));
+  tables_->addTab(tour_, QStringLiteral("Recorri&do"));
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
   csv_->setEnabled(false);
