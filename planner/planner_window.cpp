@@ -380,6 +380,7 @@ void PlannerWindow::Menus() {
     ShowShortcuts(this, Shortcuts(*this, {{QStringLiteral("Ctrl+1 … Ctrl+6"), QStringLiteral("Ir a cada pestaña")},
                                          {QStringLiteral("Tab, Mayús+Tab"), QStringLiteral("Al control siguiente o al anterior")},
                                          {QStringLiteral("Flechas"), QStringLiteral("Dentro de una tabla: de fila en fila")},
+                                         {QStringLiteral("Alt+D, Alt+Y"), QStringLiteral("En Esta noche: el recorrido, o los planetas y las lluvias")},
                                          {QStringLiteral("Ctrl+D"), QStringLiteral("Añadir la fila elegida a Mi lista")},
                                          {QStringLiteral("Supr"), QStringLiteral("En Mi lista: quitar la fila elegida")}}));
   });
