@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/command_options.h"
+#include "cli/given_options.h"
 #include "cli/option_table.h"
 #include "cli/place_arguments.h"
 #include "cli/planet_names.h"
@@ -21,151 +22,6 @@
 namespace orbitas::cli {
 
 namespace {
-
-bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
-
-std::vector<Int16> ParseBodies(const std::vector<std::string>& names) {
-  std::vector<Int16> bodies;
-  for (const std::string& name : names) {
-    if (Blank(name)) throw UsageError("el nombre de un planeta está vacío");
-    if (NamesTheEarth(name)) {
-      throw UsageError("la Tierra no es un planeta que se pueda elegir: " + Shown(name));
-    }
-    const std::optional<Int16> body = ParsePlanet(name);
-    if (!body) throw UsageError("planeta desconocido: " + Shown(name));
-    bodies.push_back(*body);
-  }
-  // None named: every planet, in the method's order.
-  if (bodies.empty()) {
-    for (const Body planet : AllPlanets) bodies.push_back(BodyNumber(planet));
-  }
-  return bodies;
-}
-
-// The value after the option at i, not blank; i moves on to it.
-const std::string& Value(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) throw UsageError("falta el valor de " + Shown(args[i]));
-  if (Blank(args[i + 1])) throw UsageError("el valor de " + Shown(args[i]) + " está vacío");
-  return args[++i];
-}
-
-// The value after an option whose date may be left out: the next argument
-// unless it is another option or a planet (then "ahora": the night in
-// progress, or today's for --ortos). A bad
-// date is taken, to be refused as one.
-std::string OptionalDate(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) return "ahora";
-  const std::string& next = args[i + 1];
-  if (IsOption(next) || ParsePlanet(next) || NamesTheEarth(next) || Folded(next) == "sol" || Folded(next) == "luna") {
-    return "ahora";
-  }
-  return args[++i];
-}
-
-// What the command line gave, before the command is chosen.
-struct Given {
-  Arguments parsed;
-  bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
-  bool zone = false, eclipses = false, almanac = false;
-  std::optional<std::string> eclipse, sizeText;
-  std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
-  std::optional<std::string> sky, homeSky;  // --cielo, and the sky saved with the home place
-  std::vector<std::string> positional;
-  std::vector<const OptionSpec*> seen;  // the options given, each once
-  std::string zoneNote;                 // how coordinates got their zone, said when --zona does not give one
-};
-
-// The place's own zone unless --zona gave one; for coordinates, the
-// nearest city's, said once.
-void TakePlaceZone(Given& g) {
-  if (!g.parsed.place || g.zone || g.parsed.place->zone.empty()) return;
-  g.parsed.zone = ParseZone(g.parsed.place->zone);
-  if (!g.zoneNote.empty()) g.parsed.notes.push_back(std::exchange(g.zoneNote, "") + "; otra con --zona");
-}
-
-// One option (and its value) into given.
-void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, std::size_t& i, Given& given) {
-  Arguments& parsed = given.parsed;
-  switch (option.id) {
-    case OptionId::Help: parsed.command = Command::Help, given.finished = true; break;
-    case OptionId::Version: parsed.command = Command::Version, given.finished = true; break;
-    case OptionId::Json: parsed.json = true; break;
-    case OptionId::Method: parsed.method = true; break;
-    case OptionId::From: given.from = Value(args, i); break;
-    case OptionId::To: given.to = Value(args, i); break;
-    case OptionId::Step: given.step = Value(args, i); break;
-    case OptionId::Format:
-      parsed.format = ParseFormat(Value(args, i));
-      given.format = true;
-      break;
-    case OptionId::Picture:
-      parsed.picture.path = Value(args, i);
-      if (parsed.picture.path.empty()) throw UsageError("falta el nombre del fichero tras --dibujo");
-      parsed.picture.format = PictureFormatOf(parsed.picture.path);
-      break;
-    case OptionId::Size:
-      given.sizeText = Value(args, i);
-      given.size = true;
-      break;
-    case OptionId::Place: parsed.place = PlaceNamed(Value(args, i), parsed.notes, &given.zoneNote); break;
-    case OptionId::SavePlace: given.savePlace = Value(args, i); break;
-    case OptionId::Instrument: given.instrument = Value(args, i); break;
-    case OptionId::Sky: given.sky = Value(args, i); break;
-    case OptionId::MagnitudeLimit: given.magnitudeLimit = Value(args, i); break;
-    case OptionId::Chart:
-      if (i + 1 >= args.size() || IsOption(args[i + 1])) throw UsageError("--carta necesita un PLANETA y una FECHA");
-      given.chart = args[++i];
-      break;
-    case OptionId::Field: given.field = Value(args, i); break;
-    case OptionId::Year: given.year = Value(args, i); break;
-    case OptionId::Almanac: given.almanac = true; break;
-    case OptionId::Eclipses: given.eclipses = true; break;
-    case OptionId::Eclipse: given.eclipse = Value(args, i); break;
-    case OptionId::Zone:
-      parsed.zone = ParseZone(Value(args, i));
-      given.zone = true;
-      break;
-    case OptionId::RiseSet: given.riseSet = OptionalDate(args, i); break;
-    case OptionId::Night: given.night = OptionalDate(args, i); break;
-    case OptionId::PlanetLimit: given.planetLimit = Value(args, i); break;
-    case OptionId::SunLimit: given.sunLimit = Value(args, i); break;
-    case OptionId::Phenomena: given.phenomena = true; break;
-    case OptionId::Separation: given.separation = Value(args, i); break;
-    case OptionId::Explain: given.explain = true; break;
-    case OptionId::JulianDay:
-      if (i + 1 >= args.size()) throw UsageError("falta el día juliano tras --jd");
-      if (Blank(args[i + 1])) throw UsageError("el día juliano de --jd está vacío");
-      parsed.julianDay = WholeNumber(args[++i], "el día juliano de --jd");
-      given.julianDay = true;
-      break;
-  }
-}
-
-// Every option and positional value, until --help or --version.
-Given Collect(const std::vector<std::string>& args) {
-  Given given;
-  for (std::size_t i = 0; i < args.size() && !given.finished; ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--") {
-      given.positional.insert(given.positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-      break;
-    }
-    const OptionSpec* option = IsOption(arg) || arg == "-h" ? FindOption(arg) : nullptr;
-    if (option) {
-      // An option given twice would leave one of its values unused.
-      for (const OptionSpec* before : given.seen) {
-        if (before == option) throw UsageError(std::string(option->name) + " aparece más de una vez");
-      }
-      given.seen.push_back(option);
-      TakeOption(*option, args, i, given);
-    } else if (IsOption(arg)) {
-      throw UsageError("opción desconocida: " + Shown(arg) + Suggestion(arg, OptionNames()));
-    } else {
-      given.positional.push_back(arg);
-    }
-  }
-  return given;
-}
 
 Arguments Phenomena(Given& g) {
   Arguments& parsed = g.parsed;
@@ -246,6 +102,37 @@ Arguments Night(Given& g) {
   if (g.sunLimit) parsed.limits.sunAltitude = ParseAltitude(*g.sunLimit, "--altura-sol");
   if (g.instrument) parsed.limits.instrument = ParseInstrument(*g.instrument);
   parsed.bodies = ParseBodies(g.positional);
+  return parsed;
+}
+
+// --recorrido [FECHA]: tonight's tour, with its objects and instrument.
+Arguments Tour(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.night || g.riseSet) throw UsageError("--recorrido no se combina con --noche ni --ortos");
+  if (g.from || g.to || g.step || g.julianDay || g.explain) {
+    throw UsageError("--recorrido es una noche: no se combina con --desde, --hasta, --paso, --jd ni --explicar");
+  }
+  if (g.format && parsed.format != OutputFormat::Text && parsed.format != OutputFormat::Csv &&
+      parsed.format != OutputFormat::Json) {
+    throw UsageError("--recorrido se escribe como texto, csv o json, no " + std::string(FormatName(parsed.format)));
+  }
+  NeedPlace(g, "--recorrido");
+  parsed.command = Command::Tour;
+  parsed.localDate = DateOrToday(*g.tour, parsed.zone, "--recorrido");
+  RequireReferenceSpan(TableInstant{parsed.localDate, 0}, *g.tour);
+  TourChoice& tour = parsed.tour;
+  tour.conditions.instrument = g.instrument ? ParseInstrument(*g.instrument) : Instrument::Eye;
+  if (g.aperture) {
+    if (tour.conditions.instrument != Instrument::Telescope)
+      throw UsageError("--apertura es la de un telescopio: va con --instrumento telescopio");
+    tour.conditions.aperture = ParseAperture(*g.aperture);
+  }
+  if (g.objects) tour.catalogue = ParseTourCatalogue(*g.objects);
+  if (g.types) tour.types = ParseDeepSkyTypes(*g.types);
+  tour.withUnseen = g.everything;
+  // The planets are always the tour's: every one the eye or the instrument may show.
+  if (!g.positional.empty()) throw UsageError("--recorrido no lleva planetas: " + Shown(g.positional.front()));
+  parsed.bodies = ParseBodies({});
   return parsed;
 }
 
@@ -445,7 +332,10 @@ Arguments ChooseCommand(Given& g) {
     throw UsageError("--altura-minima y --altura-sol solo se usan con --noche");
   }
   if (g.separation && !g.phenomena) throw UsageError("--separación solo se usa con --fenomenos");
-  if (g.instrument && !g.night) throw UsageError("--instrumento solo se usa con --noche");
+  if (g.instrument && !g.night && !g.tour) throw UsageError("--instrumento solo se usa con --noche o --recorrido");
+  if ((g.aperture || g.objects || g.types || g.everything) && !g.tour) {
+    throw UsageError("--apertura, --objetos, --tipo y --todos solo se usan con --recorrido");
+  }
   // --json is --formato json: another format beside it is one of the two unused.
   if (g.parsed.json && g.format && g.parsed.format != OutputFormat::Json) {
     throw UsageError("--json y --formato " + std::string(FormatName(g.parsed.format)) + " no se combinan");
@@ -473,6 +363,7 @@ Arguments ChooseCommand(Given& g) {
   if (g.year) return Year(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
+  if (g.tour) return Tour(g);
   if (g.night) return Night(g);
   if (g.riseSet) return RiseSet(g);
   if (g.explain && g.parsed.place) throw UsageError("--lugar no se combina con --explicar");

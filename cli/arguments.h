@@ -12,10 +12,11 @@
 #include "session/instant.h"
 #include "session/runners.h"
 #include "session/table_plan.h"
+#include "session/tour.h"
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year, Tour };
 
 
 struct Arguments {
@@ -34,6 +35,7 @@ struct Arguments {
   TimeZone zone;                  // --zona; UTC when not given
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
+  TourChoice tour;                // --recorrido: --objetos, --tipo, --instrumento, --apertura, --todos
   double approachLimit = 1.0;     // --separación, degrees
   double chartField = 20.0;       // --campo: the finder chart's field, degrees
   int year = 0;                   // --año: the year of the chart
@@ -56,5 +58,11 @@ Arguments ParseArguments(const std::vector<std::string>& args);
 // error.
 std::string UsageText();
 extern const char* const ShortUsageText;
+
+// What a command of the sky asks, from its arguments: its bodies, place,
+// zone, local date, limits and options by name. Each command sets the
+// instants it takes (an instant, a span), read from its bounds. Raises
+// nothing.
+SkyRequest RequestOf(const Arguments& args);
 
 }  // namespace orbitas::cli

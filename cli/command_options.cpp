@@ -33,6 +33,8 @@ const CommandOptions Table[] = {
     {Command::Eclipses, "--eclipses", {O::Eclipses}, {O::From, O::To, O::Place, O::Zone, O::Format, O::Json}},
     {Command::Eclipse, "--eclipse", {O::Eclipse}, {O::Place, O::Zone, O::Json, O::Format, O::Picture, O::Size}},
     {Command::Chart, "--carta", {O::Chart}, {O::Place, O::Zone, O::Field, O::Picture, O::Size}},
+    {Command::Tour, "--recorrido", {O::Tour},
+     {O::Place, O::Zone, O::Json, O::Format, O::Instrument, O::Aperture, O::Objects, O::Type, O::Everything, O::Sky}},
     {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac, O::Format, O::Json, O::Sky}},
 };
 

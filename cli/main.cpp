@@ -23,6 +23,7 @@
 #include "report/calendar_file.h"
 #include "report/eclipse_output.h"
 #include "report/night_output.h"
+#include "report/tour_output.h"
 #include "report/nights_output.h"
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
@@ -91,27 +92,6 @@ bool Finish(Context& ctx, const std::string& svg) {
   if (failure.empty()) return true;
   Complain(failure);
   return false;
-}
-
-// What a command of the sky asks, from its arguments: its bodies, place,
-// zone, local date, limits and options by name. Each command sets the
-// instants it takes (an instant, a span), read from its bounds.
-SkyRequest RequestOf(const Arguments& args) {
-  SkyRequest request;
-  request.bodies = BodiesOf(args.bodies);
-  request.place = args.place;
-  request.zone = args.zone;
-  request.date = args.localDate;
-  request.year = args.year;
-  request.limits = args.limits;
-  request.chartField = args.chartField;
-  request.faintestStar = args.magnitudeLimit;
-  request.sunAndMoon = !args.namedPlanets;
-  request.moon = args.moonPhenomena;
-  request.approachLimit = args.approachLimit;
-  // The JSON always carries the method's answer; the text, with --metodo.
-  request.withMethod = args.method || args.json;
-  return request;
 }
 
 int RunHelp(const Arguments&, Context& ctx) {
@@ -200,6 +180,22 @@ int RunNight(const Arguments& args, Context& ctx) {
         NightPictureOf(night.night, MethodElements(), night.place, night.zone, night.date), ctx.separator,
         size.width, size.height);
     if (!Finish(ctx, svg)) return ExitRuntimeError;
+  }
+  return 0;
+}
+
+// Tonight's tour: the planets, the Moon, the showers and the deep sky.
+int RunTour(const Arguments& args, Context& ctx) {
+  const std::string date = LocalDayOf(args.localDate, args.zone, 12).date;
+  ctx.beyond = [date] { return ": la noche del " + date + " queda fuera del alcance del método"; };
+  SkyRequest request = RequestOf(args);
+  request.withMethod = false;
+  const TourAnswer tour = orbitas::RunTour(request, args.tour);
+  ctx.beyond = nullptr;
+  switch (args.json ? OutputFormat::Json : args.format) {
+    case OutputFormat::Json: ctx.out.Write(report::TourJson(tour)); break;
+    case OutputFormat::Csv: ctx.out.Write(report::TourCsv(tour)); break;
+    default: ctx.out.Write(report::TourText(tour, ctx.separator)); break;
   }
   return 0;
 }
@@ -401,7 +397,7 @@ struct CommandEntry {
 };
 constexpr CommandEntry Commands[] = {
     {Command::Help, RunHelp},         {Command::Version, RunVersion},     {Command::Instant, RunInstant},
-    {Command::Table, RunTable},       {Command::RiseSet, RunRiseSet},     {Command::Night, RunNight},
+    {Command::Table, RunTable},       {Command::RiseSet, RunRiseSet},     {Command::Night, RunNight}, {Command::Tour, RunTour},
     {Command::Nights, RunNights},     {Command::Phenomena, RunPhenomena}, {Command::SavePlace, RunSavePlace},
     {Command::Eclipses, RunEclipseList}, {Command::Eclipse, RunOneEclipse}, {Command::Chart, RunChart},
     {Command::Year, RunYear},         {Command::Explain, RunExplain},

@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 30> Options = {{
+const std::array<OptionSpec, 35> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
@@ -27,8 +27,17 @@ const std::array<OptionSpec, 30> Options = {{
     {OptionId::Zone, "--zona", "", "ZONA", "zona horaria: UTC, ±HH:MM o un nombre como Europe/Madrid", C::Zones},
     {OptionId::RiseSet, "--ortos", "", "[FECHA]", "salida, culminación y puesta de cada planeta ese día (hoy)"},
     {OptionId::Night, "--noche", "", "[FECHA]", "qué se ve la noche que empieza esa tarde (hoy): Sol, Luna, planetas"},
-    {OptionId::Instrument, "--instrumento", "", "TIPO", "con --noche, ojo, prismaticos o telescopio (telescopio)",
+    {OptionId::Tour, "--recorrido", "", "[FECHA]",
+     "el recorrido de la noche de esa tarde (hoy): planetas, Luna, lluvias y cielo profundo, por hora y dificultad"},
+    {OptionId::Instrument, "--instrumento", "", "TIPO",
+     "con --noche y --recorrido, ojo, prismaticos o telescopio (telescopio con --noche, ojo con --recorrido)",
      C::Instruments},
+    {OptionId::Aperture, "--apertura", "", "MM", "con --recorrido --instrumento telescopio, su abertura en mm (150)"},
+    {OptionId::Objects, "--objetos", "", "CATÁLOGO", "con --recorrido, messier, caldwell o todos (todos)"},
+    {OptionId::Type, "--tipo", "", "TIPOS",
+     "con --recorrido, solo esos tipos, separados por comas: galaxia, cumulo, abierto, globular, nebulosa, "
+     "planetaria, difusa, oscura, supernova, asterismo, doble"},
+    {OptionId::Everything, "--todos", "", "", "con --recorrido, también lo que no se verá esta noche, con el motivo"},
     {OptionId::Sky, "--cielo", "", "CIELO",
      "con --noche, --fenomenos, --año y --guardar-lugar, cuán oscuro es: oscuro, rural, suburbano, urbano o ciudad "
      "(rural, o el guardado con el lugar de casa)",

@@ -5,12 +5,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <algorithm>
 #include <vector>
 
 #include "calendar/civil_days.h"
 #include "cli/option_table.h"
 #include "cli/usage_error.h"
 #include "session/local_dates.h"
+#include "session/deep_sky_words.h"
 #include "session/names.h"
 #include "session/nearest_names.h"
 #include "runtime/number_text.h"
@@ -415,6 +417,38 @@ SkyDarkness ParseSky(const std::string& text) {
                      Suggestion(text, SkyNames()));
   }
   return *sky;
+}
+
+double ParseAperture(const std::string& text) {
+  if (const auto value = DecimalIn(text, 20, 2000)) return *value;
+  throw UsageError("apertura no válida: «" + Shown(text) + "» (milímetros de 20 a 2000, como 150)");
+}
+
+TourCatalogue ParseTourCatalogue(const std::string& text) {
+  const std::string folded = Folded(text);
+  if (folded == "messier") return TourCatalogue::Messier;
+  if (folded == "caldwell") return TourCatalogue::Caldwell;
+  if (folded == "todos") return TourCatalogue::All;
+  throw UsageError("catálogo desconocido para --objetos: " + Shown(text) + " (messier, caldwell o todos)" +
+                   Suggestion(text, {"messier", "caldwell", "todos"}));
+}
+
+std::vector<DeepSkyType> ParseDeepSkyTypes(const std::string& text) {
+  std::vector<DeepSkyType> types;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    const std::string word = text.substr(start, comma - start);
+    const std::vector<DeepSkyType> named = DeepSkyTypesOfWord(word);
+    if (named.empty()) {
+      throw UsageError("tipo desconocido para --tipo: " + Shown(word) + " (" + SpanishList(DeepSkyTypeWordList()) +
+                       ")" + Suggestion(word, DeepSkyTypeWordList()));
+    }
+    for (const DeepSkyType t : named)
+      if (std::find(types.begin(), types.end(), t) == types.end()) types.push_back(t);
+    start = comma + 1;
+  }
+  return types;
 }
 
 }  // namespace orbitas::cli

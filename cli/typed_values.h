@@ -12,6 +12,7 @@
 #include "pictures/picture_file.h"
 #include "session/instant.h"
 #include "session/runners.h"
+#include "session/tour.h"
 #include "calendar/time_zone.h"
 #include "session/places/place_text.h"
 
@@ -111,6 +112,14 @@ bool Blank(const std::string& text);
 // choices and the nearest when it is none of them.
 Instrument ParseInstrument(const std::string& text);
 SkyDarkness ParseSky(const std::string& text);
+
+// The tour's choices: a telescope's aperture (--apertura, mm, 20 to
+// 2000), the catalogue (--objetos messier|caldwell|todos) and the types
+// (--tipo, words separated by commas, as DeepSkyTypesOfWord reads them).
+// Each raises UsageError naming the bad value.
+double ParseAperture(const std::string& text);
+TourCatalogue ParseTourCatalogue(const std::string& text);
+std::vector<DeepSkyType> ParseDeepSkyTypes(const std::string& text);
 
 // A number as the window reads its fields: Val, where blanks are fine, but
 // nothing may be left unread. Returns text; raises UsageError naming what

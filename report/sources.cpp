@@ -15,17 +15,24 @@ constexpr std::array<std::string_view, 4> Sources = {
     "las lluvias, de la lista de la IMO",
 };
 
+// What the tour adds: where its objects and their difficulty come from.
+constexpr std::string_view DeepSky =
+    "el cielo profundo, de OpenNGC, en su lugar de la fecha (ERFA: precesión, nutación y aberración), y su "
+    "dificultad, del umbral de contraste del ojo de Crumey (2014) contra el cielo de Krisciunas y Schaefer";
+
 }  // namespace
 
-std::string SourcesLine() {
+std::string SourcesLine(bool deepSky) {
   std::string line = "\nFuentes: ";
   for (std::size_t k = 0; k < Sources.size(); ++k) line += std::string(k ? "; " : "") + std::string(Sources[k]);
+  if (deepSky) line += "; " + std::string(DeepSky);
   return line + ".\n";
 }
 
-std::string SourcesJson() {
+std::string SourcesJson(bool deepSky) {
   std::string json = "[";
   for (std::size_t k = 0; k < Sources.size(); ++k) json += std::string(k ? ", " : "") + JsonString(Sources[k]);
+  if (deepSky) json += ", " + JsonString(DeepSky);
   return json + "]";
 }
 

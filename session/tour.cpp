@@ -19,7 +19,10 @@ DeepSkyRating PlanetRating(const PlanetNight& planet, const NightLimits& limits,
   if (c.instrument != Instrument::Eye) reach += BinocularGain;
   if (c.instrument == Instrument::Telescope) reach += 5 * std::log10(std::max(c.aperture, 50.0) / 50);
   const double margin = reach - planet.aspect.magnitude;
-  return margin >= 3 ? DeepSkyRating::Easy : margin >= 1 ? DeepSkyRating::Fair : DeepSkyRating::Hard;
+  return margin >= 3   ? DeepSkyRating::Easy
+         : margin >= 1 ? DeepSkyRating::Fair
+         : margin >= 0 ? DeepSkyRating::Hard
+                       : DeepSkyRating::NotTonight;
 }
 
 // A shower by its hourly rate at its best hour: twenty meteors and more
@@ -69,7 +72,7 @@ std::vector<TourStop> TourStopsOf(const TourAnswer& answer) {
     const PlanetNight& p = night.planets[i];
     TourStop s{TourKind::Planet, static_cast<int>(i), std::nullopt,
                PlanetRating(p, answer.night.limits, answer.choice.conditions)};
-    if (p.best) s.best = p.best->time;
+    if (p.best && s.rating != DeepSkyRating::NotTonight) s.best = p.best->time;
     if (s.best) seen.push_back(s);
     else if (all) unseen.push_back(s);
   }
@@ -91,7 +94,9 @@ std::vector<TourStop> TourStopsOf(const TourAnswer& answer) {
 
 TourAnswer RunTour(const SkyRequest& request, const TourChoice& tour) {
   TourAnswer answer;
-  answer.night = RunNight(request);
+  SkyRequest night = request;
+  night.limits.instrument = tour.conditions.instrument;
+  answer.night = RunNight(night);
   answer.choice = tour;
   answer.choice.conditions.sky = request.limits.sky;
   const LocalDay day = LocalDayOf(request.date, request.zone, 12);

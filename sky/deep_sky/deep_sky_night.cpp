@@ -150,23 +150,35 @@ void FindInterval(DeepSkyNight& n, const std::vector<Sample>& samples, const Tra
 }
 
 // Why an object seen at sample k is no easier, or one above the least
-// altitude in the dark at k is not seen: the first of the Moon, the town's
-// light, the height and twilight that a better sky would change.
+// altitude in the dark at k is not seen: of the Moon, twilight and the
+// town's light, the one whose absence would raise the margin most, when
+// that changes the rating; else the height, when the zenith would.
 void FindReason(DeepSkyNight& n, const Seeing& seeing, const Sample& s, double altitude, double azimuth,
                 const DeepSkyConditions& c) {
   const double actual = seeing.Margin(s, altitude, azimuth, c.sky, true);
-  const double moonless = seeing.Margin(s, altitude, azimuth, c.sky, false);
-  const double dark = seeing.Margin(s, altitude, azimuth, SkyDarkness::Dark, false);
   const DeepSkyRating rating = RatingOf(actual);
   if (rating == DeepSkyRating::Easy) return;
-  if (s.moonUp && RatingOf(moonless) < rating) {
-    n.reason = DeepSkyReason::Moonlight;
-    n.moonIlluminated = s.moonIlluminated;
-    n.moonSeparation = Separation(s.moonAltitude, s.moonAzimuth, altitude, azimuth);
-  } else if (RatingOf(dark) < RatingOf(moonless)) {
-    n.reason = DeepSkyReason::LightPollution;
-  } else if (s.twilight > MoonlessSkyBrightness(c.sky, 0)) {
-    n.reason = DeepSkyReason::Twilight;
+  Sample untwilit = s;
+  untwilit.twilight = 0;
+  const double moonless = seeing.Margin(s, altitude, azimuth, c.sky, false);
+  const double twilightless = seeing.Margin(untwilit, altitude, azimuth, c.sky, true);
+  const double clean = seeing.Margin(untwilit, altitude, azimuth, c.sky, false);
+  const double dark = seeing.Margin(untwilit, altitude, azimuth, SkyDarkness::Dark, false);
+  struct Cause {
+    DeepSkyReason reason;
+    double gain;
+  };
+  const Cause causes[] = {{DeepSkyReason::Moonlight, s.moonUp ? moonless - actual : 0},
+                          {DeepSkyReason::Twilight, twilightless - actual},
+                          {DeepSkyReason::LightPollution, dark - clean}};
+  const Cause& most = *std::max_element(std::begin(causes), std::end(causes),
+                                        [](const Cause& a, const Cause& b) { return a.gain < b.gain; });
+  if (RatingOf(actual + most.gain) < rating) {
+    n.reason = most.reason;
+    if (most.reason == DeepSkyReason::Moonlight) {
+      n.moonIlluminated = s.moonIlluminated;
+      n.moonSeparation = Separation(s.moonAltitude, s.moonAzimuth, altitude, azimuth);
+    }
   } else if (altitude < 30 && RatingOf(seeing.Margin(s, 90, azimuth, c.sky, true)) < rating) {
     n.reason = DeepSkyReason::LowInTheSky;
   } else if (rating == DeepSkyRating::NotTonight) {
@@ -208,8 +220,10 @@ DeepSkyNight ObjectTonight(const DeepSkyObject& o, const Place& place, const std
       return std::abs(s.time.ut - n.best->time.ut) <= SampleDays / 2; });
     const std::size_t k = static_cast<std::size_t>(at - samples.begin());
     if (k < samples.size()) FindReason(n, seeing, samples[k], t.altitude[k], t.azimuth[k], c);
+    // The place of the best moment itself, which may fall between samples.
     const HorizonCoordinates then = TurnedHorizon(place, n.best->time, direction);
     n.rightAscensionOfDate = then.rightAscensionOfDate, n.declinationOfDate = then.declinationOfDate;
+    n.best->altitude = then.altitude, n.best->azimuth = then.azimuth, n.best->compassPoint = CompassPoint(then.azimuth);
     return n;
   }
   if (t.altitude[highest] < c.leastAltitude) {

@@ -12,9 +12,10 @@ import tempfile
 
 # Each folder and the folders it may include, besides itself. The sky is a
 # library of sub-folders: frames and the search toolkit at the bottom, then
-# the bodies and the stars, then the night, the year's events and the eclipses.
+# the bodies and the stars, then the night, the year's events and the
+# eclipses; the deep sky through a night above the night.
 SKY_BASE = ["sky/frames", "sky/search", "sky/tables"]
-SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/showers", "sky/stars"]
+SKY = SKY_BASE + ["sky/bodies", "sky/night", "sky/events", "sky/eclipses", "sky/showers", "sky/stars", "sky/deep_sky"]
 LOW = ["runtime", "calendar", "ephemeris"]
 BELOW = {
     "runtime": [],
@@ -32,6 +33,7 @@ BELOW = {
     "sky/eclipses": LOW + SKY_BASE + ["sky/bodies"],
     "sky/showers": LOW + SKY_BASE + ["sky/bodies"],
     "sky/stars": LOW + SKY_BASE + ["sky/bodies"],
+    "sky/deep_sky": LOW + SKY_BASE + ["sky/bodies", "sky/night"],
     "session": LOW + SKY + ["files"],
     "report": LOW + SKY + ["session", "files"],
     "pictures": LOW + SKY + ["session", "files"],
@@ -81,7 +83,7 @@ INSTANT_HEADERS = {"sky/bodies/reference.h", "sky/bodies/apparent.h", "sky/frame
                    "sky/night/night.h", "sky/night/year_nights.h", "sky/bodies/moon.h",
                    "sky/events/geometry.h", "sky/events/event_search.h", "sky/events/phenomena.h",
                    "sky/frames/horizon.h", "sky/bodies/method_sky.h", "sky/bodies/error_bars.h",
-                   "sky/night/night_curves.h"}
+                   "sky/night/night_curves.h", "sky/deep_sky/deep_sky_night.h", "sky/frames/apparent_direction.h"}
 # session/ gives its answers and takes its requests with instants and
 # spans; only the method's own request takes the Julian day it is typed as.
 METHODS_OWN_HEADERS = {"session/planet_request.h", "session/instant.h", "session/table_plan.h"}
@@ -101,10 +103,11 @@ DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t
 SESSION_DOUBLE_TIME = re.compile(r"\bdouble\s+(julianDay|jd|ut|tt|time|after|start|end|t|from|to|day|at|when|instant|first|"
                                  r"last|utcSeconds|peak|greatest|moment|midnight|middle|startJd|endJd)\b\s*[,)=]")
 # The sky's types that cli/ may name: the request's own parameters (a
-# place, an instrument, the sky's darkness, the night's limits, a body).
+# place, an instrument, the sky's darkness, the night's limits, a body,
+# the tour's types of object).
 # Every other type of sky/ reaches the command line only through session/
 # and report/.
-CLI_MAY_NAME = {"Place", "Instrument", "SkyDarkness", "NightLimits", "Body"}
+CLI_MAY_NAME = {"Place", "Instrument", "SkyDarkness", "NightLimits", "Body", "DeepSkyType"}
 SKY_TYPE = re.compile(r"^\s*(?:struct|class|enum class|enum|using)\s+([A-Z]\w*)", re.M)
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)

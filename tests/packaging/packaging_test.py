@@ -67,7 +67,10 @@ class Completion(unittest.TestCase):
 
     def test_options_planets_formats_and_zones(self):
         self.assertEqual(self.complete("--fo"), {"--formato"})
-        self.assertEqual(self.complete("--t"), {"--tamaño"})
+        self.assertEqual(self.complete("--ta"), {"--tamaño"})
+        self.assertEqual(self.complete("--t"), {"--tamaño", "--tipo", "--todos"})
+        self.assertEqual(self.complete("--objetos", "m"), {"messier"})
+        self.assertEqual(self.complete("--tipo", "glo"), {"globular"})
         self.assertEqual(self.complete("--formato", "t"), {"texto"})
         self.assertEqual(self.complete("--format", "c"), {"csv"})
         self.assertEqual(self.complete("2000", "1", "1", "12", "0", "0", "Plu"), {"Plutón", "Pluton"})
@@ -119,7 +122,10 @@ class JsonSchema(unittest.TestCase):
                 ["--eclipses", "--desde", "2016-01-01", "--hasta", "2028-01-01", "--lugar", "36.53,-6.29",
                  "--formato", "json"],
                 ["--eclipse", "2027-07-01", "--lugar", "36.0139,-5.6070", "--json"],
-                ["--año", "2027", "--lugar", "69.6489,18.9551", "--zona", "Europe/Oslo", "--formato", "json"]]
+                ["--año", "2027", "--lugar", "69.6489,18.9551", "--zona", "Europe/Oslo", "--formato", "json"],
+                ["--recorrido", "2026-12-14", "--lugar", "37.3828,-5.9732", "--zona", "Europe/Madrid", "--json"],
+                ["--recorrido", "2026-06-21", "--lugar", "69.6489,18.9551", "--instrumento", "telescopio",
+                 "--objetos", "messier", "--todos", "--json"]]
         for args in runs:
             lines = [l for l in cli(*args).stdout.splitlines() if l.strip()]
             self.assertTrue(lines, args)

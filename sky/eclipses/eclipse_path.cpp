@@ -1,0 +1,279 @@
+#include "sky/eclipses/eclipse_path.h"
+
+#include <erfa.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "sky/bodies/apparent.h"
+#include "sky/eclipses/radii.h"
+#include "sky/frames/earth_turning.h"
+#include "sky/search/over_time.h"
+
+namespace orbitas {
+namespace {
+
+constexpr double Minute = 1.0 / 1440;
+constexpr double Reach = 4.0 / 24;           // days either side of greatest that the Sun and Moon are kept
+constexpr double LocalWindow = 75.0 / 1440;  // a place's greatest eclipse, within this of the line's instant
+constexpr double LimitPrecision = 0.05;      // km along the search line
+constexpr double SphereRadius = 6371.0;      // km: only for laying out the search lines
+
+// The reference's Sun and Moon, geocentric apparent (km), every minute
+// around greatest, and between nodes by four-point Lagrange interpolation.
+class EclipseSky {
+ public:
+  explicit EclipseSky(const Instant& greatest) : from_(greatest.After(-Reach)) {
+    const int count = static_cast<int>(2 * Reach / Minute) + 1;
+    for (int i = 0; i < count; ++i) {
+      const Instant t = from_.After(i * Minute);
+      sun_.push_back(ApparentGeocentric(Body::Sun, t));
+      moon_.push_back(ApparentGeocentric(Body::Moon, t));
+    }
+  }
+  Vector Sun(const Instant& t) const { return Interpolated(sun_, t); }
+  Vector Moon(const Instant& t) const { return Interpolated(moon_, t); }
+
+ private:
+  Vector Interpolated(const std::vector<Vector>& nodes, const Instant& t) const {
+    const double x = (t.ut - from_.ut) / Minute;
+    const int last = static_cast<int>(nodes.size()) - 4;
+    const int i = std::clamp(static_cast<int>(std::floor(x)) - 1, 0, last);
+    const double u = x - i;
+    Vector out{};
+    for (int k = 0; k < 4; ++k) {
+      double weight = 1;
+      for (int j = 0; j < 4; ++j)
+        if (j != k) weight *= (u - j) / (k - j);
+      for (int c = 0; c < 3; ++c) out[c] += weight * nodes[i + k][c];
+    }
+    return out;
+  }
+  Instant from_;
+  std::vector<Vector> sun_, moon_;
+};
+
+// The Sun and the Moon seen from a place at an instant, radians, as the
+// local circumstances measure them.
+struct Discs {
+  double distance, sun, moon, moonUmbral;
+};
+
+Discs DiscsFrom(const EclipseSky& sky, const Place& place, const Instant& at) {
+  const Vector observer = PlaceVector(place, at);
+  const Vector sun = Minus(sky.Sun(at), observer), moon = Minus(sky.Moon(at), observer);
+  return {AngleBetween(sun, moon) / DegreesPerRadian, Semidiameter(SunRadiusKm, Norm(sun)),
+          Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)), Semidiameter(MoonUmbralRatio * EarthRadiusKm, Norm(moon))};
+}
+
+// A place's greatest eclipse near `near`: the least distance of the centres.
+Instant LocalGreatest(const EclipseSky& sky, const Place& place, const Instant& near) {
+  return LeastWithin([&](const Instant& t) { return DiscsFrom(sky, place, t).distance; },
+                     Around(near, LocalWindow, LocalWindow), 1e-7);
+}
+
+// How far the place is from each test at its greatest eclipse, radians:
+// negative inside the total or annular path, and inside the partial
+// eclipse; and the magnitude there.
+struct Gaps {
+  Instant greatest;
+  double central, partial, magnitude;
+};
+
+Gaps GapsAt(const EclipseSky& sky, const Place& place, const Instant& near) {
+  const Instant t = LocalGreatest(sky, place, near);
+  const Discs d = DiscsFrom(sky, place, t);
+  return {t, d.distance - std::fabs(d.moonUmbral - d.sun), d.distance - (d.sun + d.moon),
+          (d.sun + d.moon - d.distance) / (2 * d.sun)};
+}
+
+// The point distance km from (latitude, longitude) along bearing (degrees
+// from north through east), on the sphere that lays out the search lines.
+Place Along(double latitude, double longitude, double bearing, double distance) {
+  const double p1 = latitude / DegreesPerRadian, l1 = longitude / DegreesPerRadian, b = bearing / DegreesPerRadian;
+  const double a = distance / SphereRadius;
+  const double p2 = std::asin(std::sin(p1) * std::cos(a) + std::cos(p1) * std::sin(a) * std::cos(b));
+  const double l2 = l1 + std::atan2(std::sin(b) * std::sin(a) * std::cos(p1), std::cos(a) - std::sin(p1) * std::sin(p2));
+  return Place(p2 * DegreesPerRadian, eraAnpm(l2) * DegreesPerRadian);
+}
+
+double Bearing(const GroundPoint& from, const GroundPoint& to) {
+  const double p1 = from.latitude / DegreesPerRadian, p2 = to.latitude / DegreesPerRadian;
+  const double dl = (to.longitude - from.longitude) / DegreesPerRadian;
+  return std::atan2(std::sin(dl) * std::cos(p2), std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl)) *
+         DegreesPerRadian;
+}
+
+// Where the shadow's axis meets the ground at t, if it does.
+std::optional<GroundPoint> AxisOnGround(const EclipseSky& sky, const Instant& t) {
+  const Vector moon = sky.Moon(t), sun = sky.Sun(t);
+  const Vector axis = Minus(moon, sun);
+  Hit hit;
+  if (!FirstHit(moon, Scaled(axis, 1 / Norm(axis)), t, hit)) return std::nullopt;
+  return hit.ground;
+}
+
+double SunAltitude(const EclipseSky& sky, const Place& place, const Instant& t) {
+  return HorizonOf(place, t, Minus(sky.Sun(t), PlaceVector(place, t))).altitude;
+}
+
+PathPoint PointOf(const EclipseSky& sky, const Place& place, const Instant& t) {
+  return {t, place.latitude, place.longitude, SunAltitude(sky, place, t), std::nullopt};
+}
+
+// The first distance along a search line at which gap turns positive,
+// looked for from `inside` (where it is negative) out to `farthest` km,
+// then narrowed by bisection; none when it stays negative.
+template <class Gap>
+std::optional<double> Edge(Gap&& gap, double inside, double farthest) {
+  double low = inside, high = std::max(inside * 2, inside + 25);
+  while (gap(high) < 0) {
+    if (high >= farthest) return std::nullopt;
+    low = high, high = std::min(high * 2, farthest);
+  }
+  while (high - low > LimitPrecision) {
+    const double mid = (low + high) / 2;
+    (gap(mid) < 0 ? low : high) = mid;
+  }
+  return (low + high) / 2;
+}
+
+// The seconds of the total or annular phase at a place of the path.
+double CentralDuration(const EclipseSky& sky, const Place& place, const Instant& greatest) {
+  const auto gap = [&](double days) {
+    const Discs d = DiscsFrom(sky, place, greatest.After(days));
+    return d.distance - std::fabs(d.moonUmbral - d.sun);
+  };
+  double total = 0;
+  for (const double side : {-1.0, 1.0}) {
+    double in = 0, out = side * 10 * Minute;
+    while (std::fabs(out - in) > 1e-3 / SecondsPerDay) {
+      const double mid = (in + out) / 2;
+      (gap(mid) < 0 ? in : out) = mid;
+    }
+    total += std::fabs(in + out) / 2;
+  }
+  return total * SecondsPerDay;
+}
+
+// The limits, magnitude lines and partial limit on one side of the
+// central line at t, along the ground line at bearing from its point.
+struct Side {
+  std::optional<PathPoint> limit, partial;
+  std::vector<std::optional<PathPoint>> magnitudes;  // MagnitudeLevels' order
+};
+
+constexpr double MagnitudeLevels[] = {0.8, 0.6, 0.4, 0.2};
+constexpr double FarthestLimit = 1500, FarthestPartial = 9000;  // km from the central line
+
+Side SideOf(const EclipseSky& sky, const GroundPoint& centre, double bearing, const Instant& t, bool outer) {
+  Side side;
+  const auto at = [&](double s) { return Along(centre.latitude, centre.longitude, bearing, s); };
+  const auto point = [&](double s) {
+    const Place p = at(s);
+    return PointOf(sky, p, GapsAt(sky, p, t).greatest);
+  };
+  const std::optional<double> limit = Edge([&](double s) { return GapsAt(sky, at(s), t).central; }, 0, FarthestLimit);
+  if (limit) side.limit = point(*limit);
+  if (!outer) return side;
+  const double from = limit.value_or(0);
+  const std::optional<double> partial =
+      Edge([&](double s) { return GapsAt(sky, at(s), t).partial; }, from, FarthestPartial);
+  if (!partial) return side;
+  if (PathPoint p = point(*partial); p.sunAltitude >= 0) side.partial = p;
+  for (const double level : MagnitudeLevels) {
+    const std::optional<double> s =
+        Edge([&](double x) { return level - GapsAt(sky, at(x), t).magnitude; }, from, *partial);
+    std::optional<PathPoint> p;
+    if (s) p = point(*s);
+    if (p && p->sunAltitude < 0) p.reset();
+    side.magnitudes.push_back(p);
+  }
+  return side;
+}
+
+// The instants of the central phase, step apart, through greatest.
+std::vector<Instant> CentralInstants(const EclipseSky& sky, const Instant& greatest, double step) {
+  std::vector<Instant> before, after;
+  for (Instant t = greatest; AxisOnGround(sky, t); t = t.After(-step)) before.push_back(t);
+  for (Instant t = greatest.After(step); AxisOnGround(sky, t); t = t.After(step)) after.push_back(t);
+  std::reverse(before.begin(), before.end());
+  before.insert(before.end(), after.begin(), after.end());
+  return before;
+}
+
+// The chord between two ground points, km.
+double GroundDistance(const PathPoint& a, const PathPoint& b) {
+  double pa[3], pb[3];
+  eraGd2gc(1, a.longitude / DegreesPerRadian, a.latitude / DegreesPerRadian, 0, pa);
+  eraGd2gc(1, b.longitude / DegreesPerRadian, b.latitude / DegreesPerRadian, 0, pb);
+  return std::hypot(pa[0] - pb[0], pa[1] - pb[1], pa[2] - pb[2]) / 1000;
+}
+
+void Add(PathLine& line, const std::optional<PathPoint>& p) {
+  if (p) line.push_back(*p);
+}
+
+}  // namespace
+
+SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinutes) {
+  SolarEclipsePath path;
+  path.eclipse = eclipse;
+  if (!eclipse.central) return path;
+  const EclipseSky sky(eclipse.greatest);
+  const double step = std::clamp(stepMinutes, 1.0, 10.0) * Minute;
+  const std::vector<Instant> times = CentralInstants(sky, eclipse.greatest, step);
+  // The partial limits and the magnitude lines change slowly: every fifth instant.
+  const int outerEvery = std::max(1, static_cast<int>(std::lround(5 * Minute / step)));
+  PathLine left, right, partialLeft, partialRight;
+  std::vector<PathLine> magnitudesLeft(std::size(MagnitudeLevels)), magnitudesRight(std::size(MagnitudeLevels));
+  std::optional<double> widthNearest;
+  for (std::size_t i = 0; i < times.size(); ++i) {
+    const Instant t = times[i];
+    const GroundPoint centre = *AxisOnGround(sky, t);
+    const std::optional<GroundPoint> a = AxisOnGround(sky, t.After(-Minute / 2)), b = AxisOnGround(sky, t.After(Minute / 2));
+    const double track = Bearing(a.value_or(centre), b.value_or(centre));
+    const Place c(centre.latitude, centre.longitude);
+    const Instant local = GapsAt(sky, c, t).greatest;
+    PathPoint middle = PointOf(sky, c, local);
+    middle.duration = CentralDuration(sky, c, local);
+    path.centralLine.push_back(middle);
+    const bool outer = i % static_cast<std::size_t>(outerEvery) == 0 || i + 1 == times.size();
+    const Side l = SideOf(sky, centre, track - 90, t, outer), r = SideOf(sky, centre, track + 90, t, outer);
+    Add(left, l.limit), Add(right, r.limit), Add(partialLeft, l.partial), Add(partialRight, r.partial);
+    for (std::size_t k = 0; k < l.magnitudes.size(); ++k) Add(magnitudesLeft[k], l.magnitudes[k]);
+    for (std::size_t k = 0; k < r.magnitudes.size(); ++k) Add(magnitudesRight[k], r.magnitudes[k]);
+    if (l.limit && r.limit && (!widthNearest || std::fabs(t.ut - eclipse.greatest.ut) < *widthNearest)) {
+      widthNearest = std::fabs(t.ut - eclipse.greatest.ut);
+      path.widthAtGreatest = GroundDistance(*l.limit, *r.limit);
+    }
+  }
+  // Left of an eastward track is north; a path running west has them the other way.
+  const bool leftIsNorth = left.empty() || right.empty() || left[left.size() / 2].latitude >= right[right.size() / 2].latitude;
+  path.northLimit = leftIsNorth ? left : right, path.southLimit = leftIsNorth ? right : left;
+  path.partialNorthLimit = leftIsNorth ? partialLeft : partialRight;
+  path.partialSouthLimit = leftIsNorth ? partialRight : partialLeft;
+  for (std::size_t k = 0; k < std::size(MagnitudeLevels); ++k)
+    path.magnitudes.push_back({MagnitudeLevels[k], leftIsNorth ? magnitudesLeft[k] : magnitudesRight[k],
+                               leftIsNorth ? magnitudesRight[k] : magnitudesLeft[k]});
+  return path;
+}
+
+double CentralMargin(const SolarEclipse& eclipse, const Place& place) {
+  const EclipseSky sky(eclipse.greatest);
+  const Instant t = LeastWithin([&](const Instant& u) { return DiscsFrom(sky, place, u).distance; },
+                                Around(eclipse.greatest, Reach - Minute, Reach - Minute), 1e-7);
+  const Discs d = DiscsFrom(sky, place, t);
+  return d.distance - std::fabs(d.moonUmbral - d.sun);
+}
+
+std::vector<SubLunarPoint> SubLunarPoints(const LunarEclipse& eclipse) {
+  std::vector<SubLunarPoint> out;
+  for (const ContactEvent& c : eclipse.contacts) {
+    const GroundPoint g = GroundOf(ApparentGeocentric(Body::Moon, c.time), c.time);
+    out.push_back({c.kind, c.time, g.latitude, g.longitude});
+  }
+  return out;
+}
+
+}  // namespace orbitas
