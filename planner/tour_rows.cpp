@@ -7,6 +7,7 @@
 
 #include "report/column_cells.h"
 #include "report/text_layout.h"
+#include "report/tour_output.h"
 #include "session/deep_sky_words.h"
 #include "session/names.h"
 
@@ -18,7 +19,6 @@ using Cells = std::array<report::ViewCell, static_cast<std::size_t>(TourColumn::
 report::ViewCell& At(Cells& cells, TourColumn column) { return cells[static_cast<std::size_t>(column)]; }
 
 report::ViewCell Of(report::EventCell cell) { return {std::move(cell.text), cell.key, std::move(cell.file)}; }
-report::ViewCell Text(std::string text) { return Of(report::TextCell(std::move(text))); }
 
 // The local hour of t ("21:40"): the tab says the night's date.
 report::ViewCell Hour(const TimeZone& zone, const Instant& t) {
@@ -34,115 +34,101 @@ report::ViewCell Interval(const TimeZone& zone, const std::optional<Instant>& fr
   return {a.text + "–" + b.text, from->ut, a.value + "/" + b.value};
 }
 
-report::ViewCell Degrees(double degrees) { return Of(report::WholeCell(degrees, 1, "°")); }
+// What a stop's cells sort by: its numbers and instants.
+struct StopNumbers {
+  std::optional<double> magnitude, altitude, azimuth;
+  int compassPoint = -1;  // of the azimuth, none for -1
+  std::optional<Instant> from, to;
+};
 
-report::ViewCell Azimuth(double azimuth, int compassPoint) {
-  report::ViewCell cell = Degrees(azimuth);
-  cell.text += " " + std::string(CompassName(compassPoint));
-  return cell;
+StopNumbers PlanetNumbers(const PlanetNight& p) {
+  StopNumbers n;
+  n.magnitude = p.aspect.magnitude;
+  if (p.best) n.altitude = p.best->altitude, n.azimuth = p.best->azimuth, n.compassPoint = p.best->compassPoint;
+  if (p.visibleFrom) n.from = p.visibleFrom->time;
+  if (p.visibleTo) n.to = p.visibleTo->time;
+  return n;
 }
 
-report::ViewCell Rating(DeepSkyRating rating) {
-  return {std::string(RatingWords(rating)), static_cast<double>(rating), std::string(RatingCode(rating))};
+StopNumbers DeepSkyNumbers(const DeepSkyNight& d) {
+  StopNumbers n;
+  if (d.object->HasMagnitude()) n.magnitude = d.object->magnitude;
+  if (d.best) n.altitude = d.best->altitude, n.azimuth = d.best->azimuth, n.compassPoint = d.best->compassPoint;
+  n.from = d.visibleFrom, n.to = d.visibleTo;
+  return n;
 }
 
-// Every cell "—" but the stop's time and rating.
-Cells Blank(const TourAnswer& answer, const TourStop& stop) {
-  Cells cells;
-  cells.fill(Of(report::EmptyCell()));
-  if (stop.best) At(cells, TourColumn::Time) = Hour(answer.night.zone, *stop.best);
-  At(cells, TourColumn::Rating) = Rating(stop.rating);
-  return cells;
-}
-
-TourRow PlanetRow(const TourAnswer& answer, const TourStop& stop, std::string_view sep) {
-  const PlanetNight& p = answer.night.night.planets[static_cast<std::size_t>(stop.index)];
-  const TimeZone& zone = answer.night.zone;
-  TourRow row;
-  Cells cells = Blank(answer, stop);
-  const std::string name(SpanishName(p.body));
-  At(cells, TourColumn::Object) = Text(name);
-  At(cells, TourColumn::Type) = Text(p.body == Body::Pluto ? "planeta enano" : "planeta");
-  At(cells, TourColumn::Constellation) = Text(std::string(ConstellationName(p.constellation)));
-  At(cells, TourColumn::Magnitude) = Of(report::NumberCell(p.aspect.magnitude, "#0.0", sep));
-  if (p.best) {
-    At(cells, TourColumn::Altitude) = Degrees(p.best->altitude);
-    At(cells, TourColumn::Azimuth) = Azimuth(p.best->azimuth, p.best->compassPoint);
+StopNumbers NumbersOf(const TourAnswer& answer, const TourStop& stop) {
+  const auto at = static_cast<std::size_t>(stop.index);
+  switch (stop.kind) {
+    case TourKind::Planet: return PlanetNumbers(answer.night.night.planets[at]);
+    case TourKind::DeepSky: return DeepSkyNumbers(answer.objects[at]);
+    case TourKind::Moon: break;
+    case TourKind::Shower: break;
   }
-  const std::string miss = PlanetMissText(p, answer.night.limits);
-  if (!miss.empty()) At(cells, TourColumn::Reason) = Text(miss);
-  At(cells, TourColumn::Interval) = Interval(zone, p.visibleFrom ? std::optional(p.visibleFrom->time) : std::nullopt,
-                                             p.visibleTo ? std::optional(p.visibleTo->time) : std::nullopt);
-  row.view.body = p.body;
-  row.item = {ListKind::Planet, QString::fromStdString(name).toLower().toStdString(), name, std::nullopt, ""};
-  row.view.cells.assign(cells.begin(), cells.end());
-  return row;
+  StopNumbers n;
+  if (stop.kind == TourKind::Moon) n.from = answer.night.night.moon.rise, n.to = answer.night.night.moon.set;
+  if (stop.kind == TourKind::Shower) n.altitude = answer.night.showers[at].radiantAltitude;
+  return n;
 }
 
-TourRow MoonRow(const TourAnswer& answer, const TourStop& stop, std::string_view) {
-  const MoonNight& moon = answer.night.night.moon;
-  TourRow row;
-  Cells cells = Blank(answer, stop);
-  const std::string name(SpanishName(Body::Moon));
-  At(cells, TourColumn::Object) = Text(name);
-  At(cells, TourColumn::Type) = Text("satélite");
-  At(cells, TourColumn::Reason) =
-      Text("iluminada al " + std::to_string(static_cast<int>(std::lround(moon.phase.illuminated * 100))) + " %");
-  row.view.body = Body::Moon;
-  row.item = {ListKind::Planet, QString::fromStdString(name).toLower().toStdString(), name, std::nullopt, ""};
-  row.view.cells.assign(cells.begin(), cells.end());
-  return row;
+// A cell of the report's text, sorted by key; "—" where the text is empty.
+report::ViewCell Worded(const std::string& text, std::optional<double> key, std::string value = {}) {
+  if (text.empty()) return Of(report::EmptyCell());
+  return {text, key, value.empty() ? text : std::move(value)};
 }
 
-TourRow ShowerRow(const TourAnswer& answer, const TourStop& stop, std::string_view sep) {
-  const ShowerNight& s = answer.night.showers[static_cast<std::size_t>(stop.index)];
-  TourRow row;
-  Cells cells = Blank(answer, stop);
-  const std::string name(ShowerName(s.shower->code));
-  At(cells, TourColumn::Object) = Text(name);
-  At(cells, TourColumn::Type) = Text("lluvia de estrellas");
-  At(cells, TourColumn::Altitude) = Degrees(s.radiantAltitude);
-  const report::EventCell rate = report::NumberCell(s.hourlyRate, "#0", sep);
-  At(cells, TourColumn::Reason) = Text("unos " + rate.text + " meteoros por hora");
-  row.item = {ListKind::Shower, ShowerId(name), name, std::nullopt, ""};
-  row.view.cells.assign(cells.begin(), cells.end());
-  return row;
+// "Saturno" for the text's "la Luna": a table's cell begins with a capital.
+std::string Capitalised(const std::string& text) {
+  const QString words = QString::fromStdString(text);
+  return words.isEmpty() ? text : (words.left(1).toUpper() + words.mid(1)).toStdString();
 }
 
-// A deep-sky object's item: kept with its best moment of this night.
-ListItem DeepSkyItem(const DeepSkyNight& n, const TourAnswer& answer, const std::string& title) {
-  std::string date = answer.night.date;
-  date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
-  const std::string id = QString::fromStdString(std::string(n.object->id)).toLower().remove(QLatin1Char(' ')).toStdString();
-  ListItem item{ListKind::DeepSky, id, title, std::nullopt, ""};
+// The item "Mi lista" keeps of a stop: a planet or the Moon by its name, a
+// shower by its code, a deep-sky object by its id with its best moment of
+// this night (a calendar entry of its own).
+ListItem ItemOf(const TourAnswer& answer, const TourStop& stop, const report::TourCells& c) {
+  const std::string lower = QString::fromStdString(c.id).toLower().remove(QLatin1Char(' ')).toStdString();
+  // A shower as the night's table names it, "Gemínidas (GEM)", and so by its code.
+  if (stop.kind == TourKind::Shower) {
+    const std::string name = c.title + " (" + c.id + ")";
+    return {ListKind::Shower, ShowerId(name), name, std::nullopt, ""};
+  }
+  if (stop.kind != TourKind::DeepSky) return {ListKind::Planet, lower, c.id, std::nullopt, ""};
+  const DeepSkyNight& n = answer.objects[static_cast<std::size_t>(stop.index)];
+  ListItem item{ListKind::DeepSky, lower, c.title, std::nullopt, ""};
   if (n.best) {
-    const std::string words = title + ": " + std::string(RatingWords(n.rating)) + " " +
-                              InstrumentWithAperture(answer.choice.conditions) + ".";
-    item.entry = report::CalendarEntry{id + "-" + date + "@orbitas", n.best->time, n.visibleTo, title, words};
+    std::string date = answer.night.date;
+    date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
+    const std::string words = c.title + ": " + c.rating + " " + InstrumentWithAperture(answer.choice.conditions) + ".";
+    item.entry = report::CalendarEntry{lower + "-" + date + "@orbitas", n.best->time, n.visibleTo, c.title, words};
   }
   return item;
 }
 
-TourRow DeepSkyRow(const TourAnswer& answer, const TourStop& stop, std::string_view sep) {
-  const DeepSkyNight& n = answer.objects[static_cast<std::size_t>(stop.index)];
-  const DeepSkyObject& o = *n.object;
+TourRow RowOf(const TourAnswer& answer, const TourStop& stop, const report::TourCells& c) {
+  const StopNumbers n = NumbersOf(answer, stop);
+  Cells cells;
+  At(cells, TourColumn::Time) = stop.best ? Hour(answer.night.zone, *stop.best) : Of(report::EmptyCell());
+  At(cells, TourColumn::Object) = Worded(Capitalised(c.title), std::nullopt);
+  At(cells, TourColumn::Type) = Worded(c.type, std::nullopt);
+  At(cells, TourColumn::Constellation) = Worded(c.constellation, std::nullopt);
+  At(cells, TourColumn::Magnitude) = Worded(c.magnitude, n.magnitude);
+  At(cells, TourColumn::Altitude) = Worded(c.altitude.empty() ? "" : c.altitude + "°", n.altitude);
+  const std::string compass = n.compassPoint >= 0 ? " " + std::string(CompassName(n.compassPoint)) : "";
+  At(cells, TourColumn::Azimuth) = Worded(c.azimuth.empty() ? "" : c.azimuth + "°" + compass, n.azimuth);
+  At(cells, TourColumn::Rating) = Worded(c.rating, static_cast<double>(stop.rating), c.ratingCode);
+  At(cells, TourColumn::Reason) = Worded(c.reason, std::nullopt);
+  At(cells, TourColumn::Interval) = Interval(answer.night.zone, n.from, n.to);
   TourRow row;
-  Cells cells = Blank(answer, stop);
-  const std::string title = DeepSkyTitle(o);
-  At(cells, TourColumn::Object) = Text(title);
-  At(cells, TourColumn::Type) = Text(std::string(DeepSkyTypeWords(o.type)));
-  At(cells, TourColumn::Constellation) = Text(std::string(ConstellationName(n.constellation)));
-  if (o.HasMagnitude()) At(cells, TourColumn::Magnitude) = Of(report::NumberCell(o.magnitude, "#0.0", sep));
-  if (n.best) {
-    At(cells, TourColumn::Altitude) = Degrees(n.best->altitude);
-    At(cells, TourColumn::Azimuth) = Azimuth(n.best->azimuth, n.best->compassPoint);
-  }
-  const std::string reason = ReasonWords(n, answer.choice.conditions, sep);
-  if (!reason.empty()) At(cells, TourColumn::Reason) = Text(reason);
-  At(cells, TourColumn::Interval) = Interval(answer.night.zone, n.visibleFrom, n.visibleTo);
-  row.object = &o;
-  row.item = DeepSkyItem(n, answer, title);
   row.view.cells.assign(cells.begin(), cells.end());
+  row.view.time = stop.best;
+  if (stop.kind == TourKind::Planet) row.view.body = answer.night.night.planets[static_cast<std::size_t>(stop.index)].body;
+  if (stop.kind == TourKind::Moon) row.view.body = Body::Moon;
+  if (stop.kind == TourKind::DeepSky) row.object = answer.objects[static_cast<std::size_t>(stop.index)].object;
+  row.kind = stop.kind;
+  row.rating = stop.rating;
+  row.item = ItemOf(answer, stop, c);
   return row;
 }
 
@@ -168,16 +154,12 @@ std::vector<std::string> TourColumns() {
 }
 
 std::vector<TourRow> TourRows(const TourAnswer& answer, std::string_view separator) {
+  // The command line's words for each stop, so that both say the same.
+  const std::vector<report::TourCells> cells = report::TourCellsOf(answer, report::ForPeople(separator));
   std::vector<TourRow> rows;
-  for (const TourStop& stop : answer.stops) {
-    TourRow row = stop.kind == TourKind::Planet ? PlanetRow(answer, stop, separator)
-                  : stop.kind == TourKind::Moon ? MoonRow(answer, stop, separator)
-                  : stop.kind == TourKind::Shower ? ShowerRow(answer, stop, separator)
-                                                  : DeepSkyRow(answer, stop, separator);
-    row.kind = stop.kind;
-    row.rating = stop.rating;
-    row.view.time = stop.best;
-    rows.push_back(std::move(row));
+  rows.reserve(answer.stops.size());
+  for (std::size_t k = 0; k < answer.stops.size() && k < cells.size(); ++k) {
+    rows.push_back(RowOf(answer, answer.stops[k], cells[k]));
   }
   return rows;
 }
