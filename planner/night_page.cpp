@@ -1,5 +1,6 @@
 #include "planner/night_page.h"
 
+#include <algorithm>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -29,9 +30,8 @@ QString TableHtml(const QStringList& headings, const std::vector<QStringList>& r
   for (const QString& heading : headings) html += QStringLiteral("<th align='left'>") + heading.toHtmlEscaped() + "</th>";
   html += QStringLiteral("</tr>");
   for (std::size_t k = 0; k < rows.size() && k < most; ++k) {
-    const QStringList& row = rows[k];
     html += QStringLiteral("<tr>");
-    for (const QString& cell : row) html += QStringLiteral("<td>") + cell.toHtmlEscaped() + "</td>";
+    for (const QString& cell : rows[k]) html += QStringLiteral("<td>") + cell.toHtmlEscaped() + "</td>";
     html += QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table>");
@@ -114,16 +114,18 @@ void PaintNightPage(QPainter& painter, const QRectF& area, const NightPage& page
   y += PaintHtml(painter, QRectF(area.left(), y, area.width(), 120), SunAndMoonHtml(page), 8.5) + 8;
   // The pictures take what the table leaves, at most their own size.
   const double room = area.bottom() - y;
-  const double table = PaintHtml(painter, QRectF(area.left(), y, area.width(), room),
-                                 TableHtml(page.headings, page.rows, page.rows.size()), TableText);
-  y += table + 10;
+  if (!page.rows.empty()) {
+    const QString table = TableHtml(page.headings, page.rows, page.rows.size());
+    y += PaintHtml(painter, QRectF(area.left(), y, area.width(), room), table, TableText) + 10;
+  }
   const double leastPictures = LeastPictureScale * (DomeSide + 14 + ChartHeight) + 4;
   const std::size_t tourRows = TourRowsThatFit(page, area.width(), area.bottom() - y - leastPictures);
   if (tourRows > 0) {
     y += PaintHtml(painter, QRectF(area.left(), y, area.width(), area.bottom() - y), TourHtml(page, tourRows), TourText) + 10;
   }
   const double left = area.bottom() - y;
-  const double scale = std::min(1.0, left / (DomeSide + 14 + ChartHeight));
+  // Never under half the least (a page too full still shows them, small).
+  const double scale = std::clamp(left / (DomeSide + 14 + ChartHeight), LeastPictureScale / 2, 1.0);
   const double side = DomeSide * scale;
   PaintHtml(painter, QRectF(area.left(), y, area.width(), 14), page.domeCaption.toHtmlEscaped(), 8);
   PaintSvg(painter, pictures.dome, QRectF(area.left() + (area.width() - side) / 2, y + 12, side, side));

@@ -386,20 +386,21 @@ NightPage NightTab::Page() const {
   page.title = QStringLiteral("La noche del ") + QString::fromStdString(DateWithWeekday(night.date)) +
                QStringLiteral(" desde ") + QString::fromStdString(report::PlaceText(night.place));
   page.sunAndMoon = panel_->Lines();
-  for (int column = 0; column < sorted_->columnCount(); ++column) {
+  if (TourShown() && tour_->answer()) {
+    // The tour as shown, in the table's place.
+    page.tourCaption = tour_->Summary();
+    page.tourHeadings = tour_->Headings();
+    page.tourRows = tour_->ShownTexts(MostTourRowsPrinted);
+  }
+  for (int column = 0; !TourShown() && column < sorted_->columnCount(); ++column) {
     if (!table_->isColumnHidden(column)) page.headings << sorted_->headerData(column, Qt::Horizontal, RowsModel::ValueRole).toString();
   }
-  for (int row = 0; row < sorted_->rowCount(); ++row) {
+  for (int row = 0; !TourShown() && row < sorted_->rowCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < sorted_->columnCount(); ++column) {
       if (!table_->isColumnHidden(column)) cells << sorted_->index(row, column).data().toString();
     }
     page.rows.push_back(cells);
-  }
-  if (TourShown() && tour_->answer()) {
-    page.tourCaption = tour_->Summary();
-    page.tourHeadings = tour_->Headings();
-    page.tourRows = tour_->ShownTexts(MostTourRowsPrinted);
   }
   page.domeCaption = QStringLiteral("El cielo a las ") + instant_->text();
   page.dome = *shownDome_;
@@ -411,7 +412,7 @@ NightPage NightTab::Page() const {
 
 void NightTab::PrintNight() {
   NightPage page = Page();
-  if (page.rows.empty()) return;
+  if (page.rows.empty() && page.tourRows.empty()) return;
   background_.Submit(QStringLiteral("imprimir la noche"), [this, page] {
     NightPagePictures pictures = DrawNightPagePictures(page);
     return [this, page, pictures = std::move(pictures)] {

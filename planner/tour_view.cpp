@@ -1,6 +1,7 @@
 #include "planner/tour_view.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -209,6 +210,8 @@ void TourView::Compute() {
 }
 
 void TourView::Show(std::shared_ptr<const TourAnswer> answer, std::shared_ptr<const std::vector<TourRow>> rows) {
+  QElapsedTimer took;
+  took.start();
   answer_ = std::move(answer);
   rows_ = std::move(rows);
   std::vector<report::ViewRow> views;
@@ -217,6 +220,7 @@ void TourView::Show(std::shared_ptr<const TourAnswer> answer, std::shared_ptr<co
   filtered_->SetRows(rows_);
   model_->SetRows(std::move(views));
   Count();
+  lastShowMs_ = static_cast<double>(took.nsecsElapsed()) / 1e6;
   emit filled();
 }
 

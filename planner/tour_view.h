@@ -59,6 +59,9 @@ class TourView : public QWidget {
   // printed page. Raises nothing.
   QStringList Headings() const;
   std::vector<QStringList> ShownTexts(std::size_t most) const;
+  // How long showing the last tour held the interface thread up (ms):
+  // the table's rows and columns, the rest being on the worker.
+  double lastShowMs() const { return lastShowMs_; }
   // "Recorrido a simple vista: 23 de 140 paradas": the stops shown of all.
   QString Summary() const;
 
@@ -80,6 +83,7 @@ class TourView : public QWidget {
   std::optional<Observer> observer_;
   std::shared_ptr<const TourAnswer> answer_;
   std::shared_ptr<const std::vector<TourRow>> rows_;
+  double lastShowMs_ = 0;
   QComboBox* category_;
   QComboBox* catalogue_;
   QComboBox* ratings_;
