@@ -73,9 +73,11 @@ QString DomeBodyWords(const DomeBody& b) {
 }
 
 // Rings the deep-sky object named id (the tour's chosen row; empty for
-// none) on dome. The dome does not carry deep-sky objects yet: once
-// SkyDome has its marked object (the pictures' side), it is set here, and
-// until then the id goes no further.
+// none) on dome. The dome does not carry deep-sky objects yet; once it
+// does (the pictures' side: SkyRequest::deepSky names the objects drawn
+// whatever their magnitude, SkyDome::markedDeepSky the ringed one), the
+// request names id before RunSkyDome and this sets
+// dome.markedDeepSky = id. Until then the id goes no further.
 void MarkObject(SkyDome& dome, const std::string& id) {
   (void)dome;
   (void)id;
