@@ -136,6 +136,24 @@ Arguments Tour(Given& g) {
   return parsed;
 }
 
+// --mapa FECHA: the first eclipse from FECHA on the map.
+Arguments Map(Given& g) {
+  Arguments& parsed = g.parsed;
+  if (g.eclipse || g.eclipses || g.night || g.riseSet || g.tour || g.from || g.to || g.step || g.julianDay ||
+      !g.positional.empty()) {
+    throw UsageError("--mapa FECHA solo se combina con --lugar, --zona, --formato, --dibujo y --region");
+  }
+  if (g.format && parsed.format != OutputFormat::Text && parsed.format != OutputFormat::GeoJson &&
+      parsed.format != OutputFormat::Kml) {
+    throw UsageError("--mapa se escribe como texto, geojson o kml, no " + std::string(FormatName(parsed.format)));
+  }
+  if (g.region && parsed.picture.path.empty()) throw UsageError("--region es la del dibujo: va con --dibujo");
+  if (g.region) parsed.mapRegion = ParseMapRegion(*g.region);
+  parsed.command = Command::Map;
+  parsed.table.start = ReferenceBound(*g.map, parsed.zone);
+  return parsed;
+}
+
 Arguments RiseSet(Given& g) {
   Arguments& parsed = g.parsed;
   DateOrToday(*g.riseSet, parsed.zone, "--ortos");  // a bad date first
@@ -363,6 +381,10 @@ Arguments ChooseCommand(Given& g) {
   if (g.year) return Year(g);
   if (g.eclipses || g.eclipse) return Eclipses(g);
   if (g.phenomena) return Phenomena(g);
+  if ((g.parsed.format == OutputFormat::GeoJson || g.parsed.format == OutputFormat::Kml) && !g.map) {
+    throw UsageError("--formato geojson y kml solo se usan con --mapa");
+  }
+  if (g.map) return Map(g);
   if (g.tour) return Tour(g);
   if (g.night) return Night(g);
   if (g.riseSet) return RiseSet(g);

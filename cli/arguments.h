@@ -12,11 +12,12 @@
 #include "session/instant.h"
 #include "session/runners.h"
 #include "session/table_plan.h"
+#include "session/eclipse_map_contents.h"
 #include "session/tour.h"
 
 namespace orbitas::cli {
 
-enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year, Tour };
+enum class Command { Help, Version, Instant, Table, Explain, RiseSet, Night, Nights, Phenomena, SavePlace, Eclipses, Eclipse, Chart, Year, Tour, Map };
 
 
 struct Arguments {
@@ -36,6 +37,7 @@ struct Arguments {
   CivilTime localDate;            // --ortos, --noche: the local date
   NightLimits limits;             // --altura-minima, --altura-sol
   TourChoice tour;                // --recorrido: --objetos, --tipo, --instrumento, --apertura, --todos
+  MapRegion mapRegion;            // --mapa --region
   double approachLimit = 1.0;     // --separación, degrees
   double chartField = 20.0;       // --campo: the finder chart's field, degrees
   int year = 0;                   // --año: the year of the chart

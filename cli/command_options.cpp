@@ -35,6 +35,7 @@ const CommandOptions Table[] = {
     {Command::Chart, "--carta", {O::Chart}, {O::Place, O::Zone, O::Field, O::Picture, O::Size}},
     {Command::Tour, "--recorrido", {O::Tour},
      {O::Place, O::Zone, O::Json, O::Format, O::Instrument, O::Aperture, O::Objects, O::Type, O::Everything, O::Sky}},
+    {Command::Map, "--mapa", {O::Map}, {O::Place, O::Zone, O::Format, O::Picture, O::Size, O::Region}},
     {Command::Year, "--año", {O::Year}, {O::Place, O::Zone, O::Picture, O::Size, O::Almanac, O::Format, O::Json, O::Sky}},
 };
 

@@ -93,6 +93,8 @@ void TakeOption(const OptionSpec& option, const std::vector<std::string>& args, 
     case OptionId::Objects: given.objects = Value(args, i); break;
     case OptionId::Type: given.types = Value(args, i); break;
     case OptionId::Everything: given.everything = true; break;
+    case OptionId::Map: given.map = Value(args, i); break;
+    case OptionId::Region: given.region = Value(args, i); break;
     case OptionId::PlanetLimit: given.planetLimit = Value(args, i); break;
     case OptionId::SunLimit: given.sunLimit = Value(args, i); break;
     case OptionId::Phenomena: given.phenomena = true; break;

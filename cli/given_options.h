@@ -15,7 +15,7 @@ struct Given {
   Arguments parsed;
   bool julianDay = false, explain = false, format = false, size = false, phenomena = false, finished = false;
   bool zone = false, eclipses = false, almanac = false, everything = false;
-  std::optional<std::string> tour, aperture, objects, types;
+  std::optional<std::string> tour, aperture, objects, types, map, region;
   std::optional<std::string> eclipse, sizeText;
   std::optional<std::string> from, to, step, riseSet, night, planetLimit, sunLimit, separation, savePlace, instrument, magnitudeLimit, chart, field, year;
   std::optional<std::string> sky, homeSky;  // --cielo, and the sky saved with the home place

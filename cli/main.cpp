@@ -23,12 +23,14 @@
 #include "report/calendar_file.h"
 #include "report/eclipse_output.h"
 #include "report/night_output.h"
+#include "report/eclipse_map_output.h"
 #include "report/tour_output.h"
 #include "report/nights_output.h"
 #include "report/phenomena_output.h"
 #include "cli/progress.h"
 #include "cli/output.h"
 #include "pictures/almanac_picture.h"
+#include "pictures/eclipse_map_picture.h"
 #include "pictures/eclipse_picture.h"
 #include "pictures/finder_chart_picture.h"
 #include "pictures/night_picture.h"
@@ -253,7 +255,9 @@ void WriteSpan(const Arguments& args, Context& ctx, const SpanRows<Found>& rows,
     case OutputFormat::Text: out.Write(rows.textHeading); break;
     case OutputFormat::Csv: out.Write(rows.csvHeader); break;
     case OutputFormat::Ics: out.Write(calendar.Begin()); break;
-    case OutputFormat::Json: break;
+    case OutputFormat::Json:
+    case OutputFormat::GeoJson:  // refused before: only --mapa takes it
+    case OutputFormat::Kml: break;
   }
   run(span, [&](const Found& found) {
     switch (args.format) {
@@ -261,6 +265,8 @@ void WriteSpan(const Arguments& args, Context& ctx, const SpanRows<Found>& rows,
       case OutputFormat::Csv: out.Write(rows.csv(found, args.zone)); break;
       case OutputFormat::Json: out.Write(rows.json(found, args.zone)); break;
       case OutputFormat::Ics: out.Write(rows.calendar(found, calendar)); break;
+      case OutputFormat::GeoJson:
+      case OutputFormat::Kml: break;
     }
   });
   if (args.format == OutputFormat::Ics) out.Write(calendar.End());
@@ -323,6 +329,25 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
   const PictureRequest& size = ctx.picture->request();
   const std::string svg =
       pictures::DrawEclipse(EclipsePictureOf(*seen, args.place, args.zone), ctx.separator, size.width, size.height);
+  return Finish(ctx, svg) ? 0 : ExitRuntimeError;
+}
+
+// The first eclipse from a date on the map: its path in words, or its
+// lines as GeoJSON or KML.
+int RunEclipseMap(const Arguments& args, Context& ctx) {
+  OpenPicture(args, ctx);
+  SkyRequest request = RequestOf(args);
+  request.at = BoundInstant(args.table.start, args.zone);
+  const EclipseMapAnswer map = orbitas::RunEclipseMap(request);
+  switch (args.format) {
+    case OutputFormat::GeoJson: ctx.out.Write(report::EclipseMapGeoJson(map)); break;
+    case OutputFormat::Kml: ctx.out.Write(report::EclipseMapKml(map)); break;
+    default: ctx.out.Write(report::EclipseMapText(map, ctx.separator)); break;
+  }
+  if (!ctx.picture) return 0;
+  const PictureRequest& size = ctx.picture->request();
+  const std::string svg = pictures::DrawEclipseMap(EclipseMapPictureOf(map, args.mapRegion, ctx.separator),
+                                                   ctx.separator, size.width, size.height);
   return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 
@@ -397,7 +422,7 @@ struct CommandEntry {
 };
 constexpr CommandEntry Commands[] = {
     {Command::Help, RunHelp},         {Command::Version, RunVersion},     {Command::Instant, RunInstant},
-    {Command::Table, RunTable},       {Command::RiseSet, RunRiseSet},     {Command::Night, RunNight}, {Command::Tour, RunTour},
+    {Command::Table, RunTable},       {Command::RiseSet, RunRiseSet},     {Command::Night, RunNight}, {Command::Tour, RunTour}, {Command::Map, RunEclipseMap},
     {Command::Nights, RunNights},     {Command::Phenomena, RunPhenomena}, {Command::SavePlace, RunSavePlace},
     {Command::Eclipses, RunEclipseList}, {Command::Eclipse, RunOneEclipse}, {Command::Chart, RunChart},
     {Command::Year, RunYear},         {Command::Explain, RunExplain},

@@ -14,11 +14,11 @@ namespace orbitas::cli {
 
 using C = Completion;
 
-const std::array<OptionSpec, 35> Options = {{
+const std::array<OptionSpec, 37> Options = {{
     {OptionId::From, "--desde", "--from", "INICIO", "primer instante de una tabla (fecha ISO 8601 o JD...)"},
     {OptionId::To, "--hasta", "--to", "FIN", "último instante de una tabla, incluido si cae en una fila"},
     {OptionId::Step, "--paso", "--step", "PASO", "paso entre filas: un número positivo con d, h, m o s"},
-    {OptionId::Format, "--formato", "--format", "FORMATO", "texto, csv o json (y con --fenomenos, ics)", C::Formats},
+    {OptionId::Format, "--formato", "--format", "FORMATO", "texto, csv o json (con --fenomenos, ics; con --mapa, geojson o kml)", C::Formats},
     {OptionId::Explain, "--explicar", "--explain", "", "cada valor intermedio del cálculo de un planeta"},
     {OptionId::JulianDay, "--jd", "", "DÍA_JULIANO", "un día juliano en lugar de los seis valores"},
     {OptionId::Json, "--json", "", "", "salida JSON (una línea por fila en las tablas)"},
@@ -46,6 +46,11 @@ const std::array<OptionSpec, 35> Options = {{
     {OptionId::Separation, "--separación", "", "GRADOS", "con --fenomenos, acercamientos a menos de GRADOS (1)"},
     {OptionId::Eclipses, "--eclipses", "", "", "los eclipses y tránsitos de --desde a --hasta"},
     {OptionId::Eclipse, "--eclipse", "", "FECHA", "el primer eclipse o tránsito desde FECHA, con todo detalle"},
+    {OptionId::Map, "--mapa", "", "FECHA",
+     "el primer eclipse desde FECHA sobre la Tierra: su franja y, con --lugar, lo más cerca para verlo total; "
+     "--formato geojson o kml para otros programas"},
+    {OptionId::Region, "--region", "", "REGIÓN",
+     "con --mapa y --dibujo, mundo, auto (la franja junto al lugar, si no se dice) o LAT1,LON1,LAT2,LON2"},
     {OptionId::Chart, "--carta", "", "PLANETA", "con FECHA y --dibujo, la carta para encontrar el planeta"},
     {OptionId::Year, "--año", "", "AÑO", "con --dibujo, todas las noches del año en una página; con --formato csv|json, sus números"},
     {OptionId::Almanac, "--almanaque", "", "", "con --año y un .pdf, además una página por mes"},

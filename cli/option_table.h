@@ -14,7 +14,7 @@ namespace orbitas::cli {
 
 enum class OptionId { Json, JulianDay, From, To, Step, Format, Explain, RiseSet, Night, PlanetLimit, SunLimit, Phenomena, Separation,
                       Place, SavePlace, Instrument, Eclipses, Eclipse, MagnitudeLimit, Chart, Field, Year, Almanac,
-                      Zone, Picture, Size, Method, Sky, Tour, Aperture, Objects, Type, Everything, Help, Version };
+                      Zone, Picture, Size, Method, Sky, Tour, Aperture, Objects, Type, Everything, Map, Region, Help, Version };
 
 // What the shell completes after an option that takes a value.
 enum class Completion { Nothing, Formats, Zones, PictureFiles, Instruments, Skies };
@@ -28,7 +28,7 @@ struct OptionSpec {
   Completion completion = Completion::Nothing;
 };
 
-extern const std::array<OptionSpec, 35> Options;
+extern const std::array<OptionSpec, 37> Options;
 
 // The option that arg names: its name or alias, or the same with the
 // accents left out ("--tamano" for "--tamaño"); "-h" is --help. Null for

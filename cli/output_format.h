@@ -7,11 +7,11 @@
 
 namespace orbitas::cli {
 
-// What --formato asks for: a table takes the first three, the phenomena all
-// four.
-enum class OutputFormat { Text, Csv, Json, Ics };
+// What --formato asks for: a table takes the first three, the phenomena
+// the first four, an eclipse's map (--mapa) text, GeoJSON and KML.
+enum class OutputFormat { Text, Csv, Json, Ics, GeoJson, Kml };
 
-// "texto" (or "text"), "csv", "json" or "ics". Raises UsageError naming
+// "texto" (or "text"), "csv", "json", "ics", "geojson" or "kml". Raises UsageError naming
 // text, with the nearest name, for any other.
 OutputFormat ParseFormat(const std::string& text);
 

@@ -451,4 +451,28 @@ std::vector<DeepSkyType> ParseDeepSkyTypes(const std::string& text) {
   return types;
 }
 
+MapRegion ParseMapRegion(const std::string& text) {
+  const std::string folded = Folded(text);
+  if (folded == "mundo") return {MapRegion::World};
+  if (folded == "auto") return {MapRegion::Auto};
+  std::vector<double> corners;
+  std::size_t start = 0;
+  while (start <= text.size() && corners.size() < 5) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    const std::optional<double> value = DecimalIn(text.substr(start, comma - start), -180, 180);
+    if (!value) break;
+    corners.push_back(*value);
+    start = comma + 1;
+  }
+  if (corners.size() != 4 || std::fabs(corners[0]) > 90 || std::fabs(corners[2]) > 90 || corners[0] == corners[2] ||
+      corners[1] == corners[3]) {
+    throw UsageError("región no válida: «" + Shown(text) + "» (mundo, auto o LAT1,LON1,LAT2,LON2 en grados, "
+                     "como 35,-10,44,5)");
+  }
+  MapRegion r{MapRegion::Box};
+  r.south = std::min(corners[0], corners[2]), r.north = std::max(corners[0], corners[2]);
+  r.west = std::min(corners[1], corners[3]), r.east = std::max(corners[1], corners[3]);
+  return r;
+}
+
 }  // namespace orbitas::cli

@@ -12,6 +12,7 @@
 #include "pictures/picture_file.h"
 #include "session/instant.h"
 #include "session/runners.h"
+#include "session/eclipse_map_contents.h"
 #include "session/tour.h"
 #include "calendar/time_zone.h"
 #include "session/places/place_text.h"
@@ -120,6 +121,11 @@ SkyDarkness ParseSky(const std::string& text);
 double ParseAperture(const std::string& text);
 TourCatalogue ParseTourCatalogue(const std::string& text);
 std::vector<DeepSkyType> ParseDeepSkyTypes(const std::string& text);
+
+// The map's region (--region): "mundo", "auto", or LAT1,LON1,LAT2,LON2
+// (degrees, two corners, with decimal points). Raises UsageError naming
+// the bad value.
+MapRegion ParseMapRegion(const std::string& text);
 
 // A number as the window reads its fields: Val, where blanks are fine, but
 // nothing may be left unread. Returns text; raises UsageError naming what

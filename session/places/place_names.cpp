@@ -270,6 +270,25 @@ Place NearestCity(double latitude, double longitude) {
   return PlaceOf(City(geonames_get_city(best)).get());
 }
 
+std::vector<Place> CitiesWithin(double latitude, double longitude, double radius) {
+  AskForUtf8();
+  constexpr double Radians = 3.14159265358979323846 / 180;
+  const double sinLat = std::sin(latitude * Radians), cosLat = std::cos(latitude * Radians);
+  const double least = std::cos(radius / 6371.0);
+  std::vector<std::pair<double, gint>> near;
+  for (gint k = 0, count = geonames_get_n_cities(); k < count; ++k) {
+    const City city(geonames_get_city(k));
+    const double lat = geonames_city_get_latitude(city.get()) * Radians;
+    const double dLon = (geonames_city_get_longitude(city.get()) - longitude) * Radians;
+    const double cosine = sinLat * std::sin(lat) + cosLat * std::cos(lat) * std::cos(dLon);
+    if (cosine >= least) near.emplace_back(-cosine, k);
+  }
+  std::sort(near.begin(), near.end());
+  std::vector<Place> places;
+  for (const auto& [cosine, k] : near) places.push_back(PlaceOf(City(geonames_get_city(k)).get()));
+  return places;
+}
+
 std::vector<std::string> PlaceCompletions() {
   AskForUtf8();
   struct Named {

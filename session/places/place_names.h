@@ -34,6 +34,11 @@ std::string OthersNote(const std::string& text, const FoundPlace& found);
 // its coordinates takes its time zone from. Raises nothing.
 Place NearestCity(double latitude, double longitude);
 
+// The cities of the gazetteer within radius km of latitude, longitude
+// (degrees, north and east positive), on a sphere of 6371 km, nearest
+// first. Raises nothing.
+std::vector<Place> CitiesWithin(double latitude, double longitude, double radius);
+
 // Every city of the gazetteer as FindPlaceByName reads it back ("Sevilla,
 // España"), in the user's language where the gazetteer has it, the most
 // populous first, each text once: what a place field completes from.

@@ -19,6 +19,8 @@ constexpr double LocalWindow = 75.0 / 1440;  // a place's greatest eclipse, with
 constexpr double LimitPrecision = 0.05;      // km along the search line
 constexpr double SphereRadius = 6371.0;      // km: only for laying out the search lines
 
+}  // namespace
+
 // The reference's Sun and Moon, geocentric apparent (km), every minute
 // around greatest, and between nodes by four-point Lagrange interpolation.
 class EclipseSky {
@@ -52,6 +54,9 @@ class EclipseSky {
   Instant from_;
   std::vector<Vector> sun_, moon_;
 };
+
+namespace {
+
 
 // The Sun and the Moon seen from a place at an instant, radians, as the
 // local circumstances measure them.
@@ -259,13 +264,19 @@ SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinu
   return path;
 }
 
-double CentralMargin(const SolarEclipse& eclipse, const Place& place) {
-  const EclipseSky sky(eclipse.greatest);
-  const Instant t = LeastWithin([&](const Instant& u) { return DiscsFrom(sky, place, u).distance; },
-                                Around(eclipse.greatest, Reach - Minute, Reach - Minute), 1e-7);
-  const Discs d = DiscsFrom(sky, place, t);
+PathTest::PathTest(const SolarEclipse& eclipse)
+    : sky_(std::make_unique<const EclipseSky>(eclipse.greatest)), greatest_(eclipse.greatest) {}
+
+PathTest::~PathTest() = default;
+
+double PathTest::CentralMargin(const Place& place) const {
+  const Instant t = LeastWithin([&](const Instant& u) { return DiscsFrom(*sky_, place, u).distance; },
+                                Around(greatest_, Reach - Minute, Reach - Minute), 1e-7);
+  const Discs d = DiscsFrom(*sky_, place, t);
   return d.distance - std::fabs(d.moonUmbral - d.sun);
 }
+
+double CentralMargin(const SolarEclipse& eclipse, const Place& place) { return PathTest(eclipse).CentralMargin(place); }
 
 std::vector<SubLunarPoint> SubLunarPoints(const LunarEclipse& eclipse) {
   std::vector<SubLunarPoint> out;

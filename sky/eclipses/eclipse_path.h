@@ -13,6 +13,7 @@
 // to the central line's track, by bisection to 50 m; between points a
 // minute apart the shadow moves some 30 to 60 km. Lunar eclipses: where
 // the Moon stands overhead at each contact (SubLunarPoints).
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -51,10 +52,26 @@ struct SolarEclipsePath {
 // (its total or annular part, if any, only grazes the limb).
 SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinutes = 1);
 
-// Whether place sees eclipse total or annular, by the path's own test:
-// negative inside the path, the margin in radians of the Moon's disc
-// within the Sun's (or beyond it) at the place's greatest eclipse.
-// Raises nothing.
+// Whether places see eclipse total or annular, by the path's own test,
+// the Sun and the Moon computed once for them all.
+class EclipseSky;
+class PathTest {
+ public:
+  explicit PathTest(const SolarEclipse& eclipse);
+  ~PathTest();
+  PathTest(const PathTest&) = delete;
+  PathTest& operator=(const PathTest&) = delete;
+  // Negative inside the path: the margin, radians, of the Moon's disc
+  // within the Sun's (or beyond it) at the place's greatest eclipse.
+  // Raises nothing.
+  double CentralMargin(const Place& place) const;
+
+ private:
+  std::unique_ptr<const EclipseSky> sky_;
+  Instant greatest_;
+};
+
+// PathTest(eclipse).CentralMargin(place), for one place. Raises nothing.
 double CentralMargin(const SolarEclipse& eclipse, const Place& place);
 
 // Where a lunar eclipse is seen: at each contact, the point of the Earth

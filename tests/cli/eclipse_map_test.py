@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+"""orbitas-cli --mapa: the lines of an eclipse for other programs.
+
+For the total eclipse of 2027-08-02 the GeoJSON must be a FeatureCollection
+(RFC 7946) of LineStrings whose properties.line names each line, with one
+ISO 8601 UT time a coordinate (and a duration on the central line),
+longitudes within ±180 and no line crossing the 180th meridian uncut; the
+KML must be well-formed XML with a Placemark a line; the text names the
+way from Sevilla to the path and Cádiz inside it. A non-central eclipse
+(2014-04-29) has no central line; a lunar one gives its points with the
+Moon overhead. Mistakes: latitude before longitude (RFC 7946 wants
+longitude first), times missing or one short, a line drawn across the
+whole map at the 180th meridian, the KML's text not escaped.
+"""
+import argparse
+import datetime
+import json
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+
+def run(cli, *args):
+    r = subprocess.run([cli, *args], capture_output=True, text=True, env={"LANG": "C.UTF-8", "PATH": "/usr/bin:/bin"})
+    if r.returncode != 0:
+        raise AssertionError(f"{args}: {r.stderr}")
+    return r.stdout
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", required=True)
+    cli = parser.parse_args().cli
+    data = json.loads(run(cli, "--mapa", "2027-08-01", "--formato", "geojson"))
+    assert data["type"] == "FeatureCollection"
+    kinds = {}
+    for f in data["features"]:
+        assert f["type"] == "Feature" and f["geometry"]["type"] == "LineString", f["geometry"]["type"]
+        p = f["properties"]
+        coordinates = f["geometry"]["coordinates"]
+        assert len(p["times"]) == len(coordinates) >= 2, p["line"]
+        for (lon, lat), t in zip(coordinates, p["times"]):
+            assert -180 <= lon <= 180 and -90 <= lat <= 90, (lon, lat)
+            datetime.datetime.fromisoformat(t)
+            assert t.endswith("+00:00"), t
+        for a, b in zip(coordinates, coordinates[1:]):
+            assert abs(a[0] - b[0]) < 180, (p["line"], a, b)
+        if p["line"] == "centralLine":
+            assert len(p["durations"]) == len(coordinates)
+            assert max(p["durations"]) > 380
+        if p["line"] == "magnitude":
+            assert p["magnitude"] in (0.2, 0.4, 0.6, 0.8)
+        kinds[p["line"]] = kinds.get(p["line"], 0) + 1
+    for line in ("centralLine", "northLimit", "southLimit", "partialNorthLimit", "partialSouthLimit", "magnitude"):
+        assert kinds.get(line), f"no {line}: {kinds}"
+    # The central line crosses the Strait of Gibraltar near 36° N, 5.5° W, longitude first.
+    central = next(f for f in data["features"] if f["properties"]["line"] == "centralLine")
+    assert any(abs(lon + 5.6) < 1 and abs(lat - 35.9) < 0.6 for lon, lat in central["geometry"]["coordinates"])
+
+    kml = ET.fromstring(run(cli, "--mapa", "2027-08-01", "--formato", "kml"))
+    ns = {"k": "http://www.opengis.net/kml/2.2"}
+    names = [n.text for n in kml.findall(".//k:Placemark/k:name", ns)]
+    assert "Línea central" in names and "Límite norte de la totalidad" in names, names
+
+    text = run(cli, "--mapa", "2027-08-01", "--lugar", "Sevilla")
+    assert "Lo más cerca para verlo total: a " in text and "al sur" in text, text
+    near = run(cli, "--mapa", "2027-08-01", "--lugar", "Jerez de la Frontera")
+    assert "Cádiz" in near or "Cadiz" in near, near  # the gazetteer names it in the locale's language
+
+    grazing = json.loads(run(cli, "--mapa", "2014-04-01", "--formato", "geojson"))
+    assert not any(f["properties"]["line"] == "centralLine" for f in grazing["features"])
+    lunar = json.loads(run(cli, "--mapa", "2026-03-01", "--formato", "geojson"))
+    points = [f for f in lunar["features"] if f["properties"]["line"] == "moonOverhead"]
+    assert len(points) == 7, len(points)  # P1, U1, U2, greatest, U3, U4, P4
+    print("ok")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
