@@ -11,12 +11,9 @@
 namespace orbitas::planner {
 
 QAction* InstallListAction(QTableView* table, ListTab* list) {
-  auto* add = new QAction(QStringLiteral("Añadir a Mi &lista"), table);
-  add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  QObject::connect(add, &QAction::triggered, list, [table, list] {
+  return InstallListAction(table, list, [table]() -> std::optional<ListItem> {
     const QModelIndexList chosen = table->selectionModel()->selectedRows();
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return std::nullopt;
     // Through the tab's sorting and filtering, to the row itself.
     QModelIndex index = chosen.front();
     const QAbstractItemModel* model = table->model();
@@ -25,8 +22,17 @@ QAction* InstallListAction(QTableView* table, ListTab* list) {
       model = proxy->sourceModel();
     }
     const auto* rows = qobject_cast<const RowsModel*>(model);
-    if (!rows || !index.isValid()) return;
-    list->Add(ItemOfRow(rows->row(index.row())));
+    if (!rows || !index.isValid()) return std::nullopt;
+    return ItemOfRow(rows->row(index.row()));
+  });
+}
+
+QAction* InstallListAction(QTableView* table, ListTab* list, std::function<std::optional<ListItem>()> chosenItem) {
+  auto* add = new QAction(QStringLiteral("Añadir a Mi &lista"), table);
+  add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(add, &QAction::triggered, list, [list, chosenItem = std::move(chosenItem)] {
+    if (const std::optional<ListItem> item = chosenItem()) list->Add(*item);
   });
   table->addAction(add);
   table->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -3,7 +3,11 @@
 // report rows (the night's, the phenomena's, the eclipses'), its key and
 // its context menu add the chosen row's planet, shower, event or eclipse
 // to the list.
+#include <functional>
 #include <initializer_list>
+#include <optional>
+
+#include "planner/observing_list.h"
 
 class QAction;
 class QTabWidget;
@@ -18,6 +22,11 @@ class ListTab;
 // context menu) that adds its chosen row to list. table's model is a
 // RowsModel, or proxies over one. Returns the action. Raises nothing.
 QAction* InstallListAction(QTableView* table, ListTab* list);
+
+// The same on a table whose rows are not the report's (the tour's):
+// chosenItem gives the item of its chosen row, or none. Returns the
+// action. Raises nothing.
+QAction* InstallListAction(QTableView* table, ListTab* list, std::function<std::optional<ListItem>()> chosenItem);
 
 // Adds the tab "Mi lista" to tabs (the list saved in the user's data
 // folder, its work on background's worker), and the action above to each

@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@
 #include "planner/save_file.h"
 #include "planner/sun_moon_panel.h"
 #include "planner/svg_view.h"
+#include "planner/tour_view.h"
 #include "report/view_rows.h"
 #include "session/clock_words.h"
 #include "session/instant.h"
@@ -43,6 +45,7 @@ struct NightView {
 namespace {
 
 constexpr double DomeStars = 5.0;  // the faintest stars drawn on the dome
+constexpr std::size_t MostTourRowsPrinted = 80;  // more than a page holds
 
 // On the worker; leaves by the ticket when overtaken.
 std::shared_ptr<NightView> ComputeNightView(const Observer& o, const Background::Ticket& ticket) {
@@ -67,6 +70,17 @@ QString DomeBodyWords(const DomeBody& b) {
   const QLocale locale;
   return QString::fromStdString(b.name) + QStringLiteral(", altura ") + locale.toString(b.altitude, 'f', 0) +
          QStringLiteral("°, acimut ") + locale.toString(b.azimuth, 'f', 0) + QStringLiteral("°");
+}
+
+// Rings the deep-sky object named id (the tour's chosen row; empty for
+// none) on dome. The dome does not carry deep-sky objects yet; once it
+// does (the pictures' side: SkyRequest::deepSky names the objects drawn
+// whatever their magnitude, SkyDome::markedDeepSky the ringed one), the
+// request names id before RunSkyDome and this sets
+// dome.markedDeepSky = id. Until then the id goes no further.
+void MarkObject(SkyDome& dome, const std::string& id) {
+  (void)dome;
+  (void)id;
 }
 
 // A picture's size as shown: the widget's, at least a little.
@@ -96,6 +110,10 @@ NightTab::NightTab(Background& background, QWidget* parent) : QWidget(parent), b
   connect(chart_, &SvgView::resized, redraw_, qOverload<>(&QTimer::start));
   connect(slider_, &QSlider::valueChanged, this, &NightTab::DrawPictures);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NightTab::DrawPictures);
+  connect(tour_, &TourView::chosen, this, &NightTab::ShowTourStop);
+  connect(tables_, &QTabWidget::currentChanged, this, &NightTab::DrawPictures);  // the ring follows the page shown
+  connect(tables_, &QTabWidget::currentChanged, this, [this] { summary_->setVisible(TourShown()); });
+  connect(tour_, &TourView::summaryChanged, summary_, &QLabel::setText);
   connect(dome_, &SvgView::clicked, this, &NightTab::SelectBodyAt);
   connect(now_, &QPushButton::clicked, this, &NightTab::ShowNow);
   connect(print_, &QPushButton::clicked, this, &NightTab::PrintNight);
@@ -117,6 +135,14 @@ QWidget* NightTab::TableSide() {
   table_ = SortableRowsTable(sorted_, QStringLiteral("Planetas y lluvias de estrellas de esta noche"),
                              static_cast<int>(report::NightColumn::Notes), 12);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tour_ = new TourView(background_);
+  tables_ = new QTabWidget;
+  tables_->setObjectName(QStringLiteral("noche-paginas"));
+  tables_->setAccessibleName(QStringLiteral("Tablas de esta noche"));
+  tables_->setDocumentMode(true);
+  // Alt+Y and Alt+D: the letters the window's other words leave free.
+  tables_->addTab(table_, QStringLiteral("Planetas &y lluvias"));
+  tables_->addTab(tour_, QStringLiteral("Recorri&do"));
   csv_ = new QPushButton(QStringLiteral("Exportar &CSV…"));
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de esta noche"));
   csv_->setEnabled(false);
@@ -133,8 +159,12 @@ QWidget* NightTab::TableSide() {
   auto* upperLayout = new QVBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
   upperLayout->addWidget(panel_);
-  upperLayout->addWidget(table_, 1);
+  upperLayout->addWidget(tables_, 1);
   auto* exportRow = new QHBoxLayout;
+  summary_ = new QLabel;  // the tour's stops shown, beside the buttons while its page is
+  summary_->setAccessibleName(QStringLiteral("Paradas del recorrido"));
+  summary_->setVisible(false);
+  exportRow->addWidget(summary_);
   exportRow->addStretch(1);
   exportRow->addWidget(csv_);
   exportRow->addWidget(print_);
@@ -200,7 +230,11 @@ const std::string& NightTab::DomeSvg() const { return dome_->svg(); }
 const NightAnswer* NightTab::answer() const { return answer_ ? &answer_->answer : nullptr; }
 QString NightTab::ShownMinute() const { return instant_->text(); }
 
-std::string NightTab::Csv() const { return ViewCsv(*sorted_); }
+std::string NightTab::Csv() const { return TourShown() ? ViewCsv(*tour_->table()->model()) : ViewCsv(*sorted_); }
+
+bool NightTab::TourShown() const { return tables_->currentWidget() == tour_; }
+
+void NightTab::ShowTour(bool shown) { tables_->setCurrentWidget(shown ? static_cast<QWidget*>(tour_) : table_); }
 
 void NightTab::Refresh(const Observer& observer) {
   observer_ = observer;
@@ -208,6 +242,7 @@ void NightTab::Refresh(const Observer& observer) {
     std::shared_ptr<const NightView> answer = ComputeNightView(observer, ticket);
     return [this, answer] { Show(answer); };
   });
+  tour_->Refresh(observer);  // after the night: its table comes first
 }
 
 void NightTab::SetLook(const PictureLook& look) {
@@ -239,9 +274,31 @@ void NightTab::Show(std::shared_ptr<const NightView> answer) {
 }
 
 std::optional<Body> NightTab::SelectedBody() const {
+  if (TourShown()) {
+    const TourRow* row = tour_->ChosenRow();
+    return row ? row->view.body : std::nullopt;
+  }
   const QModelIndexList chosen = table_->selectionModel()->selectedRows();
   if (chosen.isEmpty()) return std::nullopt;
   return model_->row(sorted_->mapToSource(chosen.front()).row()).body;
+}
+
+std::string NightTab::MarkedObject() const {
+  const TourRow* row = TourShown() ? tour_->ChosenRow() : nullptr;
+  return row && row->object ? std::string(row->object->id) : std::string();
+}
+
+void NightTab::ShowTourStop() {
+  // The dome at the chosen stop's best moment, the stop ringed on it.
+  const TourRow* row = tour_->ChosenRow();
+  if (answer_ && row && row->view.time && answer_->dusk <= *row->view.time && *row->view.time <= answer_->dawn) {
+    const int minute = static_cast<int>(std::lround(row->view.time->DaysSince(answer_->dusk) * 1440));
+    if (minute != slider_->value()) {
+      slider_->setValue(minute);  // which draws the pictures again
+      return;
+    }
+  }
+  DrawPictures();
 }
 
 void NightTab::DrawPictures() {
@@ -249,6 +306,7 @@ void NightTab::DrawPictures() {
   const Instant at = answer_->dusk.After(slider_->value() / 1440.0);
   instant_->setText(QString::fromStdString(answer_->answer.zone.ToMinute(at).Clock()));
   const std::optional<Body> marked = SelectedBody();
+  const std::string markedObject = MarkedObject();
   const Observer o = observer_;
   const QSize domeSize = Shown(dome_), chartSize = Shown(chart_);
   const int side = std::min(domeSize.width(), domeSize.height());
@@ -267,6 +325,7 @@ void NightTab::DrawPictures() {
     SkyDome dome = RunSkyDome(request);
     ticket.StopIfOvertaken();  // the slider has moved on: draw only where it stops
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
+    MarkObject(dome, markedObject);
     SkyDome shown = dome;
     shown.heading.clear();  // the tab says the place, and the slider the minute
     std::string domeSvg = pictures::DrawSkyDome(shown, o.separator, side, side, style);
@@ -329,10 +388,16 @@ NightPage NightTab::Page() const {
   page.title = QStringLiteral("La noche del ") + QString::fromStdString(DateWithWeekday(night.date)) +
                QStringLiteral(" desde ") + QString::fromStdString(report::PlaceText(night.place));
   page.sunAndMoon = panel_->Lines();
-  for (int column = 0; column < sorted_->columnCount(); ++column) {
+  if (TourShown() && tour_->answer()) {
+    // The tour as shown, in the table's place.
+    page.tourCaption = tour_->Summary();
+    page.tourHeadings = tour_->Headings();
+    page.tourRows = tour_->ShownTexts(MostTourRowsPrinted);
+  }
+  for (int column = 0; !TourShown() && column < sorted_->columnCount(); ++column) {
     if (!table_->isColumnHidden(column)) page.headings << sorted_->headerData(column, Qt::Horizontal, RowsModel::ValueRole).toString();
   }
-  for (int row = 0; row < sorted_->rowCount(); ++row) {
+  for (int row = 0; !TourShown() && row < sorted_->rowCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < sorted_->columnCount(); ++column) {
       if (!table_->isColumnHidden(column)) cells << sorted_->index(row, column).data().toString();
@@ -349,7 +414,7 @@ NightPage NightTab::Page() const {
 
 void NightTab::PrintNight() {
   NightPage page = Page();
-  if (page.rows.empty()) return;
+  if (page.rows.empty() && page.tourRows.empty()) return;
   background_.Submit(QStringLiteral("imprimir la noche"), [this, page] {
     NightPagePictures pictures = DrawNightPagePictures(page);
     return [this, page, pictures = std::move(pictures)] {

@@ -3,7 +3,9 @@
 // planets (with their rising, culmination and setting) and the active
 // meteor showers, the sky dome for an instant of the night (a slider from
 // dusk to dawn, "Ahora") with the chosen row's body ringed, and the
-// night's altitude chart with a line at that instant. The pictures are
+// night's altitude chart with a line at that instant. Beside the planets'
+// table, on a page of its own, "Recorrido": tonight's tour (tour_view.h),
+// whose chosen row's object is ringed on the dome at its best moment. The pictures are
 // drawn at the size they are shown, with no text smaller than the
 // window's.
 #include <QWidget>
@@ -21,6 +23,7 @@ class QPushButton;
 class QSlider;
 class QSortFilterProxyModel;
 class QSplitter;
+class QTabWidget;
 class QTableView;
 class QTimer;
 
@@ -30,6 +33,7 @@ class Background;
 class RowsModel;
 class SunMoonPanel;
 class SvgView;
+class TourView;
 struct NightView;
 
 class NightTab : public QWidget {
@@ -52,13 +56,17 @@ class NightTab : public QWidget {
   const std::string& ChartSvg() const;
   const std::string& DomeSvg() const;
   QTableView* table() const { return table_; }
+  // "Recorrido", and showing its page (or the planets' again).
+  TourView* tour() const { return tour_; }
+  void ShowTour(bool shown);
   SunMoonPanel* sunAndMoon() const { return panel_; }
   SvgView* dome() const { return dome_; }
   // The night shown, or null before the first.
   const NightAnswer* answer() const;
   // The minute the dome shows, as the label under it reads it.
   QString ShownMinute() const;
-  // The table as shown, as CSV (the button "Exportar CSV…" writes it).
+  // The table of the page shown (the planets' or the tour's), as CSV (the
+  // button "Exportar CSV…" writes it).
   std::string Csv() const;
   // Tonight's page as shown (the table's order and columns, the dome's
   // minute), for printing. Interface thread; raises nothing.
@@ -82,6 +90,9 @@ class NightTab : public QWidget {
   void DrawPictures();
   void SelectBodyAt(QPointF picturePoint);
   std::optional<Body> SelectedBody() const;
+  std::string MarkedObject() const;
+  void ShowTourStop();
+  bool TourShown() const;
   void ShowNow();
 
   Background& background_;
@@ -100,6 +111,9 @@ class NightTab : public QWidget {
   RowsModel* model_;
   QSortFilterProxyModel* sorted_;
   QTableView* table_;
+  QTabWidget* tables_;  // the planets' table and the tour
+  TourView* tour_;
+  QLabel* summary_;     // the tour's stops shown, under it
   SvgView* dome_;
   QSlider* slider_;
   QLabel* instant_;

@@ -33,6 +33,7 @@
 #include "planner/list_actions.h"
 #include "planner/list_tab.h"
 #include "planner/night_tab.h"
+#include "planner/tour_view.h"
 #include "planner/phenomena_tab.h"
 #include "planner/planner_settings.h"
 #include "planner/svg_view.h"
@@ -83,6 +84,8 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   tabs_->addTab(chart_, QStringLiteral("Ca&rta"));
   tabs_->addTab(year_, QStringLiteral("A&ño"));
   list_ = AddListTab(*tabs_, *background_, {night_->table(), phenomena_->table(), eclipses_->table()});
+  TourView* tour = night_->tour();
+  InstallListAction(tour->table(), list_, [tour] { return tour->ChosenItem(); });
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -113,6 +116,10 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   connect(date_, &QDateEdit::dateChanged, this, &PlannerWindow::Refresh);
   connect(instrument_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
   connect(sky_, &QComboBox::currentIndexChanged, this, &PlannerWindow::Refresh);
+  // The tour's instrument is the window's: choosing it there chooses it here (and so every tab's).
+  connect(tour, &TourView::instrumentChosen, this, [this](Instrument instrument, double) {
+    instrument_->setCurrentIndex(instrument_->findData(static_cast<int>(instrument)));
+  });
 
   if (!restoreGeometry(QByteArray::fromBase64(settings_.Value(QStringLiteral("geometria")).toLatin1()))) {
     const QSize room = screen() ? screen()->availableSize() : QSize(1280, 860);
@@ -127,6 +134,9 @@ PlannerWindow::PlannerWindow(std::string homePath, QWidget* parent)
   {
     const QSignalBlocker quiet(instrument_);
     instrument_->setCurrentIndex(std::clamp(settings_.Value(QStringLiteral("instrumento")).toInt(), 0, 2));
+    const QString aperture = settings_.Value(QStringLiteral("abertura"));
+    tour->SetInstrument(static_cast<Instrument>(instrument_->currentData().toInt()),
+                        aperture.isEmpty() ? 150.0 : std::clamp(aperture.toDouble(), 50.0, 1000.0));
   }
   {
     const QSignalBlocker quiet(sky_);
@@ -370,6 +380,7 @@ void PlannerWindow::Menus() {
     ShowShortcuts(this, Shortcuts(*this, {{QStringLiteral("Ctrl+1 … Ctrl+6"), QStringLiteral("Ir a cada pestaña")},
                                          {QStringLiteral("Tab, Mayús+Tab"), QStringLiteral("Al control siguiente o al anterior")},
                                          {QStringLiteral("Flechas"), QStringLiteral("Dentro de una tabla: de fila en fila")},
+                                         {QStringLiteral("Alt+D, Alt+Y"), QStringLiteral("En Esta noche: el recorrido, o los planetas y las lluvias")},
                                          {QStringLiteral("Ctrl+D"), QStringLiteral("Añadir la fila elegida a Mi lista")},
                                          {QStringLiteral("Supr"), QStringLiteral("En Mi lista: quitar la fila elegida")}}));
   });
@@ -511,6 +522,7 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
   settings_.SetValue(QStringLiteral("geometria"), QString::fromLatin1(saveGeometry().toBase64()));
   settings_.SetValue(QStringLiteral("pestana"), QString::number(tabs_->currentIndex()));
   settings_.SetValue(QStringLiteral("instrumento"), QString::number(instrument_->currentIndex()));
+  settings_.SetValue(QStringLiteral("abertura"), QString::number(night_->tour()->instrument().aperture));
   settings_.SetValue(QStringLiteral("cielo"), QString::number(sky_->currentIndex()));
   SaveSplitters();
   settings_.Save();  // a folder that cannot be written was said at the start

@@ -1,6 +1,7 @@
 #!/bin/bash
-# The six tabs of orbitas-cielo for Sevilla on the night in progress, by
-# day and in night mode, as docs/cielo-*.png and docs/cielo-*-nocturno.png:
+# The six tabs of orbitas-cielo for Sevilla on the night in progress, and
+# tonight's tour (Esta noche › Recorrido, with binoculars, a stop chosen),
+# by day and in night mode, as docs/cielo-*.png and docs/cielo-*-nocturno.png:
 # a private X server at 1366x768, a private configuration, real keys.
 # Usage: tools/planner-screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -20,10 +21,14 @@ w=\$(xdotool search --onlyvisible --name "Cielo" | head -1)
 xdotool windowmove --sync \$w 0 0 windowsize --sync \$w 1366 768 windowfocus --sync \$w
 xdotool type --delay 40 "Sevilla"; sleep 1; xdotool key Down Return; sleep 3
 # Two things for Mi lista: the first planet tonight and the first eclipse.
-xdotool key ctrl+1; sleep 2; xdotool mousemove 60 212 click 1; sleep 1; xdotool key ctrl+d
+xdotool key ctrl+1; sleep 2; xdotool mousemove 60 236 click 1; sleep 1; xdotool key ctrl+d
 xdotool key ctrl+3; sleep 3; xdotool mousemove 60 190 click 1; sleep 1; xdotool key ctrl+d
 for mode in "" -nocturno; do
-  xdotool key ctrl+1; sleep 3; xdotool mousemove 60 230 click 1; sleep 2; import -window \$w $docs/cielo-noche\$mode.png
+  xdotool key ctrl+1; sleep 3; xdotool mousemove 60 254 click 1; sleep 2; import -window \$w $docs/cielo-noche\$mode.png
+  # The tour with binoculars (its instrument box, one down), its fourth stop chosen; then the planets again.
+  xdotool key alt+d; sleep 3; xdotool mousemove 700 217 click 1; sleep 1; xdotool key Down Return; sleep 6
+  xdotool mousemove 300 330 click 1; sleep 4; import -window \$w $docs/cielo-recorrido\$mode.png
+  xdotool mousemove 700 217 click 1; sleep 1; xdotool key Up Return; sleep 3; xdotool mousemove 75 190 click 1; sleep 2
   xdotool key ctrl+2; sleep 4; import -window \$w $docs/cielo-fenomenos\$mode.png
   xdotool key ctrl+3; sleep 3; import -window \$w $docs/cielo-eclipses\$mode.png
   xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta\$mode.png

@@ -3,7 +3,8 @@
 ORBITAS_X_SCREEN=1366x768x24:
     cielo_laptop.py --app PATH/orbitas-cielo
 Every heading of tonight's table and every text of the Sun and Moon panel
-lie inside the window; Tab leaves the table in one press; night mode turns
+lie inside the window, and so do those of the tour (Recorrido, Alt+D);
+Tab leaves the table in one press; night mode turns
 the window and the dome's sky red-black, and is remembered; a planet added
 to "Mi lista" survives a restart and goes into its CSV and calendar files;
 "Imprimir la noche…" prints one A4 page; the Help menu's three entries
@@ -27,6 +28,7 @@ from session import key, run, type_text, wait_for  # noqa: E402
 from gi.repository import Atspi  # noqa: E402
 
 TONIGHT = "Planetas y lluvias de estrellas de esta noche"
+TOUR = "Recorrido de esta noche"
 LONGEST_BLOCK_MS = 50
 STARTED = time.monotonic()
 
@@ -98,6 +100,19 @@ def check_layout(p):
     assert headings >= 12 and len(texts) >= 20, (headings, len(texts))
     say(f"layout: {headings} headings and {len(texts)} texts of the Sun and Moon inside the 1366x768 window")
     return table
+
+
+def check_tour(p):
+    """Recorrido by its letter, its ten headings inside the window; then the planets' page again (Alt+Y)."""
+    key("alt+d")
+    table = p.named(TOUR)
+    rows = wait_for(lambda: table_rows(table) or None, "the tour's rows", 60)
+    time.sleep(1)  # the columns are fitted once the rows are in
+    headings = headings_inside(p, table)
+    assert headings == 10, headings
+    say(f"Recorrido: {headings} headings inside the window, {len(rows)} stops")
+    key("alt+y")
+    time.sleep(0.5)
 
 
 def focused(acc):
@@ -239,6 +254,7 @@ def main():
         time.sleep(1.0)
         key("Down", "Return")
         table = check_layout(p)
+        check_tour(p)
         check_tab_leaves_the_table(p, table)
         check_night_mode(p)
         check_help(p)
