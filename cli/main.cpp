@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/command_context.h"
+#include "cli/planning_commands.h"
 #include "cli/method_reach.h"
 #include "session/places/home_place.h"
 #include "calendar/civil_days.h"
@@ -55,46 +57,11 @@
 
 namespace {
 
-constexpr int ExitRuntimeError = 1;
 constexpr int ExitUsage = 2;
 
 using namespace orbitas;
 using namespace orbitas::cli;
-using pictures::PictureFile;
 using pictures::PictureRequest;
-
-// "orbitas-cli: " and the message, on stderr.
-// No control character of a value typed or read ever reaches the terminal.
-void Complain(const std::string& message) {
-  std::fprintf(stderr, "orbitas-cli: %s\n", TerminalSafe(message).c_str());
-}
-
-// What every command is given besides its arguments: the output, the
-// user's decimal separator (read once, at the start), the picture asked
-// for, and what the one error path says after a run-time error of the
-// method (the date or night it could not reach).
-struct Context {
-  Output& out;
-  std::string separator;
-  std::string picturePath;
-  std::optional<PictureFile> picture;
-  std::function<std::string()> beyond;  // ": …", or nothing
-  Instant reached;                      // how far a long search got
-};
-
-// The picture's file, opened before any work when one is asked for.
-void OpenPicture(const Arguments& args, Context& ctx) {
-  if (!args.picture.path.empty()) ctx.picture.emplace(args.picture);
-}
-
-// Draws into the picture's file; false (after saying why) when it could
-// not be written.
-bool Finish(Context& ctx, const std::string& svg) {
-  const std::string failure = ctx.picture->Commit(svg);
-  if (failure.empty()) return true;
-  Complain(failure);
-  return false;
-}
 
 int RunHelp(const Arguments&, Context& ctx) {
   ctx.out.Write(UsageText());
@@ -182,22 +149,6 @@ int RunNight(const Arguments& args, Context& ctx) {
         NightPictureOf(night.night, MethodElements(), night.place, night.zone, night.date), ctx.separator,
         size.width, size.height);
     if (!Finish(ctx, svg)) return ExitRuntimeError;
-  }
-  return 0;
-}
-
-// Tonight's tour: the planets, the Moon, the showers and the deep sky.
-int RunTour(const Arguments& args, Context& ctx) {
-  const std::string date = LocalDayOf(args.localDate, args.zone, 12).date;
-  ctx.beyond = [date] { return ": la noche del " + date + " queda fuera del alcance del método"; };
-  SkyRequest request = RequestOf(args);
-  request.withMethod = false;
-  const TourAnswer tour = orbitas::RunTour(request, args.tour);
-  ctx.beyond = nullptr;
-  switch (args.json ? OutputFormat::Json : args.format) {
-    case OutputFormat::Json: ctx.out.Write(report::TourJson(tour)); break;
-    case OutputFormat::Csv: ctx.out.Write(report::TourCsv(tour)); break;
-    default: ctx.out.Write(report::TourText(tour, ctx.separator)); break;
   }
   return 0;
 }
@@ -329,25 +280,6 @@ int RunOneEclipse(const Arguments& args, Context& ctx) {
   const PictureRequest& size = ctx.picture->request();
   const std::string svg =
       pictures::DrawEclipse(EclipsePictureOf(*seen, args.place, args.zone), ctx.separator, size.width, size.height);
-  return Finish(ctx, svg) ? 0 : ExitRuntimeError;
-}
-
-// The first eclipse from a date on the map: its path in words, or its
-// lines as GeoJSON or KML.
-int RunEclipseMap(const Arguments& args, Context& ctx) {
-  OpenPicture(args, ctx);
-  SkyRequest request = RequestOf(args);
-  request.at = BoundInstant(args.table.start, args.zone);
-  const EclipseMapAnswer map = orbitas::RunEclipseMap(request);
-  switch (args.format) {
-    case OutputFormat::GeoJson: ctx.out.Write(report::EclipseMapGeoJson(map)); break;
-    case OutputFormat::Kml: ctx.out.Write(report::EclipseMapKml(map)); break;
-    default: ctx.out.Write(report::EclipseMapText(map, ctx.separator)); break;
-  }
-  if (!ctx.picture) return 0;
-  const PictureRequest& size = ctx.picture->request();
-  const std::string svg = pictures::DrawEclipseMap(EclipseMapPictureOf(map, args.mapRegion, ctx.separator),
-                                                   ctx.separator, size.width, size.height);
   return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 

@@ -73,15 +73,8 @@ QString DomeBodyWords(const DomeBody& b) {
 }
 
 // Rings the deep-sky object named id (the tour's chosen row; empty for
-// none) on dome. The dome does not carry deep-sky objects yet; once it
-// does (the pictures' side: SkyRequest::deepSky names the objects drawn
-// whatever their magnitude, SkyDome::markedDeepSky the ringed one), the
-// request names id before RunSkyDome and this sets
-// dome.markedDeepSky = id. Until then the id goes no further.
-void MarkObject(SkyDome& dome, const std::string& id) {
-  (void)dome;
-  (void)id;
-}
+// none) on dome, which the request had drawn whatever its magnitude.
+void MarkObject(SkyDome& dome, const std::string& id) { dome.markedDeepSky = id; }
 
 // A picture's size as shown: the widget's, at least a little.
 QSize Shown(const QWidget* view) { return view->size().expandedTo(QSize(160, 120)); }
@@ -322,6 +315,7 @@ void NightTab::DrawPictures() {
     request.zone = answer->answer.zone;
     request.at = at;
     request.faintestStar = DomeStars;
+    if (!markedObject.empty()) request.deepSky = {markedObject};
     SkyDome dome = RunSkyDome(request);
     ticket.StopIfOvertaken();  // the slider has moved on: draw only where it stops
     for (DomeBody& b : dome.bodies) b.marked = marked && b.body == *marked;
