@@ -289,6 +289,27 @@ class TourViewTest : public QObject {
     QVERIFY(QString::fromStdString(window_->night()->DomeSvg()).contains(ring, Qt::CaseInsensitive));
   }
 
+  // Choosing a deep-sky stop rings that object on the dome at its best
+  // moment, which the dome draws whatever its magnitude. Mistakes: the
+  // chosen id never reaching the dome's request, a planet's ring only.
+  void choosingAnObjectRingsIt() {
+    const TourRow* m31 = nullptr;
+    for (const TourRow* row : tour()->ShownRows()) {
+      if (row->object && row->object->id == "M31") m31 = row;
+    }
+    QVERIFY(m31);
+    const QString ring = QString::fromUtf8(pictures::DayPalette.chosenRing.data(),
+                                           static_cast<qsizetype>(pictures::DayPalette.chosenRing.size()));
+    QSignalSpy drawn(window_->night(), &NightTab::drawn);
+    tour()->table()->selectRow(ViewRowOf(*tour(), m31));
+    QVERIFY(drawn.wait(10000));
+    while (drawn.wait(800)) {
+    }
+    const QString svg = QString::fromStdString(window_->night()->DomeSvg());
+    QVERIFY(svg.contains(ring, Qt::CaseInsensitive));
+    QVERIFY(svg.contains(QStringLiteral("M31")));
+  }
+
   // The printed night holds the tour's first rows that fit, filtered, on
   // one page. Mistakes: a second page begun by a long tour, every row
   // printed whatever the filter.
