@@ -62,6 +62,7 @@ void DrawEclipse(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, 
   svg.Close();
   svg.Open("parcial", "", "Los límites del eclipse parcial y las líneas de igual magnitud");
   DrawLines(svg, l, map.partialLimits, p.penumbraEdge, 1.4);
+  DrawLines(svg, l, map.riseSetLimits, p.penumbraEdge, 1.2, "2,3");
   for (const auto& [line, level] : map.magnitudes) svg.Polyline(PixelsOf(l, line), p.penumbraEdge, 0.9, "", "", "6,4");
   svg.Close();
 }
@@ -121,6 +122,7 @@ void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, cons
     entry(p.marker, 2.2, "", "línea central");
     entry(p.penumbraEdge, 1.4, "", "límite del parcial");
     entry(p.penumbraEdge, 0.9, "6,4", "igual magnitud");
+    entry(p.penumbraEdge, 1.2, "2,3", "con el Sol en el horizonte");
   }
   svg.Close();
 }

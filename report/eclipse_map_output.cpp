@@ -28,6 +28,8 @@ std::vector<NamedLine> LinesOf(const SolarEclipsePath& path) {
                                   {&path.southLimit, "southLimit", "Límite sur de " + phase, std::nullopt},
                                   {&path.partialNorthLimit, "partialNorthLimit", "Límite norte del eclipse parcial", std::nullopt},
                                   {&path.partialSouthLimit, "partialSouthLimit", "Límite sur del eclipse parcial", std::nullopt}};
+  for (const PathLine& line : path.riseSetLimits)
+    lines.push_back({&line, "sunriseSunsetLimit", "Límite del eclipse a la salida o la puesta del Sol", std::nullopt});
   for (const MagnitudeLine& m : path.magnitudes) {
     const std::string name = "Magnitud " + Format(m.magnitude, "0.0", ",");
     lines.push_back({&m.north, "magnitude", name + " (norte)", m.magnitude});

@@ -22,7 +22,8 @@ std::string EclipseMapText(const EclipseMapAnswer& answer, std::string_view sepa
 // The lines as GeoJSON: a LineString a line (a line that crosses the
 // 180th meridian is cut there, as RFC 7946 asks), each with
 // properties.line (northLimit, southLimit, centralLine, partialNorthLimit,
-// partialSouthLimit, magnitude with properties.magnitude), properties.times
+// partialSouthLimit, sunriseSunsetLimit, magnitude with
+// properties.magnitude), properties.times
 // (ISO 8601, UT, one a coordinate) and on the central line
 // properties.durations (seconds); a lunar eclipse's points with the Moon
 // overhead as Points (properties.line "moonOverhead", .contact, .time).

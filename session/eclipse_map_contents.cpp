@@ -165,6 +165,7 @@ void AddPath(EclipseMapPicture& m, const EclipseMapAnswer& a, const Frame& f, st
   AddClipped(m.centralLine, Projected(f, p.centralLine));
   AddClipped(m.limits, Projected(f, p.northLimit)), AddClipped(m.limits, Projected(f, p.southLimit));
   AddClipped(m.partialLimits, Projected(f, p.partialNorthLimit)), AddClipped(m.partialLimits, Projected(f, p.partialSouthLimit));
+  for (const PathLine& line : p.riseSetLimits) AddClipped(m.riseSetLimits, Projected(f, line));
   for (const MagnitudeLine& line : p.magnitudes)
     for (const PathLine* side : {&line.north, &line.south}) {
       std::vector<MapPolyline> pieces;

@@ -197,6 +197,62 @@ Side SideOf(const EclipseSky& sky, const GroundPoint& centre, double bearing, co
   return side;
 }
 
+// The points of the terminator at t where the two mean discs just touch,
+// by bisection between samples every 2° round it.
+std::vector<PathPoint> TerminatorContacts(const EclipseSky& sky, const Instant& t) {
+  const GroundPoint sub = GroundOf(sky.Sun(t), t);
+  const double quarter = ExactPi / 2 * SphereRadius;
+  const auto gap = [&](double bearing) {
+    const Discs d = DiscsFrom(sky, Along(sub.latitude, sub.longitude, bearing, quarter), t);
+    return d.distance - (d.sun + d.moon);
+  };
+  std::vector<PathPoint> out;
+  double previous = gap(0);
+  for (double b = 2; b <= 360; b += 2) {
+    const double now = gap(b);
+    if ((previous < 0) != (now < 0)) {
+      double low = b - 2, high = b;
+      for (int i = 0; i < 24; ++i) {
+        const double mid = (low + high) / 2;
+        ((gap(mid) < 0) == (previous < 0) ? low : high) = mid;
+      }
+      const Place p = Along(sub.latitude, sub.longitude, (low + high) / 2, quarter);
+      out.push_back(PointOf(sky, p, t));
+    }
+    previous = now;
+  }
+  return out;
+}
+
+// The terminator's contacts through the eclipse, joined into lines: each
+// point goes on the line whose last point is nearest, within 600 km.
+std::vector<PathLine> RiseSetLimits(const EclipseSky& sky, const Instant& greatest) {
+  constexpr double Step = 2 * Minute, Join = 600;
+  std::vector<PathLine> lines;
+  std::vector<std::size_t> open;
+  for (Instant t = greatest.After(-Reach + 2 * Minute); t.ut < greatest.ut + Reach - 2 * Minute; t = t.After(Step)) {
+    std::vector<std::size_t> still;
+    for (const PathPoint& p : TerminatorContacts(sky, t)) {
+      std::size_t best = lines.size();
+      double nearest = Join;
+      for (const std::size_t k : open) {
+        const PathPoint& q = lines[k].back();
+        const double d = std::acos(std::clamp(std::sin(p.latitude / DegreesPerRadian) * std::sin(q.latitude / DegreesPerRadian) +
+                                                  std::cos(p.latitude / DegreesPerRadian) * std::cos(q.latitude / DegreesPerRadian) *
+                                                      std::cos((p.longitude - q.longitude) / DegreesPerRadian),
+                                              -1.0, 1.0)) * SphereRadius;
+        if (d < nearest && std::find(still.begin(), still.end(), k) == still.end()) nearest = d, best = k;
+      }
+      if (best == lines.size()) lines.emplace_back();
+      lines[best].push_back(p);
+      still.push_back(best);
+    }
+    open = still;
+  }
+  lines.erase(std::remove_if(lines.begin(), lines.end(), [](const PathLine& l) { return l.size() < 2; }), lines.end());
+  return lines;
+}
+
 // The instants of the central phase, step apart, through greatest.
 std::vector<Instant> CentralInstants(const EclipseSky& sky, const Instant& greatest, double step) {
   std::vector<Instant> before, after;
@@ -224,8 +280,9 @@ void Add(PathLine& line, const std::optional<PathPoint>& p) {
 SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinutes) {
   SolarEclipsePath path;
   path.eclipse = eclipse;
-  if (!eclipse.central) return path;
   const EclipseSky sky(eclipse.greatest);
+  path.riseSetLimits = RiseSetLimits(sky, eclipse.greatest);
+  if (!eclipse.central) return path;
   const double step = std::clamp(stepMinutes, 1.0, 10.0) * Minute;
   const std::vector<Instant> times = CentralInstants(sky, eclipse.greatest, step);
   // The partial limits and the magnitude lines change slowly: every fifth instant.

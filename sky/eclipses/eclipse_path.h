@@ -42,7 +42,11 @@ struct SolarEclipsePath {
   SolarEclipse eclipse;
   PathLine centralLine;                   // empty for an eclipse whose axis misses the Earth
   PathLine northLimit, southLimit;        // of the total or annular path
-  PathLine partialNorthLimit, partialSouthLimit;  // where the partial eclipse begins to be seen
+  PathLine partialNorthLimit, partialSouthLimit;  // where the partial eclipse begins to be seen, while the axis is on the Earth
+  // Where the partial eclipse begins or ends as the Sun rises or sets:
+  // the points of the terminator the penumbra's edge crosses, every two
+  // minutes of the whole eclipse, in pieces that run on.
+  std::vector<PathLine> riseSetLimits;
   std::vector<MagnitudeLine> magnitudes;  // 0.2, 0.4, 0.6, 0.8
   std::optional<double> widthAtGreatest;  // km, across the path at the central line's point nearest greatest
 };

@@ -2,6 +2,7 @@
 // and NASA's Five Millennium Canon.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/angle_units.h"
@@ -130,6 +131,29 @@ TEST(EclipsePath, LinesOfEqualMagnitudeLieBetweenTheLimits) {
   }
   EXPECT_FALSE(p.partialNorthLimit.empty());
   EXPECT_FALSE(p.partialSouthLimit.empty());
+}
+
+TEST(EclipsePath, TheSunriseAndSunsetLimitsLieOnTheTerminator) {
+  // Each point of those limits has the Sun on the horizon and the discs
+  // just touching then; the non-central eclipse of 2014-04-29 has them
+  // too. Mistakes: the terminator taken at the sub-solar point's antipode,
+  // the contact's outer touch for the inner one.
+  for (const auto& [year, month] : {std::pair{2027, 7}, std::pair{2014, 4}}) {
+    const SolarEclipse e = EclipseAfter(year, month, 1);
+    const SolarEclipsePath p = SolarEclipsePathOf(e, 5);
+    ASSERT_FALSE(p.riseSetLimits.empty()) << year;
+    for (const PathLine& line : p.riseSetLimits) {
+      for (std::size_t i = 0; i < line.size(); i += 7) {
+        EXPECT_NEAR(line[i].sunAltitude, 0, 0.6) << year;
+        const LocalSolarEclipse l = SolarEclipseFrom(e, Place(line[i].latitude, line[i].longitude));
+        ASSERT_FALSE(l.contacts.empty());
+        const bool atAContact = std::any_of(l.contacts.begin(), l.contacts.end(), [&](const ContactEvent& c) {
+          return (c.kind == Contact::C1 || c.kind == Contact::C4) && std::fabs(c.time.ut - line[i].time.ut) * 86400 < 90;
+        });
+        EXPECT_TRUE(atAContact) << year << " " << line[i].latitude << " " << line[i].longitude;
+      }
+    }
+  }
 }
 
 TEST(EclipsePath, TheMoonOverheadAtEachContactOfALunarEclipse) {
