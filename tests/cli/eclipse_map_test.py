@@ -51,7 +51,8 @@ def main():
         if p["line"] == "magnitude":
             assert p["magnitude"] in (0.2, 0.4, 0.6, 0.8)
         kinds[p["line"]] = kinds.get(p["line"], 0) + 1
-    for line in ("centralLine", "northLimit", "southLimit", "partialNorthLimit", "partialSouthLimit", "magnitude"):
+    for line in ("centralLine", "northLimit", "southLimit", "partialNorthLimit", "partialSouthLimit", "magnitude",
+                 "sunriseSunsetLimit"):
         assert kinds.get(line), f"no {line}: {kinds}"
     # The central line crosses the Strait of Gibraltar near 36° N, 5.5° W, longitude first.
     central = next(f for f in data["features"] if f["properties"]["line"] == "centralLine")
