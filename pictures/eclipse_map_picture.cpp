@@ -85,7 +85,7 @@ void DrawLabels(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, c
   if (map.nearest) dot(map.nearest->at, 0.3 * f, p.marker);
   if (map.greatest) dot(map.greatest->at, 0.4 * f, p.marker);
   for (const MapMark& c : map.cities) dot(c.at, 0.2 * f, p.ink);
-  for (const MapMark& m : map.moonOverhead) dot(m.at, 0.3 * f, p.lunarMoon);
+  for (const MapMark& m : map.moonOverhead) dot(m.at, 0.3 * f, p.ink);
   if (map.place) label(*map.place, f, p.ink, true);
   if (map.greatest) label(*map.greatest, small, p.marker);
   for (const MapMark& m : map.moonOverhead) label(m, small, p.ink);
@@ -123,6 +123,8 @@ void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, cons
     entry(p.penumbraEdge, 1.4, "", "límite del parcial");
     entry(p.penumbraEdge, 0.9, "6,4", "igual magnitud");
     entry(p.penumbraEdge, 1.2, "2,3", "con el Sol en el horizonte");
+  } else {
+    entry(p.penumbraEdge, 1.2, "2,3", "la Luna en el horizonte en el máximo");
   }
   svg.Close();
 }

@@ -239,6 +239,20 @@ EclipseMapPicture EclipseMapPictureOf(const EclipseMapAnswer& a, const MapRegion
   m.subtitle = (region.kind == MapRegion::World ? "Toda la Tierra; " : "") + ClockWords(a.zone, greatest);
   AddOutlines(m, f);
   if (a.path) AddPath(m, a, f, sep);
+  // A lunar eclipse: where the Moon stands on the horizon at greatest, 90°
+  // from where it is overhead (on the sphere; refraction left out).
+  for (const SubLunarPoint& p : a.moonOverhead) {
+    if (p.contact != Contact::Greatest) continue;
+    std::vector<MapPoint> circle;
+    const double p1 = p.latitude / DegreesPerRadian, l1 = p.longitude / DegreesPerRadian;
+    for (int b = 0; b <= 360; b += 2) {
+      const double br = b / DegreesPerRadian;
+      const double lat = std::asin(std::cos(p1) * std::cos(br));
+      const double lon = l1 + std::atan2(std::sin(br) * std::cos(p1), -std::sin(p1) * std::sin(lat));
+      circle.push_back(f.Of(lat * DegreesPerRadian, std::remainder(lon * DegreesPerRadian, 360.0)));
+    }
+    AddClipped(m.riseSetLimits, circle);
+  }
   for (const SubLunarPoint& p : a.moonOverhead) {
     const MapPoint at = f.Of(p.latitude, p.longitude);
     if (Inside(at)) m.moonOverhead.push_back({at, std::string(ContactName(p.contact)) + " " + a.zone.ToMinute(p.time).Clock()});

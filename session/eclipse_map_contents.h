@@ -51,7 +51,9 @@ struct EclipseMapPicture {
   std::vector<MapPolyline> coasts, borders, graticule;
   std::vector<MapPolyline> path;   // the shaded path, closed rings (north limit, then the south's back)
   std::vector<MapPolyline> centralLine, limits, partialLimits;
-  std::vector<MapPolyline> riseSetLimits;  // where it begins or ends at sunrise or sunset
+  // A solar eclipse's limits where it begins or ends at sunrise or
+  // sunset; a lunar one's line with the Moon on the horizon at greatest.
+  std::vector<MapPolyline> riseSetLimits;
   std::vector<std::pair<MapPolyline, std::string>> magnitudes;  // a line and its level ("0,6")
   std::vector<MapMark> times;      // along the central line, local clock
   std::optional<MapMark> greatest;

@@ -71,10 +71,11 @@ Discs DiscsFrom(const EclipseSky& sky, const Place& place, const Instant& at) {
           Semidiameter(MoonRatio * EarthRadiusKm, Norm(moon)), Semidiameter(MoonUmbralRatio * EarthRadiusKm, Norm(moon))};
 }
 
-// A place's greatest eclipse near `near`: the least distance of the centres.
-Instant LocalGreatest(const EclipseSky& sky, const Place& place, const Instant& near) {
+// A place's greatest eclipse within window days of `near`: the least
+// distance of the centres.
+Instant LocalGreatest(const EclipseSky& sky, const Place& place, const Instant& near, double window = LocalWindow) {
   return LeastWithin([&](const Instant& t) { return DiscsFrom(sky, place, t).distance; },
-                     Around(near, LocalWindow, LocalWindow), 1e-7);
+                     Around(near, window, window), 1e-7);
 }
 
 // How far the place is from each test at its greatest eclipse, radians:
@@ -85,8 +86,8 @@ struct Gaps {
   double central, partial, magnitude;
 };
 
-Gaps GapsAt(const EclipseSky& sky, const Place& place, const Instant& near) {
-  const Instant t = LocalGreatest(sky, place, near);
+Gaps GapsAt(const EclipseSky& sky, const Place& place, const Instant& near, double window = LocalWindow) {
+  const Instant t = LocalGreatest(sky, place, near, window);
   const Discs d = DiscsFrom(sky, place, t);
   return {t, d.distance - std::fabs(d.moonUmbral - d.sun), d.distance - (d.sun + d.moon),
           (d.sun + d.moon - d.distance) / (2 * d.sun)};
@@ -127,10 +128,11 @@ PathPoint PointOf(const EclipseSky& sky, const Place& place, const Instant& t) {
 }
 
 // The first distance along a search line at which gap turns positive,
-// looked for from `inside` (where it is negative) out to `farthest` km,
-// then narrowed by bisection; none when it stays negative.
+// looked for from `inside` out to `farthest` km, then narrowed by
+// bisection; none when it stays negative, or is not negative at `inside`.
 template <class Gap>
 std::optional<double> Edge(Gap&& gap, double inside, double farthest) {
+  if (gap(inside) >= 0) return std::nullopt;
   double low = inside, high = std::max(inside * 2, inside + 25);
   while (gap(high) < 0) {
     if (high >= farthest) return std::nullopt;
@@ -171,21 +173,28 @@ struct Side {
 constexpr double MagnitudeLevels[] = {0.8, 0.6, 0.4, 0.2};
 constexpr double FarthestLimit = 1500, FarthestPartial = 9000;  // km from the central line
 
-Side SideOf(const EclipseSky& sky, const GroundPoint& centre, double bearing, const Instant& t, bool outer) {
+// central: the search starts inside the total or annular path (else only
+// in the partial eclipse, where the axis misses the Earth).
+Side SideOf(const EclipseSky& sky, const GroundPoint& centre, double bearing, const Instant& t, bool outer,
+            bool central = true) {
   Side side;
+  // Near the limb a place's greatest eclipse may fall hours from t.
+  const double window = central ? LocalWindow : 3 * LocalWindow;
   const auto at = [&](double s) { return Along(centre.latitude, centre.longitude, bearing, s); };
   const auto point = [&](double s) {
     const Place p = at(s);
-    return PointOf(sky, p, GapsAt(sky, p, t).greatest);
+    return PointOf(sky, p, GapsAt(sky, p, t, window).greatest);
   };
-  const std::optional<double> limit = Edge([&](double s) { return GapsAt(sky, at(s), t).central; }, 0, FarthestLimit);
+  const std::optional<double> limit =
+      central ? Edge([&](double s) { return GapsAt(sky, at(s), t).central; }, 0, FarthestLimit) : std::nullopt;
   if (limit) side.limit = point(*limit);
   if (!outer) return side;
   const double from = limit.value_or(0);
   const std::optional<double> partial =
-      Edge([&](double s) { return GapsAt(sky, at(s), t).partial; }, from, FarthestPartial);
+      Edge([&](double s) { return GapsAt(sky, at(s), t, window).partial; }, from, FarthestPartial);
   if (!partial) return side;
   if (PathPoint p = point(*partial); p.sunAltitude >= 0) side.partial = p;
+  if (!central) return side;  // the lines of magnitude only where the path is
   for (const double level : MagnitudeLevels) {
     const std::optional<double> s =
         Edge([&](double x) { return level - GapsAt(sky, at(x), t).magnitude; }, from, *partial);
@@ -263,6 +272,34 @@ std::vector<Instant> CentralInstants(const EclipseSky& sky, const Instant& great
   return before;
 }
 
+// Where the shadow falls nearest the Earth's centre at t while its axis
+// misses the Earth: the ground under the axis's closest point; none when
+// even the penumbra misses there.
+std::optional<GroundPoint> ShadowFoot(const EclipseSky& sky, const Instant& t) {
+  const Vector moon = sky.Moon(t), axis = Minus(moon, sky.Sun(t));
+  const Vector unit = Scaled(axis, 1 / Norm(axis));
+  const Vector closest = Minus(moon, Scaled(unit, Dot(moon, unit)));
+  const GroundPoint g = GroundOf(closest, t);
+  if (GapsAt(sky, Place(g.latitude, g.longitude), t).partial >= 0) return std::nullopt;
+  return g;
+}
+
+// The partial limits (and magnitude lines) at the instants the axis misses
+// the Earth but the penumbra does not, every five minutes out from the
+// central phase (or through the whole of a non-central eclipse).
+void OuterSides(const EclipseSky& sky, const Instant& from, double direction, std::vector<std::pair<Side, Side>>& out) {
+  for (Instant t = from; std::fabs(t.ut - from.ut) < Reach - 10 * Minute; t = t.After(direction * 5 * Minute)) {
+    const std::optional<GroundPoint> foot = ShadowFoot(sky, t);
+    if (!foot) {
+      if (std::fabs(t.ut - from.ut) > 60 * Minute || !out.empty()) break;
+      continue;
+    }
+    const std::optional<GroundPoint> a = ShadowFoot(sky, t.After(-Minute / 2)), b = ShadowFoot(sky, t.After(Minute / 2));
+    const double track = Bearing(a.value_or(*foot), b.value_or(*foot));
+    out.emplace_back(SideOf(sky, *foot, track - 90, t, true, false), SideOf(sky, *foot, track + 90, t, true, false));
+  }
+}
+
 // The chord between two ground points, km.
 double GroundDistance(const PathPoint& a, const PathPoint& b) {
   double pa[3], pb[3];
@@ -282,9 +319,9 @@ SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinu
   path.eclipse = eclipse;
   const EclipseSky sky(eclipse.greatest);
   path.riseSetLimits = RiseSetLimits(sky, eclipse.greatest);
-  if (!eclipse.central) return path;
   const double step = std::clamp(stepMinutes, 1.0, 10.0) * Minute;
-  const std::vector<Instant> times = CentralInstants(sky, eclipse.greatest, step);
+  const std::vector<Instant> times =
+      eclipse.central ? CentralInstants(sky, eclipse.greatest, step) : std::vector<Instant>{};
   // The partial limits and the magnitude lines change slowly: every fifth instant.
   const int outerEvery = std::max(1, static_cast<int>(std::lround(5 * Minute / step)));
   PathLine left, right, partialLeft, partialRight;
@@ -310,8 +347,31 @@ SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinu
       path.widthAtGreatest = GroundDistance(*l.limit, *r.limit);
     }
   }
+  // Before and after the central phase, the partial limits alone.
+  std::vector<std::pair<Side, Side>> before, after;
+  OuterSides(sky, times.empty() ? eclipse.greatest : times.front().After(-5 * Minute), -1, before);
+  OuterSides(sky, times.empty() ? eclipse.greatest.After(5 * Minute) : times.back().After(5 * Minute), 1, after);
+  // Each point goes on the limit whose end it is nearer: at the limb the
+  // foot's track turns, and its left and right with it.
+  const auto join = [&](const std::vector<std::pair<Side, Side>>& sides, bool atFront) {
+    for (const auto& [a, b] : sides) {
+      for (const std::optional<PathPoint>& p : {a.partial, b.partial}) {
+        if (!p) continue;
+        const auto end = [&](const PathLine& line) {
+          return line.empty() ? 1e9 : GroundDistance(*p, atFront ? line.front() : line.back());
+        };
+        PathLine& line = end(partialLeft) <= end(partialRight) ? partialLeft : partialRight;
+        if (!line.empty() && end(line) > 2500) continue;
+        line.insert(atFront ? line.begin() : line.end(), *p);
+      }
+    }
+  };
+  join(before, true), join(after, false);
   // Left of an eastward track is north; a path running west has them the other way.
-  const bool leftIsNorth = left.empty() || right.empty() || left[left.size() / 2].latitude >= right[right.size() / 2].latitude;
+  const PathLine& leftSide = left.empty() ? partialLeft : left;
+  const PathLine& rightSide = right.empty() ? partialRight : right;
+  const bool leftIsNorth = leftSide.empty() || rightSide.empty() ||
+                           leftSide[leftSide.size() / 2].latitude >= rightSide[rightSide.size() / 2].latitude;
   path.northLimit = leftIsNorth ? left : right, path.southLimit = leftIsNorth ? right : left;
   path.partialNorthLimit = leftIsNorth ? partialLeft : partialRight;
   path.partialSouthLimit = leftIsNorth ? partialRight : partialLeft;

@@ -133,6 +133,29 @@ TEST(EclipsePath, LinesOfEqualMagnitudeLieBetweenTheLimits) {
   EXPECT_FALSE(p.partialSouthLimit.empty());
 }
 
+TEST(EclipsePath, ThePartialLimitsBeforeAndAfterTheCentralPhase) {
+  // On each partial limit, the local circumstances see a magnitude of
+  // nearly nothing: also at the instants the axis misses the Earth, and
+  // for the non-central eclipse of 2014-04-29. Mistakes: the search begun
+  // outside the penumbra (a limit found where there is none), a place's
+  // greatest eclipse looked for too near the line's instant at the limb.
+  for (const auto& [year, month] : {std::pair{2027, 7}, std::pair{2014, 4}}) {
+    const SolarEclipse e = EclipseAfter(year, month, 1);
+    const SolarEclipsePath p = SolarEclipsePathOf(e, 5);
+    int checked = 0;
+    for (const PathLine* limit : {&p.partialNorthLimit, &p.partialSouthLimit}) {
+      for (std::size_t i = 0; i < limit->size(); i += 3) {
+        const PathPoint& q = (*limit)[i];
+        if (q.sunAltitude < 3) continue;
+        const LocalSolarEclipse l = SolarEclipseFrom(e, Place(q.latitude, q.longitude));
+        EXPECT_LT(l.magnitude, 0.01) << year << " " << q.latitude << " " << q.longitude;
+        ++checked;
+      }
+    }
+    EXPECT_GT(checked, 3) << year;
+  }
+}
+
 TEST(EclipsePath, TheSunriseAndSunsetLimitsLieOnTheTerminator) {
   // Each point of those limits has the Sun on the horizon and the discs
   // just touching then; the non-central eclipse of 2014-04-29 has them
