@@ -312,6 +312,30 @@ void Add(PathLine& line, const std::optional<PathPoint>& p) {
   if (p) line.push_back(*p);
 }
 
+// Before and after the central phase, the partial limits alone.
+void AddOuterPartialLimits(const EclipseSky& sky, const SolarEclipse& eclipse, const std::vector<Instant>& times,
+                           PathLine& partialLeft, PathLine& partialRight) {
+  std::vector<std::pair<Side, Side>> before, after;
+  OuterSides(sky, times.empty() ? eclipse.greatest : times.front().After(-5 * Minute), -1, before);
+  OuterSides(sky, times.empty() ? eclipse.greatest.After(5 * Minute) : times.back().After(5 * Minute), 1, after);
+  // Each point goes on the limit whose end it is nearer: at the limb the
+  // foot's track turns, and its left and right with it.
+  const auto join = [&](const std::vector<std::pair<Side, Side>>& sides, bool atFront) {
+    for (const auto& [a, b] : sides) {
+      for (const std::optional<PathPoint>& p : {a.partial, b.partial}) {
+        if (!p) continue;
+        const auto end = [&](const PathLine& line) {
+          return line.empty() ? 1e9 : GroundDistance(*p, atFront ? line.front() : line.back());
+        };
+        PathLine& line = end(partialLeft) <= end(partialRight) ? partialLeft : partialRight;
+        if (!line.empty() && end(line) > 2500) continue;
+        line.insert(atFront ? line.begin() : line.end(), *p);
+      }
+    }
+  };
+  join(before, true), join(after, false);
+}
+
 }  // namespace
 
 SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinutes) {
@@ -347,26 +371,7 @@ SolarEclipsePath SolarEclipsePathOf(const SolarEclipse& eclipse, double stepMinu
       path.widthAtGreatest = GroundDistance(*l.limit, *r.limit);
     }
   }
-  // Before and after the central phase, the partial limits alone.
-  std::vector<std::pair<Side, Side>> before, after;
-  OuterSides(sky, times.empty() ? eclipse.greatest : times.front().After(-5 * Minute), -1, before);
-  OuterSides(sky, times.empty() ? eclipse.greatest.After(5 * Minute) : times.back().After(5 * Minute), 1, after);
-  // Each point goes on the limit whose end it is nearer: at the limb the
-  // foot's track turns, and its left and right with it.
-  const auto join = [&](const std::vector<std::pair<Side, Side>>& sides, bool atFront) {
-    for (const auto& [a, b] : sides) {
-      for (const std::optional<PathPoint>& p : {a.partial, b.partial}) {
-        if (!p) continue;
-        const auto end = [&](const PathLine& line) {
-          return line.empty() ? 1e9 : GroundDistance(*p, atFront ? line.front() : line.back());
-        };
-        PathLine& line = end(partialLeft) <= end(partialRight) ? partialLeft : partialRight;
-        if (!line.empty() && end(line) > 2500) continue;
-        line.insert(atFront ? line.begin() : line.end(), *p);
-      }
-    }
-  };
-  join(before, true), join(after, false);
+  AddOuterPartialLimits(sky, eclipse, times, partialLeft, partialRight);
   // Left of an eastward track is north; a path running west has them the other way.
   const PathLine& leftSide = left.empty() ? partialLeft : left;
   const PathLine& rightSide = right.empty() ? partialRight : right;
