@@ -148,6 +148,26 @@ std::string EclipseMapGeoJson(const EclipseMapAnswer& a) {
       for (const PathLine& piece : Pieces(*line.points))
         if (piece.size() >= 2) features.push_back(LineFeature(line, piece));
   }
+  const auto point = [&](double lat, double lon, const std::string& properties) {
+    features.push_back("{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": [" +
+                       JsonNumber(lon) + ", " + JsonNumber(lat) + "]}, \"properties\": {" + properties + "}}");
+  };
+  const auto way = [](const WayTo& w) {
+    return ", \"distance\": " + JsonNumber(w.distance) + ", \"bearing\": " + JsonNumber(w.bearing);
+  };
+  if (a.place) {
+    std::string local = "\"line\": \"place\", \"inside\": " + std::string(a.placeInside ? "true" : "false");
+    if (a.seen.solar && a.seen.solar->type)
+      local += ", \"kind\": " + JsonString(EclipseTypeKey(*a.seen.solar->type)) + ", \"magnitude\": " +
+               JsonNumber(a.seen.solar->magnitude) + ", \"maximum\": " + JsonString(UtIso(a.seen.solar->Maximum()));
+    point(a.place->latitude, a.place->longitude, local);
+  }
+  if (a.nearest) point(a.nearest->latitude, a.nearest->longitude, "\"line\": \"nearestPoint\"" + way(*a.nearest));
+  for (const CityInPath& c : a.cities) {
+    point(c.city.latitude, c.city.longitude,
+          "\"line\": \"city\", \"name\": " + JsonString(c.city.name) + way(c.way) + ", \"duration\": " +
+              JsonNumber(*c.local.duration) + ", \"maximum\": " + JsonString(UtIso(c.local.Maximum())));
+  }
   for (const SubLunarPoint& p : a.moonOverhead) {
     features.push_back("{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": [" +
                        JsonNumber(p.longitude) + ", " + JsonNumber(p.latitude) +

@@ -25,8 +25,12 @@ std::string EclipseMapText(const EclipseMapAnswer& answer, std::string_view sepa
 // partialSouthLimit, sunriseSunsetLimit, magnitude with
 // properties.magnitude), properties.times
 // (ISO 8601, UT, one a coordinate) and on the central line
-// properties.durations (seconds); a lunar eclipse's points with the Moon
-// overhead as Points (properties.line "moonOverhead", .contact, .time).
+// properties.durations (seconds); as Points, the place (properties.line
+// "place", .inside, .kind, .magnitude, .maximum), the nearest point of
+// the path ("nearestPoint", .distance km, .bearing degrees) and the towns
+// inside it ("city", .name, .distance, .bearing, .duration seconds,
+// .maximum), and a lunar eclipse's points with the Moon overhead
+// ("moonOverhead", .contact, .time).
 std::string EclipseMapGeoJson(const EclipseMapAnswer& answer);
 
 // The same lines as a KML document, a Placemark each, named in Spanish.

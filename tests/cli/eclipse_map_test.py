@@ -35,7 +35,9 @@ def main():
     assert data["type"] == "FeatureCollection"
     kinds = {}
     for f in data["features"]:
-        assert f["type"] == "Feature" and f["geometry"]["type"] == "LineString", f["geometry"]["type"]
+        assert f["type"] == "Feature" and f["geometry"]["type"] in ("LineString", "Point"), f["geometry"]["type"]
+        if f["geometry"]["type"] == "Point":
+            continue
         p = f["properties"]
         coordinates = f["geometry"]["coordinates"]
         assert len(p["times"]) == len(coordinates) >= 2, p["line"]
@@ -62,6 +64,16 @@ def main():
     ns = {"k": "http://www.opengis.net/kml/2.2"}
     names = [n.text for n in kml.findall(".//k:Placemark/k:name", ns)]
     assert "Línea central" in names and "Límite norte de la totalidad" in names, names
+
+    # From Sevilla: the place, the nearest point some 70 km south, the towns inside with their durations.
+    seen = json.loads(run(cli, "--mapa", "2027-08-01", "--lugar", "Sevilla", "--formato", "geojson"))
+    points = {}
+    for f in seen["features"]:
+        if f["geometry"]["type"] == "Point":
+            points.setdefault(f["properties"]["line"], []).append(f["properties"])
+    assert points["place"][0]["inside"] is False and points["place"][0]["kind"] == "partial", points["place"]
+    assert 60 < points["nearestPoint"][0]["distance"] < 80 and 150 < points["nearestPoint"][0]["bearing"] < 210
+    assert all(c["duration"] > 0 for c in points["city"]) and len(points["city"]) == 5
 
     text = run(cli, "--mapa", "2027-08-01", "--lugar", "Sevilla")
     assert "Lo más cerca para verlo total: a " in text and "al sur" in text, text
