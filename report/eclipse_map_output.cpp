@@ -98,7 +98,7 @@ std::string PathText(const EclipseMapAnswer& a, std::string_view sep) {
             " (" + SignedNumber(a.nearest->latitude, "#0.00", sep) + ", " + SignedNumber(a.nearest->longitude, "#0.00", sep) +
             ").\n";
   }
-  if (!a.cities.empty()) text += "Ciudades dentro de la franja, las más cercanas:\n";
+  if (!a.cities.empty()) text += "Ciudades dentro de la franja, cerca de aquí:\n";
   for (const CityInPath& c : a.cities) {
     text += "  " + c.city.name + ", " + WayWords(c.way, sep) + ": " + (annular ? "anular " : "total ") +
             Duration(*c.local.duration) + " a las " + a.zone.ToMinute(c.local.Maximum()).Clock() + "\n";

@@ -53,7 +53,9 @@ double FromCentralLine(const SolarEclipsePath& path, double latitude, double lon
 
 // The nearest cities of the gazetteer inside the path, the place itself
 // (a city within 2 km of it) left out; only those no farther from the
-// central line than half the path's width and a margin are tested.
+// central line than half the path's width and a margin are tested. The
+// three nearest, then the most populous of the rest within 50 km more
+// of the place: the towns one would drive to.
 std::vector<CityInPath> CitiesInPath(const SolarEclipsePath& path, const Place& place, double within) {
   const SolarEclipse& eclipse = path.eclipse;
   const PathTest test(eclipse);
@@ -65,7 +67,15 @@ std::vector<CityInPath> CitiesInPath(const SolarEclipsePath& path, const Place& 
     const LocalSolarEclipse local = SolarEclipseFrom(eclipse, city);
     if (!local.duration) continue;
     found.push_back({city, WayBetween(place.latitude, place.longitude, city.latitude, city.longitude), local});
-    if (static_cast<int>(found.size()) == MostCities) break;
+    if (found.front().way.distance + 50 < found.back().way.distance) break;
+  }
+  constexpr std::size_t Nearest = 3;
+  if (found.size() > static_cast<std::size_t>(MostCities)) {
+    std::stable_sort(found.begin() + Nearest, found.end(),
+                     [](const CityInPath& a, const CityInPath& b) { return a.city.population > b.city.population; });
+    found.resize(MostCities);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const CityInPath& a, const CityInPath& b) { return a.way.distance < b.way.distance; });
   }
   return found;
 }

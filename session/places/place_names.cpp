@@ -190,6 +190,7 @@ Place PlaceOf(GeonamesCity* city) {
   place.region = geonames_city_get_state(city);
   place.country = SpanishCountry(geonames_city_get_country_code(city));
   place.zone = geonames_city_get_timezone(city);
+  place.population = geonames_city_get_population(city);
   place.text = place.name + " (" + place.region + ", " + place.country + "; " +
                Coordinates(place.latitude, place.longitude) + ")";
   return place;

@@ -16,6 +16,7 @@ struct Place {
   // A place found by its name: the name, region and country (in Spanish)
   // the database gives, and its IANA zone; all empty for coordinates.
   std::string name, region, country, zone;
+  unsigned population = 0;  // a gazetteer city's people, 0 when unknown
 };
 
 }  // namespace orbitas
