@@ -167,7 +167,7 @@ void EclipseMapView::Show(const EclipseSeen& seen, const Observer& o) {
     auto answer = std::make_shared<const EclipseMapAnswer>(RunEclipseMap(request));
     EclipseMapPicture picture = EclipseMapPictureOf(*answer, region, sep);
     DrawnPicture::Drawn drawn = DrawMap(picture, sep, target);
-    return [this, answer, picture = std::move(picture), drawn = std::move(drawn), generation]() mutable {
+    return [this, answer, picture = std::move(picture), drawn = std::move(drawn), generation, region]() mutable {
       if (generation != generation_) return;  // another eclipse chosen meanwhile
       answer_ = answer;
       picture_ = std::move(picture);
@@ -176,6 +176,7 @@ void EclipseMapView::Show(const EclipseSeen& seen, const Observer& o) {
       print_->setEnabled(true);
       said_->setText(Invitation);
       emit shown();
+      if (region.kind != Region().kind) Redo();  // "Toda la Tierra" changed while it was worked out
     };
   });
 }

@@ -56,11 +56,16 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   auto* below = new QSplitter(Qt::Horizontal);
   below->addWidget(details_);
   below->addWidget(pictures_);
-  below->setStretchFactor(0, 5);
-  below->setStretchFactor(1, 4);
+  // The map wants the room: its key runs as wide as the picture.
+  below->setStretchFactor(0, 1);
+  below->setStretchFactor(1, 2);
+  below->setSizes({430, 910});
   auto* whole = new QSplitter(Qt::Vertical);
   whole->addWidget(table_);
   whole->addWidget(below);
+  whole->setStretchFactor(0, 1);
+  whole->setStretchFactor(1, 2);
+  whole->setSizes({170, 430});
   auto* bar = new QHBoxLayout;
   bar->addStretch(1);
   bar->addWidget(csv_);
