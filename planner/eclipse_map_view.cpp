@@ -66,6 +66,21 @@ DrawnPicture::Drawn DrawMap(const EclipseMapPicture& map, const std::string& sep
       target);
 }
 
+// The place, the greatest eclipse, the towns and the Moon's points for
+// screen readers, each a small square about its mark in the picture's pixels.
+std::vector<SvgView::Item> MapItems(const EclipseMapPicture& map, const QRectF& frame) {
+  std::vector<SvgView::Item> items;
+  const auto add = [&](const MapMark& mark, const std::string& prefix) {
+    const QPointF at(frame.left() + mark.at.first * frame.width(), frame.top() + mark.at.second * frame.height());
+    if (frame.contains(at)) items.push_back({QString::fromStdString(prefix + mark.text), QRectF(at - QPointF(6, 6), QSizeF(12, 12))});
+  };
+  if (map.place) add(*map.place, "");
+  if (map.greatest) add(*map.greatest, "");
+  for (const MapMark& city : map.cities) add(city, "");
+  for (const MapMark& moon : map.moonOverhead) add(moon, "Luna en el cenit: ");
+  return items;
+}
+
 }  // namespace
 
 QRectF MapFrameRect(const EclipseMapPicture& map, QSize size, const pictures::PictureStyle& style) {
@@ -126,6 +141,10 @@ EclipseMapView::EclipseMapView(Background& background, QWidget* parent) : QWidge
   layout->addWidget(said_);
 
   connect(world_, &QCheckBox::toggled, this, &EclipseMapView::Redo);
+  // The marks move with the frame whenever the map is drawn at another size.
+  connect(drawn_, &DrawnPicture::redrawn, this, [this] {
+    if (answer_) view_->SetItems(MapItems(picture_, MapFrameRect(picture_, drawn_->drawnSize(), drawn_->drawnStyle())));
+  });
   connect(view_, &SvgView::clicked, this, &EclipseMapView::ClickAt);
   connect(save_, &QPushButton::clicked, this, &EclipseMapView::AskAndSave);
   connect(print_, &QPushButton::clicked, this, &EclipseMapView::Print);
@@ -143,6 +162,7 @@ void EclipseMapView::Clear() {
   ++generation_;
   answer_.reset();
   drawn_->Clear();
+  view_->SetItems({});
   save_->setEnabled(false);
   print_->setEnabled(false);
   said_->setText(QStringLiteral("Un tránsito no tiene mapa."));
@@ -172,6 +192,7 @@ void EclipseMapView::Show(const EclipseSeen& seen, const Observer& o) {
       answer_ = answer;
       picture_ = std::move(picture);
       drawn_->Show(std::move(drawn));
+      view_->SetItems(MapItems(picture_, MapFrameRect(picture_, drawn_->drawnSize(), drawn_->drawnStyle())));
       save_->setEnabled(true);
       print_->setEnabled(true);
       said_->setText(Invitation);
@@ -193,6 +214,7 @@ void EclipseMapView::Redo() {
       if (generation != generation_) return;
       picture_ = std::move(picture);
       drawn_->Show(std::move(drawn));
+      view_->SetItems(MapItems(picture_, MapFrameRect(picture_, drawn_->drawnSize(), drawn_->drawnStyle())));
       emit shown();
     };
   }, 1);

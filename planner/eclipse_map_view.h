@@ -57,6 +57,7 @@ class EclipseMapView : public QWidget {
   void Show(const EclipseSeen& seen, const Observer& o);
   // No map, and a word that the chosen event has none. Raises nothing.
   void Clear();
+  // The map shown, drawn again in look (day or night colours).
   void SetLook(const PictureLook& look);
 
   // The point of the Earth under picturePoint (the shown picture's own
@@ -72,6 +73,15 @@ class EclipseMapView : public QWidget {
   // or PDF by its extension) on the worker. Raises nothing.
   void SaveTo(const QString& path);
 
+  // Interface thread; returns once the user has chosen. Asks for a
+  // printer and prints the map on one A4 page, landscape for a wide map
+  // and portrait for a tall one, drawn and painted on the worker. Nothing
+  // without a map. Raises nothing.
+  void Print();
+
+  // The map's picture, the label of a clicked point's words, the toggle
+  // of the whole Earth; whether a map is shown (not while the chosen
+  // eclipse's is worked out).
   SvgView* view() const { return view_; }
   QLabel* said() const { return said_; }
   QCheckBox* world() const { return world_; }
@@ -83,7 +93,6 @@ class EclipseMapView : public QWidget {
 
  private:
   void Redo();  // the map of the answer over the region asked, on the worker
-  void Print();
   void AskAndSave();
   MapRegion Region() const;
 

@@ -91,7 +91,8 @@ class EclipseMapTest : public QObject {
   // Choosing the eclipse shows its map, on the worker. Mistakes: the map
   // worked out on the interface thread (it is there at once, and the
   // watch sees the block), the next eclipse's map instead of the chosen
-  // one (its title), the picture from the place shown in the map's tab.
+  // one (its title), the picture from the place shown in the map's tab,
+  // the towns named for screen readers away from their marks.
   void chosenEclipseHasItsMap() {
     QTableView* table = window_->eclipses()->table();
     int row = -1;
@@ -110,6 +111,15 @@ class EclipseMapTest : public QObject {
     QVERIFY(svg.find("<svg") != std::string::npos);
     QVERIFY2(svg.find("2 ago 2027") != std::string::npos, svg.substr(0, 600).c_str());
     QVERIFY(Map()->said()->text().startsWith(QStringLiteral("Pulse")));
+    // Screen readers hear the towns inside the path, where they are drawn.
+    bool cadiz = false;
+    for (const SvgView::Item& item : Map()->view()->items()) {
+      // The gazetteer's name, "Cadiz", or the Spanish one.
+      if (item.name.contains(QRegularExpression(QStringLiteral("^C[aá]diz\\b")))) {
+        cadiz = item.rect.contains(*Map()->PicturePointOf(CadizLatitude, CadizLongitude));
+      }
+    }
+    QVERIFY(cadiz);
   }
 
   // The frame the clicks are read in is the one the picture draws, and
