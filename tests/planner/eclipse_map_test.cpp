@@ -211,6 +211,31 @@ class EclipseMapTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(onPaper(pictures::DayPalette) && !onPaper(pictures::NightPalette), 20000);
   }
 
+  // A lunar eclipse's map says whether the Moon is up at a point at the
+  // greatest eclipse. Mistakes: a lunar eclipse read as a solar one (the
+  // Sun's words), the Moon's altitude of the place said for every point.
+  void lunarEclipseSaysTheMoon() {
+    QTableView* table = window_->eclipses()->table();
+    int row = -1;
+    for (int k = 0; k < table->model()->rowCount() && row < 0; ++k) {
+      if (table->model()->index(k, 0).data(RowsModel::ValueRole).toString().startsWith(QStringLiteral("2027-08-17")))
+        row = k;
+    }
+    QVERIFY(row >= 0);
+    QSignalSpy shown(Map(), &EclipseMapView::shown);
+    table->selectRow(row);
+    QVERIFY(shown.wait(20000));
+    Map()->world()->setChecked(true);
+    QVERIFY(shown.wait(20000));
+    const QString sevilla = ClickOn(SevillaLatitude, SevillaLongitude);
+    // Sevilla's row says the Moon is at −18° at the greatest; at the antipodes it is high.
+    QVERIFY2(sevilla.contains(QStringLiteral("la Luna bajo el horizonte en el máximo")), qPrintable(sevilla));
+    const QString antipodes = ClickOn(-SevillaLatitude, SevillaLongitude + 180);
+    QVERIFY2(antipodes.contains(QStringLiteral(": la Luna a ")), qPrintable(antipodes));
+    Map()->world()->setChecked(false);
+    QVERIFY(shown.wait(20000));
+  }
+
   void cleanupTestCase() { window_.reset(); }
 };
 
