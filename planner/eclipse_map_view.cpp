@@ -72,7 +72,8 @@ std::vector<SvgView::Item> MapItems(const EclipseMapPicture& map, const QRectF& 
   std::vector<SvgView::Item> items;
   const auto add = [&](const MapMark& mark, const std::string& prefix) {
     const QPointF at(frame.left() + mark.at.first * frame.width(), frame.top() + mark.at.second * frame.height());
-    if (frame.contains(at)) items.push_back({QString::fromStdString(prefix + mark.text), QRectF(at - QPointF(6, 6), QSizeF(12, 12))});
+    if (!frame.contains(at)) return;
+    items.push_back({QString::fromStdString(prefix + mark.text), QRectF(at - QPointF(6, 6), QSizeF(12, 12))});
   };
   if (map.place) add(*map.place, "");
   if (map.greatest) add(*map.greatest, "");
@@ -103,7 +104,8 @@ std::pair<double, double> EarthAt(const MapFrame& frame, double x, double y) {
 
 std::string PointWords(const EclipseMapAnswer& answer, double latitude, double longitude, std::string_view sep) {
   const Place place(latitude, longitude);
-  const std::string where = SignedNumber(latitude, "#0.00", sep) + "°, " + SignedNumber(longitude, "#0.00", sep) + "°: ";
+  const std::string where =
+      SignedNumber(latitude, "#0.00", sep) + "°, " + SignedNumber(longitude, "#0.00", sep) + "°: ";
   if (const auto* solar = std::get_if<SolarEclipse>(&answer.seen.event)) {
     return where + SolarWords(*solar, place, answer.zone, sep);
   }
@@ -255,7 +257,8 @@ void EclipseMapView::SaveTo(const QString& path) {
   const bool wide = picture_.aspect >= 1;
   const bool pdf = path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
   const int width = pdf ? (wide ? A4Width : A4Height) : 1600;
-  const int height = pdf ? (wide ? A4Height : A4Width) : static_cast<int>(std::clamp(1600 / picture_.aspect + 160, 700.0, 2400.0));
+  const double tall = std::clamp(1600 / picture_.aspect + 160, 700.0, 2400.0);  // the map, its title and its key
+  const int height = pdf ? (wide ? A4Height : A4Width) : static_cast<int>(tall);
   SavePicture(background_, this, path, width, height, [map = picture_, sep = observer_.separator, width, height] {
     return pictures::DrawEclipseMap(map, sep, width, height);
   });
