@@ -33,8 +33,15 @@ QByteArray A4PortraitPdf(const QString& title, int resolution, const std::functi
 
 void PrintA4Portrait(QWidget* parent, const QString& title, bool grey, std::function<void(QPagedPaintDevice&)> paint,
                      Background* background) {
+  PrintA4(parent, title, QPageLayout::Portrait, grey, std::move(paint), background);
+}
+
+void PrintA4(QWidget* parent, const QString& title, QPageLayout::Orientation orientation, bool grey,
+             std::function<void(QPagedPaintDevice&)> paint, Background* background) {
   auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-  printer->setPageLayout(A4Portrait());
+  QPageLayout page = A4Portrait();
+  page.setOrientation(orientation);
+  printer->setPageLayout(page);
   if (grey) printer->setColorMode(QPrinter::GrayScale);
   printer->setDocName(title);
   {

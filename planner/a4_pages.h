@@ -30,4 +30,8 @@ class Background;
 void PrintA4Portrait(QWidget* parent, const QString& title, bool grey, std::function<void(QPagedPaintDevice&)> paint,
                      Background* background = nullptr);
 
+// PrintA4Portrait's, on an A4 page turned as orientation says.
+void PrintA4(QWidget* parent, const QString& title, QPageLayout::Orientation orientation, bool grey,
+             std::function<void(QPagedPaintDevice&)> paint, Background* background = nullptr);
+
 }  // namespace orbitas::planner

@@ -29,6 +29,7 @@ DrawnPicture::Drawn DrawnPicture::DrawBoth(Draw draw, const Target& target) {
   drawn.raster = Rasterized(drawn.shown, target.pixelRatio);
   drawn.printable = draw(A4Width, A4Height, pictures::PictureStyle{});
   drawn.size = target.size;
+  drawn.style = target.style;
   drawn.draw = std::move(draw);
   return drawn;
 }
@@ -38,6 +39,7 @@ void DrawnPicture::Show(Drawn drawn) {
   draw_ = std::move(drawn.draw);
   printable_ = std::move(drawn.printable);
   drawnSize_ = drawn.size;
+  drawnStyle_ = drawn.style;
   view_->SetSvg(drawn.shown, drawn.raster);
   view_->SetStale(false);
   // Resized or restyled while it was drawn: once more, at the size now.
@@ -68,6 +70,7 @@ void DrawnPicture::Redraw() {
     return [this, svg = std::move(svg), raster = std::move(raster), now, generation] {
       if (generation != generation_) return;  // a newer picture came meanwhile
       drawnSize_ = now.size;
+      drawnStyle_ = now.style;
       view_->SetSvg(svg, raster);
       emit redrawn();
     };

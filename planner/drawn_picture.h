@@ -34,6 +34,7 @@ class DrawnPicture : public QObject {
     std::string shown, printable;
     SvgView::Raster raster;  // shown, drawn to pixels
     QSize size;
+    pictures::PictureStyle style;  // shown's
   };
 
   // Redraws on background's worker, on channel, when view is resized or
@@ -54,6 +55,10 @@ class DrawnPicture : public QObject {
 
   // The picture as it prints (A4 landscape, day colours), or empty.
   const std::string& printable() const { return printable_; }
+  // The size, in the picture's own pixels, and the style of the picture
+  // shown now (its clicks are told in those pixels). Interface thread.
+  QSize drawnSize() const { return drawnSize_; }
+  pictures::PictureStyle drawnStyle() const { return drawnStyle_; }
 
  signals:
   void redrawn();
@@ -69,6 +74,7 @@ class DrawnPicture : public QObject {
   std::string printable_;
   quint64 generation_ = 0;
   QSize drawnSize_;
+  pictures::PictureStyle drawnStyle_;
 };
 
 }  // namespace orbitas::planner

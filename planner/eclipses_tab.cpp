@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -12,6 +13,7 @@
 #include "pictures/eclipse_picture.h"
 #include "planner/background.h"
 #include "planner/drawn_picture.h"
+#include "planner/eclipse_map_view.h"
 #include "planner/rows_model.h"
 #include "planner/save_file.h"
 #include "planner/svg_view.h"
@@ -45,14 +47,25 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
   csv_->setAccessibleName(QStringLiteral("Exportar CSV de los eclipses"));
   csv_->setEnabled(false);
 
+  map_ = new EclipseMapView(background_);
+  pictures_ = new QTabWidget;
+  pictures_->addTab(map_, QStringLiteral("&Mapa"));
+  pictures_->addTab(picture_, QStringLiteral("Desde a&quí"));
+  pictures_->setAccessibleName(QStringLiteral("El mapa del eclipse elegido o su dibujo desde el lugar"));
+
   auto* below = new QSplitter(Qt::Horizontal);
   below->addWidget(details_);
-  below->addWidget(picture_);
-  below->setStretchFactor(0, 5);
-  below->setStretchFactor(1, 4);
+  below->addWidget(pictures_);
+  // The map wants the room: its key runs as wide as the picture.
+  below->setStretchFactor(0, 1);
+  below->setStretchFactor(1, 2);
+  below->setSizes({430, 910});
   auto* whole = new QSplitter(Qt::Vertical);
   whole->addWidget(table_);
   whole->addWidget(below);
+  whole->setStretchFactor(0, 1);
+  whole->setStretchFactor(1, 2);
+  whole->setSizes({170, 430});
   auto* bar = new QHBoxLayout;
   bar->addStretch(1);
   bar->addWidget(csv_);
@@ -70,7 +83,10 @@ EclipsesTab::EclipsesTab(Background& background, QWidget* parent) : QWidget(pare
 
 const std::string& EclipsesTab::PictureSvg() const { return drawn_->printable(); }
 
-void EclipsesTab::SetLook(const PictureLook& look) { drawn_->SetLook(look); }
+void EclipsesTab::SetLook(const PictureLook& look) {
+  drawn_->SetLook(look);
+  map_->SetLook(look);
+}
 
 void EclipsesTab::Refresh(const Observer& o) {
   background_.Submit(QStringLiteral("eclipses"), [this, o](const Background::Ticket& ticket) {
@@ -113,6 +129,7 @@ void EclipsesTab::ShowChosen() {
   const Observer o = observer_;
   // Ahead of the tabs' waiting work: a click wants its answer now.
   const DrawnPicture::Target target = drawn_->target();
+  map_->Show(seen, o);
   background_.Submit(QStringLiteral("eclipse"), [this, seen, o, target] {
     std::string text = report::EclipseText(seen, o.place, o.zone, o.separator);
     // A transit has no picture, nor a solar eclipse the place does not see.

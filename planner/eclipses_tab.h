@@ -1,7 +1,7 @@
 #pragma once
 // "Eclipses": the eclipses and transits of the next ten years from the
 // night's date; the chosen one's local circumstances for the place, in
-// words, and its picture.
+// words, its map and its picture from the place.
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -12,12 +12,14 @@
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QTabWidget;
 
 namespace orbitas::planner {
 
 class Background;
 class RowsModel;
 class DrawnPicture;
+class EclipseMapView;
 class SvgView;
 
 class EclipsesTab : public QWidget {
@@ -42,6 +44,9 @@ class EclipsesTab : public QWidget {
   // The picture shown, drawn at its size in look.
   void SetLook(const PictureLook& look);
   SvgView* view() const { return picture_; }
+  // The chosen eclipse's map, and the tabs of the map and the picture.
+  EclipseMapView* map() const { return map_; }
+  QTabWidget* pictures() const { return pictures_; }
 
  signals:
   void filled();
@@ -56,6 +61,8 @@ class EclipsesTab : public QWidget {
   QPlainTextEdit* details_;
   SvgView* picture_;
   DrawnPicture* drawn_;
+  EclipseMapView* map_;
+  QTabWidget* pictures_;
   QPushButton* csv_;
 };
 

@@ -29,6 +29,7 @@
 #include "session/local_dates.h"
 #include "session/names.h"
 #include "planner/chart_tab.h"
+#include "planner/eclipse_map_view.h"
 #include "planner/eclipses_tab.h"
 #include "planner/list_actions.h"
 #include "planner/list_tab.h"
@@ -502,7 +503,12 @@ void PlannerWindow::PrintCurrent() {
   switch (tabs_->currentIndex()) {
     case TonightTab: night_->PrintNight(); break;
     case EclipsesTabIndex:
-      if (!eclipses_->PictureSvg().empty()) PrintSvg(this, eclipses_->PictureSvg());
+      // The map when its tab is shown, else the picture from the place.
+      if (eclipses_->pictures()->currentWidget() == eclipses_->map() && eclipses_->map()->hasMap()) {
+        eclipses_->map()->Print();
+      } else if (!eclipses_->PictureSvg().empty()) {
+        PrintSvg(this, eclipses_->PictureSvg());
+      }
       break;
     case ChartTabIndex: PrintSvg(this, chart_->Svg()); break;
     case YearTabIndex: PrintSvg(this, year_->Svg()); break;

@@ -74,4 +74,20 @@ void SaveA4Pdf(Background& background, QWidget* parent, const QString& suggested
   });
 }
 
+void SavePicture(Background& background, QWidget* parent, const QString& path, int width, int height,
+                 std::function<std::string()> draw) {
+  const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
+  const pictures::PictureFormat format = suffix == QLatin1String("png")   ? pictures::PictureFormat::Png
+                                         : suffix == QLatin1String("pdf") ? pictures::PictureFormat::Pdf
+                                                                          : pictures::PictureFormat::Svg;
+  WriteOnWorker(background, parent, path, [path = path.toStdString(), format, width, height, draw = std::move(draw)] {
+    try {
+      pictures::PictureFile file({path, format, width, height});
+      return file.Commit(draw());
+    } catch (const pictures::PictureFileError& error) {
+      return std::string(error.what());
+    }
+  });
+}
+
 }  // namespace orbitas::planner

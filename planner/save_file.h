@@ -33,6 +33,15 @@ void SaveMade(Background& background, QWidget* parent, const QString& path, std:
 // written. Raises nothing.
 void SaveA4Pdf(Background& background, QWidget* parent, const QString& suggested, const std::string& svg);
 
+// Interface thread; returns at once. Draws a picture with draw on
+// background's worker and writes it to path, as PNG or PDF when its name
+// ends in .png or .pdf and as SVG otherwise, width x height pixels (points
+// for a PDF), through the safe writer; tells the user in a message box
+// over parent when it cannot be written. draw raises nothing. Raises
+// nothing.
+void SavePicture(Background& background, QWidget* parent, const QString& path, int width, int height,
+                 std::function<std::string()> draw);
+
 // The A4 landscape page of the planner's printable pictures, points.
 inline constexpr int A4Width = 842, A4Height = 595;
 
