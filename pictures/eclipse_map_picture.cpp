@@ -13,16 +13,13 @@ namespace {
 // Where the frame sits on the page, pixels.
 struct Layout {
   double left, top, width, height, font;
+  int pageWidth;
   Point At(const MapPoint& p) const { return {left + p.first * width, top + p.second * height}; }
 };
 
 Layout LayoutOf(const EclipseMapPicture& map, int width, int height, const PictureStyle& style) {
-  const double font = FloorFont(std::max(11.0, height / 55.0), 0.8, style);
-  const double top = 2.6 * font, bottom = 3.2 * font, side = font;
-  const double roomW = width - 2 * side, roomH = height - top - bottom;
-  double w = roomW, h = roomW / map.aspect;
-  if (h > roomH) h = roomH, w = roomH * map.aspect;
-  return {(width - w) / 2, top, w, h, font};
+  const MapFrameBox b = EclipseMapFrameBox(map, width, height, style);
+  return {b.left, b.top, b.width, b.height, b.font, width};
 }
 
 std::vector<Point> PixelsOf(const Layout& l, const MapPolyline& line) {
@@ -97,9 +94,16 @@ void DrawLabels(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, c
 }
 
 void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, const Palette& p, std::string_view sep) {
-  const double f = l.font, y = l.top + l.height + 1.6 * f;
+  const double f = l.font;
+  double y = l.top + l.height + 1.6 * f;
   svg.Open("clave", "", "Escala y clave");
-  double x = l.left;
+  // The key runs from the frame's left (or the page's, when the frame is
+  // narrow) and wraps to a second row where an entry would run off the page.
+  const double start = std::max(f, std::min(l.left, l.pageWidth - 60.0 * f)), end = l.pageWidth - f;
+  double x = start;
+  const auto room = [&](double needed) {
+    if (x + needed > end && x > start) x = start, y += 1.5 * f;
+  };
   if (map.scaleWidth > 0) {
     const double w = map.scaleWidth * l.width;
     svg.Line({x, y}, {x + w, y}, p.ink, 1.5);
@@ -108,11 +112,13 @@ void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, cons
     x += w + 2 * f;
   }
   const auto entry = [&](std::string_view colour, double width, std::string_view dash, std::string_view text) {
+    room(2.8 * f + TextWidth(text, 0.85 * f));
     svg.Line({x, y}, {x + 2 * f, y}, colour, width, dash);
     svg.Text({x + 2.4 * f, y + 0.3 * f}, text, 0.85 * f, "start", p.ink);
     x += 2.8 * f + TextWidth(text, 0.85 * f) + f;
   };
   if (!map.lunar) {
+    room(2.8 * f + TextWidth(map.annular ? "franja anular" : "franja total", 0.85 * f));
     svg.Path("M" + Format(x, "0.0") + " " + Format(y - 0.4 * f, "0.0") + " h" + Format(2 * f, "0.0") + " v" +
                  Format(0.8 * f, "0.0") + " h-" + Format(2 * f, "0.0") + " Z",
              p.umbra, 0.45);
@@ -130,6 +136,16 @@ void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, cons
 }
 
 }  // namespace
+
+MapFrameBox EclipseMapFrameBox(const EclipseMapPicture& map, int width, int height, const PictureStyle& style) {
+  // The title and subtitle above; below, the key in up to two rows.
+  const double font = FloorFont(std::max(11.0, height / 55.0), 0.8, style);
+  const double top = 2.6 * font, bottom = 4.6 * font, side = font;
+  const double roomW = width - 2 * side, roomH = height - top - bottom;
+  double w = roomW, h = roomW / map.aspect;
+  if (h > roomH) h = roomH, w = roomH * map.aspect;
+  return {(width - w) / 2, top, w, h, font};
+}
 
 std::string DrawEclipseMap(const EclipseMapPicture& map, std::string_view decimalSeparator, int width, int height,
                            const PictureStyle& style) {

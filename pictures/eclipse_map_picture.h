@@ -12,6 +12,14 @@
 
 namespace orbitas::pictures {
 
+// Where DrawEclipseMap puts the map's frame on a page of width x height
+// pixels in style, pixels: what a click on the drawing is read by.
+// Raises nothing.
+struct MapFrameBox {
+  double left, top, width, height, font;
+};
+MapFrameBox EclipseMapFrameBox(const EclipseMapPicture& map, int width, int height, const PictureStyle& style = {});
+
 // The SVG of the map, width x height pixels (the map keeps its aspect
 // inside them), in style's colours. Raises nothing.
 std::string DrawEclipseMap(const EclipseMapPicture& map, std::string_view decimalSeparator, int width, int height,

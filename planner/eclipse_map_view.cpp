@@ -85,22 +85,11 @@ std::vector<SvgView::Item> MapItems(const EclipseMapPicture& map, const QRectF& 
 }  // namespace
 
 QRectF MapFrameRect(const EclipseMapPicture& map, QSize size, const pictures::PictureStyle& style) {
-  // DrawEclipseMap's layout: the title and subtitle above, the key below.
-  const double font = pictures::FloorFont(std::max(11.0, size.height() / 55.0), 0.8, style);
-  const double top = 2.6 * font, bottom = 3.2 * font, side = font;
-  const double roomW = size.width() - 2 * side, roomH = size.height() - top - bottom;
-  double w = roomW, h = roomW / map.aspect;
-  if (h > roomH) h = roomH, w = roomH * map.aspect;
-  return {(size.width() - w) / 2, top, w, h};
+  const pictures::MapFrameBox b = pictures::EclipseMapFrameBox(map, size.width(), size.height(), style);
+  return {b.left, b.top, b.width, b.height};
 }
 
-std::pair<double, double> EarthAt(const MapFrame& frame, double x, double y) {
-  const double planeX = frame.west + x * (frame.east - frame.west);
-  const double planeY = frame.north - y * (frame.north - frame.south);
-  const double squeeze = std::cos(frame.plane.standardParallel * 3.14159265358979323846 / 180);
-  const double longitude = std::remainder(frame.plane.centralLongitude + planeX / squeeze, 360.0);
-  return {std::clamp(planeY, -90.0, 90.0), longitude};
-}
+std::pair<double, double> EarthAt(const MapFrame& frame, double x, double y) { return frame.EarthAt({x, y}); }
 
 std::string PointWords(const EclipseMapAnswer& answer, double latitude, double longitude, std::string_view sep) {
   const Place place(latitude, longitude);

@@ -225,6 +225,12 @@ void AddScale(EclipseMapPicture& m, const Frame& f) {
 
 }  // namespace
 
+std::pair<double, double> MapFrame::EarthAt(const MapPoint& at) const {
+  const double x = west + at.first * (east - west), y = north - at.second * (north - south);
+  const double squeeze = std::cos(plane.standardParallel / DegreesPerRadian);
+  return {std::clamp(y, -90.0, 90.0), std::remainder(plane.centralLongitude + x / squeeze, 360.0)};
+}
+
 EclipseMapPicture EclipseMapPictureOf(const EclipseMapAnswer& a, const MapRegion& region, std::string_view sep) {
   EclipseMapPicture m;
   const Frame f = FrameOf(a, region);

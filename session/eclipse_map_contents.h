@@ -35,6 +35,9 @@ struct MapFrame {
     const auto [x, y] = plane.Project(latitude, longitude);
     return {(x - west) / (east - west), (north - y) / (north - south)};
   }
+  // Its inverse: the latitude and longitude (degrees) of a frame point,
+  // the latitude clamped to ±90. Raises nothing.
+  std::pair<double, double> EarthAt(const MapPoint& at) const;
 };
 using MapPolyline = std::vector<MapPoint>;
 
