@@ -1,7 +1,8 @@
 #!/bin/bash
 # The six tabs of orbitas-cielo for Sevilla on the night in progress, and
 # tonight's tour (Esta noche › Recorrido, with binoculars, a stop chosen),
-# by day and in night mode, as docs/cielo-*.png and docs/cielo-*-nocturno.png:
+# the eclipse of 2 August 2027 on the map, by day and in night mode, as
+# docs/cielo-*.png and docs/cielo-*-nocturno.png:
 # a private X server at 1366x768, a private configuration, real keys.
 # Usage: tools/planner-screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -31,6 +32,9 @@ for mode in "" -nocturno; do
   xdotool mousemove 700 217 click 1; sleep 1; xdotool key Up Return; sleep 3; xdotool mousemove 75 190 click 1; sleep 2
   xdotool key ctrl+2; sleep 4; import -window \$w $docs/cielo-fenomenos\$mode.png
   xdotool key ctrl+3; sleep 3; import -window \$w $docs/cielo-eclipses\$mode.png
+  # The eclipse of 2 August 2027 on the map, a point inside its path clicked.
+  xdotool mousemove 100 242 click 1; sleep 5; xdotool mousemove 800 575 click 1; sleep 3
+  import -window \$w $docs/cielo-eclipse-mapa\$mode.png
   xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta\$mode.png
   xdotool key ctrl+5; sleep 4; import -window \$w $docs/cielo-ano\$mode.png
   xdotool key ctrl+6; sleep 2; import -window \$w $docs/cielo-lista\$mode.png
