@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include <optional>
+#include <vector>
 
 #include "pictures/label_box.h"
 #include "pictures/label_placer.h"
@@ -50,5 +51,12 @@ std::optional<Box> DeepSkyName(const DeepSkyMark& mark, std::string_view id, dou
 // nothing.
 void DrawDeepSkyMark(SvgWriter& svg, const DeepSkyMark& mark, std::string_view colour, double width,
                      bool ringed = false, std::string_view ringColour = "");
+
+// A picture's deep-sky marks and, beside each (the same order), the box its
+// name took, or none where it had no room.
+struct DeepSkyLayout {
+  std::vector<DeepSkyMark> marks;
+  std::vector<std::optional<Box>> names;
+};
 
 }  // namespace orbitas::pictures

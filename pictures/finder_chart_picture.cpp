@@ -168,10 +168,6 @@ std::vector<std::optional<Box>> PlaceStarLabels(const Frame& f, const FinderChar
 // chart's own object's before the stars' names, the others' after.
 constexpr double DeepSkyLeast = 0.6, DeepSkyNameSize = 0.66;
 
-struct DeepSkyLayout {
-  std::vector<DeepSkyMark> marks;         // one an object of the chart's deepSky
-  std::vector<std::optional<Box>> names;  // the same
-};
 
 // The marks, each keeping its middle in taken.
 DeepSkyLayout DeepSkyMarks(const Frame& f, const FinderChartPicture& c, std::vector<Box>& taken) {

@@ -359,10 +359,6 @@ void DrawRadiants(SvgWriter& svg, const RadiantLayout& layout, double font, doub
 // (which, one place each, would otherwise be lost to a mark).
 constexpr double DeepSkyLeast = 0.55, DeepSkyNameSize = 0.6;
 
-struct DeepSkyLayout {
-  std::vector<DeepSkyMark> marks;         // one an object of the dome's deepSky
-  std::vector<std::optional<Box>> names;  // the same
-};
 
 // The marks, each keeping its middle in taken.
 DeepSkyLayout DeepSkyMarks(const Dome& d, const SkyDome& dome, std::vector<Box>& taken) {
