@@ -28,6 +28,14 @@
 using namespace orbitas;
 using namespace orbitas::planner;
 
+
+// How long the interface thread may be held, ms: 50 in a normal build; a
+// sanitized one runs every line some times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double BlockLimitMs = 200;
+#else
+constexpr double BlockLimitMs = 50;
+#endif
 namespace {
 
 constexpr double CadizLatitude = 36.5271, CadizLongitude = -6.2886;
@@ -160,7 +168,7 @@ class EclipseMapTest : public QObject {
     QVERIFY2(cadiz.contains(QStringLiteral("máximo a las 10:")), qPrintable(cadiz));
     const QString sevilla = ClickOn(SevillaLatitude, SevillaLongitude);
     QVERIFY2(sevilla.startsWith(QStringLiteral("37,38°, −5,97°: parcial, magnitud 0,9")), qPrintable(sevilla));
-    QVERIFY(watch_->longest() < 50);
+    QVERIFY2(watch_->longest() < BlockLimitMs, qPrintable(QString::number(watch_->longest())));
   }
 
   // "Toda la Tierra" redraws the map over the whole Earth, and back.

@@ -35,6 +35,14 @@
 using namespace orbitas;
 using namespace orbitas::planner;
 
+
+// How long showing a tour may hold the interface thread, ms: 25 in a
+// normal build; a sanitized one runs every line some times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double ShowLimitMs = 100;
+#else
+constexpr double ShowLimitMs = 25;
+#endif
 namespace {
 
 int DeepSkyCount(const TourView& tour) {
@@ -374,7 +382,7 @@ class TourViewTest : public QObject {
   void interfaceNeverBlocked() {
     QVERIFY(longestWhileComputing_ >= 0 && longestShow_ > 0);
     qInfo("longest block while computing: %.0f ms;%s", longestWhileComputing_, qPrintable(blocks_));
-    QVERIFY2(longestShow_ < 25, qPrintable(QString::number(longestShow_)));
+    QVERIFY2(longestShow_ < ShowLimitMs, qPrintable(QString::number(longestShow_)));
   }
 
   // The aperture is remembered in the settings, as the other boxes.
