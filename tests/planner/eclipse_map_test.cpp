@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "tests/planner/timing_limits.h"
 #include <clocale>
 #include <memory>
 
@@ -29,13 +31,8 @@ using namespace orbitas;
 using namespace orbitas::planner;
 
 
-// How long the interface thread may be held, ms: 50 in a normal build; a
-// sanitized one runs every line some times slower.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr double BlockLimitMs = 200;
-#else
-constexpr double BlockLimitMs = 50;
-#endif
+// How long the interface thread may be held, ms (a sanitized build's slower lines allowed for).
+constexpr double BlockLimitMs = 50 * orbitas::testing::SanitizedSlowdown;
 namespace {
 
 constexpr double CadizLatitude = 36.5271, CadizLongitude = -6.2886;

@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "tests/planner/timing_limits.h"
 #include <clocale>
 #include <memory>
 
@@ -36,13 +38,8 @@ using namespace orbitas;
 using namespace orbitas::planner;
 
 
-// How long showing a tour may hold the interface thread, ms: 25 in a
-// normal build; a sanitized one runs every line some times slower.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr double ShowLimitMs = 100;
-#else
-constexpr double ShowLimitMs = 25;
-#endif
+// How long showing a tour may hold the interface thread, ms (a sanitized build's slower lines allowed for).
+constexpr double ShowLimitMs = 25 * orbitas::testing::SanitizedSlowdown;
 namespace {
 
 int DeepSkyCount(const TourView& tour) {
