@@ -18,7 +18,7 @@ namespace {
 // thread was kept from its events is written there when the program ends
 // ("bloqueo más largo: 23 ms"), then each block of more than 30 ms and
 // when ("a los 12.5 s: 41 ms"), for the end-to-end test to read.
-std::unique_ptr<orbitas::planner::InterfaceWatch> WatchTheInterface() {
+std::unique_ptr<orbitas::planner::InterfaceWatch> WatchTheInterface(orbitas::planner::WatchedApplication& app) {
   const char* path = std::getenv("ORBITAS_CIELO_BLOQUEO");
   if (!path || !*path) return nullptr;
   auto watch = std::make_unique<orbitas::planner::InterfaceWatch>();
@@ -33,13 +33,14 @@ std::unique_ptr<orbitas::planner::InterfaceWatch> WatchTheInterface() {
       // Only a test asks for it; it finds the file missing.
     }
   });
+  app.Watch(watch.get());
   return watch;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  orbitas::planner::WatchedApplication app(argc, argv);
   // Qt takes the whole locale from the environment; numbers in the
   // library's texts and files are always written and read with a point.
   std::setlocale(LC_NUMERIC, "C");
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
   orbitas::planner::PlannerWindow window(
       orbitas::HomePlacePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
   window.show();
-  const auto watch = WatchTheInterface();
-  return QApplication::exec();
+  const auto watch = WatchTheInterface(app);
+  const int status = QApplication::exec();
+  app.Watch(nullptr);
+  return status;
 }
