@@ -15,6 +15,9 @@ set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "" FORCE)
 # and any report ends the test that caused it.
 option(ORBITAS_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(ORBITAS_SANITIZE)
+  # -O1 with line tables only: the reports still name file and line, and
+  # the build takes little more than half the time of -O2 -g.
+  set(CMAKE_CXX_FLAGS_RELWITHDEBINFO "-O1 -g1 -DNDEBUG" CACHE STRING "" FORCE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
