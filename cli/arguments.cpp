@@ -346,6 +346,7 @@ Arguments ChooseCommand(Given& g) {
   if (g.sizeText) {
     const auto paper = PaperSize(*g.sizeText, pdf);
     std::tie(picture.width, picture.height) = paper ? *paper : ParsePictureSize(*g.sizeText);
+    picture.sizeGiven = true;
   } else if (pdf) {
     std::tie(picture.width, picture.height) = *PaperSize("A4", true);
   }

@@ -41,8 +41,11 @@ int RunEclipseMap(const Arguments& args, Context& ctx) {
   }
   if (!ctx.picture) return 0;
   const pictures::PictureRequest& size = ctx.picture->request();
-  const std::string svg = pictures::DrawEclipseMap(EclipseMapPictureOf(map, args.mapRegion, ctx.separator),
-                                                   ctx.separator, size.width, size.height);
+  const EclipseMapPicture picture = EclipseMapPictureOf(map, args.mapRegion, ctx.separator);
+  // A page keeps its paper; a picture of the default size is as high as its map.
+  const bool page = size.sizeGiven || size.format == pictures::PictureFormat::Pdf;
+  if (!page) ctx.picture->SetHeight(pictures::EclipseMapFittedHeight(picture, size.width, size.height));
+  const std::string svg = pictures::DrawEclipseMap(picture, ctx.separator, size.width, ctx.picture->request().height);
   return Finish(ctx, svg) ? 0 : ExitRuntimeError;
 }
 

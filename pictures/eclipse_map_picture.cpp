@@ -137,10 +137,31 @@ void DrawKey(SvgWriter& svg, const EclipseMapPicture& map, const Layout& l, cons
 
 }  // namespace
 
+namespace {
+
+// The lettering of a map width x height pixels: that of a 4:3 picture as
+// wide, or higher, so that a wide map is not lettered smaller.
+double MapFont(int width, int height, const PictureStyle& style) {
+  return FloorFont(std::max(11.0, std::max(height, 3 * width / 4) / 55.0), 0.8, style);
+}
+
+// The title and subtitle above the map, the key below in up to two rows,
+// and a margin each side: in units of the font.
+constexpr double TopRoom = 2.6, BottomRoom = 4.6, SideRoom = 1;
+
+}  // namespace
+
+int EclipseMapFittedHeight(const EclipseMapPicture& map, int width, int mostHeight, const PictureStyle& style) {
+  // Below three quarters of the width the lettering no longer follows the
+  // height, so one round settles it.
+  const double font = MapFont(width, std::min(mostHeight, 3 * width / 4), style);
+  const double height = (TopRoom + BottomRoom) * font + (width - 2 * SideRoom * font) / map.aspect;
+  return std::min(mostHeight, static_cast<int>(std::ceil(height)));
+}
+
 MapFrameBox EclipseMapFrameBox(const EclipseMapPicture& map, int width, int height, const PictureStyle& style) {
-  // The title and subtitle above; below, the key in up to two rows.
-  const double font = FloorFont(std::max(11.0, height / 55.0), 0.8, style);
-  const double top = 2.6 * font, bottom = 4.6 * font, side = font;
+  const double font = MapFont(width, height, style);
+  const double top = TopRoom * font, bottom = BottomRoom * font, side = SideRoom * font;
   const double roomW = width - 2 * side, roomH = height - top - bottom;
   double w = roomW, h = roomW / map.aspect;
   if (h > roomH) h = roomH, w = roomH * map.aspect;

@@ -20,6 +20,11 @@ struct MapFrameBox {
 };
 MapFrameBox EclipseMapFrameBox(const EclipseMapPicture& map, int width, int height, const PictureStyle& style = {});
 
+// The height, at most mostHeight pixels, at which a map width pixels wide
+// fills its width with no empty band above or below the key: the whole
+// Earth is twice as wide as it is high. Raises nothing.
+int EclipseMapFittedHeight(const EclipseMapPicture& map, int width, int mostHeight, const PictureStyle& style = {});
+
 // The SVG of the map, width x height pixels (the map keeps its aspect
 // inside them), in style's colours. Raises nothing.
 std::string DrawEclipseMap(const EclipseMapPicture& map, std::string_view decimalSeparator, int width, int height,

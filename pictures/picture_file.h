@@ -18,6 +18,7 @@ struct PictureRequest {
   std::string path;  // empty: no picture
   PictureFormat format = PictureFormat::Svg;
   int width = 1200, height = 900;  // pixels (points for PDF)
+  bool sizeGiven = false;          // by the user (--tamaño), not the default
 };
 
 // A picture's file that cannot be created; the message names the path
@@ -45,6 +46,9 @@ class PictureFile {
   PictureFile& operator=(const PictureFile&) = delete;
 
   const PictureRequest& request() const { return request_; }
+  // For a drawing as high as what it shows rather than the request's
+  // default: height pixels (at least 1). Call before Commit.
+  void SetHeight(int height) { request_.height = height > 1 ? height : 1; }
 
   // Writes svg in the request's format and puts the file in place. Returns
   // an empty string, or a Spanish message saying what failed. Call once.

@@ -15,8 +15,11 @@ whole map at the 180th meridian, the KML's text not escaped.
 import argparse
 import datetime
 import json
+import os
+import re
 import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 
@@ -85,8 +88,38 @@ def main():
     lunar = json.loads(run(cli, "--mapa", "2026-03-01", "--formato", "geojson"))
     points = [f for f in lunar["features"] if f["properties"]["line"] == "moonOverhead"]
     assert len(points) == 7, len(points)  # P1, U1, U2, greatest, U3, U4, P4
+    check_picture_sizes(cli)
     print("ok")
     return 0
+
+
+def png_size(path):
+    with open(path, "rb") as f:
+        head = f.read(24)
+    assert head[:8] == b"\x89PNG\r\n\x1a\n", head
+    return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
+
+
+def check_picture_sizes(cli):
+    """A picture of the default size is as high as its map: the whole Earth
+    leaves no empty half under the key. A size given, and a PDF's A4 page,
+    are kept. Mistakes: the default 1200x900 kept for every region, the
+    fitted height applied to --tamaño or to a page."""
+    with tempfile.TemporaryDirectory() as folder:
+        cases = (  # (options, the expected width, and the height's least and most)
+            (("--region", "mundo"), 1200, 500, 700),
+            ((), 1200, 850, 900),  # the region around the path is nearly 4:3
+            (("--region", "mundo", "--tamaño", "800x800"), 800, 800, 800),
+        )
+        for options, width, least, most in cases:
+            path = os.path.join(folder, "mapa.png")
+            run(cli, "--mapa", "2027-08-01", "--lugar", "Sevilla", *options, "--dibujo", path)
+            size = png_size(path)
+            assert size[0] == width and least <= size[1] <= most, (options, size)
+        pdf = os.path.join(folder, "mapa.pdf")
+        run(cli, "--mapa", "2027-08-01", "--region", "mundo", "--dibujo", pdf)
+        box = re.search(rb"/MediaBox \[\s*0 0 ([\d.]+) ([\d.]+)", open(pdf, "rb").read())
+        assert box and round(float(box.group(1))) == 842 and round(float(box.group(2))) == 595, box
 
 
 if __name__ == "__main__":
