@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPagedPaintDevice>
 #include <QPushButton>
@@ -20,11 +21,14 @@
 #include "runtime/number_text.h"
 #include "session/eclipse_map.h"
 #include "session/names.h"
+#include "session/places/place_text.h"
+#include "session/request_refused.h"
 
 namespace orbitas::planner {
 namespace {
 
-const QString Invitation = QStringLiteral("Pulse un punto del mapa para saber cómo se ve allí el eclipse.");
+const QString Invitation =
+    QStringLiteral("Pulse un punto del mapa, o escriba un lugar en «Punto», para saber cómo se ve allí el eclipse.");
 
 // "2 min 53 s", "1 h 12 min", as the eclipse's own text says them.
 std::string Duration(double seconds) {
@@ -113,6 +117,13 @@ EclipseMapView::EclipseMapView(Background& background, QWidget* parent) : QWidge
   said_->setAccessibleName(QStringLiteral("Cómo se ve el eclipse en el punto elegido del mapa"));
   world_ = new QCheckBox(QStringLiteral("Toda la &Tierra"));
   world_->setAccessibleName(QStringLiteral("El mapa de toda la Tierra"));
+  point_ = new QLineEdit;
+  point_->setAccessibleName(QStringLiteral("Un lugar del mapa: una ciudad o su latitud y longitud"));
+  point_->setPlaceholderText(QStringLiteral("una ciudad o 36.53,-6.29, e Intro"));
+  point_->setClearButtonEnabled(true);
+  point_->setEnabled(false);
+  auto* pointLabel = new QLabel(QStringLiteral("P&unto:"));
+  pointLabel->setBuddy(point_);
   save_ = new QPushButton(QStringLiteral("Guar&dar mapa…"));
   save_->setAccessibleName(QStringLiteral("Guardar el mapa del eclipse en SVG, PNG o PDF"));
   print_ = new QPushButton(QStringLiteral("Imprimir el ma&pa…"));
@@ -122,7 +133,9 @@ EclipseMapView::EclipseMapView(Background& background, QWidget* parent) : QWidge
 
   auto* bar = new QHBoxLayout;
   bar->addWidget(world_);
-  bar->addStretch(1);
+  bar->addSpacing(8);
+  bar->addWidget(pointLabel);
+  bar->addWidget(point_, 1);
   bar->addWidget(save_);
   bar->addWidget(print_);
   auto* layout = new QVBoxLayout(this);
@@ -137,6 +150,7 @@ EclipseMapView::EclipseMapView(Background& background, QWidget* parent) : QWidge
     if (answer_) view_->SetItems(MapItems(picture_, MapFrameRect(picture_, drawn_->drawnSize(), drawn_->drawnStyle())));
   });
   connect(view_, &SvgView::clicked, this, &EclipseMapView::ClickAt);
+  connect(point_, &QLineEdit::returnPressed, this, [this] { TellAbout(point_->text()); });
   connect(save_, &QPushButton::clicked, this, &EclipseMapView::AskAndSave);
   connect(print_, &QPushButton::clicked, this, &EclipseMapView::Print);
 }
@@ -156,6 +170,7 @@ void EclipseMapView::Clear() {
   view_->SetItems({});
   save_->setEnabled(false);
   print_->setEnabled(false);
+  point_->setEnabled(false);
   said_->setText(QStringLiteral("Un tránsito no tiene mapa."));
 }
 
@@ -186,6 +201,7 @@ void EclipseMapView::Show(const EclipseSeen& seen, const Observer& o) {
       view_->SetItems(MapItems(picture_, MapFrameRect(picture_, drawn_->drawnSize(), drawn_->drawnStyle())));
       save_->setEnabled(true);
       print_->setEnabled(true);
+      point_->setEnabled(true);
       said_->setText(Invitation);
       emit shown();
       if (region.kind != Region().kind) Redo();  // "Toda la Tierra" changed while it was worked out
@@ -228,13 +244,32 @@ std::optional<QPointF> EclipseMapView::PicturePointOf(double latitude, double lo
 void EclipseMapView::ClickAt(QPointF picturePoint) {
   const std::optional<std::pair<double, double>> earth = EarthUnder(picturePoint);
   if (!earth) return;
-  // Ahead of the tabs' waiting work: a click wants its answer now.
-  background_.Submit(QStringLiteral("punto del mapa"), [this, answer = answer_, earth = *earth,
-                                                       generation = generation_, sep = observer_.separator] {
-    const std::string words = PointWords(*answer, earth.first, earth.second, sep);
-    return [this, words, generation] {
+  Tell([earth = *earth, sep = observer_.separator](const EclipseMapAnswer& answer) {
+    return PointWords(answer, earth.first, earth.second, sep);
+  });
+}
+
+void EclipseMapView::TellAbout(const QString& text) {
+  if (text.trimmed().isEmpty()) return;
+  Tell([typed = text.trimmed().toStdString(), sep = observer_.separator](const EclipseMapAnswer& answer) {
+    try {
+      const Place place = PlaceFromText(WithHyphens(typed)).place;
+      return PointWords(answer, place.latitude, place.longitude, sep);
+    } catch (const RequestRefused& refused) {
+      return std::string(refused.what());
+    }
+  });
+}
+
+void EclipseMapView::Tell(std::function<std::string(const EclipseMapAnswer&)> words) {
+  if (!answer_) return;
+  // Ahead of the tabs' waiting work: a point asked for wants its answer now.
+  background_.Submit(QStringLiteral("punto del mapa"), [this, answer = answer_, words = std::move(words),
+                                                       generation = generation_] {
+    const std::string said = words(*answer);
+    return [this, said, generation] {
       if (generation != generation_) return;
-      said_->setText(QString::fromStdString(words));
+      said_->setText(QString::fromStdString(said));
       emit told();
     };
   }, 1);

@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace orbitas::planner {
@@ -69,6 +71,10 @@ class EclipseMapView : public QWidget {
   // As a click at picturePoint: the point's circumstances, worked out on
   // the worker, then in the label under the map (told is emitted).
   void ClickAt(QPointF picturePoint);
+  // As a click, by keyboard: the circumstances at the place text names (a
+  // city of the gazetteer, or coordinates as the place field takes them),
+  // or why it names none, in the label under the map (told is emitted).
+  void TellAbout(const QString& text);
   // Interface thread; returns at once. Writes the map to path (SVG, PNG
   // or PDF by its extension) on the worker. Raises nothing.
   void SaveTo(const QString& path);
@@ -85,6 +91,7 @@ class EclipseMapView : public QWidget {
   SvgView* view() const { return view_; }
   QLabel* said() const { return said_; }
   QCheckBox* world() const { return world_; }
+  QLineEdit* point() const { return point_; }
   bool hasMap() const { return answer_ != nullptr; }
 
  signals:
@@ -95,6 +102,9 @@ class EclipseMapView : public QWidget {
   void Redo();  // the map of the answer over the region asked, on the worker
   void AskAndSave();
   MapRegion Region() const;
+  // words(answer), worked out on the worker ahead of the tabs' waiting
+  // work, into the label unless another eclipse is shown by then.
+  void Tell(std::function<std::string(const EclipseMapAnswer&)> words);
 
   Background& background_;
   Observer observer_;
@@ -104,6 +114,7 @@ class EclipseMapView : public QWidget {
   DrawnPicture* drawn_;
   QLabel* said_;
   QCheckBox* world_;
+  QLineEdit* point_;
   QPushButton* save_;
   QPushButton* print_;
   quint64 generation_ = 0;  // of the eclipse shown, against late answers

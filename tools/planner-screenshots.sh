@@ -32,8 +32,9 @@ for mode in "" -nocturno; do
   xdotool mousemove 700 217 click 1; sleep 1; xdotool key Up Return; sleep 3; xdotool mousemove 75 190 click 1; sleep 2
   xdotool key ctrl+2; sleep 4; import -window \$w $docs/cielo-fenomenos\$mode.png
   xdotool key ctrl+3; sleep 3; import -window \$w $docs/cielo-eclipses\$mode.png
-  # The eclipse of 2 August 2027 on the map, a point inside its path clicked.
-  xdotool mousemove 100 242 click 1; sleep 5; xdotool mousemove 800 575 click 1; sleep 3
+  # The eclipse of 2 August 2027 on the map, and how it is seen from Tarifa, typed in "Punto".
+  xdotool mousemove 100 242 click 1; sleep 5; xdotool key alt+u; sleep 0.5
+  xdotool key ctrl+a; xdotool type --delay 40 "Tarifa"; xdotool key Return; sleep 8
   import -window \$w $docs/cielo-eclipse-mapa\$mode.png
   xdotool key ctrl+4; sleep 3; import -window \$w $docs/cielo-carta\$mode.png
   xdotool key ctrl+5; sleep 4; import -window \$w $docs/cielo-ano\$mode.png

@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -166,6 +167,34 @@ class EclipseMapTest : public QObject {
     const QString sevilla = ClickOn(SevillaLatitude, SevillaLongitude);
     QVERIFY2(sevilla.startsWith(QStringLiteral("37,38°, −5,97°: parcial, magnitud 0,9")), qPrintable(sevilla));
     QVERIFY2(watch_->longest() < BlockLimitMs, qPrintable(QString::number(watch_->longest())));
+  }
+
+  // The same by keyboard: a place typed in "Punto" and Intro. Mistakes:
+  // the field not wired, the text read as longitude first, the home
+  // place's circumstances said whatever is typed, a text naming no place
+  // said as a point, or said without the value.
+  void typedPointSaysItsCircumstances() {
+    const auto tell = [this](const QString& text) {
+      QSignalSpy told(Map(), &EclipseMapView::told);
+      Map()->point()->setText(text);
+      QTest::keyClick(Map()->point(), Qt::Key_Return);
+      return told.wait(10000) ? Map()->said()->text() : QStringLiteral("sin respuesta");
+    };
+    const struct {
+      const char* typed;
+      const char* said;  // how the answer begins
+    } cases[] = {
+        {"36.53,-6.29", "36,53°, −6,29°: total, "},
+        {"36.53,−6.29", "36,53°, −6,29°: total, "},  // copied from a heading, with its minus sign
+        {"Sevilla", "37,38°, −5,97°: parcial, magnitud 0,9"},
+        {"91,0", "latitud"},
+    };
+    QVERIFY(Map()->point()->isEnabled());
+    for (const auto& c : cases) {
+      const QString said = tell(QString::fromUtf8(c.typed));
+      QVERIFY2(said.contains(QString::fromUtf8(c.said)), qPrintable(QString::fromUtf8(c.typed) + " → " + said));
+    }
+    QVERIFY2(tell(QStringLiteral("91,0")).contains(QStringLiteral("91")), "the refused value is named");
   }
 
   // "Toda la Tierra" redraws the map over the whole Earth, and back.
