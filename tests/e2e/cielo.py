@@ -120,7 +120,10 @@ def main():
         key("ctrl+a")
         type_text(path)
         key("Return")
-        wait_for(lambda: os.path.exists(path), "the calendar file", 10)
+        try:
+            wait_for(lambda: os.path.exists(path), "the calendar file", 30)
+        except AssertionError:
+            raise AssertionError(f"no {path}; the folder holds {sorted(os.listdir(home))}") from None
         # The twelve months from the month of the night in progress in Sevilla.
         now = datetime.datetime.now(zoneinfo.ZoneInfo("Europe/Madrid"))
         night = (now - datetime.timedelta(hours=12)).date()

@@ -423,8 +423,7 @@ TEST(RunAlmanacYear, TwelveMidMonthNightsAndTheYearsEvents) {
   }());
   ASSERT_EQ(year.nights.size(), 12u);
   for (int m = 0; m < 12; ++m) {
-    char date[11];
-    std::snprintf(date, sizeof date, "2027-%02d-15", m + 1);
+    const std::string date = (m < 9 ? "2027-0" : "2027-") + std::to_string(m + 1) + "-15";
     EXPECT_EQ(year.nights[m].date, date);
     EXPECT_EQ(year.nights[m].limits.instrument, Instrument::Eye);
     EXPECT_EQ(year.nights[m].night.planets.size(), 5u) << "the five bright planets";
