@@ -253,7 +253,7 @@ void EclipseMapView::TellAbout(const QString& text) {
   if (text.trimmed().isEmpty()) return;
   Tell([typed = text.trimmed().toStdString(), sep = observer_.separator](const EclipseMapAnswer& answer) {
     try {
-      const Place place = PlaceFromText(WithHyphens(typed)).place;
+      const Place place = PlaceFromText(typed).place;
       return PointWords(answer, place.latitude, place.longitude, sep);
     } catch (const RequestRefused& refused) {
       return std::string(refused.what());
